@@ -1,0 +1,34 @@
+#pragma once
+
+#include "platform/serial_line.h"
+
+#include <QSerialPort>
+
+namespace orvanta {
+
+class MessageBoxes;
+
+// A serial line on a Linux device (/dev/ttyS0, /dev/ttyUSB0, a pseudo-terminal).
+class QtSerialLine final : public SerialLine {
+public:
+    QtSerialLine(QString device, QString settings, MessageBoxes &messages);
+
+    QString device() const { return device_; }
+    void setDevice(const QString &device);
+
+    QString Settings() const override { return settings_; }
+    bool setSettings(const QString &settings) override;
+    bool PortOpen() const override { return port_.isOpen(); }
+    void setPortOpen(bool open) override;
+    void Output(const QByteArray &bytes) override;
+
+private:
+    bool apply(const LineSettings &settings);
+
+    QString device_;
+    QString settings_;
+    MessageBoxes &messages_;
+    QSerialPort port_;
+};
+
+} // namespace orvanta

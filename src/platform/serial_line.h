@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace orvanta {
+
+// A serial line as the drivers see it: a settings text such as "9600,n,8,1"
+// (speed, parity, data bits, stop bits), open/closed, and output written in
+// one piece. Nothing is ever read back from the devices.
+class SerialLine {
+public:
+    virtual ~SerialLine() = default;
+
+    virtual QString Settings() const = 0;
+    // Applies at once when the line is open, otherwise at the next opening.
+    // An ill-formed text is refused (false) and the line keeps its settings.
+    virtual bool setSettings(const QString &settings) = 0;
+
+    virtual bool PortOpen() const = 0;
+    // Opening a line that cannot be opened reports the device and the reason
+    // once, through the line's error sink, and leaves it closed.
+    virtual void setPortOpen(bool open) = 0;
+
+    // Written in one piece; dropped when the line is closed.
+    virtual void Output(const QByteArray &bytes) = 0;
+};
+
+struct LineSettings {
+    qint32 baud = 9600;
+    char parity = 'n'; // n, e, o, m, s
+    int dataBits = 8;
+    int stopBits = 1;
+
+    static bool parse(const QString &text, LineSettings &out);
+};
+
+} // namespace orvanta

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+namespace orvanta {
+
+// Per-user store of text values by application / section / key. Section and
+// key names compare without regard to case.
+class SettingsStore {
+public:
+    virtual ~SettingsStore() = default;
+    virtual QString get(const QString &application, const QString &section, const QString &key,
+                        const QString &defaultValue = QString()) const = 0;
+    virtual void save(const QString &application, const QString &section, const QString &key,
+                      const QString &value) = 0;
+    virtual void remove(const QString &application, const QString &section, const QString &key) = 0;
+};
+
+} // namespace orvanta
