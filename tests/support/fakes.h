@@ -7,6 +7,7 @@
 #include "platform/serial_line.h"
 #include "platform/settings_store.h"
 #include "platform/sound_player.h"
+#include "platform/tracking_timer.h"
 #include "platform/utc_clock.h"
 #include "platform/waiter.h"
 
@@ -160,6 +161,24 @@ class RecordingSoundPlayer final : public SoundPlayer {
 public:
     QStringList played;
     void playAndWait(const QString &path) override { played << path; }
+};
+
+class FakeTrackingTimer final : public TrackingTimer {
+public:
+    bool active = true;
+    int starts = 0;
+    int stops = 0;
+    void start() override
+    {
+        active = true;
+        ++starts;
+    }
+    void stop() override
+    {
+        active = false;
+        ++stops;
+    }
+    bool isActive() const override { return active; }
 };
 
 // Settings store kept in memory, names compared without regard to case.
