@@ -1,0 +1,71 @@
+#pragma once
+
+#include "orbit/sgp4_terms.h"
+
+// Deep-space terms for orbits of 225 minutes or more: lunar and solar
+// gravity (secular and long-period) and the resonances of 12-hour and
+// 24-hour orbits with the earth's tesseral harmonics.
+namespace orvanta::orbit::model {
+
+// The mean elements that the secular stage evolves and the deep-space stages adjust.
+struct MeanState {
+    double meanMotion = 0;   // rad/min
+    double eccentricity = 0;
+    double inclination = 0;  // rad
+    double raan = 0;         // rad
+    double argPerigee = 0;   // rad
+    double meanAnomaly = 0;  // rad
+};
+
+// Long-period lunar-solar coefficients of one body (sun or moon).
+struct ThirdBodyPeriodics {
+    double e2 = 0, e3 = 0;          // eccentricity
+    double i2 = 0, i3 = 0;          // inclination
+    double l2 = 0, l3 = 0, l4 = 0;  // mean anomaly
+    double gh2 = 0, gh3 = 0, gh4 = 0; // argument of perigee plus node
+    double h2 = 0, h3 = 0;          // node
+    double meanAnomalyAtEpoch = 0;  // of the body, rad
+};
+
+// Secular rates from the sun and moon, per minute.
+struct ThirdBodyRates {
+    double eccentricity = 0;
+    double inclination = 0;
+    double meanAnomaly = 0;
+    double argPerigee = 0;
+    double raan = 0;
+};
+
+enum class ResonanceKind { None, OneDay, HalfDay };
+
+// Terms of the numerically integrated resonance of the mean longitude and motion.
+struct ResonanceTerms {
+    ResonanceKind kind = ResonanceKind::None;
+    double del1 = 0, del2 = 0, del3 = 0;                 // 24-hour amplitudes
+    double d2201 = 0, d2211 = 0, d3210 = 0, d3222 = 0,   // 12-hour amplitudes
+           d4410 = 0, d4422 = 0, d5220 = 0, d5232 = 0, d5421 = 0, d5433 = 0;
+    double longitudeAtEpoch = 0;  // resonant mean longitude at epoch (xlamo), rad
+    double longitudeRateOffset = 0; // xfact, rad/min
+    double meanMotionAtEpoch = 0;   // rad/min
+    double argPerigeeAtEpoch = 0;   // rad
+    double argPerigeeRate = 0;      // rad/min
+};
+
+struct DeepSpaceTerms {
+    ThirdBodyPeriodics sun;
+    ThirdBodyPeriodics moon;
+    ThirdBodyRates rates;
+    ResonanceTerms resonance;
+    double siderealAngleAtEpoch = 0; // rad
+};
+
+DeepSpaceTerms initDeepSpace(const EpochElements &epoch, const SecularRates &secular);
+
+// Adds the lunar-solar secular change and the resonance effects to the mean
+// elements at minutes since epoch.
+void applyDeepSpaceSecular(const DeepSpaceTerms &terms, double minutes, MeanState &state);
+
+// Adds the long-period lunar-solar periodics. Angles in, angles out: rad.
+void applyLunarSolarPeriodics(const DeepSpaceTerms &terms, double minutes, MeanState &state);
+
+} // namespace orvanta::orbit::model

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "orbit/julian_date.h"
+
+#include <optional>
+#include <string>
+
+namespace orvanta::orbit {
+
+// One satellite's mean elements as published in a two-line element set.
+struct ElementSet {
+    std::string name;          // trimmed; ',' and '"' replaced by ' '; the catalogue number when there is no name line
+    std::string catalogNumber; // columns 3-7 of line 1, as written ("07530")
+    JulianDate epoch;          // UTC
+    double meanMotionDot = 0;  // rev/day^2, as written (half the first derivative)
+    double meanMotionDdot = 0; // rev/day^3, as written (a sixth of the second derivative)
+    double bstar = 0;          // drag term, 1/earth radii
+    double inclinationDeg = 0;
+    double raanDeg = 0;
+    double eccentricity = 0;
+    double argPerigeeDeg = 0;
+    double meanAnomalyDeg = 0;
+    double meanMotionRevPerDay = 0;
+    long revolutionNumber = 0;
+};
+
+// Parses one set. Lines may carry trailing blanks or a carriage return; line 2
+// may carry more text after column 69 only when the caller has cut it off.
+// On failure returns std::nullopt and, when reason is given, says why (line
+// number, length, checksum or the field that does not read).
+std::optional<ElementSet> parseElementSet(const std::string &name, const std::string &line1,
+                                          const std::string &line2, std::string *reason);
+
+// The name as it is kept: blanks trimmed at both ends, ',' and '"' replaced by a blank.
+std::string cleanSatelliteName(const std::string &rawName);
+
+} // namespace orvanta::orbit
