@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QtGlobal>
+
+#include <functional>
+
 namespace orvanta {
 
 // The shared wait (Attente): lets window events run while it waits, so device
@@ -11,11 +15,17 @@ public:
 };
 
 // Dispatches pending events at least once, then until the given time has
-// passed on a monotonic clock, so a wait that spans midnight (or a change of
-// the system time) still ends on time.
+// passed on a monotonic clock. The time of day is never consulted, so a wait
+// that spans midnight (or a change of the system clock) still ends on time.
 class EventLoopWaiter final : public Waiter {
 public:
+    using Nanoseconds = std::function<qint64()>;
+    // By default the process's monotonic clock; tests may drive their own.
+    explicit EventLoopWaiter(Nanoseconds monotonic = {});
     void Attente(double seconds) override;
+
+private:
+    Nanoseconds monotonic_;
 };
 
 } // namespace orvanta

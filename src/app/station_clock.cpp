@@ -1,0 +1,33 @@
+#include "app/station_clock.h"
+
+#include "platform/text_numbers.h"
+#include "platform/utc_clock.h"
+
+namespace orvanta {
+
+StationClock::StationClock(const UtcClock &clock, Show show) : clock_(clock), show_(std::move(show)) {}
+
+void StationClock::Lire_Heure_UTC()
+{
+    reading_ = clock_.nowUtc().toUTC();
+    const QTime t = reading_.time();
+    const QDate d = reading_.date();
+    heure_ = QStringLiteral("%1:%2:%3").arg(t.hour()).arg(t.minute()).arg(t.second());
+    date_ = QStringLiteral("%1/%2/%3")
+                .arg(d.day(), 2, 10, QLatin1Char('0'))
+                .arg(d.month(), 2, 10, QLatin1Char('0'))
+                .arg(d.year() % 100, 2, 10, QLatin1Char('0'));
+    if (show_) {
+        show_(QStringLiteral("Time_UTC"), formatHms(t.hour() * 3600 + t.minute() * 60 + t.second()));
+        show_(QStringLiteral("Date"), date_);
+    }
+}
+
+QDateTime StationClock::Maintenant_UTC() const
+{
+    QDateTime seconds = reading_;
+    seconds.setTime(QTime(reading_.time().hour(), reading_.time().minute(), reading_.time().second()));
+    return seconds;
+}
+
+} // namespace orvanta

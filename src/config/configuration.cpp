@@ -1,0 +1,177 @@
+#include "config/configuration.h"
+
+#include "config/config_view.h"
+#include "platform/message_boxes.h"
+#include "platform/serial_line.h"
+#include "platform/settings_store.h"
+#include "platform/text_numbers.h"
+
+#include <QStringList>
+
+#include <array>
+
+namespace orvanta {
+
+namespace {
+
+struct NumberReader {
+    const SettingsStore &store;
+    QStringList problems;
+
+    float read(const QString &section, const QString &key, float defaultValue)
+    {
+        const QString text = store.get(kApplication, section, key, shortestText(defaultValue));
+        const auto value = parseNumber(text);
+        if (!value) {
+            problems << QStringLiteral("« %1 » = « %2 »").arg(key, text);
+            return defaultValue;
+        }
+        return static_cast<float>(*value);
+    }
+};
+
+constexpr std::array<int, 5> kSpeeds{1200, 2400, 4800, 9600, 19200};
+
+void showLineSpeed(float speed, SerialLine &line, ConfigView &view, const QString &menuPrefix)
+{
+    const QString settings = lineSettingsForSpeed(speed);
+    if (settings.isEmpty())
+        return;
+    line.setSettings(settings);
+    for (int s : kSpeeds)
+        view.setMenuChecked(menuPrefix + QString::number(s), static_cast<float>(s) == speed);
+}
+
+} // namespace
+
+QString titleCaption(const ConfigStation &config)
+{
+    return QStringLiteral("Poursuite satellite avec interface ") + config.Interface_Rotor + QStringLiteral(" et RX ")
+           + config.Recepteur;
+}
+
+QString lineSettingsForSpeed(float speed)
+{
+    for (int s : kSpeeds)
+        if (static_cast<float>(s) == speed)
+            return QString::number(s) + QStringLiteral(",n,8,1");
+    return {};
+}
+
+void Charge_Config(ConfigStation &c, ConfigContext &context)
+{
+    ConfigView &view = context.view;
+    NumberReader numbers{context.store, {}};
+    auto setup = [&](const QString &key, float defaultValue) { return numbers.read(kSetupSection, key, defaultValue); };
+
+    c.Long_Obs = setup(QStringLiteral("Longitude Observateur"), 2);
+    view.setControlText(QStringLiteral("Long_Observateur"), shortestText(c.Long_Obs));
+    c.Lat_Obs = setup(QStringLiteral("Latitude Observateur"), 48);
+    view.setControlText(QStringLiteral("Lat_Observateur"), shortestText(c.Lat_Obs));
+    c.Alt_Obs = setup(QStringLiteral("Altitude Observateur"), 100);
+    view.setControlText(QStringLiteral("Alt_Observateur"), shortestText(c.Alt_Obs));
+    c.Elev_Min = setup(QStringLiteral("Minimum Elevation"), 0.1f);
+    view.setControlText(QStringLiteral("Elev_Observateur"), shortestText(c.Elev_Min));
+
+    c.Repetition = setup(QStringLiteral("Repetition Mesure"), 5);
+    view.setControlText(QStringLiteral("Repetition_mesure"), shortestText(c.Repetition));
+    c.Passage_Min = setup(QStringLiteral("Passage Minimum"), 100);
+    view.setControlText(QStringLiteral("Passage_Minimum"), shortestText(c.Passage_Min));
+    c.Park_Azimut = setup(QStringLiteral("Park Azimut 0"), 270);
+    view.setControlText(QStringLiteral("Parcazimut"), shortestText(c.Park_Azimut));
+    c.Park_Site = setup(QStringLiteral("Park Site 0"), 0);
+    view.setControlText(QStringLiteral("Parcsite"), shortestText(c.Park_Site));
+
+    c.Azimut_Seul = setup(QStringLiteral("Azimut_Seul"), 0);
+    view.setOptionChecked(QStringLiteral("Aziseuloui"), c.Azimut_Seul == 1);
+    view.setOptionChecked(QStringLiteral("Aziseulnon"), c.Azimut_Seul != 1);
+
+    c.Cal_Azimut_0 = setup(QStringLiteral("Cal Azimut 0"), 0);
+    view.setControlText(QStringLiteral("Val_Azim_0"), shortestText(c.Cal_Azimut_0));
+    c.Cal_Azimut_360 = setup(QStringLiteral("Cal Azimut 360"), 250);
+    view.setControlText(QStringLiteral("Val_Azim_360"), shortestText(c.Cal_Azimut_360));
+    c.Cal_Site_0 = setup(QStringLiteral("Cal Site 0"), 0);
+    view.setControlText(QStringLiteral("Val_Site_0"), shortestText(c.Cal_Site_0));
+    c.Cal_Site_90 = setup(QStringLiteral("Cal Site 90"), 250);
+    view.setControlText(QStringLiteral("Val_Site_90"), shortestText(c.Cal_Site_90));
+
+    const QString bankKey = QStringLiteral("Nombre de satellites");
+    c.Nb_Sat_Banque1 = numbers.read(QStringLiteral("Banque1"), bankKey, 0);
+    c.Nb_Sat_Banque2 = numbers.read(QStringLiteral("Banque2"), bankKey, 0);
+    c.Nb_Sat_Banque3 = numbers.read(QStringLiteral("Banque3"), bankKey, 0);
+
+    c.Recepteur = context.store.get(kApplication, kSetupSection, QStringLiteral("Recepteur"), QStringLiteral("AR5000"));
+    if (c.Recepteur == QLatin1String("AR5000"))
+        view.setMenuChecked(QStringLiteral("Mnu_AR5000"), true);
+
+    c.Interface_Rotor = context.store.get(kApplication, kSetupSection, QStringLiteral("Interface Rotor"),
+                                          QStringLiteral("Fodtrack"));
+    if (c.Interface_Rotor == QLatin1String("Fodtrack")) {
+        view.setMenuChecked(QStringLiteral("Mnu_Fodtrack"), true);
+        view.setMenuChecked(QStringLiteral("Mnu_GS232"), false);
+    } else if (c.Interface_Rotor == QLatin1String("GS232")) {
+        view.setMenuChecked(QStringLiteral("Mnu_Fodtrack"), false);
+        view.setMenuChecked(QStringLiteral("Mnu_GS232"), true);
+    }
+
+    c.Vitesse_Com1 = setup(QStringLiteral("Vitesse Transmission Com1"), 19200);
+    showLineSpeed(c.Vitesse_Com1, context.receiverLine, view, QStringLiteral("Mnu_Com1_V"));
+    c.Vitesse_Com2 = setup(QStringLiteral("Vitesse Transmission Com2"), 4800);
+    showLineSpeed(c.Vitesse_Com2, context.rotorLine, view, QStringLiteral("Mnu_Com2_V"));
+
+    c.Adresse_LPT = setup(QStringLiteral("Adresse Port LPT"), 888);
+    if (c.Adresse_LPT == 888) {
+        view.setMenuChecked(QStringLiteral("Mnu_LPT_378"), true);
+        view.setMenuChecked(QStringLiteral("Mnu_LPT_278"), false);
+    } else if (c.Adresse_LPT == 632) {
+        view.setMenuChecked(QStringLiteral("Mnu_LPT_378"), false);
+        view.setMenuChecked(QStringLiteral("Mnu_LPT_278"), true);
+    }
+
+    view.setControlText(QStringLiteral("Titre"), titleCaption(c));
+
+    if (!numbers.problems.isEmpty() && context.messages)
+        context.messages->information(
+            QStringLiteral("Ces valeurs de la configuration ne sont pas des nombres ; les valeurs par defaut "
+                           "sont utilisees :\n")
+            + numbers.problems.join('\n'));
+}
+
+void Sauve_Config(const ConfigStation &c, SettingsStore &store)
+{
+    SettingsBatch batch(store);
+    auto save = [&](const QString &key, const QString &text) { store.save(kApplication, kSetupSection, key, text); };
+    save(QStringLiteral("Longitude observateur"), shortestText(c.Long_Obs));
+    save(QStringLiteral("Latitude Observateur"), shortestText(c.Lat_Obs));
+    save(QStringLiteral("Altitude Observateur"), shortestText(c.Alt_Obs));
+    save(QStringLiteral("Minimum Elevation"), shortestText(c.Elev_Min));
+    save(QStringLiteral("Repetition Mesure"), shortestText(c.Repetition));
+    save(QStringLiteral("Passage Minimum"), shortestText(c.Passage_Min));
+    save(QStringLiteral("Vitesse Transmission Com1"), shortestText(c.Vitesse_Com1));
+    save(QStringLiteral("Vitesse Transmission Com2"), shortestText(c.Vitesse_Com2));
+    save(QStringLiteral("Cal Azimut 0"), shortestText(c.Cal_Azimut_0));
+    save(QStringLiteral("Cal Azimut 360"), shortestText(c.Cal_Azimut_360));
+    save(QStringLiteral("Cal Site 0"), shortestText(c.Cal_Site_0));
+    save(QStringLiteral("Cal Site 90"), shortestText(c.Cal_Site_90));
+    save(QStringLiteral("Azimut_Seul"), shortestText(c.Azimut_Seul));
+    save(QStringLiteral("Park Azimut 0"), shortestText(c.Park_Azimut));
+    save(QStringLiteral("Park Site 0"), shortestText(c.Park_Site));
+    save(QStringLiteral("Adresse Port LPT"), shortestText(c.Adresse_LPT));
+    save(QStringLiteral("Recepteur"), c.Recepteur);
+    save(QStringLiteral("Interface Rotor"), c.Interface_Rotor);
+    // The devices are written too, so the operator finds the keys to change.
+    save(kReceiverDeviceKey, receiverDevice(store));
+    save(kRotorDeviceKey, rotorDevice(store));
+}
+
+QString receiverDevice(const SettingsStore &store)
+{
+    return store.get(kApplication, kSetupSection, kReceiverDeviceKey, kDefaultReceiverDevice);
+}
+
+QString rotorDevice(const SettingsStore &store)
+{
+    return store.get(kApplication, kSetupSection, kRotorDeviceKey, kDefaultRotorDevice);
+}
+
+} // namespace orvanta

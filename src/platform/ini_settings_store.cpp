@@ -1,0 +1,258 @@
+#include "platform/ini_settings_store.h"
+
+#include "platform/atomic_file.h"
+#include "platform/message_boxes.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QStringConverter>
+
+namespace orvanta {
+
+namespace {
+
+bool sameName(const QString &a, const QString &b)
+{
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+// Values may hold any text; line breaks and backslashes are escaped so each
+// entry stays on one line.
+QString escape(const QString &value)
+{
+    QString out;
+    for (QChar c : value) {
+        if (c == '\\')
+            out += QStringLiteral("\\\\");
+        else if (c == '\n')
+            out += QStringLiteral("\\n");
+        else if (c == '\r')
+            out += QStringLiteral("\\r");
+        else
+            out += c;
+    }
+    return out;
+}
+
+bool unescape(const QString &text, QString &out)
+{
+    out.clear();
+    for (int i = 0; i < text.size(); ++i) {
+        if (text[i] != '\\') {
+            out += text[i];
+            continue;
+        }
+        if (++i >= text.size())
+            return false;
+        if (text[i] == '\\')
+            out += '\\';
+        else if (text[i] == 'n')
+            out += '\n';
+        else if (text[i] == 'r')
+            out += '\r';
+        else
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+IniSettingsStore::IniSettingsStore(QString path, MessageBoxes &messages, QString application)
+    : path_(std::move(path)), messages_(messages), application_(std::move(application))
+{
+    load();
+}
+
+QString IniSettingsStore::defaultPath(const QString &application)
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + '/' + application + '/'
+           + application + QStringLiteral(".ini");
+}
+
+void IniSettingsStore::load()
+{
+    QFile file(path_);
+    if (!file.exists())
+        return;
+    QString problem;
+    if (!file.open(QIODevice::ReadOnly)) {
+        problem = file.errorString();
+    } else {
+        const QByteArray bytes = file.readAll();
+        QStringDecoder decoder(QStringDecoder::Utf8);
+        const QString text = decoder.decode(bytes);
+        if (decoder.hasError()) {
+            problem = QStringLiteral("le texte n'est pas en UTF-8");
+        } else {
+            const QStringList lines = text.split('\n');
+            Section *current = nullptr;
+            for (int i = 0; i < lines.size() && problem.isEmpty(); ++i) {
+                QString line = lines[i];
+                if (line.endsWith('\r'))
+                    line.chop(1);
+                const QString trimmed = line.trimmed();
+                if (trimmed.isEmpty() || trimmed.startsWith(';') || trimmed.startsWith('#'))
+                    continue;
+                if (trimmed.startsWith('[') && trimmed.endsWith(']')) {
+                    const QString name = trimmed.mid(1, trimmed.size() - 2).trimmed();
+                    current = findSection(name);
+                    if (!current) {
+                        sections_.append({name, {}});
+                        current = &sections_.last();
+                    }
+                    continue;
+                }
+                const int equals = line.indexOf('=');
+                QString value;
+                if (!current || equals <= 0 || line.left(equals).trimmed().isEmpty()
+                    || !unescape(line.mid(equals + 1), value)) {
+                    problem = QStringLiteral("ligne %1 incomprise").arg(i + 1);
+                    break;
+                }
+                const QString key = line.left(equals).trimmed();
+                bool replaced = false;
+                for (Entry &e : current->entries)
+                    if (sameName(e.key, key)) {
+                        e.value = value;
+                        replaced = true;
+                    }
+                if (!replaced)
+                    current->entries.append({key, value});
+            }
+        }
+    }
+    if (problem.isEmpty())
+        return;
+    sections_.clear();
+    setAsideBeforeWriting_ = true;
+    messages_.information(
+        QStringLiteral("Le fichier de configuration %1 est illisible (%2).\n"
+                       "Les valeurs par defaut sont utilisees ; l'ancien fichier sera conserve sous %1.corrompu "
+                       "avant le prochain enregistrement.")
+            .arg(QDir::toNativeSeparators(path_), problem),
+        QStringLiteral("Orvanta"), MessageBoxes::Icon::Warning);
+}
+
+QString IniSettingsStore::sectionName(const QString &application, const QString &section) const
+{
+    return sameName(application, application_) ? section : application + '\\' + section;
+}
+
+IniSettingsStore::Section *IniSettingsStore::findSection(const QString &name)
+{
+    for (Section &s : sections_)
+        if (sameName(s.name, name))
+            return &s;
+    return nullptr;
+}
+
+const IniSettingsStore::Section *IniSettingsStore::findSection(const QString &name) const
+{
+    for (const Section &s : sections_)
+        if (sameName(s.name, name))
+            return &s;
+    return nullptr;
+}
+
+QString IniSettingsStore::get(const QString &application, const QString &section, const QString &key,
+                              const QString &defaultValue) const
+{
+    if (const Section *s = findSection(sectionName(application, section)))
+        for (const Entry &e : s->entries)
+            if (sameName(e.key, key))
+                return e.value;
+    return defaultValue;
+}
+
+void IniSettingsStore::save(const QString &application, const QString &section, const QString &key,
+                            const QString &value)
+{
+    const QString name = sectionName(application, section);
+    Section *s = findSection(name);
+    if (!s) {
+        sections_.append({name, {}});
+        s = &sections_.last();
+    }
+    bool found = false;
+    for (Entry &e : s->entries)
+        if (sameName(e.key, key)) {
+            e.value = value;
+            found = true;
+        }
+    if (!found)
+        s->entries.append({key, value});
+    changed();
+}
+
+void IniSettingsStore::remove(const QString &application, const QString &section, const QString &key)
+{
+    Section *s = findSection(sectionName(application, section));
+    if (!s)
+        return;
+    const auto removed = s->entries.removeIf([&](const Entry &e) { return sameName(e.key, key); });
+    if (removed > 0)
+        changed();
+}
+
+void IniSettingsStore::beginBatch()
+{
+    ++batchDepth_;
+}
+
+void IniSettingsStore::endBatch()
+{
+    if (batchDepth_ > 0 && --batchDepth_ == 0 && dirty_)
+        write();
+}
+
+void IniSettingsStore::changed()
+{
+    dirty_ = true;
+    if (batchDepth_ == 0)
+        write();
+}
+
+QByteArray IniSettingsStore::render() const
+{
+    QString text;
+    for (const Section &s : sections_) {
+        if (!text.isEmpty())
+            text += '\n';
+        text += '[' + s.name + "]\n";
+        for (const Entry &e : s.entries)
+            text += e.key + '=' + escape(e.value) + '\n';
+    }
+    return text.toUtf8();
+}
+
+void IniSettingsStore::write()
+{
+    QString error;
+    QDir().mkpath(QFileInfo(path_).absolutePath());
+    if (setAsideBeforeWriting_) {
+        const QString aside = path_ + QStringLiteral(".corrompu");
+        QFile::remove(aside);
+        if (QFile::exists(path_) && !QFile::copy(path_, aside))
+            error = QStringLiteral("impossible de conserver l'ancien fichier sous %1").arg(aside);
+        else
+            setAsideBeforeWriting_ = false;
+    }
+    if (error.isEmpty() && writeFileAtomically(path_, render(), &error)) {
+        dirty_ = false;
+        writeFailureReported_ = false;
+        return;
+    }
+    // One message per run of failures, not one per change.
+    if (writeFailureReported_)
+        return;
+    writeFailureReported_ = true;
+    messages_.information(QStringLiteral("La configuration n'a pas ete enregistree dans %1 : %2")
+                              .arg(QDir::toNativeSeparators(path_), error),
+                          QStringLiteral("Orvanta"), MessageBoxes::Icon::Warning);
+}
+
+} // namespace orvanta

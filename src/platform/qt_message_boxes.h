@@ -1,0 +1,20 @@
+#pragma once
+
+#include "platform/message_boxes.h"
+
+class QWidget;
+
+namespace orvanta {
+
+class QtMessageBoxes final : public MessageBoxes {
+public:
+    explicit QtMessageBoxes(QWidget *parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget *parent) { parent_ = parent; }
+    void information(const QString &text, const QString &title, Icon icon) override;
+    bool question(const QString &text, const QString &title) override;
+
+private:
+    QWidget *parent_;
+};
+
+} // namespace orvanta

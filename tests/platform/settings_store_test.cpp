@@ -1,0 +1,173 @@
+#include "platform/ini_settings_store.h"
+#include "support/fakes.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace orvanta {
+namespace {
+
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+class SettingsStoreTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    test::RecordingMessageBoxes messages;
+    QString path() const { return dir.filePath("config/Orvanta/Orvanta.ini"); }
+};
+
+TEST_F(SettingsStoreTest, NamesCompareWithoutCaseAndSurviveARestart)
+{
+    {
+        IniSettingsStore store(path(), messages);
+        EXPECT_EQ(store.get("Orvanta", "Setup", "Longitude Observateur", "2"), "2");
+        store.save("Orvanta", "Setup", "Longitude observateur", "48.85");
+        store.save("Orvanta", "Banque1", "Satellite 1", "ISS (ZARYA)");
+        store.save("Orvanta", "Banque1", "Nombre de Satellites", "1");
+        EXPECT_EQ(store.get("Orvanta", "setup", "Longitude Observateur"), "48.85");
+    }
+    IniSettingsStore again(path(), messages);
+    EXPECT_EQ(again.get("Orvanta", "Setup", "Longitude Observateur", "2"), "48.85");
+    EXPECT_EQ(again.get("orvanta", "BANQUE1", "nombre de satellites"), "1");
+    EXPECT_EQ(again.get("Orvanta", "Banque1", "Satellite 1"), "ISS (ZARYA)");
+    EXPECT_TRUE(messages.shown.empty());
+
+    // A person can read the file; the first spelling of a key stays.
+    const QByteArray text = readFile(path());
+    EXPECT_TRUE(text.contains("[Setup]\nLongitude observateur=48.85\n")) << text.toStdString();
+}
+
+TEST_F(SettingsStoreTest, DeleteRemovesOneEntry)
+{
+    IniSettingsStore store(path(), messages);
+    store.save("Orvanta", "Banque2", "Satellite 1", "AO-7");
+    store.save("Orvanta", "Banque2", "Satellite 2", "FO-29");
+    store.remove("Orvanta", "banque2", "SATELLITE 1");
+    IniSettingsStore again(path(), messages);
+    EXPECT_EQ(again.get("Orvanta", "Banque2", "Satellite 1", "absent"), "absent");
+    EXPECT_EQ(again.get("Orvanta", "Banque2", "Satellite 2"), "FO-29");
+}
+
+TEST_F(SettingsStoreTest, ValuesWithLineBreaksAndBackslashesRoundTrip)
+{
+    const QString odd = "a\\b\nc\rd=e [x]";
+    {
+        IniSettingsStore store(path(), messages);
+        store.save("Orvanta", "Setup", "Odd", odd);
+    }
+    IniSettingsStore again(path(), messages);
+    EXPECT_EQ(again.get("Orvanta", "Setup", "Odd"), odd);
+}
+
+TEST_F(SettingsStoreTest, ABatchIsOneWrite)
+{
+    IniSettingsStore store(path(), messages);
+    {
+        SettingsBatch batch(store);
+        store.save("Orvanta", "Setup", "A", "1");
+        EXPECT_FALSE(QFile::exists(path()));
+        store.save("Orvanta", "Setup", "B", "2");
+    }
+    EXPECT_EQ(readFile(path()), QByteArray("[Setup]\nA=1\nB=2\n"));
+}
+
+TEST_F(SettingsStoreTest, ACorruptFileIsReportedAndKeptAside)
+{
+    QDir().mkpath(QFileInfo(path()).absolutePath());
+    const QByteArray corrupt("[Setup]\nLongitude observateur=3\nthis line means nothing\n");
+    writeFile(path(), corrupt);
+
+    IniSettingsStore store(path(), messages);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(messages.shown[0].text.contains("illisible"));
+    EXPECT_TRUE(messages.shown[0].text.contains(path()));
+    EXPECT_EQ(store.get("Orvanta", "Setup", "Longitude Observateur", "2"), "2");
+    EXPECT_EQ(readFile(path()), corrupt); // nothing written yet
+
+    store.save("Orvanta", "Setup", "Longitude observateur", "5");
+    EXPECT_EQ(readFile(path() + ".corrompu"), corrupt);
+    EXPECT_EQ(readFile(path()), QByteArray("[Setup]\nLongitude observateur=5\n"));
+}
+
+TEST_F(SettingsStoreTest, TextThatIsNotUtf8IsCorrupt)
+{
+    QDir().mkpath(QFileInfo(path()).absolutePath());
+    writeFile(path(), QByteArray("[Setup]\nNom=\xff\xfe\n"));
+    IniSettingsStore store(path(), messages);
+    EXPECT_EQ(messages.shown.size(), 1u);
+}
+
+TEST_F(SettingsStoreTest, AFailedWriteIsReportedOnceAndKeepsTheOldFile)
+{
+    {
+        IniSettingsStore store(path(), messages);
+        store.save("Orvanta", "Setup", "A", "1");
+    }
+    const QByteArray before = readFile(path());
+    // A plain file where the folder should be makes every write fail, even as root.
+    const QString blocked = dir.filePath("blocked");
+    writeFile(blocked, "not a folder");
+    IniSettingsStore blockedStore(blocked + "/Orvanta.ini", messages);
+    blockedStore.save("Orvanta", "Setup", "A", "2");
+    blockedStore.save("Orvanta", "Setup", "A", "3");
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(messages.shown[0].text.contains("n'a pas ete enregistree"));
+    EXPECT_EQ(readFile(blocked), QByteArray("not a folder"));
+    EXPECT_EQ(readFile(path()), before);
+}
+
+TEST_F(SettingsStoreTest, AKilledSaveLeavesThePreviousFileWhole)
+{
+    {
+        IniSettingsStore store(path(), messages);
+        store.save("Orvanta", "Setup", "Longitude observateur", "2");
+    }
+    const QByteArray before = readFile(path());
+    const QString huge(40 * 1024 * 1024, QChar('x'));
+
+    for (int delayMs : {0, 5, 20, 60}) {
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            test::RecordingMessageBoxes quiet;
+            IniSettingsStore store(path(), quiet);
+            store.save("Orvanta", "Setup", "Longitude observateur", huge);
+            _exit(0);
+        }
+        usleep(delayMs * 1000);
+        kill(child, SIGKILL);
+        int status = 0;
+        waitpid(child, &status, 0);
+
+        IniSettingsStore after(path(), messages);
+        const QString value = after.get("Orvanta", "Setup", "Longitude observateur");
+        EXPECT_TRUE(value == "2" || value == huge) << "killed after " << delayMs << " ms: a mixed file";
+        EXPECT_TRUE(messages.shown.empty());
+        if (value != "2") { // the save finished before the kill: put the old file back
+            QFile::remove(path());
+            writeFile(path(), before);
+        }
+    }
+}
+
+} // namespace
+} // namespace orvanta
