@@ -1,0 +1,53 @@
+#include "data/frequency_validation.h"
+
+#include "data/frequency_loader.h"
+
+namespace orvanta {
+
+QString satelliteNameProblem(const QString &name)
+{
+    const QString trimmed = name.trimmed();
+    if (trimmed.isEmpty())
+        return QStringLiteral("Entrez le nom du satellite");
+    for (QChar c : trimmed) {
+        if (c == u',')
+            return QStringLiteral("Le nom du satellite ne doit pas contenir de virgule");
+        if (c == u'"')
+            return QStringLiteral("Le nom du satellite ne doit pas contenir de guillemet");
+        if (c == u'\r' || c == u'\n')
+            return QStringLiteral("Le nom du satellite doit tenir sur une seule ligne");
+        if (c.unicode() < 32 || c.unicode() == 127)
+            return QStringLiteral("Le nom du satellite contient un caractere de controle");
+        if (c.unicode() > 255)
+            return QStringLiteral("Le nom du satellite contient le caractere \"%1\" que le fichier "
+                                  "Frequences.cfg ne peut pas garder")
+                .arg(c);
+    }
+    return {};
+}
+
+QString frequencyProblem(const QString &frequency)
+{
+    const QString trimmed = frequency.trimmed();
+    if (trimmed.isEmpty())
+        return QStringLiteral("Entrez la frequence du satellite");
+    int digits = 0;
+    int points = 0;
+    for (QChar c : trimmed) {
+        if (c.isDigit() && c.unicode() < 128)
+            ++digits;
+        else if (c == u'.')
+            ++points;
+        else
+            return QStringLiteral("La frequence doit etre un nombre en MHz, avec un point pour les "
+                                  "decimales (par exemple 145.800)");
+    }
+    if (digits == 0 || points > 1)
+        return QStringLiteral("La frequence doit etre un nombre en MHz, avec un point pour les "
+                              "decimales (par exemple 145.800)");
+    if (trimmed.size() > frequencyWidth)
+        return QStringLiteral("La frequence ne doit pas depasser %1 caracteres").arg(frequencyWidth);
+    return {};
+}
+
+} // namespace orvanta
