@@ -1,0 +1,43 @@
+#include "data/element_files.h"
+
+#include "data/field_reader.h"
+#include "data/station_file.h"
+#include "platform/message_boxes.h"
+
+#include <algorithm>
+
+namespace orvanta {
+
+QStringList readElementFileList(const QString &folder)
+{
+    const StationFile file = readStationFile(stationFilePath(folder, QStringLiteral("Elements.cfg")));
+    QStringList names;
+    FieldReader reader(file.text);
+    while (!reader.atEnd()) {
+        const Field field = reader.next();
+        if (!field.text.isEmpty())
+            names << field.text;
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+QString elementSourcesMessage()
+{
+    const QStringList lines = {
+        QStringLiteral("Les infos Képlériennes ne sont plus disponibles a la NASA sous forme 2Lignes."),
+        QStringLiteral("Le service public CelesTrak utilise un programme qui récupère les éléments auprès de la"),
+        QStringLiteral("NASA et les met en forme 2Lignes."),
+        QStringLiteral("Leur provenance est expliquée sur la page https://celestrak.org/NORAD/elements/"),
+        QStringLiteral("Il faut d'abord s'inscrire sur https://www.space-track.org/auth/createAccount"),
+        QStringLiteral("pour être autorisé a télécharger les TLE."),
+    };
+    return lines.join(QStringLiteral("\r\n"));
+}
+
+void showElementSources(MessageBoxes &messages)
+{
+    messages.information(elementSourcesMessage());
+}
+
+} // namespace orvanta
