@@ -1,11 +1,49 @@
+#include "app/main_window.h"
+#include "app/station_clock.h"
+#include "app/station_options.h"
+#include "config/configuration.h"
+#include "platform/ini_settings_store.h"
+#include "platform/qt_message_boxes.h"
+#include "platform/qt_serial_line.h"
+#include "platform/utc_clock.h"
+
 #include <QApplication>
-#include <QMainWindow>
+
+#include <cstdio>
+
+using namespace orvanta;
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setObjectName(QStringLiteral("Main"));
+    app.setApplicationName(QStringLiteral("Orvanta"));
+
+    QString error;
+    const auto options = parseStationOptions(app.arguments(), &error);
+    if (!options) {
+        std::fprintf(stderr, "orvanta: %s\nusage: orvanta [--station DOSSIER] [--settings FICHIER]\n",
+                     qPrintable(error));
+        return 2;
+    }
+
+    MainWindow window;
+    QtMessageBoxes messages(&window);
+    IniSettingsStore store(options->settingsFile, messages);
+    QtSerialLine receiverLine(receiverDevice(store), QStringLiteral("9600,n,8,1"), messages);
+    QtSerialLine rotorLine(rotorDevice(store), QStringLiteral("19200,n,8,1"), messages);
+
+    ConfigStation config;
+    ConfigContext context{store, window, receiverLine, rotorLine, &messages};
+    Charge_Config(config, context);
+
+    SystemUtcClock utc;
+    StationClock clock(utc, [&window](const QString &control, const QString &text) {
+        window.setControlText(control, text);
+    });
+    clock.Lire_Heure_UTC();
+    window.startClock(clock);
+
+    QObject::connect(&window, &MainWindow::closing, [&] { Sauve_Config(config, store); });
     window.setWindowTitle(QStringLiteral("Orvanta Rev 1.3.4"));
     window.show();
     return app.exec();
