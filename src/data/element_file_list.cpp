@@ -1,4 +1,4 @@
-#include "data/element_files.h"
+#include "data/element_file_list.h"
 
 #include "data/field_reader.h"
 #include "data/station_file.h"

@@ -1,0 +1,138 @@
+#include "data/frequences_sat.h"
+
+#include "data/window_style.h"
+#include "platform/tracking_timer.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QFont>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace orvanta {
+
+namespace {
+
+const std::array<const char *, 4> modeCaptions = {
+    "AM     BW 30 Khz  Mode A",
+    "FM     BW 15 KHz  Mode B",
+    "BLU   BW 15 KHz  Mode C",
+    "BLU   BW   6 KHz  Mode D",
+};
+
+QFont fixedPitchFont()
+{
+    QFont font(QStringLiteral("Terminal"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    return font;
+}
+
+} // namespace
+
+Frequences_Sat::Frequences_Sat(const QString &folder, TrackingTimer &timer, MessageBoxes &messages,
+                               QWidget *parent)
+    : QWidget(parent, Qt::Window), editor_(folder, messages), timer_(timer)
+{
+    setObjectName(QStringLiteral("Frequences_Sat"));
+    setWindowTitle(QStringLiteral("Parametres Satellites"));
+
+    list_ = new QListWidget(this);
+    list_->setObjectName(QStringLiteral("List1"));
+    list_->setFont(fixedPitchFont());
+    list_->setToolTip(QStringLiteral("Clickez sur un satellite pour l'editer"));
+
+    auto *frame = new QGroupBox(QStringLiteral("Modification"), this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    nom_ = new QLineEdit(frame);
+    nom_->setObjectName(QStringLiteral("NomDuSat"));
+    styleEntryBox(*nom_);
+    frequence_ = new QLineEdit(frame);
+    frequence_->setObjectName(QStringLiteral("FreqDuSat"));
+    styleEntryBox(*frequence_);
+    modeGroup_ = new QButtonGroup(frame);
+    auto *frameLayout = new QVBoxLayout(frame);
+    frameLayout->addWidget(new QLabel(QStringLiteral("Satellite"), frame));
+    frameLayout->addWidget(nom_);
+    frameLayout->addWidget(new QLabel(QStringLiteral("Frequence"), frame));
+    frameLayout->addWidget(frequence_);
+    for (int i = 0; i < 4; ++i) {
+        modes_[i] = new QRadioButton(QString::fromLatin1(modeCaptions[i]), frame);
+        modes_[i]->setObjectName(QStringLiteral("ModeDuSat_%1").arg(i + 1));
+        modeGroup_->addButton(modes_[i], i + 1);
+        frameLayout->addWidget(modes_[i]);
+    }
+
+    enregistrer_ = new QPushButton(QStringLiteral("Enregistrer"), this);
+    enregistrer_->setObjectName(QStringLiteral("Enregistrer"));
+
+    auto *right = new QVBoxLayout;
+    right->addWidget(frame);
+    right->addWidget(enregistrer_);
+    auto *layout = new QHBoxLayout(this);
+    layout->addWidget(list_, 1);
+    layout->addLayout(right);
+
+    // A click shows the record again even when its row is already current,
+    // dropping an unsaved edit of it, as it always has.
+    connect(list_, &QListWidget::currentRowChanged, this, &Frequences_Sat::listClicked);
+    connect(list_, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem *item) { listClicked(list_->row(item)); });
+    connect(enregistrer_, &QPushButton::clicked, this, &Frequences_Sat::enregistrerClicked);
+}
+
+void Frequences_Sat::ouvrir()
+{
+    if (isVisible()) {
+        raise();
+        activateWindow();
+        return;
+    }
+    timer_.stop();
+    const QStringList items = editor_.open();
+    {
+        const QSignalBlocker quiet(list_);
+        list_->clear();
+        list_->addItems(items);
+        list_->setCurrentRow(-1);
+    }
+    showRecord(editor_.current());
+    centreOnScreen(*this);
+    show();
+}
+
+void Frequences_Sat::closeEvent(QCloseEvent *event)
+{
+    timer_.start();
+    event->accept();
+}
+
+void Frequences_Sat::showRecord(const ShownRecord &record)
+{
+    nom_->setText(record.name);
+    frequence_->setText(record.frequency);
+    if (record.option != 0)
+        modes_[record.option - 1]->setChecked(true);
+}
+
+void Frequences_Sat::listClicked(int row)
+{
+    if (row < 0)
+        return;
+    editor_.select(row);
+    showRecord(editor_.current());
+}
+
+void Frequences_Sat::enregistrerClicked()
+{
+    if (editor_.save(nom_->text(), frequence_->text(), modeGroup_->checkedId()))
+        close();
+}
+
+} // namespace orvanta
