@@ -10,16 +10,23 @@ bool writeFileAtomically(const QString &path, const QByteArray &content, QString
     // A write into a folder we may not create files in fails rather than
     // falling back to rewriting the file in place.
     file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Unbuffered, so a short write (disk full, file size limit) shows here
+    // instead of being lost in the flush that commit() does not check.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         if (error)
             *error = file.errorString();
         return false;
     }
-    if (file.write(content) != content.size()) {
-        if (error)
-            *error = file.errorString();
-        file.cancelWriting();
-        return false;
+    qint64 written = 0;
+    while (written < content.size()) {
+        const qint64 chunk = file.write(content.constData() + written, content.size() - written);
+        if (chunk <= 0) {
+            if (error)
+                *error = file.errorString();
+            file.cancelWriting();
+            return false;
+        }
+        written += chunk;
     }
     if (!file.commit()) { // flushes, syncs to disk, then renames
         if (error)
