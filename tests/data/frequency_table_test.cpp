@@ -1,0 +1,197 @@
+#include "data/field_reader.h"
+#include "data/frequency_addition.h"
+#include "data/frequency_file.h"
+#include "data/frequency_loader.h"
+#include "station_folder.h"
+#include "support/fakes.h"
+
+#include <gtest/gtest.h>
+
+namespace orvanta {
+namespace {
+
+const QString cfg = QStringLiteral("Frequences.cfg");
+
+QStringList fieldsOf(const QString &text)
+{
+    QStringList out;
+    FieldReader reader(text);
+    while (!reader.atEnd())
+        out << reader.next().text;
+    return out;
+}
+
+TEST(FieldReader, SplitsAtCommasAndLineEndsAndHonoursQuotes)
+{
+    EXPECT_EQ(fieldsOf(QStringLiteral("  AO-51     \r\n145.800\r\nMode B\r\n")),
+              (QStringList{"AO-51", "145.800", "Mode B"}));
+    EXPECT_EQ(fieldsOf(QStringLiteral("Amateur.txt,Weather.txt\nLast.txt\rEnd.txt")),
+              (QStringList{"Amateur.txt", "Weather.txt", "Last.txt", "End.txt"}));
+    EXPECT_EQ(fieldsOf(QStringLiteral("\"A, B \" tail,C\r\n\r\nD")), (QStringList{"A, B ", "C", "", "D"}));
+
+    LineReader lines(QStringLiteral("  AO-51  \r\n\r\n145.8"));
+    EXPECT_EQ(lines.next(), QStringLiteral("  AO-51  "));
+    EXPECT_EQ(lines.next(), QString());
+    EXPECT_EQ(lines.next(), QStringLiteral("145.8"));
+    EXPECT_TRUE(lines.atEnd());
+}
+
+class FrequencyFile : public ::testing::Test {
+protected:
+    test::StationFolder folder;
+    FrequencyTable table;
+    test::RecordingMessageBoxes messages;
+
+    std::optional<double> lookup(const QString &name, QString *mode = nullptr)
+    {
+        std::optional<double> frequency;
+        QString found = QStringLiteral("untouched");
+        Cherche_Frequence(folder.path(), name, frequency, found);
+        if (mode)
+            *mode = found;
+        return frequency;
+    }
+};
+
+TEST_F(FrequencyFile, LookupIsExactAndTheFirstRecordWins)
+{
+    folder.writeLines(cfg, {"AO-51          ", "145.800", "Mode B", "SO-50", "436.795", "Mode B", "AO-51",
+                            "435.300", "Mode C", "EMPTY", "", "Mode A"});
+    QString mode;
+    EXPECT_EQ(lookup("SO-50", &mode), 436.795);
+    EXPECT_EQ(mode, "Mode B");
+    EXPECT_EQ(lookup("AO-51", &mode), 145.8); // padded name line, first of two
+    EXPECT_EQ(mode, "Mode B");
+
+    EXPECT_FALSE(lookup("so-50", &mode));
+    EXPECT_EQ(mode, "untouched");
+    EXPECT_FALSE(lookup("EMPTY", &mode)); // an empty frequency line reads as no frequency
+    EXPECT_EQ(mode, "Mode A");
+
+    std::optional<double> kept = 1.5;
+    Cherche_Frequence(folder.path(), "NONE", kept, mode);
+    EXPECT_EQ(kept, 1.5);
+}
+
+TEST_F(FrequencyFile, MissingFileIsAnEmptyTable)
+{
+    EXPECT_FALSE(lookup("AO-51"));
+    const FrequencyLoad load = Charge_Frequences(table, folder.path());
+    EXPECT_TRUE(load.items.isEmpty());
+    EXPECT_TRUE(load.problem.isEmpty());
+    EXPECT_EQ(table.Index_Freq, 1);
+    EXPECT_EQ(loadTableUnlessKnown(table, folder.path(), "AO-51", messages), NewSatellite::Missing);
+    EXPECT_EQ(table.Nb_Freq, 0);
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(FrequencyFile, LoaderPadsToTheListColumns)
+{
+    folder.writeLines(cfg, {"AO-51", "145.800", "Mode B"});
+    table.Freq_Noms[2] = "LEFT OVER";
+    const FrequencyLoad load = Charge_Frequences(table, folder.path());
+    ASSERT_EQ(load.items.size(), 1);
+    EXPECT_EQ(load.items[0], "AO-51          ,145.8     ,Mode B");
+    EXPECT_EQ(load.items[0].size(), 33);
+    EXPECT_EQ(table.Freq_Noms[1], "AO-51          ");
+    EXPECT_EQ(table.Freq_Valeurs[1], "145.8     ");
+    EXPECT_EQ(table.Freq_Modes[1], "Mode B");
+    EXPECT_EQ(table.Index_Freq, 2);
+    EXPECT_EQ(table.Freq_Noms[2], "LEFT OVER");
+
+    folder.writeLines(cfg, {"TECHSAT 1B (GO-32)", "435.225", "Mode B", "AO-7", "29.502", "Mode C"});
+    EXPECT_EQ(Charge_Frequences(table, folder.path()).items,
+              (QStringList{"AO-7           ,29.502    ,Mode C", "TECHSAT 1B (GO-32),435.225   ,Mode B"}));
+
+    folder.write(cfg, {});
+    EXPECT_TRUE(Charge_Frequences(table, folder.path()).items.isEmpty());
+    EXPECT_EQ(table.Index_Freq, 1);
+}
+
+TEST_F(FrequencyFile, DamagedFileIsReadAsFarAsItIsSound)
+{
+    const QStringList good = {"AO-51", "145.8", "Mode B", "SO-50", "436.795", "Mode B"};
+    const struct {
+        QStringList tail;
+        const char *why;
+    } cases[] = {
+        {{"FO-29", "435.850"}, "est incomplet"},
+        {{"FO-29", "435,850", "Mode C"}, "contient une virgule a la ligne 8"},
+        {{"FO-29", "4x5.850", "Mode C"}, "n'est pas un nombre : \"4x5.850\""},
+        {{"\"FO-29", "435.850", "Mode C"}, "commence par un guillemet a la ligne 7"},
+    };
+    for (const auto &c : cases) {
+        folder.writeLines(cfg, good + c.tail);
+        const FrequencyLoad load = Charge_Frequences(table, folder.path());
+        EXPECT_EQ(load.items.size(), 2) << c.why;
+        EXPECT_TRUE(load.problem.contains("l'enregistrement 3 (lignes 7 a 9)")) << load.problem.toStdString();
+        EXPECT_TRUE(load.problem.contains(c.why)) << load.problem.toStdString();
+        EXPECT_EQ(lookup("SO-50"), 436.795);
+        EXPECT_FALSE(lookup("FO-29"));
+        EXPECT_EQ(loadTableUnlessKnown(table, folder.path(), "SO-50", messages), NewSatellite::Known);
+        messages.shown.clear();
+        EXPECT_EQ(loadTableUnlessKnown(table, folder.path(), "XW-2", messages), NewSatellite::Blocked);
+        EXPECT_EQ(messages.texts(), QStringList{load.problem});
+        messages.shown.clear();
+    }
+}
+
+TEST_F(FrequencyFile, LineReaderLoadStopsAtTheNameOrFillsTheTable)
+{
+    folder.writeLines(cfg, {"AO-51          ", "145.800", "Mode B", "SO-50", " 436.795 ", "Mode B", "FO-29",
+                            "435.850", "Mode C"});
+    table.Nb_Freq = 7;
+    EXPECT_EQ(loadTableUnlessKnown(table, folder.path(), "FO-29", messages), NewSatellite::Known);
+    EXPECT_EQ(table.Nb_Freq, 7);
+
+    EXPECT_EQ(loadTableUnlessKnown(table, folder.path(), "XW-2", messages), NewSatellite::Missing);
+    EXPECT_EQ(table.Nb_Freq, 3);
+    EXPECT_EQ(table.Index_Freq, 4);
+    EXPECT_EQ(table.Freq_Noms[1], "AO-51          "); // lines are kept as read
+    EXPECT_EQ(table.Freq_Valeurs[2], " 436.795 ");
+}
+
+TEST_F(FrequencyFile, TableHoldsAtMostTwoHundredRecords)
+{
+    QStringList lines;
+    for (int i = 1; i <= 201; ++i)
+        lines << QStringLiteral("SAT-%1").arg(i) << "145.8" << "Mode B";
+    folder.writeLines(cfg, lines);
+    const FrequencyLoad load = Charge_Frequences(table, folder.path());
+    EXPECT_EQ(load.items.size(), 200);
+    EXPECT_TRUE(load.problem.contains("plus de 200"));
+    EXPECT_EQ(loadTableUnlessKnown(table, folder.path(), "XW-2", messages), NewSatellite::Blocked);
+
+    folder.writeLines(cfg, lines.mid(0, 600));
+    EXPECT_TRUE(Charge_Frequences(table, folder.path()).problem.isEmpty());
+    messages.shown.clear();
+    EXPECT_EQ(loadTableUnlessKnown(table, folder.path(), "XW-2", messages), NewSatellite::Blocked);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(messages.shown[0].text.contains("pleine"));
+}
+
+TEST_F(FrequencyFile, WriteKeepsEveryByteAndCrLf)
+{
+    const QString name = QString::fromLatin1("M\xc9T\xc9OR-M2");
+    ASSERT_TRUE(writeFrequencyFile(folder.path(), {{name, "137.100", "Mode A"}}, nullptr));
+    EXPECT_EQ(folder.read(cfg), QByteArray("M\xc9T\xc9OR-M2\r\n137.100\r\nMode A\r\n"));
+    Charge_Frequences(table, folder.path());
+    EXPECT_EQ(table.Freq_Noms[1].trimmed(), name);
+}
+
+TEST_F(FrequencyFile, FailedWriteLeavesTheOldFileWhole)
+{
+    folder.writeLines(cfg, {"AO-51", "145.800", "Mode B"});
+    const QByteArray before = folder.read(cfg);
+    QString error;
+    {
+        test::FileSizeLimit limit;
+        EXPECT_FALSE(writeFrequencyFile(folder.path(), {{"SO-50", "436.795", "Mode B"}}, &error));
+    }
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(folder.read(cfg), before);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{cfg});
+}
+
+} // namespace
+} // namespace orvanta
