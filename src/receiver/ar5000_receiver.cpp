@@ -1,0 +1,106 @@
+#include "receiver/ar5000_receiver.h"
+
+#include "platform/text_numbers.h"
+#include "receiver/ar5000_command.h"
+
+#include <cmath>
+
+namespace orvanta {
+
+namespace {
+
+constexpr double kSettle = 0.1; // between the fixed set-up commands
+
+struct ModeSetting {
+    const char *mode;
+    const char *demodulation;
+    int demodulationOption;
+    const char *antenna;
+    int antennaOption;
+    const char *bandwidth;
+    int bandwidthOption;
+    bool bandwidthMarkedFirst; // the panel hears of it before the receiver
+};
+
+constexpr ModeSetting kModes[] = {
+    {"Mode A", "MD0", 2, "AN2", 2, "BW4", 4, false},
+    {"Mode B", "MD0", 2, "AN1", 1, "BW3", 3, false},
+    {"Mode C", "MD3", 4, "AN1", 1, "BW3", 3, false},
+    {"Mode D", "MD3", 4, "AN1", 1, "BW2", 2, true},
+};
+
+} // namespace
+
+Ar5000Receiver::Ar5000Receiver(SerialLine &line, Waiter &waiter, Ar5000Selections &panel,
+                               MessageBoxes &messages)
+    : line_(line), waiter_(waiter), panel_(panel), refusals_(messages)
+{
+}
+
+void Ar5000Receiver::send(const char *command)
+{
+    sendAr5000Command(line_, command);
+}
+
+void Ar5000Receiver::select(const char *group, int option)
+{
+    panel_.selectOption(QString::fromLatin1(group), option);
+}
+
+void Ar5000Receiver::setUp(const char *command, const char *group, int option)
+{
+    send(command);
+    select(group, option);
+    waiter_.Attente(kSettle);
+}
+
+void Ar5000Receiver::Programme_AR5000(const QString &mode)
+{
+    send("VA");
+    setUp("AC2", "CAG", 2);
+    setUp("LP3", "AF_LPF", 4);
+    // The panel's 0.4 kHz option sends HP3, so the receiver hears HP4 then HP3.
+    setUp("HP4", "AF_HPF", 4);
+    setUp("EN4", "Prea", 5);
+    setUp("ST1.0", "Pas", 4);
+
+    for (const ModeSetting &m : kModes) {
+        if (mode != QLatin1String(m.mode))
+            continue;
+        send(m.demodulation);
+        select("Mode", m.demodulationOption);
+        send(m.antenna);
+        select("Ant", m.antennaOption);
+        if (m.bandwidthMarkedFirst) {
+            select("IF_BW", m.bandwidthOption);
+            send(m.bandwidth);
+        } else {
+            send(m.bandwidth);
+            select("IF_BW", m.bandwidthOption);
+        }
+        return;
+    }
+}
+
+void Ar5000Receiver::Frequence_AR5000(double frequence)
+{
+    if (!std::isfinite(frequence) || frequence < 0) {
+        refusals_.refused(QStringLiteral("Frequence AR5000 non envoyee : la frequence %1 est incorrecte")
+                              .arg(QString::number(frequence)));
+        return;
+    }
+    sendAr5000Command(line_, "RF" + formatFixed(frequence, 4).toLatin1());
+    refusals_.sent();
+}
+
+void Ar5000Receiver::Frequence_AR5000(const QString &frequence)
+{
+    if (const auto number = parseNumber(frequence); number && *number >= 0) {
+        Frequence_AR5000(*number);
+        return;
+    }
+    refusals_.refused(
+        QStringLiteral("Frequence AR5000 non envoyee : la frequence \"%1\" est incorrecte").arg(frequence));
+}
+
+} // namespace orvanta

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "platform/message_boxes.h"
+#include "platform/refusal_report.h"
+#include "platform/serial_line.h"
+#include "platform/waiter.h"
+#include "receiver/ar5000_selections.h"
+
+#include <QString>
+
+namespace orvanta {
+
+// Programs an AOR AR5000 on the receiver line for the satellite being
+// followed, keeping the AR5000 panel in step with what it sends.
+class Ar5000Receiver {
+public:
+    Ar5000Receiver(SerialLine &line, Waiter &waiter, Ar5000Selections &panel, MessageBoxes &messages);
+
+    // The fixed set-up, then demodulation, antenna and bandwidth for the
+    // satellite's mode ("Mode A" to "Mode D"); any other mode gets only the
+    // fixed set-up.
+    void Programme_AR5000(const QString &mode);
+    // Frequency in MHz, sent with four decimals. A negative frequency or text
+    // that is not a number sends nothing and is reported.
+    void Frequence_AR5000(double frequence);
+    void Frequence_AR5000(const QString &frequence);
+
+private:
+    void send(const char *command);
+    void select(const char *group, int option);
+    void setUp(const char *command, const char *group, int option);
+
+    SerialLine &line_;
+    Waiter &waiter_;
+    Ar5000Selections &panel_;
+    RefusalReport refusals_;
+};
+
+} // namespace orvanta
