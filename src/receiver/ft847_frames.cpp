@@ -1,0 +1,64 @@
+#include "receiver/ft847_frames.h"
+
+#include "platform/text_numbers.h"
+
+#include <cmath>
+
+namespace orvanta::ft847 {
+
+namespace {
+
+constexpr char kCatOn = 0x00;
+constexpr char kSetMainFrequency = 0x01;
+constexpr char kSetMainMode = 0x07;
+
+constexpr char kUsb = 0x01;
+constexpr char kAm = 0x04;
+constexpr char kFm = 0x08;
+
+constexpr int kDigits = 8;         // 100 MHz down to 10 Hz
+constexpr int kDecimalsOfMhz = 5;  // tens of hertz
+
+QByteArray block(char p1, char p2, char p3, char p4, char instruction)
+{
+    const char bytes[] = {p1, p2, p3, p4, instruction};
+    return QByteArray(bytes, sizeof bytes);
+}
+
+} // namespace
+
+QByteArray catOn()
+{
+    return block(0, 0, 0, 0, kCatOn);
+}
+
+std::optional<QByteArray> setMainMode(const QString &satelliteMode)
+{
+    char mode = 0;
+    if (satelliteMode == QLatin1String("Mode A"))
+        mode = kAm;
+    else if (satelliteMode == QLatin1String("Mode B"))
+        mode = kFm;
+    else if (satelliteMode == QLatin1String("Mode C") || satelliteMode == QLatin1String("Mode D"))
+        mode = kUsb;
+    else
+        return std::nullopt;
+    return block(mode, 0, 0, 0, kSetMainMode);
+}
+
+std::optional<QByteArray> setMainFrequency(double megahertz)
+{
+    if (!std::isfinite(megahertz) || megahertz < 0)
+        return std::nullopt;
+    // Rounded on the decimal digits, halves away from zero, as displayed.
+    QString digits = formatFixed(megahertz, kDecimalsOfMhz).remove(QLatin1Char('.'));
+    if (digits.size() > kDigits)
+        return std::nullopt;
+    digits = digits.rightJustified(kDigits, QLatin1Char('0'));
+    char bcd[4];
+    for (int i = 0; i < 4; ++i)
+        bcd[i] = static_cast<char>((digits[2 * i].digitValue() << 4) | digits[2 * i + 1].digitValue());
+    return block(bcd[0], bcd[1], bcd[2], bcd[3], kSetMainFrequency);
+}
+
+} // namespace orvanta::ft847

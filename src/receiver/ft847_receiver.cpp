@@ -1,0 +1,69 @@
+#include "receiver/ft847_receiver.h"
+
+#include "platform/text_numbers.h"
+#include "receiver/ft847_frames.h"
+
+#include <cmath>
+
+namespace orvanta {
+
+namespace {
+
+const QString kCatLine = QStringLiteral("4800,n,8,2");
+constexpr double kByteGap = 0.1; // the radio allows up to 0.2 s between bytes
+enum Key { Mode, Frequency };
+
+} // namespace
+
+Ft847Receiver::Ft847Receiver(SerialLine &line, Waiter &waiter, MessageBoxes &messages)
+    : line_(line), waiter_(waiter), refusals_(messages)
+{
+}
+
+void Ft847Receiver::Programme_FT847(const QString &mode)
+{
+    std::vector<QByteArray> blocks{ft847::catOn()};
+    if (const auto setMode = ft847::setMainMode(mode))
+        blocks.push_back(*setMode);
+    send(Mode, std::move(blocks));
+}
+
+void Ft847Receiver::Frequence_FT847(double frequence)
+{
+    const auto block = ft847::setMainFrequency(frequence);
+    if (!block) {
+        refusals_.refused(QStringLiteral("Frequence FT847 non envoyee : la frequence %1 MHz est hors limites")
+                              .arg(std::isfinite(frequence) ? shortestText(frequence)
+                                                            : QString::number(frequence)));
+        return;
+    }
+    send(Frequency, {*block});
+    refusals_.sent();
+}
+
+void Ft847Receiver::Frequence_FT847(const QString &frequence)
+{
+    if (const auto number = parseNumber(frequence)) {
+        Frequence_FT847(*number);
+        return;
+    }
+    refusals_.refused(
+        QStringLiteral("Frequence FT847 non envoyee : la frequence \"%1\" est incorrecte").arg(frequence));
+}
+
+// A block whose bytes were mixed with another's could form a different
+// instruction (08 is PTT ON), so blocks asked for during the pauses wait for
+// the current ones to end.
+void Ft847Receiver::send(int key, std::vector<QByteArray> blocks)
+{
+    sequences_.run(key, [this, blocks = std::move(blocks)] {
+        line_.setSettings(kCatLine);
+        for (const QByteArray &block : blocks)
+            for (char byte : block) {
+                line_.Output(QByteArray(1, byte));
+                waiter_.Attente(kByteGap);
+            }
+    });
+}
+
+} // namespace orvanta

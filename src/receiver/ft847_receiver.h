@@ -1,0 +1,41 @@
+#pragma once
+
+#include "platform/message_boxes.h"
+#include "platform/refusal_report.h"
+#include "platform/sequence_queue.h"
+#include "platform/serial_line.h"
+#include "platform/waiter.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <vector>
+
+namespace orvanta {
+
+// Tunes a Yaesu FT-847 through its CAT interface on the receiver line. The
+// radio speaks 4800 baud, 8 data bits, 2 stop bits only, so every call sets
+// the line so; the settings stay until the speed menu or the next start-up.
+class Ft847Receiver {
+public:
+    Ft847Receiver(SerialLine &line, Waiter &waiter, MessageBoxes &messages);
+
+    // CAT ON, then the main VFO mode for "Mode A" to "Mode D"; any other
+    // mode gets CAT ON only.
+    void Programme_FT847(const QString &mode);
+    // Main VFO frequency in MHz, to 10 Hz. A frequency the radio's eight
+    // digits cannot hold, or text that is not a number, sends nothing and is
+    // reported.
+    void Frequence_FT847(double frequence);
+    void Frequence_FT847(const QString &frequence);
+
+private:
+    void send(int key, std::vector<QByteArray> blocks);
+
+    SerialLine &line_;
+    Waiter &waiter_;
+    RefusalReport refusals_;
+    SequenceQueue sequences_;
+};
+
+} // namespace orvanta

@@ -1,0 +1,106 @@
+#include "platform/qt_serial_line.h"
+#include "receiver/ft847_receiver.h"
+#include "receiver/pty_marking_waiter.h"
+#include "support/fakes.h"
+
+#include <gtest/gtest.h>
+
+namespace orvanta {
+namespace {
+
+QByteArrayList bytes(std::initializer_list<int> values)
+{
+    QByteArrayList out;
+    for (int v : values)
+        out << QByteArray(1, static_cast<char>(v));
+    return out;
+}
+
+const QByteArrayList kCatOn = bytes({0x00, 0x00, 0x00, 0x00, 0x00});
+
+class Ft847Test : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        line.setPortOpen(true);
+        ASSERT_TRUE(line.PortOpen()) << messages.texts().join('\n').toStdString();
+        ASSERT_EQ(pty.baud(), 19200);
+    }
+
+    // Each byte is written on its own and followed by a 0.1 s pause, at
+    // 4800 baud, 8 data bits, no parity, 2 stop bits.
+    void expectSent(const QByteArrayList &expected)
+    {
+        EXPECT_EQ(waiter.beforeEachWait, expected);
+        EXPECT_EQ(waiter.waits, std::vector<double>(expected.size(), 0.1));
+        EXPECT_EQ(pty.readAll(50), QByteArray()) << "nothing after the last pause";
+        EXPECT_EQ(line.Settings(), "4800,n,8,2");
+        EXPECT_EQ(pty.baud(), 4800);
+        EXPECT_EQ(pty.stopBits(), 2);
+        EXPECT_EQ(pty.dataBits(), 8);
+        EXPECT_FALSE(pty.parityEnabled());
+        waiter.clear();
+    }
+
+    test::PtyPair pty;
+    test::RecordingMessageBoxes messages;
+    QtSerialLine line{pty.slavePath(), QStringLiteral("19200,n,8,1"), messages};
+    test::PtyMarkingWaiter waiter{pty};
+    Ft847Receiver ft847{line, waiter, messages};
+};
+
+TEST_F(Ft847Test, FrequencyIsPackedBcdOfTensOfHertz)
+{
+    ft847.Frequence_FT847(145.8);
+    expectSent(bytes({0x14, 0x58, 0x00, 0x00, 0x01}));
+    ft847.Frequence_FT847(QStringLiteral("435.12345"));
+    expectSent(bytes({0x43, 0x51, 0x23, 0x45, 0x01}));
+    ft847.Frequence_FT847(29.35);
+    expectSent(bytes({0x02, 0x93, 0x50, 0x00, 0x01}));
+    ft847.Frequence_FT847(145.825675); // halves away from zero at 10 Hz
+    expectSent(bytes({0x14, 0x58, 0x25, 0x68, 0x01}));
+    ft847.Frequence_FT847(999.99999);
+    expectSent(bytes({0x99, 0x99, 0x99, 0x99, 0x01}));
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(Ft847Test, ModesSetTheMainVfoAfterCatOn)
+{
+    const std::pair<const char *, int> modes[] = {
+        {"Mode A", 0x04}, {"Mode B", 0x08}, {"Mode C", 0x01}, {"Mode D", 0x01}};
+    for (const auto &[mode, modeByte] : modes) {
+        ft847.Programme_FT847(QString::fromLatin1(mode));
+        expectSent(kCatOn + bytes({modeByte, 0x00, 0x00, 0x00, 0x07}));
+    }
+    for (const QString &other : {QStringLiteral("mode a"), QString(), QStringLiteral("Mode E")}) {
+        ft847.Programme_FT847(other);
+        expectSent(kCatOn);
+    }
+}
+
+TEST_F(Ft847Test, FrequenciesTheRadioCannotHoldSendNothing)
+{
+    ft847.Frequence_FT847(1296.5);
+    ft847.Frequence_FT847(999.999996); // rounds to 1000 MHz
+    ft847.Frequence_FT847(-145.8);
+    ft847.Frequence_FT847(QStringLiteral("abc"));
+    ft847.Frequence_FT847(QStringLiteral("abc"));
+    EXPECT_EQ(messages.texts(),
+              (QStringList{"Frequence FT847 non envoyee : la frequence 1296.5 MHz est hors limites",
+                           "Frequence FT847 non envoyee : la frequence 999.999996 MHz est hors limites",
+                           "Frequence FT847 non envoyee : la frequence -145.8 MHz est hors limites",
+                           "Frequence FT847 non envoyee : la frequence \"abc\" est incorrecte"}));
+    EXPECT_TRUE(waiter.waits.empty());
+    EXPECT_EQ(pty.readAll(50), QByteArray());
+    EXPECT_EQ(line.Settings(), "19200,n,8,1");
+}
+
+TEST_F(Ft847Test, ABlockAskedForDuringAPauseWaitsForTheCurrentOnes)
+{
+    waiter.duringWait = [this] { ft847.Frequence_FT847(145.8); };
+    ft847.Programme_FT847(QStringLiteral("Mode B"));
+    expectSent(kCatOn + bytes({0x08, 0x00, 0x00, 0x00, 0x07}) + bytes({0x14, 0x58, 0x00, 0x00, 0x01}));
+}
+
+} // namespace
+} // namespace orvanta
