@@ -114,7 +114,7 @@ double julianDateOfYearStart(int year)
 
 class SetReader {
 public:
-    explicit SetReader(std::string *reason) : reason_(reason) {}
+    SetReader(std::string *reason, ChecksumPolicy checksums) : reason_(reason), checksums_(checksums) {}
 
     bool fail(const std::string &why)
     {
@@ -130,6 +130,8 @@ public:
             return fail(label + " : " + std::to_string(line.size()) + " colonnes au lieu de 69");
         if (line[0] != number || line[1] != ' ')
             return fail(label + " : elle ne commence pas par « " + number + " »");
+        if (checksums_ == ChecksumPolicy::Ignore)
+            return true;
         if (!isDigit(line[68]))
             return fail(label + " : somme de contrôle absente (colonne 69)");
         const int expected = checksumOf(line);
@@ -175,6 +177,7 @@ public:
 
 private:
     std::string *reason_;
+    ChecksumPolicy checksums_;
 };
 
 bool readEpoch(SetReader &reader, const std::string &line1, JulianDate &epoch)
@@ -185,7 +188,9 @@ bool readEpoch(SetReader &reader, const std::string &line1, JulianDate &epoch)
         return reader.fail(SetReader::fieldProblem('1', 19, 20, "année de l'époque"));
     const std::size_t point = dayText.find('.');
     const std::string wholeText = dayText.substr(0, point);
-    const std::string fractionText = point == std::string::npos ? std::string("0") : "0" + dayText.substr(point);
+    std::string fractionText = "0";
+    if (point != std::string::npos)
+        fractionText.append(dayText, point, std::string::npos);
     const auto whole = readWhole(wholeText);
     const auto fraction = readDecimal(fractionText);
     if (wholeText.empty() || !whole || !fraction || *whole < 1 || *whole > 366)
@@ -213,10 +218,16 @@ std::string cleanSatelliteName(const std::string &rawName)
     return name;
 }
 
-std::optional<ElementSet> parseElementSet(const std::string &name, const std::string &rawLine1,
-                                          const std::string &rawLine2, std::string *reason)
+std::optional<ElementSet> parseElementSet(const std::string &name, const std::string &line1,
+                                          const std::string &line2, std::string *reason)
 {
-    SetReader reader(reason);
+    return parseElementSet(name, line1, line2, reason, ChecksumPolicy::Verify);
+}
+
+std::optional<ElementSet> parseElementSet(const std::string &name, const std::string &rawLine1,
+                                          const std::string &rawLine2, std::string *reason, ChecksumPolicy checksums)
+{
+    SetReader reader(reason, checksums);
     const std::string line1 = withoutTrailingBlanks(rawLine1);
     const std::string line2 = withoutTrailingBlanks(rawLine2);
     if (!reader.checkLine(line1, '1') || !reader.checkLine(line2, '2'))

@@ -41,6 +41,9 @@ public:
     const ElementSet &elements() const { return elements_; }
 
 private:
+    // The propagation itself, also run at epoch during initialisation.
+    PropagationError evaluate(double minutesSinceEpoch, TemeState &out) const;
+
     ElementSet elements_;
     PropagationError initError_ = PropagationError::None;
     bool deepSpace_ = false;
