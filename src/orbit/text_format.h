@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+// Number texts of the orbit engine's outputs: always "." as the decimal
+// separator, whatever the locale the program runs in.
+namespace orvanta::orbit {
+
+// At least two digits: 7 gives "07", 45 gives "45".
+std::string twoDigitText(int value);
+// Fixed decimals, correctly rounded: fixedText(45.374, 2) is "45.37".
+std::string fixedText(double value, int decimals);
+
+} // namespace orvanta::orbit
