@@ -79,16 +79,6 @@ TEST_F(Ar5000WindowTest, ClickingAnOptionSendsItsCommandThenEX)
     EXPECT_EQ(panel.selectedOption("Pas"), 4);
 }
 
-TEST_F(Ar5000WindowTest, EveryOptionSendsItsOwnCommand)
-{
-    for (const Ar5000Group &group : ar5000Groups())
-        for (std::size_t i = 0; i < group.options.size(); ++i) {
-            radio(QStringLiteral("%1_%2").arg(group.name).arg(i + 1))->click();
-            const QByteArray before = group.before.isEmpty() ? QByteArray() : group.before + "\r\n";
-            EXPECT_EQ(pty.readAll(), before + group.options[i].command + "\r\nEX\r\n") << group.name.toStdString();
-        }
-}
-
 TEST_F(Ar5000WindowTest, SelectionsMadeByTheDriverShowWithoutBeingSentTwice)
 {
     test::RecordingWaiter waiter;
