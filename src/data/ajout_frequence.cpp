@@ -99,7 +99,8 @@ NewSatellite Ajout_Frequence::proposeFor(const QString &name)
     nom_->setText(name);
     frequence_->clear();
     enregistrement_->setEnabled(false);
-    timer_.stop();
+    if (!isVisible())
+        timer_.stop();
     show();
     raise();
     activateWindow();

@@ -42,10 +42,13 @@ ShownRecord FrequencyEditor::current() const
 
 bool FrequencyEditor::save(const QString &name, const QString &frequency, int option)
 {
-    for (const QString &problem : {satelliteNameProblem(name), frequencyProblem(frequency)}) {
-        if (!problem.isEmpty()) {
-            messages_.information(problem);
-            return false;
+    // With no record loaded there is nothing to store the boxes into.
+    if (table_.Nb_Freq > 0) {
+        for (const QString &problem : {satelliteNameProblem(name), frequencyProblem(frequency)}) {
+            if (!problem.isEmpty()) {
+                messages_.information(problem);
+                return false;
+            }
         }
     }
     // The file may have changed since the editor opened (a satellite added
