@@ -33,7 +33,14 @@ QString shortestFrequency(const QString &frequency)
 QString threeDecimalFrequency(const QString &frequency)
 {
     const auto value = parseNumber(frequency);
-    return value ? formatFixed(*value, 3) : QString();
+    if (!value)
+        return {};
+    // A frequency typed to a tenth of a kHz or finer keeps its digits.
+    const QString shortest = shortestText(*value);
+    const qsizetype point = shortest.indexOf(u'.');
+    if (point >= 0 && shortest.size() - point - 1 > 3)
+        return shortest;
+    return formatFixed(*value, 3);
 }
 
 FrequencyLoad Charge_Frequences(FrequencyTable &table, const QString &folder)

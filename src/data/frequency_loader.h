@@ -27,7 +27,8 @@ FrequencyRecord splitListItem(const QString &item);
 // A frequency text in its shortest decimal form (145.800 gives 145.8); an
 // empty text stays empty.
 QString shortestFrequency(const QString &frequency);
-// A frequency text with three decimals (145.8 gives 145.800); empty stays empty.
+// A frequency text with three decimals (145.8 gives 145.800), or more when it
+// has more (145.8255 stays whole); empty stays empty.
 QString threeDecimalFrequency(const QString &frequency);
 
 struct FrequencyLoad {

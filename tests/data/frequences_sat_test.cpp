@@ -54,6 +54,14 @@ TEST_F(FrequencyEditorWindow, OpeningRewritesTheFileSortedWithThreeDecimals)
     EXPECT_TRUE(messages.shown.empty());
 }
 
+TEST_F(FrequencyEditorWindow, OpeningNeverRoundsAFrequencyAway)
+{
+    folder.writeLines(cfg, {"AO-51", "145.8255", "Mode B"});
+    editor.ouvrir();
+    EXPECT_EQ(folder.lines(cfg), (QStringList{"AO-51          ", "145.8255", "Mode B"}));
+    EXPECT_EQ(box("FreqDuSat")->text(), "145.8255");
+}
+
 TEST_F(FrequencyEditorWindow, SavingWithoutAClickWritesTheShortestForm)
 {
     writeFourRecords();

@@ -151,6 +151,32 @@ TEST_F(FrequencyFile, LineReaderLoadStopsAtTheNameOrFillsTheTable)
     EXPECT_EQ(table.Freq_Valeurs[2], " 436.795 ");
 }
 
+TEST_F(FrequencyFile, AddedRecordTakesTheFirstFreeSlot)
+{
+    folder.writeLines(cfg, {"AO-51", "145.800", "Mode B", "SO-50", "436.795 ", "Mode B", "FO-29", "435.850",
+                            "Mode C"});
+    FrequencyAddition addition(folder.path(), messages);
+    ASSERT_EQ(addition.prepare("XW-2"), NewSatellite::Missing);
+    EXPECT_EQ(addition.table().Index_Freq, 4);
+    EXPECT_EQ(addition.save("XW-2", "145.825", 3), FrequencyAddition::Outcome::Saved);
+    EXPECT_EQ(addition.table().Nb_Freq, 4);
+    EXPECT_EQ(addition.table().Freq_Noms[4], "XW-2");
+    EXPECT_EQ(folder.lines(cfg).size(), 12);
+    EXPECT_EQ(folder.lines(cfg)[4], "436.795"); // frequency lines are written trimmed
+}
+
+TEST_F(FrequencyFile, UnreadableFileIsReportedAndNeverReplaced)
+{
+    QDir(folder.path()).mkdir(cfg);
+    const FrequencyLoad load = Charge_Frequences(table, folder.path());
+    EXPECT_TRUE(load.problem.startsWith("Le fichier Frequences.cfg ne peut pas etre lu ("));
+    EXPECT_FALSE(lookup("AO-51"));
+    EXPECT_EQ(loadTableUnlessKnown(table, folder.path(), "AO-51", messages), NewSatellite::Blocked);
+    EXPECT_EQ(messages.texts(), QStringList{load.problem});
+    EXPECT_FALSE(writeFrequencyFile(folder.path(), {}, nullptr));
+    EXPECT_TRUE(QFileInfo(folder.file(cfg)).isDir());
+}
+
 TEST_F(FrequencyFile, TableHoldsAtMostTwoHundredRecords)
 {
     QStringList lines;
