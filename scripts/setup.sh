@@ -25,4 +25,12 @@ fi
 if [ ! -f build/build.ninja ]; then
   cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 fi
+# moc only rescans a folder when its CMakeLists.txt changes, so a source file
+# added since the last build (by an update) would be missed: start its scan afresh.
+stamp=build/.sources-scanned
+if [ ! -f "$stamp" ] || [ -n "$(find src -name '*.h' -newer "$stamp" -print -quit)" ]; then
+  find build -type d -name '*_autogen' -prune -exec rm -rf {} +
+  cmake -S . -B build >/dev/null
+  touch "$stamp"
+fi
 cmake --build build -j"$(nproc)"
