@@ -2,7 +2,9 @@
 
 #include "orbit/sgp4_constants.h"
 
+#include <algorithm>
 #include <cmath>
+#include <initializer_list>
 
 namespace orvanta::orbit::model {
 namespace {
@@ -29,61 +31,88 @@ constexpr double kG54 = 4.4108898;
 constexpr double kIntegrationStep = 720.0;                                // min
 constexpr double kHalfStepSquared = kIntegrationStep * kIntegrationStep / 2.0; // min^2
 
-struct ResonanceRates {
-    double longitudeRate;          // xldot
-    double meanMotionRate;         // xndt
-    double meanMotionAcceleration; // xnddt
-};
+// Steps kept in each direction: a month of element age either side of epoch.
+constexpr std::size_t kTabulatedSteps = 60;
 
-ResonanceRates resonanceRates(const ResonanceTerms &r, double longitude, double meanMotion, double minutes)
+// Rates of the resonant mean longitude and mean motion at one integrator step.
+void setResonanceRates(const ResonanceTerms &r, double minutes, ResonanceStep &step)
 {
-    ResonanceRates rates;
-    rates.longitudeRate = meanMotion + r.longitudeRateOffset;
+    const double longitude = step.longitude;
+    step.longitudeRate = step.meanMotion + r.longitudeRateOffset;
     if (r.kind == ResonanceKind::OneDay) {
-        rates.meanMotionRate = r.del1 * std::sin(longitude - kFasx2) + r.del2 * std::sin(2.0 * (longitude - kFasx4)) +
-                               r.del3 * std::sin(3.0 * (longitude - kFasx6));
-        rates.meanMotionAcceleration = (r.del1 * std::cos(longitude - kFasx2) +
-                                        2.0 * r.del2 * std::cos(2.0 * (longitude - kFasx4)) +
-                                        3.0 * r.del3 * std::cos(3.0 * (longitude - kFasx6))) *
-                                       rates.longitudeRate;
-        return rates;
+        step.meanMotionRate = r.del1 * std::sin(longitude - kFasx2) + r.del2 * std::sin(2.0 * (longitude - kFasx4)) +
+                              r.del3 * std::sin(3.0 * (longitude - kFasx6));
+        step.meanMotionAcceleration = (r.del1 * std::cos(longitude - kFasx2) +
+                                       2.0 * r.del2 * std::cos(2.0 * (longitude - kFasx4)) +
+                                       3.0 * r.del3 * std::cos(3.0 * (longitude - kFasx6))) *
+                                      step.longitudeRate;
+        return;
     }
     const double w = r.argPerigeeAtEpoch + r.argPerigeeRate * minutes;
     const double w2 = w + w;
     const double l2 = longitude + longitude;
-    rates.meanMotionRate = r.d2201 * std::sin(w2 + longitude - kG22) + r.d2211 * std::sin(longitude - kG22) +
-                           r.d3210 * std::sin(w + longitude - kG32) + r.d3222 * std::sin(-w + longitude - kG32) +
-                           r.d4410 * std::sin(w2 + l2 - kG44) + r.d4422 * std::sin(l2 - kG44) +
-                           r.d5220 * std::sin(w + longitude - kG52) + r.d5232 * std::sin(-w + longitude - kG52) +
-                           r.d5421 * std::sin(w + l2 - kG54) + r.d5433 * std::sin(-w + l2 - kG54);
-    rates.meanMotionAcceleration =
+    step.meanMotionRate = r.d2201 * std::sin(w2 + longitude - kG22) + r.d2211 * std::sin(longitude - kG22) +
+                          r.d3210 * std::sin(w + longitude - kG32) + r.d3222 * std::sin(-w + longitude - kG32) +
+                          r.d4410 * std::sin(w2 + l2 - kG44) + r.d4422 * std::sin(l2 - kG44) +
+                          r.d5220 * std::sin(w + longitude - kG52) + r.d5232 * std::sin(-w + longitude - kG52) +
+                          r.d5421 * std::sin(w + l2 - kG54) + r.d5433 * std::sin(-w + l2 - kG54);
+    step.meanMotionAcceleration =
         (r.d2201 * std::cos(w2 + longitude - kG22) + r.d2211 * std::cos(longitude - kG22) +
          r.d3210 * std::cos(w + longitude - kG32) + r.d3222 * std::cos(-w + longitude - kG32) +
          r.d5220 * std::cos(w + longitude - kG52) + r.d5232 * std::cos(-w + longitude - kG52) +
          2.0 * (r.d4410 * std::cos(w2 + l2 - kG44) + r.d4422 * std::cos(l2 - kG44) +
                 r.d5421 * std::cos(w + l2 - kG54) + r.d5433 * std::cos(-w + l2 - kG54))) *
-        rates.longitudeRate;
-    return rates;
+        step.longitudeRate;
 }
 
-// Integrates the resonant mean longitude and mean motion from epoch in fixed
-// steps of 720 minutes, then a Taylor step to the requested time.
+ResonanceStep stepAtEpoch(const ResonanceTerms &r)
+{
+    ResonanceStep step;
+    step.longitude = r.longitudeAtEpoch;
+    step.meanMotion = r.meanMotionAtEpoch;
+    setResonanceRates(r, 0.0, step);
+    return step;
+}
+
+// One second-order step of the integrator, from 'from' minutes to from + stepMinutes.
+ResonanceStep nextStep(const ResonanceTerms &r, const ResonanceStep &current, double from, double stepMinutes)
+{
+    ResonanceStep next;
+    next.longitude = current.longitude + current.longitudeRate * stepMinutes + current.meanMotionRate * kHalfStepSquared;
+    next.meanMotion =
+        current.meanMotion + current.meanMotionRate * stepMinutes + current.meanMotionAcceleration * kHalfStepSquared;
+    setResonanceRates(r, from + stepMinutes, next);
+    return next;
+}
+
+// How many whole steps the integration takes from epoch before the final
+// partial step: it steps while 720 minutes or more remain.
+double stepsBefore(double minutes, double stepMinutes)
+{
+    double steps = std::floor(std::fabs(minutes) / kIntegrationStep);
+    while (steps > 0.0 && std::fabs(minutes - stepMinutes * (steps - 1.0)) < kIntegrationStep)
+        steps -= 1.0;
+    while (std::fabs(minutes - stepMinutes * steps) >= kIntegrationStep)
+        steps += 1.0;
+    return steps;
+}
+
+// The resonant mean longitude and mean motion at minutes since epoch: whole
+// steps from the tables (continued past them when needed), then a Taylor
+// step to the requested time.
 void integrateResonance(const ResonanceTerms &r, double minutes, double &longitude, double &meanMotion)
 {
-    const double step = minutes > 0.0 ? kIntegrationStep : -kIntegrationStep;
-    double at = 0.0;
-    double li = r.longitudeAtEpoch;
-    double ni = r.meanMotionAtEpoch;
-    ResonanceRates rates = resonanceRates(r, li, ni, at);
-    while (std::fabs(minutes - at) >= kIntegrationStep) {
-        li += rates.longitudeRate * step + rates.meanMotionRate * kHalfStepSquared;
-        ni += rates.meanMotionRate * step + rates.meanMotionAcceleration * kHalfStepSquared;
-        at += step;
-        rates = resonanceRates(r, li, ni, at);
-    }
-    const double rest = minutes - at;
-    meanMotion = ni + rates.meanMotionRate * rest + rates.meanMotionAcceleration * rest * rest * 0.5;
-    longitude = li + rates.longitudeRate * rest + rates.meanMotionRate * rest * rest * 0.5;
+    const double stepMinutes = minutes > 0.0 ? kIntegrationStep : -kIntegrationStep;
+    const std::vector<ResonanceStep> &table = minutes > 0.0 ? r.ahead : r.behind;
+    const double steps = stepsBefore(minutes, stepMinutes);
+    const double lastTabulated = double(table.size() - 1);
+    ResonanceStep step = table[std::size_t(std::min(steps, lastTabulated))];
+    for (double taken = lastTabulated; taken < steps; taken += 1.0)
+        step = nextStep(r, step, stepMinutes * taken, stepMinutes);
+
+    const double rest = minutes - stepMinutes * steps;
+    meanMotion = step.meanMotion + step.meanMotionRate * rest + step.meanMotionAcceleration * rest * rest * 0.5;
+    longitude = step.longitude + step.longitudeRate * rest + step.meanMotionRate * rest * rest * 0.5;
 }
 
 struct BodyPeriodics {
@@ -109,6 +138,17 @@ BodyPeriodics bodyPeriodics(const ThirdBodyPeriodics &p, double bodyMeanMotion, 
 
 } // namespace
 
+void tabulateResonance(ResonanceTerms &resonance)
+{
+    for (std::vector<ResonanceStep> *table : {&resonance.ahead, &resonance.behind}) {
+        const double stepMinutes = table == &resonance.ahead ? kIntegrationStep : -kIntegrationStep;
+        table->reserve(kTabulatedSteps + 1);
+        table->push_back(stepAtEpoch(resonance));
+        for (std::size_t i = 0; i < kTabulatedSteps; ++i)
+            table->push_back(nextStep(resonance, table->back(), stepMinutes * double(i), stepMinutes));
+    }
+}
+
 void applyDeepSpaceSecular(const DeepSpaceTerms &terms, double minutes, MeanState &state)
 {
     const ThirdBodyRates &rates = terms.rates;
@@ -130,6 +170,8 @@ void applyDeepSpaceSecular(const DeepSpaceTerms &terms, double minutes, MeanStat
     else
         state.meanAnomaly = longitude - state.raan - state.argPerigee + theta;
     state.meanMotion = meanMotion;
+    const double ratio = kXke / meanMotion;
+    state.semiMajorAxis = std::cbrt(ratio * ratio);
 }
 
 void applyLunarSolarPeriodics(const DeepSpaceTerms &terms, double minutes, MeanState &state)

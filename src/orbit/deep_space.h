@@ -2,6 +2,8 @@
 
 #include "orbit/sgp4_terms.h"
 
+#include <vector>
+
 // Deep-space terms for orbits of 225 minutes or more: lunar and solar
 // gravity (secular and long-period) and the resonances of 12-hour and
 // 24-hour orbits with the earth's tesseral harmonics.
@@ -9,7 +11,8 @@ namespace orvanta::orbit::model {
 
 // The mean elements that the secular stage evolves and the deep-space stages adjust.
 struct MeanState {
-    double meanMotion = 0;   // rad/min
+    double meanMotion = 0;    // rad/min
+    double semiMajorAxis = 0; // earth radii, from the mean motion before drag
     double eccentricity = 0;
     double inclination = 0;  // rad
     double raan = 0;         // rad
@@ -38,6 +41,16 @@ struct ThirdBodyRates {
 
 enum class ResonanceKind { None, OneDay, HalfDay };
 
+// The resonance integrator at one of its 720-minute steps: mean longitude,
+// mean motion, and their rates there.
+struct ResonanceStep {
+    double longitude = 0;              // rad
+    double meanMotion = 0;             // rad/min
+    double longitudeRate = 0;          // rad/min
+    double meanMotionRate = 0;         // rad/min^2
+    double meanMotionAcceleration = 0; // rad/min^3
+};
+
 // Terms of the numerically integrated resonance of the mean longitude and motion.
 struct ResonanceTerms {
     ResonanceKind kind = ResonanceKind::None;
@@ -49,6 +62,10 @@ struct ResonanceTerms {
     double meanMotionAtEpoch = 0;   // rad/min
     double argPerigeeAtEpoch = 0;   // rad
     double argPerigeeRate = 0;      // rad/min
+    // Integrator steps worked out once from epoch, the first being epoch:
+    // forward in time and backward in time.
+    std::vector<ResonanceStep> ahead;
+    std::vector<ResonanceStep> behind;
 };
 
 struct DeepSpaceTerms {
@@ -60,6 +77,9 @@ struct DeepSpaceTerms {
 };
 
 DeepSpaceTerms initDeepSpace(const EpochElements &epoch, const SecularRates &secular);
+
+// Fills the tables of integrator steps of a resonant orbit.
+void tabulateResonance(ResonanceTerms &resonance);
 
 // Adds the lunar-solar secular change and the resonance effects to the mean
 // elements at minutes since epoch.

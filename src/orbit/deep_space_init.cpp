@@ -357,6 +357,8 @@ DeepSpaceTerms initDeepSpace(const EpochElements &epoch, const SecularRates &sec
     terms.rates = combinedRates(ratesOf(sun, kSunMeanMotion, eSq, epoch.inclination),
                                 ratesOf(moon, kMoonMeanMotion, eSq, epoch.inclination), orbit);
     terms.resonance = resonanceTerms(epoch, secular, terms.rates, orbit);
+    if (terms.resonance.kind != ResonanceKind::None)
+        tabulateResonance(terms.resonance);
     terms.siderealAngleAtEpoch = epoch.siderealAngle;
     return terms;
 }

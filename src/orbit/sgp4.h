@@ -24,6 +24,7 @@ enum class PropagationError {
     PerturbedEccentricity = 3, // eccentricity outside [0, 1] after the lunar-solar periodics
     SemiLatusRectum = 4,       // negative semi-latus rectum
     Decayed = 6,               // radius below one earth radius
+    InvalidTime = 7,           // time not finite, or more than about 190 years from epoch
 };
 
 // SGP4 for near-earth orbits, with the deep-space terms (SDP4) for periods of

@@ -14,6 +14,7 @@ constexpr double kLowPerigeeKm = 156.0;          // below this the density param
 constexpr double kVeryLowPerigeeKm = 98.0;       // below this s is fixed at 20 km
 constexpr double kSmallEccentricity = 1.0e-4;    // below this the eccentricity-dependent drag terms vanish
 constexpr double kPolarGuard = 1.5e-12;          // keeps 1 + cos i away from zero for retrograde equatorial orbits
+constexpr double kMaxMinutesFromEpoch = 1.0e8;   // bounds the resonance integration and refuses non-finite times
 
 bool isFinite(const ElementSet &set)
 {
@@ -214,6 +215,8 @@ PropagationError Sgp4Propagator::propagate(double minutesSinceEpoch, TemeState &
 {
     if (initError_ != PropagationError::None)
         return initError_;
+    if (!(std::fabs(minutesSinceEpoch) <= kMaxMinutesFromEpoch))
+        return PropagationError::InvalidTime;
     return evaluate(minutesSinceEpoch, out);
 }
 

@@ -1,5 +1,6 @@
 #include "orbit/sgp4.h"
 
+#include "orbit/sgp4_angles.h"
 #include "orbit/sgp4_constants.h"
 
 #include <cmath>
@@ -32,6 +33,7 @@ MeanState secularGravityAndDrag(const EpochElements &epoch, const SecularRates &
 
     MeanState state;
     state.meanMotion = epoch.meanMotion;
+    state.semiMajorAxis = epoch.semiMajorAxis;
     state.eccentricity = epoch.eccentricity;
     state.inclination = epoch.inclination;
     state.raan = epoch.raan + secular.raan * t + secular.raanDragFactor * t2;
@@ -44,8 +46,9 @@ MeanState secularGravityAndDrag(const EpochElements &epoch, const SecularRates &
     if (drag.simplified)
         return state;
 
+    const SinCos meanAnomalyDfSinCos = sinCos(meanAnomalyDf);
     const double deltaArgPerigee = drag.argPerigeeFactor * t;
-    const double delMTerm = 1.0 + drag.eta * std::cos(meanAnomalyDf);
+    const double delMTerm = 1.0 + drag.eta * meanAnomalyDfSinCos.cos;
     const double deltaMeanAnomaly = drag.meanAnomalyFactor * (delMTerm * delMTerm * delMTerm - drag.delM0);
     const double shift = deltaArgPerigee + deltaMeanAnomaly;
     state.meanAnomaly = meanAnomalyDf + shift;
@@ -53,7 +56,8 @@ MeanState secularGravityAndDrag(const EpochElements &epoch, const SecularRates &
     const double t3 = t2 * t;
     const double t4 = t3 * t;
     factors.axis = factors.axis - drag.d2 * t2 - drag.d3 * t3 - drag.d4 * t4;
-    factors.eccentricity += epoch.bstar * drag.c5 * (std::sin(state.meanAnomaly) - drag.sinM0);
+    const double sinMeanAnomaly = sinCosOfSum(state.meanAnomaly, meanAnomalyDfSinCos, shift).sin;
+    factors.eccentricity += epoch.bstar * drag.c5 * (sinMeanAnomaly - drag.sinM0);
     factors.longitude += drag.t3 * t3 + t4 * (drag.t4 + t * drag.t5);
     return state;
 }
@@ -63,10 +67,10 @@ MeanState secularGravityAndDrag(const EpochElements &epoch, const SecularRates &
 PropagationError applyDrag(const EpochElements &epoch, const DragFactors &factors, MeanState &state,
                            double &semiMajorAxis)
 {
-    if (state.meanMotion <= 0.0)
+    if (state.meanMotion <= 0.0 || std::isnan(state.meanMotion))
         return PropagationError::MeanMotion;
-    semiMajorAxis = std::pow(kXke / state.meanMotion, kTwoThirds) * factors.axis * factors.axis;
-    state.meanMotion = kXke / std::pow(semiMajorAxis, 1.5);
+    semiMajorAxis = state.semiMajorAxis * factors.axis * factors.axis;
+    state.meanMotion = kXke / (semiMajorAxis * std::sqrt(semiMajorAxis));
     state.eccentricity -= factors.eccentricity;
     if (state.eccentricity >= 1.0 || state.eccentricity < kMeanEccentricityFloor)
         return PropagationError::MeanEccentricity;
@@ -109,28 +113,27 @@ KeplerSolution solveKepler(const LongPeriodState &lp, double raan)
 {
     const double u = std::fmod(lp.longitude - raan, kTwoPi);
     double ew = u;
-    KeplerSolution k;
+    SinCos trig = sinCos(ew);
     for (int i = 0; i < kKeplerIterations; ++i) {
-        k.sinEw = std::sin(ew);
-        k.cosEw = std::cos(ew);
-        double delta = (u - lp.ayn * k.cosEw + lp.axn * k.sinEw - ew) / (1.0 - k.cosEw * lp.axn - k.sinEw * lp.ayn);
+        double delta = (u - lp.ayn * trig.cos + lp.axn * trig.sin - ew) / (1.0 - trig.cos * lp.axn - trig.sin * lp.ayn);
         if (std::fabs(delta) >= kKeplerMaxCorrection)
             delta = delta > 0.0 ? kKeplerMaxCorrection : -kKeplerMaxCorrection;
-        ew += delta;
-        if (std::fabs(delta) < kKeplerTolerance)
+        if (std::fabs(delta) < kKeplerTolerance || i + 1 == kKeplerIterations)
             break;
+        ew += delta;
+        trig = sinCosOfSum(ew, trig, delta);
     }
-    return k;
+    return {trig.sin, trig.cos};
 }
 
 // Osculating quantities after the short-period terms of J2.
 struct Osculating {
-    double radius;       // earth radii
-    double radialRate;   // earth radii per model time unit
+    double radius;         // earth radii
+    double radialRate;     // earth radii per model time unit
     double transverseRate;
-    double argLatitude;  // rad
-    double raan;
-    double inclination;
+    SinCos argLatitude;
+    double raan;           // rad
+    SinCos inclination;
 };
 
 PropagationError shortPeriodPeriodics(const LongPeriodState &lp, const KeplerSolution &k, const MeanState &state,
@@ -149,21 +152,29 @@ PropagationError shortPeriodPeriodics(const LongPeriodState &lp, const KeplerSol
     const double rfDot = std::sqrt(semiLatus) / r;
     const double beta = std::sqrt(1.0 - eSquared);
     const double temp = eSinE / (1.0 + beta);
-    const double sinU = a / r * (k.sinEw - lp.ayn - lp.axn * temp);
-    const double cosU = a / r * (k.cosEw - lp.axn + lp.ayn * temp);
-    const double u = std::atan2(sinU, cosU);
+    const double aOverR = a / r;
+    const double sinU = aOverR * (k.sinEw - lp.ayn - lp.axn * temp);
+    const double cosU = aOverR * (k.cosEw - lp.axn + lp.ayn * temp);
     const double sin2u = (cosU + cosU) * sinU;
     const double cos2u = 1.0 - 2.0 * sinU * sinU;
     const double inverseP = 1.0 / semiLatus;
     const double temp1 = 0.5 * kJ2 * inverseP;
     const double temp2 = temp1 * inverseP;
 
+    const double deltaU = -0.25 * temp2 * incl.x7thm1 * sin2u;
+    const double deltaI = 1.5 * temp2 * incl.cosInclination * incl.sinInclination * cos2u;
+    if (isSmallAngle(deltaU)) {
+        const double norm = std::sqrt(sinU * sinU + cosU * cosU);
+        osc.argLatitude = rotateBySmallAngle({sinU / norm, cosU / norm}, deltaU);
+    } else {
+        osc.argLatitude = sinCos(std::atan2(sinU, cosU) + deltaU);
+    }
+    osc.inclination = sinCosOfSum(state.inclination + deltaI, {incl.sinInclination, incl.cosInclination}, deltaI);
     osc.radius = r * (1.0 - 1.5 * temp2 * beta * incl.con41) + 0.5 * temp1 * incl.x1mth2 * cos2u;
-    osc.argLatitude = u - 0.25 * temp2 * incl.x7thm1 * sin2u;
     osc.raan = state.raan + 1.5 * temp2 * incl.cosInclination * sin2u;
-    osc.inclination = state.inclination + 1.5 * temp2 * incl.cosInclination * incl.sinInclination * cos2u;
-    osc.radialRate = rDot - state.meanMotion * temp1 * incl.x1mth2 * sin2u / kXke;
-    osc.transverseRate = rfDot + state.meanMotion * temp1 * (incl.x1mth2 * cos2u + 1.5 * incl.con41) / kXke;
+    const double motionFactor = state.meanMotion * temp1 / kXke;
+    osc.radialRate = rDot - motionFactor * incl.x1mth2 * sin2u;
+    osc.transverseRate = rfDot + motionFactor * (incl.x1mth2 * cos2u + 1.5 * incl.con41);
     return PropagationError::None;
 }
 
@@ -171,16 +182,15 @@ PropagationError shortPeriodPeriodics(const LongPeriodState &lp, const KeplerSol
 // vectors of the orbit plane.
 PropagationError orient(const Osculating &osc, TemeState &out)
 {
-    const double sinU = std::sin(osc.argLatitude);
-    const double cosU = std::cos(osc.argLatitude);
-    const double sinNode = std::sin(osc.raan);
-    const double cosNode = std::cos(osc.raan);
-    const double sinI = std::sin(osc.inclination);
-    const double cosI = std::cos(osc.inclination);
-    const double mx = -sinNode * cosI;
-    const double my = cosNode * cosI;
-    const Vec3 radial{mx * sinU + cosNode * cosU, my * sinU + sinNode * cosU, sinI * sinU};
-    const Vec3 transverse{mx * cosU - cosNode * sinU, my * cosU - sinNode * sinU, sinI * cosU};
+    const double sinU = osc.argLatitude.sin;
+    const double cosU = osc.argLatitude.cos;
+    const SinCos node = sinCos(osc.raan);
+    const double sinI = osc.inclination.sin;
+    const double cosI = osc.inclination.cos;
+    const double mx = -node.sin * cosI;
+    const double my = node.cos * cosI;
+    const Vec3 radial{mx * sinU + node.cos * cosU, my * sinU + node.sin * cosU, sinI * sinU};
+    const Vec3 transverse{mx * cosU - node.cos * sinU, my * cosU - node.sin * sinU, sinI * cosU};
 
     const double rKm = osc.radius * kEarthRadiusKm;
     out.position_km = {rKm * radial.x, rKm * radial.y, rKm * radial.z};

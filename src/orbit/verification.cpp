@@ -48,6 +48,7 @@ const char *errorText(PropagationError error)
     case PropagationError::PerturbedEccentricity: return "excentricité perturbée hors limites";
     case PropagationError::SemiLatusRectum: return "paramètre de l'orbite négatif";
     case PropagationError::Decayed: return "satellite retombé";
+    case PropagationError::InvalidTime: return "instant hors limites";
     case PropagationError::None: break;
     }
     return "";
