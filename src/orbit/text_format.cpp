@@ -22,4 +22,11 @@ std::string fixedText(double value, int decimals)
     return text;
 }
 
+std::string shortestText(double value)
+{
+    char buffer[400]; // room for any double
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
 } // namespace orvanta::orbit

@@ -10,5 +10,7 @@ namespace orvanta::orbit {
 std::string twoDigitText(int value);
 // Fixed decimals, correctly rounded: fixedText(45.374, 2) is "45.37".
 std::string fixedText(double value, int decimals);
+// The shortest text that reads back to the same value: 48.85, 95, -0.5.
+std::string shortestText(double value);
 
 } // namespace orvanta::orbit
