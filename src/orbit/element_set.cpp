@@ -65,8 +65,8 @@ std::optional<long> readWhole(const std::string &field)
     return value;
 }
 
-// The implied-decimal form " 28098-4" = 0.28098e-4 and "-11606-4" = -0.11606e-4.
-// A blank field reads as zero.
+// The implied-decimal form " 28098-4" = 0.28098e-4 and "-11606-4" = -0.11606e-4:
+// sign, up to five digits, signed exponent digit. A blank field reads as zero.
 std::optional<double> readImpliedDecimal(const std::string &field)
 {
     const std::string text = trimmed(field);
@@ -81,14 +81,12 @@ std::optional<double> readImpliedDecimal(const std::string &field)
     std::string mantissa = "0.";
     while (at < text.size() && isDigit(text[at]))
         mantissa += text[at++];
-    if (mantissa.size() == 2)
+    const std::size_t digits = mantissa.size() - 2;
+    if (digits == 0 || digits > 5)
         return std::nullopt;
-    int exponent = 0;
-    if (at < text.size()) {
-        if ((text[at] != '-' && text[at] != '+') || at + 2 != text.size() || !isDigit(text[at + 1]))
-            return std::nullopt;
-        exponent = (text[at + 1] - '0') * (text[at] == '-' ? -1 : 1);
-    }
+    if (at + 2 != text.size() || (text[at] != '-' && text[at] != '+') || !isDigit(text[at + 1]))
+        return std::nullopt;
+    const int exponent = (text[at + 1] - '0') * (text[at] == '-' ? -1 : 1);
     double value = 0;
     std::from_chars(mantissa.data(), mantissa.data() + mantissa.size(), value);
     return sign * value * std::pow(10.0, exponent);
