@@ -1,0 +1,159 @@
+#include "orbit/element_files.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace orvanta::orbit {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kAo7 = "OSCAR 7 (AO-7)          \n"
+                         "1 07530U 74089B   26177.95096363 -.00000030  00000+0  10246-3 0  9996\n"
+                         "2 07530 101.9899 191.2993 0012643 112.0577 277.1703 12.53698219361741\n";
+const std::string kIssLines = "1 25544U 98067A   26177.67101756  .00008101  00000+0  15268-3 0  9990\n"
+                              "2 25544  51.6322 253.1475 0004299 235.1263 124.9322 15.49442433573225\n";
+// The same satellite a day earlier (epoch 26176.67101756).
+const std::string kIssLinesDayBefore = "1 25544U 98067A   26176.67101756  .00008101  00000+0  15268-3 0  9999\n"
+                                       "2 25544  51.6322 253.1475 0004299 235.1263 124.9322 15.49442433573225\n";
+
+// A fresh folder removed with its files at the end of each test.
+class ElementFolder : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::string pattern = (fs::temp_directory_path() / "orvanta-elements-XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        folder = pattern;
+    }
+    void TearDown() override { fs::remove_all(folder); }
+
+    std::string write(const std::string &name, const std::string &text)
+    {
+        const fs::path path = folder / name;
+        std::ofstream(path, std::ios::binary) << text;
+        return path.string();
+    }
+
+    fs::path folder;
+};
+
+std::vector<std::string> namesOf(const ElementCatalogue &catalogue)
+{
+    std::vector<std::string> names;
+    for (const ElementSet &set : catalogue.sets)
+        names.push_back(set.name);
+    return names;
+}
+
+TEST(ElementText, ThreeLineAndBareTwoLineFormsWithAnyLineEnds)
+{
+    std::string crlf;
+    for (char c : kAo7 + "\n" + kIssLines) {
+        if (c == '\n')
+            crlf += '\r';
+        crlf += c;
+    }
+    ElementCatalogue catalogue;
+    readElementText(crlf, "mixed.txt", catalogue);
+    EXPECT_EQ(namesOf(catalogue), (std::vector<std::string>{"OSCAR 7 (AO-7)", "25544"}));
+    EXPECT_TRUE(catalogue.problems.empty());
+}
+
+TEST(ElementText, ABadSetIsSkippedWithItsLineAndTheNextOneIsRead)
+{
+    std::string broken = kAo7;
+    broken.replace(broken.find("9996"), 4, "9997");
+    ElementCatalogue catalogue;
+    readElementText("\n" + broken + "ISS (ZARYA)\n" + kIssLines, "amsat.txt", catalogue);
+    EXPECT_EQ(namesOf(catalogue), std::vector<std::string>{"ISS (ZARYA)"});
+    ASSERT_EQ(catalogue.problems.size(), 1u);
+    EXPECT_EQ(catalogue.problems[0].file, "amsat.txt");
+    EXPECT_EQ(catalogue.problems[0].line, 2);
+    EXPECT_EQ(catalogue.problems[0].reason,
+              "« OSCAR 7 (AO-7) » : ligne 1 : somme de contrôle fausse (7 lu, 6 calculé)");
+}
+
+TEST(ElementText, TruncatedSetsAndStrayLines)
+{
+    ElementCatalogue catalogue;
+    readElementText("Liste du 26 juin\nreçue par courriel\n" + kAo7 +
+                        "2 25544  51.6322 253.1475 0004299 235.1263 124.9322 15.49442433573225\n" + kIssLines +
+                        "NO-44\n1 25544U 98067A   26177.67101756",
+                    "cut.txt", catalogue);
+    EXPECT_EQ(namesOf(catalogue), (std::vector<std::string>{"OSCAR 7 (AO-7)", "25544"}));
+    ASSERT_EQ(catalogue.problems.size(), 3u);
+    EXPECT_EQ(catalogue.problems[0].line, 1);
+    EXPECT_EQ(catalogue.problems[0].reason, "lignes 1 à 2 : pas un jeu d'éléments");
+    EXPECT_EQ(catalogue.problems[1].line, 6);
+    EXPECT_EQ(catalogue.problems[1].reason, "ligne 2 sans ligne 1");
+    EXPECT_EQ(catalogue.problems[2].line, 10);
+    EXPECT_EQ(catalogue.problems[2].reason, "ligne 1 sans ligne 2");
+}
+
+TEST(ElementText, EmptyTextOrBinaryJunkGivesNoSetAndNoCrash)
+{
+    ElementCatalogue catalogue;
+    readElementText("", "empty.txt", catalogue);
+    readElementText("\n\r\n   \n", "blank.txt", catalogue);
+    EXPECT_TRUE(catalogue.sets.empty());
+    EXPECT_TRUE(catalogue.problems.empty());
+
+    std::string junk;
+    for (int i = 0; i < 5000; ++i)
+        junk += char((i * 7919) % 256);
+    readElementText(junk, "image.txt", catalogue);
+    EXPECT_TRUE(catalogue.sets.empty());
+    ASSERT_EQ(catalogue.problems.size(), 1u);
+    EXPECT_EQ(catalogue.problems[0].reason, "pas un fichier texte");
+}
+
+TEST_F(ElementFolder, EveryTxtFileOfAFolderAndTheNewerEpochOfARepeatedName)
+{
+    write("a-newer.txt", "ISS\n" + kIssLines);
+    write("b-older.TXT", "ISS\n" + kIssLinesDayBefore + kAo7);
+    write("notes.cfg", kAo7 + "FO-29\n" + kIssLines);
+    write("empty.txt", "");
+    const ElementCatalogue catalogue = readElementFiles(folder.string());
+    EXPECT_TRUE(catalogue.problems.empty());
+    ASSERT_EQ(namesOf(catalogue), (std::vector<std::string>{"ISS", "OSCAR 7 (AO-7)"}));
+    EXPECT_EQ(catalogue.sets[0].epoch.day, 2461217.5);
+
+    // The order of the files does not decide: the newer set wins either way.
+    write("0-older.txt", "ISS\n" + kIssLinesDayBefore);
+    EXPECT_EQ(readElementFiles(folder.string()).sets[0].epoch.day, 2461217.5);
+}
+
+TEST_F(ElementFolder, OneFileAndMissingPaths)
+{
+    const std::string file = write("amateur.txt", kAo7 + "ISS\n" + kIssLines);
+    EXPECT_EQ(readElementFiles(file).sets.size(), 2u);
+
+    const ElementCatalogue missing = readElementFiles((folder / "absent.txt").string());
+    EXPECT_TRUE(missing.sets.empty());
+    ASSERT_EQ(missing.problems.size(), 1u);
+    EXPECT_EQ(missing.problems[0].reason, "fichier ou dossier introuvable");
+
+    std::string binary = kAo7;
+    binary[10] = '\0';
+    write("broken.txt", binary);
+    const ElementCatalogue withBinary = readElementFiles(folder.string());
+    EXPECT_EQ(withBinary.sets.size(), 2u);
+    ASSERT_EQ(withBinary.problems.size(), 1u);
+    EXPECT_EQ(withBinary.problems[0].file, (folder / "broken.txt").string());
+}
+
+TEST(ElementFiles, TheAmateurCatalogueReadsWhole)
+{
+    const ElementCatalogue catalogue =
+        readElementFiles(std::string(ORVANTA_SOURCE_DIR) + "/tests/orbit/data/amateur-2026-06.txt");
+    EXPECT_EQ(catalogue.sets.size(), 14u);
+    EXPECT_TRUE(catalogue.problems.empty());
+}
+
+} // namespace
+} // namespace orvanta::orbit
