@@ -22,7 +22,7 @@ ElementFileProblem stationProblem(const std::string &what, double value, const s
 
 bool validMinimumElevation(double degrees)
 {
-    return std::isfinite(degrees) && degrees >= -90.0 && degrees < 90.0;
+    return std::isfinite(degrees) && degrees >= -90.0 && degrees <= 90.0;
 }
 
 } // namespace

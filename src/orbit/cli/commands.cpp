@@ -1,0 +1,275 @@
+#include "orbit/cli/commands.h"
+
+#include "orbit/cli/iso_time.h"
+#include "orbit/cli/options.h"
+#include "orbit/element_files.h"
+#include "orbit/satellites.h"
+#include "orbit/text_format.h"
+#include "orbit/verification.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <numbers>
+#include <ostream>
+
+namespace orvanta::orbit::cli {
+
+namespace {
+
+constexpr int kBadArguments = 2;
+constexpr int kFailed = 1;
+constexpr double kMostPropagationsPerSatellite = 1e8;
+
+const char *const kUsage =
+    "usage :\n"
+    "  orvanta-orbit passes --elements PATH --lat DEG --lon DEG [--alt M] --start YYYY-MM-DDTHH:MM:SSZ\n"
+    "                       [--days N] [--min-elev DEG] [--min-duration S] [--sat NAME]...\n"
+    "  orvanta-orbit look --elements PATH --lat DEG --lon DEG [--alt M] --time YYYY-MM-DDTHH:MM:SS.sssZ\n"
+    "                     [--sat NAME]...\n"
+    "  orvanta-orbit verify --elements FILE\n"
+    "  orvanta-orbit propagate --elements PATH --start ISO --minutes M --step-s S [--summary]\n"
+    "PATH : un fichier d'éléments ou un dossier (tous ses fichiers \"*.txt\").\n";
+
+int badArguments(std::ostream &err, const std::string &why)
+{
+    err << "orvanta-orbit : " << why << "\n" << kUsage;
+    return kBadArguments;
+}
+
+void reportProblems(const std::vector<ElementFileProblem> &problems, std::ostream &err)
+{
+    for (const ElementFileProblem &problem : problems) {
+        err << "orvanta-orbit : ";
+        if (!problem.file.empty())
+            err << problem.file << (problem.line > 0 ? ":" + std::to_string(problem.line) : std::string()) << " : ";
+        err << problem.reason << "\n";
+    }
+}
+
+// The station options common to passes and look.
+struct Station {
+    double latitude = 0, longitude = 0, height = 0;
+};
+
+std::optional<Station> readStation(Options &options)
+{
+    const auto latitude = options.number("--lat", 0, -90, 90);
+    const auto longitude = options.number("--lon", 0, -180, 360);
+    const auto height = options.number("--alt", 0, -1000, 100000);
+    if (!latitude || !longitude || !height)
+        return std::nullopt;
+    return Station{*latitude, *longitude, *height};
+}
+
+// The satellites named by --sat, or all of them; a name not held is a bad argument.
+std::optional<std::vector<std::string>> chosenSatellites(const Satellites &satellites, const Options &options,
+                                                         std::string &unknown)
+{
+    if (!options.has("--sat"))
+        return satellites.names();
+    const std::vector<std::string> chosen = options.all("--sat");
+    for (const std::string &name : chosen) {
+        if (!satellites.holds(name)) {
+            unknown = name;
+            return std::nullopt;
+        }
+    }
+    return chosen;
+}
+
+// Reads the elements and sets the station; nothing (after saying why) when no satellite can be used.
+std::unique_ptr<Satellites> loadSatellites(const std::string &path, const Station &station, std::ostream &err)
+{
+    auto satellites = Init_Satellites(path, station.latitude, station.longitude, station.height);
+    reportProblems(satellites->problems(), err);
+    if (satellites->satcount() == 0) {
+        err << "orvanta-orbit : aucun satellite utilisable dans " << path << "\n";
+        return nullptr;
+    }
+    return satellites;
+}
+
+int passesCommand(const std::vector<std::string> &arguments, std::ostream &out, std::ostream &err)
+{
+    Options options(arguments, {{"--elements", "--lat", "--lon", "--start"},
+                                {"--alt", "--days", "--min-elev", "--min-duration"},
+                                {"--sat"},
+                                {}});
+    const auto station = options.ok() ? readStation(options) : std::nullopt;
+    const auto days = options.number("--days", 1, 0, 366);
+    const auto minElevation = options.number("--min-elev", 0, -90, 90);
+    const auto minDuration = options.number("--min-duration", 0, 0, 1e9);
+    if (!options.ok())
+        return badArguments(err, options.error());
+    const auto start = parseIsoInstant(options.text("--start"));
+    if (!start)
+        return badArguments(err, "--start : instant attendu sous la forme YYYY-MM-DDTHH:MM:SSZ, pas « " +
+                                     options.text("--start") + " »");
+
+    const auto satellites = loadSatellites(options.text("--elements"), *station, err);
+    if (!satellites)
+        return kFailed;
+    std::string unknown;
+    const auto chosen = chosenSatellites(*satellites, options, unknown);
+    if (!chosen)
+        return badArguments(err, "satellite absent des éléments : " + unknown);
+
+    std::vector<PredictedPass> all;
+    for (const std::string &name : *chosen) {
+        const std::vector<PredictedPass> found = satellites->passes(name, *start, *days, *minElevation, *minDuration);
+        all.insert(all.end(), found.begin(), found.end());
+    }
+    std::stable_sort(all.begin(), all.end(), [](const PredictedPass &a, const PredictedPass &b) {
+        const double gap = a.aos.minutesSince(b.aos);
+        return gap != 0 ? gap < 0 : a.name < b.name;
+    });
+    out << "satellite,aos,los,max_elevation,max_elevation_time,duration_s\n";
+    for (const PredictedPass &pass : all) {
+        out << pass.name << ',' << isoInstantText(pass.aos) << ',' << isoInstantText(pass.los) << ','
+            << fixedText(pass.maxElevationDeg, 2) << ',' << isoInstantText(pass.maxElevationTime) << ','
+            << fixedText(pass.durationSeconds(), 3) << '\n';
+    }
+    return 0;
+}
+
+int lookCommand(const std::vector<std::string> &arguments, std::ostream &out, std::ostream &err)
+{
+    Options options(arguments, {{"--elements", "--lat", "--lon", "--time"}, {"--alt"}, {"--sat"}, {}});
+    const auto station = options.ok() ? readStation(options) : std::nullopt;
+    if (!options.ok())
+        return badArguments(err, options.error());
+    const auto time = parseIsoInstant(options.text("--time"));
+    if (!time)
+        return badArguments(err, "--time : instant attendu sous la forme YYYY-MM-DDTHH:MM:SS.sssZ, pas « " +
+                                     options.text("--time") + " »");
+
+    const auto satellites = loadSatellites(options.text("--elements"), *station, err);
+    if (!satellites)
+        return kFailed;
+    std::string unknown;
+    const auto chosen = chosenSatellites(*satellites, options, unknown);
+    if (!chosen)
+        return badArguments(err, "satellite absent des éléments : " + unknown);
+
+    constexpr double kRadToDeg = 180.0 / std::numbers::pi;
+    out << "satellite,time,azimuth,elevation,range_km,range_rate_km_s\n";
+    for (const std::string &name : *chosen) {
+        SatelliteLook look;
+        if (!satellites->lookAt(name, *time, 0.0, look)) {
+            err << "orvanta-orbit : " << name << " : orbite impossible à calculer à cet instant\n";
+            continue;
+        }
+        out << name << ',' << isoInstantText(*time) << ',' << fixedText(look.azimuthRad * kRadToDeg, 4) << ','
+            << fixedText(look.elevationRad * kRadToDeg, 4) << ',' << fixedText(look.rangeKm, 3) << ','
+            << fixedText(look.rangeRateKmS, 6) << '\n';
+    }
+    return 0;
+}
+
+int verifyCommand(const std::vector<std::string> &arguments, std::ostream &out, std::ostream &err)
+{
+    Options options(arguments, {{"--elements"}, {}, {}, {}});
+    if (!options.ok())
+        return badArguments(err, options.error());
+    return runVerification(options.text("--elements"), out, err);
+}
+
+struct Timing {
+    long count = 0;
+    double nanoseconds = 0;
+};
+
+// Only the propagations are timed, a satellite's run at a time, up to its first error.
+Timing timePropagations(const std::vector<ElementSet> &sets, const JulianDate &start, double stepSeconds, long steps)
+{
+    Timing timing;
+    for (const ElementSet &set : sets) {
+        const Sgp4Propagator propagator(set);
+        const double offset = start.minutesSince(set.epoch);
+        TemeState state;
+        long done = 0;
+        const auto before = std::chrono::steady_clock::now();
+        while (done <= steps) {
+            const PropagationError error = propagator.propagate(offset + done * stepSeconds / 60.0, state);
+            ++done;
+            if (error != PropagationError::None)
+                break;
+        }
+        timing.nanoseconds += std::chrono::duration<double, std::nano>(std::chrono::steady_clock::now() - before).count();
+        timing.count += done;
+    }
+    return timing;
+}
+
+int propagateCommand(const std::vector<std::string> &arguments, std::ostream &out, std::ostream &err)
+{
+    Options options(arguments, {{"--elements", "--start", "--minutes", "--step-s"}, {}, {}, {"--summary"}});
+    const auto minutes = options.number("--minutes", 0, 0, 1e7);
+    const auto step = options.number("--step-s", 0, 1e-3, 1e9);
+    if (!options.ok())
+        return badArguments(err, options.error());
+    const auto start = parseIsoInstant(options.text("--start"));
+    if (!start)
+        return badArguments(err, "--start : instant attendu sous la forme YYYY-MM-DDTHH:MM:SSZ, pas « " +
+                                     options.text("--start") + " »");
+    const long steps = long(std::floor(*minutes * 60.0 / *step + 1e-9));
+    if (steps >= kMostPropagationsPerSatellite)
+        return badArguments(err, "trop de pas : --minutes / --step-s dépasse " +
+                                     shortestText(kMostPropagationsPerSatellite));
+
+    const ElementCatalogue catalogue = readElementFiles(options.text("--elements"));
+    reportProblems(catalogue.problems, err);
+    if (catalogue.sets.empty()) {
+        err << "orvanta-orbit : aucun satellite utilisable dans " << options.text("--elements") << "\n";
+        return kFailed;
+    }
+
+    if (options.has("--summary")) {
+        const auto [count, nanoseconds] = timePropagations(catalogue.sets, *start, *step, steps);
+        out << "propagations " << count << " ns_per_propagation " << fixedText(count ? nanoseconds / count : 0.0, 1)
+            << '\n';
+        return 0;
+    }
+    out << "satellite,time,x_km,y_km,z_km,vx_km_s,vy_km_s,vz_km_s\n";
+    for (const ElementSet &set : catalogue.sets) {
+        const Sgp4Propagator propagator(set);
+        const double offset = start->minutesSince(set.epoch);
+        for (long k = 0; k <= steps; ++k) {
+            TemeState state;
+            const JulianDate at = start->plusMinutes(k * *step / 60.0);
+            const PropagationError error = propagator.propagate(offset + k * *step / 60.0, state);
+            if (error != PropagationError::None) {
+                err << "orvanta-orbit : " << set.name << " : erreur " << int(error) << " du modèle à "
+                    << isoInstantText(at) << ", suite abandonnée\n";
+                break;
+            }
+            const Vec3 &r = state.position_km, &v = state.velocity_km_s;
+            out << set.name << ',' << isoInstantText(at) << ',' << fixedText(r.x, 8) << ',' << fixedText(r.y, 8) << ','
+                << fixedText(r.z, 8) << ',' << fixedText(v.x, 9) << ',' << fixedText(v.y, 9) << ','
+                << fixedText(v.z, 9) << '\n';
+        }
+    }
+    return 0;
+}
+
+} // namespace
+
+int runOrbitCommand(const std::vector<std::string> &arguments, std::ostream &out, std::ostream &err)
+{
+    if (arguments.empty())
+        return badArguments(err, "commande absente");
+    const std::string &command = arguments.front();
+    const std::vector<std::string> rest(arguments.begin() + 1, arguments.end());
+    if (command == "passes")
+        return passesCommand(rest, out, err);
+    if (command == "look")
+        return lookCommand(rest, out, err);
+    if (command == "verify")
+        return verifyCommand(rest, out, err);
+    if (command == "propagate")
+        return propagateCommand(rest, out, err);
+    return badArguments(err, "commande inconnue : " + command);
+}
+
+} // namespace orvanta::orbit::cli

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+// The command-line predictor: passes, look, verify and propagate.
+namespace orvanta::orbit::cli {
+
+// Runs one command line (the arguments after the program's name). Returns
+// the exit status: 0 done, 1 nothing could be computed, 2 bad arguments
+// (the usage is then written on err).
+int runOrbitCommand(const std::vector<std::string> &arguments, std::ostream &out, std::ostream &err);
+
+} // namespace orvanta::orbit::cli
