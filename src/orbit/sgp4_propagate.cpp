@@ -24,11 +24,13 @@ struct DragFactors {
     double longitude = 0.0;
 };
 
+// Mean elements t minutes from epoch under the secular effects of the zonal
+// harmonics, with the drag corrections of perigee and mean anomaly.
 MeanState secularGravityAndDrag(const EpochElements &epoch, const SecularRates &secular, const DragTerms &drag,
                                 double t, DragFactors &factors)
 {
-    const double meanAnomalyDf = epoch.meanAnomaly + secular.meanAnomaly * t;
-    const double argPerigeeDf = epoch.argPerigee + secular.argPerigee * t;
+    const double meanAnomalyGravity = epoch.meanAnomaly + secular.meanAnomaly * t;
+    const double argPerigeeGravity = epoch.argPerigee + secular.argPerigee * t;
     const double t2 = t * t;
 
     MeanState state;
@@ -37,8 +39,8 @@ MeanState secularGravityAndDrag(const EpochElements &epoch, const SecularRates &
     state.eccentricity = epoch.eccentricity;
     state.inclination = epoch.inclination;
     state.raan = epoch.raan + secular.raan * t + secular.raanDragFactor * t2;
-    state.argPerigee = argPerigeeDf;
-    state.meanAnomaly = meanAnomalyDf;
+    state.argPerigee = argPerigeeGravity;
+    state.meanAnomaly = meanAnomalyGravity;
 
     factors.axis = 1.0 - drag.c1 * t;
     factors.eccentricity = epoch.bstar * drag.c4 * t;
@@ -46,17 +48,17 @@ MeanState secularGravityAndDrag(const EpochElements &epoch, const SecularRates &
     if (drag.simplified)
         return state;
 
-    const SinCos meanAnomalyDfSinCos = sinCos(meanAnomalyDf);
+    const SinCos meanAnomalyGravitySinCos = sinCos(meanAnomalyGravity);
     const double deltaArgPerigee = drag.argPerigeeFactor * t;
-    const double delMTerm = 1.0 + drag.eta * meanAnomalyDfSinCos.cos;
+    const double delMTerm = 1.0 + drag.eta * meanAnomalyGravitySinCos.cos;
     const double deltaMeanAnomaly = drag.meanAnomalyFactor * (delMTerm * delMTerm * delMTerm - drag.delM0);
     const double shift = deltaArgPerigee + deltaMeanAnomaly;
-    state.meanAnomaly = meanAnomalyDf + shift;
-    state.argPerigee = argPerigeeDf - shift;
+    state.meanAnomaly = meanAnomalyGravity + shift;
+    state.argPerigee = argPerigeeGravity - shift;
     const double t3 = t2 * t;
     const double t4 = t3 * t;
     factors.axis = factors.axis - drag.d2 * t2 - drag.d3 * t3 - drag.d4 * t4;
-    const double sinMeanAnomaly = sinCosOfSum(state.meanAnomaly, meanAnomalyDfSinCos, shift).sin;
+    const double sinMeanAnomaly = sinCosOfSum(state.meanAnomaly, meanAnomalyGravitySinCos, shift).sin;
     factors.eccentricity += epoch.bstar * drag.c5 * (sinMeanAnomaly - drag.sinM0);
     factors.longitude += drag.t3 * t3 + t4 * (drag.t4 + t * drag.t5);
     return state;
@@ -217,6 +219,8 @@ PropagationError Sgp4Propagator::evaluate(double t, TemeState &out) const
     const InclinationTerms *incl = &inclination_;
     if (deepSpace_) {
         applyLunarSolarPeriodics(deep_, t, state);
+        // Pushed through the equator by the sun and moon: the same orbit,
+        // described again with a positive inclination.
         if (state.inclination < 0.0) {
             state.inclination = -state.inclination;
             state.raan += kPi;
