@@ -48,6 +48,8 @@ EpochElements epochElementsFrom(const ElementSet &set)
     epoch.bstar = set.bstar;
     epoch.cosInclination = std::cos(epoch.inclination);
     epoch.sinInclination = std::sin(epoch.inclination);
+    // Summed into one day count first, as the reference model does: the
+    // lunar-solar terms of slow, very eccentric orbits follow that rounding.
     epoch.epochDays1950 = (set.epoch.day + set.epoch.fraction) - kJulianDate1950;
     epoch.siderealAngle = siderealAngle(set.epoch);
 
