@@ -87,11 +87,7 @@ JulianDate julianFromOle(double oleDate)
 double oleFromJulian(const JulianDate &instant)
 {
     const SplitDays days = daysSinceOrigin(instant);
-    if (days.whole >= 0)
-        return days.whole + days.fraction;
-    if (days.fraction == 0)
-        return days.whole;
-    return (days.whole + 1) - days.fraction;
+    return days.whole >= 0 ? days.whole + days.fraction : days.whole - days.fraction;
 }
 
 double julianDayNumberFromOle(double oleDate)
