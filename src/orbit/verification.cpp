@@ -7,7 +7,8 @@
 #include <cmath>
 #include <fstream>
 #include <ostream>
-#include <sstream>
+#include <istream>
+#include <string>
 #include <vector>
 
 namespace orvanta::orbit {

@@ -139,5 +139,39 @@ TEST(Sgp4Propagator, ADecayedSatelliteIsReportedWithItsLastState)
     EXPECT_LT(length(state.position_km), 6378.135);
 }
 
+// Every combination of the extreme values a set can carry: each propagation
+// ends, with an error code or with a finite state.
+TEST(Sgp4Propagator, ExtremeElementsGiveAnErrorOrAFiniteState)
+{
+    int finite = 0, refused = 0;
+    for (double eccentricity : {0.0, 0.5, 0.9999999}) {
+        for (double meanMotion : {0.00001, 1.0027, 2.006, 6.4, 17.0, 99.0}) {
+            for (double inclination : {0.0, 63.4, 180.0}) {
+                for (double bstar : {-0.99999e9, 0.0, 1e-9, 0.99999e9}) {
+                    ElementSet set = ao10();
+                    set.eccentricity = eccentricity;
+                    set.meanMotionRevPerDay = meanMotion;
+                    set.inclinationDeg = inclination;
+                    set.bstar = bstar;
+                    const Sgp4Propagator propagator(set);
+                    for (double minutes : {-1e5, -1.0, 0.0, 1440.0, 1e6}) {
+                        TemeState state;
+                        if (propagator.propagate(minutes, state) != PropagationError::None) {
+                            ++refused;
+                            continue;
+                        }
+                        ++finite;
+                        EXPECT_TRUE(std::isfinite(length(state.position_km)) && std::isfinite(length(state.velocity_km_s)))
+                            << "e " << eccentricity << " n " << meanMotion << " i " << inclination << " B* " << bstar
+                            << " t " << minutes;
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_GT(finite, 0);
+    EXPECT_GT(refused, 0);
+}
+
 } // namespace
 } // namespace orvanta::orbit
