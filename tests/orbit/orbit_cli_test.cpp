@@ -68,7 +68,7 @@ TEST(OrbitCli, LookAtOneInstant)
 
 TEST(OrbitCli, VerifyAndPropagate)
 {
-    const CommandRun verify = run({"verify", "--elements", std::string(ORVANTA_SHARED_DATA) + "/SGP4-VER.TLE"});
+    const CommandRun verify = run({"verify", "--elements", std::string(ORVANTA_SOURCE_DIR) + "/tests/orbit/data/SGP4-VER.TLE"});
     ASSERT_EQ(verify.status, 0) << verify.err;
     EXPECT_TRUE(verify.out.starts_with("5 xx\n"));
 
