@@ -1,5 +1,7 @@
 #include "orbit/observer.h"
 
+#include "orbit/sgp4_constants.h"
+
 #include <cmath>
 #include <numbers>
 
@@ -7,11 +9,11 @@ namespace orvanta::orbit {
 
 namespace {
 
-constexpr double kPi = std::numbers::pi;
-constexpr double kDegToRad = kPi / 180.0;
+using model::kDegToRad;
+using model::kPi;
 
 // WGS-72, the ellipsoid of the propagation model.
-constexpr double kEquatorialRadiusKm = 6378.135;
+constexpr double kEquatorialRadiusKm = model::kEarthRadiusKm;
 constexpr double kFlattening = 1.0 / 298.26;
 constexpr double kEccentricitySquared = kFlattening * (2.0 - kFlattening);
 

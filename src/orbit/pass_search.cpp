@@ -1,5 +1,7 @@
 #include "orbit/pass_search.h"
 
+#include "orbit/sgp4_constants.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -8,10 +10,10 @@ namespace orvanta::orbit {
 
 namespace {
 
-constexpr double kPi = std::numbers::pi;
-constexpr double kDegToRad = kPi / 180.0;
-constexpr double kMuKm3PerS2 = 398600.8;       // WGS-72, as the propagation model
-constexpr double kEarthRadiusKm = 6378.135;
+using model::kDegToRad;
+using model::kEarthMuKm3PerS2;
+using model::kEarthRadiusKm;
+using model::kPi;
 constexpr double kSiderealDayRevPerDay = 1.00273790935;
 
 // Steps shorter than this are not worth their cost: the search then steps
@@ -50,7 +52,7 @@ PassFinder::PassFinder(const Sgp4Propagator &satellite, const Observer &observer
     const ElementSet &elements = satellite.elements();
     const double periodSeconds = satellite.periodMinutes() * 60.0;
     const double meanMotion = 2.0 * kPi / periodSeconds;
-    const double semiMajorAxis = std::cbrt(kMuKm3PerS2 / (meanMotion * meanMotion));
+    const double semiMajorAxis = std::cbrt(kEarthMuKm3PerS2 / (meanMotion * meanMotion));
     const double e = elements.eccentricity;
     const double margin = kRadiusMarginKm + kRadiusMarginRatio * semiMajorAxis;
     const double perigee = std::max(semiMajorAxis * (1.0 - e) - margin, 0.95 * kEarthRadiusKm);
@@ -59,10 +61,10 @@ PassFinder::PassFinder(const Sgp4Propagator &satellite, const Observer &observer
     // Speed and acceleration bounds in the earth-fixed frame, where the
     // station does not move.
     const double inertialSpeed =
-        std::sqrt(kMuKm3PerS2 * (2.0 / perigee - 1.0 / (semiMajorAxis * (1.0 + kRadiusMarginRatio)))) *
+        std::sqrt(kEarthMuKm3PerS2 * (2.0 / perigee - 1.0 / (semiMajorAxis * (1.0 + kRadiusMarginRatio)))) *
         (1.0 + 2.0 * kRadiusMarginRatio);
     const double speed = inertialSpeed + kSiderealRateRadPerS * apogee;
-    const double gravity = kMuKm3PerS2 / (perigee * perigee) * (1.0 + kRadiusMarginRatio);
+    const double gravity = kEarthMuKm3PerS2 / (perigee * perigee) * (1.0 + kRadiusMarginRatio);
     const double acceleration = gravity + 2.0 * kSiderealRateRadPerS * speed +
                                 kSiderealRateRadPerS * kSiderealRateRadPerS * apogee;
 
