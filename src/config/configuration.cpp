@@ -9,6 +9,8 @@
 #include <QStringList>
 
 #include <array>
+#include <cmath>
+#include <limits>
 
 namespace orvanta {
 
@@ -22,7 +24,8 @@ struct NumberReader {
     {
         const QString text = store.get(kApplication, section, key, shortestText(defaultValue));
         const auto value = parseNumber(text);
-        if (!value) {
+        // A number beyond single precision would load as infinity.
+        if (!value || std::fabs(*value) > std::numeric_limits<float>::max()) {
             problems << QStringLiteral("« %1 » = « %2 »").arg(key, text);
             return defaultValue;
         }

@@ -182,6 +182,24 @@ TEST_F(ConfigurationTest, AStoredNumberThatIsNotANumberGivesTheDefaultAndSaysSo)
     EXPECT_TRUE(messages.shown[0].text.contains("Repetition Mesure"));
 }
 
+// Beyond single precision a value would load as infinity, reach the drivers
+// and the timer as such, and be saved back as 0.
+TEST_F(ConfigurationTest, AStoredNumberTooLargeForSinglePrecisionGivesTheDefault)
+{
+    const QString huge = "4" + QString(38, '0');
+    stored("Repetition Mesure", huge);
+    stored("Adresse Port LPT", "-" + huge);
+    stored("Cal Azimut 360", "340282300000000000000000000000000000000"); // the largest single
+    load();
+    EXPECT_EQ(config.Repetition, 5.0f);
+    EXPECT_EQ(config.Adresse_LPT, 888.0f);
+    EXPECT_EQ(config.Cal_Azimut_360, 3.402823e38f);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(messages.shown[0].text.contains("Repetition Mesure"));
+    EXPECT_TRUE(messages.shown[0].text.contains("Adresse Port LPT"));
+    EXPECT_FALSE(messages.shown[0].text.contains("Cal Azimut 360"));
+}
+
 TEST_F(ConfigurationTest, TheSerialDevicesCanBeChosenInTheStore)
 {
     EXPECT_EQ(receiverDevice(store), "/dev/ttyS0");
