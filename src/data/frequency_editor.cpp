@@ -6,6 +6,8 @@
 #include "platform/message_boxes.h"
 
 #include <algorithm>
+#include <numeric>
+#include <vector>
 
 namespace orvanta {
 
@@ -28,7 +30,15 @@ QStringList FrequencyEditor::open()
 
 void FrequencyEditor::select(int row)
 {
-    table_.Index_Freq = row + 1;
+    // The list is sorted and the slots follow the file. They agree once the
+    // open has rewritten the file; when it could not, the row is looked up.
+    std::vector<int> order(static_cast<std::size_t>(std::max(table_.Nb_Freq, 0)));
+    std::iota(order.begin(), order.end(), 1);
+    const auto item = [this](int slot) {
+        return listItem(table_.Freq_Noms[slot], table_.Freq_Valeurs[slot], table_.Freq_Modes[slot]);
+    };
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return item(a) < item(b); });
+    table_.Index_Freq = row >= 0 && row < static_cast<int>(order.size()) ? order[row] : row + 1;
 }
 
 ShownRecord FrequencyEditor::current() const

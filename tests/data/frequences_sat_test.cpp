@@ -197,6 +197,33 @@ TEST_F(FrequencyEditorWindow, DamagedFileIsReportedOnceAndNeverRewritten)
     EXPECT_EQ(folder.read(cfg), damaged);
 }
 
+TEST_F(FrequencyEditorWindow, ClickShowsTheClickedRecordWhenTheFileCouldNotBeSorted)
+{
+    folder.writeLines(cfg, {"SO-50", "436.795", "Mode B", "AO-51", "145.8", "Mode B", "FO-29", "4x5.85", "Mode C"});
+    editor.ouvrir();
+    clickRow(editor, "List1", 0);
+    EXPECT_EQ(box("NomDuSat")->text(), "AO-51          ");
+    EXPECT_EQ(box("FreqDuSat")->text(), "145.800");
+    clickRow(editor, "List1", 1);
+    EXPECT_EQ(box("NomDuSat")->text(), "SO-50          ");
+
+    // The open could not rewrite the file in the list's order; a later save can.
+    folder.writeLines(cfg, {"SO-50", "436.795", "Mode B", "AO-51", "145.8", "Mode B"});
+    messages.shown.clear();
+    {
+        test::FileSizeLimit limit;
+        editor.close();
+        editor.ouvrir();
+    }
+    ASSERT_EQ(messages.shown.size(), 1u);
+    clickRow(editor, "List1", 0);
+    EXPECT_EQ(box("NomDuSat")->text(), "AO-51          ");
+    box("FreqDuSat")->setText("145.9");
+    click(editor, "Enregistrer");
+    EXPECT_EQ(folder.lines(cfg), (QStringList{"AO-51          ", "145.9     ", "Mode B", "SO-50          ",
+                                              "436.795   ", "Mode B"}));
+}
+
 TEST_F(FrequencyEditorWindow, FailedSaveKeepsTheOldFileAndSaysWhy)
 {
     writeFourRecords();
