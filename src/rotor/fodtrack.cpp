@@ -16,11 +16,27 @@ constexpr int kSiteIdle = 8;
 constexpr int kStrobe = 1;
 constexpr double kLatchPulse = 0.1;
 
-// Rounded on the ratio's own decimal digits, as the operator reads it, so that
-// 1.8 / 360 = 0.005 gives 0.01.
+// A single-precision value as the decimal the operator reads (0.69, not
+// 0.68999999761...).
+double asWritten(float value)
+{
+    return parseNumber(shortestText(value)).value_or(0.0);
+}
+
+// Rounded on the ratio's own decimal digits, so that 1.8 / 360 = 0.005
+// gives 0.01.
 float twoDecimals(float ratio)
 {
-    return static_cast<float>(roundHalfAway(parseNumber(shortestText(ratio)).value_or(0.0), 2));
+    return static_cast<float>(roundHalfAway(asWritten(ratio), 2));
+}
+
+// Worked out on the written factor and zero point, and cleared of binary
+// noise at the millionth, so a value that is a half on paper (150 x 0.69 =
+// 103.5) goes to its even neighbour and not to whichever side the noise
+// falls.
+double calibrated(double angle, float factor, float zero)
+{
+    return roundHalfAway(angle * asWritten(factor) + asWritten(zero), 6);
 }
 
 } // namespace
@@ -65,7 +81,8 @@ void Fodtrack::point(Axis axis, double angle, bool brut)
         return;
     double value = angle;
     if (!brut)
-        value = axis == Azimut ? angle * pasAzimut_ + config_.Cal_Azimut_0 : angle * pasSite_ + config_.Cal_Site_0;
+        value = axis == Azimut ? calibrated(angle, pasAzimut_, config_.Cal_Azimut_0)
+                               : calibrated(angle, pasSite_, config_.Cal_Site_0);
     // The interface takes one byte: a value outside it would wrap round and
     // drive the antenna to the other end of its travel.
     const int clamped = static_cast<int>(std::clamp(roundHalfEven(value), 0.0, 255.0));

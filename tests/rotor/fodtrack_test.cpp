@@ -100,6 +100,24 @@ TEST_F(FodtrackTest, HalvesGoToTheEvenNeighbour)
     EXPECT_EQ(dataWritten(), 4);
 }
 
+// The factors are two-decimal values: a product that is a half on paper is a
+// half, whatever the binary form of 0.69 or 2.78 makes of it.
+TEST_F(FodtrackTest, HalvesOfTheDefaultFactorsGoToTheEvenNeighbour)
+{
+    const std::pair<double, int> azimuths[] = {{150, 104}, {350, 242}, {50, 34}}; // 103.5, 241.5, 34.5
+    for (const auto &[angle, value] : azimuths) {
+        port.writes.clear();
+        fodtrack.Fodtrack_Azimut(angle, false);
+        EXPECT_EQ(dataWritten(), value) << "azimuth " << angle;
+    }
+    const std::pair<QString, int> elevations[] = {{"25", 70}, {"75", 208}}; // 69.5, 208.5
+    for (const auto &[angle, value] : elevations) {
+        port.writes.clear();
+        fodtrack.Fodtrack_Site(angle, false);
+        EXPECT_EQ(dataWritten(), value) << "elevation " << angle.toStdString();
+    }
+}
+
 TEST_F(FodtrackTest, ZeroPointsActAtOnceScaleFactorsOnlyWhenRecomputed)
 {
     config.Cal_Azimut_0 = 20;
