@@ -17,15 +17,18 @@ QString tableFull(const QString &name)
 }
 
 // Reads the sound records line by line into slots 1 onwards, stopping at a
-// record named `stopAt` when one is given. True when it stopped there.
+// record named `stopAt` when one is given. True when it stopped there. Names
+// are compared as the tracking lookup reads them, on every record, so that a
+// satellite it finds is never offered a second record.
 bool loadLines(FrequencyTable &table, const FrequencyFileScan &scan, const QString *stopAt)
 {
     table.Index_Freq = 1;
-    for (const FrequencyRecord &record : scan.lines) {
-        if (stopAt && record.name.trimmed() == *stopAt)
+    for (std::size_t i = 0; i < scan.lines.size(); ++i) {
+        if (stopAt && scan.fields[i].name == *stopAt)
             return true;
         if (table.Index_Freq > FrequencyTable::Slots)
-            return false;
+            continue;
+        const FrequencyRecord &record = scan.lines[i];
         table.Freq_Noms[table.Index_Freq] = record.name;
         table.Freq_Valeurs[table.Index_Freq] = record.frequency;
         table.Freq_Modes[table.Index_Freq] = record.mode;

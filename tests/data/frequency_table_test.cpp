@@ -151,6 +151,24 @@ TEST_F(FrequencyFile, LineReaderLoadStopsAtTheNameOrFillsTheTable)
     EXPECT_EQ(table.Freq_Valeurs[2], " 436.795 ");
 }
 
+TEST_F(FrequencyFile, KnownMeansTheLookupFindsIt)
+{
+    // A tab is part of the name for the lookup, so the satellite still needs a record.
+    folder.writeLines(cfg, {"AO-51\t", "145.800", "Mode B"});
+    EXPECT_FALSE(lookup("AO-51"));
+    EXPECT_EQ(loadTableUnlessKnown(table, folder.path(), "AO-51", messages), NewSatellite::Missing);
+
+    // A record past the table's last slot is still found.
+    QStringList lines;
+    for (int i = 1; i <= 230; ++i)
+        lines << QStringLiteral("SAT-%1").arg(i) << "145.8" << "Mode B";
+    folder.writeLines(cfg, lines);
+    EXPECT_EQ(lookup("SAT-220"), 145.8);
+    messages.shown.clear();
+    EXPECT_EQ(loadTableUnlessKnown(table, folder.path(), "SAT-220", messages), NewSatellite::Known);
+    EXPECT_TRUE(messages.shown.empty());
+}
+
 TEST_F(FrequencyFile, AddedRecordTakesTheFirstFreeSlot)
 {
     folder.writeLines(cfg, {"AO-51", "145.800", "Mode B", "SO-50", "436.795 ", "Mode B", "FO-29", "435.850",
