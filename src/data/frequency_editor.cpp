@@ -81,14 +81,14 @@ bool FrequencyEditor::save(const QString &name, const QString &frequency, int op
             return false;
         }
         fresh.Freq_Noms[slot] = name.trimmed();
-        fresh.Freq_Valeurs[slot] = frequency.trimmed();
+        fresh.Freq_Valeurs[slot] = shortestFrequency(frequency);
         if (option >= 1 && option <= 4)
             fresh.Freq_Modes[slot] = frequencyModes()[option - 1];
     }
+    // The other records go back exactly as loaded.
     QStringList items;
     for (int i = 1; i <= count; ++i)
-        items << listItem(fresh.Freq_Noms[i].trimmed(), shortestFrequency(fresh.Freq_Valeurs[i]),
-                          fresh.Freq_Modes[i].trimmed());
+        items << listItem(fresh.Freq_Noms[i], fresh.Freq_Valeurs[i], fresh.Freq_Modes[i]);
     std::stable_sort(items.begin(), items.end());
     if (!rewriteFromList(items, false))
         return false;

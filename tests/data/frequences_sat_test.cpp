@@ -89,6 +89,25 @@ TEST_F(FrequencyEditorWindow, SavingTheThirdRecordChangesOnlyIt)
                                               "SO-50          ", "436.795   ", "Mode B"}));
 }
 
+TEST_F(FrequencyEditorWindow, SavingKeepsEveryByteOfTheOtherRecords)
+{
+    // Only blanks around a name carry no meaning; a no-break space or a tab is kept.
+    const QString kept = QString::fromLatin1("NOAA 19\xa0");
+    folder.writeLines(cfg, {"AO-51", "145.8", "Mode B", kept, "137.1", "Mode A", "ZZ\t", "1", "Mode A"});
+    editor.ouvrir();
+    const QStringList opened = folder.lines(cfg);
+    EXPECT_EQ(opened[3], kept.leftJustified(15));
+    EXPECT_EQ(opened[6], QString("ZZ\t").leftJustified(15));
+    clickRow(editor, "List1", 0);
+    box("FreqDuSat")->setText("145.9");
+    click(editor, "Enregistrer");
+    const QStringList saved = folder.lines(cfg);
+    ASSERT_EQ(saved.size(), 9);
+    EXPECT_EQ(saved[1], "145.9     ");
+    EXPECT_EQ(saved[3], opened[3]);
+    EXPECT_EQ(saved[6], opened[6]);
+}
+
 TEST_F(FrequencyEditorWindow, RenamingKeepsTheRecordAndLongNamesStayWhole)
 {
     writeFourRecords();
