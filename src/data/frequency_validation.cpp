@@ -28,6 +28,8 @@ QString satelliteNameProblem(const QString &name)
 
 QString frequencyProblem(const QString &frequency)
 {
+    const QString notANumber = QStringLiteral("La frequence doit etre un nombre en MHz, avec un point "
+                                              "pour les decimales (par exemple 145.800)");
     const QString trimmed = frequency.trimmed();
     if (trimmed.isEmpty())
         return QStringLiteral("Entrez la frequence du satellite");
@@ -39,12 +41,10 @@ QString frequencyProblem(const QString &frequency)
         else if (c == u'.')
             ++points;
         else
-            return QStringLiteral("La frequence doit etre un nombre en MHz, avec un point pour les "
-                                  "decimales (par exemple 145.800)");
+            return notANumber;
     }
     if (digits == 0 || points > 1)
-        return QStringLiteral("La frequence doit etre un nombre en MHz, avec un point pour les "
-                              "decimales (par exemple 145.800)");
+        return notANumber;
     if (trimmed.size() > frequencyWidth)
         return QStringLiteral("La frequence ne doit pas depasser %1 caracteres").arg(frequencyWidth);
     return {};
