@@ -30,6 +30,10 @@ constexpr double kElevationMarginDeg = 0.25; // geodetic against geocentric vert
 // Samples across a pass to find every highest point; one at least every two minutes.
 constexpr double kPeakScanSeconds = 120.0;
 constexpr int kMostPeakScanSteps = 64;
+// A satellite that nearly keeps pace with the earth stays up for days or
+// weeks; the ends of its passes are looked for up to this far away. One
+// whose pass lasts longer is, like a geostationary one, simply always up.
+constexpr double kLongestReachSeconds = 30.0 * 86400.0;
 
 } // namespace
 
@@ -81,7 +85,11 @@ PassFinder::PassFinder(const Sgp4Propagator &satellite, const Observer &observer
     const double slope = std::abs(sinMinElevation_);
     accelerationBoundAbove_ = kBoundSafety * (acceleration + slope * (speed * speed / closestAbove + acceleration));
     accelerationBoundBelow_ = kBoundSafety * (acceleration + slope * (speed * speed / closestBelow + acceleration));
-    farReachSeconds_ = std::max(86400.0, periodSeconds);
+    // A pass lasts at most as long as the ground track takes to come round again.
+    const double driftRevPerDay = std::abs(elements.meanMotionRevPerDay - kSiderealDayRevPerDay);
+    const double groundTrackSeconds =
+        driftRevPerDay * kLongestReachSeconds > 86400.0 ? 86400.0 / driftRevPerDay : kLongestReachSeconds;
+    farReachSeconds_ = std::max({86400.0, periodSeconds, groundTrackSeconds});
 
     geostationary_ = std::abs(elements.meanMotionRevPerDay - kSiderealDayRevPerDay) < 0.01 && e < 0.01 &&
                      std::min(elements.inclinationDeg, 180.0 - elements.inclinationDeg) < 1.5;
@@ -269,17 +277,14 @@ PassSearchResult PassFinder::find(double fromSeconds, double toSeconds) const
     if (!sample(fromSeconds, current))
         return failure(fromSeconds);
 
+    const Sample first = current;
     bool inPass = current.above;
+    // Already above at the start: the acquisition is looked for in the past
+    // once the loss is known, so a satellite that never sets costs one search only.
+    bool acquiredBefore = inPass;
     double aos = 0;
     double failedAt = 0;
     Bracket bracket;
-    if (inPass) {
-        // Already above at the start: its acquisition lies in the past, at
-        // most as far back as the search reaches or the orbit can be computed.
-        Sample back = current;
-        const Step found = nextCrossing(back, fromSeconds - farReachSeconds_, -1, bracket, failedAt);
-        aos = found == Step::Crossed ? refineCrossing(bracket) : back.t;
-    }
     // Each turn ends a pass or starts one, and moves forward.
     const long turnLimit = long((toSeconds - fromSeconds) / kShortestStepSeconds) + 4;
     for (long turn = 0; turn < turnLimit; ++turn) {
@@ -289,12 +294,25 @@ PassSearchResult PassFinder::find(double fromSeconds, double toSeconds) const
                 return failure(failedAt); // a pass cut short by the orbit's end is not listed
             if (found == Step::Reached)
                 break;
-            const double los = refineCrossing(bracket);
+            const Bracket losBracket = bracket;
+            bool aosFound = true;
+            if (acquiredBefore) {
+                // At most as far back as the search reaches (further, the
+                // satellite is simply always up) or the orbit can be computed.
+                Sample back = first;
+                const Step backward = nextCrossing(back, fromSeconds - farReachSeconds_, -1, bracket, failedAt);
+                aos = backward == Step::Crossed ? refineCrossing(bracket) : back.t;
+                aosFound = backward != Step::Reached;
+                acquiredBefore = false;
+            }
+            const double los = refineCrossing(losBracket);
             FoundPass pass;
-            if (!completePass(aos, los, pass))
-                return failure(los);
-            result.passes.push_back(pass);
-            current = bracket.later;
+            if (aosFound) {
+                if (!completePass(aos, los, pass))
+                    return failure(los);
+                result.passes.push_back(pass);
+            }
+            current = losBracket.later;
             inPass = false;
             if (current.t >= toSeconds)
                 break;

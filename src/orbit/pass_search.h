@@ -49,7 +49,9 @@ public:
     bool isGeostationary() const { return geostationary_; }
 
     // Every pass whose time above the minimum elevation overlaps [from, to],
-    // a pass in progress at from with its real acquisition before from.
+    // a pass in progress at from with its real acquisition before from. A
+    // satellite that stays up for weeks on end gives no pass, like a
+    // geostationary one.
     PassSearchResult find(double fromSeconds, double toSeconds) const;
 
 private:

@@ -150,6 +150,36 @@ TEST(PassSearch, PassInProgressAtTheStartKeepsItsRealTimes)
     }
 }
 
+TEST(PassSearch, PassLastingDaysKeepsItsRealTimesFromAnyStart)
+{
+    // A geosynchronous satellite drifting 17 degrees a day: seen from the
+    // equator it stays up for about nine days at a time.
+    const ElementSet set = test::syntheticSet("DRIFT TEST");
+    const Sgp4Propagator satellite(set);
+    const Observer observer(0.0, 0.0, 0);
+    const PassFinder finder(satellite, observer, 0.0);
+    const PassSearchResult month = finder.find(0, 40 * 86400.0);
+    ASSERT_FALSE(month.propagationFailed);
+    const auto longPass = std::find_if(month.passes.begin(), month.passes.end(),
+                                       [](const FoundPass &p) { return p.aos > 0 && p.los - p.aos > 5 * 86400.0; });
+    ASSERT_NE(longPass, month.passes.end());
+    const auto elevation = [&](double t) {
+        TemeState state;
+        EXPECT_EQ(satellite.propagate(t / 60.0, state), PropagationError::None);
+        return observer.look(state, set.epoch.plusMinutes(t / 60.0)).elevationDeg();
+    };
+    EXPECT_LT(elevation(longPass->aos - 0.5), 0.0);
+    EXPECT_GT(elevation(longPass->aos + 0.5), 0.0);
+
+    for (double start : {longPass->aos + 2.5 * 86400, longPass->los - 86400.0, longPass->los - 60.0}) {
+        const PassSearchResult day = finder.find(start, start + 86400);
+        ASSERT_FALSE(day.passes.empty()) << start;
+        EXPECT_EQ(day.passes.front().aos, longPass->aos);
+        EXPECT_EQ(day.passes.front().los, longPass->los);
+        EXPECT_EQ(day.passes.front().maxElevationDeg, longPass->maxElevationDeg);
+    }
+}
+
 TEST(PassSearch, NothingSearchedWhenTheSatelliteCannotRiseOrStandsStill)
 {
     const ElementSet hst = test::stationSet("HST");
