@@ -62,32 +62,47 @@ std::optional<Station> readStation(Options &options)
     return Station{*latitude, *longitude, *height};
 }
 
-// The satellites named by --sat, or all of them; a name not held is a bad argument.
-std::optional<std::vector<std::string>> chosenSatellites(const Satellites &satellites, const Options &options,
-                                                         std::string &unknown)
+// The elements read, the station set and the satellites named by --sat (or all of them).
+struct Selection {
+    std::unique_ptr<Satellites> satellites;
+    std::vector<std::string> names;
+};
+
+// Nothing, after saying why, when no satellite can be used; *status is then the exit status.
+std::optional<Selection> selectSatellites(const Options &options, const Station &station, std::ostream &err,
+                                          int *status)
 {
-    if (!options.has("--sat"))
-        return satellites.names();
-    const std::vector<std::string> chosen = options.all("--sat");
-    for (const std::string &name : chosen) {
-        if (!satellites.holds(name)) {
-            unknown = name;
+    const std::string path = options.text("--elements");
+    Selection selection{Init_Satellites(path, station.latitude, station.longitude, station.height), {}};
+    reportProblems(selection.satellites->problems(), err);
+    if (selection.satellites->satcount() == 0) {
+        err << "orvanta-orbit : aucun satellite utilisable dans " << path << "\n";
+        *status = kFailed;
+        return std::nullopt;
+    }
+    if (!options.has("--sat")) {
+        selection.names = selection.satellites->names();
+        return selection;
+    }
+    selection.names = options.all("--sat");
+    for (const std::string &name : selection.names) {
+        if (!selection.satellites->holds(name)) {
+            *status = badArguments(err, "satellite absent des éléments : " + name);
             return std::nullopt;
         }
     }
-    return chosen;
+    return selection;
 }
 
-// Reads the elements and sets the station; nothing (after saying why) when no satellite can be used.
-std::unique_ptr<Satellites> loadSatellites(const std::string &path, const Station &station, std::ostream &err)
+// An instant option, or nothing after a usage message (*status set).
+std::optional<JulianDate> instantOption(const Options &options, const std::string &key, const char *form,
+                                        std::ostream &err, int *status)
 {
-    auto satellites = Init_Satellites(path, station.latitude, station.longitude, station.height);
-    reportProblems(satellites->problems(), err);
-    if (satellites->satcount() == 0) {
-        err << "orvanta-orbit : aucun satellite utilisable dans " << path << "\n";
-        return nullptr;
-    }
-    return satellites;
+    const auto instant = parseIsoInstant(options.text(key));
+    if (!instant)
+        *status = badArguments(err, key + " : instant attendu sous la forme " + form + ", pas « " +
+                                        options.text(key) + " »");
+    return instant;
 }
 
 int passesCommand(const std::vector<std::string> &arguments, std::ostream &out, std::ostream &err)
@@ -102,22 +117,17 @@ int passesCommand(const std::vector<std::string> &arguments, std::ostream &out, 
     const auto minDuration = options.number("--min-duration", 0, 0, 1e9);
     if (!options.ok())
         return badArguments(err, options.error());
-    const auto start = parseIsoInstant(options.text("--start"));
+    int status = 0;
+    const auto start = instantOption(options, "--start", "YYYY-MM-DDTHH:MM:SSZ", err, &status);
     if (!start)
-        return badArguments(err, "--start : instant attendu sous la forme YYYY-MM-DDTHH:MM:SSZ, pas « " +
-                                     options.text("--start") + " »");
-
-    const auto satellites = loadSatellites(options.text("--elements"), *station, err);
-    if (!satellites)
-        return kFailed;
-    std::string unknown;
-    const auto chosen = chosenSatellites(*satellites, options, unknown);
-    if (!chosen)
-        return badArguments(err, "satellite absent des éléments : " + unknown);
+        return status;
+    const auto selection = selectSatellites(options, *station, err, &status);
+    if (!selection)
+        return status;
 
     std::vector<PredictedPass> all;
-    for (const std::string &name : *chosen) {
-        const std::vector<PredictedPass> found = satellites->passes(name, *start, *days, *minElevation, *minDuration);
+    for (const std::string &name : selection->names) {
+        const std::vector<PredictedPass> found = selection->satellites->passes(name, *start, *days, *minElevation, *minDuration);
         all.insert(all.end(), found.begin(), found.end());
     }
     std::stable_sort(all.begin(), all.end(), [](const PredictedPass &a, const PredictedPass &b) {
@@ -139,24 +149,19 @@ int lookCommand(const std::vector<std::string> &arguments, std::ostream &out, st
     const auto station = options.ok() ? readStation(options) : std::nullopt;
     if (!options.ok())
         return badArguments(err, options.error());
-    const auto time = parseIsoInstant(options.text("--time"));
+    int status = 0;
+    const auto time = instantOption(options, "--time", "YYYY-MM-DDTHH:MM:SS.sssZ", err, &status);
     if (!time)
-        return badArguments(err, "--time : instant attendu sous la forme YYYY-MM-DDTHH:MM:SS.sssZ, pas « " +
-                                     options.text("--time") + " »");
-
-    const auto satellites = loadSatellites(options.text("--elements"), *station, err);
-    if (!satellites)
-        return kFailed;
-    std::string unknown;
-    const auto chosen = chosenSatellites(*satellites, options, unknown);
-    if (!chosen)
-        return badArguments(err, "satellite absent des éléments : " + unknown);
+        return status;
+    const auto selection = selectSatellites(options, *station, err, &status);
+    if (!selection)
+        return status;
 
     constexpr double kRadToDeg = 180.0 / std::numbers::pi;
     out << "satellite,time,azimuth,elevation,range_km,range_rate_km_s\n";
-    for (const std::string &name : *chosen) {
+    for (const std::string &name : selection->names) {
         SatelliteLook look;
-        if (!satellites->lookAt(name, *time, 0.0, look)) {
+        if (!selection->satellites->lookAt(name, *time, 0.0, look)) {
             err << "orvanta-orbit : " << name << " : orbite impossible à calculer à cet instant\n";
             continue;
         }
@@ -209,10 +214,10 @@ int propagateCommand(const std::vector<std::string> &arguments, std::ostream &ou
     const auto step = options.number("--step-s", 0, 1e-3, 1e9);
     if (!options.ok())
         return badArguments(err, options.error());
-    const auto start = parseIsoInstant(options.text("--start"));
+    int status = 0;
+    const auto start = instantOption(options, "--start", "YYYY-MM-DDTHH:MM:SSZ", err, &status);
     if (!start)
-        return badArguments(err, "--start : instant attendu sous la forme YYYY-MM-DDTHH:MM:SSZ, pas « " +
-                                     options.text("--start") + " »");
+        return status;
     const long steps = long(std::floor(*minutes * 60.0 / *step + 1e-9));
     if (steps >= kMostPropagationsPerSatellite)
         return badArguments(err, "trop de pas : --minutes / --step-s dépasse " +
