@@ -66,37 +66,30 @@ void Charge_Config(ConfigStation &c, ConfigContext &context)
     ConfigView &view = context.view;
     NumberReader numbers{context.store, {}};
     auto setup = [&](const QString &key, float defaultValue) { return numbers.read(kSetupSection, key, defaultValue); };
+    // A value that a dialog field or calibration label shows as soon as it is read.
+    auto setupShown = [&](float &value, const QString &key, float defaultValue, const QString &control) {
+        value = setup(key, defaultValue);
+        view.setControlText(control, shortestText(value));
+    };
 
-    c.Long_Obs = setup(QStringLiteral("Longitude Observateur"), 2);
-    view.setControlText(QStringLiteral("Long_Observateur"), shortestText(c.Long_Obs));
-    c.Lat_Obs = setup(QStringLiteral("Latitude Observateur"), 48);
-    view.setControlText(QStringLiteral("Lat_Observateur"), shortestText(c.Lat_Obs));
-    c.Alt_Obs = setup(QStringLiteral("Altitude Observateur"), 100);
-    view.setControlText(QStringLiteral("Alt_Observateur"), shortestText(c.Alt_Obs));
-    c.Elev_Min = setup(QStringLiteral("Minimum Elevation"), 0.1f);
-    view.setControlText(QStringLiteral("Elev_Observateur"), shortestText(c.Elev_Min));
+    setupShown(c.Long_Obs, QStringLiteral("Longitude Observateur"), 2, QStringLiteral("Long_Observateur"));
+    setupShown(c.Lat_Obs, QStringLiteral("Latitude Observateur"), 48, QStringLiteral("Lat_Observateur"));
+    setupShown(c.Alt_Obs, QStringLiteral("Altitude Observateur"), 100, QStringLiteral("Alt_Observateur"));
+    setupShown(c.Elev_Min, QStringLiteral("Minimum Elevation"), 0.1f, QStringLiteral("Elev_Observateur"));
 
-    c.Repetition = setup(QStringLiteral("Repetition Mesure"), 5);
-    view.setControlText(QStringLiteral("Repetition_mesure"), shortestText(c.Repetition));
-    c.Passage_Min = setup(QStringLiteral("Passage Minimum"), 100);
-    view.setControlText(QStringLiteral("Passage_Minimum"), shortestText(c.Passage_Min));
-    c.Park_Azimut = setup(QStringLiteral("Park Azimut 0"), 270);
-    view.setControlText(QStringLiteral("Parcazimut"), shortestText(c.Park_Azimut));
-    c.Park_Site = setup(QStringLiteral("Park Site 0"), 0);
-    view.setControlText(QStringLiteral("Parcsite"), shortestText(c.Park_Site));
+    setupShown(c.Repetition, QStringLiteral("Repetition Mesure"), 5, QStringLiteral("Repetition_mesure"));
+    setupShown(c.Passage_Min, QStringLiteral("Passage Minimum"), 100, QStringLiteral("Passage_Minimum"));
+    setupShown(c.Park_Azimut, QStringLiteral("Park Azimut 0"), 270, QStringLiteral("Parcazimut"));
+    setupShown(c.Park_Site, QStringLiteral("Park Site 0"), 0, QStringLiteral("Parcsite"));
 
     c.Azimut_Seul = setup(QStringLiteral("Azimut_Seul"), 0);
     view.setOptionChecked(QStringLiteral("Aziseuloui"), c.Azimut_Seul == 1);
     view.setOptionChecked(QStringLiteral("Aziseulnon"), c.Azimut_Seul != 1);
 
-    c.Cal_Azimut_0 = setup(QStringLiteral("Cal Azimut 0"), 0);
-    view.setControlText(QStringLiteral("Val_Azim_0"), shortestText(c.Cal_Azimut_0));
-    c.Cal_Azimut_360 = setup(QStringLiteral("Cal Azimut 360"), 250);
-    view.setControlText(QStringLiteral("Val_Azim_360"), shortestText(c.Cal_Azimut_360));
-    c.Cal_Site_0 = setup(QStringLiteral("Cal Site 0"), 0);
-    view.setControlText(QStringLiteral("Val_Site_0"), shortestText(c.Cal_Site_0));
-    c.Cal_Site_90 = setup(QStringLiteral("Cal Site 90"), 250);
-    view.setControlText(QStringLiteral("Val_Site_90"), shortestText(c.Cal_Site_90));
+    setupShown(c.Cal_Azimut_0, QStringLiteral("Cal Azimut 0"), 0, QStringLiteral("Val_Azim_0"));
+    setupShown(c.Cal_Azimut_360, QStringLiteral("Cal Azimut 360"), 250, QStringLiteral("Val_Azim_360"));
+    setupShown(c.Cal_Site_0, QStringLiteral("Cal Site 0"), 0, QStringLiteral("Val_Site_0"));
+    setupShown(c.Cal_Site_90, QStringLiteral("Cal Site 90"), 250, QStringLiteral("Val_Site_90"));
 
     const QString bankKey = QStringLiteral("Nombre de satellites");
     c.Nb_Sat_Banque1 = numbers.read(QStringLiteral("Banque1"), bankKey, 0);
