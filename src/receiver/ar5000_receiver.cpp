@@ -103,4 +103,9 @@ void Ar5000Receiver::Frequence_AR5000(const QString &frequence)
         QStringLiteral("Frequence AR5000 non envoyee : la frequence \"%1\" est incorrecte").arg(frequence));
 }
 
+void Ar5000Receiver::Fin_Controle()
+{
+    send("EX");
+}
+
 } // namespace orvanta

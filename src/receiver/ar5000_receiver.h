@@ -24,6 +24,8 @@ public:
     // that is not a number sends nothing and is reported.
     void Frequence_AR5000(double frequence);
     void Frequence_AR5000(const QString &frequence);
+    // "EX": the receiver goes back to its front panel.
+    void Fin_Controle();
 
 private:
     void send(const char *command);

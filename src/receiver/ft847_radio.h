@@ -1,0 +1,22 @@
+#pragma once
+
+#include "receiver/ft847_receiver.h"
+#include "receiver/receiver.h"
+
+namespace orvanta {
+
+// The FT-847 as the tick's receiver. It stays under CAT control at the end:
+// "EX" is an AR5000 command and must never reach it.
+class Ft847Radio final : public Receiver {
+public:
+    explicit Ft847Radio(Ft847Receiver &ft847) : ft847_(ft847) {}
+
+    void takeUp(const QString &mode) override { ft847_.Programme_FT847(mode); }
+    void tune(const QString &frequencyMHz) override { ft847_.Frequence_FT847(frequencyMHz); }
+    void endRemoteControl() override {}
+
+private:
+    Ft847Receiver &ft847_;
+};
+
+} // namespace orvanta

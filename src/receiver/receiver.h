@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+namespace orvanta {
+
+// A receiver as the tracking tick and the shutdown see it, whatever radio it
+// is and however it is reached.
+class Receiver {
+public:
+    virtual ~Receiver() = default;
+    // Full set-up for a satellite newly taken up, in its mode ("Mode A" to
+    // "Mode D").
+    virtual void takeUp(const QString &mode) = 0;
+    // The downlink frequency in MHz, as the tick shows it (three decimals,
+    // or four when corrected for Doppler).
+    virtual void tune(const QString &frequencyMHz) = 0;
+    // Hands the radio back to its front panel (programming switched off,
+    // shutdown). Radios without such a command do nothing.
+    virtual void endRemoteControl() = 0;
+};
+
+} // namespace orvanta

@@ -1,0 +1,17 @@
+#pragma once
+
+namespace orvanta {
+
+// An antenna rotor as the tracking tick and the shutdown see it, whatever
+// interface drives it. Angles in degrees: azimuth 0 to 360 from north
+// through east, elevation 0 to 90.
+class Rotor {
+public:
+    virtual ~Rotor() = default;
+    // The tick gives whole degrees, once per tick, moved or not.
+    virtual void point(double azimuthDeg, double elevationDeg) = 0;
+    // The park position of the station's parameters.
+    virtual void park(double azimuthDeg, double elevationDeg) = 0;
+};
+
+} // namespace orvanta
