@@ -1,15 +1,20 @@
-#include "app/main_window.h"
-#include "app/station_clock.h"
+#include "app/rehearsal_clock.h"
+#include "app/station.h"
 #include "app/station_options.h"
 #include "config/configuration.h"
+#include "platform/desktop_help_viewer.h"
 #include "platform/ini_settings_store.h"
+#include "platform/linux_parallel_port.h"
 #include "platform/qt_message_boxes.h"
 #include "platform/qt_serial_line.h"
+#include "platform/qt_sound_player.h"
 #include "platform/utc_clock.h"
+#include "platform/waiter.h"
 
 #include <QApplication>
 
 #include <cstdio>
+#include <memory>
 
 using namespace orvanta;
 
@@ -21,30 +26,30 @@ int main(int argc, char **argv)
     QString error;
     const auto options = parseStationOptions(app.arguments(), &error);
     if (!options) {
-        std::fprintf(stderr, "orvanta: %s\nusage: orvanta [--station DOSSIER] [--settings FICHIER]\n",
+        std::fprintf(stderr,
+                     "orvanta: %s\nusage: orvanta [--station DOSSIER] [--settings FICHIER] "
+                     "[--start-time AAAA-MM-JJTHH:MM:SSZ]\n",
                      qPrintable(error));
         return 2;
     }
 
-    MainWindow window;
-    QtMessageBoxes messages(&window);
+    QtMessageBoxes messages;
     IniSettingsStore store(options->settingsFile, messages);
-    QtSerialLine receiverLine(receiverDevice(store), QStringLiteral("9600,n,8,1"), messages);
-    QtSerialLine rotorLine(rotorDevice(store), QStringLiteral("19200,n,8,1"), messages);
+    QtSerialLine receiverLine(receiverDevice(store), QStringLiteral("19200,n,8,1"), messages);
+    QtSerialLine rotorLine(rotorDevice(store), QStringLiteral("4800,n,8,1"), messages);
+    LinuxParallelPort parallelPort(messages);
+    QtSoundPlayer sound;
+    EventLoopWaiter waiter;
+    DesktopHelpViewer help(messages);
+    SystemUtcClock systemClock;
+    std::unique_ptr<RehearsalClock> rehearsal;
+    if (options->startTime.isValid())
+        rehearsal = std::make_unique<RehearsalClock>(options->startTime);
+    const UtcClock &clock = rehearsal ? static_cast<const UtcClock &>(*rehearsal) : systemClock;
 
-    ConfigStation config;
-    ConfigContext context{store, window, receiverLine, rotorLine, &messages};
-    Charge_Config(config, context);
-
-    SystemUtcClock utc;
-    StationClock clock(utc, [&window](const QString &control, const QString &text) {
-        window.setControlText(control, text);
-    });
-    clock.Lire_Heure_UTC();
-    window.startClock(clock);
-
-    QObject::connect(&window, &MainWindow::closing, [&] { Sauve_Config(config, store); });
-    window.setWindowTitle(QStringLiteral("Orvanta Rev 1.3.4"));
-    window.show();
+    Station station(StationPlatform{store, messages, clock, waiter, receiverLine, rotorLine, parallelPort, sound, help,
+                                    options->stationFolder});
+    messages.setParent(&station.window());
+    station.start();
     return app.exec();
 }

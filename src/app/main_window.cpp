@@ -1,14 +1,22 @@
 #include "app/main_window.h"
 
-#include "app/station_clock.h"
+#include "app/main_menus.h"
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QButtonGroup>
 #include <QCloseEvent>
+#include <QFontDatabase>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -16,57 +24,248 @@ namespace orvanta {
 
 namespace {
 
-QLineEdit *readOnlyBox(const QString &name, const QString &text, QWidget *parent)
+const QString passHeader = QStringLiteral("Acquisition       Perte     El max  Dir   Nom satellite");
+
+QLineEdit *readOnlyBox(const QString &name, const QString &text, QWidget *parent, int width = 90)
 {
     auto *box = new QLineEdit(text, parent);
     box->setObjectName(name);
     box->setReadOnly(true);
     box->setAlignment(Qt::AlignCenter);
-    box->setMaximumWidth(90);
+    box->setMaximumWidth(width);
     return box;
+}
+
+QLabel *label(const QString &text, QWidget *parent)
+{
+    return new QLabel(text, parent);
+}
+
+QListWidget *list(const QString &name, QWidget *parent, bool fixedFont)
+{
+    auto *widget = new QListWidget(parent);
+    widget->setObjectName(name);
+    if (fixedFont)
+        widget->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    return widget;
+}
+
+QLabel *header(QWidget *parent)
+{
+    auto *text = new QLabel(passHeader, parent);
+    text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    return text;
+}
+
+void fillList(QListWidget &widget, const QStringList &lines)
+{
+    widget.clear();
+    widget.addItems(lines);
+}
+
+void fillList(QListWidget &widget, const std::vector<std::string> &lines)
+{
+    widget.clear();
+    for (const std::string &line : lines)
+        widget.addItem(QString::fromStdString(line));
 }
 
 } // namespace
 
-MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), timer2_(new QTimer(this))
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent), timer1_(new QTimer(this)), timer2_(new QTimer(this))
 {
     setObjectName(QStringLiteral("Main"));
+    buildMainMenus(*menuBar());
+
     auto *central = new QWidget(this);
-    auto *layout = new QVBoxLayout(central);
+    auto *columns = new QHBoxLayout(central);
+
+    // Left: the satellites and their banks.
+    auto *left = new QVBoxLayout;
+    auto *satellites = new QGroupBox(QStringLiteral("Liste des Satellites"), central);
+    auto *satLayout = new QGridLayout(satellites);
+    satLayout->addWidget(label(QStringLiteral("A Selectionner"), satellites), 0, 0);
+    satLayout->addWidget(label(QStringLiteral("Selectionnés"), satellites), 0, 1);
+    listeSat_ = list(QStringLiteral("ListeSat"), satellites, false);
+    listeSat_->setToolTip(QStringLiteral("Double cliquez sur le satellite pour l'ajouter a la liste selectionné"));
+    satSelect_ = list(QStringLiteral("Sat_Select"), satellites, false);
+    satSelect_->setToolTip(QStringLiteral("Double cliquez sur le satellite pour le supprimer"));
+    satLayout->addWidget(listeSat_, 1, 0);
+    satLayout->addWidget(satSelect_, 1, 1);
+    auto *banks = new QHBoxLayout;
+    banks->addWidget(label(QStringLiteral("Banques Satellites"), satellites));
+    QButtonGroup *bank = optionGroup(QStringLiteral("Bank"), {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")},
+                                     {1, 2, 3}, 1, satellites);
+    for (QAbstractButton *button : bank->buttons())
+        banks->addWidget(button);
+    auto *enregistrer = new QPushButton(QStringLiteral("Enr"), satellites);
+    enregistrer->setObjectName(QStringLiteral("Enregistrer"));
+    enregistrer->setToolTip(QStringLiteral("Enregistre les satellites de la banque selectionnée"));
+    banks->addWidget(enregistrer);
+    satLayout->addLayout(banks, 2, 0, 1, 2);
+    left->addWidget(satellites, 1);
+
+    auto *buttons = new QHBoxLayout;
+    auto *pourMan = new QPushButton(QStringLiteral("Man"), central);
+    pourMan->setObjectName(QStringLiteral("Pour_Man"));
+    pourMan->setToolTip(QStringLiteral("Acces au pilotage manuel des antennes"));
+    auto *rx = new QPushButton(QStringLiteral("RX"), central);
+    rx->setObjectName(QStringLiteral("RX"));
+    rx->setToolTip(QStringLiteral("Acces au panneau de control du recepteur"));
+    buttons->addWidget(pourMan);
+    buttons->addWidget(rx);
+    left->addLayout(buttons);
 
     auto *velmo = new QGroupBox(QStringLiteral("Velmo"), central);
     auto *velmoLayout = new QHBoxLayout(velmo);
     auto *titre = new QLabel(QStringLiteral("Poursuite satellites "), velmo);
     titre->setObjectName(QStringLiteral("Titre"));
+    titre->setWordWrap(true);
     velmoLayout->addWidget(titre);
-    layout->addWidget(velmo);
+    left->addWidget(velmo);
+    columns->addLayout(left, 2);
+
+    // Middle: the passes and the followed satellite.
+    auto *middle = new QVBoxLayout;
+    auto *visibles = new QGroupBox(QStringLiteral("Satellites Visibles"), central);
+    auto *visLayout = new QGridLayout(visibles);
+    visLayout->addWidget(header(visibles), 0, 0, 1, 8);
+    satVisibles_ = list(QStringLiteral("Sat_Visibles"), visibles, true);
+    visLayout->addWidget(satVisibles_, 1, 0, 1, 8);
+    visLayout->addWidget(label(QStringLiteral("Satellite"), visibles), 2, 0);
+    visLayout->addWidget(readOnlyBox(QStringLiteral("Sat_Sel"), {}, visibles, 200), 2, 1, 1, 3);
+    visLayout->addWidget(label(QStringLiteral("Fréquence"), visibles), 2, 4);
+    visLayout->addWidget(readOnlyBox(QStringLiteral("Freq_Sel"), {}, visibles), 2, 5);
+    visLayout->addWidget(label(QStringLiteral("MHz"), visibles), 2, 6);
+    visLayout->addWidget(label(QStringLiteral("Azimut"), visibles), 3, 0);
+    visLayout->addWidget(readOnlyBox(QStringLiteral("Azimut_Sel"), {}, visibles, 60), 3, 1);
+    visLayout->addWidget(label(QStringLiteral("Degrés"), visibles), 3, 2);
+    visLayout->addWidget(label(QStringLiteral("Site"), visibles), 3, 4);
+    visLayout->addWidget(readOnlyBox(QStringLiteral("Site_Sel"), {}, visibles, 60), 3, 5);
+    visLayout->addWidget(label(QStringLiteral("Degrés"), visibles), 3, 6);
+    middle->addWidget(visibles, 1);
+
+    auto *prochains = new QGroupBox(QStringLiteral("Passage des prochains satellites"), central);
+    auto *nextLayout = new QGridLayout(prochains);
+    nextLayout->addWidget(header(prochains), 0, 0, 1, 7);
+    detailPass_ = list(QStringLiteral("Detail_Pass"), prochains, true);
+    nextLayout->addWidget(detailPass_, 1, 0, 1, 7);
+    nextLayout->addWidget(label(QStringLiteral("Satellite"), prochains), 2, 0);
+    nextLayout->addWidget(readOnlyBox(QStringLiteral("Sat_Att"), {}, prochains, 200), 2, 1, 1, 3);
+    nextLayout->addWidget(label(QStringLiteral("Fréquence"), prochains), 2, 4);
+    nextLayout->addWidget(readOnlyBox(QStringLiteral("Freq_Att"), {}, prochains), 2, 5);
+    nextLayout->addWidget(label(QStringLiteral("MHz"), prochains), 2, 6);
+    middle->addWidget(prochains, 1);
+
+    auto *switches = new QHBoxLayout;
+    auto *doppler = new QGroupBox(QStringLiteral("Correction Doppler"), central);
+    auto *dopLayout = new QHBoxLayout(doppler);
+    QButtonGroup *dopplerGroup =
+        optionGroup(QStringLiteral("Doppler"), {QStringLiteral("Avec"), QStringLiteral("Sans")}, {1, 2}, 2, doppler);
+    for (QAbstractButton *button : dopplerGroup->buttons())
+        dopLayout->addWidget(button);
+    auto *valDop = new QLabel(QStringLiteral("----"), doppler);
+    valDop->setObjectName(QStringLiteral("Val_Dop"));
+    dopLayout->addWidget(valDop);
+    dopLayout->addWidget(label(QStringLiteral(" KHz"), doppler));
+    switches->addWidget(doppler);
+
+    auto *poursuite = new QGroupBox(QStringLiteral("Poursuite Antenne"), central);
+    auto *pLayout = new QHBoxLayout(poursuite);
+    for (QAbstractButton *button :
+         optionGroup(QStringLiteral("Tracking"), {QStringLiteral("Avec"), QStringLiteral("Sans")}, {2, 1}, 1, poursuite)
+             ->buttons())
+        pLayout->addWidget(button);
+    switches->addWidget(poursuite);
+
+    auto *programmation = new QGroupBox(QStringLiteral("Programmation Recepteur"), central);
+    auto *rLayout = new QHBoxLayout(programmation);
+    for (QAbstractButton *button : optionGroup(QStringLiteral("Prog_RX"), {QStringLiteral("Avec"), QStringLiteral("Sans")},
+                                               {2, 1}, 1, programmation)
+                                       ->buttons())
+        rLayout->addWidget(button);
+    switches->addWidget(programmation);
 
     auto *heure = new QGroupBox(QStringLiteral("Heure TU"), central);
     heure->setObjectName(QStringLiteral("Heure_TU"));
     auto *heureLayout = new QHBoxLayout(heure);
-    heureLayout->addWidget(new QLabel(QStringLiteral("Date"), heure));
+    heureLayout->addWidget(label(QStringLiteral("Date"), heure));
     heureLayout->addWidget(readOnlyBox(QStringLiteral("Date"), QStringLiteral("00/00/00"), heure));
-    heureLayout->addWidget(new QLabel(QStringLiteral("Heure"), heure));
+    heureLayout->addWidget(label(QStringLiteral("Heure"), heure));
     heureLayout->addWidget(readOnlyBox(QStringLiteral("Time_UTC"), QStringLiteral("00:00:00"), heure));
-    layout->addWidget(heure);
+    switches->addWidget(heure);
+    middle->addLayout(switches);
+    columns->addLayout(middle, 4);
+
+    // Right: the sky view, when the station gives one.
+    skyHolder_ = new QWidget(central);
+    skyHolder_->setObjectName(QStringLiteral("Ciel_Cadre"));
+    auto *skyLayout = new QVBoxLayout(skyHolder_);
+    skyLayout->setContentsMargins(0, 0, 0, 0);
+    skyHolder_->hide();
+    columns->addWidget(skyHolder_, 3);
 
     setCentralWidget(central);
+
+    timer1_->setObjectName(QStringLiteral("Timer1"));
+    timer1_->setInterval(5000);
     timer2_->setObjectName(QStringLiteral("Timer2"));
     timer2_->setInterval(500);
+
+    connect(bank, &QButtonGroup::idClicked, this, &MainWindow::bankClicked);
+    connect(enregistrer, &QPushButton::clicked, this, &MainWindow::enregistrerClicked);
+    connect(listeSat_, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem *item) { emit listeSatDoubleClicked(listeSat_->row(item)); });
+    connect(satSelect_, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem *item) { emit satSelectDoubleClicked(satSelect_->row(item)); });
+    for (QListWidget *passes : {satVisibles_, detailPass_})
+        connect(passes, &QListWidget::itemDoubleClicked, this,
+                [this](QListWidgetItem *item) { emit passLineDoubleClicked(item->text()); });
+    connect(dopplerGroup, &QButtonGroup::idClicked, this, &MainWindow::dopplerClicked);
+    connect(findChild<QButtonGroup *>(QStringLiteral("Tracking")), &QButtonGroup::idClicked, this,
+            &MainWindow::trackingClicked);
+    connect(findChild<QButtonGroup *>(QStringLiteral("Prog_RX")), &QButtonGroup::idClicked, this,
+            &MainWindow::progRxClicked);
+    connect(pourMan, &QPushButton::clicked, this, &MainWindow::pourManClicked);
+    connect(rx, &QPushButton::clicked, this, &MainWindow::rxClicked);
 }
 
-void MainWindow::startClock(StationClock &clock)
+QButtonGroup *MainWindow::optionGroup(const QString &name, const QStringList &captions, const QList<int> &ids,
+                                      int checkedId, QWidget *parent)
 {
-    connect(timer2_, &QTimer::timeout, this, [&clock] { clock.Lire_Heure_UTC(); });
-    timer2_->start();
+    auto *group = new QButtonGroup(this);
+    group->setObjectName(name);
+    for (int i = 0; i < captions.size(); ++i) {
+        auto *button = new QRadioButton(captions[i], parent);
+        button->setObjectName(QStringLiteral("%1_%2").arg(name).arg(ids[i]));
+        button->setChecked(ids[i] == checkedId);
+        group->addButton(button, ids[i]);
+    }
+    return group;
+}
+
+int MainWindow::checkedOption(const QString &group) const
+{
+    const auto *buttons = findChild<QButtonGroup *>(group);
+    return buttons ? buttons->checkedId() : -1;
 }
 
 void MainWindow::setControlText(const QString &control, const QString &text)
 {
     if (auto *edit = findChild<QLineEdit *>(control))
         edit->setText(text);
-    else if (auto *label = findChild<QLabel *>(control))
-        label->setText(text);
+    else if (auto *shown = findChild<QLabel *>(control))
+        shown->setText(text);
+}
+
+QString MainWindow::controlText(const QString &control) const
+{
+    if (const auto *edit = findChild<QLineEdit *>(control))
+        return edit->text();
+    if (const auto *shown = findChild<QLabel *>(control))
+        return shown->text();
+    return {};
 }
 
 void MainWindow::setOptionChecked(const QString &control, bool checked)
@@ -81,10 +280,44 @@ void MainWindow::setMenuChecked(const QString &entry, bool checked)
         action->setChecked(checked);
 }
 
+void MainWindow::showPassLines(const std::vector<std::string> &visible, const std::vector<std::string> &coming)
+{
+    fillList(*satVisibles_, visible);
+    fillList(*detailPass_, coming);
+}
+
+void MainWindow::showPredictionNotice(const QString &text)
+{
+    fillList(*satVisibles_, QStringList{text});
+    fillList(*detailPass_, QStringList{text});
+}
+
+void MainWindow::showSatelliteLists(const QStringList &available, const QStringList &selected)
+{
+    fillList(*listeSat_, available);
+    fillList(*satSelect_, selected);
+    if (listeSat_->count() > 0)
+        listeSat_->setCurrentRow(0);
+}
+
+void MainWindow::setSkyView(QWidget *view)
+{
+    skyHolder_->layout()->addWidget(view);
+    skyHolder_->show();
+}
+
+void MainWindow::centre()
+{
+    if (const QScreen *shown = screen()) {
+        const QRect area = shown->geometry();
+        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+    }
+}
+
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    emit closing();
-    event->accept();
+    event->ignore();
+    emit closeRequested();
 }
 
 } // namespace orvanta

@@ -1,40 +1,85 @@
 #pragma once
 
+#include "app/tracking_cycle.h"
 #include "config/config_view.h"
 
 #include <QMainWindow>
+#include <QStringList>
 
+#include <string>
+#include <vector>
+
+class QButtonGroup;
 class QLabel;
-class QLineEdit;
+class QListWidget;
+class QPushButton;
 class QTimer;
 
 namespace orvanta {
 
-class StationClock;
-
-// The station's main window. Controls carry the names the rest of the
-// program uses (`Titre`, `Time_UTC`, `Date`, ...), so the configuration and
-// the tests reach them by object name.
-class MainWindow final : public QMainWindow, public ConfigView {
+// The station's main window. It only shows and forwards: the station's logic
+// (tick, banks, start-up and shutdown) lives in classes that tests drive, and
+// the controls carry the names the rest of the program uses (`Sat_Select`,
+// `Freq_Sel`, `Titre`...), so the configuration and the tests reach them by
+// object name.
+class MainWindow final : public QMainWindow, public ConfigView, public TrackingDisplay {
     Q_OBJECT
 public:
     explicit MainWindow(QWidget *parent = nullptr);
-
-    // Timer2: the "Heure TU" clock, read every 500 ms.
-    void startClock(StationClock &clock);
 
     void setControlText(const QString &control, const QString &text) override;
     void setOptionChecked(const QString &control, bool checked) override;
     void setMenuChecked(const QString &entry, bool checked) override;
 
+    QString controlText(const QString &control) const;
+
+    // The two pass lists, in the order given: the board orders them by
+    // acquisition instant, which text order would break across midnight.
+    void showPassLines(const std::vector<std::string> &visible, const std::vector<std::string> &coming) override;
+    // A line in place of the pass lists, when nothing can be predicted.
+    void showPredictionNotice(const QString &text) override;
+    // The two satellite lists; ListeSat's first entry becomes its selection.
+    void showSatelliteLists(const QStringList &available, const QStringList &selected);
+
+    QTimer &timer1() { return *timer1_; }
+    QTimer &timer2() { return *timer2_; }
+    // The option button that is on in a group (`Bank`, `Doppler`, ...).
+    int checkedOption(const QString &group) const;
+    // The part of the window the sky view goes in.
+    void setSkyView(QWidget *view);
+
+    // Puts the window in the middle of its screen.
+    void centre();
+
 signals:
-    void closing();
+    // The close box, or anything else that closes the window. The station
+    // decides; the window itself never closes on its own.
+    void closeRequested();
+    void bankClicked(int bank);
+    void enregistrerClicked();
+    void listeSatDoubleClicked(int row);
+    void satSelectDoubleClicked(int row);
+    void passLineDoubleClicked(const QString &line);
+    void trackingClicked();
+    void dopplerClicked();
+    void progRxClicked();
+    void pourManClicked();
+    void rxClicked();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    QButtonGroup *optionGroup(const QString &name, const QStringList &captions, const QList<int> &ids,
+                              int checkedId, QWidget *parent);
+
+    QTimer *timer1_;
     QTimer *timer2_;
+    QListWidget *listeSat_;
+    QListWidget *satSelect_;
+    QListWidget *satVisibles_;
+    QListWidget *detailPass_;
+    QWidget *skyHolder_;
 };
 
 } // namespace orvanta

@@ -4,8 +4,27 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 namespace orvanta {
+
+namespace {
+
+// Only the one form, in UTC: a rehearsal must not depend on the time zone.
+QDateTime parseStartTime(const QString &text)
+{
+    static const QRegularExpression form(QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})T(\\d{2}):(\\d{2}):(\\d{2})Z$"));
+    const QRegularExpressionMatch match = form.match(text);
+    if (!match.hasMatch())
+        return {};
+    const QDate date(match.captured(1).toInt(), match.captured(2).toInt(), match.captured(3).toInt());
+    const QTime time(match.captured(4).toInt(), match.captured(5).toInt(), match.captured(6).toInt());
+    if (!date.isValid() || !time.isValid())
+        return {};
+    return QDateTime(date, time, Qt::UTC);
+}
+
+} // namespace
 
 std::optional<StationOptions> parseStationOptions(const QStringList &arguments, QString *error)
 {
@@ -14,15 +33,23 @@ std::optional<StationOptions> parseStationOptions(const QStringList &arguments, 
     options.settingsFile = IniSettingsStore::defaultPath();
     for (int i = 1; i < arguments.size(); ++i) {
         const QString &argument = arguments[i];
-        const bool takesValue = argument == QLatin1String("--station") || argument == QLatin1String("--settings");
+        const bool takesValue = argument == QLatin1String("--station") || argument == QLatin1String("--settings")
+                                || argument == QLatin1String("--start-time");
         if (!takesValue || i + 1 >= arguments.size()) {
             *error = takesValue ? QStringLiteral("%1 attend une valeur").arg(argument)
                                 : QStringLiteral("option inconnue : %1").arg(argument);
             return std::nullopt;
         }
         const QString value = arguments[++i];
-        if (argument == QLatin1String("--station"))
+        if (argument == QLatin1String("--station")) {
             options.stationFolder = QFileInfo(value).absoluteFilePath();
+        } else if (argument == QLatin1String("--start-time")) {
+            options.startTime = parseStartTime(value);
+            if (!options.startTime.isValid()) {
+                *error = QStringLiteral("--start-time attend un instant UTC AAAA-MM-JJTHH:MM:SSZ, pas %1").arg(value);
+                return std::nullopt;
+            }
+        }
         else
             options.settingsFile = QFileInfo(value).absoluteFilePath();
     }

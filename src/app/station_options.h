@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 
@@ -11,9 +12,11 @@ namespace orvanta {
 struct StationOptions {
     QString stationFolder; // element files, Elements.cfg, Frequences.cfg
     QString settingsFile;  // the per-user settings file
+    QDateTime startTime;   // UTC instant the clock starts from (rehearsal); invalid: the real time
 };
 
-// Reads "--station DIR" and "--settings FILE" (both optional). On a bad
+// Reads "--station DIR", "--settings FILE" and "--start-time
+// YYYY-MM-DDTHH:MM:SSZ" (all optional). On a bad
 // command line returns nothing and puts the reason in *error.
 std::optional<StationOptions> parseStationOptions(const QStringList &arguments, QString *error);
 

@@ -1,0 +1,268 @@
+#include "app/station.h"
+
+#include "app/revision_history.h"
+#include "config/configuration.h"
+#include "data/element_age.h"
+#include "data/element_file_list.h"
+#include "data/frequency_loader.h"
+#include "platform/help_viewer.h"
+#include "platform/message_boxes.h"
+#include "platform/serial_line.h"
+#include "platform/settings_store.h"
+#include "platform/utc_clock.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace orvanta {
+
+namespace {
+
+// A period below a second would keep the station computing without pause.
+constexpr double kShortestPeriodSeconds = 1.0;
+constexpr int kProblemsShown = 8;
+const QString kManualFile = QStringLiteral("Orvanta.html");
+
+QString problemsMessage(const std::vector<orbit::ElementFileProblem> &problems)
+{
+    QStringList lines{QStringLiteral("Des elements orbitaux n'ont pas pu etre lus :")};
+    const int shown = std::min<int>(int(problems.size()), kProblemsShown);
+    for (int i = 0; i < shown; ++i) {
+        const auto &problem = problems[std::size_t(i)];
+        lines << QStringLiteral("%1, ligne %2 : %3")
+                     .arg(QDir(QString::fromStdString(problem.file)).dirName())
+                     .arg(problem.line)
+                     .arg(QString::fromStdString(problem.reason));
+    }
+    if (int(problems.size()) > shown)
+        lines << QStringLiteral("... et %1 autres.").arg(int(problems.size()) - shown);
+    return lines.join(QStringLiteral("\r\n"));
+}
+
+} // namespace
+
+Station::Station(StationPlatform platform)
+    : platform_(std::move(platform)),
+      clock_(platform_.clock, [this](const QString &control, const QString &text) { window_.setControlText(control, text); }),
+      fodtrack_(platform_.parallelPort, platform_.waiter, config_),
+      gs232_(platform_.rotorLine, platform_.messages),
+      panel_(platform_.receiverLine),
+      ar5000_(platform_.receiverLine, platform_.waiter, panel_, platform_.messages),
+      ft847_(platform_.receiverLine, platform_.waiter, platform_.messages),
+      fodtrackRotor_(fodtrack_, platform_.waiter),
+      gs232Rotor_(gs232_),
+      ar5000Radio_(ar5000_),
+      ft847Radio_(ft847_),
+      timer1_(window_.timer1()),
+      sharedTimer_(timer1_),
+      panelWindow_(new AR5000(panel_, platform_.messages, &window_)),
+      frequencyEditor_(new Frequences_Sat(platform_.stationFolder, sharedTimer_, platform_.messages, &window_)),
+      addFrequency_(new Ajout_Frequence(platform_.stationFolder, sharedTimer_, platform_.messages, &window_)),
+      banks_(platform_.store, config_),
+      tracking_(TrackingCycle::Links{
+          config_, clock_, devices_, platform_.sound, window_, platform_.stationFolder,
+          [this] { return component_.get(); },
+          [this](const QString &name) { return lookUpFrequency(name); },
+          [this](const QString &text) { notifyLater(text); },
+          [this] { return predictionsBlocked(); }})
+{
+    devices_.addRotor(QStringLiteral("Fodtrack"), fodtrackRotor_);
+    devices_.addRotor(QStringLiteral("GS232"), gs232Rotor_);
+    devices_.addReceiver(QStringLiteral("AR5000"), ar5000Radio_);
+    devices_.addReceiver(QStringLiteral("FT847"), ft847Radio_);
+    banks_.changed = [this] { window_.showSatelliteLists(banks_.ListeSat(), banks_.Sat_Select()); };
+    connectWindow();
+    connectMenus();
+}
+
+Station::~Station() = default;
+
+void Station::connectWindow()
+{
+    QObject::connect(&window_.timer2(), &QTimer::timeout, &window_, [this] { clock_.Lire_Heure_UTC(); });
+    QObject::connect(&window_.timer1(), &QTimer::timeout, &window_,
+                     [this] { tracking_.Tick(banks_.Sat_Select()); });
+    QObject::connect(&window_, &MainWindow::closeRequested, &window_, [this] { shutdown(); });
+    QObject::connect(&window_, &MainWindow::bankClicked, &window_, [this](int bank) { bankClicked(bank); });
+    QObject::connect(&window_, &MainWindow::enregistrerClicked, &window_,
+                     [this] { banks_.Enregistrer_Click(window_.checkedOption(QStringLiteral("Bank"))); });
+    QObject::connect(&window_, &MainWindow::listeSatDoubleClicked, &window_,
+                     [this](int row) { listeSatDoubleClicked(row); });
+    QObject::connect(&window_, &MainWindow::satSelectDoubleClicked, &window_, [this](int row) { banks_.unselect(row); });
+    QObject::connect(&window_, &MainWindow::trackingClicked, &window_,
+                     [this] { tracking_.state.Tracking_Actif = window_.checkedOption(QStringLiteral("Tracking")) == 2; });
+    QObject::connect(&window_, &MainWindow::dopplerClicked, &window_,
+                     [this] { tracking_.state.Doppler_Actif = window_.checkedOption(QStringLiteral("Doppler")) == 1; });
+    QObject::connect(&window_, &MainWindow::progRxClicked, &window_, [this] { progRxClicked(); });
+    QObject::connect(&window_, &MainWindow::rxClicked, &window_, [this] {
+        panelWindow_->show();
+        panelWindow_->raise();
+    });
+}
+
+void Station::connectMenus()
+{
+    const auto onMenu = [this](const char *entry, auto handler) {
+        if (auto *action = window_.findChild<QAction *>(QLatin1String(entry)))
+            QObject::connect(action, &QAction::triggered, &window_, handler);
+    };
+    onMenu("Mnu_Frequence_Sat", [this] { frequencyEditor_->ouvrir(); });
+    onMenu("Mnu_Element_Sources", [this] { showElementSources(platform_.messages); });
+    onMenu("Mnu_Historique", [this] { platform_.messages.information(Historique()); });
+    onMenu("Mnu_A_Propos_De", [this] { platform_.messages.information(aboutText()); });
+    onMenu("Mnu_Notice", [this] { platform_.help.show(QDir(platform_.stationFolder).filePath(kManualFile)); });
+}
+
+void Station::start()
+{
+    ConfigContext context{platform_.store, window_, platform_.receiverLine, platform_.rotorLine, &platform_.messages};
+    Charge_Config(config_, context);
+    clock_.Lire_Heure_UTC();
+    fodtrack_.recomputeScaleFactors();
+    Init_Satellites();
+
+    banks_.Charge_ListeSat(satelliteNames());
+    banks_.Charge_Banque(1);
+
+    tracking_.state.Prog_RX_Actif = false;
+    tracking_.state.Nouveau_Sat = true;
+    tracking_.state.Sat_Suivi = true;
+    tracking_.state.Pointage_Manuel = false;
+    if (auto *calibration = window_.findChild<QAction *>(QStringLiteral("Mnu_Calibration")))
+        calibration->setEnabled(true);
+
+    elementFiles_ = readElementFileList(platform_.stationFolder);
+    checkElementFiles();
+
+    window_.setWindowTitle(QStringLiteral("Orvanta ") + Version());
+    openLines();
+
+    fodtrack_.Valeur_Brute = false;
+    fodtrack_.Fodtrack_Azimut(config_.Park_Azimut, fodtrack_.Valeur_Brute);
+    fodtrack_.Fodtrack_Site(config_.Park_Site, fodtrack_.Valeur_Brute);
+
+    window_.show();
+    window_.centre();
+    window_.timer2().start();
+    window_.timer1().start();
+}
+
+void Station::Init_Satellites()
+{
+    component_ = orbit::Init_Satellites(platform_.stationFolder.toStdString(), config_.Lat_Obs, config_.Long_Obs,
+                                        config_.Alt_Obs);
+    const double period = std::max<double>(config_.Repetition, kShortestPeriodSeconds);
+    window_.timer1().setInterval(int(period * 1000.0));
+
+    if (component_->satcount() == 0) {
+        notifyLater(QStringLiteral("Aucun satellite n'a pu etre lu : le dossier %1 ne contient aucun fichier "
+                                   "d'elements (*.txt) lisible. Les listes restent vides.")
+                        .arg(QDir::toNativeSeparators(platform_.stationFolder)));
+    } else if (!component_->problems().empty()) {
+        notifyLater(problemsMessage(component_->problems()));
+    }
+}
+
+QStringList Station::satelliteNames() const
+{
+    QStringList names;
+    if (component_) {
+        for (const std::string &name : component_->names())
+            names << QString::fromStdString(name);
+    }
+    return names;
+}
+
+void Station::checkElementFiles()
+{
+    const QStringList stale = staleElementFiles(platform_.stationFolder, elementFiles_, platform_.clock.nowUtc());
+    for (const QString &file : stale)
+        platform_.messages.information(staleElementFileMessage(file));
+}
+
+void Station::openLines()
+{
+    platform_.receiverLine.setPortOpen(true);
+    if (config_.Interface_Rotor == QLatin1String("GS232"))
+        platform_.rotorLine.setPortOpen(true);
+}
+
+void Station::shutdown()
+{
+    if (closing_ || ended_)
+        return;
+    closing_ = true;
+    // A tick between the park and the release would point the antenna again.
+    window_.timer1().stop();
+    Sauve_Config(config_, platform_.store);
+    window_.setControlText(QStringLiteral("Titre"), QStringLiteral("Parkage"));
+    if (platform_.messages.question(QStringLiteral("Voulez vous parquer les antennes?"), QStringLiteral("Parkage"))) {
+        if (Rotor *rotor = devices_.rotor(config_.Interface_Rotor))
+            rotor->park(config_.Park_Azimut, config_.Park_Site);
+    }
+    if (Receiver *receiver = devices_.receiver(config_.Recepteur))
+        receiver->endRemoteControl();
+    window_.timer2().stop();
+    platform_.receiverLine.setPortOpen(false);
+    if (platform_.rotorLine.PortOpen())
+        platform_.rotorLine.setPortOpen(false);
+    component_.reset();
+    ended_ = true;
+    window_.hide();
+    QCoreApplication::quit();
+}
+
+void Station::bankClicked(int bank)
+{
+    for (const char *control : {"Sat_Sel", "Freq_Sel", "Azimut_Sel", "Site_Sel"})
+        window_.setControlText(QLatin1String(control), {});
+    banks_.Bank_Click(bank, satelliteNames());
+    tracking_.state.Nouveau_Sat = true;
+    tracking_.state.Sat_Suivi = true;
+}
+
+void Station::listeSatDoubleClicked(int row)
+{
+    const QString name = banks_.selectFromList(row);
+    if (!name.isNull())
+        addFrequency_->proposeFor(name);
+}
+
+void Station::progRxClicked()
+{
+    if (window_.checkedOption(QStringLiteral("Prog_RX")) == 1) {
+        tracking_.state.Prog_RX_Actif = false;
+        if (Receiver *receiver = devices_.receiver(config_.Recepteur))
+            receiver->endRemoteControl();
+        tracking_.state.Nouveau_Sat = false;
+    } else {
+        tracking_.state.Prog_RX_Actif = true;
+        tracking_.state.Nouveau_Sat = true;
+    }
+}
+
+void Station::notifyLater(const QString &text)
+{
+    QTimer::singleShot(0, &window_, [this, text] {
+        if (!ended_)
+            platform_.messages.information(text);
+    });
+}
+
+FrequencyFound Station::lookUpFrequency(const QString &name) const
+{
+    FrequencyFound found;
+    Cherche_Frequence(platform_.stationFolder, name, found.megahertz, found.mode);
+    return found;
+}
+
+QString Station::predictionsBlocked() const
+{
+    return predictionNotice_;
+}
+
+} // namespace orvanta

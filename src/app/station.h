@@ -1,0 +1,127 @@
+#pragma once
+
+#include "app/device_table.h"
+#include "app/main_window.h"
+#include "app/satellite_banks.h"
+#include "app/station_clock.h"
+#include "app/tracking_cycle.h"
+#include "app/window_tracking_timer.h"
+#include "config/config_station.h"
+#include "data/ajout_frequence.h"
+#include "data/frequences_sat.h"
+#include "data/shared_tracking_timer.h"
+#include "orbit/satellites.h"
+#include "receiver/ar5000_panel.h"
+#include "receiver/ar5000_radio.h"
+#include "receiver/ar5000_receiver.h"
+#include "receiver/ar5000_window.h"
+#include "receiver/ft847_radio.h"
+#include "receiver/ft847_receiver.h"
+#include "rotor/fodtrack.h"
+#include "rotor/fodtrack_rotor.h"
+#include "rotor/gs232.h"
+#include "rotor/gs232_rotor.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+namespace orvanta {
+
+class HelpViewer;
+class MessageBoxes;
+class ParallelPort;
+class SerialLine;
+class SettingsStore;
+class SoundPlayer;
+class UtcClock;
+class Waiter;
+
+// What the station needs from the machine: real devices in the program,
+// recordings in the tests.
+struct StationPlatform {
+    SettingsStore &store;
+    MessageBoxes &messages;
+    const UtcClock &clock;
+    Waiter &waiter;
+    SerialLine &receiverLine; // AR5000 / FT-847
+    SerialLine &rotorLine;    // GS-232
+    ParallelPort &parallelPort;
+    SoundPlayer &sound;
+    HelpViewer &help;
+    QString stationFolder; // element files, Elements.cfg, Frequences.cfg, sound, manual
+};
+
+// The whole station, assembled in one place: configuration, clock, orbital
+// component, drivers, windows and the tracking cycle, with the main window's
+// start-up and shutdown.
+class Station {
+public:
+    explicit Station(StationPlatform platform);
+    ~Station();
+    Station(const Station &) = delete;
+    Station &operator=(const Station &) = delete;
+
+    // Everything from the configuration to the first park; shows the window.
+    void start();
+    // Saves, offers the park, releases the receiver and the lines, ends.
+    void shutdown();
+    bool ended() const { return ended_; }
+
+    MainWindow &window() { return window_; }
+    TrackingCycle &tracking() { return tracking_; }
+    SatelliteBanks &banks() { return banks_; }
+    ConfigStation &config() { return config_; }
+    DeviceTable &devices() { return devices_; }
+    orbit::Satellites *component() { return component_.get(); }
+    Fodtrack &fodtrack() { return fodtrack_; }
+    const QStringList &Liste_Fichiers() const { return elementFiles_; }
+
+    // Creates the orbital component from the station folder and the
+    // observer, and sets the tracking period.
+    void Init_Satellites();
+    // The component's names, every one of them.
+    QStringList satelliteNames() const;
+
+private:
+    void connectWindow();
+    void connectMenus();
+    void checkElementFiles();
+    void openLines();
+    void listeSatDoubleClicked(int row);
+    void bankClicked(int bank);
+    void progRxClicked();
+    void notifyLater(const QString &text);
+    FrequencyFound lookUpFrequency(const QString &name) const;
+    QString predictionsBlocked() const;
+
+    StationPlatform platform_;
+    ConfigStation config_;
+    MainWindow window_;
+    StationClock clock_;
+    std::unique_ptr<orbit::Satellites> component_;
+    Fodtrack fodtrack_;
+    Gs232 gs232_;
+    Ar5000Panel panel_;
+    Ar5000Receiver ar5000_;
+    Ft847Receiver ft847_;
+    FodtrackRotor fodtrackRotor_;
+    Gs232Rotor gs232Rotor_;
+    Ar5000Radio ar5000Radio_;
+    Ft847Radio ft847Radio_;
+    DeviceTable devices_;
+    WindowTrackingTimer timer1_;
+    SharedTrackingTimer sharedTimer_;
+    AR5000 *panelWindow_;
+    Frequences_Sat *frequencyEditor_;
+    Ajout_Frequence *addFrequency_;
+    SatelliteBanks banks_;
+    TrackingCycle tracking_;
+    QStringList elementFiles_;
+    QString predictionNotice_;
+    bool closing_ = false;
+    bool ended_ = false;
+};
+
+} // namespace orvanta

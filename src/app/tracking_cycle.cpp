@@ -1,0 +1,221 @@
+#include "app/tracking_cycle.h"
+
+#include "app/device_table.h"
+#include "app/station_clock.h"
+#include "config/config_station.h"
+#include "orbit/utc_time.h"
+#include "platform/sound_player.h"
+#include "platform/text_numbers.h"
+#include "receiver/receiver.h"
+#include "rotor/rotor.h"
+
+#include <cmath>
+
+namespace orvanta {
+
+namespace {
+
+constexpr double kSpeedOfLightKmS = 299792.458;
+constexpr double kPi = 3.1415926535; // the displays' degrees, as the station always showed them
+constexpr int kBlanksBeforeName = 24;
+const QString kSoundFile = QStringLiteral("Nouveau_Sat.wav");
+const QString kNoShift = QStringLiteral("----");
+
+QString degrees(double radians)
+{
+    return formatFixed(radians * 180.0 / kPi, 0);
+}
+
+class RunningFlag {
+public:
+    explicit RunningFlag(bool &flag) : flag_(flag) { flag_ = true; }
+    ~RunningFlag() { flag_ = false; }
+
+private:
+    bool &flag_;
+};
+
+} // namespace
+
+QString Extrait_Nom_Sat(const QString &line)
+{
+    int blanks = 0;
+    for (int i = 0; i < line.size(); ++i) {
+        if (line[i] == u' ' && ++blanks == kBlanksBeforeName)
+            return line.mid(i + 1);
+    }
+    return {};
+}
+
+double dopplerFactor(double rangeRateKmS)
+{
+    const double beta = rangeRateKmS / kSpeedOfLightKmS;
+    return std::sqrt((1.0 - beta) / (1.0 + beta));
+}
+
+TrackingCycle::TrackingCycle(Links links) : links_(std::move(links)) {}
+
+void TrackingCycle::Tick(const QStringList &selection)
+{
+    if (running_) {
+        ++skipped_;
+        return;
+    }
+    RunningFlag flag(running_);
+    run(selection);
+}
+
+void TrackingCycle::run(const QStringList &selection)
+{
+    links_.clock.Lire_Heure_UTC();
+    TickOutcome outcome;
+    outcome.instant = links_.clock.Maintenant_UTC();
+    static const QDateTime oleOrigin(QDate(1899, 12, 30), QTime(0, 0), Qt::UTC);
+    const qint64 nowSecond = oleOrigin.secsTo(outcome.instant);
+    const double oleNow = double(nowSecond) / orbit::kSecondsPerDay;
+
+    board_.clear();
+    orbit::Satellites *component = links_.component ? links_.component() : nullptr;
+    const QString blocked = links_.predictionsBlocked ? links_.predictionsBlocked() : QString();
+    if (component && blocked.isEmpty()) {
+        for (const QString &name : selection) {
+            const std::string passes = component->PassListForPeriod(
+                name.toStdString(), oleNow, links_.config.Passage_Min, 1, links_.config.Elev_Min);
+            if (!passes.empty())
+                board_.Traite_Passages(passes, nowSecond);
+        }
+        links_.display.showPassLines(board_.visibleLines(), board_.comingLines());
+    } else {
+        links_.display.showPredictionNotice(blocked);
+    }
+
+    const std::vector<std::string> visible = board_.visibleLines();
+    if (visible.empty() || !component) {
+        nothingVisible();
+        showAwaited(outcome);
+    } else {
+        const QString name = Extrait_Nom_Sat(QString::fromStdString(visible.front()));
+        follow(name, oleNow, outcome);
+    }
+    if (ticked)
+        ticked(outcome);
+}
+
+void TrackingCycle::follow(const QString &name, double oleNow, TickOutcome &outcome)
+{
+    TrackingDisplay &display = links_.display;
+    display.setControlText(QStringLiteral("Sat_Sel"), name);
+
+    const FrequencyFound found = links_.frequency(name);
+    if (!found.megahertz) {
+        // Nothing else happens for this satellite until it has a frequency.
+        if (found.fileDamaged)
+            warnOnce(QStringLiteral("damaged:") + name,
+                     QStringLiteral("La frequence de %1 ne peut pas etre lue : le fichier Frequences.cfg est "
+                                    "endommage avant sa fiche. Corrigez-le par le menu Satellites.")
+                         .arg(name));
+        else
+            warnOnce(QStringLiteral("missing:") + name,
+                     QStringLiteral("Selectionnez %1 dans la liste sat selectionnes puis cliquez sur ajouter frequence")
+                         .arg(name));
+        outcome.tracked = name;
+        return;
+    }
+    lastWarning_.clear();
+    const double frequency = *found.megahertz;
+
+    orbit::Satellites &component = *links_.component();
+    orbit::SatelliteLook look;
+    const double julian = component.datetimetojt(oleNow);
+    component.IsVisible(name.toStdString(), julian, links_.config.Elev_Min, look);
+    const QString azimut = degrees(look.azimuthRad);
+    const QString site = degrees(look.elevationRad);
+    display.setControlText(QStringLiteral("Azimut_Sel"), azimut);
+    display.setControlText(QStringLiteral("Site_Sel"), site);
+    if (showManualPosition)
+        showManualPosition(azimut, site);
+    outcome.tracked = name;
+    outcome.look = look;
+
+    if (state.Tracking_Actif && !state.Pointage_Manuel) {
+        if (Rotor *rotor = links_.devices.rotor(links_.config.Interface_Rotor)) {
+            const double az = parseNumber(azimut).value_or(0);
+            const double el = parseNumber(site).value_or(0);
+            rotor->point(az, el);
+            outcome.rotorCommand = std::make_pair(az, el);
+        }
+    }
+
+    const QString corrected = formatFixed(frequency * dopplerFactor(look.rangeRateKmS), 4);
+    const double shift = (parseNumber(corrected).value_or(frequency) - frequency) * 1000.0;
+    outcome.dopplerShiftKHz = shift;
+    QString command;
+    if (state.Doppler_Actif) {
+        command = corrected;
+        display.setControlText(QStringLiteral("Val_Dop"), formatFixed(shift, 1));
+    } else {
+        command = formatFixed(frequency, 3, false);
+        display.setControlText(QStringLiteral("Val_Dop"), kNoShift);
+    }
+    if (state.Nouveau_Sat)
+        command = formatFixed(frequency, 3, false); // a new satellite is first tuned uncorrected
+    display.setControlText(QStringLiteral("Freq_Sel"), command);
+
+    if (state.Prog_RX_Actif) {
+        if (Receiver *receiver = links_.devices.receiver(links_.config.Recepteur)) {
+            if (state.Nouveau_Sat) {
+                links_.sound.playAndWait(links_.folder + QLatin1Char('/') + kSoundFile);
+                receiver->takeUp(found.mode);
+                state.Nouveau_Sat = false;
+            }
+            receiver->tune(command);
+        }
+    }
+    state.Nouveau_Sat = false;
+    state.Sat_Suivi = true;
+    showAwaited(outcome);
+}
+
+void TrackingCycle::nothingVisible()
+{
+    clearFollowed();
+    lastWarning_.clear();
+    links_.display.setControlText(QStringLiteral("Val_Dop"), kNoShift);
+    if (state.Sat_Suivi) {
+        state.Sat_Suivi = false;
+        state.Nouveau_Sat = true;
+    }
+}
+
+void TrackingCycle::clearFollowed()
+{
+    for (const char *control : {"Sat_Sel", "Freq_Sel", "Azimut_Sel", "Site_Sel"})
+        links_.display.setControlText(QLatin1String(control), {});
+}
+
+void TrackingCycle::showAwaited(TickOutcome &outcome)
+{
+    const std::vector<std::string> coming = board_.comingLines();
+    if (coming.empty()) {
+        links_.display.setControlText(QStringLiteral("Sat_Att"), {});
+        links_.display.setControlText(QStringLiteral("Freq_Att"), {});
+        return;
+    }
+    const QString name = Extrait_Nom_Sat(QString::fromStdString(coming.front()));
+    outcome.awaited = name;
+    links_.display.setControlText(QStringLiteral("Sat_Att"), name);
+    const FrequencyFound found = links_.frequency(name);
+    links_.display.setControlText(QStringLiteral("Freq_Att"),
+                                  found.megahertz ? formatFixed(*found.megahertz, 3) : QString());
+}
+
+void TrackingCycle::warnOnce(const QString &cause, const QString &text)
+{
+    if (cause == lastWarning_)
+        return;
+    lastWarning_ = cause;
+    if (links_.notify)
+        links_.notify(text);
+}
+
+} // namespace orvanta

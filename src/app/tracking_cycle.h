@@ -1,0 +1,119 @@
+#pragma once
+
+#include "orbit/pass_list.h"
+#include "orbit/satellites.h"
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace orvanta {
+
+struct ConfigStation;
+class DeviceTable;
+class SoundPlayer;
+class StationClock;
+
+// The switches of the main window and the tick's memory between two ticks.
+struct TrackingState {
+    bool Tracking_Actif = false;  // "Poursuite Antenne": the rotor follows
+    bool Doppler_Actif = false;   // "Correction Doppler"
+    bool Prog_RX_Actif = false;   // "Programmation Recepteur"
+    bool Pointage_Manuel = false; // the manual pointing window holds the rotor
+    // The next followed satellite gets the full receiver set-up, the sound
+    // and its uncorrected frequency.
+    bool Nouveau_Sat = true;
+    bool Sat_Suivi = true; // a satellite was followed at the previous tick
+};
+
+// Where a tick shows what it found.
+class TrackingDisplay {
+public:
+    virtual ~TrackingDisplay() = default;
+    // `Sat_Sel`, `Freq_Sel`, `Azimut_Sel`, `Site_Sel`, `Val_Dop`, `Sat_Att`, `Freq_Att`.
+    virtual void setControlText(const QString &control, const QString &text) = 0;
+    virtual void showPassLines(const std::vector<std::string> &visible, const std::vector<std::string> &coming) = 0;
+    virtual void showPredictionNotice(const QString &text) = 0;
+};
+
+// A frequency lookup as the tick needs it.
+struct FrequencyFound {
+    std::optional<double> megahertz;
+    QString mode;
+    bool fileDamaged = false; // not found because the file is damaged before its record
+};
+
+// What one tick did, for the views that follow it (sky view, manual pointing).
+struct TickOutcome {
+    QDateTime instant;
+    QString tracked;                  // empty when nothing is followed
+    std::optional<orbit::SatelliteLook> look;
+    std::optional<double> dopplerShiftKHz;
+    std::optional<std::pair<double, double>> rotorCommand; // azimuth, elevation sent this tick
+    QString awaited;
+};
+
+// One run of the tracking timer: passes of the selection, the satellite to
+// follow (the pass in progress that began first), its position and Doppler-
+// corrected frequency, the rotor and the receiver, and the satellite awaited
+// next.
+class TrackingCycle {
+public:
+    struct Links {
+        const ConfigStation &config;
+        StationClock &clock;
+        DeviceTable &devices;
+        SoundPlayer &sound;
+        TrackingDisplay &display;
+        QString folder;                                 // where Nouveau_Sat.wav and Frequences.cfg are
+        std::function<orbit::Satellites *()> component; // the current orbital component
+        std::function<FrequencyFound(const QString &name)> frequency;
+        // Shown after the tick, never inside it.
+        std::function<void(const QString &text)> notify;
+        // Why nothing can be predicted now, or empty.
+        std::function<QString()> predictionsBlocked;
+    };
+
+    explicit TrackingCycle(Links links);
+
+    // The tick itself. A tick that arrives while another is still running
+    // (its waits and its sound let timer events through) is skipped.
+    void Tick(const QStringList &selection);
+
+    TrackingState state;
+    // Called at the end of every tick that ran.
+    std::function<void(const TickOutcome &)> ticked;
+    // Keeps the manual pointing window's boxes on the followed satellite.
+    std::function<void(const QString &azimut, const QString &site)> showManualPosition;
+
+    bool running() const { return running_; }
+    int skippedTicks() const { return skipped_; }
+
+private:
+    void run(const QStringList &selection);
+    void follow(const QString &name, double oleNow, TickOutcome &outcome);
+    void nothingVisible();
+    void showAwaited(TickOutcome &outcome);
+    void clearFollowed();
+    void warnOnce(const QString &cause, const QString &text);
+
+    Links links_;
+    orbit::PassBoard board_;
+    bool running_ = false;
+    int skipped_ = 0;
+    QString lastWarning_; // the message shown for the case that lasts
+};
+
+// The satellite name of a pass line: the text after its 24th blank (empty for
+// a line with fewer blanks).
+QString Extrait_Nom_Sat(const QString &line);
+
+// Doppler factor for a range rate in km/s, positive when the satellite moves away.
+double dopplerFactor(double rangeRateKmS);
+
+} // namespace orvanta
