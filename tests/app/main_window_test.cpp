@@ -2,6 +2,7 @@
 #include "app/station_clock.h"
 #include "app/station_options.h"
 #include "config/configuration.h"
+#include "station_harness.h"
 #include "support/fakes.h"
 
 #include <QLabel>
@@ -16,26 +17,19 @@ namespace {
 
 TEST(MainWindow, ShowsTheLoadedTitleAndTheClock)
 {
-    MainWindow window;
-    test::MemorySettingsStore store;
-    test::RecordingSerialLine receiverLine;
-    test::RecordingSerialLine rotorLine;
-    ConfigStation config;
-    ConfigContext context{store, window, receiverLine, rotorLine, nullptr};
-    Charge_Config(config, context);
-    EXPECT_EQ(window.findChild<QLabel *>("Titre")->text(),
-              "Poursuite satellite avec interface Fodtrack et RX AR5000");
+    test::StationHarness h;
+    h.at("2026-12-06T09:05:02Z");
+    h.start();
+    EXPECT_EQ(h.text("Titre"), "Poursuite satellite avec interface Fodtrack et RX AR5000");
 
-    test::FakeClock utc;
-    utc.now = QDateTime(QDate(2026, 12, 6), QTime(9, 5, 3), Qt::UTC);
-    StationClock clock(utc, [&](const QString &c, const QString &t) { window.setControlText(c, t); });
-    window.startClock(clock);
-    QTimer *timer2 = window.findChild<QTimer *>("Timer2");
+    h.at("2026-12-06T09:05:03Z");
+    QTimer *timer2 = h.window().findChild<QTimer *>("Timer2");
     ASSERT_NE(timer2, nullptr);
     EXPECT_EQ(timer2->interval(), 500);
+    EXPECT_TRUE(timer2->isActive());
     QMetaObject::invokeMethod(timer2, "timeout");
-    EXPECT_EQ(window.findChild<QLineEdit *>("Time_UTC")->text(), "09:05:03");
-    EXPECT_EQ(window.findChild<QLineEdit *>("Date")->text(), "06/12/26");
+    EXPECT_EQ(h.text("Time_UTC"), "09:05:03");
+    EXPECT_EQ(h.text("Date"), "06/12/26");
 }
 
 TEST(StationOptions, StationFolderAndSettingsFileFromTheCommandLine)

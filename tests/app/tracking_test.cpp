@@ -1,0 +1,272 @@
+#include "app/tracking_cycle.h"
+#include "orbit/utc_time.h"
+#include "platform/text_numbers.h"
+#include "station_harness.h"
+
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace orvanta {
+namespace {
+
+using test::StationHarness;
+
+constexpr double kC = 299792.458;
+
+// The satellite seen at the clock's instant, from the station's own component.
+orbit::SatelliteLook lookNow(StationHarness &h, const QString &name)
+{
+    orbit::SatelliteLook look;
+    const QDateTime origin(QDate(1899, 12, 30), QTime(0, 0), Qt::UTC);
+    const double ole = double(origin.secsTo(h.clock.now)) / 86400.0;
+    h.station->component()->IsVisible(name.toStdString(), h.station->component()->datetimetojt(ole), 0, look);
+    return look;
+}
+
+QString gs232For(const QString &az, const QString &el)
+{
+    return QStringLiteral("W%1 %2\r").arg(az.toInt(), 3, 10, QLatin1Char('0')).arg(el.toInt(), 3, 10, QLatin1Char('0'));
+}
+
+class TrackingTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        h.setup("Interface Rotor", "GS232");
+        h.setup("Recepteur", "AR5000");
+        h.setup("Minimum Elevation", "0");
+    }
+    void switchAllOn()
+    {
+        h.click("Tracking_2");
+        h.click("Doppler_1");
+        h.click("Prog_RX_2");
+    }
+    StationHarness h;
+};
+
+TEST_F(TrackingTest, AWholePassIsFollowedTickByTick)
+{
+    h.bank(1, {"ISS (ZARYA)"});
+    h.at("2026-06-27T01:34:30Z");
+    h.start();
+    switchAllOn();
+
+    h.tickAt("2026-06-27T01:34:40Z");
+    EXPECT_TRUE(h.lines("Sat_Visibles").isEmpty());
+    ASSERT_FALSE(h.lines("Detail_Pass").isEmpty());
+    EXPECT_TRUE(h.lines("Detail_Pass").front().startsWith("  01:34:54")) << h.lines("Detail_Pass").front().toStdString();
+    EXPECT_EQ(h.text("Sat_Att"), "ISS (ZARYA)");
+    EXPECT_EQ(h.text("Freq_Att"), "145.800");
+    EXPECT_TRUE(h.rotorLine.writes.isEmpty());
+    EXPECT_TRUE(h.receiverLine.writes.isEmpty());
+
+    // Take-up: the sound, the full set-up, the uncorrected frequency.
+    h.tickAt("2026-06-27T01:35:00Z");
+    EXPECT_EQ(h.text("Sat_Sel"), "ISS (ZARYA)");
+    EXPECT_EQ(h.sound.played, QStringList{h.folder.filePath("Nouveau_Sat.wav")});
+    ASSERT_FALSE(h.receiverLine.writes.isEmpty());
+    EXPECT_EQ(h.receiverLine.writes.front(), "VA\r\n");
+    EXPECT_TRUE(h.receiverLine.writes.contains("MD0\r\n")); // mode B: FM
+    EXPECT_EQ(h.receiverLine.writes.back(), "RF145.8000\r\n");
+    EXPECT_EQ(h.text("Freq_Sel"), "145.800");
+
+    int ticks = 0;
+    bool sawApproach = false, sawRecession = false;
+    for (QDateTime t = h.clock.now.addSecs(5); t <= QDateTime::fromString("2026-06-27T01:45:40Z", Qt::ISODate);
+         t = t.addSecs(5)) {
+        h.receiverLine.writes.clear();
+        h.rotorLine.writes.clear();
+        h.clock.now = t;
+        h.tick();
+        ++ticks;
+        SCOPED_TRACE(t.toString(Qt::ISODate).toStdString());
+        ASSERT_EQ(h.text("Sat_Sel"), "ISS (ZARYA)");
+        const orbit::SatelliteLook look = lookNow(h, "ISS (ZARYA)");
+        // The radio hears F (1 - v/c) to first order; the old half-shift is 1.4 kHz off.
+        const double expected = 145.8 * (1.0 - look.rangeRateKmS / kC);
+        const double commanded = h.text("Freq_Sel").toDouble();
+        EXPECT_NEAR(commanded, expected, 0.00006);
+        EXPECT_EQ(h.text("Freq_Sel").section('.', 1).size(), 4);
+        EXPECT_EQ(h.receiverLine.writes, QList<QByteArray>{"RF" + h.text("Freq_Sel").toLatin1() + "\r\n"});
+        const QString shift = h.text("Val_Dop");
+        EXPECT_TRUE(QRegularExpression("^-?\\d+\\.\\d$").match(shift).hasMatch()) << shift.toStdString();
+        EXPECT_NEAR(shift.toDouble(), (commanded - 145.8) * 1000, 0.051);
+        sawApproach |= look.rangeRateKmS < -5;
+        sawRecession |= look.rangeRateKmS > 5;
+        // One rotor command per tick, at the whole degrees shown.
+        EXPECT_EQ(h.text("Azimut_Sel"), formatFixed(look.azimuthRad * 180 / 3.1415926535, 0));
+        EXPECT_EQ(h.rotorLine.writes, QList<QByteArray>{gs232For(h.text("Azimut_Sel"), h.text("Site_Sel")).toLatin1()});
+    }
+    EXPECT_GT(ticks, 120);
+    EXPECT_TRUE(sawApproach);
+    EXPECT_TRUE(sawRecession);
+    EXPECT_EQ(h.sound.played.size(), 1);
+
+    // Loss: fields emptied, nothing sent, the next rise is a new satellite.
+    h.receiverLine.writes.clear();
+    h.rotorLine.writes.clear();
+    h.tickAt("2026-06-27T01:46:00Z");
+    EXPECT_TRUE(h.lines("Sat_Visibles").isEmpty());
+    for (const char *field : {"Sat_Sel", "Freq_Sel", "Azimut_Sel", "Site_Sel"})
+        EXPECT_EQ(h.text(field), "") << field;
+    EXPECT_EQ(h.text("Val_Dop"), "----");
+    EXPECT_TRUE(h.rotorLine.writes.isEmpty());
+    EXPECT_TRUE(h.receiverLine.writes.isEmpty());
+    EXPECT_TRUE(h.station->tracking().state.Nouveau_Sat);
+    EXPECT_TRUE(h.messages.shown.empty()) << h.messages.texts().join('\n').toStdString();
+}
+
+TEST_F(TrackingTest, TheEarlierOfTwoPassesInProgressIsFollowedThenTheOtherWithoutANewTakeUp)
+{
+    h.bank(1, {"ISS (ZARYA)", "OSCAR 7 (AO-7)"});
+    h.at("2026-06-27T04:50:00Z");
+    h.start();
+    switchAllOn();
+    h.tickAt("2026-06-27T04:50:00Z");
+    h.tickAt("2026-06-27T04:59:00Z");
+    ASSERT_EQ(h.lines("Sat_Visibles").size(), 2);
+    EXPECT_TRUE(h.lines("Sat_Visibles")[0].endsWith("ISS (ZARYA)"));
+    EXPECT_EQ(h.text("Sat_Sel"), "ISS (ZARYA)");
+
+    h.receiverLine.writes.clear();
+    h.tickAt("2026-06-27T05:00:00Z");
+    EXPECT_EQ(h.text("Sat_Sel"), "OSCAR 7 (AO-7)");
+    EXPECT_EQ(h.sound.played.size(), 1);
+    ASSERT_EQ(h.receiverLine.writes.size(), 1); // only the new frequency
+    EXPECT_TRUE(h.receiverLine.writes.front().startsWith("RF145.97"));
+}
+
+TEST_F(TrackingTest, ASatelliteWithoutFrequencyGivesOneMessageNotOnePerTick)
+{
+    h.bank(1, {"JAS-2 (FO-29)"});
+    h.at("2026-06-27T05:25:00Z");
+    h.start();
+    switchAllOn();
+    for (int s = 0; s < 30; s += 5)
+        h.tickAt(QStringLiteral("2026-06-27T05:25:%1Z").arg(s, 2, 10, QLatin1Char('0')));
+    EXPECT_EQ(h.messages.texts(),
+              QStringList{"Selectionnez JAS-2 (FO-29) dans la liste sat selectionnes puis cliquez sur ajouter frequence"});
+    EXPECT_TRUE(h.rotorLine.writes.isEmpty());
+    EXPECT_TRUE(h.receiverLine.writes.isEmpty());
+    EXPECT_EQ(h.text("Azimut_Sel"), "");
+}
+
+TEST_F(TrackingTest, TheAwaitedSatelliteWithoutFrequencyShowsNoFrequency)
+{
+    h.bank(1, {"ISS (ZARYA)", "JAS-2 (FO-29)"});
+    h.at("2026-06-27T04:50:00Z");
+    h.start();
+    h.tickAt("2026-06-27T04:50:00Z");
+    EXPECT_EQ(h.text("Sat_Sel"), "ISS (ZARYA)");
+    EXPECT_EQ(h.text("Freq_Sel"), "145.800");
+    EXPECT_EQ(h.text("Sat_Att"), "JAS-2 (FO-29)");
+    EXPECT_EQ(h.text("Freq_Att"), "");
+}
+
+TEST_F(TrackingTest, MidnightDuringAPassKeepsTrackingAndTheListsInTheirOrder)
+{
+    h.bank(1, {"ISS (ZARYA)", "OSCAR 7 (AO-7)", "JAS-2 (FO-29)"});
+    h.at("2026-06-26T23:59:50Z");
+    h.start();
+    switchAllOn();
+    for (const char *t : {"2026-06-26T23:59:59Z", "2026-06-27T00:00:04Z", "2026-06-27T00:00:09Z"}) {
+        h.tickAt(t);
+        SCOPED_TRACE(t);
+        EXPECT_EQ(h.text("Sat_Sel"), "ISS (ZARYA)");
+        const QStringList coming = h.lines("Detail_Pass");
+        ASSERT_GE(coming.size(), 2);
+        // The board's order: by acquisition instant, whatever the text order says.
+        EXPECT_TRUE(coming.front().contains("ISS (ZARYA)")) << coming.front().toStdString();
+    }
+    EXPECT_EQ(h.sound.played.size(), 1);
+    EXPECT_FALSE(h.rotorLine.writes.isEmpty());
+}
+
+TEST_F(TrackingTest, SwitchesSteerTheRotorAndTheReceiver)
+{
+    h.bank(1, {"ISS (ZARYA)"});
+    h.at("2026-06-27T01:36:00Z");
+    h.start();
+
+    h.tickAt("2026-06-27T01:36:00Z"); // everything off: shown, nothing sent
+    EXPECT_EQ(h.text("Sat_Sel"), "ISS (ZARYA)");
+    EXPECT_EQ(h.text("Val_Dop"), "----");
+    EXPECT_EQ(h.text("Freq_Sel"), "145.800");
+    EXPECT_TRUE(h.rotorLine.writes.isEmpty());
+    EXPECT_TRUE(h.receiverLine.writes.isEmpty());
+    EXPECT_FALSE(h.station->tracking().state.Nouveau_Sat);
+
+    h.click("Prog_RX_2");
+    h.click("Prog_RX_2"); // twice: the set-up comes again
+    h.tickAt("2026-06-27T01:36:05Z");
+    EXPECT_EQ(h.sound.played.size(), 1);
+    EXPECT_EQ(h.receiverLine.writes.front(), "VA\r\n");
+
+    h.click("Tracking_2");
+    h.station->tracking().state.Pointage_Manuel = true; // the manual window holds the rotor
+    h.tickAt("2026-06-27T01:36:10Z");
+    EXPECT_TRUE(h.rotorLine.writes.isEmpty());
+    h.station->tracking().state.Pointage_Manuel = false;
+    h.tickAt("2026-06-27T01:36:15Z");
+    EXPECT_EQ(h.rotorLine.writes.size(), 1);
+
+    h.receiverLine.writes.clear();
+    h.click("Prog_RX_1");
+    EXPECT_EQ(h.receiverLine.writes, QList<QByteArray>{"EX\r\n"});
+    h.tickAt("2026-06-27T01:36:20Z");
+    EXPECT_EQ(h.receiverLine.writes.size(), 1);
+}
+
+TEST_F(TrackingTest, EndOfRemoteControlNeverReachesAnFt847)
+{
+    h.setup("Recepteur", "FT847");
+    h.bank(1, {"ISS (ZARYA)"});
+    h.at("2026-06-27T01:36:00Z");
+    h.start();
+    h.click("Prog_RX_2");
+    h.tickAt("2026-06-27T01:36:00Z");
+    ASSERT_FALSE(h.receiverLine.writes.isEmpty());
+    h.receiverLine.writes.clear();
+    h.click("Prog_RX_1");
+    EXPECT_TRUE(h.receiverLine.writes.isEmpty());
+    h.messages.answers = {false};
+    h.window().close();
+    EXPECT_FALSE(h.receiverLine.all().contains("EX"));
+}
+
+TEST_F(TrackingTest, ATickArrivingDuringAWaitIsSkippedNotNested)
+{
+    h.setup("Interface Rotor", "Fodtrack");
+    h.bank(1, {"ISS (ZARYA)"});
+    h.at("2026-06-27T01:36:00Z");
+    h.start();
+    h.click("Tracking_2");
+    h.waiter.duringWait = [&] { QMetaObject::invokeMethod(&h.window().timer1(), "timeout"); };
+    const auto writesBefore = h.port.writes.size();
+    h.tickAt("2026-06-27T01:36:00Z");
+    EXPECT_EQ(h.station->tracking().skippedTicks(), 1);
+    // One pointing: two axes of a few port writes each, not two pointings.
+    const auto writes = h.port.writes.size() - writesBefore;
+    h.tickAt("2026-06-27T01:36:05Z");
+    EXPECT_EQ(h.port.writes.size() - writesBefore, 2 * writes);
+}
+
+TEST(PassLineName, IsTheTextAfterTheTwentyFourthBlank)
+{
+    EXPECT_EQ(Extrait_Nom_Sat("  01:34:54      01:45:43     50      N     ISS (ZARYA)"), "ISS (ZARYA)");
+    EXPECT_EQ(Extrait_Nom_Sat("too few blanks"), "");
+}
+
+TEST(Doppler, FactorGivesTheFullShift)
+{
+    // 6 km/s away at 145.8 MHz: the radio must be 2.9 kHz low.
+    EXPECT_EQ(formatFixed(145.8 * dopplerFactor(6), 4), "145.7971");
+    EXPECT_EQ(formatFixed(435.3 * dopplerFactor(-5), 4), "435.3073");
+}
+
+} // namespace
+} // namespace orvanta
