@@ -1,0 +1,123 @@
+#include "station_harness.h"
+
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace orvanta {
+namespace {
+
+using test::StationHarness;
+
+QStringList keys(const test::MemorySettingsStore &store, const QString &section)
+{
+    QStringList out;
+    for (const auto &entry : store.section("Orvanta", section))
+        out << entry.key + "=" + entry.value;
+    out.sort();
+    return out;
+}
+
+void doubleClick(MainWindow &window, const QString &list, int row)
+{
+    auto *widget = window.findChild<QListWidget *>(list);
+    emit widget->itemDoubleClicked(widget->item(row));
+}
+
+TEST(Banks, StartUpLoadsBankOneAndListsEverySatelliteOfTheComponent)
+{
+    StationHarness h;
+    h.bank(1, {"ISS (ZARYA)", "OSCAR 7 (AO-7)", "NOT IN THE FILES"});
+    h.store.save("Orvanta", "Banque1", "Satellite 4", "ignored past the count");
+    h.start();
+    const int all = h.station->component()->satcount();
+    ASSERT_GT(all, 10);
+    const QStringList selected = h.lines("Sat_Select");
+    EXPECT_EQ(selected, (QStringList{"ISS (ZARYA)", "NOT IN THE FILES", "OSCAR 7 (AO-7)"}));
+    // Every satellite is either available or selected: none is lost, the last one included.
+    EXPECT_EQ(h.lines("ListeSat").size(), all - 2);
+    const QString last = QString::fromStdString(h.station->component()->names().back());
+    EXPECT_TRUE(h.lines("ListeSat").contains(last) || selected.contains(last));
+    QStringList sorted = h.lines("ListeSat");
+    std::sort(sorted.begin(), sorted.end(), [](const QString &a, const QString &b) {
+        return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+    });
+    EXPECT_EQ(h.lines("ListeSat"), sorted);
+    EXPECT_EQ(h.window().findChild<QListWidget *>("ListeSat")->currentRow(), 0);
+}
+
+TEST(Banks, SavedShrunkAndReloadedWithExactKeys)
+{
+    StationHarness h;
+    h.bank(2, {"A", "B", "C", "D", "E"});
+    h.start();
+    h.click("Bank_2");
+    EXPECT_EQ(h.lines("Sat_Select").size(), 5);
+
+    doubleClick(h.window(), "Sat_Select", 4);
+    doubleClick(h.window(), "Sat_Select", 3);
+    doubleClick(h.window(), "Sat_Select", 2);
+    h.click("Enregistrer");
+    EXPECT_EQ(keys(h.store, "Banque2"), (QStringList{"Nombre de Satellites=2", "Satellite 1=A", "Satellite 2=B"}));
+    EXPECT_EQ(h.station->config().Nb_Sat_Banque2, 2.0f);
+
+    h.click("Bank_1");
+    EXPECT_TRUE(h.lines("Sat_Select").isEmpty());
+    h.click("Bank_2");
+    EXPECT_EQ(h.lines("Sat_Select"), (QStringList{"A", "B"}));
+
+    // An empty selection saved, then loaded.
+    doubleClick(h.window(), "Sat_Select", 0);
+    doubleClick(h.window(), "Sat_Select", 0);
+    h.click("Enregistrer");
+    EXPECT_EQ(keys(h.store, "Banque2"), QStringList{"Nombre de Satellites=0"});
+    h.click("Bank_2");
+    EXPECT_TRUE(h.lines("Sat_Select").isEmpty());
+    // The list comes again from the component: names of no satellite are gone.
+    EXPECT_EQ(h.lines("ListeSat").size(), h.station->component()->satcount());
+}
+
+TEST(Banks, ABankClickTreatsTheNextSatelliteAsNew)
+{
+    StationHarness h;
+    h.start();
+    h.station->tracking().state.Nouveau_Sat = false;
+    h.station->tracking().state.Sat_Suivi = false;
+    h.window().setControlText("Sat_Sel", "X");
+    h.click("Bank_3");
+    EXPECT_TRUE(h.station->tracking().state.Nouveau_Sat);
+    EXPECT_TRUE(h.station->tracking().state.Sat_Suivi);
+    EXPECT_EQ(h.text("Sat_Sel"), "");
+}
+
+TEST(Banks, PickingASatelliteWithAFrequencyOpensNoDialog)
+{
+    StationHarness h;
+    h.start();
+    const int row = h.lines("ListeSat").indexOf("ISS (ZARYA)");
+    ASSERT_GE(row, 0);
+    doubleClick(h.window(), "ListeSat", row);
+    EXPECT_EQ(h.lines("Sat_Select"), QStringList{"ISS (ZARYA)"});
+    EXPECT_FALSE(h.lines("ListeSat").contains("ISS (ZARYA)"));
+    EXPECT_FALSE(h.window().findChild<QWidget *>("Ajout_Frequence")->isVisible());
+    EXPECT_TRUE(h.window().timer1().isActive());
+}
+
+TEST(Banks, PickingASatelliteWithoutFrequencyOpensTheAddDialogWithTheTimerStopped)
+{
+    StationHarness h;
+    h.start();
+    const int row = h.lines("ListeSat").indexOf("JAS-2 (FO-29)");
+    ASSERT_GE(row, 0);
+    doubleClick(h.window(), "ListeSat", row);
+    EXPECT_EQ(h.lines("Sat_Select"), QStringList{"JAS-2 (FO-29)"});
+    auto *dialog = h.window().findChild<QWidget *>("Ajout_Frequence");
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_FALSE(h.window().timer1().isActive());
+    EXPECT_EQ(dialog->findChild<QLineEdit *>("Nom_Sat")->text(), "JAS-2 (FO-29)");
+}
+
+} // namespace
+} // namespace orvanta

@@ -1,0 +1,150 @@
+#include "app/revision_history.h"
+#include "station_harness.h"
+
+#include <QAction>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+namespace orvanta {
+namespace {
+
+using test::StationHarness;
+
+void age(StationHarness &h, const QString &file, int days)
+{
+    QFile f(h.folder.filePath(file));
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(f.setFileTime(h.clock.now.addDays(-days).addSecs(-60), QFileDevice::FileModificationTime));
+}
+
+TEST(StartUp, WarnsAboutListedElementFilesMoreThanThirtyDaysOld)
+{
+    StationHarness h;
+    h.writeFile("Elements.cfg", "AMATEUR.TXT\r\nWeather.txt\r\n");
+    QFile::copy(h.folder.filePath("Amateur.txt"), h.folder.filePath("Weather.txt"));
+    QFile::copy(h.folder.filePath("Amateur.txt"), h.folder.filePath("Unlisted.txt"));
+    age(h, "Amateur.txt", 31);
+    age(h, "Weather.txt", 29);
+    age(h, "Unlisted.txt", 90);
+    h.start();
+    EXPECT_EQ(h.messages.texts(),
+              QStringList{"Le fichier Amateur.txt est vieux de plus de 30 jours, il doit etre mis a jour"});
+    EXPECT_EQ(h.station->Liste_Fichiers(), (QStringList{"AMATEUR.TXT", "Weather.txt"}));
+}
+
+TEST(StartUp, AMissingElementListIsAnEmptyList)
+{
+    StationHarness h;
+    QFile::remove(h.folder.filePath("Elements.cfg"));
+    age(h, "Amateur.txt", 100);
+    h.start();
+    EXPECT_TRUE(h.station->Liste_Fichiers().isEmpty());
+    EXPECT_TRUE(h.messages.shown.empty());
+    EXPECT_FALSE(h.lines("ListeSat").isEmpty());
+}
+
+TEST(StartUp, NoElementFileGivesOneMessageAndEmptyLists)
+{
+    StationHarness h;
+    QFile::remove(h.folder.filePath("Amateur.txt"));
+    h.bank(1, {"ISS (ZARYA)"});
+    h.start();
+    ASSERT_EQ(h.messages.shown.size(), 1u);
+    EXPECT_TRUE(h.messages.shown[0].text.contains("aucun fichier d'elements")) << h.messages.texts()[0].toStdString();
+    EXPECT_TRUE(h.lines("ListeSat").isEmpty());
+    h.tick();
+    h.tick();
+    EXPECT_EQ(h.messages.shown.size(), 1u);
+    EXPECT_TRUE(h.lines("Sat_Visibles").isEmpty());
+}
+
+TEST(StartUp, OpensTheLinesParksThroughTheParallelPortAndNamesTheWindow)
+{
+    StationHarness h;
+    h.store.save("Orvanta", "Setup", "Interface Rotor", "GS232");
+    h.store.save("Orvanta", "Setup", "Repetition Mesure", "7");
+    h.start();
+    EXPECT_EQ(h.window().windowTitle(), "Orvanta Rev 1.3.4");
+    EXPECT_TRUE(h.receiverLine.open);
+    EXPECT_TRUE(h.rotorLine.open);
+    EXPECT_TRUE(h.rotorLine.writes.isEmpty());
+    EXPECT_FALSE(h.port.writes.empty()); // the FodTrack park goes out whatever the interface
+    EXPECT_EQ(h.window().timer1().interval(), 7000);
+    EXPECT_TRUE(h.window().timer1().isActive());
+    EXPECT_TRUE(h.window().findChild<QAction *>("Mnu_Calibration")->isEnabled());
+    const auto &state = h.station->tracking().state;
+    EXPECT_TRUE(state.Nouveau_Sat && state.Sat_Suivi);
+    EXPECT_FALSE(state.Prog_RX_Actif || state.Tracking_Actif || state.Doppler_Actif || state.Pointage_Manuel);
+}
+
+TEST(StartUp, TheRotorLineStaysClosedForTheFodTrack)
+{
+    StationHarness h;
+    h.start();
+    EXPECT_TRUE(h.receiverLine.open);
+    EXPECT_FALSE(h.rotorLine.open);
+}
+
+TEST(Shutdown, YesParksTheRotorAndTheReceiverIsReleased)
+{
+    StationHarness h;
+    h.store.save("Orvanta", "Setup", "Interface Rotor", "GS232");
+    h.store.save("Orvanta", "Setup", "Park Azimut 0", "180");
+    h.store.save("Orvanta", "Setup", "Park Site 0", "10");
+    h.start();
+    h.messages.answers = {true};
+    h.window().close();
+    ASSERT_EQ(h.messages.shown.size(), 1u);
+    EXPECT_EQ(h.messages.shown[0].text, "Voulez vous parquer les antennes?");
+    EXPECT_EQ(h.messages.shown[0].title, "Parkage");
+    EXPECT_TRUE(h.messages.shown[0].isQuestion);
+    EXPECT_EQ(h.text("Titre"), "Parkage");
+    EXPECT_EQ(h.rotorLine.writes, QList<QByteArray>{"W180 010\r"});
+    EXPECT_EQ(h.receiverLine.writes, QList<QByteArray>{"EX\r\n"});
+    EXPECT_FALSE(h.receiverLine.open);
+    EXPECT_FALSE(h.rotorLine.open);
+    EXPECT_TRUE(h.station->ended());
+    EXPECT_EQ(h.station->component(), nullptr);
+    EXPECT_EQ(h.store.get("Orvanta", "Setup", "Park Azimut 0", {}), "180");
+    EXPECT_EQ(h.store.get("Orvanta", "Setup", "Repetition Mesure", {}), "5");
+
+    h.window().close(); // a second close changes nothing
+    EXPECT_EQ(h.messages.shown.size(), 1u);
+}
+
+TEST(Shutdown, NoLeavesTheRotorButStillReleasesTheReceiver)
+{
+    StationHarness h;
+    h.start();
+    const auto portWrites = h.port.writes.size();
+    h.messages.answers = {false};
+    h.window().close();
+    EXPECT_EQ(h.port.writes.size(), portWrites);
+    EXPECT_EQ(h.receiverLine.writes, QList<QByteArray>{"EX\r\n"});
+    EXPECT_TRUE(h.station->ended());
+    EXPECT_FALSE(h.window().timer1().isActive());
+    EXPECT_FALSE(h.window().timer2().isActive());
+}
+
+TEST(HelpMenu, HistoryAboutAndManual)
+{
+    StationHarness h;
+    h.start();
+    h.window().findChild<QAction *>("Mnu_Historique")->trigger();
+    ASSERT_EQ(h.messages.shown.size(), 1u);
+    const QString history = h.messages.shown[0].text;
+    EXPECT_TRUE(history.startsWith("Rev 1.0.0  Creation 10/10/2002\r\n"));
+    EXPECT_TRUE(history.endsWith(
+        "Rev 1.3.4  Replacement de InpOut32.dll pour XP Suppression mise a jour Parmetres orbitaux 03/4/2006\r\n"));
+    EXPECT_EQ(history.count("\r\n"), 10);
+
+    h.window().findChild<QAction *>("Mnu_A_Propos_De")->trigger();
+    EXPECT_TRUE(h.messages.shown[1].text.startsWith("Orvanta Rev 1.3.4"));
+
+    h.window().findChild<QAction *>("Mnu_Notice")->trigger();
+    EXPECT_EQ(h.help.shown, QStringList{h.folder.filePath("Orvanta.html")});
+}
+
+} // namespace
+} // namespace orvanta
