@@ -149,6 +149,8 @@ void Station::start()
     window_.centre();
     window_.timer2().start();
     window_.timer1().start();
+    // The passes show at once rather than one period after start-up.
+    QTimer::singleShot(0, &window_, [this] { tracking_.Tick(banks_.Sat_Select()); });
 }
 
 void Station::Init_Satellites()
