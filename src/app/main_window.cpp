@@ -20,6 +20,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace orvanta {
 
 namespace {
@@ -33,6 +35,7 @@ QLineEdit *readOnlyBox(const QString &name, const QString &text, QWidget *parent
     box->setReadOnly(true);
     box->setAlignment(Qt::AlignCenter);
     box->setMaximumWidth(width);
+    box->setMinimumWidth(std::min(width, 80));
     return box;
 }
 

@@ -139,14 +139,15 @@ void Station::start()
     checkElementFiles();
 
     window_.setWindowTitle(QStringLiteral("Orvanta ") + Version());
+    // Shown before the devices are reached, so what they report sits on it.
+    window_.show();
+    window_.centre();
     openLines();
 
     fodtrack_.Valeur_Brute = false;
     fodtrack_.Fodtrack_Azimut(config_.Park_Azimut, fodtrack_.Valeur_Brute);
     fodtrack_.Fodtrack_Site(config_.Park_Site, fodtrack_.Valeur_Brute);
 
-    window_.show();
-    window_.centre();
     window_.timer2().start();
     window_.timer1().start();
     // The passes show at once rather than one period after start-up.
