@@ -1,55 +1,10 @@
-#include "app/rehearsal_clock.h"
-#include "app/station.h"
-#include "app/station_options.h"
-#include "config/configuration.h"
-#include "platform/desktop_help_viewer.h"
-#include "platform/ini_settings_store.h"
-#include "platform/linux_parallel_port.h"
-#include "platform/qt_message_boxes.h"
-#include "platform/qt_serial_line.h"
-#include "platform/qt_sound_player.h"
-#include "platform/utc_clock.h"
-#include "platform/waiter.h"
+#include "app/orvanta_main.h"
 
 #include <QApplication>
-
-#include <cstdio>
-#include <memory>
-
-using namespace orvanta;
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Orvanta"));
-
-    QString error;
-    const auto options = parseStationOptions(app.arguments(), &error);
-    if (!options) {
-        std::fprintf(stderr,
-                     "orvanta: %s\nusage: orvanta [--station DOSSIER] [--settings FICHIER] "
-                     "[--start-time AAAA-MM-JJTHH:MM:SSZ]\n",
-                     qPrintable(error));
-        return 2;
-    }
-
-    QtMessageBoxes messages;
-    IniSettingsStore store(options->settingsFile, messages);
-    QtSerialLine receiverLine(receiverDevice(store), QStringLiteral("19200,n,8,1"), messages);
-    QtSerialLine rotorLine(rotorDevice(store), QStringLiteral("4800,n,8,1"), messages);
-    LinuxParallelPort parallelPort(messages);
-    QtSoundPlayer sound;
-    EventLoopWaiter waiter;
-    DesktopHelpViewer help(messages);
-    SystemUtcClock systemClock;
-    std::unique_ptr<RehearsalClock> rehearsal;
-    if (options->startTime.isValid())
-        rehearsal = std::make_unique<RehearsalClock>(options->startTime);
-    const UtcClock &clock = rehearsal ? static_cast<const UtcClock &>(*rehearsal) : systemClock;
-
-    Station station(StationPlatform{store, messages, clock, waiter, receiverLine, rotorLine, parallelPort, sound, help,
-                                    options->stationFolder});
-    messages.setParent(&station.window());
-    station.start();
-    return app.exec();
+    return orvanta::runOrvanta(app, app.arguments());
 }

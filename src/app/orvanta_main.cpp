@@ -1,0 +1,59 @@
+#include "app/orvanta_main.h"
+
+#include "app/rehearsal_clock.h"
+#include "app/station.h"
+#include "app/station_options.h"
+#include "config/configuration.h"
+#include "platform/desktop_help_viewer.h"
+#include "platform/ini_settings_store.h"
+#include "platform/linux_parallel_port.h"
+#include "platform/qt_message_boxes.h"
+#include "platform/qt_serial_line.h"
+#include "platform/qt_sound_player.h"
+#include "platform/utc_clock.h"
+#include "platform/waiter.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <memory>
+
+namespace orvanta {
+
+int runOrvanta(QApplication &app, const QStringList &arguments, const MainHooks &hooks)
+{
+    QString error;
+    const auto options = parseStationOptions(arguments, &error);
+    if (!options) {
+        std::fprintf(stderr,
+                     "orvanta: %s\nusage: orvanta [--station DOSSIER] [--settings FICHIER] "
+                     "[--start-time AAAA-MM-JJTHH:MM:SSZ]\n",
+                     qPrintable(error));
+        return 2;
+    }
+
+    QtMessageBoxes messages;
+    IniSettingsStore store(options->settingsFile, messages);
+    QtSerialLine receiverLine(receiverDevice(store), QStringLiteral("19200,n,8,1"), messages);
+    QtSerialLine rotorLine(rotorDevice(store), QStringLiteral("4800,n,8,1"), messages);
+    LinuxParallelPort linuxPort(messages);
+    ParallelPort &parallelPort = hooks.parallelPort ? *hooks.parallelPort : linuxPort;
+    QtSoundPlayer sound;
+    EventLoopWaiter waiter;
+    DesktopHelpViewer help(messages);
+    SystemUtcClock systemClock;
+    std::unique_ptr<RehearsalClock> rehearsal;
+    if (options->startTime.isValid())
+        rehearsal = std::make_unique<RehearsalClock>(options->startTime);
+    const UtcClock &clock = rehearsal ? static_cast<const UtcClock &>(*rehearsal) : systemClock;
+
+    Station station(StationPlatform{store, messages, clock, waiter, receiverLine, rotorLine, parallelPort, sound, help,
+                                    options->stationFolder});
+    messages.setParent(&station.window());
+    station.start();
+    if (hooks.started)
+        hooks.started(station);
+    return app.exec();
+}
+
+} // namespace orvanta
