@@ -1,6 +1,8 @@
 #include "app/main_window.h"
 #include "app/station_clock.h"
+#include "app/station_folder.h"
 #include "app/station_options.h"
+#include "app/version.h"
 #include "config/configuration.h"
 #include "platform/ini_settings_store.h"
 #include "platform/qt_message_boxes.h"
@@ -8,13 +10,20 @@
 #include "platform/utc_clock.h"
 
 #include <QApplication>
+#include <QDir>
 
 #include <cstdio>
+#include <cstring>
 
 using namespace orvanta;
 
 int main(int argc, char **argv)
 {
+    // Answered before any window system is needed.
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("orvanta %s\n", qPrintable(orvantaVersion()));
+        return 0;
+    }
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Orvanta"));
 
@@ -23,6 +32,13 @@ int main(int argc, char **argv)
     if (!options) {
         std::fprintf(stderr, "orvanta: %s\nusage: orvanta [--station DOSSIER] [--settings FICHIER]\n",
                      qPrintable(error));
+        return 2;
+    }
+    const StationFolderChoice station = chooseStationFolder(options->stationFolder, QDir::currentPath(),
+                                                            QApplication::applicationDirPath(),
+                                                            QProcessEnvironment::systemEnvironment());
+    if (!station.error.isEmpty()) {
+        std::fprintf(stderr, "orvanta: %s\n", qPrintable(station.error));
         return 2;
     }
 
@@ -44,7 +60,9 @@ int main(int argc, char **argv)
     window.startClock(clock);
 
     QObject::connect(&window, &MainWindow::closing, [&] { Sauve_Config(config, store); });
-    window.setWindowTitle(QStringLiteral("Orvanta Rev 1.3.4"));
+    window.setWindowTitle(QStringLiteral("Orvanta ") + Version());
     window.show();
+    if (!station.notice.isEmpty())
+        messages.information(station.notice, QStringLiteral("Orvanta"), MessageBoxes::Icon::Information);
     return app.exec();
 }

@@ -2,7 +2,6 @@
 
 #include "platform/ini_settings_store.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 namespace orvanta {
@@ -10,7 +9,6 @@ namespace orvanta {
 std::optional<StationOptions> parseStationOptions(const QStringList &arguments, QString *error)
 {
     StationOptions options;
-    options.stationFolder = QDir::currentPath();
     options.settingsFile = IniSettingsStore::defaultPath();
     for (int i = 1; i < arguments.size(); ++i) {
         const QString &argument = arguments[i];
@@ -26,7 +24,7 @@ std::optional<StationOptions> parseStationOptions(const QStringList &arguments, 
         else
             options.settingsFile = QFileInfo(value).absoluteFilePath();
     }
-    if (!QFileInfo(options.stationFolder).isDir()) {
+    if (!options.stationFolder.isEmpty() && !QFileInfo(options.stationFolder).isDir()) {
         *error = QStringLiteral("le dossier de la station %1 n'existe pas").arg(options.stationFolder);
         return std::nullopt;
     }
