@@ -9,6 +9,8 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-serialport-dev qt6-multimedia-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  dpkg-dev desktop-file-utils man-db file
+  python3 librsvg2-bin
 )
 missing=()
 for p in "${packages[@]}"; do

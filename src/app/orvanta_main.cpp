@@ -2,6 +2,7 @@
 
 #include "app/rehearsal_clock.h"
 #include "app/station.h"
+#include "app/station_folder.h"
 #include "app/station_options.h"
 #include "config/configuration.h"
 #include "platform/desktop_help_viewer.h"
@@ -14,6 +15,8 @@
 #include "platform/waiter.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QProcessEnvironment>
 
 #include <cstdio>
 #include <memory>
@@ -29,6 +32,13 @@ int runOrvanta(QApplication &app, const QStringList &arguments, const MainHooks 
                      "orvanta: %s\nusage: orvanta [--station DOSSIER] [--settings FICHIER] "
                      "[--start-time AAAA-MM-JJTHH:MM:SSZ]\n",
                      qPrintable(error));
+        return 2;
+    }
+    const StationFolderChoice folder = chooseStationFolder(options->stationFolder, QDir::currentPath(),
+                                                           QApplication::applicationDirPath(),
+                                                           QProcessEnvironment::systemEnvironment());
+    if (!folder.error.isEmpty()) {
+        std::fprintf(stderr, "orvanta: %s\n", qPrintable(folder.error));
         return 2;
     }
 
@@ -48,9 +58,11 @@ int runOrvanta(QApplication &app, const QStringList &arguments, const MainHooks 
     const UtcClock &clock = rehearsal ? static_cast<const UtcClock &>(*rehearsal) : systemClock;
 
     Station station(StationPlatform{store, messages, clock, waiter, receiverLine, rotorLine, parallelPort, sound, help,
-                                    options->stationFolder});
+                                    folder.folder});
     messages.setParent(&station.window());
     station.start();
+    if (!folder.notice.isEmpty())
+        static_cast<MessageBoxes &>(messages).information(folder.notice);
     if (hooks.started)
         hooks.started(station);
     return app.exec();

@@ -4,11 +4,6 @@
 
 namespace orvanta {
 
-QString Version()
-{
-    return QStringLiteral("Rev 1.3.4");
-}
-
 QString Historique()
 {
     static const QStringList lines = {

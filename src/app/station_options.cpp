@@ -2,7 +2,6 @@
 
 #include "platform/ini_settings_store.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -29,7 +28,6 @@ QDateTime parseStartTime(const QString &text)
 std::optional<StationOptions> parseStationOptions(const QStringList &arguments, QString *error)
 {
     StationOptions options;
-    options.stationFolder = QDir::currentPath();
     options.settingsFile = IniSettingsStore::defaultPath();
     for (int i = 1; i < arguments.size(); ++i) {
         const QString &argument = arguments[i];
@@ -53,7 +51,7 @@ std::optional<StationOptions> parseStationOptions(const QStringList &arguments, 
         else
             options.settingsFile = QFileInfo(value).absoluteFilePath();
     }
-    if (!QFileInfo(options.stationFolder).isDir()) {
+    if (!options.stationFolder.isEmpty() && !QFileInfo(options.stationFolder).isDir()) {
         *error = QStringLiteral("le dossier de la station %1 n'existe pas").arg(options.stationFolder);
         return std::nullopt;
     }

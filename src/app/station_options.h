@@ -10,7 +10,7 @@ namespace orvanta {
 
 // Command-line options of the station program.
 struct StationOptions {
-    QString stationFolder; // element files, Elements.cfg, Frequences.cfg
+    QString stationFolder; // element files, Elements.cfg, Frequences.cfg; empty without --station
     QString settingsFile;  // the per-user settings file
     QDateTime startTime;   // UTC instant the clock starts from (rehearsal); invalid: the real time
 };

@@ -6,6 +6,7 @@
 #include "orbit/satellites.h"
 #include "orbit/text_format.h"
 #include "orbit/verification.h"
+#include "orvanta_version.h"
 
 #include <algorithm>
 #include <chrono>
@@ -29,6 +30,7 @@ const char *const kUsage =
     "                     [--sat NAME]...\n"
     "  orvanta-orbit verify --elements FILE\n"
     "  orvanta-orbit propagate --elements PATH --start ISO --minutes M --step-s S [--summary]\n"
+    "  orvanta-orbit --version\n"
     "PATH : un fichier d'éléments ou un dossier (tous ses fichiers \"*.txt\").\n";
 
 int badArguments(std::ostream &err, const std::string &why)
@@ -265,6 +267,10 @@ int runOrbitCommand(const std::vector<std::string> &arguments, std::ostream &out
     if (arguments.empty())
         return badArguments(err, "commande absente");
     const std::string &command = arguments.front();
+    if (command == "--version" && arguments.size() == 1) {
+        out << "orvanta-orbit " ORVANTA_VERSION "\n";
+        return 0;
+    }
     const std::vector<std::string> rest(arguments.begin() + 1, arguments.end());
     if (command == "passes")
         return passesCommand(rest, out, err);
