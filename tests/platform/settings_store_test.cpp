@@ -116,6 +116,69 @@ TEST_F(SettingsStoreTest, TextThatIsNotUtf8IsCorrupt)
     EXPECT_EQ(messages.shown.size(), 1u);
 }
 
+TEST_F(SettingsStoreTest, HandEditedBlanksAroundTheValueAreNotPartOfIt)
+{
+    QDir().mkpath(QFileInfo(path()).absolutePath());
+    writeFile(path(), "[Setup]\nRecepteur = FT847\nPeripherique Ligne Recepteur = /dev/ttyUSB0 \n"
+                      "  Vitesse Transmission Com1\t=\t9600\t\r\nVide =  \n");
+    {
+        IniSettingsStore store(path(), messages);
+        EXPECT_EQ(store.get("Orvanta", "Setup", "Recepteur"), "FT847");
+        EXPECT_EQ(store.get("Orvanta", "Setup", "Peripherique Ligne Recepteur"), "/dev/ttyUSB0");
+        EXPECT_EQ(store.get("Orvanta", "Setup", "Vitesse Transmission Com1"), "9600");
+        EXPECT_EQ(store.get("Orvanta", "Setup", "Vide", "defaut"), "");
+        EXPECT_TRUE(messages.shown.empty());
+
+        // Values whose own ends are blanks, or that stand between quotes, still come back whole.
+        store.save("Orvanta", "Banque1", "Satellite 1", " AO-7  ");
+        store.save("Orvanta", "Banque1", "Satellite 2", "\"FO-29\"");
+        store.save("Orvanta", "Banque1", "Satellite 3", "\"");
+    }
+    IniSettingsStore again(path(), messages);
+    EXPECT_EQ(again.get("Orvanta", "Banque1", "Satellite 1"), " AO-7  ");
+    EXPECT_EQ(again.get("Orvanta", "Banque1", "Satellite 2"), "\"FO-29\"");
+    EXPECT_EQ(again.get("Orvanta", "Banque1", "Satellite 3"), "\"");
+    EXPECT_EQ(again.get("Orvanta", "Setup", "Recepteur"), "FT847");
+}
+
+TEST_F(SettingsStoreTest, ABackslashThatIsNoEscapeIsKept)
+{
+    QDir().mkpath(QFileInfo(path()).absolutePath());
+    writeFile(path(), "[Setup]\nDossier=C:\\Stations\\Orvanta\\\nDeux=a\\\\b\nLigne=a\\nb\n"
+                      "[Banque1]\nNombre de satellites=1\n");
+    IniSettingsStore store(path(), messages);
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(store.get("Orvanta", "Setup", "Dossier"), "C:\\Stations\\Orvanta\\");
+    EXPECT_EQ(store.get("Orvanta", "Setup", "Deux"), "a\\b");
+    EXPECT_EQ(store.get("Orvanta", "Setup", "Ligne"), "a\nb");
+    EXPECT_EQ(store.get("Orvanta", "Banque1", "Nombre de satellites"), "1");
+}
+
+TEST_F(SettingsStoreTest, EachCorruptFileIsKeptUnderANameOfItsOwn)
+{
+    QDir().mkpath(QFileInfo(path()).absolutePath());
+    const QByteArray first("[Setup]\nfirst line that means nothing\n");
+    const QByteArray second("[Setup]\nsecond line that means nothing\n");
+    const QByteArray third("no section\n");
+    writeFile(path() + ".corrompu", first);
+    writeFile(path(), second);
+    {
+        IniSettingsStore store(path(), messages);
+        ASSERT_EQ(messages.shown.size(), 1u);
+        EXPECT_TRUE(messages.shown[0].text.contains(path() + ".corrompu.1")) << messages.shown[0].text.toStdString();
+        store.save("Orvanta", "Setup", "A", "1");
+    }
+    EXPECT_EQ(readFile(path() + ".corrompu"), first);
+    EXPECT_EQ(readFile(path() + ".corrompu.1"), second);
+
+    writeFile(path(), third);
+    IniSettingsStore store(path(), messages);
+    store.save("Orvanta", "Setup", "A", "2");
+    EXPECT_EQ(readFile(path() + ".corrompu"), first);
+    EXPECT_EQ(readFile(path() + ".corrompu.1"), second);
+    EXPECT_EQ(readFile(path() + ".corrompu.2"), third);
+}
+
 TEST_F(SettingsStoreTest, AFailedWriteIsReportedOnceAndKeepsTheOldFile)
 {
     {
