@@ -10,6 +10,9 @@ namespace orvanta {
 namespace {
 
 constexpr double kSettle = 0.1; // between the fixed set-up commands
+// Kinds of refusal: each is shown once until a command goes out.
+const QString kBadNumber = QStringLiteral("valeur");
+const QString kNotANumber = QStringLiteral("texte");
 
 struct ModeSetting {
     const char *mode;
@@ -85,7 +88,8 @@ void Ar5000Receiver::Programme_AR5000(const QString &mode)
 void Ar5000Receiver::Frequence_AR5000(double frequence)
 {
     if (!std::isfinite(frequence) || frequence < 0) {
-        refusals_.refused(QStringLiteral("Frequence AR5000 non envoyee : la frequence %1 est incorrecte")
+        refusals_.refused(kBadNumber,
+                          QStringLiteral("Frequence AR5000 non envoyee : la frequence %1 est incorrecte")
                               .arg(QString::number(frequence)));
         return;
     }
@@ -99,8 +103,9 @@ void Ar5000Receiver::Frequence_AR5000(const QString &frequence)
         Frequence_AR5000(*number);
         return;
     }
-    refusals_.refused(
-        QStringLiteral("Frequence AR5000 non envoyee : la frequence \"%1\" est incorrecte").arg(frequence));
+    refusals_.refused(kNotANumber,
+                      QStringLiteral("Frequence AR5000 non envoyee : la frequence \"%1\" est incorrecte")
+                          .arg(frequence));
 }
 
 } // namespace orvanta

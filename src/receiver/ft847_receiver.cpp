@@ -12,6 +12,9 @@ namespace {
 const QString kCatLine = QStringLiteral("4800,n,8,2");
 constexpr double kByteGap = 0.1; // the radio allows up to 0.2 s between bytes
 enum Key { Mode, Frequency };
+// Kinds of refusal: each is shown once until a command goes out.
+const QString kOutOfRange = QStringLiteral("hors limites");
+const QString kNotANumber = QStringLiteral("incorrecte");
 
 } // namespace
 
@@ -32,7 +35,8 @@ void Ft847Receiver::Frequence_FT847(double frequence)
 {
     const auto block = ft847::setMainFrequency(frequence);
     if (!block) {
-        refusals_.refused(QStringLiteral("Frequence FT847 non envoyee : la frequence %1 MHz est hors limites")
+        refusals_.refused(kOutOfRange,
+                          QStringLiteral("Frequence FT847 non envoyee : la frequence %1 MHz est hors limites")
                               .arg(std::isfinite(frequence) ? shortestText(frequence)
                                                             : QString::number(frequence)));
         return;
@@ -47,8 +51,9 @@ void Ft847Receiver::Frequence_FT847(const QString &frequence)
         Frequence_FT847(*number);
         return;
     }
-    refusals_.refused(
-        QStringLiteral("Frequence FT847 non envoyee : la frequence \"%1\" est incorrecte").arg(frequence));
+    refusals_.refused(kNotANumber,
+                      QStringLiteral("Frequence FT847 non envoyee : la frequence \"%1\" est incorrecte")
+                          .arg(frequence));
 }
 
 // A block whose bytes were mixed with another's could form a different

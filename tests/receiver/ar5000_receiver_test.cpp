@@ -109,17 +109,21 @@ TEST_F(Ar5000ReceiverTest, FrequencyHasFourDecimalsHalvesAwayFromZero)
     EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST_F(Ar5000ReceiverTest, FrequencyThatIsNotANumberSendsNothingAndIsReported)
+TEST_F(Ar5000ReceiverTest, FrequencyThatIsNotANumberSendsNothingAndIsReportedOncePerKind)
 {
     receiver.Frequence_AR5000(QString());
-    receiver.Frequence_AR5000(QString()); // the same fault again: no second box
-    receiver.Frequence_AR5000(QStringLiteral("145,8"));
+    receiver.Frequence_AR5000(QStringLiteral("145,8")); // the same kind of fault: no second box
     receiver.Frequence_AR5000(-1.0);
+    receiver.Frequence_AR5000(-2.5);
     EXPECT_EQ(messages.texts(),
               (QStringList{"Frequence AR5000 non envoyee : la frequence \"\" est incorrecte",
-                           "Frequence AR5000 non envoyee : la frequence \"145,8\" est incorrecte",
                            "Frequence AR5000 non envoyee : la frequence -1 est incorrecte"}));
     EXPECT_EQ(pty.readAll(100), QByteArray());
+
+    receiver.Frequence_AR5000(145.8);
+    receiver.Frequence_AR5000(QStringLiteral("145,8"));
+    EXPECT_EQ(messages.shown.size(), 3u) << "reported again once a frequency went out";
+    EXPECT_EQ(pty.readAll(), QByteArray("RF145.8000\r\n"));
 }
 
 } // namespace

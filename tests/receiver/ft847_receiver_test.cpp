@@ -80,19 +80,40 @@ TEST_F(Ft847Test, ModesSetTheMainVfoAfterCatOn)
 
 TEST_F(Ft847Test, FrequenciesTheRadioCannotHoldSendNothing)
 {
-    ft847.Frequence_FT847(1296.5);
-    ft847.Frequence_FT847(999.999996); // rounds to 1000 MHz
-    ft847.Frequence_FT847(-145.8);
+    const std::pair<double, const char *> refused[] = {
+        {1296.5, "1296.5"}, {999.999996, "999.999996"}, {-145.8, "-145.8"}}; // 999.999996 rounds to 1000 MHz
+    for (const auto &[frequency, text] : refused) {
+        messages.shown.clear();
+        ft847.Frequence_FT847(frequency);
+        EXPECT_EQ(messages.texts(),
+                  QStringList{QStringLiteral("Frequence FT847 non envoyee : la frequence %1 MHz est hors limites")
+                                  .arg(text)});
+        EXPECT_TRUE(waiter.waits.empty());
+        EXPECT_EQ(pty.readAll(50), QByteArray());
+        ft847.Frequence_FT847(145.8); // goes out: the next refusal is worth a message
+        waiter.clear();
+    }
+}
+
+// With Doppler correction on, a frequency out of the radio's range changes at
+// every tick: the operator hears of each kind of refusal once, until a
+// frequency goes out again.
+TEST_F(Ft847Test, EachKindOfRefusalIsShownOnceWhateverTheValue)
+{
+    ft847.Frequence_FT847(1296.0012);
+    ft847.Frequence_FT847(1296.0031);
+    ft847.Frequence_FT847(-3);
     ft847.Frequence_FT847(QStringLiteral("abc"));
-    ft847.Frequence_FT847(QStringLiteral("abc"));
+    ft847.Frequence_FT847(QStringLiteral("12,5"));
     EXPECT_EQ(messages.texts(),
-              (QStringList{"Frequence FT847 non envoyee : la frequence 1296.5 MHz est hors limites",
-                           "Frequence FT847 non envoyee : la frequence 999.999996 MHz est hors limites",
-                           "Frequence FT847 non envoyee : la frequence -145.8 MHz est hors limites",
+              (QStringList{"Frequence FT847 non envoyee : la frequence 1296.0012 MHz est hors limites",
                            "Frequence FT847 non envoyee : la frequence \"abc\" est incorrecte"}));
     EXPECT_TRUE(waiter.waits.empty());
-    EXPECT_EQ(pty.readAll(50), QByteArray());
-    EXPECT_EQ(line.Settings(), "19200,n,8,1");
+    EXPECT_EQ(line.Settings(), "19200,n,8,1") << "a refusal leaves the line as it was";
+
+    ft847.Frequence_FT847(145.8);
+    ft847.Frequence_FT847(1296.0052);
+    EXPECT_EQ(messages.shown.size(), 3u) << "reported again once a frequency went out";
 }
 
 TEST_F(Ft847Test, ABlockAskedForDuringAPauseWaitsForTheCurrentOnes)
