@@ -35,8 +35,8 @@ constexpr ModeSetting kModes[] = {
 } // namespace
 
 Ar5000Receiver::Ar5000Receiver(SerialLine &line, Waiter &waiter, Ar5000Selections &panel,
-                               MessageBoxes &messages)
-    : line_(line), waiter_(waiter), panel_(panel), refusals_(messages)
+                               MessageBoxes &messages, ReceiverLineQueue &queue)
+    : line_(line), waiter_(waiter), panel_(panel), refusals_(messages), queue_(queue)
 {
 }
 
@@ -45,9 +45,11 @@ void Ar5000Receiver::send(const char *command)
     sendAr5000Command(line_, command);
 }
 
+// The panel's own command for the option goes out at once, within the
+// set-up, as the receiver has always heard it.
 void Ar5000Receiver::select(const char *group, int option)
 {
-    panel_.selectOption(QString::fromLatin1(group), option);
+    queue_.runInPlace([&] { panel_.selectOption(QString::fromLatin1(group), option); });
 }
 
 void Ar5000Receiver::setUp(const char *command, const char *group, int option)
@@ -58,6 +60,11 @@ void Ar5000Receiver::setUp(const char *command, const char *group, int option)
 }
 
 void Ar5000Receiver::Programme_AR5000(const QString &mode)
+{
+    queue_.run(ReceiverLineQueue::Ar5000SetUp, [this, mode] { setUpFor(mode); });
+}
+
+void Ar5000Receiver::setUpFor(const QString &mode)
 {
     send("VA");
     setUp("AC2", "CAG", 2);
@@ -93,7 +100,8 @@ void Ar5000Receiver::Frequence_AR5000(double frequence)
                               .arg(QString::number(frequence)));
         return;
     }
-    sendAr5000Command(line_, "RF" + formatFixed(frequence, 4).toLatin1());
+    const QByteArray command = "RF" + formatFixed(frequence, 4).toLatin1();
+    queue_.run(ReceiverLineQueue::Ar5000Frequency, [this, command] { sendAr5000Command(line_, command); });
     refusals_.sent();
 }
 
@@ -106,6 +114,11 @@ void Ar5000Receiver::Frequence_AR5000(const QString &frequence)
     refusals_.refused(kNotANumber,
                       QStringLiteral("Frequence AR5000 non envoyee : la frequence \"%1\" est incorrecte")
                           .arg(frequence));
+}
+
+void Ar5000Receiver::Fin_Controle()
+{
+    queue_.run(ReceiverLineQueue::Ar5000End, [this] { send("EX"); });
 }
 
 } // namespace orvanta

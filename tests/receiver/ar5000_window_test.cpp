@@ -36,7 +36,9 @@ protected:
     test::PtyPair pty;
     test::RecordingMessageBoxes messages;
     QtSerialLine line{pty.slavePath(), QStringLiteral("19200,n,8,1"), messages};
-    Ar5000Panel panel{line};
+    ReceiverLineQueue queue;
+    bool receiverIsAr5000 = true;
+    Ar5000Panel panel{line, queue, [this] { return receiverIsAr5000; }};
     AR5000 window{panel, messages};
 };
 
@@ -64,6 +66,22 @@ TEST_F(Ar5000WindowTest, GroupsCaptionsAndNames)
     EXPECT_EQ(window.findChild<QPushButton *>("Retour")->text(), "Quitter");
 }
 
+// With an FT-847 on the receiver line, the panel's text would land in its
+// CAT frames: the panel then keeps the operator's choice but sends nothing.
+TEST_F(Ar5000WindowTest, NothingIsSentUnlessTheReceiverIsTheAr5000)
+{
+    window.show();
+    receiverIsAr5000 = false;
+    click("Mode_4");
+    EXPECT_TRUE(radio("Mode_4")->isChecked());
+    EXPECT_EQ(panel.selectedOption("Mode"), 4);
+    EXPECT_EQ(pty.readAll(100), QByteArray());
+
+    receiverIsAr5000 = true;
+    click("Mode_2");
+    EXPECT_EQ(pty.readAll(), QByteArray("MD0\r\nEX\r\n"));
+}
+
 TEST_F(Ar5000WindowTest, ClickingAnOptionSendsItsCommandThenEX)
 {
     window.show();
@@ -82,7 +100,7 @@ TEST_F(Ar5000WindowTest, ClickingAnOptionSendsItsCommandThenEX)
 TEST_F(Ar5000WindowTest, SelectionsMadeByTheDriverShowWithoutBeingSentTwice)
 {
     test::RecordingWaiter waiter;
-    Ar5000Receiver receiver{line, waiter, panel, messages};
+    Ar5000Receiver receiver{line, waiter, panel, messages, queue};
     receiver.Programme_AR5000(QStringLiteral("Mode C"));
     pty.readAll();
     for (const char *name : {"CAG_2", "AF_LPF_4", "AF_HPF_4", "Prea_5", "Pas_4", "Mode_4", "Ant_1", "IF_BW_3"})

@@ -1,4 +1,5 @@
 #include "platform/qt_serial_line.h"
+#include "receiver/ar5000_panel.h"
 #include "receiver/ft847_receiver.h"
 #include "receiver/pty_marking_waiter.h"
 #include "support/fakes.h"
@@ -46,7 +47,8 @@ protected:
     test::RecordingMessageBoxes messages;
     QtSerialLine line{pty.slavePath(), QStringLiteral("19200,n,8,1"), messages};
     test::PtyMarkingWaiter waiter{pty};
-    Ft847Receiver ft847{line, waiter, messages};
+    ReceiverLineQueue queue;
+    Ft847Receiver ft847{line, waiter, messages, queue};
 };
 
 TEST_F(Ft847Test, FrequencyIsPackedBcdOfTensOfHertz)
@@ -121,6 +123,17 @@ TEST_F(Ft847Test, ABlockAskedForDuringAPauseWaitsForTheCurrentOnes)
     waiter.duringWait = [this] { ft847.Frequence_FT847(145.8); };
     ft847.Programme_FT847(QStringLiteral("Mode B"));
     expectSent(kCatOn + bytes({0x08, 0x00, 0x00, 0x00, 0x07}) + bytes({0x14, 0x58, 0x00, 0x00, 0x01}));
+}
+
+// The AR5000 panel shares the line: a click during a frame waits for its end
+// rather than putting text between two CAT bytes.
+TEST_F(Ft847Test, APanelCommandWaitsForTheFrameToEnd)
+{
+    Ar5000Panel panel{line, queue, [] { return true; }};
+    waiter.duringWait = [&] { panel.selectOption("Mode", 4); };
+    ft847.Frequence_FT847(145.8);
+    EXPECT_EQ(waiter.beforeEachWait, bytes({0x14, 0x58, 0x00, 0x00, 0x01}));
+    EXPECT_EQ(pty.readAll(), QByteArray("MD3\r\nEX\r\n"));
 }
 
 } // namespace
