@@ -9,7 +9,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-serialport-dev qt6-multimedia-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  locales
+  locales libfaketime
 )
 SUDO=""
 [ "$(id -u)" -eq 0 ] || SUDO="sudo"
