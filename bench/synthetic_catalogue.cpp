@@ -2,6 +2,7 @@
 
 #include "orbit/text_format.h"
 
+#include <charconv>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -49,6 +50,16 @@ void writeAngle(std::string &line, std::size_t column, double degrees)
     line.replace(column - 1, 8, text);
 }
 
+// The angle in the 8-column field of line 2 starting at column.
+double readAngle(const std::string &line, std::size_t column)
+{
+    const std::string field = line.substr(column - 1, 8);
+    const std::size_t start = field.find_first_not_of(' ');
+    double degrees = 0;
+    std::from_chars(field.data() + start, field.data() + field.size(), degrees);
+    return degrees;
+}
+
 // The catalogues written by this run, removed when it ends.
 struct WrittenFiles {
     std::vector<std::filesystem::path> paths;
@@ -82,8 +93,8 @@ std::string syntheticCatalogue(int count)
     for (int i = 0; i < count; ++i) {
         const RealSet &base = sets[std::size_t(i) % sets.size()];
         std::string line2 = base.line2.substr(0, 69);
-        writeAngle(line2, 18, std::stod(line2.substr(17, 8)) + 360.0 * std::fmod(i * golden, 1.0));
-        writeAngle(line2, 44, std::stod(line2.substr(43, 8)) + 137.0 * i);
+        writeAngle(line2, 18, readAngle(line2, 18) + 360.0 * std::fmod(i * golden, 1.0));
+        writeAngle(line2, 44, readAngle(line2, 44) + 137.0 * i);
         line2[68] = char('0' + checksum(line2));
         out << syntheticName(i) << '\n' << base.line1.substr(0, 69) << '\n' << line2 << '\n';
     }

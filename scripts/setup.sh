@@ -11,17 +11,29 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   dpkg-dev desktop-file-utils man-db file
   python3 librsvg2-bin
+  locales libfaketime
 )
+SUDO=""
+[ "$(id -u)" -eq 0 ] || SUDO="sudo"
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
 if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing: ${missing[*]}"
-  SUDO=""
-  [ "$(id -u)" -eq 0 ] || SUDO="sudo"
   $SUDO apt-get update -q
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+# The tests run a second time under the French locale our operators use.
+if ! locale -a 2>/dev/null | grep -qix 'fr_FR.utf8'; then
+  echo "Generating the fr_FR.UTF-8 locale"
+  if grep -q '^# *fr_FR.UTF-8 UTF-8' /etc/locale.gen; then
+    $SUDO sed -i 's/^# *fr_FR.UTF-8 UTF-8/fr_FR.UTF-8 UTF-8/' /etc/locale.gen
+  elif ! grep -q '^fr_FR.UTF-8 UTF-8' /etc/locale.gen; then
+    echo 'fr_FR.UTF-8 UTF-8' | $SUDO tee -a /etc/locale.gen >/dev/null
+  fi
+  $SUDO locale-gen
 fi
 
 if [ ! -f build/build.ninja ]; then

@@ -5,3 +5,7 @@ cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build --output-on-failure -j"$(nproc)" --timeout 600
+# Again as a French operator runs it: the C library's decimal separator is
+# then ",", which no number of the station may follow.
+echo "Tests under fr_FR.UTF-8"
+LANG=fr_FR.UTF-8 LC_ALL=fr_FR.UTF-8 ctest --test-dir build --output-on-failure -j"$(nproc)" --timeout 600

@@ -48,11 +48,13 @@ QString problemsMessage(const std::vector<orbit::ElementFileProblem> &problems)
 Station::Station(StationPlatform platform)
     : platform_(std::move(platform)),
       clock_(platform_.clock, [this](const QString &control, const QString &text) { window_.setControlText(control, text); }),
+      frequencyReport_(platform_.messages),
       fodtrack_(platform_.parallelPort, platform_.waiter, config_),
       gs232_(platform_.rotorLine, platform_.messages),
-      panel_(platform_.receiverLine),
-      ar5000_(platform_.receiverLine, platform_.waiter, panel_, platform_.messages),
-      ft847_(platform_.receiverLine, platform_.waiter, platform_.messages),
+      panel_(platform_.receiverLine, receiverQueue_,
+             [this] { return config_.Recepteur == QLatin1String("AR5000"); }),
+      ar5000_(platform_.receiverLine, platform_.waiter, panel_, platform_.messages, receiverQueue_),
+      ft847_(platform_.receiverLine, platform_.waiter, platform_.messages, receiverQueue_),
       fodtrackRotor_(fodtrack_, platform_.waiter),
       gs232Rotor_(gs232_),
       ar5000Radio_(ar5000_),
@@ -60,8 +62,8 @@ Station::Station(StationPlatform platform)
       timer1_(window_.timer1()),
       sharedTimer_(timer1_),
       panelWindow_(new AR5000(panel_, platform_.messages, &window_)),
-      frequencyEditor_(new Frequences_Sat(platform_.stationFolder, sharedTimer_, platform_.messages, &window_)),
-      addFrequency_(new Ajout_Frequence(platform_.stationFolder, sharedTimer_, platform_.messages, &window_)),
+      frequencyEditor_(new Frequences_Sat(platform_.stationFolder, sharedTimer_, platform_.messages, frequencyReport_, &window_)),
+      addFrequency_(new Ajout_Frequence(platform_.stationFolder, sharedTimer_, platform_.messages, frequencyReport_, &window_)),
       banks_(platform_.store, config_),
       tracking_(TrackingCycle::Links{
           config_, clock_, devices_, platform_.sound, window_, platform_.stationFolder,
@@ -135,6 +137,7 @@ void Station::start()
     if (auto *calibration = window_.findChild<QAction *>(QStringLiteral("Mnu_Calibration")))
         calibration->setEnabled(true);
 
+    reportFrequencyFileLater();
     elementFiles_ = readElementFileList(platform_.stationFolder);
     checkElementFiles();
 
@@ -256,11 +259,23 @@ void Station::notifyLater(const QString &text)
     });
 }
 
-FrequencyFound Station::lookUpFrequency(const QString &name) const
+FrequencyFound Station::lookUpFrequency(const QString &name)
 {
     FrequencyFound found;
-    Cherche_Frequence(platform_.stationFolder, name, found.megahertz, found.mode);
+    if (Cherche_Frequence(platform_.stationFolder, name, found.megahertz, found.mode) == FrequencyLookup::Damaged) {
+        found.fileDamaged = true;
+        reportFrequencyFileLater();
+    }
     return found;
+}
+
+void Station::reportFrequencyFileLater()
+{
+    // Once per content of the file, after the tick rather than inside it.
+    QTimer::singleShot(0, &window_, [this] {
+        if (!ended_)
+            frequencyReport_.check(platform_.stationFolder);
+    });
 }
 
 QString Station::predictionsBlocked() const

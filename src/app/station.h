@@ -8,6 +8,7 @@
 #include "app/window_tracking_timer.h"
 #include "config/config_station.h"
 #include "data/ajout_frequence.h"
+#include "data/frequency_file_report.h"
 #include "data/frequences_sat.h"
 #include "data/shared_tracking_timer.h"
 #include "orbit/satellites.h"
@@ -17,6 +18,7 @@
 #include "receiver/ar5000_window.h"
 #include "receiver/ft847_radio.h"
 #include "receiver/ft847_receiver.h"
+#include "receiver/receiver_line_queue.h"
 #include "rotor/fodtrack.h"
 #include "rotor/fodtrack_rotor.h"
 #include "rotor/gs232.h"
@@ -93,14 +95,17 @@ private:
     void bankClicked(int bank);
     void progRxClicked();
     void notifyLater(const QString &text);
-    FrequencyFound lookUpFrequency(const QString &name) const;
+    FrequencyFound lookUpFrequency(const QString &name);
     QString predictionsBlocked() const;
+    void reportFrequencyFileLater();
 
     StationPlatform platform_;
     ConfigStation config_;
     MainWindow window_;
     StationClock clock_;
     std::unique_ptr<orbit::Satellites> component_;
+    FrequencyFileReport frequencyReport_;
+    ReceiverLineQueue receiverQueue_;
     Fodtrack fodtrack_;
     Gs232 gs232_;
     Ar5000Panel panel_;

@@ -42,8 +42,8 @@ public:
 } // namespace
 
 Ajout_Frequence::Ajout_Frequence(const QString &folder, TrackingTimer &timer, MessageBoxes &messages,
-                                 QWidget *parent)
-    : QWidget(parent, Qt::Window), addition_(folder, messages), timer_(timer), messages_(messages)
+                                 FrequencyFileReport &report, QWidget *parent)
+    : QWidget(parent, Qt::Window), addition_(folder, messages, report), timer_(timer), messages_(messages)
 {
     setObjectName(QStringLiteral("Ajout_Frequence"));
     setWindowTitle(QStringLiteral("Ajout Frequence"));

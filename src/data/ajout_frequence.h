@@ -13,6 +13,7 @@ class QRadioButton;
 
 namespace orvanta {
 
+class FrequencyFileReport;
 class MessageBoxes;
 class TrackingTimer;
 
@@ -22,7 +23,7 @@ class Ajout_Frequence : public QWidget {
     Q_OBJECT
 public:
     Ajout_Frequence(const QString &folder, TrackingTimer &timer, MessageBoxes &messages,
-                    QWidget *parent = nullptr);
+                    FrequencyFileReport &report, QWidget *parent = nullptr);
 
     // A satellite was picked from the main window's list. When it has no
     // record yet and one can be added, the dialog opens for it with the

@@ -37,8 +37,8 @@ QFont fixedPitchFont()
 } // namespace
 
 Frequences_Sat::Frequences_Sat(const QString &folder, TrackingTimer &timer, MessageBoxes &messages,
-                               QWidget *parent)
-    : QWidget(parent, Qt::Window), editor_(folder, messages), timer_(timer)
+                               FrequencyFileReport &report, QWidget *parent)
+    : QWidget(parent, Qt::Window), editor_(folder, messages, report), timer_(timer)
 {
     setObjectName(QStringLiteral("Frequences_Sat"));
     setWindowTitle(QStringLiteral("Parametres Satellites"));
@@ -103,6 +103,11 @@ void Frequences_Sat::ouvrir()
         list_->setCurrentRow(-1);
     }
     showRecord(editor_.current());
+    // A file read only in part cannot be written back without losing records.
+    enregistrer_->setEnabled(editor_.canSave());
+    enregistrer_->setToolTip(editor_.canSave() ? QString()
+                                               : QStringLiteral("Frequences.cfg est endommage : corrigez-le "
+                                                                "avant d'enregistrer"));
     centreOnScreen(*this);
     show();
 }

@@ -14,6 +14,7 @@ class QRadioButton;
 
 namespace orvanta {
 
+class FrequencyFileReport;
 class MessageBoxes;
 class TrackingTimer;
 
@@ -22,7 +23,7 @@ class Frequences_Sat : public QWidget {
     Q_OBJECT
 public:
     Frequences_Sat(const QString &folder, TrackingTimer &timer, MessageBoxes &messages,
-                   QWidget *parent = nullptr);
+                   FrequencyFileReport &report, QWidget *parent = nullptr);
 
     // What the menu does: stops the tracking timer, loads the table and shows
     // the window. An editor already open is only brought to the front.

@@ -1,8 +1,12 @@
 #include "data/frequency_addition.h"
 
 #include "data/frequency_file.h"
+#include "data/frequency_file_report.h"
+#include "data/frequency_loader.h"
 #include "data/frequency_validation.h"
 #include "platform/message_boxes.h"
+
+#include <algorithm>
 
 namespace orvanta {
 
@@ -22,28 +26,23 @@ QString tableFull(const QString &name)
 // satellite it finds is never offered a second record.
 bool loadLines(FrequencyTable &table, const FrequencyFileScan &scan, const QString *stopAt)
 {
-    table.Index_Freq = 1;
-    for (std::size_t i = 0; i < scan.lines.size(); ++i) {
-        if (stopAt && scan.fields[i].name == *stopAt)
-            return true;
-        if (table.Index_Freq > FrequencyTable::Slots)
-            continue;
-        const FrequencyRecord &record = scan.lines[i];
-        table.Freq_Noms[table.Index_Freq] = record.name;
-        table.Freq_Valeurs[table.Index_Freq] = record.frequency;
-        table.Freq_Modes[table.Index_Freq] = record.mode;
-        ++table.Index_Freq;
+    std::size_t count = scan.lines.size();
+    if (stopAt) {
+        const auto match = std::find_if(scan.fields.begin(), scan.fields.end(),
+                                        [&](const FrequencyRecord &record) { return record.name == *stopAt; });
+        count = static_cast<std::size_t>(match - scan.fields.begin());
     }
-    return false;
+    fillSlots(table, {scan.lines.begin(), scan.lines.begin() + static_cast<std::ptrdiff_t>(count)});
+    return count < scan.lines.size();
 }
 
 // Nothing may be added to a file read only in part, nor past the last slot.
-bool roomForOneMore(const FrequencyFileScan &scan, const QString &name, MessageBoxes &messages)
+bool roomForOneMore(const FrequencyFileScan &scan, const QString &name, MessageBoxes &messages,
+                    FrequencyFileReport &report)
 {
-    if (!scan.problem.isEmpty()) {
-        messages.information(scan.problem);
+    report.report(scan);
+    if (!scan.problem.isEmpty())
         return false;
-    }
     if (scan.lines.size() >= static_cast<std::size_t>(FrequencyTable::Slots)) {
         messages.information(tableFull(name));
         return false;
@@ -54,25 +53,25 @@ bool roomForOneMore(const FrequencyFileScan &scan, const QString &name, MessageB
 } // namespace
 
 NewSatellite loadTableUnlessKnown(FrequencyTable &table, const QString &folder, const QString &name,
-                                  MessageBoxes &messages)
+                                  MessageBoxes &messages, FrequencyFileReport &report)
 {
     const FrequencyFileScan scan = scanFrequencyFile(folder);
     if (loadLines(table, scan, &name))
         return NewSatellite::Known;
-    if (!roomForOneMore(scan, name, messages))
+    if (!roomForOneMore(scan, name, messages, report))
         return NewSatellite::Blocked;
     table.Nb_Freq = table.Index_Freq - 1;
     return NewSatellite::Missing;
 }
 
-FrequencyAddition::FrequencyAddition(const QString &folder, MessageBoxes &messages)
-    : folder_(folder), messages_(messages)
+FrequencyAddition::FrequencyAddition(const QString &folder, MessageBoxes &messages, FrequencyFileReport &report)
+    : folder_(folder), messages_(messages), report_(report)
 {
 }
 
 NewSatellite FrequencyAddition::prepare(const QString &name)
 {
-    const NewSatellite state = loadTableUnlessKnown(table_, folder_, name, messages_);
+    const NewSatellite state = loadTableUnlessKnown(table_, folder_, name, messages_, report_);
     if (state != NewSatellite::Missing)
         return state;
     const QString problem = satelliteNameProblem(name);
@@ -96,7 +95,7 @@ FrequencyAddition::Outcome FrequencyAddition::save(const QString &name, const QS
     // waited: append to what the file holds now.
     const FrequencyFileScan scan = scanFrequencyFile(folder_);
     loadLines(table_, scan, nullptr);
-    if (!roomForOneMore(scan, name, messages_))
+    if (!roomForOneMore(scan, name, messages_, report_))
         return Outcome::GivenUp;
     table_.Nb_Freq = table_.Index_Freq;
     const int slot = table_.Nb_Freq;
@@ -104,9 +103,9 @@ FrequencyAddition::Outcome FrequencyAddition::save(const QString &name, const QS
     table_.Freq_Valeurs[slot] = frequency.trimmed();
     table_.Freq_Modes[slot] = frequencyModes()[option >= 1 && option <= 4 ? option - 1 : 0];
 
-    std::vector<FrequencyRecord> records;
-    for (int i = 1; i <= table_.Nb_Freq; ++i)
-        records.push_back({table_.Freq_Noms[i], table_.Freq_Valeurs[i].trimmed(), table_.Freq_Modes[i]});
+    std::vector<FrequencyRecord> records = slotRecords(table_, table_.Nb_Freq);
+    for (FrequencyRecord &record : records)
+        record.frequency = record.frequency.trimmed();
     QString error;
     if (!writeFrequencyFile(folder_, records, &error)) {
         messages_.information(frequencyWriteFailure(error));

@@ -6,6 +6,7 @@
 
 namespace orvanta {
 
+class FrequencyFileReport;
 class MessageBoxes;
 
 enum class NewSatellite {
@@ -17,9 +18,9 @@ enum class NewSatellite {
 // The load done when a satellite is picked from the main window's list: reads
 // Frequences.cfg line by line into the table, stopping at the first record
 // named `name`. Without a match Nb_Freq is the number of records and
-// Index_Freq the first free slot.
+// Index_Freq the first free slot. A damaged file goes to the report.
 NewSatellite loadTableUnlessKnown(FrequencyTable &table, const QString &folder, const QString &name,
-                                  MessageBoxes &messages);
+                                  MessageBoxes &messages, FrequencyFileReport &report);
 
 // What the add-frequency dialog does, apart from its window.
 class FrequencyAddition {
@@ -30,7 +31,7 @@ public:
         GivenUp, // the file cannot take the record now; nothing was written
     };
 
-    FrequencyAddition(const QString &folder, MessageBoxes &messages);
+    FrequencyAddition(const QString &folder, MessageBoxes &messages, FrequencyFileReport &report);
 
     // Loads the table for a satellite picked from the main window's list and
     // checks that its name can go into the file.
@@ -44,6 +45,7 @@ public:
 private:
     QString folder_;
     MessageBoxes &messages_;
+    FrequencyFileReport &report_;
     FrequencyTable table_;
 };
 

@@ -1,44 +1,58 @@
 #include "data/frequency_editor.h"
 
 #include "data/frequency_file.h"
-#include "data/frequency_loader.h"
+#include "data/frequency_file_report.h"
 #include "data/frequency_validation.h"
 #include "platform/message_boxes.h"
 
 #include <algorithm>
-#include <numeric>
-#include <vector>
 
 namespace orvanta {
 
-FrequencyEditor::FrequencyEditor(const QString &folder, MessageBoxes &messages)
-    : folder_(folder), messages_(messages)
+namespace {
+
+// The records of the table in the order of the list.
+std::vector<FrequencyRecord> inListOrder(const FrequencyTable &table, int count)
 {
+    std::vector<FrequencyRecord> records = slotRecords(table, count);
+    std::stable_sort(records.begin(), records.end(), listedBefore);
+    return records;
+}
+
+} // namespace
+
+FrequencyEditor::FrequencyEditor(const QString &folder, MessageBoxes &messages, FrequencyFileReport &report)
+    : folder_(folder), messages_(messages), report_(report)
+{
+}
+
+FrequencyLoad FrequencyEditor::load(FrequencyTable &table)
+{
+    FrequencyLoad loaded = Charge_Frequences(table, folder_);
+    report_.report(loaded.problem, loaded.fingerprint);
+    return loaded;
 }
 
 QStringList FrequencyEditor::open()
 {
-    FrequencyLoad load = Charge_Frequences(table_, folder_);
-    if (!load.problem.isEmpty())
-        messages_.information(load.problem);
-    else if (load.found && rewriteFromList(load.items, true))
-        load = Charge_Frequences(table_, folder_);
+    FrequencyLoad loaded = load(table_);
+    canSave_ = loaded.problem.isEmpty();
+    if (canSave_ && loaded.found) {
+        std::vector<FrequencyRecord> records = inListOrder(table_, table_.Index_Freq - 1);
+        for (FrequencyRecord &record : records)
+            record.frequency = threeDecimalFrequency(record.frequency);
+        if (write(records))
+            loaded = load(table_);
+    }
+    rowSlots_ = loaded.rowSlots;
     table_.Nb_Freq = table_.Index_Freq - 1;
     table_.Index_Freq = 1;
-    return load.items;
+    return loaded.items;
 }
 
 void FrequencyEditor::select(int row)
 {
-    // The list is sorted and the slots follow the file. They agree once the
-    // open has rewritten the file; when it could not, the row is looked up.
-    std::vector<int> order(static_cast<std::size_t>(std::max(table_.Nb_Freq, 0)));
-    std::iota(order.begin(), order.end(), 1);
-    const auto item = [this](int slot) {
-        return listItem(table_.Freq_Noms[slot], table_.Freq_Valeurs[slot], table_.Freq_Modes[slot]);
-    };
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return item(a) < item(b); });
-    table_.Index_Freq = row >= 0 && row < static_cast<int>(order.size()) ? order[row] : row + 1;
+    table_.Index_Freq = row >= 0 && row < static_cast<int>(rowSlots_.size()) ? rowSlots_[row] : row + 1;
 }
 
 ShownRecord FrequencyEditor::current() const
@@ -64,11 +78,8 @@ bool FrequencyEditor::save(const QString &name, const QString &frequency, int op
     // The file may have changed since the editor opened (a satellite added
     // from the main window): work on what it holds now.
     FrequencyTable fresh;
-    const FrequencyLoad load = Charge_Frequences(fresh, folder_);
-    if (!load.problem.isEmpty()) {
-        messages_.information(load.problem);
+    if (!load(fresh).problem.isEmpty())
         return false;
-    }
     const int count = fresh.Index_Freq - 1;
     const int slot = table_.Index_Freq;
     if (table_.Nb_Freq > 0) {
@@ -80,32 +91,24 @@ bool FrequencyEditor::save(const QString &name, const QString &frequency, int op
                 "fermez-la et ouvrez-la de nouveau pour modifier ce satellite."));
             return false;
         }
-        fresh.Freq_Noms[slot] = name.trimmed();
-        fresh.Freq_Valeurs[slot] = shortestFrequency(frequency);
+        FrequencyRecord edited{name.trimmed(), frequency, fresh.Freq_Modes[slot]};
         if (option >= 1 && option <= 4)
-            fresh.Freq_Modes[slot] = frequencyModes()[option - 1];
+            edited.mode = frequencyModes()[option - 1];
+        const FrequencyRecord stored = slotForm(edited);
+        fresh.Freq_Noms[slot] = stored.name;
+        fresh.Freq_Valeurs[slot] = stored.frequency;
+        fresh.Freq_Modes[slot] = stored.mode;
     }
     // The other records go back exactly as loaded.
-    QStringList items;
-    for (int i = 1; i <= count; ++i)
-        items << listItem(fresh.Freq_Noms[i], fresh.Freq_Valeurs[i], fresh.Freq_Modes[i]);
-    std::stable_sort(items.begin(), items.end());
-    if (!rewriteFromList(items, false))
+    if (!write(inListOrder(fresh, count)))
         return false;
-    Charge_Frequences(table_, folder_);
+    rowSlots_ = load(table_).rowSlots;
     table_.Nb_Freq = table_.Index_Freq - 1;
     return true;
 }
 
-bool FrequencyEditor::rewriteFromList(const QStringList &items, bool threeDecimals)
+bool FrequencyEditor::write(const std::vector<FrequencyRecord> &records)
 {
-    std::vector<FrequencyRecord> records;
-    for (const QString &item : items) {
-        FrequencyRecord record = splitListItem(item);
-        if (threeDecimals)
-            record.frequency = threeDecimalFrequency(record.frequency);
-        records.push_back(record);
-    }
     QString error;
     if (writeFrequencyFile(folder_, records, &error))
         return true;

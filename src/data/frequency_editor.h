@@ -1,12 +1,16 @@
 #pragma once
 
+#include "data/frequency_loader.h"
 #include "data/frequency_table.h"
 
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
 namespace orvanta {
 
+class FrequencyFileReport;
 class MessageBoxes;
 
 // A record as the editor's boxes show it.
@@ -22,12 +26,16 @@ struct ShownRecord {
 // record of it exactly once.
 class FrequencyEditor {
 public:
-    FrequencyEditor(const QString &folder, MessageBoxes &messages);
+    FrequencyEditor(const QString &folder, MessageBoxes &messages, FrequencyFileReport &report);
 
     // Loads the table and rewrites the file sorted, with three-decimal
     // frequencies, then loads it again; record 1 becomes the current one.
-    // A damaged file is reported once and left as it is. Returns the list.
+    // A damaged file is reported (once for all the file's users) and left
+    // as it is. Returns the list.
     QStringList open();
+    // False when the file opened could not be read whole: a save would lose
+    // the records past the damage.
+    bool canSave() const { return canSave_; }
     // A click on the list: the record at that row becomes the current one.
     void select(int row);
     ShownRecord current() const;
@@ -38,13 +46,16 @@ public:
     const FrequencyTable &table() const { return table_; }
 
 private:
-    // Writes the file from the list, with the frequencies as three decimals
-    // or in their shortest form.
-    bool rewriteFromList(const QStringList &items, bool threeDecimals);
+    // Loads the table and notes which slot each row of the list shows.
+    FrequencyLoad load(FrequencyTable &table);
+    bool write(const std::vector<FrequencyRecord> &records);
 
     QString folder_;
     MessageBoxes &messages_;
+    FrequencyFileReport &report_;
     FrequencyTable table_;
+    std::vector<int> rowSlots_; // the slot shown on each row
+    bool canSave_ = false;
 };
 
 } // namespace orvanta

@@ -4,6 +4,8 @@
 #include "data/station_file.h"
 #include "platform/text_numbers.h"
 
+#include <QCryptographicHash>
+
 namespace orvanta {
 
 namespace {
@@ -37,6 +39,7 @@ FrequencyFileScan scanFrequencyFile(const QString &folder)
 {
     FrequencyFileScan scan;
     const StationFile file = readStationFile(stationFilePath(folder, frequencyFileName));
+    scan.fingerprint = QCryptographicHash::hash((file.text + file.error).toUtf8(), QCryptographicHash::Sha1);
     if (file.state == StationFile::State::Unreadable) {
         scan.found = true;
         scan.problem = QStringLiteral("Le fichier Frequences.cfg ne peut pas etre lu (%1) ; "

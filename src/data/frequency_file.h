@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -25,6 +26,7 @@ struct FrequencyFileScan {
     std::vector<FrequencyRecord> fields; // the sound records, by the field reader
     std::vector<FrequencyRecord> lines;  // the same records, raw lines by the line reader
     QString problem; // empty when the whole file is sound; else says what is wrong and where
+    QByteArray fingerprint; // changes whenever the file's content does
 };
 
 FrequencyFileScan scanFrequencyFile(const QString &folder);

@@ -11,17 +11,43 @@ QString padRight(const QString &text, int width)
     return text.leftJustified(width, u' ', false);
 }
 
-QString listItem(const QString &name, const QString &frequency, const QString &mode)
+QString listItem(const FrequencyRecord &record)
 {
-    return padRight(name, nameWidth) + u',' + padRight(frequency, frequencyWidth) + u','
-           + padRight(mode, modeWidth);
+    return padRight(record.name, nameWidth) + u',' + padRight(record.frequency, frequencyWidth) + u','
+           + padRight(record.mode, modeWidth);
 }
 
-FrequencyRecord splitListItem(const QString &item)
+bool listedBefore(const FrequencyRecord &a, const FrequencyRecord &b)
 {
-    const qsizetype first = item.indexOf(u',');
-    const qsizetype second = item.indexOf(u',', first + 1);
-    return {item.left(first), item.mid(first + 1, second - first - 1), item.mid(second + 1)};
+    // Compared as the list shows them, so a name longer than its column
+    // sorts where its item stands.
+    return listItem(a) < listItem(b);
+}
+
+void fillSlots(FrequencyTable &table, const std::vector<FrequencyRecord> &records)
+{
+    const int count = std::min(static_cast<int>(records.size()), FrequencyTable::Slots);
+    for (int slot = 1; slot <= count; ++slot) {
+        const FrequencyRecord &record = records[static_cast<std::size_t>(slot - 1)];
+        table.Freq_Noms[slot] = record.name;
+        table.Freq_Valeurs[slot] = record.frequency;
+        table.Freq_Modes[slot] = record.mode;
+    }
+    table.Index_Freq = count + 1;
+}
+
+std::vector<FrequencyRecord> slotRecords(const FrequencyTable &table, int count)
+{
+    std::vector<FrequencyRecord> records;
+    for (int slot = 1; slot <= std::min(count, FrequencyTable::Slots); ++slot)
+        records.push_back({table.Freq_Noms[slot], table.Freq_Valeurs[slot], table.Freq_Modes[slot]});
+    return records;
+}
+
+FrequencyRecord slotForm(const FrequencyRecord &record)
+{
+    return {padRight(record.name, nameWidth), padRight(shortestFrequency(record.frequency), frequencyWidth),
+            padRight(record.mode, modeWidth)};
 }
 
 QString shortestFrequency(const QString &frequency)
@@ -48,38 +74,40 @@ FrequencyLoad Charge_Frequences(FrequencyTable &table, const QString &folder)
     FrequencyLoad load;
     const FrequencyFileScan scan = scanFrequencyFile(folder);
     load.problem = scan.problem;
+    load.fingerprint = scan.fingerprint;
     load.found = scan.found;
-    table.Index_Freq = 1;
-    for (const FrequencyRecord &record : scan.fields) {
-        if (table.Index_Freq > FrequencyTable::Slots) {
-            load.problem = QStringLiteral(
-                "Le fichier Frequences.cfg contient plus de %1 enregistrements : seuls les %1 premiers "
-                "sont pris en compte, et le fichier ne sera pas modifie tant qu'il en aura davantage.")
-                               .arg(FrequencyTable::Slots);
-            break;
-        }
-        const int slot = table.Index_Freq;
-        table.Freq_Noms[slot] = padRight(record.name, nameWidth);
-        table.Freq_Valeurs[slot] = padRight(shortestFrequency(record.frequency), frequencyWidth);
-        table.Freq_Modes[slot] = padRight(record.mode, modeWidth);
-        load.items << listItem(table.Freq_Noms[slot], table.Freq_Valeurs[slot], table.Freq_Modes[slot]);
-        ++table.Index_Freq;
-    }
-    std::stable_sort(load.items.begin(), load.items.end());
+    if (scan.fields.size() > static_cast<std::size_t>(FrequencyTable::Slots))
+        load.problem = QStringLiteral(
+            "Le fichier Frequences.cfg contient plus de %1 enregistrements : seuls les %1 premiers "
+            "sont pris en compte, et le fichier ne sera pas modifie tant qu'il en aura davantage.")
+                           .arg(FrequencyTable::Slots);
+    std::vector<FrequencyRecord> records;
+    for (const FrequencyRecord &record : scan.fields)
+        records.push_back(slotForm(record));
+    fillSlots(table, records);
+
+    const std::vector<FrequencyRecord> stored = slotRecords(table, table.Index_Freq - 1);
+    for (int slot = 1; slot <= static_cast<int>(stored.size()); ++slot)
+        load.rowSlots.push_back(slot);
+    std::stable_sort(load.rowSlots.begin(), load.rowSlots.end(),
+                     [&](int a, int b) { return listedBefore(stored[a - 1], stored[b - 1]); });
+    for (int slot : load.rowSlots)
+        load.items << listItem(stored[slot - 1]);
     return load;
 }
 
-void Cherche_Frequence(const QString &folder, const QString &nom, std::optional<double> &frequence,
-                       QString &mode)
+FrequencyLookup Cherche_Frequence(const QString &folder, const QString &nom, std::optional<double> &frequence,
+                                  QString &mode)
 {
     const FrequencyFileScan scan = scanFrequencyFile(folder);
     for (const FrequencyRecord &record : scan.fields) {
         if (record.name == nom) {
             frequence = parseNumber(record.frequency);
             mode = record.mode;
-            return;
+            return FrequencyLookup::Found;
         }
     }
+    return scan.problem.isEmpty() ? FrequencyLookup::NotFound : FrequencyLookup::Damaged;
 }
 
 } // namespace orvanta

@@ -37,26 +37,46 @@ QString escape(const QString &value)
     return out;
 }
 
-bool unescape(const QString &text, QString &out)
+// A backslash that starts none of the escapes above stays as it is, so a
+// hand-written path such as C:\Stations keeps its backslash.
+QString unescape(const QString &text)
 {
-    out.clear();
+    QString out;
     for (int i = 0; i < text.size(); ++i) {
-        if (text[i] != '\\') {
+        const QChar next = i + 1 < text.size() ? text[i + 1] : QChar();
+        if (text[i] == '\\' && (next == '\\' || next == 'n' || next == 'r')) {
+            out += next == 'n' ? QChar('\n') : next == 'r' ? QChar('\r') : QChar('\\');
+            ++i;
+        } else {
             out += text[i];
-            continue;
         }
-        if (++i >= text.size())
-            return false;
-        if (text[i] == '\\')
-            out += '\\';
-        else if (text[i] == 'n')
-            out += '\n';
-        else if (text[i] == 'r')
-            out += '\r';
-        else
-            return false;
     }
-    return true;
+    return out;
+}
+
+// Blanks around "=" and at the end of a line are not part of the value (a
+// person editing the file adds them without thinking); a value whose own
+// ends are blanks, or that is itself between double quotes, is written
+// between double quotes.
+bool needsQuotes(const QString &value)
+{
+    if (value.isEmpty())
+        return false;
+    return value.front().isSpace() || value.back().isSpace()
+           || (value.size() >= 2 && value.front() == '"' && value.back() == '"');
+}
+
+QString writtenValue(const QString &value)
+{
+    return needsQuotes(value) ? '"' + escape(value) + '"' : escape(value);
+}
+
+QString readValue(const QString &written)
+{
+    QString text = written.trimmed();
+    if (text.size() >= 2 && text.front() == '"' && text.back() == '"')
+        text = text.mid(1, text.size() - 2);
+    return unescape(text);
 }
 
 } // namespace
@@ -107,13 +127,12 @@ void IniSettingsStore::load()
                     continue;
                 }
                 const int equals = line.indexOf('=');
-                QString value;
-                if (!current || equals <= 0 || line.left(equals).trimmed().isEmpty()
-                    || !unescape(line.mid(equals + 1), value)) {
+                if (!current || equals <= 0 || line.left(equals).trimmed().isEmpty()) {
                     problem = QStringLiteral("ligne %1 incomprise").arg(i + 1);
                     break;
                 }
                 const QString key = line.left(equals).trimmed();
+                const QString value = readValue(line.mid(equals + 1));
                 bool replaced = false;
                 for (Entry &e : current->entries)
                     if (sameName(e.key, key)) {
@@ -131,10 +150,19 @@ void IniSettingsStore::load()
     setAsideBeforeWriting_ = true;
     messages_.information(
         QStringLiteral("Le fichier de configuration %1 est illisible (%2).\n"
-                       "Les valeurs par defaut sont utilisees ; l'ancien fichier sera conserve sous %1.corrompu "
+                       "Les valeurs par defaut sont utilisees ; l'ancien fichier sera conserve sous %3 "
                        "avant le prochain enregistrement.")
-            .arg(QDir::toNativeSeparators(path_), problem),
+            .arg(QDir::toNativeSeparators(path_), problem, QDir::toNativeSeparators(asideName())),
         QStringLiteral("Orvanta"), MessageBoxes::Icon::Warning);
+}
+
+QString IniSettingsStore::asideName() const
+{
+    // A copy kept from an earlier run is never written over.
+    QString name = path_ + QStringLiteral(".corrompu");
+    for (int n = 1; QFile::exists(name); ++n)
+        name = path_ + QStringLiteral(".corrompu.%1").arg(n);
+    return name;
 }
 
 QString IniSettingsStore::sectionName(const QString &application, const QString &section) const
@@ -224,7 +252,7 @@ QByteArray IniSettingsStore::render() const
             text += '\n';
         text += '[' + s.name + "]\n";
         for (const Entry &e : s.entries)
-            text += e.key + '=' + escape(e.value) + '\n';
+            text += e.key + '=' + writtenValue(e.value) + '\n';
     }
     return text.toUtf8();
 }
@@ -234,8 +262,7 @@ void IniSettingsStore::write()
     QString error;
     QDir().mkpath(QFileInfo(path_).absolutePath());
     if (setAsideBeforeWriting_) {
-        const QString aside = path_ + QStringLiteral(".corrompu");
-        QFile::remove(aside);
+        const QString aside = asideName();
         if (QFile::exists(path_) && !QFile::copy(path_, aside))
             error = QStringLiteral("impossible de conserver l'ancien fichier sous %1").arg(aside);
         else

@@ -17,7 +17,8 @@ class MessageBoxes;
 // Every change is written atomically (temporary file, flush, rename), so a
 // crash never leaves a half-written file. A file that cannot be read or makes
 // no sense is reported once; the store then starts from the defaults and the
-// old file is kept aside (".corrompu") before anything is written over it.
+// old file is kept aside (".corrompu", ".corrompu.1", ...) before anything is
+// written over it.
 class IniSettingsStore final : public SettingsStore {
 public:
     IniSettingsStore(QString path, MessageBoxes &messages, QString application = QStringLiteral("Orvanta"));
@@ -46,6 +47,9 @@ private:
     };
 
     void load();
+    // Where a file that could not be read is kept: Orvanta.ini.corrompu, or
+    // .corrompu.1, .2 ... when earlier copies are there.
+    QString asideName() const;
     QString sectionName(const QString &application, const QString &section) const;
     Section *findSection(const QString &name);
     const Section *findSection(const QString &name) const;

@@ -2,30 +2,34 @@
 
 #include "platform/message_boxes.h"
 
+#include <QSet>
 #include <QString>
 
 namespace orvanta {
 
 // Tells the operator that a device command was not sent. The tracking cycle
-// repeats its commands every few seconds, so the same refusal is shown once
-// and not again until a command has gone out: a lasting fault gives one
-// message, not one per tick (nor a pile of boxes while the first is open).
+// repeats its commands every few seconds, and with Doppler correction the
+// refused value changes at each one, so a refusal is shown once per kind
+// (say, "frequency out of the radio's range") whatever the value in its
+// text, and not again until a command of the driver has gone out: a lasting
+// fault gives one message, not one per tick (nor a pile of boxes while the
+// first is open).
 class RefusalReport {
 public:
     explicit RefusalReport(MessageBoxes &messages) : messages_(messages) {}
 
-    void refused(const QString &text)
+    void refused(const QString &kind, const QString &text)
     {
-        if (text == lastShown_)
+        if (shownKinds_.contains(kind))
             return;
-        lastShown_ = text; // before showing: the box lets ticks run
+        shownKinds_.insert(kind); // before showing: the box lets ticks run
         messages_.information(text);
     }
-    void sent() { lastShown_.clear(); }
+    void sent() { shownKinds_.clear(); }
 
 private:
     MessageBoxes &messages_;
-    QString lastShown_;
+    QSet<QString> shownKinds_;
 };
 
 } // namespace orvanta

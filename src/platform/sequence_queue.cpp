@@ -4,6 +4,10 @@ namespace orvanta {
 
 void SequenceQueue::run(int key, std::function<void()> sequence)
 {
+    if (running_ && inPlace_) {
+        sequence();
+        return;
+    }
     if (running_) {
         for (Pending &p : pending_)
             if (p.key == key) {
@@ -31,6 +35,17 @@ void SequenceQueue::run(int key, std::function<void()> sequence)
         pending_.pop_front();
         next();
     }
+}
+
+void SequenceQueue::runInPlace(const std::function<void()> &step)
+{
+    struct InPlace {
+        bool &flag;
+        const bool before;
+        explicit InPlace(bool &f) : flag(f), before(f) { flag = true; }
+        ~InPlace() { flag = before; }
+    } inPlace(inPlace_);
+    step();
 }
 
 } // namespace orvanta

@@ -14,6 +14,11 @@ namespace orvanta {
 class SequenceQueue {
 public:
     void run(int key, std::function<void()> sequence);
+    // Runs step at once as part of the sequence in progress: the sequences it
+    // asks for go out now, in their place, instead of after the current one.
+    // The step must not wait, or a request from a dispatched event would be
+    // taken for part of it.
+    void runInPlace(const std::function<void()> &step);
 
 private:
     struct Pending {
@@ -22,6 +27,7 @@ private:
     };
     std::deque<Pending> pending_;
     bool running_ = false;
+    bool inPlace_ = false;
 };
 
 } // namespace orvanta

@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <string>
 
 namespace orvanta {
@@ -30,7 +29,12 @@ Decimal toDecimal(double value)
     }
     const std::size_t ePos = text.find('e');
     std::string mantissa = text.substr(i, ePos - i);
-    const int exponent = std::stoi(text.substr(ePos + 1));
+    // to_chars writes the exponent as "+05" or "-07"; from_chars takes no "+".
+    std::size_t exponentStart = ePos + 1;
+    if (text[exponentStart] == '+')
+        ++exponentStart;
+    int exponent = 0;
+    std::from_chars(text.data() + exponentStart, text.data() + text.size(), exponent);
     for (char c : mantissa)
         if (c != '.')
             d.digits.push_back(c);
@@ -92,6 +96,25 @@ Decimal roundDecimal(Decimal d, int decimals)
         d.pointPos = 1;
     }
     return d;
+}
+
+// The value with the given significant digits, as "1.25e+02". Like every
+// conversion here it ignores the C library's locale, which under a French
+// one would write and read "1,25".
+std::string scientific(double value, int significantDigits)
+{
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific,
+                                      significantDigits - 1);
+    return std::string(buffer, result.ptr);
+}
+
+// A text this file wrote, read back.
+double readBack(const std::string &text)
+{
+    double value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
 }
 
 QString trimmedDecimal(const Decimal &d)
@@ -183,12 +206,11 @@ QString shortestText(float value)
     if (!std::isfinite(value))
         return QStringLiteral("0");
     for (int precision = 1; precision <= 7; ++precision) {
-        char buffer[64];
-        std::snprintf(buffer, sizeof buffer, "%.*e", precision - 1, static_cast<double>(value));
-        if (std::strtof(buffer, nullptr) == value || precision == 7) {
-            Decimal d = toDecimal(std::strtod(buffer, nullptr));
-            return trimmedDecimal(d);
-        }
+        const std::string text = scientific(value, precision);
+        float asFloat = 0;
+        std::from_chars(text.data(), text.data() + text.size(), asFloat);
+        if (asFloat == value || precision == 7)
+            return trimmedDecimal(toDecimal(readBack(text)));
     }
     return QStringLiteral("0");
 }
@@ -211,9 +233,7 @@ QString defaultNumberText(double value)
 {
     if (!std::isfinite(value))
         return QStringLiteral("0");
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.15g", value);
-    return trimmedDecimal(toDecimal(std::strtod(buffer, nullptr)));
+    return trimmedDecimal(toDecimal(readBack(scientific(value, 15))));
 }
 
 double roundHalfEven(double value)
@@ -225,7 +245,7 @@ double roundHalfAway(double value, int decimals)
 {
     if (!std::isfinite(value))
         return value;
-    return std::strtod(formatFixed(value, decimals).toLatin1().constData(), nullptr);
+    return readBack(formatFixed(value, decimals).toStdString());
 }
 
 QString formatHms(int secondsOfDay)

@@ -4,7 +4,11 @@
 
 namespace orvanta {
 
-Ar5000Panel::Ar5000Panel(SerialLine &line, QObject *parent) : QObject(parent), line_(line) {}
+Ar5000Panel::Ar5000Panel(SerialLine &line, ReceiverLineQueue &queue, ReceiverIsAr5000 receiverIsAr5000,
+                         QObject *parent)
+    : QObject(parent), line_(line), queue_(queue), receiverIsAr5000_(std::move(receiverIsAr5000))
+{
+}
 
 void Ar5000Panel::selectOption(const QString &group, int option)
 {
@@ -15,7 +19,10 @@ void Ar5000Panel::selectOption(const QString &group, int option)
         return;
     selected_[group] = option;
     emit optionSelected(group, option);
-    sendChoice(*found, option);
+    if (!receiverIsAr5000_())
+        return;
+    const int key = ReceiverLineQueue::FirstPanelGroup + static_cast<int>(found - ar5000Groups().data());
+    queue_.run(key, [this, found] { sendChoice(*found); });
 }
 
 int Ar5000Panel::selectedOption(const QString &group) const
@@ -23,11 +30,13 @@ int Ar5000Panel::selectedOption(const QString &group) const
     return selected_.value(group);
 }
 
-void Ar5000Panel::sendChoice(const Ar5000Group &group, int option)
+// Sends the group's selection as it stands when the line is free, which may
+// be later than the click.
+void Ar5000Panel::sendChoice(const Ar5000Group &group)
 {
     if (!group.before.isEmpty())
         sendAr5000Command(line_, group.before);
-    sendAr5000Command(line_, group.options[option - 1].command);
+    sendAr5000Command(line_, group.options[selected_.value(group.name) - 1].command);
     sendAr5000Command(line_, "EX");
 }
 

@@ -10,6 +10,9 @@ namespace orvanta {
 namespace {
 
 constexpr double kSettle = 0.1; // between the fixed set-up commands
+// Kinds of refusal: each is shown once until a command goes out.
+const QString kBadNumber = QStringLiteral("valeur");
+const QString kNotANumber = QStringLiteral("texte");
 
 struct ModeSetting {
     const char *mode;
@@ -32,8 +35,8 @@ constexpr ModeSetting kModes[] = {
 } // namespace
 
 Ar5000Receiver::Ar5000Receiver(SerialLine &line, Waiter &waiter, Ar5000Selections &panel,
-                               MessageBoxes &messages)
-    : line_(line), waiter_(waiter), panel_(panel), refusals_(messages)
+                               MessageBoxes &messages, ReceiverLineQueue &queue)
+    : line_(line), waiter_(waiter), panel_(panel), refusals_(messages), queue_(queue)
 {
 }
 
@@ -42,9 +45,11 @@ void Ar5000Receiver::send(const char *command)
     sendAr5000Command(line_, command);
 }
 
+// The panel's own command for the option goes out at once, within the
+// set-up, as the receiver has always heard it.
 void Ar5000Receiver::select(const char *group, int option)
 {
-    panel_.selectOption(QString::fromLatin1(group), option);
+    queue_.runInPlace([&] { panel_.selectOption(QString::fromLatin1(group), option); });
 }
 
 void Ar5000Receiver::setUp(const char *command, const char *group, int option)
@@ -55,6 +60,11 @@ void Ar5000Receiver::setUp(const char *command, const char *group, int option)
 }
 
 void Ar5000Receiver::Programme_AR5000(const QString &mode)
+{
+    queue_.run(ReceiverLineQueue::Ar5000SetUp, [this, mode] { setUpFor(mode); });
+}
+
+void Ar5000Receiver::setUpFor(const QString &mode)
 {
     send("VA");
     setUp("AC2", "CAG", 2);
@@ -85,11 +95,13 @@ void Ar5000Receiver::Programme_AR5000(const QString &mode)
 void Ar5000Receiver::Frequence_AR5000(double frequence)
 {
     if (!std::isfinite(frequence) || frequence < 0) {
-        refusals_.refused(QStringLiteral("Frequence AR5000 non envoyee : la frequence %1 est incorrecte")
+        refusals_.refused(kBadNumber,
+                          QStringLiteral("Frequence AR5000 non envoyee : la frequence %1 est incorrecte")
                               .arg(QString::number(frequence)));
         return;
     }
-    sendAr5000Command(line_, "RF" + formatFixed(frequence, 4).toLatin1());
+    const QByteArray command = "RF" + formatFixed(frequence, 4).toLatin1();
+    queue_.run(ReceiverLineQueue::Ar5000Frequency, [this, command] { sendAr5000Command(line_, command); });
     refusals_.sent();
 }
 
@@ -99,13 +111,14 @@ void Ar5000Receiver::Frequence_AR5000(const QString &frequence)
         Frequence_AR5000(*number);
         return;
     }
-    refusals_.refused(
-        QStringLiteral("Frequence AR5000 non envoyee : la frequence \"%1\" est incorrecte").arg(frequence));
+    refusals_.refused(kNotANumber,
+                      QStringLiteral("Frequence AR5000 non envoyee : la frequence \"%1\" est incorrecte")
+                          .arg(frequence));
 }
 
 void Ar5000Receiver::Fin_Controle()
 {
-    send("EX");
+    queue_.run(ReceiverLineQueue::Ar5000End, [this] { send("EX"); });
 }
 
 } // namespace orvanta

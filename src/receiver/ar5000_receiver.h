@@ -5,6 +5,7 @@
 #include "platform/serial_line.h"
 #include "platform/waiter.h"
 #include "receiver/ar5000_selections.h"
+#include "receiver/receiver_line_queue.h"
 
 #include <QString>
 
@@ -14,7 +15,11 @@ namespace orvanta {
 // followed, keeping the AR5000 panel in step with what it sends.
 class Ar5000Receiver {
 public:
-    Ar5000Receiver(SerialLine &line, Waiter &waiter, Ar5000Selections &panel, MessageBoxes &messages);
+    // The queue is the receiver line's, shared with the FT-847 driver and the
+    // panel: nothing of this driver goes out in the middle of their commands,
+    // nor theirs in the middle of the set-up.
+    Ar5000Receiver(SerialLine &line, Waiter &waiter, Ar5000Selections &panel, MessageBoxes &messages,
+                   ReceiverLineQueue &queue);
 
     // The fixed set-up, then demodulation, antenna and bandwidth for the
     // satellite's mode ("Mode A" to "Mode D"); any other mode gets only the
@@ -24,10 +29,12 @@ public:
     // that is not a number sends nothing and is reported.
     void Frequence_AR5000(double frequence);
     void Frequence_AR5000(const QString &frequence);
-    // "EX": the receiver goes back to its front panel.
+    // "EX": the receiver leaves remote control (shutdown, receiver
+    // programming switched off).
     void Fin_Controle();
 
 private:
+    void setUpFor(const QString &mode);
     void send(const char *command);
     void select(const char *group, int option);
     void setUp(const char *command, const char *group, int option);
@@ -36,6 +43,7 @@ private:
     Waiter &waiter_;
     Ar5000Selections &panel_;
     RefusalReport refusals_;
+    ReceiverLineQueue &queue_;
 };
 
 } // namespace orvanta

@@ -11,12 +11,14 @@ namespace {
 
 const QString kCatLine = QStringLiteral("4800,n,8,2");
 constexpr double kByteGap = 0.1; // the radio allows up to 0.2 s between bytes
-enum Key { Mode, Frequency };
+// Kinds of refusal: each is shown once until a command goes out.
+const QString kOutOfRange = QStringLiteral("hors limites");
+const QString kNotANumber = QStringLiteral("incorrecte");
 
 } // namespace
 
-Ft847Receiver::Ft847Receiver(SerialLine &line, Waiter &waiter, MessageBoxes &messages)
-    : line_(line), waiter_(waiter), refusals_(messages)
+Ft847Receiver::Ft847Receiver(SerialLine &line, Waiter &waiter, MessageBoxes &messages, ReceiverLineQueue &queue)
+    : line_(line), waiter_(waiter), refusals_(messages), queue_(queue)
 {
 }
 
@@ -25,19 +27,20 @@ void Ft847Receiver::Programme_FT847(const QString &mode)
     std::vector<QByteArray> blocks{ft847::catOn()};
     if (const auto setMode = ft847::setMainMode(mode))
         blocks.push_back(*setMode);
-    send(Mode, std::move(blocks));
+    send(ReceiverLineQueue::Ft847Mode, std::move(blocks));
 }
 
 void Ft847Receiver::Frequence_FT847(double frequence)
 {
     const auto block = ft847::setMainFrequency(frequence);
     if (!block) {
-        refusals_.refused(QStringLiteral("Frequence FT847 non envoyee : la frequence %1 MHz est hors limites")
+        refusals_.refused(kOutOfRange,
+                          QStringLiteral("Frequence FT847 non envoyee : la frequence %1 MHz est hors limites")
                               .arg(std::isfinite(frequence) ? shortestText(frequence)
                                                             : QString::number(frequence)));
         return;
     }
-    send(Frequency, {*block});
+    send(ReceiverLineQueue::Ft847Frequency, {*block});
     refusals_.sent();
 }
 
@@ -47,16 +50,17 @@ void Ft847Receiver::Frequence_FT847(const QString &frequence)
         Frequence_FT847(*number);
         return;
     }
-    refusals_.refused(
-        QStringLiteral("Frequence FT847 non envoyee : la frequence \"%1\" est incorrecte").arg(frequence));
+    refusals_.refused(kNotANumber,
+                      QStringLiteral("Frequence FT847 non envoyee : la frequence \"%1\" est incorrecte")
+                          .arg(frequence));
 }
 
 // A block whose bytes were mixed with another's could form a different
-// instruction (08 is PTT ON), so blocks asked for during the pauses wait for
-// the current ones to end.
+// instruction (08 is PTT ON), so blocks asked for during the pauses, and the
+// AR5000 panel's commands, wait for the current ones to end.
 void Ft847Receiver::send(int key, std::vector<QByteArray> blocks)
 {
-    sequences_.run(key, [this, blocks = std::move(blocks)] {
+    queue_.run(key, [this, blocks = std::move(blocks)] {
         line_.setSettings(kCatLine);
         for (const QByteArray &block : blocks)
             for (char byte : block) {

@@ -2,9 +2,9 @@
 
 #include "platform/message_boxes.h"
 #include "platform/refusal_report.h"
-#include "platform/sequence_queue.h"
 #include "platform/serial_line.h"
 #include "platform/waiter.h"
+#include "receiver/receiver_line_queue.h"
 
 #include <QByteArray>
 #include <QString>
@@ -18,7 +18,8 @@ namespace orvanta {
 // the line so; the settings stay until the speed menu or the next start-up.
 class Ft847Receiver {
 public:
-    Ft847Receiver(SerialLine &line, Waiter &waiter, MessageBoxes &messages);
+    // The queue is the receiver line's, shared with the AR5000 driver and panel.
+    Ft847Receiver(SerialLine &line, Waiter &waiter, MessageBoxes &messages, ReceiverLineQueue &queue);
 
     // CAT ON, then the main VFO mode for "Mode A" to "Mode D"; any other
     // mode gets CAT ON only.
@@ -35,7 +36,7 @@ private:
     SerialLine &line_;
     Waiter &waiter_;
     RefusalReport refusals_;
-    SequenceQueue sequences_;
+    ReceiverLineQueue &queue_;
 };
 
 } // namespace orvanta

@@ -1,4 +1,5 @@
 #include "data/ajout_frequence.h"
+#include "data/frequency_file_report.h"
 #include "station_folder.h"
 #include "support/fakes.h"
 #include "window_driver.h"
@@ -22,7 +23,8 @@ protected:
     test::StationFolder folder;
     test::FakeTrackingTimer timer;
     test::RecordingMessageBoxes messages;
-    Ajout_Frequence dialog{folder.path(), timer, messages};
+    FrequencyFileReport report{messages};
+    Ajout_Frequence dialog{folder.path(), timer, messages, report};
 
     QLineEdit *frequency() { return control<QLineEdit>(dialog, "F_Sat"); }
     QPushButton *save() { return control<QPushButton>(dialog, "Enregistrement"); }

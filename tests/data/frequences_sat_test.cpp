@@ -1,9 +1,11 @@
 #include "data/frequences_sat.h"
+#include "data/frequency_file_report.h"
 #include "station_folder.h"
 #include "support/fakes.h"
 #include "window_driver.h"
 
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 
 namespace orvanta {
@@ -20,7 +22,8 @@ protected:
     test::StationFolder folder;
     test::FakeTrackingTimer timer;
     test::RecordingMessageBoxes messages;
-    Frequences_Sat editor{folder.path(), timer, messages};
+    FrequencyFileReport report{messages};
+    Frequences_Sat editor{folder.path(), timer, messages, report};
 
     QLineEdit *box(const char *name) { return control<QLineEdit>(editor, name); }
     QRadioButton *mode(int n)
@@ -210,10 +213,19 @@ TEST_F(FrequencyEditorWindow, DamagedFileIsReportedOnceAndNeverRewritten)
     EXPECT_EQ(list()->count(), 1);
     EXPECT_EQ(folder.read(cfg), damaged);
 
+    // Saving would drop the records past the damage: the button is off.
+    EXPECT_FALSE(control<QPushButton>(editor, "Enregistrer")->isEnabled());
     click(editor, "Enregistrer");
-    EXPECT_EQ(messages.shown.size(), 2u);
     EXPECT_TRUE(editor.isVisible());
+    editor.close();
+    editor.ouvrir();
+    EXPECT_EQ(messages.shown.size(), 1u) << "the same damage is not told at every opening";
     EXPECT_EQ(folder.read(cfg), damaged);
+
+    folder.writeLines(cfg, {"SO-50", "436.795", "Mode B"});
+    editor.close();
+    editor.ouvrir();
+    EXPECT_TRUE(control<QPushButton>(editor, "Enregistrer")->isEnabled());
 }
 
 TEST_F(FrequencyEditorWindow, ClickShowsTheClickedRecordWhenTheFileCouldNotBeSorted)

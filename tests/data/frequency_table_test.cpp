@@ -1,11 +1,15 @@
 #include "data/field_reader.h"
 #include "data/frequency_addition.h"
+#include "data/frequency_editor.h"
 #include "data/frequency_file.h"
+#include "data/frequency_file_report.h"
 #include "data/frequency_loader.h"
 #include "station_folder.h"
 #include "support/fakes.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace orvanta {
 namespace {
@@ -36,11 +40,42 @@ TEST(FieldReader, SplitsAtCommasAndLineEndsAndHonoursQuotes)
     EXPECT_TRUE(lines.atEnd());
 }
 
+TEST(FrequencySlots, RecordsGoInAndComeOutUnchangedUpToTheLastSlot)
+{
+    std::vector<FrequencyRecord> records;
+    for (int i = 1; i <= 201; ++i)
+        records.push_back({QStringLiteral("SAT-%1").arg(i), QStringLiteral(" 145.%1 ").arg(i), "Mode C"});
+    FrequencyTable table;
+    fillSlots(table, records);
+    EXPECT_EQ(table.Index_Freq, 201);
+    EXPECT_EQ(slotRecords(table, 201), std::vector<FrequencyRecord>(records.begin(), records.begin() + 200));
+
+    fillSlots(table, {{"AO-7", "29.502", "Mode C"}});
+    EXPECT_EQ(table.Index_Freq, 2);
+    EXPECT_EQ(slotRecords(table, 2),
+              (std::vector<FrequencyRecord>{{"AO-7", "29.502", "Mode C"}, records[1]})) << "later slots stay";
+}
+
+// The records sort as their items stand in the list, even a name longer
+// than its column, whose item puts a blank where the others have a comma.
+TEST(FrequencySlots, RecordsSortInTheListsOrder)
+{
+    const FrequencyRecord longer = slotForm({"ABCDEFGHIJKLMNO X", "145.8", "Mode B"});
+    const FrequencyRecord full = slotForm({"ABCDEFGHIJKLMNO", "145.8", "Mode B"});
+    const FrequencyRecord ao51 = slotForm({"AO-51", "145.8", "Mode B"});
+    const FrequencyRecord ao7 = slotForm({"AO-7", "29.502", "Mode C"});
+    std::vector<FrequencyRecord> records{ao7, full, ao51, longer};
+    std::stable_sort(records.begin(), records.end(), listedBefore);
+    EXPECT_EQ(records, (std::vector<FrequencyRecord>{longer, full, ao51, ao7}));
+    EXPECT_EQ(listItem(ao7), "AO-7           ,29.502    ,Mode C");
+}
+
 class FrequencyFile : public ::testing::Test {
 protected:
     test::StationFolder folder;
     FrequencyTable table;
     test::RecordingMessageBoxes messages;
+    FrequencyFileReport report{messages};
 
     std::optional<double> lookup(const QString &name, QString *mode = nullptr)
     {
@@ -50,6 +85,12 @@ protected:
         if (mode)
             *mode = found;
         return frequency;
+    }
+    FrequencyLookup lookupResult(const QString &name)
+    {
+        std::optional<double> frequency;
+        QString mode;
+        return Cherche_Frequence(folder.path(), name, frequency, mode);
     }
 };
 
@@ -80,7 +121,7 @@ TEST_F(FrequencyFile, MissingFileIsAnEmptyTable)
     EXPECT_TRUE(load.items.isEmpty());
     EXPECT_TRUE(load.problem.isEmpty());
     EXPECT_EQ(table.Index_Freq, 1);
-    EXPECT_EQ(loadTableUnlessKnown(table, folder.path(), "AO-51", messages), NewSatellite::Missing);
+    EXPECT_EQ(loadTableUnlessKnown(table, folder.path(), "AO-51", messages, report), NewSatellite::Missing);
     EXPECT_EQ(table.Nb_Freq, 0);
     EXPECT_TRUE(messages.shown.empty());
 }
@@ -128,12 +169,67 @@ TEST_F(FrequencyFile, DamagedFileIsReadAsFarAsItIsSound)
         EXPECT_TRUE(load.problem.contains(c.why)) << load.problem.toStdString();
         EXPECT_EQ(lookup("SO-50"), 436.795);
         EXPECT_FALSE(lookup("FO-29"));
-        EXPECT_EQ(loadTableUnlessKnown(table, folder.path(), "SO-50", messages), NewSatellite::Known);
+        EXPECT_EQ(loadTableUnlessKnown(table, folder.path(), "SO-50", messages, report), NewSatellite::Known);
         messages.shown.clear();
-        EXPECT_EQ(loadTableUnlessKnown(table, folder.path(), "XW-2", messages), NewSatellite::Blocked);
-        EXPECT_EQ(messages.texts(), QStringList{load.problem});
+        EXPECT_EQ(loadTableUnlessKnown(table, folder.path(), "XW-2", messages, report), NewSatellite::Blocked);
+        EXPECT_EQ(loadTableUnlessKnown(table, folder.path(), "XW-2", messages, report), NewSatellite::Blocked);
+        EXPECT_EQ(messages.texts(), QStringList{load.problem}) << "told once, not at every pick";
         messages.shown.clear();
     }
+}
+
+// The tracking tick must not ask the operator to add a frequency that the
+// file may hold past a damaged record.
+TEST_F(FrequencyFile, LookupTellsANameMissingFromOneHiddenByDamage)
+{
+    EXPECT_EQ(lookupResult("AO-51"), FrequencyLookup::NotFound) << "no file";
+    folder.writeLines(cfg, {"AO-51", "145.8", "Mode B", "SO-50", "436.795", "Mode B"});
+    EXPECT_EQ(lookupResult("SO-50"), FrequencyLookup::Found);
+    EXPECT_EQ(lookupResult("XW-2"), FrequencyLookup::NotFound);
+
+    folder.writeLines(cfg, {"AO-51", "145.8", "Mode B", "SO-50", "43x.795", "Mode B", "FO-29", "435.85", "Mode C"});
+    QString mode;
+    EXPECT_EQ(lookup("AO-51", &mode), 145.8);
+    EXPECT_EQ(lookupResult("AO-51"), FrequencyLookup::Found) << "before the damage";
+    EXPECT_EQ(lookupResult("FO-29"), FrequencyLookup::Damaged) << "past the damage";
+    EXPECT_EQ(lookupResult("XW-2"), FrequencyLookup::Damaged);
+
+    QFile::remove(folder.file(cfg));
+    QDir(folder.path()).mkdir(cfg);
+    EXPECT_EQ(lookupResult("AO-51"), FrequencyLookup::Damaged) << "unreadable";
+    EXPECT_TRUE(messages.shown.empty()) << "the lookup itself says nothing";
+}
+
+// The editor, the add dialog, the picks and the lookups meet the same damage
+// over and over: the operator hears of it once, and again when the file changes.
+TEST_F(FrequencyFile, ADamagedFileIsToldOnceUntilItChanges)
+{
+    const QStringList damagedAt2 = {"AO-51", "145.8", "Mode B", "SO-50", "43x.795", "Mode B"};
+    folder.writeLines(cfg, damagedAt2);
+    FrequencyEditor editor(folder.path(), messages, report);
+    FrequencyAddition addition(folder.path(), messages, report);
+    editor.open();
+    EXPECT_FALSE(editor.canSave());
+    editor.open();
+    EXPECT_FALSE(editor.save("AO-51", "145.9", 2));
+    EXPECT_EQ(addition.prepare("XW-2"), NewSatellite::Blocked);
+    EXPECT_EQ(loadTableUnlessKnown(table, folder.path(), "XW-2", messages, report), NewSatellite::Blocked);
+    report.check(folder.path());
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(messages.shown[0].text.contains("l'enregistrement 2 (lignes 4 a 6)"));
+
+    folder.writeLines(cfg, {"AO-51", "145.8", "Mode B", "SO-50", "436.795"});
+    report.check(folder.path());
+    report.check(folder.path());
+    ASSERT_EQ(messages.shown.size(), 2u) << "the file changed";
+    EXPECT_TRUE(messages.shown[1].text.contains("l'enregistrement 2 (lignes 4 a 6) est incomplet"));
+
+    folder.writeLines(cfg, {"AO-51", "145.8", "Mode B"});
+    editor.open();
+    EXPECT_TRUE(editor.canSave());
+    folder.writeLines(cfg, damagedAt2);
+    EXPECT_EQ(addition.prepare("XW-2"), NewSatellite::Blocked);
+    EXPECT_EQ(messages.shown.size(), 3u) << "damaged again after it was mended";
 }
 
 TEST_F(FrequencyFile, LineReaderLoadStopsAtTheNameOrFillsTheTable)
@@ -141,10 +237,10 @@ TEST_F(FrequencyFile, LineReaderLoadStopsAtTheNameOrFillsTheTable)
     folder.writeLines(cfg, {"AO-51          ", "145.800", "Mode B", "SO-50", " 436.795 ", "Mode B", "FO-29",
                             "435.850", "Mode C"});
     table.Nb_Freq = 7;
-    EXPECT_EQ(loadTableUnlessKnown(table, folder.path(), "FO-29", messages), NewSatellite::Known);
+    EXPECT_EQ(loadTableUnlessKnown(table, folder.path(), "FO-29", messages, report), NewSatellite::Known);
     EXPECT_EQ(table.Nb_Freq, 7);
 
-    EXPECT_EQ(loadTableUnlessKnown(table, folder.path(), "XW-2", messages), NewSatellite::Missing);
+    EXPECT_EQ(loadTableUnlessKnown(table, folder.path(), "XW-2", messages, report), NewSatellite::Missing);
     EXPECT_EQ(table.Nb_Freq, 3);
     EXPECT_EQ(table.Index_Freq, 4);
     EXPECT_EQ(table.Freq_Noms[1], "AO-51          "); // lines are kept as read
@@ -156,7 +252,7 @@ TEST_F(FrequencyFile, KnownMeansTheLookupFindsIt)
     // A tab is part of the name for the lookup, so the satellite still needs a record.
     folder.writeLines(cfg, {"AO-51\t", "145.800", "Mode B"});
     EXPECT_FALSE(lookup("AO-51"));
-    EXPECT_EQ(loadTableUnlessKnown(table, folder.path(), "AO-51", messages), NewSatellite::Missing);
+    EXPECT_EQ(loadTableUnlessKnown(table, folder.path(), "AO-51", messages, report), NewSatellite::Missing);
 
     // A record past the table's last slot is still found.
     QStringList lines;
@@ -165,7 +261,7 @@ TEST_F(FrequencyFile, KnownMeansTheLookupFindsIt)
     folder.writeLines(cfg, lines);
     EXPECT_EQ(lookup("SAT-220"), 145.8);
     messages.shown.clear();
-    EXPECT_EQ(loadTableUnlessKnown(table, folder.path(), "SAT-220", messages), NewSatellite::Known);
+    EXPECT_EQ(loadTableUnlessKnown(table, folder.path(), "SAT-220", messages, report), NewSatellite::Known);
     EXPECT_TRUE(messages.shown.empty());
 }
 
@@ -173,7 +269,7 @@ TEST_F(FrequencyFile, AddedRecordTakesTheFirstFreeSlot)
 {
     folder.writeLines(cfg, {"AO-51", "145.800", "Mode B", "SO-50", "436.795 ", "Mode B", "FO-29", "435.850",
                             "Mode C"});
-    FrequencyAddition addition(folder.path(), messages);
+    FrequencyAddition addition(folder.path(), messages, report);
     ASSERT_EQ(addition.prepare("XW-2"), NewSatellite::Missing);
     EXPECT_EQ(addition.table().Index_Freq, 4);
     EXPECT_EQ(addition.save("XW-2", "145.825", 3), FrequencyAddition::Outcome::Saved);
@@ -189,7 +285,7 @@ TEST_F(FrequencyFile, UnreadableFileIsReportedAndNeverReplaced)
     const FrequencyLoad load = Charge_Frequences(table, folder.path());
     EXPECT_TRUE(load.problem.startsWith("Le fichier Frequences.cfg ne peut pas etre lu ("));
     EXPECT_FALSE(lookup("AO-51"));
-    EXPECT_EQ(loadTableUnlessKnown(table, folder.path(), "AO-51", messages), NewSatellite::Blocked);
+    EXPECT_EQ(loadTableUnlessKnown(table, folder.path(), "AO-51", messages, report), NewSatellite::Blocked);
     EXPECT_EQ(messages.texts(), QStringList{load.problem});
     EXPECT_FALSE(writeFrequencyFile(folder.path(), {}, nullptr));
     EXPECT_TRUE(QFileInfo(folder.file(cfg)).isDir());
@@ -204,12 +300,12 @@ TEST_F(FrequencyFile, TableHoldsAtMostTwoHundredRecords)
     const FrequencyLoad load = Charge_Frequences(table, folder.path());
     EXPECT_EQ(load.items.size(), 200);
     EXPECT_TRUE(load.problem.contains("plus de 200"));
-    EXPECT_EQ(loadTableUnlessKnown(table, folder.path(), "XW-2", messages), NewSatellite::Blocked);
+    EXPECT_EQ(loadTableUnlessKnown(table, folder.path(), "XW-2", messages, report), NewSatellite::Blocked);
 
     folder.writeLines(cfg, lines.mid(0, 600));
     EXPECT_TRUE(Charge_Frequences(table, folder.path()).problem.isEmpty());
     messages.shown.clear();
-    EXPECT_EQ(loadTableUnlessKnown(table, folder.path(), "XW-2", messages), NewSatellite::Blocked);
+    EXPECT_EQ(loadTableUnlessKnown(table, folder.path(), "XW-2", messages, report), NewSatellite::Blocked);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_TRUE(messages.shown[0].text.contains("pleine"));
 }

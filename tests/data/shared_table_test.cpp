@@ -1,5 +1,6 @@
 #include "data/ajout_frequence.h"
 #include "data/frequences_sat.h"
+#include "data/frequency_file_report.h"
 #include "data/shared_tracking_timer.h"
 #include "station_folder.h"
 #include "support/fakes.h"
@@ -25,8 +26,9 @@ protected:
     test::FakeTrackingTimer timer;
     SharedTrackingTimer shared{timer};
     test::RecordingMessageBoxes messages;
-    Frequences_Sat editor{folder.path(), shared, messages};
-    Ajout_Frequence dialog{folder.path(), shared, messages};
+    FrequencyFileReport report{messages};
+    Frequences_Sat editor{folder.path(), shared, messages, report};
+    Ajout_Frequence dialog{folder.path(), shared, messages, report};
 
     void SetUp() override
     {
@@ -108,7 +110,7 @@ TEST_F(EditorAndAddDialog, EditorRefusesWhenItsRecordWasChangedElsewhere)
 {
     editor.ouvrir();
     clickRow(editor, "List1", 1);
-    Frequences_Sat other{folder.path(), shared, messages};
+    Frequences_Sat other{folder.path(), shared, messages, report};
     other.ouvrir();
     clickRow(other, "List1", 1);
     control<QLineEdit>(other, "FreqDuSat")->setText("435.7");

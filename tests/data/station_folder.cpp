@@ -2,8 +2,6 @@
 
 #include <QFile>
 
-#include <csignal>
-
 namespace orvanta::test {
 
 void StationFolder::write(const QString &name, const QByteArray &bytes) const
@@ -33,20 +31,6 @@ QStringList StationFolder::lines(const QString &name) const
     if (text.endsWith(QStringLiteral("\r\n")))
         text.chop(2);
     return text.isEmpty() ? QStringList() : text.split(QStringLiteral("\r\n"));
-}
-
-FileSizeLimit::FileSizeLimit()
-{
-    std::signal(SIGXFSZ, SIG_IGN);
-    getrlimit(RLIMIT_FSIZE, &saved_);
-    rlimit tight = saved_;
-    tight.rlim_cur = 8;
-    setrlimit(RLIMIT_FSIZE, &tight);
-}
-
-FileSizeLimit::~FileSizeLimit()
-{
-    setrlimit(RLIMIT_FSIZE, &saved_);
 }
 
 } // namespace orvanta::test

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "support/file_size_limit.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
-
-#include <sys/resource.h>
 
 namespace orvanta::test {
 
@@ -23,17 +23,6 @@ public:
 
 private:
     QTemporaryDir dir_;
-};
-
-// While it lives, no file of this process may grow past a few bytes, so a
-// write fails for real even for root.
-class FileSizeLimit {
-public:
-    FileSizeLimit();
-    ~FileSizeLimit();
-
-private:
-    rlimit saved_{};
 };
 
 } // namespace orvanta::test

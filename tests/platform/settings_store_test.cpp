@@ -1,5 +1,6 @@
 #include "platform/ini_settings_store.h"
 #include "support/fakes.h"
+#include "support/file_size_limit.h"
 
 #include <QDir>
 #include <QFile>
@@ -116,35 +117,116 @@ TEST_F(SettingsStoreTest, TextThatIsNotUtf8IsCorrupt)
     EXPECT_EQ(messages.shown.size(), 1u);
 }
 
-TEST_F(SettingsStoreTest, AFailedWriteIsReportedOnceAndKeepsTheOldFile)
+TEST_F(SettingsStoreTest, HandEditedBlanksAroundTheValueAreNotPartOfIt)
 {
+    QDir().mkpath(QFileInfo(path()).absolutePath());
+    writeFile(path(), "[Setup]\nRecepteur = FT847\nPeripherique Ligne Recepteur = /dev/ttyUSB0 \n"
+                      "  Vitesse Transmission Com1\t=\t9600\t\r\nVide =  \n");
     {
         IniSettingsStore store(path(), messages);
-        store.save("Orvanta", "Setup", "A", "1");
+        EXPECT_EQ(store.get("Orvanta", "Setup", "Recepteur"), "FT847");
+        EXPECT_EQ(store.get("Orvanta", "Setup", "Peripherique Ligne Recepteur"), "/dev/ttyUSB0");
+        EXPECT_EQ(store.get("Orvanta", "Setup", "Vitesse Transmission Com1"), "9600");
+        EXPECT_EQ(store.get("Orvanta", "Setup", "Vide", "defaut"), "");
+        EXPECT_TRUE(messages.shown.empty());
+
+        // Values whose own ends are blanks, or that stand between quotes, still come back whole.
+        store.save("Orvanta", "Banque1", "Satellite 1", " AO-7  ");
+        store.save("Orvanta", "Banque1", "Satellite 2", "\"FO-29\"");
+        store.save("Orvanta", "Banque1", "Satellite 3", "\"");
     }
-    const QByteArray before = readFile(path());
-    // A plain file where the folder should be makes every write fail, even as root.
-    const QString blocked = dir.filePath("blocked");
-    writeFile(blocked, "not a folder");
-    IniSettingsStore blockedStore(blocked + "/Orvanta.ini", messages);
-    blockedStore.save("Orvanta", "Setup", "A", "2");
-    blockedStore.save("Orvanta", "Setup", "A", "3");
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_TRUE(messages.shown[0].text.contains("n'a pas ete enregistree"));
-    EXPECT_EQ(readFile(blocked), QByteArray("not a folder"));
-    EXPECT_EQ(readFile(path()), before);
+    IniSettingsStore again(path(), messages);
+    EXPECT_EQ(again.get("Orvanta", "Banque1", "Satellite 1"), " AO-7  ");
+    EXPECT_EQ(again.get("Orvanta", "Banque1", "Satellite 2"), "\"FO-29\"");
+    EXPECT_EQ(again.get("Orvanta", "Banque1", "Satellite 3"), "\"");
+    EXPECT_EQ(again.get("Orvanta", "Setup", "Recepteur"), "FT847");
 }
 
+TEST_F(SettingsStoreTest, ABackslashThatIsNoEscapeIsKept)
+{
+    QDir().mkpath(QFileInfo(path()).absolutePath());
+    writeFile(path(), "[Setup]\nDossier=C:\\Stations\\Orvanta\\\nDeux=a\\\\b\nLigne=a\\nb\n"
+                      "[Banque1]\nNombre de satellites=1\n");
+    IniSettingsStore store(path(), messages);
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(store.get("Orvanta", "Setup", "Dossier"), "C:\\Stations\\Orvanta\\");
+    EXPECT_EQ(store.get("Orvanta", "Setup", "Deux"), "a\\b");
+    EXPECT_EQ(store.get("Orvanta", "Setup", "Ligne"), "a\nb");
+    EXPECT_EQ(store.get("Orvanta", "Banque1", "Nombre de satellites"), "1");
+}
+
+TEST_F(SettingsStoreTest, EachCorruptFileIsKeptUnderANameOfItsOwn)
+{
+    QDir().mkpath(QFileInfo(path()).absolutePath());
+    const QByteArray first("[Setup]\nfirst line that means nothing\n");
+    const QByteArray second("[Setup]\nsecond line that means nothing\n");
+    const QByteArray third("no section\n");
+    writeFile(path() + ".corrompu", first);
+    writeFile(path(), second);
+    {
+        IniSettingsStore store(path(), messages);
+        ASSERT_EQ(messages.shown.size(), 1u);
+        EXPECT_TRUE(messages.shown[0].text.contains(path() + ".corrompu.1")) << messages.shown[0].text.toStdString();
+        store.save("Orvanta", "Setup", "A", "1");
+    }
+    EXPECT_EQ(readFile(path() + ".corrompu"), first);
+    EXPECT_EQ(readFile(path() + ".corrompu.1"), second);
+
+    writeFile(path(), third);
+    IniSettingsStore store(path(), messages);
+    store.save("Orvanta", "Setup", "A", "2");
+    EXPECT_EQ(readFile(path() + ".corrompu"), first);
+    EXPECT_EQ(readFile(path() + ".corrompu.1"), second);
+    EXPECT_EQ(readFile(path() + ".corrompu.2"), third);
+}
+
+TEST_F(SettingsStoreTest, AFailedWriteIsReportedOnceAndKeepsTheOldFile)
+{
+    IniSettingsStore store(path(), messages);
+    store.save("Orvanta", "Setup", "A", "1");
+    const QByteArray before = readFile(path());
+    ASSERT_EQ(before, QByteArray("[Setup]\nA=1\n"));
+    {
+        const test::FileSizeLimit limit;
+        store.save("Orvanta", "Setup", "A", QString(1000, QChar('2')));
+        store.save("Orvanta", "Setup", "A", QString(1000, QChar('3')));
+    }
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(messages.shown[0].text.contains("n'a pas ete enregistree"));
+    EXPECT_EQ(readFile(path()), before);
+    EXPECT_EQ(QDir(QFileInfo(path()).absolutePath()).entryList(QDir::Files), QStringList{"Orvanta.ini"})
+        << "no temporary file left behind";
+
+    store.save("Orvanta", "Setup", "A", "4"); // the disk takes it again
+    EXPECT_EQ(readFile(path()), QByteArray("[Setup]\nA=4\n"));
+}
+
+// Bytes the process has written to a file of the folder other than the
+// settings file itself: the save's temporary file, which may have no name.
+qint64 temporaryBytes(pid_t process, const QString &folder, const QString &settingsFile)
+{
+    const QString fds = QStringLiteral("/proc/%1/fd").arg(process);
+    for (const QString &fd : QDir(fds).entryList(QDir::Files | QDir::System)) {
+        const QString target = QFile::symLinkTarget(fds + '/' + fd);
+        if (target.startsWith(folder + '/') && target != settingsFile)
+            return QFileInfo(fds + '/' + fd).size();
+    }
+    return 0;
+}
+
+// The save is killed once its temporary file holds part of the new text, so
+// the kill lands in the middle of the write.
 TEST_F(SettingsStoreTest, AKilledSaveLeavesThePreviousFileWhole)
 {
     {
         IniSettingsStore store(path(), messages);
         store.save("Orvanta", "Setup", "Longitude observateur", "2");
     }
-    const QByteArray before = readFile(path());
+    const QString folder = QFileInfo(path()).absolutePath();
     const QString huge(40 * 1024 * 1024, QChar('x'));
 
-    for (int delayMs : {0, 5, 20, 60}) {
+    int killedDuringTheWrite = 0;
+    for (int attempt = 0; attempt < 5 && killedDuringTheWrite < 2; ++attempt) {
         const pid_t child = fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
@@ -153,20 +235,31 @@ TEST_F(SettingsStoreTest, AKilledSaveLeavesThePreviousFileWhole)
             store.save("Orvanta", "Setup", "Longitude observateur", huge);
             _exit(0);
         }
-        usleep(delayMs * 1000);
-        kill(child, SIGKILL);
         int status = 0;
-        waitpid(child, &status, 0);
+        bool finished = false;
+        while (temporaryBytes(child, folder, QFileInfo(path()).absoluteFilePath()) == 0) {
+            if (waitpid(child, &status, WNOHANG) == child) {
+                finished = true;
+                break;
+            }
+        }
+        if (!finished) {
+            kill(child, SIGKILL);
+            waitpid(child, &status, 0);
+        }
 
         IniSettingsStore after(path(), messages);
         const QString value = after.get("Orvanta", "Setup", "Longitude observateur");
-        EXPECT_TRUE(value == "2" || value == huge) << "killed after " << delayMs << " ms: a mixed file";
+        EXPECT_TRUE(value == "2" || value == huge) << "a mixed file";
         EXPECT_TRUE(messages.shown.empty());
-        if (value != "2") { // the save finished before the kill: put the old file back
-            QFile::remove(path());
-            writeFile(path(), before);
+        if (!finished && value == "2")
+            ++killedDuringTheWrite;
+        if (value != "2") { // the save ended before the kill: put the old value back
+            IniSettingsStore restore(path(), messages);
+            restore.save("Orvanta", "Setup", "Longitude observateur", "2");
         }
     }
+    EXPECT_GE(killedDuringTheWrite, 1) << "no kill landed while the new file was being written";
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "platform/text_numbers.h"
+#include "support/french_locale.h"
 
 #include <gtest/gtest.h>
 
@@ -96,6 +97,20 @@ TEST(TextNumbers, DefaultTextShowsRoundingNoise)
     EXPECT_EQ(defaultNumberText(-1.5), "-1.5");
     EXPECT_EQ(defaultNumberText((145.7985 - 145.8) * 1000), "-1.50000000002137");
     EXPECT_EQ(defaultNumberText(3.6), "3.6");
+}
+
+// Under a French locale the C library reads and writes "," for the point;
+// numbers in files, settings and commands must not follow it.
+TEST(TextNumbers, AFrenchLocaleChangesNoNumberText)
+{
+    const test::FrenchLocale french;
+    EXPECT_EQ(shortestText(0.69f), "0.69");
+    EXPECT_EQ(shortestText(48.85f), "48.85");
+    EXPECT_EQ(defaultNumberText(-1.50000000002137), "-1.50000000002137");
+    EXPECT_EQ(roundHalfAway(2.675, 2), 2.68);
+    EXPECT_EQ(roundHalfAway(103.5), 104);
+    EXPECT_EQ(parseNumber("145.8"), 145.8);
+    EXPECT_EQ(formatFixed(145.8, 3), "145.800");
 }
 
 TEST(TextNumbers, ClockFormat)

@@ -31,8 +31,9 @@ protected:
     test::RecordingMessageBoxes messages;
     QtSerialLine line{pty.slavePath(), QStringLiteral("19200,n,8,1"), messages};
     test::PtyMarkingWaiter waiter{pty};
-    Ar5000Panel panel{line};
-    Ar5000Receiver receiver{line, waiter, panel, messages};
+    ReceiverLineQueue queue;
+    Ar5000Panel panel{line, queue, [] { return true; }};
+    Ar5000Receiver receiver{line, waiter, panel, messages, queue};
 };
 
 const QByteArrayList kFixedSetUp = {"VA\r\nAC2\r\n", "LP3\r\n", "HP4\r\n", "EN4\r\n", "ST1.0\r\n"};
@@ -87,12 +88,26 @@ TEST_F(Ar5000ReceiverTest, ModeTableFromTheProgrammedState)
     }
 }
 
-TEST_F(Ar5000ReceiverTest, APanelClickDuringAPauseGoesOutBetweenTwoCommands)
+// A click or a tick during a pause of the set-up waits for the set-up to end.
+TEST_F(Ar5000ReceiverTest, WhatIsAskedForDuringTheSetUpGoesOutAfterIt)
 {
     programmedPanel();
-    waiter.duringWait = [this] { panel.selectOption("Mode", 4); };
-    receiver.Programme_AR5000(QStringLiteral("Other"));
-    EXPECT_EQ(waiter.beforeEachWait.value(1), QByteArray("MD3\r\nEX\r\nLP3\r\n"));
+    waiter.duringWait = [this] {
+        panel.selectOption("Mode", 4);
+        receiver.Frequence_AR5000(435.8);
+        receiver.Fin_Controle();
+    };
+    receiver.Programme_AR5000(QStringLiteral("Other")); // the fixed set-up only
+    EXPECT_EQ(waiter.beforeEachWait, kFixedSetUp);
+    EXPECT_EQ(pty.readAll(), QByteArray("MD3\r\nEX\r\nRF435.8000\r\nEX\r\n"));
+    EXPECT_EQ(panel.selectedOption("Mode"), 4);
+}
+
+TEST_F(Ar5000ReceiverTest, EndOfRemoteControlIsEX)
+{
+    receiver.Fin_Controle();
+    EXPECT_EQ(pty.readAll(), QByteArray("EX\r\n"));
+    EXPECT_TRUE(waiter.waits.empty());
 }
 
 TEST_F(Ar5000ReceiverTest, FrequencyHasFourDecimalsHalvesAwayFromZero)
@@ -109,17 +124,21 @@ TEST_F(Ar5000ReceiverTest, FrequencyHasFourDecimalsHalvesAwayFromZero)
     EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST_F(Ar5000ReceiverTest, FrequencyThatIsNotANumberSendsNothingAndIsReported)
+TEST_F(Ar5000ReceiverTest, FrequencyThatIsNotANumberSendsNothingAndIsReportedOncePerKind)
 {
     receiver.Frequence_AR5000(QString());
-    receiver.Frequence_AR5000(QString()); // the same fault again: no second box
-    receiver.Frequence_AR5000(QStringLiteral("145,8"));
+    receiver.Frequence_AR5000(QStringLiteral("145,8")); // the same kind of fault: no second box
     receiver.Frequence_AR5000(-1.0);
+    receiver.Frequence_AR5000(-2.5);
     EXPECT_EQ(messages.texts(),
               (QStringList{"Frequence AR5000 non envoyee : la frequence \"\" est incorrecte",
-                           "Frequence AR5000 non envoyee : la frequence \"145,8\" est incorrecte",
                            "Frequence AR5000 non envoyee : la frequence -1 est incorrecte"}));
     EXPECT_EQ(pty.readAll(100), QByteArray());
+
+    receiver.Frequence_AR5000(145.8);
+    receiver.Frequence_AR5000(QStringLiteral("145,8"));
+    EXPECT_EQ(messages.shown.size(), 3u) << "reported again once a frequency went out";
+    EXPECT_EQ(pty.readAll(), QByteArray("RF145.8000\r\n"));
 }
 
 } // namespace

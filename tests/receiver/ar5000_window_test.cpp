@@ -36,8 +36,47 @@ protected:
     test::PtyPair pty;
     test::RecordingMessageBoxes messages;
     QtSerialLine line{pty.slavePath(), QStringLiteral("19200,n,8,1"), messages};
-    Ar5000Panel panel{line};
+    ReceiverLineQueue queue;
+    bool receiverIsAr5000 = true;
+    Ar5000Panel panel{line, queue, [this] { return receiverIsAr5000; }};
     AR5000 window{panel, messages};
+};
+
+struct ExpectedOption {
+    const char *caption;
+    QByteArray sent; // on the line when the option is clicked
+};
+struct ExpectedGroup {
+    const char *name;
+    const char *caption;
+    std::vector<ExpectedOption> options;
+};
+
+// The panel as the receiver's manual gives it, written out byte for byte.
+const std::vector<ExpectedGroup> kPanel = {
+    {"Mode", "Mode",
+     {{"AM", "MD1\r\nEX\r\n"}, {"FM", "MD0\r\nEX\r\n"}, {"LSB", "MD2\r\nEX\r\n"}, {"USB", "MD3\r\nEX\r\n"},
+      {"CW", "MD4\r\nEX\r\n"}}},
+    {"IF_BW", "IF BW",
+     {{"3 KHz", "BW1\r\nEX\r\n"}, {"6KHz", "BW2\r\nEX\r\n"}, {"15KHz", "BW3\r\nEX\r\n"},
+      {"30 KHz", "BW4\r\nEX\r\n"}, {"110 KHz", "BW5\r\nEX\r\n"}, {"220 KHz", "BW6\r\nEX\r\n"}}},
+    {"Ant", "Antenne", {{"Ant 1", "AN1\r\nEX\r\n"}, {"Ant 2", "AN2\r\nEX\r\n"}}},
+    {"AF_HPF", "AF HPF",
+     {{"0.05 KHz", "HP0\r\nEX\r\n"}, {"0.2 KHz", "HP1\r\nEX\r\n"}, {"0.3 KHz", "HP2\r\nEX\r\n"},
+      {"0.4 KHz", "HP3\r\nEX\r\n"}}},
+    {"AF_LPF", "AF LPF",
+     {{"3  KHz", "LP0\r\nEX\r\n"}, {"4  KHz", "LP1\r\nEX\r\n"}, {"6  KHz", "LP2\r\nEX\r\n"},
+      {"12  KHz", "LP3\r\nEX\r\n"}}},
+    {"CAG", "CAG", {{"Fast", "AC0\r\nEX\r\n"}, {"Slow", "AC2\r\nEX\r\n"}, {"Off", "ACF\r\nEX\r\n"}}},
+    {"Prea", "AF Pre Acc",
+     {{"25", "EN0\r\nEX\r\n"}, {"50", "EN1\r\nEX\r\n"}, {"75", "EN2\r\nEX\r\n"}, {"750", "EN3\r\nEX\r\n"},
+      {"THRU", "EN4\r\nEX\r\n"}}},
+    {"Pas", "Pas",
+     {{"10 Hz", "SJ1\r\nST10\r\nEX\r\n"}, {"100 Hz", "SJ1\r\nST100\r\nEX\r\n"},
+      {"500 Hz", "SJ1\r\nST500\r\nEX\r\n"}, {"1 KHz", "SJ1\r\nST1.0\r\nEX\r\n"},
+      {"5KHz", "SJ1\r\nST5.0\r\nEX\r\n"}, {"10 KHz", "SJ1\r\nST10.0\r\nEX\r\n"},
+      {"50KHz", "SJ1\r\nST50.0\r\nEX\r\n"}, {"100 KHz", "SJ1\r\nST100.0\r\nEX\r\n"},
+      {"500 KHz", "SJ1\r\nST500.0\r\nEX\r\n"}, {"1 MHz", "SJ1\r\nST1000.0\r\nEX\r\n"}}},
 };
 
 TEST_F(Ar5000WindowTest, GroupsCaptionsAndNames)
@@ -47,10 +86,12 @@ TEST_F(Ar5000WindowTest, GroupsCaptionsAndNames)
     const auto labels = window.findChildren<QLabel *>();
     EXPECT_TRUE(std::any_of(labels.begin(), labels.end(),
                             [](QLabel *l) { return l->text() == "AR 5000 Panneau de controle"; }));
-    for (const Ar5000Group &group : ar5000Groups()) {
+    EXPECT_EQ(window.findChildren<QGroupBox *>().size(), kPanel.size() + 1) << "the eight groups and the heading";
+    for (const ExpectedGroup &group : kPanel) {
         auto *box = window.findChild<QGroupBox *>(group.name);
-        ASSERT_NE(box, nullptr) << group.name.toStdString();
+        ASSERT_NE(box, nullptr) << group.name;
         EXPECT_EQ(box->title(), group.caption);
+        EXPECT_EQ(box->findChildren<QRadioButton *>().size(), group.options.size()) << group.name;
         for (std::size_t i = 0; i < group.options.size(); ++i) {
             QRadioButton *button = radio(QStringLiteral("%1_%2").arg(group.name).arg(i + 1));
             ASSERT_NE(button, nullptr);
@@ -58,10 +99,36 @@ TEST_F(Ar5000WindowTest, GroupsCaptionsAndNames)
             EXPECT_FALSE(button->isChecked()) << "nothing is selected at first";
         }
     }
-    EXPECT_EQ(window.findChild<QGroupBox *>("IF_BW")->title(), "IF BW");
-    EXPECT_EQ(radio("AF_LPF_4")->text(), "12  KHz");
-    EXPECT_EQ(radio("Pas_10")->text(), "1 MHz");
     EXPECT_EQ(window.findChild<QPushButton *>("Retour")->text(), "Quitter");
+}
+
+TEST_F(Ar5000WindowTest, EveryOptionSendsItsOwnCommandThenEX)
+{
+    window.show();
+    for (const ExpectedGroup &group : kPanel) {
+        for (std::size_t i = 0; i < group.options.size(); ++i) {
+            const QString name = QStringLiteral("%1_%2").arg(group.name).arg(i + 1);
+            click(name);
+            EXPECT_EQ(pty.readAll(), group.options[i].sent) << name.toStdString();
+            EXPECT_EQ(panel.selectedOption(group.name), static_cast<int>(i + 1));
+        }
+    }
+}
+
+// With an FT-847 on the receiver line, the panel's text would land in its
+// CAT frames: the panel then keeps the operator's choice but sends nothing.
+TEST_F(Ar5000WindowTest, NothingIsSentUnlessTheReceiverIsTheAr5000)
+{
+    window.show();
+    receiverIsAr5000 = false;
+    click("Mode_4");
+    EXPECT_TRUE(radio("Mode_4")->isChecked());
+    EXPECT_EQ(panel.selectedOption("Mode"), 4);
+    EXPECT_EQ(pty.readAll(100), QByteArray());
+
+    receiverIsAr5000 = true;
+    click("Mode_2");
+    EXPECT_EQ(pty.readAll(), QByteArray("MD0\r\nEX\r\n"));
 }
 
 TEST_F(Ar5000WindowTest, ClickingAnOptionSendsItsCommandThenEX)
@@ -82,7 +149,7 @@ TEST_F(Ar5000WindowTest, ClickingAnOptionSendsItsCommandThenEX)
 TEST_F(Ar5000WindowTest, SelectionsMadeByTheDriverShowWithoutBeingSentTwice)
 {
     test::RecordingWaiter waiter;
-    Ar5000Receiver receiver{line, waiter, panel, messages};
+    Ar5000Receiver receiver{line, waiter, panel, messages, queue};
     receiver.Programme_AR5000(QStringLiteral("Mode C"));
     pty.readAll();
     for (const char *name : {"CAG_2", "AF_LPF_4", "AF_HPF_4", "Prea_5", "Pas_4", "Mode_4", "Ant_1", "IF_BW_3"})

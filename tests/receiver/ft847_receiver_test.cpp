@@ -1,4 +1,5 @@
 #include "platform/qt_serial_line.h"
+#include "receiver/ar5000_panel.h"
 #include "receiver/ft847_receiver.h"
 #include "receiver/pty_marking_waiter.h"
 #include "support/fakes.h"
@@ -46,7 +47,8 @@ protected:
     test::RecordingMessageBoxes messages;
     QtSerialLine line{pty.slavePath(), QStringLiteral("19200,n,8,1"), messages};
     test::PtyMarkingWaiter waiter{pty};
-    Ft847Receiver ft847{line, waiter, messages};
+    ReceiverLineQueue queue;
+    Ft847Receiver ft847{line, waiter, messages, queue};
 };
 
 TEST_F(Ft847Test, FrequencyIsPackedBcdOfTensOfHertz)
@@ -80,19 +82,40 @@ TEST_F(Ft847Test, ModesSetTheMainVfoAfterCatOn)
 
 TEST_F(Ft847Test, FrequenciesTheRadioCannotHoldSendNothing)
 {
-    ft847.Frequence_FT847(1296.5);
-    ft847.Frequence_FT847(999.999996); // rounds to 1000 MHz
-    ft847.Frequence_FT847(-145.8);
+    const std::pair<double, const char *> refused[] = {
+        {1296.5, "1296.5"}, {999.999996, "999.999996"}, {-145.8, "-145.8"}}; // 999.999996 rounds to 1000 MHz
+    for (const auto &[frequency, text] : refused) {
+        messages.shown.clear();
+        ft847.Frequence_FT847(frequency);
+        EXPECT_EQ(messages.texts(),
+                  QStringList{QStringLiteral("Frequence FT847 non envoyee : la frequence %1 MHz est hors limites")
+                                  .arg(text)});
+        EXPECT_TRUE(waiter.waits.empty());
+        EXPECT_EQ(pty.readAll(50), QByteArray());
+        ft847.Frequence_FT847(145.8); // goes out: the next refusal is worth a message
+        waiter.clear();
+    }
+}
+
+// With Doppler correction on, a frequency out of the radio's range changes at
+// every tick: the operator hears of each kind of refusal once, until a
+// frequency goes out again.
+TEST_F(Ft847Test, EachKindOfRefusalIsShownOnceWhateverTheValue)
+{
+    ft847.Frequence_FT847(1296.0012);
+    ft847.Frequence_FT847(1296.0031);
+    ft847.Frequence_FT847(-3);
     ft847.Frequence_FT847(QStringLiteral("abc"));
-    ft847.Frequence_FT847(QStringLiteral("abc"));
+    ft847.Frequence_FT847(QStringLiteral("12,5"));
     EXPECT_EQ(messages.texts(),
-              (QStringList{"Frequence FT847 non envoyee : la frequence 1296.5 MHz est hors limites",
-                           "Frequence FT847 non envoyee : la frequence 999.999996 MHz est hors limites",
-                           "Frequence FT847 non envoyee : la frequence -145.8 MHz est hors limites",
+              (QStringList{"Frequence FT847 non envoyee : la frequence 1296.0012 MHz est hors limites",
                            "Frequence FT847 non envoyee : la frequence \"abc\" est incorrecte"}));
     EXPECT_TRUE(waiter.waits.empty());
-    EXPECT_EQ(pty.readAll(50), QByteArray());
-    EXPECT_EQ(line.Settings(), "19200,n,8,1");
+    EXPECT_EQ(line.Settings(), "19200,n,8,1") << "a refusal leaves the line as it was";
+
+    ft847.Frequence_FT847(145.8);
+    ft847.Frequence_FT847(1296.0052);
+    EXPECT_EQ(messages.shown.size(), 3u) << "reported again once a frequency went out";
 }
 
 TEST_F(Ft847Test, ABlockAskedForDuringAPauseWaitsForTheCurrentOnes)
@@ -100,6 +123,17 @@ TEST_F(Ft847Test, ABlockAskedForDuringAPauseWaitsForTheCurrentOnes)
     waiter.duringWait = [this] { ft847.Frequence_FT847(145.8); };
     ft847.Programme_FT847(QStringLiteral("Mode B"));
     expectSent(kCatOn + bytes({0x08, 0x00, 0x00, 0x00, 0x07}) + bytes({0x14, 0x58, 0x00, 0x00, 0x01}));
+}
+
+// The AR5000 panel shares the line: a click during a frame waits for its end
+// rather than putting text between two CAT bytes.
+TEST_F(Ft847Test, APanelCommandWaitsForTheFrameToEnd)
+{
+    Ar5000Panel panel{line, queue, [] { return true; }};
+    waiter.duringWait = [&] { panel.selectOption("Mode", 4); };
+    ft847.Frequence_FT847(145.8);
+    EXPECT_EQ(waiter.beforeEachWait, bytes({0x14, 0x58, 0x00, 0x00, 0x01}));
+    EXPECT_EQ(pty.readAll(), QByteArray("MD3\r\nEX\r\n"));
 }
 
 } // namespace

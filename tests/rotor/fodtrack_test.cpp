@@ -1,5 +1,6 @@
 #include "rotor/fodtrack.h"
 #include "support/fakes.h"
+#include "support/french_locale.h"
 
 #include <gtest/gtest.h>
 
@@ -116,6 +117,17 @@ TEST_F(FodtrackTest, HalvesOfTheDefaultFactorsGoToTheEvenNeighbour)
         fodtrack.Fodtrack_Site(angle, false);
         EXPECT_EQ(dataWritten(), value) << "elevation " << angle.toStdString();
     }
+}
+
+// French operators run the program with a locale whose decimal separator is
+// ",": the factor 0.69 must not lose its decimals on the way.
+TEST_F(FodtrackTest, AFrenchLocaleKeepsTheScaleFactorsDecimals)
+{
+    const test::FrenchLocale french;
+    fodtrack.recomputeScaleFactors();
+    EXPECT_FLOAT_EQ(fodtrack.Pas_Azimut(), 0.69f);
+    fodtrack.Fodtrack_Azimut(150, false); // 103.5
+    EXPECT_EQ(dataWritten(), 104);
 }
 
 TEST_F(FodtrackTest, ZeroPointsActAtOnceScaleFactorsOnlyWhenRecomputed)
