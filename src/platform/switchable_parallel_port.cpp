@@ -3,8 +3,9 @@
 namespace orvanta {
 
 SwitchableParallelPort::SwitchableParallelPort(const QString &device, PpdevParallelPort::BaseAddress base,
-                                               MessageBoxes &messages, std::unique_ptr<PpdevIo> io)
-    : device_(device), ppdev_(device, std::move(base), messages, std::move(io)), raw_(messages)
+                                               MessageBoxes &messages, std::unique_ptr<PpdevIo> io,
+                                               const QString &rawPort)
+    : device_(device), ppdev_(device, std::move(base), messages, std::move(io)), raw_(messages, rawPort)
 {
 }
 

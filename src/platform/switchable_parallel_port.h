@@ -19,8 +19,9 @@ inline const QString kRawPortDevice = QStringLiteral("/dev/port");
 // the configured device is /dev/port (root only, for machines without ppdev).
 class SwitchableParallelPort final : public ParallelPort {
 public:
+    // rawPort: the file written for raw access (/dev/port; a plain file in tests).
     SwitchableParallelPort(const QString &device, PpdevParallelPort::BaseAddress base, MessageBoxes &messages,
-                           std::unique_ptr<PpdevIo> io = systemPpdevIo());
+                           std::unique_ptr<PpdevIo> io = systemPpdevIo(), const QString &rawPort = kRawPortDevice);
 
     QString device() const { return device_; }
     bool usesRawPort() const { return device_ == kRawPortDevice; }
