@@ -8,7 +8,21 @@
 #include "platform/settings_store.h"
 #include "platform/switchable_parallel_port.h"
 
+#include <QFileInfo>
+
 namespace orvanta {
+
+namespace {
+
+// A by-id name and the ttyUSB it points to are one device.
+bool sameDevice(const QString &a, const QString &b)
+{
+    const QString canonicalA = QFileInfo(a).canonicalFilePath();
+    const QString canonicalB = QFileInfo(b).canonicalFilePath();
+    return a == b || (!canonicalA.isEmpty() && canonicalA == canonicalB);
+}
+
+} // namespace
 
 DeviceSetup::DeviceSetup(SettingsStore &store, QtSerialLine &receiverLine, QtSerialLine &rotorLine,
                          SwitchableParallelPort &parallelPort, MessageBoxes &messages, DeviceFolders folders,
@@ -53,6 +67,8 @@ bool DeviceSetup::apply(const StationDevices &wanted)
         missing << QStringLiteral("Specifiez le peripherique de la ligne rotor");
     if (devices.parallel.isEmpty())
         missing << QStringLiteral("Specifiez le peripherique du port parallele");
+    if (missing.isEmpty() && sameDevice(devices.receiver, devices.rotor))
+        missing << QStringLiteral("Les lignes recepteur et rotor ne peuvent pas utiliser le meme peripherique");
     if (!missing.isEmpty()) {
         messages_.information(missing.join('\n'));
         return false;

@@ -116,7 +116,7 @@ TEST_F(DeviceSetupTest, DevicesThatCannotBeOpenedAreReportedWithTheReason)
     EXPECT_EQ(lineMessages.texts()[0], "Le peripherique /dev/ttyUSB_absent n'existe pas.");
 }
 
-TEST_F(DeviceSetupTest, AnEmptyDeviceIsRefusedAndNothingChanges)
+TEST_F(DeviceSetupTest, AnEmptyOrSharedDeviceIsRefusedAndNothingChanges)
 {
     DeviceSetup setup = setupWith();
     EXPECT_FALSE(setup.apply({" ", "", "/dev/parport1"}));
@@ -125,6 +125,12 @@ TEST_F(DeviceSetupTest, AnEmptyDeviceIsRefusedAndNothingChanges)
     EXPECT_EQ(receiver.device(), receiverPty.slavePath());
     EXPECT_EQ(parallel.device(), "/dev/parport0");
     EXPECT_EQ(parallelDevice(store), "/dev/parport0");
+
+    messages.shown.clear();
+    EXPECT_FALSE(setup.apply({dev.filePath("serial/by-id/usb-Prolific-if00"), dev.filePath("ttyUSB0"), "/dev/port"}));
+    EXPECT_EQ(messages.texts(),
+              QStringList{"Les lignes recepteur et rotor ne peuvent pas utiliser le meme peripherique"});
+    EXPECT_EQ(rotor.device(), "/dev/ttyS1");
 }
 
 TEST_F(DeviceSetupTest, TheWindowShowsTheChoicesAndAppliesTheOperatorsOwn)
