@@ -158,6 +158,7 @@ void Sauve_Config(const ConfigStation &c, SettingsStore &store)
     // The devices are written too, so the operator finds the keys to change.
     save(kReceiverDeviceKey, receiverDevice(store));
     save(kRotorDeviceKey, rotorDevice(store));
+    save(kParallelDeviceKey, parallelDevice(store));
 }
 
 QString receiverDevice(const SettingsStore &store)
@@ -168,6 +169,11 @@ QString receiverDevice(const SettingsStore &store)
 QString rotorDevice(const SettingsStore &store)
 {
     return store.get(kApplication, kSetupSection, kRotorDeviceKey, kDefaultRotorDevice);
+}
+
+QString parallelDevice(const SettingsStore &store)
+{
+    return store.get(kApplication, kSetupSection, kParallelDeviceKey, kDefaultParallelDevice);
 }
 
 } // namespace orvanta

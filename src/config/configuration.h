@@ -17,6 +17,10 @@ inline const QString kReceiverDeviceKey = QStringLiteral("Peripherique Ligne Rec
 inline const QString kRotorDeviceKey = QStringLiteral("Peripherique Ligne Rotor");
 inline const QString kDefaultReceiverDevice = QStringLiteral("/dev/ttyS0");
 inline const QString kDefaultRotorDevice = QStringLiteral("/dev/ttyS1");
+// The FodTrack interface's parallel port: a ppdev device, or /dev/port for
+// raw register writes at the LPT menu's address.
+inline const QString kParallelDeviceKey = QStringLiteral("Peripherique Port Parallele");
+inline const QString kDefaultParallelDevice = QStringLiteral("/dev/parport0");
 
 // What the configuration touches besides its values.
 struct ConfigContext {
@@ -44,5 +48,6 @@ void Sauve_Config(const ConfigStation &config, SettingsStore &store);
 // The Linux device of each serial line.
 QString receiverDevice(const SettingsStore &store);
 QString rotorDevice(const SettingsStore &store);
+QString parallelDevice(const SettingsStore &store);
 
 } // namespace orvanta

@@ -1,8 +1,12 @@
 #include "platform/qt_serial_line.h"
 
+#include "platform/device_access.h"
 #include "platform/message_boxes.h"
 
 #include <QStringList>
+
+#include <cerrno>
+#include <unistd.h>
 
 namespace orvanta {
 
@@ -85,14 +89,26 @@ void QtSerialLine::setPortOpen(bool open)
         return;
     port_.setPortName(device_);
     if (!port_.open(QIODevice::ReadWrite)) {
-        messages_.information(QStringLiteral("Impossible d'ouvrir la ligne serie %1 : %2")
-                                  .arg(device_, port_.errorString()),
-                              QStringLiteral("Orvanta"), MessageBoxes::Icon::Warning);
+        messages_.information(openFailure(), QStringLiteral("Orvanta"), MessageBoxes::Icon::Warning);
         return;
     }
     LineSettings parsed;
     LineSettings::parse(settings_, parsed);
     apply(parsed);
+}
+
+QString QtSerialLine::openFailure() const
+{
+    switch (port_.error()) {
+    case QSerialPort::DeviceNotFoundError: return deviceOpenFailure(device_, DeviceKind::Serial, ENOENT);
+    case QSerialPort::PermissionError:
+        // Qt reports a port held by another program as a permission error too.
+        if (::access(device_.toLocal8Bit().constData(), R_OK | W_OK) == 0)
+            return QStringLiteral("La ligne serie %1 est deja utilisee par un autre programme.").arg(device_);
+        return deviceOpenFailure(device_, DeviceKind::Serial, EACCES);
+    default:
+        return QStringLiteral("Impossible d'ouvrir la ligne serie %1 : %2").arg(device_, port_.errorString());
+    }
 }
 
 void QtSerialLine::Output(const QByteArray &bytes)

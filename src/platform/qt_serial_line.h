@@ -14,6 +14,8 @@ public:
     QtSerialLine(QString device, QString settings, MessageBoxes &messages);
 
     QString device() const { return device_; }
+    // An open line closes and opens again on the new device, keeping its
+    // settings; a closed line uses it at its next opening.
     void setDevice(const QString &device);
 
     QString Settings() const override { return settings_; }
@@ -24,6 +26,7 @@ public:
 
 private:
     bool apply(const LineSettings &settings);
+    QString openFailure() const;
 
     QString device_;
     QString settings_;

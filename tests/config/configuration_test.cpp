@@ -100,7 +100,7 @@ TEST_F(ConfigurationTest, SaveWritesEveryValueInOrderAndLoadReadsItBackWhateverT
                                "Vitesse Transmission Com1", "Vitesse Transmission Com2", "Cal Azimut 0",
                                "Cal Azimut 360", "Cal Site 0", "Cal Site 90", "Azimut_Seul", "Park Azimut 0",
                                "Park Site 0", "Adresse Port LPT", "Recepteur", "Interface Rotor",
-                               kReceiverDeviceKey, kRotorDeviceKey};
+                               kReceiverDeviceKey, kRotorDeviceKey, kParallelDeviceKey};
     ASSERT_EQ(entries.size(), static_cast<std::size_t>(expected.size()));
     for (int i = 0; i < expected.size(); ++i)
         EXPECT_EQ(entries[i].key, expected[i]);
@@ -110,6 +110,7 @@ TEST_F(ConfigurationTest, SaveWritesEveryValueInOrderAndLoadReadsItBackWhateverT
     EXPECT_EQ(entries[13].value, "270");
     EXPECT_EQ(entries[18].value, "/dev/ttyS0");
     EXPECT_EQ(entries[19].value, "/dev/ttyS1");
+    EXPECT_EQ(entries[20].value, "/dev/parport0");
     EXPECT_TRUE(store.section("Orvanta", "Banque1").empty());
 
     ConfigStation again;

@@ -1,0 +1,76 @@
+#include "data/observateur_window.h"
+
+#include "data/window_style.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace orvanta {
+
+namespace {
+
+QLineEdit *row(QGridLayout &grid, int line, const QString &caption, const QString &name, const QString &unit,
+               QWidget *parent)
+{
+    auto *box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setAlignment(Qt::AlignRight);
+    grid.addWidget(new QLabel(caption, parent), line, 0);
+    grid.addWidget(box, line, 1);
+    grid.addWidget(new QLabel(unit, parent), line, 2);
+    return box;
+}
+
+} // namespace
+
+Observateur::Observateur(ObserverSettings &settings, QWidget *parent)
+    : QWidget(parent, Qt::Window), settings_(settings)
+{
+    setObjectName(QStringLiteral("Observateur"));
+    setWindowTitle(QStringLiteral("Observateur"));
+
+    auto *frame = new QGroupBox(QStringLiteral("Coordonnees  de la station"), this);
+    auto *grid = new QGridLayout(frame);
+    const QString degres = QStringLiteral("Degres");
+    longitude_ = row(*grid, 0, QStringLiteral("Longitude"), QStringLiteral("Long_Observateur"), degres, frame);
+    latitude_ = row(*grid, 1, QStringLiteral("Latitude"), QStringLiteral("Lat_Observateur"), degres, frame);
+    altitude_ = row(*grid, 2, QStringLiteral("Altitude"), QStringLiteral("Alt_Observateur"),
+                    QStringLiteral("Metres"), frame);
+    elevation_ = row(*grid, 3, QStringLiteral("Min Elevation"), QStringLiteral("Elev_Observateur"), degres, frame);
+    longitude_->setToolTip(QStringLiteral("Degres est ; ouest negatif"));
+    latitude_->setToolTip(QStringLiteral("Degres nord ; sud negatif"));
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(frame);
+}
+
+void Observateur::ouvrir()
+{
+    const ObserverTexts texts = settings_.texts();
+    longitude_->setText(texts.longitude);
+    latitude_->setText(texts.latitude);
+    altitude_->setText(texts.altitude);
+    elevation_->setText(texts.elevation);
+    centreOnScreen(*this);
+    show();
+    raise();
+    activateWindow();
+}
+
+void Observateur::closeEvent(QCloseEvent *event)
+{
+    ObserverTexts texts{longitude_->text(), latitude_->text(), altitude_->text(), elevation_->text()};
+    const bool accepted = settings_.close(texts);
+    elevation_->setText(texts.elevation); // "0" shows as "0.1"
+    centreOnScreen(*this);
+    if (accepted)
+        event->accept();
+    else
+        event->ignore();
+}
+
+} // namespace orvanta

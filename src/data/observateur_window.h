@@ -1,0 +1,33 @@
+#pragma once
+
+#include "data/observer_settings.h"
+
+#include <QWidget>
+
+class QLineEdit;
+
+namespace orvanta {
+
+// The "Observateur" window: the station's position and the minimum elevation.
+// It has no buttons; closing it checks the boxes and stores them, or keeps
+// it open after saying what is wrong.
+class Observateur : public QWidget {
+    Q_OBJECT
+public:
+    Observateur(ObserverSettings &settings, QWidget *parent = nullptr);
+
+    // What the menu does: fills the boxes from the configuration and shows the window.
+    void ouvrir();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    ObserverSettings &settings_;
+    QLineEdit *longitude_;
+    QLineEdit *latitude_;
+    QLineEdit *altitude_;
+    QLineEdit *elevation_;
+};
+
+} // namespace orvanta

@@ -1,0 +1,107 @@
+#include "data/observer_settings.h"
+
+#include "config/config_station.h"
+#include "config/configuration.h"
+#include "platform/message_boxes.h"
+#include "platform/text_numbers.h"
+
+#include <cmath>
+#include <limits>
+
+namespace orvanta {
+
+namespace {
+
+// One number that a single-precision value can hold.
+bool storableNumber(const QString &text)
+{
+    const auto value = parseNumber(text);
+    return value && std::fabs(*value) <= std::numeric_limits<float>::max();
+}
+
+// The position boxes take a leading minus sign (west, south); every other
+// character must be a digit or a point, and the whole one number.
+bool signedNumberText(const QString &text)
+{
+    const QString unsigned_ = text.startsWith(QLatin1Char('-')) ? text.mid(1) : text;
+    return Verif_Numerique(unsigned_) && storableNumber(text);
+}
+
+// Digits and points forming one number: "1.2.3" and "." cannot be stored.
+bool unsignedNumberText(const QString &text)
+{
+    return Verif_Numerique(text) && storableNumber(text);
+}
+
+struct Check {
+    const QString &text;
+    QString empty;
+    QString incorrect;
+    bool (*wellFormed)(const QString &);
+    double lowest = 0;
+    double highest = 0;
+    QString outOfRange; // empty: no range
+};
+
+} // namespace
+
+ObserverSettings::ObserverSettings(ConfigStation &config, SettingsStore &store, MessageBoxes &messages,
+                                   std::function<void()> accepted)
+    : config_(config), store_(store), messages_(messages), accepted_(std::move(accepted))
+{
+}
+
+ObserverTexts ObserverSettings::texts() const
+{
+    return {shortestText(config_.Long_Obs), shortestText(config_.Lat_Obs), shortestText(config_.Alt_Obs),
+            shortestText(config_.Elev_Min)};
+}
+
+bool ObserverSettings::close(ObserverTexts &t)
+{
+    const Check checks[] = {
+        {t.longitude, QStringLiteral("Specifier la longitude du point d'observation"),
+         QStringLiteral("La valeur de la longitude du point d'observation est incorrecte"), signedNumberText, -180,
+         360, QStringLiteral("La valeur de la longitude du point d'observation doit etre comprise entre -180 et 360°")},
+        {t.latitude, QStringLiteral("Specifier la latitude du point d'observation"),
+         QStringLiteral("La valeur de la latitude du point d'observation est incorrecte"), signedNumberText, -90, 90,
+         QStringLiteral("La valeur de la latitude du point d'observation doit etre comprise entre -90 et 90°")},
+        {t.altitude, QStringLiteral("Specifier l'altitude du point d'observation"),
+         QStringLiteral("La valeur de l'altitude du point d'observation est incorrecte"), unsignedNumberText, 0, 0,
+         {}},
+        {t.elevation, QStringLiteral("Specifier l'elevation minimum du point d'observation"),
+         QStringLiteral("La valeur de l'elevation minimum du point d'observation est incorrecte"),
+         unsignedNumberText, 0, 0, {}},
+    };
+    bool accepted = true;
+    for (const Check &check : checks) {
+        if (check.text.isEmpty()) {
+            messages_.information(check.empty);
+            accepted = false;
+        } else if (!check.wellFormed(check.text)) {
+            messages_.information(check.incorrect);
+            accepted = false;
+        } else if (!check.outOfRange.isEmpty()) {
+            const double value = *parseNumber(check.text);
+            if (value < check.lowest || value > check.highest) {
+                messages_.information(check.outOfRange);
+                accepted = false;
+            }
+        }
+    }
+    if (t.elevation == QLatin1String("0"))
+        t.elevation = QStringLiteral("0.1");
+    if (!accepted)
+        return false;
+
+    config_.Long_Obs = static_cast<float>(*parseNumber(t.longitude));
+    config_.Lat_Obs = static_cast<float>(*parseNumber(t.latitude));
+    config_.Alt_Obs = static_cast<float>(*parseNumber(t.altitude));
+    config_.Elev_Min = static_cast<float>(*parseNumber(t.elevation));
+    Sauve_Config(config_, store_);
+    if (accepted_)
+        accepted_();
+    return true;
+}
+
+} // namespace orvanta

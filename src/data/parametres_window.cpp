@@ -1,0 +1,96 @@
+#include "data/parametres_window.h"
+
+#include "data/window_style.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace orvanta {
+
+namespace {
+
+QLineEdit *row(QGridLayout &grid, int line, const QString &caption, const QString &name, const QString &unit,
+               QWidget *parent)
+{
+    auto *box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setAlignment(Qt::AlignCenter);
+    grid.addWidget(new QLabel(caption, parent), line, 0);
+    grid.addWidget(box, line, 1);
+    grid.addWidget(new QLabel(unit, parent), line, 2);
+    return box;
+}
+
+} // namespace
+
+Parametres::Parametres(AcquisitionSettings &settings, QWidget *parent)
+    : QWidget(parent, Qt::Window), settings_(settings)
+{
+    setObjectName(QStringLiteral("Parametres"));
+    setWindowTitle(QStringLiteral("Parametres d'acquisition"));
+
+    auto *frame = new QGroupBox(QStringLiteral("Parametres"), this);
+    auto *grid = new QGridLayout(frame);
+    const QString secondes = QStringLiteral("Secondes");
+    const QString degres = QStringLiteral("Degrés");
+    repetition_ = row(*grid, 0, QStringLiteral("Delai entre deux mesures"), QStringLiteral("Repetition_mesure"),
+                      secondes, frame);
+    passage_ = row(*grid, 1, QStringLiteral("Temps de passage Mini"), QStringLiteral("Passage_Minimum"), secondes,
+                   frame);
+    parcAzimut_ = row(*grid, 2, QStringLiteral("Parcage azimut"), QStringLiteral("Parcazimut"), degres, frame);
+    parcSite_ = row(*grid, 3, QStringLiteral("Parcage site"), QStringLiteral("Parcsite"), degres, frame);
+
+    oui_ = new QRadioButton(QStringLiteral("oui"), frame);
+    oui_->setObjectName(QStringLiteral("Aziseuloui"));
+    non_ = new QRadioButton(QStringLiteral("non"), frame);
+    non_->setObjectName(QStringLiteral("Aziseulnon"));
+    auto *group = new QButtonGroup(frame);
+    group->addButton(oui_);
+    group->addButton(non_);
+    auto *options = new QHBoxLayout;
+    options->addWidget(oui_);
+    options->addWidget(non_);
+    grid->addWidget(new QLabel(QStringLiteral("Azimut seulement"), frame), 4, 0);
+    grid->addLayout(options, 4, 1, 1, 2);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(frame);
+
+    // clicked: the operator's choice only, not the filling by the menu.
+    connect(oui_, &QRadioButton::clicked, this, [this] { settings_.setAzimutSeul(true); });
+    connect(non_, &QRadioButton::clicked, this, [this] { settings_.setAzimutSeul(false); });
+}
+
+void Parametres::ouvrir()
+{
+    const AcquisitionTexts texts = settings_.texts();
+    repetition_->setText(texts.repetition);
+    passage_->setText(texts.passage);
+    parcAzimut_->setText(texts.parcAzimut);
+    parcSite_->setText(texts.parcSite);
+    (settings_.azimutSeul() ? oui_ : non_)->setChecked(true);
+    centreOnScreen(*this);
+    show();
+    raise();
+    activateWindow();
+}
+
+void Parametres::closeEvent(QCloseEvent *event)
+{
+    const bool accepted =
+        settings_.close({repetition_->text(), passage_->text(), parcAzimut_->text(), parcSite_->text()});
+    centreOnScreen(*this);
+    if (accepted)
+        event->accept();
+    else
+        event->ignore();
+}
+
+} // namespace orvanta

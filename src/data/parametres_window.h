@@ -1,0 +1,38 @@
+#pragma once
+
+#include "data/acquisition_settings.h"
+
+#include <QWidget>
+
+class QLineEdit;
+class QRadioButton;
+
+namespace orvanta {
+
+// The "Parametres d'acquisition" window: the tracking period, the minimum
+// pass time, the park position and the azimuth-only switch. Closing it
+// checks the boxes and stores them, or keeps it open after saying what is
+// wrong; the switch acts at the click.
+class Parametres : public QWidget {
+    Q_OBJECT
+public:
+    Parametres(AcquisitionSettings &settings, QWidget *parent = nullptr);
+
+    // What the menu does: fills the boxes and the switch from the
+    // configuration and shows the window.
+    void ouvrir();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    AcquisitionSettings &settings_;
+    QLineEdit *repetition_;
+    QLineEdit *passage_;
+    QLineEdit *parcAzimut_;
+    QLineEdit *parcSite_;
+    QRadioButton *oui_;
+    QRadioButton *non_;
+};
+
+} // namespace orvanta

@@ -1,0 +1,139 @@
+#include "rotor/poursuite_man_window.h"
+
+#include "data/window_style.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace orvanta {
+
+namespace {
+
+QLineEdit *box(const QString &name, QWidget *parent)
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setAlignment(Qt::AlignCenter);
+    edit->setMaximumWidth(80);
+    return edit;
+}
+
+QPushButton *button(const QString &name, const QString &caption, QWidget *parent)
+{
+    auto *push = new QPushButton(caption, parent);
+    push->setObjectName(name);
+    push->setMaximumWidth(30);
+    return push;
+}
+
+} // namespace
+
+Poursuite_Man::Poursuite_Man(ManualPointing &pointing, QWidget *parent)
+    : QWidget(parent, Qt::Window), pointing_(pointing)
+{
+    setObjectName(QStringLiteral("Poursuite_Man"));
+    setWindowTitle(QStringLiteral("Poursuite Manuelle"));
+
+    auto *antenne = new QGroupBox(QStringLiteral("Position de l'Antenne"), this);
+    azMan_ = box(QStringLiteral("Az_Man"), antenne);
+    siMan_ = box(QStringLiteral("Si_Man"), antenne);
+    auto *plusAzimut = button(QStringLiteral("Plus_Azimut"), QStringLiteral("+"), antenne);
+    auto *moinsAzimut = button(QStringLiteral("Moins_Azimut"), QStringLiteral("-"), antenne);
+    auto *plusSite = button(QStringLiteral("Plus_Site"), QStringLiteral("+"), antenne);
+    auto *moinsSite = button(QStringLiteral("Moins_Site"), QStringLiteral("-"), antenne);
+    auto *grid = new QGridLayout(antenne);
+    grid->addWidget(new QLabel(QStringLiteral("Azimut"), antenne), 0, 0);
+    grid->addWidget(azMan_, 0, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Degrés"), antenne), 0, 2);
+    grid->addWidget(plusAzimut, 0, 3);
+    grid->addWidget(moinsAzimut, 0, 4);
+    grid->addWidget(new QLabel(QStringLiteral("Site"), antenne), 1, 0);
+    grid->addWidget(siMan_, 1, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Degrés"), antenne), 1, 2);
+    grid->addWidget(plusSite, 1, 3);
+    grid->addWidget(moinsSite, 1, 4);
+
+    auto *satellite = new QGroupBox(QStringLiteral("Position du satellite ( Si visible )"), this);
+    azimutMan_ = box(QStringLiteral("Azimut_Man"), satellite);
+    siteMan_ = box(QStringLiteral("Site_Man"), satellite);
+    azimutMan_->setReadOnly(true);
+    siteMan_->setReadOnly(true);
+    auto *satGrid = new QGridLayout(satellite);
+    satGrid->addWidget(new QLabel(QStringLiteral("Azimut"), satellite), 0, 0);
+    satGrid->addWidget(azimutMan_, 0, 1);
+    satGrid->addWidget(new QLabel(QStringLiteral("Degrés"), satellite), 0, 2);
+    satGrid->addWidget(new QLabel(QStringLiteral("Site"), satellite), 1, 0);
+    satGrid->addWidget(siteMan_, 1, 1);
+    satGrid->addWidget(new QLabel(QStringLiteral("Degrés"), satellite), 1, 2);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(antenne);
+    layout->addWidget(satellite);
+
+    // textEdited: the operator's typing only; the buttons' new texts come
+    // from the logic, which has already pointed the rotor.
+    connect(azMan_, &QLineEdit::textEdited, this, [this](const QString &text) {
+        pointing_.azimutChanged(text);
+        refresh();
+    });
+    connect(siMan_, &QLineEdit::textEdited, this, [this](const QString &text) {
+        pointing_.siteChanged(text);
+        refresh();
+    });
+    auto stepButton = [this](QPushButton *push, void (ManualPointing::*stepFn)()) {
+        connect(push, &QPushButton::clicked, this, [this, stepFn] {
+            (pointing_.*stepFn)();
+            refresh();
+        });
+    };
+    stepButton(plusAzimut, &ManualPointing::plusAzimut);
+    stepButton(moinsAzimut, &ManualPointing::moinsAzimut);
+    stepButton(plusSite, &ManualPointing::plusSite);
+    stepButton(moinsSite, &ManualPointing::moinsSite);
+    refresh();
+}
+
+void Poursuite_Man::refresh()
+{
+    // setText would move the cursor to the end while typing in the middle.
+    if (azMan_->text() != pointing_.Az_Man())
+        azMan_->setText(pointing_.Az_Man());
+    if (siMan_->text() != pointing_.Si_Man())
+        siMan_->setText(pointing_.Si_Man());
+}
+
+void Poursuite_Man::ouvrir()
+{
+    centreOnScreen(*this);
+    show();
+    raise();
+    activateWindow();
+    setPointageManuel(true);
+}
+
+void Poursuite_Man::setPosition(const QString &azimut, const QString &site)
+{
+    azimutMan_->setText(azimut);
+    siteMan_->setText(site);
+}
+
+void Poursuite_Man::setPointageManuel(bool manual)
+{
+    if (pointageManuel_ == manual)
+        return;
+    pointageManuel_ = manual;
+    emit pointageManuelChanged(manual);
+}
+
+void Poursuite_Man::closeEvent(QCloseEvent *event)
+{
+    setPointageManuel(false);
+    event->accept();
+}
+
+} // namespace orvanta

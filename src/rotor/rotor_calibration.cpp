@@ -1,0 +1,141 @@
+#include "rotor/rotor_calibration.h"
+
+#include "config/config_station.h"
+#include "config/configuration.h"
+#include "platform/message_boxes.h"
+#include "platform/text_numbers.h"
+#include "platform/tracking_timer.h"
+#include "rotor/fodtrack.h"
+
+namespace orvanta {
+
+namespace {
+
+const QString kAzimut = QStringLiteral("a l'azimut");
+const QString kSite = QStringLiteral("au site");
+// A measure of 0 is kept as 0.01, never as 0.
+constexpr float kZeroMeasure = 0.01f;
+
+} // namespace
+
+RotorCalibration::RotorCalibration(ConfigStation &config, Fodtrack &fodtrack, TrackingTimer &timer,
+                                   SettingsStore &store, MessageBoxes &messages)
+    : config_(config), fodtrack_(fodtrack), timer_(timer), store_(store), messages_(messages),
+      calMoteur_(kAzimut), calFinal_(QStringLiteral("0°")), calMesure_(QStringLiteral("0"))
+{
+}
+
+bool RotorCalibration::azimuthOnly() const
+{
+    return config_.Azimut_Seul == 1;
+}
+
+void RotorCalibration::open()
+{
+    if (!open_)
+        timer_.stop();
+    open_ = true;
+    etape_ = 1;
+    calStep_ = QStringLiteral("1");
+    calMoteur_ = kAzimut;
+    calFinal_ = QStringLiteral("0°");
+    calMesure_ = QStringLiteral("0");
+    slider_ = 0;
+    label3_ = azimuthOnly()
+                  ? QStringLiteral("       Pour cette calibration 2 mesures sont necessaires (azimut 0°et 360°)")
+                  : QStringLiteral("Pour cette calibration 4 mesures sont necessaires (azimut 0°et 360° site 0°et "
+                                   "90°)");
+    fodtrack_.Valeur_Brute = true;
+}
+
+void RotorCalibration::closed()
+{
+    if (!open_)
+        return;
+    open_ = false;
+    fodtrack_.Valeur_Brute = false;
+    timer_.start();
+}
+
+void RotorCalibration::sliderMoved(int value)
+{
+    slider_ = value;
+    calMesure_ = QString::number(value) + QLatin1Char('.');
+    fodtrack_.Valeur_Brute = true;
+    if (calMoteur_ == kAzimut)
+        fodtrack_.Fodtrack_Azimut(calMesure_, fodtrack_.Valeur_Brute);
+    else
+        fodtrack_.Fodtrack_Site(calMesure_, fodtrack_.Valeur_Brute);
+}
+
+bool RotorCalibration::valider()
+{
+    if (leadingNumber(calMesure_) == 0)
+        calMesure_ = QStringLiteral("0.01");
+    const float measure = static_cast<float>(leadingNumber(calMesure_));
+    const QString nextStep = QString::number(etape_ + 1);
+    switch (etape_) {
+    case 1:
+        config_.Cal_Azimut_0 = measure;
+        calMesure_.clear();
+        calMoteur_ = kAzimut;
+        calFinal_ = QStringLiteral("360°");
+        calStep_ = nextStep;
+        sliderMoved(kSliderTop);
+        break;
+    case 2:
+        config_.Cal_Azimut_360 = measure;
+        calMesure_.clear();
+        calMoteur_ = kSite;
+        calFinal_ = QStringLiteral("0°");
+        calStep_ = nextStep;
+        if (azimuthOnly())
+            etape_ = 4; // no elevation axis to bring to 0
+        else
+            sliderMoved(0);
+        break;
+    case 3:
+        config_.Cal_Site_0 = measure;
+        calMesure_.clear();
+        calMoteur_ = kSite;
+        calFinal_ = QStringLiteral("90°");
+        calStep_ = nextStep;
+        sliderMoved(kSliderTop);
+        break;
+    default:
+        config_.Cal_Site_90 = measure;
+        break;
+    }
+    ++etape_;
+    if (etape_ < 5)
+        return false;
+
+    if (messages_.question(QStringLiteral("Voulez vous sauvegarder les valeurs de calibration ?"),
+                           QStringLiteral("Calibration"))) {
+        fodtrack_.recomputeScaleFactors();
+        Sauve_Config(config_, store_);
+    }
+    return true;
+}
+
+QString RotorCalibration::Val_Azim_0() const
+{
+    return shortestText(config_.Cal_Azimut_0);
+}
+
+QString RotorCalibration::Val_Azim_360() const
+{
+    return shortestText(config_.Cal_Azimut_360);
+}
+
+QString RotorCalibration::Val_Site_0() const
+{
+    return shortestText(config_.Cal_Site_0);
+}
+
+QString RotorCalibration::Val_Site_90() const
+{
+    return shortestText(config_.Cal_Site_90);
+}
+
+} // namespace orvanta
