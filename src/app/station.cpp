@@ -64,6 +64,14 @@ Station::Station(StationPlatform platform)
       panelWindow_(new AR5000(panel_, platform_.messages, &window_)),
       frequencyEditor_(new Frequences_Sat(platform_.stationFolder, sharedTimer_, platform_.messages, frequencyReport_, &window_)),
       addFrequency_(new Ajout_Frequence(platform_.stationFolder, sharedTimer_, platform_.messages, frequencyReport_, &window_)),
+      observer_(config_, platform_.store, platform_.messages, [this] { Init_Satellites(); }),
+      observateur_(new Observateur(observer_, &window_)),
+      acquisition_(config_, platform_.store, platform_.messages, [this] { Init_Satellites(); }),
+      parametres_(new Parametres(acquisition_, &window_)),
+      calibration_(config_, fodtrack_, sharedTimer_, platform_.store, platform_.messages),
+      calibrationWindow_(new Calibration(calibration_, &window_)),
+      pointing_([this] { return devices_.rotor(config_.Interface_Rotor); }, platform_.messages),
+      poursuiteMan_(new Poursuite_Man(pointing_, &window_)),
       banks_(platform_.store, config_),
       tracking_(TrackingCycle::Links{
           config_, clock_, devices_, platform_.sound, window_, platform_.stationFolder,
@@ -79,6 +87,7 @@ Station::Station(StationPlatform platform)
     banks_.changed = [this] { window_.showSatelliteLists(banks_.ListeSat(), banks_.Sat_Select()); };
     connectWindow();
     connectMenus();
+    connectDialogs();
 }
 
 Station::~Station() = default;
@@ -112,11 +121,29 @@ void Station::connectMenus()
         if (auto *action = window_.findChild<QAction *>(QLatin1String(entry)))
             QObject::connect(action, &QAction::triggered, &window_, handler);
     };
-    onMenu("Mnu_Frequence_Sat", [this] { frequencyEditor_->ouvrir(); });
     onMenu("Mnu_Element_Sources", [this] { showElementSources(platform_.messages); });
     onMenu("Mnu_Historique", [this] { platform_.messages.information(Historique()); });
     onMenu("Mnu_A_Propos_De", [this] { platform_.messages.information(aboutText()); });
     onMenu("Mnu_Notice", [this] { platform_.help.show(QDir(platform_.stationFolder).filePath(kManualFile)); });
+}
+
+void Station::connectDialogs()
+{
+    if (platform_.deviceSetup)
+        peripheriques_ = new Peripheriques(*platform_.deviceSetup, &window_);
+    new DeviceMenus(window_, config_, platform_.receiverLine, platform_.rotorLine, window_,
+                    DeviceMenuOpeners{[this] { observateur_->ouvrir(); }, [this] { parametres_->ouvrir(); },
+                                      [this] { frequencyEditor_->ouvrir(); }, [this] { calibrationWindow_->ouvrir(); },
+                                      [this] {
+                                          if (peripheriques_)
+                                              peripheriques_->ouvrir();
+                                      }});
+    QObject::connect(&window_, &MainWindow::pourManClicked, &window_, [this] { poursuiteMan_->ouvrir(); });
+    QObject::connect(poursuiteMan_, &Poursuite_Man::pointageManuelChanged, &window_,
+                     [this](bool manual) { tracking_.state.Pointage_Manuel = manual; });
+    tracking_.showManualPosition = [this](const QString &azimut, const QString &site) {
+        poursuiteMan_->setPosition(azimut, site);
+    };
 }
 
 void Station::start()

@@ -7,9 +7,15 @@
 #include "app/tracking_cycle.h"
 #include "app/window_tracking_timer.h"
 #include "config/config_station.h"
+#include "config/device_menus.h"
+#include "config/peripheriques_window.h"
 #include "data/ajout_frequence.h"
 #include "data/frequency_file_report.h"
 #include "data/frequences_sat.h"
+#include "data/acquisition_settings.h"
+#include "data/observateur_window.h"
+#include "data/observer_settings.h"
+#include "data/parametres_window.h"
 #include "data/shared_tracking_timer.h"
 #include "orbit/satellites.h"
 #include "receiver/ar5000_panel.h"
@@ -23,6 +29,10 @@
 #include "rotor/fodtrack_rotor.h"
 #include "rotor/gs232.h"
 #include "rotor/gs232_rotor.h"
+#include "rotor/calibration_window.h"
+#include "rotor/manual_pointing.h"
+#include "rotor/poursuite_man_window.h"
+#include "rotor/rotor_calibration.h"
 
 #include <QString>
 #include <QStringList>
@@ -31,6 +41,7 @@
 
 namespace orvanta {
 
+class DeviceSetup;
 class HelpViewer;
 class MessageBoxes;
 class ParallelPort;
@@ -53,6 +64,9 @@ struct StationPlatform {
     SoundPlayer &sound;
     HelpViewer &help;
     QString stationFolder; // element files, Elements.cfg, Frequences.cfg, sound, manual
+    // The Linux devices behind the lines and the port; none in tests that
+    // record the devices.
+    DeviceSetup *deviceSetup = nullptr;
 };
 
 // The whole station, assembled in one place: configuration, clock, orbital
@@ -89,6 +103,7 @@ public:
 private:
     void connectWindow();
     void connectMenus();
+    void connectDialogs();
     void checkElementFiles();
     void openLines();
     void listeSatDoubleClicked(int row);
@@ -121,6 +136,15 @@ private:
     AR5000 *panelWindow_;
     Frequences_Sat *frequencyEditor_;
     Ajout_Frequence *addFrequency_;
+    ObserverSettings observer_;
+    Observateur *observateur_;
+    AcquisitionSettings acquisition_;
+    Parametres *parametres_;
+    RotorCalibration calibration_;
+    Calibration *calibrationWindow_;
+    ManualPointing pointing_;
+    Poursuite_Man *poursuiteMan_;
+    Peripheriques *peripheriques_ = nullptr;
     SatelliteBanks banks_;
     TrackingCycle tracking_;
     QStringList elementFiles_;
