@@ -1,12 +1,14 @@
 #include "orbit/element_files.h"
 
+#include "orbit/sgp4.h"
+#include "orbit/text_lines.h"
+
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <map>
-#include <sstream>
 #include <system_error>
 
 namespace orvanta::orbit {
@@ -15,13 +17,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::uintmax_t kMaxFileBytes = 64u * 1024u * 1024u; // far beyond any element file
-
-std::string withoutLineEnd(std::string line)
-{
-    while (!line.empty() && (line.back() == '\r' || line.back() == '\n'))
-        line.pop_back();
-    return line;
-}
 
 bool isBlank(const std::string &line)
 {
@@ -33,21 +28,24 @@ bool startsLine(const std::string &line, char number)
     return line.size() >= 2 && line[0] == number && line[1] == ' ';
 }
 
-std::vector<std::string> splitLines(const std::string &text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(withoutLineEnd(line));
-    return lines;
-}
-
 bool hasTxtExtension(const fs::path &path)
 {
     std::string extension = path.extension().string();
     std::transform(extension.begin(), extension.end(), extension.begin(),
                    [](unsigned char c) { return char(std::tolower(c)); });
     return extension == ".txt";
+}
+
+// A set that reads well may still describe no orbit the model can start
+// from (an eccentricity of 0.9999999 with drag, a perigee under the surface):
+// it is refused here, so that it never replaces a usable set of the same name.
+bool refusedByTheModel(const ElementSet &set, std::string &reason)
+{
+    const PropagationError error = Sgp4Propagator(set).initError();
+    if (error == PropagationError::None)
+        return false;
+    reason = std::string("orbite refusée par le modèle : ") + propagationErrorText(error);
+    return true;
 }
 
 // Keeps the set of each name with the newest epoch.
@@ -134,7 +132,9 @@ void readLines(const std::vector<std::string> &lines, const std::string &file, C
             stray.report(builder, file);
             std::string reason;
             const auto set = parseElementSet(named ? lines[nameIndex] : std::string(), line, lines[next], &reason);
-            if (set)
+            if (set && refusedByTheModel(*set, reason))
+                builder.problem(file, firstLine, "« " + set->name + " » : " + reason);
+            else if (set)
                 builder.add(*set);
             else if (named)
                 builder.problem(file, firstLine, "« " + cleanSatelliteName(lines[nameIndex]) + " » : " + reason);
@@ -184,7 +184,7 @@ void readFile(const fs::path &path, CatalogueBuilder &builder)
         builder.problem(label, 0, "pas un fichier texte");
         return;
     }
-    readLines(splitLines(text), label, builder);
+    readLines(textLines(text), label, builder);
 }
 
 } // namespace
@@ -196,7 +196,7 @@ void readElementText(const std::string &text, const std::string &fileLabel, Elem
         builder.problem(fileLabel, 0, "pas un fichier texte");
         return;
     }
-    readLines(splitLines(text), fileLabel, builder);
+    readLines(textLines(text), fileLabel, builder);
 }
 
 ElementCatalogue readElementFiles(const std::string &fileOrFolder)

@@ -22,7 +22,8 @@ struct ElementCatalogue {
 
 // Reads one file, or every "*.txt" of a folder (in name order). Both the
 // three-line form (name, line 1, line 2) and the bare two-line form are read.
-// A name found twice keeps the set with the newer epoch. A missing or
+// Sets the propagation model refuses to start from are problems too. A
+// name found twice keeps the set with the newer epoch. A missing or
 // unreadable path is reported as a problem, never thrown.
 ElementCatalogue readElementFiles(const std::string &fileOrFolder);
 

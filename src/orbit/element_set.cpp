@@ -205,8 +205,10 @@ bool readEpoch(SetReader &reader, const std::string &line1, JulianDate &epoch)
 std::string cleanSatelliteName(const std::string &rawName)
 {
     std::string name = rawName;
+    // Control characters (ESC, BEL, ...) would act on the terminal that shows the name.
     for (char &c : name) {
-        if (c == ',' || c == '"' || c == '\t')
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == ',' || c == '"' || byte < 0x20 || byte == 0x7F)
             c = ' ';
     }
     name = trimmed(name);

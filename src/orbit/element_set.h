@@ -9,7 +9,7 @@ namespace orvanta::orbit {
 
 // One satellite's mean elements as published in a two-line element set.
 struct ElementSet {
-    std::string name;          // trimmed; ',' and '"' replaced by ' '; the catalogue number when there is no name line
+    std::string name;          // as cleanSatelliteName keeps it; the catalogue number when there is no name line
     std::string catalogNumber; // columns 3-7 of line 1, as written ("07530")
     JulianDate epoch;          // UTC
     double meanMotionDot = 0;  // rev/day^2, as written (half the first derivative)
@@ -37,7 +37,8 @@ enum class ChecksumPolicy { Verify, Ignore };
 std::optional<ElementSet> parseElementSet(const std::string &name, const std::string &line1,
                                           const std::string &line2, std::string *reason, ChecksumPolicy checksums);
 
-// The name as it is kept: blanks trimmed at both ends, ',' and '"' replaced by a blank.
+// The name as it is kept: blanks trimmed at both ends; ',', '"' and control
+// characters (tab, ESC, BEL, DEL...) replaced by a blank.
 std::string cleanSatelliteName(const std::string &rawName);
 
 } // namespace orvanta::orbit

@@ -50,8 +50,10 @@ struct PassFinder::Bracket {
     Sample later;
 };
 
-PassFinder::PassFinder(const Sgp4Propagator &satellite, const Observer &observer, double minElevationDeg)
-    : satellite_(satellite), observer_(observer), sinMinElevation_(std::sin(minElevationDeg * kDegToRad))
+PassFinder::PassFinder(const Sgp4Propagator &satellite, const Observer &observer, double minElevationDeg,
+                       OrbitEnd *orbitEnd)
+    : satellite_(satellite), observer_(observer), orbitEnd_(orbitEnd),
+      sinMinElevation_(std::sin(minElevationDeg * kDegToRad))
 {
     const ElementSet &elements = satellite.elements();
     const double periodSeconds = satellite.periodMinutes() * 60.0;
@@ -107,11 +109,17 @@ PassFinder::PassFinder(const Sgp4Propagator &satellite, const Observer &observer
     worthSearching_ = canRise && !geostationary_ && satellite.initError() == PropagationError::None;
 }
 
+std::optional<OrbitEndPoint> PassFinder::endBy(double t) const
+{
+    return orbitEnd_ && t > 0.0 ? orbitEnd_->within(satellite_, t / 60.0) : std::nullopt;
+}
+
 bool PassFinder::sample(double t, Sample &out) const
 {
     TemeState state;
     const double minutes = t / 60.0;
-    if (satellite_.propagate(minutes, state) != PropagationError::None)
+    if ((orbitEnd_ && t > 0.0 && orbitEnd_->within(satellite_, minutes)) ||
+        satellite_.propagate(minutes, state) != PropagationError::None)
         return false;
     out.t = t;
     out.look = observer_.look(state, satellite_.elements().epoch.plusMinutes(minutes));
@@ -271,6 +279,10 @@ PassSearchResult PassFinder::find(double fromSeconds, double toSeconds) const
         result.propagationFailed = true;
         result.failedAt = t;
         result.error = satellite_.propagate(t / 60.0, unused);
+        if (const auto end = endBy(t)) {
+            result.failedAt = end->firstFailed * 60.0;
+            result.error = end->error;
+        }
         return result;
     };
     Sample current;
@@ -289,10 +301,17 @@ PassSearchResult PassFinder::find(double fromSeconds, double toSeconds) const
     const long turnLimit = long((toSeconds - fromSeconds) / kShortestStepSeconds) + 4;
     for (long turn = 0; turn < turnLimit; ++turn) {
         if (inPass) {
-            const Step found = nextCrossing(current, toSeconds + farReachSeconds_, +1, bracket, failedAt);
+            Step found = nextCrossing(current, toSeconds + farReachSeconds_, +1, bracket, failedAt);
+            // The orbit ends during the pass: it sets before, or the pass ends there.
+            const auto end = found == Step::Failed ? endBy(failedAt) : std::nullopt;
+            bool cut = false;
+            if (end) {
+                found = nextCrossing(current, end->lastComputed * 60.0, +1, bracket, failedAt);
+                cut = found == Step::Reached;
+            }
             if (found == Step::Failed)
-                return failure(failedAt); // a pass cut short by the orbit's end is not listed
-            if (found == Step::Reached)
+                return failure(failedAt); // a pass cut short by another failure is not listed
+            if (found == Step::Reached && !cut)
                 break;
             const Bracket losBracket = bracket;
             bool aosFound = true;
@@ -305,13 +324,16 @@ PassSearchResult PassFinder::find(double fromSeconds, double toSeconds) const
                 aosFound = backward != Step::Reached;
                 acquiredBefore = false;
             }
-            const double los = refineCrossing(losBracket);
+            const double los = cut ? end->lastComputed * 60.0 : refineCrossing(losBracket);
             FoundPass pass;
             if (aosFound) {
                 if (!completePass(aos, los, pass))
                     return failure(los);
+                pass.cutByOrbitEnd = cut;
                 result.passes.push_back(pass);
             }
+            if (cut)
+                return failure(end->firstFailed * 60.0);
             current = losBracket.later;
             inPass = false;
             if (current.t >= toSeconds)

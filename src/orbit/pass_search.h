@@ -1,6 +1,7 @@
 #pragma once
 
 #include "orbit/observer.h"
+#include "orbit/orbit_end.h"
 #include "orbit/sgp4.h"
 
 #include <vector>
@@ -23,6 +24,7 @@ struct FoundPass {
     double maxElevationDeg = 0;
     double aosAzimuthDeg = 0;
     bool headingNorth = true; // the satellite moves north at its highest point
+    bool cutByOrbitEnd = false; // los is where the model stops computing the orbit (decay), not a setting
 };
 
 struct PassSearchResult {
@@ -38,9 +40,12 @@ public:
     static constexpr double kCrossingCellSeconds = 1.0 / 128.0;
     static constexpr double kPeakCellSeconds = 1.0 / 1024.0;
 
-    // The satellite and observer must outlive the finder. The minimum
-    // elevation is in degrees, below 90.
-    PassFinder(const Sgp4Propagator &satellite, const Observer &observer, double minElevationDeg);
+    // The satellite and observer (and orbitEnd, when given) must outlive the
+    // finder. The minimum elevation is in degrees, below 90. With orbitEnd,
+    // nothing is searched after the instant the orbit ends (decay), and a
+    // pass in progress then ends there.
+    PassFinder(const Sgp4Propagator &satellite, const Observer &observer, double minElevationDeg,
+               OrbitEnd *orbitEnd = nullptr);
 
     // False when there is nothing to search: the orbit never brings the
     // satellite above the minimum elevation for this station, or the
@@ -66,9 +71,11 @@ private:
     double refineTransition(double a, double b, bool atLo, Predicate predicate, double cellSeconds) const;
     double refineCrossing(const Bracket &bracket) const;
     bool completePass(double aos, double los, FoundPass &pass) const;
+    std::optional<OrbitEndPoint> endBy(double t) const;
 
     const Sgp4Propagator &satellite_;
     const Observer &observer_;
+    OrbitEnd *orbitEnd_;
     double sinMinElevation_;
     double accelerationBoundBelow_ = 0; // km/s^2, bound of the elevation margin's second derivative
     double accelerationBoundAbove_ = 0;

@@ -16,8 +16,9 @@ constexpr double kAheadSeconds = 2.0 * 3600.0;
 
 } // namespace
 
-PassWindow::PassWindow(const Sgp4Propagator &satellite, const Observer &observer, double minElevationDeg)
-    : finder_(satellite, observer, minElevationDeg)
+PassWindow::PassWindow(const Sgp4Propagator &satellite, const Observer &observer, double minElevationDeg,
+                       OrbitEnd &orbitEnd)
+    : finder_(satellite, observer, minElevationDeg, &orbitEnd)
 {
 }
 

@@ -14,12 +14,12 @@ namespace orvanta::orbit {
 
 class PassWindow {
 public:
-    // The satellite and observer must outlive the window.
-    PassWindow(const Sgp4Propagator &satellite, const Observer &observer, double minElevationDeg);
+    // The satellite, observer and orbit end must outlive the window.
+    PassWindow(const Sgp4Propagator &satellite, const Observer &observer, double minElevationDeg, OrbitEnd &orbitEnd);
 
     // Every pass whose time above the minimum overlaps [from, to] (seconds
-    // since the element epoch), ordered by acquisition. Passes after a
-    // point where the orbit can no longer be computed are missing.
+    // since the element epoch), ordered by acquisition. Nothing is searched
+    // after the orbit ends (decay), and a pass in progress then ends there.
     std::vector<FoundPass> overlapping(double fromSeconds, double toSeconds);
 
 private:

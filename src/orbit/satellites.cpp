@@ -4,6 +4,7 @@
 #include "orbit/text_format.h"
 #include "orbit/utc_time.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace orvanta::orbit {
@@ -15,9 +16,25 @@ namespace {
 constexpr std::size_t kWindowsPerSatellite = 4;
 constexpr double kLongestPeriodDays = 366.0;
 
-ElementFileProblem stationProblem(const std::string &what, double value, const std::string &range)
+constexpr double kDaysPerYear = 365.25;
+
+// "2026-06-27 01:02:03 UTC", to the second.
+std::string instantText(const JulianDate &instant)
 {
-    return {std::string(), 0, what + " refusée : " + shortestText(value) + " est hors de " + range};
+    const CalendarInstant at = calendarFromWholeSeconds(wholeSecondsFromJulian(instant));
+    return std::to_string(at.year) + "-" + twoDigitText(at.month) + "-" + twoDigitText(at.day) + " " +
+           twoDigitText(at.hour) + ":" + twoDigitText(at.minute) + ":" + twoDigitText(int(at.second)) + " UTC";
+}
+
+double daysFromEpoch(const Sgp4Propagator &propagator, const JulianDate &instant)
+{
+    return std::fabs(instant.minutesSince(propagator.elements().epoch)) / JulianDate::kMinutesPerDay;
+}
+
+// Within the span in which the set predicts anything at all.
+bool nearEnoughToEpoch(const Sgp4Propagator &propagator, const JulianDate &instant)
+{
+    return daysFromEpoch(propagator, instant) <= Satellites::kRefusedYearsFromEpoch * kDaysPerYear;
 }
 
 bool validMinimumElevation(double degrees)
@@ -32,35 +49,33 @@ void Satellites::KeplerPath(const std::string &fileOrFolder)
     dropPasses();
     keplerPath_ = fileOrFolder;
     ElementCatalogue catalogue = readElementFiles(fileOrFolder);
-    // The station's refused values stay listed; those of earlier files go.
-    std::erase_if(problems_, [](const ElementFileProblem &p) { return !p.file.empty(); });
-    problems_.insert(problems_.end(), catalogue.problems.begin(), catalogue.problems.end());
+    problems_ = catalogue.problems;
     satellites_.clear();
     index_.clear();
     satellites_.reserve(catalogue.sets.size());
     for (const ElementSet &set : catalogue.sets) {
-        Sgp4Propagator propagator(set);
-        TemeState atEpoch;
-        PropagationError error = propagator.initError();
-        if (error == PropagationError::None)
-            error = propagator.propagate(0.0, atEpoch);
-        if (error != PropagationError::None) {
-            problems_.push_back({fileOrFolder, 0,
-                                 set.name + " : orbite impossible à calculer (erreur " + std::to_string(int(error)) +
-                                     " du modèle)"});
-            continue;
-        }
         index_.emplace(set.name, satellites_.size());
-        satellites_.push_back({std::move(propagator), {}});
+        satellites_.push_back({Sgp4Propagator(set), {}, {}});
     }
+}
+
+bool Satellites::acceptObserverValue(ObserverField field, double value, double low, double high, const char *unit)
+{
+    static constexpr const char *kFieldNames[ObserverFields] = {"latitude", "longitude", "altitude"};
+    if (std::isfinite(value) && value >= low && value <= high) {
+        observerRefusals_[field].clear();
+        return true;
+    }
+    const std::string shown = std::isfinite(value) ? plainText(value) + unit : std::string("non numérique");
+    observerRefusals_[field] = std::string(kFieldNames[field]) + " " + shown + " hors limites (" + plainText(low) +
+                               " à " + plainText(high) + unit + ")";
+    return false;
 }
 
 bool Satellites::ObsLat(double degrees)
 {
-    if (!std::isfinite(degrees) || degrees < -90.0 || degrees > 90.0) {
-        problems_.push_back(stationProblem("Latitude de l'observateur", degrees, "-90 à 90"));
+    if (!acceptObserverValue(Latitude, degrees, -90.0, 90.0, ""))
         return false;
-    }
     dropPasses();
     observer_ = Observer(degrees, observer_.longitudeDeg(), observer_.heightMetres());
     return true;
@@ -68,10 +83,8 @@ bool Satellites::ObsLat(double degrees)
 
 bool Satellites::ObsLon(double degrees)
 {
-    if (!std::isfinite(degrees) || degrees < -180.0 || degrees > 360.0) {
-        problems_.push_back(stationProblem("Longitude de l'observateur", degrees, "-180 à 360"));
+    if (!acceptObserverValue(Longitude, degrees, -180.0, 360.0, ""))
         return false;
-    }
     dropPasses();
     observer_ = Observer(observer_.latitudeDeg(), degrees, observer_.heightMetres());
     return true;
@@ -80,13 +93,27 @@ bool Satellites::ObsLon(double degrees)
 bool Satellites::ObsHeight(double metres)
 {
     // From the shores of the Dead Sea to well above any mountain or aircraft.
-    if (!std::isfinite(metres) || metres < -1000.0 || metres > 100000.0) {
-        problems_.push_back(stationProblem("Altitude de l'observateur", metres, "-1000 à 100000 m"));
+    if (!acceptObserverValue(Height, metres, -1000.0, 100000.0, " m"))
         return false;
-    }
     dropPasses();
     observer_ = Observer(observer_.latitudeDeg(), observer_.longitudeDeg(), metres);
     return true;
+}
+
+bool Satellites::observerValid() const
+{
+    return std::all_of(observerRefusals_.begin(), observerRefusals_.end(),
+                       [](const std::string &refusal) { return refusal.empty(); });
+}
+
+std::vector<std::string> Satellites::observerRefusals() const
+{
+    std::vector<std::string> out;
+    for (const std::string &refusal : observerRefusals_) {
+        if (!refusal.empty())
+            out.push_back(refusal);
+    }
+    return out;
 }
 
 std::vector<std::string> Satellites::names() const
@@ -136,9 +163,12 @@ std::vector<PredictedPass> Satellites::passes(const std::string &name, const Jul
     std::vector<PredictedPass> out;
     const auto found = index_.find(name);
     if (found == index_.end() || !validMinimumElevation(minElevationDeg) || !std::isfinite(minPassSeconds) ||
-        !(periodDays >= 0 && periodDays <= kLongestPeriodDays))
+        !(periodDays >= 0 && periodDays <= kLongestPeriodDays) || !observerValid())
         return out;
     Held &held = satellites_[found->second];
+    if (!nearEnoughToEpoch(held.propagator, start) ||
+        !nearEnoughToEpoch(held.propagator, start.plusMinutes(periodDays * JulianDate::kMinutesPerDay)))
+        return out;
     const JulianDate &epoch = held.propagator.elements().epoch;
     const double from = start.minutesSince(epoch) * 60.0;
     for (const FoundPass &pass : windowFor(held, minElevationDeg).overlapping(from, from + periodDays * 86400.0)) {
@@ -146,7 +176,7 @@ std::vector<PredictedPass> Satellites::passes(const std::string &name, const Jul
             continue;
         out.push_back({name, epoch.plusMinutes(pass.aos / 60.0), epoch.plusMinutes(pass.los / 60.0),
                        epoch.plusMinutes(pass.maxElevationTime / 60.0), pass.maxElevationDeg, pass.aosAzimuthDeg,
-                       pass.headingNorth});
+                       pass.headingNorth, pass.cutByOrbitEnd});
     }
     return out;
 }
@@ -165,12 +195,14 @@ bool Satellites::IsVisible(const std::string &name, double julianDate, double mi
 bool Satellites::lookAt(const std::string &name, const JulianDate &instant, double minElevationDeg,
                         SatelliteLook &look) const
 {
-    const auto found = index_.find(name);
-    if (found == index_.end())
+    const Held *held = find(name);
+    if (!held || !observerValid() || !nearEnoughToEpoch(held->propagator, instant))
         return false;
-    const Sgp4Propagator &propagator = satellites_[found->second].propagator;
+    const Sgp4Propagator &propagator = held->propagator;
+    const double minutes = instant.minutesSince(propagator.elements().epoch);
     TemeState state;
-    if (propagator.propagate(instant.minutesSince(propagator.elements().epoch), state) != PropagationError::None)
+    if ((minutes > 0.0 && held->end.within(propagator, minutes)) ||
+        propagator.propagate(minutes, state) != PropagationError::None)
         return false;
     const Topocentric seen = observer_.look(state, instant);
     look.azimuthRad = seen.azimuthRad();
@@ -179,6 +211,69 @@ bool Satellites::lookAt(const std::string &name, const JulianDate &instant, doub
     look.rangeRateKmS = seen.rangeRateKmS;
     look.aboveMinimum = seen.elevationDeg() >= minElevationDeg;
     return true;
+}
+
+std::string Satellites::refusal(const std::string &name, const JulianDate &start, double periodDays) const
+{
+    const Held *held = find(name);
+    if (!held)
+        return "satellite absent des éléments";
+    if (!observerValid()) {
+        std::string text = "station refusée :";
+        for (const std::string &refusal : observerRefusals())
+            text += " " + refusal + ";";
+        text.pop_back();
+        return text;
+    }
+    const Sgp4Propagator &propagator = held->propagator;
+    const double farthest = std::max(daysFromEpoch(propagator, start),
+                                     daysFromEpoch(propagator, start.plusMinutes(periodDays * JulianDate::kMinutesPerDay)));
+    if (!(farthest <= kRefusedYearsFromEpoch * kDaysPerYear))
+        return "instant à " + (std::isfinite(farthest) ? fixedText(farthest / kDaysPerYear, 1) : std::string("?")) +
+               " ans des éléments (époque " + instantText(propagator.elements().epoch) + "), plus de " +
+               shortestText(kRefusedYearsFromEpoch) + " ans : prédiction refusée";
+    const double minutes = start.minutesSince(propagator.elements().epoch);
+    if (const auto end = minutes > 0.0 ? held->end.within(propagator, minutes) : std::nullopt)
+        return "orbite terminée le " + instantText(propagator.elements().epoch.plusMinutes(end->firstFailed)) + " : " +
+               propagationErrorText(end->error);
+    TemeState state;
+    const PropagationError error = propagator.propagate(minutes, state);
+    if (error != PropagationError::None)
+        return std::string("orbite impossible à calculer : ") + propagationErrorText(error);
+    return std::string();
+}
+
+std::optional<JulianDate> Satellites::orbitEnd(const std::string &name, const JulianDate &until) const
+{
+    const Held *held = find(name);
+    if (!held)
+        return std::nullopt;
+    const JulianDate &epoch = held->propagator.elements().epoch;
+    // Never scanned beyond the instants that are predicted at all.
+    const double minutes = std::min(until.minutesSince(epoch),
+                                    kRefusedYearsFromEpoch * kDaysPerYear * JulianDate::kMinutesPerDay);
+    const auto end = held->end.within(held->propagator, minutes);
+    if (!end)
+        return std::nullopt;
+    return epoch.plusMinutes(end->firstFailed);
+}
+
+std::vector<std::string> Satellites::farFromEpoch(const std::vector<std::string> &names, const JulianDate &instant,
+                                                  double days) const
+{
+    std::vector<std::string> out;
+    for (const std::string &name : names) {
+        const Held *held = find(name);
+        if (held && !(daysFromEpoch(held->propagator, instant) <= days))
+            out.push_back(name);
+    }
+    return out;
+}
+
+const Satellites::Held *Satellites::find(const std::string &name) const
+{
+    const auto found = index_.find(name);
+    return found == index_.end() ? nullptr : &satellites_[found->second];
 }
 
 PassWindow &Satellites::windowFor(Held &held, double minElevationDeg)
@@ -190,7 +285,7 @@ PassWindow &Satellites::windowFor(Held &held, double minElevationDeg)
     if (held.windows.size() >= kWindowsPerSatellite)
         held.windows.erase(held.windows.begin());
     held.windows.emplace_back(minElevationDeg,
-                              std::make_unique<PassWindow>(held.propagator, observer_, minElevationDeg));
+                              std::make_unique<PassWindow>(held.propagator, observer_, minElevationDeg, held.end));
     return *held.windows.back().second;
 }
 

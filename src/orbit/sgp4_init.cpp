@@ -208,6 +208,20 @@ Sgp4Propagator::Sgp4Propagator(const ElementSet &elements) : elements_(elements)
     initError_ = evaluate(0.0, atEpoch);
 }
 
+const char *propagationErrorText(PropagationError error)
+{
+    switch (error) {
+    case PropagationError::MeanEccentricity: return "excentricité hors limites";
+    case PropagationError::MeanMotion: return "mouvement moyen nul ou négatif";
+    case PropagationError::PerturbedEccentricity: return "excentricité perturbée hors limites";
+    case PropagationError::SemiLatusRectum: return "paramètre de l'orbite négatif";
+    case PropagationError::Decayed: return "satellite retombé (sous la surface de la Terre)";
+    case PropagationError::InvalidTime: return "instant trop éloigné de l'époque des éléments";
+    case PropagationError::None: break;
+    }
+    return "pas d'erreur";
+}
+
 double Sgp4Propagator::periodMinutes() const
 {
     return epoch_.meanMotion > 0.0 ? kTwoPi / epoch_.meanMotion : 0.0;

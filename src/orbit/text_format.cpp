@@ -1,6 +1,7 @@
 #include "orbit/text_format.h"
 
 #include <charconv>
+#include <cmath>
 
 namespace orvanta::orbit {
 
@@ -26,6 +27,15 @@ std::string shortestText(double value)
 {
     char buffer[400]; // room for any double
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
+std::string plainText(double value)
+{
+    if (!(std::fabs(value) < 1e15))
+        return shortestText(value);
+    char buffer[400];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
     return std::string(buffer, result.ptr);
 }
 

@@ -12,5 +12,7 @@ std::string twoDigitText(int value);
 std::string fixedText(double value, int decimals);
 // The shortest text that reads back to the same value: 48.85, 95, -0.5.
 std::string shortestText(double value);
+// The same without an exponent, for values below 1e15 in size: 100000, not 1e+05.
+std::string plainText(double value);
 
 } // namespace orvanta::orbit

@@ -1,13 +1,17 @@
 #include "orbit/verification.h"
 
 #include "orbit/sgp4.h"
+#include "orbit/text_lines.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <optional>
 #include <ostream>
-#include <istream>
 #include <string>
 #include <vector>
 
@@ -17,6 +21,7 @@ namespace {
 constexpr std::size_t kElementColumns = 69;
 constexpr double kZeroStart = 1.0e-8;       // a start closer to epoch than this is the epoch line itself
 constexpr double kMaxStepsPerSet = 1.0e6;   // refuses runs that would print without end
+const char *const kRunExpected = "début, fin et pas (minutes) attendus après la colonne 69";
 
 struct VerificationCase {
     ElementSet elements;
@@ -34,6 +39,13 @@ std::string fixed(double value, int width, int decimals)
     return text;
 }
 
+std::string shortest(double value)
+{
+    std::array<char, 32> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    return std::string(buffer.data(), result.ptr);
+}
+
 std::string stateLine(double minutes, const TemeState &s)
 {
     return fixed(minutes, 17, 8) + ' ' + fixed(s.position_km.x, 16, 8) + ' ' + fixed(s.position_km.y, 16, 8) + ' ' +
@@ -41,23 +53,9 @@ std::string stateLine(double minutes, const TemeState &s)
            fixed(s.velocity_km_s.y, 12, 9) + ' ' + fixed(s.velocity_km_s.z, 12, 9);
 }
 
-const char *errorText(PropagationError error)
-{
-    switch (error) {
-    case PropagationError::MeanEccentricity: return "excentricité moyenne hors limites";
-    case PropagationError::MeanMotion: return "mouvement moyen négatif";
-    case PropagationError::PerturbedEccentricity: return "excentricité perturbée hors limites";
-    case PropagationError::SemiLatusRectum: return "paramètre de l'orbite négatif";
-    case PropagationError::Decayed: return "satellite retombé";
-    case PropagationError::InvalidTime: return "instant hors limites";
-    case PropagationError::None: break;
-    }
-    return "";
-}
-
 std::string errorLine(double minutes, PropagationError error)
 {
-    return "# erreur " + std::to_string(int(error)) + " à " + fixed(minutes, 0, 8) + " min : " + errorText(error);
+    return "# erreur " + std::to_string(int(error)) + " à " + fixed(minutes, 0, 8) + " min : " + propagationErrorText(error);
 }
 
 std::string catalogueWithoutZeros(const std::string &catalogNumber)
@@ -66,8 +64,8 @@ std::string catalogueWithoutZeros(const std::string &catalogNumber)
     return first == std::string::npos ? std::string("0") : catalogNumber.substr(first);
 }
 
-// The three numbers after column 69 of line 2.
-bool readRun(const std::string &tail, VerificationCase &run)
+// The three numbers after column 69 of line 2; on a fault, why.
+std::optional<std::string> readRun(const std::string &tail, VerificationCase &run)
 {
     std::vector<double> numbers;
     std::size_t at = 0;
@@ -82,30 +80,31 @@ bool readRun(const std::string &tail, VerificationCase &run)
         double value = 0;
         const auto result = std::from_chars(tail.data() + at, tail.data() + end, value);
         if (result.ec != std::errc() || result.ptr != tail.data() + end || !std::isfinite(value))
-            return false;
+            return kRunExpected;
         numbers.push_back(value);
         at = end;
     }
     if (numbers.size() != 3)
-        return false;
+        return kRunExpected;
     run.start = numbers[0];
     run.stop = numbers[1];
     run.step = numbers[2];
-    return run.step > 0.0 && run.stop >= run.start && (run.stop - run.start) / run.step <= kMaxStepsPerSet;
+    if (!(run.step > 0.0 && run.stop >= run.start))
+        return kRunExpected;
+    if ((run.stop - run.start) / run.step > kMaxStepsPerSet)
+        return "plus de " + fixed(kMaxStepsPerSet, 0, 0) + " pas de " + shortest(run.step) + " min de " +
+               shortest(run.start) + " à " + shortest(run.stop);
+    // The times are accumulated: a step lost in the rounding of the largest
+    // time would never reach the stop.
+    const double largest = std::max(std::fabs(run.start), std::fabs(run.stop));
+    if (largest + run.step == largest)
+        return "pas de " + shortest(run.step) + " min trop petit pour avancer à " + shortest(largest) + " min";
+    return std::nullopt;
 }
 
-std::string withoutLineEnd(std::string line)
+std::vector<VerificationCase> readCases(const std::string &text, const std::string &file, std::ostream &err)
 {
-    while (!line.empty() && (line.back() == '\r' || line.back() == '\n'))
-        line.pop_back();
-    return line;
-}
-
-std::vector<VerificationCase> readCases(std::istream &in, const std::string &file, std::ostream &err)
-{
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(withoutLineEnd(line));
+    const std::vector<std::string> lines = textLines(text);
 
     std::vector<VerificationCase> cases;
     for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -125,8 +124,10 @@ std::vector<VerificationCase> readCases(std::istream &in, const std::string &fil
             err << file << ", ligne " << lineNumber << " : " << reason << '\n';
             continue;
         }
-        if (line2.size() <= kElementColumns || !readRun(line2.substr(kElementColumns), run)) {
-            err << file << ", ligne " << lineNumber + 1 << " : début, fin et pas (minutes) attendus après la colonne 69\n";
+        const auto runFault =
+            line2.size() <= kElementColumns ? std::optional<std::string>(kRunExpected) : readRun(line2.substr(kElementColumns), run);
+        if (runFault) {
+            err << file << ", ligne " << lineNumber + 1 << " : " << *runFault << '\n';
             continue;
         }
         run.elements = *set;
@@ -147,10 +148,13 @@ void runCase(const VerificationCase &run, std::ostream &out)
     out << stateLine(0.0, state) << '\n';
 
     // Times are accumulated step by step, the last one held to the stop time.
+    // Each step advances (checked on reading), and the count of steps is bounded
+    // besides, since rounding may shorten every step.
     double minutes = run.start;
     if (std::fabs(minutes) > kZeroStart)
         minutes -= run.step;
-    while (minutes < run.stop) {
+    long stepsLeft = long(std::ceil((run.stop - run.start) / run.step)) + 2;
+    while (minutes < run.stop && stepsLeft-- > 0) {
         minutes += run.step;
         if (minutes > run.stop)
             minutes = run.stop;
@@ -166,12 +170,18 @@ void runCase(const VerificationCase &run, std::ostream &out)
 
 int runVerification(const std::string &verificationFile, std::ostream &out, std::ostream &err)
 {
+    std::error_code error;
+    if (std::filesystem::is_directory(verificationFile, error)) {
+        err << verificationFile << " : dossier ; un fichier de vérification est attendu\n";
+        return 1;
+    }
     std::ifstream in(verificationFile, std::ios::binary);
     if (!in) {
         err << verificationFile << " : fichier illisible\n";
         return 1;
     }
-    for (const VerificationCase &run : readCases(in, verificationFile, err))
+    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    for (const VerificationCase &run : readCases(text, verificationFile, err))
         runCase(run, out);
     return 0;
 }

@@ -128,6 +128,23 @@ TEST_F(ElementFolder, EveryTxtFileOfAFolderAndTheNewerEpochOfARepeatedName)
     EXPECT_EQ(readElementFiles(folder.string()).sets[0].epoch.day, 2461217.5);
 }
 
+TEST_F(ElementFolder, ASetTheModelRefusesIsReportedAndKeepsTheOlderSet)
+{
+    // The same satellite a day later, with its perigee under the surface at
+    // the epoch: it reads well, but the model cannot start from it.
+    write("a-older.txt", "ISS\n" + kIssLinesDayBefore);
+    write("b-newer.txt", "\nISS\n1 25544U 98067A   26177.67101756  .00008101  00000+0  15268-3 0  9990\n"
+                         "2 25544  51.6322 253.1475 0704299 235.1263   0.0000 15.49442433573229\n");
+    const ElementCatalogue catalogue = readElementFiles(folder.string());
+    ASSERT_EQ(catalogue.sets.size(), 1u);
+    EXPECT_EQ(catalogue.sets[0].epoch.day, 2461216.5);
+    ASSERT_EQ(catalogue.problems.size(), 1u);
+    EXPECT_EQ(catalogue.problems[0].file, (folder / "b-newer.txt").string());
+    EXPECT_EQ(catalogue.problems[0].line, 2);
+    EXPECT_EQ(catalogue.problems[0].reason,
+              "« ISS » : orbite refusée par le modèle : satellite retombé (sous la surface de la Terre)");
+}
+
 TEST_F(ElementFolder, OneFileAndMissingPaths)
 {
     const std::string file = write("amateur.txt", kAo7 + "ISS\n" + kIssLines);

@@ -1,35 +1,16 @@
-#include "orbit/cli/commands.h"
+#include "cli_run.h"
 #include "passes_test_support.h"
 
 #include <gtest/gtest.h>
 
 #include <regex>
-#include <sstream>
 
 namespace orvanta::orbit {
 namespace {
 
-struct CommandRun {
-    int status = 0;
-    std::string out;
-    std::string err;
-};
-
-CommandRun run(const std::vector<std::string> &arguments)
-{
-    std::ostringstream out, err;
-    const int status = cli::runOrbitCommand(arguments, out, err);
-    return {status, out.str(), err.str()};
-}
-
-std::vector<std::string> lines(const std::string &text)
-{
-    std::vector<std::string> out;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        out.push_back(line);
-    return out;
-}
+using test::CommandRun;
+using test::lines;
+using test::run;
 
 const std::string kIso = R"(\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d\.\d{3}Z)";
 

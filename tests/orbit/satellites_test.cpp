@@ -65,17 +65,41 @@ TEST(Satellites, BadElementFilesReachTheComponentAsProblems)
     EXPECT_FALSE(nothing->IsVisible("ISS (ZARYA)", 2461219.0, 0, look));
 }
 
-TEST(Satellites, StationValuesOutOfRangeAreRefused)
+TEST(Satellites, StationValuesOutOfRangeAreRefusedAndStopThePredictions)
 {
     const auto satellites = parisStation();
     const double start = test::oleUtc(2026, 6, 27, 0, 0, 0);
     const std::string before = satellites->PassListForPeriod("ISS (ZARYA)", start, 0, 1, 0);
+    ASSERT_FALSE(before.empty());
+    EXPECT_TRUE(satellites->observerValid());
     EXPECT_FALSE(satellites->ObsLat(95));
     EXPECT_FALSE(satellites->ObsLon(-181));
     EXPECT_FALSE(satellites->ObsHeight(std::nan("")));
     EXPECT_EQ(satellites->ObsLat(), 48.85);
-    EXPECT_EQ(satellites->problems().size(), 3u);
+    EXPECT_TRUE(satellites->problems().empty());
+    EXPECT_FALSE(satellites->observerValid());
+    EXPECT_EQ(satellites->observerRefusals(),
+              (std::vector<std::string>{"latitude 95 hors limites (-90 à 90)", "longitude -181 hors limites (-180 à 360)",
+                                        "altitude non numérique hors limites (-1000 à 100000 m)"}));
+    EXPECT_EQ(satellites->PassListForPeriod("ISS (ZARYA)", start, 0, 1, 0), "");
+    EXPECT_TRUE(satellites->passes("ISS (ZARYA)", julianFromOle(start), 1, 0, 0).empty());
+    SatelliteLook look;
+    EXPECT_FALSE(satellites->IsVisible("ISS (ZARYA)", satellites->datetimetojt(start), 0, look));
+    EXPECT_TRUE(contains(satellites->refusal("ISS (ZARYA)", julianFromOle(start)), "latitude 95 hors limites"));
+
+    // Each field is valid again once a valid value is set.
+    EXPECT_TRUE(satellites->ObsLat(48.85));
+    EXPECT_TRUE(satellites->ObsHeight(35));
+    EXPECT_EQ(satellites->observerRefusals(), std::vector<std::string>{"longitude -181 hors limites (-180 à 360)"});
+    EXPECT_TRUE(satellites->ObsLon(2.35));
+    EXPECT_TRUE(satellites->observerValid());
     EXPECT_EQ(satellites->PassListForPeriod("ISS (ZARYA)", start, 0, 1, 0), before);
+    EXPECT_TRUE(satellites->IsVisible("ISS (ZARYA)", satellites->datetimetojt(start), 0, look));
+
+    // A refused stored value no longer predicts for latitude 0 without a word.
+    const auto refused = Init_Satellites(test::stationFolder(), 95, 2.35, 35);
+    EXPECT_FALSE(refused->observerValid());
+    EXPECT_EQ(refused->PassListForPeriod("ISS (ZARYA)", start, 0, 1, 0), "");
 
     // East longitudes up to 360 are the same places as the western ones.
     EXPECT_TRUE(satellites->ObsLon(357.65));

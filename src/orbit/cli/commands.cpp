@@ -3,6 +3,7 @@
 #include "orbit/cli/iso_time.h"
 #include "orbit/cli/options.h"
 #include "orbit/element_files.h"
+#include "orbit/orbit_end.h"
 #include "orbit/satellites.h"
 #include "orbit/text_format.h"
 #include "orbit/verification.h"
@@ -20,7 +21,8 @@ namespace {
 
 constexpr int kBadArguments = 2;
 constexpr int kFailed = 1;
-constexpr double kMostPropagationsPerSatellite = 1e8;
+constexpr double kMostPropagationsPerRun = 1e8;
+constexpr double kDoubtfulDaysFromEpoch = 30;
 
 const char *const kUsage =
     "usage :\n"
@@ -86,14 +88,24 @@ std::optional<Selection> selectSatellites(const Options &options, const Station 
         selection.names = selection.satellites->names();
         return selection;
     }
-    selection.names = options.all("--sat");
-    for (const std::string &name : selection.names) {
+    for (const std::string &name : options.all("--sat")) {
         if (!selection.satellites->holds(name)) {
             *status = badArguments(err, "satellite absent des éléments : " + name);
             return std::nullopt;
         }
+        if (std::find(selection.names.begin(), selection.names.end(), name) == selection.names.end())
+            selection.names.push_back(name);
     }
     return selection;
+}
+
+// Satellites whose elements are far from the instant asked: computed, with a word of warning.
+void warnFarFromEpoch(const Satellites &satellites, const std::vector<std::string> &names, const JulianDate &instant,
+                      std::ostream &err)
+{
+    for (const std::string &name : satellites.farFromEpoch(names, instant, kDoubtfulDaysFromEpoch))
+        err << "orvanta-orbit : " << name << " : éléments à plus de " << shortestText(kDoubtfulDaysFromEpoch)
+            << " jours de l'instant demandé, prédiction peu sûre\n";
 }
 
 // An instant option, or nothing after a usage message (*status set).
@@ -127,10 +139,25 @@ int passesCommand(const std::vector<std::string> &arguments, std::ostream &out, 
     if (!selection)
         return status;
 
+    Satellites &satellites = *selection->satellites;
+    const JulianDate stop = start->plusMinutes(*days * JulianDate::kMinutesPerDay);
+    warnFarFromEpoch(satellites, selection->names, *start, err);
     std::vector<PredictedPass> all;
+    std::size_t computed = 0;
     for (const std::string &name : selection->names) {
-        const std::vector<PredictedPass> found = selection->satellites->passes(name, *start, *days, *minElevation, *minDuration);
+        if (const std::string refusal = satellites.refusal(name, *start, *days); !refusal.empty()) {
+            err << "orvanta-orbit : " << name << " : " << refusal << "\n";
+            continue;
+        }
+        ++computed;
+        const std::vector<PredictedPass> found = satellites.passes(name, *start, *days, *minElevation, *minDuration);
         all.insert(all.end(), found.begin(), found.end());
+        if (const auto end = satellites.orbitEnd(name, stop)) {
+            const bool cut = !found.empty() && found.back().cutByOrbitEnd;
+            err << "orvanta-orbit : " << name << " : orbite terminée le " << isoInstantText(*end)
+                << " (satellite retombé), rien n'est prédit après"
+                << (cut ? " ; le passage en cours s'arrête à cet instant" : "") << "\n";
+        }
     }
     std::stable_sort(all.begin(), all.end(), [](const PredictedPass &a, const PredictedPass &b) {
         const double gap = a.aos.minutesSince(b.aos);
@@ -142,7 +169,7 @@ int passesCommand(const std::vector<std::string> &arguments, std::ostream &out, 
             << fixedText(pass.maxElevationDeg, 2) << ',' << isoInstantText(pass.maxElevationTime) << ','
             << fixedText(pass.durationSeconds(), 3) << '\n';
     }
-    return 0;
+    return computed > 0 ? 0 : kFailed;
 }
 
 int lookCommand(const std::vector<std::string> &arguments, std::ostream &out, std::ostream &err)
@@ -160,18 +187,24 @@ int lookCommand(const std::vector<std::string> &arguments, std::ostream &out, st
         return status;
 
     constexpr double kRadToDeg = 180.0 / std::numbers::pi;
+    const Satellites &satellites = *selection->satellites;
+    warnFarFromEpoch(satellites, selection->names, *time, err);
     out << "satellite,time,azimuth,elevation,range_km,range_rate_km_s\n";
+    std::size_t computed = 0;
     for (const std::string &name : selection->names) {
         SatelliteLook look;
-        if (!selection->satellites->lookAt(name, *time, 0.0, look)) {
-            err << "orvanta-orbit : " << name << " : orbite impossible à calculer à cet instant\n";
+        if (!satellites.lookAt(name, *time, 0.0, look)) {
+            const std::string refusal = satellites.refusal(name, *time);
+            err << "orvanta-orbit : " << name << " : "
+                << (refusal.empty() ? "orbite impossible à calculer à cet instant" : refusal) << "\n";
             continue;
         }
+        ++computed;
         out << name << ',' << isoInstantText(*time) << ',' << fixedText(look.azimuthRad * kRadToDeg, 4) << ','
             << fixedText(look.elevationRad * kRadToDeg, 4) << ',' << fixedText(look.rangeKm, 3) << ','
             << fixedText(look.rangeRateKmS, 6) << '\n';
     }
-    return 0;
+    return computed > 0 ? 0 : kFailed;
 }
 
 int verifyCommand(const std::vector<std::string> &arguments, std::ostream &out, std::ostream &err)
@@ -209,6 +242,47 @@ Timing timePropagations(const std::vector<ElementSet> &sets, const JulianDate &s
     return timing;
 }
 
+// One satellite's states, up to the end of its orbit (decay) or the model's
+// first error. False when not one state could be given.
+bool printStates(const ElementSet &set, const JulianDate &start, double stepSeconds, long steps, std::ostream &out,
+                 std::ostream &err)
+{
+    const Sgp4Propagator propagator(set);
+    OrbitEnd orbitEnd;
+    const double offset = start.minutesSince(set.epoch);
+    const double farthest = std::max(std::fabs(offset), std::fabs(offset + steps * stepSeconds / 60.0));
+    if (!(farthest <= Satellites::kRefusedYearsFromEpoch * 365.25 * JulianDate::kMinutesPerDay)) {
+        err << "orvanta-orbit : " << set.name << " : instants à plus de " << shortestText(Satellites::kRefusedYearsFromEpoch)
+            << " ans des éléments, suite refusée\n";
+        return false;
+    }
+    if (farthest > kDoubtfulDaysFromEpoch * JulianDate::kMinutesPerDay)
+        err << "orvanta-orbit : " << set.name << " : éléments à plus de " << shortestText(kDoubtfulDaysFromEpoch)
+            << " jours des instants demandés, prédiction peu sûre\n";
+    for (long k = 0; k <= steps; ++k) {
+        const double minutes = offset + k * stepSeconds / 60.0;
+        TemeState state;
+        PropagationError error = PropagationError::None;
+        JulianDate at = start.plusMinutes(k * stepSeconds / 60.0);
+        if (const auto end = minutes > 0.0 ? orbitEnd.within(propagator, minutes) : std::nullopt) {
+            error = end->error;
+            at = set.epoch.plusMinutes(end->firstFailed);
+        } else {
+            error = propagator.propagate(minutes, state);
+        }
+        if (error != PropagationError::None) {
+            err << "orvanta-orbit : " << set.name << " : " << propagationErrorText(error) << " (erreur " << int(error)
+                << " du modèle) à " << isoInstantText(at) << ", suite abandonnée\n";
+            return k > 0;
+        }
+        const Vec3 &r = state.position_km, &v = state.velocity_km_s;
+        out << set.name << ',' << isoInstantText(at) << ',' << fixedText(r.x, 8) << ',' << fixedText(r.y, 8) << ','
+            << fixedText(r.z, 8) << ',' << fixedText(v.x, 9) << ',' << fixedText(v.y, 9) << ',' << fixedText(v.z, 9)
+            << '\n';
+    }
+    return true;
+}
+
 int propagateCommand(const std::vector<std::string> &arguments, std::ostream &out, std::ostream &err)
 {
     Options options(arguments, {{"--elements", "--start", "--minutes", "--step-s"}, {}, {}, {"--summary"}});
@@ -220,10 +294,9 @@ int propagateCommand(const std::vector<std::string> &arguments, std::ostream &ou
     const auto start = instantOption(options, "--start", "YYYY-MM-DDTHH:MM:SSZ", err, &status);
     if (!start)
         return status;
-    const long steps = long(std::floor(*minutes * 60.0 / *step + 1e-9));
-    if (steps >= kMostPropagationsPerSatellite)
-        return badArguments(err, "trop de pas : --minutes / --step-s dépasse " +
-                                     shortestText(kMostPropagationsPerSatellite));
+    const double steps = std::floor(*minutes * 60.0 / *step + 1e-9);
+    if (steps + 1 > kMostPropagationsPerRun)
+        return badArguments(err, "trop de pas : --minutes / --step-s dépasse " + shortestText(kMostPropagationsPerRun));
 
     const ElementCatalogue catalogue = readElementFiles(options.text("--elements"));
     reportProblems(catalogue.problems, err);
@@ -231,33 +304,23 @@ int propagateCommand(const std::vector<std::string> &arguments, std::ostream &ou
         err << "orvanta-orbit : aucun satellite utilisable dans " << options.text("--elements") << "\n";
         return kFailed;
     }
+    // The bound holds for the whole command, whatever the number of satellites.
+    if ((steps + 1) * double(catalogue.sets.size()) > kMostPropagationsPerRun)
+        return badArguments(err, "trop de propagations : " + std::to_string(catalogue.sets.size()) + " satellites × " +
+                                     plainText(steps + 1) + " instants dépasse " +
+                                     shortestText(kMostPropagationsPerRun) + " pour la commande entière");
 
     if (options.has("--summary")) {
-        const auto [count, nanoseconds] = timePropagations(catalogue.sets, *start, *step, steps);
+        const auto [count, nanoseconds] = timePropagations(catalogue.sets, *start, *step, long(steps));
         out << "propagations " << count << " ns_per_propagation " << fixedText(count ? nanoseconds / count : 0.0, 1)
             << '\n';
         return 0;
     }
     out << "satellite,time,x_km,y_km,z_km,vx_km_s,vy_km_s,vz_km_s\n";
-    for (const ElementSet &set : catalogue.sets) {
-        const Sgp4Propagator propagator(set);
-        const double offset = start->minutesSince(set.epoch);
-        for (long k = 0; k <= steps; ++k) {
-            TemeState state;
-            const JulianDate at = start->plusMinutes(k * *step / 60.0);
-            const PropagationError error = propagator.propagate(offset + k * *step / 60.0, state);
-            if (error != PropagationError::None) {
-                err << "orvanta-orbit : " << set.name << " : erreur " << int(error) << " du modèle à "
-                    << isoInstantText(at) << ", suite abandonnée\n";
-                break;
-            }
-            const Vec3 &r = state.position_km, &v = state.velocity_km_s;
-            out << set.name << ',' << isoInstantText(at) << ',' << fixedText(r.x, 8) << ',' << fixedText(r.y, 8) << ','
-                << fixedText(r.z, 8) << ',' << fixedText(v.x, 9) << ',' << fixedText(v.y, 9) << ','
-                << fixedText(v.z, 9) << '\n';
-        }
-    }
-    return 0;
+    std::size_t computed = 0;
+    for (const ElementSet &set : catalogue.sets)
+        computed += printStates(set, *start, *step, long(steps), out, err) ? 1 : 0;
+    return computed > 0 ? 0 : kFailed;
 }
 
 } // namespace
