@@ -9,6 +9,7 @@
 #include "platform/message_boxes.h"
 #include "platform/serial_line.h"
 #include "platform/settings_store.h"
+#include "orbit/utc_time.h"
 #include "platform/utc_clock.h"
 
 #include <QAction>
@@ -95,8 +96,7 @@ Station::~Station() = default;
 void Station::connectWindow()
 {
     QObject::connect(&window_.timer2(), &QTimer::timeout, &window_, [this] { clock_.Lire_Heure_UTC(); });
-    QObject::connect(&window_.timer1(), &QTimer::timeout, &window_,
-                     [this] { tracking_.Tick(banks_.Sat_Select()); });
+    QObject::connect(&window_.timer1(), &QTimer::timeout, &window_, [this] { tick(); });
     QObject::connect(&window_, &MainWindow::closeRequested, &window_, [this] { shutdown(); });
     QObject::connect(&window_, &MainWindow::bankClicked, &window_, [this](int bank) { bankClicked(bank); });
     QObject::connect(&window_, &MainWindow::enregistrerClicked, &window_,
@@ -146,6 +146,42 @@ void Station::connectDialogs()
     };
 }
 
+void Station::tick()
+{
+    if (tracking_.running())
+        return tracking_.Tick(banks_.Sat_Select()); // counted as skipped
+    tracking_.Tick(banks_.Sat_Select());
+    warnFarFromEpoch(clock_.Maintenant_UTC());
+}
+
+// Elements far from the instant predicted put a satellite far from where it
+// is said to be: named once, not at every tick.
+void Station::warnFarFromEpoch(const QDateTime &instant)
+{
+    if (!component_ || !instant.isValid())
+        return;
+    std::vector<std::string> names;
+    for (const QString &name : banks_.Sat_Select())
+        if (!warnedFarFromEpoch_.contains(name))
+            names.push_back(name.toStdString());
+    if (names.empty())
+        return;
+    const QDate date = instant.date();
+    const QTime time = instant.time();
+    const orbit::JulianDate when =
+        orbit::julianFromCalendar({date.year(), date.month(), date.day(), time.hour(), time.minute(), double(time.second())});
+    QStringList far;
+    for (const std::string &name : component_->farFromEpoch(names, when))
+        far << QString::fromStdString(name);
+    if (far.isEmpty())
+        return;
+    warnedFarFromEpoch_ << far;
+    notifyLater(QStringLiteral("Les elements de ces satellites datent de plus de 30 jours avant ou apres l'heure "
+                               "des predictions, leurs positions sont peu sures : %1.\r\nMettez a jour les fichiers "
+                               "d'elements (menu Elements).")
+                    .arg(far.join(QStringLiteral(", "))));
+}
+
 void Station::start()
 {
     ConfigContext context{platform_.store, window_, platform_.receiverLine, platform_.rotorLine, &platform_.messages};
@@ -181,7 +217,7 @@ void Station::start()
     window_.timer2().start();
     window_.timer1().start();
     // The passes show at once rather than one period after start-up.
-    QTimer::singleShot(0, &window_, [this] { tracking_.Tick(banks_.Sat_Select()); });
+    QTimer::singleShot(0, &window_, [this] { tick(); });
 }
 
 void Station::Init_Satellites()
@@ -191,6 +227,18 @@ void Station::Init_Satellites()
     const double period = std::max<double>(config_.Repetition, kShortestPeriodSeconds);
     window_.timer1().setInterval(int(period * 1000.0));
 
+    predictionNotice_.clear();
+    warnedFarFromEpoch_.clear();
+    if (!component_->observerValid()) {
+        QStringList refusals;
+        for (const std::string &refusal : component_->observerRefusals())
+            refusals << QString::fromStdString(refusal);
+        predictionNotice_ = QStringLiteral("Aucune prediction : position de l'observateur refusee (%1)")
+                                .arg(refusals.join(QStringLiteral(", ")));
+        notifyLater(QStringLiteral("La position de l'observateur est refusee : %1.\r\nAucune prediction n'est faite "
+                                   "tant qu'elle n'est pas corrigee (menu Configuration, Observateur).")
+                        .arg(refusals.join(QStringLiteral(", "))));
+    }
     if (component_->satcount() == 0) {
         notifyLater(QStringLiteral("Aucun satellite n'a pu etre lu : le dossier %1 ne contient aucun fichier "
                                    "d'elements (*.txt) lisible. Les listes restent vides.")

@@ -34,6 +34,7 @@
 #include "rotor/poursuite_man_window.h"
 #include "rotor/rotor_calibration.h"
 
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 
@@ -113,6 +114,8 @@ private:
     FrequencyFound lookUpFrequency(const QString &name);
     QString predictionsBlocked() const;
     void reportFrequencyFileLater();
+    void tick();
+    void warnFarFromEpoch(const QDateTime &instant);
 
     StationPlatform platform_;
     ConfigStation config_;
@@ -149,6 +152,7 @@ private:
     TrackingCycle tracking_;
     QStringList elementFiles_;
     QString predictionNotice_;
+    QStringList warnedFarFromEpoch_; // satellites already named in that message
     bool closing_ = false;
     bool ended_ = false;
 };

@@ -148,3 +148,44 @@ TEST(HelpMenu, HistoryAboutAndManual)
 
 } // namespace
 } // namespace orvanta
+
+namespace orvanta {
+namespace {
+
+TEST(StartUp, ARefusedObserverGivesOneMessageAndNoPredictionUntilMended)
+{
+    test::StationHarness h;
+    h.setup("Latitude Observateur", "95");
+    h.bank(1, {"ISS (ZARYA)"});
+    h.at("2026-06-27T01:38:00Z");
+    h.start();
+    h.tick();
+    h.tick();
+    ASSERT_EQ(h.messages.shown.size(), 1u) << h.messages.texts().join('\n').toStdString();
+    EXPECT_TRUE(h.messages.shown[0].text.contains("latitude 95")) << h.messages.texts()[0].toStdString();
+    ASSERT_EQ(h.lines("Sat_Visibles").size(), 1);
+    EXPECT_TRUE(h.lines("Sat_Visibles")[0].startsWith("Aucune prediction"));
+    EXPECT_EQ(h.text("Sat_Sel"), "");
+
+    h.station->config().Lat_Obs = 48;
+    h.station->Init_Satellites();
+    h.tick();
+    EXPECT_EQ(h.text("Sat_Sel"), "ISS (ZARYA)");
+    EXPECT_EQ(h.messages.shown.size(), 1u);
+}
+
+TEST(StartUp, ElementsFarFromTheInstantAreNamedOnceNotAtEveryTick)
+{
+    test::StationHarness h;
+    h.bank(1, {"ISS (ZARYA)", "OSCAR 7 (AO-7)"});
+    h.at("2026-12-07T12:00:00Z");
+    h.start();
+    h.tick();
+    h.tick();
+    ASSERT_EQ(h.messages.shown.size(), 1u) << h.messages.texts().join('\n').toStdString();
+    EXPECT_TRUE(h.messages.shown[0].text.contains("ISS (ZARYA)"));
+    EXPECT_TRUE(h.messages.shown[0].text.contains("OSCAR 7 (AO-7)"));
+}
+
+} // namespace
+} // namespace orvanta
