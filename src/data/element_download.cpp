@@ -19,10 +19,8 @@ QString secondsText(int milliseconds)
     return QString::number((milliseconds + 999) / 1000);
 }
 
-bool looksLikeHtml(const QByteArray &body, const QString &contentType)
+bool startsLikeHtml(const QByteArray &body)
 {
-    if (contentType.contains(QStringLiteral("html"), Qt::CaseInsensitive))
-        return true;
     const QByteArray start = body.left(1024).trimmed().toLower();
     return start.startsWith('<') || start.contains("<html") || start.contains("<!doctype") ||
            start.contains("<body");
@@ -61,18 +59,24 @@ ElementBodyCheck checkElementBody(const QByteArray &body, const QString &content
 {
     if (body.trimmed().isEmpty())
         return {Outcome::Empty, 0, QStringLiteral("réponse vide")};
-    if (looksLikeHtml(body, contentType))
-        return {Outcome::Html, 0, QStringLiteral("page HTML reçue au lieu d'un fichier d'éléments")};
+    const ElementBodyCheck html{Outcome::Html, 0, QStringLiteral("page HTML reçue au lieu d'un fichier d'éléments")};
+    if (startsLikeHtml(body))
+        return html;
     orbit::ElementCatalogue catalogue;
     orbit::readElementText(body.toStdString(), std::string(), catalogue);
     if (!catalogue.problems.empty()) {
+        // Sound elements served under an HTML label are still elements.
+        if (contentType.contains(QStringLiteral("html"), Qt::CaseInsensitive))
+            return html;
         const orbit::ElementFileProblem &first = catalogue.problems.front();
         QString problem = QStringLiteral("contenu refusé");
         if (first.line > 0)
             problem += QStringLiteral(" à la ligne %1").arg(first.line);
         problem += QStringLiteral(" (%1)").arg(QString::fromStdString(first.reason));
         if (catalogue.problems.size() > 1)
-            problem += QStringLiteral(" et %1 autre(s) problème(s)").arg(catalogue.problems.size() - 1);
+            problem += catalogue.problems.size() == 2
+                           ? QStringLiteral(" et 1 autre problème")
+                           : QStringLiteral(" et %1 autres problèmes").arg(catalogue.problems.size() - 1);
         return {Outcome::BadContent, 0, problem};
     }
     if (catalogue.sets.empty())
@@ -243,7 +247,9 @@ ElementFileResult ElementDownloader::replaceFile(const QByteArray &body, int set
         return {job.fileName, job.address, Outcome::WriteFailed, 0,
                 QStringLiteral("impossible d'écrire %1 (%2), l'ancien fichier est gardé").arg(job.path, error)};
     return {job.fileName, job.address, Outcome::Replaced, setCount,
-            QStringLiteral("mis à jour, %1 jeu(x) d'éléments (%2)").arg(setCount).arg(job.address)};
+            (setCount == 1 ? QStringLiteral("mis à jour, 1 jeu d'éléments (%1)")
+                           : QStringLiteral("mis à jour, %1 jeux d'éléments (%2)").arg(setCount))
+                .arg(job.address)};
 }
 
 void ElementDownloader::finishJob(ElementFileResult result)

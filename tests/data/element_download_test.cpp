@@ -72,7 +72,8 @@ TEST(ElementBody, OnlyACompleteElementFileIsSound)
 
     EXPECT_EQ(checkElementBody("", "text/plain").outcome, Outcome::Empty);
     EXPECT_EQ(checkElementBody(" \r\n\r\n", "text/plain").outcome, Outcome::Empty);
-    EXPECT_EQ(checkElementBody(kNewSets, "text/html").outcome, Outcome::Html);
+    EXPECT_EQ(checkElementBody("Service unavailable\r\n", "text/html; charset=utf-8").outcome, Outcome::Html);
+    EXPECT_EQ(checkElementBody(kNewSets, "text/html").outcome, Outcome::Replaced) << "a wrong label only";
     EXPECT_EQ(checkElementBody("\r\n<!DOCTYPE html><title>Maintenance</title>", "text/plain").outcome, Outcome::Html);
 
     // Cut in the middle of a line, after a name line, between lines 1 and 2.
@@ -111,7 +112,7 @@ TEST(ElementDownload, GoodFileReplacesTheOldOneAndIsReadNext)
     ASSERT_EQ(results.size(), 1);
     EXPECT_EQ(results[0].outcome, Outcome::Replaced);
     EXPECT_EQ(results[0].setCount, 2);
-    EXPECT_EQ(results[0].message, "mis à jour, 2 jeu(x) d'éléments (" + server.url("/amateur") + ")");
+    EXPECT_EQ(results[0].message, "mis à jour, 2 jeux d'éléments (" + server.url("/amateur") + ")");
 
     EXPECT_EQ(folder.read("Amateur.txt"), kNewSets);
     EXPECT_GE(QFileInfo(folder.file("Amateur.txt")).lastModified().toUTC(), before) << "dated from the download";
