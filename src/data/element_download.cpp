@@ -173,8 +173,11 @@ void ElementDownloader::received()
     const QVariant length = reply_->header(QNetworkRequest::ContentLengthHeader);
     announced_ = length.isValid() ? length.toLongLong() : -1;
     if (receivedBytes_ > limits_.maxBytes) {
-        fail(Outcome::BadContent, QStringLiteral("réponse trop grande pour un fichier d'éléments (plus de %1 Mo)")
-                                      .arg(limits_.maxBytes / (1024 * 1024)));
+        constexpr qint64 kMegabyte = 1024 * 1024;
+        const QString limit = limits_.maxBytes >= kMegabyte
+                                  ? QStringLiteral("%1 Mo").arg(limits_.maxBytes / kMegabyte)
+                                  : QStringLiteral("%1 octets").arg(limits_.maxBytes);
+        fail(Outcome::BadContent, QStringLiteral("réponse trop grande pour un fichier d'éléments (plus de %1)").arg(limit));
         return;
     }
     emit progress(int(results_.size()), receivedBytes_, announced_);
