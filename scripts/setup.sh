@@ -8,6 +8,7 @@ cd "$(dirname "$0")/.."
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-serialport-dev qt6-multimedia-dev libgl-dev
+  ca-certificates # the element update checks the certificates of https servers
   libgtest-dev libgmock-dev libbenchmark-dev
   dpkg-dev desktop-file-utils man-db file
   python3 librsvg2-bin

@@ -104,6 +104,15 @@ void SatelliteBanks::Enregistrer_Click(int bank)
     bankSize(bank) = float(satSelect_.size());
 }
 
+void SatelliteBanks::keepSelection(const QStringList &names)
+{
+    listeSat_.clear();
+    for (const QString &name : names)
+        if (!satSelect_.contains(name))
+            insertSorted(listeSat_, name);
+    notify();
+}
+
 QString SatelliteBanks::selectFromList(int row)
 {
     if (row < 0 || row >= listeSat_.size())

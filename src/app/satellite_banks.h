@@ -31,6 +31,9 @@ public:
     // The selection saved as bank 1, 2 or 3, the bank's old entries removed.
     void Enregistrer_Click(int bank);
 
+    // ListeSat rebuilt from new names, the selection kept as it is.
+    void keepSelection(const QStringList &names);
+
     // A double click on ListeSat: the satellite moves to the selection.
     // Returns its name (empty for a row that does not exist).
     QString selectFromList(int row);

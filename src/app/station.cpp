@@ -4,6 +4,8 @@
 #include "config/configuration.h"
 #include "data/element_age.h"
 #include "data/element_file_list.h"
+#include "data/element_update.h"
+#include "data/element_update_window.h"
 #include "data/frequency_loader.h"
 #include "platform/help_viewer.h"
 #include "platform/message_boxes.h"
@@ -122,6 +124,7 @@ void Station::connectMenus()
             QObject::connect(action, &QAction::triggered, &window_, handler);
     };
     onMenu("Mnu_Element_Sources", [this] { showElementSources(platform_.messages); });
+    onMenu("Mnu_Element_Mise_A_Jour", [this] { openElementUpdate(); });
     onMenu("Mnu_Historique", [this] { platform_.messages.information(Historique()); });
     onMenu("Mnu_A_Propos_De", [this] { platform_.messages.information(aboutText()); });
     onMenu("Mnu_Notice", [this] { platform_.help.show(QDir(platform_.stationFolder).filePath(kManualFile)); });
@@ -263,6 +266,34 @@ void Station::checkElementFiles()
     const QStringList stale = staleElementFiles(platform_.stationFolder, elementFiles_, platform_.clock.nowUtc());
     for (const QString &file : stale)
         platform_.messages.information(staleElementFileMessage(file));
+    if (!stale.isEmpty() && !planElementUpdate(platform_.stationFolder).jobs.isEmpty()
+        && platform_.messages.question(QStringLiteral("Mettre a jour les fichiers d'elements maintenant ?"),
+                                       QStringLiteral("Orvanta")))
+        openElementUpdate();
+}
+
+void Station::openElementUpdate()
+{
+    auto *update = new Mise_A_Jour_Elements(platform_.stationFolder, &window_);
+    update->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(update, &Mise_A_Jour_Elements::finished, &window_,
+                     [this](const QStringList &files) { elementsReplaced(files); });
+    update->show();
+    update->start();
+}
+
+// New elements: a new component, the lists rebuilt around the selection.
+void Station::elementsReplaced(const QStringList &files)
+{
+    if (files.isEmpty() || ended_)
+        return;
+    const QStringList before = satelliteNames();
+    Init_Satellites();
+    const QStringList after = satelliteNames();
+    banks_.keepSelection(after);
+    const QString gone = disappearedSatellitesMessage(before, after);
+    if (!gone.isEmpty())
+        notifyLater(gone);
 }
 
 void Station::openLines()

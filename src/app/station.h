@@ -115,6 +115,8 @@ private:
     QString predictionsBlocked() const;
     void reportFrequencyFileLater();
     void tick();
+    void openElementUpdate();
+    void elementsReplaced(const QStringList &files);
     void warnFarFromEpoch(const QDateTime &instant);
 
     StationPlatform platform_;

@@ -1,6 +1,10 @@
 #include "data/element_file_list.h"
+#include "data/element_update.h"
 #include "data/frequency_file.h"
 #include "orbit/satellites.h"
+
+#include <QUrl>
+#include <QUrlQuery>
 
 #include <gtest/gtest.h>
 
@@ -18,12 +22,32 @@ TEST(DemoStation, FilesAreSoundAndAgree)
     EXPECT_TRUE(scan.problem.isEmpty()) << scan.problem.toStdString();
     EXPECT_EQ(scan.fields.size(), 11u);
 
-    EXPECT_EQ(readElementFileList(kDemo), QStringList{"Amateur.txt"});
+    EXPECT_EQ(readElementFileList(kDemo),
+              (QStringList{"Amateur.txt", "Cubesat.txt", "Noaa.txt", "Stations.txt", "Weather.txt"}));
 
     const auto satellites = orbit::Init_Satellites(kDemo.toStdString(), 48, 2, 100);
     const QString names = QString::fromStdString(satellites->satnames());
     for (const FrequencyRecord &record : scan.fields)
         EXPECT_TRUE(names.split(',').contains(record.name)) << record.name.toStdString();
+}
+
+// Every file the demo station keeps current has a CelesTrak group in the
+// two-line form as its source.
+TEST(DemoStation, EveryElementFileHasASource)
+{
+    const ElementUpdatePlan plan = planElementUpdate(kDemo);
+    EXPECT_TRUE(plan.problems.isEmpty()) << plan.problems.join('\n').toStdString();
+    QStringList names;
+    for (const ElementDownloadJob &job : plan.jobs) {
+        names << job.fileName;
+        const QUrl address(job.address);
+        EXPECT_EQ(address.toString(QUrl::RemoveQuery), "https://celestrak.org/NORAD/elements/gp.php");
+        const QUrlQuery query(address);
+        EXPECT_FALSE(query.queryItemValue("GROUP").isEmpty()) << job.address.toStdString();
+        EXPECT_EQ(query.queryItemValue("FORMAT"), "tle") << job.address.toStdString();
+    }
+    names.sort();
+    EXPECT_EQ(names, readElementFileList(kDemo));
 }
 
 } // namespace

@@ -33,7 +33,11 @@ const char *const kUsage =
     "  orvanta-orbit verify --elements FILE\n"
     "  orvanta-orbit propagate --elements PATH --start ISO --minutes M --step-s S [--summary]\n"
     "  orvanta-orbit --version\n"
-    "PATH : un fichier d'éléments ou un dossier (tous ses fichiers \"*.txt\").\n";
+    "  orvanta-orbit update --station DIR\n"
+    "PATH : un fichier d'éléments ou un dossier (tous ses fichiers \"*.txt\").\n"
+    "update télécharge les fichiers d'éléments qui ont une source dans DIR/Sources.cfg,\n"
+    "une ligne par fichier ; statut 0 : tous mis à jour, 1 : au moins un fichier\n"
+    "gardé tel quel ou une source inutilisable, 2 : arguments incorrects.\n";
 
 int badArguments(std::ostream &err, const std::string &why)
 {
@@ -324,6 +328,11 @@ int propagateCommand(const std::vector<std::string> &arguments, std::ostream &ou
 }
 
 } // namespace
+
+const char *orbitUsage()
+{
+    return kUsage;
+}
 
 int runOrbitCommand(const std::vector<std::string> &arguments, std::ostream &out, std::ostream &err)
 {

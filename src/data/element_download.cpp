@@ -1,0 +1,279 @@
+#include "data/element_download.h"
+
+#include "orbit/element_files.h"
+#include "platform/atomic_file.h"
+
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QUrl>
+
+namespace orvanta {
+
+namespace {
+
+using Outcome = ElementFileResult::Outcome;
+
+QString secondsText(int milliseconds)
+{
+    return QString::number((milliseconds + 999) / 1000);
+}
+
+bool startsLikeHtml(const QByteArray &body)
+{
+    const QByteArray start = body.left(1024).trimmed().toLower();
+    return start.startsWith('<') || start.contains("<html") || start.contains("<!doctype") ||
+           start.contains("<body");
+}
+
+QString networkErrorText(QNetworkReply::NetworkError error, const QString &qtText)
+{
+    switch (error) {
+    case QNetworkReply::ConnectionRefusedError:
+        return QStringLiteral("connexion refusée par le serveur");
+    case QNetworkReply::HostNotFoundError:
+        return QStringLiteral("serveur introuvable");
+    case QNetworkReply::RemoteHostClosedError:
+        return QStringLiteral("connexion fermée par le serveur avant la réponse");
+    case QNetworkReply::TimeoutError:
+        return QStringLiteral("le serveur ne répond plus");
+    case QNetworkReply::SslHandshakeFailedError:
+        return QStringLiteral("échec de la connexion sécurisée (%1)").arg(qtText);
+    case QNetworkReply::TemporaryNetworkFailureError:
+    case QNetworkReply::NetworkSessionFailedError:
+        return QStringLiteral("réseau indisponible");
+    default:
+        return QStringLiteral("erreur réseau (%1)").arg(qtText);
+    }
+}
+
+bool isWebScheme(const QUrl &url)
+{
+    const QString scheme = url.scheme().toLower();
+    return scheme == QStringLiteral("http") || scheme == QStringLiteral("https");
+}
+
+} // namespace
+
+ElementBodyCheck checkElementBody(const QByteArray &body, const QString &contentType)
+{
+    if (body.trimmed().isEmpty())
+        return {Outcome::Empty, 0, QStringLiteral("réponse vide")};
+    const ElementBodyCheck html{Outcome::Html, 0, QStringLiteral("page HTML reçue au lieu d'un fichier d'éléments")};
+    if (startsLikeHtml(body))
+        return html;
+    orbit::ElementCatalogue catalogue;
+    orbit::readElementText(body.toStdString(), std::string(), catalogue);
+    if (!catalogue.problems.empty()) {
+        // Sound elements served under an HTML label are still elements.
+        if (contentType.contains(QStringLiteral("html"), Qt::CaseInsensitive))
+            return html;
+        const orbit::ElementFileProblem &first = catalogue.problems.front();
+        QString problem = QStringLiteral("contenu refusé");
+        if (first.line > 0)
+            problem += QStringLiteral(" à la ligne %1").arg(first.line);
+        problem += QStringLiteral(" (%1)").arg(QString::fromStdString(first.reason));
+        if (catalogue.problems.size() > 1)
+            problem += catalogue.problems.size() == 2
+                           ? QStringLiteral(" et 1 autre problème")
+                           : QStringLiteral(" et %1 autres problèmes").arg(catalogue.problems.size() - 1);
+        return {Outcome::BadContent, 0, problem};
+    }
+    if (catalogue.sets.empty())
+        return {Outcome::BadContent, 0, QStringLiteral("aucun jeu d'éléments dans la réponse")};
+    return {Outcome::Replaced, int(catalogue.sets.size()), {}};
+}
+
+ElementDownloader::ElementDownloader(DownloadLimits limits, QObject *parent)
+    : QObject(parent), limits_(limits), network_(new QNetworkAccessManager(this))
+{
+    // Nothing is kept from one run to the next: each update asks the server afresh.
+    network_->setCookieJar(nullptr);
+    connectTimer_.setSingleShot(true);
+    totalTimer_.setSingleShot(true);
+    connect(&connectTimer_, &QTimer::timeout, this, [this] {
+        fail(Outcome::TimedOut,
+             QStringLiteral("pas de connexion au serveur en %1 s").arg(secondsText(limits_.connectTimeoutMs)));
+    });
+    connect(&totalTimer_, &QTimer::timeout, this, [this] {
+        fail(Outcome::TimedOut,
+             QStringLiteral("téléchargement inachevé après %1 s").arg(secondsText(limits_.totalTimeoutMs)));
+    });
+}
+
+ElementDownloader::~ElementDownloader()
+{
+    dropReply();
+}
+
+void ElementDownloader::start(const QList<ElementDownloadJob> &jobs)
+{
+    if (running_)
+        return;
+    jobs_ = jobs;
+    results_.clear();
+    running_ = true;
+    QTimer::singleShot(0, this, &ElementDownloader::startNext);
+}
+
+void ElementDownloader::cancel()
+{
+    if (!running_)
+        return;
+    dropReply();
+    running_ = false;
+    for (qsizetype job = results_.size(); job < jobs_.size(); ++job) {
+        ElementFileResult result{jobs_[job].fileName, jobs_[job].address, Outcome::Cancelled, 0,
+                                 QStringLiteral("annulé, fichier inchangé")};
+        results_ << result;
+        emit fileFinished(int(job), result);
+    }
+    emit finished();
+}
+
+void ElementDownloader::startNext()
+{
+    if (!running_ || reply_)
+        return;
+    if (results_.size() == jobs_.size()) {
+        running_ = false;
+        emit finished();
+        return;
+    }
+    const ElementDownloadJob &job = jobs_[results_.size()];
+    emit fileStarted(int(results_.size()));
+    const QUrl url(job.address, QUrl::StrictMode);
+    if (!url.isValid() || !isWebScheme(url) || url.host().isEmpty()) {
+        finishJob({job.fileName, job.address, Outcome::RefusedAddress, 0,
+                   QStringLiteral("%1 : adresse refusée, seules les adresses http:// et https:// sont admises")
+                       .arg(job.address)});
+        return;
+    }
+    QNetworkRequest request(url);
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
+    request.setMaximumRedirectsAllowed(limits_.maxRedirects);
+    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
+    request.setHeader(QNetworkRequest::UserAgentHeader, QStringLiteral("Orvanta"));
+    announced_ = -1;
+    receivedBytes_ = 0;
+    failure_.reset();
+    reply_ = network_->get(request);
+    connect(reply_, &QNetworkReply::requestSent, this, [this] { connectTimer_.stop(); });
+    // Qt holds back downloadProgress for the first moments of a reply, so
+    // progress is followed from the data as it comes.
+    connect(reply_, &QNetworkReply::readyRead, this, &ElementDownloader::received);
+    connect(reply_, &QNetworkReply::finished, this, &ElementDownloader::replyFinished);
+    connectTimer_.start(limits_.connectTimeoutMs);
+    totalTimer_.start(limits_.totalTimeoutMs);
+}
+
+void ElementDownloader::received()
+{
+    receivedBytes_ = reply_->bytesAvailable();
+    const QVariant length = reply_->header(QNetworkRequest::ContentLengthHeader);
+    announced_ = length.isValid() ? length.toLongLong() : -1;
+    if (receivedBytes_ > limits_.maxBytes) {
+        constexpr qint64 kMegabyte = 1024 * 1024;
+        const QString limit = limits_.maxBytes >= kMegabyte
+                                  ? QStringLiteral("%1 Mo").arg(limits_.maxBytes / kMegabyte)
+                                  : QStringLiteral("%1 octets").arg(limits_.maxBytes);
+        fail(Outcome::BadContent, QStringLiteral("réponse trop grande pour un fichier d'éléments (plus de %1)").arg(limit));
+        return;
+    }
+    emit progress(int(results_.size()), receivedBytes_, announced_);
+}
+
+void ElementDownloader::fail(ElementFileResult::Outcome outcome, const QString &message)
+{
+    if (!reply_ || failure_)
+        return;
+    const ElementDownloadJob &job = jobs_[results_.size()];
+    failure_ = ElementFileResult{job.fileName, job.address, outcome, 0, job.address + QStringLiteral(" : ") + message};
+    reply_->abort(); // finished() follows, and takes failure_ as the result
+}
+
+void ElementDownloader::replyFinished()
+{
+    connectTimer_.stop();
+    totalTimer_.stop();
+    ElementFileResult result = failure_ ? *failure_ : judgeReply();
+    dropReply();
+    finishJob(std::move(result));
+}
+
+ElementFileResult ElementDownloader::judgeReply()
+{
+    const ElementDownloadJob &job = jobs_[results_.size()];
+    const auto failed = [&](Outcome outcome, const QString &why) {
+        return ElementFileResult{job.fileName, job.address, outcome, 0, job.address + QStringLiteral(" : ") + why};
+    };
+    const int status = reply_->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    const QNetworkReply::NetworkError error = reply_->error();
+    if (error == QNetworkReply::TooManyRedirectsError)
+        return failed(Outcome::TooManyRedirects, QStringLiteral("plus de %1 redirections").arg(limits_.maxRedirects));
+    if (error == QNetworkReply::ProtocolUnknownError || error == QNetworkReply::InsecureRedirectError) {
+        const QString target = QString::fromLatin1(reply_->rawHeader("Location"));
+        return failed(Outcome::RefusedAddress,
+                      error == QNetworkReply::InsecureRedirectError
+                          ? QStringLiteral("redirection refusée de https vers %1").arg(target)
+                          : QStringLiteral("redirection refusée vers %1 (ni http ni https)").arg(target));
+    }
+    if (status > 200) {
+        const QString phrase = reply_->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
+        return failed(Outcome::HttpError,
+                      QStringLiteral("erreur HTTP %1%2").arg(status).arg(phrase.isEmpty() ? QString() : u' ' + phrase));
+    }
+    if (error != QNetworkReply::NoError) {
+        if (status == 200 && announced_ > receivedBytes_)
+            return failed(Outcome::Truncated, QStringLiteral("réponse tronquée (%1 octets reçus sur %2 annoncés)")
+                                                  .arg(receivedBytes_)
+                                                  .arg(announced_));
+        return failed(Outcome::NetworkError, networkErrorText(error, reply_->errorString()));
+    }
+    if (status != 200) // the connection ended before a status line
+        return failed(Outcome::NetworkError, QStringLiteral("le serveur n'a pas répondu"));
+    const QByteArray body = reply_->readAll();
+    const ElementBodyCheck check =
+        checkElementBody(body, reply_->header(QNetworkRequest::ContentTypeHeader).toString());
+    if (check.outcome != Outcome::Replaced)
+        return failed(check.outcome, check.problem);
+    return replaceFile(body, check.setCount);
+}
+
+ElementFileResult ElementDownloader::replaceFile(const QByteArray &body, int setCount)
+{
+    const ElementDownloadJob &job = jobs_[results_.size()];
+    // The new file is dated by its writing, at the end of the download, so the
+    // age check at start-up counts from the download.
+    QString error;
+    if (!writeFileAtomically(job.path, body, &error))
+        return {job.fileName, job.address, Outcome::WriteFailed, 0,
+                QStringLiteral("impossible d'écrire %1 (%2), l'ancien fichier est gardé").arg(job.path, error)};
+    return {job.fileName, job.address, Outcome::Replaced, setCount,
+            (setCount == 1 ? QStringLiteral("mis à jour, 1 jeu d'éléments (%1)")
+                           : QStringLiteral("mis à jour, %1 jeux d'éléments (%2)").arg(setCount))
+                .arg(job.address)};
+}
+
+void ElementDownloader::finishJob(ElementFileResult result)
+{
+    const int job = int(results_.size());
+    results_ << result;
+    emit fileFinished(job, result);
+    QTimer::singleShot(0, this, &ElementDownloader::startNext);
+}
+
+void ElementDownloader::dropReply()
+{
+    connectTimer_.stop();
+    totalTimer_.stop();
+    if (!reply_)
+        return;
+    QNetworkReply *reply = reply_;
+    reply_ = nullptr;
+    reply->disconnect(this);
+    reply->abort();
+    reply->deleteLater();
+}
+
+} // namespace orvanta

@@ -1,0 +1,118 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include <optional>
+
+class QNetworkAccessManager;
+class QNetworkReply;
+
+namespace orvanta {
+
+struct DownloadLimits {
+    int connectTimeoutMs = 20'000; // until the request has gone out
+    int totalTimeoutMs = 120'000;  // for the whole download, redirections included
+    int maxRedirects = 5;
+    qint64 maxBytes = 32 * 1024 * 1024; // the largest element groups are a few megabytes
+};
+
+// One element file to fetch: its name, its address and where it is written.
+struct ElementDownloadJob {
+    QString fileName;
+    QString address;
+    QString path;
+};
+
+struct ElementFileResult {
+    enum class Outcome {
+        Replaced,
+        RefusedAddress, // not an http or https address
+        NetworkError,
+        HttpError,
+        TimedOut,
+        TooManyRedirects,
+        Truncated,
+        Empty,
+        Html,
+        BadContent, // a line the element reader refuses, no set at all, or too big
+        WriteFailed,
+        Cancelled,
+    };
+    QString fileName;
+    QString address;
+    Outcome outcome = Outcome::Cancelled;
+    int setCount = 0;  // sets in the new file, when replaced
+    QString message;   // what happened, in French, one line
+    bool replaced() const { return outcome == Outcome::Replaced; }
+};
+
+// Whether a downloaded body is a sound element file: not empty, not an HTML
+// page, every line read by the element reader without a problem and at least
+// one set.
+struct ElementBodyCheck {
+    ElementFileResult::Outcome outcome = ElementFileResult::Outcome::Replaced; // Replaced when sound
+    int setCount = 0;
+    QString problem;
+};
+ElementBodyCheck checkElementBody(const QByteArray &body, const QString &contentType);
+
+// Downloads element files one after the other (one request at a time is
+// what the public element services ask for). A file is replaced, atomically
+// and dated from the download, only when its new content is sound; on any
+// failure or cancel the old file stays byte for byte. Never waits: every
+// step runs from the event loop.
+class ElementDownloader : public QObject {
+    Q_OBJECT
+public:
+    explicit ElementDownloader(DownloadLimits limits = {}, QObject *parent = nullptr);
+    ~ElementDownloader() override;
+
+    // Starts a run; ignored while one is running. The first signal comes
+    // from the event loop, never from within start().
+    void start(const QList<ElementDownloadJob> &jobs);
+    // Stops the run at once: the file in progress and those not started are
+    // Cancelled, and finished() is emitted before cancel() returns.
+    void cancel();
+
+    bool isRunning() const { return running_; }
+    // One result per job, in the order of the jobs, as they finish.
+    const QList<ElementFileResult> &results() const { return results_; }
+
+signals:
+    void fileStarted(int job);
+    // total is -1 while the size is not known.
+    void progress(int job, qint64 received, qint64 total);
+    void fileFinished(int job, const orvanta::ElementFileResult &result);
+    void finished();
+
+private:
+    void startNext();
+    void received();
+    void replyFinished();
+    void fail(ElementFileResult::Outcome outcome, const QString &message);
+    void finishJob(ElementFileResult result);
+    ElementFileResult judgeReply();
+    ElementFileResult replaceFile(const QByteArray &body, int setCount);
+    void dropReply();
+
+    DownloadLimits limits_;
+    QNetworkAccessManager *network_;
+    QList<ElementDownloadJob> jobs_;
+    QList<ElementFileResult> results_;
+    bool running_ = false;
+    QNetworkReply *reply_ = nullptr;
+    qint64 announced_ = -1; // the size the server announced, -1 when none
+    qint64 receivedBytes_ = 0;
+    // A failure decided before the reply ended (timeout, too big): the reply
+    // is aborted and this is its result.
+    std::optional<ElementFileResult> failure_;
+    QTimer connectTimer_;
+    QTimer totalTimer_;
+};
+
+} // namespace orvanta

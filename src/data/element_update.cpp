@@ -1,0 +1,83 @@
+#include "data/element_update.h"
+
+#include "data/element_file_list.h"
+#include "data/element_sources.h"
+#include "data/station_file.h"
+
+#include <QDir>
+
+#include <algorithm>
+
+namespace orvanta {
+
+namespace {
+
+QString pathOnDisk(const QString &folder, const QString &fileName)
+{
+    const QStringList present = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &name : present) {
+        if (name.compare(fileName, Qt::CaseInsensitive) == 0)
+            return stationFilePath(folder, name);
+    }
+    return stationFilePath(folder, fileName);
+}
+
+} // namespace
+
+ElementUpdatePlan planElementUpdate(const QString &folder)
+{
+    ElementUpdatePlan plan;
+    const ElementSourcesFile sources = readElementSources(folder);
+    plan.problems = sources.problems;
+    if (!sources.found) {
+        plan.problems << QStringLiteral("%1 absent du dossier de la station : aucun fichier d'éléments n'a de source")
+                             .arg(elementSourcesFileName);
+        return plan;
+    }
+    const QStringList listed = readElementFileList(folder);
+    for (const ElementSource &source : sources.sources) {
+        if (!listed.contains(source.fileName, Qt::CaseInsensitive)) {
+            plan.problems << QStringLiteral("%1 : %2 n'est pas nommé dans Elements.cfg, il n'est pas téléchargé")
+                                 .arg(elementSourcesFileName, source.fileName);
+            continue;
+        }
+        plan.jobs << ElementDownloadJob{source.fileName, source.address, pathOnDisk(folder, source.fileName)};
+    }
+    if (plan.jobs.isEmpty() && plan.problems.isEmpty())
+        plan.problems << QStringLiteral("%1 ne donne aucune source").arg(elementSourcesFileName);
+    return plan;
+}
+
+QString elementResultLine(const ElementFileResult &result)
+{
+    return result.fileName + QStringLiteral(" : ") + result.message;
+}
+
+QStringList replacedFiles(const QList<ElementFileResult> &results)
+{
+    QStringList names;
+    for (const ElementFileResult &result : results) {
+        if (result.replaced())
+            names << result.fileName;
+    }
+    return names;
+}
+
+QString disappearedSatellitesMessage(const QStringList &before, const QStringList &after)
+{
+    QStringList gone;
+    for (const QString &name : before) {
+        if (!after.contains(name) && !gone.contains(name))
+            gone << name;
+    }
+    if (gone.isEmpty())
+        return {};
+    std::sort(gone.begin(), gone.end());
+    const QString heading = gone.size() == 1
+                                ? QStringLiteral("Ce satellite ne figure plus dans les fichiers d'éléments :")
+                                : QStringLiteral("Ces %1 satellites ne figurent plus dans les fichiers d'éléments :")
+                                      .arg(gone.size());
+    return heading + QStringLiteral("\r\n") + gone.join(QStringLiteral("\r\n"));
+}
+
+} // namespace orvanta

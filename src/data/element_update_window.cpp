@@ -1,0 +1,132 @@
+#include "data/element_update_window.h"
+
+#include "data/element_update.h"
+#include "data/window_style.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace orvanta {
+
+Mise_A_Jour_Elements::Mise_A_Jour_Elements(const QString &folder, QWidget *parent, DownloadLimits limits)
+    : QWidget(parent, Qt::Window), folder_(folder), downloader_(limits)
+{
+    setObjectName(QStringLiteral("Mise_A_Jour_Elements"));
+    setWindowTitle(QStringLiteral("Mise a jour des elements"));
+
+    auto *heading = new QLabel(
+        QStringLiteral("Un fichier n'est remplacé que si le fichier téléchargé est un fichier d'éléments complet ; "
+                       "sinon l'ancien est gardé tel quel."),
+        this);
+    heading->setWordWrap(true);
+    problems_ = new QLabel(this);
+    problems_->setObjectName(QStringLiteral("Problemes"));
+    problems_->setWordWrap(true);
+    problems_->hide();
+    rowsBox_ = new QWidget(this);
+    new QGridLayout(rowsBox_);
+
+    annuler_ = new QPushButton(QStringLiteral("Annuler"), this);
+    annuler_->setObjectName(QStringLiteral("Annuler"));
+    annuler_->setEnabled(false);
+    fermer_ = new QPushButton(QStringLiteral("Fermer"), this);
+    fermer_->setObjectName(QStringLiteral("Fermer"));
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(annuler_);
+    buttons->addWidget(fermer_);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(heading);
+    layout->addWidget(problems_);
+    layout->addWidget(rowsBox_);
+    layout->addStretch();
+    layout->addLayout(buttons);
+    resize(640, 240);
+    centreOnScreen(*this);
+
+    connect(annuler_, &QPushButton::clicked, &downloader_, &ElementDownloader::cancel);
+    connect(fermer_, &QPushButton::clicked, this, &QWidget::close);
+    connect(&downloader_, &ElementDownloader::fileStarted, this,
+            [this](int job) { rows_[job].result->setText(QStringLiteral("téléchargement…")); });
+    connect(&downloader_, &ElementDownloader::progress, this, &Mise_A_Jour_Elements::showProgress);
+    connect(&downloader_, &ElementDownloader::fileFinished, this, &Mise_A_Jour_Elements::showResult);
+    connect(&downloader_, &ElementDownloader::finished, this, &Mise_A_Jour_Elements::runFinished);
+}
+
+bool Mise_A_Jour_Elements::start()
+{
+    if (downloader_.isRunning())
+        return true;
+    const ElementUpdatePlan plan = planElementUpdate(folder_);
+    problems_->setText(plan.problems.join(u'\n'));
+    problems_->setVisible(!plan.problems.isEmpty());
+
+    auto *grid = static_cast<QGridLayout *>(rowsBox_->layout());
+    for (const Row &row : std::as_const(rows_)) {
+        delete row.name;
+        delete row.bar;
+        delete row.result;
+    }
+    rows_.clear();
+    for (const ElementDownloadJob &job : plan.jobs) {
+        const int number = int(rows_.size()) + 1;
+        Row row{new QLabel(job.fileName, rowsBox_), new QProgressBar(rowsBox_), new QLabel(rowsBox_)};
+        row.name->setObjectName(QStringLiteral("Fichier_%1").arg(number));
+        row.bar->setObjectName(QStringLiteral("Progression_%1").arg(number));
+        row.bar->setRange(0, 100);
+        row.bar->setValue(0);
+        row.result->setObjectName(QStringLiteral("Resultat_%1").arg(number));
+        row.result->setWordWrap(true);
+        row.result->setText(QStringLiteral("en attente"));
+        grid->addWidget(row.name, 2 * number - 2, 0);
+        grid->addWidget(row.bar, 2 * number - 2, 1);
+        grid->addWidget(row.result, 2 * number - 1, 0, 1, 2);
+        rows_ << row;
+    }
+    if (plan.jobs.isEmpty())
+        return false;
+    annuler_->setEnabled(true);
+    downloader_.start(plan.jobs);
+    return true;
+}
+
+void Mise_A_Jour_Elements::showProgress(int job, qint64 received, qint64 total)
+{
+    QProgressBar *bar = rows_[job].bar;
+    if (total <= 0) {
+        bar->setRange(0, 0); // size unknown: a busy bar
+        return;
+    }
+    bar->setRange(0, 1000);
+    bar->setValue(int(std::min<qint64>(1000, received * 1000 / total)));
+}
+
+void Mise_A_Jour_Elements::showResult(int job, const ElementFileResult &result)
+{
+    const Row &row = rows_[job];
+    row.bar->setRange(0, 1000);
+    row.bar->setValue(result.replaced() ? 1000 : 0);
+    row.result->setText(result.message);
+}
+
+void Mise_A_Jour_Elements::runFinished()
+{
+    annuler_->setEnabled(false);
+    emit finished(replacedFiles(downloader_.results()));
+}
+
+void Mise_A_Jour_Elements::closeEvent(QCloseEvent *event)
+{
+    downloader_.cancel();
+    event->accept();
+}
+
+} // namespace orvanta
