@@ -1,0 +1,238 @@
+#include "app/sky_view.h"
+
+#include "orbit/utc_time.h"
+#include "platform/text_numbers.h"
+
+#include <QFontMetricsF>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPolygonF>
+
+#include <algorithm>
+#include <cmath>
+
+namespace orvanta {
+
+namespace {
+
+constexpr int kTextPixels = 12;
+constexpr double kInfoLineHeight = 22.0;
+constexpr double kCompassMargin = 20.0;
+constexpr double kMarkerRadius = 4.0;
+constexpr double kSatelliteRadius = 5.0;
+constexpr double kCrossHalf = 7.0;
+constexpr double kLabelOffset = 8.0;
+
+QColor colour(QRgb rgb)
+{
+    return QColor::fromRgb(rgb);
+}
+
+QString timeOfDay(const orbit::JulianDate &instant)
+{
+    const std::int64_t seconds = orbit::wholeSecondsFromJulian(instant) % 86400;
+    return formatHms(int(seconds < 0 ? seconds + 86400 : seconds));
+}
+
+// A text beside a point, pushed away from the plot's centre so it does not
+// sit on the track, and kept inside the drawing.
+void drawLabel(QPainter &painter, const SkyPlot &plot, const QRectF &bounds, const QPointF &at, const QString &text)
+{
+    QPointF outward = at - plot.centre;
+    const double length = std::hypot(outward.x(), outward.y());
+    outward = length < 1.0 ? QPointF(0.0, -1.0) : outward / length;
+    const QFontMetricsF metrics(painter.font());
+    const QSizeF size(metrics.horizontalAdvance(text) + 2.0, metrics.height());
+    const QPointF anchor = at + outward * kLabelOffset;
+    QPointF topLeft(outward.x() >= 0 ? anchor.x() : anchor.x() - size.width(),
+                    outward.y() >= 0 ? anchor.y() : anchor.y() - size.height());
+    topLeft.setX(std::clamp(topLeft.x(), bounds.left(), std::max(bounds.left(), bounds.right() - size.width())));
+    topLeft.setY(std::clamp(topLeft.y(), bounds.top(), std::max(bounds.top(), bounds.bottom() - size.height())));
+    painter.drawText(QRectF(topLeft, size), Qt::AlignLeft | Qt::AlignVCenter, text);
+}
+
+void drawRing(QPainter &painter, const SkyPlot &plot, double elevationDeg)
+{
+    const double r = plot.radius * (90.0 - elevationDeg) / 90.0;
+    painter.drawEllipse(plot.centre, r, r);
+}
+
+void drawGrid(QPainter &painter, const SkyPlot &plot, const SkyScene &scene, const QRectF &bounds)
+{
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(colour(sky_colours::kGrid), 1.0, Qt::DotLine));
+    painter.drawLine(plot.centre - QPointF(plot.radius, 0), plot.centre + QPointF(plot.radius, 0));
+    painter.drawLine(plot.centre - QPointF(0, plot.radius), plot.centre + QPointF(0, plot.radius));
+    painter.setPen(QPen(colour(sky_colours::kGrid), 1.0));
+    drawRing(painter, plot, 30.0);
+    drawRing(painter, plot, 60.0);
+    if (scene.minElevationDeg > 0.0 && scene.minElevationDeg < 90.0) {
+        painter.setPen(QPen(colour(sky_colours::kMinimumElevation), 1.0, Qt::DashLine));
+        drawRing(painter, plot, scene.minElevationDeg);
+    }
+    painter.setPen(QPen(colour(sky_colours::kHorizon), 1.5));
+    drawRing(painter, plot, 0.0);
+
+    painter.setPen(colour(sky_colours::kGrid));
+    for (const double elevation : {30.0, 60.0}) {
+        const QPointF at = skyToWidget(plot, {45.0, elevation});
+        painter.drawText(QRectF(at.x() + 2.0, at.y() - kTextPixels - 4.0, 30.0, kTextPixels + 4.0),
+                         Qt::AlignLeft | Qt::AlignVCenter, QString::number(int(elevation)));
+    }
+
+    painter.setPen(colour(sky_colours::kText));
+    const double half = kCompassMargin / 2.0;
+    const struct {
+        double azimuth;
+        const char *letter;
+    } marks[] = {{0.0, "N"}, {90.0, "E"}, {180.0, "S"}, {270.0, "W"}};
+    for (const auto &mark : marks) {
+        const DiskPoint d = diskPoint({mark.azimuth, 0.0});
+        const QPointF at = plot.centre + QPointF(d.x, d.y) * (plot.radius + half);
+        QRectF box(at.x() - half, at.y() - half, kCompassMargin, kCompassMargin);
+        box.moveLeft(std::clamp(box.left(), bounds.left(), bounds.right() - box.width()));
+        box.moveTop(std::clamp(box.top(), bounds.top(), bounds.bottom() - box.height()));
+        painter.drawText(box, Qt::AlignCenter, QString::fromLatin1(mark.letter));
+    }
+}
+
+void drawTrack(QPainter &painter, const SkyPlot &plot, const QRectF &bounds, const PassTrack &track, QRgb rgb)
+{
+    if (track.samples.empty())
+        return;
+    QPolygonF line;
+    line.reserve(qsizetype(track.samples.size()));
+    for (const TrackSample &sample : track.samples)
+        line.append(skyToWidget(plot, sample.sky));
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(colour(rgb), 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPolyline(line);
+
+    // Acquisition filled, loss hollow, each with its time.
+    const TrackSample &first = track.samples.front();
+    const TrackSample &last = track.samples.back();
+    painter.setBrush(colour(rgb));
+    painter.drawEllipse(line.front(), kMarkerRadius, kMarkerRadius);
+    painter.setBrush(colour(sky_colours::kBackground));
+    painter.drawEllipse(line.back(), kMarkerRadius, kMarkerRadius);
+    painter.setPen(colour(rgb));
+    drawLabel(painter, plot, bounds, line.front(), QStringLiteral("AOS ") + timeOfDay(first.instant));
+    drawLabel(painter, plot, bounds, line.back(), QStringLiteral("LOS ") + timeOfDay(last.instant));
+}
+
+void drawRotor(QPainter &painter, const SkyPlot &plot, const SkyPoint &rotor)
+{
+    const QPointF at = skyToWidget(plot, rotor);
+    painter.setPen(QPen(colour(sky_colours::kRotor), 2.0));
+    painter.drawLine(at - QPointF(kCrossHalf, kCrossHalf), at + QPointF(kCrossHalf, kCrossHalf));
+    painter.drawLine(at - QPointF(kCrossHalf, -kCrossHalf), at + QPointF(kCrossHalf, -kCrossHalf));
+}
+
+void drawManual(QPainter &painter, const SkyPlot &plot, const SkyPoint &manual)
+{
+    const QPointF at = skyToWidget(plot, manual);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(colour(sky_colours::kManual), 2.0));
+    painter.drawRect(QRectF(at.x() - kCrossHalf, at.y() - kCrossHalf, 2 * kCrossHalf, 2 * kCrossHalf));
+}
+
+void drawLegend(QPainter &painter, const QRectF &bounds, const SkyScene &scene)
+{
+    const double line = kTextPixels + 4.0;
+    double top = bounds.top() + 2.0;
+    const auto entry = [&](const PassTrackRef &track, const QString &caption, QRgb rgb) {
+        if (!track)
+            return;
+        painter.setPen(colour(rgb));
+        painter.drawText(QRectF(bounds.left() + 4.0, top, bounds.width() - 8.0, line), Qt::AlignLeft | Qt::AlignVCenter,
+                         caption + QString::fromStdString(track->pass.name));
+        top += line;
+    };
+    entry(scene.tracked, QStringLiteral("Suivi : "), sky_colours::kTracked);
+    entry(scene.awaited, QStringLiteral("Attendu : "), sky_colours::kAwaited);
+    if (scene.tracked || scene.awaited) {
+        painter.setPen(colour(sky_colours::kGrid));
+        painter.drawText(QRectF(bounds.left() + 4.0, bounds.top() + 2.0, bounds.width() - 8.0, line),
+                         Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Heures UTC"));
+    }
+}
+
+} // namespace
+
+SkyPlot skyPlotFor(int width, int height)
+{
+    SkyPlot plot;
+    plot.infoTop = std::max(0.0, height - kInfoLineHeight);
+    const double side = std::min(double(width), plot.infoTop);
+    plot.radius = std::max(0.0, side / 2.0 - kCompassMargin);
+    plot.centre = QPointF(width / 2.0, plot.infoTop / 2.0);
+    return plot;
+}
+
+QPointF skyToWidget(const SkyPlot &plot, const SkyPoint &sky)
+{
+    const DiskPoint d = diskPoint(sky);
+    return plot.centre + QPointF(d.x, d.y) * plot.radius;
+}
+
+void paintSky(QPainter &painter, int width, int height, const SkyScene &scene)
+{
+    const SkyPlot plot = skyPlotFor(width, height);
+    const QRectF bounds(0.0, 0.0, width, plot.infoTop);
+    painter.fillRect(QRectF(0.0, 0.0, width, height), colour(sky_colours::kBackground));
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    QFont font = painter.font();
+    font.setPixelSize(kTextPixels);
+    painter.setFont(font);
+
+    drawGrid(painter, plot, scene, bounds);
+    if (scene.awaited)
+        drawTrack(painter, plot, bounds, *scene.awaited, sky_colours::kAwaited);
+    if (scene.tracked)
+        drawTrack(painter, plot, bounds, *scene.tracked, sky_colours::kTracked);
+    if (scene.rotor)
+        drawRotor(painter, plot, *scene.rotor);
+    if (scene.manual)
+        drawManual(painter, plot, *scene.manual);
+    if (scene.satelliteNow) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(colour(sky_colours::kSatellite));
+        painter.drawEllipse(skyToWidget(plot, *scene.satelliteNow), kSatelliteRadius, kSatelliteRadius);
+    }
+    drawLegend(painter, bounds, scene);
+
+    painter.setPen(colour(sky_colours::kText));
+    const QRectF info(4.0, plot.infoTop, std::max(0.0, width - 8.0), height - plot.infoTop);
+    painter.drawText(info, Qt::AlignLeft | Qt::AlignVCenter,
+                     QFontMetricsF(font).elidedText(scene.infoLine, Qt::ElideRight, info.width()));
+}
+
+SkyView::SkyView(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Ciel"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void SkyView::setScene(SkyScene scene)
+{
+    scene_ = std::move(scene);
+    update();
+}
+
+QSize SkyView::sizeHint() const
+{
+    return {360, 400};
+}
+
+QSize SkyView::minimumSizeHint() const
+{
+    return {200, 230};
+}
+
+void SkyView::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    paintSky(painter, width(), height(), scene_);
+}
+
+} // namespace orvanta
