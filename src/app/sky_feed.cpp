@@ -12,7 +12,6 @@ namespace orvanta {
 namespace {
 
 constexpr double kRadToDeg = 180.0 / std::numbers::pi;
-const QString kSeparator = QStringLiteral("  ·  ");
 
 QString twoDigits(long long value)
 {
@@ -53,7 +52,7 @@ SkyScene SkyFeed::scene(orbit::Satellites &satellites, const SkyTick &tick)
             // The tick stopped before the position (no frequency for the satellite).
             scene.infoLine = QString::fromStdString(name);
             if (toLoss)
-                scene.infoLine += kSeparator + QStringLiteral("LOS dans ") + countdownText(*toLoss);
+                scene.infoLine += kSkyInfoSeparator + QStringLiteral("LOS dans ") + countdownText(*toLoss);
         }
     } else {
         std::optional<double> toAcquisition;
@@ -68,18 +67,18 @@ QString trackedInfoLine(const std::string &name, const orbit::SatelliteLook &loo
                         std::optional<double> downlinkMHz, std::optional<double> secondsToLoss)
 {
     QString line = QString::fromStdString(name);
-    line += kSeparator + QStringLiteral("Az ") + formatFixed(look.azimuthRad * kRadToDeg, 1) + QStringLiteral("°");
+    line += kSkyInfoSeparator + QStringLiteral("Az ") + formatFixed(look.azimuthRad * kRadToDeg, 1) + QStringLiteral("°");
     line += QStringLiteral("  Site ") + formatFixed(look.elevationRad * kRadToDeg, 1) + QStringLiteral("°");
-    line += kSeparator + formatFixed(look.rangeKm, 0) + QStringLiteral(" km");
-    line += kSeparator + formatFixed(look.rangeRateKmS, 3) + QStringLiteral(" km/s");
-    line += kSeparator + QStringLiteral("Doppler ");
+    line += kSkyInfoSeparator + formatFixed(look.rangeKm, 0) + QStringLiteral(" km");
+    line += kSkyInfoSeparator + formatFixed(look.rangeRateKmS, 3) + QStringLiteral(" km/s");
+    line += kSkyInfoSeparator + QStringLiteral("Doppler ");
     if (downlinkMHz)
         line += formatFixed(*downlinkMHz * (dopplerFactor(look.rangeRateKmS) - 1.0) * 1000.0, 2) +
                 QStringLiteral(" kHz");
     else
         line += QStringLiteral("----");
     if (secondsToLoss)
-        line += kSeparator + QStringLiteral("LOS dans ") + countdownText(*secondsToLoss);
+        line += kSkyInfoSeparator + QStringLiteral("LOS dans ") + countdownText(*secondsToLoss);
     return line;
 }
 
@@ -87,7 +86,7 @@ QString waitingInfoLine(const std::string &awaitedName, std::optional<double> se
 {
     QString line = QStringLiteral("Aucun satellite visible");
     if (!awaitedName.empty() && secondsToAcquisition)
-        line += kSeparator + QStringLiteral("AOS de ") + QString::fromStdString(awaitedName) + QStringLiteral(" dans ") +
+        line += kSkyInfoSeparator + QStringLiteral("AOS de ") + QString::fromStdString(awaitedName) + QStringLiteral(" dans ") +
                 countdownText(*secondsToAcquisition);
     return line;
 }

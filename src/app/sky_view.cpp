@@ -16,7 +16,10 @@ namespace orvanta {
 namespace {
 
 constexpr int kTextPixels = 12;
-constexpr double kInfoLineHeight = 22.0;
+constexpr double kTextLine = kTextPixels + 4.0;
+// The legend above the plot, the info line (up to two lines) under it.
+constexpr double kLegendHeight = kTextLine + 2.0;
+constexpr double kInfoHeight = 2.0 * kTextLine + 4.0;
 constexpr double kCompassMargin = 20.0;
 constexpr double kMarkerRadius = 4.0;
 constexpr double kSatelliteRadius = 5.0;
@@ -48,6 +51,10 @@ void drawLabel(QPainter &painter, const SkyPlot &plot, const QRectF &bounds, con
                     outward.y() >= 0 ? anchor.y() : anchor.y() - size.height());
     topLeft.setX(std::clamp(topLeft.x(), bounds.left(), std::max(bounds.left(), bounds.right() - size.width())));
     topLeft.setY(std::clamp(topLeft.y(), bounds.top(), std::max(bounds.top(), bounds.bottom() - size.height())));
+    // A dark backing keeps the time readable where it crosses a line.
+    QColor backing = colour(sky_colours::kBackground);
+    backing.setAlpha(190);
+    painter.fillRect(QRectF(topLeft, size), backing);
     painter.drawText(QRectF(topLeft, size), Qt::AlignLeft | Qt::AlignVCenter, text);
 }
 
@@ -136,25 +143,52 @@ void drawManual(QPainter &painter, const SkyPlot &plot, const SkyPoint &manual)
     painter.drawRect(QRectF(at.x() - kCrossHalf, at.y() - kCrossHalf, 2 * kCrossHalf, 2 * kCrossHalf));
 }
 
-void drawLegend(QPainter &painter, const QRectF &bounds, const SkyScene &scene)
+void drawLegend(QPainter &painter, double width, const SkyScene &scene)
 {
-    const double line = kTextPixels + 4.0;
-    double top = bounds.top() + 2.0;
+    const QRectF line(4.0, 1.0, std::max(0.0, width - 8.0), kTextLine);
+    const QFontMetricsF metrics(painter.font());
+    double left = line.left();
     const auto entry = [&](const PassTrackRef &track, const QString &caption, QRgb rgb) {
         if (!track)
             return;
+        const QString text = caption + QString::fromStdString(track->pass.name);
         painter.setPen(colour(rgb));
-        painter.drawText(QRectF(bounds.left() + 4.0, top, bounds.width() - 8.0, line), Qt::AlignLeft | Qt::AlignVCenter,
-                         caption + QString::fromStdString(track->pass.name));
-        top += line;
+        painter.drawText(QRectF(left, line.top(), std::max(0.0, line.right() - left), line.height()),
+                         Qt::AlignLeft | Qt::AlignVCenter, text);
+        left += metrics.horizontalAdvance(text) + 2.0 * kTextPixels;
     };
     entry(scene.tracked, QStringLiteral("Suivi : "), sky_colours::kTracked);
     entry(scene.awaited, QStringLiteral("Attendu : "), sky_colours::kAwaited);
-    if (scene.tracked || scene.awaited) {
+    if ((scene.tracked || scene.awaited) && left + metrics.horizontalAdvance(QStringLiteral("Heures UTC")) < line.right()) {
         painter.setPen(colour(sky_colours::kGrid));
-        painter.drawText(QRectF(bounds.left() + 4.0, bounds.top() + 2.0, bounds.width() - 8.0, line),
-                         Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Heures UTC"));
+        painter.drawText(line, Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Heures UTC"));
     }
+}
+
+// The info line, broken between two of its fields onto a second line when
+// it is too wide for one.
+void drawInfo(QPainter &painter, const QRectF &area, const QString &info)
+{
+    const QFontMetricsF metrics(painter.font());
+    QString first = info;
+    QString second;
+    if (metrics.horizontalAdvance(info) > area.width()) {
+        const QStringList fields = info.split(kSkyInfoSeparator);
+        first = fields.front();
+        int i = 1;
+        for (; i < fields.size(); ++i) {
+            const QString longer = first + kSkyInfoSeparator + fields[i];
+            if (metrics.horizontalAdvance(longer) > area.width())
+                break;
+            first = longer;
+        }
+        second = fields.mid(i).join(kSkyInfoSeparator);
+    }
+    painter.setPen(colour(sky_colours::kText));
+    const QRectF top(area.left(), area.top(), area.width(), kTextLine);
+    painter.drawText(top, Qt::AlignLeft | Qt::AlignVCenter, metrics.elidedText(first, Qt::ElideRight, area.width()));
+    painter.drawText(top.translated(0.0, kTextLine), Qt::AlignLeft | Qt::AlignVCenter,
+                     metrics.elidedText(second, Qt::ElideRight, area.width()));
 }
 
 } // namespace
@@ -162,10 +196,10 @@ void drawLegend(QPainter &painter, const QRectF &bounds, const SkyScene &scene)
 SkyPlot skyPlotFor(int width, int height)
 {
     SkyPlot plot;
-    plot.infoTop = std::max(0.0, height - kInfoLineHeight);
-    const double side = std::min(double(width), plot.infoTop);
+    plot.infoTop = std::max(kLegendHeight, height - kInfoHeight);
+    const double side = std::min(double(width), plot.infoTop - kLegendHeight);
     plot.radius = std::max(0.0, side / 2.0 - kCompassMargin);
-    plot.centre = QPointF(width / 2.0, plot.infoTop / 2.0);
+    plot.centre = QPointF(width / 2.0, (kLegendHeight + plot.infoTop) / 2.0);
     return plot;
 }
 
@@ -178,7 +212,7 @@ QPointF skyToWidget(const SkyPlot &plot, const SkyPoint &sky)
 void paintSky(QPainter &painter, int width, int height, const SkyScene &scene)
 {
     const SkyPlot plot = skyPlotFor(width, height);
-    const QRectF bounds(0.0, 0.0, width, plot.infoTop);
+    const QRectF bounds(0.0, kLegendHeight, width, plot.infoTop - kLegendHeight);
     painter.fillRect(QRectF(0.0, 0.0, width, height), colour(sky_colours::kBackground));
     painter.setRenderHint(QPainter::Antialiasing, true);
     QFont font = painter.font();
@@ -199,12 +233,8 @@ void paintSky(QPainter &painter, int width, int height, const SkyScene &scene)
         painter.setBrush(colour(sky_colours::kSatellite));
         painter.drawEllipse(skyToWidget(plot, *scene.satelliteNow), kSatelliteRadius, kSatelliteRadius);
     }
-    drawLegend(painter, bounds, scene);
-
-    painter.setPen(colour(sky_colours::kText));
-    const QRectF info(4.0, plot.infoTop, std::max(0.0, width - 8.0), height - plot.infoTop);
-    painter.drawText(info, Qt::AlignLeft | Qt::AlignVCenter,
-                     QFontMetricsF(font).elidedText(scene.infoLine, Qt::ElideRight, info.width()));
+    drawLegend(painter, width, scene);
+    drawInfo(painter, QRectF(4.0, plot.infoTop + 2.0, std::max(0.0, width - 8.0), kInfoHeight - 2.0), scene.infoLine);
 }
 
 SkyView::SkyView(QWidget *parent) : QWidget(parent)

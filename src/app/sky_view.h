@@ -33,6 +33,10 @@ struct SkyScene {
     double minElevationDeg = 0;          // drawn as a ring when above 0
 };
 
+// Between the fields of the info line; a line too wide for the view is
+// broken there.
+inline const QString kSkyInfoSeparator = QStringLiteral("  ·  ");
+
 // The colours of the plot.
 namespace sky_colours {
 inline constexpr QRgb kBackground = qRgb(14, 22, 38);
@@ -47,8 +51,9 @@ inline constexpr QRgb kManual = qRgb(225, 90, 225);
 inline constexpr QRgb kText = qRgb(225, 230, 240);
 } // namespace sky_colours
 
-// Where the plot sits in a drawing area of the given size: the info line
-// takes the bottom, the compass letters a margin around the horizon circle.
+// Where the plot sits in a drawing area of the given size: the legend
+// takes the top, the info line the bottom, the compass letters a margin
+// around the horizon circle.
 // Texts have a fixed pixel size, so the layout does not depend on fonts.
 struct SkyPlot {
     QPointF centre;

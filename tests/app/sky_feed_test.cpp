@@ -1,8 +1,11 @@
 #include "app/pass_line_lookup.h"
 #include "app/sky_feed.h"
 #include "demo_passes.h"
+#include "data/frequency_loader.h"
 #include "orbit/pass_list.h"
+#include "platform/text_numbers.h"
 
+#include <QImage>
 #include <QLocale>
 
 #include <gtest/gtest.h>
@@ -136,6 +139,43 @@ TEST(SkyInfoLine, NumbersWithPointsAndCountdowns)
     EXPECT_EQ(countdownText(-3), "00:00");
     EXPECT_EQ(countdownText(59.6), "01:00");
     QLocale::setDefault(QLocale::c());
+}
+
+// The demo station at 07:05 UTC on 27 June 2026, fed as the tick feeds it:
+// AO-7 going down after passing nearly overhead, FO-29 about to rise, the
+// rotor on AO-7's whole degrees. With ORVANTA_SKY_PNG set to a file name,
+// the picture is saved there (docs/sky_view.png is made this way).
+TEST(SkyFeed, DemoStationDuringAPass)
+{
+    auto satellites = test::demoSatellites();
+    SkyTick tick;
+    tick.now = utcInstant(2026, 6, 27, 7, 5, 0);
+    tick.minElevationDeg = kDemoMinElevation;
+    const orbit::PassBoard lists = board(*satellites, tick.now);
+    tick.trackedLine = lists.visibleLines().front();
+    tick.awaitedLine = lists.comingLines().front();
+    orbit::SatelliteLook look;
+    ASSERT_TRUE(satellites->lookAt(passLineName(tick.trackedLine), tick.now, kDemoMinElevation, look));
+    tick.trackedLook = look;
+    QString mode;
+    Cherche_Frequence(QStringLiteral(ORVANTA_SOURCE_DIR "/demo"), QString::fromStdString(passLineName(tick.trackedLine)),
+                      tick.trackedDownlinkMHz, mode);
+    ASSERT_TRUE(tick.trackedDownlinkMHz.has_value());
+    const SkyPoint now{look.azimuthRad * 180 / std::numbers::pi, look.elevationRad * 180 / std::numbers::pi};
+    tick.rotor = SkyPoint{roundHalfAway(now.azimuthDeg), roundHalfAway(now.elevationDeg)};
+
+    SkyFeed feed;
+    SkyView view;
+    view.resize(480, 520);
+    view.setScene(feed.scene(*satellites, tick));
+    const QImage image = view.grab().toImage();
+    const SkyPlot plot = skyPlotFor(480, 520);
+    EXPECT_EQ(image.pixel(skyToWidget(plot, now).toPoint()) & 0xffffff, sky_colours::kSatellite & 0xffffff);
+    EXPECT_TRUE(view.scene().infoLine.contains("Doppler -")) << view.scene().infoLine.toStdString();
+    const QString file = qEnvironmentVariable("ORVANTA_SKY_PNG");
+    if (!file.isEmpty()) {
+        EXPECT_TRUE(image.save(file, "PNG")) << file.toStdString();
+    }
 }
 
 } // namespace
