@@ -35,6 +35,7 @@ PassDetailsWindow::PassDetailsWindow(PassDetails details, PassTrackRef track, do
     SkyScene scene;
     scene.tracked = std::move(track);
     scene.minElevationDeg = minElevationDeg;
+    scene.legend = false; // the pass is named in the line under the plot
     scene.infoLine = QString::fromStdString(details_.pass.name) + QStringLiteral("  ·  site maximal ") +
                      formatFixed(details_.pass.maxElevationDeg, 1) + QStringLiteral("°");
     sky_->setScene(std::move(scene));
@@ -60,9 +61,9 @@ PassDetailsWindow::PassDetailsWindow(PassDetails details, PassTrackRef track, do
     right->addWidget(copy, 0, Qt::AlignRight);
 
     auto *layout = new QHBoxLayout(this);
-    layout->addWidget(sky_, 1);
-    layout->addLayout(right, 1);
-    resize(820, 440);
+    layout->addWidget(sky_, 4);
+    layout->addLayout(right, 5);
+    resize(900, 460);
 }
 
 void PassDetailsWindow::fillTable(QTableWidget &table) const
@@ -73,6 +74,8 @@ void PassDetailsWindow::fillTable(QTableWidget &table) const
     table.setRowCount(int(details_.rows.size()));
     table.setEditTriggers(QAbstractItemView::NoEditTriggers);
     table.verticalHeader()->setVisible(false);
+    table.verticalHeader()->setDefaultSectionSize(table.fontMetrics().height() + 6);
+    table.horizontalHeader()->setStretchLastSection(true);
     for (int r = 0; r < int(details_.rows.size()); ++r) {
         const QStringList cells = detailRowCells(details_, details_.rows[std::size_t(r)]);
         for (int c = 0; c < int(cells.size()); ++c) {

@@ -25,6 +25,7 @@ constexpr double kMarkerRadius = 4.0;
 constexpr double kSatelliteRadius = 5.0;
 constexpr double kCrossHalf = 7.0;
 constexpr double kLabelOffset = 8.0;
+constexpr double kShortestDrawnChord = 3.0;
 
 QColor colour(QRgb rgb)
 {
@@ -109,10 +110,21 @@ void drawTrack(QPainter &painter, const SkyPlot &plot, const QRectF &bounds, con
         return;
     QPolygonF line;
     line.reserve(qsizetype(track.samples.size()));
-    for (const TrackSample &sample : track.samples)
-        line.append(skyToWidget(plot, sample.sky));
+    // Samples closer than a few pixels add nothing a small view shows, and
+    // each costs time to stroke.
+    for (const TrackSample &sample : track.samples) {
+        const QPointF at = skyToWidget(plot, sample.sky);
+        // The last segment grows while it is shorter than that; the track's
+        // ends stay exact.
+        if (line.size() > 1 && QLineF(line[line.size() - 2], at).length() < kShortestDrawnChord)
+            line.back() = at;
+        else
+            line.append(at);
+    }
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(colour(rgb), 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    QPen pen(colour(rgb), 2.0, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+    pen.setCosmetic(true);
+    painter.setPen(pen);
     painter.drawPolyline(line);
 
     // Acquisition filled, loss hollow, each with its time.
@@ -233,7 +245,8 @@ void paintSky(QPainter &painter, int width, int height, const SkyScene &scene)
         painter.setBrush(colour(sky_colours::kSatellite));
         painter.drawEllipse(skyToWidget(plot, *scene.satelliteNow), kSatelliteRadius, kSatelliteRadius);
     }
-    drawLegend(painter, width, scene);
+    if (scene.legend)
+        drawLegend(painter, width, scene);
     drawInfo(painter, QRectF(4.0, plot.infoTop + 2.0, std::max(0.0, width - 8.0), kInfoHeight - 2.0), scene.infoLine);
 }
 

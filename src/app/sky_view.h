@@ -31,6 +31,7 @@ struct SkyScene {
     std::optional<SkyPoint> manual;      // the manual pointing, while its window is open
     QString infoLine;                    // the line of text under the plot
     double minElevationDeg = 0;          // drawn as a ring when above 0
+    bool legend = true;                  // the tracked and awaited names above the plot
 };
 
 // Between the fields of the info line; a line too wide for the view is
