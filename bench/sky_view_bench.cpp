@@ -56,7 +56,7 @@ SkyTick tickAt(orbit::Satellites &satellites, const orbit::JulianDate &now)
     if (board.visibleLines().empty() || board.comingLines().empty())
         throw std::runtime_error("the demo station has no pass in progress at the benchmark's instant");
     SkyTick tick;
-    tick.now = now;
+    tick.nowOle = nowOle;
     tick.minElevationDeg = kMinElevation;
     tick.trackedLine = board.visibleLines().front();
     tick.awaitedLine = board.comingLines().front();

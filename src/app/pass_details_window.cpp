@@ -92,10 +92,10 @@ void PassDetailsWindow::copyTable() const
     QApplication::clipboard()->setText(detailTableText(details_));
 }
 
-PassDetailsWindow *openPassDetails(orbit::Satellites &satellites, std::string_view line, const orbit::JulianDate &now,
+PassDetailsWindow *openPassDetails(orbit::Satellites &satellites, std::string_view line, double nowOle,
                                    double minElevationDeg, std::optional<double> downlinkMHz, QWidget *parent)
 {
-    const auto pass = passForLine(satellites, line, now, minElevationDeg);
+    const auto pass = passForLine(satellites, line, nowOle, minElevationDeg);
     if (!pass)
         return nullptr;
     auto track = std::make_shared<const PassTrack>(computePassTrack(satellites, *pass));

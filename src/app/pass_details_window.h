@@ -36,11 +36,11 @@ private:
 
 // Opens (shown, deleted when closed) the details of the pass that a line of
 // Sat_Visibles or Detail_Pass describes, as the component predicts it from
-// now with the tick's minimum elevation. downlinkMHz is the satellite's
+// nowOle (the current instant) with the tick's minimum elevation. downlinkMHz is the satellite's
 // frequency in the table, for the corrected frequencies. Nothing is opened,
 // and nullptr returned, when the line describes no pass still to come or in
 // progress (for a line left from a tick before its pass ended).
-PassDetailsWindow *openPassDetails(orbit::Satellites &satellites, std::string_view line, const orbit::JulianDate &now,
+PassDetailsWindow *openPassDetails(orbit::Satellites &satellites, std::string_view line, double nowOle,
                                    double minElevationDeg, std::optional<double> downlinkMHz,
                                    QWidget *parent = nullptr);
 

@@ -3,6 +3,8 @@
 #include "orbit/pass_entry.h"
 #include "orbit/utc_time.h"
 
+#include <cmath>
+
 namespace orvanta {
 
 namespace {
@@ -42,15 +44,15 @@ std::string passLineName(std::string_view line)
 }
 
 std::optional<orbit::PredictedPass> passForLine(orbit::Satellites &satellites, std::string_view line,
-                                                const orbit::JulianDate &now, double minElevationDeg)
+                                                double nowOle, double minElevationDeg)
 {
     const std::string name = passLineName(line);
     const auto aos = timeAt(line, kAosAt);
     const auto los = timeAt(line, kLosAt);
-    if (name.empty() || !aos || !los || !satellites.holds(name))
+    if (name.empty() || !aos || !los || !satellites.holds(name) || !std::isfinite(nowOle))
         return std::nullopt;
-    // The tick's own window of a day from now: the component answers it
-    // from the passes it already holds.
+    // The tick's own window of a day from now, read the same way.
+    const orbit::JulianDate now = orbit::julianFromOle(nowOle);
     for (const orbit::PredictedPass &pass : satellites.passes(name, now, 1.0, minElevationDeg, 0.0)) {
         if (secondOfDay(pass.aos) == *aos && secondOfDay(pass.los) == *los)
             return pass;

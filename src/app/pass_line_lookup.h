@@ -14,12 +14,16 @@ namespace orvanta {
 // line has exactly 24 blanks before the name). Empty when there are fewer.
 std::string passLineName(std::string_view line);
 
-// The pass a line describes: the pass of its satellite in progress at now or
-// to come within a day whose acquisition and loss fall on the line's times
-// (to the second, UTC). now and minElevationDeg must be those of the tick
-// that wrote the line, or a later instant. Nothing when the line cannot be
-// read, names no known satellite, or its pass is over.
-std::optional<orbit::PredictedPass> passForLine(orbit::Satellites &satellites, std::string_view line,
-                                                const orbit::JulianDate &now, double minElevationDeg);
+// The pass a line describes: the pass of its satellite in progress at nowOle
+// or to come within a day whose acquisition and loss fall on the line's times
+// (to the second, UTC). Nothing when the line cannot be read, names no known
+// satellite, or its pass is over.
+//
+// nowOle and minElevationDeg are to be exactly the start and minimum
+// elevation the tick gave PassListForPeriod (or a later instant): the
+// component then answers from the passes it holds. An earlier instant or
+// another elevation makes it search a whole day again.
+std::optional<orbit::PredictedPass> passForLine(orbit::Satellites &satellites, std::string_view line, double nowOle,
+                                                double minElevationDeg);
 
 } // namespace orvanta

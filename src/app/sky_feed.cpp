@@ -2,6 +2,7 @@
 
 #include "app/doppler.h"
 #include "app/pass_line_lookup.h"
+#include "orbit/utc_time.h"
 #include "platform/text_numbers.h"
 
 #include <cmath>
@@ -22,7 +23,8 @@ QString twoDigits(long long value)
 
 SkyScene SkyFeed::scene(orbit::Satellites &satellites, const SkyTick &tick)
 {
-    cache_.dropEnded(tick.now);
+    const orbit::JulianDate now = orbit::julianFromOle(tick.nowOle);
+    cache_.dropEnded(now);
     SkyScene scene;
     scene.minElevationDeg = tick.minElevationDeg;
     scene.rotor = tick.rotor;
@@ -30,10 +32,10 @@ SkyScene SkyFeed::scene(orbit::Satellites &satellites, const SkyTick &tick)
 
     std::optional<orbit::PredictedPass> tracked;
     if (!tick.trackedLine.empty())
-        tracked = passForLine(satellites, tick.trackedLine, tick.now, tick.minElevationDeg);
+        tracked = passForLine(satellites, tick.trackedLine, tick.nowOle, tick.minElevationDeg);
     std::optional<orbit::PredictedPass> awaited;
     if (!tick.awaitedLine.empty())
-        awaited = passForLine(satellites, tick.awaitedLine, tick.now, tick.minElevationDeg);
+        awaited = passForLine(satellites, tick.awaitedLine, tick.nowOle, tick.minElevationDeg);
     if (tracked)
         scene.tracked = cache_.track(satellites, *tracked);
     if (awaited)
@@ -42,7 +44,7 @@ SkyScene SkyFeed::scene(orbit::Satellites &satellites, const SkyTick &tick)
     if (!tick.trackedLine.empty()) {
         std::optional<double> toLoss;
         if (tracked)
-            toLoss = tracked->los.minutesSince(tick.now) * 60.0;
+            toLoss = tracked->los.minutesSince(now) * 60.0;
         const std::string name = passLineName(tick.trackedLine);
         if (tick.trackedLook) {
             const orbit::SatelliteLook &look = *tick.trackedLook;
@@ -57,7 +59,7 @@ SkyScene SkyFeed::scene(orbit::Satellites &satellites, const SkyTick &tick)
     } else {
         std::optional<double> toAcquisition;
         if (awaited)
-            toAcquisition = awaited->aos.minutesSince(tick.now) * 60.0;
+            toAcquisition = awaited->aos.minutesSince(now) * 60.0;
         scene.infoLine = waitingInfoLine(passLineName(tick.awaitedLine), toAcquisition);
     }
     return scene;

@@ -15,8 +15,8 @@ namespace orvanta {
 // The tick's results the view needs. Lines are those the tick just put at
 // the top of its lists.
 struct SkyTick {
-    orbit::JulianDate now;          // the tick's instant (Maintenant_UTC)
-    double minElevationDeg = 0;     // Elev_Min, as given to the component
+    double nowOle = 0;              // the tick's instant, as given to PassListForPeriod
+    double minElevationDeg = 0;     // Elev_Min, as given to PassListForPeriod
     std::string trackedLine;        // first line of Sat_Visibles; empty when nothing is visible
     std::optional<orbit::SatelliteLook> trackedLook; // the component's look at the tracked satellite now
     std::optional<double> trackedDownlinkMHz;        // its frequency in the table, when there is one

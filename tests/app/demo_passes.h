@@ -24,6 +24,12 @@ inline orbit::JulianDate utcInstant(int year, int month, int day, int hour, int 
     return orbit::julianFromCalendar({year, month, day, hour, minute, second});
 }
 
+// The same instant as the tick reads it: an OLE date.
+inline double utcOle(int year, int month, int day, int hour, int minute, double second)
+{
+    return orbit::oleFromJulian(utcInstant(year, month, day, hour, minute, second));
+}
+
 // The first pass of a satellite in progress at, or coming after, an instant.
 inline orbit::PredictedPass firstPass(orbit::Satellites &satellites, const std::string &name,
                                       const orbit::JulianDate &from)

@@ -127,16 +127,15 @@ TEST(PassDetails, TableTextWithTabsAndPointsWhateverTheLocale)
 TEST(PassDetailsWindow, OpensFromAListLineAndCopiesItsTable)
 {
     auto satellites = test::demoSatellites();
-    const orbit::JulianDate now = utcInstant(2026, 6, 27, 7, 5, 0);
+    const double nowOle = test::utcOle(2026, 6, 27, 7, 5, 0);
     orbit::PassBoard lists;
-    const double nowOle = orbit::oleFromJulian(now);
     lists.Traite_Passages(satellites->PassListForPeriod("JAS-2 (FO-29)", nowOle, 0, 1, kDemoMinElevation),
                           orbit::wholeSecondsFromOle(nowOle));
     ASSERT_FALSE(lists.comingLines().empty());
 
     QWidget main;
     PassDetailsWindow *window =
-        openPassDetails(*satellites, lists.comingLines().front(), now, kDemoMinElevation, 435.85, &main);
+        openPassDetails(*satellites, lists.comingLines().front(), nowOle, kDemoMinElevation, 435.85, &main);
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->objectName(), "Details_Passage");
     EXPECT_TRUE(window->isVisible());
@@ -158,7 +157,7 @@ TEST(PassDetailsWindow, OpensFromAListLineAndCopiesItsTable)
     EXPECT_EQ(QApplication::clipboard()->text(), detailTableText(window->details()));
     window->close();
 
-    EXPECT_EQ(openPassDetails(*satellites, "  not a pass line", now, kDemoMinElevation, std::nullopt, &main), nullptr);
+    EXPECT_EQ(openPassDetails(*satellites, "  not a pass line", nowOle, kDemoMinElevation, std::nullopt, &main), nullptr);
 }
 
 } // namespace

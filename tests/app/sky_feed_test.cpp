@@ -19,10 +19,9 @@ using test::kDemoMinElevation;
 using test::utcInstant;
 
 // The lists as the tick fills them at an instant.
-orbit::PassBoard board(orbit::Satellites &satellites, const orbit::JulianDate &now)
+orbit::PassBoard board(orbit::Satellites &satellites, double nowOle)
 {
     orbit::PassBoard lists;
-    const double nowOle = orbit::oleFromJulian(now);
     for (const std::string &name : satellites.names())
         lists.Traite_Passages(satellites.PassListForPeriod(name, nowOle, 0, 1, kDemoMinElevation),
                               orbit::wholeSecondsFromOle(nowOle));
@@ -33,7 +32,7 @@ TEST(PassLine, NameAfterThe24thBlankAndThePassItDescribes)
 {
     auto satellites = test::demoSatellites();
     // 07:05: AO-7 is up since 06:50, FO-29 rises at 07:06.
-    const orbit::JulianDate now = utcInstant(2026, 6, 27, 7, 5, 0);
+    const double now = test::utcOle(2026, 6, 27, 7, 5, 0);
     const orbit::PassBoard lists = board(*satellites, now);
     ASSERT_FALSE(lists.visibleLines().empty());
     ASSERT_FALSE(lists.comingLines().empty());
@@ -50,7 +49,7 @@ TEST(PassLine, NameAfterThe24thBlankAndThePassItDescribes)
         const auto coming = passForLine(*satellites, line, now, kDemoMinElevation);
         ASSERT_TRUE(coming.has_value()) << line;
         EXPECT_EQ(coming->name, passLineName(line));
-        EXPECT_GE(coming->aos.minutesSince(now), 0.0);
+        EXPECT_GE(coming->aos.minutesSince(orbit::julianFromOle(now)), 0.0);
     }
 
     // Lines that cannot be read, unknown names and passes already over give nothing.
@@ -60,7 +59,7 @@ TEST(PassLine, NameAfterThe24thBlankAndThePassItDescribes)
     std::string unknown = visible;
     unknown.replace(unknown.find("OSCAR"), 5, "NOSAT");
     EXPECT_FALSE(passForLine(*satellites, unknown, now, kDemoMinElevation));
-    EXPECT_FALSE(passForLine(*satellites, visible, utcInstant(2026, 6, 27, 7, 20, 0), kDemoMinElevation));
+    EXPECT_FALSE(passForLine(*satellites, visible, test::utcOle(2026, 6, 27, 7, 20, 0), kDemoMinElevation));
 }
 
 TEST(SkyFeed, TheTickFeedsTheSceneAndEachTrackIsComputedOnce)
@@ -68,13 +67,13 @@ TEST(SkyFeed, TheTickFeedsTheSceneAndEachTrackIsComputedOnce)
     auto satellites = test::demoSatellites();
     SkyFeed feed;
     SkyTick tick;
-    tick.now = utcInstant(2026, 6, 27, 7, 5, 0);
+    tick.nowOle = test::utcOle(2026, 6, 27, 7, 5, 0);
     tick.minElevationDeg = kDemoMinElevation;
-    orbit::PassBoard lists = board(*satellites, tick.now);
+    orbit::PassBoard lists = board(*satellites, tick.nowOle);
     tick.trackedLine = lists.visibleLines().front();
     tick.awaitedLine = lists.comingLines().front();
     orbit::SatelliteLook look;
-    ASSERT_TRUE(satellites->lookAt("OSCAR 7 (AO-7)", tick.now, kDemoMinElevation, look));
+    ASSERT_TRUE(satellites->lookAt("OSCAR 7 (AO-7)", orbit::julianFromOle(tick.nowOle), kDemoMinElevation, look));
     tick.trackedLook = look;
     tick.trackedDownlinkMHz = 145.9775;
     tick.rotor = SkyPoint{120, 40};
@@ -94,8 +93,8 @@ TEST(SkyFeed, TheTickFeedsTheSceneAndEachTrackIsComputedOnce)
     EXPECT_TRUE(first.infoLine.contains(" kHz")) << first.infoLine.toStdString();
 
     // The next tick finds the same tracks.
-    tick.now = tick.now.plusMinutes(5.0 / 60.0);
-    lists = board(*satellites, tick.now);
+    tick.nowOle += 5.0 / 86400.0;
+    lists = board(*satellites, tick.nowOle);
     tick.trackedLine = lists.visibleLines().front();
     const SkyScene next = feed.scene(*satellites, tick);
     EXPECT_EQ(next.tracked, first.tracked);
@@ -109,9 +108,9 @@ TEST(SkyFeed, NothingVisibleShowsTheTimeToTheNextAcquisition)
     auto satellites = test::demoSatellites();
     SkyFeed feed;
     SkyTick tick;
-    tick.now = utcInstant(2026, 6, 27, 7, 5, 0);
+    tick.nowOle = test::utcOle(2026, 6, 27, 7, 5, 0);
     tick.minElevationDeg = kDemoMinElevation;
-    tick.awaitedLine = board(*satellites, tick.now).comingLines().front();
+    tick.awaitedLine = board(*satellites, tick.nowOle).comingLines().front();
     tick.rotor = SkyPoint{120, 40};
     const SkyScene scene = feed.scene(*satellites, tick);
     EXPECT_FALSE(scene.tracked);
@@ -120,7 +119,7 @@ TEST(SkyFeed, NothingVisibleShowsTheTimeToTheNextAcquisition)
     // FO-29 rises at 07:06:18.
     EXPECT_EQ(scene.infoLine, "Aucun satellite visible  ·  AOS de JAS-2 (FO-29) dans 01:18");
 
-    EXPECT_EQ(feed.scene(*satellites, SkyTick{tick.now, kDemoMinElevation, {}, {}, {}, {}, {}, {}}).infoLine,
+    EXPECT_EQ(feed.scene(*satellites, SkyTick{tick.nowOle, kDemoMinElevation, {}, {}, {}, {}, {}, {}}).infoLine,
               "Aucun satellite visible");
 }
 
@@ -149,13 +148,14 @@ TEST(SkyFeed, DemoStationDuringAPass)
 {
     auto satellites = test::demoSatellites();
     SkyTick tick;
-    tick.now = utcInstant(2026, 6, 27, 7, 5, 0);
+    tick.nowOle = test::utcOle(2026, 6, 27, 7, 5, 0);
     tick.minElevationDeg = kDemoMinElevation;
-    const orbit::PassBoard lists = board(*satellites, tick.now);
+    const orbit::PassBoard lists = board(*satellites, tick.nowOle);
     tick.trackedLine = lists.visibleLines().front();
     tick.awaitedLine = lists.comingLines().front();
     orbit::SatelliteLook look;
-    ASSERT_TRUE(satellites->lookAt(passLineName(tick.trackedLine), tick.now, kDemoMinElevation, look));
+    ASSERT_TRUE(satellites->lookAt(passLineName(tick.trackedLine), orbit::julianFromOle(tick.nowOle), kDemoMinElevation,
+                                   look));
     tick.trackedLook = look;
     QString mode;
     Cherche_Frequence(QStringLiteral(ORVANTA_SOURCE_DIR "/demo"), QString::fromStdString(passLineName(tick.trackedLine)),
