@@ -53,7 +53,7 @@ public:
 
     // Adds the samples after `from` up to `to` (minutes since acquisition),
     // `to` included, halving the interval while the drawn chord is too long.
-    void refine(const TrackSample &from, double fromMinutes, double toMinutes, int depth)
+    void refine(TrackSample from, double fromMinutes, double toMinutes, int depth)
     {
         TrackSample to;
         if (!sampleAt(satellites_, pass_.name, pass_.aos.plusMinutes(toMinutes), to))
@@ -132,7 +132,10 @@ PassTrack computePassTrack(const orbit::Satellites &satellites, const orbit::Pre
         return track;
     track.samples.push_back(start);
     TrackSampler sampler(satellites, pass, track.samples);
-    for (; next < instants.size() && track.samples.size() < kMostSamples; ++next) {
+    for (; next < instants.size(); ++next) {
+        // Past the most samples, straight on to the loss.
+        if (track.samples.size() >= kMostSamples && next + 1 < instants.size())
+            continue;
         const std::size_t before = track.samples.size();
         sampler.refine(track.samples.back(), startMinutes, instants[next], depth);
         if (track.samples.size() != before)
