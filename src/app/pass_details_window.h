@@ -1,0 +1,47 @@
+#pragma once
+
+#include "app/pass_details.h"
+#include "app/pass_track.h"
+
+#include <QWidget>
+
+#include <optional>
+#include <string_view>
+
+class QTableWidget;
+
+namespace orvanta {
+
+class SkyView;
+
+// The window "Details_Passage": one pass's acquisition, culmination, loss
+// and duration, its sky view, and its table of positions with a button
+// "Copier" that puts the table on the clipboard as tab-separated text.
+class PassDetailsWindow final : public QWidget {
+    Q_OBJECT
+public:
+    PassDetailsWindow(PassDetails details, PassTrackRef track, double minElevationDeg, QWidget *parent = nullptr);
+
+    const PassDetails &details() const { return details_; }
+
+    // The "Copier" button.
+    void copyTable() const;
+
+private:
+    void fillTable(QTableWidget &table) const;
+
+    PassDetails details_;
+    SkyView *sky_;
+};
+
+// Opens (shown, deleted when closed) the details of the pass that a line of
+// Sat_Visibles or Detail_Pass describes, as the component predicts it from
+// nowOle (the current instant) with the tick's minimum elevation. downlinkMHz is the satellite's
+// frequency in the table, for the corrected frequencies. Nothing is opened,
+// and nullptr returned, when the line describes no pass still to come or in
+// progress (for a line left from a tick before its pass ended).
+PassDetailsWindow *openPassDetails(orbit::Satellites &satellites, std::string_view line, double nowOle,
+                                   double minElevationDeg, std::optional<double> downlinkMHz,
+                                   QWidget *parent = nullptr);
+
+} // namespace orvanta

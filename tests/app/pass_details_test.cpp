@@ -1,0 +1,164 @@
+#include "app/pass_details.h"
+#include "app/pass_details_window.h"
+#include "app/sky_view.h"
+#include "demo_passes.h"
+#include "orbit/cli/commands.h"
+#include "orbit/pass_list.h"
+#include "platform/text_numbers.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+
+#include <QLocale>
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace orvanta {
+namespace {
+
+using test::kDemoMinElevation;
+using test::utcInstant;
+
+std::int64_t second(const orbit::JulianDate &instant)
+{
+    return orbit::wholeSecondsFromJulian(instant);
+}
+
+TEST(PassDetails, RowsFromAcquisitionToLossEveryThirtySecondsOnTheClock)
+{
+    auto satellites = test::demoSatellites();
+    // AO-7, 06:50:27.988 to 07:12:35.113.
+    const auto pass = test::firstPass(*satellites, "OSCAR 7 (AO-7)", utcInstant(2026, 6, 27, 6, 45, 0));
+    const PassDetails details = passDetails(*satellites, pass, 145.9775);
+    EXPECT_EQ(details.stepSeconds, 30);
+    ASSERT_GE(details.rows.size(), 3u);
+    EXPECT_EQ(details.rows.front().instant.minutesSince(pass.aos), 0.0);
+    EXPECT_EQ(details.rows.back().instant.minutesSince(pass.los), 0.0);
+    EXPECT_EQ(second(details.rows[1].instant), second(utcInstant(2026, 6, 27, 6, 50, 30)));
+    EXPECT_EQ(details.rows[1].instant.minutesSince(utcInstant(2026, 6, 27, 6, 50, 30)), 0.0);
+    EXPECT_EQ(second(details.rows[details.rows.size() - 2].instant), second(utcInstant(2026, 6, 27, 7, 12, 30)));
+    for (std::size_t i = 1; i + 1 < details.rows.size(); ++i)
+        EXPECT_EQ(second(details.rows[i].instant) % 30, 0);
+    EXPECT_EQ(details.rows.size(), 2u + 45u); // 06:50:30 to 07:12:30
+
+    EXPECT_EQ(acquisitionText(details), "Acquisition : 06:50:28 UTC, azimut " +
+                                            formatFixed(details.aosAzimuthDeg, 0) + "°");
+    EXPECT_NEAR(details.aosAzimuthDeg, pass.aosAzimuthDeg, 1e-6);
+    EXPECT_TRUE(culminationText(details).startsWith("Culmination : 07:01:34 UTC, azimut "));
+    EXPECT_TRUE(culminationText(details).endsWith(", site 81.7°"));
+    EXPECT_TRUE(lossText(details).startsWith("Perte : 07:12:35 UTC, azimut "));
+    EXPECT_EQ(durationText(pass.durationSeconds()), "Durée : 22 min 07 s");
+    EXPECT_EQ(durationText(3841.25), "Durée : 1 h 04 min 01 s");
+    EXPECT_EQ(passTitle(pass), "Passage de OSCAR 7 (AO-7) le 27/06/2026");
+}
+
+TEST(PassDetails, ShortPassesEveryTenSeconds)
+{
+    auto satellites = test::demoSatellites();
+    // Any pass of the day under 5 minutes: a low one.
+    std::optional<orbit::PredictedPass> shortPass;
+    for (const std::string &name : satellites->names()) {
+        for (const auto &pass : satellites->passes(name, utcInstant(2026, 6, 27, 0, 0, 0), 1.0, kDemoMinElevation, 0)) {
+            if (pass.durationSeconds() < 300 && pass.durationSeconds() > 30)
+                shortPass = pass;
+        }
+    }
+    ASSERT_TRUE(shortPass.has_value());
+    const PassDetails details = passDetails(*satellites, *shortPass, std::nullopt);
+    EXPECT_EQ(details.stepSeconds, 10);
+    for (std::size_t i = 1; i + 1 < details.rows.size(); ++i)
+        EXPECT_EQ(second(details.rows[i].instant) % 10, 0);
+    EXPECT_EQ(detailRowCells(details, details.rows.front()).back(), "----");
+}
+
+// The table read back against the command-line predictor at the times it shows.
+TEST(PassDetails, TableAgreesWithTheCommandLinePredictor)
+{
+    auto satellites = test::demoSatellites();
+    const auto pass = test::firstPass(*satellites, "JAS-2 (FO-29)", utcInstant(2026, 6, 27, 7, 0, 0));
+    const PassDetails details = passDetails(*satellites, pass, 435.85);
+    ASSERT_GT(details.rows.size(), 10u);
+    for (std::size_t i : {std::size_t(1), details.rows.size() / 2, details.rows.size() - 2}) {
+        const QStringList cells = detailRowCells(details, details.rows[i]);
+        std::ostringstream out, err;
+        const std::string time = "2026-06-27T" + cells[0].toStdString() + ".000Z";
+        ASSERT_EQ(orbit::cli::runOrbitCommand({"look", "--elements", ORVANTA_SOURCE_DIR "/demo", "--lat", "48", "--lon",
+                                               "2", "--alt", "100", "--time", time, "--sat", "JAS-2 (FO-29)"},
+                                              out, err),
+                  0)
+            << err.str();
+        const QStringList line = QString::fromStdString(out.str()).split('\n')[1].split(',');
+        ASSERT_EQ(line.size(), 6) << out.str();
+        EXPECT_NEAR(cells[1].toDouble(), line[2].toDouble(), 0.051) << time;
+        EXPECT_NEAR(cells[2].toDouble(), line[3].toDouble(), 0.051) << time;
+        EXPECT_NEAR(cells[3].toDouble(), line[4].toDouble(), 0.51) << time;
+        const double rate = line[5].toDouble();
+        EXPECT_NEAR(cells[4].toDouble(), 435.85 * std::sqrt((1 - rate / 299792.458) / (1 + rate / 299792.458)),
+                    0.00006)
+            << time;
+    }
+}
+
+TEST(PassDetails, DopplerCorrectedFrequencies)
+{
+    // 6 km/s away lowers 145.8 MHz by 2.918 kHz; 5 km/s closer raises 435.3 MHz by 7.26 kHz.
+    EXPECT_NEAR(correctedFrequencyMHz(145.8, 6), 145.8 - 0.002918, 1e-6);
+    EXPECT_NEAR(correctedFrequencyMHz(435.3, -5), 435.3 + 0.007260, 1e-6);
+    EXPECT_EQ(correctedFrequencyMHz(145.8, 0), 145.8);
+}
+
+TEST(PassDetails, TableTextWithTabsAndPointsWhateverTheLocale)
+{
+    QLocale::setDefault(QLocale::French);
+    PassDetails details;
+    details.pass.name = "AO-7";
+    details.downlinkMHz = 145.8;
+    details.rows.push_back({utcInstant(2026, 6, 27, 7, 1, 30), 123.45, 45.67, 1234.4, 6});
+    EXPECT_EQ(detailTableText(details), "Heure (UTC)\tAzimut (°)\tSite (°)\tDistance (km)\tFréquence (MHz)\n"
+                                        "07:01:30\t123.5\t45.7\t1234\t145.7971\n");
+    QLocale::setDefault(QLocale::c());
+}
+
+TEST(PassDetailsWindow, OpensFromAListLineAndCopiesItsTable)
+{
+    auto satellites = test::demoSatellites();
+    const double nowOle = test::utcOle(2026, 6, 27, 7, 5, 0);
+    orbit::PassBoard lists;
+    lists.Traite_Passages(satellites->PassListForPeriod("JAS-2 (FO-29)", nowOle, 0, 1, kDemoMinElevation),
+                          orbit::wholeSecondsFromOle(nowOle));
+    ASSERT_FALSE(lists.comingLines().empty());
+
+    QWidget main;
+    PassDetailsWindow *window =
+        openPassDetails(*satellites, lists.comingLines().front(), nowOle, kDemoMinElevation, 435.85, &main);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->objectName(), "Details_Passage");
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->details().pass.name, "JAS-2 (FO-29)");
+    EXPECT_TRUE(window->findChild<QLabel *>("Details_AOS")->text().startsWith("Acquisition : 07:06:18 UTC"));
+    EXPECT_TRUE(window->findChild<QLabel *>("Details_Duree")->text().startsWith("Durée : 15 min"));
+    SkyView *sky = window->findChild<SkyView *>("Ciel");
+    ASSERT_NE(sky, nullptr);
+    ASSERT_TRUE(sky->scene().tracked);
+    EXPECT_EQ(sky->scene().tracked->pass.name, "JAS-2 (FO-29)");
+
+    auto *table = window->findChild<QTableWidget *>("Details_Table");
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->rowCount(), int(window->details().rows.size()));
+    EXPECT_EQ(table->item(1, 0)->text(), "07:06:30");
+
+    QApplication::clipboard()->clear();
+    window->findChild<QPushButton *>("Copier")->click();
+    EXPECT_EQ(QApplication::clipboard()->text(), detailTableText(window->details()));
+    window->close();
+
+    EXPECT_EQ(openPassDetails(*satellites, "  not a pass line", nowOle, kDemoMinElevation, std::nullopt, &main), nullptr);
+}
+
+} // namespace
+} // namespace orvanta

@@ -1,0 +1,182 @@
+#include "app/pass_line_lookup.h"
+#include "app/sky_feed.h"
+#include "demo_passes.h"
+#include "data/frequency_loader.h"
+#include "orbit/pass_list.h"
+#include "platform/text_numbers.h"
+
+#include <QImage>
+#include <QLocale>
+
+#include <gtest/gtest.h>
+
+#include <numbers>
+
+namespace orvanta {
+namespace {
+
+using test::kDemoMinElevation;
+using test::utcInstant;
+
+// The lists as the tick fills them at an instant.
+orbit::PassBoard board(orbit::Satellites &satellites, double nowOle)
+{
+    orbit::PassBoard lists;
+    for (const std::string &name : satellites.names())
+        lists.Traite_Passages(satellites.PassListForPeriod(name, nowOle, 0, 1, kDemoMinElevation),
+                              orbit::wholeSecondsFromOle(nowOle));
+    return lists;
+}
+
+TEST(PassLine, NameAfterThe24thBlankAndThePassItDescribes)
+{
+    auto satellites = test::demoSatellites();
+    // 07:05: AO-7 is up since 06:50, FO-29 rises at 07:06.
+    const double now = test::utcOle(2026, 6, 27, 7, 5, 0);
+    const orbit::PassBoard lists = board(*satellites, now);
+    ASSERT_FALSE(lists.visibleLines().empty());
+    ASSERT_FALSE(lists.comingLines().empty());
+    const std::string visible = lists.visibleLines().front();
+    EXPECT_EQ(passLineName(visible), "OSCAR 7 (AO-7)");
+
+    const auto pass = passForLine(*satellites, visible, now, kDemoMinElevation);
+    ASSERT_TRUE(pass.has_value());
+    EXPECT_EQ(pass->name, "OSCAR 7 (AO-7)");
+    EXPECT_EQ(orbit::wholeSecondsFromJulian(pass->aos), orbit::wholeSecondsFromJulian(utcInstant(2026, 6, 27, 6, 50, 28)));
+
+    // Every coming line leads back to a pass that acquires at its time.
+    for (const std::string &line : lists.comingLines()) {
+        const auto coming = passForLine(*satellites, line, now, kDemoMinElevation);
+        ASSERT_TRUE(coming.has_value()) << line;
+        EXPECT_EQ(coming->name, passLineName(line));
+        EXPECT_GE(coming->aos.minutesSince(orbit::julianFromOle(now)), 0.0);
+    }
+
+    // Lines that cannot be read, unknown names and passes already over give nothing.
+    EXPECT_EQ(passLineName("  too short"), "");
+    EXPECT_FALSE(passForLine(*satellites, "", now, kDemoMinElevation));
+    EXPECT_FALSE(passForLine(*satellites, "  xx:yy:zz" + visible.substr(10), now, kDemoMinElevation));
+    std::string unknown = visible;
+    unknown.replace(unknown.find("OSCAR"), 5, "NOSAT");
+    EXPECT_FALSE(passForLine(*satellites, unknown, now, kDemoMinElevation));
+    EXPECT_FALSE(passForLine(*satellites, visible, test::utcOle(2026, 6, 27, 7, 20, 0), kDemoMinElevation));
+}
+
+TEST(SkyFeed, TheTickFeedsTheSceneAndEachTrackIsComputedOnce)
+{
+    auto satellites = test::demoSatellites();
+    SkyFeed feed;
+    SkyTick tick;
+    tick.nowOle = test::utcOle(2026, 6, 27, 7, 5, 0);
+    tick.minElevationDeg = kDemoMinElevation;
+    orbit::PassBoard lists = board(*satellites, tick.nowOle);
+    tick.trackedLine = lists.visibleLines().front();
+    tick.awaitedLine = lists.comingLines().front();
+    orbit::SatelliteLook look;
+    ASSERT_TRUE(satellites->lookAt("OSCAR 7 (AO-7)", orbit::julianFromOle(tick.nowOle), kDemoMinElevation, look));
+    tick.trackedLook = look;
+    tick.trackedDownlinkMHz = 145.9775;
+    tick.rotor = SkyPoint{120, 40};
+
+    const SkyScene first = feed.scene(*satellites, tick);
+    ASSERT_TRUE(first.tracked && first.awaited);
+    EXPECT_EQ(first.tracked->pass.name, "OSCAR 7 (AO-7)");
+    EXPECT_EQ(first.awaited->pass.name, "JAS-2 (FO-29)");
+    ASSERT_TRUE(first.satelliteNow.has_value());
+    EXPECT_NEAR(first.satelliteNow->azimuthDeg, look.azimuthRad * 180 / std::numbers::pi, 1e-9);
+    EXPECT_EQ(first.rotor->azimuthDeg, 120);
+    EXPECT_FALSE(first.manual.has_value());
+    EXPECT_EQ(first.minElevationDeg, kDemoMinElevation);
+    // AO-7 sets at 07:12:35.
+    EXPECT_TRUE(first.infoLine.startsWith("OSCAR 7 (AO-7)")) << first.infoLine.toStdString();
+    EXPECT_TRUE(first.infoLine.endsWith("LOS dans 07:35")) << first.infoLine.toStdString();
+    EXPECT_TRUE(first.infoLine.contains(" kHz")) << first.infoLine.toStdString();
+
+    // The next tick finds the same tracks.
+    tick.nowOle += 5.0 / 86400.0;
+    lists = board(*satellites, tick.nowOle);
+    tick.trackedLine = lists.visibleLines().front();
+    const SkyScene next = feed.scene(*satellites, tick);
+    EXPECT_EQ(next.tracked, first.tracked);
+    EXPECT_EQ(feed.cachedTracks(), 2u);
+    feed.clear();
+    EXPECT_EQ(feed.cachedTracks(), 0u);
+}
+
+TEST(SkyFeed, NothingVisibleShowsTheTimeToTheNextAcquisition)
+{
+    auto satellites = test::demoSatellites();
+    SkyFeed feed;
+    SkyTick tick;
+    tick.nowOle = test::utcOle(2026, 6, 27, 7, 5, 0);
+    tick.minElevationDeg = kDemoMinElevation;
+    tick.awaitedLine = board(*satellites, tick.nowOle).comingLines().front();
+    tick.rotor = SkyPoint{120, 40};
+    const SkyScene scene = feed.scene(*satellites, tick);
+    EXPECT_FALSE(scene.tracked);
+    EXPECT_FALSE(scene.satelliteNow);
+    ASSERT_TRUE(scene.awaited);
+    // FO-29 rises at 07:06:18.
+    EXPECT_EQ(scene.infoLine, "Aucun satellite visible  ·  AOS de JAS-2 (FO-29) dans 01:18");
+
+    EXPECT_EQ(feed.scene(*satellites, SkyTick{tick.nowOle, kDemoMinElevation, {}, {}, {}, {}, {}, {}}).infoLine,
+              "Aucun satellite visible");
+}
+
+TEST(SkyInfoLine, NumbersWithPointsAndCountdowns)
+{
+    QLocale::setDefault(QLocale::French);
+    orbit::SatelliteLook look;
+    look.azimuthRad = std::numbers::pi / 2;
+    look.elevationRad = std::numbers::pi / 4;
+    look.rangeKm = 1234.4;
+    look.rangeRateKmS = 6;
+    EXPECT_EQ(trackedInfoLine("AO-7", look, 145.8, 3725.0),
+              "AO-7  ·  Az 90.0°  Site 45.0°  ·  1234 km  ·  6.000 km/s  ·  Doppler -2.92 kHz  ·  LOS dans 1:02:05");
+    EXPECT_EQ(trackedInfoLine("AO-7", look, std::nullopt, std::nullopt),
+              "AO-7  ·  Az 90.0°  Site 45.0°  ·  1234 km  ·  6.000 km/s  ·  Doppler ----");
+    EXPECT_EQ(countdownText(-3), "00:00");
+    EXPECT_EQ(countdownText(59.6), "01:00");
+    QLocale::setDefault(QLocale::c());
+}
+
+// The demo station at 07:05 UTC on 27 June 2026, fed as the tick feeds it:
+// AO-7 going down after passing nearly overhead, FO-29 about to rise, the
+// rotor on AO-7's whole degrees. With ORVANTA_SKY_PNG set to a file name,
+// the picture is saved there (docs/sky_view.png is made this way).
+TEST(SkyFeed, DemoStationDuringAPass)
+{
+    auto satellites = test::demoSatellites();
+    SkyTick tick;
+    tick.nowOle = test::utcOle(2026, 6, 27, 7, 5, 0);
+    tick.minElevationDeg = kDemoMinElevation;
+    const orbit::PassBoard lists = board(*satellites, tick.nowOle);
+    tick.trackedLine = lists.visibleLines().front();
+    tick.awaitedLine = lists.comingLines().front();
+    orbit::SatelliteLook look;
+    ASSERT_TRUE(satellites->lookAt(passLineName(tick.trackedLine), orbit::julianFromOle(tick.nowOle), kDemoMinElevation,
+                                   look));
+    tick.trackedLook = look;
+    QString mode;
+    Cherche_Frequence(QStringLiteral(ORVANTA_SOURCE_DIR "/demo"), QString::fromStdString(passLineName(tick.trackedLine)),
+                      tick.trackedDownlinkMHz, mode);
+    ASSERT_TRUE(tick.trackedDownlinkMHz.has_value());
+    const SkyPoint now{look.azimuthRad * 180 / std::numbers::pi, look.elevationRad * 180 / std::numbers::pi};
+    tick.rotor = SkyPoint{roundHalfAway(now.azimuthDeg), roundHalfAway(now.elevationDeg)};
+
+    SkyFeed feed;
+    SkyView view;
+    view.resize(480, 520);
+    view.setScene(feed.scene(*satellites, tick));
+    const QImage image = view.grab().toImage();
+    const SkyPlot plot = skyPlotFor(480, 520);
+    EXPECT_EQ(image.pixel(skyToWidget(plot, now).toPoint()) & 0xffffff, sky_colours::kSatellite & 0xffffff);
+    EXPECT_TRUE(view.scene().infoLine.contains("Doppler -")) << view.scene().infoLine.toStdString();
+    const QString file = qEnvironmentVariable("ORVANTA_SKY_PNG");
+    if (!file.isEmpty()) {
+        EXPECT_TRUE(image.save(file, "PNG")) << file.toStdString();
+    }
+}
+
+} // namespace
+} // namespace orvanta
