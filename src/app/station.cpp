@@ -1,5 +1,6 @@
 #include "app/station.h"
 
+#include "app/pass_details_window.h"
 #include "app/revision_history.h"
 #include "config/configuration.h"
 #include "data/element_age.h"
@@ -12,6 +13,7 @@
 #include "platform/serial_line.h"
 #include "platform/settings_store.h"
 #include "orbit/utc_time.h"
+#include "platform/text_numbers.h"
 #include "platform/utc_clock.h"
 
 #include <QAction>
@@ -76,6 +78,7 @@ Station::Station(StationPlatform platform)
       pointing_([this] { return devices_.rotor(config_.Interface_Rotor); }, platform_.messages),
       poursuiteMan_(new Poursuite_Man(pointing_, &window_)),
       banks_(platform_.store, config_),
+      sky_(new SkyView),
       tracking_(TrackingCycle::Links{
           config_, clock_, devices_, platform_.sound, window_, platform_.stationFolder,
           [this] { return component_.get(); },
@@ -88,6 +91,8 @@ Station::Station(StationPlatform platform)
     devices_.addReceiver(QStringLiteral("AR5000"), ar5000Radio_);
     devices_.addReceiver(QStringLiteral("FT847"), ft847Radio_);
     banks_.changed = [this] { window_.showSatelliteLists(banks_.ListeSat(), banks_.Sat_Select()); };
+    window_.setSkyView(sky_);
+    tracking_.ticked = [this](const TickOutcome &outcome) { showSky(outcome); };
     connectWindow();
     connectMenus();
     connectDialogs();
@@ -111,6 +116,8 @@ void Station::connectWindow()
     QObject::connect(&window_, &MainWindow::dopplerClicked, &window_,
                      [this] { tracking_.state.Doppler_Actif = window_.checkedOption(QStringLiteral("Doppler")) == 1; });
     QObject::connect(&window_, &MainWindow::progRxClicked, &window_, [this] { progRxClicked(); });
+    QObject::connect(&window_, &MainWindow::passLineDoubleClicked, &window_,
+                     [this](const QString &line) { openPassDetails(line); });
     QObject::connect(&window_, &MainWindow::rxClicked, &window_, [this] {
         panelWindow_->show();
         panelWindow_->raise();
@@ -127,6 +134,8 @@ void Station::connectMenus()
     onMenu("Mnu_Element_Mise_A_Jour", [this] { openElementUpdate(); });
     onMenu("Mnu_Historique", [this] { platform_.messages.information(Historique()); });
     onMenu("Mnu_A_Propos_De", [this] { platform_.messages.information(aboutText()); });
+    onMenu("Mnu_Ciel", [this] { window_.findChild<QWidget *>(QStringLiteral("Ciel_Cadre"))->setVisible(
+                                    window_.findChild<QAction *>(QStringLiteral("Mnu_Ciel"))->isChecked()); });
     onMenu("Mnu_Notice", [this] { platform_.help.show(QDir(platform_.stationFolder).filePath(kManualFile)); });
 }
 
@@ -185,6 +194,40 @@ void Station::warnFarFromEpoch(const QDateTime &instant)
                     .arg(far.join(QStringLiteral(", "))));
 }
 
+void Station::showSky(const TickOutcome &outcome)
+{
+    if (outcome.rotorCommand)
+        lastRotor_ = SkyPoint{outcome.rotorCommand->first, outcome.rotorCommand->second};
+    lastTickOle_ = outcome.nowOle;
+    if (!component_)
+        return;
+    SkyTick tick;
+    tick.nowOle = outcome.nowOle;
+    tick.minElevationDeg = config_.Elev_Min;
+    tick.trackedLine = outcome.trackedLine;
+    tick.trackedLook = outcome.look;
+    tick.trackedDownlinkMHz = outcome.frequencyMHz;
+    tick.awaitedLine = outcome.awaitedLine;
+    tick.rotor = lastRotor_;
+    if (tracking_.state.Pointage_Manuel) {
+        const auto az = parseNumber(pointing_.Az_Man());
+        const auto el = parseNumber(pointing_.Si_Man());
+        if (az && el)
+            tick.manual = SkyPoint{*az, *el};
+    }
+    sky_->setScene(skyFeed_.scene(*component_, tick));
+}
+
+void Station::openPassDetails(const QString &line)
+{
+    if (!component_ || lastTickOle_ == 0)
+        return;
+    const FrequencyFound found = lookUpFrequency(Extrait_Nom_Sat(line));
+    if (!orvanta::openPassDetails(*component_, line.toStdString(), lastTickOle_, config_.Elev_Min, found.megahertz,
+                                  &window_))
+        platform_.messages.information(QStringLiteral("Ce passage est termine."));
+}
+
 void Station::start()
 {
     ConfigContext context{platform_.store, window_, platform_.receiverLine, platform_.rotorLine, &platform_.messages};
@@ -225,6 +268,7 @@ void Station::start()
 
 void Station::Init_Satellites()
 {
+    skyFeed_.clear();
     component_ = orbit::Init_Satellites(platform_.stationFolder.toStdString(), config_.Lat_Obs, config_.Long_Obs,
                                         config_.Alt_Obs);
     const double period = std::max<double>(config_.Repetition, kShortestPeriodSeconds);

@@ -3,6 +3,8 @@
 #include "app/device_table.h"
 #include "app/main_window.h"
 #include "app/satellite_banks.h"
+#include "app/sky_feed.h"
+#include "app/sky_view.h"
 #include "app/station_clock.h"
 #include "app/tracking_cycle.h"
 #include "app/window_tracking_timer.h"
@@ -116,6 +118,8 @@ private:
     void reportFrequencyFileLater();
     void tick();
     void openElementUpdate();
+    void showSky(const TickOutcome &outcome);
+    void openPassDetails(const QString &line);
     void elementsReplaced(const QStringList &files);
     void warnFarFromEpoch(const QDateTime &instant);
 
@@ -154,7 +158,11 @@ private:
     TrackingCycle tracking_;
     QStringList elementFiles_;
     QString predictionNotice_;
-    QStringList warnedFarFromEpoch_; // satellites already named in that message
+    QStringList warnedFarFromEpoch_;
+    SkyView *sky_;
+    SkyFeed skyFeed_;
+    std::optional<SkyPoint> lastRotor_; // where the rotor was last sent
+    double lastTickOle_ = 0; // satellites already named in that message
     bool closing_ = false;
     bool ended_ = false;
 };

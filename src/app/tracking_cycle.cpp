@@ -1,6 +1,8 @@
 #include "app/tracking_cycle.h"
 
 #include "app/device_table.h"
+#include "app/doppler.h"
+#include "app/pass_line_lookup.h"
 #include "app/station_clock.h"
 #include "config/config_station.h"
 #include "orbit/utc_time.h"
@@ -15,9 +17,7 @@ namespace orvanta {
 
 namespace {
 
-constexpr double kSpeedOfLightKmS = 299792.458;
 constexpr double kPi = 3.1415926535; // the displays' degrees, as the station always showed them
-constexpr int kBlanksBeforeName = 24;
 const QString kSoundFile = QStringLiteral("Nouveau_Sat.wav");
 const QString kNoShift = QStringLiteral("----");
 
@@ -39,18 +39,7 @@ private:
 
 QString Extrait_Nom_Sat(const QString &line)
 {
-    int blanks = 0;
-    for (int i = 0; i < line.size(); ++i) {
-        if (line[i] == u' ' && ++blanks == kBlanksBeforeName)
-            return line.mid(i + 1);
-    }
-    return {};
-}
-
-double dopplerFactor(double rangeRateKmS)
-{
-    const double beta = rangeRateKmS / kSpeedOfLightKmS;
-    return std::sqrt((1.0 - beta) / (1.0 + beta));
+    return QString::fromStdString(passLineName(line.toStdString()));
 }
 
 TrackingCycle::TrackingCycle(Links links) : links_(std::move(links)) {}
@@ -73,6 +62,7 @@ void TrackingCycle::run(const QStringList &selection)
     static const QDateTime oleOrigin(QDate(1899, 12, 30), QTime(0, 0), Qt::UTC);
     const qint64 nowSecond = oleOrigin.secsTo(outcome.instant);
     const double oleNow = double(nowSecond) / orbit::kSecondsPerDay;
+    outcome.nowOle = oleNow;
 
     board_.clear();
     orbit::Satellites *component = links_.component ? links_.component() : nullptr;
@@ -94,6 +84,7 @@ void TrackingCycle::run(const QStringList &selection)
         nothingVisible();
         showAwaited(outcome);
     } else {
+        outcome.trackedLine = visible.front();
         const QString name = Extrait_Nom_Sat(QString::fromStdString(visible.front()));
         follow(name, oleNow, outcome);
     }
@@ -123,6 +114,7 @@ void TrackingCycle::follow(const QString &name, double oleNow, TickOutcome &outc
     }
     lastWarning_.clear();
     const double frequency = *found.megahertz;
+    outcome.frequencyMHz = frequency;
 
     orbit::Satellites &component = *links_.component();
     orbit::SatelliteLook look;
@@ -203,6 +195,7 @@ void TrackingCycle::showAwaited(TickOutcome &outcome)
     }
     const QString name = Extrait_Nom_Sat(QString::fromStdString(coming.front()));
     outcome.awaited = name;
+    outcome.awaitedLine = coming.front();
     links_.display.setControlText(QStringLiteral("Sat_Att"), name);
     const FrequencyFound found = links_.frequency(name);
     links_.display.setControlText(QStringLiteral("Freq_Att"),

@@ -51,6 +51,10 @@ struct FrequencyFound {
 // What one tick did, for the views that follow it (sky view, manual pointing).
 struct TickOutcome {
     QDateTime instant;
+    double nowOle = 0;            // as given to the component
+    std::string trackedLine;      // first line of Sat_Visibles, or empty
+    std::string awaitedLine;      // first line of Detail_Pass, or empty
+    std::optional<double> frequencyMHz; // the followed satellite's, from the table
     QString tracked;                  // empty when nothing is followed
     std::optional<orbit::SatelliteLook> look;
     std::optional<double> dopplerShiftKHz;
@@ -112,8 +116,5 @@ private:
 // The satellite name of a pass line: the text after its 24th blank (empty for
 // a line with fewer blanks).
 QString Extrait_Nom_Sat(const QString &line);
-
-// Doppler factor for a range rate in km/s, positive when the satellite moves away.
-double dopplerFactor(double rangeRateKmS);
 
 } // namespace orvanta

@@ -1,3 +1,5 @@
+#include "app/doppler.h"
+#include "app/sky_view.h"
 #include "app/tracking_cycle.h"
 #include "orbit/utc_time.h"
 #include "platform/text_numbers.h"
@@ -266,6 +268,34 @@ TEST(Doppler, FactorGivesTheFullShift)
     // 6 km/s away at 145.8 MHz: the radio must be 2.9 kHz low.
     EXPECT_EQ(formatFixed(145.8 * dopplerFactor(6), 4), "145.7971");
     EXPECT_EQ(formatFixed(435.3 * dopplerFactor(-5), 4), "435.3073");
+}
+
+} // namespace
+} // namespace orvanta
+
+namespace orvanta {
+namespace {
+
+TEST(TrackingViews, TheSkyFollowsTheTickAndAPassLineOpensItsDetails)
+{
+    test::StationHarness h;
+    h.setup("Interface Rotor", "GS232");
+    h.bank(1, {"ISS (ZARYA)", "OSCAR 7 (AO-7)"});
+    h.at("2026-06-27T01:36:00Z");
+    h.start();
+    h.click("Tracking_2");
+    h.tickAt("2026-06-27T01:36:05Z");
+    auto *sky = h.window().findChild<SkyView *>("Ciel");
+    ASSERT_NE(sky, nullptr);
+    ASSERT_TRUE(sky->scene().satelliteNow.has_value());
+    EXPECT_NEAR(sky->scene().satelliteNow->azimuthDeg, h.text("Azimut_Sel").toDouble(), 0.5);
+    ASSERT_TRUE(sky->scene().rotor.has_value());
+    EXPECT_EQ(sky->scene().rotor->azimuthDeg, h.text("Azimut_Sel").toDouble());
+
+    emit h.window().passLineDoubleClicked(h.lines("Sat_Visibles").front());
+    auto *details = h.window().findChild<QWidget *>("Details_Passage");
+    ASSERT_NE(details, nullptr);
+    EXPECT_TRUE(details->isVisible());
 }
 
 } // namespace
