@@ -9,6 +9,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-serialport-dev qt6-multimedia-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  libhamlib-dev libhamlib-utils
 )
 missing=()
 for p in "${packages[@]}"; do
