@@ -13,10 +13,14 @@
 namespace orvanta {
 
 // How soon a device that stopped answering is tried again: the pause starts
-// at firstRetry and doubles up to longestRetry while it stays silent.
+// at firstRetry and doubles up to longestRetry while it stays silent. At
+// shutdown the worker gets longestShutdown to finish its call and send what
+// is still wanted; a device stuck longer is left to the end of the program
+// rather than holding it open.
 struct RetryPace {
     std::chrono::milliseconds firstRetry{2000};
     std::chrono::milliseconds longestRetry{30000};
+    std::chrono::milliseconds longestShutdown{3000};
 };
 
 // One device whose library calls block (a radio, a rotator), driven from one
@@ -27,7 +31,7 @@ struct RetryPace {
 //
 // When a call fails the device is closed and reopened later, with a growing
 // pause; the operator hears of it once per outage (lost), and once when it
-// answers again (back). Both callbacks run on the worker's thread.
+// answers again (back). The callbacks run on the worker's thread.
 template <class State>
 class DeviceWorker {
 public:
@@ -37,33 +41,30 @@ public:
         // Opens the device and reads its state once: a successful open does
         // not prove that anything answers. Empty on success, else the reason.
         virtual QString open() = 0;
+        // Also after a failed open.
         virtual void close() = 0;
         // Brings the device from `applied` (what it was last given since the
         // open) to `wanted`, updating `applied`. Empty on success.
         virtual QString apply(const State &wanted, State &applied) = 0;
+        // News for the operator from the last apply (a position out of
+        // reach), handed on through Reports::note; empty when none.
+        virtual QString takeNote() { return {}; }
     };
 
     struct Reports {
         std::function<void(const QString &reason)> lost;
         std::function<void()> back;
+        std::function<void(const QString &text)> note;
     };
 
-    DeviceWorker(RetryPace pace, Reports reports)
-        : pace_(pace), reports_(std::move(reports)), pause_(pace.firstRetry), thread_([this] { run(); })
+    DeviceWorker(RetryPace pace, Reports reports) : core_(std::make_shared<Core>(pace, std::move(reports)))
     {
+        std::thread([core = core_] { core->run(); }).detach();
     }
 
     // Lets the call in progress end, sends what is still wanted when the
     // device is there (the park position at shutdown), then closes it.
-    ~DeviceWorker()
-    {
-        {
-            std::lock_guard lock(mutex_);
-            stopping_ = true;
-        }
-        wake_.notify_one();
-        thread_.join();
-    }
+    ~DeviceWorker() { core_->stop(); }
 
     DeviceWorker(const DeviceWorker &) = delete;
     DeviceWorker &operator=(const DeviceWorker &) = delete;
@@ -72,169 +73,184 @@ public:
     // is closed and what is wanted is sent to the new one from scratch.
     void replaceSession(std::unique_ptr<Session> session)
     {
-        {
-            std::lock_guard lock(mutex_);
-            nextSession_ = std::move(session);
-        }
-        wake_.notify_one();
+        core_->locked([&](Core &core) { core.nextSession = std::move(session); core.sessionChanged = true; });
     }
 
     // Changes the wanted state; never waits for the device.
     void want(const std::function<void(State &)> &change)
     {
-        {
-            std::lock_guard lock(mutex_);
-            change(wanted_);
-            ++wantedCount_;
-        }
-        wake_.notify_one();
+        core_->locked([&](Core &core) {
+            change(core.wanted);
+            ++core.wantedCount;
+        });
     }
 
     // Closes the device until something is wanted again (the radio handed
     // back to its front panel).
     void release()
     {
-        {
-            std::lock_guard lock(mutex_);
-            releaseAsked_ = true;
-        }
-        wake_.notify_one();
+        core_->locked([](Core &core) { core.releaseAsked = true; });
     }
 
 private:
     using Clock = std::chrono::steady_clock;
 
-    bool pending() const { return doneCount_ != wantedCount_; }
-    bool mayTry() const { return isOpen_ || Clock::now() >= nextTry_; }
+    // Shared by the worker's thread and its owner, so that a thread stuck in
+    // the library past shutdown still has everything it uses.
+    struct Core {
+        Core(RetryPace pace, Reports reports) : pace(pace), reports(std::move(reports)), pause(pace.firstRetry) {}
 
-    void run()
-    {
-        std::unique_lock lock(mutex_);
-        for (;;) {
-            while (!stopping_ && !nextSession_ && !releaseAsked_ && !(session_ && pending() && mayTry())) {
-                if (session_ && pending() && !isOpen_)
-                    wake_.wait_until(lock, nextTry_);
-                else
-                    wake_.wait(lock);
-            }
-            if (stopping_)
-                break;
-            if (nextSession_) {
-                auto old = std::move(session_);
-                session_ = std::move(nextSession_);
-                lock.unlock();
-                closeSession(old.get());
-                lock.lock();
-                startAfresh();
-                continue;
-            }
-            if (releaseAsked_) {
-                releaseAsked_ = false;
-                lock.unlock();
-                closeSession(session_.get());
-                lock.lock();
-                doneCount_ = wantedCount_;
-                continue;
-            }
-            step(lock);
-        }
-        const bool last = session_ && pending() && (isOpen_ || !silent_);
-        lock.unlock();
-        if (last) {
-            State wanted;
+        template <class Change>
+        void locked(Change change)
+        {
             {
-                std::lock_guard copy(mutex_);
-                wanted = wanted_;
+                std::lock_guard lock(mutex);
+                change(*this);
             }
-            if (isOpen_ || session_->open().isEmpty()) {
-                isOpen_ = true;
-                session_->apply(wanted, applied_);
-            }
+            wake.notify_all();
         }
-        closeSession(session_.get());
-    }
 
-    // One attempt at bringing the device to the wanted state; called and
-    // returns with the lock held.
-    void step(std::unique_lock<std::mutex> &lock)
-    {
-        const State wanted = wanted_;
-        const auto count = wantedCount_;
-        lock.unlock();
-        QString error;
-        if (!isOpen_) {
-            error = session_->open();
+        bool pending() const { return doneCount != wantedCount; }
+        bool mayTry() const { return isOpen || Clock::now() >= nextTry; }
+        bool hasWork() const { return stopping || sessionChanged || releaseAsked || (session && pending() && mayTry()); }
+
+        void run()
+        {
+            std::unique_lock lock(mutex);
+            for (;;) {
+                while (!hasWork()) {
+                    if (session && pending() && !isOpen)
+                        wake.wait_until(lock, nextTry);
+                    else
+                        wake.wait(lock);
+                }
+                if (stopping)
+                    break;
+                if (sessionChanged) {
+                    sessionChanged = false;
+                    auto old = std::move(session);
+                    session = std::move(nextSession);
+                    lock.unlock();
+                    closeSession(old.get());
+                    old.reset();
+                    lock.lock();
+                    startAfresh();
+                } else if (releaseAsked) {
+                    releaseAsked = false;
+                    lock.unlock();
+                    closeSession(session.get());
+                    lock.lock();
+                    doneCount = wantedCount;
+                } else {
+                    step(lock);
+                }
+            }
+            const bool last = session && pending() && (isOpen || !silent);
+            const State lastWanted = wanted;
+            lock.unlock();
+            if (last && (isOpen || session->open().isEmpty())) {
+                isOpen = true;
+                session->apply(lastWanted, applied);
+            }
+            closeSession(session.get());
+            session.reset();
+            lock.lock();
+            finished = true;
+            lock.unlock();
+            wake.notify_all();
+        }
+
+        // One attempt at bringing the device to the wanted state; called and
+        // returns with the lock held.
+        void step(std::unique_lock<std::mutex> &lock)
+        {
+            const State target = wanted;
+            const auto count = wantedCount;
+            lock.unlock();
+            QString error;
+            if (!isOpen) {
+                error = session->open();
+                isOpen = true; // closed below on failure, as a failed open needs
+                applied = State();
+            }
+            if (error.isEmpty())
+                error = session->apply(target, applied);
+            if (!error.isEmpty())
+                closeSession(session.get());
+            const QString note = session->takeNote();
+            lock.lock();
+            if (!note.isEmpty() && reports.note)
+                reports.note(note);
+            const bool wasSilent = silent;
             if (error.isEmpty()) {
-                isOpen_ = true;
-                applied_ = State();
+                doneCount = count;
+                pause = pace.firstRetry;
+                silent = false;
             } else {
-                session_->close();
+                nextTry = Clock::now() + pause;
+                pause = std::min(pause * 2, pace.longestRetry);
+                silent = true;
             }
+            if (silent == wasSilent)
+                return;
+            // Under the lock: the owner clears the reports before it goes.
+            if (silent && reports.lost)
+                reports.lost(error);
+            else if (!silent && reports.back)
+                reports.back();
         }
-        if (error.isEmpty())
-            error = session_->apply(wanted, applied_);
-        if (!error.isEmpty())
-            closeSession(session_.get());
-        const bool wasSilent = silent_;
-        lock.lock();
-        if (error.isEmpty()) {
-            doneCount_ = count;
-            pause_ = pace_.firstRetry;
-            silent_ = false;
-        } else {
-            nextTry_ = Clock::now() + pause_;
-            pause_ = std::min(pause_ * 2, pace_.longestRetry);
-            silent_ = true;
+
+        void closeSession(Session *current)
+        {
+            if (current && isOpen)
+                current->close();
+            isOpen = false;
+            applied = State();
         }
-        if (silent_ == wasSilent)
-            return;
-        lock.unlock();
-        if (silent_ && reports_.lost)
-            reports_.lost(error);
-        else if (!silent_ && reports_.back)
-            reports_.back();
-        lock.lock();
-    }
 
-    void closeSession(Session *session)
-    {
-        if (session && isOpen_)
-            session->close();
-        isOpen_ = false;
-        applied_ = State();
-    }
+        // A new device: what was wanted so far is sent to it at once; a
+        // device nobody asked anything of yet stays closed.
+        void startAfresh()
+        {
+            doneCount = wantedCount > 0 ? wantedCount - 1 : 0;
+            nextTry = Clock::now();
+            pause = pace.firstRetry;
+            silent = false;
+        }
 
-    // A new device: what was wanted so far is sent to it at once; a device
-    // nobody asked anything of yet stays closed.
-    void startAfresh()
-    {
-        doneCount_ = wantedCount_ > 0 ? wantedCount_ - 1 : 0;
-        nextTry_ = Clock::now();
-        pause_ = pace_.firstRetry;
-        silent_ = false;
-    }
+        void stop()
+        {
+            std::unique_lock lock(mutex);
+            stopping = true;
+            wake.notify_all();
+            if (!wake.wait_for(lock, pace.longestShutdown, [this] { return finished; }))
+                reports = Reports(); // its owner is gone; the thread ends with the program
+        }
 
-    const RetryPace pace_;
-    const Reports reports_;
+        const RetryPace pace;
+        Reports reports;
 
-    std::mutex mutex_;
-    std::condition_variable wake_;
-    // Shared with the callers, under mutex_.
-    State wanted_{};
-    long long wantedCount_ = 0;
-    std::unique_ptr<Session> nextSession_;
-    bool releaseAsked_ = false;
-    bool stopping_ = false;
-    // The worker's own.
-    std::unique_ptr<Session> session_;
-    long long doneCount_ = 0;
-    bool isOpen_ = false;
-    bool silent_ = false;
-    State applied_{};
-    Clock::time_point nextTry_{};
-    std::chrono::milliseconds pause_;
+        std::mutex mutex;
+        std::condition_variable wake;
+        // Shared with the owner, under mutex.
+        State wanted{};
+        long long wantedCount = 0;
+        std::unique_ptr<Session> nextSession;
+        bool sessionChanged = false;
+        bool releaseAsked = false;
+        bool stopping = false;
+        bool finished = false;
+        bool silent = false;
+        // The worker's own.
+        std::unique_ptr<Session> session;
+        long long doneCount = 0;
+        bool isOpen = false;
+        State applied{};
+        Clock::time_point nextTry{};
+        std::chrono::milliseconds pause;
+    };
 
-    std::thread thread_; // last: starts once everything above exists
+    std::shared_ptr<Core> core_;
 };
 
 } // namespace orvanta

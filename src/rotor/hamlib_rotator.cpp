@@ -11,6 +11,7 @@
 #include <cmath>
 #include <mutex>
 #include <optional>
+#include <utility>
 
 namespace orvanta {
 
@@ -60,10 +61,7 @@ double circularGap(double a, double b)
 // of the set-up dialog, on its own thread).
 class RotatorSession final : public DeviceWorker<RotatorWanted>::Session {
 public:
-    RotatorSession(const HamlibDevice &device, const HamlibTiming &timing, std::function<void(QString)> outside)
-        : device_(device), timing_(timing), outside_(std::move(outside))
-    {
-    }
+    RotatorSession(const HamlibDevice &device, const HamlibTiming &timing) : device_(device), timing_(timing) {}
     ~RotatorSession() override { close(); }
 
     QString open() override
@@ -104,6 +102,8 @@ public:
         applied = wanted;
         return {};
     }
+
+    QString takeNote() override { return std::exchange(note_, QString()); }
 
     QString positionText() const
     {
@@ -147,19 +147,20 @@ private:
             outside = true;
         }
         if (outside && !wasOutside_)
-            outside_(QStringLiteral("azimut %1 a %2, elevation %3 a %4")
-                         .arg(shortestText(minAz), shortestText(maxAz), shortestText(double(limits.min_el)),
-                              shortestText(double(limits.max_el))));
+            note_ = QStringLiteral("Le satellite sort des limites du rotor Hamlib (azimut %1 a %2, elevation %3 a %4) : "
+                                   "le rotor reste a la limite la plus proche.")
+                        .arg(shortestText(minAz), shortestText(maxAz), shortestText(double(limits.min_el)),
+                             shortestText(double(limits.max_el)));
         wasOutside_ = outside;
         return {azimuth, elevation};
     }
 
     const HamlibDevice device_;
     const HamlibTiming timing_;
-    const std::function<void(QString)> outside_;
     ROT *rot_ = nullptr;
     bool opened_ = false;
     bool wasOutside_ = false;
+    QString note_;
     azimuth_t readAzimuth_ = 0;
     elevation_t readElevation_ = 0;
 };
@@ -188,6 +189,9 @@ HamlibRotor::HamlibRotor(MessageBoxes &messages, HamlibTiming timing, QObject *p
     reports.back = [this] {
         tell([this] { return QStringLiteral("Le rotor Hamlib (%1) repond de nouveau.").arg(placeOf(device_)); });
     };
+    reports.note = [this](const QString &text) {
+        tell([text] { return text; });
+    };
     worker_ = std::make_unique<DeviceWorker<RotatorWanted>>(timing.pace, std::move(reports));
 }
 
@@ -196,18 +200,7 @@ HamlibRotor::~HamlibRotor() = default;
 void HamlibRotor::setDevice(const HamlibDevice &device)
 {
     device_ = device;
-    if (device.model <= 0) {
-        worker_->replaceSession(nullptr);
-        return;
-    }
-    auto outside = [this](const QString &limits) {
-        tell([limits] {
-            return QStringLiteral("Le satellite sort des limites du rotor Hamlib (%1) : "
-                                  "le rotor reste a la limite la plus proche.")
-                .arg(limits);
-        });
-    };
-    worker_->replaceSession(std::make_unique<RotatorSession>(device, timing_, std::move(outside)));
+    worker_->replaceSession(device.model > 0 ? std::make_unique<RotatorSession>(device, timing_) : nullptr);
 }
 
 QString HamlibRotor::caption() const
@@ -281,7 +274,7 @@ QString hamlibRotatorName(int model)
 
 HamlibReading readHamlibRotator(const HamlibDevice &device, const HamlibTiming &timing)
 {
-    RotatorSession session(device, timing, [](const QString &) {});
+    RotatorSession session(device, timing);
     if (const QString error = session.open(); !error.isEmpty())
         return {false, error};
     return {true, session.positionText()};
