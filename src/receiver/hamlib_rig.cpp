@@ -189,7 +189,11 @@ void HamlibReceiver::setDevice(const HamlibDevice &device)
 
 QString HamlibReceiver::caption() const
 {
-    return device_.model > 0 ? QStringLiteral("Hamlib %1").arg(hamlibRigName(device_.model)) : QStringLiteral("Hamlib");
+    if (device_.model <= 0)
+        return QStringLiteral("Hamlib");
+    // Hamlib's own models (NET rigctl...) already carry its name.
+    const QString name = hamlibRigName(device_.model);
+    return name.startsWith(QLatin1String("Hamlib ")) ? name : QStringLiteral("Hamlib ") + name;
 }
 
 void HamlibReceiver::takeUp(const QString &mode)

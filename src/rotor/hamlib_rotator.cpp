@@ -205,8 +205,11 @@ void HamlibRotor::setDevice(const HamlibDevice &device)
 
 QString HamlibRotor::caption() const
 {
-    return device_.model > 0 ? QStringLiteral("Hamlib %1").arg(hamlibRotatorName(device_.model))
-                             : QStringLiteral("Hamlib");
+    if (device_.model <= 0)
+        return QStringLiteral("Hamlib");
+    // Hamlib's own models (NET rigctl...) already carry its name.
+    const QString name = hamlibRotatorName(device_.model);
+    return name.startsWith(QLatin1String("Hamlib ")) ? name : QStringLiteral("Hamlib ") + name;
 }
 
 void HamlibRotor::point(double azimuthDeg, double elevationDeg)
