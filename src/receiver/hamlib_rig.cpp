@@ -2,6 +2,7 @@
 // W) that would clash with the rest of the station.
 #include "receiver/hamlib_rig.h"
 
+#include "platform/c_numeric_scope.h"
 #include "platform/device_worker.h"
 #include "platform/text_numbers.h"
 #include "receiver/satellite_radio_mode.h"
@@ -75,6 +76,7 @@ public:
 
     QString open() override
     {
+        const CNumericScope numbers;
         prepareHamlib();
         rig_ = rig_init(device_.model);
         if (!rig_)
@@ -95,6 +97,7 @@ public:
 
     void close() override
     {
+        const CNumericScope numbers;
         if (!rig_)
             return;
         if (opened_)
@@ -106,6 +109,7 @@ public:
 
     QString apply(const RigWanted &wanted, RigWanted &applied) override
     {
+        const CNumericScope numbers;
         if (wanted.takeUps != applied.takeUps) {
             if (const auto mode = radioModeOf(wanted.mode)) {
                 const rmode_t rmode = rigMode(*mode);

@@ -2,6 +2,7 @@
 // W) that would clash with the rest of the station.
 #include "rotor/hamlib_rotator.h"
 
+#include "platform/c_numeric_scope.h"
 #include "platform/device_worker.h"
 #include "platform/text_numbers.h"
 
@@ -66,6 +67,7 @@ public:
 
     QString open() override
     {
+        const CNumericScope numbers;
         prepareHamlib();
         rot_ = rot_init(device_.model);
         if (!rot_)
@@ -82,6 +84,7 @@ public:
 
     void close() override
     {
+        const CNumericScope numbers;
         if (!rot_)
             return;
         if (opened_)
@@ -93,6 +96,7 @@ public:
 
     QString apply(const RotatorWanted &wanted, RotatorWanted &applied) override
     {
+        const CNumericScope numbers;
         if (wanted.count == applied.count)
             return {};
         const auto [azimuth, elevation] = withinLimits(wanted.azimuth, wanted.elevation);

@@ -8,7 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <optional>
+#include <string>
 
 namespace orvanta {
 namespace {
@@ -152,6 +154,30 @@ TEST_F(HamlibRotorTest, AzimuthBeyondTheLimitsTakenATurnFurtherWhenThatReachesIt
         },
         5000));
     EXPECT_TRUE(messages.shown.empty()) << messages.texts().join('\n').toStdString();
+}
+
+// Hamlib writes and reads its protocol with printf and strtod: under a
+// French locale a limit of 20.5 would read as 20 and be sent as "20,5".
+TEST_F(HamlibRotorTest, NumbersKeepTheirDecimalsUnderAFrenchLocale)
+{
+    const std::string before = std::setlocale(LC_NUMERIC, nullptr);
+    if (!std::setlocale(LC_NUMERIC, "fr_FR.UTF-8"))
+        GTEST_SKIP() << "no French locale on this machine";
+    test::HamlibDaemon halfDegree(QStringLiteral("rotctld"),
+                                  {QStringLiteral("-m"), QStringLiteral("1"), QStringLiteral("-C"),
+                                   QStringLiteral("max_az=7.5,max_el=2.5")});
+    const bool started = halfDegree.start();
+    rotor.setDevice({kNetRotctl, halfDegree.address(), 0});
+    rotor.point(9, 4);
+    const bool reached = QTest::qWaitFor(
+        [&] {
+            const QStringList p = halfDegree.ask(QStringLiteral("p"), 2);
+            return p.size() == 2 && std::abs(p[0].toDouble() - 7.5) < 0.01 && std::abs(p[1].toDouble() - 2.5) < 0.01;
+        },
+        4000);
+    std::setlocale(LC_NUMERIC, before.c_str());
+    ASSERT_TRUE(started);
+    EXPECT_TRUE(reached) << halfDegree.ask(QStringLiteral("p"), 2).join(' ').toStdString();
 }
 
 TEST_F(HamlibRotorTest, ParkGoesToTheStationsParkPosition)
