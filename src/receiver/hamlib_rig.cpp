@@ -13,6 +13,7 @@
 #include <cmath>
 #include <mutex>
 #include <optional>
+#include <utility>
 
 namespace orvanta {
 
@@ -39,6 +40,14 @@ void prepareHamlib()
 QString errorText(int code)
 {
     return QString::fromLatin1(rigerror2(code)).trimmed();
+}
+
+// A request the device turned down (out of its range, not available), as
+// opposed to a device that does not answer: it is reported, not retried.
+bool isRefusal(int code)
+{
+    const int error = std::abs(code);
+    return code != RIG_OK && RIG_IS_SOFT_ERRCODE(error);
 }
 
 rmode_t rigMode(RadioMode mode)
@@ -113,7 +122,11 @@ public:
         if (wanted.takeUps != applied.takeUps) {
             if (const auto mode = radioModeOf(wanted.mode)) {
                 const rmode_t rmode = rigMode(*mode);
-                if (const int code = rig_set_mode(rig_, RIG_VFO_CURR, rmode, RIG_PASSBAND_NORMAL); code != RIG_OK)
+                const int code = rig_set_mode(rig_, RIG_VFO_CURR, rmode, RIG_PASSBAND_NORMAL);
+                if (isRefusal(code))
+                    note_ = QStringLiteral("La radio Hamlib refuse le mode %1 : %2.")
+                                .arg(QString::fromLatin1(rig_strrmode(rmode)), errorText(code));
+                else if (code != RIG_OK)
                     return errorText(code);
                 stepHertz_ = std::max<double>(1, rig_get_resolution(rig_, rmode));
             }
@@ -122,12 +135,24 @@ public:
             applied.hertz.reset();
         }
         if (wanted.hertz && (!applied.hertz || std::abs(*wanted.hertz - *applied.hertz) >= stepHertz_)) {
-            if (const int code = rig_set_freq(rig_, RIG_VFO_CURR, *wanted.hertz); code != RIG_OK)
+            const int code = rig_set_freq(rig_, RIG_VFO_CURR, *wanted.hertz);
+            if (isRefusal(code)) {
+                // Not retried: the next frequency that differs by a step is.
+                if (!frequencyRefused_)
+                    note_ = QStringLiteral("La radio Hamlib refuse la frequence %1 MHz : %2.")
+                                .arg(formatFixed(*wanted.hertz / 1e6, 6), errorText(code));
+                frequencyRefused_ = true;
+            } else if (code != RIG_OK) {
                 return errorText(code);
+            } else {
+                frequencyRefused_ = false;
+            }
             applied.hertz = wanted.hertz;
         }
         return {};
     }
+
+    QString takeNote() override { return std::exchange(note_, QString()); }
 
     double readHertz() const { return readHertz_; }
 
@@ -153,6 +178,8 @@ private:
     RIG *rig_ = nullptr;
     bool opened_ = false;
     double stepHertz_ = 1;
+    bool frequencyRefused_ = false;
+    QString note_;
     double readHertz_ = 0;
 };
 
@@ -180,6 +207,7 @@ HamlibReceiver::HamlibReceiver(MessageBoxes &messages, HamlibTiming timing, QObj
     reports.back = [this] {
         tell([this] { return QStringLiteral("Le recepteur Hamlib (%1) repond de nouveau.").arg(placeOf(device_)); });
     };
+    reports.note = [this](const QString &text) { tell([text] { return text; }); };
     worker_ = std::make_unique<DeviceWorker<RigWanted>>(timing.pace, std::move(reports));
 }
 

@@ -53,6 +53,14 @@ HamlibModel::Port portOf(const rot_caps &caps)
     }
 }
 
+// A request the device turned down, as opposed to a device that does not
+// answer: it is reported, not retried.
+bool isRefusal(int code)
+{
+    const int error = std::abs(code);
+    return code != RIG_OK && RIG_IS_SOFT_ERRCODE(error);
+}
+
 double circularGap(double a, double b)
 {
     return std::abs(std::remainder(a - b, 360.0));
@@ -100,9 +108,18 @@ public:
         if (wanted.count == applied.count)
             return {};
         const auto [azimuth, elevation] = withinLimits(wanted.azimuth, wanted.elevation);
-        if (const int code = rot_set_position(rot_, static_cast<azimuth_t>(azimuth), static_cast<elevation_t>(elevation));
-            code != RIG_OK)
+        const int code = rot_set_position(rot_, static_cast<azimuth_t>(azimuth), static_cast<elevation_t>(elevation));
+        if (isRefusal(code)) {
+            // Not retried: the next position is.
+            if (!positionRefused_)
+                note_ = QStringLiteral("Le rotor Hamlib refuse la position azimut %1, elevation %2 : %3.")
+                            .arg(shortestText(azimuth), shortestText(elevation), errorText(code));
+            positionRefused_ = true;
+        } else if (code != RIG_OK) {
             return errorText(code);
+        } else {
+            positionRefused_ = false;
+        }
         applied = wanted;
         return {};
     }
@@ -164,6 +181,7 @@ private:
     ROT *rot_ = nullptr;
     bool opened_ = false;
     bool wasOutside_ = false;
+    bool positionRefused_ = false;
     QString note_;
     azimuth_t readAzimuth_ = 0;
     elevation_t readElevation_ = 0;
