@@ -3,6 +3,7 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <thread>
 
 namespace orvanta {
 
@@ -35,8 +36,9 @@ HamlibSetup::HamlibSetup(HamlibKind kind, std::vector<HamlibModel> models, Hamli
 
 HamlibSetup::~HamlibSetup()
 {
-    if (test_.joinable())
-        test_.join();
+    // Answers posted before this point die with the object.
+    std::lock_guard lock(link_->mutex);
+    link_->open = false;
 }
 
 void HamlibSetup::setFilter(const QString &filter)
@@ -101,21 +103,24 @@ void HamlibSetup::startTest()
         emit tested(why);
         return;
     }
-    if (test_.joinable())
-        test_.join();
     testing_ = true;
-    test_ = std::thread([this, device = device()] {
-        const HamlibReading reading = tester_(device);
+    // A silent device holds the test for seconds: closing the dialog meanwhile
+    // must not wait for it, so the thread owns copies of all it uses.
+    std::thread([link = link_, tester = tester_, device = device(), target = this] {
+        const HamlibReading reading = tester(device);
         const QString text = reading.answered ? QStringLiteral("Reponse : %1").arg(reading.text)
                                               : QStringLiteral("Pas de reponse : %1").arg(reading.text);
+        std::lock_guard lock(link->mutex);
+        if (!link->open)
+            return;
         QMetaObject::invokeMethod(
-            this,
-            [this, text] {
-                testing_ = false;
-                emit tested(text);
+            target,
+            [target, text] {
+                target->testing_ = false;
+                emit target->tested(text);
             },
             Qt::QueuedConnection);
-    });
+    }).detach();
 }
 
 } // namespace orvanta

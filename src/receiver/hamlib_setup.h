@@ -6,7 +6,8 @@
 #include <QString>
 
 #include <functional>
-#include <thread>
+#include <memory>
+#include <mutex>
 #include <vector>
 
 namespace orvanta {
@@ -22,7 +23,7 @@ class HamlibSetup final : public QObject {
 public:
     HamlibSetup(HamlibKind kind, std::vector<HamlibModel> models, HamlibTester tester, const HamlibDevice &current,
                 QObject *parent = nullptr);
-    // Waits for a test still running: it uses this object's settings.
+    // A test still running is left to end on its own; its answer is dropped.
     ~HamlibSetup() override;
 
     HamlibKind kind() const { return kind_; }
@@ -66,7 +67,12 @@ private:
     QString port_;
     int speed_ = 0;
     bool testing_ = false;
-    std::thread test_;
+    // Whether the test's answer still has somewhere to go.
+    struct Link {
+        std::mutex mutex;
+        bool open = true;
+    };
+    const std::shared_ptr<Link> link_ = std::make_shared<Link>();
 };
 
 } // namespace orvanta

@@ -3,6 +3,7 @@
 #include "support/hamlib_daemon.h"
 
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -10,6 +11,10 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <atomic>
+#include <memory>
+#include <thread>
 
 namespace orvanta {
 namespace {
@@ -98,6 +103,27 @@ TEST(HamlibSetupWindow, FindsTheNetworkModelAndReadsTheDaemonBackWithoutHoldingT
     window.accept();
     EXPECT_EQ(window.result(), QDialog::Accepted);
     EXPECT_EQ(setup.device(), (HamlibDevice{2, daemon.address(), 0}));
+}
+
+TEST(HamlibSetupWindow, ClosingDuringATestDoesNotWaitForTheDevice)
+{
+    auto release = std::make_shared<std::atomic<bool>>(false);
+    QElapsedTimer clock;
+    {
+        HamlibSetup setup(HamlibKind::Rotor, someModels(),
+                          [release](const HamlibDevice &) {
+                              while (!*release)
+                                  std::this_thread::sleep_for(std::chrono::milliseconds(5));
+                              return HamlibReading{true, QStringLiteral("late")};
+                          },
+                          {2, QStringLiteral("localhost:4533"), 0});
+        setup.startTest();
+        EXPECT_TRUE(setup.testing());
+        clock.start();
+    }
+    EXPECT_LT(clock.elapsed(), 100);
+    *release = true;
+    QTest::qWait(50); // the late answer finds nobody to tell
 }
 
 TEST(HamlibSetupWindow, OkIsRefusedWhileTheDeviceIsMissing)
