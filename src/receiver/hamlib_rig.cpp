@@ -97,10 +97,14 @@ public:
         opened_ = true;
         // Every read must reach the radio: a cached answer proves nothing.
         rig_set_cache_timeout_ms(rig_, HAMLIB_CACHE_ALL, 0);
+        // A radio that cannot tell its frequency at all is taken as it is.
         freq_t frequency = 0;
-        if (const int code = rig_get_freq(rig_, RIG_VFO_CURR, &frequency); code != RIG_OK)
+        const int code = rig_get_freq(rig_, RIG_VFO_CURR, &frequency);
+        if (code != RIG_OK && !isRefusal(code))
             return errorText(code);
-        readHertz_ = frequency;
+        reading_ = code == RIG_OK
+                       ? QStringLiteral("%1 MHz").arg(formatFixed(frequency / 1e6, 6))
+                       : QStringLiteral("ouverte, sans lecture de la frequence (%1)").arg(errorText(code));
         return {};
     }
 
@@ -154,7 +158,7 @@ public:
 
     QString takeNote() override { return std::exchange(note_, QString()); }
 
-    double readHertz() const { return readHertz_; }
+    QString reading() const { return reading_; }
 
 private:
     QString configure()
@@ -180,7 +184,7 @@ private:
     double stepHertz_ = 1;
     bool frequencyRefused_ = false;
     QString note_;
-    double readHertz_ = 0;
+    QString reading_;
 };
 
 QString placeOf(const HamlibDevice &device)
@@ -305,7 +309,7 @@ HamlibReading readHamlibRig(const HamlibDevice &device, const HamlibTiming &timi
     RigSession session(device, timing);
     if (const QString error = session.open(); !error.isEmpty())
         return {false, error};
-    return {true, QStringLiteral("%1 MHz").arg(formatFixed(session.readHertz() / 1e6, 6))};
+    return {true, session.reading()};
 }
 
 } // namespace orvanta

@@ -85,8 +85,14 @@ public:
         if (const int code = rot_open(rot_); code != RIG_OK)
             return errorText(code);
         opened_ = true;
-        if (const int code = rot_get_position(rot_, &readAzimuth_, &readElevation_); code != RIG_OK)
+        // A rotator that cannot tell its position at all is taken as it is.
+        azimuth_t azimuth = 0;
+        elevation_t elevation = 0;
+        const int code = rot_get_position(rot_, &azimuth, &elevation);
+        if (code != RIG_OK && !isRefusal(code))
             return errorText(code);
+        reading_ = code == RIG_OK ? QStringLiteral("azimut %1, elevation %2").arg(formatFixed(azimuth, 1), formatFixed(elevation, 1))
+                                  : QStringLiteral("ouvert, sans lecture de la position (%1)").arg(errorText(code));
         return {};
     }
 
@@ -126,10 +132,7 @@ public:
 
     QString takeNote() override { return std::exchange(note_, QString()); }
 
-    QString positionText() const
-    {
-        return QStringLiteral("azimut %1, elevation %2").arg(formatFixed(readAzimuth_, 1), formatFixed(readElevation_, 1));
-    }
+    QString reading() const { return reading_; }
 
 private:
     QString configure()
@@ -183,8 +186,7 @@ private:
     bool wasOutside_ = false;
     bool positionRefused_ = false;
     QString note_;
-    azimuth_t readAzimuth_ = 0;
-    elevation_t readElevation_ = 0;
+    QString reading_;
 };
 
 QString placeOf(const HamlibDevice &device)
@@ -302,7 +304,7 @@ HamlibReading readHamlibRotator(const HamlibDevice &device, const HamlibTiming &
     RotatorSession session(device, timing);
     if (const QString error = session.open(); !error.isEmpty())
         return {false, error};
-    return {true, session.positionText()};
+    return {true, session.reading()};
 }
 
 } // namespace orvanta
