@@ -166,7 +166,9 @@ private:
                 outside = true;
             }
         }
-        if (elevation < limits.min_el || elevation > limits.max_el) {
+        if (limits.max_el <= limits.min_el) {
+            elevation = limits.min_el; // azimuth only: there is no elevation to leave
+        } else if (elevation < limits.min_el || elevation > limits.max_el) {
             elevation = std::clamp<double>(elevation, limits.min_el, limits.max_el);
             outside = true;
         }

@@ -27,7 +27,8 @@ class DeviceWorker;
 // opening (min_az, max_az, min_el, max_el): an azimuth outside them is first
 // taken a turn further (270 is -90 for a rotator turning -180 to 180), else
 // the nearest limit is used, and the operator is told once each time a pass
-// leaves them.
+// leaves them. An azimuth-only rotator (elevation 0 to 0) gets elevation 0
+// and no message.
 class HamlibRotor final : public QObject, public Rotor {
     Q_OBJECT
 public:

@@ -180,6 +180,24 @@ TEST_F(HamlibRotorTest, NumbersKeepTheirDecimalsUnderAFrenchLocale)
     EXPECT_TRUE(reached) << halfDegree.ask(QStringLiteral("p"), 2).join(' ').toStdString();
 }
 
+TEST_F(HamlibRotorTest, AnAzimuthOnlyRotatorTurnsWithoutComplaining)
+{
+    test::HamlibDaemon azimuthOnly(QStringLiteral("rotctld"),
+                                   {QStringLiteral("-m"), QStringLiteral("1"), QStringLiteral("-C"),
+                                    QStringLiteral("min_el=0,max_el=0")});
+    ASSERT_TRUE(azimuthOnly.start());
+    rotor.setDevice({kNetRotctl, azimuthOnly.address(), 0});
+    rotor.point(6, 35);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            const QStringList p = azimuthOnly.ask(QStringLiteral("p"), 2);
+            return p.size() == 2 && std::abs(p[0].toDouble() - 6) < 0.5 && std::abs(p[1].toDouble()) < 0.5;
+        },
+        4000));
+    QTest::qWait(50);
+    EXPECT_TRUE(messages.shown.empty()) << messages.texts().join('\n').toStdString();
+}
+
 TEST_F(HamlibRotorTest, ParkGoesToTheStationsParkPosition)
 {
     ASSERT_TRUE(daemon.start());
