@@ -13,6 +13,7 @@ packages=(
   dpkg-dev desktop-file-utils man-db file
   python3 librsvg2-bin
   locales libfaketime
+  libhamlib-dev libhamlib-utils
 )
 SUDO=""
 [ "$(id -u)" -eq 0 ] || SUDO="sudo"

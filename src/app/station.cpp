@@ -52,6 +52,8 @@ QString problemsMessage(const std::vector<orbit::ElementFileProblem> &problems)
 
 Station::Station(StationPlatform platform)
     : platform_(std::move(platform)),
+      hamlibReceiver_(platform_.messages),
+      hamlibRotor_(platform_.messages),
       clock_(platform_.clock, [this](const QString &control, const QString &text) { window_.setControlText(control, text); }),
       frequencyReport_(platform_.messages),
       fodtrack_(platform_.parallelPort, platform_.waiter, config_),
@@ -90,6 +92,8 @@ Station::Station(StationPlatform platform)
     devices_.addRotor(QStringLiteral("GS232"), gs232Rotor_);
     devices_.addReceiver(QStringLiteral("AR5000"), ar5000Radio_);
     devices_.addReceiver(QStringLiteral("FT847"), ft847Radio_);
+    devices_.addRotor(kHamlibDeviceName, hamlibRotor_);
+    devices_.addReceiver(kHamlibDeviceName, hamlibReceiver_);
     banks_.changed = [this] { window_.showSatelliteLists(banks_.ListeSat(), banks_.Sat_Select()); };
     window_.setSkyView(sky_);
     tracking_.ticked = [this](const TickOutcome &outcome) { showSky(outcome); };
@@ -143,6 +147,9 @@ void Station::connectDialogs()
 {
     if (platform_.deviceSetup)
         peripheriques_ = new Peripheriques(*platform_.deviceSetup, &window_);
+    hamlibMenus_ = new HamlibMenus(window_, config_, platform_.store, hamlibReceiver_, hamlibRotor_, [this] {
+        window_.setControlText(QStringLiteral("Titre"), titleCaption(config_));
+    });
     new DeviceMenus(window_, config_, platform_.receiverLine, platform_.rotorLine, window_,
                     DeviceMenuOpeners{[this] { observateur_->ouvrir(); }, [this] { parametres_->ouvrir(); },
                                       [this] { frequencyEditor_->ouvrir(); }, [this] { calibrationWindow_->ouvrir(); },

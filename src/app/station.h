@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/device_table.h"
+#include "app/hamlib_menus.h"
 #include "app/main_window.h"
 #include "app/satellite_banks.h"
 #include "app/sky_feed.h"
@@ -26,11 +27,13 @@
 #include "receiver/ar5000_window.h"
 #include "receiver/ft847_radio.h"
 #include "receiver/ft847_receiver.h"
+#include "receiver/hamlib_rig.h"
 #include "receiver/receiver_line_queue.h"
 #include "rotor/fodtrack.h"
 #include "rotor/fodtrack_rotor.h"
 #include "rotor/gs232.h"
 #include "rotor/gs232_rotor.h"
+#include "rotor/hamlib_rotator.h"
 #include "rotor/calibration_window.h"
 #include "rotor/manual_pointing.h"
 #include "rotor/poursuite_man_window.h"
@@ -125,6 +128,9 @@ private:
 
     StationPlatform platform_;
     ConfigStation config_;
+    // Their worker threads outlive every caller below.
+    HamlibReceiver hamlibReceiver_;
+    HamlibRotor hamlibRotor_;
     MainWindow window_;
     StationClock clock_;
     std::unique_ptr<orbit::Satellites> component_;
@@ -154,6 +160,7 @@ private:
     ManualPointing pointing_;
     Poursuite_Man *poursuiteMan_;
     Peripheriques *peripheriques_ = nullptr;
+    HamlibMenus *hamlibMenus_ = nullptr;
     SatelliteBanks banks_;
     TrackingCycle tracking_;
     QStringList elementFiles_;

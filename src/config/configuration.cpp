@@ -97,17 +97,21 @@ void Charge_Config(ConfigStation &c, ConfigContext &context)
     c.Nb_Sat_Banque3 = numbers.read(QStringLiteral("Banque3"), bankKey, 0);
 
     c.Recepteur = context.store.get(kApplication, kSetupSection, QStringLiteral("Recepteur"), QStringLiteral("AR5000"));
-    if (c.Recepteur == QLatin1String("AR5000"))
+    if (c.Recepteur == QLatin1String("AR5000")) {
         view.setMenuChecked(QStringLiteral("Mnu_AR5000"), true);
+    } else if (c.Recepteur == QLatin1String("Hamlib")) {
+        view.setMenuChecked(QStringLiteral("Mnu_AR5000"), false);
+        view.setMenuChecked(QStringLiteral("Mnu_Hamlib_Recepteur"), true);
+    }
 
     c.Interface_Rotor = context.store.get(kApplication, kSetupSection, QStringLiteral("Interface Rotor"),
                                           QStringLiteral("Fodtrack"));
-    if (c.Interface_Rotor == QLatin1String("Fodtrack")) {
-        view.setMenuChecked(QStringLiteral("Mnu_Fodtrack"), true);
-        view.setMenuChecked(QStringLiteral("Mnu_GS232"), false);
-    } else if (c.Interface_Rotor == QLatin1String("GS232")) {
-        view.setMenuChecked(QStringLiteral("Mnu_Fodtrack"), false);
-        view.setMenuChecked(QStringLiteral("Mnu_GS232"), true);
+    const bool knownRotor = c.Interface_Rotor == QLatin1String("Fodtrack") || c.Interface_Rotor == QLatin1String("GS232")
+                            || c.Interface_Rotor == QLatin1String("Hamlib");
+    if (knownRotor) {
+        view.setMenuChecked(QStringLiteral("Mnu_Fodtrack"), c.Interface_Rotor == QLatin1String("Fodtrack"));
+        view.setMenuChecked(QStringLiteral("Mnu_GS232"), c.Interface_Rotor == QLatin1String("GS232"));
+        view.setMenuChecked(QStringLiteral("Mnu_Hamlib_Rotor"), c.Interface_Rotor == QLatin1String("Hamlib"));
     }
 
     c.Vitesse_Com1 = setup(QStringLiteral("Vitesse Transmission Com1"), 19200);

@@ -84,6 +84,7 @@ void DeviceMenus::chooseSpeed(SerialLine &line, float &value, const QString &pre
 void DeviceMenus::chooseReceiver()
 {
     check(QStringLiteral("Mnu_AR5000"), true);
+    check(QStringLiteral("Mnu_Hamlib_Recepteur"), false);
     config_.Recepteur = QStringLiteral("AR5000");
     showTitle();
 }
@@ -94,6 +95,7 @@ void DeviceMenus::chooseFodtrack()
         calibration->setEnabled(true);
     check(QStringLiteral("Mnu_Fodtrack"), true);
     check(QStringLiteral("Mnu_GS232"), false);
+    check(QStringLiteral("Mnu_Hamlib_Rotor"), false);
     config_.Interface_Rotor = QStringLiteral("Fodtrack");
     showTitle();
     if (rotorLine_.PortOpen())
@@ -107,6 +109,7 @@ void DeviceMenus::chooseGs232()
         calibration->setEnabled(false);
     check(QStringLiteral("Mnu_Fodtrack"), false);
     check(QStringLiteral("Mnu_GS232"), true);
+    check(QStringLiteral("Mnu_Hamlib_Rotor"), false);
     config_.Interface_Rotor = QStringLiteral("GS232");
     showTitle();
     // A line that cannot be opened tells the operator why and stays closed.

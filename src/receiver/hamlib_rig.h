@@ -1,0 +1,67 @@
+#pragma once
+
+#include "config/hamlib_device.h"
+#include "platform/message_boxes.h"
+#include "platform/operator_notice.h"
+#include "platform/refusal_report.h"
+#include "receiver/receiver.h"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace orvanta {
+
+struct RigWanted;
+template <class State>
+class DeviceWorker;
+
+// Any radio Hamlib knows, directly on its line or through a rigctld, as the
+// station's receiver. One thread of its own owns the Hamlib handle; the
+// calls below only leave the latest wish for it and return at once.
+class HamlibReceiver final : public QObject, public Receiver {
+    Q_OBJECT
+public:
+    explicit HamlibReceiver(MessageBoxes &messages, HamlibTiming timing = {}, QObject *parent = nullptr);
+    ~HamlibReceiver() override;
+
+    // The radio to drive from now on (model 0: none). It is opened at the
+    // next take-up or frequency, not before.
+    void setDevice(const HamlibDevice &device);
+    HamlibDevice device() const { return device_; }
+    // "Hamlib " and the radio's maker and model, for the title.
+    QString caption() const;
+
+    // The radio's mode for the satellite mode (AM, FM or USB), and the next
+    // frequency sent whatever the step.
+    void takeUp(const QString &mode) override;
+    // Sent when it differs by at least the radio's tuning step in its mode
+    // from the one last sent.
+    void tune(const QString &frequencyMHz) override;
+    // Closes the radio (some backends hand it back to its panel on closing);
+    // the next take-up or frequency opens it again.
+    void endRemoteControl() override;
+
+private:
+    bool configured();
+    void tell(std::function<QString()> text);
+
+    const HamlibTiming timing_;
+    HamlibDevice device_;
+    OperatorNotice notice_;
+    RefusalReport refusals_;
+    std::unique_ptr<DeviceWorker<RigWanted>> worker_; // last: its thread reports to the members above
+};
+
+// Hamlib's radios, sorted by maker then model.
+std::vector<HamlibModel> hamlibRigModels();
+// "Maker Model" of a Hamlib radio model, or its number when unknown.
+QString hamlibRigName(int model);
+// Opens the radio, reads its frequency and closes it; blocks for as long as
+// the timing allows, so never on the window's thread.
+HamlibReading readHamlibRig(const HamlibDevice &device, const HamlibTiming &timing);
+
+} // namespace orvanta

@@ -1,0 +1,202 @@
+#include "platform/device_worker.h"
+
+#include <QElapsedTimer>
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+#include <vector>
+
+namespace orvanta {
+namespace {
+
+using namespace std::chrono_literals;
+
+struct Wanted {
+    int value = 0;
+};
+
+// A device the test steers from outside: it may refuse to open, fail its
+// calls, or hold a call until let go.
+struct Device {
+    std::mutex mutex;
+    std::vector<int> sent;
+    int opens = 0;
+    std::atomic<bool> answers{true};
+    std::atomic<bool> holding{false};
+    std::atomic<bool> held{false};
+};
+
+class FakeSession final : public DeviceWorker<Wanted>::Session {
+public:
+    explicit FakeSession(Device &device) : device_(device) {}
+    QString open() override
+    {
+        std::lock_guard lock(device_.mutex);
+        ++device_.opens;
+        return device_.answers ? QString() : QStringLiteral("no answer");
+    }
+    void close() override {}
+    QString apply(const Wanted &wanted, Wanted &applied) override
+    {
+        while (device_.holding) {
+            device_.held = true;
+            std::this_thread::sleep_for(1ms);
+        }
+        if (!device_.answers)
+            return QStringLiteral("IO error");
+        std::lock_guard lock(device_.mutex);
+        device_.sent.push_back(wanted.value);
+        applied = wanted;
+        return {};
+    }
+
+private:
+    Device &device_;
+};
+
+struct Heard {
+    std::mutex mutex;
+    QStringList texts;
+    void add(const QString &text)
+    {
+        std::lock_guard lock(mutex);
+        texts << text;
+    }
+    QStringList all()
+    {
+        std::lock_guard lock(mutex);
+        return texts;
+    }
+};
+
+template <class Condition>
+bool within(std::chrono::milliseconds limit, Condition condition)
+{
+    const auto end = std::chrono::steady_clock::now() + limit;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > end)
+            return false;
+        std::this_thread::sleep_for(2ms);
+    }
+    return true;
+}
+
+RetryPace quickPace()
+{
+    return {20ms, 80ms, 500ms};
+}
+
+DeviceWorker<Wanted>::Reports reportsTo(Heard &heard)
+{
+    return {[&heard](const QString &reason) { heard.add(QStringLiteral("lost: ") + reason); },
+            [&heard] { heard.add(QStringLiteral("back")); }, nullptr};
+}
+
+TEST(DeviceWorker, RequestsWaitingBehindASlowCallAreReplacedByTheLatest)
+{
+    Device device;
+    Heard heard;
+    DeviceWorker<Wanted> worker(quickPace(), reportsTo(heard));
+    worker.replaceSession(std::make_unique<FakeSession>(device));
+
+    device.holding = true;
+    worker.want([](Wanted &w) { w.value = 1; });
+    ASSERT_TRUE(within(1s, [&] { return device.held.load(); }));
+    for (int value = 2; value <= 5; ++value)
+        worker.want([value](Wanted &w) { w.value = value; });
+    device.holding = false;
+    ASSERT_TRUE(within(1s, [&] {
+        std::lock_guard lock(device.mutex);
+        return device.sent.size() == 2;
+    }));
+    std::this_thread::sleep_for(50ms);
+    std::lock_guard lock(device.mutex);
+    EXPECT_EQ(device.sent, (std::vector<int>{1, 5}));
+    EXPECT_EQ(device.opens, 1);
+    EXPECT_TRUE(heard.all().isEmpty());
+}
+
+TEST(DeviceWorker, AnOutageIsToldOnceAndTheDeviceIsReopenedWithWhatIsWanted)
+{
+    Device device;
+    Heard heard;
+    DeviceWorker<Wanted> worker(quickPace(), reportsTo(heard));
+    worker.replaceSession(std::make_unique<FakeSession>(device));
+    worker.want([](Wanted &w) { w.value = 7; });
+    ASSERT_TRUE(within(1s, [&] {
+        std::lock_guard lock(device.mutex);
+        return device.sent.size() == 1;
+    }));
+
+    device.answers = false;
+    worker.want([](Wanted &w) { w.value = 8; });
+    ASSERT_TRUE(within(1s, [&] {
+        std::lock_guard lock(device.mutex);
+        return device.opens >= 4;
+    })) << "reopened by itself, again and again";
+    EXPECT_EQ(heard.all(), QStringList{QStringLiteral("lost: IO error")});
+
+    device.answers = true;
+    ASSERT_TRUE(within(1s, [&] { return heard.all().size() == 2; }));
+    EXPECT_EQ(heard.all().last(), QStringLiteral("back"));
+    std::lock_guard lock(device.mutex);
+    EXPECT_EQ(device.sent.back(), 8);
+}
+
+TEST(DeviceWorker, NothingIsOpenedBeforeSomethingIsWanted)
+{
+    Device device;
+    Heard heard;
+    {
+        DeviceWorker<Wanted> worker(quickPace(), reportsTo(heard));
+        worker.replaceSession(std::make_unique<FakeSession>(device));
+        std::this_thread::sleep_for(30ms);
+    }
+    EXPECT_EQ(device.opens, 0);
+}
+
+TEST(DeviceWorker, ShutdownSendsTheLastWishButDoesNotWaitForAStuckDevice)
+{
+    auto device = std::make_shared<Device>(); // the stuck thread may outlive the test body
+    Heard heard;
+    {
+        DeviceWorker<Wanted> worker(quickPace(), reportsTo(heard));
+        worker.replaceSession(std::make_unique<FakeSession>(*device));
+        worker.want([](Wanted &w) { w.value = 1; });
+        ASSERT_TRUE(within(1s, [&] {
+            std::lock_guard lock(device->mutex);
+            return device->sent.size() == 1;
+        }));
+        device->holding = true;
+        worker.want([](Wanted &w) { w.value = 2; });
+        ASSERT_TRUE(within(1s, [&] { return device->held.load(); }));
+        worker.want([](Wanted &w) { w.value = 3; }); // the park position, say
+        device->holding = false;
+        // Released in time: the last wish goes out before the worker ends.
+    }
+    {
+        std::lock_guard lock(device->mutex);
+        EXPECT_EQ(device->sent.back(), 3);
+    }
+
+    Device stuck;
+    stuck.holding = true;
+    QElapsedTimer clock;
+    {
+        DeviceWorker<Wanted> worker(quickPace(), reportsTo(heard));
+        worker.replaceSession(std::make_unique<FakeSession>(stuck));
+        worker.want([](Wanted &w) { w.value = 1; });
+        ASSERT_TRUE(within(1s, [&] { return stuck.held.load(); }));
+        clock.start();
+    }
+    EXPECT_LT(clock.elapsed(), 1000) << "held for longestShutdown (500 ms) at most";
+    EXPECT_TRUE(heard.all().isEmpty());
+    stuck.holding = false;
+    std::this_thread::sleep_for(20ms); // lets the left thread end before `stuck` goes
+}
+
+} // namespace
+} // namespace orvanta

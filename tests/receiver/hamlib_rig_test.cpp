@@ -1,0 +1,190 @@
+#include "receiver/hamlib_rig.h"
+#include "support/fakes.h"
+#include "support/hamlib_daemon.h"
+#include "support/pty.h"
+
+#include <QElapsedTimer>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace orvanta {
+namespace {
+
+constexpr int kNetRigctl = 2;
+constexpr int kFt817 = 1020;
+
+// Short waits and retries, so that outages play out within a test.
+HamlibTiming quickTiming()
+{
+    HamlibTiming timing;
+    timing.timeoutMs = 300;
+    timing.retry = 0;
+    timing.pace.firstRetry = std::chrono::milliseconds(100);
+    timing.pace.longestRetry = std::chrono::milliseconds(400);
+    return timing;
+}
+
+class HamlibReceiverTest : public ::testing::Test {
+protected:
+    // Each call as the tick makes it, timed: none may hold the window.
+    template <class Call>
+    void timed(Call call)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        call();
+        longestCallMs = std::max<qint64>(longestCallMs, clock.elapsed());
+    }
+
+    bool daemonReads(const QString &command, const QString &expected)
+    {
+        return QTest::qWaitFor([&] { return daemon.ask(command, 1).value(0) == expected; }, 3000);
+    }
+
+    bool messagesReach(qsizetype count, int timeoutMs = 3000)
+    {
+        return QTest::qWaitFor([&] { return messages.shown.size() >= static_cast<size_t>(count); }, timeoutMs);
+    }
+
+    test::RecordingMessageBoxes messages;
+    test::HamlibDaemon daemon{QStringLiteral("rigctld"), {QStringLiteral("-m"), QStringLiteral("1")}};
+    test::PtyPair nobodyReads; // outlives the receiver: a closed pty reads as endless empty replies
+    HamlibReceiver receiver{messages, quickTiming()};
+    qint64 longestCallMs = 0;
+};
+
+TEST_F(HamlibReceiverTest, FollowsAPassThroughRigctldAndComesBackAfterAnOutage)
+{
+    ASSERT_TRUE(daemon.start());
+    receiver.setDevice({kNetRigctl, daemon.address(), 0});
+
+    timed([&] { receiver.takeUp(QStringLiteral("Mode B")); });
+    timed([&] { receiver.tune(QStringLiteral("145.8000")); });
+    EXPECT_TRUE(daemonReads(QStringLiteral("m"), QStringLiteral("FM")));
+    EXPECT_TRUE(daemonReads(QStringLiteral("f"), QStringLiteral("145800000")));
+
+    // Doppler-corrected frequencies, tick after tick; the last one stays.
+    for (const char *frequency : {"145.8034", "145.8021", "145.8007", "145.7993"}) {
+        timed([&] { receiver.tune(QString::fromLatin1(frequency)); });
+        QTest::qWait(30);
+    }
+    EXPECT_TRUE(daemonReads(QStringLiteral("f"), QStringLiteral("145799300")));
+    EXPECT_TRUE(messages.shown.empty()) << messages.texts().join('\n').toStdString();
+
+    // The daemon stops mid-pass: one message, and the ticks go on unhindered.
+    daemon.stop();
+    QElapsedTimer outage;
+    outage.start();
+    int tick = 0;
+    while (outage.elapsed() < 1500) {
+        timed([&] { receiver.tune(QStringLiteral("145.79%1").arg(80 - tick++, 2, 10, QLatin1Char('0'))); });
+        QTest::qWait(50);
+    }
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("ne repond pas"))) << messages.shown[0].text.toStdString();
+    EXPECT_TRUE(messages.shown[0].text.contains(daemon.address()));
+
+    // Restarted (with its own defaults): the mode of the take-up and the
+    // latest frequency go back by themselves.
+    ASSERT_TRUE(daemon.start());
+    timed([&] { receiver.tune(QStringLiteral("145.7950")); });
+    EXPECT_TRUE(messagesReach(2));
+    EXPECT_TRUE(daemonReads(QStringLiteral("f"), QStringLiteral("145795000")));
+    EXPECT_TRUE(daemonReads(QStringLiteral("m"), QStringLiteral("FM")));
+    ASSERT_EQ(messages.shown.size(), 2u) << messages.texts().join('\n').toStdString();
+    EXPECT_TRUE(messages.shown[1].text.contains(QStringLiteral("repond de nouveau")));
+    EXPECT_LT(longestCallMs, 100);
+}
+
+TEST_F(HamlibReceiverTest, TakeUpSetsTheModeOfTheSatelliteAndResendsTheFrequency)
+{
+    ASSERT_TRUE(daemon.start());
+    receiver.setDevice({kNetRigctl, daemon.address(), 0});
+    receiver.takeUp(QStringLiteral("Mode C"));
+    receiver.tune(QStringLiteral("435.9000"));
+    EXPECT_TRUE(daemonReads(QStringLiteral("m"), QStringLiteral("USB")));
+    EXPECT_TRUE(daemonReads(QStringLiteral("f"), QStringLiteral("435900000")));
+
+    // Retuned by hand on the radio: the next take-up puts it back.
+    daemon.ask(QStringLiteral("F 145000000"), 1);
+    receiver.takeUp(QStringLiteral("Mode A"));
+    receiver.tune(QStringLiteral("435.9000"));
+    EXPECT_TRUE(daemonReads(QStringLiteral("m"), QStringLiteral("AM")));
+    EXPECT_TRUE(daemonReads(QStringLiteral("f"), QStringLiteral("435900000")));
+}
+
+TEST_F(HamlibReceiverTest, FrequencyThatIsNotANumberIsRefusedOnce)
+{
+    ASSERT_TRUE(daemon.start());
+    receiver.setDevice({kNetRigctl, daemon.address(), 0});
+    receiver.tune(QStringLiteral("145,8000"));
+    receiver.tune(QStringLiteral("145,8000"));
+    ASSERT_EQ(messages.texts(),
+              QStringList{QStringLiteral("Frequence Hamlib non envoyee : la frequence \"145,8000\" est incorrecte")});
+}
+
+TEST_F(HamlibReceiverTest, NoRadioChosenIsToldOnceAndOpensNothing)
+{
+    receiver.tune(QStringLiteral("145.8000"));
+    receiver.takeUp(QStringLiteral("Mode B"));
+    EXPECT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("Recepteurs, Hamlib")));
+}
+
+// A missing device and a radio that never answers: one message each, the
+// calls return at once, and later ticks bring no second message.
+TEST_F(HamlibReceiverTest, SilentOrMissingRadioGivesOneMessageWithoutBlocking)
+{
+    for (const QString &port : {QStringLiteral("/dev/orvanta-absent"), nobodyReads.slavePath()}) {
+        messages.shown.clear();
+        receiver.setDevice({kFt817, port, 9600});
+        timed([&] { receiver.takeUp(QStringLiteral("Mode B")); });
+        timed([&] { receiver.tune(QStringLiteral("145.8000")); });
+        EXPECT_TRUE(messagesReach(1, 8000)) << port.toStdString();
+        for (int i = 0; i < 10; ++i) {
+            timed([&] { receiver.tune(QStringLiteral("145.80%1").arg(i)); });
+            QTest::qWait(50);
+        }
+        ASSERT_EQ(messages.shown.size(), 1u) << messages.texts().join('\n').toStdString();
+        EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("Yaesu FT-817")));
+        EXPECT_TRUE(messages.shown[0].text.contains(port));
+    }
+    EXPECT_LT(longestCallMs, 100);
+}
+
+TEST(HamlibRigModels, SortedByMakerThenModelWithTheNetworkModel)
+{
+    const auto models = hamlibRigModels();
+    ASSERT_GT(models.size(), 200u);
+    for (size_t i = 1; i < models.size(); ++i) {
+        const auto &a = models[i - 1];
+        const auto &b = models[i];
+        const int maker = QString::compare(a.maker, b.maker, Qt::CaseInsensitive);
+        ASSERT_TRUE(maker < 0 || (maker == 0 && QString::compare(a.name, b.name, Qt::CaseInsensitive) <= 0))
+            << a.text().toStdString() << " before " << b.text().toStdString();
+    }
+    const auto net = std::find_if(models.begin(), models.end(), [](const HamlibModel &m) { return m.id == kNetRigctl; });
+    ASSERT_NE(net, models.end());
+    EXPECT_EQ(net->name, QStringLiteral("NET rigctl"));
+    EXPECT_EQ(net->port, HamlibModel::Port::Network);
+    EXPECT_EQ(hamlibRigName(kFt817), QStringLiteral("Yaesu FT-817"));
+}
+
+TEST(HamlibRigReading, ReadsTheFrequencyBackOrSaysWhy)
+{
+    test::HamlibDaemon daemon(QStringLiteral("rigctld"), {QStringLiteral("-m"), QStringLiteral("1")});
+    ASSERT_TRUE(daemon.start());
+    daemon.ask(QStringLiteral("F 145825000"), 1);
+    const auto read = readHamlibRig({kNetRigctl, daemon.address(), 0}, quickTiming());
+    EXPECT_TRUE(read.answered);
+    EXPECT_EQ(read.text, QStringLiteral("145.825000 MHz"));
+
+    daemon.stop();
+    const auto refused = readHamlibRig({kNetRigctl, daemon.address(), 0}, quickTiming());
+    EXPECT_FALSE(refused.answered);
+    EXPECT_FALSE(refused.text.isEmpty());
+}
+
+} // namespace
+} // namespace orvanta
