@@ -1,0 +1,110 @@
+// The assembled station driving Hamlib's dummy radio and rotator through
+// rigctld and rotctld, as a shack's shared radio would be reached.
+
+#include "config/hamlib_device.h"
+#include "station_harness.h"
+#include "support/hamlib_daemon.h"
+
+#include <QElapsedTimer>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+namespace orvanta {
+namespace {
+
+constexpr int kNetModel = 2; // "NET rigctl" and "NET rotctl"
+
+// Lets the device threads catch up, until the daemon's answer is the one wanted.
+bool waitFor(const std::function<bool()> &done, int ms = 3000)
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < ms) {
+        QCoreApplication::processEvents();
+        if (done())
+            return true;
+        QThread::msleep(20);
+    }
+    return done();
+}
+
+qint64 hertz(const QString &megahertz)
+{
+    return qRound64(megahertz.toDouble() * 1e6);
+}
+
+TEST(HamlibStation, APassThroughRigctldAndRotctldWithTheDaemonStoppedAndBack)
+{
+    test::HamlibDaemon rig(QStringLiteral("rigctld"), {"-m", "1"});
+    test::HamlibDaemon rot(QStringLiteral("rotctld"), {"-m", "1"});
+    ASSERT_TRUE(rig.start());
+    ASSERT_TRUE(rot.start());
+
+    test::StationHarness h;
+    h.setup("Recepteur", "Hamlib");
+    h.setup("Interface Rotor", "Hamlib");
+    saveHamlibDevice(h.store, HamlibKind::Receiver, {kNetModel, rig.address(), 0});
+    saveHamlibDevice(h.store, HamlibKind::Rotor, {kNetModel, rot.address(), 0});
+    h.bank(1, {"ISS (ZARYA)"});
+    h.at("2026-06-27T01:36:00Z");
+    h.start();
+    h.click("Tracking_2");
+    h.click("Doppler_1");
+    h.click("Prog_RX_2");
+
+    h.tickAt("2026-06-27T01:36:00Z");
+    EXPECT_TRUE(waitFor([&] { return rig.ask("m", 2).value(0) == "FM"; })) << rig.ask("m", 2).join(' ').toStdString();
+    EXPECT_TRUE(waitFor([&] { return rig.ask("f", 1).value(0).toLongLong() == 145'800'000; }));
+
+    for (const char *t : {"2026-06-27T01:36:05Z", "2026-06-27T01:36:10Z"}) {
+        h.tickAt(t);
+        const qint64 wanted = hertz(h.text("Freq_Sel"));
+        EXPECT_NE(wanted, 145'800'000);
+        EXPECT_TRUE(waitFor([&] { return rig.ask("f", 1).value(0).toLongLong() == wanted; }))
+            << t << " " << rig.ask("f", 1).join(' ').toStdString();
+    }
+    const QStringList position = rot.ask("p", 2);
+    ASSERT_EQ(position.size(), 2);
+    EXPECT_GE(position[0].toDouble(), -180.0);
+    EXPECT_LE(position[0].toDouble(), 450.0);
+    EXPECT_GE(position[1].toDouble(), 0.0);
+    EXPECT_LE(position[1].toDouble(), 90.0);
+
+    // The radio's daemon goes away mid-pass: one message, ticks stay quick.
+    rig.stop();
+    const auto before = h.messages.shown.size();
+    qint64 slowest = 0;
+    QDateTime t = h.clock.now;
+    const auto tickTimed = [&] {
+        t = t.addSecs(5);
+        h.clock.now = t;
+        QElapsedTimer tick;
+        tick.start();
+        h.tick();
+        slowest = std::max(slowest, tick.elapsed());
+    };
+    for (int i = 0; i < 20 && h.messages.shown.size() == before; ++i) {
+        tickTimed();
+        waitFor([&] { return h.messages.shown.size() > before; }, 500);
+    }
+    for (int i = 0; i < 3; ++i)
+        tickTimed();
+    EXPECT_EQ(h.messages.shown.size(), before + 1) << h.messages.texts().join('\n').toStdString();
+
+    // Back again: control returns by itself at the next ticks, and the operator is told.
+    ASSERT_TRUE(rig.start());
+    bool followed = false;
+    for (int i = 0; i < 40 && !followed; ++i) {
+        tickTimed();
+        const qint64 wanted = hertz(h.text("Freq_Sel"));
+        followed = waitFor([&] { return rig.ask("f", 1).value(0).toLongLong() == wanted; }, 500);
+    }
+    EXPECT_TRUE(followed);
+    waitFor([&] { return h.messages.shown.size() == before + 2; }, 2000);
+    EXPECT_EQ(h.messages.shown.size(), before + 2) << h.messages.texts().join('\n').toStdString();
+    EXPECT_LT(slowest, 100);
+}
+
+} // namespace
+} // namespace orvanta
