@@ -1,4 +1,5 @@
 #include "app/revision_history.h"
+#include "config/configuration.h"
 #include "station_harness.h"
 
 #include <QAction>
@@ -185,6 +186,42 @@ TEST(StartUp, ElementsFarFromTheInstantAreNamedOnceNotAtEveryTick)
     ASSERT_EQ(h.messages.shown.size(), 1u) << h.messages.texts().join('\n').toStdString();
     EXPECT_TRUE(h.messages.shown[0].text.contains("ISS (ZARYA)"));
     EXPECT_TRUE(h.messages.shown[0].text.contains("OSCAR 7 (AO-7)"));
+}
+
+} // namespace
+} // namespace orvanta
+
+namespace orvanta {
+namespace {
+
+// Records the names the configuration shows itself in.
+class NamesView final : public ConfigView {
+public:
+    QStringList controls, options, entries;
+    void setControlText(const QString &control, const QString &) override { controls << control; }
+    void setOptionChecked(const QString &control, bool) override { options << control; }
+    void setMenuChecked(const QString &entry, bool) override { entries << entry; }
+};
+
+TEST(StartUp, EveryNameTheConfigurationShowsExistsInTheAssembledWindow)
+{
+    test::StationHarness h;
+    h.start();
+    NamesView names;
+    test::MemorySettingsStore store;
+    store.save("Orvanta", "Setup", "Interface Rotor", "GS232");
+    store.save("Orvanta", "Setup", "Adresse Port LPT", "632");
+    test::RecordingSerialLine a, b;
+    ConfigStation config;
+    ConfigContext context{store, names, a, b, nullptr};
+    Charge_Config(config, context);
+    ASSERT_GT(names.controls.size(), 10);
+    for (const QString &control : names.controls)
+        EXPECT_NE(h.window().findChild<QWidget *>(control), nullptr) << control.toStdString();
+    for (const QString &option : names.options)
+        EXPECT_NE(h.window().findChild<QAbstractButton *>(option), nullptr) << option.toStdString();
+    for (const QString &entry : names.entries)
+        EXPECT_NE(h.window().findChild<QAction *>(entry), nullptr) << entry.toStdString();
 }
 
 } // namespace
