@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -210,12 +211,15 @@ MainWindow::MainWindow(QWidget *parent)
     columns->addWidget(skyHolder_, 3);
 
     setCentralWidget(central);
+    resize(1480, 720);
 
     timer1_->setObjectName(QStringLiteral("Timer1"));
     timer1_->setInterval(5000);
     timer2_->setObjectName(QStringLiteral("Timer2"));
     timer2_->setInterval(500);
 
+    // The desktop's usual way to quit; it goes through the same shutdown as the close box.
+    connect(new QShortcut(QKeySequence::Quit, this), &QShortcut::activated, this, &MainWindow::closeRequested);
     connect(bank, &QButtonGroup::idClicked, this, &MainWindow::bankClicked);
     connect(enregistrer, &QPushButton::clicked, this, &MainWindow::enregistrerClicked);
     connect(listeSat_, &QListWidget::itemDoubleClicked, this,
