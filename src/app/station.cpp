@@ -167,10 +167,10 @@ void Station::connectDialogs()
 
 void Station::tick()
 {
-    if (tracking_.running())
-        return tracking_.Tick(banks_.Sat_Select()); // counted as skipped
+    const bool nested = tracking_.running(); // the tick skips itself
     tracking_.Tick(banks_.Sat_Select());
-    warnFarFromEpoch(clock_.Maintenant_UTC());
+    if (!nested)
+        warnFarFromEpoch(clock_.Maintenant_UTC());
 }
 
 // Elements far from the instant predicted put a satellite far from where it

@@ -248,7 +248,8 @@ void HamlibReceiver::tune(const QString &frequencyMHz)
         return;
     const auto megahertz = parseNumber(frequencyMHz);
     if (!megahertz || *megahertz <= 0) {
-        refusals_.refused(QStringLiteral("frequency"), QStringLiteral("Frequence Hamlib non envoyee : la frequence \"%1\" est incorrecte").arg(frequencyMHz));
+        refusals_.refused(QStringLiteral("frequency"),
+                      QStringLiteral("Frequence Hamlib non envoyee : la frequence \"%1\" est incorrecte").arg(frequencyMHz));
         return;
     }
     refusals_.sent();
@@ -265,7 +266,8 @@ bool HamlibReceiver::configured()
 {
     if (device_.model > 0)
         return true;
-    refusals_.refused(QStringLiteral("no-radio"), QStringLiteral("Aucune radio Hamlib n'est choisie : menu Selection, Recepteurs, Hamlib."));
+    refusals_.refused(QStringLiteral("no-radio"),
+                      QStringLiteral("Aucune radio Hamlib n'est choisie : menu Selection, Recepteurs, Hamlib."));
     return false;
 }
 

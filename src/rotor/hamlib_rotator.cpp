@@ -243,7 +243,8 @@ void HamlibRotor::point(double azimuthDeg, double elevationDeg)
     if (!configured())
         return;
     if (!std::isfinite(azimuthDeg) || !std::isfinite(elevationDeg)) {
-        refusals_.refused(QStringLiteral("position"), QStringLiteral("Position Hamlib non envoyee : la position est incorrecte"));
+        refusals_.refused(QStringLiteral("position"),
+                      QStringLiteral("Position Hamlib non envoyee : la position est incorrecte"));
         return;
     }
     refusals_.sent();
@@ -263,7 +264,8 @@ bool HamlibRotor::configured()
 {
     if (device_.model > 0)
         return true;
-    refusals_.refused(QStringLiteral("no-rotor"), QStringLiteral("Aucun rotor Hamlib n'est choisi : menu Selection, Interfaces Rotor, Hamlib."));
+    refusals_.refused(QStringLiteral("no-rotor"),
+                      QStringLiteral("Aucun rotor Hamlib n'est choisi : menu Selection, Interfaces Rotor, Hamlib."));
     return false;
 }
 

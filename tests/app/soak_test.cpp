@@ -105,7 +105,8 @@ TEST(Soak, TwoDaysOfTicksFollowEveryEarliestPassWithFlatMemory)
     std::cout << "soak: " << ticks << " ticks, " << followedTicks.size() << " passes followed, resident memory "
               << memoryAfterFirstHours << " kB after 2 h, " << memoryAtEnd << " kB at the end\n";
     EXPECT_TRUE(missedTicks.empty()) << missedTicks.size() << " passes not followed at every tick";
-    EXPECT_GT(followedTicks.size(), 50u);
+    // A long pass of a high orbit can hold the station for hours: only a whole run is sure to see many.
+    EXPECT_GE(followedTicks.size(), hours >= 24 ? 50u : 1u);
     EXPECT_LT(memoryAtEnd - memoryAfterFirstHours, 8 * 1024);
     EXPECT_EQ(h.station->tracking().skippedTicks(), 0);
     EXPECT_TRUE(h.messages.shown.empty()) << h.messages.texts().join('\n').toStdString();
