@@ -2,6 +2,7 @@
 
 #include "app/pass_details_window.h"
 #include "app/revision_history.h"
+#include "app/station_folder.h"
 #include "config/configuration.h"
 #include "data/element_age.h"
 #include "data/element_file_list.h"
@@ -19,6 +20,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QTimer>
 
 #include <algorithm>
@@ -140,7 +142,7 @@ void Station::connectMenus()
     onMenu("Mnu_A_Propos_De", [this] { platform_.messages.information(aboutText()); });
     onMenu("Mnu_Ciel", [this] { window_.findChild<QWidget *>(QStringLiteral("Ciel_Cadre"))->setVisible(
                                     window_.findChild<QAction *>(QStringLiteral("Mnu_Ciel"))->isChecked()); });
-    onMenu("Mnu_Notice", [this] { platform_.help.show(QDir(platform_.stationFolder).filePath(kManualFile)); });
+    onMenu("Mnu_Notice", [this] { platform_.help.show(manualFile()); });
 }
 
 void Station::connectDialogs()
@@ -233,6 +235,16 @@ void Station::openPassDetails(const QString &line)
     if (!orvanta::openPassDetails(*component_, line.toStdString(), lastTickOle_, config_.Elev_Min, found.megahertz,
                                   &window_))
         platform_.messages.information(QStringLiteral("Ce passage est termine."));
+}
+
+// The station folder's own manual, else the one installed with the program.
+QString Station::manualFile() const
+{
+    const QString own = QDir(platform_.stationFolder).filePath(kManualFile);
+    if (QFileInfo::exists(own))
+        return own;
+    const QString installed = QDir(installedDemoFolder(QCoreApplication::applicationDirPath())).filePath(kManualFile);
+    return QFileInfo::exists(installed) ? installed : own;
 }
 
 void Station::start()

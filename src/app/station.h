@@ -119,6 +119,7 @@ private:
     FrequencyFound lookUpFrequency(const QString &name);
     QString predictionsBlocked() const;
     void reportFrequencyFileLater();
+    QString manualFile() const;
     void tick();
     void openElementUpdate();
     void showSky(const TickOutcome &outcome);
