@@ -16,8 +16,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     // Classified at noon on 2026-06-27 (the day of the seeds), at the epoch
     // of the count and at the far ends of the instant's range.
     orvanta::orbit::PassBoard board;
-    for (std::int64_t nowSecond : {46200LL * 86400 + 43200, 0LL, std::numeric_limits<std::int64_t>::min(),
-                                   std::numeric_limits<std::int64_t>::max()}) {
+    const std::int64_t instants[] = {46200LL * 86400 + 43200, 0, std::numeric_limits<std::int64_t>::min(),
+                                     std::numeric_limits<std::int64_t>::max()};
+    for (std::int64_t nowSecond : instants) {
         if (board.Traite_Passages(text, nowSecond) < 0)
             std::abort();
         board.visibleLines();
