@@ -14,6 +14,8 @@ packages=(
   python3 librsvg2-bin
   locales libfaketime
   libhamlib-dev libhamlib-utils
+  clang-14 libclang-rt-14-dev
+  xvfb xauth xdotool imagemagick # the test of the real window
 )
 SUDO=""
 [ "$(id -u)" -eq 0 ] || SUDO="sudo"

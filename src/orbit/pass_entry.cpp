@@ -92,7 +92,9 @@ std::optional<PassFields> Decode_Passage(std::string_view entry)
         return std::nullopt;
     const auto elevationValue = number(*elevation);
     const auto durationValue = number(*duration);
-    if (!elevationValue || !durationValue || *durationValue < 0 || *durationValue > 1e9)
+    // A maximum elevation beyond the zenith is no pass (and would not round to a whole number).
+    if (!elevationValue || std::fabs(*elevationValue) > 90 || !durationValue || *durationValue < 0 ||
+        *durationValue > 1e9)
         return std::nullopt;
 
     PassFields fields;

@@ -135,11 +135,13 @@ TEST(PassList, EntriesOutOfFormatAreLeftOutAndCounted)
                                "27/06/26 123456 N 1 20 B ,"         // a field missing
                                ",27/13/26 123456 N 1 20 60 C ,"     // empty entry, no 13th month
                                "27/06/26 123456 N 1 high 60 D ,"    // elevation not a number
+                               "27/06/26 123456 N 1 1e308 60 H ,"   // elevation beyond the zenith
+                               "27/06/26 123456 N 1 -90.5 60 I ,"
                                "27/06/26 123456 N 1 20 -60 E ,"     // negative duration
                                "27/06/26 123456 N 1 20 60  ,"       // no name
                                "short,"
                                "27/06/26 123456 N 1 20 60 GOOD ";
-    EXPECT_EQ(board.Traite_Passages(broken, now), 8);
+    EXPECT_EQ(board.Traite_Passages(broken, now), 10);
     EXPECT_EQ(board.comingLines().size(), 1u);
 }
 
