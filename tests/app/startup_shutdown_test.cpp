@@ -22,7 +22,7 @@ void age(StationHarness &h, const QString &file, int days)
 TEST(StartUp, WarnsAboutListedElementFilesMoreThanThirtyDaysOld)
 {
     StationHarness h;
-    h.writeFile("Elements.cfg", "AMATEUR.TXT\r\nWeather.txt\r\n");
+    h.writeFile("Elements.cfg", "AMATEUR.TXT\r\nWeather.txt\r\nAbsent.txt\r\n");
     QFile::copy(h.folder.filePath("Amateur.txt"), h.folder.filePath("Weather.txt"));
     QFile::copy(h.folder.filePath("Amateur.txt"), h.folder.filePath("Unlisted.txt"));
     age(h, "Amateur.txt", 31);
@@ -31,7 +31,7 @@ TEST(StartUp, WarnsAboutListedElementFilesMoreThanThirtyDaysOld)
     h.start();
     EXPECT_EQ(h.messages.texts(),
               QStringList{"Le fichier Amateur.txt est vieux de plus de 30 jours, il doit etre mis a jour"});
-    EXPECT_EQ(h.station->Liste_Fichiers(), (QStringList{"AMATEUR.TXT", "Weather.txt"}));
+    EXPECT_EQ(h.station->Liste_Fichiers(), (QStringList{"AMATEUR.TXT", "Absent.txt", "Weather.txt"}));
 }
 
 TEST(StartUp, AMissingElementListIsAnEmptyList)
@@ -58,6 +58,21 @@ TEST(StartUp, NoElementFileGivesOneMessageAndEmptyLists)
     h.tick();
     EXPECT_EQ(h.messages.shown.size(), 1u);
     EXPECT_TRUE(h.lines("Sat_Visibles").isEmpty());
+}
+
+TEST(StartUp, DamagedSetsAreReportedOnceAndTheOthersUsed)
+{
+    StationHarness h;
+    QFile elements(h.folder.filePath("Amateur.txt"));
+    ASSERT_TRUE(elements.open(QIODevice::Append));
+    elements.write("BROKEN\r\n1 99999U 98067A   26177.5 bad line\r\n2 99999 garbage\r\n");
+    elements.close();
+    h.start();
+    h.tick();
+    ASSERT_EQ(h.messages.shown.size(), 1u) << h.messages.texts().join('\n').toStdString();
+    EXPECT_TRUE(h.messages.shown[0].text.startsWith("Des elements orbitaux n'ont pas pu etre lus :\r\nAmateur.txt, ligne"))
+        << h.messages.texts()[0].toStdString();
+    EXPECT_TRUE(h.lines("ListeSat").contains("ISS (ZARYA)"));
 }
 
 TEST(StartUp, OpensTheLinesParksThroughTheParallelPortAndNamesTheWindow)
