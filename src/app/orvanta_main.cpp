@@ -5,9 +5,11 @@
 #include "app/station_folder.h"
 #include "app/station_options.h"
 #include "config/configuration.h"
+#include "config/device_setup.h"
 #include "platform/desktop_help_viewer.h"
 #include "platform/ini_settings_store.h"
-#include "platform/linux_parallel_port.h"
+#include "platform/switchable_parallel_port.h"
+#include "platform/text_numbers.h"
 #include "platform/qt_message_boxes.h"
 #include "platform/qt_serial_line.h"
 #include "platform/qt_sound_player.h"
@@ -22,6 +24,10 @@
 #include <memory>
 
 namespace orvanta {
+
+namespace {
+constexpr int kDefaultLptAddress = 0x378;
+} // namespace
 
 int runOrvanta(QApplication &app, const QStringList &arguments, const MainHooks &hooks)
 {
@@ -46,8 +52,13 @@ int runOrvanta(QApplication &app, const QStringList &arguments, const MainHooks 
     IniSettingsStore store(options->settingsFile, messages);
     QtSerialLine receiverLine(receiverDevice(store), QStringLiteral("19200,n,8,1"), messages);
     QtSerialLine rotorLine(rotorDevice(store), QStringLiteral("4800,n,8,1"), messages);
-    LinuxParallelPort linuxPort(messages);
+    Station *running = nullptr;
+    // The FodTrack's base address is the configuration's, read at each write.
+    SwitchableParallelPort linuxPort(parallelDevice(store), [&running] {
+        return running ? int(roundHalfEven(running->config().Adresse_LPT)) : kDefaultLptAddress;
+    }, messages);
     ParallelPort &parallelPort = hooks.parallelPort ? *hooks.parallelPort : linuxPort;
+    DeviceSetup deviceSetup(store, receiverLine, rotorLine, linuxPort, messages);
     QtSoundPlayer sound;
     EventLoopWaiter waiter;
     DesktopHelpViewer help(messages);
@@ -58,7 +69,8 @@ int runOrvanta(QApplication &app, const QStringList &arguments, const MainHooks 
     const UtcClock &clock = rehearsal ? static_cast<const UtcClock &>(*rehearsal) : systemClock;
 
     Station station(StationPlatform{store, messages, clock, waiter, receiverLine, rotorLine, parallelPort, sound, help,
-                                    folder.folder});
+                                    folder.folder, &deviceSetup});
+    running = &station;
     messages.setParent(&station.window());
     station.start();
     if (!folder.notice.isEmpty())

@@ -9,11 +9,11 @@
 #include "data/element_update.h"
 #include "data/element_update_window.h"
 #include "data/frequency_loader.h"
+#include "orbit/utc_time.h"
 #include "platform/help_viewer.h"
 #include "platform/message_boxes.h"
 #include "platform/serial_line.h"
 #include "platform/settings_store.h"
-#include "orbit/utc_time.h"
 #include "platform/text_numbers.h"
 #include "platform/utc_clock.h"
 
@@ -56,7 +56,8 @@ Station::Station(StationPlatform platform)
     : platform_(std::move(platform)),
       hamlibReceiver_(platform_.messages),
       hamlibRotor_(platform_.messages),
-      clock_(platform_.clock, [this](const QString &control, const QString &text) { window_.setControlText(control, text); }),
+      clock_(platform_.clock,
+             [this](const QString &control, const QString &text) { window_.setControlText(control, text); }),
       frequencyReport_(platform_.messages),
       fodtrack_(platform_.parallelPort, platform_.waiter, config_),
       gs232_(platform_.rotorLine, platform_.messages),
@@ -71,8 +72,10 @@ Station::Station(StationPlatform platform)
       timer1_(window_.timer1()),
       sharedTimer_(timer1_),
       panelWindow_(new AR5000(panel_, platform_.messages, &window_)),
-      frequencyEditor_(new Frequences_Sat(platform_.stationFolder, sharedTimer_, platform_.messages, frequencyReport_, &window_)),
-      addFrequency_(new Ajout_Frequence(platform_.stationFolder, sharedTimer_, platform_.messages, frequencyReport_, &window_)),
+      frequencyEditor_(new Frequences_Sat(platform_.stationFolder, sharedTimer_, platform_.messages, frequencyReport_,
+                                          &window_)),
+      addFrequency_(new Ajout_Frequence(platform_.stationFolder, sharedTimer_, platform_.messages, frequencyReport_,
+                                        &window_)),
       observer_(config_, platform_.store, platform_.messages, [this] { Init_Satellites(); }),
       observateur_(new Observateur(observer_, &window_)),
       acquisition_(config_, platform_.store, platform_.messages, [this] { Init_Satellites(); }),
