@@ -101,7 +101,7 @@ passes=$("$usr/bin/orvanta-orbit" passes --elements "$demo" --lat 48.85 --lon 2.
   || fail "passes header: $(head -1 <<<"$passes")"
 count=$(grep -c '^ISS (ZARYA),2026-06-2[78]T' <<<"$passes" || true)
 [ "$count" -ge 3 ] && [ "$count" -le 8 ] || fail "expected 3 to 8 ISS passes in a day, got $count:"$'\n'"$passes"
-awk -F, 'NR > 1 && ($6 < 60 || $6 > 900 || $4 <= 0 || $4 > 90) { bad = 1 } END { exit bad }' <<<"$passes" \
+LC_ALL=C awk -F, 'NR > 1 && ($6 < 60 || $6 > 900 || $4 <= 0 || $4 > 90) { bad = 1 } END { exit bad }' <<<"$passes" \
   || fail "implausible ISS pass:"$'\n'"$passes"
 # The stripped, installed program on the installed demo predicts what the
 # built one does on the repository's demo.
