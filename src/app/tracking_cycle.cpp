@@ -74,12 +74,14 @@ void TrackingCycle::run(const QStringList &selection)
             if (!passes.empty())
                 board_.Traite_Passages(passes, nowSecond);
         }
-        links_.display.showPassLines(board_.visibleLines(), board_.comingLines());
-    } else {
-        links_.display.showPredictionNotice(blocked);
     }
-
     const std::vector<std::string> visible = board_.visibleLines();
+    coming_ = board_.comingLines();
+    if (component && blocked.isEmpty())
+        links_.display.showPassLines(visible, coming_);
+    else
+        links_.display.showPredictionNotice(blocked);
+
     if (visible.empty() || !component) {
         nothingVisible();
         showAwaited(outcome);
@@ -187,15 +189,14 @@ void TrackingCycle::clearFollowed()
 
 void TrackingCycle::showAwaited(TickOutcome &outcome)
 {
-    const std::vector<std::string> coming = board_.comingLines();
-    if (coming.empty()) {
+    if (coming_.empty()) {
         links_.display.setControlText(QStringLiteral("Sat_Att"), {});
         links_.display.setControlText(QStringLiteral("Freq_Att"), {});
         return;
     }
-    const QString name = Extrait_Nom_Sat(QString::fromStdString(coming.front()));
+    const QString name = Extrait_Nom_Sat(QString::fromStdString(coming_.front()));
     outcome.awaited = name;
-    outcome.awaitedLine = coming.front();
+    outcome.awaitedLine = coming_.front();
     links_.display.setControlText(QStringLiteral("Sat_Att"), name);
     const FrequencyFound found = links_.frequency(name);
     links_.display.setControlText(QStringLiteral("Freq_Att"),

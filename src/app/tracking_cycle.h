@@ -108,6 +108,7 @@ private:
 
     Links links_;
     orbit::PassBoard board_;
+    std::vector<std::string> coming_; // this tick's passes to come, in the board's order
     bool running_ = false;
     int skipped_ = 0;
     QString lastWarning_; // the message shown for the case that lasts
