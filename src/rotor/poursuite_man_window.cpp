@@ -85,17 +85,19 @@ Poursuite_Man::Poursuite_Man(ManualPointing &pointing, QWidget *parent)
         pointing_.siteChanged(text);
         refresh();
     });
-    auto stepButton = [this](QPushButton *push, void (ManualPointing::*stepFn)()) {
-        connect(push, &QPushButton::clicked, this, [this, stepFn] {
-            (pointing_.*stepFn)();
-            refresh();
-        });
-    };
-    stepButton(plusAzimut, &ManualPointing::plusAzimut);
-    stepButton(moinsAzimut, &ManualPointing::moinsAzimut);
-    stepButton(plusSite, &ManualPointing::plusSite);
-    stepButton(moinsSite, &ManualPointing::moinsSite);
+    connectStep(plusAzimut, &ManualPointing::plusAzimut);
+    connectStep(moinsAzimut, &ManualPointing::moinsAzimut);
+    connectStep(plusSite, &ManualPointing::plusSite);
+    connectStep(moinsSite, &ManualPointing::moinsSite);
     refresh();
+}
+
+void Poursuite_Man::connectStep(QPushButton *push, void (ManualPointing::*step)())
+{
+    connect(push, &QPushButton::clicked, this, [this, step] {
+        (pointing_.*step)();
+        refresh();
+    });
 }
 
 void Poursuite_Man::refresh()

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class QLineEdit;
+class QPushButton;
 
 namespace orvanta {
 
@@ -34,6 +35,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void connectStep(QPushButton *push, void (ManualPointing::*step)());
     void setPointageManuel(bool manual);
     void refresh();
 
