@@ -85,19 +85,35 @@ Poursuite_Man::Poursuite_Man(ManualPointing &pointing, QWidget *parent)
         pointing_.siteChanged(text);
         refresh();
     });
-    connectStep(plusAzimut, &ManualPointing::plusAzimut);
-    connectStep(moinsAzimut, &ManualPointing::moinsAzimut);
-    connectStep(plusSite, &ManualPointing::plusSite);
-    connectStep(moinsSite, &ManualPointing::moinsSite);
+    connect(plusAzimut, &QPushButton::clicked, this, &Poursuite_Man::plusAzimut);
+    connect(moinsAzimut, &QPushButton::clicked, this, &Poursuite_Man::moinsAzimut);
+    connect(plusSite, &QPushButton::clicked, this, &Poursuite_Man::plusSite);
+    connect(moinsSite, &QPushButton::clicked, this, &Poursuite_Man::moinsSite);
     refresh();
 }
 
-void Poursuite_Man::connectStep(QPushButton *push, void (ManualPointing::*step)())
+void Poursuite_Man::plusAzimut()
 {
-    connect(push, &QPushButton::clicked, this, [this, step] {
-        (pointing_.*step)();
-        refresh();
-    });
+    pointing_.plusAzimut();
+    refresh();
+}
+
+void Poursuite_Man::moinsAzimut()
+{
+    pointing_.moinsAzimut();
+    refresh();
+}
+
+void Poursuite_Man::plusSite()
+{
+    pointing_.plusSite();
+    refresh();
+}
+
+void Poursuite_Man::moinsSite()
+{
+    pointing_.moinsSite();
+    refresh();
 }
 
 void Poursuite_Man::refresh()

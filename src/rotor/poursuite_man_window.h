@@ -5,7 +5,6 @@
 #include <QWidget>
 
 class QLineEdit;
-class QPushButton;
 
 namespace orvanta {
 
@@ -35,7 +34,11 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void connectStep(QPushButton *push, void (ManualPointing::*step)());
+    // The four step buttons.
+    void plusAzimut();
+    void moinsAzimut();
+    void plusSite();
+    void moinsSite();
     void setPointageManuel(bool manual);
     void refresh();
 
