@@ -107,7 +107,10 @@ TEST(Soak, TwoDaysOfTicksFollowEveryEarliestPassWithFlatMemory)
     EXPECT_TRUE(missedTicks.empty()) << missedTicks.size() << " passes not followed at every tick";
     // A long pass of a high orbit can hold the station for hours: only a whole run is sure to see many.
     EXPECT_GE(followedTicks.size(), hours >= 24 ? 50u : 1u);
+#ifndef __SANITIZE_ADDRESS__
+    // AddressSanitizer holds freed memory back for a while: resident size says nothing there.
     EXPECT_LT(memoryAtEnd - memoryAfterFirstHours, 8 * 1024);
+#endif
     EXPECT_EQ(h.station->tracking().skippedTicks(), 0);
     EXPECT_TRUE(h.messages.shown.empty()) << h.messages.texts().join('\n').toStdString();
 }
