@@ -40,10 +40,10 @@ QString problemsMessage(const std::vector<orbit::ElementFileProblem> &problems)
     const int shown = std::min<int>(int(problems.size()), kProblemsShown);
     for (int i = 0; i < shown; ++i) {
         const auto &problem = problems[std::size_t(i)];
-        lines << QStringLiteral("%1, ligne %2 : %3")
-                     .arg(QDir(QString::fromStdString(problem.file)).dirName())
-                     .arg(problem.line)
-                     .arg(QString::fromStdString(problem.reason));
+        const QString file = QDir(QString::fromStdString(problem.file)).dirName();
+        const QString place = QString::fromStdString(orbit::problemPlace(problem));
+        lines << (place.isEmpty() ? file : file + QStringLiteral(", ") + place) + QStringLiteral(" : ") +
+                     QString::fromStdString(problem.reason);
     }
     if (int(problems.size()) > shown)
         lines << QStringLiteral("... et %1 autres.").arg(int(problems.size()) - shown);

@@ -72,6 +72,8 @@ ElementBodyCheck checkElementBody(const QByteArray &body, const QString &content
         QString problem = QStringLiteral("contenu refusé");
         if (first.line > 0)
             problem += QStringLiteral(" à la ligne %1").arg(first.line);
+        else if (first.record > 0)
+            problem += QStringLiteral(" à l'objet %1").arg(first.record);
         problem += QStringLiteral(" (%1)").arg(QString::fromStdString(first.reason));
         if (catalogue.problems.size() > 1)
             problem += catalogue.problems.size() == 2

@@ -50,7 +50,11 @@ void reportProblems(const std::vector<ElementFileProblem> &problems, std::ostrea
     for (const ElementFileProblem &problem : problems) {
         err << "orvanta-orbit : ";
         if (!problem.file.empty())
-            err << problem.file << (problem.line > 0 ? ":" + std::to_string(problem.line) : std::string()) << " : ";
+            err << problem.file
+                << (problem.line > 0     ? ":" + std::to_string(problem.line)
+                    : problem.record > 0 ? ", " + problemPlace(problem)
+                                         : std::string())
+                << " : ";
         err << problem.reason << "\n";
     }
 }
