@@ -20,10 +20,10 @@ namespace {
 using Outcome = ElementFileResult::Outcome;
 using test::LoopbackHttpServer;
 
-// Lines first to last (1-based) of the demo's element file, CR LF ended.
+// Lines first to last (1-based) of the June 2026 amateur element file, CR LF ended.
 QByteArray demoLines(int first, int last)
 {
-    QFile file(QStringLiteral(ORVANTA_SOURCE_DIR "/demo/Amateur.txt"));
+    QFile file(QStringLiteral(ORVANTA_SOURCE_DIR "/tests/orbit/data/amateur-2026-06.txt"));
     file.open(QIODevice::ReadOnly);
     const QList<QByteArray> lines = file.readAll().split('\n');
     QByteArray text;
