@@ -68,9 +68,12 @@ public:
         }
         long number = 0;
         if (value->isNumber) {
-            if (!std::isfinite(value->number) || std::trunc(value->number) != value->number ||
-                std::fabs(value->number) > 1e15) {
+            if (!std::isfinite(value->number) || std::trunc(value->number) != value->number) {
                 fail(key, shown(*value) + " n'est pas un nombre entier");
+                return 0;
+            }
+            if (std::fabs(value->number) > 1e15) {
+                fail(key, shown(*value) + " hors limites");
                 return 0;
             }
             number = long(value->number);
