@@ -36,7 +36,7 @@ dpkg-deb -x "$deb" "$root"
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "package version $(dpkg-deb -f "$deb" Version)"
 [ -n "$(dpkg-deb -f "$deb" Description)" ] || fail "no description"
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libqt6core6 libqt6gui6 libqt6widgets6 libqt6serialport6; do
+for library in libqt6core6 libqt6gui6 libqt6widgets6 libqt6serialport6 libpugixml1v5; do
   grep -q "$library" <<<"$depends" || fail "Depends lacks $library: $depends"
 done
 # Nothing but /usr in the package (no test or benchmark leaking in).
@@ -97,7 +97,7 @@ grep -q 'charset="utf-8"' "$demo/Orvanta.html" || fail "manual is not marked UTF
 # times a day, each a few minutes long.
 passes=$("$usr/bin/orvanta-orbit" passes --elements "$demo" --lat 48.85 --lon 2.35 --alt 35 \
   --start 2026-06-27T00:00:00Z --days 1 --sat "ISS (ZARYA)") || fail "orvanta-orbit passes failed"
-[ "$(head -1 <<<"$passes")" = "satellite,aos,los,max_elevation,max_elevation_time,duration_s" ] \
+[ "$(head -1 <<<"$passes")" = "satellite,aos,los,max_elevation,max_elevation_time,duration_s,catalog_number" ] \
   || fail "passes header: $(head -1 <<<"$passes")"
 count=$(grep -c '^ISS (ZARYA),2026-06-2[78]T' <<<"$passes" || true)
 [ "$count" -ge 3 ] && [ "$count" -le 8 ] || fail "expected 3 to 8 ISS passes in a day, got $count:"$'\n'"$passes"
