@@ -8,7 +8,6 @@
 #include <cctype>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <map>
 #include <system_error>
 #include <unordered_map>
@@ -255,7 +254,9 @@ void readFile(const fs::path &path, CatalogueBuilder &builder, bool inFolder)
         builder.problem(label, 0, "fichier illisible");
         return;
     }
-    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::string text(std::size_t(size), '\0');
+    in.read(text.data(), std::streamsize(size));
+    text.resize(std::size_t(in.gcount())); // a file that shrank meanwhile
     readText(text, label, builder, quietUnlessOmm);
 }
 
