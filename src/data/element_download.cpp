@@ -1,6 +1,7 @@
 #include "data/element_download.h"
 
 #include "orbit/element_files.h"
+#include "orbit/omm_readers.h"
 #include "platform/atomic_file.h"
 
 #include <QNetworkAccessManager>
@@ -21,6 +22,10 @@ QString secondsText(int milliseconds)
 
 bool startsLikeHtml(const QByteArray &body)
 {
+    // OMM in XML starts with a tag too, and is told by its root.
+    if (orbit::elementFormatOf(std::string_view(body.constData(), std::size_t(body.size()))) ==
+        orbit::ElementFormat::OmmXml)
+        return false;
     const QByteArray start = body.left(1024).trimmed().toLower();
     return start.startsWith('<') || start.contains("<html") || start.contains("<!doctype") ||
            start.contains("<body");
