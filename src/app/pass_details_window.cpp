@@ -1,6 +1,5 @@
 #include "app/pass_details_window.h"
 
-#include "app/pass_line_lookup.h"
 #include "app/sky_view.h"
 #include "platform/text_numbers.h"
 
@@ -92,14 +91,11 @@ void PassDetailsWindow::copyTable() const
     QApplication::clipboard()->setText(detailTableText(details_));
 }
 
-PassDetailsWindow *openPassDetails(orbit::Satellites &satellites, std::string_view line, double nowOle,
+PassDetailsWindow *openPassDetails(orbit::Satellites &satellites, const orbit::PredictedPass &pass,
                                    double minElevationDeg, std::optional<double> downlinkMHz, QWidget *parent)
 {
-    const auto pass = passForLine(satellites, line, nowOle, minElevationDeg);
-    if (!pass)
-        return nullptr;
-    auto track = std::make_shared<const PassTrack>(computePassTrack(satellites, *pass));
-    auto *window = new PassDetailsWindow(passDetails(satellites, *pass, downlinkMHz), std::move(track),
+    auto track = std::make_shared<const PassTrack>(computePassTrack(satellites, pass));
+    auto *window = new PassDetailsWindow(passDetails(satellites, pass, downlinkMHz), std::move(track),
                                          minElevationDeg, parent);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();

@@ -34,13 +34,10 @@ private:
     SkyView *sky_;
 };
 
-// Opens (shown, deleted when closed) the details of the pass that a line of
-// Sat_Visibles or Detail_Pass describes, as the component predicts it from
-// nowOle (the current instant) with the tick's minimum elevation. downlinkMHz is the satellite's
-// frequency in the table, for the corrected frequencies. Nothing is opened,
-// and nullptr returned, when the line describes no pass still to come or in
-// progress (for a line left from a tick before its pass ended).
-PassDetailsWindow *openPassDetails(orbit::Satellites &satellites, std::string_view line, double nowOle,
+// Opens (shown, deleted when closed) the details of a pass the tick
+// predicted, with the tick's minimum elevation. downlinkMHz is the
+// satellite's frequency in the table, for the corrected frequencies.
+PassDetailsWindow *openPassDetails(orbit::Satellites &satellites, const orbit::PredictedPass &pass,
                                    double minElevationDeg, std::optional<double> downlinkMHz,
                                    QWidget *parent = nullptr);
 

@@ -220,10 +220,10 @@ void Station::showSky(const TickOutcome &outcome)
     SkyTick tick;
     tick.nowOle = outcome.nowOle;
     tick.minElevationDeg = config_.Elev_Min;
-    tick.trackedLine = outcome.trackedLine;
+    tick.trackedPass = outcome.trackedPass;
     tick.trackedLook = outcome.look;
     tick.trackedDownlinkMHz = outcome.frequencyMHz;
-    tick.awaitedLine = outcome.awaitedLine;
+    tick.awaitedPass = outcome.awaitedPass;
     tick.rotor = lastRotor_;
     if (tracking_.state.Pointage_Manuel) {
         const auto az = parseNumber(pointing_.Az_Man());
@@ -238,10 +238,13 @@ void Station::openPassDetails(const QString &line)
 {
     if (!component_ || lastTickOle_ == 0)
         return;
-    const FrequencyFound found = lookUpFrequency(Extrait_Nom_Sat(line));
-    if (!orvanta::openPassDetails(*component_, line.toStdString(), lastTickOle_, config_.Elev_Min, found.megahertz,
-                                  &window_))
+    const auto pass = tracking_.passOnLine(line);
+    if (!pass) {
         platform_.messages.information(QStringLiteral("Ce passage est termine."));
+        return;
+    }
+    const FrequencyFound found = lookUpFrequency(QString::fromStdString(pass->name));
+    orvanta::openPassDetails(*component_, *pass, config_.Elev_Min, found.megahertz, &window_);
 }
 
 // The station folder's own manual, else the one installed with the program.

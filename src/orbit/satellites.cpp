@@ -1,6 +1,7 @@
 #include "orbit/satellites.h"
 
 #include "orbit/pass_entry.h"
+#include "orbit/pass_list.h"
 #include "orbit/text_format.h"
 #include "orbit/utc_time.h"
 
@@ -165,16 +166,9 @@ std::string Satellites::PassListForPeriod(const std::string &name, double startO
         return std::string();
     std::string text;
     for (const PredictedPass &pass : passes(name, julianFromOle(startOle), periodDays, minElevationDeg, minPassSeconds)) {
-        PassEntry entry;
-        entry.aosSecond = wholeSecondsFromJulian(pass.aos);
-        entry.durationSeconds = wholeSecondsFromJulian(pass.los) - entry.aosSecond;
-        entry.direction = pass.headingNorth ? 'N' : 'S';
-        entry.aosAzimuthDeg = int(std::lround(pass.aosAzimuthDeg)) % 360;
-        entry.maxElevationDeg = pass.maxElevationDeg;
-        entry.name = pass.name;
         if (!text.empty())
             text += ',';
-        text += formatPassEntry(entry);
+        text += formatPassEntry(passEntryOf(pass));
     }
     return text;
 }

@@ -242,19 +242,19 @@ void HamlibReceiver::takeUp(const QString &mode)
     });
 }
 
-void HamlibReceiver::tune(const QString &frequencyMHz)
+void HamlibReceiver::tune(double hertz)
 {
     if (!configured())
         return;
-    const auto megahertz = parseNumber(frequencyMHz);
-    if (!megahertz || *megahertz <= 0) {
+    if (!std::isfinite(hertz) || hertz <= 0) {
         refusals_.refused(QStringLiteral("frequency"),
-                      QStringLiteral("Frequence Hamlib non envoyee : la frequence \"%1\" est incorrecte").arg(frequencyMHz));
+                          QStringLiteral("Frequence Hamlib non envoyee : la frequence %1 Hz est incorrecte")
+                              .arg(QString::number(hertz)));
         return;
     }
     refusals_.sent();
-    const double hertz = std::round(*megahertz * 1e6);
-    worker_->want([hertz](RigWanted &wanted) { wanted.hertz = hertz; });
+    const double rounded = std::round(hertz);
+    worker_->want([rounded](RigWanted &wanted) { wanted.hertz = rounded; });
 }
 
 void HamlibReceiver::endRemoteControl()

@@ -130,13 +130,14 @@ TEST(PassDetailsWindow, OpensFromAListLineAndCopiesItsTable)
     auto satellites = test::demoSatellites();
     const double nowOle = test::utcOle(2026, 6, 27, 7, 5, 0);
     orbit::PassBoard lists;
-    lists.Traite_Passages(satellites->PassListForPeriod("JAS-2 (FO-29)", nowOle, 0, 1, kDemoMinElevation),
-                          orbit::wholeSecondsFromOle(nowOle));
+    lists.add(satellites->passes("JAS-2 (FO-29)", orbit::julianFromOle(nowOle), 1, kDemoMinElevation, 0),
+              orbit::wholeSecondsFromOle(nowOle));
     ASSERT_FALSE(lists.comingLines().empty());
+    const auto pass = lists.passOnLine(lists.comingLines().front());
+    ASSERT_TRUE(pass.has_value());
 
     QWidget main;
-    PassDetailsWindow *window =
-        openPassDetails(*satellites, lists.comingLines().front(), nowOle, kDemoMinElevation, 435.85, &main);
+    PassDetailsWindow *window = openPassDetails(*satellites, *pass, kDemoMinElevation, 435.85, &main);
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->objectName(), "Details_Passage");
     EXPECT_TRUE(window->isVisible());
@@ -158,7 +159,7 @@ TEST(PassDetailsWindow, OpensFromAListLineAndCopiesItsTable)
     EXPECT_EQ(QApplication::clipboard()->text(), detailTableText(window->details()));
     window->close();
 
-    EXPECT_EQ(openPassDetails(*satellites, "  not a pass line", nowOle, kDemoMinElevation, std::nullopt, &main), nullptr);
+    EXPECT_FALSE(lists.passOnLine("  not a pass line"));
 }
 
 } // namespace
