@@ -34,11 +34,12 @@ int runOrvanta(QApplication &app, const QStringList &arguments, const MainHooks 
     QString error;
     const auto options = parseStationOptions(arguments, &error);
     if (!options) {
-        std::fprintf(stderr,
-                     "orvanta: %s\nusage: orvanta [--station DOSSIER] [--settings FICHIER] "
-                     "[--start-time AAAA-MM-JJTHH:MM:SSZ]\n",
-                     qPrintable(error));
+        std::fprintf(stderr, "orvanta: %s\n%s", qPrintable(error), qPrintable(stationUsage()));
         return 2;
+    }
+    if (options->help) {
+        std::fputs(qPrintable(stationUsage()), stdout);
+        return 0;
     }
     const StationFolderChoice folder = chooseStationFolder(options->stationFolder, QDir::currentPath(),
                                                            QApplication::applicationDirPath(),

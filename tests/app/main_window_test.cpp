@@ -7,6 +7,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -46,6 +47,23 @@ TEST(StationOptions, StationFolderAndSettingsFileFromTheCommandLine)
     EXPECT_FALSE(parseStationOptions({"orvanta", "--bogus", "x"}, &error));
     EXPECT_FALSE(parseStationOptions({"orvanta", "--station", dir.filePath("absent")}, &error));
     EXPECT_TRUE(error.contains("absent"));
+}
+
+TEST(StationOptions, HelpPrintsTheUsageWithoutADisplay)
+{
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("DISPLAY");
+    environment.remove("WAYLAND_DISPLAY");
+    environment.remove("QT_QPA_PLATFORM");
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(ORVANTA_BINARY_DIR "/src/app/orvanta"), {"--help"});
+    ASSERT_TRUE(program.waitForFinished(10000));
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 0);
+    const QString out = QString::fromUtf8(program.readAllStandardOutput());
+    EXPECT_TRUE(out.startsWith("usage: orvanta")) << out.toStdString();
+    EXPECT_TRUE(out.contains("--station")) << out.toStdString();
 }
 
 } // namespace
