@@ -262,8 +262,10 @@ void IniSettingsStore::write()
     QString error;
     QDir().mkpath(QFileInfo(path_).absolutePath());
     if (setAsideBeforeWriting_) {
+        // Renamed, not copied: a file the user cannot read can still be moved
+        // out of the way in a folder they may write in.
         const QString aside = asideName();
-        if (QFile::exists(path_) && !QFile::copy(path_, aside))
+        if (QFile::exists(path_) && !QDir().rename(path_, aside))
             error = QStringLiteral("impossible de conserver l'ancien fichier sous %1").arg(aside);
         else
             setAsideBeforeWriting_ = false;

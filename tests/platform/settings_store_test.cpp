@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <functional>
+#include <grp.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -107,6 +109,47 @@ TEST_F(SettingsStoreTest, ACorruptFileIsReportedAndKeptAside)
     store.save("Orvanta", "Setup", "Longitude observateur", "5");
     EXPECT_EQ(readFile(path() + ".corrompu"), corrupt);
     EXPECT_EQ(readFile(path()), QByteArray("[Setup]\nLongitude observateur=5\n"));
+}
+
+// Runs check in a child process as a user who cannot read a mode-000 file:
+// the tests may run as root, who reads it anyway, so there the child becomes
+// nobody. Returns the child's exit status.
+int asAUserWhoCannotReadIt(const std::function<int()> &check)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        if (geteuid() == 0 && (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0))
+            _exit(90);
+        _exit(check());
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST_F(SettingsStoreTest, AnUnreadableFileIsSetAsideByRenamingAndTheSaveGoesThrough)
+{
+    const QString folder = QFileInfo(path()).absolutePath();
+    QDir().mkpath(folder);
+    const QByteArray old("[Setup]\nLongitude observateur=3\n");
+    writeFile(path(), old);
+    const auto open = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther | QFile::WriteOther
+                      | QFile::ExeOther;
+    for (const QString &d : {dir.path(), dir.filePath("config"), folder})
+        QFile::setPermissions(d, open);
+    QFile::setPermissions(path(), {});
+
+    const int status = asAUserWhoCannotReadIt([&] {
+        IniSettingsStore store(path(), messages);
+        store.save("Orvanta", "Setup", "Longitude observateur", "5");
+        if (messages.shown.size() != 1 || !messages.shown[0].text.contains("illisible"))
+            return 1; // the file was readable after all, or the save was refused
+        IniSettingsStore again(path(), messages);
+        return again.get("Orvanta", "Setup", "Longitude observateur") == "5" && messages.shown.size() == 1 ? 0 : 2;
+    });
+    EXPECT_EQ(status, 0);
+    QFile::setPermissions(path() + ".corrompu", QFile::ReadOwner);
+    EXPECT_EQ(readFile(path() + ".corrompu"), old);
 }
 
 TEST_F(SettingsStoreTest, TextThatIsNotUtf8IsCorrupt)
