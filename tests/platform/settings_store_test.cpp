@@ -2,6 +2,7 @@
 #include "support/fakes.h"
 #include "support/file_size_limit.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -150,6 +151,29 @@ TEST_F(SettingsStoreTest, AnUnreadableFileIsSetAsideByRenamingAndTheSaveGoesThro
     EXPECT_EQ(status, 0);
     QFile::setPermissions(path() + ".corrompu", QFile::ReadOwner);
     EXPECT_EQ(readFile(path() + ".corrompu"), old);
+}
+
+TEST_F(SettingsStoreTest, OnlyOurOwnTemporariesOlderThanTheFileAreRemovedAtStartUp)
+{
+    const QDir folder(QFileInfo(path()).absolutePath());
+    QDir().mkpath(folder.path());
+    writeFile(path(), "[Setup]\nA=1\n");
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    const QStringList older{"Orvanta.ini.a1B2c3", "Orvanta.ini.zzzzzz", "Orvanta.ini.corrompu", "Orvanta.ini.abc12",
+                            "Orvanta.ini.ab-def", "Autre.ini.q8W7e6", "Orvanta.ini.a1B2c3.bak"};
+    for (const QString &name : older + QStringList{"Orvanta.ini.N3wer0"}) {
+        writeFile(folder.filePath(name), "[Setup]\nA=0\n");
+        QFile f(folder.filePath(name));
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        f.setFileTime(older.contains(name) ? now.addSecs(-60) : now.addSecs(60), QFileDevice::FileModificationTime);
+    }
+
+    IniSettingsStore store(path(), messages);
+    QStringList left = folder.entryList(QDir::Files);
+    left.sort();
+    EXPECT_EQ(left.join(' ').toStdString(), "Autre.ini.q8W7e6 Orvanta.ini Orvanta.ini.N3wer0 Orvanta.ini.a1B2c3.bak "
+                                             "Orvanta.ini.ab-def Orvanta.ini.abc12 Orvanta.ini.corrompu");
+    EXPECT_EQ(store.get("Orvanta", "Setup", "A"), "1");
 }
 
 TEST_F(SettingsStoreTest, TextThatIsNotUtf8IsCorrupt)
