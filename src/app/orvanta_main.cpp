@@ -12,6 +12,7 @@
 #include "platform/text_numbers.h"
 #include "platform/qt_message_boxes.h"
 #include "platform/qt_serial_line.h"
+#include "platform/qt_translations.h"
 #include "platform/qt_sound_player.h"
 #include "platform/utc_clock.h"
 #include "platform/waiter.h"
@@ -49,6 +50,8 @@ int runOrvanta(QApplication &app, const QStringList &arguments, const MainHooks 
         return 2;
     }
 
+    // Questions are asked in French: their standard buttons too.
+    const auto qtFrench = installQtFrenchTranslations();
     QtMessageBoxes messages;
     IniSettingsStore store(options->settingsFile, messages);
     QtSerialLine receiverLine(receiverDevice(store), QStringLiteral("19200,n,8,1"), messages);
