@@ -1,3 +1,4 @@
+#include "app/main_menus.h"
 #include "app/main_window.h"
 #include "app/station_clock.h"
 #include "app/station_options.h"
@@ -7,11 +8,14 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <set>
 
 namespace orvanta {
 namespace {
@@ -31,6 +35,24 @@ TEST(MainWindow, ShowsTheLoadedTitleAndTheClock)
     QMetaObject::invokeMethod(timer2, "timeout");
     EXPECT_EQ(h.text("Time_UTC"), "09:05:03");
     EXPECT_EQ(h.text("Date"), "06/12/26");
+}
+
+TEST(MainMenus, EachMenuBarEntryHasItsOwnMnemonicAndKeepsItsCaption)
+{
+    QMenuBar bar;
+    buildMainMenus(bar);
+    QStringList captions;
+    std::set<int> keys;
+    for (const QAction *action : bar.actions()) {
+        const QKeySequence key = QKeySequence::mnemonic(action->text());
+        EXPECT_FALSE(key.isEmpty()) << action->text().toStdString();
+        if (!key.isEmpty())
+            keys.insert(key[0].toCombined());
+        captions << QString(action->text()).remove('&');
+    }
+    EXPECT_EQ(keys.size(), size_t(bar.actions().size()));
+    EXPECT_EQ(captions, (QStringList{"Configuration", "Selection", "Satellites", "Elements", "Calibration", "Ciel",
+                                     "Aide"}));
 }
 
 TEST(StationOptions, StationFolderAndSettingsFileFromTheCommandLine)
