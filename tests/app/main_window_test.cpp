@@ -6,6 +6,7 @@
 #include "station_harness.h"
 #include "support/fakes.h"
 
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -35,6 +36,26 @@ TEST(MainWindow, ShowsTheLoadedTitleAndTheClock)
     QMetaObject::invokeMethod(timer2, "timeout");
     EXPECT_EQ(h.text("Time_UTC"), "09:05:03");
     EXPECT_EQ(h.text("Date"), "06/12/26");
+}
+
+TEST(MainWindow, ADopplerValueOfAnotherWidthMovesNoFrame)
+{
+    MainWindow window;
+    window.show();
+    const auto frames = [&window] {
+        for (int i = 0; i < 3; ++i)
+            QCoreApplication::processEvents();
+        QList<QRect> geometries;
+        for (const QGroupBox *box : window.findChildren<QGroupBox *>())
+            geometries << box->geometry();
+        return geometries;
+    };
+    window.setControlText("Val_Dop", "----");
+    const QList<QRect> before = frames();
+    for (const char *shift : {"-0.5", "-123.4", "12.0"}) {
+        window.setControlText("Val_Dop", shift);
+        EXPECT_EQ(frames(), before) << shift;
+    }
 }
 
 TEST(MainMenus, EachMenuBarEntryHasItsOwnMnemonicAndKeepsItsCaption)
