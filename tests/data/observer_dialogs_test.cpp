@@ -144,6 +144,16 @@ TEST_F(ObserverTest, TheWindowStaysOpenUntilItsBoxesAreRight)
     window.close();
     EXPECT_FALSE(window.isVisible());
     EXPECT_FLOAT_EQ(config.Long_Obs, -1.5f);
+
+    // Enter and Escape close it the same way.
+    window.ouvrir();
+    longitude->setText("3.5");
+    QTest::keyClick(longitude, Qt::Key_Return);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_FLOAT_EQ(config.Long_Obs, 3.5f);
+    window.ouvrir();
+    QTest::keyClick(elevation, Qt::Key_Escape);
+    EXPECT_FALSE(window.isVisible());
 }
 
 class ParametersTest : public ::testing::Test {
@@ -228,6 +238,15 @@ TEST_F(ParametersTest, TheAzimuthOnlySwitchActsAtTheClickEvenIfTheCloseIsRefused
     EXPECT_EQ(config.Azimut_Seul, 0);
     window.ouvrir();
     EXPECT_TRUE(non->isChecked());
+
+    // Enter and Escape close it the same way.
+    window.findChild<QLineEdit *>("Repetition_mesure")->setText("20");
+    QTest::keyClick(non, Qt::Key_Enter);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(config.Repetition, 20);
+    window.ouvrir();
+    QTest::keyClick(window.findChild<QLineEdit *>("Parcazimut"), Qt::Key_Escape);
+    EXPECT_FALSE(window.isVisible());
 }
 
 } // namespace
