@@ -115,6 +115,11 @@ void TrackingCycle::follow(const QString &name, double oleNow, TickOutcome &outc
         return;
     }
     lastWarning_.clear();
+    // A hand-over to another satellite, even with no empty tick between the
+    // two passes, needs the new satellite's mode on the radio.
+    if (name != followed_)
+        state.Nouveau_Sat = true;
+    followed_ = name;
     const double frequency = *found.megahertz;
     outcome.frequencyMHz = frequency;
 
@@ -151,8 +156,6 @@ void TrackingCycle::follow(const QString &name, double oleNow, TickOutcome &outc
         command = formatFixed(frequency, 3, false);
         display.setControlText(QStringLiteral("Val_Dop"), kNoShift);
     }
-    if (state.Nouveau_Sat)
-        command = formatFixed(frequency, 3, false); // a new satellite is first tuned uncorrected
     display.setControlText(QStringLiteral("Freq_Sel"), command);
 
     if (state.Prog_RX_Actif) {

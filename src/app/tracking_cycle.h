@@ -25,8 +25,7 @@ struct TrackingState {
     bool Doppler_Actif = false;   // "Correction Doppler"
     bool Prog_RX_Actif = false;   // "Programmation Recepteur"
     bool Pointage_Manuel = false; // the manual pointing window holds the rotor
-    // The next followed satellite gets the full receiver set-up, the sound
-    // and its uncorrected frequency.
+    // The next followed satellite gets the full receiver set-up and the sound.
     bool Nouveau_Sat = true;
     bool Sat_Suivi = true; // a satellite was followed at the previous tick
 };
@@ -109,6 +108,7 @@ private:
     Links links_;
     orbit::PassBoard board_;
     std::vector<std::string> coming_; // this tick's passes to come, in the board's order
+    QString followed_;                // the satellite followed last
     bool running_ = false;
     int skipped_ = 0;
     QString lastWarning_; // the message shown for the case that lasts

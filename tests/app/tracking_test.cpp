@@ -66,15 +66,17 @@ TEST_F(TrackingTest, AWholePassIsFollowedTickByTick)
     EXPECT_TRUE(h.rotorLine.writes.isEmpty());
     EXPECT_TRUE(h.receiverLine.writes.isEmpty());
 
-    // Take-up: the sound, the full set-up, the uncorrected frequency.
+    // Take-up: the sound, the full set-up, and already the corrected frequency.
     h.tickAt("2026-06-27T01:35:00Z");
     EXPECT_EQ(h.text("Sat_Sel"), "ISS (ZARYA)");
     EXPECT_EQ(h.sound.played, QStringList{h.folder.filePath("Nouveau_Sat.wav")});
     ASSERT_FALSE(h.receiverLine.writes.isEmpty());
     EXPECT_EQ(h.receiverLine.writes.front(), "VA\r\n");
     EXPECT_TRUE(h.receiverLine.writes.contains("MD0\r\n")); // mode B: FM
-    EXPECT_EQ(h.receiverLine.writes.back(), "RF145.8000\r\n");
-    EXPECT_EQ(h.text("Freq_Sel"), "145.800");
+    const QString firstCorrected = formatFixed(145.8 * dopplerFactor(lookNow(h, "ISS (ZARYA)").rangeRateKmS), 4);
+    EXPECT_EQ(h.text("Freq_Sel"), firstCorrected);
+    EXPECT_EQ(h.receiverLine.writes.back(), "RF" + firstCorrected.toLatin1() + "\r\n");
+    EXPECT_NE(h.text("Val_Dop"), "----");
 
     int ticks = 0;
     bool sawApproach = false, sawRecession = false;
@@ -122,7 +124,7 @@ TEST_F(TrackingTest, AWholePassIsFollowedTickByTick)
     EXPECT_TRUE(h.messages.shown.empty()) << h.messages.texts().join('\n').toStdString();
 }
 
-TEST_F(TrackingTest, TheEarlierOfTwoPassesInProgressIsFollowedThenTheOtherWithoutANewTakeUp)
+TEST_F(TrackingTest, TheEarlierOfTwoPassesInProgressIsFollowedThenTheOtherWithItsOwnTakeUp)
 {
     h.bank(1, {"ISS (ZARYA)", "OSCAR 7 (AO-7)"});
     h.at("2026-06-27T04:50:00Z");
@@ -137,9 +139,14 @@ TEST_F(TrackingTest, TheEarlierOfTwoPassesInProgressIsFollowedThenTheOtherWithou
     h.receiverLine.writes.clear();
     h.tickAt("2026-06-27T05:00:00Z");
     EXPECT_EQ(h.text("Sat_Sel"), "OSCAR 7 (AO-7)");
-    EXPECT_EQ(h.sound.played.size(), 1);
-    ASSERT_EQ(h.receiverLine.writes.size(), 1); // only the new frequency
-    EXPECT_TRUE(h.receiverLine.writes.front().startsWith("RF145.97"));
+    // No empty tick between the two passes, yet the radio leaves FM for USB.
+    EXPECT_EQ(h.sound.played.size(), 2);
+    ASSERT_FALSE(h.receiverLine.writes.isEmpty());
+    EXPECT_EQ(h.receiverLine.writes.front(), "VA\r\n");
+    EXPECT_TRUE(h.receiverLine.writes.contains("MD3\r\n"));
+    EXPECT_EQ(h.receiverLine.writes.back(), "RF" + h.text("Freq_Sel").toLatin1() + "\r\n");
+    EXPECT_TRUE(h.text("Freq_Sel").startsWith("145.97"));
+    EXPECT_EQ(h.text("Freq_Sel").section('.', 1).size(), 4);
 }
 
 TEST_F(TrackingTest, ASatelliteWithoutFrequencyGivesOneMessageNotOnePerTick)
@@ -223,7 +230,7 @@ TEST_F(TrackingTest, SwitchesSteerTheRotorAndTheReceiver)
     EXPECT_EQ(h.receiverLine.writes.size(), 1);
 }
 
-TEST_F(TrackingTest, EndOfRemoteControlNeverReachesAnFt847)
+TEST_F(TrackingTest, AnFt847IsReleasedByCatOffNeverByEx)
 {
     h.setup("Recepteur", "FT847");
     h.bank(1, {"ISS (ZARYA)"});
@@ -232,12 +239,14 @@ TEST_F(TrackingTest, EndOfRemoteControlNeverReachesAnFt847)
     h.click("Prog_RX_2");
     h.tickAt("2026-06-27T01:36:00Z");
     ASSERT_FALSE(h.receiverLine.writes.isEmpty());
+    const QByteArray catOff("\0\0\0\0\x80", 5);
     h.receiverLine.writes.clear();
     h.click("Prog_RX_1");
-    EXPECT_TRUE(h.receiverLine.writes.isEmpty());
+    EXPECT_EQ(h.receiverLine.all(), catOff);
+    h.receiverLine.writes.clear();
     h.messages.answers = {false};
     h.window().close();
-    EXPECT_FALSE(h.receiverLine.all().contains("EX"));
+    EXPECT_EQ(h.receiverLine.all(), catOff);
 }
 
 TEST_F(TrackingTest, ATickArrivingDuringAWaitIsSkippedNotNested)
