@@ -58,6 +58,7 @@ Station::Station(StationPlatform platform)
       hamlibRotor_(platform_.messages),
       clock_(platform_.clock,
              [this](const QString &control, const QString &text) { window_.setControlText(control, text); }),
+      notices_(platform_.messages, window_),
       frequencyReport_(platform_.messages),
       fodtrack_(platform_.parallelPort, platform_.waiter, config_),
       gs232_(platform_.rotorLine, platform_.messages),
@@ -90,11 +91,11 @@ Station::Station(StationPlatform platform)
           config_, clock_, devices_, platform_.sound, window_, platform_.stationFolder,
           [this] { return component_.get(); },
           [this](const QString &name) { return lookUpFrequency(name); },
-          [this](const QString &text) { notifyLater(text); },
+          [this](const QString &text) { notices_.later(text); },
           [this] { return predictionsBlocked(); }})
 {
-    devices_.addRotor(QStringLiteral("Fodtrack"), fodtrackRotor_);
-    devices_.addRotor(QStringLiteral("GS232"), gs232Rotor_);
+    devices_.addRotor(QStringLiteral("Fodtrack"), fodtrackRotor_, RotorLink::ParallelPort);
+    devices_.addRotor(QStringLiteral("GS232"), gs232Rotor_, RotorLink::RotorLine);
     devices_.addReceiver(QStringLiteral("AR5000"), ar5000Radio_);
     devices_.addReceiver(QStringLiteral("FT847"), ft847Radio_);
     devices_.addRotor(kHamlibDeviceName, hamlibRotor_);
@@ -200,7 +201,7 @@ void Station::warnFarFromEpoch(const QDateTime &instant)
     if (far.isEmpty())
         return;
     warnedFarFromEpoch_ << far;
-    notifyLater(QStringLiteral("Les elements de ces satellites datent de plus de 30 jours avant ou apres l'heure "
+    notices_.later(QStringLiteral("Les elements de ces satellites datent de plus de 30 jours avant ou apres l'heure "
                                "des predictions, leurs positions sont peu sures : %1.\r\nMettez a jour les fichiers "
                                "d'elements (menu Elements).")
                     .arg(far.join(QStringLiteral(", "))));
@@ -252,7 +253,8 @@ QString Station::manualFile() const
 
 void Station::start()
 {
-    ConfigContext context{platform_.store, window_, platform_.receiverLine, platform_.rotorLine, &platform_.messages};
+    // What it finds wrong is told after the first tick.
+    ConfigContext context{platform_.store, window_, platform_.receiverLine, platform_.rotorLine, &notices_};
     Charge_Config(config_, context);
     clock_.Lire_Heure_UTC();
     fodtrack_.recomputeScaleFactors();
@@ -270,22 +272,24 @@ void Station::start()
 
     reportFrequencyFileLater();
     elementFiles_ = readElementFileList(platform_.stationFolder);
-    checkElementFiles();
 
     window_.setWindowTitle(QStringLiteral("Orvanta ") + Version());
     // Shown before the devices are reached, so what they report sits on it.
     window_.show();
     window_.centre();
-    openLines();
 
-    fodtrack_.Valeur_Brute = false;
-    fodtrack_.Fodtrack_Azimut(config_.Park_Azimut, fodtrack_.Valeur_Brute);
-    fodtrack_.Fodtrack_Site(config_.Park_Site, fodtrack_.Valeur_Brute);
-
+    // The passes show at once, and a box shown from here on lets the timers run.
     window_.timer2().start();
     window_.timer1().start();
-    // The passes show at once rather than one period after start-up.
-    QTimer::singleShot(0, &window_, [this] { tick(); });
+    tick();
+
+    checkElementFiles();
+    openLines();
+    if (devices_.rotorLink(config_.Interface_Rotor) == RotorLink::ParallelPort) {
+        fodtrack_.Valeur_Brute = false;
+        fodtrack_.Fodtrack_Azimut(config_.Park_Azimut, fodtrack_.Valeur_Brute);
+        fodtrack_.Fodtrack_Site(config_.Park_Site, fodtrack_.Valeur_Brute);
+    }
 }
 
 void Station::Init_Satellites()
@@ -304,16 +308,16 @@ void Station::Init_Satellites()
             refusals << QString::fromStdString(refusal);
         predictionNotice_ = QStringLiteral("Aucune prediction : position de l'observateur refusee (%1)")
                                 .arg(refusals.join(QStringLiteral(", ")));
-        notifyLater(QStringLiteral("La position de l'observateur est refusee : %1.\r\nAucune prediction n'est faite "
+        notices_.later(QStringLiteral("La position de l'observateur est refusee : %1.\r\nAucune prediction n'est faite "
                                    "tant qu'elle n'est pas corrigee (menu Configuration, Observateur).")
                         .arg(refusals.join(QStringLiteral(", "))));
     }
     if (component_->satcount() == 0) {
-        notifyLater(QStringLiteral("Aucun satellite n'a pu etre lu : le dossier %1 ne contient aucun fichier "
+        notices_.later(QStringLiteral("Aucun satellite n'a pu etre lu : le dossier %1 ne contient aucun fichier "
                                    "d'elements (*.txt) lisible. Les listes restent vides.")
                         .arg(QDir::toNativeSeparators(platform_.stationFolder)));
     } else if (!component_->problems().empty()) {
-        notifyLater(problemsMessage(component_->problems()));
+        notices_.later(problemsMessage(component_->problems()));
     }
 }
 
@@ -359,13 +363,13 @@ void Station::elementsReplaced(const QStringList &files)
     banks_.keepSelection(after);
     const QString gone = disappearedSatellitesMessage(before, after);
     if (!gone.isEmpty())
-        notifyLater(gone);
+        notices_.later(gone);
 }
 
 void Station::openLines()
 {
     platform_.receiverLine.setPortOpen(true);
-    if (config_.Interface_Rotor == QLatin1String("GS232"))
+    if (devices_.rotorLink(config_.Interface_Rotor) == RotorLink::RotorLine)
         platform_.rotorLine.setPortOpen(true);
 }
 
@@ -390,6 +394,7 @@ void Station::shutdown()
         platform_.rotorLine.setPortOpen(false);
     component_.reset();
     ended_ = true;
+    notices_.stop();
     window_.hide();
     QCoreApplication::quit();
 }
@@ -421,14 +426,6 @@ void Station::progRxClicked()
         tracking_.state.Prog_RX_Actif = true;
         tracking_.state.Nouveau_Sat = true;
     }
-}
-
-void Station::notifyLater(const QString &text)
-{
-    QTimer::singleShot(0, &window_, [this, text] {
-        if (!ended_)
-            platform_.messages.information(text);
-    });
 }
 
 FrequencyFound Station::lookUpFrequency(const QString &name)

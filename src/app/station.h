@@ -7,6 +7,7 @@
 #include "app/sky_feed.h"
 #include "app/sky_view.h"
 #include "app/station_clock.h"
+#include "app/station_notices.h"
 #include "app/tracking_cycle.h"
 #include "app/window_tracking_timer.h"
 #include "config/config_station.h"
@@ -115,7 +116,6 @@ private:
     void listeSatDoubleClicked(int row);
     void bankClicked(int bank);
     void progRxClicked();
-    void notifyLater(const QString &text);
     FrequencyFound lookUpFrequency(const QString &name);
     QString predictionsBlocked() const;
     void reportFrequencyFileLater();
@@ -135,6 +135,7 @@ private:
     MainWindow window_;
     StationClock clock_;
     std::unique_ptr<orbit::Satellites> component_;
+    StationNotices notices_;
     FrequencyFileReport frequencyReport_;
     ReceiverLineQueue receiverQueue_;
     Fodtrack fodtrack_;
