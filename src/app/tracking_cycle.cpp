@@ -109,8 +109,15 @@ void TrackingCycle::follow(const QString &name, double oleNow, TickOutcome &outc
                          .arg(name));
         else
             warnOnce(QStringLiteral("missing:") + name,
-                     QStringLiteral("Selectionnez %1 dans la liste sat selectionnes puis cliquez sur ajouter frequence")
+                     QStringLiteral("%1 n'a pas de frequence : double-cliquez sur %1 dans la liste Selectionnés pour "
+                                    "le remettre dans A Selectionner, puis double-cliquez-le dans A Selectionner et "
+                                    "saisissez sa frequence dans la fenetre Ajout Frequence.")
                          .arg(name));
+        // What was shown for it came from an entry that is no longer there.
+        for (const char *control : {"Freq_Sel", "Azimut_Sel", "Site_Sel"})
+            display.setControlText(QLatin1String(control), {});
+        display.setControlText(QStringLiteral("Val_Dop"), kNoShift);
+        followed_.clear(); // its entry back, it is set up again
         outcome.tracked = name;
         return;
     }

@@ -157,11 +157,30 @@ TEST_F(TrackingTest, ASatelliteWithoutFrequencyGivesOneMessageNotOnePerTick)
     switchAllOn();
     for (int s = 0; s < 30; s += 5)
         h.tickAt(QStringLiteral("2026-06-27T05:25:%1Z").arg(s, 2, 10, QLatin1Char('0')));
+    // The way it names exists: see Banks.PickingASatelliteWithoutFrequencyOpensTheAddDialogWithTheTimerStopped.
     EXPECT_EQ(h.messages.texts(),
-              QStringList{"Selectionnez JAS-2 (FO-29) dans la liste sat selectionnes puis cliquez sur ajouter frequence"});
+              QStringList{"JAS-2 (FO-29) n'a pas de frequence : double-cliquez sur JAS-2 (FO-29) dans la liste "
+                          "Selectionnés pour le remettre dans A Selectionner, puis double-cliquez-le dans A "
+                          "Selectionner et saisissez sa frequence dans la fenetre Ajout Frequence."});
     EXPECT_TRUE(h.rotorLine.writes.isEmpty());
     EXPECT_TRUE(h.receiverLine.writes.isEmpty());
     EXPECT_EQ(h.text("Azimut_Sel"), "");
+}
+
+TEST_F(TrackingTest, AFollowedSatelliteWhoseEntryLeavesTheTableShowsNoStaleFrequency)
+{
+    h.bank(1, {"ISS (ZARYA)"});
+    h.at("2026-06-27T01:36:00Z");
+    h.start();
+    switchAllOn();
+    h.tickAt("2026-06-27T01:36:05Z");
+    EXPECT_FALSE(h.text("Freq_Sel").isEmpty());
+    h.writeFile("Frequences.cfg", "OSCAR 7 (AO-7)\r\n145.9775\r\nMode C\r\n");
+    h.tickAt("2026-06-27T01:36:10Z");
+    EXPECT_EQ(h.text("Sat_Sel"), "ISS (ZARYA)");
+    for (const char *field : {"Freq_Sel", "Azimut_Sel", "Site_Sel"})
+        EXPECT_EQ(h.text(field), "") << field;
+    EXPECT_EQ(h.text("Val_Dop"), "----");
 }
 
 TEST_F(TrackingTest, TheAwaitedSatelliteWithoutFrequencyShowsNoFrequency)
