@@ -93,7 +93,7 @@ TEST(StartUp, OpensTheLinesLeavesTheParallelPortToTheFodTrackAndNamesTheWindow)
     EXPECT_EQ(h.window().timer1().interval(), 7000);
     EXPECT_TRUE(h.window().timer1().isActive());
     EXPECT_TRUE(h.window().findChild<QAction *>("Mnu_Calibration")->isEnabled());
-    const auto &state = h.station->tracking().state;
+    const auto &state = h.station->tracking().state();
     EXPECT_TRUE(state.Nouveau_Sat); // the first tick found nothing in view: the next satellite is new
     EXPECT_FALSE(state.Prog_RX_Actif || state.Tracking_Actif || state.Doppler_Actif || state.Pointage_Manuel);
 }

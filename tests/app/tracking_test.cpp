@@ -120,7 +120,7 @@ TEST_F(TrackingTest, AWholePassIsFollowedTickByTick)
     EXPECT_EQ(h.text("Val_Dop"), "----");
     EXPECT_TRUE(h.rotorLine.writes.isEmpty());
     EXPECT_TRUE(h.receiverLine.writes.isEmpty());
-    EXPECT_TRUE(h.station->tracking().state.Nouveau_Sat);
+    EXPECT_TRUE(h.station->tracking().state().Nouveau_Sat);
     EXPECT_TRUE(h.messages.shown.empty()) << h.messages.texts().join('\n').toStdString();
 }
 
@@ -226,7 +226,7 @@ TEST_F(TrackingTest, SwitchesSteerTheRotorAndTheReceiver)
     EXPECT_EQ(h.text("Freq_Sel"), "145.800");
     EXPECT_TRUE(h.rotorLine.writes.isEmpty());
     EXPECT_TRUE(h.receiverLine.writes.isEmpty());
-    EXPECT_FALSE(h.station->tracking().state.Nouveau_Sat);
+    EXPECT_FALSE(h.station->tracking().state().Nouveau_Sat);
 
     h.click("Prog_RX_2");
     h.click("Prog_RX_2"); // twice: the set-up comes again
@@ -235,10 +235,10 @@ TEST_F(TrackingTest, SwitchesSteerTheRotorAndTheReceiver)
     EXPECT_EQ(h.receiverLine.writes.front(), "VA\r\n");
 
     h.click("Tracking_2");
-    h.station->tracking().state.Pointage_Manuel = true; // the manual window holds the rotor
+    h.station->tracking().setManualPointing(true); // the manual window holds the rotor
     h.tickAt("2026-06-27T01:36:10Z");
     EXPECT_TRUE(h.rotorLine.writes.isEmpty());
-    h.station->tracking().state.Pointage_Manuel = false;
+    h.station->tracking().setManualPointing(false);
     h.tickAt("2026-06-27T01:36:15Z");
     EXPECT_EQ(h.rotorLine.writes.size(), 1);
 
