@@ -81,6 +81,7 @@ void buildMainMenus(QMenuBar &bar)
     QMenu *recepteurs = submenu(selection, "Mnu_Recepteurs", QStringLiteral("Recepteurs"));
     selection->addMenu(recepteurs);
     checkEntry(recepteurs, "Mnu_AR5000", QStringLiteral("AR 5000"), true);
+    checkEntry(recepteurs, "Mnu_FT847", QStringLiteral("FT 847"), false);
     checkEntry(recepteurs, "Mnu_Hamlib_Recepteur", QStringLiteral("Hamlib"), false);
     QMenu *rotor = submenu(selection, "Mnu_Rotor", QStringLiteral("Interfaces Rotor"));
     selection->addMenu(rotor);

@@ -29,6 +29,8 @@ public:
     // reported.
     void Frequence_FT847(double frequence);
     void Frequence_FT847(const QString &frequence);
+    // CAT OFF: the radio's own knobs work again.
+    void Fin_Controle();
 
 private:
     void send(int key, std::vector<QByteArray> blocks);

@@ -108,5 +108,30 @@ TEST(MessageBoxes, StandardButtonsReadFrenchWithQtsTranslations)
     EXPECT_EQ(buttons, (QStringList{"Oui", "Non"}));
 }
 
+// Both devices failing at start-up: the second box opens inside the first.
+TEST(MessageBoxes, ABoxOpenedOverAnotherStepsAsideFromIt)
+{
+    QWidget window;
+    window.resize(800, 600);
+    window.show();
+    QtMessageBoxes qtBoxes(&window);
+    MessageBoxes &boxes = qtBoxes;
+    QRect first, second;
+    QTimer::singleShot(50, [&] {
+        first = QApplication::activeModalWidget()->frameGeometry();
+        QTimer::singleShot(50, [&] {
+            second = QApplication::activeModalWidget()->frameGeometry();
+            qobject_cast<QMessageBox *>(QApplication::activeModalWidget())->accept();
+        });
+        boxes.information("Le rotor ne repond pas");
+        qobject_cast<QMessageBox *>(QApplication::activeModalWidget())->accept();
+    });
+    boxes.information("La radio ne repond pas");
+    ASSERT_FALSE(first.isNull());
+    // The first one's title and the start of its text stay in sight.
+    EXPECT_GE(second.left() - first.left(), 20);
+    EXPECT_GE(second.top() - first.top(), 20);
+}
+
 } // namespace
 } // namespace orvanta
