@@ -102,6 +102,7 @@ Station::Station(StationPlatform platform)
     banks_.changed = [this] { window_.showSatelliteLists(banks_.ListeSat(), banks_.Sat_Select()); };
     window_.setSkyView(sky_);
     tracking_.ticked = [this](const TickOutcome &outcome) { showSky(outcome); };
+    map_.chosen = [this](const QString &name) { openSatelliteDetails(name); };
     connectWindow();
     connectMenus();
     connectDialogs();
@@ -146,6 +147,7 @@ void Station::connectMenus()
     onMenu("Mnu_Ciel", [this] { window_.findChild<QWidget *>(QStringLiteral("Ciel_Cadre"))->setVisible(
                                     window_.findChild<QAction *>(QStringLiteral("Mnu_Ciel"))->isChecked()); });
     onMenu("Mnu_Notice", [this] { platform_.help.show(manualFile()); });
+    onMenu("Mnu_Carte", [this] { map_.open(component_.get()); });
 }
 
 void Station::connectDialogs()
@@ -228,6 +230,8 @@ void Station::showSky(const TickOutcome &outcome)
             tick.manual = SkyPoint{*az, *el};
     }
     sky_->setScene(skyFeed_.scene(*component_, tick));
+    map_.ticked(component_.get(), {orbit::julianFromOle(outcome.nowOle), banks_.Sat_Select(), outcome.tracked,
+                                   outcome.awaited, {config_.Lat_Obs, config_.Long_Obs}});
 }
 
 void Station::openPassDetails(const QString &line)
@@ -238,6 +242,19 @@ void Station::openPassDetails(const QString &line)
     if (!orvanta::openPassDetails(*component_, line.toStdString(), lastTickOle_, config_.Elev_Min, found.megahertz,
                                   &window_))
         platform_.messages.information(QStringLiteral("Ce passage est termine."));
+}
+
+// The satellite's pass in progress, or else its next one within a day.
+void Station::openSatelliteDetails(const QString &name)
+{
+    if (!component_ || lastTickOle_ == 0)
+        return;
+    const std::string passes =
+        component_->PassListForPeriod(name.toStdString(), lastTickOle_, 0, 1, config_.Elev_Min);
+    if (passes.empty())
+        platform_.messages.information(QStringLiteral("Aucun passage de %1 dans les prochaines 24 heures.").arg(name));
+    else
+        openPassDetails(QString::fromStdString(passes.substr(0, passes.find(','))));
 }
 
 // The station folder's own manual, else the one installed with the program.
@@ -291,6 +308,7 @@ void Station::start()
 void Station::Init_Satellites()
 {
     skyFeed_.clear();
+    map_.clear();
     component_ = orbit::Init_Satellites(platform_.stationFolder.toStdString(), config_.Lat_Obs, config_.Long_Obs,
                                         config_.Alt_Obs);
     const double period = std::max<double>(config_.Repetition, kShortestPeriodSeconds);

@@ -3,6 +3,7 @@
 #include "app/device_table.h"
 #include "app/hamlib_menus.h"
 #include "app/main_window.h"
+#include "app/map_link.h"
 #include "app/satellite_banks.h"
 #include "app/sky_feed.h"
 #include "app/sky_view.h"
@@ -124,6 +125,7 @@ private:
     void openElementUpdate();
     void showSky(const TickOutcome &outcome);
     void openPassDetails(const QString &line);
+    void openSatelliteDetails(const QString &name);
     void elementsReplaced(const QStringList &files);
     void warnFarFromEpoch(const QDateTime &instant);
 
@@ -173,6 +175,7 @@ private:
     double lastTickOle_ = 0; // satellites already named in that message
     bool closing_ = false;
     bool ended_ = false;
+    MapLink map_{&window_};
 };
 
 } // namespace orvanta

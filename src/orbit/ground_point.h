@@ -14,6 +14,7 @@ inline constexpr double kWgs84Flattening = 1.0 / 298.257223563;
 struct GroundPoint {
     double latitudeDeg = 0;  // geodetic
     double longitudeDeg = 0; // -180 to 180, east positive
+    bool operator==(const GroundPoint &) const = default;
 };
 
 struct SubSatellitePoint {
