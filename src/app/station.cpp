@@ -9,6 +9,7 @@
 #include "data/element_update.h"
 #include "data/element_update_window.h"
 #include "data/frequency_loader.h"
+#include "orbit/pass_list.h"
 #include "orbit/utc_time.h"
 #include "platform/help_viewer.h"
 #include "platform/message_boxes.h"
@@ -240,7 +241,7 @@ void Station::openPassDetails(const QString &line)
         return;
     const FrequencyFound found = lookUpFrequency(Extrait_Nom_Sat(line));
     if (!orvanta::openPassDetails(*component_, line.toStdString(), lastTickOle_, config_.Elev_Min, found.megahertz,
-                                  &window_))
+                                  &window_, [this] { return component_.get(); }))
         platform_.messages.information(QStringLiteral("Ce passage est termine."));
 }
 
@@ -249,12 +250,17 @@ void Station::openSatelliteDetails(const QString &name)
 {
     if (!component_ || lastTickOle_ == 0)
         return;
-    const std::string passes =
-        component_->PassListForPeriod(name.toStdString(), lastTickOle_, 0, 1, config_.Elev_Min);
-    if (passes.empty())
-        platform_.messages.information(QStringLiteral("Aucun passage de %1 dans les prochaines 24 heures.").arg(name));
+    orbit::PassBoard board;
+    board.Traite_Passages(component_->PassListForPeriod(name.toStdString(), lastTickOle_, 0, 1, config_.Elev_Min),
+                          orbit::wholeSecondsFromOle(lastTickOle_));
+    const auto visible = board.visibleLines();
+    const auto coming = board.comingLines();
+    if (!visible.empty())
+        openPassDetails(QString::fromStdString(visible.front()));
+    else if (!coming.empty())
+        openPassDetails(QString::fromStdString(coming.front()));
     else
-        openPassDetails(QString::fromStdString(passes.substr(0, passes.find(','))));
+        platform_.messages.information(QStringLiteral("Aucun passage de %1 dans les prochaines 24 heures.").arg(name));
 }
 
 // The station folder's own manual, else the one installed with the program.

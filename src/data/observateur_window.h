@@ -23,11 +23,15 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    ObserverTexts boxes() const;
+
+private:
     ObserverSettings &settings_;
     QLineEdit *longitude_;
     QLineEdit *latitude_;
     QLineEdit *altitude_;
     QLineEdit *elevation_;
+    QLineEdit *locator_;
 };
 
 } // namespace orvanta

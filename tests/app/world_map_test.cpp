@@ -1,5 +1,6 @@
 #include "app/carte_window.h"
 #include "app/map_feed.h"
+#include "app/pass_details_window.h"
 #include "app/world_map.h"
 #include "demo_passes.h"
 #include "station_harness.h"
@@ -241,6 +242,13 @@ TEST(WorldMap, OpenedFromTheMenuAndFedByTheTick)
     const MapScene &scene = carte->view().scene();
     EXPECT_EQ(scene.stationLocator.size(), 6);
     EXPECT_EQ(scene.satellites.size() + scene.featured.size(), 2u);
+
+    // A satellite clicked on the map shows its pass's details.
+    emit carte->satelliteChosen(QStringLiteral("ISS (ZARYA)"));
+    auto *details = h.window().findChild<PassDetailsWindow *>(QStringLiteral("Details_Passage"));
+    ASSERT_TRUE(details);
+    EXPECT_EQ(details->details().pass.name, "ISS (ZARYA)");
+    details->close();
 }
 
 } // namespace
