@@ -333,8 +333,10 @@ void paintMap(QPainter &painter, QSize size, const MapScene &scene, MapBackgroun
         painter.setPen(QPen(Qt::black, 1));
         painter.setBrush(colour(map_colours::kStation));
         painter.drawRect(QRectF(at.x() - kStationHalf, at.y() - kStationHalf, 2 * kStationHalf, 2 * kStationHalf));
-        drawLabel(painter, labelRect(at, scene.stationLocator, kStationHalf, size.width()), scene.stationLocator,
-                  map_colours::kStation);
+        // Under the marker: a satellite overhead has its name to the right.
+        const double width = QFontMetricsF(mapFont()).horizontalAdvance(scene.stationLocator) + 2.0;
+        drawLabel(painter, QRectF(at.x() - width / 2, at.y() + kStationHalf + 1, width, kLabelHeight),
+                  scene.stationLocator, map_colours::kStation);
     }
 }
 
