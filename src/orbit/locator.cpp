@@ -23,18 +23,17 @@ constexpr Level kLevels[] = {
     {1, 1, 10, '0'},       // extended square
 };
 
-bool validCharacter(char c, const Level &level)
-{
-    const char lowered = (level.first == 'A' || level.first == 'a') && c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
-    const char base = level.first == 'A' ? 'a' : level.first;
-    return lowered >= base && lowered < base + level.count;
-}
-
+// The index of a locator character at a level, or -1 when it does not belong there.
 long indexOf(char c, const Level &level)
 {
+    long index = -1;
     if (level.first == '0')
-        return c - '0';
-    return (c >= 'a' ? c - 'a' : c - 'A');
+        index = c >= '0' && c <= '9' ? c - '0' : -1;
+    else if (c >= 'a' && c <= 'z')
+        index = c - 'a';
+    else if (c >= 'A' && c <= 'Z')
+        index = c - 'A';
+    return index < level.count ? index : -1;
 }
 
 } // namespace
@@ -45,11 +44,13 @@ std::string locatorFromPosition(double latitudeDeg, double longitudeDeg, int cha
         (characters != 4 && characters != 6 && characters != 8))
         return {};
     const double turned = std::fmod(longitudeDeg + 180.0, 360.0);
-    const double east = turned < 0 ? turned + 360.0 : turned;
+    double east = turned < 0 ? turned + 360.0 : turned;
+    if (east >= 360.0) // a tiny negative turn rounded up to a whole one
+        east = 0.0;
     // One product and one floor per axis, so a point and its locator agree to the last bit.
     long x = long(std::floor(east * kLongitudeCellsPerDeg));
     long y = long(std::floor((latitudeDeg + 90.0) * kLatitudeCellsPerDeg));
-    x = std::min(x, 180L * kLongitudeCellsPerDeg * 2 - 1);
+    x = std::min(x, 360L * kLongitudeCellsPerDeg - 1);
     y = std::min(y, 180L * kLatitudeCellsPerDeg - 1); // the north pole itself
     std::string text;
     for (int level = 0; level < characters / 2; ++level) {
@@ -65,13 +66,14 @@ std::optional<LocatorSquare> squareOfLocator(std::string_view locator)
     if (locator.empty() || locator.size() % 2 != 0 || locator.size() > 8)
         return std::nullopt;
     long x = 0, y = 0;
-    std::size_t levels = locator.size() / 2;
+    const std::size_t levels = locator.size() / 2;
     for (std::size_t level = 0; level < levels; ++level) {
         const Level &l = kLevels[level];
-        if (!validCharacter(locator[2 * level], l) || !validCharacter(locator[2 * level + 1], l))
+        const long east = indexOf(locator[2 * level], l), north = indexOf(locator[2 * level + 1], l);
+        if (east < 0 || north < 0)
             return std::nullopt;
-        x += indexOf(locator[2 * level], l) * l.longitudeCells;
-        y += indexOf(locator[2 * level + 1], l) * l.latitudeCells;
+        x += east * l.longitudeCells;
+        y += north * l.latitudeCells;
     }
     const Level &last = kLevels[levels - 1];
     LocatorSquare square;
