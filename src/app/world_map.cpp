@@ -81,12 +81,20 @@ std::vector<QPolygonF> trackLines(const MapProjection &projection, const std::ve
     return lines;
 }
 
-QRect featuredArea(const MapProjection &projection, const MapFeatured &featured)
+// The featured satellite's marker and footprint, which move at every tick.
+QRect spotArea(const MapProjection &projection, const MapFeatured &featured)
 {
     QRectF area = markerArea(projection, featured.satellite.point, featured.satellite.name, kFeaturedRadius);
     for (const QPolygonF &polygon :
          footprintPolygons(projection, featured.satellite.point, featured.footprintAngleRad))
         area = area.united(polygon.boundingRect());
+    return area.toAlignedRect().adjusted(-3, -3, 3, 3);
+}
+
+// Its track, which changes only when a point comes in or leaves.
+QRect trackArea(const MapProjection &projection, const MapFeatured &featured)
+{
+    QRectF area;
     for (const QPolygonF &line : trackLines(projection, featured.track))
         area = area.united(line.boundingRect());
     return area.toAlignedRect().adjusted(-3, -3, 3, 3);
@@ -282,11 +290,22 @@ QRegion changedRegion(const MapScene &before, const MapScene &after, QSize size,
     }
     for (const auto &[name, point] : old) // gone
         region += markerArea(projection, point, name, kSatelliteRadius);
-    if (before.featured != after.featured) {
-        for (const MapFeatured &featured : before.featured)
-            region += featuredArea(projection, featured);
-        for (const MapFeatured &featured : after.featured)
-            region += featuredArea(projection, featured);
+    const std::size_t featured = std::max(before.featured.size(), after.featured.size());
+    for (std::size_t i = 0; i < featured; ++i) {
+        const MapFeatured *old = i < before.featured.size() ? &before.featured[i] : nullptr;
+        const MapFeatured *now = i < after.featured.size() ? &after.featured[i] : nullptr;
+        if (old && now && *old == *now)
+            continue;
+        const bool sameSpot = old && now && old->satellite == now->satellite &&
+                              old->footprintAngleRad == now->footprintAngleRad && old->followed == now->followed;
+        for (const MapFeatured *shown : {old, now}) {
+            if (!shown)
+                continue;
+            if (!sameSpot)
+                region += spotArea(projection, *shown);
+            if (!old || !now || old->track != now->track)
+                region += trackArea(projection, *shown);
+        }
     }
     return region.intersected(whole);
 }

@@ -166,11 +166,22 @@ TEST(WorldMap, ANewSceneRepaintsOnlyWhatMoved)
         before.satellites.push_back({QStringLiteral("SAT %1").arg(i), {double(i) - 25, double(i) * 7 - 175}});
     MapScene after = before;
     after.satellites[10].point.longitudeDeg += 0.5;
+    ASSERT_TRUE(changedRegion(before, after, QSize(1600, 800), plainBackground()).boundingRect().intersects(
+        QRect(MapProjection(QSizeF(1600, 800)).toWidget(before.satellites[10].point).toPoint(), QSize(1, 1))));
     const QSize size(1600, 800);
     const QRegion region = changedRegion(before, after, size, plainBackground());
     EXPECT_GT(region.boundingRect().width() * region.boundingRect().height(), 0);
     EXPECT_LT(region.boundingRect().width() * region.boundingRect().height(), 1600 * 800 / 100);
     EXPECT_TRUE(changedRegion(before, before, size, plainBackground()).isEmpty());
+    // The followed satellite moves on its track: its marker and footprint
+    // are repainted, not the track across the map.
+    before.featured = {featured({10, 0}, 20, {{-40, -150}, {0, -10}, {10, 0}, {40, 150}})};
+    after = before;
+    after.featured[0].satellite.point = {10.1, 0.2};
+    const QRect moved = changedRegion(before, after, size, plainBackground()).boundingRect();
+    EXPECT_LT(moved.width(), 1600 / 4);
+    after.featured[0].track.push_back({45, 160});
+    EXPECT_GT(changedRegion(before, after, size, plainBackground()).boundingRect().width(), 1600 * 3 / 4);
     after.station = orbit::GroundPoint{45, 5};
     EXPECT_EQ(changedRegion(before, after, size, plainBackground()), QRegion(0, 0, 1600, 800));
 }
