@@ -34,10 +34,17 @@ QColor colour(QRgb rgb, int alpha = 255)
     return c;
 }
 
+// The labels' font measures, made once: every label of every paint needs them.
+const QFontMetricsF &labelMetrics()
+{
+    static const QFontMetricsF metrics(mapFont());
+    return metrics;
+}
+
 // Where a marker's name goes: to its right, or to its left near the right edge.
 QRectF labelRect(const QPointF &at, const QString &name, double markerRadius, double width)
 {
-    const double textWidth = QFontMetricsF(mapFont()).horizontalAdvance(name) + 2.0;
+    const double textWidth = labelMetrics().horizontalAdvance(name) + 2.0;
     double left = at.x() + markerRadius + kLabelGap / 2;
     if (left + textWidth > width)
         left = at.x() - markerRadius - kLabelGap / 2 - textWidth;
@@ -56,11 +63,13 @@ QRect markerArea(const MapProjection &projection, const orbit::GroundPoint &poin
 
 void drawLabel(QPainter &painter, const QRectF &rect, const QString &text, QRgb rgb)
 {
+    const QFontMetricsF &metrics = labelMetrics();
+    const QPointF baseline(rect.left() + 1.0, rect.center().y() + (metrics.ascent() - metrics.descent()) / 2.0);
     // A dark shadow keeps the name readable on land, sea and ice.
     painter.setPen(QColor(0, 0, 0, 200));
-    painter.drawText(rect.translated(1, 1), Qt::AlignLeft | Qt::AlignVCenter, text);
+    painter.drawText(baseline + QPointF(1, 1), text);
     painter.setPen(colour(rgb));
-    painter.drawText(rect, Qt::AlignLeft | Qt::AlignVCenter, text);
+    painter.drawText(baseline, text);
 }
 
 QRgb featuredColour(const MapFeatured &featured)
@@ -259,7 +268,7 @@ void paintMap(QPainter &painter, QSize size, const MapScene &scene, MapBackgroun
         painter.setBrush(colour(map_colours::kStation));
         painter.drawRect(QRectF(at.x() - kStationHalf, at.y() - kStationHalf, 2 * kStationHalf, 2 * kStationHalf));
         // Under the marker: a satellite overhead has its name to the right.
-        const double width = QFontMetricsF(mapFont()).horizontalAdvance(scene.stationLocator) + 2.0;
+        const double width = labelMetrics().horizontalAdvance(scene.stationLocator) + 2.0;
         drawLabel(painter, QRectF(at.x() - width / 2, at.y() + kStationHalf + 1, width, kLabelHeight),
                   scene.stationLocator, map_colours::kStation);
     }
