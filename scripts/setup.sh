@@ -17,6 +17,7 @@ packages=(
   libhamlib-dev libhamlib-utils
   clang-14 libclang-rt-14-dev
   xvfb xauth xdotool imagemagick # the test of the real window
+  xplanet-images # the world map's day and night images
 )
 SUDO=""
 [ "$(id -u)" -eq 0 ] || SUDO="sudo"

@@ -101,6 +101,8 @@ void buildMainMenus(QMenuBar &bar)
     auto *ciel = barEntry(bar, "Mnu_Ciel", QStringLiteral("C&iel"));
     ciel->setCheckable(true);
     ciel->setChecked(true);
+    // The world map, in a window of its own beside the sky view.
+    barEntry(bar, "Mnu_Carte", QStringLiteral("Carte"));
 
     QMenu *aide = submenu(&bar, "Mnu_Aide", QStringLiteral("&Aide"));
     bar.addMenu(aide);

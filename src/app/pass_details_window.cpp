@@ -1,6 +1,7 @@
 #include "app/pass_details_window.h"
 
 #include "app/pass_line_lookup.h"
+#include "app/pass_mutual.h"
 #include "app/sky_view.h"
 #include "platform/text_numbers.h"
 
@@ -9,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -27,7 +29,8 @@ QLabel *summaryLabel(const QString &name, const QString &text, QWidget *parent)
 } // namespace
 
 PassDetailsWindow::PassDetailsWindow(PassDetails details, PassTrackRef track, double minElevationDeg, QWidget *parent)
-    : QWidget(parent, Qt::Window), details_(std::move(details)), sky_(new SkyView(this))
+    : QWidget(parent, Qt::Window), details_(std::move(details)), sky_(new SkyView(this)),
+      secondStationRow_(new QWidget(this))
 {
     setObjectName(QStringLiteral("Details_Passage"));
     setWindowTitle(passTitle(details_.pass));
@@ -54,6 +57,26 @@ PassDetailsWindow::PassDetailsWindow(PassDetails details, PassTrackRef track, do
     summary->addWidget(summaryLabel(QStringLiteral("Details_LOS"), lossText(details_), this));
     summary->addWidget(
         summaryLabel(QStringLiteral("Details_Duree"), durationText(details_.pass.durationSeconds()), this));
+    summary->addWidget(summaryLabel(QStringLiteral("Details_Locators"), subSatelliteLocatorsText(details_), this));
+
+    auto *secondLayout = new QVBoxLayout(secondStationRow_);
+    secondLayout->setContentsMargins(0, 0, 0, 0);
+    auto *locatorLine = new QHBoxLayout;
+    locatorLine->addWidget(new QLabel(QStringLiteral("Seconde station (locator) :"), secondStationRow_));
+    auto *locator = new QLineEdit(secondStationRow_);
+    locator->setObjectName(QStringLiteral("Details_Locator2"));
+    locator->setMaxLength(8);
+    locatorLine->addWidget(locator);
+    secondLayout->addLayout(locatorLine);
+    auto *shared = summaryLabel(QStringLiteral("Details_Commun"), QString(), secondStationRow_);
+    shared->setWordWrap(true);
+    secondLayout->addWidget(shared);
+    summary->addWidget(secondStationRow_);
+    secondStationRow_->hide();
+    connect(locator, &QLineEdit::editingFinished, this, [this, locator, shared] {
+        if (secondStation_ && !locator->text().trimmed().isEmpty())
+            shared->setText(secondStation_(locator->text()));
+    });
 
     auto *right = new QVBoxLayout;
     right->addLayout(summary);
@@ -64,6 +87,12 @@ PassDetailsWindow::PassDetailsWindow(PassDetails details, PassTrackRef track, do
     layout->addWidget(sky_, 4);
     layout->addLayout(right, 5);
     resize(900, 460);
+}
+
+void PassDetailsWindow::setSecondStation(std::function<QString(const QString &)> shared)
+{
+    secondStation_ = std::move(shared);
+    secondStationRow_->setVisible(bool(secondStation_));
 }
 
 void PassDetailsWindow::fillTable(QTableWidget &table) const
@@ -93,7 +122,8 @@ void PassDetailsWindow::copyTable() const
 }
 
 PassDetailsWindow *openPassDetails(orbit::Satellites &satellites, std::string_view line, double nowOle,
-                                   double minElevationDeg, std::optional<double> downlinkMHz, QWidget *parent)
+                                   double minElevationDeg, std::optional<double> downlinkMHz, QWidget *parent,
+                                   std::function<orbit::Satellites *()> component)
 {
     const auto pass = passForLine(satellites, line, nowOle, minElevationDeg);
     if (!pass)
@@ -102,6 +132,13 @@ PassDetailsWindow *openPassDetails(orbit::Satellites &satellites, std::string_vi
     auto *window = new PassDetailsWindow(passDetails(satellites, *pass, downlinkMHz), std::move(track),
                                          minElevationDeg, parent);
     window->setAttribute(Qt::WA_DeleteOnClose);
+    if (component) {
+        window->setSecondStation([component, pass = *pass, minElevationDeg](const QString &locator) {
+            orbit::Satellites *now = component();
+            return now ? mutualVisibilityText(*now, pass, locator, minElevationDeg)
+                       : QStringLiteral("Aucune prediction possible");
+        });
+    }
     window->show();
     return window;
 }

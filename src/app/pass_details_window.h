@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <optional>
 #include <string_view>
 
@@ -27,11 +28,17 @@ public:
     // The "Copier" button.
     void copyTable() const;
 
+    // What the details say for a second station given by its locator
+    // ("Details_Locator2"); the box shows only when this is set.
+    void setSecondStation(std::function<QString(const QString &locator)> shared);
+
 private:
     void fillTable(QTableWidget &table) const;
 
     PassDetails details_;
     SkyView *sky_;
+    QWidget *secondStationRow_;
+    std::function<QString(const QString &)> secondStation_;
 };
 
 // Opens (shown, deleted when closed) the details of the pass that a line of
@@ -39,9 +46,11 @@ private:
 // nowOle (the current instant) with the tick's minimum elevation. downlinkMHz is the satellite's
 // frequency in the table, for the corrected frequencies. Nothing is opened,
 // and nullptr returned, when the line describes no pass still to come or in
-// progress (for a line left from a tick before its pass ended).
+// progress (for a line left from a tick before its pass ended). With
+// component, a second station can be given by its locator: the component
+// of that moment computes what it shares of the pass.
 PassDetailsWindow *openPassDetails(orbit::Satellites &satellites, std::string_view line, double nowOle,
                                    double minElevationDeg, std::optional<double> downlinkMHz,
-                                   QWidget *parent = nullptr);
+                                   QWidget *parent = nullptr, std::function<orbit::Satellites *()> component = {});
 
 } // namespace orvanta

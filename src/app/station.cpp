@@ -9,6 +9,8 @@
 #include "data/element_update.h"
 #include "data/element_update_window.h"
 #include "data/frequency_loader.h"
+#include "orbit/pass_list.h"
+#include "orbit/utc_time.h"
 #include "platform/help_viewer.h"
 #include "platform/message_boxes.h"
 #include "platform/serial_line.h"
@@ -88,7 +90,10 @@ Station::Station(StationPlatform platform)
     window_.setSkyView(skyView_);
     tracking_.ticked = [this](const TickOutcome &outcome) {
         sky_.ticked(outcome, component_.get(), config_.Elev_Min, manualPointing());
+        map_.ticked(component_.get(), {orbit::julianFromOle(outcome.nowOle), banks_.Sat_Select(), outcome.tracked,
+                                       outcome.awaited, {config_.Lat_Obs, config_.Long_Obs}});
     };
+    map_.chosen = [this](const QString &name) { openSatelliteDetails(name); };
     connectWindow();
     connectMenus();
     connectDialogs();
@@ -136,6 +141,7 @@ void Station::connectMenus()
     onMenu("Mnu_Ciel", [this] { window_.findChild<QWidget *>(QStringLiteral("Ciel_Cadre"))->setVisible(
                                     window_.findChild<QAction *>(QStringLiteral("Mnu_Ciel"))->isChecked()); });
     onMenu("Mnu_Notice", [this] { platform_.help.show(manualFile()); });
+    onMenu("Mnu_Carte", [this] { map_.open(component_.get()); });
 }
 
 void Station::connectDialogs()
@@ -175,8 +181,27 @@ void Station::openPassDetails(const QString &line)
         return;
     const FrequencyFound found = lookUpFrequency(Extrait_Nom_Sat(line));
     if (!orvanta::openPassDetails(*component_, line.toStdString(), lastTickOle, config_.Elev_Min, found.megahertz,
-                                  &window_))
+                                  &window_, [this] { return component_.get(); }))
         platform_.messages.information(QStringLiteral("Ce passage est termine."));
+}
+
+// The satellite's pass in progress, or else its next one within a day.
+void Station::openSatelliteDetails(const QString &name)
+{
+    const double lastTickOle = sky_.lastTickOle();
+    if (!component_ || lastTickOle == 0)
+        return;
+    orbit::PassBoard board;
+    board.Traite_Passages(component_->PassListForPeriod(name.toStdString(), lastTickOle, 0, 1, config_.Elev_Min),
+                          orbit::wholeSecondsFromOle(lastTickOle));
+    const auto visible = board.visibleLines();
+    const auto coming = board.comingLines();
+    if (!visible.empty())
+        openPassDetails(QString::fromStdString(visible.front()));
+    else if (!coming.empty())
+        openPassDetails(QString::fromStdString(coming.front()));
+    else
+        platform_.messages.information(QStringLiteral("Aucun passage de %1 dans les prochaines 24 heures.").arg(name));
 }
 
 // The station folder's own manual, else the one installed with the program.
@@ -229,6 +254,7 @@ void Station::start()
 void Station::Init_Satellites()
 {
     sky_.componentReplaced();
+    map_.clear();
     component_ = orbit::Init_Satellites(platform_.stationFolder.toStdString(), config_.Lat_Obs, config_.Long_Obs,
                                         config_.Alt_Obs);
     const double period = std::max<double>(config_.Repetition, kShortestPeriodSeconds);

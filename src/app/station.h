@@ -3,6 +3,7 @@
 #include "app/device_table.h"
 #include "app/hamlib_menus.h"
 #include "app/main_window.h"
+#include "app/map_link.h"
 #include "app/satellite_banks.h"
 #include "app/prediction_notices.h"
 #include "app/sky_view.h"
@@ -123,6 +124,7 @@ private:
     void openElementUpdate();
     std::optional<SkyPoint> manualPointing() const;
     void openPassDetails(const QString &line);
+    void openSatelliteDetails(const QString &name);
     void elementsReplaced(const QStringList &files);
 
     StationPlatform platform_;
@@ -169,6 +171,7 @@ private:
     QStringList elementFiles_;
     bool closing_ = false;
     bool ended_ = false;
+    MapLink map_{&window_};
 };
 
 } // namespace orvanta

@@ -26,11 +26,15 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    ObserverTexts boxes() const;
+
+private:
     ObserverSettings &settings_;
     QLineEdit *longitude_;
     QLineEdit *latitude_;
     QLineEdit *altitude_;
     QLineEdit *elevation_;
+    QLineEdit *locator_;
 };
 
 } // namespace orvanta

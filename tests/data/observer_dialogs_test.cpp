@@ -156,6 +156,39 @@ TEST_F(ObserverTest, TheWindowStaysOpenUntilItsBoxesAreRight)
     EXPECT_FALSE(window.isVisible());
 }
 
+TEST_F(ObserverTest, ALocatorIsShownAndCanBeTypedInsteadOfThePosition)
+{
+    Observateur window(settings);
+    window.ouvrir();
+    auto *longitude = window.findChild<QLineEdit *>("Long_Observateur");
+    auto *latitude = window.findChild<QLineEdit *>("Lat_Observateur");
+    auto *locator = window.findChild<QLineEdit *>("Locator_Observateur");
+    ASSERT_TRUE(longitude && latitude && locator);
+    EXPECT_EQ(locator->text(), "JN18aa"); // 48 N 2 E
+
+    locator->clear();
+    QTest::keyClicks(locator, "JN18eu");
+    EXPECT_EQ(longitude->text(), "2.3750");
+    EXPECT_EQ(latitude->text(), "48.8542");
+    window.close();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_FLOAT_EQ(config.Long_Obs, 2.375f);
+    EXPECT_FLOAT_EQ(config.Lat_Obs, 48.8542f);
+
+    window.ouvrir();
+    latitude->clear();
+    QTest::keyClicks(latitude, "-34.6");
+    longitude->clear();
+    QTest::keyClicks(longitude, "-58.38");
+    EXPECT_EQ(locator->text(), "GF05tj"); // Buenos Aires
+    locator->setText("JN1");
+    window.close();
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(messages.texts().last().startsWith("Le locator de la station est incorrect"));
+    EXPECT_FLOAT_EQ(config.Lat_Obs, 48.8542f);
+    window.hide();
+}
+
 class ParametersTest : public ::testing::Test {
 protected:
     QStringList closeWith(const AcquisitionTexts &texts, bool expectAccepted = false)
