@@ -151,8 +151,10 @@ void stationTick(benchmark::State &state)
 {
     BenchStation bench;
     bench.start();
-    auto &tracking = bench.station->tracking().state;
-    tracking.Tracking_Actif = tracking.Doppler_Actif = tracking.Prog_RX_Actif = true;
+    auto &tracking = bench.station->tracking();
+    tracking.setRotorTracking(true);
+    tracking.setDopplerCorrection(true);
+    tracking.setReceiverProgramming(true);
     bench.tick();
     double slowest = 0;
     long visible = 0;

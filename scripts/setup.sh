@@ -8,6 +8,7 @@ cd "$(dirname "$0")/.."
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-serialport-dev qt6-multimedia-dev libgl-dev
+  qt6-translations-l10n # Qt's own French texts for standard buttons
   ca-certificates # the element update checks the certificates of https servers
   libgtest-dev libgmock-dev libbenchmark-dev
   dpkg-dev desktop-file-utils man-db file
@@ -17,6 +18,7 @@ packages=(
   nlohmann-json3-dev libpugixml-dev # the OMM element readers (JSON, XML)
   clang-14 libclang-rt-14-dev
   xvfb xauth xdotool imagemagick # the test of the real window
+  xplanet-images # the world map's day and night images
 )
 SUDO=""
 [ "$(id -u)" -eq 0 ] || SUDO="sudo"

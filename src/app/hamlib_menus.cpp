@@ -17,7 +17,7 @@ struct MenuGroup {
     std::initializer_list<const char *> others;
 };
 
-const MenuGroup kReceivers{"Mnu_Hamlib_Recepteur", {"Mnu_AR5000"}};
+const MenuGroup kReceivers{"Mnu_Hamlib_Recepteur", {"Mnu_AR5000", "Mnu_FT847"}};
 const MenuGroup kRotors{"Mnu_Hamlib_Rotor", {"Mnu_Fodtrack", "Mnu_GS232"}};
 
 } // namespace

@@ -43,11 +43,11 @@ QAction *barEntry(QMenuBar &bar, const char *name, const QString &caption)
 
 void buildMainMenus(QMenuBar &bar)
 {
-    QMenu *configuration = submenu(&bar, "mnu_Configuration", QStringLiteral("Configuration"));
+    QMenu *configuration = submenu(&bar, "mnu_Configuration", QStringLiteral("&Configuration"));
     bar.addMenu(configuration);
-    entry(configuration, "Mnu_Parametres", QStringLiteral("Parametres"));
-    entry(configuration, "Mnu_Observateur", QStringLiteral("Observateur"));
-    QMenu *communication = submenu(configuration, "Mnu_Communication", QStringLiteral("Communication"));
+    entry(configuration, "Mnu_Parametres", QStringLiteral("&Parametres"));
+    entry(configuration, "Mnu_Observateur", QStringLiteral("&Observateur"));
+    QMenu *communication = submenu(configuration, "Mnu_Communication", QStringLiteral("&Communication"));
     configuration->addMenu(communication);
 
     QMenu *lpt = submenu(communication, "Mnu_Port_LPT", QStringLiteral("Port LPT"));
@@ -76,11 +76,12 @@ void buildMainMenus(QMenuBar &bar)
     // The Linux devices behind the lines and the parallel port.
     entry(communication, "Mnu_Peripheriques", QStringLiteral("Peripheriques"));
 
-    QMenu *selection = submenu(&bar, "Mnu_Selection", QStringLiteral("Selection"));
+    QMenu *selection = submenu(&bar, "Mnu_Selection", QStringLiteral("&Selection"));
     bar.addMenu(selection);
     QMenu *recepteurs = submenu(selection, "Mnu_Recepteurs", QStringLiteral("Recepteurs"));
     selection->addMenu(recepteurs);
     checkEntry(recepteurs, "Mnu_AR5000", QStringLiteral("AR 5000"), true);
+    checkEntry(recepteurs, "Mnu_FT847", QStringLiteral("FT 847"), false);
     checkEntry(recepteurs, "Mnu_Hamlib_Recepteur", QStringLiteral("Hamlib"), false);
     QMenu *rotor = submenu(selection, "Mnu_Rotor", QStringLiteral("Interfaces Rotor"));
     selection->addMenu(rotor);
@@ -88,24 +89,26 @@ void buildMainMenus(QMenuBar &bar)
     checkEntry(rotor, "Mnu_GS232", QStringLiteral("GS-232"), false);
     checkEntry(rotor, "Mnu_Hamlib_Rotor", QStringLiteral("Hamlib"), false);
 
-    barEntry(bar, "Mnu_Frequence_Sat", QStringLiteral("Satellites"));
+    barEntry(bar, "Mnu_Frequence_Sat", QStringLiteral("Sa&tellites"));
 
-    QMenu *elements = submenu(&bar, "Mnu_Element", QStringLiteral("Elements"));
+    QMenu *elements = submenu(&bar, "Mnu_Element", QStringLiteral("&Elements"));
     bar.addMenu(elements);
-    entry(elements, "Mnu_Element_Sources", QStringLiteral("Sources des elements"));
-    entry(elements, "Mnu_Element_Mise_A_Jour", QStringLiteral("Mettre a jour les elements"));
+    entry(elements, "Mnu_Element_Sources", QStringLiteral("&Sources des elements"));
+    entry(elements, "Mnu_Element_Mise_A_Jour", QStringLiteral("&Mettre a jour les elements"));
 
-    barEntry(bar, "Mnu_Calibration", QStringLiteral("Calibration"));
+    barEntry(bar, "Mnu_Calibration", QStringLiteral("Ca&libration"));
 
-    auto *ciel = barEntry(bar, "Mnu_Ciel", QStringLiteral("Ciel"));
+    auto *ciel = barEntry(bar, "Mnu_Ciel", QStringLiteral("C&iel"));
     ciel->setCheckable(true);
     ciel->setChecked(true);
+    // The world map, in a window of its own beside the sky view.
+    barEntry(bar, "Mnu_Carte", QStringLiteral("Carte"));
 
-    QMenu *aide = submenu(&bar, "Mnu_Aide", QStringLiteral("Aide"));
+    QMenu *aide = submenu(&bar, "Mnu_Aide", QStringLiteral("&Aide"));
     bar.addMenu(aide);
-    entry(aide, "Mnu_A_Propos_De", QStringLiteral("A propos de"));
-    entry(aide, "Mnu_Historique", QStringLiteral("Historique"));
-    entry(aide, "Mnu_Notice", QStringLiteral("Notice Utilisation"));
+    entry(aide, "Mnu_A_Propos_De", QStringLiteral("&A propos de"));
+    entry(aide, "Mnu_Historique", QStringLiteral("&Historique"));
+    entry(aide, "Mnu_Notice", QStringLiteral("&Notice Utilisation"));
 }
 
 } // namespace orvanta

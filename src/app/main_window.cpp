@@ -179,6 +179,10 @@ MainWindow::MainWindow(QWidget *parent)
         dopLayout->addWidget(button);
     auto *valDop = new QLabel(QStringLiteral("----"), doppler);
     valDop->setObjectName(QStringLiteral("Val_Dop"));
+    // As wide as the widest shift (10 GHz at low orbit): a value changing
+    // width would shift every frame beside it.
+    valDop->setFixedWidth(valDop->fontMetrics().horizontalAdvance(QStringLiteral("-888.8")) + 4);
+    valDop->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     dopLayout->addWidget(valDop);
     dopLayout->addWidget(label(QStringLiteral(" KHz"), doppler));
     switches->addWidget(doppler);

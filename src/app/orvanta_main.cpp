@@ -12,6 +12,7 @@
 #include "platform/text_numbers.h"
 #include "platform/qt_message_boxes.h"
 #include "platform/qt_serial_line.h"
+#include "platform/qt_translations.h"
 #include "platform/qt_sound_player.h"
 #include "platform/utc_clock.h"
 #include "platform/waiter.h"
@@ -34,11 +35,12 @@ int runOrvanta(QApplication &app, const QStringList &arguments, const MainHooks 
     QString error;
     const auto options = parseStationOptions(arguments, &error);
     if (!options) {
-        std::fprintf(stderr,
-                     "orvanta: %s\nusage: orvanta [--station DOSSIER] [--settings FICHIER] "
-                     "[--start-time AAAA-MM-JJTHH:MM:SSZ]\n",
-                     qPrintable(error));
+        std::fprintf(stderr, "orvanta: %s\n%s", qPrintable(error), qPrintable(stationUsage()));
         return 2;
+    }
+    if (options->help) {
+        std::fputs(qPrintable(stationUsage()), stdout);
+        return 0;
     }
     const StationFolderChoice folder = chooseStationFolder(options->stationFolder, QDir::currentPath(),
                                                            QApplication::applicationDirPath(),
@@ -48,6 +50,8 @@ int runOrvanta(QApplication &app, const QStringList &arguments, const MainHooks 
         return 2;
     }
 
+    // Questions are asked in French: their standard buttons too.
+    const auto qtFrench = installQtFrenchTranslations();
     QtMessageBoxes messages;
     IniSettingsStore store(options->settingsFile, messages);
     QtSerialLine receiverLine(receiverDevice(store), QStringLiteral("19200,n,8,1"), messages);

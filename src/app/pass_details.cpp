@@ -1,6 +1,8 @@
 #include "app/pass_details.h"
 
 #include "app/doppler.h"
+#include "orbit/ground_point.h"
+#include "orbit/locator.h"
 #include "orbit/utc_time.h"
 #include "platform/text_numbers.h"
 
@@ -31,6 +33,16 @@ double azimuthAt(const orbit::Satellites &satellites, const orbit::PredictedPass
 {
     const auto row = rowAt(satellites, pass.name, instant);
     return row ? row->azimuthDeg : 0.0;
+}
+
+QString subSatelliteLocator(const orbit::Satellites &satellites, const std::string &name,
+                            const orbit::JulianDate &instant)
+{
+    orbit::TemeState state;
+    if (!satellites.stateAt(name, instant, state))
+        return {};
+    const orbit::GroundPoint point = orbit::subSatellitePoint(state, instant).ground;
+    return QString::fromStdString(orbit::locatorFromPosition(point.latitudeDeg, point.longitudeDeg));
 }
 
 QString timeText(const orbit::JulianDate &instant)
@@ -67,6 +79,9 @@ PassDetails passDetails(const orbit::Satellites &satellites, const orbit::Predic
     details.aosAzimuthDeg = azimuthAt(satellites, pass, pass.aos);
     details.culminationAzimuthDeg = azimuthAt(satellites, pass, pass.maxElevationTime);
     details.losAzimuthDeg = azimuthAt(satellites, pass, pass.los);
+    details.aosLocator = subSatelliteLocator(satellites, pass.name, pass.aos);
+    details.culminationLocator = subSatelliteLocator(satellites, pass.name, pass.maxElevationTime);
+    details.losLocator = subSatelliteLocator(satellites, pass.name, pass.los);
     const double duration = pass.durationSeconds();
     details.stepSeconds = duration < kShortPassSeconds ? kShortPassStepSeconds : kStepSeconds;
 
@@ -122,6 +137,14 @@ QString durationText(double seconds)
                             QStringLiteral(" s");
     const QString text = whole < 3600 ? minutes : QString::number(whole / 3600) + QStringLiteral(" h ") + minutes;
     return QStringLiteral("Durée : ") + text;
+}
+
+QString subSatelliteLocatorsText(const PassDetails &details)
+{
+    const auto shown = [](const QString &locator) { return locator.isEmpty() ? QStringLiteral("?") : locator; };
+    return QStringLiteral("Sous le satellite : ") + shown(details.aosLocator) + QStringLiteral(" (AOS), ") +
+           shown(details.culminationLocator) + QStringLiteral(" (TCA), ") + shown(details.losLocator) +
+           QStringLiteral(" (LOS)");
 }
 
 QString passTitle(const orbit::PredictedPass &pass)

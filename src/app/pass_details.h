@@ -27,6 +27,8 @@ struct PassDetails {
     double aosAzimuthDeg = 0;
     double culminationAzimuthDeg = 0;
     double losAzimuthDeg = 0;
+    // The sub-satellite point's Maidenhead locator at acquisition, culmination and loss (empty if not computed).
+    QString aosLocator, culminationLocator, losLocator;
     int stepSeconds = 30;
     // At acquisition, then at every step on whole seconds of UTC, then at loss.
     std::vector<PassDetailRow> rows;
@@ -45,6 +47,8 @@ QString acquisitionText(const PassDetails &details);
 QString culminationText(const PassDetails &details);
 QString lossText(const PassDetails &details);
 QString durationText(double seconds);
+// "Sous le satellite : JN18eu (AOS), JN39ab (TCA), JO50cd (LOS)".
+QString subSatelliteLocatorsText(const PassDetails &details);
 // "Passage de NAME le DD/MM/YYYY" (the date of acquisition, UTC).
 QString passTitle(const orbit::PredictedPass &pass);
 

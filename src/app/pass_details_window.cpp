@@ -1,5 +1,6 @@
 #include "app/pass_details_window.h"
 
+#include "app/pass_mutual.h"
 #include "app/sky_view.h"
 #include "platform/text_numbers.h"
 
@@ -8,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -26,7 +28,8 @@ QLabel *summaryLabel(const QString &name, const QString &text, QWidget *parent)
 } // namespace
 
 PassDetailsWindow::PassDetailsWindow(PassDetails details, PassTrackRef track, double minElevationDeg, QWidget *parent)
-    : QWidget(parent, Qt::Window), details_(std::move(details)), sky_(new SkyView(this))
+    : QWidget(parent, Qt::Window), details_(std::move(details)), sky_(new SkyView(this)),
+      secondStationRow_(new QWidget(this))
 {
     setObjectName(QStringLiteral("Details_Passage"));
     setWindowTitle(passTitle(details_.pass));
@@ -53,6 +56,26 @@ PassDetailsWindow::PassDetailsWindow(PassDetails details, PassTrackRef track, do
     summary->addWidget(summaryLabel(QStringLiteral("Details_LOS"), lossText(details_), this));
     summary->addWidget(
         summaryLabel(QStringLiteral("Details_Duree"), durationText(details_.pass.durationSeconds()), this));
+    summary->addWidget(summaryLabel(QStringLiteral("Details_Locators"), subSatelliteLocatorsText(details_), this));
+
+    auto *secondLayout = new QVBoxLayout(secondStationRow_);
+    secondLayout->setContentsMargins(0, 0, 0, 0);
+    auto *locatorLine = new QHBoxLayout;
+    locatorLine->addWidget(new QLabel(QStringLiteral("Seconde station (locator) :"), secondStationRow_));
+    auto *locator = new QLineEdit(secondStationRow_);
+    locator->setObjectName(QStringLiteral("Details_Locator2"));
+    locator->setMaxLength(8);
+    locatorLine->addWidget(locator);
+    secondLayout->addLayout(locatorLine);
+    auto *shared = summaryLabel(QStringLiteral("Details_Commun"), QString(), secondStationRow_);
+    shared->setWordWrap(true);
+    secondLayout->addWidget(shared);
+    summary->addWidget(secondStationRow_);
+    secondStationRow_->hide();
+    connect(locator, &QLineEdit::editingFinished, this, [this, locator, shared] {
+        if (secondStation_ && !locator->text().trimmed().isEmpty())
+            shared->setText(secondStation_(locator->text()));
+    });
 
     auto *right = new QVBoxLayout;
     right->addLayout(summary);
@@ -63,6 +86,12 @@ PassDetailsWindow::PassDetailsWindow(PassDetails details, PassTrackRef track, do
     layout->addWidget(sky_, 4);
     layout->addLayout(right, 5);
     resize(900, 460);
+}
+
+void PassDetailsWindow::setSecondStation(std::function<QString(const QString &)> shared)
+{
+    secondStation_ = std::move(shared);
+    secondStationRow_->setVisible(bool(secondStation_));
 }
 
 void PassDetailsWindow::fillTable(QTableWidget &table) const
@@ -92,12 +121,20 @@ void PassDetailsWindow::copyTable() const
 }
 
 PassDetailsWindow *openPassDetails(orbit::Satellites &satellites, const orbit::PredictedPass &pass,
-                                   double minElevationDeg, std::optional<double> downlinkMHz, QWidget *parent)
+                                   double minElevationDeg, std::optional<double> downlinkMHz, QWidget *parent,
+                                   std::function<orbit::Satellites *()> component)
 {
     auto track = std::make_shared<const PassTrack>(computePassTrack(satellites, pass));
     auto *window = new PassDetailsWindow(passDetails(satellites, pass, downlinkMHz), std::move(track),
                                          minElevationDeg, parent);
     window->setAttribute(Qt::WA_DeleteOnClose);
+    if (component) {
+        window->setSecondStation([component, pass, minElevationDeg](const QString &locator) {
+            orbit::Satellites *now = component();
+            return now ? mutualVisibilityText(*now, pass, locator, minElevationDeg)
+                       : QStringLiteral("Aucune prediction possible");
+        });
+    }
     window->show();
     return window;
 }

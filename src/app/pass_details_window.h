@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <optional>
 #include <string_view>
 
@@ -27,18 +28,26 @@ public:
     // The "Copier" button.
     void copyTable() const;
 
+    // What the details say for a second station given by its locator
+    // ("Details_Locator2"); the box shows only when this is set.
+    void setSecondStation(std::function<QString(const QString &locator)> shared);
+
 private:
     void fillTable(QTableWidget &table) const;
 
     PassDetails details_;
     SkyView *sky_;
+    QWidget *secondStationRow_;
+    std::function<QString(const QString &)> secondStation_;
 };
 
 // Opens (shown, deleted when closed) the details of a pass the tick
 // predicted, with the tick's minimum elevation. downlinkMHz is the
-// satellite's frequency in the table, for the corrected frequencies.
+// satellite's frequency in the table, for the corrected frequencies. With
+// component, a second station can be given by its locator: the component
+// of that moment computes what it shares of the pass.
 PassDetailsWindow *openPassDetails(orbit::Satellites &satellites, const orbit::PredictedPass &pass,
                                    double minElevationDeg, std::optional<double> downlinkMHz,
-                                   QWidget *parent = nullptr);
+                                   QWidget *parent = nullptr, std::function<orbit::Satellites *()> component = {});
 
 } // namespace orvanta

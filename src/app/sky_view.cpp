@@ -1,12 +1,12 @@
 #include "app/sky_view.h"
 
-#include "orbit/utc_time.h"
-#include "platform/text_numbers.h"
+#include "app/sky_layout.h"
 
-#include <QFontMetricsF>
+#include <QHelpEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPolygonF>
+#include <QToolTip>
 
 #include <algorithm>
 #include <cmath>
@@ -15,16 +15,10 @@ namespace orvanta {
 
 namespace {
 
-constexpr int kTextPixels = 12;
-constexpr double kTextLine = kTextPixels + 4.0;
-// The legend above the plot, the info line (up to two lines) under it.
-constexpr double kLegendHeight = kTextLine + 2.0;
-constexpr double kInfoHeight = 2.0 * kTextLine + 4.0;
-constexpr double kCompassMargin = 20.0;
-constexpr double kMarkerRadius = 4.0;
+using namespace sky_metrics;
+
 constexpr double kSatelliteRadius = 5.0;
 constexpr double kCrossHalf = 7.0;
-constexpr double kLabelOffset = 8.0;
 constexpr double kShortestDrawnChord = 3.0;
 
 QColor colour(QRgb rgb)
@@ -32,31 +26,24 @@ QColor colour(QRgb rgb)
     return QColor::fromRgb(rgb);
 }
 
-QString timeOfDay(const orbit::JulianDate &instant)
+void drawTexts(QPainter &painter, const std::vector<SkyText> &texts, Qt::Alignment alignment)
 {
-    const std::int64_t seconds = orbit::wholeSecondsFromJulian(instant) % 86400;
-    return formatHms(int(seconds < 0 ? seconds + 86400 : seconds));
+    for (const SkyText &t : texts) {
+        painter.setPen(colour(t.rgb));
+        painter.drawText(t.box, alignment | Qt::AlignVCenter, t.text);
+    }
 }
 
-// A text beside a point, pushed away from the plot's centre so it does not
-// sit on the track, and kept inside the drawing.
-void drawLabel(QPainter &painter, const SkyPlot &plot, const QRectF &bounds, const QPointF &at, const QString &text)
+// The track times sit on a dark backing, readable where they cross a line.
+void drawTimes(QPainter &painter, const std::vector<SkyText> &times)
 {
-    QPointF outward = at - plot.centre;
-    const double length = std::hypot(outward.x(), outward.y());
-    outward = length < 1.0 ? QPointF(0.0, -1.0) : outward / length;
-    const QFontMetricsF metrics(painter.font());
-    const QSizeF size(metrics.horizontalAdvance(text) + 2.0, metrics.height());
-    const QPointF anchor = at + outward * kLabelOffset;
-    QPointF topLeft(outward.x() >= 0 ? anchor.x() : anchor.x() - size.width(),
-                    outward.y() >= 0 ? anchor.y() : anchor.y() - size.height());
-    topLeft.setX(std::clamp(topLeft.x(), bounds.left(), std::max(bounds.left(), bounds.right() - size.width())));
-    topLeft.setY(std::clamp(topLeft.y(), bounds.top(), std::max(bounds.top(), bounds.bottom() - size.height())));
-    // A dark backing keeps the time readable where it crosses a line.
     QColor backing = colour(sky_colours::kBackground);
     backing.setAlpha(190);
-    painter.fillRect(QRectF(topLeft, size), backing);
-    painter.drawText(QRectF(topLeft, size), Qt::AlignLeft | Qt::AlignVCenter, text);
+    for (const SkyText &t : times) {
+        painter.fillRect(t.box, backing);
+        painter.setPen(colour(t.rgb));
+        painter.drawText(t.box, Qt::AlignLeft | Qt::AlignVCenter, t.text);
+    }
 }
 
 void drawRing(QPainter &painter, const SkyPlot &plot, double elevationDeg)
@@ -65,8 +52,9 @@ void drawRing(QPainter &painter, const SkyPlot &plot, double elevationDeg)
     painter.drawEllipse(plot.centre, r, r);
 }
 
-void drawGrid(QPainter &painter, const SkyPlot &plot, const SkyScene &scene, const QRectF &bounds)
+void drawGrid(QPainter &painter, const SkyLayout &layout, const SkyScene &scene)
 {
+    const SkyPlot &plot = layout.plot;
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(colour(sky_colours::kGrid), 1.0, Qt::DotLine));
     painter.drawLine(plot.centre - QPointF(plot.radius, 0), plot.centre + QPointF(plot.radius, 0));
@@ -80,31 +68,11 @@ void drawGrid(QPainter &painter, const SkyPlot &plot, const SkyScene &scene, con
     }
     painter.setPen(QPen(colour(sky_colours::kHorizon), 1.5));
     drawRing(painter, plot, 0.0);
-
-    painter.setPen(colour(sky_colours::kGrid));
-    for (const double elevation : {30.0, 60.0}) {
-        const QPointF at = skyToWidget(plot, {45.0, elevation});
-        painter.drawText(QRectF(at.x() + 2.0, at.y() - kTextPixels - 4.0, 30.0, kTextPixels + 4.0),
-                         Qt::AlignLeft | Qt::AlignVCenter, QString::number(int(elevation)));
-    }
-
-    painter.setPen(colour(sky_colours::kText));
-    const double half = kCompassMargin / 2.0;
-    const struct {
-        double azimuth;
-        const char *letter;
-    } marks[] = {{0.0, "N"}, {90.0, "E"}, {180.0, "S"}, {270.0, "W"}};
-    for (const auto &mark : marks) {
-        const DiskPoint d = diskPoint({mark.azimuth, 0.0});
-        const QPointF at = plot.centre + QPointF(d.x, d.y) * (plot.radius + half);
-        QRectF box(at.x() - half, at.y() - half, kCompassMargin, kCompassMargin);
-        box.moveLeft(std::clamp(box.left(), bounds.left(), bounds.right() - box.width()));
-        box.moveTop(std::clamp(box.top(), bounds.top(), bounds.bottom() - box.height()));
-        painter.drawText(box, Qt::AlignCenter, QString::fromLatin1(mark.letter));
-    }
+    drawTexts(painter, layout.rings, Qt::AlignLeft);
+    drawTexts(painter, layout.compass, Qt::AlignHCenter);
 }
 
-void drawTrack(QPainter &painter, const SkyPlot &plot, const QRectF &bounds, const PassTrack &track, QRgb rgb)
+void drawTrack(QPainter &painter, const SkyPlot &plot, const PassTrack &track, QRgb rgb)
 {
     if (track.samples.empty())
         return;
@@ -127,16 +95,11 @@ void drawTrack(QPainter &painter, const SkyPlot &plot, const QRectF &bounds, con
     painter.setPen(pen);
     painter.drawPolyline(line);
 
-    // Acquisition filled, loss hollow, each with its time.
-    const TrackSample &first = track.samples.front();
-    const TrackSample &last = track.samples.back();
+    // Acquisition filled, loss hollow; their times are placed with the other texts.
     painter.setBrush(colour(rgb));
     painter.drawEllipse(line.front(), kMarkerRadius, kMarkerRadius);
     painter.setBrush(colour(sky_colours::kBackground));
     painter.drawEllipse(line.back(), kMarkerRadius, kMarkerRadius);
-    painter.setPen(colour(rgb));
-    drawLabel(painter, plot, bounds, line.front(), QStringLiteral("AOS ") + timeOfDay(first.instant));
-    drawLabel(painter, plot, bounds, line.back(), QStringLiteral("LOS ") + timeOfDay(last.instant));
 }
 
 void drawRotor(QPainter &painter, const SkyPlot &plot, const SkyPoint &rotor)
@@ -155,63 +118,17 @@ void drawManual(QPainter &painter, const SkyPlot &plot, const SkyPoint &manual)
     painter.drawRect(QRectF(at.x() - kCrossHalf, at.y() - kCrossHalf, 2 * kCrossHalf, 2 * kCrossHalf));
 }
 
-void drawLegend(QPainter &painter, double width, const SkyScene &scene)
-{
-    const QRectF line(4.0, 1.0, std::max(0.0, width - 8.0), kTextLine);
-    const QFontMetricsF metrics(painter.font());
-    double left = line.left();
-    const auto entry = [&](const PassTrackRef &track, const QString &caption, QRgb rgb) {
-        if (!track)
-            return;
-        const QString text = caption + QString::fromStdString(track->pass.name);
-        painter.setPen(colour(rgb));
-        painter.drawText(QRectF(left, line.top(), std::max(0.0, line.right() - left), line.height()),
-                         Qt::AlignLeft | Qt::AlignVCenter, text);
-        left += metrics.horizontalAdvance(text) + 2.0 * kTextPixels;
-    };
-    entry(scene.tracked, QStringLiteral("Suivi : "), sky_colours::kTracked);
-    entry(scene.awaited, QStringLiteral("Attendu : "), sky_colours::kAwaited);
-    if ((scene.tracked || scene.awaited) && left + metrics.horizontalAdvance(QStringLiteral("Heures UTC")) < line.right()) {
-        painter.setPen(colour(sky_colours::kGrid));
-        painter.drawText(line, Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Heures UTC"));
-    }
-}
-
-// The info line, broken between two of its fields onto a second line when
-// it is too wide for one.
-void drawInfo(QPainter &painter, const QRectF &area, const QString &info)
-{
-    const QFontMetricsF metrics(painter.font());
-    QString first = info;
-    QString second;
-    if (metrics.horizontalAdvance(info) > area.width()) {
-        const QStringList fields = info.split(kSkyInfoSeparator);
-        first = fields.front();
-        int i = 1;
-        for (; i < fields.size(); ++i) {
-            const QString longer = first + kSkyInfoSeparator + fields[i];
-            if (metrics.horizontalAdvance(longer) > area.width())
-                break;
-            first = longer;
-        }
-        second = fields.mid(i).join(kSkyInfoSeparator);
-    }
-    painter.setPen(colour(sky_colours::kText));
-    const QRectF top(area.left(), area.top(), area.width(), kTextLine);
-    painter.drawText(top, Qt::AlignLeft | Qt::AlignVCenter, metrics.elidedText(first, Qt::ElideRight, area.width()));
-    painter.drawText(top.translated(0.0, kTextLine), Qt::AlignLeft | Qt::AlignVCenter,
-                     metrics.elidedText(second, Qt::ElideRight, area.width()));
-}
-
 } // namespace
 
-SkyPlot skyPlotFor(int width, int height)
+SkyPlot skyPlotFor(int width, int height, int legendLines, int infoLines)
 {
+    const double legendHeight = legendLines * kTextLine + 2.0;
+    const double infoHeight = infoLines * kTextLine + 4.0;
     SkyPlot plot;
-    plot.infoTop = std::max(kLegendHeight, height - kInfoHeight);
-    const double side = std::min(double(width), plot.infoTop - kLegendHeight);
+    plot.infoTop = std::max(legendHeight, height - infoHeight);
+    const double side = std::min(double(width), plot.infoTop - legendHeight);
     plot.radius = std::max(0.0, side / 2.0 - kCompassMargin);
-    plot.centre = QPointF(width / 2.0, (kLegendHeight + plot.infoTop) / 2.0);
+    plot.centre = QPointF(width / 2.0, (legendHeight + plot.infoTop) / 2.0);
     return plot;
 }
 
@@ -221,21 +138,20 @@ QPointF skyToWidget(const SkyPlot &plot, const SkyPoint &sky)
     return plot.centre + QPointF(d.x, d.y) * plot.radius;
 }
 
-void paintSky(QPainter &painter, int width, int height, const SkyScene &scene)
+std::vector<SkyTip> paintSky(QPainter &painter, int width, int height, const SkyScene &scene)
 {
-    const SkyPlot plot = skyPlotFor(width, height);
-    const QRectF bounds(0.0, kLegendHeight, width, plot.infoTop - kLegendHeight);
+    painter.setFont(skyFont());
+    const SkyLayout layout = layoutSky(width, height, scene, painter.font());
+    const SkyPlot &plot = layout.plot;
     painter.fillRect(QRectF(0.0, 0.0, width, height), colour(sky_colours::kBackground));
     painter.setRenderHint(QPainter::Antialiasing, true);
-    QFont font = painter.font();
-    font.setPixelSize(kTextPixels);
-    painter.setFont(font);
 
-    drawGrid(painter, plot, scene, bounds);
+    drawGrid(painter, layout, scene);
     if (scene.awaited)
-        drawTrack(painter, plot, bounds, *scene.awaited, sky_colours::kAwaited);
+        drawTrack(painter, plot, *scene.awaited, sky_colours::kAwaited);
     if (scene.tracked)
-        drawTrack(painter, plot, bounds, *scene.tracked, sky_colours::kTracked);
+        drawTrack(painter, plot, *scene.tracked, sky_colours::kTracked);
+    drawTimes(painter, layout.times);
     if (scene.rotor)
         drawRotor(painter, plot, *scene.rotor);
     if (scene.manual)
@@ -245,9 +161,9 @@ void paintSky(QPainter &painter, int width, int height, const SkyScene &scene)
         painter.setBrush(colour(sky_colours::kSatellite));
         painter.drawEllipse(skyToWidget(plot, *scene.satelliteNow), kSatelliteRadius, kSatelliteRadius);
     }
-    if (scene.legend)
-        drawLegend(painter, width, scene);
-    drawInfo(painter, QRectF(4.0, plot.infoTop + 2.0, std::max(0.0, width - 8.0), kInfoHeight - 2.0), scene.infoLine);
+    drawTexts(painter, layout.legend, Qt::AlignLeft);
+    drawTexts(painter, layout.info, Qt::AlignLeft);
+    return layout.tips;
 }
 
 SkyView::SkyView(QWidget *parent) : QWidget(parent)
@@ -275,7 +191,20 @@ QSize SkyView::minimumSizeHint() const
 void SkyView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    paintSky(painter, width(), height(), scene_);
+    tips_ = paintSky(painter, width(), height(), scene_);
+}
+
+bool SkyView::event(QEvent *event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    const QPoint at = static_cast<QHelpEvent *>(event)->pos();
+    const auto tip = std::find_if(tips_.begin(), tips_.end(), [&at](const SkyTip &t) { return t.area.contains(at); });
+    if (tip == tips_.end())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(), tip->text, this, tip->area.toAlignedRect());
+    return true;
 }
 
 } // namespace orvanta

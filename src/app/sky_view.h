@@ -3,11 +3,13 @@
 #include "app/pass_track.h"
 
 #include <QPointF>
+#include <QRectF>
 #include <QRgb>
 #include <QString>
 #include <QWidget>
 
 #include <optional>
+#include <vector>
 
 class QPainter;
 
@@ -53,21 +55,28 @@ inline constexpr QRgb kText = qRgb(225, 230, 240);
 } // namespace sky_colours
 
 // Where the plot sits in a drawing area of the given size: the legend
-// takes the top, the info line the bottom, the compass letters a margin
-// around the horizon circle.
-// Texts have a fixed pixel size, so the layout does not depend on fonts.
+// takes the top (one line, or two when the names are too long for one), the
+// info lines the bottom (two, or more when the text needs them), the compass
+// letters a margin around the horizon circle.
 struct SkyPlot {
     QPointF centre;
     double radius = 0;
     double infoTop = 0; // top of the info line
 };
-SkyPlot skyPlotFor(int width, int height);
+SkyPlot skyPlotFor(int width, int height, int legendLines = 1, int infoLines = 2);
+
+// A text shown shortened, and the place where its tooltip gives it whole.
+struct SkyTip {
+    QRectF area;
+    QString text;
+};
 
 // A sky direction in drawing coordinates.
 QPointF skyToWidget(const SkyPlot &plot, const SkyPoint &sky);
 
-// Draws the whole view into a painter's device of the given size.
-void paintSky(QPainter &painter, int width, int height, const SkyScene &scene);
+// Draws the whole view into a painter's device of the given size. Returns
+// the texts it had to shorten.
+std::vector<SkyTip> paintSky(QPainter &painter, int width, int height, const SkyScene &scene);
 
 class SkyView final : public QWidget {
     Q_OBJECT
@@ -83,9 +92,11 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    bool event(QEvent *event) override;
 
 private:
     SkyScene scene_;
+    std::vector<SkyTip> tips_; // of the last paint
 };
 
 } // namespace orvanta

@@ -9,6 +9,7 @@
 #include "data/element_update.h"
 #include "data/element_update_window.h"
 #include "data/frequency_loader.h"
+#include "orbit/pass_list.h"
 #include "orbit/utc_time.h"
 #include "platform/help_viewer.h"
 #include "platform/message_boxes.h"
@@ -31,24 +32,7 @@ namespace {
 
 // A period below a second would keep the station computing without pause.
 constexpr double kShortestPeriodSeconds = 1.0;
-constexpr int kProblemsShown = 8;
 const QString kManualFile = QStringLiteral("Orvanta.html");
-
-QString problemsMessage(const std::vector<orbit::ElementFileProblem> &problems)
-{
-    QStringList lines{QStringLiteral("Des elements orbitaux n'ont pas pu etre lus :")};
-    const int shown = std::min<int>(int(problems.size()), kProblemsShown);
-    for (int i = 0; i < shown; ++i) {
-        const auto &problem = problems[std::size_t(i)];
-        const QString file = QDir(QString::fromStdString(problem.file)).dirName();
-        const QString place = QString::fromStdString(orbit::problemPlace(problem));
-        lines << (place.isEmpty() ? file : file + QStringLiteral(", ") + place) + QStringLiteral(" : ") +
-                     QString::fromStdString(problem.reason);
-    }
-    if (int(problems.size()) > shown)
-        lines << QStringLiteral("... et %1 autres.").arg(int(problems.size()) - shown);
-    return lines.join(QStringLiteral("\r\n"));
-}
 
 } // namespace
 
@@ -58,11 +42,12 @@ Station::Station(StationPlatform platform)
       hamlibRotor_(platform_.messages),
       clock_(platform_.clock,
              [this](const QString &control, const QString &text) { window_.setControlText(control, text); }),
+      notices_(platform_.messages, window_),
       frequencyReport_(platform_.messages),
       fodtrack_(platform_.parallelPort, platform_.waiter, config_),
       gs232_(platform_.rotorLine, platform_.messages),
       panel_(platform_.receiverLine, receiverQueue_,
-             [this] { return config_.Recepteur == QLatin1String("AR5000"); }),
+             [this] { return devices_.receiver(config_.Recepteur) == &ar5000Radio_; }),
       ar5000_(platform_.receiverLine, platform_.waiter, panel_, platform_.messages, receiverQueue_),
       ft847_(platform_.receiverLine, platform_.waiter, platform_.messages, receiverQueue_),
       fodtrackRotor_(fodtrack_, platform_.waiter),
@@ -85,16 +70,18 @@ Station::Station(StationPlatform platform)
       pointing_([this] { return devices_.rotor(config_.Interface_Rotor); }, platform_.messages),
       poursuiteMan_(new Poursuite_Man(pointing_, &window_)),
       banks_(platform_.store, config_),
-      sky_(new SkyView),
+      predictionNotices_(notices_),
+      skyView_(new SkyView),
+      sky_(*skyView_),
       tracking_(TrackingCycle::Links{
           config_, clock_, devices_, platform_.sound, window_, platform_.stationFolder,
           [this] { return component_.get(); },
           [this](const QString &name) { return lookUpFrequency(name); },
-          [this](const QString &text) { notifyLater(text); },
-          [this] { return predictionsBlocked(); }})
+          [this](const QString &text) { notices_.later(text); },
+          [this] { return predictionNotices_.predictionsBlocked(); }})
 {
-    devices_.addRotor(QStringLiteral("Fodtrack"), fodtrackRotor_);
-    devices_.addRotor(QStringLiteral("GS232"), gs232Rotor_);
+    devices_.addRotor(QStringLiteral("Fodtrack"), fodtrackRotor_, RotorLink::ParallelPort);
+    devices_.addRotor(QStringLiteral("GS232"), gs232Rotor_, RotorLink::RotorLine);
     devices_.addReceiver(QStringLiteral("AR5000"), ar5000Radio_);
     devices_.addReceiver(QStringLiteral("FT847"), ft847Radio_);
     devices_.addRotor(kHamlibDeviceName, hamlibRotor_);
@@ -104,8 +91,13 @@ Station::Station(StationPlatform platform)
             return component_ ? component_->catalogNumber(name.toStdString()) : 0L;
         });
     };
-    window_.setSkyView(sky_);
-    tracking_.ticked = [this](const TickOutcome &outcome) { showSky(outcome); };
+    window_.setSkyView(skyView_);
+    tracking_.ticked = [this](const TickOutcome &outcome) {
+        sky_.ticked(outcome, component_.get(), config_.Elev_Min, manualPointing());
+        map_.ticked(component_.get(), {orbit::julianFromOle(outcome.nowOle), banks_.Sat_Select(), outcome.tracked,
+                                       outcome.awaited, {config_.Lat_Obs, config_.Long_Obs}});
+    };
+    map_.chosen = [this](const QString &name) { openSatelliteDetails(name); };
     connectWindow();
     connectMenus();
     connectDialogs();
@@ -124,11 +116,14 @@ void Station::connectWindow()
     QObject::connect(&window_, &MainWindow::listeSatDoubleClicked, &window_,
                      [this](int row) { listeSatDoubleClicked(row); });
     QObject::connect(&window_, &MainWindow::satSelectDoubleClicked, &window_, [this](int row) { banks_.unselect(row); });
+    // Each switch reads its "Avec" button, whichever of the two was clicked.
     QObject::connect(&window_, &MainWindow::trackingClicked, &window_,
-                     [this] { tracking_.state.Tracking_Actif = window_.checkedOption(QStringLiteral("Tracking")) == 2; });
+                     [this] { tracking_.setRotorTracking(window_.checkedOption(QStringLiteral("Tracking")) == 2); });
     QObject::connect(&window_, &MainWindow::dopplerClicked, &window_,
-                     [this] { tracking_.state.Doppler_Actif = window_.checkedOption(QStringLiteral("Doppler")) == 1; });
-    QObject::connect(&window_, &MainWindow::progRxClicked, &window_, [this] { progRxClicked(); });
+                     [this] { tracking_.setDopplerCorrection(window_.checkedOption(QStringLiteral("Doppler")) == 1); });
+    QObject::connect(&window_, &MainWindow::progRxClicked, &window_, [this] {
+        tracking_.setReceiverProgramming(window_.checkedOption(QStringLiteral("Prog_RX")) == 2);
+    });
     QObject::connect(&window_, &MainWindow::passLineDoubleClicked, &window_,
                      [this](const QString &line) { openPassDetails(line); });
     QObject::connect(&window_, &MainWindow::rxClicked, &window_, [this] {
@@ -150,6 +145,7 @@ void Station::connectMenus()
     onMenu("Mnu_Ciel", [this] { window_.findChild<QWidget *>(QStringLiteral("Ciel_Cadre"))->setVisible(
                                     window_.findChild<QAction *>(QStringLiteral("Mnu_Ciel"))->isChecked()); });
     onMenu("Mnu_Notice", [this] { platform_.help.show(manualFile()); });
+    onMenu("Mnu_Carte", [this] { map_.open(component_.get()); });
 }
 
 void Station::connectDialogs()
@@ -168,7 +164,7 @@ void Station::connectDialogs()
                                       }});
     QObject::connect(&window_, &MainWindow::pourManClicked, &window_, [this] { poursuiteMan_->ouvrir(); });
     QObject::connect(poursuiteMan_, &Poursuite_Man::pointageManuelChanged, &window_,
-                     [this](bool manual) { tracking_.state.Pointage_Manuel = manual; });
+                     [this](bool manual) { tracking_.setManualPointing(manual); });
     tracking_.showManualPosition = [this](const QString &azimut, const QString &site) {
         poursuiteMan_->setPosition(azimut, site);
     };
@@ -179,72 +175,41 @@ void Station::tick()
     const bool nested = tracking_.running(); // the tick skips itself
     tracking_.Tick(banks_.Sat_Select());
     if (!nested)
-        warnFarFromEpoch(clock_.Maintenant_UTC());
-}
-
-// Elements far from the instant predicted put a satellite far from where it
-// is said to be: named once, not at every tick.
-void Station::warnFarFromEpoch(const QDateTime &instant)
-{
-    if (!component_ || !instant.isValid())
-        return;
-    std::vector<std::string> names;
-    for (const QString &name : banks_.Sat_Select())
-        if (!warnedFarFromEpoch_.contains(name))
-            names.push_back(name.toStdString());
-    if (names.empty())
-        return;
-    const QDate date = instant.date();
-    const QTime time = instant.time();
-    const orbit::JulianDate when =
-        orbit::julianFromCalendar({date.year(), date.month(), date.day(), time.hour(), time.minute(), double(time.second())});
-    QStringList far;
-    for (const std::string &name : component_->farFromEpoch(names, when))
-        far << QString::fromStdString(name);
-    if (far.isEmpty())
-        return;
-    warnedFarFromEpoch_ << far;
-    notifyLater(QStringLiteral("Les elements de ces satellites datent de plus de 30 jours avant ou apres l'heure "
-                               "des predictions, leurs positions sont peu sures : %1.\r\nMettez a jour les fichiers "
-                               "d'elements (menu Elements).")
-                    .arg(far.join(QStringLiteral(", "))));
-}
-
-void Station::showSky(const TickOutcome &outcome)
-{
-    if (outcome.rotorCommand)
-        lastRotor_ = SkyPoint{outcome.rotorCommand->first, outcome.rotorCommand->second};
-    lastTickOle_ = outcome.nowOle;
-    if (!component_)
-        return;
-    SkyTick tick;
-    tick.nowOle = outcome.nowOle;
-    tick.minElevationDeg = config_.Elev_Min;
-    tick.trackedPass = outcome.trackedPass;
-    tick.trackedLook = outcome.look;
-    tick.trackedDownlinkMHz = outcome.frequencyMHz;
-    tick.awaitedPass = outcome.awaitedPass;
-    tick.rotor = lastRotor_;
-    if (tracking_.state.Pointage_Manuel) {
-        const auto az = parseNumber(pointing_.Az_Man());
-        const auto el = parseNumber(pointing_.Si_Man());
-        if (az && el)
-            tick.manual = SkyPoint{*az, *el};
-    }
-    sky_->setScene(skyFeed_.scene(*component_, tick));
+        predictionNotices_.checkEpochs(component_.get(), banks_.Sat_Select(), clock_.Maintenant_UTC());
 }
 
 void Station::openPassDetails(const QString &line)
 {
-    if (!component_ || lastTickOle_ == 0)
+    if (!component_ || sky_.lastTickOle() == 0)
         return;
-    const auto pass = tracking_.passOnLine(line);
-    if (!pass) {
+    if (const auto pass = tracking_.passOnLine(line))
+        openPassDetails(*pass);
+    else
         platform_.messages.information(QStringLiteral("Ce passage est termine."));
+}
+
+void Station::openPassDetails(const orbit::PredictedPass &pass)
+{
+    const FrequencyFound found = lookUpFrequency(QString::fromStdString(pass.name));
+    orvanta::openPassDetails(*component_, pass, config_.Elev_Min, found.megahertz, &window_,
+                             [this] { return component_.get(); });
+}
+
+// The satellite's pass in progress, or else its next one within a day.
+void Station::openSatelliteDetails(const QString &name)
+{
+    const double lastTickOle = sky_.lastTickOle();
+    if (!component_ || lastTickOle == 0)
         return;
-    }
-    const FrequencyFound found = lookUpFrequency(QString::fromStdString(pass->name));
-    orvanta::openPassDetails(*component_, *pass, config_.Elev_Min, found.megahertz, &window_);
+    orbit::PassBoard board;
+    board.add(component_->passes(name.toStdString(), orbit::julianFromOle(lastTickOle), 1, config_.Elev_Min, 0),
+              orbit::wholeSecondsFromOle(lastTickOle));
+    if (!board.visible().empty())
+        openPassDetails(board.visible().front().pass);
+    else if (!board.coming().empty())
+        openPassDetails(board.coming().front().pass);
+    else
+        platform_.messages.information(QStringLiteral("Aucun passage de %1 dans les prochaines 24 heures.").arg(name));
 }
 
 // The station folder's own manual, else the one installed with the program.
@@ -259,7 +224,8 @@ QString Station::manualFile() const
 
 void Station::start()
 {
-    ConfigContext context{platform_.store, window_, platform_.receiverLine, platform_.rotorLine, &platform_.messages};
+    // What it finds wrong is told after the first tick.
+    ConfigContext context{platform_.store, window_, platform_.receiverLine, platform_.rotorLine, &notices_};
     Charge_Config(config_, context);
     clock_.Lire_Heure_UTC();
     fodtrack_.recomputeScaleFactors();
@@ -268,60 +234,41 @@ void Station::start()
     banks_.Charge_ListeSat(satelliteNames());
     banks_.Charge_Banque(1);
 
-    tracking_.state.Prog_RX_Actif = false;
-    tracking_.state.Nouveau_Sat = true;
-    tracking_.state.Sat_Suivi = true;
-    tracking_.state.Pointage_Manuel = false;
     if (auto *calibration = window_.findChild<QAction *>(QStringLiteral("Mnu_Calibration")))
         calibration->setEnabled(true);
 
     reportFrequencyFileLater();
     elementFiles_ = readElementFileList(platform_.stationFolder);
-    checkElementFiles();
 
     window_.setWindowTitle(QStringLiteral("Orvanta ") + Version());
     // Shown before the devices are reached, so what they report sits on it.
     window_.show();
     window_.centre();
-    openLines();
 
-    fodtrack_.Valeur_Brute = false;
-    fodtrack_.Fodtrack_Azimut(config_.Park_Azimut, fodtrack_.Valeur_Brute);
-    fodtrack_.Fodtrack_Site(config_.Park_Site, fodtrack_.Valeur_Brute);
-
+    // The passes show at once, and a box shown from here on lets the timers run.
     window_.timer2().start();
     window_.timer1().start();
-    // The passes show at once rather than one period after start-up.
-    QTimer::singleShot(0, &window_, [this] { tick(); });
+    tick();
+
+    checkElementFiles();
+    openLines();
+    if (devices_.rotorLink(config_.Interface_Rotor) == RotorLink::ParallelPort) {
+        fodtrack_.Valeur_Brute = false;
+        fodtrack_.Fodtrack_Azimut(config_.Park_Azimut, fodtrack_.Valeur_Brute);
+        fodtrack_.Fodtrack_Site(config_.Park_Site, fodtrack_.Valeur_Brute);
+    }
 }
 
 void Station::Init_Satellites()
 {
-    skyFeed_.clear();
+    sky_.componentReplaced();
+    map_.clear();
     component_ = orbit::Init_Satellites(platform_.stationFolder.toStdString(), config_.Lat_Obs, config_.Long_Obs,
                                         config_.Alt_Obs);
     const double period = std::max<double>(config_.Repetition, kShortestPeriodSeconds);
     window_.timer1().setInterval(int(period * 1000.0));
 
-    predictionNotice_.clear();
-    warnedFarFromEpoch_.clear();
-    if (!component_->observerValid()) {
-        QStringList refusals;
-        for (const std::string &refusal : component_->observerRefusals())
-            refusals << QString::fromStdString(refusal);
-        predictionNotice_ = QStringLiteral("Aucune prediction : position de l'observateur refusee (%1)")
-                                .arg(refusals.join(QStringLiteral(", ")));
-        notifyLater(QStringLiteral("La position de l'observateur est refusee : %1.\r\nAucune prediction n'est faite "
-                                   "tant qu'elle n'est pas corrigee (menu Configuration, Observateur).")
-                        .arg(refusals.join(QStringLiteral(", "))));
-    }
-    if (component_->satcount() == 0) {
-        notifyLater(QStringLiteral("Aucun satellite n'a pu etre lu : le dossier %1 ne contient aucun fichier "
-                                   "d'elements (*.txt, *.csv, *.json, *.xml) lisible. Les listes restent vides.")
-                        .arg(QDir::toNativeSeparators(platform_.stationFolder)));
-    } else if (!component_->problems().empty()) {
-        notifyLater(problemsMessage(component_->problems()));
-    }
+    predictionNotices_.componentBuilt(*component_, platform_.stationFolder);
 }
 
 QStringList Station::satelliteNames() const
@@ -366,13 +313,13 @@ void Station::elementsReplaced(const QStringList &files)
     banks_.keepSelection(after);
     const QString gone = disappearedSatellitesMessage(before, after);
     if (!gone.isEmpty())
-        notifyLater(gone);
+        notices_.later(gone);
 }
 
 void Station::openLines()
 {
     platform_.receiverLine.setPortOpen(true);
-    if (config_.Interface_Rotor == QLatin1String("GS232"))
+    if (devices_.rotorLink(config_.Interface_Rotor) == RotorLink::RotorLine)
         platform_.rotorLine.setPortOpen(true);
 }
 
@@ -397,17 +344,15 @@ void Station::shutdown()
         platform_.rotorLine.setPortOpen(false);
     component_.reset();
     ended_ = true;
+    notices_.stop();
     window_.hide();
     QCoreApplication::quit();
 }
 
 void Station::bankClicked(int bank)
 {
-    for (const char *control : {"Sat_Sel", "Freq_Sel", "Azimut_Sel", "Site_Sel"})
-        window_.setControlText(QLatin1String(control), {});
+    tracking_.selectionChanged();
     banks_.Bank_Click(bank, satelliteNames());
-    tracking_.state.Nouveau_Sat = true;
-    tracking_.state.Sat_Suivi = true;
 }
 
 void Station::listeSatDoubleClicked(int row)
@@ -417,25 +362,16 @@ void Station::listeSatDoubleClicked(int row)
         addFrequency_->proposeFor(name);
 }
 
-void Station::progRxClicked()
+// The manual pointing, while its window holds the rotor.
+std::optional<SkyPoint> Station::manualPointing() const
 {
-    if (window_.checkedOption(QStringLiteral("Prog_RX")) == 1) {
-        tracking_.state.Prog_RX_Actif = false;
-        if (Receiver *receiver = devices_.receiver(config_.Recepteur))
-            receiver->endRemoteControl();
-        tracking_.state.Nouveau_Sat = false;
-    } else {
-        tracking_.state.Prog_RX_Actif = true;
-        tracking_.state.Nouveau_Sat = true;
-    }
-}
-
-void Station::notifyLater(const QString &text)
-{
-    QTimer::singleShot(0, &window_, [this, text] {
-        if (!ended_)
-            platform_.messages.information(text);
-    });
+    if (!tracking_.state().Pointage_Manuel)
+        return std::nullopt;
+    const auto az = parseNumber(pointing_.Az_Man());
+    const auto el = parseNumber(pointing_.Si_Man());
+    if (az && el)
+        return SkyPoint{*az, *el};
+    return std::nullopt;
 }
 
 FrequencyFound Station::lookUpFrequency(const QString &name)
@@ -455,11 +391,6 @@ void Station::reportFrequencyFileLater()
         if (!ended_)
             frequencyReport_.check(platform_.stationFolder);
     });
-}
-
-QString Station::predictionsBlocked() const
-{
-    return predictionNotice_;
 }
 
 } // namespace orvanta

@@ -3,10 +3,13 @@
 #include "app/device_table.h"
 #include "app/hamlib_menus.h"
 #include "app/main_window.h"
+#include "app/map_link.h"
 #include "app/satellite_banks.h"
-#include "app/sky_feed.h"
+#include "app/prediction_notices.h"
 #include "app/sky_view.h"
 #include "app/station_clock.h"
+#include "app/station_notices.h"
+#include "app/station_sky.h"
 #include "app/tracking_cycle.h"
 #include "app/window_tracking_timer.h"
 #include "config/config_station.h"
@@ -114,18 +117,16 @@ private:
     void openLines();
     void listeSatDoubleClicked(int row);
     void bankClicked(int bank);
-    void progRxClicked();
-    void notifyLater(const QString &text);
     FrequencyFound lookUpFrequency(const QString &name);
-    QString predictionsBlocked() const;
     void reportFrequencyFileLater();
     QString manualFile() const;
     void tick();
     void openElementUpdate();
-    void showSky(const TickOutcome &outcome);
+    std::optional<SkyPoint> manualPointing() const;
     void openPassDetails(const QString &line);
+    void openPassDetails(const orbit::PredictedPass &pass);
+    void openSatelliteDetails(const QString &name);
     void elementsReplaced(const QStringList &files);
-    void warnFarFromEpoch(const QDateTime &instant);
 
     StationPlatform platform_;
     ConfigStation config_;
@@ -135,6 +136,7 @@ private:
     MainWindow window_;
     StationClock clock_;
     std::unique_ptr<orbit::Satellites> component_;
+    StationNotices notices_;
     FrequencyFileReport frequencyReport_;
     ReceiverLineQueue receiverQueue_;
     Fodtrack fodtrack_;
@@ -163,16 +165,14 @@ private:
     Peripheriques *peripheriques_ = nullptr;
     HamlibMenus *hamlibMenus_ = nullptr;
     SatelliteBanks banks_;
+    PredictionNotices predictionNotices_;
+    SkyView *skyView_; // the main window's
+    StationSky sky_;
     TrackingCycle tracking_;
     QStringList elementFiles_;
-    QString predictionNotice_;
-    QStringList warnedFarFromEpoch_;
-    SkyView *sky_;
-    SkyFeed skyFeed_;
-    std::optional<SkyPoint> lastRotor_; // where the rotor was last sent
-    double lastTickOle_ = 0; // satellites already named in that message
     bool closing_ = false;
     bool ended_ = false;
+    MapLink map_{&window_};
 };
 
 } // namespace orvanta

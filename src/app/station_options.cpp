@@ -25,12 +25,25 @@ QDateTime parseStartTime(const QString &text)
 
 } // namespace
 
+QString stationUsage()
+{
+    return QStringLiteral("usage: orvanta [--station DOSSIER] [--settings FICHIER] [--start-time AAAA-MM-JJTHH:MM:SSZ]\n"
+                          "       orvanta --help | --version\n"
+                          "  --station DOSSIER     dossier de la station (fichiers d'elements, Elements.cfg, Frequences.cfg)\n"
+                          "  --settings FICHIER    fichier de reglages de l'utilisateur\n"
+                          "  --start-time INSTANT  repetition : l'horloge part de cet instant UTC\n");
+}
+
 std::optional<StationOptions> parseStationOptions(const QStringList &arguments, QString *error)
 {
     StationOptions options;
     options.settingsFile = IniSettingsStore::defaultPath();
     for (int i = 1; i < arguments.size(); ++i) {
         const QString &argument = arguments[i];
+        if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
+            options.help = true;
+            return options;
+        }
         const bool takesValue = argument == QLatin1String("--station") || argument == QLatin1String("--settings")
                                 || argument == QLatin1String("--start-time");
         if (!takesValue || i + 1 >= arguments.size()) {

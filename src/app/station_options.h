@@ -13,10 +13,15 @@ struct StationOptions {
     QString stationFolder; // element files, Elements.cfg, Frequences.cfg; empty without --station
     QString settingsFile;  // the per-user settings file
     QDateTime startTime;   // UTC instant the clock starts from (rehearsal); invalid: the real time
+    bool help = false;     // --help or -h: print the usage and stop
 };
 
+// The usage text "--help" prints.
+QString stationUsage();
+
 // Reads "--station DIR", "--settings FILE" and "--start-time
-// YYYY-MM-DDTHH:MM:SSZ" (all optional). On a bad
+// YYYY-MM-DDTHH:MM:SSZ" (all optional), or "--help". Needs no application
+// object, so the program can answer --help without a display. On a bad
 // command line returns nothing and puts the reason in *error.
 std::optional<StationOptions> parseStationOptions(const QStringList &arguments, QString *error);
 

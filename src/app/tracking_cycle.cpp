@@ -55,6 +55,38 @@ void TrackingCycle::Tick(const QStringList &selection)
     run(selection);
 }
 
+void TrackingCycle::setRotorTracking(bool on)
+{
+    state_.Tracking_Actif = on;
+}
+
+void TrackingCycle::setDopplerCorrection(bool on)
+{
+    state_.Doppler_Actif = on;
+}
+
+void TrackingCycle::setReceiverProgramming(bool on)
+{
+    state_.Prog_RX_Actif = on;
+    if (!on) {
+        if (Receiver *receiver = links_.devices.receiver(links_.config.Recepteur))
+            receiver->endRemoteControl();
+    }
+    state_.Nouveau_Sat = on;
+}
+
+void TrackingCycle::setManualPointing(bool open)
+{
+    state_.Pointage_Manuel = open;
+}
+
+void TrackingCycle::selectionChanged()
+{
+    clearFollowed();
+    state_.Nouveau_Sat = true;
+    state_.Sat_Suivi = true;
+}
+
 void TrackingCycle::run(const QStringList &selection)
 {
     links_.clock.Lire_Heure_UTC();
@@ -107,12 +139,24 @@ void TrackingCycle::follow(const orbit::PredictedPass &pass, double oleNow, Tick
                          .arg(name));
         else
             warnOnce(QStringLiteral("missing:") + name,
-                     QStringLiteral("Selectionnez %1 dans la liste sat selectionnes puis cliquez sur ajouter frequence")
+                     QStringLiteral("%1 n'a pas de frequence : double-cliquez sur %1 dans la liste Selectionnés pour "
+                                    "le remettre dans A Selectionner, puis double-cliquez-le dans A Selectionner et "
+                                    "saisissez sa frequence dans la fenetre Ajout Frequence.")
                          .arg(name));
+        // What was shown for it came from an entry that is no longer there.
+        for (const char *control : {"Freq_Sel", "Azimut_Sel", "Site_Sel"})
+            display.setControlText(QLatin1String(control), {});
+        display.setControlText(QStringLiteral("Val_Dop"), kNoShift);
+        followed_.clear(); // its entry back, it is set up again
         outcome.tracked = name;
         return;
     }
     lastWarning_.clear();
+    // A hand-over to another satellite, even with no empty tick between the
+    // two passes, needs the new satellite's mode on the radio.
+    if (name != followed_)
+        state_.Nouveau_Sat = true;
+    followed_ = name;
     const double frequency = *found.megahertz;
     outcome.frequencyMHz = frequency;
 
@@ -131,7 +175,7 @@ void TrackingCycle::follow(const orbit::PredictedPass &pass, double oleNow, Tick
     outcome.tracked = name;
     outcome.look = look;
 
-    if (state.Tracking_Actif && !state.Pointage_Manuel) {
+    if (state_.Tracking_Actif && !state_.Pointage_Manuel) {
         if (Rotor *rotor = links_.devices.rotor(links_.config.Interface_Rotor)) {
             rotor->point(azimuth, elevation);
             outcome.rotorCommand = std::make_pair(azimuth, elevation);
@@ -142,24 +186,23 @@ void TrackingCycle::follow(const orbit::PredictedPass &pass, double oleNow, Tick
     const double corrected = roundHalfAway(frequency * dopplerFactor(look.rangeRateKmS), 4);
     const double shift = (corrected - frequency) * 1000.0;
     outcome.dopplerShiftKHz = shift;
-    const bool correcting = state.Doppler_Actif && !state.Nouveau_Sat; // a new satellite is first tuned uncorrected
-    const double tuned = correcting ? corrected : roundHalfAway(frequency, 3);
-    display.setControlText(QStringLiteral("Val_Dop"), state.Doppler_Actif ? formatFixed(shift, 1) : kNoShift);
+    const double tuned = state_.Doppler_Actif ? corrected : roundHalfAway(frequency, 3);
+    display.setControlText(QStringLiteral("Val_Dop"), state_.Doppler_Actif ? formatFixed(shift, 1) : kNoShift);
     display.setControlText(QStringLiteral("Freq_Sel"),
-                           correcting ? formatFixed(corrected, 4) : formatFixed(frequency, 3, false));
+                           state_.Doppler_Actif ? formatFixed(corrected, 4) : formatFixed(frequency, 3, false));
 
-    if (state.Prog_RX_Actif) {
+    if (state_.Prog_RX_Actif) {
         if (Receiver *receiver = links_.devices.receiver(links_.config.Recepteur)) {
-            if (state.Nouveau_Sat) {
+            if (state_.Nouveau_Sat) {
                 links_.sound.playAndWait(links_.folder + QLatin1Char('/') + kSoundFile);
                 receiver->takeUp(found.mode);
-                state.Nouveau_Sat = false;
+                state_.Nouveau_Sat = false;
             }
             receiver->tune(hertz(tuned));
         }
     }
-    state.Nouveau_Sat = false;
-    state.Sat_Suivi = true;
+    state_.Nouveau_Sat = false;
+    state_.Sat_Suivi = true;
     showAwaited(outcome);
 }
 
@@ -168,9 +211,9 @@ void TrackingCycle::nothingVisible()
     clearFollowed();
     lastWarning_.clear();
     links_.display.setControlText(QStringLiteral("Val_Dop"), kNoShift);
-    if (state.Sat_Suivi) {
-        state.Sat_Suivi = false;
-        state.Nouveau_Sat = true;
+    if (state_.Sat_Suivi) {
+        state_.Sat_Suivi = false;
+        state_.Nouveau_Sat = true;
     }
 }
 

@@ -19,14 +19,14 @@ class DeviceTable;
 class SoundPlayer;
 class StationClock;
 
-// The switches of the main window and the tick's memory between two ticks.
+// The switches of the main window and the tick's memory between two ticks,
+// as at start-up.
 struct TrackingState {
     bool Tracking_Actif = false;  // "Poursuite Antenne": the rotor follows
     bool Doppler_Actif = false;   // "Correction Doppler"
     bool Prog_RX_Actif = false;   // "Programmation Recepteur"
     bool Pointage_Manuel = false; // the manual pointing window holds the rotor
-    // The next followed satellite gets the full receiver set-up, the sound
-    // and its uncorrected frequency.
+    // The next followed satellite gets the full receiver set-up and the sound.
     bool Nouveau_Sat = true;
     bool Sat_Suivi = true; // a satellite was followed at the previous tick
 };
@@ -89,7 +89,19 @@ public:
     // (its waits and its sound let timer events through) is skipped.
     void Tick(const QStringList &selection);
 
-    TrackingState state;
+    // What the operator asked for; each takes effect at the next tick.
+    void setRotorTracking(bool on);     // "Poursuite Antenne"
+    void setDopplerCorrection(bool on); // "Correction Doppler"
+    // "Programmation Recepteur": on, the next followed satellite gets the
+    // full set-up; off, the receiver is handed back to its front panel at once.
+    void setReceiverProgramming(bool on);
+    // The manual pointing window is open: the tick leaves the rotor to it.
+    void setManualPointing(bool open);
+    // Another bank: what is shown no longer applies, and the next followed
+    // satellite is taken up as new.
+    void selectionChanged();
+
+    const TrackingState &state() const { return state_; }
     // Called at the end of every tick that ran.
     std::function<void(const TickOutcome &)> ticked;
     // Keeps the manual pointing window's boxes on the followed satellite.
@@ -109,7 +121,9 @@ private:
     void warnOnce(const QString &cause, const QString &text);
 
     Links links_;
+    TrackingState state_;
     orbit::PassBoard board_;
+    QString followed_;                // the satellite followed last
     bool running_ = false;
     int skipped_ = 0;
     QString lastWarning_; // the message shown for the case that lasts

@@ -8,6 +8,7 @@
 
 #include <QStringList>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <limits>
@@ -97,12 +98,12 @@ void Charge_Config(ConfigStation &c, ConfigContext &context)
     c.Nb_Sat_Banque3 = numbers.read(QStringLiteral("Banque3"), bankKey, 0);
 
     c.Recepteur = context.store.get(kApplication, kSetupSection, QStringLiteral("Recepteur"), QStringLiteral("AR5000"));
-    if (c.Recepteur == QLatin1String("AR5000")) {
-        view.setMenuChecked(QStringLiteral("Mnu_AR5000"), true);
-    } else if (c.Recepteur == QLatin1String("Hamlib")) {
-        view.setMenuChecked(QStringLiteral("Mnu_AR5000"), false);
-        view.setMenuChecked(QStringLiteral("Mnu_Hamlib_Recepteur"), true);
-    }
+    const bool knownReceiver = std::any_of(kReceiverEntries.begin(), kReceiverEntries.end(), [&](const auto &entry) {
+        return c.Recepteur == QLatin1String(entry.recepteur);
+    });
+    if (knownReceiver)
+        for (const ReceiverEntry &entry : kReceiverEntries)
+            view.setMenuChecked(QLatin1String(entry.menu), c.Recepteur == QLatin1String(entry.recepteur));
 
     c.Interface_Rotor = context.store.get(kApplication, kSetupSection, QStringLiteral("Interface Rotor"),
                                           QStringLiteral("Fodtrack"));

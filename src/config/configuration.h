@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <array>
+
 namespace orvanta {
 
 class ConfigView;
@@ -33,6 +35,15 @@ struct ConfigContext {
 
 // The main window's title: "Poursuite satellite avec interface <rotor> et RX <receiver>".
 QString titleCaption(const ConfigStation &config);
+
+// The receiver entries of the Selection menu and the `Recepteur` value each
+// stands for; exactly one is checked when the value is one of them.
+struct ReceiverEntry {
+    const char *menu;
+    const char *recepteur;
+};
+inline constexpr std::array<ReceiverEntry, 3> kReceiverEntries{
+    {{"Mnu_AR5000", "AR5000"}, {"Mnu_FT847", "FT847"}, {"Mnu_Hamlib_Recepteur", "Hamlib"}}};
 
 // The settings text of a serial line at one of the menu's speeds
 // ("4800,n,8,1"), or an empty text for any other speed.

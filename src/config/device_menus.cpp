@@ -36,7 +36,8 @@ DeviceMenus::DeviceMenus(QWidget &window, ConfigStation &config, SerialLine &rec
             chooseSpeed(rotorLine_, config_.Vitesse_Com2, QStringLiteral("Mnu_Com2_V"), speed);
         });
     }
-    connectEntry("Mnu_AR5000", [this] { chooseReceiver(); });
+    connectEntry("Mnu_AR5000", [this] { chooseReceiver(QStringLiteral("AR5000")); });
+    connectEntry("Mnu_FT847", [this] { chooseReceiver(QStringLiteral("FT847")); });
     connectEntry("Mnu_Fodtrack", [this] { chooseFodtrack(); });
     connectEntry("Mnu_GS232", [this] { chooseGs232(); });
     connectEntry("Mnu_Observateur", std::move(openers.observateur));
@@ -81,11 +82,11 @@ void DeviceMenus::chooseSpeed(SerialLine &line, float &value, const QString &pre
         check(prefix + QString::number(s), s == speed);
 }
 
-void DeviceMenus::chooseReceiver()
+void DeviceMenus::chooseReceiver(const QString &recepteur)
 {
-    check(QStringLiteral("Mnu_AR5000"), true);
-    check(QStringLiteral("Mnu_Hamlib_Recepteur"), false);
-    config_.Recepteur = QStringLiteral("AR5000");
+    for (const ReceiverEntry &receiver : kReceiverEntries)
+        check(QLatin1String(receiver.menu), recepteur == QLatin1String(receiver.recepteur));
+    config_.Recepteur = recepteur;
     showTitle();
 }
 

@@ -46,7 +46,7 @@ private:
     void connectEntry(const char *name, std::function<void()> handler);
     void chooseAddress(float address);
     void chooseSpeed(SerialLine &line, float &value, const QString &prefix, int speed);
-    void chooseReceiver();
+    void chooseReceiver(const QString &recepteur);
     void chooseFodtrack();
     void chooseGs232();
     void showTitle();

@@ -72,6 +72,9 @@ Ajout_Frequence::Ajout_Frequence(const QString &folder, TrackingTimer &timer, Me
     enregistrement_ = new QPushButton(QStringLiteral("Enregistrer"), this);
     enregistrement_->setObjectName(QStringLiteral("Enregistrement"));
     enregistrement_->setEnabled(false);
+    // Enter on the button presses it, as in a dialog; a plain window's
+    // button would otherwise take only the space bar.
+    enregistrement_->setAutoDefault(true);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("Satellite"), this));

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -49,7 +50,9 @@ Mise_A_Jour_Elements::Mise_A_Jour_Elements(const QString &folder, QWidget *paren
     layout->addWidget(rowsBox_);
     layout->addStretch();
     layout->addLayout(buttons);
-    resize(640, 240);
+    // Wide enough for a result line such as "page HTML reçue..." to wrap
+    // into a few lines rather than a narrow column.
+    setMinimumWidth(560);
     centreOnScreen(*this);
 
     connect(annuler_, &QPushButton::clicked, &downloader_, &ElementDownloader::cancel);
@@ -91,6 +94,7 @@ bool Mise_A_Jour_Elements::start()
         grid->addWidget(row.result, 2 * number - 1, 0, 1, 2);
         rows_ << row;
     }
+    growToShowEverything();
     if (plan.jobs.isEmpty())
         return false;
     annuler_->setEnabled(true);
@@ -115,6 +119,17 @@ void Mise_A_Jour_Elements::showResult(int job, const ElementFileResult &result)
     row.bar->setRange(0, 1000);
     row.bar->setValue(result.replaced() ? 1000 : 0);
     row.result->setText(result.message);
+    growToShowEverything();
+}
+
+void Mise_A_Jour_Elements::growToShowEverything()
+{
+    layout()->activate();
+    const int needed = hasHeightForWidth() ? heightForWidth(width()) : sizeHint().height();
+    const QScreen *screen = this->screen();
+    const int room = screen ? screen->availableGeometry().height() : needed;
+    if (height() < needed)
+        resize(width(), std::min(needed, room));
 }
 
 void Mise_A_Jour_Elements::runFinished()

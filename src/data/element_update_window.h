@@ -45,6 +45,9 @@ private:
     void showProgress(int job, qint64 received, qint64 total);
     void showResult(int job, const ElementFileResult &result);
     void runFinished();
+    // Results arrive longer than "en attente": the window grows so that every
+    // wrapped line shows whole.
+    void growToShowEverything();
 
     QString folder_;
     ElementDownloader downloader_;

@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
@@ -43,6 +44,20 @@ Observateur::Observateur(ObserverSettings &settings, QWidget *parent)
     elevation_ = row(*grid, 3, QStringLiteral("Min Elevation"), QStringLiteral("Elev_Observateur"), degres, frame);
     longitude_->setToolTip(QStringLiteral("Degres est ; ouest negatif"));
     latitude_->setToolTip(QStringLiteral("Degres nord ; sud negatif"));
+    locator_ = row(*grid, 4, QStringLiteral("Locator"), QStringLiteral("Locator_Observateur"),
+                   QStringLiteral("Maidenhead"), frame);
+    locator_->setToolTip(QStringLiteral("Un locator tape (JN18eu) remplace la longitude et la latitude"));
+    // The locator follows the position typed, and a locator typed gives the position.
+    const auto positionEdited = [this] { locator_->setText(ObserverSettings::locatorOf(boxes())); };
+    connect(longitude_, &QLineEdit::textEdited, this, positionEdited);
+    connect(latitude_, &QLineEdit::textEdited, this, positionEdited);
+    connect(locator_, &QLineEdit::textEdited, this, [this] {
+        ObserverTexts texts = boxes();
+        if (ObserverSettings::applyLocator(texts)) {
+            longitude_->setText(texts.longitude);
+            latitude_->setText(texts.latitude);
+        }
+    });
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(frame);
@@ -55,6 +70,7 @@ void Observateur::ouvrir()
     latitude_->setText(texts.latitude);
     altitude_->setText(texts.altitude);
     elevation_->setText(texts.elevation);
+    locator_->setText(texts.locator);
     centreOnScreen(*this);
     show();
     raise();
@@ -63,7 +79,7 @@ void Observateur::ouvrir()
 
 void Observateur::closeEvent(QCloseEvent *event)
 {
-    ObserverTexts texts{longitude_->text(), latitude_->text(), altitude_->text(), elevation_->text()};
+    ObserverTexts texts = boxes();
     const bool accepted = settings_.close(texts);
     elevation_->setText(texts.elevation); // "0" shows as "0.1"
     centreOnScreen(*this);
@@ -71,6 +87,24 @@ void Observateur::closeEvent(QCloseEvent *event)
         event->accept();
     else
         event->ignore();
+}
+
+void Observateur::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        close();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+ObserverTexts Observateur::boxes() const
+{
+    return {longitude_->text(), latitude_->text(), altitude_->text(), elevation_->text(), locator_->text()};
 }
 
 } // namespace orvanta

@@ -21,6 +21,12 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // Escape and Enter close the window as its title bar does: the boxes are
+    // checked and stored, there being nothing else to accept.
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    ObserverTexts boxes() const;
 
 private:
     ObserverSettings &settings_;
@@ -28,6 +34,7 @@ private:
     QLineEdit *latitude_;
     QLineEdit *altitude_;
     QLineEdit *elevation_;
+    QLineEdit *locator_;
 };
 
 } // namespace orvanta

@@ -2,6 +2,7 @@
 
 #include "config/config_station.h"
 #include "config/configuration.h"
+#include "orbit/locator.h"
 #include "platform/message_boxes.h"
 #include "platform/text_numbers.h"
 
@@ -53,8 +54,30 @@ ObserverSettings::ObserverSettings(ConfigStation &config, SettingsStore &store, 
 
 ObserverTexts ObserverSettings::texts() const
 {
-    return {shortestText(config_.Long_Obs), shortestText(config_.Lat_Obs), shortestText(config_.Alt_Obs),
-            shortestText(config_.Elev_Min)};
+    ObserverTexts texts{shortestText(config_.Long_Obs), shortestText(config_.Lat_Obs), shortestText(config_.Alt_Obs),
+                        shortestText(config_.Elev_Min)};
+    texts.locator = locatorOf(texts);
+    return texts;
+}
+
+QString ObserverSettings::locatorOf(const ObserverTexts &texts)
+{
+    const auto latitude = parseNumber(texts.latitude);
+    const auto longitude = parseNumber(texts.longitude);
+    if (!latitude || !longitude)
+        return {};
+    return QString::fromStdString(orbit::locatorFromPosition(*latitude, *longitude));
+}
+
+bool ObserverSettings::applyLocator(ObserverTexts &texts)
+{
+    const auto square = orbit::squareOfLocator(texts.locator.trimmed().toStdString());
+    if (!square)
+        return false;
+    // Four decimals (11 m) keep the point well inside the smallest square.
+    texts.longitude = formatFixed(square->centreLongitudeDeg(), 4);
+    texts.latitude = formatFixed(square->centreLatitudeDeg(), 4);
+    return true;
 }
 
 bool ObserverSettings::close(ObserverTexts &t)
@@ -88,6 +111,12 @@ bool ObserverSettings::close(ObserverTexts &t)
                 accepted = false;
             }
         }
+    }
+    if (!t.locator.isEmpty() && !orbit::squareOfLocator(t.locator.trimmed().toStdString())) {
+        messages_.information(QStringLiteral("Le locator de la station est incorrect : 4, 6 ou 8 caracteres "
+                                             "(par exemple JN18eu), ou videz-le et donnez la longitude et la "
+                                             "latitude"));
+        accepted = false;
     }
     if (t.elevation == QLatin1String("0"))
         t.elevation = QStringLiteral("0.1");

@@ -16,6 +16,7 @@ struct ObserverTexts {
     QString latitude;  // Lat_Observateur, degrees north (south negative)
     QString altitude;  // Alt_Observateur, metres
     QString elevation; // Elev_Observateur, minimum elevation of passes, degrees
+    QString locator;   // Locator_Observateur, the Maidenhead locator (empty: not checked)
 };
 
 // What the observer dialog does, apart from its window: the station's
@@ -34,6 +35,13 @@ public:
     // When all pass, the values are stored and the configuration saved; true
     // means the window may close.
     bool close(ObserverTexts &texts);
+
+    // The 6-character locator of the position in the boxes, or empty when
+    // they do not hold a valid position.
+    static QString locatorOf(const ObserverTexts &texts);
+    // A locator typed instead of the position: the boxes take the centre of
+    // its square. False, the boxes unchanged, when it is not a locator.
+    static bool applyLocator(ObserverTexts &texts);
 
 private:
     ConfigStation &config_;

@@ -24,6 +24,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // Escape and Enter close the window as its title bar does: the boxes are
+    // checked and stored, there being nothing else to accept.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     AcquisitionSettings &settings_;

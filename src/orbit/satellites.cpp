@@ -211,14 +211,8 @@ bool Satellites::IsVisible(const std::string &name, double julianDate, double mi
 bool Satellites::lookAt(const std::string &name, const JulianDate &instant, double minElevationDeg,
                         SatelliteLook &look) const
 {
-    const Held *held = find(name);
-    if (!held || !observerValid() || !nearEnoughToEpoch(held->propagator, instant))
-        return false;
-    const Sgp4Propagator &propagator = held->propagator;
-    const double minutes = instant.minutesSince(propagator.elements().epoch);
     TemeState state;
-    if ((minutes > 0.0 && held->end.within(propagator, minutes)) ||
-        propagator.propagate(minutes, state) != PropagationError::None)
+    if (!stateAt(name, instant, state))
         return false;
     const Topocentric seen = observer_.look(state, instant);
     look.azimuthRad = seen.azimuthRad();
@@ -227,6 +221,29 @@ bool Satellites::lookAt(const std::string &name, const JulianDate &instant, doub
     look.rangeRateKmS = seen.rangeRateKmS;
     look.aboveMinimum = seen.elevationDeg() >= minElevationDeg;
     return true;
+}
+
+bool Satellites::stateAt(const std::string &name, const JulianDate &instant, TemeState &state) const
+{
+    const Held *held = find(name);
+    if (!held || !observerValid() || !nearEnoughToEpoch(held->propagator, instant))
+        return false;
+    const Sgp4Propagator &propagator = held->propagator;
+    const double minutes = instant.minutesSince(propagator.elements().epoch);
+    TemeState computed;
+    if ((minutes > 0.0 && held->end.within(propagator, minutes)) ||
+        propagator.propagate(minutes, computed) != PropagationError::None)
+        return false;
+    state = computed;
+    return true;
+}
+
+std::optional<double> Satellites::periodMinutes(const std::string &name) const
+{
+    const Held *held = find(name);
+    if (!held)
+        return std::nullopt;
+    return held->propagator.periodMinutes();
 }
 
 std::string Satellites::refusal(const std::string &name, const JulianDate &start, double periodDays) const

@@ -125,6 +125,11 @@ public:
     // gives a reason.
     bool IsVisible(const std::string &name, double julianDate, double minElevationDeg, SatelliteLook &look) const;
     bool lookAt(const std::string &name, const JulianDate &instant, double minElevationDeg, SatelliteLook &look) const;
+    // The model's state of the satellite at that instant, under the same
+    // conditions as lookAt (the station must be valid too).
+    bool stateAt(const std::string &name, const JulianDate &instant, TemeState &state) const;
+    // One revolution, minutes; nothing for an unknown name.
+    std::optional<double> periodMinutes(const std::string &name) const;
 
 private:
     struct Held {

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QStringConverter>
 
@@ -84,7 +85,27 @@ QString readValue(const QString &written)
 IniSettingsStore::IniSettingsStore(QString path, MessageBoxes &messages, QString application)
     : path_(std::move(path)), messages_(messages), application_(std::move(application))
 {
+    removeLeftoverTemporaries();
     load();
+}
+
+void IniSettingsStore::removeLeftoverTemporaries() const
+{
+    // A save killed before its rename leaves "Orvanta.ini.XXXXXX" behind. One
+    // older than the file itself was overtaken by a later save; a newer one
+    // may be another instance's save in progress and is left alone.
+    const QFileInfo file(path_);
+    if (!file.isFile())
+        return;
+    static const QRegularExpression suffix(QStringLiteral("^\\.[A-Za-z0-9]{6}$"));
+    const QDir folder = file.absoluteDir();
+    const QString prefix = file.fileName();
+    for (const QFileInfo &candidate : folder.entryInfoList({prefix + QStringLiteral(".??????")},
+                                                           QDir::Files | QDir::Hidden | QDir::NoSymLinks)) {
+        if (candidate.fileName().startsWith(prefix) && suffix.match(candidate.fileName().mid(prefix.size())).hasMatch()
+            && candidate.lastModified() < file.lastModified())
+            QFile::remove(candidate.absoluteFilePath());
+    }
 }
 
 QString IniSettingsStore::defaultPath(const QString &application)
@@ -262,8 +283,10 @@ void IniSettingsStore::write()
     QString error;
     QDir().mkpath(QFileInfo(path_).absolutePath());
     if (setAsideBeforeWriting_) {
+        // Renamed, not copied: a file the user cannot read can still be moved
+        // out of the way in a folder they may write in.
         const QString aside = asideName();
-        if (QFile::exists(path_) && !QFile::copy(path_, aside))
+        if (QFile::exists(path_) && !QDir().rename(path_, aside))
             error = QStringLiteral("impossible de conserver l'ancien fichier sous %1").arg(aside);
         else
             setAsideBeforeWriting_ = false;

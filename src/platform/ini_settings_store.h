@@ -18,7 +18,8 @@ class MessageBoxes;
 // crash never leaves a half-written file. A file that cannot be read or makes
 // no sense is reported once; the store then starts from the defaults and the
 // old file is kept aside (".corrompu", ".corrompu.1", ...) before anything is
-// written over it.
+// written over it. At start-up, temporaries a killed save left beside the
+// file are removed when the file is newer than they are.
 class IniSettingsStore final : public SettingsStore {
 public:
     IniSettingsStore(QString path, MessageBoxes &messages, QString application = QStringLiteral("Orvanta"));
@@ -46,6 +47,8 @@ private:
         QList<Entry> entries;
     };
 
+    // Removes the temporaries of saves killed before their rename.
+    void removeLeftoverTemporaries() const;
     void load();
     // Where a file that could not be read is kept: Orvanta.ini.corrompu, or
     // .corrompu.1, .2 ... when earlier copies are there.

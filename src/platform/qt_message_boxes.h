@@ -2,6 +2,7 @@
 
 #include "platform/message_boxes.h"
 
+class QMessageBox;
 class QWidget;
 
 namespace orvanta {
@@ -14,7 +15,10 @@ public:
     bool question(const QString &text, const QString &title) override;
 
 private:
+    int exec(QMessageBox &box);
+
     QWidget *parent_;
+    int open_ = 0; // boxes of ours shown at this moment
 };
 
 } // namespace orvanta

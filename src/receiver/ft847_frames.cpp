@@ -11,6 +11,7 @@ namespace {
 constexpr char kCatOn = 0x00;
 constexpr char kSetMainFrequency = 0x01;
 constexpr char kSetMainMode = 0x07;
+constexpr char kCatOff = static_cast<char>(0x80);
 
 constexpr char kUsb = 0x01;
 constexpr char kAm = 0x04;
@@ -30,6 +31,11 @@ QByteArray block(char p1, char p2, char p3, char p4, char instruction)
 QByteArray catOn()
 {
     return block(0, 0, 0, 0, kCatOn);
+}
+
+QByteArray catOff()
+{
+    return block(0, 0, 0, 0, kCatOff);
 }
 
 std::optional<QByteArray> setMainMode(const QString &satelliteMode)

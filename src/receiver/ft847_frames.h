@@ -12,6 +12,8 @@ namespace ft847 {
 
 // Puts the radio under computer control.
 QByteArray catOn();
+// Hands the radio back to its front panel.
+QByteArray catOff();
 // Main VFO operating mode for a satellite mode letter: "Mode A" AM, "Mode B"
 // FM, "Mode C" and "Mode D" USB; nothing for any other mode.
 std::optional<QByteArray> setMainMode(const QString &satelliteMode);

@@ -5,7 +5,7 @@
 
 namespace orvanta {
 
-// The FT-847 as the tick's receiver. It stays under CAT control at the end:
+// The FT-847 as the tick's receiver. It is released by its own CAT OFF:
 // "EX" is an AR5000 command and must never reach it.
 class Ft847Radio final : public Receiver {
 public:
@@ -13,7 +13,7 @@ public:
 
     void takeUp(const QString &mode) override { ft847_.Programme_FT847(mode); }
     void tune(double hertz) override { ft847_.Frequence_FT847(hertz / 1e6); }
-    void endRemoteControl() override {}
+    void endRemoteControl() override { ft847_.Fin_Controle(); }
 
 private:
     Ft847Receiver &ft847_;

@@ -43,6 +43,11 @@ void Ft847Receiver::Frequence_FT847(double frequence)
     refusals_.sent();
 }
 
+void Ft847Receiver::Fin_Controle()
+{
+    send(ReceiverLineQueue::Ft847End, {ft847::catOff()});
+}
+
 // A block whose bytes were mixed with another's could form a different
 // instruction (08 is PTT ON), so blocks asked for during the pauses, and the
 // AR5000 panel's commands, wait for the current ones to end.

@@ -27,6 +27,8 @@ public:
     // Main VFO frequency in MHz, to 10 Hz. A frequency the radio's eight
     // digits cannot hold sends nothing and is reported.
     void Frequence_FT847(double frequence);
+    // CAT OFF: the radio's own knobs work again.
+    void Fin_Controle();
 
 private:
     void send(int key, std::vector<QByteArray> blocks);

@@ -20,6 +20,7 @@ public:
         Ar5000SetUp,
         Ar5000Frequency,
         Ar5000End,
+        Ft847End,
         FirstPanelGroup, // then one key per group of the AR5000 panel
     };
 

@@ -96,6 +96,7 @@ Calibration::Calibration(RotorCalibration &calibration, QWidget *parent)
         refresh();
     });
     connect(valider, &QPushButton::clicked, this, &Calibration::validerClicked);
+    calibration_.beforeQuestion = [this] { refresh(); };
     refresh();
 }
 

@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -152,6 +153,14 @@ void Poursuite_Man::closeEvent(QCloseEvent *event)
 {
     setPointageManuel(false);
     event->accept();
+}
+
+void Poursuite_Man::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape)
+        close();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 } // namespace orvanta

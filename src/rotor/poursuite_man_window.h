@@ -32,6 +32,8 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // Escape closes; there is nothing to accept, typing already points.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     // The four step buttons.

@@ -30,10 +30,18 @@ bool RotorCalibration::azimuthOnly() const
     return config_.Azimut_Seul == 1;
 }
 
+std::array<float *, 4> RotorCalibration::values() const
+{
+    return {&config_.Cal_Azimut_0, &config_.Cal_Azimut_360, &config_.Cal_Site_0, &config_.Cal_Site_90};
+}
+
 void RotorCalibration::open()
 {
-    if (!open_)
+    if (!open_) {
         timer_.stop();
+        for (std::size_t i = 0; i < before_.size(); ++i)
+            before_[i] = *values()[i];
+    }
     open_ = true;
     etape_ = 1;
     calStep_ = QStringLiteral("1");
@@ -110,10 +118,16 @@ bool RotorCalibration::valider()
     if (etape_ < 5)
         return false;
 
+    if (beforeQuestion)
+        beforeQuestion();
     if (messages_.question(QStringLiteral("Voulez vous sauvegarder les valeurs de calibration ?"),
                            QStringLiteral("Calibration"))) {
         fodtrack_.recomputeScaleFactors();
         Sauve_Config(config_, store_);
+    } else {
+        // Otherwise the next save of the configuration would keep them anyway.
+        for (std::size_t i = 0; i < before_.size(); ++i)
+            *values()[i] = before_[i];
     }
     return true;
 }

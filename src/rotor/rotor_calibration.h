@@ -2,6 +2,9 @@
 
 #include <QString>
 
+#include <array>
+#include <functional>
+
 namespace orvanta {
 
 struct ConfigStation;
@@ -37,8 +40,12 @@ public:
     // The slider moved, by the operator or by a step.
     void sliderMoved(int value);
     // Cal_Valide: stores the measure and goes to the next step. After the
-    // last one asks whether to save; returns true when the window is to close.
+    // last one asks whether to save; "Non" puts back the calibration in force
+    // when the window opened. Returns true when the window is to close.
     bool valider();
+    // Called just before the save question, so that the window shows every
+    // measure while it is asked.
+    std::function<void()> beforeQuestion;
 
     int Etape_Calibration() const { return etape_; }
     int slider() const { return slider_; }
@@ -54,6 +61,7 @@ public:
 
 private:
     bool azimuthOnly() const;
+    std::array<float *, 4> values() const;
 
     ConfigStation &config_;
     Fodtrack &fodtrack_;
@@ -68,6 +76,7 @@ private:
     QString calFinal_;
     QString calMesure_;
     QString label3_;
+    std::array<float, 4> before_{}; // the calibration when the window opened
 };
 
 } // namespace orvanta

@@ -84,12 +84,14 @@ TEST(Banks, ABankClickTreatsTheNextSatelliteAsNew)
 {
     StationHarness h;
     h.start();
-    h.station->tracking().state.Nouveau_Sat = false;
-    h.station->tracking().state.Sat_Suivi = false;
+    // Nothing in view at the first tick, then programming on and off: neither flag is left.
+    h.click("Prog_RX_2");
+    h.click("Prog_RX_1");
+    ASSERT_FALSE(h.station->tracking().state().Nouveau_Sat || h.station->tracking().state().Sat_Suivi);
     h.window().setControlText("Sat_Sel", "X");
     h.click("Bank_3");
-    EXPECT_TRUE(h.station->tracking().state.Nouveau_Sat);
-    EXPECT_TRUE(h.station->tracking().state.Sat_Suivi);
+    EXPECT_TRUE(h.station->tracking().state().Nouveau_Sat);
+    EXPECT_TRUE(h.station->tracking().state().Sat_Suivi);
     EXPECT_EQ(h.text("Sat_Sel"), "");
 }
 

@@ -29,22 +29,36 @@ struct Look {
     double azimuth, elevation, rangeRate;
 };
 
-// What orvanta-orbit says of the ISS at each second of the run.
-std::map<QString, Look> looksFromTheCommandLine(const QString &folder, const QDateTime &from, int seconds)
+struct Observer {
+    QString latitude, longitude, altitude, minimumElevation;
+};
+
+// What orvanta-orbit says of a satellite at each second of the run.
+std::map<QString, Look> looksFromTheCommandLine(const QString &folder, const QString &satellite, const Observer &at,
+                                                const QDateTime &from, int seconds)
 {
     std::map<QString, Look> looks;
     for (int s = 0; s <= seconds; ++s) {
         const QString instant = from.addSecs(s).toString("yyyy-MM-ddTHH:mm:ss.000Z");
         QProcess orbit;
         orbit.start(QStringLiteral(ORVANTA_BINARY_DIR "/src/app/orvanta-orbit"),
-                    {"look", "--elements", folder + "/Amateur.txt", "--lat", "48", "--lon", "2", "--alt", "100",
-                     "--time", instant, "--sat", "ISS (ZARYA)"});
+                    {"look", "--elements", folder + "/Amateur.txt", "--lat", at.latitude, "--lon", at.longitude,
+                     "--alt", at.altitude, "--time", instant, "--sat", satellite});
         orbit.waitForFinished();
         const QStringList row = QString::fromUtf8(orbit.readAllStandardOutput()).split('\n').value(1).split(',');
         if (row.size() >= 6)
             looks[instant.left(19)] = {row[2].toDouble(), row[3].toDouble(), row[5].toDouble()};
     }
     return looks;
+}
+
+// Whether a commanded frequency is the Doppler-corrected downlink at one of the instants.
+bool correctedAtSomeInstant(double mhz, double downlink, const std::map<QString, Look> &looks)
+{
+    for (const auto &[instant, look] : looks)
+        if (std::abs(mhz - downlink * (1 - look.rangeRate / 299792.458)) < 0.00006)
+            return true;
+    return false;
 }
 
 // Answers every box as a user would: Yes to the park question, OK to the rest.
@@ -59,76 +73,91 @@ void answerBoxes(QStringList &seen)
     }
 }
 
-TEST(EndToEnd, APassFromTheFirstClickToTheLastByte)
-{
+// A station folder with the demo's elements, a settings file naming the two
+// pseudo-terminals, and the program run from a start instant with the given
+// switches clicked, closed after a while.
+struct Rehearsal {
     test::PtyPair receiver;
     test::PtyPair rotor;
     QTemporaryDir station;
     QTemporaryDir home;
-    QFile::copy(QStringLiteral(ORVANTA_SOURCE_DIR "/tests/orbit/data/amateur-2026-06.txt"),
-                station.filePath("Amateur.txt"));
-    QFile elements(station.filePath("Elements.cfg"));
-    elements.open(QIODevice::WriteOnly);
-    elements.write("Amateur.txt\r\n");
-    elements.close();
-    QFile frequencies(station.filePath("Frequences.cfg"));
-    frequencies.open(QIODevice::WriteOnly);
-    frequencies.write("ISS (ZARYA)\r\n145.8\r\nMode B\r\n");
-    frequencies.close();
-    const QString settingsPath = home.filePath("Orvanta.ini");
-    QFile settings(settingsPath);
-    settings.open(QIODevice::WriteOnly);
-    settings.write(QStringLiteral("[Setup]\nLongitude Observateur=2\nLatitude Observateur=48\nAltitude Observateur=100\n"
-                                  "Minimum Elevation=0\nRepetition Mesure=1\nRecepteur=AR5000\nInterface Rotor=GS232\n"
-                                  "Park Azimut 0=270\nPark Site 0=0\n"
-                                  "Peripherique Ligne Recepteur=%1\nPeripherique Ligne Rotor=%2\n"
-                                  "[Banque1]\nNombre de Satellites=1\nSatellite 1=ISS (ZARYA)\n")
-                       .arg(receiver.slavePath(), rotor.slavePath())
-                       .toUtf8());
-    settings.close();
+    QString settingsPath = home.filePath("Orvanta.ini");
+    test::RecordingParallelPort port;
+    QStringList boxes;
+
+    Rehearsal(const QByteArray &frequencies, const Observer &at, const QString &bank)
+    {
+        QFile::copy(QStringLiteral(ORVANTA_SOURCE_DIR "/tests/orbit/data/amateur-2026-06.txt"),
+                    station.filePath("Amateur.txt"));
+        write(station.filePath("Elements.cfg"), "Amateur.txt\r\n");
+        write(station.filePath("Frequences.cfg"), frequencies);
+        write(settingsPath,
+              QStringLiteral("[Setup]\nLongitude Observateur=%3\nLatitude Observateur=%4\nAltitude Observateur=%5\n"
+                             "Minimum Elevation=%6\nRepetition Mesure=1\nRecepteur=AR5000\nInterface Rotor=GS232\n"
+                             "Park Azimut 0=270\nPark Site 0=0\n"
+                             "Peripherique Ligne Recepteur=%1\nPeripherique Ligne Rotor=%2\n")
+                      .arg(receiver.slavePath(), rotor.slavePath(), at.longitude, at.latitude, at.altitude,
+                           at.minimumElevation)
+                      .toUtf8()
+                  + bank.toUtf8());
+    }
+
+    static void write(const QString &path, const QByteArray &bytes)
+    {
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(bytes);
+    }
+
+    int run(const QDateTime &start, int runMs, const std::vector<const char *> &switches)
+    {
+        QTimer answers;
+        QObject::connect(&answers, &QTimer::timeout, [&] { answerBoxes(boxes); });
+        answers.start(50);
+        MainHooks hooks;
+        hooks.parallelPort = &port;
+        hooks.started = [&](Station &s) {
+            for (const char *button : switches)
+                s.window().findChild<QAbstractButton *>(button)->click();
+            QTimer::singleShot(runMs, &s.window(), [&s] { s.window().close(); });
+        };
+        const int status = runOrvanta(*qApp,
+                                      {"orvanta", "--station", station.path(), "--settings", settingsPath,
+                                       "--start-time", start.toString(Qt::ISODate)},
+                                      hooks);
+        answers.stop();
+        return status;
+    }
+};
+
+TEST(EndToEnd, APassFromTheFirstClickToTheLastByte)
+{
+    const Observer at{"48", "2", "100", "0"};
+    Rehearsal r("ISS (ZARYA)\r\n145.8\r\nMode B\r\n", at, "[Banque1]\nNombre de Satellites=1\nSatellite 1=ISS (ZARYA)\n");
+    test::PtyPair &receiver = r.receiver;
+    test::PtyPair &rotor = r.rotor;
+    const QString settingsPath = r.settingsPath;
 
     const QDateTime start(QDate(2026, 6, 27), QTime(1, 38, 0), Qt::UTC);
     constexpr int kRunMs = 6500;
-    test::RecordingParallelPort port;
-    QStringList boxes;
-    QTimer answers;
-    QObject::connect(&answers, &QTimer::timeout, [&] { answerBoxes(boxes); });
-    answers.start(50);
+    EXPECT_EQ(r.run(start, kRunMs, {"Tracking_2", "Doppler_1", "Prog_RX_2"}), 0);
+    EXPECT_EQ(r.boxes, QStringList{"Voulez vous parquer les antennes?"});
+    EXPECT_TRUE(r.port.writes.empty()); // a GS-232 station leaves the parallel port alone
 
-    MainHooks hooks;
-    hooks.parallelPort = &port;
-    hooks.started = [&](Station &s) {
-        for (const char *button : {"Tracking_2", "Doppler_1", "Prog_RX_2"})
-            s.window().findChild<QAbstractButton *>(button)->click();
-        QTimer::singleShot(kRunMs, &s.window(), [&s] { s.window().close(); });
-    };
-    const int status = runOrvanta(*qApp,
-                                  {"orvanta", "--station", station.path(), "--settings", settingsPath, "--start-time",
-                                   start.toString(Qt::ISODate)},
-                                  hooks);
-    answers.stop();
-    EXPECT_EQ(status, 0);
-    EXPECT_EQ(boxes, QStringList{"Voulez vous parquer les antennes?"});
-    EXPECT_FALSE(port.writes.empty()); // the start-up park on the FodTrack port
-
-    const std::map<QString, Look> looks = looksFromTheCommandLine(station.path(), start, kRunMs / 1000 + 2);
+    const std::map<QString, Look> looks =
+        looksFromTheCommandLine(r.station.path(), "ISS (ZARYA)", at, start, kRunMs / 1000 + 2);
     ASSERT_FALSE(looks.empty());
 
-    // Receiver: the set-up, the uncorrected frequency, then corrected ones, "EX" last.
+    // Receiver: the set-up, corrected frequencies from the first one on, "EX" last.
     const QList<QByteArray> rx = receiver.readAll(1000).split('\n');
     ASSERT_GE(rx.size(), 10);
     EXPECT_EQ(rx.front(), "VA\r");
-    const int first = rx.indexOf("RF145.8000\r");
-    ASSERT_GT(first, 0);
     int corrected = 0;
-    for (int i = first + 1; i < rx.size(); ++i) {
+    for (int i = 0; i < rx.size(); ++i) {
         if (!rx[i].startsWith("RF"))
             continue;
         const double mhz = rx[i].mid(2).trimmed().toDouble();
-        bool agrees = false;
-        for (const auto &[instant, look] : looks)
-            agrees |= std::abs(mhz - 145.8 * (1 - look.rangeRate / 299792.458)) < 0.00006;
-        EXPECT_TRUE(agrees) << rx[i].toStdString();
+        EXPECT_TRUE(correctedAtSomeInstant(mhz, 145.8, looks)) << rx[i].toStdString();
         EXPECT_GT(mhz, 145.8); // approaching at 01:38
         ++corrected;
     }
@@ -158,6 +187,45 @@ TEST(EndToEnd, APassFromTheFirstClickToTheLastByte)
     const QString text = QString::fromUtf8(written.readAll());
     EXPECT_TRUE(text.contains("Repetition Mesure=1")) << text.toStdString();
     EXPECT_TRUE(text.contains("Satellite 1=ISS (ZARYA)"));
+}
+
+// AO-7 sets at 09:03:18 as AO-27 is already up: the radio leaves USB for FM
+// with AO-27's full set-up, and each satellite's first frequency is corrected.
+TEST(EndToEnd, AHandOverGivesTheNewSatelliteItsSetUpAndACorrectedFirstFrequency)
+{
+    const Observer at{"48.85", "2.35", "35", "0.1"}; // the demo's
+    Rehearsal r("OSCAR 7 (AO-7)\r\n145.9775\r\nMode C\r\nEYESAT A (AO-27)\r\n436.795\r\nMode B\r\n", at,
+                "[Banque1]\nNombre de Satellites=2\nSatellite 1=OSCAR 7 (AO-7)\nSatellite 2=EYESAT A (AO-27)\n");
+    const QDateTime start(QDate(2026, 6, 27), QTime(9, 3, 14), Qt::UTC);
+    constexpr int kRunMs = 7000;
+    EXPECT_EQ(r.run(start, kRunMs, {"Doppler_1", "Prog_RX_2"}), 0);
+
+    const QList<QByteArray> rx = r.receiver.readAll(1000).split('\n');
+    const qsizetype ao7 = rx.indexOf("MD3\r");   // USB
+    const qsizetype ao27 = rx.indexOf("MD0\r");  // FM
+    ASSERT_GE(ao7, 0);
+    ASSERT_GT(ao27, ao7);
+    EXPECT_GT(rx.lastIndexOf("VA\r", ao27), ao7); // the whole set-up again
+    EXPECT_TRUE(rx.mid(ao27).contains("AN1\r") && rx.mid(ao27).contains("BW3\r"));
+    const auto seconds = kRunMs / 1000 + 1;
+    const auto ao7Looks = looksFromTheCommandLine(r.station.path(), "OSCAR 7 (AO-7)", at, start, seconds);
+    const auto ao27Looks = looksFromTheCommandLine(r.station.path(), "EYESAT A (AO-27)", at, start, seconds);
+    int before = 0, after = 0;
+    for (qsizetype i = 0; i < rx.size(); ++i) {
+        if (!rx[i].startsWith("RF"))
+            continue;
+        const double mhz = rx[i].mid(2).trimmed().toDouble();
+        if (i < ao27) {
+            EXPECT_TRUE(correctedAtSomeInstant(mhz, 145.9775, ao7Looks)) << rx[i].toStdString();
+            ++before;
+        } else {
+            EXPECT_TRUE(correctedAtSomeInstant(mhz, 436.795, ao27Looks)) << rx[i].toStdString();
+            ++after;
+        }
+    }
+    EXPECT_GE(before, 1);
+    EXPECT_GE(after, 2);
+    EXPECT_EQ(rx[rx.size() - 2], "EX\r");
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "app/main_menus.h"
 #include "app/main_window.h"
 #include "app/station_clock.h"
 #include "app/station_options.h"
@@ -5,12 +6,17 @@
 #include "station_harness.h"
 #include "support/fakes.h"
 
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <set>
 
 namespace orvanta {
 namespace {
@@ -32,6 +38,44 @@ TEST(MainWindow, ShowsTheLoadedTitleAndTheClock)
     EXPECT_EQ(h.text("Date"), "06/12/26");
 }
 
+TEST(MainWindow, ADopplerValueOfAnotherWidthMovesNoFrame)
+{
+    MainWindow window;
+    window.show();
+    const auto frames = [&window] {
+        for (int i = 0; i < 3; ++i)
+            QCoreApplication::processEvents();
+        QList<QRect> geometries;
+        for (const QGroupBox *box : window.findChildren<QGroupBox *>())
+            geometries << box->geometry();
+        return geometries;
+    };
+    window.setControlText("Val_Dop", "----");
+    const QList<QRect> before = frames();
+    for (const char *shift : {"-0.5", "-123.4", "12.0"}) {
+        window.setControlText("Val_Dop", shift);
+        EXPECT_EQ(frames(), before) << shift;
+    }
+}
+
+TEST(MainMenus, EachMenuBarEntryHasItsOwnMnemonicAndKeepsItsCaption)
+{
+    QMenuBar bar;
+    buildMainMenus(bar);
+    QStringList captions;
+    std::set<int> keys;
+    for (const QAction *action : bar.actions()) {
+        const QKeySequence key = QKeySequence::mnemonic(action->text());
+        EXPECT_FALSE(key.isEmpty()) << action->text().toStdString();
+        if (!key.isEmpty())
+            keys.insert(key[0].toCombined());
+        captions << QString(action->text()).remove('&');
+    }
+    EXPECT_EQ(keys.size(), size_t(bar.actions().size()));
+    EXPECT_EQ(captions, (QStringList{"Configuration", "Selection", "Satellites", "Elements", "Calibration", "Ciel",
+                                     "Aide"}));
+}
+
 TEST(StationOptions, StationFolderAndSettingsFileFromTheCommandLine)
 {
     QTemporaryDir dir;
@@ -46,6 +90,23 @@ TEST(StationOptions, StationFolderAndSettingsFileFromTheCommandLine)
     EXPECT_FALSE(parseStationOptions({"orvanta", "--bogus", "x"}, &error));
     EXPECT_FALSE(parseStationOptions({"orvanta", "--station", dir.filePath("absent")}, &error));
     EXPECT_TRUE(error.contains("absent"));
+}
+
+TEST(StationOptions, HelpPrintsTheUsageWithoutADisplay)
+{
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("DISPLAY");
+    environment.remove("WAYLAND_DISPLAY");
+    environment.remove("QT_QPA_PLATFORM");
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(ORVANTA_BINARY_DIR "/src/app/orvanta"), {"--help"});
+    ASSERT_TRUE(program.waitForFinished(10000));
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 0);
+    const QString out = QString::fromUtf8(program.readAllStandardOutput());
+    EXPECT_TRUE(out.startsWith("usage: orvanta")) << out.toStdString();
+    EXPECT_TRUE(out.contains("--station")) << out.toStdString();
 }
 
 } // namespace

@@ -4,11 +4,15 @@
 #include "demo_passes.h"
 #include "orbit/cli/commands.h"
 #include "orbit/pass_list.h"
+#include "orbit/ground_point.h"
+#include "orbit/locator.h"
 #include "platform/text_numbers.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
+#include <QLineEdit>
+#include <QTest>
 #include <QPushButton>
 #include <QTableWidget>
 
@@ -16,6 +20,7 @@
 
 #include <gtest/gtest.h>
 
+#include <numbers>
 #include <sstream>
 
 namespace orvanta {
@@ -160,6 +165,66 @@ TEST(PassDetailsWindow, OpensFromAListLineAndCopiesItsTable)
     window->close();
 
     EXPECT_FALSE(lists.passOnLine("  not a pass line"));
+}
+
+TEST(PassDetailsWindow, SubSatelliteLocatorsAndASecondStation)
+{
+    auto satellites = test::demoSatellites();
+    const double nowOle = test::utcOle(2026, 6, 27, 6, 45, 0);
+    orbit::PassBoard lists;
+    lists.add(satellites->passes("OSCAR 7 (AO-7)", orbit::julianFromOle(nowOle), 1, kDemoMinElevation, 0),
+              orbit::wholeSecondsFromOle(nowOle));
+    ASSERT_FALSE(lists.coming().empty());
+    const orbit::PredictedPass pass = lists.coming().front().pass;
+    QWidget main;
+    PassDetailsWindow *window = openPassDetails(*satellites, pass, kDemoMinElevation, std::nullopt, &main,
+                                                [&] { return satellites.get(); });
+    ASSERT_NE(window, nullptr);
+    const PassDetails &details = window->details();
+    // At acquisition the station is on the edge of the footprint (AO-7 at
+    // about 1450 km: 33.3 degrees), at culmination near its centre.
+    const auto distanceTo = [](const QString &locator) {
+        const auto square = orbit::squareOfLocator(locator.toStdString());
+        EXPECT_TRUE(square) << locator.toStdString();
+        return square ? orbit::angularDistanceRad({48, 2}, {square->centreLatitudeDeg(), square->centreLongitudeDeg()})
+                      : 0.0;
+    };
+    EXPECT_NEAR(distanceTo(details.aosLocator), orbit::footprintAngleRad(1450), 1.0 * std::numbers::pi / 180);
+    EXPECT_NEAR(distanceTo(details.losLocator), orbit::footprintAngleRad(1450), 1.0 * std::numbers::pi / 180);
+    EXPECT_LT(distanceTo(details.culminationLocator), 5 * std::numbers::pi / 180);
+    EXPECT_EQ(window->findChild<QLabel *>("Details_Locators")->text(),
+              "Sous le satellite : " + details.aosLocator + " (AOS), " + details.culminationLocator + " (TCA), " +
+                  details.losLocator + " (LOS)");
+
+    auto *locator = window->findChild<QLineEdit *>("Details_Locator2");
+    auto *shared = window->findChild<QLabel *>("Details_Commun");
+    ASSERT_TRUE(locator && shared);
+    EXPECT_TRUE(locator->isVisibleTo(window));
+    // The station itself shares the whole pass; Madrid a part, ending sooner or starting later.
+    QTest::keyClicks(locator, "JN18aa");
+    QTest::keyClick(locator, Qt::Key_Return);
+    EXPECT_TRUE(shared->text().startsWith("Commun avec JN18aa : 06:50:2")) << shared->text().toStdString();
+    EXPECT_TRUE(shared->text().contains(" - 07:12:3")) << shared->text().toStdString();
+    locator->clear();
+    QTest::keyClicks(locator, "IN80do");
+    QTest::keyClick(locator, Qt::Key_Return);
+    EXPECT_TRUE(shared->text().startsWith("Commun avec IN80do : ")) << shared->text().toStdString();
+    EXPECT_TRUE(shared->text().contains("site ici ")) << shared->text().toStdString();
+    locator->clear();
+    QTest::keyClicks(locator, "PF95");
+    QTest::keyClick(locator, Qt::Key_Return);
+    EXPECT_EQ(shared->text(), "Aucune visibilité commune avec PF95 pendant ce passage");
+    locator->clear();
+    QTest::keyClicks(locator, "JN1");
+    QTest::keyClick(locator, Qt::Key_Return);
+    EXPECT_TRUE(shared->text().startsWith("Locator incorrect : « JN1 »"));
+    window->close();
+
+    // Without the component's source the box is not offered.
+    PassDetailsWindow *plain = openPassDetails(*satellites, pass, kDemoMinElevation, std::nullopt, &main);
+    ASSERT_NE(plain, nullptr);
+    EXPECT_FALSE(plain->findChild<QLineEdit *>("Details_Locator2")->isVisibleTo(plain));
+    plain->close();
 }
 
 } // namespace

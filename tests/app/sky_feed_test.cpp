@@ -1,15 +1,20 @@
 #include "app/sky_feed.h"
+#include "app/sky_layout.h"
+#include "app/sky_view.h"
 #include "demo_passes.h"
 #include "data/frequency_loader.h"
 #include "orbit/pass_list.h"
 #include "platform/text_numbers.h"
 
+#include <QFontMetricsF>
 #include <QImage>
 #include <QLocale>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <numbers>
+#include <string>
 
 namespace orvanta {
 namespace {
@@ -140,6 +145,32 @@ TEST(SkyInfoLine, NumbersWithPointsAndCountdowns)
     QLocale::setDefault(QLocale::c());
 }
 
+// The tick of the demo station at an instant: the first visible pass
+// tracked, the first coming one awaited, the rotor on the tracked
+// satellite's whole degrees.
+SkyTick demoTick(orbit::Satellites &satellites, double nowOle, SkyPoint &now)
+{
+    SkyTick tick;
+    tick.nowOle = nowOle;
+    tick.minElevationDeg = kDemoMinElevation;
+    const orbit::PassBoard lists = board(satellites, tick.nowOle);
+    EXPECT_FALSE(lists.visibleLines().empty());
+    EXPECT_FALSE(lists.comingLines().empty());
+    if (lists.visibleLines().empty() || lists.comingLines().empty())
+        return tick;
+    tick.trackedPass = lists.visible().front().pass;
+    tick.awaitedPass = lists.coming().front().pass;
+    orbit::SatelliteLook look;
+    EXPECT_TRUE(satellites.lookAt(tick.trackedPass->name, orbit::julianFromOle(tick.nowOle), kDemoMinElevation, look));
+    tick.trackedLook = look;
+    QString mode;
+    Cherche_Frequence(QStringLiteral(ORVANTA_SOURCE_DIR "/demo"), QString::fromStdString(tick.trackedPass->name),
+                      tick.trackedDownlinkMHz, mode);
+    now = SkyPoint{look.azimuthRad * 180 / std::numbers::pi, look.elevationRad * 180 / std::numbers::pi};
+    tick.rotor = SkyPoint{roundHalfAway(now.azimuthDeg), roundHalfAway(now.elevationDeg)};
+    return tick;
+}
+
 // The demo station at 07:05 UTC on 27 June 2026, fed as the tick feeds it:
 // AO-7 going down after passing nearly overhead, FO-29 about to rise, the
 // rotor on AO-7's whole degrees. With ORVANTA_SKY_PNG set to a file name,
@@ -147,22 +178,9 @@ TEST(SkyInfoLine, NumbersWithPointsAndCountdowns)
 TEST(SkyFeed, DemoStationDuringAPass)
 {
     auto satellites = test::demoSatellites();
-    SkyTick tick;
-    tick.nowOle = test::utcOle(2026, 6, 27, 7, 5, 0);
-    tick.minElevationDeg = kDemoMinElevation;
-    const orbit::PassBoard lists = board(*satellites, tick.nowOle);
-    tick.trackedPass = lists.visible().front().pass;
-    tick.awaitedPass = lists.coming().front().pass;
-    orbit::SatelliteLook look;
-    ASSERT_TRUE(satellites->lookAt(tick.trackedPass->name, orbit::julianFromOle(tick.nowOle), kDemoMinElevation,
-                                   look));
-    tick.trackedLook = look;
-    QString mode;
-    Cherche_Frequence(QStringLiteral(ORVANTA_SOURCE_DIR "/demo"), QString::fromStdString(tick.trackedPass->name),
-                      tick.trackedDownlinkMHz, mode);
+    SkyPoint now;
+    const SkyTick tick = demoTick(*satellites, test::utcOle(2026, 6, 27, 7, 5, 0), now);
     ASSERT_TRUE(tick.trackedDownlinkMHz.has_value());
-    const SkyPoint now{look.azimuthRad * 180 / std::numbers::pi, look.elevationRad * 180 / std::numbers::pi};
-    tick.rotor = SkyPoint{roundHalfAway(now.azimuthDeg), roundHalfAway(now.elevationDeg)};
 
     SkyFeed feed;
     SkyView view;
@@ -175,6 +193,57 @@ TEST(SkyFeed, DemoStationDuringAPass)
     const QString file = qEnvironmentVariable("ORVANTA_SKY_PNG");
     if (!file.isEmpty()) {
         EXPECT_TRUE(image.save(file, "PNG")) << file.toStdString();
+    }
+}
+
+// No text of the view lies on another or is cut: passes of the demo station
+// ending where the next begins (07:05), crossing the north with a long name
+// awaited (07:44, LO-19 then RS15), rising at the north (09:04, LO-19
+// awaited), in views from large to the smallest. With ORVANTA_SKY_NORTH_PNG
+// set, the 07:44 view is saved there (docs/sky_view_north.png).
+TEST(SkyFeed, TextsNeverOverlapNorIsOneCut)
+{
+    auto satellites = test::demoSatellites();
+    const QFontMetricsF metrics(skyFont());
+    for (const auto &[hour, minute] : {std::pair{7, 5}, std::pair{7, 44}, std::pair{9, 4}}) {
+        SkyPoint now;
+        SkyFeed feed;
+        const SkyScene scene = feed.scene(*satellites, demoTick(*satellites, test::utcOle(2026, 6, 27, hour, minute, 0), now));
+        ASSERT_TRUE(scene.tracked && scene.awaited);
+        for (const auto &[width, height] : {std::pair{480, 520}, std::pair{300, 340}, std::pair{200, 230}}) {
+            const std::string where = std::to_string(hour) + ":" + std::to_string(minute) + " in " +
+                                      std::to_string(width) + "x" + std::to_string(height);
+            const SkyLayout layout = layoutSky(width, height, scene);
+            EXPECT_GE(layout.times.size() + layout.tips.size(), 4u) << where; // each time shown or in a tooltip
+            std::vector<SkyText> placed = layout.times;
+            placed.insert(placed.end(), layout.compass.begin(), layout.compass.end());
+            placed.insert(placed.end(), layout.rings.begin(), layout.rings.end());
+            for (std::size_t i = 0; i < placed.size(); ++i)
+                for (std::size_t j = i + 1; j < placed.size(); ++j)
+                    EXPECT_FALSE(placed[i].box.intersects(placed[j].box))
+                        << where << ": " << placed[i].text.toStdString() << " on " << placed[j].text.toStdString();
+            for (const SkyText &t : layout.times)
+                EXPECT_TRUE(layout.bounds.contains(t.box)) << where << ": " << t.text.toStdString();
+            std::vector<SkyText> lines = layout.legend;
+            lines.insert(lines.end(), layout.info.begin(), layout.info.end());
+            for (const SkyText &t : lines) {
+                EXPECT_LE(metrics.horizontalAdvance(t.text), t.box.width() + 0.5) << where << ": " << t.text.toStdString();
+                EXPECT_TRUE(QRectF(0, 0, width, height).contains(t.box)) << where << ": " << t.text.toStdString();
+                const bool whole = !t.text.endsWith(QStringLiteral("…"));
+                const bool tipped = std::any_of(layout.tips.begin(), layout.tips.end(),
+                                                [&t](const SkyTip &tip) { return tip.area == t.box; });
+                EXPECT_TRUE(whole || tipped) << where << ": " << t.text.toStdString();
+            }
+            for (const SkyText &t : layout.info)
+                EXPECT_FALSE(layout.bounds.intersects(t.box)) << where;
+        }
+        const QString file = qEnvironmentVariable("ORVANTA_SKY_NORTH_PNG");
+        if (hour == 7 && minute == 44 && !file.isEmpty()) {
+            SkyView view;
+            view.resize(480, 520);
+            view.setScene(scene);
+            EXPECT_TRUE(view.grab().toImage().save(file, "PNG")) << file.toStdString();
+        }
     }
 }
 

@@ -28,9 +28,13 @@ TEST(StartUp, WarnsAboutListedElementFilesMoreThanThirtyDaysOld)
     age(h, "Amateur.txt", 31);
     age(h, "Weather.txt", 29);
     age(h, "Unlisted.txt", 90);
+    h.bank(1, {"ISS (ZARYA)"});
+    QStringList comingWhileShown;
+    h.messages.whileShown = [&] { comingWhileShown = h.lines("Detail_Pass"); };
     h.start();
     EXPECT_EQ(h.messages.texts(),
               QStringList{"Le fichier Amateur.txt est vieux de plus de 30 jours, il doit etre mis a jour"});
+    EXPECT_FALSE(comingWhileShown.isEmpty()) << "the first tick came before the message";
     EXPECT_EQ(h.station->Liste_Fichiers(), (QStringList{"AMATEUR.TXT", "Absent.txt", "Weather.txt"}));
 }
 
@@ -100,7 +104,7 @@ TEST(StartUp, DamagedSetsAreReportedOnceAndTheOthersUsed)
     EXPECT_TRUE(h.lines("ListeSat").contains("ISS (ZARYA)"));
 }
 
-TEST(StartUp, OpensTheLinesParksThroughTheParallelPortAndNamesTheWindow)
+TEST(StartUp, OpensTheLinesLeavesTheParallelPortToTheFodTrackAndNamesTheWindow)
 {
     StationHarness h;
     h.store.save("Orvanta", "Setup", "Interface Rotor", "GS232");
@@ -110,11 +114,11 @@ TEST(StartUp, OpensTheLinesParksThroughTheParallelPortAndNamesTheWindow)
     EXPECT_TRUE(h.receiverLine.open);
     EXPECT_TRUE(h.rotorLine.open);
     EXPECT_TRUE(h.rotorLine.writes.isEmpty());
-    EXPECT_FALSE(h.port.writes.empty()); // the FodTrack park goes out whatever the interface
+    EXPECT_TRUE(h.port.writes.empty()); // no FodTrack park for a GS-232
     EXPECT_EQ(h.window().timer1().interval(), 7000);
     EXPECT_TRUE(h.window().timer1().isActive());
     EXPECT_TRUE(h.window().findChild<QAction *>("Mnu_Calibration")->isEnabled());
-    const auto &state = h.station->tracking().state;
+    const auto &state = h.station->tracking().state();
     EXPECT_TRUE(state.Nouveau_Sat); // the first tick found nothing in view: the next satellite is new
     EXPECT_FALSE(state.Prog_RX_Actif || state.Tracking_Actif || state.Doppler_Actif || state.Pointage_Manuel);
 }
@@ -125,6 +129,7 @@ TEST(StartUp, TheRotorLineStaysClosedForTheFodTrack)
     h.start();
     EXPECT_TRUE(h.receiverLine.open);
     EXPECT_FALSE(h.rotorLine.open);
+    EXPECT_FALSE(h.port.writes.empty()); // parked
 }
 
 TEST(Shutdown, YesParksTheRotorAndTheReceiverIsReleased)

@@ -45,7 +45,7 @@ TEST(StationDialogs, ManualPointingHoldsTheRotorAndFollowsTheTick)
     h.click("Pour_Man");
     auto *window = h.window().findChild<QWidget *>("Poursuite_Man");
     ASSERT_TRUE(window && window->isVisible());
-    EXPECT_TRUE(h.station->tracking().state.Pointage_Manuel);
+    EXPECT_TRUE(h.station->tracking().state().Pointage_Manuel);
 
     h.rotorLine.writes.clear();
     h.tickAt("2026-06-27T01:36:05Z");
@@ -63,7 +63,7 @@ TEST(StationDialogs, ManualPointingHoldsTheRotorAndFollowsTheTick)
     EXPECT_EQ(h.rotorLine.writes.back(), "W045 007\r");
 
     window->close();
-    EXPECT_FALSE(h.station->tracking().state.Pointage_Manuel);
+    EXPECT_FALSE(h.station->tracking().state().Pointage_Manuel);
     h.rotorLine.writes.clear();
     h.tickAt("2026-06-27T01:36:10Z");
     EXPECT_EQ(h.rotorLine.writes.size(), 1);

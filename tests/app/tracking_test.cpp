@@ -66,15 +66,17 @@ TEST_F(TrackingTest, AWholePassIsFollowedTickByTick)
     EXPECT_TRUE(h.rotorLine.writes.isEmpty());
     EXPECT_TRUE(h.receiverLine.writes.isEmpty());
 
-    // Take-up: the sound, the full set-up, the uncorrected frequency.
+    // Take-up: the sound, the full set-up, and already the corrected frequency.
     h.tickAt("2026-06-27T01:35:00Z");
     EXPECT_EQ(h.text("Sat_Sel"), "ISS (ZARYA)");
     EXPECT_EQ(h.sound.played, QStringList{h.folder.filePath("Nouveau_Sat.wav")});
     ASSERT_FALSE(h.receiverLine.writes.isEmpty());
     EXPECT_EQ(h.receiverLine.writes.front(), "VA\r\n");
     EXPECT_TRUE(h.receiverLine.writes.contains("MD0\r\n")); // mode B: FM
-    EXPECT_EQ(h.receiverLine.writes.back(), "RF145.8000\r\n");
-    EXPECT_EQ(h.text("Freq_Sel"), "145.800");
+    const QString firstCorrected = formatFixed(145.8 * dopplerFactor(lookNow(h, "ISS (ZARYA)").rangeRateKmS), 4);
+    EXPECT_EQ(h.text("Freq_Sel"), firstCorrected);
+    EXPECT_EQ(h.receiverLine.writes.back(), "RF" + firstCorrected.toLatin1() + "\r\n");
+    EXPECT_NE(h.text("Val_Dop"), "----");
 
     int ticks = 0;
     bool sawApproach = false, sawRecession = false;
@@ -118,11 +120,11 @@ TEST_F(TrackingTest, AWholePassIsFollowedTickByTick)
     EXPECT_EQ(h.text("Val_Dop"), "----");
     EXPECT_TRUE(h.rotorLine.writes.isEmpty());
     EXPECT_TRUE(h.receiverLine.writes.isEmpty());
-    EXPECT_TRUE(h.station->tracking().state.Nouveau_Sat);
+    EXPECT_TRUE(h.station->tracking().state().Nouveau_Sat);
     EXPECT_TRUE(h.messages.shown.empty()) << h.messages.texts().join('\n').toStdString();
 }
 
-TEST_F(TrackingTest, TheEarlierOfTwoPassesInProgressIsFollowedThenTheOtherWithoutANewTakeUp)
+TEST_F(TrackingTest, TheEarlierOfTwoPassesInProgressIsFollowedThenTheOtherWithItsOwnTakeUp)
 {
     h.bank(1, {"ISS (ZARYA)", "OSCAR 7 (AO-7)"});
     h.at("2026-06-27T04:50:00Z");
@@ -137,9 +139,14 @@ TEST_F(TrackingTest, TheEarlierOfTwoPassesInProgressIsFollowedThenTheOtherWithou
     h.receiverLine.writes.clear();
     h.tickAt("2026-06-27T05:00:00Z");
     EXPECT_EQ(h.text("Sat_Sel"), "OSCAR 7 (AO-7)");
-    EXPECT_EQ(h.sound.played.size(), 1);
-    ASSERT_EQ(h.receiverLine.writes.size(), 1); // only the new frequency
-    EXPECT_TRUE(h.receiverLine.writes.front().startsWith("RF145.97"));
+    // No empty tick between the two passes, yet the radio leaves FM for USB.
+    EXPECT_EQ(h.sound.played.size(), 2);
+    ASSERT_FALSE(h.receiverLine.writes.isEmpty());
+    EXPECT_EQ(h.receiverLine.writes.front(), "VA\r\n");
+    EXPECT_TRUE(h.receiverLine.writes.contains("MD3\r\n"));
+    EXPECT_EQ(h.receiverLine.writes.back(), "RF" + h.text("Freq_Sel").toLatin1() + "\r\n");
+    EXPECT_TRUE(h.text("Freq_Sel").startsWith("145.97"));
+    EXPECT_EQ(h.text("Freq_Sel").section('.', 1).size(), 4);
 }
 
 TEST_F(TrackingTest, ASatelliteWithoutFrequencyGivesOneMessageNotOnePerTick)
@@ -150,11 +157,30 @@ TEST_F(TrackingTest, ASatelliteWithoutFrequencyGivesOneMessageNotOnePerTick)
     switchAllOn();
     for (int s = 0; s < 30; s += 5)
         h.tickAt(QStringLiteral("2026-06-27T05:25:%1Z").arg(s, 2, 10, QLatin1Char('0')));
+    // The way it names exists: see Banks.PickingASatelliteWithoutFrequencyOpensTheAddDialogWithTheTimerStopped.
     EXPECT_EQ(h.messages.texts(),
-              QStringList{"Selectionnez JAS-2 (FO-29) dans la liste sat selectionnes puis cliquez sur ajouter frequence"});
+              QStringList{"JAS-2 (FO-29) n'a pas de frequence : double-cliquez sur JAS-2 (FO-29) dans la liste "
+                          "Selectionnés pour le remettre dans A Selectionner, puis double-cliquez-le dans A "
+                          "Selectionner et saisissez sa frequence dans la fenetre Ajout Frequence."});
     EXPECT_TRUE(h.rotorLine.writes.isEmpty());
     EXPECT_TRUE(h.receiverLine.writes.isEmpty());
     EXPECT_EQ(h.text("Azimut_Sel"), "");
+}
+
+TEST_F(TrackingTest, AFollowedSatelliteWhoseEntryLeavesTheTableShowsNoStaleFrequency)
+{
+    h.bank(1, {"ISS (ZARYA)"});
+    h.at("2026-06-27T01:36:00Z");
+    h.start();
+    switchAllOn();
+    h.tickAt("2026-06-27T01:36:05Z");
+    EXPECT_FALSE(h.text("Freq_Sel").isEmpty());
+    h.writeFile("Frequences.cfg", "OSCAR 7 (AO-7)\r\n145.9775\r\nMode C\r\n");
+    h.tickAt("2026-06-27T01:36:10Z");
+    EXPECT_EQ(h.text("Sat_Sel"), "ISS (ZARYA)");
+    for (const char *field : {"Freq_Sel", "Azimut_Sel", "Site_Sel"})
+        EXPECT_EQ(h.text(field), "") << field;
+    EXPECT_EQ(h.text("Val_Dop"), "----");
 }
 
 TEST_F(TrackingTest, TheAwaitedSatelliteWithoutFrequencyShowsNoFrequency)
@@ -200,7 +226,7 @@ TEST_F(TrackingTest, SwitchesSteerTheRotorAndTheReceiver)
     EXPECT_EQ(h.text("Freq_Sel"), "145.800");
     EXPECT_TRUE(h.rotorLine.writes.isEmpty());
     EXPECT_TRUE(h.receiverLine.writes.isEmpty());
-    EXPECT_FALSE(h.station->tracking().state.Nouveau_Sat);
+    EXPECT_FALSE(h.station->tracking().state().Nouveau_Sat);
 
     h.click("Prog_RX_2");
     h.click("Prog_RX_2"); // twice: the set-up comes again
@@ -209,10 +235,10 @@ TEST_F(TrackingTest, SwitchesSteerTheRotorAndTheReceiver)
     EXPECT_EQ(h.receiverLine.writes.front(), "VA\r\n");
 
     h.click("Tracking_2");
-    h.station->tracking().state.Pointage_Manuel = true; // the manual window holds the rotor
+    h.station->tracking().setManualPointing(true); // the manual window holds the rotor
     h.tickAt("2026-06-27T01:36:10Z");
     EXPECT_TRUE(h.rotorLine.writes.isEmpty());
-    h.station->tracking().state.Pointage_Manuel = false;
+    h.station->tracking().setManualPointing(false);
     h.tickAt("2026-06-27T01:36:15Z");
     EXPECT_EQ(h.rotorLine.writes.size(), 1);
 
@@ -223,7 +249,7 @@ TEST_F(TrackingTest, SwitchesSteerTheRotorAndTheReceiver)
     EXPECT_EQ(h.receiverLine.writes.size(), 1);
 }
 
-TEST_F(TrackingTest, EndOfRemoteControlNeverReachesAnFt847)
+TEST_F(TrackingTest, AnFt847IsReleasedByCatOffNeverByEx)
 {
     h.setup("Recepteur", "FT847");
     h.bank(1, {"ISS (ZARYA)"});
@@ -232,12 +258,14 @@ TEST_F(TrackingTest, EndOfRemoteControlNeverReachesAnFt847)
     h.click("Prog_RX_2");
     h.tickAt("2026-06-27T01:36:00Z");
     ASSERT_FALSE(h.receiverLine.writes.isEmpty());
+    const QByteArray catOff("\0\0\0\0\x80", 5);
     h.receiverLine.writes.clear();
     h.click("Prog_RX_1");
-    EXPECT_TRUE(h.receiverLine.writes.isEmpty());
+    EXPECT_EQ(h.receiverLine.all(), catOff);
+    h.receiverLine.writes.clear();
     h.messages.answers = {false};
     h.window().close();
-    EXPECT_FALSE(h.receiverLine.all().contains("EX"));
+    EXPECT_EQ(h.receiverLine.all(), catOff);
 }
 
 TEST_F(TrackingTest, ATickArrivingDuringAWaitIsSkippedNotNested)

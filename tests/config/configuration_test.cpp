@@ -138,7 +138,9 @@ TEST_F(ConfigurationTest, DeviceChoicesOutsideTheMenusLeaveTheDesignedState)
     stored("Adresse Port LPT", "956");
     load();
     EXPECT_EQ(view.texts["Titre"], "Poursuite satellite avec interface GS232 et RX FT847");
-    EXPECT_FALSE(view.menus.contains("Mnu_AR5000")); // stays as drawn (checked)
+    EXPECT_FALSE(view.menus["Mnu_AR5000"]); // the marks follow the stored receiver
+    EXPECT_TRUE(view.menus["Mnu_FT847"]);
+    EXPECT_FALSE(view.menus["Mnu_Hamlib_Recepteur"]);
     EXPECT_FALSE(view.menus["Mnu_Fodtrack"]);
     EXPECT_TRUE(view.menus["Mnu_GS232"]);
     EXPECT_FALSE(view.menus.contains("Mnu_Calibration"));

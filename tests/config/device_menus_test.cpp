@@ -137,13 +137,18 @@ TEST_F(DeviceMenusTest, RotorInterfaceOpensAndClosesTheRotorLineAndTheCalibratio
     EXPECT_FALSE(receiver.open); // the receiver line is not the menu's business
 }
 
-TEST_F(DeviceMenusTest, TheReceiverEntrySwitchesAnFt847StationToTheAr5000)
+TEST_F(DeviceMenusTest, TheReceiverEntriesSwitchBetweenTheAr5000AndTheFt847)
 {
-    config.Recepteur = "FT847";
-    entry("Mnu_AR5000")->setChecked(false);
+    const QStringList receivers{"Mnu_AR5000", "Mnu_FT847", "Mnu_Hamlib_Recepteur"};
+    choose("Mnu_FT847");
+    EXPECT_EQ(config.Recepteur, "FT847");
+    EXPECT_EQ(checked(receivers), QStringList{"Mnu_FT847"});
+    EXPECT_EQ(entry("Mnu_FT847")->text(), "FT 847");
+    EXPECT_EQ(view.texts["Titre"], "Poursuite satellite avec interface Fodtrack et RX FT847");
+
     choose("Mnu_AR5000");
     EXPECT_EQ(config.Recepteur, "AR5000");
-    EXPECT_TRUE(entry("Mnu_AR5000")->isChecked());
+    EXPECT_EQ(checked(receivers), QStringList{"Mnu_AR5000"});
     EXPECT_EQ(view.texts["Titre"], "Poursuite satellite avec interface Fodtrack et RX AR5000");
 }
 

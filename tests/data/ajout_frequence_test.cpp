@@ -100,6 +100,30 @@ TEST_F(AddFrequencyDialog, RefusesAnEmptyOrMalformedFrequency)
     }
 }
 
+TEST_F(AddFrequencyDialog, EnterOnTheButtonPressesItEachTime)
+{
+    folder.writeLines(cfg, threeRecords);
+    dialog.proposeFor("XW-2");
+    type("145,8");
+    ASSERT_EQ(dialog.focusWidget(), save());
+    QTest::keyClick(save(), Qt::Key_Return);
+    EXPECT_EQ(messages.shown.size(), 1u); // refused: the dialog stays for a correction
+    EXPECT_TRUE(dialog.isVisible());
+    frequency()->clear();
+    type("145.8");
+    QTest::keyClick(save(), Qt::Key_Return);
+    EXPECT_FALSE(dialog.isVisible());
+
+    dialog.proposeFor("XW-3");
+    type("435.1");
+    QTest::keyClick(save(), Qt::Key_Enter);
+    EXPECT_FALSE(dialog.isVisible());
+    const QStringList lines = folder.lines(cfg);
+    ASSERT_EQ(lines.size(), threeRecords.size() + 6);
+    EXPECT_EQ(lines[9], "XW-2");
+    EXPECT_EQ(lines[12], "XW-3");
+}
+
 TEST_F(AddFrequencyDialog, CloseBoxIsRefused)
 {
     dialog.proposeFor("XW-2");

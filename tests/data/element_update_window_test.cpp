@@ -70,6 +70,15 @@ TEST(ElementUpdateWindow, ShowsEachFileAndReportsTheReplacedOnes)
     EXPECT_FALSE(test::control<QLabel>(window, "Problemes")->isVisible());
     EXPECT_EQ(station.folder.read("Amateur.txt"), kNew);
     EXPECT_EQ(station.folder.read("Weather.txt"), kOld);
+
+    // Each result shows whole inside the window, wrapped to its width.
+    QCoreApplication::processEvents();
+    for (const char *name : {"Resultat_1", "Resultat_2"}) {
+        const QLabel *label = test::control<QLabel>(window, name);
+        EXPECT_GE(label->height(), label->heightForWidth(label->width())) << name;
+        EXPECT_TRUE(window.rect().contains(QRect(label->mapTo(&window, QPoint()), label->size()))) << name;
+    }
+    EXPECT_GE(window.width(), 500);
 }
 
 TEST(ElementUpdateWindow, AnnulerAndClosingStopTheRunAndKeepTheOldFiles)

@@ -144,6 +144,49 @@ TEST_F(ObserverTest, TheWindowStaysOpenUntilItsBoxesAreRight)
     window.close();
     EXPECT_FALSE(window.isVisible());
     EXPECT_FLOAT_EQ(config.Long_Obs, -1.5f);
+
+    // Enter and Escape close it the same way.
+    window.ouvrir();
+    longitude->setText("3.5");
+    QTest::keyClick(longitude, Qt::Key_Return);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_FLOAT_EQ(config.Long_Obs, 3.5f);
+    window.ouvrir();
+    QTest::keyClick(elevation, Qt::Key_Escape);
+    EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(ObserverTest, ALocatorIsShownAndCanBeTypedInsteadOfThePosition)
+{
+    Observateur window(settings);
+    window.ouvrir();
+    auto *longitude = window.findChild<QLineEdit *>("Long_Observateur");
+    auto *latitude = window.findChild<QLineEdit *>("Lat_Observateur");
+    auto *locator = window.findChild<QLineEdit *>("Locator_Observateur");
+    ASSERT_TRUE(longitude && latitude && locator);
+    EXPECT_EQ(locator->text(), "JN18aa"); // 48 N 2 E
+
+    locator->clear();
+    QTest::keyClicks(locator, "JN18eu");
+    EXPECT_EQ(longitude->text(), "2.3750");
+    EXPECT_EQ(latitude->text(), "48.8542");
+    window.close();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_FLOAT_EQ(config.Long_Obs, 2.375f);
+    EXPECT_FLOAT_EQ(config.Lat_Obs, 48.8542f);
+
+    window.ouvrir();
+    latitude->clear();
+    QTest::keyClicks(latitude, "-34.6");
+    longitude->clear();
+    QTest::keyClicks(longitude, "-58.38");
+    EXPECT_EQ(locator->text(), "GF05tj"); // Buenos Aires
+    locator->setText("JN1");
+    window.close();
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(messages.texts().last().startsWith("Le locator de la station est incorrect"));
+    EXPECT_FLOAT_EQ(config.Lat_Obs, 48.8542f);
+    window.hide();
 }
 
 class ParametersTest : public ::testing::Test {
@@ -228,6 +271,15 @@ TEST_F(ParametersTest, TheAzimuthOnlySwitchActsAtTheClickEvenIfTheCloseIsRefused
     EXPECT_EQ(config.Azimut_Seul, 0);
     window.ouvrir();
     EXPECT_TRUE(non->isChecked());
+
+    // Enter and Escape close it the same way.
+    window.findChild<QLineEdit *>("Repetition_mesure")->setText("20");
+    QTest::keyClick(non, Qt::Key_Enter);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(config.Repetition, 20);
+    window.ouvrir();
+    QTest::keyClick(window.findChild<QLineEdit *>("Parcazimut"), Qt::Key_Escape);
+    EXPECT_FALSE(window.isVisible());
 }
 
 } // namespace

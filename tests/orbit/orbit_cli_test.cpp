@@ -3,7 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include "orbit/locator.h"
+#include "orbit/text_format.h"
+
+#include <charconv>
+#include <cmath>
 #include <map>
+#include <numbers>
 #include <regex>
 
 namespace orvanta::orbit {
@@ -97,6 +103,98 @@ TEST(OrbitCli, VerifyAndPropagate)
     EXPECT_EQ(decaying.out.find("DECAY TEST,2026-06-26T14:20"), std::string::npos);
 }
 
+std::vector<double> numbersOf(const std::string &row)
+{
+    std::vector<double> values;
+    std::size_t from = row.find(',') + 1; // after the name or the time
+    for (std::size_t comma; from != 0; from = comma + 1) {
+        comma = row.find(',', from);
+        double value = NAN;
+        std::from_chars(row.data() + from, row.data() + (comma == std::string::npos ? row.size() : comma), value);
+        values.push_back(value);
+        if (comma == std::string::npos)
+            break;
+    }
+    return values;
+}
+
+TEST(OrbitCli, TrackAgreesWithAnIndependentGeodeticComputation)
+{
+    // The model's own states (propagate), turned into geodetic coordinates
+    // here by other formulas: the sidereal angle in degrees per day and
+    // Heikkinen's closed form for the latitude, instead of the iteration.
+    const std::string elements = test::orbitData("bad_station/good.txt");
+    const std::vector<std::string> common = {"--elements", elements, "--start", "2026-06-27T00:00:00Z", "--minutes",
+                                             "100", "--step-s", "120"};
+    std::vector<std::string> trackArguments = {"track", "--sat", "25544"};
+    trackArguments.insert(trackArguments.end(), common.begin(), common.end());
+    const CommandRun track = run(trackArguments);
+    std::vector<std::string> propagateArguments = {"propagate"};
+    propagateArguments.insert(propagateArguments.end(), common.begin(), common.end());
+    const CommandRun states = run(propagateArguments);
+    ASSERT_EQ(track.status, 0) << track.err;
+    ASSERT_EQ(states.status, 0) << states.err;
+    const std::vector<std::string> points = lines(track.out), rows = lines(states.out);
+    EXPECT_EQ(points[0], "time,latitude,longitude,altitude_km,footprint_radius_km,locator");
+    ASSERT_EQ(points.size(), 52u);
+
+    constexpr double kDeg = std::numbers::pi / 180.0;
+    const double a = 6378.137, f = 1 / 298.257223563, b = a * (1 - f);
+    const double e2 = (a * a - b * b) / (a * a), ep2 = (a * a - b * b) / (b * b);
+    bool crossedDateLine = false;
+    for (std::size_t i = 1; i < points.size(); ++i) {
+        ASSERT_TRUE(rows[i].starts_with("ISS (ZARYA),")) << rows[i];
+        const std::vector<double> r = numbersOf(rows[i].substr(rows[i].find(',') + 1));
+        const std::vector<double> p = numbersOf(points[i]);
+        ASSERT_EQ(points[i].substr(0, 24), rows[i].substr(12, 24));
+        const double days = (double(i - 1) * 120.0 / 86400.0) + (2461218.5 - 2451545.0);
+        const double gmst = std::fmod(280.46061837 + 360.98564736629 * days +
+                                          0.000387933 * std::pow(days / 36525, 2) - std::pow(days / 36525, 3) / 38710000,
+                                      360.0) * kDeg;
+        const double x = std::cos(gmst) * r[0] + std::sin(gmst) * r[1], y = -std::sin(gmst) * r[0] + std::cos(gmst) * r[1];
+        const double z = r[2], q = std::hypot(x, y);
+        const double F = 54 * b * b * z * z, G = q * q + (1 - e2) * z * z - e2 * (a * a - b * b);
+        const double c = e2 * e2 * F * q * q / (G * G * G);
+        const double s = std::cbrt(1 + c + std::sqrt(c * c + 2 * c));
+        const double P = F / (3 * std::pow(s + 1 / s + 1, 2) * G * G), Q = std::sqrt(1 + 2 * e2 * e2 * P);
+        const double r0 = -P * e2 * q / (1 + Q) +
+                          std::sqrt(a * a / 2 * (1 + 1 / Q) - P * (1 - e2) * z * z / (Q * (1 + Q)) - P * q * q / 2);
+        const double U = std::hypot(q - e2 * r0, z), V = std::sqrt(std::pow(q - e2 * r0, 2) + (1 - e2) * z * z);
+        const double latitude = std::atan((z + ep2 * b * b * z / (a * V)) / q) / kDeg;
+        const double longitude = std::atan2(y, x) / kDeg;
+        const double height = U * (1 - b * b / (a * V));
+        EXPECT_NEAR(p[0], latitude, 0.01) << points[i];
+        EXPECT_NEAR(std::remainder(p[1] - longitude, 360.0), 0, 0.01) << points[i];
+        EXPECT_GE(p[1], -180);
+        EXPECT_LE(p[1], 180);
+        EXPECT_NEAR(p[2], height, 0.01) << points[i];
+        EXPECT_NEAR(p[3], a * std::acos(a / (a + height)), 0.01) << points[i];
+        EXPECT_EQ(points[i].substr(points[i].rfind(',') + 1), locatorFromPosition(p[0], p[1])) << points[i];
+        crossedDateLine |= i > 1 && std::fabs(numbersOf(points[i - 1])[1] - p[1]) > 180;
+    }
+    EXPECT_TRUE(crossedDateLine);
+}
+
+TEST(OrbitCli, MutualWindowsOfTwoStations)
+{
+    // Paris by its position, Madrid by its locator; the same request with
+    // Paris by its locator gives the same windows to within its square.
+    const CommandRun result = run({"mutual", "--elements", test::stationFolder(), "--lat", "48.85", "--lon", "2.35",
+                                   "--locator2", "IN80do", "--start", "2026-06-27T00:00:00Z", "--sat", "25544"});
+    ASSERT_EQ(result.status, 0) << result.err;
+    const std::vector<std::string> rows = lines(result.out);
+    EXPECT_EQ(rows[0], "satellite,start,end,duration_s,best_time,elevation_1,elevation_2");
+    ASSERT_GE(rows.size(), 3u);
+    const std::regex row("ISS \\(ZARYA\\)," + kIso + "," + kIso + R"(,\d+\.\d\d,)" + kIso + R"(,\d+\.\d\d,\d+\.\d\d)");
+    for (std::size_t i = 1; i < rows.size(); ++i)
+        EXPECT_TRUE(std::regex_match(rows[i], row)) << rows[i];
+    const CommandRun byLocator = run({"mutual", "--elements", test::stationFolder(), "--locator", "JN18eu",
+                                      "--locator2", "IN80do", "--start", "2026-06-27T00:00:00Z", "--sat", "ISS (ZARYA)"});
+    ASSERT_EQ(byLocator.status, 0) << byLocator.err;
+    ASSERT_EQ(lines(byLocator.out).size(), rows.size());
+    EXPECT_EQ(lines(byLocator.out)[1].substr(0, 28), rows[1].substr(0, 28)); // same start to the minute
+}
+
 TEST(OrbitCli, BadArgumentsGiveTheUsageAndStatusTwo)
 {
     const std::string folder = test::stationFolder();
@@ -117,6 +215,9 @@ TEST(OrbitCli, BadArgumentsGiveTheUsageAndStatusTwo)
         {"propagate", "--elements", folder, "--start", "2026-06-27T00:00:00Z", "--minutes", "10", "--step-s", "0"},
         {"propagate", "--elements", folder, "--start", "2026-06-27T00:00:00Z", "--minutes", "1e6", "--step-s", "0.001"},
         {"propagate", "--elements", folder, "--start", "2026-06-27T00:00:00Z", "--minutes", "10", "--step-s", "1", "extra"},
+        {"track", "--elements", folder, "--sat", "99999", "--start", "2026-06-27T00:00:00Z", "--minutes", "1", "--step-s", "1"},
+        {"mutual", "--elements", folder, "--lat", "48", "--lon", "2", "--locator2", "JN1", "--start", "2026-06-27T00:00:00Z"},
+        {"mutual", "--elements", folder, "--lat", "48", "--locator", "JN18", "--locator2", "IN80", "--start", "2026-06-27T00:00:00Z"},
     };
     for (const auto &arguments : bad) {
         const CommandRun result = run(arguments);

@@ -1,5 +1,6 @@
 #include "platform/linux_parallel_port.h"
 #include "platform/qt_message_boxes.h"
+#include "platform/qt_translations.h"
 #include "platform/qt_serial_line.h"
 #include "platform/qt_sound_player.h"
 #include "support/fakes.h"
@@ -89,6 +90,47 @@ TEST(MessageBoxes, QuestionAnswersWhatTheOperatorClicked)
     });
     EXPECT_FALSE(boxes.question("Voulez vous parquer les antennes?", "Parkage"));
     EXPECT_EQ(seenText, "Voulez vous parquer les antennes?");
+}
+
+TEST(MessageBoxes, StandardButtonsReadFrenchWithQtsTranslations)
+{
+    const auto translations = installQtFrenchTranslations();
+    ASSERT_NE(translations, nullptr) << "qtbase_fr.qm missing: install qt6-translations-l10n";
+    QtMessageBoxes boxes;
+    QStringList buttons;
+    QTimer::singleShot(50, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        buttons << box->button(QMessageBox::Yes)->text().remove('&') << box->button(QMessageBox::No)->text().remove('&');
+        box->button(QMessageBox::Yes)->click();
+    });
+    EXPECT_TRUE(boxes.question("Voulez vous parquer les antennes?", "Parkage"));
+    EXPECT_EQ(buttons, (QStringList{"Oui", "Non"}));
+}
+
+// Both devices failing at start-up: the second box opens inside the first.
+TEST(MessageBoxes, ABoxOpenedOverAnotherStepsAsideFromIt)
+{
+    QWidget window;
+    window.resize(800, 600);
+    window.show();
+    QtMessageBoxes qtBoxes(&window);
+    MessageBoxes &boxes = qtBoxes;
+    QRect first, second;
+    QTimer::singleShot(50, [&] {
+        first = QApplication::activeModalWidget()->frameGeometry();
+        QTimer::singleShot(50, [&] {
+            second = QApplication::activeModalWidget()->frameGeometry();
+            qobject_cast<QMessageBox *>(QApplication::activeModalWidget())->accept();
+        });
+        boxes.information("Le rotor ne repond pas");
+        qobject_cast<QMessageBox *>(QApplication::activeModalWidget())->accept();
+    });
+    boxes.information("La radio ne repond pas");
+    ASSERT_FALSE(first.isNull());
+    // The first one's title and the start of its text stay in sight.
+    EXPECT_GE(second.left() - first.left(), 20);
+    EXPECT_GE(second.top() - first.top(), 20);
 }
 
 } // namespace

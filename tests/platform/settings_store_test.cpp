@@ -2,6 +2,7 @@
 #include "support/fakes.h"
 #include "support/file_size_limit.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -9,6 +10,8 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <functional>
+#include <grp.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -107,6 +110,70 @@ TEST_F(SettingsStoreTest, ACorruptFileIsReportedAndKeptAside)
     store.save("Orvanta", "Setup", "Longitude observateur", "5");
     EXPECT_EQ(readFile(path() + ".corrompu"), corrupt);
     EXPECT_EQ(readFile(path()), QByteArray("[Setup]\nLongitude observateur=5\n"));
+}
+
+// Runs check in a child process as a user who cannot read a mode-000 file:
+// the tests may run as root, who reads it anyway, so there the child becomes
+// nobody. Returns the child's exit status.
+int asAUserWhoCannotReadIt(const std::function<int()> &check)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        if (geteuid() == 0 && (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0))
+            _exit(90);
+        _exit(check());
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST_F(SettingsStoreTest, AnUnreadableFileIsSetAsideByRenamingAndTheSaveGoesThrough)
+{
+    const QString folder = QFileInfo(path()).absolutePath();
+    QDir().mkpath(folder);
+    const QByteArray old("[Setup]\nLongitude observateur=3\n");
+    writeFile(path(), old);
+    const auto open = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther | QFile::WriteOther
+                      | QFile::ExeOther;
+    for (const QString &d : {dir.path(), dir.filePath("config"), folder})
+        QFile::setPermissions(d, open);
+    QFile::setPermissions(path(), {});
+
+    const int status = asAUserWhoCannotReadIt([&] {
+        IniSettingsStore store(path(), messages);
+        store.save("Orvanta", "Setup", "Longitude observateur", "5");
+        if (messages.shown.size() != 1 || !messages.shown[0].text.contains("illisible"))
+            return 1; // the file was readable after all, or the save was refused
+        IniSettingsStore again(path(), messages);
+        return again.get("Orvanta", "Setup", "Longitude observateur") == "5" && messages.shown.size() == 1 ? 0 : 2;
+    });
+    EXPECT_EQ(status, 0);
+    QFile::setPermissions(path() + ".corrompu", QFile::ReadOwner);
+    EXPECT_EQ(readFile(path() + ".corrompu"), old);
+}
+
+TEST_F(SettingsStoreTest, OnlyOurOwnTemporariesOlderThanTheFileAreRemovedAtStartUp)
+{
+    const QDir folder(QFileInfo(path()).absolutePath());
+    QDir().mkpath(folder.path());
+    writeFile(path(), "[Setup]\nA=1\n");
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    const QStringList older{"Orvanta.ini.a1B2c3", "Orvanta.ini.zzzzzz", "Orvanta.ini.corrompu", "Orvanta.ini.abc12",
+                            "Orvanta.ini.ab-def", "Autre.ini.q8W7e6", "Orvanta.ini.a1B2c3.bak"};
+    for (const QString &name : older + QStringList{"Orvanta.ini.N3wer0"}) {
+        writeFile(folder.filePath(name), "[Setup]\nA=0\n");
+        QFile f(folder.filePath(name));
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        f.setFileTime(older.contains(name) ? now.addSecs(-60) : now.addSecs(60), QFileDevice::FileModificationTime);
+    }
+
+    IniSettingsStore store(path(), messages);
+    QStringList left = folder.entryList(QDir::Files);
+    left.sort();
+    EXPECT_EQ(left.join(' ').toStdString(), "Autre.ini.q8W7e6 Orvanta.ini Orvanta.ini.N3wer0 Orvanta.ini.a1B2c3.bak "
+                                             "Orvanta.ini.ab-def Orvanta.ini.abc12 Orvanta.ini.corrompu");
+    EXPECT_EQ(store.get("Orvanta", "Setup", "A"), "1");
 }
 
 TEST_F(SettingsStoreTest, TextThatIsNotUtf8IsCorrupt)

@@ -80,6 +80,8 @@ TEST_F(Ft847Test, ModesSetTheMainVfoAfterCatOn)
         ft847.Programme_FT847(other);
         expectSent(kCatOn);
     }
+    ft847.Fin_Controle(); // CAT OFF hands the knobs back
+    expectSent(bytes({0x00, 0x00, 0x00, 0x00, 0x80}));
 }
 
 TEST_F(Ft847Test, FrequenciesTheRadioCannotHoldSendNothing)

@@ -120,9 +120,9 @@ TEST_F(CalibrationTest, AnAzimuthOnlyRotorTakesTwoMeasuresAndNoKeepsTheStoreAsIt
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_TRUE(messages.shown[0].isQuestion);
     EXPECT_EQ(calibration.Etape_Calibration(), 5);
-    // The zero point acts at once; the scale factors and the store do not change.
-    EXPECT_EQ(config.Cal_Azimut_0, 10);
-    EXPECT_EQ(config.Cal_Azimut_360, 240);
+    // "Non": the calibration in force before, in memory as in the store.
+    EXPECT_EQ(config.Cal_Azimut_0, 0);
+    EXPECT_EQ(config.Cal_Azimut_360, 250);
     EXPECT_EQ(config.Cal_Site_0, 0);
     EXPECT_EQ(config.Cal_Site_90, 250);
     EXPECT_FLOAT_EQ(fodtrack.Pas_Azimut(), 0.69f);
@@ -170,6 +170,25 @@ TEST_F(CalibrationTest, TheWindowFollowsTheSliderAndItsCloseBoxRestartsTracking)
     EXPECT_TRUE(timer.active);
     EXPECT_FALSE(fodtrack.Valeur_Brute);
     EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(CalibrationTest, TheSaveQuestionShowsEveryMeasureAndNonPutsTheOldCalibrationBack)
+{
+    Calibration window(calibration);
+    window.ouvrir();
+    window.findChild<QSlider *>("CWSlide1")->setValue(49);
+    QString site90WhileAsked;
+    messages.whileShown = [&] { site90WhileAsked = window.findChild<QLabel *>("Val_Site_90")->text(); };
+    messages.answers = {false};
+    for (int i = 0; i < 4; ++i)
+        window.findChild<QPushButton *>("Cal_Valide")->click();
+    EXPECT_EQ(site90WhileAsked, "255");
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(config.Cal_Azimut_0, 0);
+    EXPECT_EQ(config.Cal_Azimut_360, 250);
+    EXPECT_EQ(config.Cal_Site_0, 0);
+    EXPECT_EQ(config.Cal_Site_90, 250);
+    EXPECT_TRUE(store.section("Orvanta", "Setup").empty());
 }
 
 } // namespace

@@ -140,7 +140,8 @@ TEST(PoursuiteManWindow, TypedAnglesReachTheGs232Controller)
     EXPECT_EQ(window.findChild<QLineEdit *>("Site_Man")->text(), "45");
     EXPECT_TRUE(pty.readAll(50).isEmpty());
 
-    window.close();
+    QTest::keyClick(siMan, Qt::Key_Escape);
+    EXPECT_FALSE(window.isVisible());
     EXPECT_FALSE(window.pointageManuel());
     ASSERT_EQ(manual.size(), 2);
     EXPECT_TRUE(manual[0][0].toBool());

@@ -1,6 +1,7 @@
 #include "orbit/cli/commands.h"
 
 #include "orbit/cli/iso_time.h"
+#include "orbit/cli/map_commands.h"
 #include "orbit/cli/options.h"
 #include "orbit/element_files.h"
 #include "orbit/orbit_end.h"
@@ -32,6 +33,9 @@ const char *const kUsage =
     "                     [--sat NOM|NUMERO]...\n"
     "  orvanta-orbit verify --elements FILE\n"
     "  orvanta-orbit propagate --elements PATH --start ISO --minutes M --step-s S [--summary]\n"
+    "  orvanta-orbit track --elements PATH --sat NAME|NUMBER --start ISO --minutes M --step-s S\n"
+    "  orvanta-orbit mutual --elements PATH (--lat DEG --lon DEG [--alt M] | --locator LOC)\n"
+    "                       --locator2 LOC --start ISO [--days N] [--min-elev DEG] [--sat NAME|NUMBER]...\n"
     "  orvanta-orbit --version\n"
     "  orvanta-orbit update --station DIR\n"
     "PATH : un fichier d'éléments, deux lignes ou OMM (CSV, JSON, XML), reconnu à son contenu,\n"
@@ -359,6 +363,10 @@ int runOrbitCommand(const std::vector<std::string> &arguments, std::ostream &out
         return verifyCommand(rest, out, err);
     if (command == "propagate")
         return propagateCommand(rest, out, err);
+    if (command == "track")
+        return trackCommand(rest, out, err);
+    if (command == "mutual")
+        return mutualCommand(rest, out, err);
     return badArguments(err, "commande inconnue : " + command);
 }
 

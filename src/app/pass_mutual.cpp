@@ -1,0 +1,43 @@
+#include "app/pass_mutual.h"
+
+#include "app/pass_details.h"
+#include "orbit/locator.h"
+#include "orbit/mutual_visibility.h"
+#include "orbit/utc_time.h"
+#include "platform/text_numbers.h"
+
+namespace orvanta {
+
+namespace {
+
+QString timeText(const orbit::JulianDate &instant)
+{
+    const std::int64_t seconds = orbit::wholeSecondsFromJulian(instant) % 86400;
+    return formatHms(int(seconds < 0 ? seconds + 86400 : seconds));
+}
+
+} // namespace
+
+QString mutualVisibilityText(const orbit::Satellites &satellites, const orbit::PredictedPass &pass,
+                             const QString &locator, double minElevationDeg)
+{
+    const QString typed = locator.trimmed();
+    const auto square = orbit::squareOfLocator(typed.toStdString());
+    if (!square)
+        return QStringLiteral("Locator incorrect : « %1 » (4, 6 ou 8 caractères, par exemple JN18eu)").arg(typed);
+    const orbit::Observer second(square->centreLatitudeDeg(), square->centreLongitudeDeg(), 0);
+    const auto windows = orbit::mutualWindows(satellites, pass, second, minElevationDeg);
+    if (windows.empty())
+        return QStringLiteral("Aucune visibilité commune avec %1 pendant ce passage").arg(typed);
+    QStringList lines;
+    for (const orbit::MutualWindow &window : windows) {
+        lines << QStringLiteral("Commun avec %1 : %2 - %3 UTC (%4) ; au mieux à %5, site ici %6°, là-bas %7°")
+                     .arg(typed, timeText(window.start), timeText(window.end),
+                          durationText(window.durationSeconds()).mid(QStringLiteral("Durée : ").size()),
+                          timeText(window.best), formatFixed(window.firstElevationDeg, 1),
+                          formatFixed(window.secondElevationDeg, 1));
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+} // namespace orvanta

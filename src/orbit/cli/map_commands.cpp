@@ -1,0 +1,181 @@
+#include "orbit/cli/map_commands.h"
+
+#include "orbit/cli/commands.h"
+#include "orbit/cli/iso_time.h"
+#include "orbit/cli/options.h"
+#include "orbit/element_files.h"
+#include "orbit/ground_point.h"
+#include "orbit/locator.h"
+#include "orbit/mutual_visibility.h"
+#include "orbit/satellites.h"
+#include "orbit/text_format.h"
+
+#include <algorithm>
+#include <cmath>
+#include <ostream>
+
+namespace orvanta::orbit::cli {
+
+namespace {
+
+constexpr int kBadArguments = 2;
+constexpr int kFailed = 1;
+constexpr double kMostTrackPoints = 1e7;
+
+int badArguments(std::ostream &err, const std::string &why)
+{
+    err << "orvanta-orbit : " << why << "\n" << orbitUsage();
+    return kBadArguments;
+}
+
+void reportProblems(const std::vector<ElementFileProblem> &problems, std::ostream &err)
+{
+    for (const ElementFileProblem &problem : problems) {
+        err << "orvanta-orbit : ";
+        if (!problem.file.empty())
+            err << problem.file << (problem.line > 0 ? ":" + std::to_string(problem.line) : std::string()) << " : ";
+        err << problem.reason << "\n";
+    }
+}
+
+std::unique_ptr<Satellites> readSatellites(const std::string &path, double latitude, double longitude, double height,
+                                           std::ostream &err)
+{
+    auto satellites = Init_Satellites(path, latitude, longitude, height);
+    reportProblems(satellites->problems(), err);
+    if (satellites->satcount() == 0) {
+        err << "orvanta-orbit : aucun satellite utilisable dans " << path << "\n";
+        return nullptr;
+    }
+    return satellites;
+}
+
+std::optional<JulianDate> startOption(const Options &options, std::ostream &err, int *status)
+{
+    const auto start = parseIsoInstant(options.text("--start"));
+    if (!start)
+        *status = badArguments(err, "--start : instant attendu sous la forme YYYY-MM-DDTHH:MM:SSZ, pas « " +
+                                        options.text("--start") + " »");
+    return start;
+}
+
+} // namespace
+
+int trackCommand(const std::vector<std::string> &arguments, std::ostream &out, std::ostream &err)
+{
+    Options options(arguments, {{"--elements", "--sat", "--start", "--minutes", "--step-s"}, {}, {}, {}});
+    const auto minutes = options.number("--minutes", 0, 0, 1e7);
+    const auto step = options.number("--step-s", 0, 1e-3, 1e9);
+    if (!options.ok())
+        return badArguments(err, options.error());
+    int status = 0;
+    const auto start = startOption(options, err, &status);
+    if (!start)
+        return status;
+    const double steps = std::floor(*minutes * 60.0 / *step + 1e-9);
+    if (steps + 1 > kMostTrackPoints)
+        return badArguments(err, "trop de pas : --minutes / --step-s dépasse " + shortestText(kMostTrackPoints));
+
+    const std::string path = options.text("--elements");
+    // The ground track does not depend on the station.
+    const auto satellites = readSatellites(path, 0, 0, 0, err);
+    if (!satellites)
+        return kFailed;
+    const std::string name = satellites->nameOf(options.text("--sat"));
+    if (name.empty())
+        return badArguments(err, "satellite absent des éléments : " + options.text("--sat"));
+
+    out << "time,latitude,longitude,altitude_km,footprint_radius_km,locator\n";
+    for (long k = 0; k <= long(steps); ++k) {
+        const JulianDate at = start->plusMinutes(double(k) * *step / 60.0);
+        TemeState state;
+        if (!satellites->stateAt(name, at, state)) {
+            const std::string refusal = satellites->refusal(name, at);
+            err << "orvanta-orbit : " << name << " : "
+                << (refusal.empty() ? "orbite impossible à calculer" : refusal) << " à " << isoInstantText(at)
+                << ", suite abandonnée\n";
+            return k > 0 ? 0 : kFailed;
+        }
+        const SubSatellitePoint point = subSatellitePoint(state, at);
+        out << isoInstantText(at) << ',' << fixedText(point.ground.latitudeDeg, 6) << ','
+            << fixedText(point.ground.longitudeDeg, 6) << ',' << fixedText(point.altitudeKm, 3) << ','
+            << fixedText(footprintRadiusKm(point.altitudeKm), 3) << ','
+            << locatorFromPosition(point.ground.latitudeDeg, point.ground.longitudeDeg) << '\n';
+    }
+    return 0;
+}
+
+int mutualCommand(const std::vector<std::string> &arguments, std::ostream &out, std::ostream &err)
+{
+    Options options(arguments, {{"--elements", "--locator2", "--start"},
+                                {"--lat", "--lon", "--alt", "--locator", "--days", "--min-elev"},
+                                {"--sat"},
+                                {}});
+    const auto latitude = options.number("--lat", 0, -90, 90);
+    const auto longitude = options.number("--lon", 0, -180, 360);
+    const auto height = options.number("--alt", 0, -1000, 100000);
+    const auto days = options.number("--days", 1, 0, 366);
+    const auto minElevation = options.number("--min-elev", 0, -90, 90);
+    if (!options.ok())
+        return badArguments(err, options.error());
+    const bool byPosition = options.has("--lat") && options.has("--lon");
+    if (byPosition == options.has("--locator") || (!byPosition && (options.has("--lat") || options.has("--lon"))))
+        return badArguments(err, "la première station se donne par --lat et --lon, ou par --locator");
+    std::optional<LocatorSquare> first;
+    if (options.has("--locator") && !(first = squareOfLocator(options.text("--locator"))))
+        return badArguments(err, "--locator : locator attendu (JN18eu), pas « " + options.text("--locator") + " »");
+    const auto second = squareOfLocator(options.text("--locator2"));
+    if (!second)
+        return badArguments(err, "--locator2 : locator attendu (JN18eu), pas « " + options.text("--locator2") + " »");
+    int status = 0;
+    const auto start = startOption(options, err, &status);
+    if (!start)
+        return status;
+
+    const std::string path = options.text("--elements");
+    const auto satellites =
+        readSatellites(path, first ? first->centreLatitudeDeg() : *latitude,
+                       first ? first->centreLongitudeDeg() : *longitude, *height, err);
+    if (!satellites)
+        return kFailed;
+    std::vector<std::string> names;
+    for (const std::string &given : options.has("--sat") ? options.all("--sat") : satellites->names()) {
+        const std::string name = satellites->nameOf(given);
+        if (name.empty())
+            return badArguments(err, "satellite absent des éléments : " + given);
+        if (std::find(names.begin(), names.end(), name) == names.end())
+            names.push_back(name);
+    }
+
+    const Observer other(second->centreLatitudeDeg(), second->centreLongitudeDeg(), 0);
+    struct Row {
+        std::string name;
+        MutualWindow window;
+    };
+    std::vector<Row> rows;
+    std::size_t computed = 0;
+    for (const std::string &name : names) {
+        if (const std::string refusal = satellites->refusal(name, *start, *days); !refusal.empty()) {
+            err << "orvanta-orbit : " << name << " : " << refusal << "\n";
+            continue;
+        }
+        ++computed;
+        for (const PredictedPass &pass : satellites->passes(name, *start, *days, *minElevation, 0))
+            for (const MutualWindow &window : mutualWindows(*satellites, pass, other, *minElevation))
+                rows.push_back({name, window});
+    }
+    std::stable_sort(rows.begin(), rows.end(), [](const Row &a, const Row &b) {
+        const double gap = a.window.start.minutesSince(b.window.start);
+        return gap != 0 ? gap < 0 : a.name < b.name;
+    });
+    out << "satellite,start,end,duration_s,best_time,elevation_1,elevation_2\n";
+    for (const Row &row : rows) {
+        const MutualWindow &w = row.window;
+        out << row.name << ',' << isoInstantText(w.start) << ',' << isoInstantText(w.end) << ','
+            << fixedText(w.durationSeconds(), 2) << ',' << isoInstantText(w.best) << ','
+            << fixedText(w.firstElevationDeg, 2) << ',' << fixedText(w.secondElevationDeg, 2) << '\n';
+    }
+    return computed > 0 ? 0 : kFailed;
+}
+
+} // namespace orvanta::orbit::cli
