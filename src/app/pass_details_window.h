@@ -2,6 +2,7 @@
 
 #include "app/pass_details.h"
 #include "app/pass_track.h"
+#include "rotor/rotor_range.h"
 
 #include <QWidget>
 
@@ -20,7 +21,10 @@ class SkyView;
 class PassDetailsWindow final : public QWidget {
     Q_OBJECT
 public:
-    PassDetailsWindow(PassDetails details, PassTrackRef track, double minElevationDeg, QWidget *parent = nullptr);
+    // rotorNote, when not empty, says once where the rotor has to leave the
+    // satellite in this pass (label Details_Rotor).
+    PassDetailsWindow(PassDetails details, PassTrackRef track, double minElevationDeg, QWidget *parent = nullptr,
+                      const QString &rotorNote = {});
 
     const PassDetails &details() const { return details_; }
 
@@ -39,9 +43,11 @@ private:
 // nowOle (the current instant) with the tick's minimum elevation. downlinkMHz is the satellite's
 // frequency in the table, for the corrected frequencies. Nothing is opened,
 // and nullptr returned, when the line describes no pass still to come or in
-// progress (for a line left from a tick before its pass ended).
+// progress (for a line left from a tick before its pass ended). With the
+// rotor's range, the pass is planned for it and the window says where the
+// rotor cannot follow.
 PassDetailsWindow *openPassDetails(orbit::Satellites &satellites, std::string_view line, double nowOle,
                                    double minElevationDeg, std::optional<double> downlinkMHz,
-                                   QWidget *parent = nullptr);
+                                   QWidget *parent = nullptr, std::optional<RotorRange> rotorRange = std::nullopt);
 
 } // namespace orvanta

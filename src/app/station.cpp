@@ -2,6 +2,7 @@
 
 #include "app/pass_details_window.h"
 #include "app/revision_history.h"
+#include "app/rotor_menus.h"
 #include "app/station_folder.h"
 #include "config/configuration.h"
 #include "data/element_age.h"
@@ -162,6 +163,8 @@ void Station::connectDialogs()
                                           if (peripheriques_)
                                               peripheriques_->ouvrir();
                                       }});
+    auto *rotorMenus = new RotorMenus(window_, platform_.store, config_, gs232Rotor_);
+    tracking_.riseWaiting = [rotorMenus] { return rotorMenus->riseWaiting(); };
     QObject::connect(&window_, &MainWindow::pourManClicked, &window_, [this] { poursuiteMan_->ouvrir(); });
     QObject::connect(poursuiteMan_, &Poursuite_Man::pointageManuelChanged, &window_,
                      [this](bool manual) { tracking_.state.Pointage_Manuel = manual; });
@@ -235,8 +238,9 @@ void Station::openPassDetails(const QString &line)
     if (!component_ || lastTickOle_ == 0)
         return;
     const FrequencyFound found = lookUpFrequency(Extrait_Nom_Sat(line));
+    const Rotor *rotor = devices_.rotor(config_.Interface_Rotor);
     if (!orvanta::openPassDetails(*component_, line.toStdString(), lastTickOle_, config_.Elev_Min, found.megahertz,
-                                  &window_))
+                                  &window_, rotor ? std::optional(rotor->range()) : std::nullopt))
         platform_.messages.information(QStringLiteral("Ce passage est termine."));
 }
 

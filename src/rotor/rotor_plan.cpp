@@ -148,6 +148,15 @@ private:
 
 } // namespace
 
+RotorAim onTheSky(const RotorAim &aim)
+{
+    if (aim.elevationDeg > 90.0)
+        return {wrapped(aim.azimuthDeg + 180.0), 180.0 - aim.elevationDeg};
+    const double az = wrapped(aim.azimuthDeg);
+    // 360 stays 360, as the tick shows it.
+    return {az == 0.0 && aim.azimuthDeg > 0 ? 360.0 : az, aim.elevationDeg};
+}
+
 RotorPlan RotorPlan::forTrack(const std::vector<TrackPoint> &track, const RotorRange &range)
 {
     RotorPlan plan;

@@ -20,6 +20,10 @@ struct RotorAim {
     double elevationDeg = 0;
 };
 
+// The direction on the sky a rotor points to: azimuth 0 to 360, elevation
+// to 90 (a flipped rotor's elevation 150 at azimuth 200 looks at 20, 30).
+RotorAim onTheSky(const RotorAim &aim);
+
 // The azimuth path of a rotor through one whole pass, planned before it
 // starts from the predicted track, so that the rotor never unwinds in the
 // middle of a pass it could have followed:
