@@ -22,7 +22,11 @@ RotorMenus::RotorMenus(QWidget &window, SettingsStore &store, const ConfigStatio
             menu->addAction(entry);
             connect(entry, &QAction::triggered, this, &RotorMenus::changed);
         }
-        // The waiting's default follows the rotor interface chosen meanwhile.
+        // The waiting's default follows the rotor interface, read from the
+        // configuration after the menus are built and changed from them.
+        for (const char *interfaceEntry : {"Mnu_Fodtrack", "Mnu_GS232", "Mnu_Hamlib_Rotor"})
+            if (auto *entry = window.findChild<QAction *>(QLatin1String(interfaceEntry)))
+                connect(entry, &QAction::toggled, this, &RotorMenus::showMarks);
         connect(menu, &QMenu::aboutToShow, this, &RotorMenus::showMarks);
         showMarks();
     }
@@ -46,7 +50,7 @@ void RotorMenus::changed()
 {
     settings_.gs232Overlap = overlap_->isChecked();
     settings_.gs232Flip = flip_->isChecked();
-    if (wait_->isChecked() != settings_.waitsAtRise(config_.Interface_Rotor))
+    if (sender() == wait_)
         settings_.waitAtRise = wait_->isChecked();
     saveRotorSettings(store_, settings_);
     gs232_.setRange(RotorRange{0, settings_.gs232Overlap ? 450.0 : 360.0, settings_.gs232Flip});
