@@ -1,6 +1,8 @@
 #include "app/station.h"
 
 #include "app/pass_details_window.h"
+#include "app/pass_planner.h"
+#include "app/planning_window.h"
 #include "app/revision_history.h"
 #include "app/rotor_menus.h"
 #include "app/station_folder.h"
@@ -19,6 +21,8 @@
 #include "platform/utc_clock.h"
 
 #include <QAction>
+#include <QMenu>
+#include <QMenuBar>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -163,6 +167,27 @@ void Station::connectDialogs()
                                           if (peripheriques_)
                                               peripheriques_->ouvrir();
                                       }});
+    auto *planner = new PassPlanner(
+        [this] {
+            const QDateTime now = platform_.clock.nowUtc();
+            const QDate d = now.date();
+            const QTime t = now.time();
+            return ScheduleRequest{platform_.stationFolder, config_.Lat_Obs, config_.Long_Obs, config_.Alt_Obs,
+                                   banks_.Sat_Select(), config_.Elev_Min, config_.Passage_Min,
+                                   orbit::julianFromCalendar({d.year(), d.month(), d.day(), t.hour(), t.minute(),
+                                                              double(t.second())})};
+        },
+        &window_);
+    auto *planning = new PlanningWindow(*planner, platform_.messages, &window_);
+    auto *passesMenu = new QMenu(QStringLiteral("Passages"), &window_);
+    passesMenu->setObjectName(QStringLiteral("Mnu_Passages"));
+    if (auto *help = window_.findChild<QMenu *>(QStringLiteral("Mnu_Aide")))
+        window_.menuBar()->insertMenu(help->menuAction(), passesMenu);
+    else
+        window_.menuBar()->addMenu(passesMenu);
+    QAction *openPlanning = passesMenu->addAction(QStringLiteral("Planning des passages"));
+    openPlanning->setObjectName(QStringLiteral("Mnu_Planning"));
+    QObject::connect(openPlanning, &QAction::triggered, planning, &PlanningWindow::ouvrir);
     auto *rotorMenus = new RotorMenus(window_, platform_.store, config_, gs232Rotor_);
     tracking_.riseWaiting = [rotorMenus] { return rotorMenus->riseWaiting(); };
     QObject::connect(&window_, &MainWindow::pourManClicked, &window_, [this] { poursuiteMan_->ouvrir(); });
