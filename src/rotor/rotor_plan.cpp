@@ -65,13 +65,24 @@ public:
     Ways(const std::vector<TrackPoint> &track, const RotorRange &range, bool flipped)
         : track_(track), flipped_(flipped), unwrapped_(unwrap(track, flipped ? 180.0 : 0.0))
     {
-        for (std::size_t j = 0; j < track.size(); ++j) {
-            for (std::size_t k = 0; k < kTurns.size(); ++k) {
+        const std::size_t n = track.size();
+        for (std::size_t k = 0; k < kTurns.size(); ++k) {
+            Frame &f = frames_[k];
+            for (std::size_t j = 0; j < n; ++j) {
                 const double target = unwrapped_[j] + 360.0 * kTurns[k];
                 const double command = std::clamp(target, range.minAzimuthDeg, range.maxAzimuthDeg);
-                command_[k].push_back(command);
-                error_[k].push_back(command == target ? 0.0 : separationDeg(track[j].elevationDeg, command - target));
+                f.command.push_back(command);
+                f.error.push_back(command == target ? 0.0 : separationDeg(track[j].elevationDeg, command - target));
+                f.excess.push_back(std::max(0.0, command - 360.0) + std::max(0.0, -command));
             }
+            // Sums and the samples off the satellite over [0, j) and [j, n),
+            // so that every cut is weighed without going through the pass again.
+            f.before.assign(n + 1, Span{});
+            f.after.assign(n + 1, Span{});
+            for (std::size_t j = 0; j < n; ++j)
+                f.before[j + 1] = f.before[j].plus(f, j, track[j].elevationDeg);
+            for (std::size_t j = n; j-- > 0;)
+                f.after[j] = f.after[j + 1].plus(f, j, track[j].elevationDeg);
         }
     }
 
@@ -79,34 +90,29 @@ public:
 
     Way evaluate(std::size_t cut, std::size_t before, std::size_t after) const
     {
+        const Span &a = frames_[before].before[cut];
+        const Span &b = frames_[after].after[cut];
         Way way;
         way.flipped = flipped_;
         way.cut = cut;
         way.before = kTurns[before];
         way.after = kTurns[after];
-        std::vector<bool> off(track_.size(), false);
-        for (std::size_t j = 0; j < track_.size(); ++j) {
-            const std::size_t k = j < cut ? before : after;
-            way.error += error_[k][j];
-            way.excess += std::max(0.0, command_[k][j] - 360.0) + std::max(0.0, -command_[k][j]);
-            off[j] = error_[k][j] > kToleranceDeg;
-        }
+        way.error = a.error + b.error;
+        way.excess = a.excess + b.excess;
+        Span off = a.joined(b);
         if (cut > 0) {
-            const double turnSeconds = std::abs(command_[after][cut] - command_[before][cut - 1]) / kTurnDegPerSecond;
-            off[cut - 1] = true;
-            for (std::size_t j = cut; j < track_.size() && track_[j].seconds <= track_[cut].seconds + turnSeconds; ++j)
-                off[j] = true;
+            // Turning round, the rotor is off the satellite from the last
+            // sample before the cut for as long as the turn takes.
+            const double turnSeconds =
+                std::abs(frames_[after].command[cut] - frames_[before].command[cut - 1]) / kTurnDegPerSecond;
+            for (std::size_t j = cut - 1; j < track_.size() && (j < cut || track_[j].seconds <= track_[cut].seconds + turnSeconds);
+                 ++j)
+                off = off.joined(Span::at(j, track_[j].elevationDeg));
         }
-        for (std::size_t j = 0; j < track_.size(); ++j) {
-            if (!off[j])
-                continue;
-            if (!way.away)
-                way.away = RotorPlan::Away{track_[j].seconds, track_[j].seconds, track_[j].elevationDeg};
-            way.away->toSeconds = track_[j].seconds;
-            way.away->highestElevationDeg = std::max(way.away->highestElevationDeg, track_[j].elevationDeg);
+        if (off.first <= off.last) {
+            way.away = RotorPlan::Away{track_[off.first].seconds, track_[off.last].seconds, off.highest};
+            way.loss = off.highest;
         }
-        if (way.away)
-            way.loss = way.away->highestElevationDeg;
         return way;
     }
 
@@ -139,11 +145,56 @@ public:
     }
 
 private:
+    struct Frame;
+    // A stretch of samples: summed error and excess, and the samples off the
+    // satellite (first, last, highest elevation).
+    struct Span {
+        double error = 0;
+        double excess = 0;
+        std::size_t first = std::numeric_limits<std::size_t>::max();
+        std::size_t last = 0;
+        double highest = kNever;
+
+        static Span at(std::size_t j, double elevation)
+        {
+            Span s;
+            s.first = s.last = j;
+            s.highest = elevation;
+            return s;
+        }
+        Span joined(const Span &other) const
+        {
+            Span s = *this;
+            s.error += other.error;
+            s.excess += other.excess;
+            if (other.first <= other.last) {
+                s.first = std::min(first, other.first);
+                s.last = first <= last ? std::max(last, other.last) : other.last;
+                s.highest = std::max(highest, other.highest);
+            }
+            return s;
+        }
+        Span plus(const Frame &f, std::size_t j, double elevation) const
+        {
+            Span s = f.error[j] > kToleranceDeg ? Span::at(j, elevation) : Span{};
+            s.error = f.error[j];
+            s.excess = f.excess[j];
+            return joined(s);
+        }
+    };
+    // The pass in one frame: the whole track turned by the same whole turns.
+    struct Frame {
+        std::vector<double> command;
+        std::vector<double> error;
+        std::vector<double> excess;
+        std::vector<Span> before; // [0, j)
+        std::vector<Span> after;  // [j, n)
+    };
+
     const std::vector<TrackPoint> &track_;
     bool flipped_;
     std::vector<double> unwrapped_;
-    std::array<std::vector<double>, kTurns.size()> command_;
-    std::array<std::vector<double>, kTurns.size()> error_;
+    std::array<Frame, kTurns.size()> frames_;
 };
 
 } // namespace
