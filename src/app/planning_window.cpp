@@ -10,6 +10,9 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -191,6 +194,19 @@ void PlanningWindow::exportTo(bool calendar)
     const bool written = calendar ? planner_.exportIcs(path, &error) : planner_.exportCsv(path, &error);
     if (!written)
         messages_.information(QStringLiteral("Le planning n'a pas pu etre ecrit dans %1 : %2").arg(path, error));
+}
+
+void addPlanningMenu(QMainWindow &main, PlanningWindow &planning)
+{
+    auto *menu = new QMenu(QStringLiteral("Passages"), &main);
+    menu->setObjectName(QStringLiteral("Mnu_Passages"));
+    if (auto *help = main.findChild<QMenu *>(QStringLiteral("Mnu_Aide")))
+        main.menuBar()->insertMenu(help->menuAction(), menu);
+    else
+        main.menuBar()->addMenu(menu);
+    QAction *open = menu->addAction(QStringLiteral("Planning des passages"));
+    open->setObjectName(QStringLiteral("Mnu_Planning"));
+    QObject::connect(open, &QAction::triggered, &planning, &PlanningWindow::ouvrir);
 }
 
 } // namespace orvanta

@@ -7,6 +7,7 @@
 
 class QComboBox;
 class QLabel;
+class QMainWindow;
 class QSpinBox;
 class QTableWidget;
 
@@ -45,5 +46,9 @@ private:
     QTableWidget *table_;
     QLabel *state_;
 };
+
+// The menu "Passages" (`Mnu_Passages`) of the main window, before "Aide",
+// whose entry `Mnu_Planning` "Planning des passages" opens the window.
+void addPlanningMenu(QMainWindow &main, PlanningWindow &planning);
 
 } // namespace orvanta

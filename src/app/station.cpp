@@ -21,8 +21,6 @@
 #include "platform/utc_clock.h"
 
 #include <QAction>
-#include <QMenu>
-#include <QMenuBar>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -178,16 +176,7 @@ void Station::connectDialogs()
                                                               double(t.second())})};
         },
         &window_);
-    auto *planning = new PlanningWindow(*planner, platform_.messages, &window_);
-    auto *passesMenu = new QMenu(QStringLiteral("Passages"), &window_);
-    passesMenu->setObjectName(QStringLiteral("Mnu_Passages"));
-    if (auto *help = window_.findChild<QMenu *>(QStringLiteral("Mnu_Aide")))
-        window_.menuBar()->insertMenu(help->menuAction(), passesMenu);
-    else
-        window_.menuBar()->addMenu(passesMenu);
-    QAction *openPlanning = passesMenu->addAction(QStringLiteral("Planning des passages"));
-    openPlanning->setObjectName(QStringLiteral("Mnu_Planning"));
-    QObject::connect(openPlanning, &QAction::triggered, planning, &PlanningWindow::ouvrir);
+    addPlanningMenu(window_, *new PlanningWindow(*planner, platform_.messages, &window_));
     auto *rotorMenus = new RotorMenus(window_, platform_.store, config_, gs232Rotor_);
     tracking_.riseWaiting = [rotorMenus] { return rotorMenus->riseWaiting(); };
     QObject::connect(&window_, &MainWindow::pourManClicked, &window_, [this] { poursuiteMan_->ouvrir(); });
