@@ -2,6 +2,7 @@
 
 #include "app/pass_line_lookup.h"
 #include "app/pass_mutual.h"
+#include "app/rotor_guide.h"
 #include "app/sky_view.h"
 #include "platform/text_numbers.h"
 
@@ -28,7 +29,8 @@ QLabel *summaryLabel(const QString &name, const QString &text, QWidget *parent)
 
 } // namespace
 
-PassDetailsWindow::PassDetailsWindow(PassDetails details, PassTrackRef track, double minElevationDeg, QWidget *parent)
+PassDetailsWindow::PassDetailsWindow(PassDetails details, PassTrackRef track, double minElevationDeg, QWidget *parent,
+                                     const QString &rotorNote)
     : QWidget(parent, Qt::Window), details_(std::move(details)), sky_(new SkyView(this)),
       secondStationRow_(new QWidget(this))
 {
@@ -57,6 +59,11 @@ PassDetailsWindow::PassDetailsWindow(PassDetails details, PassTrackRef track, do
     summary->addWidget(summaryLabel(QStringLiteral("Details_LOS"), lossText(details_), this));
     summary->addWidget(
         summaryLabel(QStringLiteral("Details_Duree"), durationText(details_.pass.durationSeconds()), this));
+    if (!rotorNote.isEmpty()) {
+        QLabel *rotor = summaryLabel(QStringLiteral("Details_Rotor"), rotorNote, this);
+        rotor->setWordWrap(true);
+        summary->addWidget(rotor);
+    }
     summary->addWidget(summaryLabel(QStringLiteral("Details_Locators"), subSatelliteLocatorsText(details_), this));
 
     auto *secondLayout = new QVBoxLayout(secondStationRow_);
@@ -123,14 +130,16 @@ void PassDetailsWindow::copyTable() const
 
 PassDetailsWindow *openPassDetails(orbit::Satellites &satellites, std::string_view line, double nowOle,
                                    double minElevationDeg, std::optional<double> downlinkMHz, QWidget *parent,
-                                   std::function<orbit::Satellites *()> component)
+                                   std::function<orbit::Satellites *()> component, std::optional<RotorRange> rotorRange)
 {
     const auto pass = passForLine(satellites, line, nowOle, minElevationDeg);
     if (!pass)
         return nullptr;
     auto track = std::make_shared<const PassTrack>(computePassTrack(satellites, *pass));
+    const QString note =
+        rotorRange ? rotorNote(RotorPlan::forTrack(trackPoints(*track), *rotorRange), *pass) : QString();
     auto *window = new PassDetailsWindow(passDetails(satellites, *pass, downlinkMHz), std::move(track),
-                                         minElevationDeg, parent);
+                                         minElevationDeg, parent, note);
     window->setAttribute(Qt::WA_DeleteOnClose);
     if (component) {
         window->setSecondStation([component, pass = *pass, minElevationDeg](const QString &locator) {

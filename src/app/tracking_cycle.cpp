@@ -117,6 +117,8 @@ void TrackingCycle::run(const QStringList &selection)
     if (visible.empty() || !component) {
         nothingVisible();
         showAwaited(outcome);
+        if (component)
+            waitAtRise(*component, oleNow, outcome);
     } else {
         outcome.trackedLine = visible.front();
         const QString name = Extrait_Nom_Sat(QString::fromStdString(visible.front()));
@@ -179,8 +181,11 @@ void TrackingCycle::follow(const QString &name, double oleNow, TickOutcome &outc
         if (Rotor *rotor = links_.devices.rotor(links_.config.Interface_Rotor)) {
             const double az = parseNumber(azimut).value_or(0);
             const double el = parseNumber(site).value_or(0);
-            rotor->point(az, el);
-            outcome.rotorCommand = std::make_pair(az, el);
+            const RotorAim aim = rotorGuide_.follow(component, outcome.trackedLine, oleNow, links_.config.Elev_Min,
+                                                    rotor->range(), az, el);
+            rotor->point(aim.azimuthDeg, aim.elevationDeg);
+            const RotorAim sky = onTheSky(aim);
+            outcome.rotorCommand = std::make_pair(sky.azimuthDeg, sky.elevationDeg);
         }
     }
 
@@ -221,6 +226,27 @@ void TrackingCycle::nothingVisible()
         state_.Sat_Suivi = false;
         state_.Nouveau_Sat = true;
     }
+}
+
+// Nothing followed: the rotor goes to where the next pass will rise.
+void TrackingCycle::waitAtRise(orbit::Satellites &component, double oleNow, TickOutcome &outcome)
+{
+    if (!state_.Tracking_Actif) {
+        rotorGuide_.trackingStopped();
+        return;
+    }
+    if (state_.Pointage_Manuel || coming_.empty() || !riseWaiting)
+        return;
+    Rotor *rotor = links_.devices.rotor(links_.config.Interface_Rotor);
+    if (!rotor)
+        return;
+    const std::optional<RotorAim> aim = rotorGuide_.waitFor(component, coming_.front(), oleNow,
+                                                            links_.config.Elev_Min, rotor->range(), riseWaiting());
+    if (!aim)
+        return;
+    rotor->point(aim->azimuthDeg, aim->elevationDeg);
+    const RotorAim sky = onTheSky(*aim);
+    outcome.rotorCommand = std::make_pair(sky.azimuthDeg, sky.elevationDeg);
 }
 
 void TrackingCycle::clearFollowed()

@@ -287,6 +287,12 @@ std::vector<std::string> Satellites::farFromEpoch(const std::vector<std::string>
     return out;
 }
 
+std::string Satellites::catalogNumber(const std::string &name) const
+{
+    const Held *held = find(name);
+    return held ? held->propagator.elements().catalogNumber : std::string();
+}
+
 const Satellites::Held *Satellites::find(const std::string &name) const
 {
     const auto found = index_.find(name);

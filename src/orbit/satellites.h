@@ -79,6 +79,8 @@ public:
     std::string satnames() const;
     std::vector<std::string> names() const;
     bool holds(const std::string &name) const { return index_.count(name) != 0; }
+    // The catalogue number of a satellite's elements as written ("07530"), or empty.
+    std::string catalogNumber(const std::string &name) const;
 
     // The pass list text of a satellite: every pass whose time above
     // minElevationDeg overlaps [start, start + periodDays] and lasts at
