@@ -1,6 +1,7 @@
 #include "app/pass_details_window.h"
 
 #include "app/pass_mutual.h"
+#include "app/rotor_guide.h"
 #include "app/sky_view.h"
 #include "platform/text_numbers.h"
 
@@ -27,7 +28,8 @@ QLabel *summaryLabel(const QString &name, const QString &text, QWidget *parent)
 
 } // namespace
 
-PassDetailsWindow::PassDetailsWindow(PassDetails details, PassTrackRef track, double minElevationDeg, QWidget *parent)
+PassDetailsWindow::PassDetailsWindow(PassDetails details, PassTrackRef track, double minElevationDeg, QWidget *parent,
+                                     const QString &rotorNote)
     : QWidget(parent, Qt::Window), details_(std::move(details)), sky_(new SkyView(this)),
       secondStationRow_(new QWidget(this))
 {
@@ -56,6 +58,11 @@ PassDetailsWindow::PassDetailsWindow(PassDetails details, PassTrackRef track, do
     summary->addWidget(summaryLabel(QStringLiteral("Details_LOS"), lossText(details_), this));
     summary->addWidget(
         summaryLabel(QStringLiteral("Details_Duree"), durationText(details_.pass.durationSeconds()), this));
+    if (!rotorNote.isEmpty()) {
+        QLabel *rotor = summaryLabel(QStringLiteral("Details_Rotor"), rotorNote, this);
+        rotor->setWordWrap(true);
+        summary->addWidget(rotor);
+    }
     summary->addWidget(summaryLabel(QStringLiteral("Details_Locators"), subSatelliteLocatorsText(details_), this));
 
     auto *secondLayout = new QVBoxLayout(secondStationRow_);
@@ -122,11 +129,13 @@ void PassDetailsWindow::copyTable() const
 
 PassDetailsWindow *openPassDetails(orbit::Satellites &satellites, const orbit::PredictedPass &pass,
                                    double minElevationDeg, std::optional<double> downlinkMHz, QWidget *parent,
-                                   std::function<orbit::Satellites *()> component)
+                                   std::function<orbit::Satellites *()> component, std::optional<RotorRange> rotorRange)
 {
     auto track = std::make_shared<const PassTrack>(computePassTrack(satellites, pass));
+    const QString note =
+        rotorRange ? rotorNote(RotorPlan::forTrack(trackPoints(*track), *rotorRange), pass) : QString();
     auto *window = new PassDetailsWindow(passDetails(satellites, pass, downlinkMHz), std::move(track),
-                                         minElevationDeg, parent);
+                                         minElevationDeg, parent, note);
     window->setAttribute(Qt::WA_DeleteOnClose);
     if (component) {
         window->setSecondStation([component, pass, minElevationDeg](const QString &locator) {

@@ -2,6 +2,7 @@
 
 #include "app/pass_details.h"
 #include "app/pass_track.h"
+#include "rotor/rotor_range.h"
 
 #include <QWidget>
 
@@ -21,7 +22,10 @@ class SkyView;
 class PassDetailsWindow final : public QWidget {
     Q_OBJECT
 public:
-    PassDetailsWindow(PassDetails details, PassTrackRef track, double minElevationDeg, QWidget *parent = nullptr);
+    // rotorNote, when not empty, says once where the rotor has to leave the
+    // satellite in this pass (label Details_Rotor).
+    PassDetailsWindow(PassDetails details, PassTrackRef track, double minElevationDeg, QWidget *parent = nullptr,
+                      const QString &rotorNote = {});
 
     const PassDetails &details() const { return details_; }
 
@@ -45,9 +49,12 @@ private:
 // predicted, with the tick's minimum elevation. downlinkMHz is the
 // satellite's frequency in the table, for the corrected frequencies. With
 // component, a second station can be given by its locator: the component
-// of that moment computes what it shares of the pass.
+// of that moment computes what it shares of the pass. With the rotor's
+// range, the pass is planned for it and the window says where the rotor
+// cannot follow.
 PassDetailsWindow *openPassDetails(orbit::Satellites &satellites, const orbit::PredictedPass &pass,
                                    double minElevationDeg, std::optional<double> downlinkMHz,
-                                   QWidget *parent = nullptr, std::function<orbit::Satellites *()> component = {});
+                                   QWidget *parent = nullptr, std::function<orbit::Satellites *()> component = {},
+                                   std::optional<RotorRange> rotorRange = std::nullopt);
 
 } // namespace orvanta

@@ -1,7 +1,10 @@
 #include "app/station.h"
 
 #include "app/pass_details_window.h"
+#include "app/pass_planner.h"
+#include "app/planning_window.h"
 #include "app/revision_history.h"
+#include "app/rotor_menus.h"
 #include "app/station_folder.h"
 #include "config/configuration.h"
 #include "data/element_age.h"
@@ -162,6 +165,20 @@ void Station::connectDialogs()
                                           if (peripheriques_)
                                               peripheriques_->ouvrir();
                                       }});
+    auto *planner = new PassPlanner(
+        [this] {
+            const QDateTime now = platform_.clock.nowUtc();
+            const QDate d = now.date();
+            const QTime t = now.time();
+            return ScheduleRequest{platform_.stationFolder, config_.Lat_Obs, config_.Long_Obs, config_.Alt_Obs,
+                                   banks_.Sat_Select(), config_.Elev_Min, config_.Passage_Min,
+                                   orbit::julianFromCalendar({d.year(), d.month(), d.day(), t.hour(), t.minute(),
+                                                              double(t.second())})};
+        },
+        &window_);
+    addPlanningMenu(window_, *new PlanningWindow(*planner, platform_.messages, &window_));
+    auto *rotorMenus = new RotorMenus(window_, platform_.store, config_, gs232Rotor_);
+    tracking_.riseWaiting = [rotorMenus] { return rotorMenus->riseWaiting(); };
     QObject::connect(&window_, &MainWindow::pourManClicked, &window_, [this] { poursuiteMan_->ouvrir(); });
     QObject::connect(poursuiteMan_, &Poursuite_Man::pointageManuelChanged, &window_,
                      [this](bool manual) { tracking_.setManualPointing(manual); });
@@ -191,8 +208,10 @@ void Station::openPassDetails(const QString &line)
 void Station::openPassDetails(const orbit::PredictedPass &pass)
 {
     const FrequencyFound found = lookUpFrequency(QString::fromStdString(pass.name));
+    const Rotor *rotor = devices_.rotor(config_.Interface_Rotor);
     orvanta::openPassDetails(*component_, pass, config_.Elev_Min, found.megahertz, &window_,
-                             [this] { return component_.get(); });
+                             [this] { return component_.get(); },
+                             rotor ? std::optional(rotor->range()) : std::nullopt);
 }
 
 // The satellite's pass in progress, or else its next one within a day.

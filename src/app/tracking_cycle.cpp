@@ -114,6 +114,8 @@ void TrackingCycle::run(const QStringList &selection)
     if (board_.visible().empty() || !component) {
         nothingVisible();
         showAwaited(outcome);
+        if (component)
+            waitAtRise(*component, oleNow, outcome);
     } else {
         const orbit::PredictedPass tracked = board_.visible().front().pass;
         outcome.trackedPass = tracked;
@@ -177,8 +179,10 @@ void TrackingCycle::follow(const orbit::PredictedPass &pass, double oleNow, Tick
 
     if (state_.Tracking_Actif && !state_.Pointage_Manuel) {
         if (Rotor *rotor = links_.devices.rotor(links_.config.Interface_Rotor)) {
-            rotor->point(azimuth, elevation);
-            outcome.rotorCommand = std::make_pair(azimuth, elevation);
+            const RotorAim aim = rotorGuide_.follow(component, pass, oleNow, rotor->range(), azimuth, elevation);
+            rotor->point(aim.azimuthDeg, aim.elevationDeg);
+            const RotorAim sky = onTheSky(aim);
+            outcome.rotorCommand = std::make_pair(sky.azimuthDeg, sky.elevationDeg);
         }
     }
 
@@ -215,6 +219,27 @@ void TrackingCycle::nothingVisible()
         state_.Sat_Suivi = false;
         state_.Nouveau_Sat = true;
     }
+}
+
+// Nothing followed: the rotor goes to where the next pass will rise.
+void TrackingCycle::waitAtRise(orbit::Satellites &component, double oleNow, TickOutcome &outcome)
+{
+    if (!state_.Tracking_Actif) {
+        rotorGuide_.trackingStopped();
+        return;
+    }
+    if (state_.Pointage_Manuel || board_.coming().empty() || !riseWaiting)
+        return;
+    Rotor *rotor = links_.devices.rotor(links_.config.Interface_Rotor);
+    if (!rotor)
+        return;
+    const std::optional<RotorAim> aim =
+        rotorGuide_.waitFor(component, board_.coming().front().pass, oleNow, rotor->range(), riseWaiting());
+    if (!aim)
+        return;
+    rotor->point(aim->azimuthDeg, aim->elevationDeg);
+    const RotorAim sky = onTheSky(*aim);
+    outcome.rotorCommand = std::make_pair(sky.azimuthDeg, sky.elevationDeg);
 }
 
 void TrackingCycle::clearFollowed()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/rotor_guide.h"
 #include "orbit/pass_list.h"
 #include "orbit/satellites.h"
 
@@ -58,7 +59,9 @@ struct TickOutcome {
     QString tracked;                  // empty when nothing is followed
     std::optional<orbit::SatelliteLook> look;
     std::optional<double> dopplerShiftKHz;
-    std::optional<std::pair<double, double>> rotorCommand; // azimuth, elevation sent this tick
+    // Where the rotor was sent this tick, as a direction on the sky (azimuth
+    // 0 to 360, elevation to 90), whatever side of its range it took.
+    std::optional<std::pair<double, double>> rotorCommand;
     QString awaited;
 };
 
@@ -106,6 +109,8 @@ public:
     std::function<void(const TickOutcome &)> ticked;
     // Keeps the manual pointing window's boxes on the followed satellite.
     std::function<void(const QString &azimut, const QString &site)> showManualPosition;
+    // Whether the rotor waits at the next pass's rise, and from how long before.
+    std::function<RiseWaiting()> riseWaiting;
 
     bool running() const { return running_; }
     int skippedTicks() const { return skipped_; }
@@ -116,6 +121,7 @@ private:
     void run(const QStringList &selection);
     void follow(const orbit::PredictedPass &pass, double oleNow, TickOutcome &outcome);
     void nothingVisible();
+    void waitAtRise(orbit::Satellites &component, double oleNow, TickOutcome &outcome);
     void showAwaited(TickOutcome &outcome);
     void clearFollowed();
     void warnOnce(const QString &cause, const QString &text);
@@ -123,6 +129,7 @@ private:
     Links links_;
     TrackingState state_;
     orbit::PassBoard board_;
+    RotorGuide rotorGuide_;
     QString followed_;                // the satellite followed last
     bool running_ = false;
     int skipped_ = 0;

@@ -16,7 +16,7 @@ struct ObserverTexts {
     QString latitude;  // Lat_Observateur, degrees north (south negative)
     QString altitude;  // Alt_Observateur, metres
     QString elevation; // Elev_Observateur, minimum elevation of passes, degrees
-    QString locator;   // Locator_Observateur, the Maidenhead locator (empty: not checked)
+    QString locator = {}; // Locator_Observateur, the Maidenhead locator (empty: not checked)
 };
 
 // What the observer dialog does, apart from its window: the station's

@@ -12,9 +12,14 @@ public:
 
     void point(double azimuthDeg, double elevationDeg) override { gs232_.Commande_GS232(azimuthDeg, elevationDeg); }
     void park(double azimuthDeg, double elevationDeg) override { point(azimuthDeg, elevationDeg); }
+    // The controller's range is a setting of the station: 0 to 360 or 0 to
+    // 450, flipping or not. The command carries what the plan gives it.
+    RotorRange range() const override { return range_; }
+    void setRange(const RotorRange &range) { range_ = range; }
 
 private:
     Gs232 &gs232_;
+    RotorRange range_;
 };
 
 } // namespace orvanta

@@ -23,6 +23,12 @@ struct RotatorWanted {
     double elevation = 0;
 };
 
+// The range the rotator reported when it was opened.
+struct RotatorLimits {
+    mutable std::mutex mutex;
+    std::optional<RotorRange> range;
+};
+
 namespace {
 
 void prepareHamlib()
@@ -70,7 +76,11 @@ double circularGap(double a, double b)
 // of the set-up dialog, on its own thread).
 class RotatorSession final : public DeviceWorker<RotatorWanted>::Session {
 public:
-    RotatorSession(const HamlibDevice &device, const HamlibTiming &timing) : device_(device), timing_(timing) {}
+    RotatorSession(const HamlibDevice &device, const HamlibTiming &timing,
+                   std::shared_ptr<RotatorLimits> limits = nullptr)
+        : device_(device), timing_(timing), limits_(std::move(limits))
+    {
+    }
     ~RotatorSession() override { close(); }
 
     QString open() override
@@ -85,6 +95,10 @@ public:
         if (const int code = rot_open(rot_); code != RIG_OK)
             return errorText(code);
         opened_ = true;
+        if (limits_) {
+            const std::lock_guard lock(limits_->mutex);
+            limits_->range = RotorRange{rot_->state.min_az, rot_->state.max_az, rot_->state.max_el > 90};
+        }
         // A rotator that cannot tell its position at all is taken as it is.
         azimuth_t azimuth = 0;
         elevation_t elevation = 0;
@@ -183,6 +197,7 @@ private:
 
     const HamlibDevice device_;
     const HamlibTiming timing_;
+    const std::shared_ptr<RotatorLimits> limits_;
     ROT *rot_ = nullptr;
     bool opened_ = false;
     bool wasOutside_ = false;
@@ -200,7 +215,8 @@ QString placeOf(const HamlibDevice &device)
 } // namespace
 
 HamlibRotor::HamlibRotor(MessageBoxes &messages, HamlibTiming timing, QObject *parent)
-    : QObject(parent), timing_(timing), notice_(messages), refusals_(messages)
+    : QObject(parent), timing_(timing), notice_(messages), refusals_(messages),
+      limits_(std::make_shared<RotatorLimits>())
 {
     prepareHamlib();
     // Worded on the window's thread, which alone reads device_.
@@ -226,7 +242,11 @@ HamlibRotor::~HamlibRotor() = default;
 void HamlibRotor::setDevice(const HamlibDevice &device)
 {
     device_ = device;
-    worker_->replaceSession(device.model > 0 ? std::make_unique<RotatorSession>(device, timing_) : nullptr);
+    {
+        const std::lock_guard lock(limits_->mutex);
+        limits_->range.reset();
+    }
+    worker_->replaceSession(device.model > 0 ? std::make_unique<RotatorSession>(device, timing_, limits_) : nullptr);
 }
 
 QString HamlibRotor::caption() const
@@ -258,6 +278,12 @@ void HamlibRotor::point(double azimuthDeg, double elevationDeg)
 void HamlibRotor::park(double azimuthDeg, double elevationDeg)
 {
     point(azimuthDeg, elevationDeg);
+}
+
+RotorRange HamlibRotor::range() const
+{
+    const std::lock_guard lock(limits_->mutex);
+    return limits_->range.value_or(RotorRange{});
 }
 
 bool HamlibRotor::configured()

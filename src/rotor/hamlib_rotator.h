@@ -16,6 +16,7 @@
 namespace orvanta {
 
 struct RotatorWanted;
+struct RotatorLimits;
 template <class State>
 class DeviceWorker;
 
@@ -46,6 +47,9 @@ public:
     // The station's park position, sent as any other position (not the
     // controller's own park, which the operator may have set elsewhere).
     void park(double azimuthDeg, double elevationDeg) override;
+    // The limits the rotator reported at its last opening (0 to 360 until
+    // it has been opened); it can flip when its elevation goes past 90.
+    RotorRange range() const override;
 
 private:
     bool configured();
@@ -55,6 +59,7 @@ private:
     HamlibDevice device_;
     OperatorNotice notice_;
     RefusalReport refusals_;
+    std::shared_ptr<RotatorLimits> limits_; // written by the worker's thread at each opening
     std::unique_ptr<DeviceWorker<RotatorWanted>> worker_; // last: its thread reports to the members above
 };
 

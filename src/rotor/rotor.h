@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rotor/rotor_range.h"
+
 namespace orvanta {
 
 // An antenna rotor as the tracking tick and the shutdown see it, whatever
@@ -12,6 +14,8 @@ public:
     virtual void point(double azimuthDeg, double elevationDeg) = 0;
     // The park position of the station's parameters.
     virtual void park(double azimuthDeg, double elevationDeg) = 0;
+    // How far it turns, for planning a pass; 0 to 360 unless told otherwise.
+    virtual RotorRange range() const { return {}; }
 };
 
 } // namespace orvanta

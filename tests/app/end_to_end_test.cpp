@@ -4,6 +4,8 @@
 
 #include "app/orvanta_main.h"
 #include "app/station.h"
+#include "station_harness.h"
+#include "platform/qt_serial_line.h"
 #include "platform/text_numbers.h"
 #include "support/fakes.h"
 #include "support/pty.h"
@@ -226,6 +228,81 @@ TEST(EndToEnd, AHandOverGivesTheNewSatelliteItsSetUpAndACorrectedFirstFrequency)
     EXPECT_GE(before, 1);
     EXPECT_GE(after, 2);
     EXPECT_EQ(rx[rx.size() - 2], "EX\r");
+}
+
+// LO-19 on the demo crosses north westward at 36 degrees of elevation
+// (07:44:03). A 450-degree GS-232 on a pseudo-terminal, with the fake clock
+// stepped through the pass: the rotor waits at 372 (12 + 360), follows the
+// pass down through 360 to 204 and never moves further between two ticks
+// than the satellite itself.
+TEST(EndToEnd, ANorthCrossingPassOnA450DegreeRotorNeverUnwinds)
+{
+    test::PtyPair pty;
+    test::StationHarness h;
+    h.writeFile("Frequences.cfg", "LUSAT (LO-19)\r\n437.125\r\nMode B\r\n");
+    h.setup("Interface Rotor", "GS232");
+    h.setup("Minimum Elevation", "0");
+    h.store.save("Orvanta", "Rotor", "GS232 Azimut Max", "450");
+    h.bank(1, {"LUSAT (LO-19)"});
+    QtSerialLine line(pty.slavePath(), QStringLiteral("4800,n,8,1"), h.messages);
+    h.at("2026-06-27T07:36:00Z");
+    h.station = std::make_unique<Station>(StationPlatform{h.store, h.messages, h.clock, h.waiter, h.receiverLine,
+                                                          line, h.port, h.sound, h.help, h.folder.path()});
+    h.station->start();
+    h.settle();
+    ASSERT_TRUE(line.PortOpen());
+    h.click("Tracking_2");
+    pty.readAll(100);
+
+    // Each tick from the first command on sends one; the bytes are read at the end.
+    std::vector<orbit::SatelliteLook> looks;
+    int silentTicks = 0;
+    for (QDateTime t = QDateTime::fromString("2026-06-27T07:36:00Z", Qt::ISODate);
+         t <= QDateTime::fromString("2026-06-27T07:53:25Z", Qt::ISODate); t = t.addSecs(5)) {
+        h.clock.now = t;
+        h.tick();
+        orbit::SatelliteLook look;
+        const double ole = double(QDateTime(QDate(1899, 12, 30), QTime(0, 0), Qt::UTC).secsTo(t)) / 86400.0;
+        h.station->component()->IsVisible("LUSAT (LO-19)", h.station->component()->datetimetojt(ole), 0, look);
+        looks.push_back(look);
+        if (t < QDateTime::fromString("2026-06-27T07:36:44Z", Qt::ISODate))
+            ++silentTicks;
+    }
+    QList<QByteArray> sent = pty.readAll(500).split('\r');
+    ASSERT_EQ(sent.takeLast(), "");
+    struct Step {
+        QString command;
+        orbit::SatelliteLook look;
+    };
+    std::vector<Step> steps;
+    ASSERT_EQ(std::size_t(sent.size()), looks.size() - std::size_t(silentTicks));
+    for (int i = 0; i < sent.size(); ++i)
+        steps.push_back({QString::fromLatin1(sent[i] + '\r'), looks[std::size_t(silentTicks + i)]});
+    // Nothing until two minutes before the rise at 07:38:43, then the waiting point.
+    ASSERT_FALSE(steps.empty());
+    EXPECT_EQ(steps.front().command, "W372 000\r");
+
+    double highest = 0;
+    int following = 0;
+    for (std::size_t i = 1; i < steps.size(); ++i) {
+        SCOPED_TRACE(steps[i].command.toStdString());
+        const QRegularExpressionMatch m = QRegularExpression("^W(\\d{3}) (\\d{3})\r$").match(steps[i].command);
+        const QRegularExpressionMatch p = QRegularExpression("^W(\\d{3}) (\\d{3})\r$").match(steps[i - 1].command);
+        ASSERT_TRUE(m.hasMatch() && p.hasMatch());
+        const double az = m.captured(1).toDouble();
+        highest = std::max(highest, az);
+        const double trackStep =
+            std::abs(std::remainder(steps[i].look.azimuthRad - steps[i - 1].look.azimuthRad, 2 * M_PI)) * 180 / M_PI;
+        EXPECT_LE(std::abs(az - p.captured(1).toDouble()), trackStep + 1.0);
+        // The same direction as the satellite's, on the rotor's side of north.
+        if (steps[i].look.elevationRad > 0) {
+            EXPECT_NEAR(std::remainder(az - steps[i].look.azimuthRad * 180 / M_PI, 360.0), 0.0, 0.51);
+            ++following;
+        }
+    }
+    EXPECT_GT(following, 150);
+    EXPECT_GT(highest, 360);
+    EXPECT_TRUE(h.messages.shown.empty()) << h.messages.texts().join('\n').toStdString();
 }
 
 } // namespace

@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QTest>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableWidget>
 
 #include <QLocale>
@@ -225,6 +226,37 @@ TEST(PassDetailsWindow, SubSatelliteLocatorsAndASecondStation)
     ASSERT_NE(plain, nullptr);
     EXPECT_FALSE(plain->findChild<QLineEdit *>("Details_Locator2")->isVisibleTo(plain));
     plain->close();
+}
+
+TEST(PassDetailsWindow, SaysOnceWhereTheRotorCannotFollowThePass)
+{
+    // LO-19 crosses north at 07:44; a 0 to 360 rotor leaves it low, before that.
+    auto satellites = test::demoSatellites();
+    const double nowOle = test::utcOle(2026, 6, 27, 7, 30, 0);
+    orbit::PassBoard lists;
+    lists.add(satellites->passes("LUSAT (LO-19)", orbit::julianFromOle(nowOle), 1, kDemoMinElevation, 0),
+              orbit::wholeSecondsFromOle(nowOle));
+    ASSERT_FALSE(lists.coming().empty());
+    QWidget main;
+    const orbit::PredictedPass pass = lists.coming().front().pass;
+
+    PassDetailsWindow *plain = openPassDetails(*satellites, pass, kDemoMinElevation, 437.125, &main, {}, RotorRange{});
+    ASSERT_NE(plain, nullptr);
+    auto *note = plain->findChild<QLabel *>("Details_Rotor");
+    ASSERT_NE(note, nullptr);
+    EXPECT_TRUE(note->text().startsWith("Rotor : ce passage sort de son debattement ; il quitte le satellite de 07:4"))
+        << note->text().toStdString();
+    const auto highest = QRegularExpression("site jusqu'a (\\d+)°").match(note->text());
+    ASSERT_TRUE(highest.hasMatch());
+    EXPECT_LT(highest.captured(1).toInt(), 15); // never near its 69 degrees
+    plain->close();
+
+    for (const RotorRange range : {RotorRange{0, 450, false}, RotorRange{0, 360, true}}) {
+        PassDetailsWindow *held = openPassDetails(*satellites, pass, kDemoMinElevation, 437.125, &main, {}, range);
+        ASSERT_NE(held, nullptr);
+        EXPECT_EQ(held->findChild<QLabel *>("Details_Rotor"), nullptr);
+        held->close();
+    }
 }
 
 } // namespace

@@ -1,10 +1,12 @@
 #include "app/doppler.h"
 #include "app/sky_view.h"
 #include "app/tracking_cycle.h"
+#include "config/rotor_settings.h"
 #include "orbit/utc_time.h"
 #include "platform/text_numbers.h"
 #include "station_harness.h"
 
+#include <QAction>
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
@@ -63,7 +65,8 @@ TEST_F(TrackingTest, AWholePassIsFollowedTickByTick)
     EXPECT_TRUE(h.lines("Detail_Pass").front().startsWith("  01:34:54")) << h.lines("Detail_Pass").front().toStdString();
     EXPECT_EQ(h.text("Sat_Att"), "ISS (ZARYA)");
     EXPECT_EQ(h.text("Freq_Att"), "145.800");
-    EXPECT_TRUE(h.rotorLine.writes.isEmpty());
+    // 14 s before the rise: the GS-232 waits at the acquisition azimuth, on the horizon.
+    EXPECT_EQ(h.rotorLine.writes, QList<QByteArray>{"W230 000\r"});
     EXPECT_TRUE(h.receiverLine.writes.isEmpty());
 
     // Take-up: the sound, the full set-up, and already the corrected frequency.
@@ -118,10 +121,59 @@ TEST_F(TrackingTest, AWholePassIsFollowedTickByTick)
     for (const char *field : {"Sat_Sel", "Freq_Sel", "Azimut_Sel", "Site_Sel"})
         EXPECT_EQ(h.text(field), "") << field;
     EXPECT_EQ(h.text("Val_Dop"), "----");
-    EXPECT_TRUE(h.rotorLine.writes.isEmpty());
+    // The rotor goes on to where the next pass (03:11:41) rises.
+    EXPECT_EQ(h.rotorLine.writes, QList<QByteArray>{"W265 000\r"});
     EXPECT_TRUE(h.receiverLine.writes.isEmpty());
     EXPECT_TRUE(h.station->tracking().state().Nouveau_Sat);
     EXPECT_TRUE(h.messages.shown.empty()) << h.messages.texts().join('\n').toStdString();
+}
+
+TEST_F(TrackingTest, TheRotorWaitsAtTheRiseWithinItsTimeAndOnlyWhenAsked)
+{
+    h.bank(1, {"ISS (ZARYA)"});
+    h.at("2026-06-27T01:30:00Z");
+    h.start();
+    auto *wait = h.window().findChild<QAction *>("Mnu_Attente_Lever");
+    ASSERT_TRUE(wait);
+    EXPECT_TRUE(wait->isChecked()); // on by default for a GS-232
+
+    // Tracking off: the rotor stays put.
+    h.tickAt("2026-06-27T01:33:30Z");
+    EXPECT_TRUE(h.rotorLine.writes.isEmpty());
+    h.click("Tracking_2");
+    // The rise (01:34:54) is 2 min 54 s away: too early.
+    h.tickAt("2026-06-27T01:32:00Z");
+    EXPECT_TRUE(h.rotorLine.writes.isEmpty());
+    h.tickAt("2026-06-27T01:33:00Z");
+    EXPECT_EQ(h.rotorLine.writes, QList<QByteArray>{"W230 000\r"});
+
+    // Switched off from the menu: kept in the settings, and no more waiting.
+    wait->trigger();
+    EXPECT_EQ(h.store.get(QStringLiteral("Orvanta"), QStringLiteral("Rotor"), QStringLiteral("Attente Lever"), {}), "0");
+    h.rotorLine.writes.clear();
+    h.tickAt("2026-06-27T01:34:00Z");
+    EXPECT_TRUE(h.rotorLine.writes.isEmpty());
+}
+
+TEST(RotorMenus, TheRangeAndTheWaitingAreRotorSettings)
+{
+    test::StationHarness fodtrack;
+    fodtrack.setup("Interface Rotor", "Fodtrack");
+    fodtrack.store.save("Orvanta", "Rotor", "GS232 Azimut Max", "450");
+    fodtrack.store.save("Orvanta", "Rotor", "Attente Lever Secondes", "abc");
+    fodtrack.start();
+    // Off by default for a FodTrack, which has no range beyond its calibration.
+    EXPECT_FALSE(fodtrack.window().findChild<QAction *>("Mnu_Attente_Lever")->isChecked());
+    EXPECT_TRUE(fodtrack.window().findChild<QAction *>("Mnu_GS232_450")->isChecked());
+    EXPECT_FALSE(fodtrack.window().findChild<QAction *>("Mnu_GS232_Retournement")->isChecked());
+    const RotorSettings read = loadRotorSettings(fodtrack.store);
+    EXPECT_EQ(read.waitSeconds, 120); // unreadable: the default
+    EXPECT_TRUE(read.waitsAtRise("Hamlib"));
+    EXPECT_FALSE(read.waitsAtRise("Fodtrack"));
+
+    fodtrack.window().findChild<QAction *>("Mnu_GS232_Retournement")->trigger();
+    EXPECT_EQ(fodtrack.store.get(QStringLiteral("Orvanta"), QStringLiteral("Rotor"), QStringLiteral("GS232 Retournement"), {}), "1");
+    EXPECT_EQ(fodtrack.store.get(QStringLiteral("Orvanta"), QStringLiteral("Rotor"), QStringLiteral("GS232 Azimut Max"), {}), "450");
 }
 
 TEST_F(TrackingTest, TheEarlierOfTwoPassesInProgressIsFollowedThenTheOtherWithItsOwnTakeUp)

@@ -94,6 +94,7 @@ TEST_F(HamlibRotorTest, FollowsAPassWithinTheLimitsAndComesBackAfterAnOutage)
     }
     EXPECT_TRUE(reaches(8, 4));
     EXPECT_TRUE(messages.shown.empty()) << messages.texts().join('\n').toStdString();
+    EXPECT_EQ(rotor.range(), (RotorRange{0, 20, false})); // as opened, for planning the passes
 
     // Past azimuth 20 and elevation 10: the rotor stays at the limits and
     // the operator hears it once.
@@ -143,9 +144,10 @@ TEST_F(HamlibRotorTest, AzimuthBeyondTheLimitsTakenATurnFurtherWhenThatReachesIt
 {
     test::HamlibDaemon halfTurns(QStringLiteral("rotctld"),
                                  {QStringLiteral("-m"), QStringLiteral("1"), QStringLiteral("-C"),
-                                  QStringLiteral("min_az=-180,max_az=180")});
+                                  QStringLiteral("min_az=-180,max_az=180,min_el=0,max_el=180")});
     ASSERT_TRUE(halfTurns.start());
     rotor.setDevice({kNetRotctl, halfTurns.address(), 0});
+    EXPECT_EQ(rotor.range(), RotorRange{}); // not opened yet
     rotor.point(350, 10);
     EXPECT_TRUE(QTest::qWaitFor(
         [&] {
@@ -154,6 +156,7 @@ TEST_F(HamlibRotorTest, AzimuthBeyondTheLimitsTakenATurnFurtherWhenThatReachesIt
         },
         5000));
     EXPECT_TRUE(messages.shown.empty()) << messages.texts().join('\n').toStdString();
+    EXPECT_EQ(rotor.range(), (RotorRange{-180, 180, true})); // elevation to 180: it can flip
 }
 
 // Hamlib writes and reads its protocol with printf and strtod: under a

@@ -6,6 +6,7 @@
 #include "orbit/element_files.h"
 #include "orbit/orbit_end.h"
 #include "orbit/satellites.h"
+#include "orbit/schedule_export.h"
 #include "orbit/text_format.h"
 #include "orbit/verification.h"
 #include "orvanta_version.h"
@@ -28,7 +29,7 @@ constexpr double kDoubtfulDaysFromEpoch = 30;
 const char *const kUsage =
     "usage :\n"
     "  orvanta-orbit passes --elements PATH --lat DEG --lon DEG [--alt M] --start YYYY-MM-DDTHH:MM:SSZ\n"
-    "                       [--days N] [--min-elev DEG] [--min-duration S] [--sat NOM|NUMERO]...\n"
+    "                       [--days N] [--min-elev DEG] [--min-duration S] [--sat NOM|NUMERO]... [--format csv|ics]\n"
     "  orvanta-orbit look --elements PATH --lat DEG --lon DEG [--alt M] --time YYYY-MM-DDTHH:MM:SS.sssZ\n"
     "                     [--sat NOM|NUMERO]...\n"
     "  orvanta-orbit verify --elements FILE\n"
@@ -137,10 +138,13 @@ std::optional<JulianDate> instantOption(const Options &options, const std::strin
 int passesCommand(const std::vector<std::string> &arguments, std::ostream &out, std::ostream &err)
 {
     Options options(arguments, {{"--elements", "--lat", "--lon", "--start"},
-                                {"--alt", "--days", "--min-elev", "--min-duration"},
+                                {"--alt", "--days", "--min-elev", "--min-duration", "--format"},
                                 {"--sat"},
                                 {}});
     const auto station = options.ok() ? readStation(options) : std::nullopt;
+    const std::string format = options.ok() && options.has("--format") ? options.text("--format") : "csv";
+    if (format != "csv" && format != "ics")
+        return badArguments(err, "--format : csv ou ics attendu, pas « " + format + " »");
     const auto days = options.number("--days", 1, 0, 366);
     const auto minElevation = options.number("--min-elev", 0, -90, 90);
     const auto minDuration = options.number("--min-duration", 0, 0, 1e9);
@@ -178,6 +182,13 @@ int passesCommand(const std::vector<std::string> &arguments, std::ostream &out, 
         const double gap = a.aos.minutesSince(b.aos);
         return gap != 0 ? gap < 0 : a.name < b.name;
     });
+    if (format == "ics") {
+        std::vector<ScheduledPass> schedule;
+        for (const PredictedPass &pass : all)
+            schedule.push_back(scheduledPass(satellites, pass));
+        out << scheduleIcs(schedule, *start);
+        return computed > 0 ? 0 : kFailed;
+    }
     out << "satellite,aos,los,max_elevation,max_elevation_time,duration_s,catalog_number\n";
     for (const PredictedPass &pass : all) {
         out << pass.name << ',' << isoInstantText(pass.aos) << ',' << isoInstantText(pass.los) << ','

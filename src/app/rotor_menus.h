@@ -1,0 +1,44 @@
+#pragma once
+
+#include "app/rotor_guide.h"
+#include "config/rotor_settings.h"
+
+#include <QObject>
+
+class QAction;
+class QWidget;
+
+namespace orvanta {
+
+struct ConfigStation;
+class Gs232Rotor;
+class SettingsStore;
+
+// The rotor's range and the waiting at the rise, as check entries added to
+// the menu "Interfaces Rotor" (`Mnu_Rotor`): `Mnu_GS232_450` "GS-232 : azimut
+// jusqu'a 450", `Mnu_GS232_Retournement` "GS-232 : retournement (site jusqu'a
+// 180)" and `Mnu_Attente_Lever` "Attendre au lever du prochain passage".
+// A click is kept in the settings file at once and holds from the next tick.
+class RotorMenus final : public QObject {
+    Q_OBJECT
+public:
+    RotorMenus(QWidget &window, SettingsStore &store, const ConfigStation &config, Gs232Rotor &gs232);
+
+    RiseWaiting riseWaiting() const;
+    const RotorSettings &settings() const { return settings_; }
+
+private:
+    QAction *add(const char *name, const QString &caption);
+    void changed();
+    void showMarks();
+
+    SettingsStore &store_;
+    const ConfigStation &config_;
+    Gs232Rotor &gs232_;
+    RotorSettings settings_;
+    QAction *overlap_ = nullptr;
+    QAction *flip_ = nullptr;
+    QAction *wait_ = nullptr;
+};
+
+} // namespace orvanta

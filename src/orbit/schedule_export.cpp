@@ -1,0 +1,130 @@
+#include "orbit/schedule_export.h"
+
+#include "orbit/text_format.h"
+#include "orbit/utc_time.h"
+
+#include <algorithm>
+
+namespace orvanta::orbit {
+
+namespace {
+
+constexpr std::size_t kLongestIcsLine = 75; // octets, before the CRLF
+
+std::string digits(int value, int width)
+{
+    std::string text = std::to_string(value);
+    return std::string(std::size_t(std::max(0, width - int(text.size()))), '0') + text;
+}
+
+CalendarInstant secondOf(const JulianDate &instant)
+{
+    return calendarFromWholeSeconds(wholeSecondsFromJulian(instant));
+}
+
+std::string icsTime(const JulianDate &instant)
+{
+    const CalendarInstant c = secondOf(instant);
+    return digits(c.year, 4) + digits(c.month, 2) + digits(c.day, 2) + 'T' + digits(c.hour, 2) + digits(c.minute, 2) +
+           digits(int(c.second), 2) + 'Z';
+}
+
+std::string isoSecond(const JulianDate &instant)
+{
+    const CalendarInstant c = secondOf(instant);
+    return digits(c.year, 4) + '-' + digits(c.month, 2) + '-' + digits(c.day, 2) + 'T' + digits(c.hour, 2) + ':' +
+           digits(c.minute, 2) + ':' + digits(int(c.second), 2) + 'Z';
+}
+
+// A TEXT value: backslash, semicolon, comma and line ends escaped.
+std::string icsText(const std::string &text)
+{
+    std::string out;
+    for (const char c : text) {
+        if (c == '\\' || c == ';' || c == ',')
+            out += '\\';
+        if (c == '\n') {
+            out += "\\n";
+            continue;
+        }
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
+            continue; // control characters have no place in a TEXT value
+        out += c;
+    }
+    return out;
+}
+
+// One content line, folded so that no line passes 75 octets, never inside a
+// UTF-8 character.
+void addLine(std::string &out, const std::string &line)
+{
+    std::size_t start = 0;
+    std::size_t room = kLongestIcsLine;
+    while (line.size() - start > room) {
+        std::size_t cut = start + room;
+        while (cut > start && (static_cast<unsigned char>(line[cut]) & 0xC0) == 0x80)
+            --cut;
+        out.append(line, start, cut - start);
+        out += "\r\n ";
+        start = cut;
+        room = kLongestIcsLine - 1; // the leading blank counts
+    }
+    out.append(line, start, std::string::npos);
+    out += "\r\n";
+}
+
+std::string csvField(const std::string &text)
+{
+    if (text.find_first_of(",\"\r\n") == std::string::npos)
+        return text;
+    std::string out = "\"";
+    for (const char c : text)
+        out += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return out + '"';
+}
+
+} // namespace
+
+std::string scheduleIcs(const std::vector<ScheduledPass> &schedule, const JulianDate &stamp)
+{
+    std::string out;
+    addLine(out, "BEGIN:VCALENDAR");
+    addLine(out, "VERSION:2.0");
+    addLine(out, "PRODID:-//Orvanta//Planning des passages//FR");
+    addLine(out, "CALSCALE:GREGORIAN");
+    addLine(out, "METHOD:PUBLISH");
+    for (const ScheduledPass &pass : schedule) {
+        const std::string number = pass.catalogNumber.empty() ? icsText(pass.name) : pass.catalogNumber;
+        addLine(out, "BEGIN:VEVENT");
+        addLine(out, "UID:" + number + '-' + icsTime(pass.aos) + "@orvanta");
+        addLine(out, "DTSTAMP:" + icsTime(stamp));
+        addLine(out, "DTSTART:" + icsTime(pass.aos));
+        addLine(out, "DTEND:" + icsTime(pass.los));
+        addLine(out, "SUMMARY:" + icsText(pass.name + " - site max " + fixedText(pass.maxElevationDeg, 0) + "°"));
+        addLine(out, "DESCRIPTION:" + icsText("Acquisition azimut " + fixedText(pass.aosAzimuthDeg, 0) +
+                                             "°, perte azimut " + fixedText(pass.losAzimuthDeg, 0) +
+                                             "°, site maximal " + fixedText(pass.maxElevationDeg, 1) + "°, durée " +
+                                             fixedText(pass.durationSeconds, 0) + " s" +
+                                             (pass.visibleToTheEye() ? ", visible à l'oeil"
+                                              : pass.sunlit         ? ", éclairé"
+                                                                    : ", dans l'ombre")));
+        addLine(out, "TRANSP:TRANSPARENT");
+        addLine(out, "END:VEVENT");
+    }
+    addLine(out, "END:VCALENDAR");
+    return out;
+}
+
+std::string scheduleCsv(const std::vector<ScheduledPass> &schedule)
+{
+    std::string out = "satellite,catalog_number,aos,los,max_elevation,aos_azimuth,los_azimuth,duration_s,sunlit,visible\n";
+    for (const ScheduledPass &pass : schedule) {
+        out += csvField(pass.name) + ',' + csvField(pass.catalogNumber) + ',' + isoSecond(pass.aos) + ',' +
+               isoSecond(pass.los) + ',' + fixedText(pass.maxElevationDeg, 2) + ',' + fixedText(pass.aosAzimuthDeg, 1) +
+               ',' + fixedText(pass.losAzimuthDeg, 1) + ',' + fixedText(pass.durationSeconds, 0) + ',' +
+               (pass.sunlit ? '1' : '0') + ',' + (pass.visibleToTheEye() ? '1' : '0') + '\n';
+    }
+    return out;
+}
+
+} // namespace orvanta::orbit
