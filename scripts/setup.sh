@@ -15,7 +15,7 @@ packages=(
   locales libfaketime
   libhamlib-dev libhamlib-utils
   clang-14 libclang-rt-14-dev
-  xvfb xauth xdotool imagemagick # the test of the real window
+  xvfb xauth x11-utils xdotool imagemagick # the test of the real window
 )
 SUDO=""
 [ "$(id -u)" -eq 0 ] || SUDO="sudo"
