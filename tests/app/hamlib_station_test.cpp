@@ -103,7 +103,9 @@ TEST(HamlibStation, APassThroughRigctldAndRotctldWithTheDaemonStoppedAndBack)
     EXPECT_TRUE(followed);
     waitFor([&] { return h.messages.shown.size() == before + 2; }, 2000);
     EXPECT_EQ(h.messages.shown.size(), before + 2) << h.messages.texts().join('\n').toStdString();
-    EXPECT_LT(slowest, 100);
+    // The ticks only hand the frequency to the radio's thread; a second
+    // leaves room for a loaded machine or a sanitizer build.
+    EXPECT_LT(slowest, 1000);
 }
 
 } // namespace

@@ -82,6 +82,10 @@ protected:
     qint64 longestCallMs = 0;
 };
 
+// The calls only hand the position to the rotator's thread and return; a
+// second leaves room for a loaded machine or a sanitizer build.
+constexpr qint64 kNeverWaitsMs = 1000;
+
 TEST_F(HamlibRotorTest, FollowsAPassWithinTheLimitsAndComesBackAfterAnOutage)
 {
     ASSERT_TRUE(daemon.start());
@@ -136,7 +140,7 @@ TEST_F(HamlibRotorTest, FollowsAPassWithinTheLimitsAndComesBackAfterAnOutage)
     EXPECT_TRUE(messagesReach(4));
     EXPECT_TRUE(messages.shown[3].text.contains(QStringLiteral("repond de nouveau")));
     EXPECT_TRUE(reaches(6, 5));
-    EXPECT_LT(longestCallMs, 100);
+    EXPECT_LT(longestCallMs, kNeverWaitsMs);
 }
 
 TEST_F(HamlibRotorTest, AzimuthBeyondTheLimitsTakenATurnFurtherWhenThatReachesIt)
@@ -223,7 +227,7 @@ TEST_F(HamlibRotorTest, SilentOrMissingRotatorGivesOneMessageWithoutBlocking)
         EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("ne repond pas")));
         EXPECT_TRUE(messages.shown[0].text.contains(port));
     }
-    EXPECT_LT(longestCallMs, 100);
+    EXPECT_LT(longestCallMs, kNeverWaitsMs);
 }
 
 TEST(HamlibRotatorModels, SortedWithTheNetworkModelAndAReadingBack)
