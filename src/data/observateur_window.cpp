@@ -27,7 +27,7 @@ QLineEdit *row(QGridLayout &grid, int line, const QString &caption, const QStrin
 
 } // namespace
 
-Observateur::Observateur(ObserverSettings &settings, QWidget *parent)
+ObservateurWindow::ObservateurWindow(ObserverSettings &settings, QWidget *parent)
     : QWidget(parent, Qt::Window), settings_(settings)
 {
     setObjectName(QStringLiteral("Observateur"));
@@ -48,7 +48,7 @@ Observateur::Observateur(ObserverSettings &settings, QWidget *parent)
     layout->addWidget(frame);
 }
 
-void Observateur::ouvrir()
+void ObservateurWindow::ouvrir()
 {
     const ObserverTexts texts = settings_.texts();
     longitude_->setText(texts.longitude);
@@ -61,7 +61,7 @@ void Observateur::ouvrir()
     activateWindow();
 }
 
-void Observateur::closeEvent(QCloseEvent *event)
+void ObservateurWindow::closeEvent(QCloseEvent *event)
 {
     ObserverTexts texts{longitude_->text(), latitude_->text(), altitude_->text(), elevation_->text()};
     const bool accepted = settings_.close(texts);

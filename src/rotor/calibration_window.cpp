@@ -25,7 +25,7 @@ QLabel *namedLabel(const QString &name, QWidget *parent)
 
 } // namespace
 
-Calibration::Calibration(RotorCalibration &calibration, QWidget *parent)
+CalibrationWindow::CalibrationWindow(RotorCalibration &calibration, QWidget *parent)
     : QWidget(parent, Qt::Window), calibration_(calibration)
 {
     setObjectName(QStringLiteral("Calibration"));
@@ -95,11 +95,11 @@ Calibration::Calibration(RotorCalibration &calibration, QWidget *parent)
         calibration_.sliderMoved(value);
         refresh();
     });
-    connect(valider, &QPushButton::clicked, this, &Calibration::validerClicked);
+    connect(valider, &QPushButton::clicked, this, &CalibrationWindow::validerClicked);
     refresh();
 }
 
-void Calibration::ouvrir()
+void CalibrationWindow::ouvrir()
 {
     calibration_.open();
     refresh();
@@ -109,7 +109,7 @@ void Calibration::ouvrir()
     activateWindow();
 }
 
-void Calibration::refresh()
+void CalibrationWindow::refresh()
 {
     {
         // The logic has already sent the positions it set itself.
@@ -127,7 +127,7 @@ void Calibration::refresh()
     valSite90_->setText(calibration_.Val_Site_90());
 }
 
-void Calibration::validerClicked()
+void CalibrationWindow::validerClicked()
 {
     if (calibration_.valider())
         close();
@@ -135,7 +135,7 @@ void Calibration::validerClicked()
         refresh();
 }
 
-void Calibration::closeEvent(QCloseEvent *event)
+void CalibrationWindow::closeEvent(QCloseEvent *event)
 {
     calibration_.closed();
     event->accept();

@@ -125,7 +125,7 @@ TEST_F(ObserverTest, DecimalPointsWhateverTheLocale)
 
 TEST_F(ObserverTest, TheWindowStaysOpenUntilItsBoxesAreRight)
 {
-    Observateur window(settings);
+    ObservateurWindow window(settings);
     window.ouvrir();
     auto *longitude = window.findChild<QLineEdit *>("Long_Observateur");
     auto *elevation = window.findChild<QLineEdit *>("Elev_Observateur");
@@ -201,7 +201,7 @@ TEST_F(ParametersTest, AcceptedValuesAreStoredThenTheComponentRecreatedThenSaved
 
 TEST_F(ParametersTest, TheAzimuthOnlySwitchActsAtTheClickEvenIfTheCloseIsRefused)
 {
-    Parametres window(settings);
+    ParametresWindow window(settings);
     window.ouvrir();
     EXPECT_EQ(window.windowTitle(), "Parametres d'acquisition");
     auto *oui = window.findChild<QRadioButton *>("Aziseuloui");

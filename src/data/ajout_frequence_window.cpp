@@ -1,4 +1,4 @@
-#include "data/ajout_frequence.h"
+#include "data/ajout_frequence_window.h"
 
 #include "data/window_style.h"
 #include "platform/message_boxes.h"
@@ -41,7 +41,7 @@ public:
 
 } // namespace
 
-Ajout_Frequence::Ajout_Frequence(const QString &folder, TrackingTimer &timer, MessageBoxes &messages,
+AjoutFrequenceWindow::AjoutFrequenceWindow(const QString &folder, TrackingTimer &timer, MessageBoxes &messages,
                                  FrequencyFileReport &report, QWidget *parent)
     : QWidget(parent, Qt::Window), addition_(folder, messages, report), timer_(timer), messages_(messages)
 {
@@ -87,11 +87,11 @@ Ajout_Frequence::Ajout_Frequence(const QString &folder, TrackingTimer &timer, Me
         enregistrement_->setEnabled(true);
         enregistrement_->setFocus();
     });
-    connect(enregistrement_, &QPushButton::clicked, this, &Ajout_Frequence::enregistrementClicked);
+    connect(enregistrement_, &QPushButton::clicked, this, &AjoutFrequenceWindow::enregistrementClicked);
     centreOnScreen(*this);
 }
 
-NewSatellite Ajout_Frequence::proposeFor(const QString &name)
+NewSatellite AjoutFrequenceWindow::proposeFor(const QString &name)
 {
     const NewSatellite state = addition_.prepare(name);
     if (state != NewSatellite::Missing)
@@ -108,13 +108,13 @@ NewSatellite Ajout_Frequence::proposeFor(const QString &name)
     return state;
 }
 
-void Ajout_Frequence::closeEvent(QCloseEvent *event)
+void AjoutFrequenceWindow::closeEvent(QCloseEvent *event)
 {
     event->ignore();
     messages_.information(QStringLiteral("Utilisez la touche Enregistrement"));
 }
 
-void Ajout_Frequence::enregistrementClicked()
+void AjoutFrequenceWindow::enregistrementClicked()
 {
     if (addition_.save(nom_->text(), frequence_->text(), kindGroup_->checkedId())
         == FrequencyAddition::Outcome::Refused)
