@@ -1,8 +1,8 @@
 #include "data/ajout_frequence_window.h"
 
-#include "data/window_style.h"
 #include "platform/message_boxes.h"
 #include "platform/tracking_timer.h"
+#include "platform/window_style.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>

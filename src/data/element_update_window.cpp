@@ -1,7 +1,7 @@
 #include "data/element_update_window.h"
 
 #include "data/element_update.h"
-#include "data/window_style.h"
+#include "platform/window_style.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>

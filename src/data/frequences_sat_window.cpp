@@ -1,7 +1,7 @@
 #include "data/frequences_sat_window.h"
 
-#include "data/window_style.h"
 #include "platform/tracking_timer.h"
+#include "platform/window_style.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>

@@ -1,6 +1,6 @@
 #include "rotor/calibration_window.h"
 
-#include "data/window_style.h"
+#include "platform/window_style.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>

@@ -1,6 +1,6 @@
-#include "data/observateur_window.h"
+#include "config/observateur_window.h"
 
-#include "data/window_style.h"
+#include "platform/window_style.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>

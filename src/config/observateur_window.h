@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/observer_settings.h"
+#include "config/observer_settings.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/acquisition_settings.h"
+#include "config/acquisition_settings.h"
 
 #include <QWidget>
 

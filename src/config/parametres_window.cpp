@@ -1,6 +1,6 @@
-#include "data/parametres_window.h"
+#include "config/parametres_window.h"
 
-#include "data/window_style.h"
+#include "platform/window_style.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>

@@ -1,8 +1,8 @@
+#include "config/acquisition_settings.h"
 #include "config/config_station.h"
-#include "data/acquisition_settings.h"
-#include "data/observateur_window.h"
-#include "data/observer_settings.h"
-#include "data/parametres_window.h"
+#include "config/observateur_window.h"
+#include "config/observer_settings.h"
+#include "config/parametres_window.h"
 #include "orbit/satellites.h"
 #include "support/fakes.h"
 
