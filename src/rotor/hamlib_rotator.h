@@ -2,22 +2,19 @@
 
 #include "config/hamlib_device.h"
 #include "platform/message_boxes.h"
-#include "platform/operator_notice.h"
-#include "platform/refusal_report.h"
 #include "rotor/rotor.h"
 
 #include <QObject>
 #include <QString>
 
-#include <functional>
 #include <memory>
 #include <vector>
 
 namespace orvanta {
 
 struct RotatorWanted;
-template <class State>
-class DeviceWorker;
+template <class Wanted>
+class HamlibLink;
 
 // Any rotator Hamlib knows, directly on its line or through a rotctld, as
 // the station's rotor. One thread of its own owns the Hamlib handle; the
@@ -38,7 +35,7 @@ public:
     // The rotator to drive from now on (model 0: none). It is opened at the
     // next position, not before.
     void setDevice(const HamlibDevice &device);
-    HamlibDevice device() const { return device_; }
+    HamlibDevice device() const;
     // "Hamlib " and the rotator's maker and model, for the title.
     QString caption() const;
 
@@ -48,14 +45,7 @@ public:
     void park(double azimuthDeg, double elevationDeg) override;
 
 private:
-    bool configured();
-    void tell(std::function<QString()> text);
-
-    const HamlibTiming timing_;
-    HamlibDevice device_;
-    OperatorNotice notice_;
-    RefusalReport refusals_;
-    std::unique_ptr<DeviceWorker<RotatorWanted>> worker_; // last: its thread reports to the members above
+    std::unique_ptr<HamlibLink<RotatorWanted>> link_;
 };
 
 // Hamlib's rotators, sorted by maker then model.

@@ -246,6 +246,11 @@ TEST(HamlibRotatorModels, SortedWithTheNetworkModelAndAReadingBack)
     const auto read = readHamlibRotator({kNetRotctl, daemon.address(), 0}, quickTiming());
     EXPECT_TRUE(read.answered) << read.text.toStdString();
     EXPECT_EQ(read.text, QStringLiteral("azimut 0.0, elevation 0.0"));
+
+    daemon.stop();
+    const auto refused = readHamlibRotator({kNetRotctl, daemon.address(), 0}, quickTiming());
+    EXPECT_FALSE(refused.answered);
+    EXPECT_EQ(refused.text, QStringLiteral("connexion refusée par ") + daemon.address());
 }
 
 } // namespace
