@@ -16,7 +16,7 @@ packages=(
   locales libfaketime
   libhamlib-dev libhamlib-utils
   clang-14 libclang-rt-14-dev
-  xvfb xauth xdotool imagemagick # the test of the real window
+  xvfb xauth x11-utils xdotool imagemagick # the test of the real window
   xplanet-images # the world map's day and night images
 )
 SUDO=""
