@@ -89,7 +89,7 @@ void ObservateurWindow::closeEvent(QCloseEvent *event)
         event->ignore();
 }
 
-void Observateur::keyPressEvent(QKeyEvent *event)
+void ObservateurWindow::keyPressEvent(QKeyEvent *event)
 {
     switch (event->key()) {
     case Qt::Key_Escape:
@@ -102,7 +102,7 @@ void Observateur::keyPressEvent(QKeyEvent *event)
     }
 }
 
-ObserverTexts Observateur::boxes() const
+ObserverTexts ObservateurWindow::boxes() const
 {
     return {longitude_->text(), latitude_->text(), altitude_->text(), elevation_->text(), locator_->text()};
 }

@@ -94,7 +94,7 @@ void ParametresWindow::closeEvent(QCloseEvent *event)
         event->ignore();
 }
 
-void Parametres::keyPressEvent(QKeyEvent *event)
+void ParametresWindow::keyPressEvent(QKeyEvent *event)
 {
     switch (event->key()) {
     case Qt::Key_Escape:

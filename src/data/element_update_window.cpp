@@ -122,7 +122,7 @@ void ElementUpdateWindow::showResult(int job, const ElementFileResult &result)
     growToShowEverything();
 }
 
-void Mise_A_Jour_Elements::growToShowEverything()
+void ElementUpdateWindow::growToShowEverything()
 {
     layout()->activate();
     const int needed = hasHeightForWidth() ? heightForWidth(width()) : sizeHint().height();

@@ -155,7 +155,7 @@ void PoursuiteManWindow::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
-void Poursuite_Man::keyPressEvent(QKeyEvent *event)
+void PoursuiteManWindow::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Escape)
         close();

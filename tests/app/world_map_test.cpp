@@ -246,7 +246,7 @@ TEST(WorldMap, OpenedFromTheMenuAndFedByTheTick)
     h.at(QStringLiteral("2026-06-27T07:05:00Z"));
     h.start();
     h.window().findChild<QAction *>(QStringLiteral("Mnu_Carte"))->trigger();
-    auto *carte = h.window().findChild<Carte *>(QStringLiteral("Carte"));
+    auto *carte = h.window().findChild<CarteWindow *>(QStringLiteral("Carte"));
     ASSERT_TRUE(carte);
     EXPECT_TRUE(carte->isVisible());
     h.tickAt(QStringLiteral("2026-06-27T07:05:10Z"));

@@ -158,7 +158,7 @@ TEST_F(ObserverTest, TheWindowStaysOpenUntilItsBoxesAreRight)
 
 TEST_F(ObserverTest, ALocatorIsShownAndCanBeTypedInsteadOfThePosition)
 {
-    Observateur window(settings);
+    ObservateurWindow window(settings);
     window.ouvrir();
     auto *longitude = window.findChild<QLineEdit *>("Long_Observateur");
     auto *latitude = window.findChild<QLineEdit *>("Lat_Observateur");

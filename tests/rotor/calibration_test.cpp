@@ -174,7 +174,7 @@ TEST_F(CalibrationTest, TheWindowFollowsTheSliderAndItsCloseBoxRestartsTracking)
 
 TEST_F(CalibrationTest, TheSaveQuestionShowsEveryMeasureAndNonPutsTheOldCalibrationBack)
 {
-    Calibration window(calibration);
+    CalibrationWindow window(calibration);
     window.ouvrir();
     window.findChild<QSlider *>("CWSlide1")->setValue(49);
     QString site90WhileAsked;
