@@ -17,7 +17,7 @@ packages=(
   libhamlib-dev libhamlib-utils
   nlohmann-json3-dev libpugixml-dev # the OMM element readers (JSON, XML)
   clang-14 libclang-rt-14-dev
-  xvfb xauth xdotool imagemagick # the test of the real window
+  xvfb xauth x11-utils xdotool imagemagick # the test of the real window
   xplanet-images # the world map's day and night images
 )
 SUDO=""

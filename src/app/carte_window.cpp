@@ -43,7 +43,7 @@ void MapView::mousePressEvent(QMouseEvent *event)
         emit satelliteClicked(*name);
 }
 
-Carte::Carte(QWidget *parent, const QString &dayImage, const QString &nightImage)
+CarteWindow::CarteWindow(QWidget *parent, const QString &dayImage, const QString &nightImage)
     : QWidget(parent, Qt::Window), background_(std::make_unique<MapBackground>(dayImage, nightImage)),
       view_(new MapView(*background_, this)), position_(new QLabel(this))
 {
@@ -65,20 +65,20 @@ Carte::Carte(QWidget *parent, const QString &dayImage, const QString &nightImage
     }
     layout->addWidget(position_);
     connect(view_, &MapView::hovered, position_, &QLabel::setText);
-    connect(view_, &MapView::satelliteClicked, this, &Carte::satelliteChosen);
+    connect(view_, &MapView::satelliteClicked, this, &CarteWindow::satelliteChosen);
     resize(1032, 560);
 }
 
-Carte::~Carte() = default;
+CarteWindow::~CarteWindow() = default;
 
-void Carte::ouvrir()
+void CarteWindow::ouvrir()
 {
     show();
     raise();
     activateWindow();
 }
 
-void Carte::setScene(MapScene scene)
+void CarteWindow::setScene(MapScene scene)
 {
     view_->setScene(std::move(scene));
 }

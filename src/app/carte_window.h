@@ -38,12 +38,12 @@ private:
 
 // The window "Carte": the world map, with the position under the mouse
 // under it. It stays open beside the main window.
-class Carte final : public QWidget {
+class CarteWindow final : public QWidget {
     Q_OBJECT
 public:
-    explicit Carte(QWidget *parent = nullptr, const QString &dayImage = MapBackground::defaultDayImage(),
+    explicit CarteWindow(QWidget *parent = nullptr, const QString &dayImage = MapBackground::defaultDayImage(),
                    const QString &nightImage = MapBackground::defaultNightImage());
-    ~Carte() override;
+    ~CarteWindow() override;
 
     // What the menu does: shows the window and brings it forward.
     void ouvrir();

@@ -7,8 +7,8 @@ namespace orvanta {
 void MapLink::open(const orbit::Satellites *satellites)
 {
     if (!window_) {
-        window_ = new Carte(owner_);
-        QObject::connect(window_, &Carte::satelliteChosen, window_, [this](const QString &name) {
+        window_ = new CarteWindow(owner_);
+        QObject::connect(window_, &CarteWindow::satelliteChosen, window_, [this](const QString &name) {
             if (chosen)
                 chosen(name);
         });

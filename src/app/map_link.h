@@ -25,7 +25,7 @@ public:
     // The component was replaced.
     void clear() { feed_.clear(); }
 
-    Carte *window() const { return window_; }
+    CarteWindow *window() const { return window_; }
     // Called with the name of a satellite clicked on the map.
     std::function<void(const QString &name)> chosen;
 
@@ -33,7 +33,7 @@ private:
     void show(const orbit::Satellites *satellites);
 
     QWidget *owner_;
-    QPointer<Carte> window_;
+    QPointer<CarteWindow> window_;
     MapFeed feed_;
     std::optional<MapTick> last_;
 };

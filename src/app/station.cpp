@@ -59,19 +59,19 @@ Station::Station(StationPlatform platform)
       ft847Radio_(ft847_),
       timer1_(window_.timer1()),
       sharedTimer_(timer1_),
-      panelWindow_(new AR5000(panel_, platform_.messages, &window_)),
-      frequencyEditor_(new Frequences_Sat(platform_.stationFolder, sharedTimer_, platform_.messages, frequencyReport_,
+      panelWindow_(new AR5000Window(panel_, platform_.messages, &window_)),
+      frequencyEditor_(new FrequencesSatWindow(platform_.stationFolder, sharedTimer_, platform_.messages, frequencyReport_,
                                           &window_)),
-      addFrequency_(new Ajout_Frequence(platform_.stationFolder, sharedTimer_, platform_.messages, frequencyReport_,
+      addFrequency_(new AjoutFrequenceWindow(platform_.stationFolder, sharedTimer_, platform_.messages, frequencyReport_,
                                         &window_)),
       observer_(config_, platform_.store, platform_.messages, [this] { Init_Satellites(); }),
-      observateur_(new Observateur(observer_, &window_)),
+      observateur_(new ObservateurWindow(observer_, &window_)),
       acquisition_(config_, platform_.store, platform_.messages, [this] { Init_Satellites(); }),
-      parametres_(new Parametres(acquisition_, &window_)),
+      parametres_(new ParametresWindow(acquisition_, &window_)),
       calibration_(config_, fodtrack_, sharedTimer_, platform_.store, platform_.messages),
-      calibrationWindow_(new Calibration(calibration_, &window_)),
+      calibrationWindow_(new CalibrationWindow(calibration_, &window_)),
       pointing_([this] { return devices_.rotor(config_.Interface_Rotor); }, platform_.messages),
-      poursuiteMan_(new Poursuite_Man(pointing_, &window_)),
+      poursuiteMan_(new PoursuiteManWindow(pointing_, &window_)),
       banks_(platform_.store, config_),
       predictionNotices_(notices_),
       skyView_(new SkyView),
@@ -154,7 +154,7 @@ void Station::connectMenus()
 void Station::connectDialogs()
 {
     if (platform_.deviceSetup)
-        peripheriques_ = new Peripheriques(*platform_.deviceSetup, &window_);
+        peripheriques_ = new PeripheriquesWindow(*platform_.deviceSetup, &window_);
     hamlibMenus_ = new HamlibMenus(window_, config_, platform_.store, hamlibReceiver_, hamlibRotor_, [this] {
         window_.setControlText(QStringLiteral("Titre"), titleCaption(config_));
     });
@@ -180,7 +180,7 @@ void Station::connectDialogs()
     auto *rotorMenus = new RotorMenus(window_, platform_.store, config_, gs232Rotor_);
     tracking_.riseWaiting = [rotorMenus] { return rotorMenus->riseWaiting(); };
     QObject::connect(&window_, &MainWindow::pourManClicked, &window_, [this] { poursuiteMan_->ouvrir(); });
-    QObject::connect(poursuiteMan_, &Poursuite_Man::pointageManuelChanged, &window_,
+    QObject::connect(poursuiteMan_, &PoursuiteManWindow::pointageManuelChanged, &window_,
                      [this](bool manual) { tracking_.setManualPointing(manual); });
     tracking_.showManualPosition = [this](const QString &azimut, const QString &site) {
         poursuiteMan_->setPosition(azimut, site);
@@ -313,9 +313,9 @@ void Station::checkElementFiles()
 
 void Station::openElementUpdate()
 {
-    auto *update = new Mise_A_Jour_Elements(platform_.stationFolder, &window_);
+    auto *update = new ElementUpdateWindow(platform_.stationFolder, &window_);
     update->setAttribute(Qt::WA_DeleteOnClose);
-    QObject::connect(update, &Mise_A_Jour_Elements::finished, &window_,
+    QObject::connect(update, &ElementUpdateWindow::finished, &window_,
                      [this](const QStringList &files) { elementsReplaced(files); });
     update->show();
     update->start();

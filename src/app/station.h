@@ -15,13 +15,13 @@
 #include "config/config_station.h"
 #include "config/device_menus.h"
 #include "config/peripheriques_window.h"
-#include "data/ajout_frequence.h"
+#include "data/ajout_frequence_window.h"
 #include "data/frequency_file_report.h"
-#include "data/frequences_sat.h"
-#include "data/acquisition_settings.h"
-#include "data/observateur_window.h"
-#include "data/observer_settings.h"
-#include "data/parametres_window.h"
+#include "data/frequences_sat_window.h"
+#include "config/acquisition_settings.h"
+#include "config/observateur_window.h"
+#include "config/observer_settings.h"
+#include "config/parametres_window.h"
 #include "data/shared_tracking_timer.h"
 #include "orbit/satellites.h"
 #include "receiver/ar5000_panel.h"
@@ -151,18 +151,18 @@ private:
     DeviceTable devices_;
     WindowTrackingTimer timer1_;
     SharedTrackingTimer sharedTimer_;
-    AR5000 *panelWindow_;
-    Frequences_Sat *frequencyEditor_;
-    Ajout_Frequence *addFrequency_;
+    AR5000Window *panelWindow_;
+    FrequencesSatWindow *frequencyEditor_;
+    AjoutFrequenceWindow *addFrequency_;
     ObserverSettings observer_;
-    Observateur *observateur_;
+    ObservateurWindow *observateur_;
     AcquisitionSettings acquisition_;
-    Parametres *parametres_;
+    ParametresWindow *parametres_;
     RotorCalibration calibration_;
-    Calibration *calibrationWindow_;
+    CalibrationWindow *calibrationWindow_;
     ManualPointing pointing_;
-    Poursuite_Man *poursuiteMan_;
-    Peripheriques *peripheriques_ = nullptr;
+    PoursuiteManWindow *poursuiteMan_;
+    PeripheriquesWindow *peripheriques_ = nullptr;
     HamlibMenus *hamlibMenus_ = nullptr;
     SatelliteBanks banks_;
     PredictionNotices predictionNotices_;

@@ -31,7 +31,7 @@ void fill(QComboBox &box, const QStringList &choices, const QString &current)
 
 } // namespace
 
-Peripheriques::Peripheriques(DeviceSetup &setup, QWidget *parent) : QWidget(parent, Qt::Window), setup_(setup)
+PeripheriquesWindow::PeripheriquesWindow(DeviceSetup &setup, QWidget *parent) : QWidget(parent, Qt::Window), setup_(setup)
 {
     setObjectName(QStringLiteral("Peripheriques"));
     setWindowTitle(QStringLiteral("Peripheriques"));
@@ -63,11 +63,11 @@ Peripheriques::Peripheriques(DeviceSetup &setup, QWidget *parent) : QWidget(pare
     layout->addWidget(frame);
     layout->addLayout(buttons);
 
-    connect(valider, &QPushButton::clicked, this, &Peripheriques::validerClicked);
+    connect(valider, &QPushButton::clicked, this, &PeripheriquesWindow::validerClicked);
     connect(annuler, &QPushButton::clicked, this, &QWidget::close);
 }
 
-void Peripheriques::ouvrir()
+void PeripheriquesWindow::ouvrir()
 {
     const StationDevices devices = setup_.current();
     const QStringList serial = setup_.serialChoices();
@@ -79,7 +79,7 @@ void Peripheriques::ouvrir()
     activateWindow();
 }
 
-void Peripheriques::validerClicked()
+void PeripheriquesWindow::validerClicked()
 {
     if (setup_.apply({recepteur_->currentText(), rotor_->currentText(), parallele_->currentText()}))
         close();

@@ -10,10 +10,10 @@ namespace orvanta {
 
 // The "Peripheriques" dialog: the Linux devices of the receiver line, the
 // rotor line and the parallel port, chosen among those present or typed.
-class Peripheriques : public QWidget {
+class PeripheriquesWindow : public QWidget {
     Q_OBJECT
 public:
-    Peripheriques(DeviceSetup &setup, QWidget *parent = nullptr);
+    PeripheriquesWindow(DeviceSetup &setup, QWidget *parent = nullptr);
 
     // What the menu does: lists the devices present, shows the stored ones
     // and shows the window.

@@ -1,7 +1,7 @@
 #include "data/element_update_window.h"
 
 #include "data/element_update.h"
-#include "data/window_style.h"
+#include "platform/window_style.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -16,7 +16,7 @@
 
 namespace orvanta {
 
-Mise_A_Jour_Elements::Mise_A_Jour_Elements(const QString &folder, QWidget *parent, DownloadLimits limits)
+ElementUpdateWindow::ElementUpdateWindow(const QString &folder, QWidget *parent, DownloadLimits limits)
     : QWidget(parent, Qt::Window), folder_(folder), downloader_(limits)
 {
     setObjectName(QStringLiteral("Mise_A_Jour_Elements"));
@@ -59,12 +59,12 @@ Mise_A_Jour_Elements::Mise_A_Jour_Elements(const QString &folder, QWidget *paren
     connect(fermer_, &QPushButton::clicked, this, &QWidget::close);
     connect(&downloader_, &ElementDownloader::fileStarted, this,
             [this](int job) { rows_[job].result->setText(QStringLiteral("téléchargement…")); });
-    connect(&downloader_, &ElementDownloader::progress, this, &Mise_A_Jour_Elements::showProgress);
-    connect(&downloader_, &ElementDownloader::fileFinished, this, &Mise_A_Jour_Elements::showResult);
-    connect(&downloader_, &ElementDownloader::finished, this, &Mise_A_Jour_Elements::runFinished);
+    connect(&downloader_, &ElementDownloader::progress, this, &ElementUpdateWindow::showProgress);
+    connect(&downloader_, &ElementDownloader::fileFinished, this, &ElementUpdateWindow::showResult);
+    connect(&downloader_, &ElementDownloader::finished, this, &ElementUpdateWindow::runFinished);
 }
 
-bool Mise_A_Jour_Elements::start()
+bool ElementUpdateWindow::start()
 {
     if (downloader_.isRunning())
         return true;
@@ -102,7 +102,7 @@ bool Mise_A_Jour_Elements::start()
     return true;
 }
 
-void Mise_A_Jour_Elements::showProgress(int job, qint64 received, qint64 total)
+void ElementUpdateWindow::showProgress(int job, qint64 received, qint64 total)
 {
     QProgressBar *bar = rows_[job].bar;
     if (total <= 0) {
@@ -113,7 +113,7 @@ void Mise_A_Jour_Elements::showProgress(int job, qint64 received, qint64 total)
     bar->setValue(int(std::min<qint64>(1000, received * 1000 / total)));
 }
 
-void Mise_A_Jour_Elements::showResult(int job, const ElementFileResult &result)
+void ElementUpdateWindow::showResult(int job, const ElementFileResult &result)
 {
     const Row &row = rows_[job];
     row.bar->setRange(0, 1000);
@@ -122,7 +122,7 @@ void Mise_A_Jour_Elements::showResult(int job, const ElementFileResult &result)
     growToShowEverything();
 }
 
-void Mise_A_Jour_Elements::growToShowEverything()
+void ElementUpdateWindow::growToShowEverything()
 {
     layout()->activate();
     const int needed = hasHeightForWidth() ? heightForWidth(width()) : sizeHint().height();
@@ -132,13 +132,13 @@ void Mise_A_Jour_Elements::growToShowEverything()
         resize(width(), std::min(needed, room));
 }
 
-void Mise_A_Jour_Elements::runFinished()
+void ElementUpdateWindow::runFinished()
 {
     annuler_->setEnabled(false);
     emit finished(replacedFiles(downloader_.results()));
 }
 
-void Mise_A_Jour_Elements::closeEvent(QCloseEvent *event)
+void ElementUpdateWindow::closeEvent(QCloseEvent *event)
 {
     downloader_.cancel();
     event->accept();

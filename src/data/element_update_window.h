@@ -15,10 +15,10 @@ namespace orvanta {
 // The element update window: one row per file to download with its progress
 // bar and, once done, what happened to it; "Annuler" stops the run. It never
 // blocks: the downloads run from the event loop while the tracking goes on.
-class Mise_A_Jour_Elements : public QWidget {
+class ElementUpdateWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit Mise_A_Jour_Elements(const QString &folder, QWidget *parent = nullptr, DownloadLimits limits = {});
+    explicit ElementUpdateWindow(const QString &folder, QWidget *parent = nullptr, DownloadLimits limits = {});
 
     // Reads Elements.cfg and Sources.cfg and starts the downloads. False when
     // there is nothing to download (the window then says why and finished()

@@ -14,7 +14,7 @@
 
 namespace orvanta {
 
-AR5000::AR5000(Ar5000Panel &panel, MessageBoxes &messages, QWidget *parent)
+AR5000Window::AR5000Window(Ar5000Panel &panel, MessageBoxes &messages, QWidget *parent)
     : QWidget(parent, Qt::Window), panel_(panel), messages_(messages)
 {
     setObjectName(QStringLiteral("AR5000"));
@@ -43,14 +43,14 @@ AR5000::AR5000(Ar5000Panel &panel, MessageBoxes &messages, QWidget *parent)
     layout->addLayout(groups);
     layout->addWidget(quit, 0, Qt::AlignRight);
 
-    connect(&panel_, &Ar5000Panel::optionSelected, this, &AR5000::showSelection);
+    connect(&panel_, &Ar5000Panel::optionSelected, this, &AR5000Window::showSelection);
 
     adjustSize();
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }
 
-QWidget *AR5000::buildGroup(const Ar5000Group &group)
+QWidget *AR5000Window::buildGroup(const Ar5000Group &group)
 {
     auto *box = new QGroupBox(group.caption);
     box->setObjectName(group.name);
@@ -73,14 +73,14 @@ QWidget *AR5000::buildGroup(const Ar5000Group &group)
     return box;
 }
 
-void AR5000::showSelection(const QString &group, int option)
+void AR5000Window::showSelection(const QString &group, int option)
 {
     if (QButtonGroup *buttons = buttons_.value(group))
         if (QAbstractButton *radio = buttons->button(option))
             radio->setChecked(true);
 }
 
-void AR5000::closeEvent(QCloseEvent *event)
+void AR5000Window::closeEvent(QCloseEvent *event)
 {
     event->ignore();
     messages_.information(QStringLiteral("Utilisez le bouton quitter"));

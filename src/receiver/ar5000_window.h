@@ -12,10 +12,10 @@ namespace orvanta {
 
 // The AR5000 remote front panel. Its options mirror the Ar5000Panel, which
 // sends the commands; "Quitter" hides the window, the close box is refused.
-class AR5000 : public QWidget {
+class AR5000Window : public QWidget {
     Q_OBJECT
 public:
-    AR5000(Ar5000Panel &panel, MessageBoxes &messages, QWidget *parent = nullptr);
+    AR5000Window(Ar5000Panel &panel, MessageBoxes &messages, QWidget *parent = nullptr);
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -2,22 +2,19 @@
 
 #include "config/hamlib_device.h"
 #include "platform/message_boxes.h"
-#include "platform/operator_notice.h"
-#include "platform/refusal_report.h"
 #include "receiver/receiver.h"
 
 #include <QObject>
 #include <QString>
 
-#include <functional>
 #include <memory>
 #include <vector>
 
 namespace orvanta {
 
 struct RigWanted;
-template <class State>
-class DeviceWorker;
+template <class Wanted>
+class HamlibLink;
 
 // Any radio Hamlib knows, directly on its line or through a rigctld, as the
 // station's receiver. One thread of its own owns the Hamlib handle; the
@@ -31,7 +28,7 @@ public:
     // The radio to drive from now on (model 0: none). It is opened at the
     // next take-up or frequency, not before.
     void setDevice(const HamlibDevice &device);
-    HamlibDevice device() const { return device_; }
+    HamlibDevice device() const;
     // "Hamlib " and the radio's maker and model, for the title.
     QString caption() const;
 
@@ -46,14 +43,7 @@ public:
     void endRemoteControl() override;
 
 private:
-    bool configured();
-    void tell(std::function<QString()> text);
-
-    const HamlibTiming timing_;
-    HamlibDevice device_;
-    OperatorNotice notice_;
-    RefusalReport refusals_;
-    std::unique_ptr<DeviceWorker<RigWanted>> worker_; // last: its thread reports to the members above
+    std::unique_ptr<HamlibLink<RigWanted>> link_;
 };
 
 // Hamlib's radios, sorted by maker then model.

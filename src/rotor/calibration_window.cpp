@@ -1,6 +1,6 @@
 #include "rotor/calibration_window.h"
 
-#include "data/window_style.h"
+#include "platform/window_style.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -25,7 +25,7 @@ QLabel *namedLabel(const QString &name, QWidget *parent)
 
 } // namespace
 
-Calibration::Calibration(RotorCalibration &calibration, QWidget *parent)
+CalibrationWindow::CalibrationWindow(RotorCalibration &calibration, QWidget *parent)
     : QWidget(parent, Qt::Window), calibration_(calibration)
 {
     setObjectName(QStringLiteral("Calibration"));
@@ -95,12 +95,12 @@ Calibration::Calibration(RotorCalibration &calibration, QWidget *parent)
         calibration_.sliderMoved(value);
         refresh();
     });
-    connect(valider, &QPushButton::clicked, this, &Calibration::validerClicked);
+    connect(valider, &QPushButton::clicked, this, &CalibrationWindow::validerClicked);
     calibration_.beforeQuestion = [this] { refresh(); };
     refresh();
 }
 
-void Calibration::ouvrir()
+void CalibrationWindow::ouvrir()
 {
     calibration_.open();
     refresh();
@@ -110,7 +110,7 @@ void Calibration::ouvrir()
     activateWindow();
 }
 
-void Calibration::refresh()
+void CalibrationWindow::refresh()
 {
     {
         // The logic has already sent the positions it set itself.
@@ -128,7 +128,7 @@ void Calibration::refresh()
     valSite90_->setText(calibration_.Val_Site_90());
 }
 
-void Calibration::validerClicked()
+void CalibrationWindow::validerClicked()
 {
     if (calibration_.valider())
         close();
@@ -136,7 +136,7 @@ void Calibration::validerClicked()
         refresh();
 }
 
-void Calibration::closeEvent(QCloseEvent *event)
+void CalibrationWindow::closeEvent(QCloseEvent *event)
 {
     calibration_.closed();
     event->accept();

@@ -12,10 +12,10 @@ namespace orvanta {
 // The "Calibration" window: the slider drives the FodTrack interface with
 // raw values while the operator finds the values of azimuth 0 and 360 and
 // elevation 0 and 90.
-class Calibration : public QWidget {
+class CalibrationWindow : public QWidget {
     Q_OBJECT
 public:
-    Calibration(RotorCalibration &calibration, QWidget *parent = nullptr);
+    CalibrationWindow(RotorCalibration &calibration, QWidget *parent = nullptr);
 
     // What the menu does: stops the tracking timer, starts at step 1, shows
     // the window in the middle of the screen.

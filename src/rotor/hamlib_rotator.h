@@ -2,14 +2,11 @@
 
 #include "config/hamlib_device.h"
 #include "platform/message_boxes.h"
-#include "platform/operator_notice.h"
-#include "platform/refusal_report.h"
 #include "rotor/rotor.h"
 
 #include <QObject>
 #include <QString>
 
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -17,8 +14,8 @@ namespace orvanta {
 
 struct RotatorWanted;
 struct RotatorLimits;
-template <class State>
-class DeviceWorker;
+template <class Wanted>
+class HamlibLink;
 
 // Any rotator Hamlib knows, directly on its line or through a rotctld, as
 // the station's rotor. One thread of its own owns the Hamlib handle; the
@@ -39,7 +36,7 @@ public:
     // The rotator to drive from now on (model 0: none). It is opened at the
     // next position, not before.
     void setDevice(const HamlibDevice &device);
-    HamlibDevice device() const { return device_; }
+    HamlibDevice device() const;
     // "Hamlib " and the rotator's maker and model, for the title.
     QString caption() const;
 
@@ -52,15 +49,8 @@ public:
     RotorRange range() const override;
 
 private:
-    bool configured();
-    void tell(std::function<QString()> text);
-
-    const HamlibTiming timing_;
-    HamlibDevice device_;
-    OperatorNotice notice_;
-    RefusalReport refusals_;
     std::shared_ptr<RotatorLimits> limits_; // written by the worker's thread at each opening
-    std::unique_ptr<DeviceWorker<RotatorWanted>> worker_; // last: its thread reports to the members above
+    std::unique_ptr<HamlibLink<RotatorWanted>> link_;
 };
 
 // Hamlib's rotators, sorted by maker then model.

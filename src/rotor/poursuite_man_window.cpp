@@ -1,6 +1,6 @@
 #include "rotor/poursuite_man_window.h"
 
-#include "data/window_style.h"
+#include "platform/window_style.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -34,7 +34,7 @@ QPushButton *button(const QString &name, const QString &caption, QWidget *parent
 
 } // namespace
 
-Poursuite_Man::Poursuite_Man(ManualPointing &pointing, QWidget *parent)
+PoursuiteManWindow::PoursuiteManWindow(ManualPointing &pointing, QWidget *parent)
     : QWidget(parent, Qt::Window), pointing_(pointing)
 {
     setObjectName(QStringLiteral("Poursuite_Man"));
@@ -86,38 +86,38 @@ Poursuite_Man::Poursuite_Man(ManualPointing &pointing, QWidget *parent)
         pointing_.siteChanged(text);
         refresh();
     });
-    connect(plusAzimut, &QPushButton::clicked, this, &Poursuite_Man::plusAzimut);
-    connect(moinsAzimut, &QPushButton::clicked, this, &Poursuite_Man::moinsAzimut);
-    connect(plusSite, &QPushButton::clicked, this, &Poursuite_Man::plusSite);
-    connect(moinsSite, &QPushButton::clicked, this, &Poursuite_Man::moinsSite);
+    connect(plusAzimut, &QPushButton::clicked, this, &PoursuiteManWindow::plusAzimut);
+    connect(moinsAzimut, &QPushButton::clicked, this, &PoursuiteManWindow::moinsAzimut);
+    connect(plusSite, &QPushButton::clicked, this, &PoursuiteManWindow::plusSite);
+    connect(moinsSite, &QPushButton::clicked, this, &PoursuiteManWindow::moinsSite);
     refresh();
 }
 
-void Poursuite_Man::plusAzimut()
+void PoursuiteManWindow::plusAzimut()
 {
     pointing_.plusAzimut();
     refresh();
 }
 
-void Poursuite_Man::moinsAzimut()
+void PoursuiteManWindow::moinsAzimut()
 {
     pointing_.moinsAzimut();
     refresh();
 }
 
-void Poursuite_Man::plusSite()
+void PoursuiteManWindow::plusSite()
 {
     pointing_.plusSite();
     refresh();
 }
 
-void Poursuite_Man::moinsSite()
+void PoursuiteManWindow::moinsSite()
 {
     pointing_.moinsSite();
     refresh();
 }
 
-void Poursuite_Man::refresh()
+void PoursuiteManWindow::refresh()
 {
     // setText would move the cursor to the end while typing in the middle.
     if (azMan_->text() != pointing_.Az_Man())
@@ -126,7 +126,7 @@ void Poursuite_Man::refresh()
         siMan_->setText(pointing_.Si_Man());
 }
 
-void Poursuite_Man::ouvrir()
+void PoursuiteManWindow::ouvrir()
 {
     centreOnScreen(*this);
     show();
@@ -135,13 +135,13 @@ void Poursuite_Man::ouvrir()
     setPointageManuel(true);
 }
 
-void Poursuite_Man::setPosition(const QString &azimut, const QString &site)
+void PoursuiteManWindow::setPosition(const QString &azimut, const QString &site)
 {
     azimutMan_->setText(azimut);
     siteMan_->setText(site);
 }
 
-void Poursuite_Man::setPointageManuel(bool manual)
+void PoursuiteManWindow::setPointageManuel(bool manual)
 {
     if (pointageManuel_ == manual)
         return;
@@ -149,13 +149,13 @@ void Poursuite_Man::setPointageManuel(bool manual)
     emit pointageManuelChanged(manual);
 }
 
-void Poursuite_Man::closeEvent(QCloseEvent *event)
+void PoursuiteManWindow::closeEvent(QCloseEvent *event)
 {
     setPointageManuel(false);
     event->accept();
 }
 
-void Poursuite_Man::keyPressEvent(QKeyEvent *event)
+void PoursuiteManWindow::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Escape)
         close();

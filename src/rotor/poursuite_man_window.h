@@ -11,10 +11,10 @@ namespace orvanta {
 // The "Poursuite Manuelle" window: the operator points the antenna by hand
 // while the tracking cycle keeps showing the followed satellite's position.
 // While it is open the tick leaves the rotor alone.
-class Poursuite_Man : public QWidget {
+class PoursuiteManWindow : public QWidget {
     Q_OBJECT
 public:
-    Poursuite_Man(ManualPointing &pointing, QWidget *parent = nullptr);
+    PoursuiteManWindow(ManualPointing &pointing, QWidget *parent = nullptr);
 
     // What the main window's "Man" button does: shows the window in the
     // middle of the screen and takes the rotor from the tick.

@@ -7,17 +7,40 @@ set -euo pipefail
 build=$1 source=$2 out=$3
 work=$(mktemp -d)
 xvfb_pid=""
+pid=""
+# Xvfb's own output is kept: when the display fails, it says why.
+xvfb_log() { echo "--- Xvfb log"; cat "$work/xvfb.log" 2>/dev/null || true; }
+fail() { echo "$*"; [ -f "$work/log" ] && { echo "--- orvanta log"; cat "$work/log"; }; xvfb_log; exit 1; }
 cleanup() {
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
+  if [ -n "$xvfb_pid" ]; then
+    kill "$xvfb_pid" 2>/dev/null || true
+    wait "$xvfb_pid" 2>/dev/null || true
+  fi
   rm -rf "$work"
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 3 -screen 0 1500x950x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+# -noreset: by default the server resets when its last client leaves (the
+# xdpyinfo below), and a client connecting during the reset is turned away.
+Xvfb -displayfd 3 -screen 0 1500x950x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || { echo "Xvfb did not start"; exit 1; }
+for _ in $(seq 100); do
+  [ -s "$work/display" ] && break
+  kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb ended before giving its display"
+  sleep 0.1
+done
+[ -s "$work/display" ] || fail "Xvfb gave no display"
 export DISPLAY=":$(cat "$work/display")"
+# The display number is written before the server takes clients: the program
+# starts only once the server answers.
+answered=0
+for _ in $(seq 100); do
+  kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb ended on display $DISPLAY"
+  if xdpyinfo >/dev/null 2>&1; then answered=1; break; fi
+  sleep 0.1
+done
+[ "$answered" -eq 1 ] || fail "Xvfb does not answer on display $DISPLAY"
 unset QT_QPA_PLATFORM
 export XDG_RUNTIME_DIR="$work"
 
@@ -31,7 +54,7 @@ pid=$!
 main=""
 quiet=0
 for _ in $(seq 120); do
-  kill -0 "$pid" 2>/dev/null || { cat "$work/log"; echo "orvanta ended early"; exit 1; }
+  kill -0 "$pid" 2>/dev/null || fail "orvanta ended early"
   main=$(xdotool search --onlyvisible --name '^Orvanta Rev' 2>/dev/null | head -1 || true)
   boxes=$(xdotool search --onlyvisible --name '^Orvanta$' 2>/dev/null || true)
   for box in $boxes; do xdotool key --window "$box" Return 2>/dev/null || true; done
@@ -43,12 +66,12 @@ for _ in $(seq 120); do
   fi
   sleep 0.5
 done
-[ -n "$main" ] || { cat "$work/log"; echo "no main window"; exit 1; }
+[ -n "$main" ] || fail "no main window"
 
 sleep 2
 mkdir -p "$(dirname "$out")"
 import -window "$main" "$out"
-file "$out" | grep -q 'PNG image data' || { echo "no screenshot"; exit 1; }
+file "$out" | grep -q 'PNG image data' || fail "no screenshot"
 
 xdotool windowfocus --sync "$main" 2>/dev/null || true
 xdotool key ctrl+q
@@ -60,10 +83,7 @@ for _ in $(seq 40); do
   kill -0 "$pid" 2>/dev/null || break
   sleep 0.25
 done
-if kill -0 "$pid" 2>/dev/null; then
-  kill "$pid"
-  echo "orvanta did not end"
-  exit 1
-fi
+kill -0 "$pid" 2>/dev/null && fail "orvanta did not end"
 wait "$pid"
+pid=""
 echo "screenshot: $out"

@@ -218,7 +218,7 @@ TEST(WorldMap, FeedKeepsTheTrackAndAddsOnlyNewPoints)
 
 TEST(WorldMap, WindowSaysOnceThatTheImageIsMissingAndReportsTheMouse)
 {
-    Carte carte(nullptr, QStringLiteral("/nonexistent/earth.jpg"));
+    CarteWindow carte(nullptr, QStringLiteral("/nonexistent/earth.jpg"));
     carte.resize(740, 420);
     carte.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&carte));
@@ -230,7 +230,7 @@ TEST(WorldMap, WindowSaysOnceThatTheImageIsMissingAndReportsTheMouse)
     scene.satellites = {{QStringLiteral("AO-7"), {0, 0}}};
     carte.setScene(scene);
     MapView &view = carte.view();
-    QSignalSpy chosen(&carte, &Carte::satelliteChosen);
+    QSignalSpy chosen(&carte, &CarteWindow::satelliteChosen);
     const QPoint centre(view.width() / 2, view.height() / 2);
     QTest::mouseMove(&view, centre + QPoint(0, view.height() / 4));
     EXPECT_TRUE(carte.findChild<QLabel *>(QStringLiteral("Carte_Position"))->text().contains(QStringLiteral("° S")));
@@ -246,7 +246,7 @@ TEST(WorldMap, OpenedFromTheMenuAndFedByTheTick)
     h.at(QStringLiteral("2026-06-27T07:05:00Z"));
     h.start();
     h.window().findChild<QAction *>(QStringLiteral("Mnu_Carte"))->trigger();
-    auto *carte = h.window().findChild<Carte *>(QStringLiteral("Carte"));
+    auto *carte = h.window().findChild<CarteWindow *>(QStringLiteral("Carte"));
     ASSERT_TRUE(carte);
     EXPECT_TRUE(carte->isVisible());
     h.tickAt(QStringLiteral("2026-06-27T07:05:10Z"));

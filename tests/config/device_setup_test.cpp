@@ -136,7 +136,7 @@ TEST_F(DeviceSetupTest, AnEmptyOrSharedDeviceIsRefusedAndNothingChanges)
 TEST_F(DeviceSetupTest, TheWindowShowsTheChoicesAndAppliesTheOperatorsOwn)
 {
     DeviceSetup setup = setupWith();
-    Peripheriques window(setup);
+    PeripheriquesWindow window(setup);
     window.ouvrir();
     auto *recepteur = window.findChild<QComboBox *>("Peripherique_Recepteur");
     auto *parallele = window.findChild<QComboBox *>("Peripherique_Parallele");

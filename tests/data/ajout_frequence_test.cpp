@@ -1,4 +1,4 @@
-#include "data/ajout_frequence.h"
+#include "data/ajout_frequence_window.h"
 #include "data/frequency_file_report.h"
 #include "station_folder.h"
 #include "support/fakes.h"
@@ -24,7 +24,7 @@ protected:
     test::FakeTrackingTimer timer;
     test::RecordingMessageBoxes messages;
     FrequencyFileReport report{messages};
-    Ajout_Frequence dialog{folder.path(), timer, messages, report};
+    AjoutFrequenceWindow dialog{folder.path(), timer, messages, report};
 
     QLineEdit *frequency() { return control<QLineEdit>(dialog, "F_Sat"); }
     QPushButton *save() { return control<QPushButton>(dialog, "Enregistrement"); }

@@ -50,9 +50,9 @@ QString text(QWidget &window, const char *label)
 TEST(ElementUpdateWindow, ShowsEachFileAndReportsTheReplacedOnes)
 {
     Station station("/good", "/missing");
-    Mise_A_Jour_Elements window(station.folder.path());
+    ElementUpdateWindow window(station.folder.path());
     EXPECT_EQ(window.windowTitle(), "Mise a jour des elements");
-    QSignalSpy finished(&window, &Mise_A_Jour_Elements::finished);
+    QSignalSpy finished(&window, &ElementUpdateWindow::finished);
     window.show();
     ASSERT_TRUE(window.start());
     EXPECT_EQ(text(window, "Fichier_1"), "Amateur.txt");
@@ -86,8 +86,8 @@ TEST(ElementUpdateWindow, AnnulerAndClosingStopTheRunAndKeepTheOldFiles)
     for (const bool byClosing : {false, true}) {
         SCOPED_TRACE(byClosing ? "closing" : "Annuler");
         Station station("/half", "/good");
-        Mise_A_Jour_Elements window(station.folder.path());
-        QSignalSpy finished(&window, &Mise_A_Jour_Elements::finished);
+        ElementUpdateWindow window(station.folder.path());
+        QSignalSpy finished(&window, &ElementUpdateWindow::finished);
         window.show();
         ASSERT_TRUE(window.start());
         auto *bar = test::control<QProgressBar>(window, "Progression_1");
@@ -108,8 +108,8 @@ TEST(ElementUpdateWindow, AnnulerAndClosingStopTheRunAndKeepTheOldFiles)
 TEST(ElementUpdateWindow, SaysWhyWhenNothingCanBeDownloaded)
 {
     test::StationFolder folder;
-    Mise_A_Jour_Elements window(folder.path());
-    QSignalSpy finished(&window, &Mise_A_Jour_Elements::finished);
+    ElementUpdateWindow window(folder.path());
+    QSignalSpy finished(&window, &ElementUpdateWindow::finished);
     window.show();
     EXPECT_FALSE(window.start());
     EXPECT_TRUE(test::control<QLabel>(window, "Problemes")->isVisible());

@@ -1,4 +1,4 @@
-#include "data/frequences_sat.h"
+#include "data/frequences_sat_window.h"
 #include "data/frequency_file_report.h"
 #include "station_folder.h"
 #include "support/fakes.h"
@@ -23,7 +23,7 @@ protected:
     test::FakeTrackingTimer timer;
     test::RecordingMessageBoxes messages;
     FrequencyFileReport report{messages};
-    Frequences_Sat editor{folder.path(), timer, messages, report};
+    FrequencesSatWindow editor{folder.path(), timer, messages, report};
 
     QLineEdit *box(const char *name) { return control<QLineEdit>(editor, name); }
     QRadioButton *mode(int n)

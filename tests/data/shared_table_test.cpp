@@ -1,5 +1,5 @@
-#include "data/ajout_frequence.h"
-#include "data/frequences_sat.h"
+#include "data/ajout_frequence_window.h"
+#include "data/frequences_sat_window.h"
 #include "data/frequency_file_report.h"
 #include "data/shared_tracking_timer.h"
 #include "station_folder.h"
@@ -27,8 +27,8 @@ protected:
     SharedTrackingTimer shared{timer};
     test::RecordingMessageBoxes messages;
     FrequencyFileReport report{messages};
-    Frequences_Sat editor{folder.path(), shared, messages, report};
-    Ajout_Frequence dialog{folder.path(), shared, messages, report};
+    FrequencesSatWindow editor{folder.path(), shared, messages, report};
+    AjoutFrequenceWindow dialog{folder.path(), shared, messages, report};
 
     void SetUp() override
     {
@@ -110,7 +110,7 @@ TEST_F(EditorAndAddDialog, EditorRefusesWhenItsRecordWasChangedElsewhere)
 {
     editor.ouvrir();
     clickRow(editor, "List1", 1);
-    Frequences_Sat other{folder.path(), shared, messages, report};
+    FrequencesSatWindow other{folder.path(), shared, messages, report};
     other.ouvrir();
     clickRow(other, "List1", 1);
     control<QLineEdit>(other, "FreqDuSat")->setText("435.7");

@@ -27,11 +27,13 @@ struct Device {
     std::atomic<bool> answers{true};
     std::atomic<bool> holding{false};
     std::atomic<bool> held{false};
+    std::atomic<bool> sessionGone{false};
 };
 
 class FakeSession final : public DeviceWorker<Wanted>::Session {
 public:
     explicit FakeSession(Device &device) : device_(device) {}
+    ~FakeSession() override { device_.sessionGone = true; }
     QString open() override
     {
         std::lock_guard lock(device_.mutex);
@@ -112,7 +114,10 @@ TEST(DeviceWorker, RequestsWaitingBehindASlowCallAreReplacedByTheLatest)
         std::lock_guard lock(device.mutex);
         return device.sent.size() == 2;
     }));
-    std::this_thread::sleep_for(50ms);
+    EXPECT_FALSE(within(200ms, [&] {
+        std::lock_guard lock(device.mutex);
+        return device.sent.size() > 2;
+    })) << "a replaced request went out after all";
     std::lock_guard lock(device.mutex);
     EXPECT_EQ(device.sent, (std::vector<int>{1, 5}));
     EXPECT_EQ(device.opens, 1);
@@ -153,7 +158,10 @@ TEST(DeviceWorker, NothingIsOpenedBeforeSomethingIsWanted)
     {
         DeviceWorker<Wanted> worker(quickPace(), reportsTo(heard));
         worker.replaceSession(std::make_unique<FakeSession>(device));
-        std::this_thread::sleep_for(30ms);
+        EXPECT_FALSE(within(200ms, [&] {
+            std::lock_guard lock(device.mutex);
+            return device.opens > 0;
+        }));
     }
     EXPECT_EQ(device.opens, 0);
 }
@@ -195,7 +203,8 @@ TEST(DeviceWorker, ShutdownSendsTheLastWishButDoesNotWaitForAStuckDevice)
     EXPECT_LT(clock.elapsed(), 1000) << "held for longestShutdown (500 ms) at most";
     EXPECT_TRUE(heard.all().isEmpty());
     stuck.holding = false;
-    std::this_thread::sleep_for(20ms); // lets the left thread end before `stuck` goes
+    // The left thread ends before `stuck` goes.
+    EXPECT_TRUE(within(2s, [&] { return stuck.sessionGone.load(); }));
 }
 
 } // namespace

@@ -39,7 +39,7 @@ protected:
     ReceiverLineQueue queue;
     bool receiverIsAr5000 = true;
     Ar5000Panel panel{line, queue, [this] { return receiverIsAr5000; }};
-    AR5000 window{panel, messages};
+    AR5000Window window{panel, messages};
 };
 
 struct ExpectedOption {
@@ -182,7 +182,7 @@ TEST_F(Ar5000WindowTest, CloseBoxIsRefusedQuitterHidesAndSelectionsStay)
 TEST_F(Ar5000WindowTest, AWindowBuiltLaterShowsThePanelsSelections)
 {
     panel.selectOption("IF_BW", 6);
-    AR5000 later{panel, messages};
+    AR5000Window later{panel, messages};
     EXPECT_TRUE(later.findChild<QRadioButton *>("IF_BW_6")->isChecked());
 }
 

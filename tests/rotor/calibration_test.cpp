@@ -151,7 +151,7 @@ TEST_F(CalibrationTest, EachOpeningStartsAgainAtStepOneAndEveryCloseRestartsTrac
 
 TEST_F(CalibrationTest, TheWindowFollowsTheSliderAndItsCloseBoxRestartsTracking)
 {
-    Calibration window(calibration);
+    CalibrationWindow window(calibration);
     window.ouvrir();
     EXPECT_FALSE(timer.active);
     auto *slider = window.findChild<QSlider *>("CWSlide1");
@@ -174,7 +174,7 @@ TEST_F(CalibrationTest, TheWindowFollowsTheSliderAndItsCloseBoxRestartsTracking)
 
 TEST_F(CalibrationTest, TheSaveQuestionShowsEveryMeasureAndNonPutsTheOldCalibrationBack)
 {
-    Calibration window(calibration);
+    CalibrationWindow window(calibration);
     window.ouvrir();
     window.findChild<QSlider *>("CWSlide1")->setValue(49);
     QString site90WhileAsked;

@@ -82,6 +82,10 @@ protected:
     qint64 longestCallMs = 0;
 };
 
+// The calls only hand the position to the rotator's thread and return; a
+// second leaves room for a loaded machine or a sanitizer build.
+constexpr qint64 kNeverWaitsMs = 1000;
+
 TEST_F(HamlibRotorTest, FollowsAPassWithinTheLimitsAndComesBackAfterAnOutage)
 {
     ASSERT_TRUE(daemon.start());
@@ -137,7 +141,7 @@ TEST_F(HamlibRotorTest, FollowsAPassWithinTheLimitsAndComesBackAfterAnOutage)
     EXPECT_TRUE(messagesReach(4));
     EXPECT_TRUE(messages.shown[3].text.contains(QStringLiteral("repond de nouveau")));
     EXPECT_TRUE(reaches(6, 5));
-    EXPECT_LT(longestCallMs, 100);
+    EXPECT_LT(longestCallMs, kNeverWaitsMs);
 }
 
 TEST_F(HamlibRotorTest, AzimuthBeyondTheLimitsTakenATurnFurtherWhenThatReachesIt)
@@ -226,7 +230,7 @@ TEST_F(HamlibRotorTest, SilentOrMissingRotatorGivesOneMessageWithoutBlocking)
         EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("ne repond pas")));
         EXPECT_TRUE(messages.shown[0].text.contains(port));
     }
-    EXPECT_LT(longestCallMs, 100);
+    EXPECT_LT(longestCallMs, kNeverWaitsMs);
 }
 
 TEST(HamlibRotatorModels, SortedWithTheNetworkModelAndAReadingBack)
@@ -245,6 +249,11 @@ TEST(HamlibRotatorModels, SortedWithTheNetworkModelAndAReadingBack)
     const auto read = readHamlibRotator({kNetRotctl, daemon.address(), 0}, quickTiming());
     EXPECT_TRUE(read.answered) << read.text.toStdString();
     EXPECT_EQ(read.text, QStringLiteral("azimut 0.0, elevation 0.0"));
+
+    daemon.stop();
+    const auto refused = readHamlibRotator({kNetRotctl, daemon.address(), 0}, quickTiming());
+    EXPECT_FALSE(refused.answered);
+    EXPECT_EQ(refused.text, QStringLiteral("connexion refusée par ") + daemon.address());
 }
 
 } // namespace

@@ -113,8 +113,8 @@ TEST(PoursuiteManWindow, TypedAnglesReachTheGs232Controller)
     Gs232 gs232(line, messages);
     Gs232Rotor rotor(gs232);
     ManualPointing pointing([&rotor]() -> Rotor * { return &rotor; }, messages);
-    Poursuite_Man window(pointing);
-    QSignalSpy manual(&window, &Poursuite_Man::pointageManuelChanged);
+    PoursuiteManWindow window(pointing);
+    QSignalSpy manual(&window, &PoursuiteManWindow::pointageManuelChanged);
 
     window.ouvrir();
     EXPECT_TRUE(window.pointageManuel());

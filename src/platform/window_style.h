@@ -4,7 +4,7 @@ class QWidget;
 
 namespace orvanta {
 
-// Window helpers shared by the data dialogs.
+// Window helpers shared by the dialogs.
 
 // Puts a window in the middle of the screen it is on.
 void centreOnScreen(QWidget &window);

@@ -1,7 +1,7 @@
-#include "data/frequences_sat.h"
+#include "data/frequences_sat_window.h"
 
-#include "data/window_style.h"
 #include "platform/tracking_timer.h"
+#include "platform/window_style.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -36,7 +36,7 @@ QFont fixedPitchFont()
 
 } // namespace
 
-Frequences_Sat::Frequences_Sat(const QString &folder, TrackingTimer &timer, MessageBoxes &messages,
+FrequencesSatWindow::FrequencesSatWindow(const QString &folder, TrackingTimer &timer, MessageBoxes &messages,
                                FrequencyFileReport &report, QWidget *parent)
     : QWidget(parent, Qt::Window), editor_(folder, messages, report), timer_(timer)
 {
@@ -81,13 +81,13 @@ Frequences_Sat::Frequences_Sat(const QString &folder, TrackingTimer &timer, Mess
 
     // A click shows the record again even when its row is already current,
     // dropping an unsaved edit of it, as it always has.
-    connect(list_, &QListWidget::currentRowChanged, this, &Frequences_Sat::listClicked);
+    connect(list_, &QListWidget::currentRowChanged, this, &FrequencesSatWindow::listClicked);
     connect(list_, &QListWidget::itemClicked, this,
             [this](QListWidgetItem *item) { listClicked(list_->row(item)); });
-    connect(enregistrer_, &QPushButton::clicked, this, &Frequences_Sat::enregistrerClicked);
+    connect(enregistrer_, &QPushButton::clicked, this, &FrequencesSatWindow::enregistrerClicked);
 }
 
-void Frequences_Sat::ouvrir()
+void FrequencesSatWindow::ouvrir()
 {
     if (isVisible()) {
         raise();
@@ -112,13 +112,13 @@ void Frequences_Sat::ouvrir()
     show();
 }
 
-void Frequences_Sat::closeEvent(QCloseEvent *event)
+void FrequencesSatWindow::closeEvent(QCloseEvent *event)
 {
     timer_.start();
     event->accept();
 }
 
-void Frequences_Sat::showRecord(const ShownRecord &record)
+void FrequencesSatWindow::showRecord(const ShownRecord &record)
 {
     nom_->setText(record.name);
     frequence_->setText(record.frequency);
@@ -126,7 +126,7 @@ void Frequences_Sat::showRecord(const ShownRecord &record)
         modes_[record.option - 1]->setChecked(true);
 }
 
-void Frequences_Sat::listClicked(int row)
+void FrequencesSatWindow::listClicked(int row)
 {
     if (row < 0)
         return;
@@ -134,7 +134,7 @@ void Frequences_Sat::listClicked(int row)
     showRecord(editor_.current());
 }
 
-void Frequences_Sat::enregistrerClicked()
+void FrequencesSatWindow::enregistrerClicked()
 {
     if (editor_.save(nom_->text(), frequence_->text(), modeGroup_->checkedId()))
         close();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/observer_settings.h"
+#include "config/observer_settings.h"
 
 #include <QWidget>
 
@@ -11,10 +11,10 @@ namespace orvanta {
 // The "Observateur" window: the station's position and the minimum elevation.
 // It has no buttons; closing it checks the boxes and stores them, or keeps
 // it open after saying what is wrong.
-class Observateur : public QWidget {
+class ObservateurWindow : public QWidget {
     Q_OBJECT
 public:
-    Observateur(ObserverSettings &settings, QWidget *parent = nullptr);
+    ObservateurWindow(ObserverSettings &settings, QWidget *parent = nullptr);
 
     // What the menu does: fills the boxes from the configuration and shows the window.
     void ouvrir();

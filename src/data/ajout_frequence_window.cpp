@@ -1,8 +1,8 @@
-#include "data/ajout_frequence.h"
+#include "data/ajout_frequence_window.h"
 
-#include "data/window_style.h"
 #include "platform/message_boxes.h"
 #include "platform/tracking_timer.h"
+#include "platform/window_style.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -41,7 +41,7 @@ public:
 
 } // namespace
 
-Ajout_Frequence::Ajout_Frequence(const QString &folder, TrackingTimer &timer, MessageBoxes &messages,
+AjoutFrequenceWindow::AjoutFrequenceWindow(const QString &folder, TrackingTimer &timer, MessageBoxes &messages,
                                  FrequencyFileReport &report, QWidget *parent)
     : QWidget(parent, Qt::Window), addition_(folder, messages, report), timer_(timer), messages_(messages)
 {
@@ -90,11 +90,11 @@ Ajout_Frequence::Ajout_Frequence(const QString &folder, TrackingTimer &timer, Me
         enregistrement_->setEnabled(true);
         enregistrement_->setFocus();
     });
-    connect(enregistrement_, &QPushButton::clicked, this, &Ajout_Frequence::enregistrementClicked);
+    connect(enregistrement_, &QPushButton::clicked, this, &AjoutFrequenceWindow::enregistrementClicked);
     centreOnScreen(*this);
 }
 
-NewSatellite Ajout_Frequence::proposeFor(const QString &name)
+NewSatellite AjoutFrequenceWindow::proposeFor(const QString &name)
 {
     const NewSatellite state = addition_.prepare(name);
     if (state != NewSatellite::Missing)
@@ -111,13 +111,13 @@ NewSatellite Ajout_Frequence::proposeFor(const QString &name)
     return state;
 }
 
-void Ajout_Frequence::closeEvent(QCloseEvent *event)
+void AjoutFrequenceWindow::closeEvent(QCloseEvent *event)
 {
     event->ignore();
     messages_.information(QStringLiteral("Utilisez la touche Enregistrement"));
 }
 
-void Ajout_Frequence::enregistrementClicked()
+void AjoutFrequenceWindow::enregistrementClicked()
 {
     if (addition_.save(nom_->text(), frequence_->text(), kindGroup_->checkedId())
         == FrequencyAddition::Outcome::Refused)

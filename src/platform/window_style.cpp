@@ -1,4 +1,4 @@
-#include "data/window_style.h"
+#include "platform/window_style.h"
 
 #include <QColor>
 #include <QGuiApplication>

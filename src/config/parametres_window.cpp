@@ -1,6 +1,6 @@
-#include "data/parametres_window.h"
+#include "config/parametres_window.h"
 
-#include "data/window_style.h"
+#include "platform/window_style.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -31,7 +31,7 @@ QLineEdit *row(QGridLayout &grid, int line, const QString &caption, const QStrin
 
 } // namespace
 
-Parametres::Parametres(AcquisitionSettings &settings, QWidget *parent)
+ParametresWindow::ParametresWindow(AcquisitionSettings &settings, QWidget *parent)
     : QWidget(parent, Qt::Window), settings_(settings)
 {
     setObjectName(QStringLiteral("Parametres"));
@@ -69,7 +69,7 @@ Parametres::Parametres(AcquisitionSettings &settings, QWidget *parent)
     connect(non_, &QRadioButton::clicked, this, [this] { settings_.setAzimutSeul(false); });
 }
 
-void Parametres::ouvrir()
+void ParametresWindow::ouvrir()
 {
     const AcquisitionTexts texts = settings_.texts();
     repetition_->setText(texts.repetition);
@@ -83,7 +83,7 @@ void Parametres::ouvrir()
     activateWindow();
 }
 
-void Parametres::closeEvent(QCloseEvent *event)
+void ParametresWindow::closeEvent(QCloseEvent *event)
 {
     const bool accepted =
         settings_.close({repetition_->text(), passage_->text(), parcAzimut_->text(), parcSite_->text()});
@@ -94,7 +94,7 @@ void Parametres::closeEvent(QCloseEvent *event)
         event->ignore();
 }
 
-void Parametres::keyPressEvent(QKeyEvent *event)
+void ParametresWindow::keyPressEvent(QKeyEvent *event)
 {
     switch (event->key()) {
     case Qt::Key_Escape:

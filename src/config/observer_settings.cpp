@@ -1,4 +1,4 @@
-#include "data/observer_settings.h"
+#include "config/observer_settings.h"
 
 #include "config/config_station.h"
 #include "config/configuration.h"

@@ -1,6 +1,6 @@
-#include "data/observateur_window.h"
+#include "config/observateur_window.h"
 
-#include "data/window_style.h"
+#include "platform/window_style.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -28,7 +28,7 @@ QLineEdit *row(QGridLayout &grid, int line, const QString &caption, const QStrin
 
 } // namespace
 
-Observateur::Observateur(ObserverSettings &settings, QWidget *parent)
+ObservateurWindow::ObservateurWindow(ObserverSettings &settings, QWidget *parent)
     : QWidget(parent, Qt::Window), settings_(settings)
 {
     setObjectName(QStringLiteral("Observateur"));
@@ -63,7 +63,7 @@ Observateur::Observateur(ObserverSettings &settings, QWidget *parent)
     layout->addWidget(frame);
 }
 
-void Observateur::ouvrir()
+void ObservateurWindow::ouvrir()
 {
     const ObserverTexts texts = settings_.texts();
     longitude_->setText(texts.longitude);
@@ -77,7 +77,7 @@ void Observateur::ouvrir()
     activateWindow();
 }
 
-void Observateur::closeEvent(QCloseEvent *event)
+void ObservateurWindow::closeEvent(QCloseEvent *event)
 {
     ObserverTexts texts = boxes();
     const bool accepted = settings_.close(texts);
@@ -89,7 +89,7 @@ void Observateur::closeEvent(QCloseEvent *event)
         event->ignore();
 }
 
-void Observateur::keyPressEvent(QKeyEvent *event)
+void ObservateurWindow::keyPressEvent(QKeyEvent *event)
 {
     switch (event->key()) {
     case Qt::Key_Escape:
@@ -102,7 +102,7 @@ void Observateur::keyPressEvent(QKeyEvent *event)
     }
 }
 
-ObserverTexts Observateur::boxes() const
+ObserverTexts ObservateurWindow::boxes() const
 {
     return {longitude_->text(), latitude_->text(), altitude_->text(), elevation_->text(), locator_->text()};
 }

@@ -19,10 +19,10 @@ class MessageBoxes;
 class TrackingTimer;
 
 // The frequency editor window: one record of Frequences.cfg at a time.
-class Frequences_Sat : public QWidget {
+class FrequencesSatWindow : public QWidget {
     Q_OBJECT
 public:
-    Frequences_Sat(const QString &folder, TrackingTimer &timer, MessageBoxes &messages,
+    FrequencesSatWindow(const QString &folder, TrackingTimer &timer, MessageBoxes &messages,
                    FrequencyFileReport &report, QWidget *parent = nullptr);
 
     // What the menu does: stops the tracking timer, loads the table and shows

@@ -19,10 +19,10 @@ class TrackingTimer;
 
 // The add-frequency dialog: one new record for a satellite picked from the
 // main window's list. It closes only through its Enregistrer button.
-class Ajout_Frequence : public QWidget {
+class AjoutFrequenceWindow : public QWidget {
     Q_OBJECT
 public:
-    Ajout_Frequence(const QString &folder, TrackingTimer &timer, MessageBoxes &messages,
+    AjoutFrequenceWindow(const QString &folder, TrackingTimer &timer, MessageBoxes &messages,
                     FrequencyFileReport &report, QWidget *parent = nullptr);
 
     // A satellite was picked from the main window's list. When it has no

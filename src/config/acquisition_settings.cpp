@@ -1,4 +1,4 @@
-#include "data/acquisition_settings.h"
+#include "config/acquisition_settings.h"
 
 #include "config/config_station.h"
 #include "config/configuration.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/acquisition_settings.h"
+#include "config/acquisition_settings.h"
 
 #include <QWidget>
 
@@ -13,10 +13,10 @@ namespace orvanta {
 // pass time, the park position and the azimuth-only switch. Closing it
 // checks the boxes and stores them, or keeps it open after saying what is
 // wrong; the switch acts at the click.
-class Parametres : public QWidget {
+class ParametresWindow : public QWidget {
     Q_OBJECT
 public:
-    Parametres(AcquisitionSettings &settings, QWidget *parent = nullptr);
+    ParametresWindow(AcquisitionSettings &settings, QWidget *parent = nullptr);
 
     // What the menu does: fills the boxes and the switch from the
     // configuration and shows the window.

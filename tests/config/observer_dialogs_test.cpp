@@ -1,8 +1,8 @@
+#include "config/acquisition_settings.h"
 #include "config/config_station.h"
-#include "data/acquisition_settings.h"
-#include "data/observateur_window.h"
-#include "data/observer_settings.h"
-#include "data/parametres_window.h"
+#include "config/observateur_window.h"
+#include "config/observer_settings.h"
+#include "config/parametres_window.h"
 #include "orbit/satellites.h"
 #include "support/fakes.h"
 
@@ -125,7 +125,7 @@ TEST_F(ObserverTest, DecimalPointsWhateverTheLocale)
 
 TEST_F(ObserverTest, TheWindowStaysOpenUntilItsBoxesAreRight)
 {
-    Observateur window(settings);
+    ObservateurWindow window(settings);
     window.ouvrir();
     auto *longitude = window.findChild<QLineEdit *>("Long_Observateur");
     auto *elevation = window.findChild<QLineEdit *>("Elev_Observateur");
@@ -158,7 +158,7 @@ TEST_F(ObserverTest, TheWindowStaysOpenUntilItsBoxesAreRight)
 
 TEST_F(ObserverTest, ALocatorIsShownAndCanBeTypedInsteadOfThePosition)
 {
-    Observateur window(settings);
+    ObservateurWindow window(settings);
     window.ouvrir();
     auto *longitude = window.findChild<QLineEdit *>("Long_Observateur");
     auto *latitude = window.findChild<QLineEdit *>("Lat_Observateur");
@@ -244,7 +244,7 @@ TEST_F(ParametersTest, AcceptedValuesAreStoredThenTheComponentRecreatedThenSaved
 
 TEST_F(ParametersTest, TheAzimuthOnlySwitchActsAtTheClickEvenIfTheCloseIsRefused)
 {
-    Parametres window(settings);
+    ParametresWindow window(settings);
     window.ouvrir();
     EXPECT_EQ(window.windowTitle(), "Parametres d'acquisition");
     auto *oui = window.findChild<QRadioButton *>("Aziseuloui");
