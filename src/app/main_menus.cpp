@@ -102,7 +102,7 @@ void buildMainMenus(QMenuBar &bar)
     ciel->setCheckable(true);
     ciel->setChecked(true);
     // The world map, in a window of its own beside the sky view.
-    barEntry(bar, "Mnu_Carte", QStringLiteral("Carte"));
+    barEntry(bar, "Mnu_Carte", QStringLiteral("Ca&rte"));
 
     QMenu *aide = submenu(&bar, "Mnu_Aide", QStringLiteral("&Aide"));
     bar.addMenu(aide);

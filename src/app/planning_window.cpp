@@ -198,7 +198,7 @@ void PlanningWindow::exportTo(bool calendar)
 
 void addPlanningMenu(QMainWindow &main, PlanningWindow &planning)
 {
-    auto *menu = new QMenu(QStringLiteral("Passages"), &main);
+    auto *menu = new QMenu(QStringLiteral("&Passages"), &main);
     menu->setObjectName(QStringLiteral("Mnu_Passages"));
     if (auto *help = main.findChild<QMenu *>(QStringLiteral("Mnu_Aide")))
         main.menuBar()->insertMenu(help->menuAction(), menu);

@@ -1,7 +1,7 @@
 #include "orbit/pass_schedule.h"
 
 #include "orbit/observer.h"
-#include "orbit/sun_position.h"
+#include "orbit/sun.h"
 
 #include <algorithm>
 #include <cmath>
@@ -36,7 +36,7 @@ LocalAxes localAxes(double latitudeDeg, double longitudeDeg)
 // The Sun's direction in earth-fixed axes at an instant.
 Vec3 earthFixedSun(const JulianDate &instant)
 {
-    const Vec3 sun = sunPosition(instant).direction;
+    const Vec3 sun = sunPosition(instant).direction();
     const double theta = siderealAngle(instant);
     return {sun.x * std::cos(theta) + sun.y * std::sin(theta), -sun.x * std::sin(theta) + sun.y * std::cos(theta),
             sun.z};

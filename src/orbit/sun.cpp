@@ -46,6 +46,12 @@ Vec3 SunPosition::positionKm() const
     return {r * std::cos(dec) * std::cos(ra), r * std::cos(dec) * std::sin(ra), r * std::sin(dec)};
 }
 
+Vec3 SunPosition::direction() const
+{
+    const double ra = rightAscensionDeg * kDeg, dec = declinationDeg * kDeg;
+    return {std::cos(dec) * std::cos(ra), std::cos(dec) * std::sin(ra), std::sin(dec)};
+}
+
 GroundPoint subSolarPoint(const JulianDate &instant)
 {
     const SunPosition sun = sunPosition(instant);

@@ -20,6 +20,8 @@ struct SunPosition {
     // From the Earth's centre to the Sun, km, in equatorial axes of date (the
     // axes of the propagation model's states, within the model's own precision).
     Vec3 positionKm() const;
+    // The same direction as a unit vector.
+    Vec3 direction() const;
 };
 
 SunPosition sunPosition(const JulianDate &instant);

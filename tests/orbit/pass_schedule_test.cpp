@@ -1,7 +1,7 @@
 #include "cli_run.h"
 #include "orbit/pass_schedule.h"
 #include "orbit/schedule_export.h"
-#include "orbit/sun_position.h"
+#include "orbit/sun.h"
 #include "orbit/utc_time.h"
 #include "passes_test_support.h"
 
@@ -39,7 +39,7 @@ TEST(SunPosition, AgreesWithTheAlmanacAtEquinoxesAndSolstices)
         const SunPosition sun = sunPosition(c.instant);
         EXPECT_LT(angleGap(sun.eclipticLongitudeDeg, c.longitude), 0.01) << sun.eclipticLongitudeDeg;
         EXPECT_NEAR(sun.declinationDeg, c.declination, 0.01);
-        EXPECT_NEAR(std::hypot(sun.direction.x, sun.direction.y, sun.direction.z), 1.0, 1e-12);
+        EXPECT_NEAR(std::hypot(sun.direction().x, sun.direction().y, sun.direction().z), 1.0, 1e-12);
     }
     // Perihelion 2024-01-03 00:39 UTC at 0.983307 AU, aphelion 2024-07-05 05:06 at 1.016725 AU.
     EXPECT_NEAR(sunPosition(at(2024, 1, 3, 0, 39)).distanceAu, 0.983307, 0.0002);

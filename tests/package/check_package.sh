@@ -36,7 +36,8 @@ dpkg-deb -x "$deb" "$root"
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "package version $(dpkg-deb -f "$deb" Version)"
 [ -n "$(dpkg-deb -f "$deb" Description)" ] || fail "no description"
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libqt6core6 libqt6gui6 libqt6widgets6 libqt6serialport6 qt6-translations-l10n libpugixml1v5; do
+for library in libqt6core6 libqt6gui6 libqt6widgets6 libqt6serialport6 qt6-translations-l10n xplanet-images \
+  libpugixml1v5; do
   grep -q "$library" <<<"$depends" || fail "Depends lacks $library: $depends"
 done
 # Nothing but /usr in the package (no test or benchmark leaking in).
