@@ -7,6 +7,7 @@ cd "$(dirname "$0")/.."
 
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
 if [ ! -f build-asan/build.ninja ]; then
   # -O1 with line tables only: a third faster to build than RelWithDebInfo, and
   # reports still name the file and line.

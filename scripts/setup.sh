@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(
-  cmake ninja-build g++ pkg-config
+  cmake ninja-build g++ pkg-config ccache
   qt6-base-dev qt6-serialport-dev qt6-multimedia-dev libgl-dev
   qt6-translations-l10n # Qt's own French texts for standard buttons
   ca-certificates # the element update checks the certificates of https servers
@@ -43,8 +43,11 @@ if ! locale -a 2>/dev/null | grep -qix 'fr_FR.utf8'; then
   $SUDO locale-gen
 fi
 
+# Compilations are cached across builds and clones: paths are taken relative
+# to the clone, so a fresh clone of the same sources compiles nothing again.
+export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
 if [ ! -f build/build.ninja ]; then
-  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
 fi
 # moc only rescans a folder when its CMakeLists.txt changes, so a source file
 # added since the last build (by an update) would be missed: start its scan afresh.

@@ -337,7 +337,8 @@ void Station::elementsReplaced(const QStringList &files)
 
 void Station::openLines()
 {
-    platform_.receiverLine.setPortOpen(true);
+    if (receiverUsesLine(config_.Recepteur))
+        platform_.receiverLine.setPortOpen(true);
     if (devices_.rotorLink(config_.Interface_Rotor) == RotorLink::RotorLine)
         platform_.rotorLine.setPortOpen(true);
 }
@@ -358,7 +359,8 @@ void Station::shutdown()
     if (Receiver *receiver = devices_.receiver(config_.Recepteur))
         receiver->endRemoteControl();
     window_.timer2().stop();
-    platform_.receiverLine.setPortOpen(false);
+    if (platform_.receiverLine.PortOpen())
+        platform_.receiverLine.setPortOpen(false);
     if (platform_.rotorLine.PortOpen())
         platform_.rotorLine.setPortOpen(false);
     component_.reset();

@@ -54,6 +54,13 @@ QString titleCaption(const ConfigStation &config)
            + config.Recepteur;
 }
 
+bool receiverUsesLine(const QString &recepteur)
+{
+    return std::any_of(kReceiverEntries.begin(), kReceiverEntries.end(), [&](const ReceiverEntry &entry) {
+        return entry.onReceiverLine && recepteur == QLatin1String(entry.recepteur);
+    });
+}
+
 QString lineSettingsForSpeed(float speed)
 {
     for (int s : kSpeeds)

@@ -41,9 +41,14 @@ QString titleCaption(const ConfigStation &config);
 struct ReceiverEntry {
     const char *menu;
     const char *recepteur;
+    bool onReceiverLine; // driven through the receiver serial line (a Hamlib radio has its own)
 };
 inline constexpr std::array<ReceiverEntry, 3> kReceiverEntries{
-    {{"Mnu_AR5000", "AR5000"}, {"Mnu_FT847", "FT847"}, {"Mnu_Hamlib_Recepteur", "Hamlib"}}};
+    {{"Mnu_AR5000", "AR5000", true}, {"Mnu_FT847", "FT847", true}, {"Mnu_Hamlib_Recepteur", "Hamlib", false}}};
+
+// Whether the receiver the configuration names is driven through the
+// receiver serial line, which is then opened for it.
+bool receiverUsesLine(const QString &recepteur);
 
 // The settings text of a serial line at one of the menu's speeds
 // ("4800,n,8,1"), or an empty text for any other speed.

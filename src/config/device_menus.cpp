@@ -88,6 +88,9 @@ void DeviceMenus::chooseReceiver(const QString &recepteur)
         check(QLatin1String(receiver.menu), recepteur == QLatin1String(receiver.recepteur));
     config_.Recepteur = recepteur;
     showTitle();
+    // A line that cannot be opened tells the operator why and stays closed.
+    if (receiverUsesLine(recepteur) && !receiverLine_.PortOpen())
+        receiverLine_.setPortOpen(true);
 }
 
 void DeviceMenus::chooseFodtrack()

@@ -132,6 +132,15 @@ TEST(StartUp, TheRotorLineStaysClosedForTheFodTrack)
     EXPECT_FALSE(h.port.writes.empty()); // parked
 }
 
+// The demo's Hamlib radio: a user with no serial port gets no message about one.
+TEST(StartUp, AHamlibRadioLeavesTheReceiverLineClosed)
+{
+    StationHarness h;
+    h.setup("Recepteur", "Hamlib");
+    h.start();
+    EXPECT_FALSE(h.receiverLine.open);
+}
+
 TEST(Shutdown, YesParksTheRotorAndTheReceiverIsReleased)
 {
     StationHarness h;

@@ -140,7 +140,11 @@ TEST_F(DeviceMenusTest, RotorInterfaceOpensAndClosesTheRotorLineAndTheCalibratio
 TEST_F(DeviceMenusTest, TheReceiverEntriesSwitchBetweenTheAr5000AndTheFt847)
 {
     const QStringList receivers{"Mnu_AR5000", "Mnu_FT847", "Mnu_Hamlib_Recepteur"};
+    // A Hamlib radio has a line of its own; the AR5000 and the FT-847 need the receiver line.
+    choose("Mnu_Hamlib_Recepteur");
+    EXPECT_FALSE(receiver.open);
     choose("Mnu_FT847");
+    EXPECT_TRUE(receiver.open);
     EXPECT_EQ(config.Recepteur, "FT847");
     EXPECT_EQ(checked(receivers), QStringList{"Mnu_FT847"});
     EXPECT_EQ(entry("Mnu_FT847")->text(), "FT 847");
