@@ -51,15 +51,14 @@ SkyTick tickAt(orbit::Satellites &satellites, const orbit::JulianDate &now)
     orbit::PassBoard board;
     const double nowOle = orbit::oleFromJulian(now);
     for (const std::string &name : satellites.names())
-        board.Traite_Passages(satellites.PassListForPeriod(name, nowOle, 0, 1, kMinElevation),
-                              orbit::wholeSecondsFromOle(nowOle));
+        board.add(satellites.passes(name, now, 1, kMinElevation, 0), orbit::wholeSecondsFromOle(nowOle));
     if (board.visibleLines().empty() || board.comingLines().empty())
         throw std::runtime_error("the demo station has no pass in progress at the benchmark's instant");
     SkyTick tick;
     tick.nowOle = nowOle;
     tick.minElevationDeg = kMinElevation;
-    tick.trackedLine = board.visibleLines().front();
-    tick.awaitedLine = board.comingLines().front();
+    tick.trackedPass = board.visible().front().pass;
+    tick.awaitedPass = board.coming().front().pass;
     orbit::SatelliteLook look;
     satellites.lookAt("OSCAR 7 (AO-7)", now, kMinElevation, look);
     tick.trackedLook = look;

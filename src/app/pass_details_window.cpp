@@ -1,6 +1,5 @@
 #include "app/pass_details_window.h"
 
-#include "app/pass_line_lookup.h"
 #include "app/pass_mutual.h"
 #include "app/rotor_guide.h"
 #include "app/sky_view.h"
@@ -128,21 +127,18 @@ void PassDetailsWindow::copyTable() const
     QApplication::clipboard()->setText(detailTableText(details_));
 }
 
-PassDetailsWindow *openPassDetails(orbit::Satellites &satellites, std::string_view line, double nowOle,
+PassDetailsWindow *openPassDetails(orbit::Satellites &satellites, const orbit::PredictedPass &pass,
                                    double minElevationDeg, std::optional<double> downlinkMHz, QWidget *parent,
                                    std::function<orbit::Satellites *()> component, std::optional<RotorRange> rotorRange)
 {
-    const auto pass = passForLine(satellites, line, nowOle, minElevationDeg);
-    if (!pass)
-        return nullptr;
-    auto track = std::make_shared<const PassTrack>(computePassTrack(satellites, *pass));
+    auto track = std::make_shared<const PassTrack>(computePassTrack(satellites, pass));
     const QString note =
-        rotorRange ? rotorNote(RotorPlan::forTrack(trackPoints(*track), *rotorRange), *pass) : QString();
-    auto *window = new PassDetailsWindow(passDetails(satellites, *pass, downlinkMHz), std::move(track),
+        rotorRange ? rotorNote(RotorPlan::forTrack(trackPoints(*track), *rotorRange), pass) : QString();
+    auto *window = new PassDetailsWindow(passDetails(satellites, pass, downlinkMHz), std::move(track),
                                          minElevationDeg, parent, note);
     window->setAttribute(Qt::WA_DeleteOnClose);
     if (component) {
-        window->setSecondStation([component, pass = *pass, minElevationDeg](const QString &locator) {
+        window->setSecondStation([component, pass, minElevationDeg](const QString &locator) {
             orbit::Satellites *now = component();
             return now ? mutualVisibilityText(*now, pass, locator, minElevationDeg)
                        : QStringLiteral("Aucune prediction possible");

@@ -45,17 +45,14 @@ private:
     std::function<QString(const QString &)> secondStation_;
 };
 
-// Opens (shown, deleted when closed) the details of the pass that a line of
-// Sat_Visibles or Detail_Pass describes, as the component predicts it from
-// nowOle (the current instant) with the tick's minimum elevation. downlinkMHz is the satellite's
-// frequency in the table, for the corrected frequencies. Nothing is opened,
-// and nullptr returned, when the line describes no pass still to come or in
-// progress (for a line left from a tick before its pass ended). With
+// Opens (shown, deleted when closed) the details of a pass the tick
+// predicted, with the tick's minimum elevation. downlinkMHz is the
+// satellite's frequency in the table, for the corrected frequencies. With
 // component, a second station can be given by its locator: the component
 // of that moment computes what it shares of the pass. With the rotor's
 // range, the pass is planned for it and the window says where the rotor
 // cannot follow.
-PassDetailsWindow *openPassDetails(orbit::Satellites &satellites, std::string_view line, double nowOle,
+PassDetailsWindow *openPassDetails(orbit::Satellites &satellites, const orbit::PredictedPass &pass,
                                    double minElevationDeg, std::optional<double> downlinkMHz,
                                    QWidget *parent = nullptr, std::function<orbit::Satellites *()> component = {},
                                    std::optional<RotorRange> rotorRange = std::nullopt);

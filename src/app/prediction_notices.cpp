@@ -22,10 +22,10 @@ QString problemsMessage(const std::vector<orbit::ElementFileProblem> &problems)
     const int shown = std::min<int>(int(problems.size()), kProblemsShown);
     for (int i = 0; i < shown; ++i) {
         const auto &problem = problems[std::size_t(i)];
-        lines << QStringLiteral("%1, ligne %2 : %3")
-                     .arg(QDir(QString::fromStdString(problem.file)).dirName())
-                     .arg(problem.line)
-                     .arg(QString::fromStdString(problem.reason));
+        const QString file = QDir(QString::fromStdString(problem.file)).dirName();
+        const QString place = QString::fromStdString(orbit::problemPlace(problem));
+        lines << (place.isEmpty() ? file : file + QStringLiteral(", ") + place) + QStringLiteral(" : ") +
+                     QString::fromStdString(problem.reason);
     }
     if (int(problems.size()) > shown)
         lines << QStringLiteral("... et %1 autres.").arg(int(problems.size()) - shown);
@@ -50,7 +50,7 @@ void PredictionNotices::componentBuilt(const orbit::Satellites &component, const
     }
     if (component.satcount() == 0) {
         notices_.later(QStringLiteral("Aucun satellite n'a pu etre lu : le dossier %1 ne contient aucun fichier "
-                                      "d'elements (*.txt) lisible. Les listes restent vides.")
+                                      "d'elements (*.txt, *.csv, *.json, *.xml) lisible. Les listes restent vides.")
                            .arg(QDir::toNativeSeparators(stationFolder)));
     } else if (!component.problems().empty()) {
         notices_.later(problemsMessage(component.problems()));

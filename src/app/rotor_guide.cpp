@@ -1,6 +1,5 @@
 #include "app/rotor_guide.h"
 
-#include "app/pass_line_lookup.h"
 #include "orbit/utc_time.h"
 #include "platform/text_numbers.h"
 
@@ -65,29 +64,22 @@ const RotorGuide::Held &RotorGuide::planFor(orbit::Satellites &satellites, const
     return held_.back();
 }
 
-RotorAim RotorGuide::follow(orbit::Satellites &satellites, std::string_view line, double nowOle,
-                            double minElevationDeg, const RotorRange &range, double azimuthDeg, double elevationDeg)
+RotorAim RotorGuide::follow(orbit::Satellites &satellites, const orbit::PredictedPass &pass, double nowOle,
+                            const RotorRange &range, double azimuthDeg, double elevationDeg)
 {
     followed_ = true;
-    const auto pass = passForLine(satellites, line, nowOle, minElevationDeg);
-    if (!pass)
-        return {azimuthDeg, elevationDeg};
-    const Held &held = planFor(satellites, *pass, range);
-    return held.plan.aim(secondsBetween(orbit::julianFromOle(nowOle), pass->aos), azimuthDeg, elevationDeg);
+    const Held &held = planFor(satellites, pass, range);
+    return held.plan.aim(secondsBetween(orbit::julianFromOle(nowOle), pass.aos), azimuthDeg, elevationDeg);
 }
 
-std::optional<RotorAim> RotorGuide::waitFor(orbit::Satellites &satellites, std::string_view line, double nowOle,
-                                            double minElevationDeg, const RotorRange &range,
-                                            const RiseWaiting &waiting)
+std::optional<RotorAim> RotorGuide::waitFor(orbit::Satellites &satellites, const orbit::PredictedPass &pass,
+                                            double nowOle, const RotorRange &range, const RiseWaiting &waiting)
 {
     if (!waiting.on)
         return std::nullopt;
-    const auto pass = passForLine(satellites, line, nowOle, minElevationDeg);
-    if (!pass)
+    if (!followed_ && secondsBetween(pass.aos, orbit::julianFromOle(nowOle)) > waiting.seconds)
         return std::nullopt;
-    if (!followed_ && secondsBetween(pass->aos, orbit::julianFromOle(nowOle)) > waiting.seconds)
-        return std::nullopt;
-    return planFor(satellites, *pass, range).plan.start();
+    return planFor(satellites, pass, range).plan.start();
 }
 
 } // namespace orvanta

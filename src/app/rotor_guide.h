@@ -31,18 +31,17 @@ QString rotorNote(const RotorPlan &plan, const orbit::PredictedPass &pass);
 
 class RotorGuide {
 public:
-    // The command for the satellite of a line of Sat_Visibles, seen at
-    // azimuth and elevation (whole degrees) at nowOle: on the path planned
-    // for its pass. The position unchanged when the pass cannot be found.
-    RotorAim follow(orbit::Satellites &satellites, std::string_view line, double nowOle, double minElevationDeg,
+    // The command for the satellite of a pass in progress, seen at azimuth
+    // and elevation (whole degrees) at nowOle: on the path planned for the pass.
+    RotorAim follow(orbit::Satellites &satellites, const orbit::PredictedPass &pass, double nowOle,
                     const RotorRange &range, double azimuthDeg, double elevationDeg);
 
-    // Where to wait for the pass of a line of Detail_Pass: its planned
+    // Where to wait for a pass to come: its planned
     // starting point, on the horizon, when it rises within the waiting time
     // or when a pass was followed since tracking began (the rotor then goes
     // on to the next one rather than staying where the last one set).
-    std::optional<RotorAim> waitFor(orbit::Satellites &satellites, std::string_view line, double nowOle,
-                                    double minElevationDeg, const RotorRange &range, const RiseWaiting &waiting);
+    std::optional<RotorAim> waitFor(orbit::Satellites &satellites, const orbit::PredictedPass &pass, double nowOle,
+                                    const RotorRange &range, const RiseWaiting &waiting);
 
     // Tracking was switched off: the next pass waits for its time again.
     void trackingStopped() { followed_ = false; }

@@ -1,7 +1,6 @@
 #include "app/sky_feed.h"
 
 #include "app/doppler.h"
-#include "app/pass_line_lookup.h"
 #include "orbit/utc_time.h"
 #include "platform/text_numbers.h"
 
@@ -30,37 +29,29 @@ SkyScene SkyFeed::scene(orbit::Satellites &satellites, const SkyTick &tick)
     scene.rotor = tick.rotor;
     scene.manual = tick.manual;
 
-    std::optional<orbit::PredictedPass> tracked;
-    if (!tick.trackedLine.empty())
-        tracked = passForLine(satellites, tick.trackedLine, tick.nowOle, tick.minElevationDeg);
-    std::optional<orbit::PredictedPass> awaited;
-    if (!tick.awaitedLine.empty())
-        awaited = passForLine(satellites, tick.awaitedLine, tick.nowOle, tick.minElevationDeg);
+    const std::optional<orbit::PredictedPass> &tracked = tick.trackedPass;
+    const std::optional<orbit::PredictedPass> &awaited = tick.awaitedPass;
     if (tracked)
         scene.tracked = cache_.track(satellites, *tracked);
     if (awaited)
         scene.awaited = cache_.track(satellites, *awaited);
 
-    if (!tick.trackedLine.empty()) {
-        std::optional<double> toLoss;
-        if (tracked)
-            toLoss = tracked->los.minutesSince(now) * 60.0;
-        const std::string name = passLineName(tick.trackedLine);
+    if (tracked) {
+        const double toLoss = tracked->los.minutesSince(now) * 60.0;
         if (tick.trackedLook) {
             const orbit::SatelliteLook &look = *tick.trackedLook;
             scene.satelliteNow = SkyPoint{look.azimuthRad * kRadToDeg, look.elevationRad * kRadToDeg};
-            scene.infoLine = trackedInfoLine(name, look, tick.trackedDownlinkMHz, toLoss);
+            scene.infoLine = trackedInfoLine(tracked->name, look, tick.trackedDownlinkMHz, toLoss);
         } else {
             // The tick stopped before the position (no frequency for the satellite).
-            scene.infoLine = QString::fromStdString(name);
-            if (toLoss)
-                scene.infoLine += kSkyInfoSeparator + QStringLiteral("LOS dans ") + countdownText(*toLoss);
+            scene.infoLine = QString::fromStdString(tracked->name) + kSkyInfoSeparator + QStringLiteral("LOS dans ") +
+                             countdownText(toLoss);
         }
     } else {
         std::optional<double> toAcquisition;
         if (awaited)
             toAcquisition = awaited->aos.minutesSince(now) * 60.0;
-        scene.infoLine = waitingInfoLine(passLineName(tick.awaitedLine), toAcquisition);
+        scene.infoLine = waitingInfoLine(awaited ? awaited->name : std::string(), toAcquisition);
     }
     return scene;
 }

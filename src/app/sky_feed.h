@@ -12,15 +12,15 @@
 // What the tracking tick hands to the sky view, once per run.
 namespace orvanta {
 
-// The tick's results the view needs. Lines are those the tick just put at
-// the top of its lists.
+// The tick's results the view needs. The passes are those the tick just put
+// at the top of its lists.
 struct SkyTick {
-    double nowOle = 0;              // the tick's instant, as given to PassListForPeriod
-    double minElevationDeg = 0;     // Elev_Min, as given to PassListForPeriod
-    std::string trackedLine;        // first line of Sat_Visibles; empty when nothing is visible
+    double nowOle = 0;              // the tick's instant
+    double minElevationDeg = 0;     // Elev_Min
+    std::optional<orbit::PredictedPass> trackedPass; // first of Sat_Visibles; none when nothing is visible
     std::optional<orbit::SatelliteLook> trackedLook; // the component's look at the tracked satellite now
     std::optional<double> trackedDownlinkMHz;        // its frequency in the table, when there is one
-    std::string awaitedLine;        // first line of Detail_Pass; empty when none
+    std::optional<orbit::PredictedPass> awaitedPass; // first of Detail_Pass
     std::optional<SkyPoint> rotor;  // the rotor's last commanded position
     std::optional<SkyPoint> manual; // the manual pointing, while its window is open
 };

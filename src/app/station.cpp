@@ -89,7 +89,11 @@ Station::Station(StationPlatform platform)
     devices_.addReceiver(QStringLiteral("FT847"), ft847Radio_);
     devices_.addRotor(kHamlibDeviceName, hamlibRotor_);
     devices_.addReceiver(kHamlibDeviceName, hamlibReceiver_);
-    banks_.changed = [this] { window_.showSatelliteLists(banks_.ListeSat(), banks_.Sat_Select()); };
+    banks_.changed = [this] {
+        window_.showSatelliteLists(banks_.ListeSat(), banks_.Sat_Select(), [this](const QString &name) {
+            return component_ ? component_->catalogNumber(name.toStdString()) : 0L;
+        });
+    };
     window_.setSkyView(skyView_);
     tracking_.ticked = [this](const TickOutcome &outcome) {
         sky_.ticked(outcome, component_.get(), config_.Elev_Min, manualPointing());
@@ -193,15 +197,21 @@ void Station::tick()
 
 void Station::openPassDetails(const QString &line)
 {
-    const double lastTickOle = sky_.lastTickOle();
-    if (!component_ || lastTickOle == 0)
+    if (!component_ || sky_.lastTickOle() == 0)
         return;
-    const FrequencyFound found = lookUpFrequency(Extrait_Nom_Sat(line));
-    const Rotor *rotor = devices_.rotor(config_.Interface_Rotor);
-    if (!orvanta::openPassDetails(*component_, line.toStdString(), lastTickOle, config_.Elev_Min, found.megahertz,
-                                  &window_, [this] { return component_.get(); },
-                                  rotor ? std::optional(rotor->range()) : std::nullopt))
+    if (const auto pass = tracking_.passOnLine(line))
+        openPassDetails(*pass);
+    else
         platform_.messages.information(QStringLiteral("Ce passage est termine."));
+}
+
+void Station::openPassDetails(const orbit::PredictedPass &pass)
+{
+    const FrequencyFound found = lookUpFrequency(QString::fromStdString(pass.name));
+    const Rotor *rotor = devices_.rotor(config_.Interface_Rotor);
+    orvanta::openPassDetails(*component_, pass, config_.Elev_Min, found.megahertz, &window_,
+                             [this] { return component_.get(); },
+                             rotor ? std::optional(rotor->range()) : std::nullopt);
 }
 
 // The satellite's pass in progress, or else its next one within a day.
@@ -211,14 +221,12 @@ void Station::openSatelliteDetails(const QString &name)
     if (!component_ || lastTickOle == 0)
         return;
     orbit::PassBoard board;
-    board.Traite_Passages(component_->PassListForPeriod(name.toStdString(), lastTickOle, 0, 1, config_.Elev_Min),
-                          orbit::wholeSecondsFromOle(lastTickOle));
-    const auto visible = board.visibleLines();
-    const auto coming = board.comingLines();
-    if (!visible.empty())
-        openPassDetails(QString::fromStdString(visible.front()));
-    else if (!coming.empty())
-        openPassDetails(QString::fromStdString(coming.front()));
+    board.add(component_->passes(name.toStdString(), orbit::julianFromOle(lastTickOle), 1, config_.Elev_Min, 0),
+              orbit::wholeSecondsFromOle(lastTickOle));
+    if (!board.visible().empty())
+        openPassDetails(board.visible().front().pass);
+    else if (!board.coming().empty())
+        openPassDetails(board.coming().front().pass);
     else
         platform_.messages.information(QStringLiteral("Aucun passage de %1 dans les prochaines 24 heures.").arg(name));
 }

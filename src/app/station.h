@@ -124,6 +124,7 @@ private:
     void openElementUpdate();
     std::optional<SkyPoint> manualPointing() const;
     void openPassDetails(const QString &line);
+    void openPassDetails(const orbit::PredictedPass &pass);
     void openSatelliteDetails(const QString &name);
     void elementsReplaced(const QStringList &files);
 

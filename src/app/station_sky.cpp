@@ -15,10 +15,10 @@ void StationSky::ticked(const TickOutcome &outcome, orbit::Satellites *component
     SkyTick tick;
     tick.nowOle = outcome.nowOle;
     tick.minElevationDeg = minElevationDeg;
-    tick.trackedLine = outcome.trackedLine;
+    tick.trackedPass = outcome.trackedPass;
     tick.trackedLook = outcome.look;
     tick.trackedDownlinkMHz = outcome.frequencyMHz;
-    tick.awaitedLine = outcome.awaitedLine;
+    tick.awaitedPass = outcome.awaitedPass;
     tick.rotor = lastRotor_;
     tick.manual = manual;
     view_.setScene(feed_.scene(*component, tick));

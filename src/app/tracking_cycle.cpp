@@ -2,7 +2,6 @@
 
 #include "app/device_table.h"
 #include "app/doppler.h"
-#include "app/pass_line_lookup.h"
 #include "app/station_clock.h"
 #include "config/config_station.h"
 #include "orbit/utc_time.h"
@@ -21,9 +20,16 @@ constexpr double kPi = 3.1415926535; // the displays' degrees, as the station al
 const QString kSoundFile = QStringLiteral("Nouveau_Sat.wav");
 const QString kNoShift = QStringLiteral("----");
 
-QString degrees(double radians)
+// Whole degrees, as shown and as the rotor is pointed.
+double wholeDegrees(double radians)
 {
-    return formatFixed(radians * 180.0 / kPi, 0);
+    return roundHalfAway(radians * 180.0 / kPi, 0);
+}
+
+// The receiver is tuned in hertz to the frequency shown.
+double hertz(double megahertz)
+{
+    return std::round(megahertz * 1e6);
 }
 
 class RunningFlag {
@@ -36,11 +42,6 @@ private:
 };
 
 } // namespace
-
-QString Extrait_Nom_Sat(const QString &line)
-{
-    return QString::fromStdString(passLineName(line.toStdString()));
-}
 
 TrackingCycle::TrackingCycle(Links links) : links_(std::move(links)) {}
 
@@ -100,36 +101,33 @@ void TrackingCycle::run(const QStringList &selection)
     orbit::Satellites *component = links_.component ? links_.component() : nullptr;
     const QString blocked = links_.predictionsBlocked ? links_.predictionsBlocked() : QString();
     if (component && blocked.isEmpty()) {
-        for (const QString &name : selection) {
-            const std::string passes = component->PassListForPeriod(
-                name.toStdString(), oleNow, links_.config.Passage_Min, 1, links_.config.Elev_Min);
-            if (!passes.empty())
-                board_.Traite_Passages(passes, nowSecond);
-        }
+        const orbit::JulianDate start = orbit::julianFromOle(oleNow);
+        for (const QString &name : selection)
+            board_.add(component->passes(name.toStdString(), start, 1, links_.config.Elev_Min, links_.config.Passage_Min),
+                       nowSecond);
     }
-    const std::vector<std::string> visible = board_.visibleLines();
-    coming_ = board_.comingLines();
     if (component && blocked.isEmpty())
-        links_.display.showPassLines(visible, coming_);
+        links_.display.showPassLines(board_.visibleLines(), board_.comingLines());
     else
         links_.display.showPredictionNotice(blocked);
 
-    if (visible.empty() || !component) {
+    if (board_.visible().empty() || !component) {
         nothingVisible();
         showAwaited(outcome);
         if (component)
             waitAtRise(*component, oleNow, outcome);
     } else {
-        outcome.trackedLine = visible.front();
-        const QString name = Extrait_Nom_Sat(QString::fromStdString(visible.front()));
-        follow(name, oleNow, outcome);
+        const orbit::PredictedPass tracked = board_.visible().front().pass;
+        outcome.trackedPass = tracked;
+        follow(tracked, oleNow, outcome);
     }
     if (ticked)
         ticked(outcome);
 }
 
-void TrackingCycle::follow(const QString &name, double oleNow, TickOutcome &outcome)
+void TrackingCycle::follow(const orbit::PredictedPass &pass, double oleNow, TickOutcome &outcome)
 {
+    const QString name = QString::fromStdString(pass.name);
     TrackingDisplay &display = links_.display;
     display.setControlText(QStringLiteral("Sat_Sel"), name);
 
@@ -167,9 +165,11 @@ void TrackingCycle::follow(const QString &name, double oleNow, TickOutcome &outc
     orbit::Satellites &component = *links_.component();
     orbit::SatelliteLook look;
     const double julian = component.datetimetojt(oleNow);
-    component.IsVisible(name.toStdString(), julian, links_.config.Elev_Min, look);
-    const QString azimut = degrees(look.azimuthRad);
-    const QString site = degrees(look.elevationRad);
+    component.IsVisible(pass.name, julian, links_.config.Elev_Min, look);
+    const double azimuth = wholeDegrees(look.azimuthRad);
+    const double elevation = wholeDegrees(look.elevationRad);
+    const QString azimut = formatFixed(azimuth, 0);
+    const QString site = formatFixed(elevation, 0);
     display.setControlText(QStringLiteral("Azimut_Sel"), azimut);
     display.setControlText(QStringLiteral("Site_Sel"), site);
     if (showManualPosition)
@@ -179,28 +179,21 @@ void TrackingCycle::follow(const QString &name, double oleNow, TickOutcome &outc
 
     if (state_.Tracking_Actif && !state_.Pointage_Manuel) {
         if (Rotor *rotor = links_.devices.rotor(links_.config.Interface_Rotor)) {
-            const double az = parseNumber(azimut).value_or(0);
-            const double el = parseNumber(site).value_or(0);
-            const RotorAim aim = rotorGuide_.follow(component, outcome.trackedLine, oleNow, links_.config.Elev_Min,
-                                                    rotor->range(), az, el);
+            const RotorAim aim = rotorGuide_.follow(component, pass, oleNow, rotor->range(), azimuth, elevation);
             rotor->point(aim.azimuthDeg, aim.elevationDeg);
             const RotorAim sky = onTheSky(aim);
             outcome.rotorCommand = std::make_pair(sky.azimuthDeg, sky.elevationDeg);
         }
     }
 
-    const QString corrected = formatFixed(frequency * dopplerFactor(look.rangeRateKmS), 4);
-    const double shift = (parseNumber(corrected).value_or(frequency) - frequency) * 1000.0;
+    // The corrected frequency is tuned to 100 Hz, the uncorrected one to the kHz.
+    const double corrected = roundHalfAway(frequency * dopplerFactor(look.rangeRateKmS), 4);
+    const double shift = (corrected - frequency) * 1000.0;
     outcome.dopplerShiftKHz = shift;
-    QString command;
-    if (state_.Doppler_Actif) {
-        command = corrected;
-        display.setControlText(QStringLiteral("Val_Dop"), formatFixed(shift, 1));
-    } else {
-        command = formatFixed(frequency, 3, false);
-        display.setControlText(QStringLiteral("Val_Dop"), kNoShift);
-    }
-    display.setControlText(QStringLiteral("Freq_Sel"), command);
+    const double tuned = state_.Doppler_Actif ? corrected : roundHalfAway(frequency, 3);
+    display.setControlText(QStringLiteral("Val_Dop"), state_.Doppler_Actif ? formatFixed(shift, 1) : kNoShift);
+    display.setControlText(QStringLiteral("Freq_Sel"),
+                           state_.Doppler_Actif ? formatFixed(corrected, 4) : formatFixed(frequency, 3, false));
 
     if (state_.Prog_RX_Actif) {
         if (Receiver *receiver = links_.devices.receiver(links_.config.Recepteur)) {
@@ -209,7 +202,7 @@ void TrackingCycle::follow(const QString &name, double oleNow, TickOutcome &outc
                 receiver->takeUp(found.mode);
                 state_.Nouveau_Sat = false;
             }
-            receiver->tune(command);
+            receiver->tune(hertz(tuned));
         }
     }
     state_.Nouveau_Sat = false;
@@ -235,13 +228,13 @@ void TrackingCycle::waitAtRise(orbit::Satellites &component, double oleNow, Tick
         rotorGuide_.trackingStopped();
         return;
     }
-    if (state_.Pointage_Manuel || coming_.empty() || !riseWaiting)
+    if (state_.Pointage_Manuel || board_.coming().empty() || !riseWaiting)
         return;
     Rotor *rotor = links_.devices.rotor(links_.config.Interface_Rotor);
     if (!rotor)
         return;
-    const std::optional<RotorAim> aim = rotorGuide_.waitFor(component, coming_.front(), oleNow,
-                                                            links_.config.Elev_Min, rotor->range(), riseWaiting());
+    const std::optional<RotorAim> aim =
+        rotorGuide_.waitFor(component, board_.coming().front().pass, oleNow, rotor->range(), riseWaiting());
     if (!aim)
         return;
     rotor->point(aim->azimuthDeg, aim->elevationDeg);
@@ -257,18 +250,24 @@ void TrackingCycle::clearFollowed()
 
 void TrackingCycle::showAwaited(TickOutcome &outcome)
 {
-    if (coming_.empty()) {
+    if (board_.coming().empty()) {
         links_.display.setControlText(QStringLiteral("Sat_Att"), {});
         links_.display.setControlText(QStringLiteral("Freq_Att"), {});
         return;
     }
-    const QString name = Extrait_Nom_Sat(QString::fromStdString(coming_.front()));
+    const orbit::PredictedPass &awaited = board_.coming().front().pass;
+    const QString name = QString::fromStdString(awaited.name);
     outcome.awaited = name;
-    outcome.awaitedLine = coming_.front();
+    outcome.awaitedPass = awaited;
     links_.display.setControlText(QStringLiteral("Sat_Att"), name);
     const FrequencyFound found = links_.frequency(name);
     links_.display.setControlText(QStringLiteral("Freq_Att"),
                                   found.megahertz ? formatFixed(*found.megahertz, 3) : QString());
+}
+
+std::optional<orbit::PredictedPass> TrackingCycle::passOnLine(const QString &line) const
+{
+    return board_.passOnLine(line.toStdString());
 }
 
 void TrackingCycle::warnOnce(const QString &cause, const QString &text)

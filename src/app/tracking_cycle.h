@@ -53,8 +53,8 @@ struct FrequencyFound {
 struct TickOutcome {
     QDateTime instant;
     double nowOle = 0;            // as given to the component
-    std::string trackedLine;      // first line of Sat_Visibles, or empty
-    std::string awaitedLine;      // first line of Detail_Pass, or empty
+    std::optional<orbit::PredictedPass> trackedPass; // the first pass of Sat_Visibles
+    std::optional<orbit::PredictedPass> awaitedPass; // the first pass of Detail_Pass
     std::optional<double> frequencyMHz; // the followed satellite's, from the table
     QString tracked;                  // empty when nothing is followed
     std::optional<orbit::SatelliteLook> look;
@@ -114,10 +114,12 @@ public:
 
     bool running() const { return running_; }
     int skippedTicks() const { return skipped_; }
+    // The pass a line of the lists shows, as the last tick predicted it.
+    std::optional<orbit::PredictedPass> passOnLine(const QString &line) const;
 
 private:
     void run(const QStringList &selection);
-    void follow(const QString &name, double oleNow, TickOutcome &outcome);
+    void follow(const orbit::PredictedPass &pass, double oleNow, TickOutcome &outcome);
     void nothingVisible();
     void waitAtRise(orbit::Satellites &component, double oleNow, TickOutcome &outcome);
     void showAwaited(TickOutcome &outcome);
@@ -128,15 +130,10 @@ private:
     TrackingState state_;
     orbit::PassBoard board_;
     RotorGuide rotorGuide_;
-    std::vector<std::string> coming_; // this tick's passes to come, in the board's order
     QString followed_;                // the satellite followed last
     bool running_ = false;
     int skipped_ = 0;
     QString lastWarning_; // the message shown for the case that lasts
 };
-
-// The satellite name of a pass line: the text after its 24th blank (empty for
-// a line with fewer blanks).
-QString Extrait_Nom_Sat(const QString &line);
 
 } // namespace orvanta

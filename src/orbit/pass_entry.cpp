@@ -109,6 +109,21 @@ std::optional<PassFields> Decode_Passage(std::string_view entry)
     return fields;
 }
 
+PassFields passFieldsOf(const PassEntry &entry)
+{
+    PassFields fields;
+    fields.aosSecond = entry.aosSecond;
+    fields.losSecond = entry.aosSecond + entry.durationSeconds;
+    fields.Pass_AOS = timeOfDay(fields.aosSecond);
+    fields.Pass_LOS = timeOfDay(fields.losSecond);
+    // The whole degrees shown are those of the two decimals the entry carries.
+    fields.Pass_ElMax = twoCharacterDegrees(number(fixedText(entry.maxElevationDeg, 2)).value_or(0.0));
+    fields.Pass_Dir = std::string(1, entry.direction);
+    fields.Pass_Duree = std::to_string(entry.durationSeconds);
+    fields.Pass_Nom = entry.name;
+    return fields;
+}
+
 std::optional<float> Heure_Vers_Secondes(std::string_view time)
 {
     int parts[3] = {0, 0, 0};

@@ -43,6 +43,10 @@ struct PassFields {
 // Nothing when the entry does not keep to the format above.
 std::optional<PassFields> Decode_Passage(std::string_view entry);
 
+// The same fields made from the values themselves, exactly as decoding the
+// entry's text would give them.
+PassFields passFieldsOf(const PassEntry &entry);
+
 // Seconds since midnight of a time of day "H:M:S" or "H:M" (one or two
 // digits each): 5:3:9 and 05:03:09 both give 18189. Nothing for another text.
 std::optional<float> Heure_Vers_Secondes(std::string_view time);

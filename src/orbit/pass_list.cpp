@@ -1,11 +1,24 @@
 #include "orbit/pass_list.h"
 
-#include "orbit/pass_entry.h"
+#include "orbit/utc_time.h"
 
 #include <algorithm>
+#include <cmath>
 #include <tuple>
 
 namespace orvanta::orbit {
+
+PassEntry passEntryOf(const PredictedPass &pass)
+{
+    PassEntry entry;
+    entry.aosSecond = wholeSecondsFromJulian(pass.aos);
+    entry.durationSeconds = wholeSecondsFromJulian(pass.los) - entry.aosSecond;
+    entry.direction = pass.headingNorth ? 'N' : 'S';
+    entry.aosAzimuthDeg = int(std::lround(pass.aosAzimuthDeg)) % 360;
+    entry.maxElevationDeg = pass.maxElevationDeg;
+    entry.name = pass.name;
+    return entry;
+}
 
 std::string passDisplayLine(const PassFields &fields)
 {
@@ -19,6 +32,15 @@ void PassBoard::clear()
     coming_.clear();
 }
 
+void PassBoard::add(const std::vector<PredictedPass> &passes, std::int64_t nowSecond)
+{
+    for (const PredictedPass &pass : passes) {
+        PassFields fields = passFieldsOf(passEntryOf(pass));
+        std::string line = passDisplayLine(fields);
+        place({pass, std::move(fields), std::move(line)}, nowSecond);
+    }
+}
+
 int PassBoard::Traite_Passages(std::string_view passList, std::int64_t nowSecond)
 {
     if (passList.empty())
@@ -29,27 +51,49 @@ int PassBoard::Traite_Passages(std::string_view passList, std::int64_t nowSecond
         std::size_t comma = passList.find(',', start);
         if (comma == std::string_view::npos)
             comma = passList.size();
-        const auto fields = Decode_Passage(passList.substr(start, comma - start));
+        const std::string_view entry = passList.substr(start, comma - start);
+        auto fields = Decode_Passage(entry);
         start = comma + 1;
         if (!fields) {
             ++unreadable;
             continue;
         }
-        Line line{fields->aosSecond, fields->losSecond, passDisplayLine(*fields)};
-        if (nowSecond > line.aosSecond && nowSecond < line.losSecond)
-            insertOrdered(visible_, std::move(line));
-        else if (line.aosSecond >= nowSecond)
-            insertOrdered(coming_, std::move(line));
+        PredictedPass pass;
+        pass.name = fields->Pass_Nom;
+        pass.aos = julianFromOle(double(fields->aosSecond) / kSecondsPerDay);
+        pass.los = julianFromOle(double(fields->losSecond) / kSecondsPerDay);
+        pass.headingNorth = fields->Pass_Dir == "N";
+        std::string line = passDisplayLine(*fields);
+        place({std::move(pass), std::move(*fields), std::move(line)}, nowSecond);
     }
     return unreadable;
 }
 
-void PassBoard::insertOrdered(std::vector<Line> &lines, Line line)
+void PassBoard::place(BoardPass pass, std::int64_t nowSecond)
 {
-    const auto key = [](const Line &l) { return std::tie(l.aosSecond, l.losSecond, l.text); };
+    if (nowSecond > pass.fields.aosSecond && nowSecond < pass.fields.losSecond)
+        insertOrdered(visible_, std::move(pass));
+    else if (pass.fields.aosSecond >= nowSecond)
+        insertOrdered(coming_, std::move(pass));
+}
+
+void PassBoard::insertOrdered(std::vector<BoardPass> &lines, BoardPass line)
+{
+    const auto key = [](const BoardPass &l) { return std::tie(l.fields.aosSecond, l.fields.losSecond, l.line); };
     const auto at = std::upper_bound(lines.begin(), lines.end(), line,
-                                     [&](const Line &a, const Line &b) { return key(a) < key(b); });
+                                     [&](const BoardPass &a, const BoardPass &b) { return key(a) < key(b); });
     lines.insert(at, std::move(line));
+}
+
+std::optional<PredictedPass> PassBoard::passOnLine(std::string_view line) const
+{
+    for (const std::vector<BoardPass> *list : {&visible_, &coming_}) {
+        for (const BoardPass &shown : *list) {
+            if (shown.line == line)
+                return shown.pass;
+        }
+    }
+    return std::nullopt;
 }
 
 std::vector<std::string> PassBoard::visibleLines() const
@@ -62,12 +106,12 @@ std::vector<std::string> PassBoard::comingLines() const
     return texts(coming_);
 }
 
-std::vector<std::string> PassBoard::texts(const std::vector<Line> &lines)
+std::vector<std::string> PassBoard::texts(const std::vector<BoardPass> &lines)
 {
     std::vector<std::string> out;
     out.reserve(lines.size());
-    for (const Line &line : lines)
-        out.push_back(line.text);
+    for (const BoardPass &line : lines)
+        out.push_back(line.line);
     return out;
 }
 

@@ -42,14 +42,6 @@ Vec3 earthFixedSun(const JulianDate &instant)
             sun.z};
 }
 
-std::string withoutLeadingZeros(std::string number)
-{
-    const auto first = number.find_first_not_of(" 0");
-    if (first == std::string::npos)
-        return number.empty() ? number : "0";
-    return number.substr(first);
-}
-
 } // namespace
 
 bool sunlit(const Vec3 &positionKm, const Vec3 &sunDirection)
@@ -65,7 +57,7 @@ ScheduledPass scheduledPass(const Satellites &satellites, const PredictedPass &p
 {
     ScheduledPass out;
     out.name = pass.name;
-    out.catalogNumber = withoutLeadingZeros(satellites.catalogNumber(pass.name));
+    out.catalogNumber = std::to_string(satellites.catalogNumber(pass.name));
     out.aos = pass.aos;
     out.los = pass.los;
     out.maxElevationTime = pass.maxElevationTime;

@@ -12,7 +12,7 @@ namespace orvanta::orbit {
 
 struct ScheduledPass {
     std::string name;
-    std::string catalogNumber; // without its leading zeros: "7530"
+    std::string catalogNumber; // in digits, without leading zeros: "7530", "100123" for Alpha-5 "A0123"
     JulianDate aos;
     JulianDate los;
     JulianDate maxElevationTime;

@@ -12,7 +12,7 @@ public:
     explicit Ar5000Radio(Ar5000Receiver &ar5000) : ar5000_(ar5000) {}
 
     void takeUp(const QString &mode) override { ar5000_.Programme_AR5000(mode); }
-    void tune(const QString &frequencyMHz) override { ar5000_.Frequence_AR5000(frequencyMHz); }
+    void tune(double hertz) override { ar5000_.Frequence_AR5000(hertz / 1e6); }
     void endRemoteControl() override { ar5000_.Fin_Controle(); }
 
 private:

@@ -12,7 +12,6 @@ namespace {
 constexpr double kSettle = 0.1; // between the fixed set-up commands
 // Kinds of refusal: each is shown once until a command goes out.
 const QString kBadNumber = QStringLiteral("valeur");
-const QString kNotANumber = QStringLiteral("texte");
 
 struct ModeSetting {
     const char *mode;
@@ -103,17 +102,6 @@ void Ar5000Receiver::Frequence_AR5000(double frequence)
     const QByteArray command = "RF" + formatFixed(frequence, 4).toLatin1();
     queue_.run(ReceiverLineQueue::Ar5000Frequency, [this, command] { sendAr5000Command(line_, command); });
     refusals_.sent();
-}
-
-void Ar5000Receiver::Frequence_AR5000(const QString &frequence)
-{
-    if (const auto number = parseNumber(frequence); number && *number >= 0) {
-        Frequence_AR5000(*number);
-        return;
-    }
-    refusals_.refused(kNotANumber,
-                      QStringLiteral("Frequence AR5000 non envoyee : la frequence \"%1\" est incorrecte")
-                          .arg(frequence));
 }
 
 void Ar5000Receiver::Fin_Controle()

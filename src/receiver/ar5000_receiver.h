@@ -25,10 +25,9 @@ public:
     // satellite's mode ("Mode A" to "Mode D"); any other mode gets only the
     // fixed set-up.
     void Programme_AR5000(const QString &mode);
-    // Frequency in MHz, sent with four decimals. A negative frequency or text
-    // that is not a number sends nothing and is reported.
+    // Frequency in MHz, sent with four decimals. A negative or non-finite
+    // frequency sends nothing and is reported.
     void Frequence_AR5000(double frequence);
-    void Frequence_AR5000(const QString &frequence);
     // "EX": the receiver leaves remote control (shutdown, receiver
     // programming switched off).
     void Fin_Controle();

@@ -12,7 +12,7 @@ public:
     explicit Ft847Radio(Ft847Receiver &ft847) : ft847_(ft847) {}
 
     void takeUp(const QString &mode) override { ft847_.Programme_FT847(mode); }
-    void tune(const QString &frequencyMHz) override { ft847_.Frequence_FT847(frequencyMHz); }
+    void tune(double hertz) override { ft847_.Frequence_FT847(hertz / 1e6); }
     void endRemoteControl() override { ft847_.Fin_Controle(); }
 
 private:

@@ -13,7 +13,6 @@ const QString kCatLine = QStringLiteral("4800,n,8,2");
 constexpr double kByteGap = 0.1; // the radio allows up to 0.2 s between bytes
 // Kinds of refusal: each is shown once until a command goes out.
 const QString kOutOfRange = QStringLiteral("hors limites");
-const QString kNotANumber = QStringLiteral("incorrecte");
 
 } // namespace
 
@@ -42,17 +41,6 @@ void Ft847Receiver::Frequence_FT847(double frequence)
     }
     send(ReceiverLineQueue::Ft847Frequency, {*block});
     refusals_.sent();
-}
-
-void Ft847Receiver::Frequence_FT847(const QString &frequence)
-{
-    if (const auto number = parseNumber(frequence)) {
-        Frequence_FT847(*number);
-        return;
-    }
-    refusals_.refused(kNotANumber,
-                      QStringLiteral("Frequence FT847 non envoyee : la frequence \"%1\" est incorrecte")
-                          .arg(frequence));
 }
 
 void Ft847Receiver::Fin_Controle()

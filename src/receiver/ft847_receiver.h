@@ -25,10 +25,8 @@ public:
     // mode gets CAT ON only.
     void Programme_FT847(const QString &mode);
     // Main VFO frequency in MHz, to 10 Hz. A frequency the radio's eight
-    // digits cannot hold, or text that is not a number, sends nothing and is
-    // reported.
+    // digits cannot hold sends nothing and is reported.
     void Frequence_FT847(double frequence);
-    void Frequence_FT847(const QString &frequence);
     // CAT OFF: the radio's own knobs work again.
     void Fin_Controle();
 

@@ -179,20 +179,19 @@ void HamlibReceiver::takeUp(const QString &mode)
     });
 }
 
-void HamlibReceiver::tune(const QString &frequencyMHz)
+void HamlibReceiver::tune(double hertz)
 {
     if (!link_->configured())
         return;
-    const auto megahertz = parseNumber(frequencyMHz);
-    if (!megahertz || *megahertz <= 0) {
-        link_->refusals().refused(
-            QStringLiteral("frequency"),
-            QStringLiteral("Frequence Hamlib non envoyee : la frequence \"%1\" est incorrecte").arg(frequencyMHz));
+    if (!std::isfinite(hertz) || hertz <= 0) {
+        link_->refusals().refused(QStringLiteral("frequency"),
+                                  QStringLiteral("Frequence Hamlib non envoyee : la frequence %1 Hz est incorrecte")
+                                      .arg(QString::number(hertz)));
         return;
     }
     link_->refusals().sent();
-    const double hertz = std::round(*megahertz * 1e6);
-    link_->want([hertz](RigWanted &wanted) { wanted.hertz = hertz; });
+    const double rounded = std::round(hertz);
+    link_->want([rounded](RigWanted &wanted) { wanted.hertz = rounded; });
 }
 
 void HamlibReceiver::endRemoteControl()

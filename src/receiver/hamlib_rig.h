@@ -37,7 +37,7 @@ public:
     void takeUp(const QString &mode) override;
     // Sent when it differs by at least the radio's tuning step in its mode
     // from the one last sent.
-    void tune(const QString &frequencyMHz) override;
+    void tune(double hertz) override;
     // Closes the radio (some backends hand it back to its panel on closing);
     // the next take-up or frequency opens it again.
     void endRemoteControl() override;

@@ -12,9 +12,9 @@ public:
     // Full set-up for a satellite newly taken up, in its mode ("Mode A" to
     // "Mode D").
     virtual void takeUp(const QString &mode) = 0;
-    // The downlink frequency in MHz, as the tick shows it (three decimals,
-    // or four when corrected for Doppler).
-    virtual void tune(const QString &frequencyMHz) = 0;
+    // The downlink frequency in hertz (to the kHz, or to 100 Hz when
+    // corrected for Doppler); each radio writes it in its own form.
+    virtual void tune(double hertz) = 0;
     // Hands the radio back to its front panel (programming switched off,
     // shutdown). Radios without such a command do nothing.
     virtual void endRemoteControl() = 0;

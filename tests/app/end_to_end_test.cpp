@@ -89,7 +89,8 @@ struct Rehearsal {
 
     Rehearsal(const QByteArray &frequencies, const Observer &at, const QString &bank)
     {
-        QFile::copy(QStringLiteral(ORVANTA_SOURCE_DIR "/demo/Amateur.txt"), station.filePath("Amateur.txt"));
+        QFile::copy(QStringLiteral(ORVANTA_SOURCE_DIR "/tests/orbit/data/amateur-2026-06.txt"),
+                    station.filePath("Amateur.txt"));
         write(station.filePath("Elements.cfg"), "Amateur.txt\r\n");
         write(station.filePath("Frequences.cfg"), frequencies);
         write(settingsPath,

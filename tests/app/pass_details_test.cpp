@@ -99,7 +99,8 @@ TEST(PassDetails, TableAgreesWithTheCommandLinePredictor)
                   0)
             << err.str();
         const QStringList line = QString::fromStdString(out.str()).split('\n')[1].split(',');
-        ASSERT_EQ(line.size(), 6) << out.str();
+        ASSERT_EQ(line.size(), 7) << out.str();
+        EXPECT_EQ(line[6], "24278");
         EXPECT_NEAR(cells[1].toDouble(), line[2].toDouble(), 0.051) << time;
         EXPECT_NEAR(cells[2].toDouble(), line[3].toDouble(), 0.051) << time;
         EXPECT_NEAR(cells[3].toDouble(), line[4].toDouble(), 0.51) << time;
@@ -135,13 +136,14 @@ TEST(PassDetailsWindow, OpensFromAListLineAndCopiesItsTable)
     auto satellites = test::demoSatellites();
     const double nowOle = test::utcOle(2026, 6, 27, 7, 5, 0);
     orbit::PassBoard lists;
-    lists.Traite_Passages(satellites->PassListForPeriod("JAS-2 (FO-29)", nowOle, 0, 1, kDemoMinElevation),
-                          orbit::wholeSecondsFromOle(nowOle));
+    lists.add(satellites->passes("JAS-2 (FO-29)", orbit::julianFromOle(nowOle), 1, kDemoMinElevation, 0),
+              orbit::wholeSecondsFromOle(nowOle));
     ASSERT_FALSE(lists.comingLines().empty());
+    const auto pass = lists.passOnLine(lists.comingLines().front());
+    ASSERT_TRUE(pass.has_value());
 
     QWidget main;
-    PassDetailsWindow *window =
-        openPassDetails(*satellites, lists.comingLines().front(), nowOle, kDemoMinElevation, 435.85, &main);
+    PassDetailsWindow *window = openPassDetails(*satellites, *pass, kDemoMinElevation, 435.85, &main);
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->objectName(), "Details_Passage");
     EXPECT_TRUE(window->isVisible());
@@ -163,7 +165,7 @@ TEST(PassDetailsWindow, OpensFromAListLineAndCopiesItsTable)
     EXPECT_EQ(QApplication::clipboard()->text(), detailTableText(window->details()));
     window->close();
 
-    EXPECT_EQ(openPassDetails(*satellites, "  not a pass line", nowOle, kDemoMinElevation, std::nullopt, &main), nullptr);
+    EXPECT_FALSE(lists.passOnLine("  not a pass line"));
 }
 
 TEST(PassDetailsWindow, SubSatelliteLocatorsAndASecondStation)
@@ -171,12 +173,12 @@ TEST(PassDetailsWindow, SubSatelliteLocatorsAndASecondStation)
     auto satellites = test::demoSatellites();
     const double nowOle = test::utcOle(2026, 6, 27, 6, 45, 0);
     orbit::PassBoard lists;
-    lists.Traite_Passages(satellites->PassListForPeriod("OSCAR 7 (AO-7)", nowOle, 0, 1, kDemoMinElevation),
-                          orbit::wholeSecondsFromOle(nowOle));
-    ASSERT_FALSE(lists.comingLines().empty());
-    const std::string line = lists.comingLines().front();
+    lists.add(satellites->passes("OSCAR 7 (AO-7)", orbit::julianFromOle(nowOle), 1, kDemoMinElevation, 0),
+              orbit::wholeSecondsFromOle(nowOle));
+    ASSERT_FALSE(lists.coming().empty());
+    const orbit::PredictedPass pass = lists.coming().front().pass;
     QWidget main;
-    PassDetailsWindow *window = openPassDetails(*satellites, line, nowOle, kDemoMinElevation, std::nullopt, &main,
+    PassDetailsWindow *window = openPassDetails(*satellites, pass, kDemoMinElevation, std::nullopt, &main,
                                                 [&] { return satellites.get(); });
     ASSERT_NE(window, nullptr);
     const PassDetails &details = window->details();
@@ -220,8 +222,7 @@ TEST(PassDetailsWindow, SubSatelliteLocatorsAndASecondStation)
     window->close();
 
     // Without the component's source the box is not offered.
-    PassDetailsWindow *plain =
-        openPassDetails(*satellites, line, nowOle, kDemoMinElevation, std::nullopt, &main);
+    PassDetailsWindow *plain = openPassDetails(*satellites, pass, kDemoMinElevation, std::nullopt, &main);
     ASSERT_NE(plain, nullptr);
     EXPECT_FALSE(plain->findChild<QLineEdit *>("Details_Locator2")->isVisibleTo(plain));
     plain->close();
@@ -233,13 +234,13 @@ TEST(PassDetailsWindow, SaysOnceWhereTheRotorCannotFollowThePass)
     auto satellites = test::demoSatellites();
     const double nowOle = test::utcOle(2026, 6, 27, 7, 30, 0);
     orbit::PassBoard lists;
-    lists.Traite_Passages(satellites->PassListForPeriod("LUSAT (LO-19)", nowOle, 0, 1, kDemoMinElevation),
-                          orbit::wholeSecondsFromOle(nowOle));
-    ASSERT_FALSE(lists.comingLines().empty());
+    lists.add(satellites->passes("LUSAT (LO-19)", orbit::julianFromOle(nowOle), 1, kDemoMinElevation, 0),
+              orbit::wholeSecondsFromOle(nowOle));
+    ASSERT_FALSE(lists.coming().empty());
     QWidget main;
-    const std::string line = lists.comingLines().front();
+    const orbit::PredictedPass pass = lists.coming().front().pass;
 
-    PassDetailsWindow *plain = openPassDetails(*satellites, line, nowOle, kDemoMinElevation, 437.125, &main, {}, RotorRange{});
+    PassDetailsWindow *plain = openPassDetails(*satellites, pass, kDemoMinElevation, 437.125, &main, {}, RotorRange{});
     ASSERT_NE(plain, nullptr);
     auto *note = plain->findChild<QLabel *>("Details_Rotor");
     ASSERT_NE(note, nullptr);
@@ -251,7 +252,7 @@ TEST(PassDetailsWindow, SaysOnceWhereTheRotorCannotFollowThePass)
     plain->close();
 
     for (const RotorRange range : {RotorRange{0, 450, false}, RotorRange{0, 360, true}}) {
-        PassDetailsWindow *held = openPassDetails(*satellites, line, nowOle, kDemoMinElevation, 437.125, &main, {}, range);
+        PassDetailsWindow *held = openPassDetails(*satellites, pass, kDemoMinElevation, 437.125, &main, {}, range);
         ASSERT_NE(held, nullptr);
         EXPECT_EQ(held->findChild<QLabel *>("Details_Rotor"), nullptr);
         held->close();

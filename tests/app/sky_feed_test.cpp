@@ -1,4 +1,3 @@
-#include "app/pass_line_lookup.h"
 #include "app/sky_feed.h"
 #include "app/sky_layout.h"
 #include "app/sky_view.h"
@@ -28,43 +27,44 @@ orbit::PassBoard board(orbit::Satellites &satellites, double nowOle)
 {
     orbit::PassBoard lists;
     for (const std::string &name : satellites.names())
-        lists.Traite_Passages(satellites.PassListForPeriod(name, nowOle, 0, 1, kDemoMinElevation),
-                              orbit::wholeSecondsFromOle(nowOle));
+        lists.add(satellites.passes(name, orbit::julianFromOle(nowOle), 1, kDemoMinElevation, 0),
+                  orbit::wholeSecondsFromOle(nowOle));
     return lists;
 }
 
-TEST(PassLine, NameAfterThe24thBlankAndThePassItDescribes)
+// The board keeps the component's passes and shows them in the lines the
+// pass-list text always gave; a line leads back to its pass.
+TEST(PassLine, TheBoardShowsItsPassesAsThePassListTextDoes)
 {
     auto satellites = test::demoSatellites();
     // 07:05: AO-7 is up since 06:50, FO-29 rises at 07:06.
     const double now = test::utcOle(2026, 6, 27, 7, 5, 0);
     const orbit::PassBoard lists = board(*satellites, now);
-    ASSERT_FALSE(lists.visibleLines().empty());
-    ASSERT_FALSE(lists.comingLines().empty());
-    const std::string visible = lists.visibleLines().front();
-    EXPECT_EQ(passLineName(visible), "OSCAR 7 (AO-7)");
+    ASSERT_FALSE(lists.visible().empty());
+    ASSERT_FALSE(lists.coming().empty());
+    const orbit::PredictedPass &visible = lists.visible().front().pass;
+    EXPECT_EQ(visible.name, "OSCAR 7 (AO-7)");
+    EXPECT_EQ(visible.catalogNumber, 7530);
+    EXPECT_EQ(orbit::wholeSecondsFromJulian(visible.aos), orbit::wholeSecondsFromJulian(utcInstant(2026, 6, 27, 6, 50, 28)));
 
-    const auto pass = passForLine(*satellites, visible, now, kDemoMinElevation);
-    ASSERT_TRUE(pass.has_value());
-    EXPECT_EQ(pass->name, "OSCAR 7 (AO-7)");
-    EXPECT_EQ(orbit::wholeSecondsFromJulian(pass->aos), orbit::wholeSecondsFromJulian(utcInstant(2026, 6, 27, 6, 50, 28)));
-
-    // Every coming line leads back to a pass that acquires at its time.
-    for (const std::string &line : lists.comingLines()) {
-        const auto coming = passForLine(*satellites, line, now, kDemoMinElevation);
-        ASSERT_TRUE(coming.has_value()) << line;
-        EXPECT_EQ(coming->name, passLineName(line));
-        EXPECT_GE(coming->aos.minutesSince(orbit::julianFromOle(now)), 0.0);
+    for (double at : {now, test::utcOle(2026, 6, 27, 23, 55, 0), test::utcOle(2026, 6, 28, 12, 0, 0)}) {
+        orbit::PassBoard fromText;
+        for (const std::string &name : satellites->names())
+            fromText.Traite_Passages(satellites->PassListForPeriod(name, at, 0, 1, kDemoMinElevation),
+                                     orbit::wholeSecondsFromOle(at));
+        const orbit::PassBoard fromValues = board(*satellites, at);
+        EXPECT_EQ(fromValues.visibleLines(), fromText.visibleLines());
+        EXPECT_EQ(fromValues.comingLines(), fromText.comingLines());
     }
 
-    // Lines that cannot be read, unknown names and passes already over give nothing.
-    EXPECT_EQ(passLineName("  too short"), "");
-    EXPECT_FALSE(passForLine(*satellites, "", now, kDemoMinElevation));
-    EXPECT_FALSE(passForLine(*satellites, "  xx:yy:zz" + visible.substr(10), now, kDemoMinElevation));
-    std::string unknown = visible;
-    unknown.replace(unknown.find("OSCAR"), 5, "NOSAT");
-    EXPECT_FALSE(passForLine(*satellites, unknown, now, kDemoMinElevation));
-    EXPECT_FALSE(passForLine(*satellites, visible, test::utcOle(2026, 6, 27, 7, 20, 0), kDemoMinElevation));
+    for (const orbit::BoardPass &coming : lists.coming()) {
+        const auto found = lists.passOnLine(coming.line);
+        ASSERT_TRUE(found.has_value()) << coming.line;
+        EXPECT_EQ(found->name, coming.pass.name);
+        EXPECT_GE(found->aos.minutesSince(orbit::julianFromOle(now)), 0.0);
+    }
+    EXPECT_FALSE(lists.passOnLine(""));
+    EXPECT_FALSE(lists.passOnLine("  xx:yy:zz" + lists.visibleLines().front().substr(10)));
 }
 
 TEST(SkyFeed, TheTickFeedsTheSceneAndEachTrackIsComputedOnce)
@@ -75,8 +75,8 @@ TEST(SkyFeed, TheTickFeedsTheSceneAndEachTrackIsComputedOnce)
     tick.nowOle = test::utcOle(2026, 6, 27, 7, 5, 0);
     tick.minElevationDeg = kDemoMinElevation;
     orbit::PassBoard lists = board(*satellites, tick.nowOle);
-    tick.trackedLine = lists.visibleLines().front();
-    tick.awaitedLine = lists.comingLines().front();
+    tick.trackedPass = lists.visible().front().pass;
+    tick.awaitedPass = lists.coming().front().pass;
     orbit::SatelliteLook look;
     ASSERT_TRUE(satellites->lookAt("OSCAR 7 (AO-7)", orbit::julianFromOle(tick.nowOle), kDemoMinElevation, look));
     tick.trackedLook = look;
@@ -100,7 +100,7 @@ TEST(SkyFeed, TheTickFeedsTheSceneAndEachTrackIsComputedOnce)
     // The next tick finds the same tracks.
     tick.nowOle += 5.0 / 86400.0;
     lists = board(*satellites, tick.nowOle);
-    tick.trackedLine = lists.visibleLines().front();
+    tick.trackedPass = lists.visible().front().pass;
     const SkyScene next = feed.scene(*satellites, tick);
     EXPECT_EQ(next.tracked, first.tracked);
     EXPECT_EQ(feed.cachedTracks(), 2u);
@@ -115,7 +115,7 @@ TEST(SkyFeed, NothingVisibleShowsTheTimeToTheNextAcquisition)
     SkyTick tick;
     tick.nowOle = test::utcOle(2026, 6, 27, 7, 5, 0);
     tick.minElevationDeg = kDemoMinElevation;
-    tick.awaitedLine = board(*satellites, tick.nowOle).comingLines().front();
+    tick.awaitedPass = board(*satellites, tick.nowOle).coming().front().pass;
     tick.rotor = SkyPoint{120, 40};
     const SkyScene scene = feed.scene(*satellites, tick);
     EXPECT_FALSE(scene.tracked);
@@ -158,14 +158,13 @@ SkyTick demoTick(orbit::Satellites &satellites, double nowOle, SkyPoint &now)
     EXPECT_FALSE(lists.comingLines().empty());
     if (lists.visibleLines().empty() || lists.comingLines().empty())
         return tick;
-    tick.trackedLine = lists.visibleLines().front();
-    tick.awaitedLine = lists.comingLines().front();
+    tick.trackedPass = lists.visible().front().pass;
+    tick.awaitedPass = lists.coming().front().pass;
     orbit::SatelliteLook look;
-    EXPECT_TRUE(satellites.lookAt(passLineName(tick.trackedLine), orbit::julianFromOle(tick.nowOle), kDemoMinElevation,
-                                  look));
+    EXPECT_TRUE(satellites.lookAt(tick.trackedPass->name, orbit::julianFromOle(tick.nowOle), kDemoMinElevation, look));
     tick.trackedLook = look;
     QString mode;
-    Cherche_Frequence(QStringLiteral(ORVANTA_SOURCE_DIR "/demo"), QString::fromStdString(passLineName(tick.trackedLine)),
+    Cherche_Frequence(QStringLiteral(ORVANTA_SOURCE_DIR "/demo"), QString::fromStdString(tick.trackedPass->name),
                       tick.trackedDownlinkMHz, mode);
     now = SkyPoint{look.azimuthRad * 180 / std::numbers::pi, look.elevationRad * 180 / std::numbers::pi};
     tick.rotor = SkyPoint{roundHalfAway(now.azimuthDeg), roundHalfAway(now.elevationDeg)};

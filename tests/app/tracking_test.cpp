@@ -337,12 +337,6 @@ TEST_F(TrackingTest, ATickArrivingDuringAWaitIsSkippedNotNested)
     EXPECT_EQ(h.port.writes.size() - writesBefore, 2 * writes);
 }
 
-TEST(PassLineName, IsTheTextAfterTheTwentyFourthBlank)
-{
-    EXPECT_EQ(Extrait_Nom_Sat("  01:34:54      01:45:43     50      N     ISS (ZARYA)"), "ISS (ZARYA)");
-    EXPECT_EQ(Extrait_Nom_Sat("too few blanks"), "");
-}
-
 TEST(Doppler, FactorGivesTheFullShift)
 {
     // 6 km/s away at 145.8 MHz: the radio must be 2.9 kHz low.

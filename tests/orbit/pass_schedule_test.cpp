@@ -189,7 +189,7 @@ TEST(OrbitCli, PassesAsACalendar)
     const test::CommandRun csv = test::run({"passes", "--elements", test::stationFolder(), "--lat", "48.85", "--lon",
                                             "2.35", "--start", "2026-06-27T00:00:00Z", "--format", "csv"});
     ASSERT_EQ(csv.status, 0);
-    EXPECT_EQ(test::lines(csv.out)[0], "satellite,aos,los,max_elevation,max_elevation_time,duration_s");
+    EXPECT_EQ(test::lines(csv.out)[0], "satellite,aos,los,max_elevation,max_elevation_time,duration_s,catalog_number");
     EXPECT_EQ(test::run({"passes", "--elements", test::stationFolder(), "--lat", "48", "--lon", "2", "--start",
                          "2026-06-27T00:00:00Z", "--format", "xml"})
                   .status,

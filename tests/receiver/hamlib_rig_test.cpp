@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace orvanta {
 namespace {
 
@@ -60,13 +62,13 @@ TEST_F(HamlibReceiverTest, FollowsAPassThroughRigctldAndComesBackAfterAnOutage)
     receiver.setDevice({kNetRigctl, daemon.address(), 0});
 
     timed([&] { receiver.takeUp(QStringLiteral("Mode B")); });
-    timed([&] { receiver.tune(QStringLiteral("145.8000")); });
+    timed([&] { receiver.tune(145.8e6); });
     EXPECT_TRUE(daemonReads(QStringLiteral("m"), QStringLiteral("FM")));
     EXPECT_TRUE(daemonReads(QStringLiteral("f"), QStringLiteral("145800000")));
 
     // Doppler-corrected frequencies, tick after tick; the last one stays.
-    for (const char *frequency : {"145.8034", "145.8021", "145.8007", "145.7993"}) {
-        timed([&] { receiver.tune(QString::fromLatin1(frequency)); });
+    for (double frequency : {145803400.0, 145802100.0, 145800700.0, 145799300.0}) {
+        timed([&] { receiver.tune(frequency); });
         QTest::qWait(30);
     }
     EXPECT_TRUE(daemonReads(QStringLiteral("f"), QStringLiteral("145799300")));
@@ -78,7 +80,7 @@ TEST_F(HamlibReceiverTest, FollowsAPassThroughRigctldAndComesBackAfterAnOutage)
     outage.start();
     int tick = 0;
     while (outage.elapsed() < 1500) {
-        timed([&] { receiver.tune(QStringLiteral("145.79%1").arg(80 - tick++, 2, 10, QLatin1Char('0'))); });
+        timed([&] { receiver.tune(145.79e6 + 100.0 * (80 - tick++)); });
         QTest::qWait(50);
     }
     ASSERT_EQ(messages.shown.size(), 1u);
@@ -88,7 +90,7 @@ TEST_F(HamlibReceiverTest, FollowsAPassThroughRigctldAndComesBackAfterAnOutage)
     // Restarted (with its own defaults): the mode of the take-up and the
     // latest frequency go back by themselves.
     ASSERT_TRUE(daemon.start());
-    timed([&] { receiver.tune(QStringLiteral("145.7950")); });
+    timed([&] { receiver.tune(145.795e6); });
     EXPECT_TRUE(messagesReach(2));
     EXPECT_TRUE(daemonReads(QStringLiteral("f"), QStringLiteral("145795000")));
     EXPECT_TRUE(daemonReads(QStringLiteral("m"), QStringLiteral("FM")));
@@ -102,31 +104,31 @@ TEST_F(HamlibReceiverTest, TakeUpSetsTheModeOfTheSatelliteAndResendsTheFrequency
     ASSERT_TRUE(daemon.start());
     receiver.setDevice({kNetRigctl, daemon.address(), 0});
     receiver.takeUp(QStringLiteral("Mode C"));
-    receiver.tune(QStringLiteral("435.9000"));
+    receiver.tune(435.9e6);
     EXPECT_TRUE(daemonReads(QStringLiteral("m"), QStringLiteral("USB")));
     EXPECT_TRUE(daemonReads(QStringLiteral("f"), QStringLiteral("435900000")));
 
     // Retuned by hand on the radio: the next take-up puts it back.
     daemon.ask(QStringLiteral("F 145000000"), 1);
     receiver.takeUp(QStringLiteral("Mode A"));
-    receiver.tune(QStringLiteral("435.9000"));
+    receiver.tune(435.9e6);
     EXPECT_TRUE(daemonReads(QStringLiteral("m"), QStringLiteral("AM")));
     EXPECT_TRUE(daemonReads(QStringLiteral("f"), QStringLiteral("435900000")));
 }
 
-TEST_F(HamlibReceiverTest, FrequencyThatIsNotANumberIsRefusedOnce)
+TEST_F(HamlibReceiverTest, FrequencyThatIsNotAPositiveNumberIsRefusedOnce)
 {
     ASSERT_TRUE(daemon.start());
     receiver.setDevice({kNetRigctl, daemon.address(), 0});
-    receiver.tune(QStringLiteral("145,8000"));
-    receiver.tune(QStringLiteral("145,8000"));
+    receiver.tune(std::nan(""));
+    receiver.tune(-145.8e6);
     ASSERT_EQ(messages.texts(),
-              QStringList{QStringLiteral("Frequence Hamlib non envoyee : la frequence \"145,8000\" est incorrecte")});
+              QStringList{QStringLiteral("Frequence Hamlib non envoyee : la frequence nan Hz est incorrecte")});
 }
 
 TEST_F(HamlibReceiverTest, NoRadioChosenIsToldOnceAndOpensNothing)
 {
-    receiver.tune(QStringLiteral("145.8000"));
+    receiver.tune(145.8e6);
     receiver.takeUp(QStringLiteral("Mode B"));
     EXPECT_EQ(messages.shown.size(), 1u);
     EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("Recepteurs, Hamlib")));
@@ -140,10 +142,10 @@ TEST_F(HamlibReceiverTest, SilentOrMissingRadioGivesOneMessageWithoutBlocking)
         messages.shown.clear();
         receiver.setDevice({kFt817, port, 9600});
         timed([&] { receiver.takeUp(QStringLiteral("Mode B")); });
-        timed([&] { receiver.tune(QStringLiteral("145.8000")); });
+        timed([&] { receiver.tune(145.8e6); });
         EXPECT_TRUE(messagesReach(1, 8000)) << port.toStdString();
         for (int i = 0; i < 10; ++i) {
-            timed([&] { receiver.tune(QStringLiteral("145.80%1").arg(i)); });
+            timed([&] { receiver.tune(145.8e6 + 1000.0 * i); });
             QTest::qWait(50);
         }
         ASSERT_EQ(messages.shown.size(), 1u) << messages.texts().join('\n').toStdString();

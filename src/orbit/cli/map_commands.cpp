@@ -11,7 +11,6 @@
 #include "orbit/text_format.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <ostream>
 
@@ -37,31 +36,6 @@ void reportProblems(const std::vector<ElementFileProblem> &problems, std::ostrea
             err << problem.file << (problem.line > 0 ? ":" + std::to_string(problem.line) : std::string()) << " : ";
         err << problem.reason << "\n";
     }
-}
-
-std::optional<long> wholeNumber(const std::string &text)
-{
-    long value = 0;
-    const auto [end, fault] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || fault != std::errc() || end != text.data() + text.size() || value < 0)
-        return std::nullopt;
-    return value;
-}
-
-// A satellite named by --sat: its name in the elements, or its catalogue
-// number (leading zeros optional). Empty when neither matches.
-std::string satelliteNamed(const Satellites &satellites, const std::string &path, const std::string &given)
-{
-    if (satellites.holds(given))
-        return given;
-    const auto number = wholeNumber(given);
-    if (!number)
-        return {};
-    for (const ElementSet &set : readElementFiles(path).sets) {
-        if (wholeNumber(set.catalogNumber) == number && satellites.holds(set.name))
-            return set.name;
-    }
-    return {};
 }
 
 std::unique_ptr<Satellites> readSatellites(const std::string &path, double latitude, double longitude, double height,
@@ -107,7 +81,7 @@ int trackCommand(const std::vector<std::string> &arguments, std::ostream &out, s
     const auto satellites = readSatellites(path, 0, 0, 0, err);
     if (!satellites)
         return kFailed;
-    const std::string name = satelliteNamed(*satellites, path, options.text("--sat"));
+    const std::string name = satellites->nameOf(options.text("--sat"));
     if (name.empty())
         return badArguments(err, "satellite absent des éléments : " + options.text("--sat"));
 
@@ -166,7 +140,7 @@ int mutualCommand(const std::vector<std::string> &arguments, std::ostream &out, 
         return kFailed;
     std::vector<std::string> names;
     for (const std::string &given : options.has("--sat") ? options.all("--sat") : satellites->names()) {
-        const std::string name = satelliteNamed(*satellites, path, given);
+        const std::string name = satellites->nameOf(given);
         if (name.empty())
             return badArguments(err, "satellite absent des éléments : " + given);
         if (std::find(names.begin(), names.end(), name) == names.end())
