@@ -180,12 +180,6 @@ std::string sourceData(const std::string &name)
     return std::string(ORVANTA_SOURCE_DIR) + "/tests/orbit/data/" + name;
 }
 
-std::string textOf(const std::string &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 // The same fourteen sets as two-line text and in the three OMM encodings:
 // the same objects, and positions within a metre a week from the epoch.
 TEST(OmmFiles, EachEncodingPredictsAsTheTwoLineForm)
