@@ -104,11 +104,12 @@ BENCHMARK(firstTrackingTick)->Unit(benchmark::kMillisecond);
 // twelve-hour eccentric one.
 void passSearchOneDay(benchmark::State &state, const std::string &name)
 {
-    const orbit::ElementCatalogue catalogue = orbit::readElementFiles(std::string(ORVANTA_SOURCE_DIR) + "/demo/Amateur.txt");
+    const orbit::ElementCatalogue catalogue =
+        orbit::readElementFiles(std::string(ORVANTA_SOURCE_DIR) + "/tests/orbit/data/amateur-2026-06.txt");
     const auto set = std::find_if(catalogue.sets.begin(), catalogue.sets.end(),
                                   [&](const orbit::ElementSet &s) { return s.name == name; });
     if (set == catalogue.sets.end())
-        throw std::runtime_error(name + " missing from demo/Amateur.txt");
+        throw std::runtime_error(name + " missing from the June 2026 amateur sets");
     const orbit::Sgp4Propagator satellite(*set);
     const orbit::Observer observer(kLatitude, kLongitude, kHeight);
     const orbit::PassFinder finder(satellite, observer, 0.0);

@@ -15,6 +15,7 @@ packages=(
   python3 librsvg2-bin
   locales libfaketime
   libhamlib-dev libhamlib-utils
+  nlohmann-json3-dev libpugixml-dev # the OMM element readers (JSON, XML)
   clang-14 libclang-rt-14-dev
   xvfb xauth xdotool imagemagick # the test of the real window
 )

@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/main_menus.h"
+#include "app/satellite_filter.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -91,12 +92,19 @@ MainWindow::MainWindow(QWidget *parent)
     auto *satLayout = new QGridLayout(satellites);
     satLayout->addWidget(label(QStringLiteral("A Selectionner"), satellites), 0, 0);
     satLayout->addWidget(label(QStringLiteral("Selectionnés"), satellites), 0, 1);
+    filtreSat_ = new QLineEdit(satellites);
+    filtreSat_->setObjectName(QStringLiteral("Filtre_Sat"));
+    filtreSat_->setPlaceholderText(QStringLiteral("Nom ou numéro"));
+    filtreSat_->setClearButtonEnabled(true);
+    filtreSat_->setToolTip(QStringLiteral("Ne montre que les satellites dont le nom contient ce texte ou dont le "
+                                          "numéro de catalogue commence par lui"));
+    satLayout->addWidget(filtreSat_, 1, 0);
     listeSat_ = list(QStringLiteral("ListeSat"), satellites, false);
     listeSat_->setToolTip(QStringLiteral("Double cliquez sur le satellite pour l'ajouter a la liste selectionné"));
     satSelect_ = list(QStringLiteral("Sat_Select"), satellites, false);
     satSelect_->setToolTip(QStringLiteral("Double cliquez sur le satellite pour le supprimer"));
-    satLayout->addWidget(listeSat_, 1, 0);
-    satLayout->addWidget(satSelect_, 1, 1);
+    satLayout->addWidget(listeSat_, 2, 0);
+    satLayout->addWidget(satSelect_, 1, 1, 2, 1);
     auto *banks = new QHBoxLayout;
     banks->addWidget(label(QStringLiteral("Banques Satellites"), satellites));
     QButtonGroup *bank = optionGroup(QStringLiteral("Bank"), {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")},
@@ -107,7 +115,7 @@ MainWindow::MainWindow(QWidget *parent)
     enregistrer->setObjectName(QStringLiteral("Enregistrer"));
     enregistrer->setToolTip(QStringLiteral("Enregistre les satellites de la banque selectionnée"));
     banks->addWidget(enregistrer);
-    satLayout->addLayout(banks, 2, 0, 1, 2);
+    satLayout->addLayout(banks, 3, 0, 1, 2);
     left->addWidget(satellites, 1);
 
     auto *buttons = new QHBoxLayout;
@@ -226,6 +234,7 @@ MainWindow::MainWindow(QWidget *parent)
     connect(new QShortcut(QKeySequence::Quit, this), &QShortcut::activated, this, &MainWindow::closeRequested);
     connect(bank, &QButtonGroup::idClicked, this, &MainWindow::bankClicked);
     connect(enregistrer, &QPushButton::clicked, this, &MainWindow::enregistrerClicked);
+    connect(filtreSat_, &QLineEdit::textChanged, this, [this] { applySatelliteFilter(); });
     connect(listeSat_, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem *item) { emit listeSatDoubleClicked(listeSat_->row(item)); });
     connect(satSelect_, &QListWidget::itemDoubleClicked, this,
@@ -303,12 +312,31 @@ void MainWindow::showPredictionNotice(const QString &text)
     fillList(*detailPass_, QStringList{text});
 }
 
-void MainWindow::showSatelliteLists(const QStringList &available, const QStringList &selected)
+void MainWindow::showSatelliteLists(const QStringList &available, const QStringList &selected,
+                                    const std::function<long(const QString &)> &catalogNumberOf)
 {
     fillList(*listeSat_, available);
     fillList(*satSelect_, selected);
+    for (QListWidget *shown : {listeSat_, satSelect_}) {
+        for (int row = 0; row < shown->count(); ++row) {
+            QListWidgetItem *item = shown->item(row);
+            const long number = catalogNumberOf(item->text());
+            item->setData(Qt::UserRole, qlonglong(number));
+            item->setToolTip(catalogNumberTip(number));
+        }
+    }
+    applySatelliteFilter();
     if (listeSat_->count() > 0)
         listeSat_->setCurrentRow(0);
+}
+
+void MainWindow::applySatelliteFilter()
+{
+    const QString filter = filtreSat_->text();
+    for (int row = 0; row < listeSat_->count(); ++row) {
+        QListWidgetItem *item = listeSat_->item(row);
+        item->setHidden(!matchesSatelliteFilter(item->text(), long(item->data(Qt::UserRole).toLongLong()), filter));
+    }
 }
 
 void MainWindow::setSkyView(QWidget *view)

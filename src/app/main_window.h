@@ -6,11 +6,13 @@
 #include <QMainWindow>
 #include <QStringList>
 
+#include <functional>
 #include <string>
 #include <vector>
 
 class QButtonGroup;
 class QLabel;
+class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QTimer;
@@ -38,8 +40,12 @@ public:
     void showPassLines(const std::vector<std::string> &visible, const std::vector<std::string> &coming) override;
     // A line in place of the pass lists, when nothing can be predicted.
     void showPredictionNotice(const QString &text) override;
-    // The two satellite lists; ListeSat's first entry becomes its selection.
-    void showSatelliteLists(const QStringList &available, const QStringList &selected);
+    // The two satellite lists, each entry with its catalogue number as its
+    // tooltip; ListeSat's first entry becomes its selection. ListeSat shows
+    // only the entries the filter box `Filtre_Sat` matches; the others are
+    // hidden, so that a row is the same in the list and in the banks.
+    void showSatelliteLists(const QStringList &available, const QStringList &selected,
+                            const std::function<long(const QString &)> &catalogNumberOf);
 
     QTimer &timer1() { return *timer1_; }
     QTimer &timer2() { return *timer2_; }
@@ -75,6 +81,9 @@ private:
 
     QTimer *timer1_;
     QTimer *timer2_;
+    void applySatelliteFilter();
+
+    QLineEdit *filtreSat_;
     QListWidget *listeSat_;
     QListWidget *satSelect_;
     QListWidget *satVisibles_;

@@ -40,10 +40,10 @@ QString problemsMessage(const std::vector<orbit::ElementFileProblem> &problems)
     const int shown = std::min<int>(int(problems.size()), kProblemsShown);
     for (int i = 0; i < shown; ++i) {
         const auto &problem = problems[std::size_t(i)];
-        lines << QStringLiteral("%1, ligne %2 : %3")
-                     .arg(QDir(QString::fromStdString(problem.file)).dirName())
-                     .arg(problem.line)
-                     .arg(QString::fromStdString(problem.reason));
+        const QString file = QDir(QString::fromStdString(problem.file)).dirName();
+        const QString place = QString::fromStdString(orbit::problemPlace(problem));
+        lines << (place.isEmpty() ? file : file + QStringLiteral(", ") + place) + QStringLiteral(" : ") +
+                     QString::fromStdString(problem.reason);
     }
     if (int(problems.size()) > shown)
         lines << QStringLiteral("... et %1 autres.").arg(int(problems.size()) - shown);
@@ -99,7 +99,11 @@ Station::Station(StationPlatform platform)
     devices_.addReceiver(QStringLiteral("FT847"), ft847Radio_);
     devices_.addRotor(kHamlibDeviceName, hamlibRotor_);
     devices_.addReceiver(kHamlibDeviceName, hamlibReceiver_);
-    banks_.changed = [this] { window_.showSatelliteLists(banks_.ListeSat(), banks_.Sat_Select()); };
+    banks_.changed = [this] {
+        window_.showSatelliteLists(banks_.ListeSat(), banks_.Sat_Select(), [this](const QString &name) {
+            return component_ ? component_->catalogNumber(name.toStdString()) : 0L;
+        });
+    };
     window_.setSkyView(sky_);
     tracking_.ticked = [this](const TickOutcome &outcome) { showSky(outcome); };
     connectWindow();
@@ -310,7 +314,7 @@ void Station::Init_Satellites()
     }
     if (component_->satcount() == 0) {
         notifyLater(QStringLiteral("Aucun satellite n'a pu etre lu : le dossier %1 ne contient aucun fichier "
-                                   "d'elements (*.txt) lisible. Les listes restent vides.")
+                                   "d'elements (*.txt, *.csv, *.json, *.xml) lisible. Les listes restent vides.")
                         .arg(QDir::toNativeSeparators(platform_.stationFolder)));
     } else if (!component_->problems().empty()) {
         notifyLater(problemsMessage(component_->problems()));

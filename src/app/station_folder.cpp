@@ -1,17 +1,34 @@
 #include "app/station_folder.h"
 
+#include "data/element_file_list.h"
+#include "orbit/omm_readers.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <algorithm>
+
 namespace orvanta {
 
 namespace {
 
+// A CSV, JSON or XML file counts only when it is OMM: another program's data
+// must not make a folder a station.
 bool holdsElementFile(const QString &folder)
 {
-    return !QDir(folder).entryList({QStringLiteral("*.txt")}, QDir::Files).isEmpty();
+    const QFileInfoList files = QDir(folder).entryInfoList(elementFileFilters(), QDir::Files);
+    return std::any_of(files.cbegin(), files.cend(), [](const QFileInfo &file) {
+        if (file.suffix().compare(QStringLiteral("txt"), Qt::CaseInsensitive) == 0)
+            return true;
+        QFile opened(file.filePath());
+        if (!opened.open(QIODevice::ReadOnly))
+            return false;
+        const QByteArray start = opened.read(4096);
+        const orbit::ElementFormat format = orbit::elementFormatOf(std::string_view(start.constData(), start.size()));
+        return format != orbit::ElementFormat::TwoLine && format != orbit::ElementFormat::OtherDocument;
+    });
 }
 
 // Copies the demo's files into a fresh folder beside the target and renames it
@@ -94,7 +111,7 @@ StationFolderChoice chooseStationFolder(const QString &given, const QString &cur
     }
     const QString demo = installedDemoFolder(executableDir);
     if (!QFileInfo(demo).isDir()) {
-        choice.error = QStringLiteral("aucun fichier d'éléments (*.txt) dans le dossier courant %1 et pas de station "
+        choice.error = QStringLiteral("aucun fichier d'éléments (*.txt, ou OMM *.csv, *.json, *.xml) dans le dossier courant %1 et pas de station "
                                       "de démonstration installée (%2) : indiquez le dossier de la station avec "
                                       "--station DOSSIER")
                            .arg(QDir::cleanPath(currentDir), demo);
@@ -112,7 +129,7 @@ StationFolderChoice chooseStationFolder(const QString &given, const QString &cur
     }
     choice.folder = user;
     choice.notice = QStringLiteral("Premier démarrage : votre dossier de station %1 a été créé avec la station de "
-                                   "démonstration. Vos fichiers d'éléments (*.txt), Elements.cfg et Frequences.cfg "
+                                   "démonstration. Vos fichiers d'éléments, Elements.cfg et Frequences.cfg "
                                    "se trouvent désormais dans ce dossier.")
                         .arg(user);
     return choice;

@@ -20,7 +20,8 @@ QString installedDemoFolder(const QString &executableDir);
 QString userStationFolder(const QProcessEnvironment &env);
 
 // The folder named by --station when there is one (given, empty otherwise);
-// else the current folder when it holds an element file (*.txt); else the
+// else the current folder when it holds an element file (*.txt, or an OMM
+// *.csv, *.json or *.xml); else the
 // per-user folder, filled from the installed demo station on the first start.
 // Nothing is ever written into the executable's folder.
 StationFolderChoice chooseStationFolder(const QString &given, const QString &currentDir, const QString &executableDir,

@@ -1,5 +1,7 @@
 #include "data/element_age.h"
 
+#include "data/element_file_list.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -7,7 +9,7 @@ namespace orvanta {
 
 QStringList staleElementFiles(const QString &folder, const QStringList &listed, const QDateTime &now)
 {
-    const QFileInfoList files = QDir(folder).entryInfoList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name);
+    const QFileInfoList files = QDir(folder).entryInfoList(elementFileFilters(), QDir::Files, QDir::Name);
     QStringList stale;
     for (const QString &name : listed) {
         for (const QFileInfo &file : files) {

@@ -1,6 +1,7 @@
 #include "data/element_download.h"
 
 #include "orbit/element_files.h"
+#include "orbit/omm_readers.h"
 #include "platform/atomic_file.h"
 
 #include <QNetworkAccessManager>
@@ -21,6 +22,10 @@ QString secondsText(int milliseconds)
 
 bool startsLikeHtml(const QByteArray &body)
 {
+    // OMM in XML starts with a tag too, and is told by its root.
+    if (orbit::elementFormatOf(std::string_view(body.constData(), std::size_t(body.size()))) ==
+        orbit::ElementFormat::OmmXml)
+        return false;
     const QByteArray start = body.left(1024).trimmed().toLower();
     return start.startsWith('<') || start.contains("<html") || start.contains("<!doctype") ||
            start.contains("<body");
@@ -72,6 +77,8 @@ ElementBodyCheck checkElementBody(const QByteArray &body, const QString &content
         QString problem = QStringLiteral("contenu refusé");
         if (first.line > 0)
             problem += QStringLiteral(" à la ligne %1").arg(first.line);
+        else if (first.record > 0)
+            problem += QStringLiteral(" à l'objet %1").arg(first.record);
         problem += QStringLiteral(" (%1)").arg(QString::fromStdString(first.reason));
         if (catalogue.problems.size() > 1)
             problem += catalogue.problems.size() == 2

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "orbit/element_files.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QList>
@@ -18,7 +20,8 @@ struct DownloadLimits {
     int connectTimeoutMs = 20'000; // until the request has gone out
     int totalTimeoutMs = 120'000;  // for the whole download, redirections included
     int maxRedirects = 5;
-    qint64 maxBytes = 32 * 1024 * 1024; // the largest element groups are a few megabytes
+    // What the element reader takes: a whole catalogue in OMM XML runs to tens of megabytes.
+    qint64 maxBytes = qint64(orbit::kMaxElementFileBytes);
 };
 
 // One element file to fetch: its name, its address and where it is written.

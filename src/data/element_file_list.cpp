@@ -8,6 +8,20 @@
 
 namespace orvanta {
 
+QStringList elementFileFilters()
+{
+    return {QStringLiteral("*.txt"), QStringLiteral("*.csv"), QStringLiteral("*.json"), QStringLiteral("*.xml")};
+}
+
+bool isElementFileName(const QString &name)
+{
+    const QStringList filters = elementFileFilters();
+    return std::any_of(filters.cbegin(), filters.cend(), [&name](const QString &filter) {
+        const QString extension = filter.mid(1);
+        return name.size() > extension.size() && name.endsWith(extension, Qt::CaseInsensitive);
+    });
+}
+
 QStringList readElementFileList(const QString &folder)
 {
     const StationFile file = readStationFile(stationFilePath(folder, QStringLiteral("Elements.cfg")));

@@ -1,5 +1,6 @@
 #include "data/element_sources.h"
 
+#include "data/element_file_list.h"
 #include "data/field_reader.h"
 #include "data/station_file.h"
 
@@ -9,14 +10,17 @@ namespace orvanta {
 
 namespace {
 
-// The reader only reads "*.txt" files of the station folder, and a name with
+// The reader only reads the element files of the station folder by their
+// extensions ("*.txt", "*.csv", "*.json", "*.xml"), and a name with
 // a folder in it could make a download land outside the station.
 QString fileNameProblem(const QString &name)
 {
     if (name.contains(u'/') || name.contains(u'\\') || name.contains(u':'))
         return QStringLiteral("le nom de fichier « %1 » ne doit pas contenir de dossier").arg(name);
-    if (!name.endsWith(QStringLiteral(".txt"), Qt::CaseInsensitive) || name.size() <= 4)
-        return QStringLiteral("le fichier « %1 » n'est pas un fichier d'éléments « *.txt »").arg(name);
+    if (!isElementFileName(name))
+        return QStringLiteral("le fichier « %1 » n'est pas un fichier d'éléments « *.txt », « *.csv », « *.json » "
+                              "ou « *.xml »")
+            .arg(name);
     return {};
 }
 

@@ -1,5 +1,6 @@
 #include "orbit/element_files.h"
 
+#include "orbit/omm_readers.h"
 #include "orbit/sgp4.h"
 #include "orbit/text_lines.h"
 
@@ -7,16 +8,14 @@
 #include <cctype>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <map>
 #include <system_error>
+#include <unordered_map>
 
 namespace orvanta::orbit {
 namespace {
 
 namespace fs = std::filesystem;
-
-constexpr std::uintmax_t kMaxFileBytes = 64u * 1024u * 1024u; // far beyond any element file
 
 bool isBlank(const std::string &line)
 {
@@ -28,12 +27,30 @@ bool startsLine(const std::string &line, char number)
     return line.size() >= 2 && line[0] == number && line[1] == ' ';
 }
 
-bool hasTxtExtension(const fs::path &path)
+std::string lowerExtension(const fs::path &path)
 {
     std::string extension = path.extension().string();
     std::transform(extension.begin(), extension.end(), extension.begin(),
                    [](unsigned char c) { return char(std::tolower(c)); });
-    return extension == ".txt";
+    return extension;
+}
+
+bool isOmmExtension(const std::string &extension)
+{
+    return extension == ".csv" || extension == ".json" || extension == ".xml";
+}
+
+bool isElementExtension(const std::string &extension)
+{
+    return extension == ".txt" || isOmmExtension(extension);
+}
+
+// "200 Mo", "12 ko": a size as the operator reads it.
+std::string sizeText(std::uintmax_t bytes)
+{
+    if (bytes >= 1024u * 1024u)
+        return std::to_string(bytes / (1024u * 1024u)) + " Mo";
+    return std::to_string(bytes / 1024u) + " ko";
 }
 
 // A set that reads well may still describe no orbit the model can start
@@ -48,20 +65,20 @@ bool refusedByTheModel(const ElementSet &set, std::string &reason)
     return true;
 }
 
-// Keeps the set of each name with the newest epoch.
+// Keeps the set of each catalogue number with the newest epoch.
 class CatalogueBuilder {
 public:
     explicit CatalogueBuilder(ElementCatalogue &catalogue) : catalogue_(catalogue)
     {
         for (std::size_t i = 0; i < catalogue_.sets.size(); ++i)
-            indexByName_[catalogue_.sets[i].name] = i;
+            indexByNumber_[catalogue_.sets[i].catalogId] = i;
     }
 
     void add(ElementSet set)
     {
-        const auto found = indexByName_.find(set.name);
-        if (found == indexByName_.end()) {
-            indexByName_[set.name] = catalogue_.sets.size();
+        const auto found = indexByNumber_.find(set.catalogId);
+        if (found == indexByNumber_.end()) {
+            indexByNumber_[set.catalogId] = catalogue_.sets.size();
             catalogue_.sets.push_back(std::move(set));
             return;
         }
@@ -70,14 +87,38 @@ public:
             kept = std::move(set);
     }
 
-    void problem(const std::string &file, int line, const std::string &reason)
+    void problem(const std::string &file, int line, const std::string &reason, int record = 0)
     {
-        catalogue_.problems.push_back({file, line, reason});
+        catalogue_.problems.push_back({file, line, reason, record});
     }
 
 private:
     ElementCatalogue &catalogue_;
-    std::map<std::string, std::size_t> indexByName_;
+    std::unordered_map<long, std::size_t> indexByNumber_;
+};
+
+// The OMM readers' records, checked by the model like two-line sets.
+class FileSink : public ElementSink {
+public:
+    FileSink(CatalogueBuilder &builder, const std::string &file) : builder_(builder), file_(file) {}
+
+    void add(ElementSet set, RecordPlace place) override
+    {
+        std::string reason;
+        if (refusedByTheModel(set, reason))
+            problem(place, "« " + set.name + " » : " + reason);
+        else
+            builder_.add(std::move(set));
+    }
+
+    void problem(RecordPlace place, std::string reason) override
+    {
+        builder_.problem(file_, place.line, reason, place.record);
+    }
+
+private:
+    CatalogueBuilder &builder_;
+    const std::string &file_;
 };
 
 // Lines that belong to no set are reported once per run of such lines.
@@ -161,17 +202,51 @@ void readLines(const std::vector<std::string> &lines, const std::string &file, C
     stray.report(builder, file);
 }
 
-void readFile(const fs::path &path, CatalogueBuilder &builder)
+// Reads text in whichever encoding it holds. A JSON or XML document that
+// names no OMM field is refused whole, or passed over when quiet.
+void readText(const std::string &text, const std::string &label, CatalogueBuilder &builder, bool quietUnlessOmm)
+{
+    if (text.find('\0') != std::string::npos) {
+        if (!quietUnlessOmm)
+            builder.problem(label, 0, "pas un fichier texte");
+        return;
+    }
+    FileSink sink(builder, label);
+    switch (elementFormatOf(text)) {
+    case ElementFormat::OmmCsv:
+        readOmmCsv(text, sink);
+        return;
+    case ElementFormat::OmmJson:
+        readOmmJson(text, sink);
+        return;
+    case ElementFormat::OmmXml:
+        readOmmXml(text, sink);
+        return;
+    case ElementFormat::OtherDocument:
+        if (!quietUnlessOmm)
+            builder.problem(label, 0, "document JSON ou XML qui ne nomme aucun champ OMM : pas des éléments");
+        return;
+    case ElementFormat::TwoLine:
+        if (!quietUnlessOmm)
+            readLines(textLines(text), label, builder);
+        return;
+    }
+}
+
+void readFile(const fs::path &path, CatalogueBuilder &builder, bool inFolder)
 {
     const std::string label = path.string();
+    // Another program's CSV, JSON or XML file in the folder is none of ours.
+    const bool quietUnlessOmm = inFolder && isOmmExtension(lowerExtension(path));
     std::error_code error;
     const std::uintmax_t size = fs::file_size(path, error);
     if (error) {
         builder.problem(label, 0, "fichier illisible");
         return;
     }
-    if (size > kMaxFileBytes) {
-        builder.problem(label, 0, "fichier trop grand pour un fichier d'éléments");
+    if (size > kMaxElementFileBytes) {
+        builder.problem(label, 0, "fichier de " + sizeText(size) + ", trop grand pour un fichier d'éléments (" +
+                                      sizeText(kMaxElementFileBytes) + " au plus) : non lu");
         return;
     }
     std::ifstream in(path, std::ios::binary);
@@ -179,24 +254,38 @@ void readFile(const fs::path &path, CatalogueBuilder &builder)
         builder.problem(label, 0, "fichier illisible");
         return;
     }
-    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (text.find('\0') != std::string::npos) {
-        builder.problem(label, 0, "pas un fichier texte");
-        return;
-    }
-    readLines(textLines(text), label, builder);
+    std::string text(std::size_t(size), '\0');
+    in.read(text.data(), std::streamsize(size));
+    text.resize(std::size_t(in.gcount())); // a file that shrank meanwhile
+    readText(text, label, builder, quietUnlessOmm);
 }
 
 } // namespace
 
+std::string problemPlace(const ElementFileProblem &problem)
+{
+    if (problem.line > 0)
+        return "ligne " + std::to_string(problem.line);
+    if (problem.record > 0)
+        return "objet " + std::to_string(problem.record);
+    return std::string();
+}
+
 void readElementText(const std::string &text, const std::string &fileLabel, ElementCatalogue &catalogue)
 {
     CatalogueBuilder builder(catalogue);
-    if (text.find('\0') != std::string::npos) {
-        builder.problem(fileLabel, 0, "pas un fichier texte");
-        return;
+    readText(text, fileLabel, builder, false);
+}
+
+void distinguishSharedNames(ElementCatalogue &catalogue)
+{
+    std::unordered_map<std::string, int> carriers;
+    for (const ElementSet &set : catalogue.sets)
+        ++carriers[set.name];
+    for (ElementSet &set : catalogue.sets) {
+        if (carriers[set.name] > 1)
+            set.name += " #" + std::to_string(set.catalogId);
     }
-    readLines(textLines(text), fileLabel, builder);
 }
 
 ElementCatalogue readElementFiles(const std::string &fileOrFolder)
@@ -209,19 +298,20 @@ ElementCatalogue readElementFiles(const std::string &fileOrFolder)
         std::vector<fs::path> files;
         for (fs::directory_iterator it(path, error), end; !error && it != end; it.increment(error)) {
             std::error_code entryError;
-            if (hasTxtExtension(it->path()) && it->is_regular_file(entryError))
+            if (isElementExtension(lowerExtension(it->path())) && it->is_regular_file(entryError))
                 files.push_back(it->path());
         }
         if (error)
             builder.problem(fileOrFolder, 0, "dossier illisible");
         std::sort(files.begin(), files.end());
         for (const fs::path &file : files)
-            readFile(file, builder);
+            readFile(file, builder, true);
     } else if (fs::is_regular_file(path, error)) {
-        readFile(path, builder);
+        readFile(path, builder, false);
     } else {
         builder.problem(fileOrFolder, 0, "fichier ou dossier introuvable");
     }
+    distinguishSharedNames(catalogue);
     return catalogue;
 }
 

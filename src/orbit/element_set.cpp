@@ -202,6 +202,29 @@ bool readEpoch(SetReader &reader, const std::string &line1, JulianDate &epoch)
 
 } // namespace
 
+std::optional<long> readCatalogNumber(const std::string &field)
+{
+    if (field.size() != 5 || trimmed(field).empty())
+        return std::nullopt;
+    long lead = 0;
+    const char first = field[0];
+    if (first == ' ' || isDigit(first))
+        lead = first == ' ' ? 0 : first - '0';
+    else if (first >= 'A' && first <= 'Z' && first != 'I' && first != 'O')
+        lead = 10 + (first - 'A') - (first > 'I' ? 1 : 0) - (first > 'O' ? 1 : 0);
+    else
+        return std::nullopt;
+    long rest = 0;
+    for (std::size_t i = 1; i < field.size(); ++i) {
+        if (field[i] == ' ' && rest == 0 && lead == 0)
+            continue;
+        if (!isDigit(field[i]))
+            return std::nullopt;
+        rest = rest * 10 + (field[i] - '0');
+    }
+    return lead * 10000 + rest;
+}
+
 std::string cleanSatelliteName(const std::string &rawName)
 {
     std::string name = rawName;
@@ -243,6 +266,10 @@ std::optional<ElementSet> parseElementSet(const std::string &name, const std::st
         return refuse("ligne 1 : numéro de catalogue absent");
     if (columns(line2, 3, 7) != set.catalogNumber)
         return refuse("numéros de catalogue différents sur les lignes 1 et 2");
+    const auto catalogId = readCatalogNumber(set.catalogNumber);
+    if (!catalogId)
+        return refuse(SetReader::fieldProblem('1', 3, 7, "numéro de catalogue"));
+    set.catalogId = *catalogId;
 
     const bool fieldsRead = readEpoch(reader, line1, set.epoch) &&
                             reader.decimal(line1, '1', 34, 43, "dérivée du mouvement moyen", set.meanMotionDot) &&

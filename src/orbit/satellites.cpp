@@ -5,6 +5,7 @@
 #include "orbit/utc_time.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 
 namespace orvanta::orbit {
@@ -52,9 +53,11 @@ void Satellites::KeplerPath(const std::string &fileOrFolder)
     problems_ = catalogue.problems;
     satellites_.clear();
     index_.clear();
+    byNumber_.clear();
     satellites_.reserve(catalogue.sets.size());
     for (const ElementSet &set : catalogue.sets) {
         index_.emplace(set.name, satellites_.size());
+        byNumber_.emplace(set.catalogId, satellites_.size());
         satellites_.push_back({Sgp4Propagator(set), {}, {}});
     }
 }
@@ -136,6 +139,25 @@ std::string Satellites::satnames() const
     return text;
 }
 
+long Satellites::catalogNumber(const std::string &name) const
+{
+    const Held *held = find(name);
+    return held ? held->propagator.elements().catalogId : 0;
+}
+
+std::string Satellites::nameOf(const std::string &nameOrNumber) const
+{
+    if (holds(nameOrNumber))
+        return nameOrNumber;
+    long number = 0;
+    const char *end = nameOrNumber.data() + nameOrNumber.size();
+    const auto [at, error] = std::from_chars(nameOrNumber.data(), end, number);
+    if (nameOrNumber.empty() || error != std::errc() || at != end || nameOrNumber.front() == '-')
+        return std::string();
+    const auto found = byNumber_.find(number);
+    return found == byNumber_.end() ? std::string() : satellites_[found->second].propagator.elements().name;
+}
+
 std::string Satellites::PassListForPeriod(const std::string &name, double startOle, double minPassSeconds,
                                           double periodDays, double minElevationDeg)
 {
@@ -174,7 +196,7 @@ std::vector<PredictedPass> Satellites::passes(const std::string &name, const Jul
     for (const FoundPass &pass : windowFor(held, minElevationDeg).overlapping(from, from + periodDays * 86400.0)) {
         if (pass.los - pass.aos < minPassSeconds)
             continue;
-        out.push_back({name, epoch.plusMinutes(pass.aos / 60.0), epoch.plusMinutes(pass.los / 60.0),
+        out.push_back({name, held.propagator.elements().catalogId, epoch.plusMinutes(pass.aos / 60.0), epoch.plusMinutes(pass.los / 60.0),
                        epoch.plusMinutes(pass.maxElevationTime / 60.0), pass.maxElevationDeg, pass.aosAzimuthDeg,
                        pass.headingNorth, pass.cutByOrbitEnd});
     }

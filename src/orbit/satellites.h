@@ -30,6 +30,7 @@ struct SatelliteLook {
 // One pass as the component predicts it, with instants to the fraction of a second.
 struct PredictedPass {
     std::string name;
+    long catalogNumber = 0;
     JulianDate aos;
     JulianDate los;
     JulianDate maxElevationTime;
@@ -51,9 +52,12 @@ public:
     // Further from its epoch than this, a set gives no prediction at all.
     static constexpr double kRefusedYearsFromEpoch = 10.0;
 
-    // The folder (or one file) of the element files "*.txt"; setting it
-    // reads them. Sets that cannot be read or that the model refuses are
-    // left out and listed in problems(), with their file and line.
+    // The folder (or one file) of the element files ("*.txt" two-line text,
+    // OMM "*.csv", "*.json", "*.xml"); setting it reads them. Sets that
+    // cannot be read or that the model refuses are left out and listed in
+    // problems(), with their file and line or object. Satellites are held by
+    // catalogue number, each under a name of its own: the name of its
+    // elements, or "NAME #12345" when objects share that name.
     const std::string &KeplerPath() const { return keplerPath_; }
     void KeplerPath(const std::string &fileOrFolder);
     const std::vector<ElementFileProblem> &problems() const { return problems_; }
@@ -79,6 +83,11 @@ public:
     std::string satnames() const;
     std::vector<std::string> names() const;
     bool holds(const std::string &name) const { return index_.count(name) != 0; }
+    // The catalogue number of a satellite, 0 for an unknown name.
+    long catalogNumber(const std::string &name) const;
+    // The name of a satellite given its name or its catalogue number in
+    // digits ("25544", "07530"); empty when neither is held.
+    std::string nameOf(const std::string &nameOrNumber) const;
 
     // The pass list text of a satellite: every pass whose time above
     // minElevationDeg overlaps [start, start + periodDays] and lasts at
@@ -138,6 +147,7 @@ private:
     std::array<std::string, ObserverFields> observerRefusals_;
     std::vector<Held> satellites_;
     std::unordered_map<std::string, std::size_t> index_;
+    std::unordered_map<long, std::size_t> byNumber_;
 };
 
 // The component as the main window creates it: elements read from the

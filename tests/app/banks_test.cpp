@@ -1,5 +1,6 @@
 #include "station_harness.h"
 
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
@@ -103,6 +104,42 @@ TEST(Banks, PickingASatelliteWithAFrequencyOpensNoDialog)
     EXPECT_FALSE(h.lines("ListeSat").contains("ISS (ZARYA)"));
     EXPECT_FALSE(h.window().findChild<QWidget *>("Ajout_Frequence")->isVisible());
     EXPECT_TRUE(h.window().timer1().isActive());
+}
+
+// A full catalogue holds thousands of objects: the filter box keeps the rows
+// that match a name or a catalogue number, and a row is still the banks' row.
+TEST(Banks, TheFilterMatchesANameOrACatalogueNumberAsYouType)
+{
+    StationHarness h;
+    h.start();
+    auto *list = h.window().findChild<QListWidget *>("ListeSat");
+    auto *filter = h.window().findChild<QLineEdit *>("Filtre_Sat");
+    ASSERT_NE(filter, nullptr);
+    const auto shown = [list] {
+        QStringList out;
+        for (int row = 0; row < list->count(); ++row) {
+            if (!list->item(row)->isHidden())
+                out << list->item(row)->text();
+        }
+        return out;
+    };
+    QTest::keyClicks(filter, "255");
+    EXPECT_EQ(shown(), QStringList{"ISS (ZARYA)"});
+    filter->setText("  ao- ");
+    EXPECT_EQ(shown(), (QStringList{"EYESAT A (AO-27)", "OSCAR 7 (AO-7)", "PHASE 3B (AO-10)"}));
+    filter->setText("07530");
+    EXPECT_TRUE(shown().isEmpty()) << "numbers are matched as numbers";
+    filter->setText("7530");
+    EXPECT_EQ(shown(), QStringList{"OSCAR 7 (AO-7)"});
+
+    const int row = h.lines("ListeSat").indexOf("OSCAR 7 (AO-7)");
+    EXPECT_EQ(list->item(row)->toolTip(), "n° 7530");
+    doubleClick(h.window(), "ListeSat", row);
+    EXPECT_EQ(h.lines("Sat_Select"), QStringList{"OSCAR 7 (AO-7)"});
+    EXPECT_EQ(h.window().findChild<QListWidget *>("Sat_Select")->item(0)->toolTip(), "n° 7530");
+    EXPECT_TRUE(shown().isEmpty()) << "the filter stays on after the lists change";
+    filter->clear();
+    EXPECT_EQ(shown().size(), h.station->component()->satcount() - 1);
 }
 
 TEST(Banks, PickingASatelliteWithoutFrequencyOpensTheAddDialogWithTheTimerStopped)

@@ -65,7 +65,8 @@ TEST(EndToEnd, APassFromTheFirstClickToTheLastByte)
     test::PtyPair rotor;
     QTemporaryDir station;
     QTemporaryDir home;
-    QFile::copy(QStringLiteral(ORVANTA_SOURCE_DIR "/demo/Amateur.txt"), station.filePath("Amateur.txt"));
+    QFile::copy(QStringLiteral(ORVANTA_SOURCE_DIR "/tests/orbit/data/amateur-2026-06.txt"),
+                station.filePath("Amateur.txt"));
     QFile elements(station.filePath("Elements.cfg"));
     elements.open(QIODevice::WriteOnly);
     elements.write("Amateur.txt\r\n");

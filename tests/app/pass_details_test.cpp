@@ -93,7 +93,8 @@ TEST(PassDetails, TableAgreesWithTheCommandLinePredictor)
                   0)
             << err.str();
         const QStringList line = QString::fromStdString(out.str()).split('\n')[1].split(',');
-        ASSERT_EQ(line.size(), 6) << out.str();
+        ASSERT_EQ(line.size(), 7) << out.str();
+        EXPECT_EQ(line[6], "24278");
         EXPECT_NEAR(cells[1].toDouble(), line[2].toDouble(), 0.051) << time;
         EXPECT_NEAR(cells[2].toDouble(), line[3].toDouble(), 0.051) << time;
         EXPECT_NEAR(cells[3].toDouble(), line[4].toDouble(), 0.51) << time;

@@ -34,6 +34,31 @@ TEST(StartUp, WarnsAboutListedElementFilesMoreThanThirtyDaysOld)
     EXPECT_EQ(h.station->Liste_Fichiers(), (QStringList{"AMATEUR.TXT", "Absent.txt", "Weather.txt"}));
 }
 
+// Objects catalogued since July 2026 have six-digit numbers and come only as
+// OMM: a folder holding nothing else lists and predicts them, objects sharing
+// a name each under its number, and another program's JSON is passed over.
+TEST(StartUp, AFolderOfSixDigitObjectsInOmmJsonShowsTheirPasses)
+{
+    StationHarness h;
+    QFile::remove(h.folder.filePath("Amateur.txt"));
+    QFile::copy(QStringLiteral(ORVANTA_SOURCE_DIR "/tests/orbit/data/omm/six-digits/new-objects.json"),
+                h.folder.filePath("New.json"));
+    h.writeFile("Elements.cfg", "New.json\r\n");
+    h.writeFile("Layout.json", "{\"theme\": \"dark\"}");
+    h.bank(1, {"NEWSAT #123456", "NEWSAT #123457"});
+    h.at("2026-06-27T00:00:00Z");
+    age(h, "New.json", 31);
+    h.start();
+    EXPECT_EQ(h.messages.texts(),
+              QStringList{"Le fichier New.json est vieux de plus de 30 jours, il doit etre mis a jour"});
+    EXPECT_EQ(h.lines("ListeSat"), QStringList{"ALPHA FIVE"});
+    EXPECT_EQ(h.lines("Sat_Select"), (QStringList{"NEWSAT #123456", "NEWSAT #123457"}));
+    h.tick();
+    const QString passes = (h.lines("Sat_Visibles") + h.lines("Detail_Pass")).join('\n');
+    EXPECT_TRUE(passes.contains("NEWSAT #123456")) << passes.toStdString();
+    EXPECT_TRUE(passes.contains("NEWSAT #123457")) << passes.toStdString();
+}
+
 TEST(StartUp, AMissingElementListIsAnEmptyList)
 {
     StationHarness h;

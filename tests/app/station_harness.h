@@ -42,7 +42,8 @@ struct StationHarness {
 
     StationHarness()
     {
-        QFile::copy(QStringLiteral(ORVANTA_SOURCE_DIR "/demo/Amateur.txt"), folder.filePath("Amateur.txt"));
+        QFile::copy(QStringLiteral(ORVANTA_SOURCE_DIR "/tests/orbit/data/amateur-2026-06.txt"),
+                    folder.filePath("Amateur.txt"));
         writeFile("Elements.cfg", "Amateur.txt\r\n");
         writeFile("Frequences.cfg", "ISS (ZARYA)\r\n145.8\r\nMode B\r\nOSCAR 7 (AO-7)\r\n145.9775\r\nMode C\r\n");
     }

@@ -23,7 +23,7 @@ TEST(DemoStation, FilesAreSoundAndAgree)
     EXPECT_EQ(scan.fields.size(), 11u);
 
     EXPECT_EQ(readElementFileList(kDemo),
-              (QStringList{"Amateur.txt", "Cubesat.txt", "Noaa.txt", "Stations.txt", "Weather.txt"}));
+              (QStringList{"Amateur.csv", "Cubesat.csv", "Noaa.csv", "Stations.csv", "Weather.csv"}));
 
     const auto satellites = orbit::Init_Satellites(kDemo.toStdString(), 48, 2, 100);
     const QString names = QString::fromStdString(satellites->satnames());
@@ -32,7 +32,7 @@ TEST(DemoStation, FilesAreSoundAndAgree)
 }
 
 // Every file the demo station keeps current has a CelesTrak group in the
-// two-line form as its source.
+// OMM CSV form as its source, which carries six-digit catalogue numbers too.
 TEST(DemoStation, EveryElementFileHasASource)
 {
     const ElementUpdatePlan plan = planElementUpdate(kDemo);
@@ -44,7 +44,7 @@ TEST(DemoStation, EveryElementFileHasASource)
         EXPECT_EQ(address.toString(QUrl::RemoveQuery), "https://celestrak.org/NORAD/elements/gp.php");
         const QUrlQuery query(address);
         EXPECT_FALSE(query.queryItemValue("GROUP").isEmpty()) << job.address.toStdString();
-        EXPECT_EQ(query.queryItemValue("FORMAT"), "tle") << job.address.toStdString();
+        EXPECT_EQ(query.queryItemValue("FORMAT"), "csv") << job.address.toStdString();
     }
     names.sort();
     EXPECT_EQ(names, readElementFileList(kDemo));

@@ -20,10 +20,10 @@ namespace {
 using Outcome = ElementFileResult::Outcome;
 using test::LoopbackHttpServer;
 
-// Lines first to last (1-based) of the demo's element file, CR LF ended.
+// Lines first to last (1-based) of the June 2026 amateur element file, CR LF ended.
 QByteArray demoLines(int first, int last)
 {
-    QFile file(QStringLiteral(ORVANTA_SOURCE_DIR "/demo/Amateur.txt"));
+    QFile file(QStringLiteral(ORVANTA_SOURCE_DIR "/tests/orbit/data/amateur-2026-06.txt"));
     file.open(QIODevice::ReadOnly);
     const QList<QByteArray> lines = file.readAll().split('\n');
     QByteArray text;
@@ -92,6 +92,29 @@ TEST(ElementBody, OnlyACompleteElementFileIsSound)
 
     const ElementBodyCheck text = checkElementBody("No GP data found\r\n", "text/plain");
     EXPECT_EQ(text.outcome, Outcome::BadContent);
+}
+
+// CelesTrak's OMM downloads go through the same reader: a record that does
+// not read keeps the old file, and the place is its line or its object.
+TEST(ElementBody, OmmDownloadsAreCheckedRecordByRecord)
+{
+    const auto source = [](const char *name) {
+        QFile file(QStringLiteral(ORVANTA_SOURCE_DIR "/tests/orbit/data/") + name);
+        file.open(QIODevice::ReadOnly);
+        return file.readAll();
+    };
+    for (const char *name : {"omm/amateur-2026-06.csv", "omm/amateur-2026-06.json", "omm/amateur-2026-06.xml"}) {
+        const ElementBodyCheck check = checkElementBody(source(name), "text/plain");
+        EXPECT_EQ(check.outcome, Outcome::Replaced) << name;
+        EXPECT_EQ(check.setCount, 14) << name;
+    }
+    const ElementBodyCheck fields = checkElementBody(source("bad/omm-bad-fields.csv"), "text/csv");
+    EXPECT_EQ(fields.outcome, Outcome::BadContent);
+    EXPECT_EQ(fields.problem, "contenu refusé à la ligne 3 (« ZERO » : NORAD_CAT_ID 0 hors limites (1 à 999999999)) "
+                              "et 6 autres problèmes");
+    const ElementBodyCheck cut = checkElementBody(source("bad/omm-truncated.json"), "application/json");
+    EXPECT_EQ(cut.outcome, Outcome::BadContent);
+    EXPECT_EQ(cut.problem, "contenu refusé à l'objet 3 (objet inachevé : JSON tronqué ou illisible à l'octet 1301)");
 }
 
 TEST(ElementDownload, GoodFileReplacesTheOldOneAndIsReadNext)

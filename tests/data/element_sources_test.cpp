@@ -20,6 +20,7 @@ TEST(ElementSources, LinesAreTrimmedCommentsSkippedAndBadLinesSaid)
                                          "  Amateur.txt =  " + kAmateur + "  ",
                                          "   # indented comment",
                                          "Weather.txt=http://example.org/a=b#c",
+                                         "Cubesat.csv=http://example.org/cubesat",
                                          "no equals sign",
                                          "=http://example.org/x",
                                          "Empty.txt=",
@@ -29,15 +30,18 @@ TEST(ElementSources, LinesAreTrimmedCommentsSkippedAndBadLinesSaid)
                                      });
     const ElementSourcesFile file = readElementSources(folder.path());
     EXPECT_TRUE(file.found);
-    const QList<ElementSource> expected = {{"Amateur.txt", kAmateur}, {"Weather.txt", "http://example.org/a=b#c"}};
+    const QList<ElementSource> expected = {{"Amateur.txt", kAmateur},
+                                           {"Weather.txt", "http://example.org/a=b#c"},
+                                           {"Cubesat.csv", "http://example.org/cubesat"}};
     EXPECT_EQ(file.sources, expected);
     const QStringList problems = {
-        "Sources.cfg, ligne 6 : « no equals sign » : il manque « = » entre le fichier et l'adresse",
-        "Sources.cfg, ligne 7 : nom de fichier absent avant « = »",
-        "Sources.cfg, ligne 8 : adresse absente pour Empty.txt",
-        "Sources.cfg, ligne 9 : le nom de fichier « ../Frequences.txt » ne doit pas contenir de dossier",
-        "Sources.cfg, ligne 10 : le fichier « Frequences.cfg » n'est pas un fichier d'éléments « *.txt »",
-        "Sources.cfg, ligne 11 : AMATEUR.TXT a déjà une source, cette ligne est ignorée",
+        "Sources.cfg, ligne 7 : « no equals sign » : il manque « = » entre le fichier et l'adresse",
+        "Sources.cfg, ligne 8 : nom de fichier absent avant « = »",
+        "Sources.cfg, ligne 9 : adresse absente pour Empty.txt",
+        "Sources.cfg, ligne 10 : le nom de fichier « ../Frequences.txt » ne doit pas contenir de dossier",
+        "Sources.cfg, ligne 11 : le fichier « Frequences.cfg » n'est pas un fichier d'éléments « *.txt », « *.csv », "
+        "« *.json » ou « *.xml »",
+        "Sources.cfg, ligne 12 : AMATEUR.TXT a déjà une source, cette ligne est ignorée",
     };
     EXPECT_EQ(file.problems, problems);
 }

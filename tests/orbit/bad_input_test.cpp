@@ -6,6 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 
 // Damaged element files and argument sets that a new user may give the
 // engine and orvanta-orbit. Each file lies in tests/orbit/data/bad/.
@@ -219,6 +222,69 @@ TEST(BadInputSmallPoints, RepeatedSatControlCharactersFoldersAndMinimumElevation
     ASSERT_FALSE(horizon.empty());
     ASSERT_GT(lower.size(), horizon.size());
     EXPECT_LT(lower[0], horizon[0]);
+}
+
+std::vector<std::string> reasons(const ElementCatalogue &catalogue)
+{
+    std::vector<std::string> out;
+    for (const ElementFileProblem &problem : catalogue.problems)
+        out.push_back(problemPlace(problem) + " : " + problem.reason);
+    return out;
+}
+
+TEST(BadInputOmm, EachBadRecordIsNamedWithItsFieldAndTheGoodOnesCount)
+{
+    const ElementCatalogue fields = readElementFiles(bad("omm-bad-fields.csv"));
+    ASSERT_EQ(fields.sets.size(), 2u);
+    EXPECT_EQ(fields.sets[1].catalogId, 100005);
+    EXPECT_EQ(reasons(fields),
+              (std::vector<std::string>{
+                  "ligne 3 : « ZERO » : NORAD_CAT_ID 0 hors limites (1 à 999999999)",
+                  "ligne 4 : « NEGATIVE » : NORAD_CAT_ID -5 hors limites (1 à 999999999)",
+                  "ligne 5 : « TEN DIGITS » : NORAD_CAT_ID 1234567890 hors limites (1 à 999999999)",
+                  "ligne 6 : « NOT A DATE » : EPOCH illisible (« 26 juin 2026 »)",
+                  "ligne 7 : « FEBRUARY 30 » : EPOCH illisible (« 2026-02-30T00:00:00 »)",
+                  "ligne 8 : « NAN MOTION » : MEAN_MOTION non fini",
+                  "ligne 9 : « INFINITE DRAG » : BSTAR non fini",
+              }));
+    EXPECT_EQ(fields.problems[0].file, bad("omm-bad-fields.csv"));
+
+    const ElementCatalogue truncated = readElementFiles(bad("omm-truncated.json"));
+    EXPECT_EQ(truncated.sets.size(), 2u);
+    ASSERT_EQ(truncated.problems.size(), 1u);
+    EXPECT_EQ(truncated.problems[0].record, 3);
+    EXPECT_EQ(truncated.problems[0].reason, "objet inachevé : JSON tronqué ou illisible à l'octet 1301");
+
+    const ElementCatalogue header = readElementFiles(bad("omm-no-mean-motion.csv"));
+    EXPECT_TRUE(header.sets.empty());
+    EXPECT_EQ(reasons(header), std::vector<std::string>{"ligne 1 : en-tête CSV sans MEAN_MOTION : fichier ignoré"});
+
+    const ElementCatalogue notOmm = readElementFiles(bad("omm-not-omm.xml"));
+    EXPECT_TRUE(notOmm.sets.empty());
+    EXPECT_EQ(reasons(notOmm),
+              std::vector<std::string>{" : document JSON ou XML qui ne nomme aucun champ OMM : pas des éléments"});
+
+    // The command line names the file and the record too.
+    const CommandRun listed = run({"look", "--elements", bad("omm-truncated.json"), "--lat", "48", "--lon", "2",
+                                   "--time", "2026-06-27T00:00:00Z"});
+    EXPECT_TRUE(contains(listed.err, bad("omm-truncated.json") + ", objet 3 : objet inachevé")) << listed.err;
+}
+
+// A 200 MB file is refused by its size before anything is read; the file is
+// sparse, so the test writes nothing to the disk.
+TEST(BadInputOmm, AHugeFileIsRefusedByItsSize)
+{
+    std::string pattern = (std::filesystem::temp_directory_path() / "orvanta-huge-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    const std::filesystem::path folder = pattern;
+    const std::filesystem::path huge = folder / "catalogue.json";
+    std::ofstream(huge) << "[";
+    std::filesystem::resize_file(huge, 200ull * 1024 * 1024);
+    const ElementCatalogue catalogue = readElementFiles(folder.string());
+    std::filesystem::remove_all(folder);
+    ASSERT_EQ(catalogue.problems.size(), 1u);
+    EXPECT_EQ(catalogue.problems[0].reason,
+              "fichier de 200 Mo, trop grand pour un fichier d'éléments (64 Mo au plus) : non lu");
 }
 
 } // namespace

@@ -1,6 +1,9 @@
 #include "orbit/element_files.h"
+#include "orbit/sgp4.h"
 
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 #include <cstdlib>
 #include <filesystem>
@@ -170,6 +173,98 @@ TEST(ElementFiles, TheAmateurCatalogueReadsWhole)
         readElementFiles(std::string(ORVANTA_SOURCE_DIR) + "/tests/orbit/data/amateur-2026-06.txt");
     EXPECT_EQ(catalogue.sets.size(), 14u);
     EXPECT_TRUE(catalogue.problems.empty());
+}
+
+std::string sourceData(const std::string &name)
+{
+    return std::string(ORVANTA_SOURCE_DIR) + "/tests/orbit/data/" + name;
+}
+
+std::string textOf(const std::string &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The same fourteen sets as two-line text and in the three OMM encodings:
+// the same objects, and positions within a metre a week from the epoch.
+TEST(OmmFiles, EachEncodingPredictsAsTheTwoLineForm)
+{
+    const ElementCatalogue twoLine = readElementFiles(sourceData("amateur-2026-06.txt"));
+    ASSERT_EQ(twoLine.sets.size(), 14u);
+    for (const char *encoding : {"csv", "json", "xml"}) {
+        SCOPED_TRACE(encoding);
+        const ElementCatalogue omm = readElementFiles(sourceData(std::string("omm/amateur-2026-06.") + encoding));
+        EXPECT_TRUE(omm.problems.empty());
+        ASSERT_EQ(namesOf(omm), namesOf(twoLine));
+        for (std::size_t i = 0; i < omm.sets.size(); ++i) {
+            const ElementSet &a = twoLine.sets[i];
+            const ElementSet &b = omm.sets[i];
+            EXPECT_EQ(b.catalogId, a.catalogId);
+            EXPECT_EQ(b.catalogNumber, a.catalogNumber);
+            EXPECT_EQ(b.revolutionNumber, a.revolutionNumber);
+            EXPECT_LT(std::fabs(b.epoch.minutesSince(a.epoch)), 1e-6);
+            for (double minutes : {0.0, 1440.0, 7 * 1440.0}) {
+                TemeState pa, pb;
+                ASSERT_EQ(Sgp4Propagator(a).propagate(minutes, pa), Sgp4Propagator(b).propagate(minutes, pb));
+                EXPECT_NEAR(pb.position_km.x, pa.position_km.x, 1e-3) << a.name << " at " << minutes;
+                EXPECT_NEAR(pb.position_km.y, pa.position_km.y, 1e-3) << a.name << " at " << minutes;
+                EXPECT_NEAR(pb.position_km.z, pa.position_km.z, 1e-3) << a.name << " at " << minutes;
+            }
+        }
+    }
+}
+
+TEST(OmmFiles, AlphaFiveCatalogueNumbersAndNineDigitOnes)
+{
+    ElementCatalogue catalogue;
+    readElementText("ISS COPY\n1 T0002U 98067A   26177.67101756  .00008101  00000+0  15268-3 0  9992\n"
+                    "2 T0002  51.6322 253.1475 0004299 235.1263 124.9322 15.49442433573227\n",
+                    "alpha5.txt", catalogue);
+    ASSERT_EQ(catalogue.sets.size(), 1u);
+    EXPECT_EQ(catalogue.sets[0].catalogId, 270002);
+    EXPECT_EQ(readCatalogNumber("A0000"), 100000);
+    EXPECT_EQ(readCatalogNumber("J9999"), 189999);
+    EXPECT_EQ(readCatalogNumber("Z9999"), 339999);
+    EXPECT_EQ(readCatalogNumber(" 7530"), 7530);
+    EXPECT_FALSE(readCatalogNumber("I0001"));
+    EXPECT_FALSE(readCatalogNumber("O0001"));
+    EXPECT_FALSE(readCatalogNumber("a0001"));
+
+    const std::string header = "OBJECT_NAME,EPOCH,MEAN_MOTION,ECCENTRICITY,INCLINATION,RA_OF_ASC_NODE,"
+                               "ARG_OF_PERICENTER,MEAN_ANOMALY,NORAD_CAT_ID\n";
+    ElementCatalogue big;
+    readElementText(header + "\"NEW, SAT\",2026-06-26T12:00:00Z,15.2,0.001,97.5,10,20,30,999999999\n", "big.csv", big);
+    ASSERT_EQ(big.sets.size(), 1u);
+    EXPECT_EQ(big.sets[0].catalogId, 999999999);
+    EXPECT_EQ(big.sets[0].name, "NEW  SAT");
+    EXPECT_TRUE(big.problems.empty());
+}
+
+TEST_F(ElementFolder, OmmBesideTwoLineOneSatellitePerNumberAndSharedNamesToldApart)
+{
+    write("a.txt", "ISS\n" + kIssLinesDayBefore + kAo7);
+    // The same ISS a day later, and two rocket bodies of one name.
+    write("b.csv", "OBJECT_NAME,EPOCH,MEAN_MOTION,ECCENTRICITY,INCLINATION,RA_OF_ASC_NODE,ARG_OF_PERICENTER,"
+                   "MEAN_ANOMALY,NORAD_CAT_ID,BSTAR\r\n"
+                   "ISS (ZARYA),2026-06-26T16:06:15.917184,15.49442433,0.0004299,51.6322,253.1475,235.1263,124.9322,"
+                   "25544,0.00015268\r\n"
+                   "SL-8 R/B,2026-06-26T00:00:00,14.2,0.002,74,10,20,30,12345,0\r\n"
+                   "SL-8 R/B,2026-06-26T00:00:00,14.3,0.002,83,10,20,30,123456,0\r\n");
+    write("other.json", "{\"window\": [1, 2], \"theme\": \"dark\"}");
+    write("other.xml", "<?xml version=\"1.0\"?><settings><a>1</a></settings>");
+    write("other.csv", "date,temperature\n2026-06-26,21.5\n");
+    const ElementCatalogue catalogue = readElementFiles(folder.string());
+    EXPECT_TRUE(catalogue.problems.empty());
+    EXPECT_EQ(namesOf(catalogue),
+              (std::vector<std::string>{"ISS (ZARYA)", "OSCAR 7 (AO-7)", "SL-8 R/B #12345", "SL-8 R/B #123456"}));
+    EXPECT_EQ(catalogue.sets[0].epoch.day, 2461217.5);
+
+    // Given by itself, a document that is not OMM is refused, naming the file.
+    const ElementCatalogue alone = readElementFiles((folder / "other.xml").string());
+    ASSERT_EQ(alone.problems.size(), 1u);
+    EXPECT_EQ(alone.problems[0].file, (folder / "other.xml").string());
+    EXPECT_EQ(alone.problems[0].reason, "document JSON ou XML qui ne nomme aucun champ OMM : pas des éléments");
 }
 
 } // namespace

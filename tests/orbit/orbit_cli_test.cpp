@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <regex>
 
 namespace orvanta::orbit {
@@ -22,8 +23,9 @@ TEST(OrbitCli, PassesAsCsvOrderedByAcquisition)
     ASSERT_EQ(result.status, 0) << result.err;
     const std::vector<std::string> rows = lines(result.out);
     ASSERT_GT(rows.size(), 10u);
-    EXPECT_EQ(rows[0], "satellite,aos,los,max_elevation,max_elevation_time,duration_s");
-    const std::regex row("(ISS \\(ZARYA\\)|TERRA)," + kIso + "," + kIso + R"(,\d+\.\d\d,)" + kIso + R"(,\d+\.\d{3})");
+    EXPECT_EQ(rows[0], "satellite,aos,los,max_elevation,max_elevation_time,duration_s,catalog_number");
+    const std::string times = "," + kIso + "," + kIso + R"(,\d+\.\d\d,)" + kIso + R"(,\d+\.\d{3},)";
+    const std::regex row("ISS \\(ZARYA\\)" + times + "25544|TERRA" + times + "25994");
     for (std::size_t i = 1; i < rows.size(); ++i) {
         EXPECT_TRUE(std::regex_match(rows[i], row)) << rows[i];
         if (i > 1) {
@@ -34,6 +36,28 @@ TEST(OrbitCli, PassesAsCsvOrderedByAcquisition)
     EXPECT_EQ(rows.back().substr(rows.back().find(',') + 1, 10), "2026-06-28");
 }
 
+// A folder holding only OMM JSON of six-digit objects, two of them sharing a
+// name: every object is predicted, asked by its name or its number.
+TEST(OrbitCli, SixDigitObjectsFromOmmJsonByNameOrNumber)
+{
+    const CommandRun result = run({"passes", "--elements", test::orbitData("omm/six-digits"), "--lat", "48.85", "--lon",
+                                   "2.35", "--start", "2026-06-27T00:00:00Z", "--sat", "123456", "--sat",
+                                   "NEWSAT #123457", "--sat", "270002"});
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_TRUE(result.err.empty()) << result.err;
+    std::map<std::string, int> passes;
+    for (const std::string &row : lines(result.out))
+        ++passes[row.substr(0, row.find(',')) + " " + row.substr(row.rfind(',') + 1)];
+    EXPECT_GE(passes["NEWSAT #123456 123456"], 3);
+    EXPECT_GE(passes["NEWSAT #123457 123457"], 3);
+    EXPECT_EQ(passes["ALPHA FIVE 270002"], passes["NEWSAT #123456 123456"]);
+
+    const CommandRun unknown = run({"look", "--elements", test::orbitData("omm/six-digits"), "--lat", "48", "--lon",
+                                    "2", "--time", "2026-06-27T00:00:00.000Z", "--sat", "NEWSAT"});
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_NE(unknown.err.find("satellite absent des éléments : NEWSAT"), std::string::npos) << unknown.err;
+}
+
 TEST(OrbitCli, LookAtOneInstant)
 {
     const CommandRun result = run({"look", "--elements", test::stationFolder(), "--lat", "48.85", "--lon", "2.35", "--time",
@@ -41,8 +65,8 @@ TEST(OrbitCli, LookAtOneInstant)
     ASSERT_EQ(result.status, 0) << result.err;
     const std::vector<std::string> rows = lines(result.out);
     ASSERT_EQ(rows.size(), 3u);
-    EXPECT_EQ(rows[0], "satellite,time,azimuth,elevation,range_km,range_rate_km_s");
-    EXPECT_TRUE(std::regex_match(rows[1], std::regex(R"(AQUA,2026-06-27T12:00:00\.250Z,\d+\.\d{4},-?\d+\.\d{4},\d+\.\d{3},-?\d+\.\d{6})")))
+    EXPECT_EQ(rows[0], "satellite,time,azimuth,elevation,range_km,range_rate_km_s,catalog_number");
+    EXPECT_TRUE(std::regex_match(rows[1], std::regex(R"(AQUA,2026-06-27T12:00:00\.250Z,\d+\.\d{4},-?\d+\.\d{4},\d+\.\d{3},-?\d+\.\d{6},27424)")))
         << rows[1];
     EXPECT_TRUE(rows[2].starts_with("HST,"));
 }
@@ -58,7 +82,7 @@ TEST(OrbitCli, VerifyAndPropagate)
     ASSERT_EQ(states.status, 0) << states.err;
     const std::vector<std::string> rows = lines(states.out);
     ASSERT_EQ(rows.size(), 1u + 2 * 11);
-    EXPECT_EQ(rows[0], "satellite,time,x_km,y_km,z_km,vx_km_s,vy_km_s,vz_km_s");
+    EXPECT_EQ(rows[0], "satellite,time,x_km,y_km,z_km,vx_km_s,vy_km_s,vz_km_s,catalog_number");
     EXPECT_TRUE(rows[11].starts_with("ISS (ZARYA),2026-06-27T00:10:00.000Z,"));
 
     const CommandRun summary = run({"propagate", "--elements", test::orbitData("bad_station/good.txt"), "--start",

@@ -36,7 +36,7 @@ dpkg-deb -x "$deb" "$root"
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "package version $(dpkg-deb -f "$deb" Version)"
 [ -n "$(dpkg-deb -f "$deb" Description)" ] || fail "no description"
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libqt6core6 libqt6gui6 libqt6widgets6 libqt6serialport6 qt6-translations-l10n; do
+for library in libqt6core6 libqt6gui6 libqt6widgets6 libqt6serialport6 qt6-translations-l10n libpugixml1v5; do
   grep -q "$library" <<<"$depends" || fail "Depends lacks $library: $depends"
 done
 # Nothing but /usr in the package (no test or benchmark leaking in).
@@ -83,7 +83,7 @@ LC_ALL=C.UTF-8 MANWIDTH=80 man -P cat -l "$usr/share/man/fr/man1/orvanta.1.gz" 2
   || fail "French manual page is not in French"
 
 demo="$usr/share/orvanta/demo"
-for name in Amateur.txt Elements.cfg Frequences.cfg Nouveau_Sat.wav Orvanta.html; do
+for name in Amateur.csv Elements.cfg Frequences.cfg Nouveau_Sat.wav Orvanta.html; do
   [ -s "$demo/$name" ] || fail "demo station lacks $name"
 done
 file "$demo/Nouveau_Sat.wav" | grep -q 'WAVE audio' || fail "Nouveau_Sat.wav is not a WAV file"
@@ -97,7 +97,7 @@ grep -q 'charset="utf-8"' "$demo/Orvanta.html" || fail "manual is not marked UTF
 # times a day, each a few minutes long.
 passes=$("$usr/bin/orvanta-orbit" passes --elements "$demo" --lat 48.85 --lon 2.35 --alt 35 \
   --start 2026-06-27T00:00:00Z --days 1 --sat "ISS (ZARYA)") || fail "orvanta-orbit passes failed"
-[ "$(head -1 <<<"$passes")" = "satellite,aos,los,max_elevation,max_elevation_time,duration_s" ] \
+[ "$(head -1 <<<"$passes")" = "satellite,aos,los,max_elevation,max_elevation_time,duration_s,catalog_number" ] \
   || fail "passes header: $(head -1 <<<"$passes")"
 count=$(grep -c '^ISS (ZARYA),2026-06-2[78]T' <<<"$passes" || true)
 [ "$count" -ge 3 ] && [ "$count" -le 8 ] || fail "expected 3 to 8 ISS passes in a day, got $count:"$'\n'"$passes"

@@ -27,14 +27,16 @@ constexpr double kDoubtfulDaysFromEpoch = 30;
 const char *const kUsage =
     "usage :\n"
     "  orvanta-orbit passes --elements PATH --lat DEG --lon DEG [--alt M] --start YYYY-MM-DDTHH:MM:SSZ\n"
-    "                       [--days N] [--min-elev DEG] [--min-duration S] [--sat NAME]...\n"
+    "                       [--days N] [--min-elev DEG] [--min-duration S] [--sat NOM|NUMERO]...\n"
     "  orvanta-orbit look --elements PATH --lat DEG --lon DEG [--alt M] --time YYYY-MM-DDTHH:MM:SS.sssZ\n"
-    "                     [--sat NAME]...\n"
+    "                     [--sat NOM|NUMERO]...\n"
     "  orvanta-orbit verify --elements FILE\n"
     "  orvanta-orbit propagate --elements PATH --start ISO --minutes M --step-s S [--summary]\n"
     "  orvanta-orbit --version\n"
     "  orvanta-orbit update --station DIR\n"
-    "PATH : un fichier d'éléments ou un dossier (tous ses fichiers \"*.txt\").\n"
+    "PATH : un fichier d'éléments, deux lignes ou OMM (CSV, JSON, XML), reconnu à son contenu,\n"
+    "       ou un dossier (ses fichiers \"*.txt\", \"*.csv\", \"*.json\", \"*.xml\").\n"
+    "--sat : le nom d'un satellite ou son numéro de catalogue.\n"
     "update télécharge les fichiers d'éléments qui ont une source dans DIR/Sources.cfg,\n"
     "une ligne par fichier ; statut 0 : tous mis à jour, 1 : au moins un fichier\n"
     "gardé tel quel ou une source inutilisable, 2 : arguments incorrects.\n";
@@ -50,7 +52,11 @@ void reportProblems(const std::vector<ElementFileProblem> &problems, std::ostrea
     for (const ElementFileProblem &problem : problems) {
         err << "orvanta-orbit : ";
         if (!problem.file.empty())
-            err << problem.file << (problem.line > 0 ? ":" + std::to_string(problem.line) : std::string()) << " : ";
+            err << problem.file
+                << (problem.line > 0     ? ":" + std::to_string(problem.line)
+                    : problem.record > 0 ? ", " + problemPlace(problem)
+                                         : std::string())
+                << " : ";
         err << problem.reason << "\n";
     }
 }
@@ -92,9 +98,10 @@ std::optional<Selection> selectSatellites(const Options &options, const Station 
         selection.names = selection.satellites->names();
         return selection;
     }
-    for (const std::string &name : options.all("--sat")) {
-        if (!selection.satellites->holds(name)) {
-            *status = badArguments(err, "satellite absent des éléments : " + name);
+    for (const std::string &asked : options.all("--sat")) {
+        const std::string name = selection.satellites->nameOf(asked);
+        if (name.empty()) {
+            *status = badArguments(err, "satellite absent des éléments : " + asked);
             return std::nullopt;
         }
         if (std::find(selection.names.begin(), selection.names.end(), name) == selection.names.end())
@@ -167,11 +174,11 @@ int passesCommand(const std::vector<std::string> &arguments, std::ostream &out, 
         const double gap = a.aos.minutesSince(b.aos);
         return gap != 0 ? gap < 0 : a.name < b.name;
     });
-    out << "satellite,aos,los,max_elevation,max_elevation_time,duration_s\n";
+    out << "satellite,aos,los,max_elevation,max_elevation_time,duration_s,catalog_number\n";
     for (const PredictedPass &pass : all) {
         out << pass.name << ',' << isoInstantText(pass.aos) << ',' << isoInstantText(pass.los) << ','
             << fixedText(pass.maxElevationDeg, 2) << ',' << isoInstantText(pass.maxElevationTime) << ','
-            << fixedText(pass.durationSeconds(), 3) << '\n';
+            << fixedText(pass.durationSeconds(), 3) << ',' << pass.catalogNumber << '\n';
     }
     return computed > 0 ? 0 : kFailed;
 }
@@ -193,7 +200,7 @@ int lookCommand(const std::vector<std::string> &arguments, std::ostream &out, st
     constexpr double kRadToDeg = 180.0 / std::numbers::pi;
     const Satellites &satellites = *selection->satellites;
     warnFarFromEpoch(satellites, selection->names, *time, err);
-    out << "satellite,time,azimuth,elevation,range_km,range_rate_km_s\n";
+    out << "satellite,time,azimuth,elevation,range_km,range_rate_km_s,catalog_number\n";
     std::size_t computed = 0;
     for (const std::string &name : selection->names) {
         SatelliteLook look;
@@ -206,7 +213,7 @@ int lookCommand(const std::vector<std::string> &arguments, std::ostream &out, st
         ++computed;
         out << name << ',' << isoInstantText(*time) << ',' << fixedText(look.azimuthRad * kRadToDeg, 4) << ','
             << fixedText(look.elevationRad * kRadToDeg, 4) << ',' << fixedText(look.rangeKm, 3) << ','
-            << fixedText(look.rangeRateKmS, 6) << '\n';
+            << fixedText(look.rangeRateKmS, 6) << ',' << satellites.catalogNumber(name) << '\n';
     }
     return computed > 0 ? 0 : kFailed;
 }
@@ -282,7 +289,7 @@ bool printStates(const ElementSet &set, const JulianDate &start, double stepSeco
         const Vec3 &r = state.position_km, &v = state.velocity_km_s;
         out << set.name << ',' << isoInstantText(at) << ',' << fixedText(r.x, 8) << ',' << fixedText(r.y, 8) << ','
             << fixedText(r.z, 8) << ',' << fixedText(v.x, 9) << ',' << fixedText(v.y, 9) << ',' << fixedText(v.z, 9)
-            << '\n';
+            << ',' << set.catalogId << '\n';
     }
     return true;
 }
@@ -320,7 +327,7 @@ int propagateCommand(const std::vector<std::string> &arguments, std::ostream &ou
             << '\n';
         return 0;
     }
-    out << "satellite,time,x_km,y_km,z_km,vx_km_s,vy_km_s,vz_km_s\n";
+    out << "satellite,time,x_km,y_km,z_km,vx_km_s,vy_km_s,vz_km_s,catalog_number\n";
     std::size_t computed = 0;
     for (const ElementSet &set : catalogue.sets)
         computed += printStates(set, *start, *step, long(steps), out, err) ? 1 : 0;
