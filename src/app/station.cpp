@@ -9,6 +9,8 @@
 #include "data/element_update.h"
 #include "data/element_update_window.h"
 #include "data/frequency_loader.h"
+#include "data/satnogs_import.h"
+#include "data/satnogs_import_window.h"
 #include "orbit/utc_time.h"
 #include "platform/help_viewer.h"
 #include "platform/message_boxes.h"
@@ -105,7 +107,13 @@ Station::Station(StationPlatform platform)
         });
     };
     window_.setSkyView(sky_);
-    tracking_.ticked = [this](const TickOutcome &outcome) { showSky(outcome); };
+    tracking_.ticked = [this](const TickOutcome &outcome) {
+        showSky(outcome);
+        transponderWindow_->follow(component_ && !outcome.tracked.isEmpty()
+                                       ? component_->catalogNumber(outcome.tracked.toStdString())
+                                       : 0L,
+                                   outcome.tracked);
+    };
     connectWindow();
     connectMenus();
     connectDialogs();
@@ -145,6 +153,21 @@ void Station::connectMenus()
     };
     onMenu("Mnu_Element_Sources", [this] { showElementSources(platform_.messages); });
     onMenu("Mnu_Element_Mise_A_Jour", [this] { openElementUpdate(); });
+    transponderWindow_ = new Transpondeur(
+        transponderTuning_,
+        [this]() -> std::optional<double> {
+            return rangeRateAt(component_.get(), transponderTuning_.satelliteName(), platform_.clock.nowUtc());
+        },
+        &window_);
+    onMenu("Mnu_Transpondeurs_Panneau", [this] { transponderWindow_->ouvrir(); });
+    onMenu("Mnu_Transpondeurs_Import", [this] {
+        const QString path = chooseSatnogsFile(&window_);
+        if (path.isEmpty())
+            return;
+        const SatnogsImport import = importSatnogsFile(platform_.stationFolder, path);
+        platform_.messages.information(import.message, QStringLiteral("Orvanta"),
+                                       import.done ? MessageBoxes::Icon::Information : MessageBoxes::Icon::Warning);
+    });
     onMenu("Mnu_Historique", [this] { platform_.messages.information(Historique()); });
     onMenu("Mnu_A_Propos_De", [this] { platform_.messages.information(aboutText()); });
     onMenu("Mnu_Ciel", [this] { window_.findChild<QWidget *>(QStringLiteral("Ciel_Cadre"))->setVisible(

@@ -8,6 +8,8 @@
 #include "app/sky_view.h"
 #include "app/station_clock.h"
 #include "app/tracking_cycle.h"
+#include "app/transponder_tuning.h"
+#include "app/transponder_window.h"
 #include "app/window_tracking_timer.h"
 #include "config/config_station.h"
 #include "config/device_menus.h"
@@ -20,6 +22,7 @@
 #include "data/observer_settings.h"
 #include "data/parametres_window.h"
 #include "data/shared_tracking_timer.h"
+#include "data/transponder_table.h"
 #include "orbit/satellites.h"
 #include "receiver/ar5000_panel.h"
 #include "receiver/ar5000_radio.h"
@@ -169,6 +172,8 @@ private:
     QStringList warnedFarFromEpoch_;
     SkyView *sky_;
     SkyFeed skyFeed_;
+    TransponderTuning transponderTuning_{platform_.store, [this] { return loadTransponders(platform_.stationFolder); }};
+    Transpondeur *transponderWindow_ = nullptr;
     std::optional<SkyPoint> lastRotor_; // where the rotor was last sent
     double lastTickOle_ = 0; // satellites already named in that message
     bool closing_ = false;
