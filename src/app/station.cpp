@@ -98,7 +98,7 @@ Station::Station(StationPlatform platform)
     devices_.addRotor(QStringLiteral("Fodtrack"), fodtrackRotor_);
     devices_.addRotor(QStringLiteral("GS232"), gs232Rotor_);
     devices_.addReceiver(QStringLiteral("AR5000"), ar5000Radio_);
-    devices_.addReceiver(QStringLiteral("FT847"), ft847Radio_);
+    devices_.addReceiver(QStringLiteral("FT847"), ft847Receiver_);
     devices_.addRotor(kHamlibDeviceName, hamlibRotor_);
     devices_.addReceiver(kHamlibDeviceName, hamlibReceiver_);
     banks_.changed = [this] {
@@ -160,6 +160,21 @@ void Station::connectMenus()
         },
         &window_);
     onMenu("Mnu_Transpondeurs_Panneau", [this] { transponderWindow_->ouvrir(); });
+    linkTimer_ = new QTimer(&window_);
+    linkTimer_->setObjectName(QStringLiteral("Transpondeur_Correction"));
+    linkTimer_->setInterval(correctionPeriodMs(platform_.store));
+    QObject::connect(linkTimer_, &QTimer::timeout, &window_, [this] {
+        if (closing_ || ended_)
+            return;
+        const bool worked = tracking_.state.Prog_RX_Actif && config_.Recepteur == QLatin1String("FT847") &&
+                            transponderTuning_.drivesRadio();
+        if (worked)
+            transponderTuning_.setRangeRate(
+                rangeRateAt(component_.get(), transponderTuning_.satelliteName(), platform_.clock.nowUtc()));
+        ft847Link_.cycle(worked ? transponderTuning_.transponder() : nullptr,
+                         worked ? transponderTuning_.links() : std::nullopt);
+    });
+    linkTimer_->start();
     onMenu("Mnu_Transpondeurs_Import", [this] {
         const QString path = chooseSatnogsFile(&window_);
         if (path.isEmpty())

@@ -4,6 +4,7 @@
 #include "app/hamlib_menus.h"
 #include "app/main_window.h"
 #include "app/satellite_banks.h"
+#include "app/satellite_link.h"
 #include "app/sky_feed.h"
 #include "app/sky_view.h"
 #include "app/station_clock.h"
@@ -174,6 +175,10 @@ private:
     SkyFeed skyFeed_;
     TransponderTuning transponderTuning_{platform_.store, [this] { return loadTransponders(platform_.stationFolder); }};
     Transpondeur *transponderWindow_ = nullptr;
+    Ft847SatelliteRadio ft847Satellite_{ft847_};
+    SatelliteLink ft847Link_{ft847Satellite_};
+    SatelliteLinkReceiver ft847Receiver_{ft847Radio_, ft847Link_};
+    QTimer *linkTimer_ = nullptr; // the two links' own correction rate
     std::optional<SkyPoint> lastRotor_; // where the rotor was last sent
     double lastTickOle_ = 0; // satellites already named in that message
     bool closing_ = false;

@@ -4,8 +4,10 @@
 #include "orbit/satellites.h"
 #include "orbit/utc_time.h"
 #include "platform/settings_store.h"
+#include "platform/text_numbers.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace orvanta {
 
@@ -35,6 +37,15 @@ std::optional<double> rangeRateAt(const orbit::Satellites *component, const QStr
     if (!component->lookAt(name.toStdString(), when, -90, look))
         return std::nullopt;
     return look.rangeRateKmS;
+}
+
+int correctionPeriodMs(const SettingsStore &store)
+{
+    const std::optional<double> seconds =
+        parseNumber(store.get(kApplication, kSection, QStringLiteral("Periode Correction")));
+    if (!seconds || *seconds < 0.1 || *seconds > 10)
+        return 500;
+    return int(std::lround(*seconds * 1000));
 }
 
 TransponderTuning::TransponderTuning(SettingsStore &store, std::function<TransponderTable()> loadTable)

@@ -22,6 +22,10 @@ class Satellites;
 // component cannot say (no component, an unknown name, no prediction).
 std::optional<double> rangeRateAt(const orbit::Satellites *component, const QString &name, const QDateTime &instant);
 
+// How often the radio's two links are corrected: "Periode Correction" of the
+// section "Transpondeurs", in seconds (0.1 to 10, default 0.5).
+int correctionPeriodMs(const SettingsStore &store);
+
 // What the transponder panel does, without a screen: the followed
 // satellite's transponders, the one chosen, the downlink at the satellite
 // (what stays put while the satellite moves), the tuning step, the
@@ -61,6 +65,10 @@ public:
     // The two links now; empty without a transponder or a range rate.
     std::optional<TwoLinks> links() const;
 
+    // The operator's word that the radio works the chosen transponder.
+    bool drivesRadio() const { return drivesRadio_; }
+    void setDrivesRadio(bool drives) { drivesRadio_ = drives; }
+
     // Saves the last frequency of the satellite followed.
     void remember();
 
@@ -79,6 +87,7 @@ private:
     qint64 downlink_ = 0;
     LinkOffsets offsets_;
     std::optional<double> rangeRate_;
+    bool drivesRadio_ = false;
 };
 
 } // namespace orvanta

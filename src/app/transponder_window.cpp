@@ -3,6 +3,7 @@
 #include "platform/text_numbers.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -101,6 +102,11 @@ Transpondeur::Transpondeur(TransponderTuning &tuning, RangeRate rangeRate, QWidg
     offsets->addRow(QStringLiteral("Decalage descente"), downlinkOffset_);
     offsets->addRow(QStringLiteral("Decalage montee"), uplinkOffset_);
 
+    auto *drives = new QCheckBox(QStringLiteral("Piloter la radio en mode satellite (FT-847)"));
+    drives->setObjectName(QStringLiteral("Transpondeur_Radio"));
+    drives->setFocusPolicy(Qt::ClickFocus);
+    connect(drives, &QCheckBox::toggled, this, [this](bool on) { tuning_.setDrivesRadio(on); });
+
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(satellite_);
     layout->addWidget(choice_);
@@ -108,6 +114,7 @@ Transpondeur::Transpondeur(TransponderTuning &tuning, RangeRate rangeRate, QWidg
     layout->addWidget(slider_);
     layout->addLayout(steps);
     layout->addLayout(offsets);
+    layout->addWidget(drives);
 
     connect(choice_, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (showing_)

@@ -11,8 +11,17 @@ namespace {
 constexpr char kCatOn = 0x00;
 constexpr char kSetMainFrequency = 0x01;
 constexpr char kSetMainMode = 0x07;
+constexpr char kSatelliteModeOn = 0x4E;
+constexpr char kSatelliteModeOff = static_cast<char>(0x8E);
+constexpr char kSetSatRxFrequency = 0x11;
+constexpr char kSetSatTxFrequency = 0x21;
+constexpr char kSetSatRxMode = 0x17;
+constexpr char kSetSatTxMode = 0x27;
 
+constexpr char kLsb = 0x00;
 constexpr char kUsb = 0x01;
+constexpr char kCw = 0x02;
+constexpr char kCwReverse = 0x03;
 constexpr char kAm = 0x04;
 constexpr char kFm = 0x08;
 
@@ -23,6 +32,22 @@ QByteArray block(char p1, char p2, char p3, char p4, char instruction)
 {
     const char bytes[] = {p1, p2, p3, p4, instruction};
     return QByteArray(bytes, sizeof bytes);
+}
+
+// Eight BCD digits of tens of hertz, most significant first.
+std::optional<QByteArray> frequencyBlock(double megahertz, char instruction)
+{
+    if (!std::isfinite(megahertz) || megahertz < 0)
+        return std::nullopt;
+    // Rounded on the decimal digits, halves away from zero, as displayed.
+    QString digits = formatFixed(megahertz, kDecimalsOfMhz).remove(QLatin1Char('.'));
+    if (digits.size() > kDigits)
+        return std::nullopt;
+    digits = digits.rightJustified(kDigits, QLatin1Char('0'));
+    char bcd[4];
+    for (int i = 0; i < 4; ++i)
+        bcd[i] = static_cast<char>((digits[2 * i].digitValue() << 4) | digits[2 * i + 1].digitValue());
+    return block(bcd[0], bcd[1], bcd[2], bcd[3], instruction);
 }
 
 } // namespace
@@ -48,17 +73,32 @@ std::optional<QByteArray> setMainMode(const QString &satelliteMode)
 
 std::optional<QByteArray> setMainFrequency(double megahertz)
 {
-    if (!std::isfinite(megahertz) || megahertz < 0)
-        return std::nullopt;
-    // Rounded on the decimal digits, halves away from zero, as displayed.
-    QString digits = formatFixed(megahertz, kDecimalsOfMhz).remove(QLatin1Char('.'));
-    if (digits.size() > kDigits)
-        return std::nullopt;
-    digits = digits.rightJustified(kDigits, QLatin1Char('0'));
-    char bcd[4];
-    for (int i = 0; i < 4; ++i)
-        bcd[i] = static_cast<char>((digits[2 * i].digitValue() << 4) | digits[2 * i + 1].digitValue());
-    return block(bcd[0], bcd[1], bcd[2], bcd[3], kSetMainFrequency);
+    return frequencyBlock(megahertz, kSetMainFrequency);
+}
+
+QByteArray satelliteModeOn()
+{
+    return block(0, 0, 0, 0, kSatelliteModeOn);
+}
+
+QByteArray satelliteModeOff()
+{
+    return block(0, 0, 0, 0, kSatelliteModeOff);
+}
+
+std::optional<QByteArray> setSatelliteMode(SatelliteVfo vfo, const QString &mode)
+{
+    static const std::pair<const char *, char> kModes[] = {{"LSB", kLsb}, {"USB", kUsb}, {"CW", kCw},
+                                                          {"CWR", kCwReverse}, {"AM", kAm}, {"FM", kFm}};
+    for (const auto &[name, code] : kModes)
+        if (mode.trimmed().compare(QLatin1String(name), Qt::CaseInsensitive) == 0)
+            return block(code, 0, 0, 0, vfo == SatelliteVfo::Receive ? kSetSatRxMode : kSetSatTxMode);
+    return std::nullopt;
+}
+
+std::optional<QByteArray> setSatelliteFrequency(SatelliteVfo vfo, double megahertz)
+{
+    return frequencyBlock(megahertz, vfo == SatelliteVfo::Receive ? kSetSatRxFrequency : kSetSatTxFrequency);
 }
 
 } // namespace orvanta::ft847

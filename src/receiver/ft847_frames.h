@@ -20,5 +20,17 @@ std::optional<QByteArray> setMainMode(const QString &satelliteMode);
 // negative, not finite or does not fit eight digits (1000 MHz and above).
 std::optional<QByteArray> setMainFrequency(double megahertz);
 
+// Satellite mode: full duplex, the SAT RX VFO receiving while the SAT TX VFO
+// transmits. The radio cannot report whether it is on.
+QByteArray satelliteModeOn();
+QByteArray satelliteModeOff();
+enum class SatelliteVfo { Receive, Transmit };
+// A SAT VFO's mode from its name: "LSB", "USB", "CW", "CWR", "AM", "FM"
+// (any letter case); nothing for any other name (a data mode keeps the
+// radio's mode).
+std::optional<QByteArray> setSatelliteMode(SatelliteVfo vfo, const QString &mode);
+// A SAT VFO's frequency, packed as the main VFO's.
+std::optional<QByteArray> setSatelliteFrequency(SatelliteVfo vfo, double megahertz);
+
 } // namespace ft847
 } // namespace orvanta

@@ -55,6 +55,38 @@ void Ft847Receiver::Frequence_FT847(const QString &frequence)
                           .arg(frequence));
 }
 
+void Ft847Receiver::startSatellite(const QString &receiveMode, const QString &transmitMode, qint64 receiveHz,
+                                   qint64 transmitHz)
+{
+    using ft847::SatelliteVfo;
+    std::vector<QByteArray> blocks{ft847::catOn(), ft847::satelliteModeOn()};
+    for (const auto &mode : {ft847::setSatelliteMode(SatelliteVfo::Receive, receiveMode),
+                             ft847::setSatelliteMode(SatelliteVfo::Transmit, transmitMode),
+                             ft847::setSatelliteFrequency(SatelliteVfo::Receive, receiveHz / 1e6),
+                             ft847::setSatelliteFrequency(SatelliteVfo::Transmit, transmitHz / 1e6)})
+        if (mode)
+            blocks.push_back(*mode);
+    send(ReceiverLineQueue::Ft847Satellite, std::move(blocks));
+}
+
+void Ft847Receiver::satelliteFrequencies(std::optional<qint64> receiveHz, std::optional<qint64> transmitHz)
+{
+    std::vector<QByteArray> blocks;
+    if (receiveHz)
+        if (const auto block = ft847::setSatelliteFrequency(ft847::SatelliteVfo::Receive, *receiveHz / 1e6))
+            blocks.push_back(*block);
+    if (transmitHz)
+        if (const auto block = ft847::setSatelliteFrequency(ft847::SatelliteVfo::Transmit, *transmitHz / 1e6))
+            blocks.push_back(*block);
+    if (!blocks.empty())
+        send(ReceiverLineQueue::Ft847SatelliteFrequency, std::move(blocks));
+}
+
+void Ft847Receiver::endSatellite()
+{
+    send(ReceiverLineQueue::Ft847Satellite, {ft847::satelliteModeOff()});
+}
+
 // A block whose bytes were mixed with another's could form a different
 // instruction (08 is PTT ON), so blocks asked for during the pauses, and the
 // AR5000 panel's commands, wait for the current ones to end.

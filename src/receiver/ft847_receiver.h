@@ -9,6 +9,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 namespace orvanta {
@@ -29,6 +30,15 @@ public:
     // reported.
     void Frequence_FT847(double frequence);
     void Frequence_FT847(const QString &frequence);
+
+    // Satellite mode for a transponder: CAT ON, satellite mode on, the SAT RX
+    // and SAT TX modes (by name, see ft847::setSatelliteMode) and
+    // frequencies (Hz, sent to 10 Hz).
+    void startSatellite(const QString &receiveMode, const QString &transmitMode, qint64 receiveHz, qint64 transmitHz);
+    // Moves the SAT VFOs; a link without a value is left where it is.
+    void satelliteFrequencies(std::optional<qint64> receiveHz, std::optional<qint64> transmitHz);
+    // Back to normal mode; the radio stays under CAT control.
+    void endSatellite();
 
 private:
     void send(int key, std::vector<QByteArray> blocks);

@@ -1,8 +1,11 @@
+#include "app/satellite_link.h"
 #include "app/transponder_tuning.h"
 #include "app/transponder_window.h"
 #include "app/two_link_doppler.h"
+#include "station_harness.h"
 #include "support/fakes.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -141,6 +144,104 @@ TEST(TransponderWindow, KeysWheelSliderAndCentreTuneAndBothLinksAreShown)
     EXPECT_FALSE(window.findChild<QSlider *>("Transpondeur_Curseur")->isEnabled());
     window.hide();
     EXPECT_EQ(store.get("Orvanta", "Transpondeurs", "24278 Transpondeur", ""), "Balise");
+}
+
+class RecordingSatelliteRadio final : public SatelliteRadio {
+public:
+    QStringList calls;
+    void start(const Transponder &t, qint64 receive, qint64 transmit) override
+    {
+        calls << QStringLiteral("start %1 %2 %3").arg(t.name).arg(receive).arg(transmit);
+    }
+    void move(std::optional<qint64> receive, std::optional<qint64> transmit) override
+    {
+        calls << QStringLiteral("move %1 %2").arg(receive ? QString::number(*receive) : "-",
+                                                  transmit ? QString::number(*transmit) : "-");
+    }
+    void stop() override { calls << "stop"; }
+};
+
+class RecordingReceiver final : public Receiver {
+public:
+    QStringList calls;
+    void takeUp(const QString &mode) override { calls << "takeUp " + mode; }
+    void tune(const QString &frequency) override { calls << "tune " + frequency; }
+    void endRemoteControl() override { calls << "end"; }
+};
+
+TEST(SatelliteLink, StartsOnceSendsALinkOnlyWhenItMovedByTheStepAndEndsInNormalMode)
+{
+    RecordingSatelliteRadio radio;
+    SatelliteLink link(radio);
+    RecordingReceiver tick;
+    SatelliteLinkReceiver receiver(tick, link);
+    const auto at = [](qint64 down, double rangeRate) { return twoLinks(kModeJa, down, rangeRate, {}); };
+
+    link.cycle(&kModeJa, at(435850000, -7.0));
+    receiver.tune("145.8");
+    receiver.takeUp("Mode C");
+    link.cycle(&kModeJa, at(435850000, -7.0));        // nothing moved
+    link.cycle(&kModeJa, at(435850000, -6.99999));    // 0.15 Hz: under the step
+    link.cycle(&kModeJa, at(435850000, -6.999));      // 1.4 Hz and 0.5 Hz: still under
+    link.cycle(&kModeJa, at(435850000, -6.99));       // 14.5 Hz and 4.9 Hz: on the next steps
+    link.cycle(&kModeJa, at(435851000, -6.99));       // the operator tuned 1 kHz up
+    link.cycle(&kBeacon, at(435850000, -6.99));       // no uplink: normal mode
+    link.cycle(&kModeJa, std::nullopt);
+    link.cycle(&kModeJa, at(435850000, 0.0));
+    Transponder other = kModeJa;
+    other.name = "Autre";
+    link.cycle(&other, at(435850000, 0.0));
+    receiver.endRemoteControl();
+    receiver.tune("145.8");
+    link.release();
+    EXPECT_EQ(radio.calls, (QStringList{"start Mode JA 435860180 145946590", "move 435860160 145946600",
+                                        "move 435861160 145945600", "stop", "start Mode JA 435850000 145950000",
+                                        "start Autre 435850000 145950000", "stop"}));
+    EXPECT_EQ(tick.calls, (QStringList{"end", "tune 145.8"}));
+}
+
+// The ISS's FM repeater from the FT-847: satellite mode and both VFOs at the
+// first correction, the tick leaving the radio alone meanwhile, the links
+// corrected at their own rate, and normal mode before the end.
+TEST(TransponderStation, TheFt847WorksTheTransponderInSatelliteModeUntilTheEnd)
+{
+    test::StationHarness h;
+    h.writeFile("Transpondeurs.cfg", "25544;Relais FM;145990000;145990000;437800000;437800000;non;FM;FM;67;oui\r\n");
+    h.setup("Recepteur", "FT847");
+    h.bank(1, {"ISS (ZARYA)"});
+    h.at("2026-06-27T01:36:00Z");
+    h.start();
+    h.click("Prog_RX_2");
+    h.tickAt("2026-06-27T01:36:00Z");
+    auto *correction = h.window().findChild<QTimer *>("Transpondeur_Correction");
+    ASSERT_TRUE(correction);
+    EXPECT_EQ(correction->interval(), 500);
+    const auto correct = [&] {
+        h.receiverLine.writes.clear();
+        QMetaObject::invokeMethod(correction, "timeout");
+        return h.receiverLine.all();
+    };
+    EXPECT_EQ(correct(), QByteArray()) << "not until the operator says so";
+    h.window().findChild<QCheckBox *>("Transpondeur_Radio")->click();
+    const QByteArray start = correct();
+    ASSERT_EQ(start.size(), 30);
+    EXPECT_EQ(start.left(20), QByteArray("\0\0\0\0\0" "\0\0\0\0\x4E" "\x08\0\0\0\x17" "\x08\0\0\0\x27", 20));
+    EXPECT_EQ(start.mid(20, 2), QByteArray("\x43\x78")) << "437.8 MHz raised by the Doppler shift of the approaching ISS";
+    EXPECT_EQ(start.at(24), '\x11');
+    EXPECT_EQ(start.mid(25, 2), QByteArray("\x14\x59")) << "145.99 MHz lowered";
+    EXPECT_EQ(start.at(29), '\x21');
+
+    h.receiverLine.writes.clear();
+    h.tickAt("2026-06-27T01:36:30Z");
+    EXPECT_EQ(h.receiverLine.all(), QByteArray());
+    const QByteArray moved = correct();
+    ASSERT_EQ(moved.size(), 10);
+    EXPECT_EQ(moved.at(4), '\x11');
+    EXPECT_EQ(moved.at(9), '\x21');
+
+    h.messages.answers = {false};
+    h.window().close();
+    EXPECT_TRUE(h.receiverLine.all().endsWith(QByteArray("\0\0\0\0\x8E", 5)));
 }
 
 } // namespace

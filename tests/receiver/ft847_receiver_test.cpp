@@ -136,5 +136,27 @@ TEST_F(Ft847Test, APanelCommandWaitsForTheFrameToEnd)
     EXPECT_EQ(pty.readAll(), QByteArray("MD3\r\nEX\r\n"));
 }
 
+// FO-29's inverting transponder: USB down, LSB up, both SAT VFOs set after
+// satellite mode on; frequencies move alone; normal mode again with 8E.
+TEST_F(Ft847Test, SatelliteModeSetsBothVfosAndEnds)
+{
+    ft847.startSatellite("USB", "lsb", 435861770, 145946590);
+    expectSent(kCatOn + bytes({0x00, 0x00, 0x00, 0x00, 0x4E}) + bytes({0x01, 0x00, 0x00, 0x00, 0x17}) +
+               bytes({0x00, 0x00, 0x00, 0x00, 0x27}) + bytes({0x43, 0x58, 0x61, 0x77, 0x11}) +
+               bytes({0x14, 0x59, 0x46, 0x59, 0x21}));
+    ft847.satelliteFrequencies(435861760, std::nullopt);
+    expectSent(bytes({0x43, 0x58, 0x61, 0x76, 0x11}));
+    ft847.satelliteFrequencies(435861750, 145946600);
+    expectSent(bytes({0x43, 0x58, 0x61, 0x75, 0x11}) + bytes({0x14, 0x59, 0x46, 0x60, 0x21}));
+    ft847.endSatellite();
+    expectSent(bytes({0x00, 0x00, 0x00, 0x00, 0x8E}));
+
+    // A data mode leaves the radio's mode as it is; FM and CW have their codes.
+    ft847.startSatellite("BPSK", "FM", 435000000, 145000000);
+    expectSent(kCatOn + bytes({0x00, 0x00, 0x00, 0x00, 0x4E}) + bytes({0x08, 0x00, 0x00, 0x00, 0x27}) +
+               bytes({0x43, 0x50, 0x00, 0x00, 0x11}) + bytes({0x14, 0x50, 0x00, 0x00, 0x21}));
+    EXPECT_TRUE(messages.shown.empty());
+}
+
 } // namespace
 } // namespace orvanta
