@@ -8,7 +8,7 @@ namespace orvanta {
 
 void Ft847SatelliteRadio::start(const Transponder &transponder, qint64 receiveHz, qint64 transmitHz)
 {
-    ft847_.startSatellite(transponder.downlinkMode, transponder.uplinkMode, receiveHz, transmitHz);
+    ft847_.startSatellite(transponder.downlinkMode, transponder.uplinkMode, receiveHz, transmitHz, transponder.ctcss);
 }
 
 void Ft847SatelliteRadio::move(std::optional<qint64> receiveHz, std::optional<qint64> transmitHz)

@@ -3,6 +3,7 @@
 #include "platform/text_numbers.h"
 
 #include <cmath>
+#include <utility>
 
 namespace orvanta::ft847 {
 
@@ -17,6 +18,19 @@ constexpr char kSetSatRxFrequency = 0x11;
 constexpr char kSetSatTxFrequency = 0x21;
 constexpr char kSetSatRxMode = 0x17;
 constexpr char kSetSatTxMode = 0x27;
+constexpr char kSetSatTxToneMode = 0x2A;
+constexpr char kSetSatTxTone = 0x2B;
+constexpr char kToneEncoderOn = 0x4A;
+constexpr char kToneOff = static_cast<char>(0x8A);
+
+// The radio's tones in tenths of hertz and the code the CAT manual gives each.
+constexpr std::pair<int, char> kTones[] = {
+    {670, 0x3F},  {693, 0x39},  {719, 0x1F},  {744, 0x3E},  {770, 0x0F},  {797, 0x3D},  {825, 0x1E},  {854, 0x3C},
+    {885, 0x0E},  {915, 0x3B},  {948, 0x1D},  {974, 0x3A},  {1000, 0x0D}, {1035, 0x1C}, {1072, 0x0C}, {1109, 0x1B},
+    {1148, 0x0B}, {1188, 0x1A}, {1230, 0x0A}, {1273, 0x19}, {1318, 0x09}, {1365, 0x18}, {1413, 0x08}, {1462, 0x17},
+    {1514, 0x07}, {1567, 0x16}, {1622, 0x06}, {1679, 0x15}, {1738, 0x05}, {1799, 0x14}, {1862, 0x04}, {1928, 0x13},
+    {2035, 0x03}, {2107, 0x12}, {2181, 0x02}, {2257, 0x11}, {2336, 0x01}, {2418, 0x10}, {2503, 0x00},
+};
 
 constexpr char kLsb = 0x00;
 constexpr char kUsb = 0x01;
@@ -99,6 +113,22 @@ std::optional<QByteArray> setSatelliteMode(SatelliteVfo vfo, const QString &mode
 std::optional<QByteArray> setSatelliteFrequency(SatelliteVfo vfo, double megahertz)
 {
     return frequencyBlock(megahertz, vfo == SatelliteVfo::Receive ? kSetSatRxFrequency : kSetSatTxFrequency);
+}
+
+QByteArray satelliteToneEncoder(bool on)
+{
+    return block(on ? kToneEncoderOn : kToneOff, 0, 0, 0, kSetSatTxToneMode);
+}
+
+std::optional<QByteArray> setSatelliteTone(double hertz)
+{
+    if (!std::isfinite(hertz))
+        return std::nullopt;
+    const long tenths = std::lround(hertz * 10);
+    for (const auto &[tone, code] : kTones)
+        if (tone == tenths && std::abs(hertz * 10 - double(tenths)) < 1e-6)
+            return block(code, 0, 0, 0, kSetSatTxTone);
+    return std::nullopt;
 }
 
 } // namespace orvanta::ft847

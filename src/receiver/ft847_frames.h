@@ -31,6 +31,11 @@ enum class SatelliteVfo { Receive, Transmit };
 std::optional<QByteArray> setSatelliteMode(SatelliteVfo vfo, const QString &mode);
 // A SAT VFO's frequency, packed as the main VFO's.
 std::optional<QByteArray> setSatelliteFrequency(SatelliteVfo vfo, double megahertz);
+// The SAT TX VFO's CTCSS encoder, on or off.
+QByteArray satelliteToneEncoder(bool on);
+// The SAT TX VFO's CTCSS tone: one of the radio's 39 tones, 67.0 to 250.3 Hz
+// (to 0.1 Hz); nothing for another.
+std::optional<QByteArray> setSatelliteTone(double hertz);
 
 } // namespace ft847
 } // namespace orvanta

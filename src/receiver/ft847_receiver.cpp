@@ -14,6 +14,7 @@ constexpr double kByteGap = 0.1; // the radio allows up to 0.2 s between bytes
 // Kinds of refusal: each is shown once until a command goes out.
 const QString kOutOfRange = QStringLiteral("hors limites");
 const QString kNotANumber = QStringLiteral("incorrecte");
+const QString kUnknownTone = QStringLiteral("tonalite");
 
 } // namespace
 
@@ -56,16 +57,21 @@ void Ft847Receiver::Frequence_FT847(const QString &frequence)
 }
 
 void Ft847Receiver::startSatellite(const QString &receiveMode, const QString &transmitMode, qint64 receiveHz,
-                                   qint64 transmitHz)
+                                   qint64 transmitHz, double toneHz)
 {
     using ft847::SatelliteVfo;
     std::vector<QByteArray> blocks{ft847::catOn(), ft847::satelliteModeOn()};
-    for (const auto &mode : {ft847::setSatelliteMode(SatelliteVfo::Receive, receiveMode),
-                             ft847::setSatelliteMode(SatelliteVfo::Transmit, transmitMode),
-                             ft847::setSatelliteFrequency(SatelliteVfo::Receive, receiveHz / 1e6),
-                             ft847::setSatelliteFrequency(SatelliteVfo::Transmit, transmitHz / 1e6)})
-        if (mode)
-            blocks.push_back(*mode);
+    const std::optional<QByteArray> tone = ft847::setSatelliteTone(toneHz);
+    if (toneHz > 0 && !tone)
+        refusals_.refused(kUnknownTone, QStringLiteral("Tonalite CTCSS non envoyee : le FT847 n'a pas de tonalite de %1 Hz")
+                                            .arg(shortestText(toneHz)));
+    for (const auto &block : {ft847::setSatelliteMode(SatelliteVfo::Receive, receiveMode),
+                              ft847::setSatelliteMode(SatelliteVfo::Transmit, transmitMode),
+                              std::optional(ft847::satelliteToneEncoder(tone.has_value())), tone,
+                              ft847::setSatelliteFrequency(SatelliteVfo::Receive, receiveHz / 1e6),
+                              ft847::setSatelliteFrequency(SatelliteVfo::Transmit, transmitHz / 1e6)})
+        if (block)
+            blocks.push_back(*block);
     send(ReceiverLineQueue::Ft847Satellite, std::move(blocks));
 }
 

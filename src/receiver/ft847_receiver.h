@@ -32,9 +32,11 @@ public:
     void Frequence_FT847(const QString &frequence);
 
     // Satellite mode for a transponder: CAT ON, satellite mode on, the SAT RX
-    // and SAT TX modes (by name, see ft847::setSatelliteMode) and
-    // frequencies (Hz, sent to 10 Hz).
-    void startSatellite(const QString &receiveMode, const QString &transmitMode, qint64 receiveHz, qint64 transmitHz);
+    // and SAT TX modes (by name, see ft847::setSatelliteMode), the uplink's
+    // CTCSS tone (0 Hz: encoder off) and both frequencies (Hz, sent to
+    // 10 Hz). A tone the radio does not have is reported and not sent.
+    void startSatellite(const QString &receiveMode, const QString &transmitMode, qint64 receiveHz, qint64 transmitHz,
+                        double toneHz = 0);
     // Moves the SAT VFOs; a link without a value is left where it is.
     void satelliteFrequencies(std::optional<qint64> receiveHz, std::optional<qint64> transmitHz);
     // Back to normal mode; the radio stays under CAT control.

@@ -224,12 +224,13 @@ TEST(TransponderStation, TheFt847WorksTheTransponderInSatelliteModeUntilTheEnd)
     EXPECT_EQ(correct(), QByteArray()) << "not until the operator says so";
     h.window().findChild<QCheckBox *>("Transpondeur_Radio")->click();
     const QByteArray start = correct();
-    ASSERT_EQ(start.size(), 30);
-    EXPECT_EQ(start.left(20), QByteArray("\0\0\0\0\0" "\0\0\0\0\x4E" "\x08\0\0\0\x17" "\x08\0\0\0\x27", 20));
-    EXPECT_EQ(start.mid(20, 2), QByteArray("\x43\x78")) << "437.8 MHz raised by the Doppler shift of the approaching ISS";
-    EXPECT_EQ(start.at(24), '\x11');
-    EXPECT_EQ(start.mid(25, 2), QByteArray("\x14\x59")) << "145.99 MHz lowered";
-    EXPECT_EQ(start.at(29), '\x21');
+    ASSERT_EQ(start.size(), 40);
+    EXPECT_EQ(start.left(30), QByteArray("\0\0\0\0\0" "\0\0\0\0\x4E" "\x08\0\0\0\x17" "\x08\0\0\0\x27"
+                                         "\x4A\0\0\0\x2A" "\x3F\0\0\0\x2B", 30)) << "FM both ways, 67 Hz tone";
+    EXPECT_EQ(start.mid(30, 2), QByteArray("\x43\x78")) << "437.8 MHz raised by the Doppler shift of the approaching ISS";
+    EXPECT_EQ(start.at(34), '\x11');
+    EXPECT_EQ(start.mid(35, 2), QByteArray("\x14\x59")) << "145.99 MHz lowered";
+    EXPECT_EQ(start.at(39), '\x21');
 
     h.receiverLine.writes.clear();
     h.tickAt("2026-06-27T01:36:30Z");
