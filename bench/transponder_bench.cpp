@@ -29,7 +29,11 @@ public:
 class SilentRadio final : public SatelliteRadio {
 public:
     int sent = 0;
-    void start(const Transponder &, qint64, qint64) override { ++sent; }
+    bool start(const Transponder &, qint64, qint64) override
+    {
+        ++sent;
+        return true;
+    }
     void move(std::optional<qint64>, std::optional<qint64>) override { ++sent; }
     void stop() override { ++sent; }
 };

@@ -6,9 +6,9 @@
 
 namespace orvanta {
 
-void Ft847SatelliteRadio::start(const Transponder &transponder, qint64 receiveHz, qint64 transmitHz)
+bool Ft847SatelliteRadio::start(const Transponder &transponder, qint64 receiveHz, qint64 transmitHz)
 {
-    ft847_.startSatellite(transponder.downlinkMode, transponder.uplinkMode, receiveHz, transmitHz, transponder.ctcss);
+    return ft847_.startSatellite(transponder.downlinkMode, transponder.uplinkMode, receiveHz, transmitHz, transponder.ctcss);
 }
 
 void Ft847SatelliteRadio::move(std::optional<qint64> receiveHz, std::optional<qint64> transmitHz)
@@ -35,7 +35,9 @@ void SatelliteLink::cycle(const Transponder *transponder, const std::optional<Tw
     const qint64 receive = onStep(links->downlinkAtRadio);
     const qint64 transmit = onStep(links->uplinkAtRadio);
     if (!active_ || !(*transponder == worked_)) {
-        radio_.start(*transponder, receive, transmit);
+        release();
+        if (!radio_.start(*transponder, receive, transmit))
+            return;
         active_ = true;
         worked_ = *transponder;
     } else {

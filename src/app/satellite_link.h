@@ -14,8 +14,9 @@ class Ft847Receiver;
 class SatelliteRadio {
 public:
     virtual ~SatelliteRadio() = default;
-    // Satellite mode on with both modes and frequencies (Hz).
-    virtual void start(const Transponder &transponder, qint64 receiveHz, qint64 transmitHz) = 0;
+    // Satellite mode on with both modes and frequencies (Hz); false when the
+    // radio cannot work them (said to the operator), nothing sent.
+    virtual bool start(const Transponder &transponder, qint64 receiveHz, qint64 transmitHz) = 0;
     // Moves the links given; the others stay.
     virtual void move(std::optional<qint64> receiveHz, std::optional<qint64> transmitHz) = 0;
     // Normal mode again.
@@ -26,7 +27,7 @@ public:
 class Ft847SatelliteRadio final : public SatelliteRadio {
 public:
     explicit Ft847SatelliteRadio(Ft847Receiver &ft847) : ft847_(ft847) {}
-    void start(const Transponder &transponder, qint64 receiveHz, qint64 transmitHz) override;
+    bool start(const Transponder &transponder, qint64 receiveHz, qint64 transmitHz) override;
     void move(std::optional<qint64> receiveHz, std::optional<qint64> transmitHz) override;
     void stop() override;
 

@@ -2,6 +2,7 @@
 
 #include "platform/text_numbers.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -113,6 +114,22 @@ std::optional<QByteArray> setSatelliteMode(SatelliteVfo vfo, const QString &mode
 std::optional<QByteArray> setSatelliteFrequency(SatelliteVfo vfo, double megahertz)
 {
     return frequencyBlock(megahertz, vfo == SatelliteVfo::Receive ? kSetSatRxFrequency : kSetSatTxFrequency);
+}
+
+bool receivesOn(double megahertz)
+{
+    constexpr std::pair<double, double> kRanges[] = {{0.1, 30}, {36, 76}, {108, 174}, {420, 512}};
+    return std::any_of(std::begin(kRanges), std::end(kRanges),
+                       [megahertz](const auto &range) { return megahertz >= range.first && megahertz <= range.second; });
+}
+
+bool transmitsOn(double megahertz)
+{
+    constexpr std::pair<double, double> kBands[] = {{1.8, 2.0},   {3.5, 4.0},   {7.0, 7.3},   {10.1, 10.15},
+                                                    {14.0, 14.35}, {18.068, 18.168}, {21.0, 21.45}, {24.89, 24.99},
+                                                    {28.0, 29.7},  {50, 54},    {144, 148},   {430, 450}};
+    return std::any_of(std::begin(kBands), std::end(kBands),
+                       [megahertz](const auto &band) { return megahertz >= band.first && megahertz <= band.second; });
 }
 
 QByteArray satelliteToneEncoder(bool on)

@@ -31,6 +31,10 @@ enum class SatelliteVfo { Receive, Transmit };
 std::optional<QByteArray> setSatelliteMode(SatelliteVfo vfo, const QString &mode);
 // A SAT VFO's frequency, packed as the main VFO's.
 std::optional<QByteArray> setSatelliteFrequency(SatelliteVfo vfo, double megahertz);
+// The radio's receive coverage (0.1-30, 36-76, 108-174 and 420-512 MHz) and
+// its transmit bands (160 to 10 m, 6 m, 2 m and 70 cm).
+bool receivesOn(double megahertz);
+bool transmitsOn(double megahertz);
 // The SAT TX VFO's CTCSS encoder, on or off.
 QByteArray satelliteToneEncoder(bool on);
 // The SAT TX VFO's CTCSS tone: one of the radio's 39 tones, 67.0 to 250.3 Hz

@@ -15,6 +15,7 @@ constexpr double kByteGap = 0.1; // the radio allows up to 0.2 s between bytes
 const QString kOutOfRange = QStringLiteral("hors limites");
 const QString kNotANumber = QStringLiteral("incorrecte");
 const QString kUnknownTone = QStringLiteral("tonalite");
+const QString kOutOfBand = QStringLiteral("bande");
 
 } // namespace
 
@@ -56,10 +57,16 @@ void Ft847Receiver::Frequence_FT847(const QString &frequence)
                           .arg(frequence));
 }
 
-void Ft847Receiver::startSatellite(const QString &receiveMode, const QString &transmitMode, qint64 receiveHz,
+bool Ft847Receiver::startSatellite(const QString &receiveMode, const QString &transmitMode, qint64 receiveHz,
                                    qint64 transmitHz, double toneHz)
 {
     using ft847::SatelliteVfo;
+    if (!ft847::receivesOn(receiveHz / 1e6) || !ft847::transmitsOn(transmitHz / 1e6)) {
+        refusals_.refused(kOutOfBand, QStringLiteral("Mode satellite non engage : le FT847 ne peut pas recevoir sur "
+                                                     "%1 MHz et emettre sur %2 MHz")
+                                          .arg(formatFixed(receiveHz / 1e6, 5), formatFixed(transmitHz / 1e6, 5)));
+        return false;
+    }
     std::vector<QByteArray> blocks{ft847::catOn(), ft847::satelliteModeOn()};
     const std::optional<QByteArray> tone = ft847::setSatelliteTone(toneHz);
     if (toneHz > 0 && !tone)
@@ -73,6 +80,7 @@ void Ft847Receiver::startSatellite(const QString &receiveMode, const QString &tr
         if (block)
             blocks.push_back(*block);
     send(ReceiverLineQueue::Ft847Satellite, std::move(blocks));
+    return true;
 }
 
 void Ft847Receiver::satelliteFrequencies(std::optional<qint64> receiveHz, std::optional<qint64> transmitHz)

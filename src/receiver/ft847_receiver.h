@@ -34,8 +34,10 @@ public:
     // Satellite mode for a transponder: CAT ON, satellite mode on, the SAT RX
     // and SAT TX modes (by name, see ft847::setSatelliteMode), the uplink's
     // CTCSS tone (0 Hz: encoder off) and both frequencies (Hz, sent to
-    // 10 Hz). A tone the radio does not have is reported and not sent.
-    void startSatellite(const QString &receiveMode, const QString &transmitMode, qint64 receiveHz, qint64 transmitHz,
+    // 10 Hz). A tone the radio does not have is reported and not sent. A
+    // downlink the radio cannot receive or an uplink it cannot transmit is
+    // reported and nothing is sent (false).
+    bool startSatellite(const QString &receiveMode, const QString &transmitMode, qint64 receiveHz, qint64 transmitHz,
                         double toneHz = 0);
     // Moves the SAT VFOs; a link without a value is left where it is.
     void satelliteFrequencies(std::optional<qint64> receiveHz, std::optional<qint64> transmitHz);

@@ -149,9 +149,11 @@ TEST(TransponderWindow, KeysWheelSliderAndCentreTuneAndBothLinksAreShown)
 class RecordingSatelliteRadio final : public SatelliteRadio {
 public:
     QStringList calls;
-    void start(const Transponder &t, qint64 receive, qint64 transmit) override
+    bool accepts = true;
+    bool start(const Transponder &t, qint64 receive, qint64 transmit) override
     {
         calls << QStringLiteral("start %1 %2 %3").arg(t.name).arg(receive).arg(transmit);
+        return accepts;
     }
     void move(std::optional<qint64> receive, std::optional<qint64> transmit) override
     {
@@ -194,9 +196,14 @@ TEST(SatelliteLink, StartsOnceSendsALinkOnlyWhenItMovedByTheStepAndEndsInNormalM
     receiver.endRemoteControl();
     receiver.tune("145.8");
     link.release();
+    radio.accepts = false; // a band the radio cannot work: tried again at the next cycle
+    link.cycle(&kModeJa, at(435850000, 0.0));
+    EXPECT_FALSE(link.active());
+    link.release();
     EXPECT_EQ(radio.calls, (QStringList{"start Mode JA 435860180 145946590", "move 435860160 145946600",
-                                        "move 435861160 145945600", "stop", "start Mode JA 435850000 145950000",
-                                        "start Autre 435850000 145950000", "stop"}));
+                                        "move 435861160 145945600", "stop", "start Mode JA 435850000 145950000", "stop",
+                                        "start Autre 435850000 145950000", "stop",
+                                        "start Mode JA 435850000 145950000"}));
     EXPECT_EQ(tick.calls, (QStringList{"end", "tune 145.8"}));
 }
 
