@@ -22,6 +22,7 @@ using Json = nlohmann::json;
 constexpr qint64 kMaxImportBytes = 64LL * 1024 * 1024;
 constexpr double kHighestFrequency = 300e9;
 constexpr int kSkippedShown = 10;
+constexpr double kHighestCatalogNumber = 999999999;
 
 QString text(const Json &object, const char *key)
 {
@@ -68,7 +69,8 @@ QString entryName(const Json &object)
 QString readTransmitter(const Json &object, Transponder *entry)
 {
     const NumberField catalog = number(object, "norad_cat_id");
-    if (!catalog.value || *catalog.value < 1 || *catalog.value != std::floor(*catalog.value))
+    if (!catalog.value || *catalog.value < 1 || *catalog.value > kHighestCatalogNumber ||
+        *catalog.value != std::floor(*catalog.value))
         return QStringLiteral("sans numéro de catalogue");
     if (text(object, "status") == QLatin1String("invalid"))
         return QStringLiteral("marqué invalide dans SatNOGS DB");

@@ -80,6 +80,7 @@ constexpr char kSatnogs[] = R"([
  {"uuid":"b1","description":"Wrong","alive":true,"downlink_low":436000000,"downlink_high":435000000,"norad_cat_id":7530},
  {"uuid":"b2","description":"Bad","alive":true,"downlink_low":436000000,"norad_cat_id":7530,"status":"invalid"},
  {"uuid":"b3","description":"Not yet","alive":true,"downlink_low":436000000,"norad_cat_id":null},
+ {"uuid":"b5","description":"Huge","alive":true,"downlink_low":436000000,"norad_cat_id":1e30},
  {"uuid":"b4","description":"Uplink only","alive":true,"uplink_low":145000000,"downlink_low":null,"norad_cat_id":7530}
 ])";
 
@@ -92,9 +93,10 @@ TEST(SatnogsImport, TransmittersBecomeEntriesAndTheFileIsReplacedOnlyBySoundList
     EXPECT_TRUE(done.message.startsWith("3 émetteurs de 1 satellites importés de list.json dans Transpondeurs_SatNOGS.cfg "
                                         "(données SatNOGS DB, licence CC BY-SA 4.0)."))
         << done.message.toStdString();
-    EXPECT_TRUE(done.message.contains("4 émetteurs laissés de côté :\n"
+    EXPECT_TRUE(done.message.contains("5 émetteurs laissés de côté :\n"
                                       "b1 : bord bas de la descente (436000000 Hz) au-dessus du bord haut (435000000 Hz)\n"
                                       "b2 : marqué invalide dans SatNOGS DB\nb3 : sans numéro de catalogue\n"
+                                      "b5 : sans numéro de catalogue\n"
                                       "b4 : sans fréquence de descente"))
         << done.message.toStdString();
     const Transponder linear{24278, "Mode V/U Linear", 145900000, 146000000, 435800000, 435900000, true, "LSB", "USB",
