@@ -9,8 +9,6 @@
 #include "data/element_update.h"
 #include "data/element_update_window.h"
 #include "data/frequency_loader.h"
-#include "data/satnogs_import.h"
-#include "data/satnogs_import_window.h"
 #include "orbit/utc_time.h"
 #include "platform/help_viewer.h"
 #include "platform/message_boxes.h"
@@ -98,7 +96,7 @@ Station::Station(StationPlatform platform)
     devices_.addRotor(QStringLiteral("Fodtrack"), fodtrackRotor_);
     devices_.addRotor(QStringLiteral("GS232"), gs232Rotor_);
     devices_.addReceiver(QStringLiteral("AR5000"), ar5000Radio_);
-    devices_.addReceiver(QStringLiteral("FT847"), ft847Receiver_);
+    devices_.addReceiver(QStringLiteral("FT847"), transponders_.ft847Receiver());
     devices_.addRotor(kHamlibDeviceName, hamlibRotor_);
     devices_.addReceiver(kHamlibDeviceName, hamlibReceiver_);
     banks_.changed = [this] {
@@ -109,10 +107,9 @@ Station::Station(StationPlatform platform)
     window_.setSkyView(sky_);
     tracking_.ticked = [this](const TickOutcome &outcome) {
         showSky(outcome);
-        transponderWindow_->follow(component_ && !outcome.tracked.isEmpty()
-                                       ? component_->catalogNumber(outcome.tracked.toStdString())
-                                       : 0L,
-                                   outcome.tracked);
+        transponders_.followed(outcome.tracked, component_ && !outcome.tracked.isEmpty()
+                                                    ? component_->catalogNumber(outcome.tracked.toStdString())
+                                                    : 0L);
     };
     connectWindow();
     connectMenus();
@@ -153,36 +150,6 @@ void Station::connectMenus()
     };
     onMenu("Mnu_Element_Sources", [this] { showElementSources(platform_.messages); });
     onMenu("Mnu_Element_Mise_A_Jour", [this] { openElementUpdate(); });
-    transponderWindow_ = new Transpondeur(
-        transponderTuning_,
-        [this]() -> std::optional<double> {
-            return rangeRateAt(component_.get(), transponderTuning_.satelliteName(), platform_.clock.nowUtc());
-        },
-        &window_);
-    onMenu("Mnu_Transpondeurs_Panneau", [this] { transponderWindow_->ouvrir(); });
-    linkTimer_ = new QTimer(&window_);
-    linkTimer_->setObjectName(QStringLiteral("Transpondeur_Correction"));
-    linkTimer_->setInterval(correctionPeriodMs(platform_.store));
-    QObject::connect(linkTimer_, &QTimer::timeout, &window_, [this] {
-        if (closing_ || ended_)
-            return;
-        const bool worked = tracking_.state.Prog_RX_Actif && config_.Recepteur == QLatin1String("FT847") &&
-                            transponderTuning_.drivesRadio();
-        if (worked)
-            transponderTuning_.setRangeRate(
-                rangeRateAt(component_.get(), transponderTuning_.satelliteName(), platform_.clock.nowUtc()));
-        ft847Link_.cycle(worked ? transponderTuning_.transponder() : nullptr,
-                         worked ? transponderTuning_.links() : std::nullopt);
-    });
-    linkTimer_->start();
-    onMenu("Mnu_Transpondeurs_Import", [this] {
-        const QString path = chooseSatnogsFile(&window_);
-        if (path.isEmpty())
-            return;
-        const SatnogsImport import = importSatnogsFile(platform_.stationFolder, path);
-        platform_.messages.information(import.message, QStringLiteral("Orvanta"),
-                                       import.done ? MessageBoxes::Icon::Information : MessageBoxes::Icon::Warning);
-    });
     onMenu("Mnu_Historique", [this] { platform_.messages.information(Historique()); });
     onMenu("Mnu_A_Propos_De", [this] { platform_.messages.information(aboutText()); });
     onMenu("Mnu_Ciel", [this] { window_.findChild<QWidget *>(QStringLiteral("Ciel_Cadre"))->setVisible(

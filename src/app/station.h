@@ -4,13 +4,11 @@
 #include "app/hamlib_menus.h"
 #include "app/main_window.h"
 #include "app/satellite_banks.h"
-#include "app/satellite_link.h"
 #include "app/sky_feed.h"
 #include "app/sky_view.h"
 #include "app/station_clock.h"
 #include "app/tracking_cycle.h"
-#include "app/transponder_tuning.h"
-#include "app/transponder_window.h"
+#include "app/transponder_work.h"
 #include "app/window_tracking_timer.h"
 #include "config/config_station.h"
 #include "config/device_menus.h"
@@ -23,7 +21,6 @@
 #include "data/observer_settings.h"
 #include "data/parametres_window.h"
 #include "data/shared_tracking_timer.h"
-#include "data/transponder_table.h"
 #include "orbit/satellites.h"
 #include "receiver/ar5000_panel.h"
 #include "receiver/ar5000_radio.h"
@@ -173,12 +170,13 @@ private:
     QStringList warnedFarFromEpoch_;
     SkyView *sky_;
     SkyFeed skyFeed_;
-    TransponderTuning transponderTuning_{platform_.store, [this] { return loadTransponders(platform_.stationFolder); }};
-    Transpondeur *transponderWindow_ = nullptr;
-    Ft847SatelliteRadio ft847Satellite_{ft847_};
-    SatelliteLink ft847Link_{ft847Satellite_};
-    SatelliteLinkReceiver ft847Receiver_{ft847Radio_, ft847Link_};
-    QTimer *linkTimer_ = nullptr; // the two links' own correction rate
+    TransponderWork transponders_{{window_, platform_.store, platform_.messages, platform_.clock,
+                                   platform_.stationFolder, [this] { return component_.get(); },
+                                   [this] {
+                                       return tracking_.state.Prog_RX_Actif && !closing_ && !ended_ &&
+                                              config_.Recepteur == QLatin1String("FT847");
+                                   }},
+                                  ft847_, ft847Radio_};
     std::optional<SkyPoint> lastRotor_; // where the rotor was last sent
     double lastTickOle_ = 0; // satellites already named in that message
     bool closing_ = false;

@@ -158,10 +158,15 @@ Transpondeur::~Transpondeur()
     disconnect(slider_, nullptr, this, nullptr);
 }
 
-void Transpondeur::ouvrir()
+void Transpondeur::tableChanged()
 {
     tuning_.reload();
     showTransponders();
+}
+
+void Transpondeur::ouvrir()
+{
+    tableChanged();
     show();
     raise();
     activateWindow();

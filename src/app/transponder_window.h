@@ -30,6 +30,8 @@ public:
 
     // Reads the table again and shows the panel.
     void ouvrir();
+    // Reads the table again (after an import).
+    void tableChanged();
     // The station follows another satellite (or none).
     void follow(long catalogNumber, const QString &name);
     // Asks the range rate and shows both links.
