@@ -9,7 +9,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-5}"
-targets=(${FUZZ_TARGETS:-element_files omm_csv omm_json omm_xml frequency_file element_file_list settings_file pass_list})
+targets=(${FUZZ_TARGETS:-element_files omm_csv omm_json omm_xml frequency_file element_file_list transponder_files settings_file pass_list})
 
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)

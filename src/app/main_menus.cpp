@@ -96,6 +96,11 @@ void buildMainMenus(QMenuBar &bar)
     entry(elements, "Mnu_Element_Sources", QStringLiteral("&Sources des elements"));
     entry(elements, "Mnu_Element_Mise_A_Jour", QStringLiteral("&Mettre a jour les elements"));
 
+    QMenu *transponders = submenu(&bar, "Mnu_Transpondeurs", QStringLiteral("Tra&nspondeurs"));
+    bar.addMenu(transponders);
+    entry(transponders, "Mnu_Transpondeurs_Panneau", QStringLiteral("&Panneau du satellite suivi"));
+    entry(transponders, "Mnu_Transpondeurs_Import", QStringLiteral("&Importer la liste SatNOGS DB..."));
+
     barEntry(bar, "Mnu_Calibration", QStringLiteral("Ca&libration"));
 
     auto *ciel = barEntry(bar, "Mnu_Ciel", QStringLiteral("C&iel"));

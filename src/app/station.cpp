@@ -86,7 +86,7 @@ Station::Station(StationPlatform platform)
     devices_.addRotor(QStringLiteral("Fodtrack"), fodtrackRotor_, RotorLink::ParallelPort);
     devices_.addRotor(QStringLiteral("GS232"), gs232Rotor_, RotorLink::RotorLine);
     devices_.addReceiver(QStringLiteral("AR5000"), ar5000Radio_);
-    devices_.addReceiver(QStringLiteral("FT847"), ft847Radio_);
+    devices_.addReceiver(QStringLiteral("FT847"), transponders_.ft847Receiver());
     devices_.addRotor(kHamlibDeviceName, hamlibRotor_);
     devices_.addReceiver(kHamlibDeviceName, hamlibReceiver_);
     banks_.changed = [this] {
@@ -99,6 +99,7 @@ Station::Station(StationPlatform platform)
         sky_.ticked(outcome, component_.get(), config_.Elev_Min, manualPointing());
         map_.ticked(component_.get(), {orbit::julianFromOle(outcome.nowOle), banks_.Sat_Select(), outcome.tracked,
                                        outcome.awaited, {config_.Lat_Obs, config_.Long_Obs}});
+        transponders_.followed(outcome.tracked, outcome.trackedPass ? outcome.trackedPass->catalogNumber : 0L);
     };
     map_.chosen = [this](const QString &name) { openSatelliteDetails(name); };
     connectWindow();

@@ -11,6 +11,7 @@
 #include "app/station_notices.h"
 #include "app/station_sky.h"
 #include "app/tracking_cycle.h"
+#include "app/transponder_work.h"
 #include "app/window_tracking_timer.h"
 #include "config/config_station.h"
 #include "config/device_menus.h"
@@ -170,6 +171,13 @@ private:
     StationSky sky_;
     TrackingCycle tracking_;
     QStringList elementFiles_;
+    TransponderWork transponders_{{window_, platform_.store, platform_.messages, platform_.clock,
+                                   platform_.stationFolder, [this] { return component_.get(); },
+                                   [this] {
+                                       return tracking_.state().Prog_RX_Actif && !closing_ && !ended_ &&
+                                              devices_.receiver(config_.Recepteur) == &transponders_.ft847Receiver();
+                                   }},
+                                  ft847_, ft847Radio_};
     bool closing_ = false;
     bool ended_ = false;
     MapLink map_{&window_};

@@ -13,6 +13,8 @@ const QString kCatLine = QStringLiteral("4800,n,8,2");
 constexpr double kByteGap = 0.1; // the radio allows up to 0.2 s between bytes
 // Kinds of refusal: each is shown once until a command goes out.
 const QString kOutOfRange = QStringLiteral("hors limites");
+const QString kUnknownTone = QStringLiteral("tonalite");
+const QString kOutOfBand = QStringLiteral("bande");
 
 } // namespace
 
@@ -46,6 +48,50 @@ void Ft847Receiver::Frequence_FT847(double frequence)
 void Ft847Receiver::Fin_Controle()
 {
     send(ReceiverLineQueue::Ft847End, {ft847::catOff()});
+}
+
+bool Ft847Receiver::startSatellite(const QString &receiveMode, const QString &transmitMode, qint64 receiveHz,
+                                   qint64 transmitHz, double toneHz)
+{
+    using ft847::SatelliteVfo;
+    if (!ft847::receivesOn(receiveHz / 1e6) || !ft847::transmitsOn(transmitHz / 1e6)) {
+        refusals_.refused(kOutOfBand, QStringLiteral("Mode satellite non engage : le FT847 ne peut pas recevoir sur "
+                                                     "%1 MHz et emettre sur %2 MHz")
+                                          .arg(formatFixed(receiveHz / 1e6, 5), formatFixed(transmitHz / 1e6, 5)));
+        return false;
+    }
+    std::vector<QByteArray> blocks{ft847::catOn(), ft847::satelliteModeOn()};
+    const std::optional<QByteArray> tone = ft847::setSatelliteTone(toneHz);
+    if (toneHz > 0 && !tone)
+        refusals_.refused(kUnknownTone, QStringLiteral("Tonalite CTCSS non envoyee : le FT847 n'a pas de tonalite de %1 Hz")
+                                            .arg(shortestText(toneHz)));
+    for (const auto &block : {ft847::setSatelliteMode(SatelliteVfo::Receive, receiveMode),
+                              ft847::setSatelliteMode(SatelliteVfo::Transmit, transmitMode),
+                              std::optional(ft847::satelliteToneEncoder(tone.has_value())), tone,
+                              ft847::setSatelliteFrequency(SatelliteVfo::Receive, receiveHz / 1e6),
+                              ft847::setSatelliteFrequency(SatelliteVfo::Transmit, transmitHz / 1e6)})
+        if (block)
+            blocks.push_back(*block);
+    send(ReceiverLineQueue::Ft847Satellite, std::move(blocks));
+    return true;
+}
+
+void Ft847Receiver::satelliteFrequencies(std::optional<qint64> receiveHz, std::optional<qint64> transmitHz)
+{
+    std::vector<QByteArray> blocks;
+    if (receiveHz)
+        if (const auto block = ft847::setSatelliteFrequency(ft847::SatelliteVfo::Receive, *receiveHz / 1e6))
+            blocks.push_back(*block);
+    if (transmitHz)
+        if (const auto block = ft847::setSatelliteFrequency(ft847::SatelliteVfo::Transmit, *transmitHz / 1e6))
+            blocks.push_back(*block);
+    if (!blocks.empty())
+        send(ReceiverLineQueue::Ft847SatelliteFrequency, std::move(blocks));
+}
+
+void Ft847Receiver::endSatellite()
+{
+    send(ReceiverLineQueue::Ft847Satellite, {ft847::satelliteModeOff()});
 }
 
 // A block whose bytes were mixed with another's could form a different

@@ -9,6 +9,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 namespace orvanta {
@@ -29,6 +30,19 @@ public:
     void Frequence_FT847(double frequence);
     // CAT OFF: the radio's own knobs work again.
     void Fin_Controle();
+
+    // Satellite mode for a transponder: CAT ON, satellite mode on, the SAT RX
+    // and SAT TX modes (by name, see ft847::setSatelliteMode), the uplink's
+    // CTCSS tone (0 Hz: encoder off) and both frequencies (Hz, sent to
+    // 10 Hz). A tone the radio does not have is reported and not sent. A
+    // downlink the radio cannot receive or an uplink it cannot transmit is
+    // reported and nothing is sent (false).
+    bool startSatellite(const QString &receiveMode, const QString &transmitMode, qint64 receiveHz, qint64 transmitHz,
+                        double toneHz = 0);
+    // Moves the SAT VFOs; a link without a value is left where it is.
+    void satelliteFrequencies(std::optional<qint64> receiveHz, std::optional<qint64> transmitHz);
+    // Back to normal mode; the radio stays under CAT control.
+    void endSatellite();
 
 private:
     void send(int key, std::vector<QByteArray> blocks);

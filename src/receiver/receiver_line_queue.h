@@ -17,6 +17,8 @@ public:
     enum Key : int {
         Ft847Mode,
         Ft847Frequency,
+        Ft847Satellite,          // satellite mode on with its set-up, or off
+        Ft847SatelliteFrequency, // both SAT VFOs
         Ar5000SetUp,
         Ar5000Frequency,
         Ar5000End,

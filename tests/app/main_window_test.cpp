@@ -72,7 +72,8 @@ TEST(MainMenus, EachMenuBarEntryHasItsOwnMnemonicAndKeepsItsCaption)
         captions << QString(action->text()).remove('&');
     }
     EXPECT_EQ(keys.size(), size_t(bar.actions().size()));
-    EXPECT_EQ(captions, (QStringList{"Configuration", "Selection", "Satellites", "Elements", "Calibration", "Ciel", "Carte",
+    EXPECT_EQ(captions, (QStringList{"Configuration", "Selection", "Satellites", "Elements", "Transpondeurs", "Calibration",
+                                     "Ciel", "Carte",
                                      "Aide"}));
 }
 

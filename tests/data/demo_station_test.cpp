@@ -1,6 +1,7 @@
 #include "data/element_file_list.h"
 #include "data/element_update.h"
 #include "data/frequency_file.h"
+#include "data/transponder_table.h"
 #include "orbit/satellites.h"
 
 #include <QUrl>
@@ -29,6 +30,18 @@ TEST(DemoStation, FilesAreSoundAndAgree)
     const QString names = QString::fromStdString(satellites->satnames());
     for (const FrequencyRecord &record : scan.fields)
         EXPECT_TRUE(names.split(',').contains(record.name)) << record.name.toStdString();
+}
+
+// The hand-written transponder table: sound, and about satellites of the demo.
+TEST(DemoStation, TransponderTableIsSoundAndAboutItsSatellites)
+{
+    const TransponderTable table = loadTransponders(kDemo);
+    EXPECT_TRUE(table.problems.isEmpty()) << table.problems.join('\n').toStdString();
+    EXPECT_EQ(table.entries.size(), 6u);
+    EXPECT_EQ(table.imported, 0);
+    const auto satellites = orbit::Init_Satellites(kDemo.toStdString(), 48, 2, 100);
+    for (const Transponder &entry : table.entries)
+        EXPECT_FALSE(satellites->nameOf(std::to_string(entry.catalogNumber)).empty()) << entry.catalogNumber;
 }
 
 // Every file the demo station keeps current has a CelesTrak group in the

@@ -138,5 +138,46 @@ TEST_F(Ft847Test, APanelCommandWaitsForTheFrameToEnd)
     EXPECT_EQ(pty.readAll(), QByteArray("MD3\r\nEX\r\n"));
 }
 
+// FO-29's inverting transponder: USB down, LSB up, both SAT VFOs set after
+// satellite mode on; frequencies move alone; normal mode again with 8E.
+TEST_F(Ft847Test, SatelliteModeSetsBothVfosAndEnds)
+{
+    ft847.startSatellite("USB", "lsb", 435861770, 145946590);
+    expectSent(kCatOn + bytes({0x00, 0x00, 0x00, 0x00, 0x4E}) + bytes({0x01, 0x00, 0x00, 0x00, 0x17}) +
+               bytes({0x00, 0x00, 0x00, 0x00, 0x27}) + bytes({0x8A, 0x00, 0x00, 0x00, 0x2A}) +
+               bytes({0x43, 0x58, 0x61, 0x77, 0x11}) +
+               bytes({0x14, 0x59, 0x46, 0x59, 0x21}));
+    ft847.satelliteFrequencies(435861760, std::nullopt);
+    expectSent(bytes({0x43, 0x58, 0x61, 0x76, 0x11}));
+    ft847.satelliteFrequencies(435861750, 145946600);
+    expectSent(bytes({0x43, 0x58, 0x61, 0x75, 0x11}) + bytes({0x14, 0x59, 0x46, 0x60, 0x21}));
+    ft847.endSatellite();
+    expectSent(bytes({0x00, 0x00, 0x00, 0x00, 0x8E}));
+
+    // A data mode leaves the radio's mode as it is. An FM repeater's tone
+    // turns the encoder on; a tone the radio lacks is said and not sent.
+    ft847.startSatellite("BPSK", "FM", 435000000, 145000000, 67.0);
+    expectSent(kCatOn + bytes({0x00, 0x00, 0x00, 0x00, 0x4E}) + bytes({0x08, 0x00, 0x00, 0x00, 0x27}) +
+               bytes({0x4A, 0x00, 0x00, 0x00, 0x2A}) + bytes({0x3F, 0x00, 0x00, 0x00, 0x2B}) +
+               bytes({0x43, 0x50, 0x00, 0x00, 0x11}) + bytes({0x14, 0x50, 0x00, 0x00, 0x21}));
+    EXPECT_TRUE(messages.shown.empty());
+    ft847.startSatellite("CW", "CWR", 435000000, 145000000, 250.3);
+    EXPECT_EQ(waiter.beforeEachWait.mid(10, 20), bytes({0x02, 0, 0, 0, 0x17, 0x03, 0, 0, 0, 0x27, 0x4A, 0, 0, 0, 0x2A,
+                                                        0x00, 0, 0, 0, 0x2B}));
+    waiter.clear();
+    ft847.startSatellite("FM", "FM", 435000000, 145000000, 150.0);
+    EXPECT_EQ(waiter.beforeEachWait.mid(20, 5), bytes({0x8A, 0, 0, 0, 0x2A}));
+    EXPECT_EQ(messages.texts(), QStringList{"Tonalite CTCSS non envoyee : le FT847 n'a pas de tonalite de 150 Hz"});
+    waiter.clear();
+
+    // An L-band uplink, or a downlink out of the receiver's coverage: nothing goes out.
+    messages.shown.clear();
+    EXPECT_FALSE(ft847.startSatellite("USB", "LSB", 435000000, 1269000000));
+    EXPECT_FALSE(ft847.startSatellite("USB", "LSB", 2401000000, 435000000));
+    EXPECT_TRUE(waiter.waits.empty());
+    EXPECT_EQ(messages.texts(), QStringList{"Mode satellite non engage : le FT847 ne peut pas recevoir sur "
+                                            "435.00000 MHz et emettre sur 1269.00000 MHz"});
+}
+
 } // namespace
 } // namespace orvanta

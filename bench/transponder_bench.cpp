@@ -1,0 +1,65 @@
+// One correction cycle of a transponder's two links, as the station's own
+// timer runs it on the window's thread: the range rate from the component,
+// both links through the Doppler shift, and the step check before sending.
+
+#include "app/satellite_link.h"
+#include "app/transponder_tuning.h"
+#include "orbit/satellites.h"
+#include "platform/settings_store.h"
+
+#include <QDateTime>
+#include <QMap>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace orvanta;
+
+class NoStore final : public SettingsStore {
+public:
+    QString get(const QString &, const QString &, const QString &, const QString &fallback) const override
+    {
+        return fallback;
+    }
+    void save(const QString &, const QString &, const QString &, const QString &) override {}
+    void remove(const QString &, const QString &, const QString &) override {}
+};
+
+class SilentRadio final : public SatelliteRadio {
+public:
+    int sent = 0;
+    bool start(const Transponder &, qint64, qint64) override
+    {
+        ++sent;
+        return true;
+    }
+    void move(std::optional<qint64>, std::optional<qint64>) override { ++sent; }
+    void stop() override { ++sent; }
+};
+
+void BM_TwoLinkCorrectionCycle(benchmark::State &state)
+{
+    const auto component = orbit::Init_Satellites(ORVANTA_SOURCE_DIR "/demo", 48.85, 2.35, 35);
+    const Transponder fo29{24278, "Mode JA", 145900000, 146000000, 435800000, 435900000, true, "LSB", "USB", 0, true};
+    NoStore store;
+    TransponderTuning tuning(store, [&fo29] {
+        TransponderTable table;
+        table.entries = {fo29};
+        return table;
+    });
+    tuning.follow(24278, QStringLiteral("JAS-2 (FO-29)"));
+    SilentRadio radio;
+    SatelliteLink link(radio);
+    QDateTime instant = QDateTime::fromString(QStringLiteral("2026-06-27T10:00:00Z"), Qt::ISODate);
+    for (auto _ : state) {
+        instant = instant.addMSecs(500);
+        tuning.setRangeRate(rangeRateAt(component.get(), tuning.satelliteName(), instant));
+        link.cycle(tuning.transponder(), tuning.links());
+    }
+    if (radio.sent == 0)
+        state.SkipWithError("nothing was sent");
+}
+BENCHMARK(BM_TwoLinkCorrectionCycle)->Unit(benchmark::kMicrosecond);
+
+} // namespace

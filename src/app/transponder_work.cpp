@@ -1,0 +1,74 @@
+#include "app/transponder_work.h"
+
+#include "app/transponder_window.h"
+#include "data/satnogs_import.h"
+#include "data/satnogs_import_window.h"
+#include "data/transponder_table.h"
+#include "platform/message_boxes.h"
+#include "platform/utc_clock.h"
+
+#include <QAction>
+#include <QTimer>
+#include <QWidget>
+
+namespace orvanta {
+
+TransponderWork::TransponderWork(Links links, Ft847Receiver &ft847, Receiver &ft847Radio)
+    : links_(std::move(links)),
+      tuning_(links_.store, [folder = links_.folder] { return loadTransponders(folder); }),
+      ft847Satellite_(ft847),
+      ft847Link_(ft847Satellite_),
+      ft847Receiver_(ft847Radio, ft847Link_),
+      panel_(new TranspondeurWindow(tuning_, [this] { return rangeRate(); }, &links_.window)),
+      correction_(new QTimer(&links_.window))
+{
+    correction_->setObjectName(QStringLiteral("Transpondeur_Correction"));
+    correction_->setInterval(correctionPeriodMs(links_.store));
+    QObject::connect(correction_, &QTimer::timeout, &links_.window, [this] { correct(); });
+    correction_->start();
+    if (auto *action = links_.window.findChild<QAction *>(QStringLiteral("Mnu_Transpondeurs_Panneau")))
+        QObject::connect(action, &QAction::triggered, &links_.window, [this] { panel_->ouvrir(); });
+    if (auto *action = links_.window.findChild<QAction *>(QStringLiteral("Mnu_Transpondeurs_Import")))
+        QObject::connect(action, &QAction::triggered, &links_.window, [this] { importSatnogs(); });
+}
+
+// The panel and the timer belong to the window, which outlives this: they
+// go first, as they use what is here.
+TransponderWork::~TransponderWork()
+{
+    delete correction_;
+    delete panel_;
+}
+
+void TransponderWork::followed(const QString &name, long catalogNumber)
+{
+    panel_->follow(catalogNumber, name);
+}
+
+std::optional<double> TransponderWork::rangeRate() const
+{
+    return rangeRateAt(links_.component(), tuning_.satelliteName(), links_.clock.nowUtc());
+}
+
+// The radio's two links at their own rate, not only at the tick.
+void TransponderWork::correct()
+{
+    const bool worked = links_.programsFt847() && tuning_.drivesRadio();
+    if (worked)
+        tuning_.setRangeRate(rangeRate());
+    ft847Link_.cycle(worked ? tuning_.transponder() : nullptr, worked ? tuning_.links() : std::nullopt);
+}
+
+void TransponderWork::importSatnogs()
+{
+    const QString path = chooseSatnogsFile(&links_.window);
+    if (path.isEmpty())
+        return;
+    const SatnogsImport import = importSatnogsFile(links_.folder, path);
+    if (import.done)
+        panel_->tableChanged();
+    links_.messages.information(import.message, QStringLiteral("Orvanta"),
+                                import.done ? MessageBoxes::Icon::Information : MessageBoxes::Icon::Warning);
+}
+
+} // namespace orvanta

@@ -1,0 +1,202 @@
+#include "data/transponder_table.h"
+
+#include "data/station_file.h"
+#include "platform/text_numbers.h"
+
+#include <QSet>
+
+#include <optional>
+
+namespace orvanta {
+
+namespace {
+
+constexpr int kFieldCount = 11;
+constexpr qint64 kHighestFrequency = 300'000'000'000; // 300 GHz
+
+QString flag(bool value)
+{
+    return value ? QStringLiteral("oui") : QStringLiteral("non");
+}
+
+QString hertz(qint64 value)
+{
+    return value > 0 ? QString::number(value) : QString();
+}
+
+// Reads the fields of one line into a transponder, or says why it cannot.
+class LineReader {
+public:
+    explicit LineReader(const QStringList &fields) : fields_(fields) {}
+
+    QString problem;
+
+    // Whole hertz; QString::toLongLong reads the same in every locale.
+    std::optional<qint64> frequency(int index, const QString &what)
+    {
+        const QString text = fields_[index].trimmed();
+        if (text.isEmpty())
+            return 0;
+        bool ok = false;
+        const qint64 value = text.toLongLong(&ok);
+        if (!ok || value <= 0 || value > kHighestFrequency) {
+            fail(QStringLiteral("%1 « %2 » n'est pas une fréquence en Hz").arg(what, text));
+            return std::nullopt;
+        }
+        return value;
+    }
+
+    std::optional<bool> yesNo(int index, const QString &what)
+    {
+        const QString text = fields_[index].trimmed().toLower();
+        if (text == QLatin1String("oui"))
+            return true;
+        if (text == QLatin1String("non"))
+            return false;
+        fail(QStringLiteral("%1 vaut « %2 » au lieu de oui ou non").arg(what, fields_[index].trimmed()));
+        return std::nullopt;
+    }
+
+    void fail(const QString &why)
+    {
+        if (problem.isEmpty())
+            problem = why;
+    }
+
+private:
+    const QStringList &fields_;
+};
+
+QString edgesProblem(const QString &link, qint64 low, qint64 high)
+{
+    if ((low == 0) != (high == 0))
+        return QStringLiteral("la %1 a besoin de ses deux bords, bas et haut, ou d'aucun").arg(link);
+    if (low > high)
+        return QStringLiteral("le bord bas de la %1 (%2 Hz) est au-dessus de son bord haut (%3 Hz)")
+            .arg(link)
+            .arg(low)
+            .arg(high);
+    return {};
+}
+
+std::optional<Transponder> readLine(const QString &line, QString *problem)
+{
+    const QStringList fields = line.split(QLatin1Char(';'));
+    if (fields.size() != kFieldCount) {
+        *problem = QStringLiteral("%1 champs séparés par « ; » attendus, %2 trouvés").arg(kFieldCount).arg(fields.size());
+        return std::nullopt;
+    }
+    Transponder entry;
+    LineReader reader(fields);
+    bool ok = false;
+    entry.catalogNumber = fields[0].trimmed().toLong(&ok);
+    if (!ok || entry.catalogNumber <= 0)
+        reader.fail(QStringLiteral("le numéro de catalogue « %1 » n'est pas un nombre positif").arg(fields[0].trimmed()));
+    entry.name = fields[1].trimmed();
+    if (entry.name.isEmpty())
+        reader.fail(QStringLiteral("le nom manque"));
+    const auto upLow = reader.frequency(2, QStringLiteral("la montée basse"));
+    const auto upHigh = reader.frequency(3, QStringLiteral("la montée haute"));
+    const auto downLow = reader.frequency(4, QStringLiteral("la descente basse"));
+    const auto downHigh = reader.frequency(5, QStringLiteral("la descente haute"));
+    const auto inverting = reader.yesNo(6, QStringLiteral("« inverse »"));
+    entry.uplinkMode = fields[7].trimmed();
+    entry.downlinkMode = fields[8].trimmed();
+    const QString tone = fields[9].trimmed();
+    if (!tone.isEmpty()) {
+        const std::optional<double> value = parseNumber(tone);
+        if (!value || *value <= 0 || *value >= 300)
+            reader.fail(QStringLiteral("la tonalité CTCSS « %1 » n'est pas une fréquence en Hz").arg(tone));
+        else
+            entry.ctcss = *value;
+    }
+    const auto alive = reader.yesNo(10, QStringLiteral("« actif »"));
+    if (reader.problem.isEmpty()) {
+        entry.uplinkLow = *upLow;
+        entry.uplinkHigh = *upHigh;
+        entry.downlinkLow = *downLow;
+        entry.downlinkHigh = *downHigh;
+        entry.inverting = *inverting;
+        entry.alive = *alive;
+        if (entry.downlinkLow == 0)
+            reader.fail(QStringLiteral("la descente manque"));
+        reader.fail(edgesProblem(QStringLiteral("descente"), entry.downlinkLow, entry.downlinkHigh));
+        reader.fail(edgesProblem(QStringLiteral("montée"), entry.uplinkLow, entry.uplinkHigh));
+    }
+    if (!reader.problem.isEmpty()) {
+        *problem = reader.problem;
+        return std::nullopt;
+    }
+    return entry;
+}
+
+QString entryKey(const Transponder &entry)
+{
+    return QString::number(entry.catalogNumber) + QLatin1Char(';') + entry.name.toLower();
+}
+
+} // namespace
+
+QString transponderLine(const Transponder &t)
+{
+    const QString tone = t.ctcss > 0 ? shortestText(t.ctcss) : QString();
+    return QStringList{QString::number(t.catalogNumber), t.name, hertz(t.uplinkLow), hertz(t.uplinkHigh),
+                       hertz(t.downlinkLow), hertz(t.downlinkHigh), flag(t.inverting), t.uplinkMode,
+                       t.downlinkMode, tone, flag(t.alive)}
+        .join(QLatin1Char(';'));
+}
+
+TransponderFile readTransponderFile(const QString &folder, const QString &name)
+{
+    TransponderFile result;
+    const StationFile file = readStationFile(stationFilePath(folder, name));
+    if (file.state == StationFile::State::Missing)
+        return result;
+    result.found = true;
+    if (file.state == StationFile::State::Unreadable) {
+        result.problems << QStringLiteral("%1 ne peut pas être lu : %2").arg(name, file.error);
+        return result;
+    }
+    const QStringList lines = file.text.split(QLatin1Char('\n'));
+    for (int i = 0; i < lines.size(); ++i) {
+        const QString line = lines[i].trimmed();
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+            continue;
+        QString problem;
+        if (auto entry = readLine(line, &problem))
+            result.entries.push_back(std::move(*entry));
+        else
+            result.problems << QStringLiteral("%1, ligne %2 : %3 ; cette ligne est ignorée").arg(name).arg(i + 1).arg(problem);
+    }
+    return result;
+}
+
+std::vector<Transponder> TransponderTable::forSatellite(long catalogNumber) const
+{
+    std::vector<Transponder> found;
+    for (const Transponder &entry : entries)
+        if (entry.catalogNumber == catalogNumber)
+            found.push_back(entry);
+    return found;
+}
+
+TransponderTable loadTransponders(const QString &folder)
+{
+    TransponderTable table;
+    TransponderFile own = readTransponderFile(folder, transponderFileName);
+    TransponderFile imported = readTransponderFile(folder, satnogsTransponderFileName);
+    QSet<QString> edited;
+    for (const Transponder &entry : own.entries)
+        edited.insert(entryKey(entry));
+    table.entries = std::move(own.entries);
+    for (Transponder &entry : imported.entries) {
+        if (edited.contains(entryKey(entry)))
+            continue;
+        table.entries.push_back(std::move(entry));
+        ++table.imported;
+    }
+    table.problems = own.problems + imported.problems;
+    return table;
+}
+
+} // namespace orvanta

@@ -1,0 +1,257 @@
+#include "app/satellite_link.h"
+#include "app/transponder_tuning.h"
+#include "app/transponder_window.h"
+#include "app/two_link_doppler.h"
+#include "station_harness.h"
+#include "support/fakes.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTest>
+#include <QWheelEvent>
+
+#include <gtest/gtest.h>
+
+namespace orvanta {
+namespace {
+
+const Transponder kBeacon{24278, "Balise", 0, 0, 435795000, 435795000, false, "", "CW", 0, true};
+const Transponder kModeJa{24278, "Mode JA", 145900000, 146000000, 435800000, 435900000, true, "LSB", "USB", 0, true};
+const Transponder kModeA{7530, "Mode A", 145850000, 145950000, 29400000, 29500000, false, "USB", "USB", 0, true};
+
+// Approaching at 7 km/s the satellite's 435.85 MHz arrives about f v / c =
+// 10177 Hz higher, and the radio must send 145.95 MHz about 3408 Hz lower.
+TEST(TwoLinkDoppler, BothLinksShiftTheWayTheSatelliteMovesAndTheUplinkFollowsThePassband)
+{
+    const TwoLinks approaching = twoLinks(kModeJa, 435850000, -7.0, {});
+    EXPECT_EQ(approaching.uplinkAtSatellite, 145950000);
+    EXPECT_NEAR(approaching.downlinkDoppler(), 10177, 1);
+    EXPECT_NEAR(approaching.uplinkDoppler(), -3408, 1);
+    const TwoLinks receding = twoLinks(kModeJa, 435850000, 7.0, {});
+    EXPECT_NEAR(receding.downlinkDoppler(), -10177, 1);
+    EXPECT_NEAR(receding.uplinkDoppler(), 3408, 1);
+
+    // Inverting: up 1 kHz on the downlink is down 1 kHz on the uplink; not inverting, up too.
+    EXPECT_EQ(uplinkForDownlink(kModeJa, 435801000), 145999000);
+    EXPECT_EQ(uplinkForDownlink(kModeA, 29401000), 145851000);
+    EXPECT_EQ(uplinkForDownlink(kBeacon, 435795000), 0);
+    EXPECT_EQ(twoLinks(kBeacon, 435795000, 3.0, {}).uplinkAtRadio, 0);
+
+    // The oscillators' offsets move what the radio uses, not the frequency at the satellite.
+    const TwoLinks offset = twoLinks(kModeJa, 435850000, 0.0, {-1200, 300});
+    EXPECT_DOUBLE_EQ(offset.downlinkAtRadio, 435848800);
+    EXPECT_DOUBLE_EQ(offset.uplinkAtRadio, 145950300);
+    EXPECT_EQ(offset.downlinkAtSatellite, 435850000);
+    EXPECT_NEAR(offset.downlinkDoppler(), 0, 1e-6);
+}
+
+TEST(TransponderTuning, ChoiceFrequencyAndOffsetsAreKeptPerSatelliteAndTheDownlinkStaysInThePassband)
+{
+    test::MemorySettingsStore store;
+    int reads = 0;
+    const auto table = [&reads] {
+        ++reads;
+        TransponderTable t;
+        t.entries = {kBeacon, kModeJa, kModeA};
+        return t;
+    };
+    TransponderTuning tuning(store, table);
+    tuning.follow(24278, "JAS-2 (FO-29)");
+    ASSERT_EQ(tuning.transponders().size(), 2u);
+    EXPECT_EQ(tuning.chosen(), 1); // the first with an uplink
+    EXPECT_EQ(tuning.downlink(), 435850000);
+    EXPECT_FALSE(tuning.links()); // no range rate yet
+    tuning.setStep(1000);
+    tuning.setStep(7); // not a step of the panel
+    tuning.tune(3);
+    EXPECT_EQ(tuning.downlink(), 435853000);
+    tuning.tune(-100);
+    EXPECT_EQ(tuning.downlink(), 435800000);
+    tuning.setDownlink(435912345);
+    EXPECT_EQ(tuning.downlink(), 435900000);
+    tuning.setDownlink(435876540);
+    tuning.setOffsets({-1500, 200});
+    tuning.setRangeRate(0.0);
+    ASSERT_TRUE(tuning.links());
+    EXPECT_DOUBLE_EQ(tuning.links()->uplinkAtRadio, 145923460 + 200);
+
+    tuning.follow(7530, "OSCAR 7 (AO-7)");
+    EXPECT_EQ(tuning.transponder()->name, "Mode A");
+    EXPECT_EQ(tuning.offsets().downlink, 0);
+    tuning.follow(7530, "OSCAR 7 (AO-7)");
+    EXPECT_EQ(reads, 2);
+    tuning.follow(0, "");
+    EXPECT_EQ(tuning.transponder(), nullptr);
+
+    TransponderTuning later(store, table);
+    later.follow(24278, "JAS-2 (FO-29)");
+    EXPECT_EQ(later.transponder()->name, "Mode JA");
+    EXPECT_EQ(later.downlink(), 435876540);
+    EXPECT_EQ(later.offsets().downlink, -1500);
+    later.choose(0);
+    EXPECT_EQ(later.downlink(), 435795000);
+    TransponderTuning third(store, table);
+    third.follow(24278, "JAS-2 (FO-29)");
+    EXPECT_EQ(third.transponder()->name, "Balise");
+}
+
+TEST(TransponderWindow, KeysWheelSliderAndCentreTuneAndBothLinksAreShown)
+{
+    test::MemorySettingsStore store;
+    TransponderTuning tuning(store, [] {
+        TransponderTable t;
+        t.entries = {kBeacon, kModeJa};
+        return t;
+    });
+    double rangeRate = -7.0;
+    TranspondeurWindow window(tuning, [&rangeRate] { return std::optional<double>(rangeRate); });
+    const auto text = [&window](const char *name) {
+        return window.findChild<QLabel *>(name)->text().toStdString();
+    };
+    EXPECT_EQ(text("Transpondeur_Satellite"), "Aucun satellite suivi");
+    window.follow(24278, "JAS-2 (FO-29)");
+    window.ouvrir();
+    EXPECT_EQ(text("Descente_Satellite"), "435.85000 MHz");
+    EXPECT_EQ(text("Montee_Satellite"), "145.95000 MHz");
+    EXPECT_EQ(text("Descente_Radio"), "435.86018 MHz");
+    EXPECT_EQ(text("Montee_Radio"), "145.94659 MHz");
+    EXPECT_EQ(text("Doppler_Descente"), "+10177 Hz");
+    EXPECT_EQ(text("Doppler_Montee"), "-3408 Hz");
+
+    window.findChild<QRadioButton *>("Pas_1000")->click();
+    QTest::keyClick(window.findChild<QSlider *>("Transpondeur_Curseur"), Qt::Key_Right);
+    EXPECT_EQ(text("Descente_Satellite"), "435.85100 MHz");
+    EXPECT_EQ(text("Montee_Satellite"), "145.94900 MHz");
+    QWheelEvent notch(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(window.findChild<QSlider *>("Transpondeur_Curseur"), &notch);
+    EXPECT_EQ(text("Descente_Satellite"), "435.85000 MHz");
+    window.findChild<QSlider *>("Transpondeur_Curseur")->setValue(10);
+    EXPECT_EQ(text("Descente_Satellite"), "435.80001 MHz");
+    window.findChild<QPushButton *>("Centre")->click();
+    EXPECT_EQ(text("Descente_Satellite"), "435.85000 MHz");
+
+    rangeRate = 0.0;
+    window.refresh();
+    EXPECT_EQ(text("Descente_Radio"), "435.85000 MHz");
+    window.findChild<QComboBox *>("Transpondeur_Choix")->setCurrentIndex(0);
+    EXPECT_EQ(text("Descente_Satellite"), "435.79500 MHz");
+    EXPECT_EQ(text("Montee_Radio"), "-");
+    EXPECT_FALSE(window.findChild<QSlider *>("Transpondeur_Curseur")->isEnabled());
+    window.hide();
+    EXPECT_EQ(store.get("Orvanta", "Transpondeurs", "24278 Transpondeur", ""), "Balise");
+}
+
+class RecordingSatelliteRadio final : public SatelliteRadio {
+public:
+    QStringList calls;
+    bool accepts = true;
+    bool start(const Transponder &t, qint64 receive, qint64 transmit) override
+    {
+        calls << QStringLiteral("start %1 %2 %3").arg(t.name).arg(receive).arg(transmit);
+        return accepts;
+    }
+    void move(std::optional<qint64> receive, std::optional<qint64> transmit) override
+    {
+        calls << QStringLiteral("move %1 %2").arg(receive ? QString::number(*receive) : "-",
+                                                  transmit ? QString::number(*transmit) : "-");
+    }
+    void stop() override { calls << "stop"; }
+};
+
+class RecordingReceiver final : public Receiver {
+public:
+    QStringList calls;
+    void takeUp(const QString &mode) override { calls << "takeUp " + mode; }
+    void tune(double hertz) override { calls << "tune " + QString::number(hertz / 1e6); }
+    void endRemoteControl() override { calls << "end"; }
+};
+
+TEST(SatelliteLink, StartsOnceSendsALinkOnlyWhenItMovedByTheStepAndEndsInNormalMode)
+{
+    RecordingSatelliteRadio radio;
+    SatelliteLink link(radio);
+    RecordingReceiver tick;
+    SatelliteLinkReceiver receiver(tick, link);
+    const auto at = [](qint64 down, double rangeRate) { return twoLinks(kModeJa, down, rangeRate, {}); };
+
+    link.cycle(&kModeJa, at(435850000, -7.0));
+    receiver.tune(145.8e6);
+    receiver.takeUp("Mode C");
+    link.cycle(&kModeJa, at(435850000, -7.0));        // nothing moved
+    link.cycle(&kModeJa, at(435850000, -6.99999));    // 0.15 Hz: under the step
+    link.cycle(&kModeJa, at(435850000, -6.999));      // 1.4 Hz and 0.5 Hz: still under
+    link.cycle(&kModeJa, at(435850000, -6.99));       // 14.5 Hz and 4.9 Hz: on the next steps
+    link.cycle(&kModeJa, at(435851000, -6.99));       // the operator tuned 1 kHz up
+    link.cycle(&kBeacon, at(435850000, -6.99));       // no uplink: normal mode
+    link.cycle(&kModeJa, std::nullopt);
+    link.cycle(&kModeJa, at(435850000, 0.0));
+    Transponder other = kModeJa;
+    other.name = "Autre";
+    link.cycle(&other, at(435850000, 0.0));
+    receiver.endRemoteControl();
+    receiver.tune(145.8e6);
+    link.release();
+    radio.accepts = false; // a band the radio cannot work: tried again at the next cycle
+    link.cycle(&kModeJa, at(435850000, 0.0));
+    EXPECT_FALSE(link.active());
+    link.release();
+    EXPECT_EQ(radio.calls, (QStringList{"start Mode JA 435860180 145946590", "move 435860160 145946600",
+                                        "move 435861160 145945600", "stop", "start Mode JA 435850000 145950000", "stop",
+                                        "start Autre 435850000 145950000", "stop",
+                                        "start Mode JA 435850000 145950000"}));
+    EXPECT_EQ(tick.calls, (QStringList{"end", "tune 145.8"}));
+}
+
+// The ISS's FM repeater from the FT-847: satellite mode and both VFOs at the
+// first correction, the tick leaving the radio alone meanwhile, the links
+// corrected at their own rate, and normal mode before the end.
+TEST(TransponderStation, TheFt847WorksTheTransponderInSatelliteModeUntilTheEnd)
+{
+    test::StationHarness h;
+    h.writeFile("Transpondeurs.cfg", "25544;Relais FM;145990000;145990000;437800000;437800000;non;FM;FM;67;oui\r\n");
+    h.setup("Recepteur", "FT847");
+    h.bank(1, {"ISS (ZARYA)"});
+    h.at("2026-06-27T01:36:00Z");
+    h.start();
+    h.click("Prog_RX_2");
+    h.tickAt("2026-06-27T01:36:00Z");
+    auto *correction = h.window().findChild<QTimer *>("Transpondeur_Correction");
+    ASSERT_TRUE(correction);
+    EXPECT_EQ(correction->interval(), 500);
+    const auto correct = [&] {
+        h.receiverLine.writes.clear();
+        QMetaObject::invokeMethod(correction, "timeout");
+        return h.receiverLine.all();
+    };
+    EXPECT_EQ(correct(), QByteArray()) << "not until the operator says so";
+    h.window().findChild<QCheckBox *>("Transpondeur_Radio")->click();
+    const QByteArray start = correct();
+    ASSERT_EQ(start.size(), 40);
+    EXPECT_EQ(start.left(30), QByteArray("\0\0\0\0\0" "\0\0\0\0\x4E" "\x08\0\0\0\x17" "\x08\0\0\0\x27"
+                                         "\x4A\0\0\0\x2A" "\x3F\0\0\0\x2B", 30)) << "FM both ways, 67 Hz tone";
+    EXPECT_EQ(start.mid(30, 2), QByteArray("\x43\x78")) << "437.8 MHz raised by the Doppler shift of the approaching ISS";
+    EXPECT_EQ(start.at(34), '\x11');
+    EXPECT_EQ(start.mid(35, 2), QByteArray("\x14\x59")) << "145.99 MHz lowered";
+    EXPECT_EQ(start.at(39), '\x21');
+
+    h.receiverLine.writes.clear();
+    h.tickAt("2026-06-27T01:36:30Z");
+    EXPECT_EQ(h.receiverLine.all(), QByteArray());
+    const QByteArray moved = correct();
+    ASSERT_EQ(moved.size(), 10);
+    EXPECT_EQ(moved.at(4), '\x11');
+    EXPECT_EQ(moved.at(9), '\x21');
+
+    h.messages.answers = {false};
+    h.window().close();
+    // Normal mode, then CAT off: the radio is handed back as it was found.
+    EXPECT_TRUE(h.receiverLine.all().endsWith(QByteArray("\0\0\0\0\x8E\0\0\0\0\x80", 10)));
+}
+
+} // namespace
+} // namespace orvanta
