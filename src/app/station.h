@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/device_readback.h"
 #include "app/device_table.h"
 #include "app/hamlib_menus.h"
 #include "app/main_window.h"
@@ -168,6 +169,7 @@ private:
     SkyView *skyView_; // the main window's
     StationSky sky_;
     TrackingCycle tracking_;
+    DeviceReadback readback_;
     QStringList elementFiles_;
     bool closing_ = false;
     bool ended_ = false;

@@ -53,7 +53,7 @@ double circularGap(double a, double b)
 
 // One opening of the rotator, used by the worker's thread only (or by a test
 // of the set-up dialog, on its own thread).
-class RotatorSession final : public DeviceWorker<RotatorWanted>::Session {
+class RotatorSession final : public DeviceWorker<RotatorWanted, RotatorReading>::Session {
 public:
     RotatorSession(const HamlibDevice &device, const HamlibTiming &timing,
                    std::shared_ptr<RotatorLimits> limits = nullptr)
@@ -104,14 +104,22 @@ public:
             positionRefused_ = true;
         } else if (code != RIG_OK) {
             return hamlibErrorText(code);
-        } else {
-            positionRefused_ = false;
         }
         applied = wanted;
-        return {};
+        if (code != RIG_OK)
+            return {};
+        positionRefused_ = false;
+        // Where it is now; a rotator that cannot tell is not read.
+        azimuth_t readAzimuth = 0;
+        elevation_t readElevation = 0;
+        const int read = rot_get_position(handle_.get(), &readAzimuth, &readElevation);
+        if (read == RIG_OK)
+            readBack_ = RotatorReading{readAzimuth, readElevation};
+        return read == RIG_OK || isHamlibRefusal(read) ? QString() : hamlibErrorText(read);
     }
 
     QString takeNote() override { return std::exchange(note_, QString()); }
+    std::optional<RotatorReading> takeReading() override { return std::exchange(readBack_, std::nullopt); }
 
     QString reading() const { return reading_; }
 
@@ -154,13 +162,14 @@ private:
     bool positionRefused_ = false;
     QString note_;
     QString reading_;
+    std::optional<RotatorReading> readBack_;
 };
 
 } // namespace
 
 HamlibRotor::HamlibRotor(MessageBoxes &messages, HamlibTiming timing, QObject *parent)
     : QObject(parent), limits_(std::make_shared<RotatorLimits>()),
-      link_(std::make_unique<HamlibLink<RotatorWanted>>(
+      link_(std::make_unique<HamlibLink<RotatorWanted, RotatorReading>>(
           messages, timing,
           HamlibWording{QStringLiteral("Le rotor Hamlib"),
                         QStringLiteral("Aucun rotor Hamlib n'est choisi : menu Selection, Interfaces Rotor, Hamlib."),
@@ -169,6 +178,7 @@ HamlibRotor::HamlibRotor(MessageBoxes &messages, HamlibTiming timing, QObject *p
               return std::make_unique<RotatorSession>(device, timing, limits);
           }))
 {
+    link_->readingChanged = [this] { emit readingChanged(); };
 }
 
 HamlibRotor::~HamlibRotor() = default;
@@ -190,6 +200,11 @@ HamlibDevice HamlibRotor::device() const
 QString HamlibRotor::caption() const
 {
     return link_->caption();
+}
+
+std::optional<RotatorReading> HamlibRotor::reading() const
+{
+    return link_->reading();
 }
 
 void HamlibRotor::point(double azimuthDeg, double elevationDeg)
