@@ -34,10 +34,10 @@ struct RetryPace {
 // pause; the operator hears of it once per outage (lost), and once when it
 // answers again (back). The callbacks run on the worker's thread.
 //
-// After an apply that sent something the session may read the device back
-// (the position it is at, the frequency it is on): the worker keeps the
-// last reading of the current device, and forgets it when the device is
-// replaced, released or stops answering.
+// An apply that sends something may also read the device (the position it
+// is at, the frequency it is on): the worker keeps the last reading of the
+// current device, and forgets it when the device is replaced, released or
+// stops answering.
 template <class State, class Reading = State>
 class DeviceWorker {
 public:
@@ -55,7 +55,7 @@ public:
         // News for the operator from the last apply (a position out of
         // reach), handed on through Reports::note; empty when none.
         virtual QString takeNote() { return {}; }
-        // What the device reported after the last apply, if it was read.
+        // What the device reported during the last apply, if it was read.
         virtual std::optional<Reading> takeReading() { return std::nullopt; }
     };
 

@@ -94,6 +94,18 @@ public:
         const CNumericScope numbers;
         if (wanted.count == applied.count)
             return {};
+        // Where the last position took it, read just before the next one: in
+        // the instant after a command a rotator has not moved yet (and
+        // Hamlib's dummy only moves when read, so read right after each
+        // command it would never leave its park). One that cannot tell is
+        // not read.
+        azimuth_t readAzimuth = 0;
+        elevation_t readElevation = 0;
+        const int read = rot_get_position(handle_.get(), &readAzimuth, &readElevation);
+        if (read == RIG_OK)
+            readBack_ = RotatorReading{readAzimuth, readElevation};
+        else if (!isHamlibRefusal(read))
+            return hamlibErrorText(read);
         const auto [azimuth, elevation] = withinLimits(wanted.azimuth, wanted.elevation);
         const int code = rot_set_position(handle_.get(), static_cast<azimuth_t>(azimuth), static_cast<elevation_t>(elevation));
         if (isHamlibRefusal(code)) {
@@ -104,18 +116,11 @@ public:
             positionRefused_ = true;
         } else if (code != RIG_OK) {
             return hamlibErrorText(code);
+        } else {
+            positionRefused_ = false;
         }
         applied = wanted;
-        if (code != RIG_OK)
-            return {};
-        positionRefused_ = false;
-        // Where it is now; a rotator that cannot tell is not read.
-        azimuth_t readAzimuth = 0;
-        elevation_t readElevation = 0;
-        const int read = rot_get_position(handle_.get(), &readAzimuth, &readElevation);
-        if (read == RIG_OK)
-            readBack_ = RotatorReading{readAzimuth, readElevation};
-        return read == RIG_OK || isHamlibRefusal(read) ? QString() : hamlibErrorText(read);
+        return {};
     }
 
     QString takeNote() override { return std::exchange(note_, QString()); }

@@ -18,8 +18,8 @@ struct RotatorLimits;
 template <class Wanted, class Reading>
 class HamlibLink;
 
-// Where the rotator said it is after the last position sent, in its own
-// terms (a rotator turning -180 to 450 may say -90 or 400).
+// Where the rotator said it was when the last position was sent, in its
+// own terms (a rotator turning -180 to 450 may say -90 or 400).
 struct RotatorReading {
     double azimuthDeg = 0;
     double elevationDeg = 0;
