@@ -170,7 +170,7 @@ public:
     void want(const std::function<void(Wanted &)> &change) { worker_->want(change); }
     void release() { worker_->release(); }
 
-    // What the device reported after the last command it was sent.
+    // The device's last reading, kept by the worker.
     std::optional<Reading> reading() const { return worker_->reading(); }
     // Called on the window's thread when the reading changed.
     std::function<void()> readingChanged;
