@@ -55,6 +55,20 @@ QListWidget *list(const QString &name, QWidget *parent, bool fixedFont)
     return widget;
 }
 
+// A reading of a Hamlib device, hidden while it has none. As wide as its
+// widest text and keeping its room while hidden, so nothing beside it moves.
+QLabel *readbackLabel(const QString &name, const QString &widest, QWidget *parent)
+{
+    auto *shown = new QLabel(parent);
+    shown->setObjectName(name);
+    shown->setFixedWidth(shown->fontMetrics().horizontalAdvance(widest) + 4);
+    QSizePolicy policy = shown->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    shown->setSizePolicy(policy);
+    shown->hide();
+    return shown;
+}
+
 QLabel *header(QWidget *parent)
 {
     auto *text = new QLabel(passHeader, parent);
@@ -156,6 +170,10 @@ MainWindow::MainWindow(QWidget *parent)
     visLayout->addWidget(label(QStringLiteral("Site"), visibles), 3, 4);
     visLayout->addWidget(readOnlyBox(QStringLiteral("Site_Sel"), {}, visibles, 60), 3, 5);
     visLayout->addWidget(label(QStringLiteral("Degrés"), visibles), 3, 6);
+    visLayout->addWidget(readbackLabel(QStringLiteral("Lecture_Rotor"), QStringLiteral("Rotor : -888° / -888°"), visibles),
+                         4, 0, 1, 4);
+    visLayout->addWidget(
+        readbackLabel(QStringLiteral("Lecture_Radio"), QStringLiteral("Radio : 88888.88888 MHz"), visibles), 4, 4, 1, 4);
     middle->addWidget(visibles, 1);
 
     auto *prochains = new QGroupBox(QStringLiteral("Passage des prochains satellites"), central);
@@ -286,6 +304,14 @@ QString MainWindow::controlText(const QString &control) const
     if (const auto *shown = findChild<QLabel *>(control))
         return shown->text();
     return {};
+}
+
+void MainWindow::showReadback(const QString &control, const QString &text)
+{
+    if (auto *shown = findChild<QLabel *>(control)) {
+        shown->setText(text);
+        shown->setVisible(!text.isEmpty());
+    }
 }
 
 void MainWindow::setOptionChecked(const QString &control, bool checked)

@@ -34,6 +34,8 @@ public:
     void setMenuChecked(const QString &entry, bool checked) override;
 
     QString controlText(const QString &control) const;
+    // `Lecture_Rotor` or `Lecture_Radio`, hidden while its text is empty.
+    void showReadback(const QString &control, const QString &text);
 
     // The two pass lists, in the order given: the board orders them by
     // acquisition instant, which text order would break across midnight.

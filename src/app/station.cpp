@@ -81,7 +81,11 @@ Station::Station(StationPlatform platform)
           [this] { return component_.get(); },
           [this](const QString &name) { return lookUpFrequency(name); },
           [this](const QString &text) { notices_.later(text); },
-          [this] { return predictionNotices_.predictionsBlocked(); }})
+          [this] { return predictionNotices_.predictionsBlocked(); }}),
+      readback_(DeviceReadback::Links{
+          hamlibRotor_, hamlibReceiver_, [this] { return devices_.rotor(config_.Interface_Rotor) == &hamlibRotor_; },
+          [this] { return devices_.receiver(config_.Recepteur) == &hamlibReceiver_; },
+          [this](const QString &control, const QString &text) { window_.showReadback(control, text); }})
 {
     devices_.addRotor(QStringLiteral("Fodtrack"), fodtrackRotor_, RotorLink::ParallelPort);
     devices_.addRotor(QStringLiteral("GS232"), gs232Rotor_, RotorLink::RotorLine);
@@ -100,6 +104,7 @@ Station::Station(StationPlatform platform)
         map_.ticked(component_.get(), {orbit::julianFromOle(outcome.nowOle), banks_.Sat_Select(), outcome.tracked,
                                        outcome.awaited, {config_.Lat_Obs, config_.Long_Obs}});
         transponders_.followed(outcome.tracked, outcome.trackedPass ? outcome.trackedPass->catalogNumber : 0L);
+        readback_.refresh(); // another device may have been chosen since the last reading
     };
     map_.chosen = [this](const QString &name) { openSatelliteDetails(name); };
     connectWindow();
@@ -158,6 +163,7 @@ void Station::connectDialogs()
         peripheriques_ = new PeripheriquesWindow(*platform_.deviceSetup, &window_);
     hamlibMenus_ = new HamlibMenus(window_, config_, platform_.store, hamlibReceiver_, hamlibRotor_, [this] {
         window_.setControlText(QStringLiteral("Titre"), titleCaption(config_));
+        readback_.refresh();
     });
     new DeviceMenus(window_, config_, platform_.receiverLine, platform_.rotorLine, window_,
                     DeviceMenuOpeners{[this] { observateur_->ouvrir(); }, [this] { parametres_->ouvrir(); },

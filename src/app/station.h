@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/device_readback.h"
 #include "app/device_table.h"
 #include "app/hamlib_menus.h"
 #include "app/main_window.h"
@@ -170,6 +171,7 @@ private:
     SkyView *skyView_; // the main window's
     StationSky sky_;
     TrackingCycle tracking_;
+    DeviceReadback readback_;
     QStringList elementFiles_;
     TransponderWork transponders_{{window_, platform_.store, platform_.messages, platform_.clock,
                                    platform_.stationFolder, [this] { return component_.get(); },

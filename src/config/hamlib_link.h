@@ -11,6 +11,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <utility>
 
 namespace orvanta {
@@ -99,11 +100,13 @@ struct HamlibWording {
 
 // The front of a Hamlib radio or rotor on the window's thread: the device
 // chosen, the worker's thread that owns the handle, and what the operator
-// is told (lost, back, the device's own notes, refusals), once per cause.
-template <class Wanted>
+// is told (lost, back, the device's own notes, refusals), once per cause,
+// and the device's last reading.
+template <class Wanted, class Reading>
 class HamlibLink {
 public:
-    using Session = typename DeviceWorker<Wanted>::Session;
+    using Worker = DeviceWorker<Wanted, Reading>;
+    using Session = typename Worker::Session;
     using MakeSession = std::function<std::unique_ptr<Session>(const HamlibDevice &, const HamlibTiming &)>;
 
     HamlibLink(MessageBoxes &messages, HamlibTiming timing, HamlibWording wording, MakeSession makeSession)
@@ -112,7 +115,7 @@ public:
     {
         prepareHamlib();
         // Worded on the window's thread, which alone reads device_.
-        typename DeviceWorker<Wanted>::Reports reports;
+        typename Worker::Reports reports;
         reports.lost = [this](const QString &reason) {
             tell([this, reason] {
                 return QStringLiteral("%1 (%2) ne repond pas : %3.\nOrvanta le rappellera de lui-meme.")
@@ -123,7 +126,16 @@ public:
             tell([this] { return QStringLiteral("%1 (%2) repond de nouveau.").arg(wording_.device, place()); });
         };
         reports.note = [this](const QString &text) { tell([text] { return text; }); };
-        worker_ = std::make_unique<DeviceWorker<Wanted>>(timing.pace, std::move(reports));
+        reports.readingChanged = [this] {
+            QMetaObject::invokeMethod(
+                &context_,
+                [this] {
+                    if (readingChanged)
+                        readingChanged();
+                },
+                Qt::QueuedConnection);
+        };
+        worker_ = std::make_unique<Worker>(timing.pace, std::move(reports));
     }
 
     // The device to drive from now on (model 0: none), opened when first
@@ -158,6 +170,11 @@ public:
     void want(const std::function<void(Wanted &)> &change) { worker_->want(change); }
     void release() { worker_->release(); }
 
+    // The device's last reading, kept by the worker.
+    std::optional<Reading> reading() const { return worker_->reading(); }
+    // Called on the window's thread when the reading changed.
+    std::function<void()> readingChanged;
+
 private:
     QString place() const
     {
@@ -179,7 +196,7 @@ private:
     QObject context_; // lives on the window's thread
     OperatorNotice notice_;
     RefusalReport refusals_;
-    std::unique_ptr<DeviceWorker<Wanted>> worker_; // last: its thread reports to the members above
+    std::unique_ptr<Worker> worker_; // last: its thread reports to the members above
 };
 
 } // namespace orvanta

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 namespace orvanta {
@@ -32,7 +33,12 @@ struct RetryPace {
 // When a call fails the device is closed and reopened later, with a growing
 // pause; the operator hears of it once per outage (lost), and once when it
 // answers again (back). The callbacks run on the worker's thread.
-template <class State>
+//
+// An apply that sends something may also read the device (the position it
+// is at, the frequency it is on): the worker keeps the last reading of the
+// current device, and forgets it when the device is replaced, released or
+// stops answering.
+template <class State, class Reading = State>
 class DeviceWorker {
 public:
     class Session {
@@ -49,12 +55,17 @@ public:
         // News for the operator from the last apply (a position out of
         // reach), handed on through Reports::note; empty when none.
         virtual QString takeNote() { return {}; }
+        // What the device reported during the last apply, if it was read.
+        virtual std::optional<Reading> takeReading() { return std::nullopt; }
     };
 
     struct Reports {
         std::function<void(const QString &reason)> lost;
         std::function<void()> back;
         std::function<void(const QString &text)> note;
+        // The reading changed (a new one, or none any more); also called on
+        // the owner's thread by replaceSession and release.
+        std::function<void()> readingChanged;
     };
 
     DeviceWorker(RetryPace pace, Reports reports) : core_(std::make_shared<Core>(pace, std::move(reports)))
@@ -73,7 +84,11 @@ public:
     // is closed and what is wanted is sent to the new one from scratch.
     void replaceSession(std::unique_ptr<Session> session)
     {
-        core_->locked([&](Core &core) { core.nextSession = std::move(session); core.sessionChanged = true; });
+        core_->locked([&](Core &core) {
+            core.nextSession = std::move(session);
+            core.sessionChanged = true;
+            core.forgetReading();
+        });
     }
 
     // Changes the wanted state; never waits for the device.
@@ -89,7 +104,17 @@ public:
     // back to its front panel).
     void release()
     {
-        core_->locked([](Core &core) { core.releaseAsked = true; });
+        core_->locked([](Core &core) {
+            core.releaseAsked = true;
+            core.forgetReading();
+        });
+    }
+
+    // The current device's last reading; none before its first one.
+    std::optional<Reading> reading() const
+    {
+        std::lock_guard lock(core_->mutex);
+        return core_->reading;
     }
 
 private:
@@ -178,9 +203,18 @@ private:
             if (!error.isEmpty())
                 closeSession(session.get());
             const QString note = session->takeNote();
+            const std::optional<Reading> read = session->takeReading();
             lock.lock();
             if (!note.isEmpty() && reports.note)
                 reports.note(note);
+            if (!error.isEmpty()) {
+                forgetReading();
+            } else if (read && !sessionChanged && !releaseAsked) {
+                // Not from a device already being replaced or handed back.
+                reading = read;
+                if (reports.readingChanged)
+                    reports.readingChanged();
+            }
             const bool wasSilent = silent;
             if (error.isEmpty()) {
                 doneCount = count;
@@ -198,6 +232,16 @@ private:
                 reports.lost(error);
             else if (!silent && reports.back)
                 reports.back();
+        }
+
+        // Under the lock.
+        void forgetReading()
+        {
+            if (!reading)
+                return;
+            reading.reset();
+            if (reports.readingChanged)
+                reports.readingChanged();
         }
 
         void closeSession(Session *current)
@@ -241,6 +285,7 @@ private:
         bool stopping = false;
         bool finished = false;
         bool silent = false;
+        std::optional<Reading> reading;
         // The worker's own.
         std::unique_ptr<Session> session;
         long long doneCount = 0;

@@ -57,7 +57,7 @@ rmode_t rigMode(RadioMode mode)
 
 // One opening of the radio, used by the worker's thread only (or by a test
 // of the set-up dialog, on its own thread).
-class RigSession final : public DeviceWorker<RigWanted>::Session {
+class RigSession final : public DeviceWorker<RigWanted, RigReading>::Session {
 public:
     RigSession(const HamlibDevice &device, const HamlibTiming &timing) : device_(device), timing_(timing) {}
     ~RigSession() override { close(); }
@@ -90,6 +90,7 @@ public:
     QString apply(const RigWanted &wanted, RigWanted &applied) override
     {
         const CNumericScope numbers;
+        bool sent = false;
         if (wanted.takeUps != applied.takeUps) {
             if (const auto mode = radioModeOf(wanted.mode)) {
                 const rmode_t rmode = rigMode(*mode);
@@ -99,6 +100,7 @@ public:
                                 .arg(QString::fromLatin1(rig_strrmode(rmode)), hamlibErrorText(code));
                 else if (code != RIG_OK)
                     return hamlibErrorText(code);
+                sent = code == RIG_OK;
                 stepHertz_ = std::max<double>(1, rig_get_resolution(handle_.get(), rmode));
             }
             applied.takeUps = wanted.takeUps;
@@ -117,17 +119,29 @@ public:
                 return hamlibErrorText(code);
             } else {
                 frequencyRefused_ = false;
+                sent = true;
             }
             applied.hertz = wanted.hertz;
         }
-        return {};
+        return sent ? readBack() : QString();
     }
 
     QString takeNote() override { return std::exchange(note_, QString()); }
+    std::optional<RigReading> takeReading() override { return std::exchange(readBack_, std::nullopt); }
 
     QString reading() const { return reading_; }
 
 private:
+    // The frequency the radio is on; a radio that cannot tell is not read.
+    QString readBack()
+    {
+        freq_t frequency = 0;
+        const int code = rig_get_freq(handle_.get(), RIG_VFO_CURR, &frequency);
+        if (code == RIG_OK)
+            readBack_ = RigReading{frequency};
+        return code == RIG_OK || isHamlibRefusal(code) ? QString() : hamlibErrorText(code);
+    }
+
     const HamlibDevice device_;
     const HamlibTiming timing_;
     HamlibHandle<RigApi> handle_;
@@ -135,13 +149,14 @@ private:
     bool frequencyRefused_ = false;
     QString note_;
     QString reading_;
+    std::optional<RigReading> readBack_;
 };
 
 } // namespace
 
 HamlibReceiver::HamlibReceiver(MessageBoxes &messages, HamlibTiming timing, QObject *parent)
     : QObject(parent),
-      link_(std::make_unique<HamlibLink<RigWanted>>(
+      link_(std::make_unique<HamlibLink<RigWanted, RigReading>>(
           messages, timing,
           HamlibWording{QStringLiteral("Le recepteur Hamlib"),
                         QStringLiteral("Aucune radio Hamlib n'est choisie : menu Selection, Recepteurs, Hamlib."),
@@ -150,6 +165,7 @@ HamlibReceiver::HamlibReceiver(MessageBoxes &messages, HamlibTiming timing, QObj
               return std::make_unique<RigSession>(device, timing);
           }))
 {
+    link_->readingChanged = [this] { emit readingChanged(); };
 }
 
 HamlibReceiver::~HamlibReceiver() = default;
@@ -167,6 +183,11 @@ HamlibDevice HamlibReceiver::device() const
 QString HamlibReceiver::caption() const
 {
     return link_->caption();
+}
+
+std::optional<RigReading> HamlibReceiver::reading() const
+{
+    return link_->reading();
 }
 
 void HamlibReceiver::takeUp(const QString &mode)

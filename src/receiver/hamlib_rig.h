@@ -8,13 +8,19 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace orvanta {
 
 struct RigWanted;
-template <class Wanted>
+template <class Wanted, class Reading>
 class HamlibLink;
+
+// What the radio said it is on after the last frequency or mode sent.
+struct RigReading {
+    double hertz = 0;
+};
 
 // Any radio Hamlib knows, directly on its line or through a rigctld, as the
 // station's receiver. One thread of its own owns the Hamlib handle; the
@@ -31,6 +37,10 @@ public:
     HamlibDevice device() const;
     // "Hamlib " and the radio's maker and model, for the title.
     QString caption() const;
+    // The radio's last reading; none until it has been read, nor once it is
+    // replaced, handed back to its panel or silent. readingChanged() says
+    // when it changes.
+    std::optional<RigReading> reading() const;
 
     // The radio's mode for the satellite mode (AM, FM or USB), and the next
     // frequency sent whatever the step.
@@ -42,8 +52,11 @@ public:
     // the next take-up or frequency opens it again.
     void endRemoteControl() override;
 
+signals:
+    void readingChanged();
+
 private:
-    std::unique_ptr<HamlibLink<RigWanted>> link_;
+    std::unique_ptr<HamlibLink<RigWanted, RigReading>> link_;
 };
 
 // Hamlib's radios, sorted by maker then model.

@@ -53,7 +53,7 @@ double circularGap(double a, double b)
 
 // One opening of the rotator, used by the worker's thread only (or by a test
 // of the set-up dialog, on its own thread).
-class RotatorSession final : public DeviceWorker<RotatorWanted>::Session {
+class RotatorSession final : public DeviceWorker<RotatorWanted, RotatorReading>::Session {
 public:
     RotatorSession(const HamlibDevice &device, const HamlibTiming &timing,
                    std::shared_ptr<RotatorLimits> limits = nullptr)
@@ -94,6 +94,18 @@ public:
         const CNumericScope numbers;
         if (wanted.count == applied.count)
             return {};
+        // Where the last position took it, read just before the next one: in
+        // the instant after a command a rotator has not moved yet (and
+        // Hamlib's dummy only moves when read, so read right after each
+        // command it would never leave its park). One that cannot tell is
+        // not read.
+        azimuth_t readAzimuth = 0;
+        elevation_t readElevation = 0;
+        const int read = rot_get_position(handle_.get(), &readAzimuth, &readElevation);
+        if (read == RIG_OK)
+            readBack_ = RotatorReading{readAzimuth, readElevation};
+        else if (!isHamlibRefusal(read))
+            return hamlibErrorText(read);
         const auto [azimuth, elevation] = withinLimits(wanted.azimuth, wanted.elevation);
         const int code = rot_set_position(handle_.get(), static_cast<azimuth_t>(azimuth), static_cast<elevation_t>(elevation));
         if (isHamlibRefusal(code)) {
@@ -112,6 +124,7 @@ public:
     }
 
     QString takeNote() override { return std::exchange(note_, QString()); }
+    std::optional<RotatorReading> takeReading() override { return std::exchange(readBack_, std::nullopt); }
 
     QString reading() const { return reading_; }
 
@@ -154,13 +167,14 @@ private:
     bool positionRefused_ = false;
     QString note_;
     QString reading_;
+    std::optional<RotatorReading> readBack_;
 };
 
 } // namespace
 
 HamlibRotor::HamlibRotor(MessageBoxes &messages, HamlibTiming timing, QObject *parent)
     : QObject(parent), limits_(std::make_shared<RotatorLimits>()),
-      link_(std::make_unique<HamlibLink<RotatorWanted>>(
+      link_(std::make_unique<HamlibLink<RotatorWanted, RotatorReading>>(
           messages, timing,
           HamlibWording{QStringLiteral("Le rotor Hamlib"),
                         QStringLiteral("Aucun rotor Hamlib n'est choisi : menu Selection, Interfaces Rotor, Hamlib."),
@@ -169,6 +183,7 @@ HamlibRotor::HamlibRotor(MessageBoxes &messages, HamlibTiming timing, QObject *p
               return std::make_unique<RotatorSession>(device, timing, limits);
           }))
 {
+    link_->readingChanged = [this] { emit readingChanged(); };
 }
 
 HamlibRotor::~HamlibRotor() = default;
@@ -190,6 +205,11 @@ HamlibDevice HamlibRotor::device() const
 QString HamlibRotor::caption() const
 {
     return link_->caption();
+}
+
+std::optional<RotatorReading> HamlibRotor::reading() const
+{
+    return link_->reading();
 }
 
 void HamlibRotor::point(double azimuthDeg, double elevationDeg)

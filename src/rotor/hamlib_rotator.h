@@ -8,14 +8,22 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace orvanta {
 
 struct RotatorWanted;
 struct RotatorLimits;
-template <class Wanted>
+template <class Wanted, class Reading>
 class HamlibLink;
+
+// Where the rotator said it was when the last position was sent, in its
+// own terms (a rotator turning -180 to 450 may say -90 or 400).
+struct RotatorReading {
+    double azimuthDeg = 0;
+    double elevationDeg = 0;
+};
 
 // Any rotator Hamlib knows, directly on its line or through a rotctld, as
 // the station's rotor. One thread of its own owns the Hamlib handle; the
@@ -39,6 +47,9 @@ public:
     HamlibDevice device() const;
     // "Hamlib " and the rotator's maker and model, for the title.
     QString caption() const;
+    // The rotator's last reading; none until it has been read, nor once it
+    // is replaced or silent. readingChanged() says when it changes.
+    std::optional<RotatorReading> reading() const;
 
     void point(double azimuthDeg, double elevationDeg) override;
     // The station's park position, sent as any other position (not the
@@ -48,9 +59,12 @@ public:
     // it has been opened); it can flip when its elevation goes past 90.
     RotorRange range() const override;
 
+signals:
+    void readingChanged();
+
 private:
     std::shared_ptr<RotatorLimits> limits_; // written by the worker's thread at each opening
-    std::unique_ptr<HamlibLink<RotatorWanted>> link_;
+    std::unique_ptr<HamlibLink<RotatorWanted, RotatorReading>> link_;
 };
 
 // Hamlib's rotators, sorted by maker then model.

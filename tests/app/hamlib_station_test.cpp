@@ -6,6 +6,7 @@
 #include "station_harness.h"
 #include "support/hamlib_daemon.h"
 
+#include <QAction>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QThread>
@@ -34,6 +35,12 @@ bool waitFor(const std::function<bool()> &done, int ms = 3000)
 qint64 hertz(const QString &megahertz)
 {
     return qRound64(megahertz.toDouble() * 1e6);
+}
+
+bool shown(test::StationHarness &h, const char *label)
+{
+    const auto *widget = h.window().findChild<QWidget *>(QLatin1String(label));
+    return widget && widget->isVisibleTo(&h.window());
 }
 
 TEST(HamlibStation, APassThroughRigctldAndRotctldWithTheDaemonStoppedAndBack)
@@ -75,6 +82,26 @@ TEST(HamlibStation, APassThroughRigctldAndRotctldWithTheDaemonStoppedAndBack)
     EXPECT_GE(position[1].toDouble(), 0.0);
     EXPECT_LE(position[1].toDouble(), 90.0);
 
+    // What the dummies report reaches the window: the frequency the radio is
+    // on, and where the rotor had got to when the next position went out.
+    const QString radio = QStringLiteral("Radio : %1 MHz").arg(rig.ask("f", 1).value(0).toDouble() / 1e6, 0, 'f', 5);
+    EXPECT_TRUE(waitFor([&] { return h.text("Lecture_Radio") == radio; })) << h.text("Lecture_Radio").toStdString();
+    // The dummy turns 6 degrees a second, and only while it is read; stopped,
+    // it holds still for the comparison.
+    ASSERT_TRUE(waitFor([&] {
+        const QStringList p = rot.ask("p", 2);
+        return std::abs(p.value(0).toDouble()) + std::abs(p.value(1).toDouble()) >= 3;
+    }));
+    rot.ask("S", 1);
+    const QStringList stopped = rot.ask("p", 2);
+    ASSERT_EQ(stopped.size(), 2);
+    h.tick(); // the same position again, read before it goes
+    const QString rotor = QStringLiteral("Rotor : %1° / %2°")
+                              .arg(qRound(stopped[0].toDouble()))
+                              .arg(qRound(stopped[1].toDouble()));
+    EXPECT_TRUE(waitFor([&] { return h.text("Lecture_Rotor") == rotor; })) << h.text("Lecture_Rotor").toStdString();
+    EXPECT_TRUE(shown(h, "Lecture_Rotor") && shown(h, "Lecture_Radio"));
+
     // The radio's daemon goes away mid-pass: one message, ticks stay quick.
     rig.stop();
     const auto before = h.messages.shown.size();
@@ -95,6 +122,8 @@ TEST(HamlibStation, APassThroughRigctldAndRotctldWithTheDaemonStoppedAndBack)
     for (int i = 0; i < 3; ++i)
         tickTimed();
     EXPECT_EQ(h.messages.shown.size(), before + 1) << h.messages.texts().join('\n').toStdString();
+    EXPECT_FALSE(shown(h, "Lecture_Radio")) << "a silent radio's last frequency stays on";
+    EXPECT_TRUE(shown(h, "Lecture_Rotor"));
 
     // Back again: control returns by itself at the next ticks, and the operator is told.
     ASSERT_TRUE(rig.start());
@@ -110,6 +139,11 @@ TEST(HamlibStation, APassThroughRigctldAndRotctldWithTheDaemonStoppedAndBack)
     // The ticks only hand the frequency to the radio's thread; a second
     // leaves room for a loaded machine or a sanitizer build.
     EXPECT_LT(slowest, 1000);
+
+    // Another rotor chosen: the Hamlib one's reading goes.
+    h.window().findChild<QAction *>(QStringLiteral("Mnu_GS232"))->trigger();
+    h.tick();
+    EXPECT_FALSE(shown(h, "Lecture_Rotor"));
 }
 
 // The demo station as a new user starts it: its own folder and settings
@@ -146,6 +180,15 @@ TEST(HamlibStation, TheDemoStationFollowsAPassOnHamlibsDummiesWithoutAMessage)
         waitFor([] { return false; }, 50);
     }
     EXPECT_FALSE(h.text("Freq_Sel").isEmpty());
+    const QString radio = QStringLiteral("Radio : %1 MHz").arg(h.text("Freq_Sel").toDouble(), 0, 'f', 5);
+    EXPECT_TRUE(waitFor([&] { return h.text("Lecture_Radio") == radio; })) << h.text("Lecture_Radio").toStdString();
+    // The dummy rotor turns 6 degrees a second, and only when read: read
+    // before each position, it is seen leaving its park toward the pass.
+    EXPECT_TRUE(waitFor([&] {
+        h.tick();
+        return h.text("Lecture_Rotor").startsWith(QStringLiteral("Rotor : "))
+               && h.text("Lecture_Rotor") != QStringLiteral("Rotor : 0° / 0°");
+    })) << h.text("Lecture_Rotor").toStdString();
     EXPECT_TRUE(h.messages.shown.empty()) << h.messages.texts().join('\n').toStdString();
     EXPECT_TRUE(fileMessages.shown.empty()) << fileMessages.texts().join('\n').toStdString();
     EXPECT_TRUE(h.rotorLine.writes.isEmpty());

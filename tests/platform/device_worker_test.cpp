@@ -94,7 +94,7 @@ RetryPace quickPace()
 DeviceWorker<Wanted>::Reports reportsTo(Heard &heard)
 {
     return {[&heard](const QString &reason) { heard.add(QStringLiteral("lost: ") + reason); },
-            [&heard] { heard.add(QStringLiteral("back")); }, nullptr};
+            [&heard] { heard.add(QStringLiteral("back")); }, nullptr, nullptr};
 }
 
 TEST(DeviceWorker, RequestsWaitingBehindASlowCallAreReplacedByTheLatest)
