@@ -366,8 +366,12 @@ void Station::shutdown()
     if (Receiver *receiver = devices_.receiver(config_.Recepteur))
         receiver->endRemoteControl();
     window_.timer2().stop();
-    if (platform_.receiverLine.PortOpen())
-        platform_.receiverLine.setPortOpen(false);
+    // A close asked for during one of a sequence's pauses finds the release
+    // queued behind it: the line closes once the release has gone out.
+    receiverQueue_.run(ReceiverLineQueue::LineClosing, [this] {
+        if (platform_.receiverLine.PortOpen())
+            platform_.receiverLine.setPortOpen(false);
+    });
     if (platform_.rotorLine.PortOpen())
         platform_.rotorLine.setPortOpen(false);
     component_.reset();

@@ -23,6 +23,7 @@ public:
         Ar5000Frequency,
         Ar5000End,
         Ft847End,
+        LineClosing, // the shutdown's last use of the line
         FirstPanelGroup, // then one key per group of the AR5000 panel
     };
 

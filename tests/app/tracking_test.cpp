@@ -318,6 +318,23 @@ TEST_F(TrackingTest, AnFt847IsReleasedByCatOffNeverByEx)
     h.messages.answers = {false};
     h.window().close();
     EXPECT_EQ(h.receiverLine.all(), catOff);
+    EXPECT_FALSE(h.receiverLine.open);
+}
+
+// The window closed during a pause of a CAT frame: the release waits for the
+// frame's end, and the line stays open until it has gone out.
+TEST_F(TrackingTest, AnFt847ClosedInTheMiddleOfAFrameIsStillReleased)
+{
+    h.setup("Recepteur", "FT847");
+    h.bank(1, {"ISS (ZARYA)"});
+    h.at("2026-06-27T01:36:00Z");
+    h.start();
+    h.click("Prog_RX_2");
+    h.messages.answers = {false};
+    h.waiter.duringWait = [&] { h.window().close(); };
+    h.tickAt("2026-06-27T01:36:00Z");
+    EXPECT_TRUE(h.receiverLine.all().endsWith(QByteArray("\0\0\0\0\x80", 5)));
+    EXPECT_FALSE(h.receiverLine.open);
 }
 
 TEST_F(TrackingTest, ATickArrivingDuringAWaitIsSkippedNotNested)
