@@ -123,8 +123,9 @@ TEST(DeviceAccess, ReasonsNameTheGroupToJoin)
     file.close();
     EXPECT_EQ(deviceAccessProblem(locked, DeviceKind::Serial), QString());
     file.setPermissions({});
-    if (::geteuid() != 0) // root opens anything
+    if (::geteuid() != 0) { // root opens anything
         EXPECT_TRUE(deviceAccessProblem(locked, DeviceKind::Serial).contains("groupe dialout"));
+    }
 }
 
 TEST(DevicesPresent, SerialPortsAdaptersAndTheirStableNames)
