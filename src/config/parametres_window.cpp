@@ -15,22 +15,6 @@
 
 namespace orvanta {
 
-namespace {
-
-QLineEdit *row(QGridLayout &grid, int line, const QString &caption, const QString &name, const QString &unit,
-               QWidget *parent)
-{
-    auto *box = new QLineEdit(parent);
-    box->setObjectName(name);
-    box->setAlignment(Qt::AlignCenter);
-    grid.addWidget(new QLabel(caption, parent), line, 0);
-    grid.addWidget(box, line, 1);
-    grid.addWidget(new QLabel(unit, parent), line, 2);
-    return box;
-}
-
-} // namespace
-
 ParametresWindow::ParametresWindow(AcquisitionSettings &settings, QWidget *parent)
     : QWidget(parent, Qt::Window), settings_(settings)
 {
@@ -41,12 +25,12 @@ ParametresWindow::ParametresWindow(AcquisitionSettings &settings, QWidget *paren
     auto *grid = new QGridLayout(frame);
     const QString secondes = QStringLiteral("Secondes");
     const QString degres = QStringLiteral("Degrés");
-    repetition_ = row(*grid, 0, QStringLiteral("Delai entre deux mesures"), QStringLiteral("Repetition_mesure"),
-                      secondes, frame);
-    passage_ = row(*grid, 1, QStringLiteral("Temps de passage Mini"), QStringLiteral("Passage_Minimum"), secondes,
-                   frame);
-    parcAzimut_ = row(*grid, 2, QStringLiteral("Parcage azimut"), QStringLiteral("Parcazimut"), degres, frame);
-    parcSite_ = row(*grid, 3, QStringLiteral("Parcage site"), QStringLiteral("Parcsite"), degres, frame);
+    repetition_ = addEntryRow(*grid, 0, QStringLiteral("Delai entre deux mesures"), QStringLiteral("Repetition_mesure"),
+                      secondes, frame, Qt::AlignCenter);
+    passage_ = addEntryRow(*grid, 1, QStringLiteral("Temps de passage Mini"), QStringLiteral("Passage_Minimum"), secondes,
+                              frame, Qt::AlignCenter);
+    parcAzimut_ = addEntryRow(*grid, 2, QStringLiteral("Parcage azimut"), QStringLiteral("Parcazimut"), degres, frame, Qt::AlignCenter);
+    parcSite_ = addEntryRow(*grid, 3, QStringLiteral("Parcage site"), QStringLiteral("Parcsite"), degres, frame, Qt::AlignCenter);
 
     oui_ = new QRadioButton(QStringLiteral("oui"), frame);
     oui_->setObjectName(QStringLiteral("Aziseuloui"));

@@ -1,7 +1,9 @@
 #include "platform/window_style.h"
 
 #include <QColor>
+#include <QGridLayout>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
 #include <QScreen>
@@ -27,6 +29,18 @@ void styleEntryBox(QWidget &box)
     box.setPalette(palette);
     if (auto *line = qobject_cast<QLineEdit *>(&box))
         line->setAlignment(Qt::AlignCenter);
+}
+
+QLineEdit *addEntryRow(QGridLayout &grid, int line, const QString &caption, const QString &name,
+                       const QString &unit, QWidget *parent, Qt::Alignment alignment)
+{
+    auto *box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setAlignment(alignment);
+    grid.addWidget(new QLabel(caption, parent), line, 0);
+    grid.addWidget(box, line, 1);
+    grid.addWidget(new QLabel(unit, parent), line, 2);
+    return box;
 }
 
 } // namespace orvanta

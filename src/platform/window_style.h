@@ -1,5 +1,10 @@
 #pragma once
 
+#include <Qt>
+
+class QGridLayout;
+class QLineEdit;
+class QString;
 class QWidget;
 
 namespace orvanta {
@@ -11,5 +16,9 @@ void centreOnScreen(QWidget &window);
 
 // The light yellow of the data entry boxes, with their text centred.
 void styleEntryBox(QWidget &box);
+
+// One line of a dialog's grid: caption, entry box named name, unit.
+QLineEdit *addEntryRow(QGridLayout &grid, int line, const QString &caption, const QString &name,
+                       const QString &unit, QWidget *parent, Qt::Alignment alignment);
 
 } // namespace orvanta
