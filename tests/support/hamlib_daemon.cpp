@@ -6,18 +6,31 @@
 #include <QTcpSocket>
 #include <QThread>
 
+#include <unistd.h>
+
 namespace orvanta::test {
 
 namespace {
 
+// Below the kernel's ephemeral range (32768 and up), so that no outgoing
+// connection can take the port between the probe and the daemon's bind, and
+// in a block of its own for each test process, so that tests running side
+// by side never pick the same port (a daemon that cannot bind exits, and the
+// test would otherwise talk to another test's daemon).
 quint16 freeLoopbackPort()
 {
-    QTcpServer probe;
-    if (!probe.listen(QHostAddress::LocalHost, 0))
-        return 0;
-    const quint16 port = probe.serverPort();
-    probe.close();
-    return port;
+    constexpr int kFirstPort = 20000;
+    constexpr int kBlocks = 600;
+    constexpr int kPortsPerBlock = 20;
+    static int next = 0;
+    const int block = static_cast<int>(getpid()) % kBlocks;
+    for (int tries = 0; tries < kPortsPerBlock; ++tries) {
+        const auto port = static_cast<quint16>(kFirstPort + block * kPortsPerBlock + next++ % kPortsPerBlock);
+        QTcpServer probe;
+        if (probe.listen(QHostAddress::LocalHost, port))
+            return port;
+    }
+    return 0;
 }
 
 } // namespace
@@ -45,8 +58,10 @@ bool HamlibDaemon::start()
     while (clock.elapsed() < 5000) {
         QTcpSocket socket;
         socket.connectToHost(QHostAddress::LocalHost, port_);
+        // Someone answering is not enough: a daemon that could not bind
+        // the port exits at once.
         if (socket.waitForConnected(200))
-            return true;
+            return !process_.waitForFinished(100);
         if (process_.state() != QProcess::Running)
             return false;
         QThread::msleep(50);
