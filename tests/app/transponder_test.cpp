@@ -306,7 +306,6 @@ TEST(TransponderStation, AnFo29PassRehearsedOnTheFt847FollowsTheCommandLinesRang
 {
     test::PtyPair pty;
     test::StationHarness h;
-    QFile::remove(h.folder.filePath("Transpondeurs.cfg"));
     ASSERT_TRUE(QFile::copy(QStringLiteral(ORVANTA_SOURCE_DIR "/demo/Transpondeurs.cfg"),
                             h.folder.filePath("Transpondeurs.cfg")));
     h.setup("Recepteur", "FT847");
