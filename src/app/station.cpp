@@ -11,6 +11,7 @@
 #include "data/element_file_list.h"
 #include "data/element_update.h"
 #include "data/element_update_window.h"
+#include "data/transponder_download.h"
 #include "data/frequency_loader.h"
 #include "orbit/pass_list.h"
 #include "orbit/utc_time.h"
@@ -329,9 +330,16 @@ void Station::openElementUpdate()
 }
 
 // New elements: a new component, the lists rebuilt around the selection.
-void Station::elementsReplaced(const QStringList &files)
+void Station::elementsReplaced(QStringList files)
 {
-    if (files.isEmpty() || ended_)
+    if (ended_)
+        return;
+    const auto transponderList = [](const QString &file) {
+        return file.compare(transponderSourceName, Qt::CaseInsensitive) == 0;
+    };
+    if (files.removeIf(transponderList) > 0)
+        transponders_.tableChanged();
+    if (files.isEmpty())
         return;
     const QStringList before = satelliteNames();
     Init_Satellites();

@@ -128,7 +128,7 @@ private:
     void openPassDetails(const QString &line);
     void openPassDetails(const orbit::PredictedPass &pass);
     void openSatelliteDetails(const QString &name);
-    void elementsReplaced(const QStringList &files);
+    void elementsReplaced(QStringList files);
 
     StationPlatform platform_;
     ConfigStation config_;

@@ -45,6 +45,11 @@ void TransponderWork::followed(const QString &name, long catalogNumber)
     panel_->follow(catalogNumber, name);
 }
 
+void TransponderWork::tableChanged()
+{
+    panel_->tableChanged();
+}
+
 std::optional<double> TransponderWork::rangeRate() const
 {
     return rangeRateAt(links_.component(), tuning_.satelliteName(), links_.clock.nowUtc());

@@ -46,6 +46,8 @@ public:
     Receiver &ft847Receiver() { return ft847Receiver_; }
     // The satellite the tick follows (empty name and 0 for none).
     void followed(const QString &name, long catalogNumber);
+    // The table's files changed on disk (the element update replaced the import).
+    void tableChanged();
 
 private:
     void correct();

@@ -1,5 +1,6 @@
 #include "data/element_download.h"
 
+#include "data/transponder_download.h"
 #include "orbit/element_files.h"
 #include "orbit/omm_readers.h"
 #include "platform/atomic_file.h"
@@ -240,6 +241,8 @@ ElementFileResult ElementDownloader::judgeReply()
     if (status != 200) // the connection ended before a status line
         return failed(Outcome::NetworkError, QStringLiteral("le serveur n'a pas répondu"));
     const QByteArray body = reply_->readAll();
+    if (job.content == ElementDownloadJob::Content::Transmitters)
+        return installTransmittersDownload(job, body);
     const ElementBodyCheck check =
         checkElementBody(body, reply_->header(QNetworkRequest::ContentTypeHeader).toString());
     if (check.outcome != Outcome::Replaced)

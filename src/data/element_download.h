@@ -25,10 +25,14 @@ struct DownloadLimits {
 };
 
 // One element file to fetch: its name, its address and where it is written.
+// The SatNOGS DB transmitters list rides along with the element files: it is
+// checked by its own reader and written as the transponder import.
 struct ElementDownloadJob {
+    enum class Content { Elements, Transmitters };
     QString fileName;
     QString address;
     QString path;
+    Content content = Content::Elements;
 };
 
 struct ElementFileResult {
@@ -42,14 +46,14 @@ struct ElementFileResult {
         Truncated,
         Empty,
         Html,
-        BadContent, // a line the element reader refuses, no set at all, or too big
+        BadContent, // a line the element reader refuses, no set at all, too big, not the transmitters list
         WriteFailed,
         Cancelled,
     };
     QString fileName;
     QString address;
     Outcome outcome = Outcome::Cancelled;
-    int setCount = 0;  // sets in the new file, when replaced
+    int setCount = 0;  // sets (or transmitters) in the new file, when replaced
     QString message;   // what happened, in French, one line
     bool replaced() const { return outcome == Outcome::Replaced; }
 };

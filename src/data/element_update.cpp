@@ -3,6 +3,8 @@
 #include "data/element_file_list.h"
 #include "data/element_sources.h"
 #include "data/station_file.h"
+#include "data/transponder_download.h"
+#include "data/transponder_table.h"
 
 #include <QDir>
 
@@ -36,6 +38,12 @@ ElementUpdatePlan planElementUpdate(const QString &folder)
     }
     const QStringList listed = readElementFileList(folder);
     for (const ElementSource &source : sources.sources) {
+        if (source.fileName.compare(transponderSourceName, Qt::CaseInsensitive) == 0) {
+            plan.jobs << ElementDownloadJob{source.fileName, source.address,
+                                            stationFilePath(folder, satnogsTransponderFileName),
+                                            ElementDownloadJob::Content::Transmitters};
+            continue;
+        }
         if (!listed.contains(source.fileName, Qt::CaseInsensitive)) {
             plan.problems << QStringLiteral("%1 : %2 n'est pas nommé dans Elements.cfg, il n'est pas téléchargé")
                                  .arg(elementSourcesFileName, source.fileName);

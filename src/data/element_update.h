@@ -9,7 +9,8 @@
 namespace orvanta {
 
 // What an update of the station's element files will download: every file
-// named in Elements.cfg that has a source in Sources.cfg.
+// named in Elements.cfg that has a source in Sources.cfg, and the SatNOGS DB
+// transmitters list when Sources.cfg has a "Transpondeurs.json" line.
 struct ElementUpdatePlan {
     QList<ElementDownloadJob> jobs; // in the order of Sources.cfg
     // Lines of Sources.cfg left out, sources for files Elements.cfg does not
@@ -25,7 +26,8 @@ ElementUpdatePlan planElementUpdate(const QString &folder);
 // "Amateur.txt : <what happened>", as the window and the command line show it.
 QString elementResultLine(const ElementFileResult &result);
 
-// The names of the files a run replaced.
+// The names of the files a run replaced ("Transpondeurs.json" for the
+// transponder import).
 QStringList replacedFiles(const QList<ElementFileResult> &results);
 
 // The one message listing the satellites of before that are not in after,

@@ -23,7 +23,8 @@ ElementUpdateWindow::ElementUpdateWindow(const QString &folder, QWidget *parent,
     setWindowTitle(QStringLiteral("Mise a jour des elements"));
 
     auto *heading = new QLabel(
-        QStringLiteral("Un fichier n'est remplacé que si le fichier téléchargé est un fichier d'éléments complet ; "
+        QStringLiteral("Un fichier n'est remplacé que si le fichier téléchargé est un fichier d'éléments complet "
+                       "(pour Transpondeurs.json, une liste d'émetteurs SatNOGS DB complète) ; "
                        "sinon l'ancien est gardé tel quel."),
         this);
     heading->setWordWrap(true);

@@ -197,6 +197,28 @@ SatnogsTransmitters readSatnogsTransmitters(const QByteArray &bytes)
     return result;
 }
 
+SatnogsReplacement replaceSatnogsFile(const QString &path, const QByteArray &json)
+{
+    SatnogsReplacement result;
+    const SatnogsTransmitters list = readSatnogsTransmitters(json);
+    if (!list.error.isEmpty()) {
+        result.problem = list.error;
+        return result;
+    }
+    if (!writeStationFile(path, fileLines(list.entries), &result.problem)) {
+        result.outcome = SatnogsReplacement::Outcome::WriteFailed;
+        return result;
+    }
+    QSet<long> satellites;
+    for (const Transponder &entry : list.entries)
+        satellites.insert(entry.catalogNumber);
+    result.outcome = SatnogsReplacement::Outcome::Replaced;
+    result.entries = int(list.entries.size());
+    result.satellites = int(satellites.size());
+    result.skipped = list.skipped;
+    return result;
+}
+
 SatnogsImport importSatnogsFile(const QString &folder, const QString &path)
 {
     SatnogsImport result;
@@ -209,36 +231,29 @@ SatnogsImport importSatnogsFile(const QString &folder, const QString &path)
         result.message = refused(path, QStringLiteral("il dépasse %1 Mo").arg(kMaxImportBytes / (1024 * 1024)));
         return result;
     }
-    const SatnogsTransmitters list = readSatnogsTransmitters(file.readAll());
-    if (!list.error.isEmpty()) {
-        result.message = refused(path, list.error);
+    const SatnogsReplacement replaced =
+        replaceSatnogsFile(stationFilePath(folder, satnogsTransponderFileName), file.readAll());
+    if (replaced.outcome != SatnogsReplacement::Outcome::Replaced) {
+        result.message = refused(path, replaced.problem);
         return result;
     }
-    QString error;
-    if (!writeStationFile(stationFilePath(folder, satnogsTransponderFileName), fileLines(list.entries), &error)) {
-        result.message = refused(path, error);
-        return result;
-    }
-    QSet<long> satellites;
-    for (const Transponder &entry : list.entries)
-        satellites.insert(entry.catalogNumber);
     const TransponderTable table = loadTransponders(folder);
     result.done = true;
     result.message = QStringLiteral("%1 émetteurs de %2 satellites importés de %3 dans %4 "
                                     "(données SatNOGS DB, licence CC BY-SA 4.0).\n"
                                     "La table compte %5 entrées, dont %6 de l'import : "
                                     "celles de %7 l'emportent sur l'import.")
-                         .arg(list.entries.size())
-                         .arg(satellites.size())
+                         .arg(replaced.entries)
+                         .arg(replaced.satellites)
                          .arg(QFileInfo(path).fileName(), satnogsTransponderFileName)
                          .arg(table.entries.size())
                          .arg(table.imported)
                          .arg(transponderFileName);
-    if (!list.skipped.isEmpty()) {
-        result.message += QStringLiteral("\n%1 émetteurs laissés de côté :\n").arg(list.skipped.size());
-        result.message += list.skipped.mid(0, kSkippedShown).join(QLatin1Char('\n'));
-        if (list.skipped.size() > kSkippedShown)
-            result.message += QStringLiteral("\n... et %1 autres").arg(list.skipped.size() - kSkippedShown);
+    if (!replaced.skipped.isEmpty()) {
+        result.message += QStringLiteral("\n%1 émetteurs laissés de côté :\n").arg(replaced.skipped.size());
+        result.message += replaced.skipped.mid(0, kSkippedShown).join(QLatin1Char('\n'));
+        if (replaced.skipped.size() > kSkippedShown)
+            result.message += QStringLiteral("\n... et %1 autres").arg(replaced.skipped.size() - kSkippedShown);
     }
     if (!table.problems.isEmpty())
         result.message += QLatin1Char('\n') + table.problems.join(QLatin1Char('\n'));

@@ -24,6 +24,19 @@ struct SatnogsTransmitters {
 
 SatnogsTransmitters readSatnogsTransmitters(const QByteArray &json);
 
+// The import file at path replaced by the list in json, atomically and only
+// when the list is sound; the old file stays as it was otherwise.
+struct SatnogsReplacement {
+    enum class Outcome { Replaced, NotTheList, WriteFailed };
+    Outcome outcome = Outcome::NotTheList;
+    QString problem; // why nothing was replaced
+    int entries = 0;
+    int satellites = 0;
+    QStringList skipped;
+};
+
+SatnogsReplacement replaceSatnogsFile(const QString &path, const QByteArray &json);
+
 // Imports the file the operator picked into Transpondeurs_SatNOGS.cfg, which
 // is replaced atomically and only by a sound list; the text tells the
 // operator what was done, or why nothing was replaced.

@@ -4,6 +4,7 @@
 #include "data/transponder_table.h"
 #include "orbit/satellites.h"
 
+#include <QFileInfo>
 #include <QUrl>
 #include <QUrlQuery>
 
@@ -45,13 +46,19 @@ TEST(DemoStation, TransponderTableIsSoundAndAboutItsSatellites)
 }
 
 // Every file the demo station keeps current has a CelesTrak group in the
-// OMM CSV form as its source, which carries six-digit catalogue numbers too.
+// OMM CSV form as its source, which carries six-digit catalogue numbers too;
+// the transponder import comes from SatNOGS DB's transmitters list.
 TEST(DemoStation, EveryElementFileHasASource)
 {
     const ElementUpdatePlan plan = planElementUpdate(kDemo);
     EXPECT_TRUE(plan.problems.isEmpty()) << plan.problems.join('\n').toStdString();
     QStringList names;
     for (const ElementDownloadJob &job : plan.jobs) {
+        if (job.content == ElementDownloadJob::Content::Transmitters) {
+            EXPECT_EQ(job.address, "https://db.satnogs.org/api/transmitters/?format=json");
+            EXPECT_EQ(QFileInfo(job.path).fileName(), "Transpondeurs_SatNOGS.cfg");
+            continue;
+        }
         names << job.fileName;
         const QUrl address(job.address);
         EXPECT_EQ(address.toString(QUrl::RemoveQuery), "https://celestrak.org/NORAD/elements/gp.php");

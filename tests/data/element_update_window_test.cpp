@@ -1,5 +1,6 @@
 #include "data/element_update_command.h"
 #include "data/element_update_window.h"
+#include "data/transponder_table.h"
 #include "loopback_http_server.h"
 #include "station_folder.h"
 #include "window_driver.h"
@@ -12,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <utility>
 
 namespace orvanta {
 namespace {
@@ -166,6 +168,63 @@ TEST(ElementUpdateCommand, OneLinePerFileAndSuccessOnlyWhenAllWereReplaced)
         const CommandRun bad = update(arguments);
         EXPECT_EQ(bad.status, 2);
         EXPECT_NE(bad.err.find("orvanta-orbit update --station DIR"), std::string::npos);
+    }
+}
+
+// The SatNOGS DB list rides along with the elements, from the window and the
+// command line alike; only a sound list replaces the import, and the
+// operator's own entry of the same name still wins.
+TEST(ElementUpdate, TransmittersListReplacesTheImportOnlyWhenSound)
+{
+    const QByteArray list = R"([{"uuid":"a1","description":"Mode JA","alive":true,"type":"Transponder",
+        "uplink_low":145900000,"uplink_high":146000000,"downlink_low":435800000,"downlink_high":435900000,
+        "mode":"USB","uplink_mode":"LSB","invert":true,"baud":null,"norad_cat_id":24278,"status":"active"},
+       {"uuid":"a2","description":"Beacon","alive":true,"type":"Transmitter","uplink_low":null,"uplink_high":null,
+        "downlink_low":435795000,"downlink_high":null,"mode":"CW","uplink_mode":null,"invert":false,"baud":null,
+        "norad_cat_id":24278,"status":"active"},
+       {"uuid":"a3","description":"Not yet","alive":true,"downlink_low":436000000,"norad_cat_id":null}])";
+    Station station("/good", "/good");
+    station.server.route("/transmitters", LoopbackHttpServer::response(200, "OK", list, "application/json"));
+    station.server.route("/html", LoopbackHttpServer::response(200, "OK", "<html>Maintenance</html>", "text/html"));
+    station.server.route("/object", LoopbackHttpServer::response(200, "OK", R"({"detail":"Throttled"})"));
+    const auto sources = [&](const QByteArray &path) {
+        station.folder.writeLines("Sources.cfg", {"Amateur.txt=" + station.server.url("/good"),
+                                                  "transpondeurs.json=" + station.server.url(path)});
+    };
+    Transponder mine{24278, "Mode JA", 145900000, 146000000, 435800000, 435900000, true, "LSB", "USB", 0, true};
+    mine.downlinkLow += 10; // the operator's own correction
+    station.folder.writeLines("Transpondeurs.cfg", {transponderLine(mine)});
+
+    sources("/transmitters");
+    ElementUpdateWindow window(station.folder.path());
+    QSignalSpy finished(&window, &ElementUpdateWindow::finished);
+    ASSERT_TRUE(window.start());
+    EXPECT_EQ(text(window, "Fichier_2"), "transpondeurs.json");
+    ASSERT_TRUE(finished.wait(5000));
+    EXPECT_EQ(finished.first().first().toStringList(), (QStringList{"Amateur.txt", "transpondeurs.json"}));
+    EXPECT_EQ(text(window, "Resultat_2"), "Transpondeurs_SatNOGS.cfg mis à jour, 2 émetteurs de 1 satellites, "
+                                          "1 laissés de côté (données SatNOGS DB, licence CC BY-SA 4.0 ; " +
+                                              station.server.url("/transmitters") + ")");
+    const TransponderTable table = loadTransponders(station.folder.path());
+    ASSERT_EQ(table.entries.size(), 2u);
+    EXPECT_EQ(table.entries[0], mine);
+    EXPECT_EQ(table.entries[1].name, "Beacon");
+    EXPECT_EQ(table.imported, 1);
+    const QByteArray kept = station.folder.read("Transpondeurs_SatNOGS.cfg");
+    EXPECT_TRUE(kept.startsWith("# Emetteurs importes de SatNOGS DB")) << "the licence travels with the data";
+
+    const std::pair<QByteArray, QString> refused[] = {
+        {"/html", "page HTML reçue au lieu de la liste d'émetteurs SatNOGS DB"},
+        {"/object", "ce n'est pas une liste d'émetteurs SatNOGS DB (le document n'est pas une liste)"},
+        {"/missing", "erreur HTTP 404 Not Found"},
+    };
+    for (const auto &[path, why] : refused) {
+        sources(path);
+        const CommandRun run = update({"--station", station.folder.path().toStdString()});
+        EXPECT_EQ(run.status, 1);
+        const QString line = "transpondeurs.json : " + station.server.url(path) + " : " + why;
+        EXPECT_NE(run.out.find(line.toStdString()), std::string::npos) << run.out;
+        EXPECT_EQ(station.folder.read("Transpondeurs_SatNOGS.cfg"), kept);
     }
 }
 
