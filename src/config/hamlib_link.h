@@ -29,6 +29,29 @@ QString hamlibErrorText(int code);
 bool isHamlibRefusal(int code);
 // How a model is reached, from its capabilities' port type.
 HamlibModel::Port hamlibPort(int portType);
+// A model of Hamlib's list, from a radio's or a rotator's capabilities.
+template <class Caps>
+HamlibModel hamlibModelOf(int id, const Caps &caps)
+{
+    return {id, QString::fromLatin1(caps.mfg_name).trimmed(), QString::fromLatin1(caps.model_name).trimmed(),
+            hamlibPort(caps.port_type)};
+}
+// "Maker Model", or "modele N" for a model this Hamlib does not know.
+template <class Caps>
+QString hamlibModelName(int model, const Caps *caps)
+{
+    return caps ? hamlibModelOf(model, *caps).text() : QStringLiteral("modele %1").arg(model);
+}
+// What the set-up dialog's test reads: the device opened once, its reading
+// or why it did not open.
+template <class Session>
+HamlibReading readHamlibOnce(const HamlibDevice &device, const HamlibTiming &timing)
+{
+    Session session(device, timing);
+    if (const QString error = session.open(); !error.isEmpty())
+        return {false, error};
+    return {true, session.reading()};
+}
 // Why a device did not open. Hamlib says "IO error" for a network port where
 // nothing listens; the operator is told the connection was refused, and where.
 QString hamlibOpenFailure(int code, const HamlibDevice &device, int portType);

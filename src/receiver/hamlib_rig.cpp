@@ -226,12 +226,7 @@ std::vector<HamlibModel> hamlibRigModels()
     std::vector<HamlibModel> models;
     rig_list_foreach(
         [](const rig_caps *caps, rig_ptr_t data) {
-            HamlibModel model;
-            model.id = static_cast<int>(caps->rig_model);
-            model.maker = QString::fromLatin1(caps->mfg_name).trimmed();
-            model.name = QString::fromLatin1(caps->model_name).trimmed();
-            model.port = hamlibPort(caps->port_type);
-            static_cast<std::vector<HamlibModel> *>(data)->push_back(model);
+            static_cast<std::vector<HamlibModel> *>(data)->push_back(hamlibModelOf(int(caps->rig_model), *caps));
             return 1; // go on
         },
         &models);
@@ -242,18 +237,12 @@ std::vector<HamlibModel> hamlibRigModels()
 QString hamlibRigName(int model)
 {
     prepareHamlib();
-    if (const rig_caps *caps = rig_get_caps(model))
-        return QStringLiteral("%1 %2").arg(QString::fromLatin1(caps->mfg_name).trimmed(),
-                                           QString::fromLatin1(caps->model_name).trimmed());
-    return QStringLiteral("modele %1").arg(model);
+    return hamlibModelName(model, rig_get_caps(model));
 }
 
 HamlibReading readHamlibRig(const HamlibDevice &device, const HamlibTiming &timing)
 {
-    RigSession session(device, timing);
-    if (const QString error = session.open(); !error.isEmpty())
-        return {false, error};
-    return {true, session.reading()};
+    return readHamlibOnce<RigSession>(device, timing);
 }
 
 } // namespace orvanta

@@ -246,12 +246,7 @@ std::vector<HamlibModel> hamlibRotatorModels()
     std::vector<HamlibModel> models;
     rot_list_foreach(
         [](const rot_caps *caps, rig_ptr_t data) {
-            HamlibModel model;
-            model.id = static_cast<int>(caps->rot_model);
-            model.maker = QString::fromLatin1(caps->mfg_name).trimmed();
-            model.name = QString::fromLatin1(caps->model_name).trimmed();
-            model.port = hamlibPort(caps->port_type);
-            static_cast<std::vector<HamlibModel> *>(data)->push_back(model);
+            static_cast<std::vector<HamlibModel> *>(data)->push_back(hamlibModelOf(int(caps->rot_model), *caps));
             return 1; // go on
         },
         &models);
@@ -262,18 +257,12 @@ std::vector<HamlibModel> hamlibRotatorModels()
 QString hamlibRotatorName(int model)
 {
     prepareHamlib();
-    if (const rot_caps *caps = rot_get_caps(model))
-        return QStringLiteral("%1 %2").arg(QString::fromLatin1(caps->mfg_name).trimmed(),
-                                           QString::fromLatin1(caps->model_name).trimmed());
-    return QStringLiteral("modele %1").arg(model);
+    return hamlibModelName(model, rot_get_caps(model));
 }
 
 HamlibReading readHamlibRotator(const HamlibDevice &device, const HamlibTiming &timing)
 {
-    RotatorSession session(device, timing);
-    if (const QString error = session.open(); !error.isEmpty())
-        return {false, error};
-    return {true, session.reading()};
+    return readHamlibOnce<RotatorSession>(device, timing);
 }
 
 } // namespace orvanta
