@@ -67,23 +67,13 @@ void ObservateurWindow::closeEvent(QCloseEvent *event)
     const bool accepted = settings_.close(texts);
     elevation_->setText(texts.elevation); // "0" shows as "0.1"
     centreOnScreen(*this);
-    if (accepted)
-        event->accept();
-    else
-        event->ignore();
+    event->setAccepted(accepted);
 }
 
 void ObservateurWindow::keyPressEvent(QKeyEvent *event)
 {
-    switch (event->key()) {
-    case Qt::Key_Escape:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        close();
-        break;
-    default:
+    if (!closeOnEscapeOrReturn(*this, *event))
         QWidget::keyPressEvent(event);
-    }
 }
 
 ObserverTexts ObservateurWindow::boxes() const

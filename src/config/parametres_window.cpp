@@ -72,23 +72,13 @@ void ParametresWindow::closeEvent(QCloseEvent *event)
     const bool accepted =
         settings_.close({repetition_->text(), passage_->text(), parcAzimut_->text(), parcSite_->text()});
     centreOnScreen(*this);
-    if (accepted)
-        event->accept();
-    else
-        event->ignore();
+    event->setAccepted(accepted);
 }
 
 void ParametresWindow::keyPressEvent(QKeyEvent *event)
 {
-    switch (event->key()) {
-    case Qt::Key_Escape:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        close();
-        break;
-    default:
+    if (!closeOnEscapeOrReturn(*this, *event))
         QWidget::keyPressEvent(event);
-    }
 }
 
 } // namespace orvanta

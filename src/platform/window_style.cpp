@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QGridLayout>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
@@ -41,6 +42,19 @@ QLineEdit *addEntryRow(QGridLayout &grid, int line, const QString &caption, cons
     grid.addWidget(box, line, 1);
     grid.addWidget(new QLabel(unit, parent), line, 2);
     return box;
+}
+
+bool closeOnEscapeOrReturn(QWidget &window, const QKeyEvent &event)
+{
+    switch (event.key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        window.close();
+        return true;
+    default:
+        return false;
+    }
 }
 
 } // namespace orvanta
