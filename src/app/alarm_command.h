@@ -8,9 +8,10 @@
 
 namespace orvanta {
 
-// The operator's command run at an alarm: a program and its arguments, split
-// as a shell would split them but started without one (QProcess), so no
-// satellite name can inject anything; the pass comes in its environment. It
+// The operator's command run at an alarm: a program and its arguments,
+// blank separated ("double quotes" around an argument with blanks), started
+// without a shell (QProcess), so no satellite name can inject anything; the
+// pass comes in its environment. It
 // runs beside the station, which never waits for it. A failure (the program
 // cannot start, ends with a code other than 0, or crashes) is reported once
 // until the command changes.

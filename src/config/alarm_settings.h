@@ -33,7 +33,7 @@ struct AlarmSettings {
     AlarmRule everySatellite;
     std::map<long, AlarmRule> bySatellite;
     bool chime = false; // Alarme_Sat.wav, in the station folder
-    QString command;    // program and arguments, quoted as a shell would, but run without one
+    QString command;    // program and arguments, blank separated, "double quotes" around one with blanks
 
     const AlarmRule &ruleFor(long catalogNumber) const;
     bool operator==(const AlarmSettings &) const = default;
