@@ -108,8 +108,8 @@ void AlarmWork::unanswered(const QString &name)
     if (!toldUnavailable_) {
         toldUnavailable_ = true;
         if (links_.notify)
-            links_.notify(QStringLiteral("Aucun service de notifications du bureau ne repond : les alarmes de passage "
-                                         "s'affichent dans le bandeau de la fenetre principale."));
+            links_.notify(QStringLiteral("Aucun service de notifications du bureau ne répond : les alarmes de passage "
+                                         "s'affichent dans le bandeau de la fenêtre principale."));
     }
 }
 

@@ -48,7 +48,7 @@ QString AlarmEditor::commandProblem(const QString &command, const QString &folde
                               : QStandardPaths::findExecutable(program);
     const QFileInfo file(found);
     if (found.isEmpty() || !file.isFile() || !file.isExecutable())
-        return QStringLiteral("Le programme « %1 » de la commande d'alarme est introuvable ou n'est pas executable.")
+        return QStringLiteral("Le programme « %1 » de la commande d'alarme est introuvable ou n'est pas exécutable.")
             .arg(program);
     return {};
 }

@@ -41,7 +41,7 @@ AlarmRuleBoxes ruleBoxes(QGridLayout &grid, int line, const QString &prefix, QWi
         spinBox(AlarmRule::kLongestLeadMinutes, QStringLiteral(" min"), prefix + QStringLiteral("_Minutes"), parent),
         checkBox(QStringLiteral("Seulement si le site max atteint"), prefix + QStringLiteral("_Site_Min_Actif"), parent),
         spinBox(90, QStringLiteral("°"), prefix + QStringLiteral("_Site_Min"), parent),
-        checkBox(QStringLiteral("Alarme aussi a la perte du signal (LOS)"), prefix + QStringLiteral("_LOS"), parent)};
+        checkBox(QStringLiteral("Alarme aussi à la perte du signal (LOS)"), prefix + QStringLiteral("_LOS"), parent)};
     grid.addWidget(boxes.enabled, line, 0, 1, 2);
     grid.addWidget(new QLabel(QStringLiteral("Minutes avant AOS"), parent), line + 1, 0);
     grid.addWidget(boxes.minutes, line + 1, 1);
@@ -81,7 +81,7 @@ AlarmesWindow::AlarmesWindow(AlarmEditor &editor, QString stationFolder,
     setObjectName(QStringLiteral("Alarmes"));
     setWindowTitle(QStringLiteral("Alarmes de passage"));
 
-    auto *every = new QGroupBox(QStringLiteral("Tous les satellites selectionnes"), this);
+    auto *every = new QGroupBox(QStringLiteral("Tous les satellites sélectionnés"), this);
     auto *everyGrid = new QGridLayout(every);
     every_ = ruleBoxes(*everyGrid, 0, QStringLiteral("Alarme"), every);
     chime_ = checkBox(QStringLiteral("Jouer le son Alarme_Sat.wav"), QStringLiteral("Alarme_Son"), every);
@@ -91,9 +91,9 @@ AlarmesWindow::AlarmesWindow(AlarmEditor &editor, QString stationFolder,
     command_->setObjectName(QStringLiteral("Alarme_Commande"));
     command_->setPlaceholderText(QStringLiteral("programme arguments"));
     command_->setToolTip(QStringLiteral(
-        "Lancee sans shell a chaque alarme, dans le dossier de la station. Elle trouve le passage dans son "
+        "Lancée sans shell à chaque alarme, dans le dossier de la station. Elle trouve le passage dans son "
         "environnement : ORVANTA_EVENT (AOS ou LOS), ORVANTA_NORAD, ORVANTA_NAME, ORVANTA_AOS, ORVANTA_LOS "
-        "(ISO 8601, TU), ORVANTA_MAX_ELEVATION, ORVANTA_AOS_AZIMUTH (degres)."));
+        "(ISO 8601, TU), ORVANTA_MAX_ELEVATION, ORVANTA_AOS_AZIMUTH (degrés)."));
     everyGrid->addWidget(command_, 5, 1);
 
     auto *own = new QGroupBox(QStringLiteral("Par satellite"), this);
@@ -101,7 +101,7 @@ AlarmesWindow::AlarmesWindow(AlarmEditor &editor, QString stationFolder,
     satellite_ = new QComboBox(own);
     satellite_->setObjectName(QStringLiteral("Alarme_Satellite"));
     ownGrid->addWidget(satellite_, 0, 0, 1, 2);
-    hasOwn_ = checkBox(QStringLiteral("Regle propre a ce satellite"), QStringLiteral("Alarme_Regle_Propre"), own);
+    hasOwn_ = checkBox(QStringLiteral("Règle propre à ce satellite"), QStringLiteral("Alarme_Regle_Propre"), own);
     ownGrid->addWidget(hasOwn_, 1, 0, 1, 2);
     own_ = ruleBoxes(*ownGrid, 2, QStringLiteral("Satellite"), own);
 

@@ -113,7 +113,7 @@ TEST(StationDialogs, TheAlarmDialogKeepsItsRulesAndTheTickRingsBeforeTheRise)
     window->close();
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(h.messages.texts().contains(
-        "Le programme « /nonexistent/alarme » de la commande d'alarme est introuvable ou n'est pas executable."));
+        "Le programme « /nonexistent/alarme » de la commande d'alarme est introuvable ou n'est pas exécutable."));
     command->clear();
     window->close();
     EXPECT_FALSE(window->isVisible());
