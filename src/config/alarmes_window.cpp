@@ -48,6 +48,9 @@ AlarmRuleBoxes ruleBoxes(QGridLayout &grid, int line, const QString &prefix, QWi
     grid.addWidget(boxes.elevationLimited, line + 2, 0);
     grid.addWidget(boxes.elevation, line + 2, 1);
     grid.addWidget(boxes.atLos, line + 3, 0, 1, 2);
+    QObject::connect(boxes.elevationLimited, &QCheckBox::toggled, boxes.elevation, [boxes] {
+        boxes.elevation->setEnabled(boxes.elevationLimited->isChecked() && boxes.elevationLimited->isEnabled());
+    });
     return boxes;
 }
 
@@ -89,6 +92,7 @@ AlarmesWindow::AlarmesWindow(AlarmEditor &editor, QString stationFolder,
     everyGrid->addWidget(new QLabel(QStringLiteral("Commande"), every), 5, 0);
     command_ = new QLineEdit(every);
     command_->setObjectName(QStringLiteral("Alarme_Commande"));
+    command_->setMinimumWidth(command_->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 40);
     command_->setPlaceholderText(QStringLiteral("programme arguments"));
     command_->setToolTip(QStringLiteral(
         "Lancée sans shell à chaque alarme, dans le dossier de la station. Elle trouve le passage dans son "
@@ -115,9 +119,9 @@ AlarmesWindow::AlarmesWindow(AlarmEditor &editor, QString stationFolder,
     });
     connect(hasOwn_, &QCheckBox::toggled, this, [this](bool on) {
         for (QWidget *box : {static_cast<QWidget *>(own_.enabled), static_cast<QWidget *>(own_.minutes),
-                             static_cast<QWidget *>(own_.elevationLimited), static_cast<QWidget *>(own_.elevation),
-                             static_cast<QWidget *>(own_.atLos)})
+                             static_cast<QWidget *>(own_.elevationLimited), static_cast<QWidget *>(own_.atLos)})
             box->setEnabled(on);
+        own_.elevation->setEnabled(on && own_.elevationLimited->isChecked());
     });
 }
 
@@ -126,6 +130,7 @@ void AlarmesWindow::ouvrir()
     editor_.open();
     const AlarmSettings &settings = editor_.edited();
     every_.show(settings.everySatellite);
+    every_.elevation->setEnabled(every_.elevationLimited->isChecked());
     chime_->setChecked(settings.chime);
     command_->setText(settings.command);
     shownSatellite_ = 0;
