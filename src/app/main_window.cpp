@@ -158,7 +158,8 @@ MainWindow::MainWindow(QWidget *parent)
     auto *bandeau = new QLabel(central);
     bandeau->setObjectName(QStringLiteral("Bandeau_Alarme"));
     bandeau->setWordWrap(true);
-    bandeau->setStyleSheet(QStringLiteral("background: #fff3b0; border: 1px solid #c8a000; padding: 4px; font-weight: bold;"));
+    bandeau->setStyleSheet(
+        QStringLiteral("background: #fff3b0; border: 1px solid #c8a000; padding: 4px; font-weight: bold;"));
     bandeau->hide();
     middle->addWidget(bandeau);
     auto *visibles = new QGroupBox(QStringLiteral("Satellites Visibles"), central);

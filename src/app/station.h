@@ -188,7 +188,6 @@ private:
     bool ended_ = false;
     MapLink map_{&window_};
     AlarmWork *alarms_ = nullptr; // the window's
-
 };
 
 } // namespace orvanta

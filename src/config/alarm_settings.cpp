@@ -66,7 +66,8 @@ void saveRule(SettingsStore &store, const QString &section, const AlarmRule &rul
 std::vector<long> listedSatellites(const SettingsStore &store)
 {
     std::vector<long> numbers;
-    for (const QString &word : store.get(kApplication, kSection, kSatellites).split(QLatin1Char(' '), Qt::SkipEmptyParts))
+    const QString listed = store.get(kApplication, kSection, kSatellites);
+    for (const QString &word : listed.split(QLatin1Char(' '), Qt::SkipEmptyParts))
         if (const auto n = parseNumber(word); n && *n > 0 && *n == std::floor(*n) && *n < 1e9)
             numbers.push_back(long(*n));
     return numbers;

@@ -39,7 +39,8 @@ AlarmRuleBoxes ruleBoxes(QGridLayout &grid, int line, const QString &prefix, QWi
     AlarmRuleBoxes boxes{
         checkBox(QStringLiteral("Alarme avant l'acquisition (AOS)"), prefix + QStringLiteral("_Active"), parent),
         spinBox(AlarmRule::kLongestLeadMinutes, QStringLiteral(" min"), prefix + QStringLiteral("_Minutes"), parent),
-        checkBox(QStringLiteral("Seulement si le site max atteint"), prefix + QStringLiteral("_Site_Min_Actif"), parent),
+        checkBox(QStringLiteral("Seulement si le site max atteint"), prefix + QStringLiteral("_Site_Min_Actif"),
+                 parent),
         spinBox(90, QStringLiteral("°"), prefix + QStringLiteral("_Site_Min"), parent),
         checkBox(QStringLiteral("Alarme aussi à la perte du signal (LOS)"), prefix + QStringLiteral("_LOS"), parent)};
     grid.addWidget(boxes.enabled, line, 0, 1, 2);

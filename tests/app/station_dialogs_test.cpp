@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace orvanta {
 namespace {
 
@@ -123,7 +125,8 @@ TEST(StationDialogs, TheAlarmDialogKeepsItsRulesAndTheTickRingsBeforeTheRise)
 
     // Seven minutes before the ISS rises, the chime, once; AO-7 has a rule of its own and none.
     const auto &coming = h.station->tracking().board().coming();
-    const auto iss = std::find_if(coming.begin(), coming.end(), [](const auto &p) { return p.pass.catalogNumber == 25544; });
+    const auto iss =
+        std::find_if(coming.begin(), coming.end(), [](const auto &p) { return p.pass.catalogNumber == 25544; });
     ASSERT_NE(iss, coming.end());
     const orbit::PredictedPass next = iss->pass;
     const auto at = QDateTime(QDate(1899, 12, 30), QTime(0, 0), Qt::UTC)
