@@ -1,11 +1,13 @@
 #!/usr/bin/env python3
 """Writes demo/Nouveau_Sat.wav, the chime played when a newly risen satellite
-is taken up: two bell-like tones, high then low, 0.7 s in all.
+is taken up: two bell-like tones, high then low, 0.7 s in all. With --alarm,
+writes demo/Alarme_Sat.wav instead, the alarm ahead of acquisition: three
+short pips of a plain sine, 0.6 s in all, unlike the take-up chime.
 
 The output is 16-bit PCM, mono, 22050 Hz, and the same bytes on every run, so
-the committed file can always be made again from this script.
+the committed files can always be made again from this script.
 
-    python3 scripts/make_sound.py [OUTPUT]
+    python3 scripts/make_sound.py [--alarm] [OUTPUT]
 """
 
 import math
@@ -47,10 +49,33 @@ def samples():
         yield round(raw[n] * scale * fade * 32767)
 
 
+# The alarm: (start in seconds, length in seconds) of each pip, at one pitch (E6).
+PIPS = [(0.0, 0.12), (0.2, 0.12), (0.4, 0.12)]
+PIP_HZ = 1318.5
+PIP_EDGE_S = 0.01  # rise and fall of each pip, against clicks
+
+
+def alarm_samples():
+    count = int(RATE * (PIPS[-1][0] + PIPS[-1][1] + 0.08))
+    for n in range(count):
+        t = n / RATE
+        value = 0.0
+        for start, length in PIPS:
+            into = t - start
+            if 0.0 <= into < length:
+                edge = min(1.0, into / PIP_EDGE_S, (length - into) / PIP_EDGE_S)
+                value = edge * math.sin(2.0 * math.pi * PIP_HZ * into)
+        yield round(value * PEAK * 32767)
+
+
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
-    output = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, "..", "demo", "Nouveau_Sat.wav")
-    frames = b"".join(struct.pack("<h", value) for value in samples())
+    arguments = sys.argv[1:]
+    alarm = "--alarm" in arguments
+    arguments = [a for a in arguments if a != "--alarm"]
+    default = "Alarme_Sat.wav" if alarm else "Nouveau_Sat.wav"
+    output = arguments[0] if arguments else os.path.join(here, "..", "demo", default)
+    frames = b"".join(struct.pack("<h", value) for value in (alarm_samples() if alarm else samples()))
     with wave.open(output, "wb") as out:
         out.setnchannels(1)
         out.setsampwidth(2)

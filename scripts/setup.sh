@@ -19,6 +19,7 @@ packages=(
   clang-14 libclang-rt-14-dev
   xvfb xauth x11-utils xdotool imagemagick # the test of the real window
   xplanet-images # the world map's day and night images
+  dbus # the alarm tests' private session bus (dbus-daemon)
 )
 SUDO=""
 [ "$(id -u)" -eq 0 ] || SUDO="sudo"

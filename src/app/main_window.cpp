@@ -154,6 +154,14 @@ MainWindow::MainWindow(QWidget *parent)
 
     // Middle: the passes and the followed satellite.
     auto *middle = new QVBoxLayout;
+    // The alarms ahead of acquisition, where no desktop notification service answers.
+    auto *bandeau = new QLabel(central);
+    bandeau->setObjectName(QStringLiteral("Bandeau_Alarme"));
+    bandeau->setWordWrap(true);
+    bandeau->setStyleSheet(
+        QStringLiteral("background: #fff3b0; border: 1px solid #c8a000; padding: 4px; font-weight: bold;"));
+    bandeau->hide();
+    middle->addWidget(bandeau);
     auto *visibles = new QGroupBox(QStringLiteral("Satellites Visibles"), central);
     auto *visLayout = new QGridLayout(visibles);
     visLayout->addWidget(header(visibles), 0, 0, 1, 8);

@@ -106,6 +106,7 @@ Station::Station(StationPlatform platform)
                                        outcome.awaited, {config_.Lat_Obs, config_.Long_Obs}});
         transponders_.followed(outcome.tracked, outcome.trackedPass ? outcome.trackedPass->catalogNumber : 0L);
         readback_.refresh(); // another device may have been chosen since the last reading
+        alarms_->predicted(tracking_.board());
     };
     map_.chosen = [this](const QString &name) { openSatelliteDetails(name); };
     connectWindow();
@@ -185,6 +186,11 @@ void Station::connectDialogs()
         },
         &window_);
     addPlanningMenu(window_, *new PlanningWindow(*planner, platform_.messages, &window_));
+    alarms_ = new AlarmWork(
+        AlarmWork::Links{window_, platform_.store, platform_.messages, platform_.clock, platform_.sound,
+                         platform_.stationFolder, [this](const QString &text) { notices_.later(text); },
+                         [this] { return alarmSatellites(); }},
+        platform_.notificationBus ? *platform_.notificationBus : QDBusConnection::sessionBus());
     auto *rotorMenus = new RotorMenus(window_, platform_.store, config_, gs232Rotor_);
     tracking_.riseWaiting = [rotorMenus] { return rotorMenus->riseWaiting(); };
     QObject::connect(&window_, &MainWindow::pourManClicked, &window_, [this] { poursuiteMan_->ouvrir(); });
@@ -298,6 +304,18 @@ void Station::Init_Satellites()
     predictionNotices_.componentBuilt(*component_, platform_.stationFolder);
 }
 
+// The satellites a rule of their own can be given for: the selection's.
+std::vector<AlarmSatellite> Station::alarmSatellites() const
+{
+    std::vector<AlarmSatellite> satellites;
+    if (component_) {
+        for (const QString &name : banks_.Sat_Select())
+            if (const long number = component_->catalogNumber(name.toStdString()))
+                satellites.push_back({number, name});
+    }
+    return satellites;
+}
+
 QStringList Station::satelliteNames() const
 {
     QStringList names;
@@ -365,6 +383,7 @@ void Station::shutdown()
     closing_ = true;
     // A tick between the park and the release would point the antenna again.
     window_.timer1().stop();
+    alarms_->stop();
     Sauve_Config(config_, platform_.store);
     window_.setControlText(QStringLiteral("Titre"), QStringLiteral("Parkage"));
     if (platform_.messages.question(QStringLiteral("Voulez vous parquer les antennes?"), QStringLiteral("Parkage"))) {

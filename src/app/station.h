@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/alarm_work.h"
 #include "app/device_readback.h"
 #include "app/device_table.h"
 #include "app/hamlib_menus.h"
@@ -78,6 +79,8 @@ struct StationPlatform {
     // The Linux devices behind the lines and the port; none in tests that
     // record the devices.
     DeviceSetup *deviceSetup = nullptr;
+    // Where the alarms' desktop notifications go; the session bus when none.
+    QDBusConnection *notificationBus = nullptr;
 };
 
 // The whole station, assembled in one place: configuration, clock, orbital
@@ -110,6 +113,7 @@ public:
     void Init_Satellites();
     // The component's names, every one of them.
     QStringList satelliteNames() const;
+    std::vector<AlarmSatellite> alarmSatellites() const;
 
 private:
     void connectWindow();
@@ -183,6 +187,7 @@ private:
     bool closing_ = false;
     bool ended_ = false;
     MapLink map_{&window_};
+    AlarmWork *alarms_ = nullptr; // the window's
 };
 
 } // namespace orvanta

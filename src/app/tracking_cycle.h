@@ -114,6 +114,8 @@ public:
 
     bool running() const { return running_; }
     int skippedTicks() const { return skipped_; }
+    // The passes in progress and to come, as the last tick predicted them.
+    const orbit::PassBoard &board() const { return board_; }
     // The pass a line of the lists shows, as the last tick predicted it.
     std::optional<orbit::PredictedPass> passOnLine(const QString &line) const;
 

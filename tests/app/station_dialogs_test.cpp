@@ -2,11 +2,19 @@
 
 #include "station_harness.h"
 
+#include "orbit/pass_list.h"
+#include "orbit/utc_time.h"
+
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QSpinBox>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace orvanta {
 namespace {
@@ -83,6 +91,50 @@ TEST(StationDialogs, ASouthernWesternStationIsUsedByTheNextPrediction)
     EXPECT_NEAR(h.station->component()->ObsLat(), -34.6, 1e-4);
     EXPECT_NEAR(h.station->component()->ObsLon(), -58.38, 1e-4);
     EXPECT_EQ(h.store.get("Orvanta", "Setup", "Latitude Observateur", {}), "-34.6");
+}
+
+TEST(StationDialogs, TheAlarmDialogKeepsItsRulesAndTheTickRingsBeforeTheRise)
+{
+    test::StationHarness h;
+    h.bank(1, {"ISS (ZARYA)", "OSCAR 7 (AO-7)"});
+    h.at("2026-06-27T12:00:00Z");
+    h.start();
+    entry(h, "Mnu_Alarmes")->trigger();
+    auto *window = h.window().findChild<QWidget *>("Alarmes");
+    ASSERT_TRUE(window && window->isVisible());
+    const auto box = [window](const char *name) { return window->findChild<QCheckBox *>(name); };
+    box("Alarme_Active")->setChecked(true);
+    window->findChild<QSpinBox *>("Alarme_Minutes")->setValue(7);
+    box("Alarme_Son")->setChecked(true);
+    auto *satellite = window->findChild<QComboBox *>("Alarme_Satellite");
+    satellite->setCurrentIndex(satellite->findText("OSCAR 7 (AO-7) (7530)"));
+    box("Alarme_Regle_Propre")->setChecked(true);
+    box("Satellite_Active")->setChecked(false);
+    auto *command = window->findChild<QLineEdit *>("Alarme_Commande");
+    command->setText("/nonexistent/alarme --fort");
+    window->close();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(h.messages.texts().contains(
+        "Le programme « /nonexistent/alarme » de la commande d'alarme est introuvable ou n'est pas exécutable."));
+    command->clear();
+    window->close();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(h.store.get("Orvanta", "Alarmes", "Minutes Avant AOS", {}), "7");
+    EXPECT_EQ(h.store.get("Orvanta", "Alarmes", "Satellites", {}), "7530");
+    EXPECT_EQ(h.store.get("Orvanta", "Alarme 7530", "Active", {}), "0");
+
+    // Seven minutes before the ISS rises, the chime, once; AO-7 has a rule of its own and none.
+    const auto &coming = h.station->tracking().board().coming();
+    const auto iss =
+        std::find_if(coming.begin(), coming.end(), [](const auto &p) { return p.pass.catalogNumber == 25544; });
+    ASSERT_NE(iss, coming.end());
+    const orbit::PredictedPass next = iss->pass;
+    const auto at = QDateTime(QDate(1899, 12, 30), QTime(0, 0), Qt::UTC)
+                        .addSecs(orbit::wholeSecondsFromJulian(next.aos) - 7 * 60);
+    h.sound.played.clear();
+    h.tickAt(at.toString(Qt::ISODate));
+    h.tickAt(at.addSecs(5).toString(Qt::ISODate));
+    EXPECT_EQ(h.sound.played.filter("Alarme_Sat.wav").size(), 1);
 }
 
 } // namespace

@@ -84,10 +84,12 @@ LC_ALL=C.UTF-8 MANWIDTH=80 man -P cat -l "$usr/share/man/fr/man1/orvanta.1.gz" 2
   || fail "French manual page is not in French"
 
 demo="$usr/share/orvanta/demo"
-for name in Amateur.csv Elements.cfg Frequences.cfg Transpondeurs.cfg Nouveau_Sat.wav Orvanta.html; do
+for name in Amateur.csv Elements.cfg Frequences.cfg Transpondeurs.cfg Nouveau_Sat.wav Alarme_Sat.wav Orvanta.html; do
   [ -s "$demo/$name" ] || fail "demo station lacks $name"
 done
-file "$demo/Nouveau_Sat.wav" | grep -q 'WAVE audio' || fail "Nouveau_Sat.wav is not a WAV file"
+for sound in Nouveau_Sat.wav Alarme_Sat.wav; do
+  file "$demo/$sound" | grep -q 'WAVE audio' || fail "$sound is not a WAV file"
+done
 grep -q 'charset="utf-8"' "$demo/Orvanta.html" || fail "manual is not marked UTF-8"
 
 # The unpacked programs run and tell their version.
