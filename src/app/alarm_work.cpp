@@ -104,13 +104,12 @@ void AlarmWork::unanswered(const QString &name)
     if (!stillShown)
         return;
     onBanner_.insert(name);
-    showBanner();
     if (!toldUnavailable_) {
         toldUnavailable_ = true;
-        if (links_.notify)
-            links_.notify(QStringLiteral("Aucun service de notifications du bureau ne répond : les alarmes de passage "
-                                         "s'affichent dans le bandeau de la fenêtre principale."));
+        bannerNote_ = QStringLiteral("(Aucun service de notifications du bureau ne répond : les alarmes de passage "
+                                     "s'affichent dans ce bandeau.)");
     }
+    showBanner();
 }
 
 void AlarmWork::showBanner()
@@ -121,6 +120,11 @@ void AlarmWork::showBanner()
     for (const AlarmNotice &notice : watch_.shown())
         if (onBanner_.count(notice.key.text()))
             lines << notice.summary + QStringLiteral(" - ") + notice.body;
+    // Why the banner, said with the first alarms it shows and gone with them.
+    if (lines.isEmpty())
+        bannerNote_.clear();
+    else if (!bannerNote_.isEmpty())
+        lines << bannerNote_;
     banner_->setText(lines.join(QLatin1Char('\n')));
     banner_->setVisible(!lines.isEmpty());
 }

@@ -82,6 +82,7 @@ private:
     QTimer timer_;
     std::set<QString> onBanner_; // alarms no notification service took
     bool toldUnavailable_ = false;
+    QString bannerNote_; // that no notification service answers, said once
     bool checking_ = false;
     bool chiming_ = false;
 };
