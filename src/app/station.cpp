@@ -84,7 +84,7 @@ Station::Station(StationPlatform platform)
           [this] { return predictionNotices_.predictionsBlocked(); }}),
       readback_(DeviceReadback::Links{
           hamlibRotor_, hamlibReceiver_, [this] { return devices_.rotor(config_.Interface_Rotor) == &hamlibRotor_; },
-          [this] { return devices_.receiver(config_.Recepteur) == &hamlibReceiver_; },
+          [this] { return devices_.receiver(config_.Recepteur) == &transponders_.hamlibReceiver(); },
           [this](const QString &control, const QString &text) { window_.showReadback(control, text); }})
 {
     devices_.addRotor(QStringLiteral("Fodtrack"), fodtrackRotor_, RotorLink::ParallelPort);
@@ -92,7 +92,7 @@ Station::Station(StationPlatform platform)
     devices_.addReceiver(QStringLiteral("AR5000"), ar5000Radio_);
     devices_.addReceiver(QStringLiteral("FT847"), transponders_.ft847Receiver());
     devices_.addRotor(kHamlibDeviceName, hamlibRotor_);
-    devices_.addReceiver(kHamlibDeviceName, hamlibReceiver_);
+    devices_.addReceiver(kHamlibDeviceName, transponders_.hamlibReceiver());
     banks_.changed = [this] {
         window_.showSatelliteLists(banks_.ListeSat(), banks_.Sat_Select(), [this](const QString &name) {
             return component_ ? component_->catalogNumber(name.toStdString()) : 0L;

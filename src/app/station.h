@@ -178,8 +178,12 @@ private:
                                    [this] {
                                        return tracking_.state().Prog_RX_Actif && !closing_ && !ended_ &&
                                               devices_.receiver(config_.Recepteur) == &transponders_.ft847Receiver();
+                                   },
+                                   [this] {
+                                       return tracking_.state().Prog_RX_Actif && !closing_ && !ended_ &&
+                                              devices_.receiver(config_.Recepteur) == &transponders_.hamlibReceiver();
                                    }},
-                                  ft847_, ft847Radio_};
+                                  ft847_, ft847Radio_, hamlibReceiver_};
     bool closing_ = false;
     bool ended_ = false;
     MapLink map_{&window_};

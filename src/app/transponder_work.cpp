@@ -13,12 +13,13 @@
 
 namespace orvanta {
 
-TransponderWork::TransponderWork(Links links, Ft847Receiver &ft847, Receiver &ft847Radio)
+TransponderWork::TransponderWork(Links links, Ft847Receiver &ft847, Receiver &ft847Radio, HamlibReceiver &hamlib)
     : links_(std::move(links)),
       tuning_(links_.store, [folder = links_.folder] { return loadTransponders(folder); }),
       ft847Satellite_(ft847),
       ft847Link_(ft847Satellite_),
       ft847Receiver_(ft847Radio, ft847Link_),
+      hamlib_(links_.window, links_.store, hamlib),
       panel_(new TranspondeurWindow(tuning_, [this] { return rangeRate(); }, &links_.window)),
       correction_(new QTimer(&links_.window))
 {
@@ -53,10 +54,12 @@ std::optional<double> TransponderWork::rangeRate() const
 // The radio's two links at their own rate, not only at the tick.
 void TransponderWork::correct()
 {
-    const bool worked = links_.programsFt847() && tuning_.drivesRadio();
-    if (worked)
+    const bool ft847 = links_.programsFt847() && tuning_.drivesRadio();
+    const bool hamlib = links_.programsHamlib && links_.programsHamlib() && tuning_.drivesRadio();
+    if (ft847 || hamlib)
         tuning_.setRangeRate(rangeRate());
-    ft847Link_.cycle(worked ? tuning_.transponder() : nullptr, worked ? tuning_.links() : std::nullopt);
+    ft847Link_.cycle(ft847 ? tuning_.transponder() : nullptr, ft847 ? tuning_.links() : std::nullopt);
+    hamlib_.cycle(hamlib ? &tuning_ : nullptr);
 }
 
 void TransponderWork::importSatnogs()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/hamlib_satellite_work.h"
 #include "app/satellite_link.h"
 #include "app/transponder_tuning.h"
 
@@ -22,7 +23,8 @@ class Satellites;
 
 // Working the satellites' transponders, assembled in one place: the table's
 // import from the "Transpondeurs" menu, the panel of the followed satellite,
-// and the FT-847's satellite mode corrected on a timer of its own.
+// and the FT-847's satellite mode or the Hamlib radio's split corrected on a
+// timer of its own.
 class TransponderWork {
 public:
     struct Links {
@@ -35,15 +37,19 @@ public:
         // The station programs an FT-847 now ("Programmation Recepteur" on,
         // FT847 chosen, not closing).
         std::function<bool()> programsFt847;
+        // The same for the Hamlib radio.
+        std::function<bool()> programsHamlib;
     };
 
-    TransponderWork(Links links, Ft847Receiver &ft847, Receiver &ft847Radio);
+    TransponderWork(Links links, Ft847Receiver &ft847, Receiver &ft847Radio, HamlibReceiver &hamlib);
     ~TransponderWork();
     TransponderWork(const TransponderWork &) = delete;
     TransponderWork &operator=(const TransponderWork &) = delete;
 
     // What the tick registers as the FT-847.
     Receiver &ft847Receiver() { return ft847Receiver_; }
+    // What the tick registers as the Hamlib radio.
+    Receiver &hamlibReceiver() { return hamlib_.receiver(); }
     // The satellite the tick follows (empty name and 0 for none).
     void followed(const QString &name, long catalogNumber);
 
@@ -57,6 +63,7 @@ private:
     Ft847SatelliteRadio ft847Satellite_;
     SatelliteLink ft847Link_;
     SatelliteLinkReceiver ft847Receiver_;
+    HamlibSatelliteWork hamlib_;
     TranspondeurWindow *panel_;
     QTimer *correction_;
 };
