@@ -146,12 +146,15 @@ QString RigSatellite::start(RIG *rig, const RigSatelliteWish &wanted)
                 return hamlibErrorText(code);
             satmode_ = code == RIG_OK;
         }
-        if (!satmode_) {
+        // Split too, so that the split frequency lands on the uplink's VFO
+        // also where satellite mode alone does not say which VFO transmits;
+        // a radio whose satellite mode excludes split may refuse it.
+        {
             const int code = rig_set_split_vfo(rig, RIG_VFO_CURR, RIG_SPLIT_ON, vfo_t(uplinkVfo_));
             if (code != RIG_OK && !isHamlibRefusal(code))
                 return hamlibErrorText(code);
             split_ = code == RIG_OK;
-            if (!split_)
+            if (!split_ && !satmode_)
                 refused(QStringLiteral("La radio Hamlib refuse le mode split (%1) : %2.")
                             .arg(hamlibErrorText(code), kNoUplink));
         }
@@ -229,10 +232,10 @@ QString RigSatellite::sendTransmit(RIG *rig, qint64 hertz)
 QString RigSatellite::stop(RIG *rig)
 {
     int code = RIG_OK;
-    if (satmode_)
-        code = rig_set_func(rig, RIG_VFO_CURR, RIG_FUNC_SATMODE, 0);
-    else if (split_)
+    if (split_)
         code = rig_set_split_vfo(rig, RIG_VFO_CURR, RIG_SPLIT_OFF, vfo_t(uplinkVfo_));
+    if (satmode_ && (code == RIG_OK || isHamlibRefusal(code)))
+        code = rig_set_func(rig, RIG_VFO_CURR, RIG_FUNC_SATMODE, 0);
     satmode_ = split_ = uplink_ = false;
     return code == RIG_OK || isHamlibRefusal(code) ? QString() : hamlibErrorText(code);
 }

@@ -155,8 +155,8 @@ TEST_F(HamlibReceiverTest, SilentOrMissingRadioGivesOneMessageWithoutBlocking)
     EXPECT_LT(longestCallMs, 100);
 }
 
-// The dummy offers satellite mode, so it is used rather than split; the
-// uplink goes to the split frequency either way.
+// The dummy offers satellite mode: it is turned on, and split with the
+// uplink on VFO B.
 TEST_F(HamlibReceiverTest, WorksATransponderWithBothLinksAndHandsTheRadioBackInNormalMode)
 {
     ASSERT_TRUE(daemon.start());
@@ -169,6 +169,7 @@ TEST_F(HamlibReceiverTest, WorksATransponderWithBothLinksAndHandsTheRadioBackInN
     fm.transmitHz = 145850000;
     timed([&] { receiver.startSatellite(fm); });
     EXPECT_TRUE(daemonReads(QStringLiteral("u SATMODE"), QStringLiteral("1")));
+    EXPECT_EQ(daemon.ask(QStringLiteral("s"), 2), (QStringList{QStringLiteral("1"), QStringLiteral("VFOB")}));
     EXPECT_TRUE(daemonReads(QStringLiteral("f"), QStringLiteral("435797000")));
     EXPECT_TRUE(daemonReads(QStringLiteral("i"), QStringLiteral("145850000")));
     EXPECT_TRUE(daemonReads(QStringLiteral("x"), QStringLiteral("FM")));
@@ -189,6 +190,7 @@ TEST_F(HamlibReceiverTest, WorksATransponderWithBothLinksAndHandsTheRadioBackInN
 
     timed([&] { receiver.stopSatellite(); });
     EXPECT_TRUE(daemonReads(QStringLiteral("u SATMODE"), QStringLiteral("0")));
+    EXPECT_EQ(daemon.ask(QStringLiteral("s"), 1).value(0), QStringLiteral("0"));
     timed([&] { receiver.tune(145.8e6); });
     EXPECT_TRUE(daemonReads(QStringLiteral("f"), QStringLiteral("145800000")));
     EXPECT_TRUE(messages.shown.empty()) << messages.texts().join('\n').toStdString();
@@ -200,7 +202,6 @@ TEST_F(HamlibReceiverTest, WorksATransponderWithBothLinksAndHandsTheRadioBackInN
 TEST_F(HamlibReceiverTest, UplinkTheRadioCannotTransmitOnIsToldOnceAndOnlyTheDownlinkFollows)
 {
     ASSERT_TRUE(daemon.start());
-    daemon.ask(QStringLiteral("I 145000000"), 1);
     receiver.setDevice({kNetRigctl, daemon.address(), 0});
     RigSatelliteWish qo100;
     qo100.downlinkMode = qo100.uplinkMode = QStringLiteral("USB");
@@ -217,7 +218,7 @@ TEST_F(HamlibReceiverTest, UplinkTheRadioCannotTransmitOnIsToldOnceAndOnlyTheDow
     }
     EXPECT_TRUE(daemonReads(QStringLiteral("f"), QStringLiteral("1489749500")));
     EXPECT_EQ(daemon.ask(QStringLiteral("u SATMODE"), 1).value(0), QStringLiteral("0"));
-    EXPECT_EQ(daemon.ask(QStringLiteral("i"), 1).value(0), QStringLiteral("145000000"));
+    EXPECT_EQ(daemon.ask(QStringLiteral("s"), 1).value(0), QStringLiteral("0"));
     EXPECT_EQ(messages.shown.size(), 1u) << messages.texts().join('\n').toStdString();
 }
 
