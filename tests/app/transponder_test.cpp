@@ -1,10 +1,13 @@
+#include "app/hamlib_satellite_work.h"
 #include "app/satellite_link.h"
 #include "app/transponder_tuning.h"
 #include "app/transponder_window.h"
 #include "app/two_link_doppler.h"
 #include "station_harness.h"
 #include "support/fakes.h"
+#include "support/hamlib_daemon.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -205,6 +208,66 @@ TEST(SatelliteLink, StartsOnceSendsALinkOnlyWhenItMovedByTheStepAndEndsInNormalM
                                         "start Autre 435850000 145950000", "stop",
                                         "start Mode JA 435850000 145950000"}));
     EXPECT_EQ(tick.calls, (QStringList{"end", "tune 145.8"}));
+}
+
+// The Hamlib radio working FO-29's inverting transponder through rigctld's
+// dummy, approaching at 3 km/s; the operator turns the dial 2 kHz up.
+TEST(HamlibTransponder, TheDialTurnedMovesTheUplinkTheOtherWayAndNothingLoops)
+{
+    test::HamlibDaemon daemon(QStringLiteral("rigctld"), {QStringLiteral("-m"), QStringLiteral("1")});
+    ASSERT_TRUE(daemon.start());
+    test::RecordingMessageBoxes messages;
+    HamlibTiming timing;
+    timing.timeoutMs = 300;
+    HamlibReceiver rig(messages, timing);
+    rig.setDevice({2, daemon.address(), 0});
+    test::MemorySettingsStore store;
+    TransponderTuning tuning(store, [] {
+        TransponderTable t;
+        t.entries = {kBeacon, kModeJa};
+        return t;
+    });
+    tuning.follow(24278, QStringLiteral("FO-29"));
+    tuning.choose(1);
+    tuning.setDownlink(435850000);
+    tuning.setRangeRate(-3.0);
+    QWidget window;
+    auto *ignore = new QAction(&window);
+    ignore->setObjectName(QStringLiteral("Mnu_Transpondeurs_Ignorer_Cadran"));
+    ignore->setCheckable(true);
+    HamlibSatelliteWork work(window, store, rig);
+    const auto cycles = [&](int count) {
+        for (int i = 0; i < count; ++i) {
+            work.cycle(&tuning);
+            QTest::qWait(80);
+        }
+    };
+    const auto asked = [&](const char *command) { return daemon.ask(QString::fromLatin1(command), 1).value(0).toLongLong(); };
+
+    cycles(4);
+    const TwoLinks before = *tuning.links();
+    EXPECT_NEAR(asked("f"), before.downlinkAtRadio, 10);
+    EXPECT_NEAR(asked("i"), before.uplinkAtRadio, 10);
+    EXPECT_EQ(asked("s"), 1);
+
+    daemon.ask(QStringLiteral("F %1").arg(asked("f") + 2000), 1);
+    cycles(6);
+    EXPECT_NEAR(tuning.downlink(), 435852000, 10) << "the dial, Doppler removed";
+    const TwoLinks after = *tuning.links();
+    EXPECT_NEAR(asked("i"), before.uplinkAtRadio - 2000, 15)
+        << "inverting: the uplink goes down";
+    const qint64 settled = asked("f");
+    cycles(5);
+    EXPECT_EQ(tuning.downlink(), after.downlinkAtSatellite) << "no loop";
+    EXPECT_EQ(asked("f"), settled);
+
+    // Ignored, the dial is not read: the tuning stays where it was.
+    ignore->toggle();
+    daemon.ask(QStringLiteral("F %1").arg(settled - 5000), 1);
+    cycles(4);
+    EXPECT_EQ(tuning.downlink(), after.downlinkAtSatellite);
+    EXPECT_TRUE(ignoresDial(store));
+    EXPECT_TRUE(messages.shown.empty()) << messages.texts().join('\n').toStdString();
 }
 
 // The ISS's FM repeater from the FT-847: satellite mode and both VFOs at the
