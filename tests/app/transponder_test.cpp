@@ -6,9 +6,11 @@
 #include "station_harness.h"
 #include "support/fakes.h"
 #include "support/hamlib_daemon.h"
+#include "support/slow_relay.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -267,6 +269,55 @@ TEST(HamlibTransponder, TheDialTurnedMovesTheUplinkTheOtherWayAndNothingLoops)
     cycles(4);
     EXPECT_EQ(tuning.downlink(), after.downlinkAtSatellite);
     EXPECT_TRUE(ignoresDial(store));
+    EXPECT_TRUE(messages.shown.empty()) << messages.texts().join('\n').toStdString();
+}
+
+// A radio at 100 ms per command cannot follow a cycle every 100 ms that
+// moves both links: the cycles never wait for it, and the radio gets the
+// newest frequencies, not a backlog.
+TEST(HamlibTransponder, ASlowRadioNeverHoldsTheCyclesAndTheNewestFrequenciesWin)
+{
+    test::HamlibDaemon daemon(QStringLiteral("rigctld"), {QStringLiteral("-m"), QStringLiteral("1")});
+    ASSERT_TRUE(daemon.start());
+    test::SlowRelay relay(daemon.address().section(QLatin1Char(':'), 1).toUShort(), std::chrono::milliseconds(100));
+    test::RecordingMessageBoxes messages;
+    HamlibReceiver rig(messages);
+    rig.setDevice({2, relay.address(), 0});
+    test::MemorySettingsStore store;
+    TransponderTuning tuning(store, [] {
+        TransponderTable t;
+        t.entries = {kModeJa};
+        return t;
+    });
+    tuning.follow(24278, QStringLiteral("FO-29"));
+    tuning.choose(0);
+    tuning.setDownlink(435850000);
+    QWidget window;
+    HamlibSatelliteWork work(window, store, rig);
+
+    qint64 longestUs = 0;
+    constexpr int kCycles = 30;
+    for (int i = 0; i < kCycles; ++i) {
+        tuning.setRangeRate(-3.0 + 0.01 * i); // about 15 Hz and 5 Hz more at each cycle
+        QElapsedTimer clock;
+        clock.start();
+        work.cycle(&tuning);
+        longestUs = std::max(longestUs, clock.nsecsElapsed() / 1000);
+        QTest::qWait(100);
+    }
+    const TwoLinks last = *tuning.links();
+    const auto onStep = [](double hertz) { return QString::number(std::llround(hertz / 10) * 10); };
+    QElapsedTimer settling;
+    settling.start();
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            return daemon.ask(QStringLiteral("f"), 1).value(0) == onStep(last.downlinkAtRadio) &&
+                   daemon.ask(QStringLiteral("i"), 1).value(0) == onStep(last.uplinkAtRadio);
+        },
+        3000));
+    EXPECT_LT(settling.elapsed(), 1500) << "a backlog of " << kCycles << " cycles would take 9 s";
+    EXPECT_LT(relay.relayed(), 2 * kCycles) << "moves were sent one by one";
+    EXPECT_LT(longestUs, 20000) << "the window waited for the radio";
     EXPECT_TRUE(messages.shown.empty()) << messages.texts().join('\n').toStdString();
 }
 
