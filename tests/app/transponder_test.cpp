@@ -3,6 +3,7 @@
 #include "app/transponder_tuning.h"
 #include "app/transponder_window.h"
 #include "app/two_link_doppler.h"
+#include "config/hamlib_device.h"
 #include "station_harness.h"
 #include "support/fakes.h"
 #include "support/hamlib_daemon.h"
@@ -365,6 +366,45 @@ TEST(TransponderStation, TheFt847WorksTheTransponderInSatelliteModeUntilTheEnd)
     h.window().close();
     // Normal mode, then CAT off: the radio is handed back as it was found.
     EXPECT_TRUE(h.receiverLine.all().endsWith(QByteArray("\0\0\0\0\x8E\0\0\0\0\x80", 10)));
+}
+
+// The same repeater through rigctld's dummy as the station's Hamlib radio:
+// satellite mode and split at the first correction, the links corrected
+// after, and the radio handed back in normal mode at the end.
+TEST(TransponderStation, TheHamlibRadioWorksTheTransponderInSplitUntilTheEnd)
+{
+    test::HamlibDaemon rig(QStringLiteral("rigctld"), {"-m", "1"});
+    ASSERT_TRUE(rig.start());
+    test::StationHarness h;
+    h.writeFile("Transpondeurs.cfg", "25544;Relais FM;145990000;145990000;437800000;437800000;non;FM;FM;67;oui\r\n");
+    h.setup("Recepteur", "Hamlib");
+    saveHamlibDevice(h.store, HamlibKind::Receiver, {2, rig.address(), 0});
+    h.bank(1, {"ISS (ZARYA)"});
+    h.at("2026-06-27T01:36:00Z");
+    h.start();
+    h.click("Prog_RX_2");
+    h.tickAt("2026-06-27T01:36:00Z");
+    h.window().findChild<QCheckBox *>("Transpondeur_Radio")->click();
+    auto *correction = h.window().findChild<QTimer *>("Transpondeur_Correction");
+    const auto asked = [&](const char *command) { return rig.ask(QString::fromLatin1(command), 1).value(0); };
+    QMetaObject::invokeMethod(correction, "timeout");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return asked("m") == "FM" && asked("f").toLongLong() > 437800000; }, 3000))
+        << "raised by the Doppler shift of the approaching ISS";
+    EXPECT_EQ(asked("u SATMODE"), "1");
+    EXPECT_EQ(asked("c"), "670");
+    EXPECT_EQ(rig.ask("s", 2), (QStringList{"1", "VFOB"}));
+    const qint64 down = asked("f").toLongLong();
+    const qint64 up = asked("i").toLongLong();
+    EXPECT_LT(up, 145990000) << "lowered";
+
+    h.tickAt("2026-06-27T01:36:30Z");
+    QMetaObject::invokeMethod(correction, "timeout");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return asked("f").toLongLong() < down && asked("i").toLongLong() > up; }, 3000))
+        << "both links follow the ISS as it comes closer";
+
+    h.messages.answers = {false};
+    h.window().close();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return asked("u SATMODE") == "0" && asked("s") == "0"; }, 3000));
 }
 
 } // namespace
