@@ -109,6 +109,7 @@ void buildMainMenus(QMenuBar &bar)
     checkEntry(uplinkVfo, "Mnu_VFO_Montee_Sub", QStringLiteral("&Sub"), false);
     checkEntry(uplinkVfo, "Mnu_VFO_Montee_Main", QStringLiteral("&Main"), false);
     checkEntry(transponders, "Mnu_Transpondeurs_Ignorer_Cadran", QStringLiteral("&Ignorer le cadran"), false);
+    checkEntry(transponders, "Mnu_Transpondeurs_Radio_Montee", QStringLiteral("&Radio de montee (Hamlib)..."), false);
 
     barEntry(bar, "Mnu_Calibration", QStringLiteral("Ca&libration"));
 

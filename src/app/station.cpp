@@ -50,7 +50,7 @@ Station::Station(StationPlatform platform)
       fodtrack_(platform_.parallelPort, platform_.waiter, config_),
       gs232_(platform_.rotorLine, platform_.messages),
       panel_(platform_.receiverLine, receiverQueue_,
-             [this] { return devices_.receiver(config_.Recepteur) == &ar5000Radio_; }),
+             [this] { return devices_.receiver(config_.Recepteur) == &transponders_.ar5000Receiver(); }),
       ar5000_(platform_.receiverLine, platform_.waiter, panel_, platform_.messages, receiverQueue_),
       ft847_(platform_.receiverLine, platform_.waiter, platform_.messages, receiverQueue_),
       fodtrackRotor_(fodtrack_, platform_.waiter),
@@ -89,7 +89,7 @@ Station::Station(StationPlatform platform)
 {
     devices_.addRotor(QStringLiteral("Fodtrack"), fodtrackRotor_, RotorLink::ParallelPort);
     devices_.addRotor(QStringLiteral("GS232"), gs232Rotor_, RotorLink::RotorLine);
-    devices_.addReceiver(QStringLiteral("AR5000"), ar5000Radio_);
+    devices_.addReceiver(QStringLiteral("AR5000"), transponders_.ar5000Receiver());
     devices_.addReceiver(QStringLiteral("FT847"), transponders_.ft847Receiver());
     devices_.addRotor(kHamlibDeviceName, hamlibRotor_);
     devices_.addReceiver(kHamlibDeviceName, transponders_.hamlibReceiver());

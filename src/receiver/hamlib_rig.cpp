@@ -170,13 +170,16 @@ private:
 
 } // namespace
 
-HamlibReceiver::HamlibReceiver(MessageBoxes &messages, HamlibTiming timing, QObject *parent)
+HamlibReceiver::HamlibReceiver(MessageBoxes &messages, HamlibTiming timing, QObject *parent, HamlibKind kind)
     : QObject(parent),
       link_(std::make_unique<HamlibLink<RigWanted, RigReading>>(
           messages, timing,
-          HamlibWording{QStringLiteral("Le recepteur Hamlib"),
-                        QStringLiteral("Aucune radio Hamlib n'est choisie : menu Selection, Recepteurs, Hamlib."),
-                        hamlibRigName},
+          kind == HamlibKind::Uplink
+              ? HamlibWording{QStringLiteral("La radio de montee Hamlib"),
+                              QStringLiteral("Aucune radio de montee n'est choisie : menu Transpondeurs."), hamlibRigName}
+              : HamlibWording{QStringLiteral("Le recepteur Hamlib"),
+                              QStringLiteral("Aucune radio Hamlib n'est choisie : menu Selection, Recepteurs, Hamlib."),
+                              hamlibRigName},
           [](const HamlibDevice &device, const HamlibTiming &timing) {
               return std::make_unique<RigSession>(device, timing);
           }))

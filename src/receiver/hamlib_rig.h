@@ -33,7 +33,10 @@ struct RigReading {
 class HamlibReceiver final : public QObject, public Receiver {
     Q_OBJECT
 public:
-    explicit HamlibReceiver(MessageBoxes &messages, HamlibTiming timing = {}, QObject *parent = nullptr);
+    // kind: the station's receiver, or the uplink radio of two radios (the
+    // messages name it so).
+    explicit HamlibReceiver(MessageBoxes &messages, HamlibTiming timing = {}, QObject *parent = nullptr,
+                            HamlibKind kind = HamlibKind::Receiver);
     ~HamlibReceiver() override;
 
     // The radio to drive from now on (model 0: none). It is opened at the

@@ -109,7 +109,7 @@ QString RigSatellite::apply(RIG *rig, const RigSatelliteWish &wanted, RigSatelli
                 return error;
             applied.transmitHz = wanted.transmitHz;
         }
-        if (wanted.receiveHz != applied.receiveHz) {
+        if (wanted.receiveHz != applied.receiveHz && !uplinkOnly_) {
             if (const QString error = sendReceive(rig, wanted.receiveHz); !error.isEmpty())
                 return error;
             applied.receiveHz = wanted.receiveHz;
@@ -135,10 +135,14 @@ QString RigSatellite::start(RIG *rig, const RigSatelliteWish &wanted)
     if (const QString error = stop(rig); !error.isEmpty())
         return error;
     uplink_ = false;
-    uplinkVfo_ = int(hamlibVfo(wanted.uplinkVfo));
+    uplinkOnly_ = wanted.uplinkOnly;
+    uplinkVfo_ = int(uplinkOnly_ ? RIG_VFO_CURR : hamlibVfo(wanted.uplinkVfo));
     if (!canTransmit(rig, wanted.transmitHz)) {
         refused(QStringLiteral("La radio Hamlib n'emet pas sur %1 MHz, la montee du transpondeur : %2.")
-                    .arg(megahertz(wanted.transmitHz), kNoUplink));
+                    .arg(megahertz(wanted.transmitHz), uplinkOnly_ ? QStringLiteral("la montee n'est pas envoyee")
+                                                                   : kNoUplink));
+    } else if (uplinkOnly_) {
+        uplink_ = true;
     } else {
         if (rig_has_set_func(rig, RIG_FUNC_SATMODE)) {
             const int code = rig_set_func(rig, RIG_VFO_CURR, RIG_FUNC_SATMODE, 1);
@@ -162,7 +166,8 @@ QString RigSatellite::start(RIG *rig, const RigSatelliteWish &wanted)
     }
     if (uplink_) {
         if (const rmode_t mode = modeOf(wanted.uplinkMode); mode != RIG_MODE_NONE) {
-            const int code = rig_set_split_mode(rig, RIG_VFO_CURR, mode, RIG_PASSBAND_NORMAL);
+            const int code = uplinkOnly_ ? rig_set_mode(rig, RIG_VFO_CURR, mode, RIG_PASSBAND_NORMAL)
+                                         : rig_set_split_mode(rig, RIG_VFO_CURR, mode, RIG_PASSBAND_NORMAL);
             if (code != RIG_OK && !isHamlibRefusal(code))
                 return hamlibErrorText(code);
             if (code != RIG_OK)
@@ -191,6 +196,8 @@ QString RigSatellite::start(RIG *rig, const RigSatelliteWish &wanted)
                             .arg(tone, hamlibErrorText(code)));
         }
     }
+    if (uplinkOnly_)
+        return {};
     if (const rmode_t mode = modeOf(wanted.downlinkMode); mode != RIG_MODE_NONE) {
         const int code = rig_set_mode(rig, RIG_VFO_CURR, mode, RIG_PASSBAND_NORMAL);
         if (code != RIG_OK && !isHamlibRefusal(code))
@@ -217,7 +224,8 @@ QString RigSatellite::sendTransmit(RIG *rig, qint64 hertz)
 {
     if (!uplink_)
         return {};
-    const int code = rig_set_split_freq(rig, RIG_VFO_CURR, freq_t(hertz));
+    const int code = uplinkOnly_ ? rig_set_freq(rig, RIG_VFO_CURR, freq_t(hertz))
+                                 : rig_set_split_freq(rig, RIG_VFO_CURR, freq_t(hertz));
     if (code != RIG_OK && !isHamlibRefusal(code))
         return hamlibErrorText(code);
     if (code != RIG_OK) {

@@ -31,6 +31,9 @@ struct RigSatelliteWish {
     // The correction cycle; a new one asks for one read of the downlink.
     long long cycle = 0;
     bool readDial = false;
+    // The radio transmits the uplink alone on its current VFO, while another
+    // radio receives the downlink: no split, no downlink.
+    bool uplinkOnly = false;
 };
 
 // What the downlink read after a cycle said, with what had been sent to it.
@@ -67,6 +70,7 @@ private:
     bool satmode_ = false;
     bool split_ = false;
     bool uplink_ = false; // the uplink goes out
+    bool uplinkOnly_ = false;
     int uplinkVfo_ = 0;   // Hamlib's vfo_t
     QString note_;
     std::optional<DialRead> dial_;

@@ -3,6 +3,7 @@
 #include "app/transponder_tuning.h"
 #include "app/transponder_window.h"
 #include "app/two_link_doppler.h"
+#include "config/config_station.h"
 #include "config/hamlib_device.h"
 #include "station_harness.h"
 #include "support/fakes.h"
@@ -239,22 +240,24 @@ TEST(HamlibTransponder, TheDialTurnedMovesTheUplinkTheOtherWayAndNothingLoops)
     ignore->setObjectName(QStringLiteral("Mnu_Transpondeurs_Ignorer_Cadran"));
     ignore->setCheckable(true);
     HamlibSatelliteWork work(window, store, rig);
-    const auto cycles = [&](int count) {
-        for (int i = 0; i < count; ++i) {
+    // Cycles until done() (at most 40): the radio's thread takes its time.
+    const auto cycles = [&](int count, const std::function<bool()> &done = {}) {
+        for (int i = 0; i < (done ? 40 : count) && !(done && done()); ++i) {
             work.cycle(&tuning);
             QTest::qWait(80);
         }
     };
     const auto asked = [&](const char *command) { return daemon.ask(QString::fromLatin1(command), 1).value(0).toLongLong(); };
 
-    cycles(4);
     const TwoLinks before = *tuning.links();
+    cycles(0, [&] { return asked("s") == 1 && std::abs(asked("i") - before.uplinkAtRadio) <= 10; });
     EXPECT_NEAR(asked("f"), before.downlinkAtRadio, 10);
     EXPECT_NEAR(asked("i"), before.uplinkAtRadio, 10);
     EXPECT_EQ(asked("s"), 1);
 
     daemon.ask(QStringLiteral("F %1").arg(asked("f") + 2000), 1);
-    cycles(6);
+    cycles(0, [&] { return tuning.downlink() != 435850000; });
+    cycles(3);
     EXPECT_NEAR(tuning.downlink(), 435852000, 10) << "the dial, Doppler removed";
     const TwoLinks after = *tuning.links();
     EXPECT_NEAR(asked("i"), before.uplinkAtRadio - 2000, 15)
@@ -405,6 +408,52 @@ TEST(TransponderStation, TheHamlibRadioWorksTheTransponderInSplitUntilTheEnd)
     h.messages.answers = {false};
     h.window().close();
     EXPECT_TRUE(QTest::qWaitFor([&] { return asked("u SATMODE") == "0" && asked("s") == "0"; }, 3000));
+}
+
+// Two radios: the station's Hamlib receiver on the downlink, a second
+// rigctld's radio transmitting the uplink alone; unticked in the menu, the
+// receiver works both links in split again.
+TEST(TransponderStation, TwoRadiosCarryOneLinkEachAndTheTickLeavesTheReceiverAlone)
+{
+    test::HamlibDaemon receiver(QStringLiteral("rigctld"), {"-m", "1"});
+    test::HamlibDaemon transmitter(QStringLiteral("rigctld"), {"-m", "1"});
+    ASSERT_TRUE(receiver.start());
+    ASSERT_TRUE(transmitter.start());
+    test::StationHarness h;
+    h.writeFile("Transpondeurs.cfg", "25544;Relais FM;145990000;145990000;437800000;437800000;non;FM;FM;67;oui\r\n");
+    h.setup("Recepteur", "Hamlib");
+    saveHamlibDevice(h.store, HamlibKind::Receiver, {2, receiver.address(), 0});
+    saveHamlibDevice(h.store, HamlibKind::Uplink, {2, transmitter.address(), 0});
+    h.store.save(kApplication, QStringLiteral("Transpondeurs"), QStringLiteral("Deux Radios"), QStringLiteral("1"));
+    h.bank(1, {"ISS (ZARYA)"});
+    h.at("2026-06-27T01:36:00Z");
+    h.start();
+    h.click("Prog_RX_2");
+    h.tickAt("2026-06-27T01:36:00Z");
+    h.window().findChild<QCheckBox *>("Transpondeur_Radio")->click();
+    auto *correction = h.window().findChild<QTimer *>("Transpondeur_Correction");
+    const auto asked = [](test::HamlibDaemon &daemon, const char *command) {
+        return daemon.ask(QString::fromLatin1(command), 1).value(0);
+    };
+    const auto both = [&] {
+        return asked(receiver, "f").toLongLong() > 437800000 && asked(transmitter, "f").toLongLong() < 145990000 &&
+               asked(transmitter, "c") == "670";
+    };
+    QMetaObject::invokeMethod(correction, "timeout");
+    EXPECT_TRUE(QTest::qWaitFor(both, 3000));
+    EXPECT_EQ(asked(transmitter, "m"), "FM");
+    EXPECT_EQ(asked(receiver, "s"), "0") << "each radio carries one link";
+    EXPECT_EQ(asked(transmitter, "s"), "0");
+
+    h.tickAt("2026-06-27T01:36:30Z");
+    QMetaObject::invokeMethod(correction, "timeout");
+    QTest::qWait(300);
+    EXPECT_TRUE(both()) << "the tick left the receiver on the downlink";
+
+    h.window().findChild<QAction *>("Mnu_Transpondeurs_Radio_Montee")->trigger();
+    QMetaObject::invokeMethod(correction, "timeout");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return asked(receiver, "s") == "1"; }, 3000)) << "one radio again";
+    EXPECT_TRUE(h.messages.shown.empty()) << h.messages.texts().join('\n').toStdString();
 }
 
 } // namespace
