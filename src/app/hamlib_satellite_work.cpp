@@ -6,7 +6,6 @@
 
 #include <QAction>
 #include <QActionGroup>
-#include <QWidget>
 
 #include <cmath>
 
@@ -83,7 +82,7 @@ qint64 downlinkFromDial(double dialHz, const TwoLinks &links)
     return std::llround(dialHz / factor) - links.offsets.downlink;
 }
 
-HamlibSatelliteWork::HamlibSatelliteWork(QWidget &window, SettingsStore &store, HamlibReceiver &rig)
+HamlibSatelliteWork::HamlibSatelliteWork(QObject &window, SettingsStore &store, HamlibReceiver &rig)
     : store_(store), rig_(rig), radio_(rig, [&store] { return uplinkVfoSetting(store); }), link_(radio_),
       receiver_(rig, link_), dial_(SatelliteLink::kFt847StepHz), ignoreDial_(ignoresDial(store))
 {

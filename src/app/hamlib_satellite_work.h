@@ -6,7 +6,7 @@
 #include <functional>
 #include <optional>
 
-class QWidget;
+class QObject;
 
 namespace orvanta {
 
@@ -71,7 +71,8 @@ qint64 downlinkFromDial(double dialHz, const TwoLinks &links);
 // and its two settings in the "Transpondeurs" menu.
 class HamlibSatelliteWork {
 public:
-    HamlibSatelliteWork(QWidget &window, SettingsStore &store, HamlibReceiver &rig);
+    // window: where the menu entries are found.
+    HamlibSatelliteWork(QObject &window, SettingsStore &store, HamlibReceiver &rig);
 
     // What the tick registers as the Hamlib radio.
     Receiver &receiver() { return receiver_; }
