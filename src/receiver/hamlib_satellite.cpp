@@ -214,9 +214,11 @@ QString RigSatellite::sendReceive(RIG *rig, qint64 hertz)
     const int code = rig_set_freq(rig, RIG_VFO_CURR, freq_t(hertz));
     if (code != RIG_OK && !isHamlibRefusal(code))
         return hamlibErrorText(code);
-    if (code != RIG_OK)
+    // Told once, not at every cycle, until a downlink goes out again.
+    if (code != RIG_OK && !downlinkRefused_)
         refused(QStringLiteral("La radio Hamlib refuse la frequence de descente %1 MHz : %2.")
                     .arg(megahertz(hertz), hamlibErrorText(code)));
+    downlinkRefused_ = code != RIG_OK;
     return {};
 }
 

@@ -71,6 +71,7 @@ private:
     bool split_ = false;
     bool uplink_ = false; // the uplink goes out
     bool uplinkOnly_ = false;
+    bool downlinkRefused_ = false;
     int uplinkVfo_ = 0;   // Hamlib's vfo_t
     QString note_;
     std::optional<DialRead> dial_;

@@ -168,6 +168,9 @@ TEST_F(HamlibReceiverTest, WorksATransponderWithBothLinksAndHandsTheRadioBackInN
     fm.receiveHz = 435797000;
     fm.transmitHz = 145850000;
     timed([&] { receiver.startSatellite(fm); });
+    timed([&] { receiver.satelliteCycle(1, true); });
+    // Nothing asks the daemon while the radio opens (see HamlibDaemon::start).
+    ASSERT_TRUE(QTest::qWaitFor([&] { return receiver.reading().has_value(); }, 5000));
     EXPECT_TRUE(daemonReads(QStringLiteral("u SATMODE"), QStringLiteral("1")));
     EXPECT_EQ(daemon.ask(QStringLiteral("s"), 2), (QStringList{QStringLiteral("1"), QStringLiteral("VFOB")}));
     EXPECT_TRUE(daemonReads(QStringLiteral("f"), QStringLiteral("435797000")));
