@@ -65,7 +65,8 @@ void TransponderWork::correct()
     const bool hamlib = !two && programmed == &hamlibGate_;
     if (two || ft847 || hamlib)
         tuning_.setRangeRate(rangeRate());
-    // The links that stop go first: a radio may pass from one to the other.
+    // The one-radio links come first: one that stops hands its radio back
+    // before two radios take it as their downlink.
     ft847Link_.cycle(ft847 ? tuning_.transponder() : nullptr, ft847 ? tuning_.links() : std::nullopt);
     hamlib_.cycle(hamlib ? &tuning_ : nullptr);
     twoRadios_.cycle(two ? programmed : nullptr, tuning_.transponder(), tuning_.links());
