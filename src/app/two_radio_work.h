@@ -51,7 +51,6 @@ public:
     Receiver &gate(Receiver &radio);
     // An uplink radio is chosen.
     bool chosen() const { return chosen_; }
-    HamlibReceiver &uplinkRadio() { return uplink_; }
     // One correction cycle: registered is the receiver the station programs
     // (one of the gates), null when the two radios work no transponder.
     void cycle(Receiver *registered, const Transponder *transponder, const std::optional<TwoLinks> &links);
