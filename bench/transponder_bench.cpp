@@ -2,9 +2,11 @@
 // timer runs it on the window's thread: the range rate from the component,
 // both links through the Doppler shift, and the step check before sending.
 
+#include "app/hamlib_satellite_work.h"
 #include "app/satellite_link.h"
 #include "app/transponder_tuning.h"
 #include "orbit/satellites.h"
+#include "platform/message_boxes.h"
 #include "platform/settings_store.h"
 
 #include <QDateTime>
@@ -61,5 +63,39 @@ void BM_TwoLinkCorrectionCycle(benchmark::State &state)
         state.SkipWithError("nothing was sent");
 }
 BENCHMARK(BM_TwoLinkCorrectionCycle)->Unit(benchmark::kMicrosecond);
+
+class SilentBoxes final : public MessageBoxes {
+public:
+    void information(const QString &, const QString &, Icon) override {}
+    bool question(const QString &, const QString &) override { return false; }
+};
+
+// The same cycle through the Hamlib radio: its share on the window's thread,
+// the radio's exchanges being left to its worker (here one that finds
+// nothing listening and tries again on its own).
+void BM_HamlibTwoLinkCorrectionCycle(benchmark::State &state)
+{
+    const auto component = orbit::Init_Satellites(ORVANTA_SOURCE_DIR "/demo", 48.85, 2.35, 35);
+    const Transponder fo29{24278, "Mode JA", 145900000, 146000000, 435800000, 435900000, true, "LSB", "USB", 0, true};
+    NoStore store;
+    TransponderTuning tuning(store, [&fo29] {
+        TransponderTable table;
+        table.entries = {fo29};
+        return table;
+    });
+    tuning.follow(24278, QStringLiteral("JAS-2 (FO-29)"));
+    SilentBoxes boxes;
+    HamlibReceiver rig(boxes);
+    rig.setDevice({2, QStringLiteral("127.0.0.1:9"), 0});
+    QObject window;
+    HamlibSatelliteWork work(window, store, rig);
+    QDateTime instant = QDateTime::fromString(QStringLiteral("2026-06-27T10:00:00Z"), Qt::ISODate);
+    for (auto _ : state) {
+        instant = instant.addMSecs(500);
+        tuning.setRangeRate(rangeRateAt(component.get(), tuning.satelliteName(), instant));
+        work.cycle(&tuning);
+    }
+}
+BENCHMARK(BM_HamlibTwoLinkCorrectionCycle)->Unit(benchmark::kMicrosecond);
 
 } // namespace

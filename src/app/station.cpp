@@ -51,7 +51,7 @@ Station::Station(StationPlatform platform)
       fodtrack_(platform_.parallelPort, platform_.waiter, config_),
       gs232_(platform_.rotorLine, platform_.messages),
       panel_(platform_.receiverLine, receiverQueue_,
-             [this] { return devices_.receiver(config_.Recepteur) == &ar5000Radio_; }),
+             [this] { return devices_.receiver(config_.Recepteur) == &transponders_.ar5000Receiver(); }),
       ar5000_(platform_.receiverLine, platform_.waiter, panel_, platform_.messages, receiverQueue_),
       ft847_(platform_.receiverLine, platform_.waiter, platform_.messages, receiverQueue_),
       fodtrackRotor_(fodtrack_, platform_.waiter),
@@ -85,15 +85,15 @@ Station::Station(StationPlatform platform)
           [this] { return predictionNotices_.predictionsBlocked(); }}),
       readback_(DeviceReadback::Links{
           hamlibRotor_, hamlibReceiver_, [this] { return devices_.rotor(config_.Interface_Rotor) == &hamlibRotor_; },
-          [this] { return devices_.receiver(config_.Recepteur) == &hamlibReceiver_; },
+          [this] { return devices_.receiver(config_.Recepteur) == &transponders_.hamlibReceiver(); },
           [this](const QString &control, const QString &text) { window_.showReadback(control, text); }})
 {
     devices_.addRotor(QStringLiteral("Fodtrack"), fodtrackRotor_, RotorLink::ParallelPort);
     devices_.addRotor(QStringLiteral("GS232"), gs232Rotor_, RotorLink::RotorLine);
-    devices_.addReceiver(QStringLiteral("AR5000"), ar5000Radio_);
+    devices_.addReceiver(QStringLiteral("AR5000"), transponders_.ar5000Receiver());
     devices_.addReceiver(QStringLiteral("FT847"), transponders_.ft847Receiver());
     devices_.addRotor(kHamlibDeviceName, hamlibRotor_);
-    devices_.addReceiver(kHamlibDeviceName, hamlibReceiver_);
+    devices_.addReceiver(kHamlibDeviceName, transponders_.hamlibReceiver());
     banks_.changed = [this] {
         window_.showSatelliteLists(banks_.ListeSat(), banks_.Sat_Select(), [this](const QString &name) {
             return component_ ? component_->catalogNumber(name.toStdString()) : 0L;

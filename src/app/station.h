@@ -180,10 +180,11 @@ private:
     TransponderWork transponders_{{window_, platform_.store, platform_.messages, platform_.clock,
                                    platform_.stationFolder, [this] { return component_.get(); },
                                    [this] {
-                                       return tracking_.state().Prog_RX_Actif && !closing_ && !ended_ &&
-                                              devices_.receiver(config_.Recepteur) == &transponders_.ft847Receiver();
+                                       return tracking_.state().Prog_RX_Actif && !closing_ && !ended_
+                                                  ? devices_.receiver(config_.Recepteur)
+                                                  : nullptr;
                                    }},
-                                  ft847_, ft847Radio_};
+                                  ar5000Radio_, ft847_, ft847Radio_, hamlibReceiver_};
     bool closing_ = false;
     bool ended_ = false;
     MapLink map_{&window_};

@@ -102,7 +102,7 @@ TranspondeurWindow::TranspondeurWindow(TransponderTuning &tuning, RangeRate rang
     offsets->addRow(QStringLiteral("Decalage descente"), downlinkOffset_);
     offsets->addRow(QStringLiteral("Decalage montee"), uplinkOffset_);
 
-    auto *drives = new QCheckBox(QStringLiteral("Piloter la radio en mode satellite (FT-847)"));
+    auto *drives = new QCheckBox(QStringLiteral("Piloter la radio en mode satellite (FT-847 ou Hamlib)"));
     drives->setObjectName(QStringLiteral("Transpondeur_Radio"));
     drives->setFocusPolicy(Qt::ClickFocus);
     connect(drives, &QCheckBox::toggled, this, [this](bool on) { tuning_.setDrivesRadio(on); });

@@ -13,12 +13,18 @@
 
 namespace orvanta {
 
-TransponderWork::TransponderWork(Links links, Ft847Receiver &ft847, Receiver &ft847Radio)
+TransponderWork::TransponderWork(Links links, Receiver &ar5000Radio, Ft847Receiver &ft847, Receiver &ft847Radio,
+                                 HamlibReceiver &hamlib)
     : links_(std::move(links)),
       tuning_(links_.store, [folder = links_.folder] { return loadTransponders(folder); }),
       ft847Satellite_(ft847),
       ft847Link_(ft847Satellite_),
       ft847Receiver_(ft847Radio, ft847Link_),
+      hamlib_(links_.window, links_.store, hamlib),
+      twoRadios_(links_.window, links_.store, links_.messages),
+      ar5000Gate_(twoRadios_.gate(ar5000Radio)),
+      ft847Gate_(twoRadios_.gate(ft847Receiver_)),
+      hamlibGate_(twoRadios_.gate(hamlib_.receiver())),
       panel_(new TranspondeurWindow(tuning_, [this] { return rangeRate(); }, &links_.window)),
       correction_(new QTimer(&links_.window))
 {
@@ -58,10 +64,17 @@ std::optional<double> TransponderWork::rangeRate() const
 // The radio's two links at their own rate, not only at the tick.
 void TransponderWork::correct()
 {
-    const bool worked = links_.programsFt847() && tuning_.drivesRadio();
-    if (worked)
+    Receiver *programmed = tuning_.drivesRadio() ? links_.programmed() : nullptr;
+    const bool two = programmed && twoRadios_.chosen();
+    const bool ft847 = !two && programmed == &ft847Gate_;
+    const bool hamlib = !two && programmed == &hamlibGate_;
+    if (two || ft847 || hamlib)
         tuning_.setRangeRate(rangeRate());
-    ft847Link_.cycle(worked ? tuning_.transponder() : nullptr, worked ? tuning_.links() : std::nullopt);
+    // The one-radio links come first: one that stops hands its radio back
+    // before two radios take it as their downlink.
+    ft847Link_.cycle(ft847 ? tuning_.transponder() : nullptr, ft847 ? tuning_.links() : std::nullopt);
+    hamlib_.cycle(hamlib ? &tuning_ : nullptr);
+    twoRadios_.cycle(two ? programmed : nullptr, tuning_.transponder(), tuning_.links());
 }
 
 void TransponderWork::importSatnogs()

@@ -11,8 +11,12 @@ namespace {
 
 QString key(const char *what, HamlibKind kind)
 {
-    return QStringLiteral("Hamlib %1 %2")
-        .arg(QLatin1String(what), kind == HamlibKind::Receiver ? QStringLiteral("Recepteur") : QStringLiteral("Rotor"));
+    QString device = QStringLiteral("Recepteur");
+    if (kind == HamlibKind::Rotor)
+        device = QStringLiteral("Rotor");
+    else if (kind == HamlibKind::Uplink)
+        device = QStringLiteral("Montee");
+    return QStringLiteral("Hamlib %1 %2").arg(QLatin1String(what), device);
 }
 
 // A stored number that is not a whole number (hand-edited file) reads as 0:

@@ -10,9 +10,11 @@ namespace orvanta {
 
 class SettingsStore;
 
-// The two kinds of device the station drives through Hamlib; each has its
-// own three settings ("Hamlib Modele Recepteur", "Hamlib Modele Rotor"...).
-enum class HamlibKind { Receiver, Rotor };
+// The kinds of device the station drives through Hamlib; each has its own
+// three settings ("Hamlib Modele Recepteur", "Hamlib Modele Rotor", "Hamlib
+// Modele Montee"...). The uplink radio transmits a transponder's uplink
+// while another radio receives its downlink.
+enum class HamlibKind { Receiver, Rotor, Uplink };
 
 // Which Hamlib model, and where it is: a serial device with its speed
 // ("/dev/ttyUSB0", 9600; speed 0 keeps the model's own), or host:port for

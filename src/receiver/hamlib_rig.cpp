@@ -22,6 +22,7 @@ struct RigWanted {
     long long takeUps = 0;
     QString mode;
     std::optional<double> hertz;
+    RigSatelliteWish satellite;
 };
 
 namespace {
@@ -81,15 +82,29 @@ public:
         return {};
     }
 
+    // A radio is never left in split or satellite mode by Orvanta.
     void close() override
     {
         const CNumericScope numbers;
+        if (satellite_.on() && handle_.get())
+            satellite_.stop(handle_.get());
         handle_.close();
     }
 
     QString apply(const RigWanted &wanted, RigWanted &applied) override
     {
         const CNumericScope numbers;
+        if (wanted.satellite.on || applied.satellite.on) {
+            const QString error = satellite_.apply(handle_.get(), wanted.satellite, applied.satellite);
+            note_ = satellite_.takeNote();
+            if (const auto dial = satellite_.takeDial())
+                readBack_ = RigReading{dial->hertz, dial->cycle, dial->sentHz};
+            // The tick's wishes of meanwhile count as done; the next one goes out.
+            applied.takeUps = wanted.takeUps;
+            applied.mode = wanted.mode;
+            applied.hertz.reset();
+            return error;
+        }
         bool sent = false;
         if (wanted.takeUps != applied.takeUps) {
             if (const auto mode = radioModeOf(wanted.mode)) {
@@ -145,6 +160,7 @@ private:
     const HamlibDevice device_;
     const HamlibTiming timing_;
     HamlibHandle<RigApi> handle_;
+    RigSatellite satellite_;
     double stepHertz_ = 1;
     bool frequencyRefused_ = false;
     QString note_;
@@ -154,13 +170,16 @@ private:
 
 } // namespace
 
-HamlibReceiver::HamlibReceiver(MessageBoxes &messages, HamlibTiming timing, QObject *parent)
+HamlibReceiver::HamlibReceiver(MessageBoxes &messages, HamlibTiming timing, QObject *parent, HamlibKind kind)
     : QObject(parent),
       link_(std::make_unique<HamlibLink<RigWanted, RigReading>>(
           messages, timing,
-          HamlibWording{QStringLiteral("Le recepteur Hamlib"),
-                        QStringLiteral("Aucune radio Hamlib n'est choisie : menu Selection, Recepteurs, Hamlib."),
-                        hamlibRigName},
+          kind == HamlibKind::Uplink
+              ? HamlibWording{QStringLiteral("La radio de montee Hamlib"),
+                              QStringLiteral("Aucune radio de montee n'est choisie : menu Transpondeurs."), hamlibRigName}
+              : HamlibWording{QStringLiteral("Le recepteur Hamlib"),
+                              QStringLiteral("Aucune radio Hamlib n'est choisie : menu Selection, Recepteurs, Hamlib."),
+                              hamlibRigName},
           [](const HamlibDevice &device, const HamlibTiming &timing) {
               return std::make_unique<RigSession>(device, timing);
           }))
@@ -218,6 +237,39 @@ void HamlibReceiver::tune(double hertz)
 void HamlibReceiver::endRemoteControl()
 {
     link_->release();
+}
+
+void HamlibReceiver::startSatellite(const RigSatelliteWish &start)
+{
+    if (!link_->configured())
+        return;
+    link_->want([&start](RigWanted &wanted) {
+        const long long starts = wanted.satellite.starts + 1;
+        wanted.satellite = start;
+        wanted.satellite.on = true;
+        wanted.satellite.starts = starts;
+    });
+}
+
+void HamlibReceiver::moveSatellite(std::optional<qint64> receiveHz, std::optional<qint64> transmitHz)
+{
+    link_->want([&](RigWanted &wanted) {
+        wanted.satellite.receiveHz = receiveHz.value_or(wanted.satellite.receiveHz);
+        wanted.satellite.transmitHz = transmitHz.value_or(wanted.satellite.transmitHz);
+    });
+}
+
+void HamlibReceiver::satelliteCycle(long long cycle, bool readDial)
+{
+    link_->want([&](RigWanted &wanted) {
+        wanted.satellite.cycle = cycle;
+        wanted.satellite.readDial = readDial;
+    });
+}
+
+void HamlibReceiver::stopSatellite()
+{
+    link_->want([](RigWanted &wanted) { wanted.satellite.on = false; });
 }
 
 std::vector<HamlibModel> hamlibRigModels()

@@ -2,6 +2,7 @@
 
 #include "config/hamlib_device.h"
 #include "platform/message_boxes.h"
+#include "receiver/hamlib_satellite.h"
 #include "receiver/receiver.h"
 
 #include <QObject>
@@ -17,9 +18,13 @@ struct RigWanted;
 template <class Wanted, class Reading>
 class HamlibLink;
 
-// What the radio said it is on after the last frequency or mode sent.
+// What the radio said it is on after the last frequency or mode sent, or
+// after a correction cycle while it works a transponder (then with the
+// cycle and the downlink sent before the read; cycle 0 otherwise).
 struct RigReading {
     double hertz = 0;
+    long long cycle = 0;
+    qint64 sentHz = 0;
 };
 
 // Any radio Hamlib knows, directly on its line or through a rigctld, as the
@@ -28,7 +33,10 @@ struct RigReading {
 class HamlibReceiver final : public QObject, public Receiver {
     Q_OBJECT
 public:
-    explicit HamlibReceiver(MessageBoxes &messages, HamlibTiming timing = {}, QObject *parent = nullptr);
+    // kind: the station's receiver, or the uplink radio of two radios (the
+    // messages name it so).
+    explicit HamlibReceiver(MessageBoxes &messages, HamlibTiming timing = {}, QObject *parent = nullptr,
+                            HamlibKind kind = HamlibKind::Receiver);
     ~HamlibReceiver() override;
 
     // The radio to drive from now on (model 0: none). It is opened at the
@@ -51,6 +59,15 @@ public:
     // Closes the radio (some backends hand it back to its panel on closing);
     // the next take-up or frequency opens it again.
     void endRemoteControl() override;
+
+    // Working a transponder: split or satellite mode with both links (the
+    // uplink on the wish's VFO), then the links moved, each cycle numbered
+    // for the read of the dial, and normal mode again. The tick's take-ups
+    // and frequencies wait meanwhile.
+    void startSatellite(const RigSatelliteWish &start);
+    void moveSatellite(std::optional<qint64> receiveHz, std::optional<qint64> transmitHz);
+    void satelliteCycle(long long cycle, bool readDial);
+    void stopSatellite();
 
 signals:
     void readingChanged();

@@ -21,8 +21,17 @@ bool isAddress(const QString &port)
 
 QString usualAddress(HamlibKind kind)
 {
-    // The ports rigctld and rotctld listen on unless told otherwise.
-    return kind == HamlibKind::Receiver ? QStringLiteral("localhost:4532") : QStringLiteral("localhost:4533");
+    // The ports rigctld and rotctld listen on unless told otherwise; a second
+    // rigctld for the uplink radio is usually started on the next free one.
+    switch (kind) {
+    case HamlibKind::Receiver:
+        break;
+    case HamlibKind::Rotor:
+        return QStringLiteral("localhost:4533");
+    case HamlibKind::Uplink:
+        return QStringLiteral("localhost:4534");
+    }
+    return QStringLiteral("localhost:4532");
 }
 
 } // namespace

@@ -30,7 +30,8 @@ HamlibSetupWindow::HamlibSetupWindow(HamlibSetup &setup, QWidget *parent)
       test_(named(new QPushButton(QStringLiteral("Tester")), "Tester")), result_(named(new QLabel, "Resultat"))
 {
     setWindowTitle(setup.kind() == HamlibKind::Receiver ? QStringLiteral("Hamlib - Recepteur")
-                                                        : QStringLiteral("Hamlib - Rotor"));
+                   : setup.kind() == HamlibKind::Rotor  ? QStringLiteral("Hamlib - Rotor")
+                                                        : QStringLiteral("Hamlib - Radio de montee"));
     filter_->setPlaceholderText(QStringLiteral("marque ou modele"));
     port_->setPlaceholderText(QStringLiteral("/dev/ttyUSB0 ou hote:port"));
     speed_->addItem(QStringLiteral("Celle du modele"), 0);

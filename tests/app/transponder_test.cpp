@@ -1,13 +1,20 @@
+#include "app/hamlib_satellite_work.h"
 #include "app/satellite_link.h"
 #include "app/transponder_tuning.h"
 #include "app/transponder_window.h"
 #include "app/two_link_doppler.h"
+#include "config/config_station.h"
+#include "config/hamlib_device.h"
 #include "platform/qt_serial_line.h"
 #include "station_harness.h"
 #include "support/fakes.h"
+#include "support/hamlib_daemon.h"
 #include "support/pty.h"
+#include "support/slow_relay.h"
 
+#include <QAction>
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QComboBox>
 #include <QLabel>
 #include <QProcess>
@@ -212,6 +219,117 @@ TEST(SatelliteLink, StartsOnceSendsALinkOnlyWhenItMovedByTheStepAndEndsInNormalM
     EXPECT_EQ(tick.calls, (QStringList{"end", "tune 145.8"}));
 }
 
+// The Hamlib radio working FO-29's inverting transponder through rigctld's
+// dummy, approaching at 3 km/s; the operator turns the dial 2 kHz up.
+TEST(HamlibTransponder, TheDialTurnedMovesTheUplinkTheOtherWayAndNothingLoops)
+{
+    test::HamlibDaemon daemon(QStringLiteral("rigctld"), {QStringLiteral("-m"), QStringLiteral("1")});
+    ASSERT_TRUE(daemon.start());
+    test::RecordingMessageBoxes messages;
+    HamlibTiming timing;
+    timing.timeoutMs = 300;
+    HamlibReceiver rig(messages, timing);
+    rig.setDevice({2, daemon.address(), 0});
+    test::MemorySettingsStore store;
+    TransponderTuning tuning(store, [] {
+        TransponderTable t;
+        t.entries = {kBeacon, kModeJa};
+        return t;
+    });
+    tuning.follow(24278, QStringLiteral("FO-29"));
+    tuning.choose(1);
+    tuning.setDownlink(435850000);
+    tuning.setRangeRate(-3.0);
+    QWidget window;
+    auto *ignore = new QAction(&window);
+    ignore->setObjectName(QStringLiteral("Mnu_Transpondeurs_Ignorer_Cadran"));
+    ignore->setCheckable(true);
+    HamlibSatelliteWork work(window, store, rig);
+    // Cycles until done() (at most 40): the radio's thread takes its time.
+    const auto cycles = [&](int count, const std::function<bool()> &done = {}) {
+        for (int i = 0; i < (done ? 40 : count) && !(done && done()); ++i) {
+            work.cycle(&tuning);
+            QTest::qWait(80);
+        }
+    };
+    const auto asked = [&](const char *command) { return daemon.ask(QString::fromLatin1(command), 1).value(0).toLongLong(); };
+
+    const TwoLinks before = *tuning.links();
+    cycles(0, [&] { return asked("s") == 1 && std::abs(asked("i") - before.uplinkAtRadio) <= 10; });
+    EXPECT_NEAR(asked("f"), before.downlinkAtRadio, 10);
+    EXPECT_NEAR(asked("i"), before.uplinkAtRadio, 10);
+    EXPECT_EQ(asked("s"), 1);
+
+    daemon.ask(QStringLiteral("F %1").arg(asked("f") + 2000), 1);
+    cycles(0, [&] { return tuning.downlink() != 435850000; });
+    cycles(3);
+    EXPECT_NEAR(tuning.downlink(), 435852000, 10) << "the dial, Doppler removed";
+    const TwoLinks after = *tuning.links();
+    EXPECT_NEAR(asked("i"), before.uplinkAtRadio - 2000, 15)
+        << "inverting: the uplink goes down";
+    const qint64 settled = asked("f");
+    cycles(5);
+    EXPECT_EQ(tuning.downlink(), after.downlinkAtSatellite) << "no loop";
+    EXPECT_EQ(asked("f"), settled);
+
+    // Ignored, the dial is not read: the tuning stays where it was.
+    ignore->toggle();
+    daemon.ask(QStringLiteral("F %1").arg(settled - 5000), 1);
+    cycles(4);
+    EXPECT_EQ(tuning.downlink(), after.downlinkAtSatellite);
+    EXPECT_TRUE(ignoresDial(store));
+    EXPECT_TRUE(messages.shown.empty()) << messages.texts().join('\n').toStdString();
+}
+
+// A radio at 100 ms per command cannot follow a cycle every 100 ms that
+// moves both links: the cycles never wait for it, and the radio gets the
+// newest frequencies, not a backlog.
+TEST(HamlibTransponder, ASlowRadioNeverHoldsTheCyclesAndTheNewestFrequenciesWin)
+{
+    test::HamlibDaemon daemon(QStringLiteral("rigctld"), {QStringLiteral("-m"), QStringLiteral("1")});
+    ASSERT_TRUE(daemon.start());
+    test::SlowRelay relay(daemon.address().section(QLatin1Char(':'), 1).toUShort(), std::chrono::milliseconds(100));
+    test::RecordingMessageBoxes messages;
+    HamlibReceiver rig(messages);
+    rig.setDevice({2, relay.address(), 0});
+    test::MemorySettingsStore store;
+    TransponderTuning tuning(store, [] {
+        TransponderTable t;
+        t.entries = {kModeJa};
+        return t;
+    });
+    tuning.follow(24278, QStringLiteral("FO-29"));
+    tuning.choose(0);
+    tuning.setDownlink(435850000);
+    QWidget window;
+    HamlibSatelliteWork work(window, store, rig);
+
+    qint64 longestUs = 0;
+    constexpr int kCycles = 30;
+    for (int i = 0; i < kCycles; ++i) {
+        tuning.setRangeRate(-3.0 + 0.01 * i); // about 15 Hz and 5 Hz more at each cycle
+        QElapsedTimer clock;
+        clock.start();
+        work.cycle(&tuning);
+        longestUs = std::max(longestUs, clock.nsecsElapsed() / 1000);
+        QTest::qWait(100);
+    }
+    const TwoLinks last = *tuning.links();
+    const auto onStep = [](double hertz) { return QString::number(std::llround(hertz / 10) * 10); };
+    QElapsedTimer settling;
+    settling.start();
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            return daemon.ask(QStringLiteral("f"), 1).value(0) == onStep(last.downlinkAtRadio) &&
+                   daemon.ask(QStringLiteral("i"), 1).value(0) == onStep(last.uplinkAtRadio);
+        },
+        3000));
+    EXPECT_LT(settling.elapsed(), 1500) << "a backlog of " << kCycles << " cycles would take 9 s";
+    EXPECT_LT(relay.relayed(), 2 * kCycles) << "moves were sent one by one";
+    EXPECT_LT(longestUs, 20000) << "the window waited for the radio";
+    EXPECT_TRUE(messages.shown.empty()) << messages.texts().join('\n').toStdString();
+}
+
 // The ISS's FM repeater from the FT-847: satellite mode and both VFOs at the
 // first correction, the tick leaving the radio alone meanwhile, the links
 // corrected at their own rate, and normal mode before the end.
@@ -389,6 +507,91 @@ TEST(TransponderStation, AnFo29PassRehearsedOnTheFt847FollowsTheCommandLinesRang
     EXPECT_TRUE(dial.instructions.endsWith('\x80')) << dial.instructions.toHex().toStdString();
     EXPECT_EQ(dial.instructions.count('\x4E'), 1);
     EXPECT_EQ(dial.instructions.count('\x8E'), 1);
+}
+
+// The same repeater through rigctld's dummy as the station's Hamlib radio:
+// satellite mode and split at the first correction, the links corrected
+// after, and the radio handed back in normal mode at the end.
+TEST(TransponderStation, TheHamlibRadioWorksTheTransponderInSplitUntilTheEnd)
+{
+    test::HamlibDaemon rig(QStringLiteral("rigctld"), {"-m", "1"});
+    ASSERT_TRUE(rig.start());
+    test::StationHarness h;
+    h.writeFile("Transpondeurs.cfg", "25544;Relais FM;145990000;145990000;437800000;437800000;non;FM;FM;67;oui\r\n");
+    h.setup("Recepteur", "Hamlib");
+    saveHamlibDevice(h.store, HamlibKind::Receiver, {2, rig.address(), 0});
+    h.bank(1, {"ISS (ZARYA)"});
+    h.at("2026-06-27T01:36:00Z");
+    h.start();
+    h.click("Prog_RX_2");
+    h.tickAt("2026-06-27T01:36:00Z");
+    h.window().findChild<QCheckBox *>("Transpondeur_Radio")->click();
+    auto *correction = h.window().findChild<QTimer *>("Transpondeur_Correction");
+    const auto asked = [&](const char *command) { return rig.ask(QString::fromLatin1(command), 1).value(0); };
+    QMetaObject::invokeMethod(correction, "timeout");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return asked("m") == "FM" && asked("f").toLongLong() > 437800000; }, 3000))
+        << "raised by the Doppler shift of the approaching ISS";
+    EXPECT_EQ(asked("u SATMODE"), "1");
+    EXPECT_EQ(asked("c"), "670");
+    EXPECT_EQ(rig.ask("s", 2), (QStringList{"1", "VFOB"}));
+    const qint64 down = asked("f").toLongLong();
+    const qint64 up = asked("i").toLongLong();
+    EXPECT_LT(up, 145990000) << "lowered";
+
+    h.tickAt("2026-06-27T01:36:30Z");
+    QMetaObject::invokeMethod(correction, "timeout");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return asked("f").toLongLong() < down && asked("i").toLongLong() > up; }, 3000))
+        << "both links follow the ISS as it comes closer";
+
+    h.messages.answers = {false};
+    h.window().close();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return asked("u SATMODE") == "0" && asked("s") == "0"; }, 3000));
+}
+
+// Two radios: the station's Hamlib receiver on the downlink, a second
+// rigctld's radio transmitting the uplink alone; unticked in the menu, the
+// receiver works both links in split again.
+TEST(TransponderStation, TwoRadiosCarryOneLinkEachAndTheTickLeavesTheReceiverAlone)
+{
+    test::HamlibDaemon receiver(QStringLiteral("rigctld"), {"-m", "1"});
+    test::HamlibDaemon transmitter(QStringLiteral("rigctld"), {"-m", "1"});
+    ASSERT_TRUE(receiver.start());
+    ASSERT_TRUE(transmitter.start());
+    test::StationHarness h;
+    h.writeFile("Transpondeurs.cfg", "25544;Relais FM;145990000;145990000;437800000;437800000;non;FM;FM;67;oui\r\n");
+    h.setup("Recepteur", "Hamlib");
+    saveHamlibDevice(h.store, HamlibKind::Receiver, {2, receiver.address(), 0});
+    saveHamlibDevice(h.store, HamlibKind::Uplink, {2, transmitter.address(), 0});
+    h.store.save(kApplication, QStringLiteral("Transpondeurs"), QStringLiteral("Deux Radios"), QStringLiteral("1"));
+    h.bank(1, {"ISS (ZARYA)"});
+    h.at("2026-06-27T01:36:00Z");
+    h.start();
+    h.click("Prog_RX_2");
+    h.tickAt("2026-06-27T01:36:00Z");
+    h.window().findChild<QCheckBox *>("Transpondeur_Radio")->click();
+    auto *correction = h.window().findChild<QTimer *>("Transpondeur_Correction");
+    const auto asked = [](test::HamlibDaemon &daemon, const char *command) {
+        return daemon.ask(QString::fromLatin1(command), 1).value(0);
+    };
+    const auto both = [&] {
+        return asked(receiver, "f").toLongLong() > 437800000 && asked(transmitter, "f").toLongLong() < 145990000 &&
+               asked(transmitter, "c") == "670";
+    };
+    QMetaObject::invokeMethod(correction, "timeout");
+    EXPECT_TRUE(QTest::qWaitFor(both, 3000));
+    EXPECT_EQ(asked(transmitter, "m"), "FM");
+    EXPECT_EQ(asked(receiver, "s"), "0") << "each radio carries one link";
+    EXPECT_EQ(asked(transmitter, "s"), "0");
+
+    h.tickAt("2026-06-27T01:36:30Z");
+    QMetaObject::invokeMethod(correction, "timeout");
+    QTest::qWait(300);
+    EXPECT_TRUE(both()) << "the tick left the receiver on the downlink";
+
+    h.window().findChild<QAction *>("Mnu_Transpondeurs_Radio_Montee")->trigger();
+    QMetaObject::invokeMethod(correction, "timeout");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return asked(receiver, "s") == "1"; }, 3000)) << "one radio again";
+    EXPECT_TRUE(h.messages.shown.empty()) << h.messages.texts().join('\n').toStdString();
 }
 
 } // namespace

@@ -155,6 +155,76 @@ TEST_F(HamlibReceiverTest, SilentOrMissingRadioGivesOneMessageWithoutBlocking)
     EXPECT_LT(longestCallMs, 100);
 }
 
+// The dummy offers satellite mode: it is turned on, and split with the
+// uplink on VFO B.
+TEST_F(HamlibReceiverTest, WorksATransponderWithBothLinksAndHandsTheRadioBackInNormalMode)
+{
+    ASSERT_TRUE(daemon.start());
+    receiver.setDevice({kNetRigctl, daemon.address(), 0});
+    RigSatelliteWish fm;
+    fm.downlinkMode = QStringLiteral("FM");
+    fm.uplinkMode = QStringLiteral("FM");
+    fm.ctcssHz = 67.0;
+    fm.receiveHz = 435797000;
+    fm.transmitHz = 145850000;
+    timed([&] { receiver.startSatellite(fm); });
+    timed([&] { receiver.satelliteCycle(1, true); });
+    // Nothing asks the daemon while the radio opens (see HamlibDaemon::start).
+    ASSERT_TRUE(QTest::qWaitFor([&] { return receiver.reading().has_value(); }, 5000));
+    EXPECT_TRUE(daemonReads(QStringLiteral("u SATMODE"), QStringLiteral("1")));
+    EXPECT_EQ(daemon.ask(QStringLiteral("s"), 2), (QStringList{QStringLiteral("1"), QStringLiteral("VFOB")}));
+    EXPECT_TRUE(daemonReads(QStringLiteral("f"), QStringLiteral("435797000")));
+    EXPECT_TRUE(daemonReads(QStringLiteral("i"), QStringLiteral("145850000")));
+    EXPECT_TRUE(daemonReads(QStringLiteral("x"), QStringLiteral("FM")));
+    EXPECT_TRUE(daemonReads(QStringLiteral("c"), QStringLiteral("670")));
+
+    // Each link moves alone; the tick's frequencies wait meanwhile.
+    timed([&] { receiver.moveSatellite(435796500, std::nullopt); });
+    timed([&] { receiver.tune(145.8e6); });
+    timed([&] { receiver.moveSatellite(std::nullopt, 145850400); });
+    EXPECT_TRUE(daemonReads(QStringLiteral("i"), QStringLiteral("145850400")));
+    EXPECT_TRUE(daemonReads(QStringLiteral("f"), QStringLiteral("435796500")));
+
+    // Each cycle's read says what was sent before it.
+    timed([&] { receiver.satelliteCycle(7, true); });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return receiver.reading() && receiver.reading()->cycle == 7; }, 3000));
+    EXPECT_EQ(receiver.reading()->sentHz, 435796500);
+    EXPECT_DOUBLE_EQ(receiver.reading()->hertz, 435796500);
+
+    timed([&] { receiver.stopSatellite(); });
+    EXPECT_TRUE(daemonReads(QStringLiteral("u SATMODE"), QStringLiteral("0")));
+    EXPECT_EQ(daemon.ask(QStringLiteral("s"), 1).value(0), QStringLiteral("0"));
+    timed([&] { receiver.tune(145.8e6); });
+    EXPECT_TRUE(daemonReads(QStringLiteral("f"), QStringLiteral("145800000")));
+    EXPECT_TRUE(messages.shown.empty()) << messages.texts().join('\n').toStdString();
+    EXPECT_LT(longestCallMs, 100);
+}
+
+// The dummy transmits up to 1.5 GHz: a 2.4 GHz uplink is told once, not
+// sent, and the downlink alone is followed.
+TEST_F(HamlibReceiverTest, UplinkTheRadioCannotTransmitOnIsToldOnceAndOnlyTheDownlinkFollows)
+{
+    ASSERT_TRUE(daemon.start());
+    receiver.setDevice({kNetRigctl, daemon.address(), 0});
+    RigSatelliteWish qo100;
+    qo100.downlinkMode = qo100.uplinkMode = QStringLiteral("USB");
+    qo100.receiveHz = 1489750000;
+    qo100.transmitHz = 2400250000;
+    receiver.startSatellite(qo100);
+    ASSERT_TRUE(messagesReach(1));
+    EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("n'emet pas sur 2400.250000 MHz")))
+        << messages.shown[0].text.toStdString();
+    for (int i = 1; i <= 5; ++i) {
+        receiver.moveSatellite(1489750000 - 100 * i, 2400250000 + 100 * i);
+        receiver.satelliteCycle(i, true);
+        QTest::qWait(30);
+    }
+    EXPECT_TRUE(daemonReads(QStringLiteral("f"), QStringLiteral("1489749500")));
+    EXPECT_EQ(daemon.ask(QStringLiteral("u SATMODE"), 1).value(0), QStringLiteral("0"));
+    EXPECT_EQ(daemon.ask(QStringLiteral("s"), 1).value(0), QStringLiteral("0"));
+    EXPECT_EQ(messages.shown.size(), 1u) << messages.texts().join('\n').toStdString();
+}
+
 TEST(HamlibRigModels, SortedByMakerThenModelWithTheNetworkModel)
 {
     const auto models = hamlibRigModels();

@@ -58,10 +58,15 @@ bool HamlibDaemon::start()
     while (clock.elapsed() < 5000) {
         QTcpSocket socket;
         socket.connectToHost(QHostAddress::LocalHost, port_);
-        // Someone answering is not enough: a daemon that could not bind
-        // the port exits at once.
-        if (socket.waitForConnected(200))
-            return !process_.waitForFinished(100);
+        if (socket.waitForConnected(200)) {
+            // rigctld 4.5 may drop a connection that comes right after
+            // another one closed ("handle_socket: fdopen ... Bad file
+            // descriptor"): the first client waits for this one's end.
+            socket.disconnectFromHost();
+            // Someone answering is not enough: a daemon that could not
+            // bind the port exits at once.
+            return !process_.waitForFinished(150);
+        }
         if (process_.state() != QProcess::Running)
             return false;
         QThread::msleep(50);
@@ -84,21 +89,28 @@ QString HamlibDaemon::address() const
 
 QStringList HamlibDaemon::ask(const QString &command, int lines)
 {
-    QTcpSocket socket;
-    socket.connectToHost(QHostAddress::LocalHost, port_);
-    if (!socket.waitForConnected(1000))
-        return {};
-    socket.write(command.toLatin1() + '\n');
-    QStringList replies;
-    QElapsedTimer clock;
-    clock.start();
-    while (replies.size() < lines && clock.elapsed() < 2000) {
-        if (!socket.canReadLine() && !socket.waitForReadyRead(200))
-            continue;
-        while (socket.canReadLine() && replies.size() < lines)
-            replies << QString::fromLatin1(socket.readLine()).trimmed();
+    // A connection rigctld dropped at once (see start) is made again.
+    for (int attempt = 0;; ++attempt) {
+        QTcpSocket socket;
+        socket.connectToHost(QHostAddress::LocalHost, port_);
+        if (!socket.waitForConnected(1000))
+            return {};
+        socket.write(command.toLatin1() + '\n');
+        QStringList replies;
+        QElapsedTimer clock;
+        clock.start();
+        while (replies.size() < lines && clock.elapsed() < 2000 &&
+               (socket.state() == QAbstractSocket::ConnectedState || socket.canReadLine())) {
+            if (!socket.canReadLine() && !socket.waitForReadyRead(200))
+                continue;
+            while (socket.canReadLine() && replies.size() < lines)
+                replies << QString::fromLatin1(socket.readLine()).trimmed();
+        }
+        const bool dropped = replies.isEmpty() && socket.state() != QAbstractSocket::ConnectedState;
+        if (!dropped || attempt == 2)
+            return replies;
+        QThread::msleep(100);
     }
-    return replies;
 }
 
 } // namespace orvanta::test
