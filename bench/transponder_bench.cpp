@@ -40,23 +40,29 @@ public:
     void stop() override { ++sent; }
 };
 
+// FO-29's inverting transponder followed from the demo station.
+struct Fo29Tuning {
+    std::unique_ptr<orbit::Satellites> component =
+        orbit::Init_Satellites(ORVANTA_SOURCE_DIR "/demo", 48.85, 2.35, 35);
+    NoStore store;
+    TransponderTuning tuning{store, [] {
+        TransponderTable table;
+        table.entries = {{24278, "Mode JA", 145900000, 146000000, 435800000, 435900000, true, "LSB", "USB", 0, true}};
+        return table;
+    }};
+    Fo29Tuning() { tuning.follow(24278, QStringLiteral("JAS-2 (FO-29)")); }
+};
+
 void BM_TwoLinkCorrectionCycle(benchmark::State &state)
 {
-    const auto component = orbit::Init_Satellites(ORVANTA_SOURCE_DIR "/demo", 48.85, 2.35, 35);
-    const Transponder fo29{24278, "Mode JA", 145900000, 146000000, 435800000, 435900000, true, "LSB", "USB", 0, true};
-    NoStore store;
-    TransponderTuning tuning(store, [&fo29] {
-        TransponderTable table;
-        table.entries = {fo29};
-        return table;
-    });
-    tuning.follow(24278, QStringLiteral("JAS-2 (FO-29)"));
+    Fo29Tuning fo29;
+    TransponderTuning &tuning = fo29.tuning;
     SilentRadio radio;
     SatelliteLink link(radio);
     QDateTime instant = QDateTime::fromString(QStringLiteral("2026-06-27T10:00:00Z"), Qt::ISODate);
     for (auto _ : state) {
         instant = instant.addMSecs(500);
-        tuning.setRangeRate(rangeRateAt(component.get(), tuning.satelliteName(), instant));
+        tuning.setRangeRate(rangeRateAt(fo29.component.get(), tuning.satelliteName(), instant));
         link.cycle(tuning.transponder(), tuning.links());
     }
     if (radio.sent == 0)
@@ -75,24 +81,17 @@ public:
 // nothing listening and tries again on its own).
 void BM_HamlibTwoLinkCorrectionCycle(benchmark::State &state)
 {
-    const auto component = orbit::Init_Satellites(ORVANTA_SOURCE_DIR "/demo", 48.85, 2.35, 35);
-    const Transponder fo29{24278, "Mode JA", 145900000, 146000000, 435800000, 435900000, true, "LSB", "USB", 0, true};
-    NoStore store;
-    TransponderTuning tuning(store, [&fo29] {
-        TransponderTable table;
-        table.entries = {fo29};
-        return table;
-    });
-    tuning.follow(24278, QStringLiteral("JAS-2 (FO-29)"));
+    Fo29Tuning fo29;
+    TransponderTuning &tuning = fo29.tuning;
     SilentBoxes boxes;
     HamlibReceiver rig(boxes);
     rig.setDevice({2, QStringLiteral("127.0.0.1:9"), 0});
     QObject window;
-    HamlibSatelliteWork work(window, store, rig);
+    HamlibSatelliteWork work(window, fo29.store, rig);
     QDateTime instant = QDateTime::fromString(QStringLiteral("2026-06-27T10:00:00Z"), Qt::ISODate);
     for (auto _ : state) {
         instant = instant.addMSecs(500);
-        tuning.setRangeRate(rangeRateAt(component.get(), tuning.satelliteName(), instant));
+        tuning.setRangeRate(rangeRateAt(fo29.component.get(), tuning.satelliteName(), instant));
         work.cycle(&tuning);
     }
 }
