@@ -1,5 +1,6 @@
 #include "data/transponder_table.h"
 
+#include "data/field_reader.h"
 #include "data/station_file.h"
 #include "platform/text_numbers.h"
 
@@ -25,9 +26,9 @@ QString hertz(qint64 value)
 }
 
 // Reads the fields of one line into a transponder, or says why it cannot.
-class LineReader {
+class EntryReader {
 public:
-    explicit LineReader(const QStringList &fields) : fields_(fields) {}
+    explicit EntryReader(const QStringList &fields) : fields_(fields) {}
 
     QString problem;
 
@@ -87,7 +88,7 @@ std::optional<Transponder> readLine(const QString &line, QString *problem)
         return std::nullopt;
     }
     Transponder entry;
-    LineReader reader(fields);
+    EntryReader reader(fields);
     bool ok = false;
     entry.catalogNumber = fields[0].trimmed().toLong(&ok);
     if (!ok || entry.catalogNumber <= 0)
@@ -157,16 +158,16 @@ TransponderFile readTransponderFile(const QString &folder, const QString &name)
         result.problems << QStringLiteral("%1 ne peut pas être lu : %2").arg(name, file.error);
         return result;
     }
-    const QStringList lines = file.text.split(QLatin1Char('\n'));
-    for (int i = 0; i < lines.size(); ++i) {
-        const QString line = lines[i].trimmed();
+    LineReader lines(file.text);
+    for (int number = 1; !lines.atEnd(); ++number) {
+        const QString line = lines.next().trimmed();
         if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
             continue;
         QString problem;
         if (auto entry = readLine(line, &problem))
             result.entries.push_back(std::move(*entry));
         else
-            result.problems << QStringLiteral("%1, ligne %2 : %3 ; cette ligne est ignorée").arg(name).arg(i + 1).arg(problem);
+            result.problems << QStringLiteral("%1, ligne %2 : %3 ; cette ligne est ignorée").arg(name).arg(number).arg(problem);
     }
     return result;
 }

@@ -47,6 +47,10 @@ TEST(TransponderTable, LinesReadBackAndBadLinesAreSaidAndLeftOut)
         "Transpondeurs.cfg, ligne 11 : la tonalité CTCSS « 67,0 » n'est pas une fréquence en Hz ; cette ligne est ignorée",
     };
     EXPECT_EQ(file.problems, problems);
+
+    // Lines ended by a lone CR, as some editors still write them, read the same.
+    folder.write("Transpondeurs.cfg", (transponderLine(kFo29) + "\r" + transponderLine(kIss) + "\r").toLatin1());
+    EXPECT_EQ(readTransponderFile(folder.path(), transponderFileName).entries, (std::vector<Transponder>{kFo29, kIss}));
 }
 
 TEST(TransponderTable, TheOperatorsEntriesWinOverTheImport)
