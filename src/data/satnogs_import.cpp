@@ -20,7 +20,6 @@ using Json = nlohmann::json;
 
 // The whole SatNOGS list is a few megabytes; this leaves ample room.
 constexpr qint64 kMaxImportBytes = 64LL * 1024 * 1024;
-constexpr double kHighestFrequency = 300e9;
 constexpr int kSkippedShown = 10;
 constexpr double kHighestCatalogNumber = 999999999;
 
@@ -89,7 +88,7 @@ QString readTransmitter(const Json &object, Transponder *entry)
         const double high = number(object, link.high).value.value_or(low.value_or(0));
         if (!low)
             continue;
-        if (*low <= 0 || high <= 0 || *low > kHighestFrequency || high > kHighestFrequency)
+        if (*low <= 0 || high <= 0 || *low > kHighestTransponderHz || high > kHighestTransponderHz)
             return QStringLiteral("fréquence de %1 hors de toute bande").arg(link.name);
         if (*low > high)
             return QStringLiteral("bord bas de la %1 (%2 Hz) au-dessus du bord haut (%3 Hz)")
@@ -127,13 +126,13 @@ QString shapeProblem(const Json &object, std::size_t index)
     return {};
 }
 
-// Two transmitters of a satellite with the same description stay apart.
+// Two transmitters of a satellite with the same description stay apart, as
+// the table tells its entries by their key.
 void nameApart(std::vector<Transponder> &entries)
 {
     QHash<QString, int> seen;
     for (Transponder &entry : entries) {
-        const QString key = QString::number(entry.catalogNumber) + QLatin1Char(';') + entry.name.toLower();
-        const int count = ++seen[key];
+        const int count = ++seen[transponderKey(entry)];
         if (count > 1)
             entry.name += QStringLiteral(" (%1)").arg(count);
     }

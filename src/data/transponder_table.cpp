@@ -13,7 +13,6 @@ namespace orvanta {
 namespace {
 
 constexpr int kFieldCount = 11;
-constexpr qint64 kHighestFrequency = 300'000'000'000; // 300 GHz
 
 QString flag(bool value)
 {
@@ -40,7 +39,7 @@ public:
             return 0;
         bool ok = false;
         const qint64 value = text.toLongLong(&ok);
-        if (!ok || value <= 0 || value > kHighestFrequency) {
+        if (!ok || value <= 0 || value > kHighestTransponderHz) {
             fail(QStringLiteral("%1 « %2 » n'est pas une fréquence en Hz").arg(what, text));
             return std::nullopt;
         }
@@ -131,11 +130,6 @@ std::optional<Transponder> readLine(const QString &line, QString *problem)
     return entry;
 }
 
-QString entryKey(const Transponder &entry)
-{
-    return QString::number(entry.catalogNumber) + QLatin1Char(';') + entry.name.toLower();
-}
-
 } // namespace
 
 QString transponderLine(const Transponder &t)
@@ -145,6 +139,11 @@ QString transponderLine(const Transponder &t)
                        hertz(t.downlinkLow), hertz(t.downlinkHigh), flag(t.inverting), t.uplinkMode,
                        t.downlinkMode, tone, flag(t.alive)}
         .join(QLatin1Char(';'));
+}
+
+QString transponderKey(const Transponder &t)
+{
+    return QString::number(t.catalogNumber) + QLatin1Char(';') + t.name.toLower();
 }
 
 TransponderFile readTransponderFile(const QString &folder, const QString &name)
@@ -188,10 +187,10 @@ TransponderTable loadTransponders(const QString &folder)
     TransponderFile imported = readTransponderFile(folder, satnogsTransponderFileName);
     QSet<QString> edited;
     for (const Transponder &entry : own.entries)
-        edited.insert(entryKey(entry));
+        edited.insert(transponderKey(entry));
     table.entries = std::move(own.entries);
     for (Transponder &entry : imported.entries) {
-        if (edited.contains(entryKey(entry)))
+        if (edited.contains(transponderKey(entry)))
             continue;
         table.entries.push_back(std::move(entry));
         ++table.imported;

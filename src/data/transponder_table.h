@@ -12,6 +12,9 @@ inline const QString transponderFileName = QStringLiteral("Transpondeurs.cfg");
 // The SatNOGS DB import, kept apart because its data carries its own licence.
 inline const QString satnogsTransponderFileName = QStringLiteral("Transpondeurs_SatNOGS.cfg");
 
+// No frequency of either link is above this, in Hz (300 GHz).
+constexpr qint64 kHighestTransponderHz = 300'000'000'000;
+
 // One transponder or transmitter of a satellite. Frequencies in Hz.
 struct Transponder {
     long catalogNumber = 0;
@@ -35,6 +38,10 @@ struct Transponder {
 // uplink mode;downlink mode;CTCSS;alive, with "oui"/"non" for the two flags
 // and empty fields for no uplink and no tone.
 QString transponderLine(const Transponder &transponder);
+
+// Who an entry is: its satellite and its name, without regard to case. An
+// entry of the operator's file replaces the import's entry of the same key.
+QString transponderKey(const Transponder &transponder);
 
 // One file read line by line; '#' lines and blank lines are skipped. A line
 // that cannot be used is left out and said in problems (file and line
