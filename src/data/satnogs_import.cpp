@@ -54,13 +54,17 @@ QString label(const Json &object, std::size_t index)
     return uuid.isEmpty() ? QStringLiteral("n° %1").arg(index + 1) : uuid;
 }
 
-// The name kept in the station file: one line, no field separator.
+// A text kept in a field of the station file: one line, no field separator.
+QString fieldText(const Json &object, const char *key)
+{
+    return text(object, key).replace(QLatin1Char(';'), QLatin1Char(','));
+}
+
 QString entryName(const Json &object)
 {
-    QString name = text(object, "description");
-    name.replace(QLatin1Char(';'), QLatin1Char(','));
+    QString name = fieldText(object, "description");
     if (name.isEmpty())
-        name = text(object, "type");
+        name = fieldText(object, "type");
     return name.isEmpty() ? QStringLiteral("Emetteur") : name;
 }
 
@@ -102,9 +106,8 @@ QString readTransmitter(const Json &object, Transponder *entry)
     entry->name = entryName(object);
     const auto invert = object.find("invert");
     entry->inverting = invert != object.end() && invert->is_boolean() && invert->get<bool>();
-    entry->downlinkMode = text(object, "mode").replace(QLatin1Char(';'), QLatin1Char(','));
-    entry->uplinkMode = entry->hasUplink() ? text(object, "uplink_mode").replace(QLatin1Char(';'), QLatin1Char(','))
-                                           : QString();
+    entry->downlinkMode = fieldText(object, "mode");
+    entry->uplinkMode = entry->hasUplink() ? fieldText(object, "uplink_mode") : QString();
     const auto alive = object.find("alive");
     entry->alive = alive != object.end() && alive->is_boolean() && alive->get<bool>() &&
                    text(object, "status") == QLatin1String("active");

@@ -133,6 +133,14 @@ TEST(SatnogsImport, TransmittersBecomeEntriesAndTheFileIsReplacedOnlyBySoundList
         EXPECT_EQ(folder.read("Transpondeurs_SatNOGS.cfg"), kept);
     }
     EXPECT_FALSE(importSatnogsFile(folder.path(), folder.file("absent.json")).done);
+
+    // Without a description the type names the entry, and it cannot split its line either.
+    folder.write("typed.json", R"([{"uuid":"t1","type":"FM;voice","downlink_low":435000000,"norad_cat_id":7530}])");
+    ASSERT_TRUE(importSatnogsFile(folder.path(), folder.file("typed.json")).done);
+    const TransponderTable typed = loadTransponders(folder.path());
+    EXPECT_TRUE(typed.problems.isEmpty()) << typed.problems.join('\n').toStdString();
+    ASSERT_EQ(typed.entries.size(), 1u);
+    EXPECT_EQ(typed.entries[0].name, "FM,voice");
 }
 
 } // namespace
