@@ -9,7 +9,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-5}"
-targets=(${FUZZ_TARGETS:-element_files omm_csv omm_json omm_xml frequency_file element_file_list transponder_files settings_file pass_list})
+# Every target of fuzz/ by default, one per <target>_fuzzer.cpp.
+all_targets=(fuzz/*_fuzzer.cpp)
+all_targets=("${all_targets[@]#fuzz/}")
+targets=(${FUZZ_TARGETS:-${all_targets[*]%_fuzzer.cpp}})
 
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
