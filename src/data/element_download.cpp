@@ -92,6 +92,12 @@ ElementBodyCheck checkElementBody(const QByteArray &body, const QString &content
     return {Outcome::Replaced, int(catalogue.sets.size()), {}};
 }
 
+ElementFileResult writeFailedResult(const ElementDownloadJob &job, const QString &error)
+{
+    return {job.fileName, job.address, Outcome::WriteFailed, 0,
+            QStringLiteral("impossible d'écrire %1 (%2), l'ancien fichier est gardé").arg(job.path, error)};
+}
+
 ElementDownloader::ElementDownloader(DownloadLimits limits, QObject *parent)
     : QObject(parent), limits_(limits), network_(new QNetworkAccessManager(this))
 {
@@ -257,8 +263,7 @@ ElementFileResult ElementDownloader::replaceFile(const QByteArray &body, int set
     // age check at start-up counts from the download.
     QString error;
     if (!writeFileAtomically(job.path, body, &error))
-        return {job.fileName, job.address, Outcome::WriteFailed, 0,
-                QStringLiteral("impossible d'écrire %1 (%2), l'ancien fichier est gardé").arg(job.path, error)};
+        return writeFailedResult(job, error);
     return {job.fileName, job.address, Outcome::Replaced, setCount,
             (setCount == 1 ? QStringLiteral("mis à jour, 1 jeu d'éléments (%1)")
                            : QStringLiteral("mis à jour, %1 jeux d'éléments (%2)").arg(setCount))

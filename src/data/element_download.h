@@ -68,6 +68,9 @@ struct ElementBodyCheck {
 };
 ElementBodyCheck checkElementBody(const QByteArray &body, const QString &contentType);
 
+// A download whose file could not be written over job.path: the old one stays.
+ElementFileResult writeFailedResult(const ElementDownloadJob &job, const QString &error);
+
 // Downloads element files one after the other (one request at a time is
 // what the public element services ask for). A file is replaced, atomically
 // and dated from the download, only when its new content is sound; on any

@@ -22,8 +22,7 @@ ElementFileResult installTransmittersDownload(const ElementDownloadJob &job, con
     if (replaced.outcome == SatnogsReplacement::Outcome::NotTheList)
         return kept(Outcome::BadContent, replaced.problem);
     if (replaced.outcome == SatnogsReplacement::Outcome::WriteFailed)
-        return {job.fileName, job.address, Outcome::WriteFailed, 0,
-                QStringLiteral("impossible d'écrire %1 (%2), l'ancien fichier est gardé").arg(job.path, replaced.problem)};
+        return writeFailedResult(job, replaced.problem);
     QString message = QStringLiteral("%1 mis à jour, %2 émetteurs de %3 satellites")
                           .arg(satnogsTransponderFileName)
                           .arg(replaced.entries)
