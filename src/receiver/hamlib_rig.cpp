@@ -98,7 +98,7 @@ public:
             const QString error = satellite_.apply(handle_.get(), wanted.satellite, applied.satellite);
             note_ = satellite_.takeNote();
             if (const auto dial = satellite_.takeDial())
-                readBack_ = RigReading{dial->hertz, dial->cycle, dial->sentHz};
+                readBack_ = dial;
             // The tick's wishes of meanwhile count as done; the next one goes out.
             applied.takeUps = wanted.takeUps;
             applied.mode = wanted.mode;

@@ -84,7 +84,7 @@ QString RigSatellite::takeNote()
     return std::exchange(note_, QString());
 }
 
-std::optional<DialRead> RigSatellite::takeDial()
+std::optional<RigReading> RigSatellite::takeDial()
 {
     return std::exchange(dial_, std::nullopt);
 }
@@ -121,7 +121,7 @@ QString RigSatellite::apply(RIG *rig, const RigSatelliteWish &wanted, RigSatelli
         freq_t frequency = 0;
         const int code = rig_get_freq(rig, RIG_VFO_CURR, &frequency);
         if (code == RIG_OK)
-            dial_ = DialRead{frequency, wanted.cycle, applied.receiveHz};
+            dial_ = RigReading{frequency, wanted.cycle, applied.receiveHz};
         else if (!isHamlibRefusal(code))
             return hamlibErrorText(code);
     }
