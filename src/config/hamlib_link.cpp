@@ -94,6 +94,11 @@ HamlibModel::Port hamlibPort(int portType)
     }
 }
 
+bool isHamlibSerial(int portType)
+{
+    return portType == RIG_PORT_SERIAL;
+}
+
 QString hamlibOpenFailure(int code, const HamlibDevice &device, int portType)
 {
     if (std::abs(code) == RIG_EIO && portType == RIG_PORT_NETWORK && connectionRefused(device.port))

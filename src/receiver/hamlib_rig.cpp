@@ -40,7 +40,6 @@ struct RigApi {
     static void close(RIG *rig) { rig_close(rig); }
     static void cleanup(RIG *rig) { rig_cleanup(rig); }
     static int portType(const RIG *rig) { return rig->caps->port_type; }
-    static bool isSerial(const RIG *rig) { return rig->caps->port_type == RIG_PORT_SERIAL; }
 };
 
 rmode_t rigMode(RadioMode mode)

@@ -43,7 +43,6 @@ struct RotatorApi {
     static void close(ROT *rot) { rot_close(rot); }
     static void cleanup(ROT *rot) { rot_cleanup(rot); }
     static int portType(const ROT *rot) { return rot->caps->port_type; }
-    static bool isSerial(const ROT *rot) { return rot->caps->port_type == RIG_PORT_SERIAL; }
 };
 
 double circularGap(double a, double b)
