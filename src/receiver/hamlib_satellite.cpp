@@ -25,12 +25,13 @@ constexpr VfoName kVfos[] = {{UplinkVfo::VfoB, "VFOB", RIG_VFO_B},
                              {UplinkVfo::Sub, "Sub", RIG_VFO_SUB},
                              {UplinkVfo::Main, "Main", RIG_VFO_MAIN}};
 
-vfo_t hamlibVfo(UplinkVfo vfo)
+// VFO B's entry for a value outside the table.
+const VfoName &entryOf(UplinkVfo vfo)
 {
     for (const VfoName &entry : kVfos)
         if (entry.vfo == vfo)
-            return entry.hamlib;
-    return RIG_VFO_B;
+            return entry;
+    return kVfos[0];
 }
 
 QString megahertz(qint64 hertz)
@@ -60,10 +61,7 @@ const QString kNoUplink = QStringLiteral("la montee n'est pas envoyee, seule la 
 
 QString uplinkVfoName(UplinkVfo vfo)
 {
-    for (const VfoName &entry : kVfos)
-        if (entry.vfo == vfo)
-            return QLatin1String(entry.name);
-    return QStringLiteral("VFOB");
+    return QLatin1String(entryOf(vfo).name);
 }
 
 UplinkVfo uplinkVfoNamed(const QString &name)
@@ -136,7 +134,7 @@ QString RigSatellite::start(RIG *rig, const RigSatelliteWish &wanted)
         return error;
     uplink_ = false;
     uplinkOnly_ = wanted.uplinkOnly;
-    uplinkVfo_ = int(uplinkOnly_ ? RIG_VFO_CURR : hamlibVfo(wanted.uplinkVfo));
+    uplinkVfo_ = int(uplinkOnly_ ? RIG_VFO_CURR : entryOf(wanted.uplinkVfo).hamlib);
     if (!canTransmit(rig, wanted.transmitHz)) {
         refused(QStringLiteral("La radio Hamlib n'emet pas sur %1 MHz, la montee du transpondeur : %2.")
                     .arg(megahertz(wanted.transmitHz), uplinkOnly_ ? QStringLiteral("la montee n'est pas envoyee")
