@@ -81,6 +81,11 @@ bool isHamlibRefusal(int code)
     return code != RIG_OK && RIG_IS_SOFT_ERRCODE(error);
 }
 
+bool isHamlibFailure(int code)
+{
+    return code != RIG_OK && !isHamlibRefusal(code);
+}
+
 HamlibModel::Port hamlibPort(int portType)
 {
     switch (portType) {

@@ -27,6 +27,8 @@ QString hamlibErrorText(int code);
 // A request the device turned down (out of its range, not available), as
 // opposed to a device that does not answer: reported, not retried.
 bool isHamlibRefusal(int code);
+// A device that did not answer: neither done nor refused.
+bool isHamlibFailure(int code);
 // How a model is reached, from its capabilities' port type.
 HamlibModel::Port hamlibPort(int portType);
 // Whether the port type is a serial line, which takes a speed.

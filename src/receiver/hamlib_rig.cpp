@@ -73,7 +73,7 @@ public:
         // A radio that cannot tell its frequency at all is taken as it is.
         freq_t frequency = 0;
         const int code = rig_get_freq(rig, RIG_VFO_CURR, &frequency);
-        if (code != RIG_OK && !isHamlibRefusal(code))
+        if (isHamlibFailure(code))
             return hamlibErrorText(code);
         reading_ = code == RIG_OK
                        ? QStringLiteral("%1 MHz").arg(formatFixed(frequency / 1e6, 6))
@@ -153,7 +153,7 @@ private:
         const int code = rig_get_freq(handle_.get(), RIG_VFO_CURR, &frequency);
         if (code == RIG_OK)
             readBack_ = RigReading{frequency};
-        return code == RIG_OK || isHamlibRefusal(code) ? QString() : hamlibErrorText(code);
+        return isHamlibFailure(code) ? hamlibErrorText(code) : QString();
     }
 
     const HamlibDevice device_;

@@ -75,7 +75,7 @@ public:
         azimuth_t azimuth = 0;
         elevation_t elevation = 0;
         const int code = rot_get_position(handle_.get(), &azimuth, &elevation);
-        if (code != RIG_OK && !isHamlibRefusal(code))
+        if (isHamlibFailure(code))
             return hamlibErrorText(code);
         reading_ = code == RIG_OK ? QStringLiteral("azimut %1, elevation %2").arg(formatFixed(azimuth, 1), formatFixed(elevation, 1))
                                   : QStringLiteral("ouvert, sans lecture de la position (%1)").arg(hamlibErrorText(code));
