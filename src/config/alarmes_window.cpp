@@ -180,15 +180,8 @@ void AlarmesWindow::closeEvent(QCloseEvent *event)
 
 void AlarmesWindow::keyPressEvent(QKeyEvent *event)
 {
-    switch (event->key()) {
-    case Qt::Key_Escape:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        close();
-        break;
-    default:
+    if (!closeOnEscapeOrReturn(*this, *event))
         QWidget::keyPressEvent(event);
-    }
 }
 
 } // namespace orvanta

@@ -46,6 +46,14 @@ void showLineSpeed(float speed, SerialLine &line, ConfigView &view, const QStrin
         view.setMenuChecked(menuPrefix + QString::number(s), static_cast<float>(s) == speed);
 }
 
+// The menu entry standing for a `Recepteur` value, or none.
+const ReceiverEntry *receiverEntry(const QString &recepteur)
+{
+    const auto entry = std::find_if(kReceiverEntries.begin(), kReceiverEntries.end(),
+                                    [&](const ReceiverEntry &e) { return recepteur == QLatin1String(e.recepteur); });
+    return entry == kReceiverEntries.end() ? nullptr : &*entry;
+}
+
 } // namespace
 
 QString titleCaption(const ConfigStation &config)
@@ -56,9 +64,8 @@ QString titleCaption(const ConfigStation &config)
 
 bool receiverUsesLine(const QString &recepteur)
 {
-    return std::any_of(kReceiverEntries.begin(), kReceiverEntries.end(), [&](const ReceiverEntry &entry) {
-        return entry.onReceiverLine && recepteur == QLatin1String(entry.recepteur);
-    });
+    const ReceiverEntry *entry = receiverEntry(recepteur);
+    return entry && entry->onReceiverLine;
 }
 
 QString lineSettingsForSpeed(float speed)
@@ -105,10 +112,7 @@ void Charge_Config(ConfigStation &c, ConfigContext &context)
     c.Nb_Sat_Banque3 = numbers.read(QStringLiteral("Banque3"), bankKey, 0);
 
     c.Recepteur = context.store.get(kApplication, kSetupSection, QStringLiteral("Recepteur"), QStringLiteral("AR5000"));
-    const bool knownReceiver = std::any_of(kReceiverEntries.begin(), kReceiverEntries.end(), [&](const auto &entry) {
-        return c.Recepteur == QLatin1String(entry.recepteur);
-    });
-    if (knownReceiver)
+    if (receiverEntry(c.Recepteur))
         for (const ReceiverEntry &entry : kReceiverEntries)
             view.setMenuChecked(QLatin1String(entry.menu), c.Recepteur == QLatin1String(entry.recepteur));
 

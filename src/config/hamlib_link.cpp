@@ -81,6 +81,11 @@ bool isHamlibRefusal(int code)
     return code != RIG_OK && RIG_IS_SOFT_ERRCODE(error);
 }
 
+bool isHamlibFailure(int code)
+{
+    return code != RIG_OK && !isHamlibRefusal(code);
+}
+
 HamlibModel::Port hamlibPort(int portType)
 {
     switch (portType) {
@@ -92,6 +97,11 @@ HamlibModel::Port hamlibPort(int portType)
     default:
         return HamlibModel::Port::Serial;
     }
+}
+
+bool isHamlibSerial(int portType)
+{
+    return portType == RIG_PORT_SERIAL;
 }
 
 QString hamlibOpenFailure(int code, const HamlibDevice &device, int portType)

@@ -27,8 +27,12 @@ QString hamlibErrorText(int code);
 // A request the device turned down (out of its range, not available), as
 // opposed to a device that does not answer: reported, not retried.
 bool isHamlibRefusal(int code);
+// A device that did not answer: neither done nor refused.
+bool isHamlibFailure(int code);
 // How a model is reached, from its capabilities' port type.
 HamlibModel::Port hamlibPort(int portType);
+// Whether the port type is a serial line, which takes a speed.
+bool isHamlibSerial(int portType);
 // A model of Hamlib's list, from a radio's or a rotator's capabilities.
 template <class Caps>
 HamlibModel hamlibModelOf(int id, const Caps &caps)
@@ -58,7 +62,7 @@ QString hamlibOpenFailure(int code, const HamlibDevice &device, int portType);
 
 // The opening and closing of one Hamlib handle, the same for a radio and a
 // rotator but for the names of Hamlib's calls, which Api gives (init,
-// setConf, open, close, cleanup, portType, isSerial and the pathname token).
+// setConf, open, close, cleanup, portType and the pathname token).
 template <class Api>
 class HamlibHandle {
 public:
@@ -85,7 +89,7 @@ public:
             error = set("retry", QString::number(timing.retry));
         if (error.isEmpty() && !device.port.isEmpty())
             error = set(Api::kPathname, device.port);
-        if (error.isEmpty() && device.speed > 0 && Api::isSerial(handle_))
+        if (error.isEmpty() && device.speed > 0 && isHamlibSerial(Api::portType(handle_)))
             error = set("serial_speed", QString::number(device.speed));
         if (!error.isEmpty())
             return error;

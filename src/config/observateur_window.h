@@ -28,7 +28,6 @@ protected:
 private:
     ObserverTexts boxes() const;
 
-private:
     ObserverSettings &settings_;
     QLineEdit *longitude_;
     QLineEdit *latitude_;

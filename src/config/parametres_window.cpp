@@ -26,11 +26,13 @@ ParametresWindow::ParametresWindow(AcquisitionSettings &settings, QWidget *paren
     const QString secondes = QStringLiteral("Secondes");
     const QString degres = QStringLiteral("Degrés");
     repetition_ = addEntryRow(*grid, 0, QStringLiteral("Delai entre deux mesures"), QStringLiteral("Repetition_mesure"),
-                      secondes, frame, Qt::AlignCenter);
-    passage_ = addEntryRow(*grid, 1, QStringLiteral("Temps de passage Mini"), QStringLiteral("Passage_Minimum"), secondes,
-                              frame, Qt::AlignCenter);
-    parcAzimut_ = addEntryRow(*grid, 2, QStringLiteral("Parcage azimut"), QStringLiteral("Parcazimut"), degres, frame, Qt::AlignCenter);
-    parcSite_ = addEntryRow(*grid, 3, QStringLiteral("Parcage site"), QStringLiteral("Parcsite"), degres, frame, Qt::AlignCenter);
+                              secondes, frame, Qt::AlignCenter);
+    passage_ = addEntryRow(*grid, 1, QStringLiteral("Temps de passage Mini"), QStringLiteral("Passage_Minimum"),
+                           secondes, frame, Qt::AlignCenter);
+    parcAzimut_ = addEntryRow(*grid, 2, QStringLiteral("Parcage azimut"), QStringLiteral("Parcazimut"), degres, frame,
+                              Qt::AlignCenter);
+    parcSite_ = addEntryRow(*grid, 3, QStringLiteral("Parcage site"), QStringLiteral("Parcsite"), degres, frame,
+                            Qt::AlignCenter);
 
     oui_ = new QRadioButton(QStringLiteral("oui"), frame);
     oui_->setObjectName(QStringLiteral("Aziseuloui"));

@@ -66,6 +66,14 @@ std::optional<QByteArray> frequencyBlock(double megahertz, char instruction)
     return block(bcd[0], bcd[1], bcd[2], bcd[3], instruction);
 }
 
+// Whether megahertz lies in one of the ranges, ends included.
+template <std::size_t N>
+bool withinOne(const std::pair<double, double> (&ranges)[N], double megahertz)
+{
+    return std::any_of(std::begin(ranges), std::end(ranges),
+                       [megahertz](const auto &range) { return megahertz >= range.first && megahertz <= range.second; });
+}
+
 } // namespace
 
 QByteArray catOn()
@@ -125,8 +133,7 @@ std::optional<QByteArray> setSatelliteFrequency(SatelliteVfo vfo, double megaher
 bool receivesOn(double megahertz)
 {
     constexpr std::pair<double, double> kRanges[] = {{0.1, 30}, {36, 76}, {108, 174}, {420, 512}};
-    return std::any_of(std::begin(kRanges), std::end(kRanges),
-                       [megahertz](const auto &range) { return megahertz >= range.first && megahertz <= range.second; });
+    return withinOne(kRanges, megahertz);
 }
 
 bool transmitsOn(double megahertz)
@@ -134,8 +141,7 @@ bool transmitsOn(double megahertz)
     constexpr std::pair<double, double> kBands[] = {{1.8, 2.0},   {3.5, 4.0},   {7.0, 7.3},   {10.1, 10.15},
                                                     {14.0, 14.35}, {18.068, 18.168}, {21.0, 21.45}, {24.89, 24.99},
                                                     {28.0, 29.7},  {50, 54},    {144, 148},   {430, 450}};
-    return std::any_of(std::begin(kBands), std::end(kBands),
-                       [megahertz](const auto &band) { return megahertz >= band.first && megahertz <= band.second; });
+    return withinOne(kBands, megahertz);
 }
 
 QByteArray satelliteToneEncoder(bool on)

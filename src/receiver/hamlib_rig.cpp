@@ -40,7 +40,6 @@ struct RigApi {
     static void close(RIG *rig) { rig_close(rig); }
     static void cleanup(RIG *rig) { rig_cleanup(rig); }
     static int portType(const RIG *rig) { return rig->caps->port_type; }
-    static bool isSerial(const RIG *rig) { return rig->caps->port_type == RIG_PORT_SERIAL; }
 };
 
 rmode_t rigMode(RadioMode mode)
@@ -74,7 +73,7 @@ public:
         // A radio that cannot tell its frequency at all is taken as it is.
         freq_t frequency = 0;
         const int code = rig_get_freq(rig, RIG_VFO_CURR, &frequency);
-        if (code != RIG_OK && !isHamlibRefusal(code))
+        if (isHamlibFailure(code))
             return hamlibErrorText(code);
         reading_ = code == RIG_OK
                        ? QStringLiteral("%1 MHz").arg(formatFixed(frequency / 1e6, 6))
@@ -98,7 +97,7 @@ public:
             const QString error = satellite_.apply(handle_.get(), wanted.satellite, applied.satellite);
             note_ = satellite_.takeNote();
             if (const auto dial = satellite_.takeDial())
-                readBack_ = RigReading{dial->hertz, dial->cycle, dial->sentHz};
+                readBack_ = dial;
             // The tick's wishes of meanwhile count as done; the next one goes out.
             applied.takeUps = wanted.takeUps;
             applied.mode = wanted.mode;
@@ -154,7 +153,7 @@ private:
         const int code = rig_get_freq(handle_.get(), RIG_VFO_CURR, &frequency);
         if (code == RIG_OK)
             readBack_ = RigReading{frequency};
-        return code == RIG_OK || isHamlibRefusal(code) ? QString() : hamlibErrorText(code);
+        return isHamlibFailure(code) ? hamlibErrorText(code) : QString();
     }
 
     const HamlibDevice device_;

@@ -18,15 +18,6 @@ struct RigWanted;
 template <class Wanted, class Reading>
 class HamlibLink;
 
-// What the radio said it is on after the last frequency or mode sent, or
-// after a correction cycle while it works a transponder (then with the
-// cycle and the downlink sent before the read; cycle 0 otherwise).
-struct RigReading {
-    double hertz = 0;
-    long long cycle = 0;
-    qint64 sentHz = 0;
-};
-
 // Any radio Hamlib knows, directly on its line or through a rigctld, as the
 // station's receiver. One thread of its own owns the Hamlib handle; the
 // calls below only leave the latest wish for it and return at once.

@@ -25,12 +25,13 @@ constexpr VfoName kVfos[] = {{UplinkVfo::VfoB, "VFOB", RIG_VFO_B},
                              {UplinkVfo::Sub, "Sub", RIG_VFO_SUB},
                              {UplinkVfo::Main, "Main", RIG_VFO_MAIN}};
 
-vfo_t hamlibVfo(UplinkVfo vfo)
+// VFO B's entry for a value outside the table.
+const VfoName &entryOf(UplinkVfo vfo)
 {
     for (const VfoName &entry : kVfos)
         if (entry.vfo == vfo)
-            return entry.hamlib;
-    return RIG_VFO_B;
+            return entry;
+    return kVfos[0];
 }
 
 QString megahertz(qint64 hertz)
@@ -60,10 +61,7 @@ const QString kNoUplink = QStringLiteral("la montee n'est pas envoyee, seule la 
 
 QString uplinkVfoName(UplinkVfo vfo)
 {
-    for (const VfoName &entry : kVfos)
-        if (entry.vfo == vfo)
-            return QLatin1String(entry.name);
-    return QStringLiteral("VFOB");
+    return QLatin1String(entryOf(vfo).name);
 }
 
 UplinkVfo uplinkVfoNamed(const QString &name)
@@ -84,7 +82,7 @@ QString RigSatellite::takeNote()
     return std::exchange(note_, QString());
 }
 
-std::optional<DialRead> RigSatellite::takeDial()
+std::optional<RigReading> RigSatellite::takeDial()
 {
     return std::exchange(dial_, std::nullopt);
 }
@@ -121,7 +119,7 @@ QString RigSatellite::apply(RIG *rig, const RigSatelliteWish &wanted, RigSatelli
         freq_t frequency = 0;
         const int code = rig_get_freq(rig, RIG_VFO_CURR, &frequency);
         if (code == RIG_OK)
-            dial_ = DialRead{frequency, wanted.cycle, applied.receiveHz};
+            dial_ = RigReading{frequency, wanted.cycle, applied.receiveHz};
         else if (!isHamlibRefusal(code))
             return hamlibErrorText(code);
     }
@@ -136,7 +134,7 @@ QString RigSatellite::start(RIG *rig, const RigSatelliteWish &wanted)
         return error;
     uplink_ = false;
     uplinkOnly_ = wanted.uplinkOnly;
-    uplinkVfo_ = int(uplinkOnly_ ? RIG_VFO_CURR : hamlibVfo(wanted.uplinkVfo));
+    uplinkVfo_ = int(uplinkOnly_ ? RIG_VFO_CURR : entryOf(wanted.uplinkVfo).hamlib);
     if (!canTransmit(rig, wanted.transmitHz)) {
         refused(QStringLiteral("La radio Hamlib n'emet pas sur %1 MHz, la montee du transpondeur : %2.")
                     .arg(megahertz(wanted.transmitHz), uplinkOnly_ ? QStringLiteral("la montee n'est pas envoyee")
@@ -146,7 +144,7 @@ QString RigSatellite::start(RIG *rig, const RigSatelliteWish &wanted)
     } else {
         if (rig_has_set_func(rig, RIG_FUNC_SATMODE)) {
             const int code = rig_set_func(rig, RIG_VFO_CURR, RIG_FUNC_SATMODE, 1);
-            if (code != RIG_OK && !isHamlibRefusal(code))
+            if (isHamlibFailure(code))
                 return hamlibErrorText(code);
             satmode_ = code == RIG_OK;
         }
@@ -155,7 +153,7 @@ QString RigSatellite::start(RIG *rig, const RigSatelliteWish &wanted)
         // a radio whose satellite mode excludes split may refuse it.
         {
             const int code = rig_set_split_vfo(rig, RIG_VFO_CURR, RIG_SPLIT_ON, vfo_t(uplinkVfo_));
-            if (code != RIG_OK && !isHamlibRefusal(code))
+            if (isHamlibFailure(code))
                 return hamlibErrorText(code);
             split_ = code == RIG_OK;
             if (!split_ && !satmode_)
@@ -168,7 +166,7 @@ QString RigSatellite::start(RIG *rig, const RigSatelliteWish &wanted)
         if (const rmode_t mode = modeOf(wanted.uplinkMode); mode != RIG_MODE_NONE) {
             const int code = uplinkOnly_ ? rig_set_mode(rig, RIG_VFO_CURR, mode, RIG_PASSBAND_NORMAL)
                                          : rig_set_split_mode(rig, RIG_VFO_CURR, mode, RIG_PASSBAND_NORMAL);
-            if (code != RIG_OK && !isHamlibRefusal(code))
+            if (isHamlibFailure(code))
                 return hamlibErrorText(code);
             if (code != RIG_OK)
                 refused(QStringLiteral("La radio Hamlib refuse le mode %1 pour la montee : %2.")
@@ -189,7 +187,7 @@ QString RigSatellite::start(RIG *rig, const RigSatelliteWish &wanted)
             int code = rig_set_ctcss_tone(rig, vfo, tone_t(std::lround(wanted.ctcssHz * 10)));
             if (code == RIG_OK && rig_has_set_func(rig, RIG_FUNC_TONE))
                 code = rig_set_func(rig, vfo, RIG_FUNC_TONE, 1);
-            if (code != RIG_OK && !isHamlibRefusal(code))
+            if (isHamlibFailure(code))
                 return hamlibErrorText(code);
             if (code != RIG_OK)
                 refused(QStringLiteral("La radio Hamlib refuse la tonalite CTCSS %1 Hz : %2.")
@@ -200,7 +198,7 @@ QString RigSatellite::start(RIG *rig, const RigSatelliteWish &wanted)
         return {};
     if (const rmode_t mode = modeOf(wanted.downlinkMode); mode != RIG_MODE_NONE) {
         const int code = rig_set_mode(rig, RIG_VFO_CURR, mode, RIG_PASSBAND_NORMAL);
-        if (code != RIG_OK && !isHamlibRefusal(code))
+        if (isHamlibFailure(code))
             return hamlibErrorText(code);
         if (code != RIG_OK)
             refused(QStringLiteral("La radio Hamlib refuse le mode %1 pour la descente : %2.")
@@ -212,7 +210,7 @@ QString RigSatellite::start(RIG *rig, const RigSatelliteWish &wanted)
 QString RigSatellite::sendReceive(RIG *rig, qint64 hertz)
 {
     const int code = rig_set_freq(rig, RIG_VFO_CURR, freq_t(hertz));
-    if (code != RIG_OK && !isHamlibRefusal(code))
+    if (isHamlibFailure(code))
         return hamlibErrorText(code);
     // Told once, not at every cycle, until a downlink goes out again.
     if (code != RIG_OK && !downlinkRefused_)
@@ -228,7 +226,7 @@ QString RigSatellite::sendTransmit(RIG *rig, qint64 hertz)
         return {};
     const int code = uplinkOnly_ ? rig_set_freq(rig, RIG_VFO_CURR, freq_t(hertz))
                                  : rig_set_split_freq(rig, RIG_VFO_CURR, freq_t(hertz));
-    if (code != RIG_OK && !isHamlibRefusal(code))
+    if (isHamlibFailure(code))
         return hamlibErrorText(code);
     if (code != RIG_OK) {
         // Nothing more goes to an uplink the radio turned down.
@@ -244,10 +242,10 @@ QString RigSatellite::stop(RIG *rig)
     int code = RIG_OK;
     if (split_)
         code = rig_set_split_vfo(rig, RIG_VFO_CURR, RIG_SPLIT_OFF, vfo_t(uplinkVfo_));
-    if (satmode_ && (code == RIG_OK || isHamlibRefusal(code)))
+    if (satmode_ && !isHamlibFailure(code))
         code = rig_set_func(rig, RIG_VFO_CURR, RIG_FUNC_SATMODE, 0);
     satmode_ = split_ = uplink_ = false;
-    return code == RIG_OK || isHamlibRefusal(code) ? QString() : hamlibErrorText(code);
+    return isHamlibFailure(code) ? hamlibErrorText(code) : QString();
 }
 
 } // namespace orvanta

@@ -36,8 +36,10 @@ struct RigSatelliteWish {
     bool uplinkOnly = false;
 };
 
-// What the downlink read after a cycle said, with what had been sent to it.
-struct DialRead {
+// What the radio said it is on after the last frequency or mode sent, or
+// after a correction cycle while it works a transponder (then with the
+// cycle and the downlink sent before the read; cycle 0 otherwise).
+struct RigReading {
     double hertz = 0;
     long long cycle = 0;
     qint64 sentHz = 0;
@@ -59,7 +61,7 @@ public:
     bool on() const { return satmode_ || split_; }
 
     QString takeNote();
-    std::optional<DialRead> takeDial();
+    std::optional<RigReading> takeDial();
 
 private:
     QString start(s_rig *rig, const RigSatelliteWish &wanted);
@@ -74,7 +76,7 @@ private:
     bool downlinkRefused_ = false;
     int uplinkVfo_ = 0;   // Hamlib's vfo_t
     QString note_;
-    std::optional<DialRead> dial_;
+    std::optional<RigReading> dial_;
 };
 
 } // namespace orvanta

@@ -43,7 +43,6 @@ struct RotatorApi {
     static void close(ROT *rot) { rot_close(rot); }
     static void cleanup(ROT *rot) { rot_cleanup(rot); }
     static int portType(const ROT *rot) { return rot->caps->port_type; }
-    static bool isSerial(const ROT *rot) { return rot->caps->port_type == RIG_PORT_SERIAL; }
 };
 
 double circularGap(double a, double b)
@@ -76,7 +75,7 @@ public:
         azimuth_t azimuth = 0;
         elevation_t elevation = 0;
         const int code = rot_get_position(handle_.get(), &azimuth, &elevation);
-        if (code != RIG_OK && !isHamlibRefusal(code))
+        if (isHamlibFailure(code))
             return hamlibErrorText(code);
         reading_ = code == RIG_OK ? QStringLiteral("azimut %1, elevation %2").arg(formatFixed(azimuth, 1), formatFixed(elevation, 1))
                                   : QStringLiteral("ouvert, sans lecture de la position (%1)").arg(hamlibErrorText(code));

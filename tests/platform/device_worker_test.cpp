@@ -6,7 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <optional>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace orvanta {
@@ -19,7 +21,7 @@ struct Wanted {
 };
 
 // A device the test steers from outside: it may refuse to open, fail its
-// calls, or hold a call until let go.
+// calls, or hold a call until let go. It reads back what it was sent.
 struct Device {
     std::mutex mutex;
     std::vector<int> sent;
@@ -52,11 +54,14 @@ public:
         std::lock_guard lock(device_.mutex);
         device_.sent.push_back(wanted.value);
         applied = wanted;
+        read_ = wanted;
         return {};
     }
+    std::optional<Wanted> takeReading() override { return std::exchange(read_, std::nullopt); }
 
 private:
     Device &device_;
+    std::optional<Wanted> read_;
 };
 
 struct Heard {
@@ -124,6 +129,8 @@ TEST(DeviceWorker, RequestsWaitingBehindASlowCallAreReplacedByTheLatest)
     EXPECT_TRUE(heard.all().isEmpty());
 }
 
+// The reading shown to the operator is never one of a device that stopped
+// answering or was replaced.
 TEST(DeviceWorker, AnOutageIsToldOnceAndTheDeviceIsReopenedWithWhatIsWanted)
 {
     Device device;
@@ -135,6 +142,8 @@ TEST(DeviceWorker, AnOutageIsToldOnceAndTheDeviceIsReopenedWithWhatIsWanted)
         std::lock_guard lock(device.mutex);
         return device.sent.size() == 1;
     }));
+    ASSERT_TRUE(within(1s, [&] { return worker.reading().has_value(); }));
+    EXPECT_EQ(worker.reading()->value, 7);
 
     device.answers = false;
     worker.want([](Wanted &w) { w.value = 8; });
@@ -143,12 +152,19 @@ TEST(DeviceWorker, AnOutageIsToldOnceAndTheDeviceIsReopenedWithWhatIsWanted)
         return device.opens >= 4;
     })) << "reopened by itself, again and again";
     EXPECT_EQ(heard.all(), QStringList{QStringLiteral("lost: IO error")});
+    EXPECT_FALSE(worker.reading().has_value());
 
     device.answers = true;
     ASSERT_TRUE(within(1s, [&] { return heard.all().size() == 2; }));
     EXPECT_EQ(heard.all().last(), QStringLiteral("back"));
-    std::lock_guard lock(device.mutex);
-    EXPECT_EQ(device.sent.back(), 8);
+    ASSERT_TRUE(within(1s, [&] { return worker.reading().has_value(); }));
+    EXPECT_EQ(worker.reading()->value, 8);
+    {
+        std::lock_guard lock(device.mutex);
+        EXPECT_EQ(device.sent.back(), 8);
+    }
+    worker.replaceSession(std::make_unique<FakeSession>(device));
+    EXPECT_FALSE(worker.reading().has_value());
 }
 
 TEST(DeviceWorker, NothingIsOpenedBeforeSomethingIsWanted)
