@@ -146,11 +146,7 @@ void readOmmCsv(std::string_view text, ElementSink &sink)
                                     std::to_string(header.size()));
             continue;
         }
-        std::string reason;
-        if (auto set = elementSetFromOmm(record, reason))
-            sink.add(std::move(*set), place);
-        else
-            sink.problem(place, reason);
+        readOmmRecord(record, place, sink);
     }
 }
 

@@ -196,8 +196,7 @@ std::string catalogNumberText(long number)
     return text;
 }
 
-} // namespace
-
+// The set of a record, or nothing with the reason.
 std::optional<ElementSet> elementSetFromOmm(const OmmRecord &record, std::string &reason)
 {
     FieldReader read(record);
@@ -229,6 +228,17 @@ std::optional<ElementSet> elementSetFromOmm(const OmmRecord &record, std::string
     set.catalogNumber = catalogNumberText(set.catalogId);
     set.name = name.empty() ? set.catalogNumber : name;
     return set;
+}
+
+} // namespace
+
+void readOmmRecord(const OmmRecord &record, RecordPlace place, ElementSink &sink)
+{
+    std::string reason;
+    if (auto set = elementSetFromOmm(record, reason))
+        sink.add(std::move(*set), place);
+    else
+        sink.problem(place, reason);
 }
 
 } // namespace orvanta::orbit
