@@ -27,13 +27,6 @@ Vec3 localUp(double latitudeDeg, double longitudeDeg)
     return {std::cos(phi) * std::cos(lambda), std::cos(phi) * std::sin(lambda), std::sin(phi)};
 }
 
-// A direction of the model's equatorial axes in earth-fixed axes at an instant.
-Vec3 earthFixed(const Vec3 &v, const JulianDate &instant)
-{
-    const double theta = siderealAngle(instant);
-    return {v.x * std::cos(theta) + v.y * std::sin(theta), -v.x * std::sin(theta) + v.y * std::cos(theta), v.z};
-}
-
 } // namespace
 
 bool sunlit(const Vec3 &positionKm, const Vec3 &sunDirection)
