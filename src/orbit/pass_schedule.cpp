@@ -42,7 +42,7 @@ ScheduledPass scheduledPass(const Satellites &satellites, const PredictedPass &p
 {
     ScheduledPass out;
     out.name = pass.name;
-    out.catalogNumber = std::to_string(satellites.catalogNumber(pass.name));
+    out.catalogNumber = std::to_string(pass.catalogNumber);
     out.aos = pass.aos;
     out.los = pass.los;
     out.maxElevationTime = pass.maxElevationTime;
