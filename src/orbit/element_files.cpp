@@ -16,11 +16,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool isBlank(const std::string &line)
-{
-    return line.find_first_not_of(" \t") == std::string::npos;
-}
-
 bool startsLine(const std::string &line, char number)
 {
     return line.size() >= 2 && line[0] == number && line[1] == ' ';
@@ -155,13 +150,13 @@ void readLines(const std::vector<std::string> &lines, const std::string &file, C
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::string &line = lines[i];
         const int lineNumber = int(i) + 1;
-        if (isBlank(line))
+        if (isBlankLine(line))
             continue;
         if (startsLine(line, '1')) {
             const bool named = nameIndex < lines.size();
             const int firstLine = named ? int(nameIndex) + 1 : lineNumber;
             std::size_t next = i + 1;
-            while (next < lines.size() && isBlank(lines[next]))
+            while (next < lines.size() && isBlankLine(lines[next]))
                 ++next;
             if (next == lines.size() || !startsLine(lines[next], '2')) {
                 stray.report(builder, file);
