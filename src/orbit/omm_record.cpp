@@ -35,12 +35,9 @@ public:
     // A decimal within [low, high]; an absent optional field reads as zero.
     double decimal(std::string_view key, bool required, double low, double high)
     {
-        const auto value = record_.field(key);
-        if (!value || (!value->isNumber && trimmed(value->text).empty())) {
-            if (required)
-                fail(key, "absent");
+        const auto value = given(key, required);
+        if (!value)
             return 0.0;
-        }
         double number = value->number;
         if (!value->isNumber && !readDecimal(trimmed(value->text), number)) {
             fail(key, "illisible (« " + std::string(trimmed(value->text).substr(0, 40)) + " »)");
@@ -60,12 +57,9 @@ public:
     // A whole number within [low, high]; an absent optional field reads as zero.
     long whole(std::string_view key, bool required, long low, long high)
     {
-        const auto value = record_.field(key);
-        if (!value || (!value->isNumber && trimmed(value->text).empty())) {
-            if (required)
-                fail(key, "absent");
+        const auto value = given(key, required);
+        if (!value)
             return 0;
-        }
         long number = 0;
         if (value->isNumber) {
             if (!std::isfinite(value->number) || std::trunc(value->number) != value->number) {
@@ -121,6 +115,17 @@ public:
     }
 
 private:
+    // The field's value, or nothing when it is absent or blank (a fault when required).
+    std::optional<OmmValue> given(std::string_view key, bool required)
+    {
+        auto value = record_.field(key);
+        if (value && (value->isNumber || !trimmed(value->text).empty()))
+            return value;
+        if (required)
+            fail(key, "absent");
+        return std::nullopt;
+    }
+
     // NaN and infinities read, to be refused as such; so does a value beyond a double.
     static bool readDecimal(std::string_view text, double &number)
     {
