@@ -254,6 +254,19 @@ void readFile(const fs::path &path, CatalogueBuilder &builder, bool inFolder)
     readText(text, label, builder, quietUnlessOmm);
 }
 
+// A name carried by one object stays its name; objects sharing a name are
+// each named "NAME #12345" after their catalogue numbers.
+void distinguishSharedNames(ElementCatalogue &catalogue)
+{
+    std::unordered_map<std::string, int> carriers;
+    for (const ElementSet &set : catalogue.sets)
+        ++carriers[set.name];
+    for (ElementSet &set : catalogue.sets) {
+        if (carriers[set.name] > 1)
+            set.name += " #" + std::to_string(set.catalogId);
+    }
+}
+
 } // namespace
 
 std::string problemPlace(const ElementFileProblem &problem)
@@ -269,17 +282,6 @@ void readElementText(const std::string &text, const std::string &fileLabel, Elem
 {
     CatalogueBuilder builder(catalogue);
     readText(text, fileLabel, builder, false);
-}
-
-void distinguishSharedNames(ElementCatalogue &catalogue)
-{
-    std::unordered_map<std::string, int> carriers;
-    for (const ElementSet &set : catalogue.sets)
-        ++carriers[set.name];
-    for (ElementSet &set : catalogue.sets) {
-        if (carriers[set.name] > 1)
-            set.name += " #" + std::to_string(set.catalogId);
-    }
 }
 
 ElementCatalogue readElementFiles(const std::string &fileOrFolder)
