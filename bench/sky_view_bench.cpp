@@ -1,11 +1,11 @@
 #include "app/pass_track.h"
 #include "app/sky_feed.h"
 #include "app/sky_view.h"
+#include "bench_application.h"
 #include "orbit/pass_list.h"
 #include "orbit/satellites.h"
 #include "orbit/utc_time.h"
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
@@ -19,20 +19,6 @@ using namespace orvanta;
 
 constexpr double kMinElevation = 0.1;
 constexpr int kWidth = 480, kHeight = 520;
-
-// Painting text needs a GUI application; the benchmarks have no window.
-void ensureGuiApplication()
-{
-    if (QGuiApplication::instance())
-        return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "orvanta_bench";
-    static char *argv[] = {name, nullptr};
-    // Left for the end of the process to reclaim: other benchmarks may still paint.
-    new QGuiApplication(argc, argv);
-}
 
 std::unique_ptr<orbit::Satellites> demoSatellites()
 {
@@ -71,7 +57,7 @@ SkyTick tickAt(orbit::Satellites &satellites, const orbit::JulianDate &now)
 // satellite, the rotor and the info line, at the size of the docs picture.
 void paintSkyTwoTracks(benchmark::State &state)
 {
-    ensureGuiApplication();
+    bench::ensureApplication();
     auto satellites = demoSatellites();
     SkyFeed feed;
     const SkyScene scene = feed.scene(*satellites, tickAt(*satellites, passInstant()));
@@ -89,7 +75,7 @@ BENCHMARK(paintSkyTwoTracks)->Unit(benchmark::kMicrosecond);
 // The same paint with nothing but the plot's grid, for comparison.
 void paintSkyGridOnly(benchmark::State &state)
 {
-    ensureGuiApplication();
+    bench::ensureApplication();
     const SkyScene scene{{}, {}, {}, {}, {}, QStringLiteral("Aucun satellite visible"), kMinElevation};
     QImage image(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {

@@ -2,6 +2,7 @@
 // fields written) and the start-up to the first filled lists.
 
 #include "app/station.h"
+#include "bench_application.h"
 #include "platform/help_viewer.h"
 #include "platform/message_boxes.h"
 #include "platform/parallel_port.h"
@@ -12,7 +13,7 @@
 #include "platform/waiter.h"
 #include "synthetic_catalogue.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QFile>
 #include <QListWidget>
 #include <QMap>
@@ -31,16 +32,6 @@ using namespace orvanta;
 
 constexpr int kCatalogueSize = 1000;
 constexpr int kSelectedSatellites = 100;
-
-QApplication &application()
-{
-    static int argc = 1;
-    static char name[] = "orvanta_bench";
-    static char *argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    return app;
-}
 
 class MemoryStore final : public SettingsStore {
 public:
@@ -120,7 +111,7 @@ struct BenchStation {
 
     BenchStation()
     {
-        application();
+        bench::ensureApplication();
         if (!QFile::copy(QString::fromStdString(bench::syntheticCatalogue(kCatalogueSize)), folder.filePath("Catalogue.txt")))
             throw std::runtime_error("cannot copy the synthetic catalogue");
         QFile frequencies(folder.filePath("Frequences.cfg"));

@@ -116,18 +116,7 @@ std::string syntheticCatalogue(int count)
     return path.string();
 }
 
-} // namespace orvanta::bench
-
-namespace orvanta::bench {
-
 namespace {
-
-std::string numberText(double value)
-{
-    char buffer[32];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, end);
-}
 
 // "2026-06-26T22:49:23.257632": the epoch to the microsecond, as CelesTrak writes it.
 std::string isoEpoch(const orbit::JulianDate &epoch)
@@ -152,20 +141,20 @@ std::vector<std::pair<const char *, std::string>> ommFields(const orbit::Element
     return {{"OBJECT_NAME", text(set.name)},
             {"OBJECT_ID", text("2026-001A")},
             {"EPOCH", text(isoEpoch(set.epoch))},
-            {"MEAN_MOTION", numberText(set.meanMotionRevPerDay)},
-            {"ECCENTRICITY", numberText(set.eccentricity)},
-            {"INCLINATION", numberText(set.inclinationDeg)},
-            {"RA_OF_ASC_NODE", numberText(set.raanDeg)},
-            {"ARG_OF_PERICENTER", numberText(set.argPerigeeDeg)},
-            {"MEAN_ANOMALY", numberText(set.meanAnomalyDeg)},
+            {"MEAN_MOTION", orbit::shortestText(set.meanMotionRevPerDay)},
+            {"ECCENTRICITY", orbit::shortestText(set.eccentricity)},
+            {"INCLINATION", orbit::shortestText(set.inclinationDeg)},
+            {"RA_OF_ASC_NODE", orbit::shortestText(set.raanDeg)},
+            {"ARG_OF_PERICENTER", orbit::shortestText(set.argPerigeeDeg)},
+            {"MEAN_ANOMALY", orbit::shortestText(set.meanAnomalyDeg)},
             {"EPHEMERIS_TYPE", "0"},
             {"CLASSIFICATION_TYPE", text("U")},
             {"NORAD_CAT_ID", std::to_string(set.catalogId)},
             {"ELEMENT_SET_NO", "999"},
             {"REV_AT_EPOCH", std::to_string(set.revolutionNumber)},
-            {"BSTAR", numberText(set.bstar)},
-            {"MEAN_MOTION_DOT", numberText(set.meanMotionDot)},
-            {"MEAN_MOTION_DDOT", numberText(set.meanMotionDdot)}};
+            {"BSTAR", orbit::shortestText(set.bstar)},
+            {"MEAN_MOTION_DOT", orbit::shortestText(set.meanMotionDot)},
+            {"MEAN_MOTION_DDOT", orbit::shortestText(set.meanMotionDdot)}};
 }
 
 } // namespace

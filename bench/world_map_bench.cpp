@@ -1,10 +1,10 @@
 #include "app/map_feed.h"
 #include "app/world_map.h"
+#include "bench_application.h"
 #include "orbit/satellites.h"
 #include "orbit/utc_time.h"
 #include "synthetic_catalogue.h"
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
@@ -18,18 +18,6 @@ using namespace orvanta;
 
 constexpr int kSatellites = 50;
 const QSize kMapSize(1600, 800);
-
-void ensureGui()
-{
-    if (QGuiApplication::instance())
-        return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "orvanta_bench";
-    static char *argv[] = {name, nullptr};
-    new QGuiApplication(argc, argv);
-}
 
 orbit::JulianDate mapInstant()
 {
@@ -52,7 +40,7 @@ MapScene fullScene(MapFeed &feed, const orbit::Satellites &satellites)
 // A full repaint of the map with the day and night already blended for this minute.
 void mapFullRepaint(benchmark::State &state)
 {
-    ensureGui();
+    bench::ensureApplication();
     auto satellites = orbit::Init_Satellites(bench::syntheticCatalogue(kSatellites), 48.85, 2.35, 35);
     MapFeed feed;
     const MapScene scene = fullScene(feed, *satellites);
@@ -73,7 +61,7 @@ BENCHMARK(mapFullRepaint)->Unit(benchmark::kMillisecond);
 // The day and night blend, made once a minute.
 void mapDayNightBlend(benchmark::State &state)
 {
-    ensureGui();
+    bench::ensureApplication();
     MapBackground background;
     if (!background.hasImage()) {
         state.SkipWithError("no day image (package xplanet-images)");

@@ -8,7 +8,6 @@
 #include <cctype>
 #include <filesystem>
 #include <fstream>
-#include <map>
 #include <system_error>
 #include <unordered_map>
 
@@ -16,11 +15,6 @@ namespace orvanta::orbit {
 namespace {
 
 namespace fs = std::filesystem;
-
-bool isBlank(const std::string &line)
-{
-    return line.find_first_not_of(" \t") == std::string::npos;
-}
 
 bool startsLine(const std::string &line, char number)
 {
@@ -156,13 +150,13 @@ void readLines(const std::vector<std::string> &lines, const std::string &file, C
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::string &line = lines[i];
         const int lineNumber = int(i) + 1;
-        if (isBlank(line))
+        if (isBlankLine(line))
             continue;
         if (startsLine(line, '1')) {
             const bool named = nameIndex < lines.size();
             const int firstLine = named ? int(nameIndex) + 1 : lineNumber;
             std::size_t next = i + 1;
-            while (next < lines.size() && isBlank(lines[next]))
+            while (next < lines.size() && isBlankLine(lines[next]))
                 ++next;
             if (next == lines.size() || !startsLine(lines[next], '2')) {
                 stray.report(builder, file);
@@ -260,6 +254,19 @@ void readFile(const fs::path &path, CatalogueBuilder &builder, bool inFolder)
     readText(text, label, builder, quietUnlessOmm);
 }
 
+// A name carried by one object stays its name; objects sharing a name are
+// each named "NAME #12345" after their catalogue numbers.
+void distinguishSharedNames(ElementCatalogue &catalogue)
+{
+    std::unordered_map<std::string, int> carriers;
+    for (const ElementSet &set : catalogue.sets)
+        ++carriers[set.name];
+    for (ElementSet &set : catalogue.sets) {
+        if (carriers[set.name] > 1)
+            set.name += " #" + std::to_string(set.catalogId);
+    }
+}
+
 } // namespace
 
 std::string problemPlace(const ElementFileProblem &problem)
@@ -275,17 +282,6 @@ void readElementText(const std::string &text, const std::string &fileLabel, Elem
 {
     CatalogueBuilder builder(catalogue);
     readText(text, fileLabel, builder, false);
-}
-
-void distinguishSharedNames(ElementCatalogue &catalogue)
-{
-    std::unordered_map<std::string, int> carriers;
-    for (const ElementSet &set : catalogue.sets)
-        ++carriers[set.name];
-    for (ElementSet &set : catalogue.sets) {
-        if (carriers[set.name] > 1)
-            set.name += " #" + std::to_string(set.catalogId);
-    }
 }
 
 ElementCatalogue readElementFiles(const std::string &fileOrFolder)

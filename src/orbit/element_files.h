@@ -35,17 +35,12 @@ struct ElementCatalogue {
 // is not OMM belongs to some other program and is passed over in silence.
 // Sets the propagation model refuses to start from are problems too. A
 // catalogue number found twice keeps the set with the newer epoch; objects
-// that then share a name are told apart by their numbers (see
-// distinguishSharedNames). A missing or unreadable path is reported as a
-// problem, never thrown.
+// that then share a name are each named "NAME #12345" after their numbers.
+// A missing or unreadable path is reported as a problem, never thrown.
 ElementCatalogue readElementFiles(const std::string &fileOrFolder);
 
 // The same reading applied to text already in memory, in any of the
 // encodings; fileLabel names it in problems. Names are left as read.
 void readElementText(const std::string &text, const std::string &fileLabel, ElementCatalogue &catalogue);
-
-// A name carried by one object stays its name; objects sharing a name are
-// each named "NAME #12345" after their catalogue numbers.
-void distinguishSharedNames(ElementCatalogue &catalogue);
 
 } // namespace orvanta::orbit

@@ -37,10 +37,7 @@ SubSatellitePoint geodeticFromEarthFixed(const Vec3 &r)
 
 SubSatellitePoint subSatellitePoint(const TemeState &state, const JulianDate &instant)
 {
-    const double angle = siderealAngle(instant);
-    const double c = std::cos(angle), s = std::sin(angle);
-    const Vec3 &r = state.position_km;
-    return geodeticFromEarthFixed({c * r.x + s * r.y, -s * r.x + c * r.y, r.z});
+    return geodeticFromEarthFixed(earthFixed(state.position_km, instant));
 }
 
 double normalizedLongitude(double degrees)

@@ -22,7 +22,9 @@ struct Sample {
 class Sampler {
 public:
     Sampler(const Satellites &satellites, const PredictedPass &pass, const Observer &second, double minElevation)
-        : satellites_(satellites), pass_(pass), second_(second), minElevation_(minElevation)
+        : satellites_(satellites), pass_(pass),
+          first_(satellites.ObsLat(), satellites.ObsLon(), satellites.ObsHeight()), second_(second),
+          minElevation_(minElevation)
     {
     }
 
@@ -31,10 +33,10 @@ public:
         Sample sample{seconds};
         const JulianDate instant = pass_.aos.plusMinutes(seconds / 60.0);
         TemeState state;
-        SatelliteLook look;
-        if (!satellites_.stateAt(pass_.name, instant, state) || !satellites_.lookAt(pass_.name, instant, 0, look))
+        // One propagation serves both stations.
+        if (!satellites_.stateAt(pass_.name, instant, state))
             return sample;
-        sample.first = look.elevationRad * kRadToDeg;
+        sample.first = first_.look(state, instant).elevationRad() * kRadToDeg;
         sample.second = second_.look(state, instant).elevationDeg();
         sample.known = true;
         return sample;
@@ -58,6 +60,7 @@ public:
 private:
     const Satellites &satellites_;
     const PredictedPass &pass_;
+    const Observer first_;
     const Observer &second_;
     double minElevation_;
 };

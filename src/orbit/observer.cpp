@@ -103,6 +103,13 @@ double Observer::geocentricLatitudeRad() const
     return std::atan2(position_.z, std::hypot(position_.x, position_.y));
 }
 
+Vec3 earthFixed(const Vec3 &equatorial, const JulianDate &instant)
+{
+    const double angle = siderealAngle(instant);
+    const double c = std::cos(angle), s = std::sin(angle);
+    return {c * equatorial.x + s * equatorial.y, -s * equatorial.x + c * equatorial.y, equatorial.z};
+}
+
 Topocentric Observer::look(const TemeState &state, const JulianDate &instant) const
 {
     return look(state, siderealAngle(instant));

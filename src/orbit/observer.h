@@ -12,6 +12,10 @@ namespace orvanta::orbit {
 // precision far from the year 2000.
 double siderealAngle(const JulianDate &instant);
 
+// A vector of the model's equatorial axes in earth-fixed axes, turned by that
+// sidereal angle.
+Vec3 earthFixed(const Vec3 &equatorial, const JulianDate &instant);
+
 // Earth's rotation rate in the frame of that sidereal angle (its derivative), rad/s.
 inline constexpr double kSiderealRateRadPerS = 7.2921158553e-5;
 

@@ -1,5 +1,6 @@
 #include "orbit/omm_readers.h"
 #include "orbit/omm_record.h"
+#include "orbit/text_lines.h"
 
 #include <algorithm>
 #include <vector>
@@ -102,11 +103,6 @@ private:
     int number_ = 0;
 };
 
-bool isBlank(std::string_view line)
-{
-    return line.find_first_not_of(" \t") == std::string_view::npos;
-}
-
 } // namespace
 
 void readOmmCsv(std::string_view text, ElementSink &sink)
@@ -115,7 +111,7 @@ void readOmmCsv(std::string_view text, ElementSink &sink)
         text.remove_prefix(3);
     Lines lines(text);
     std::string_view line;
-    while (lines.next(line) && isBlank(line)) {
+    while (lines.next(line) && isBlankLine(line)) {
     }
     std::vector<std::string_view> header;
     std::vector<std::string> headerStorage;
@@ -134,7 +130,7 @@ void readOmmCsv(std::string_view text, ElementSink &sink)
     CsvRecord record(header);
     std::vector<std::string> storage;
     while (lines.next(line)) {
-        if (isBlank(line))
+        if (isBlankLine(line))
             continue;
         const RecordPlace place{lines.number(), 0};
         if (!splitFields(line, record.fields, storage)) {
@@ -146,11 +142,7 @@ void readOmmCsv(std::string_view text, ElementSink &sink)
                                     std::to_string(header.size()));
             continue;
         }
-        std::string reason;
-        if (auto set = elementSetFromOmm(record, reason))
-            sink.add(std::move(*set), place);
-        else
-            sink.problem(place, reason);
+        readOmmRecord(record, place, sink);
     }
 }
 

@@ -116,12 +116,7 @@ private:
     void endRecord()
     {
         recordDepth_ = 0;
-        const RecordPlace place{0, rank_};
-        std::string reason;
-        if (auto set = elementSetFromOmm(record_, reason))
-            sink_.add(std::move(*set), place);
-        else
-            sink_.problem(place, reason);
+        readOmmRecord(record_, {0, rank_}, sink_);
     }
 
     bool value(std::string text, double number, bool isNumber, bool unusable = false)

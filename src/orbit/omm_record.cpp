@@ -35,12 +35,9 @@ public:
     // A decimal within [low, high]; an absent optional field reads as zero.
     double decimal(std::string_view key, bool required, double low, double high)
     {
-        const auto value = record_.field(key);
-        if (!value || (!value->isNumber && trimmed(value->text).empty())) {
-            if (required)
-                fail(key, "absent");
+        const auto value = given(key, required);
+        if (!value)
             return 0.0;
-        }
         double number = value->number;
         if (!value->isNumber && !readDecimal(trimmed(value->text), number)) {
             fail(key, "illisible (« " + std::string(trimmed(value->text).substr(0, 40)) + " »)");
@@ -60,12 +57,9 @@ public:
     // A whole number within [low, high]; an absent optional field reads as zero.
     long whole(std::string_view key, bool required, long low, long high)
     {
-        const auto value = record_.field(key);
-        if (!value || (!value->isNumber && trimmed(value->text).empty())) {
-            if (required)
-                fail(key, "absent");
+        const auto value = given(key, required);
+        if (!value)
             return 0;
-        }
         long number = 0;
         if (value->isNumber) {
             if (!std::isfinite(value->number) || std::trunc(value->number) != value->number) {
@@ -121,6 +115,17 @@ public:
     }
 
 private:
+    // The field's value, or nothing when it is absent or blank (a fault when required).
+    std::optional<OmmValue> given(std::string_view key, bool required)
+    {
+        auto value = record_.field(key);
+        if (value && (value->isNumber || !trimmed(value->text).empty()))
+            return value;
+        if (required)
+            fail(key, "absent");
+        return std::nullopt;
+    }
+
     // NaN and infinities read, to be refused as such; so does a value beyond a double.
     static bool readDecimal(std::string_view text, double &number)
     {
@@ -196,8 +201,7 @@ std::string catalogNumberText(long number)
     return text;
 }
 
-} // namespace
-
+// The set of a record, or nothing with the reason.
 std::optional<ElementSet> elementSetFromOmm(const OmmRecord &record, std::string &reason)
 {
     FieldReader read(record);
@@ -229,6 +233,17 @@ std::optional<ElementSet> elementSetFromOmm(const OmmRecord &record, std::string
     set.catalogNumber = catalogNumberText(set.catalogId);
     set.name = name.empty() ? set.catalogNumber : name;
     return set;
+}
+
+} // namespace
+
+void readOmmRecord(const OmmRecord &record, RecordPlace place, ElementSink &sink)
+{
+    std::string reason;
+    if (auto set = elementSetFromOmm(record, reason))
+        sink.add(std::move(*set), place);
+    else
+        sink.problem(place, reason);
 }
 
 } // namespace orvanta::orbit

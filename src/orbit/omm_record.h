@@ -1,6 +1,7 @@
 #pragma once
 
 #include "orbit/element_set.h"
+#include "orbit/omm_readers.h"
 
 #include <optional>
 #include <string>
@@ -27,9 +28,9 @@ public:
 // Catalogue numbers run from 1 to nine digits.
 inline constexpr long kLargestCatalogNumber = 999'999'999;
 
-// The set of a record, or nothing with the reason naming the field that is
-// missing or out of range ("« ISS (ZARYA) » : EPOCH illisible (« hier »)").
-std::optional<ElementSet> elementSetFromOmm(const OmmRecord &record, std::string &reason);
+// Hands the set of a record to the sink, or else the reason naming the field
+// that is missing or out of range ("« ISS (ZARYA) » : EPOCH illisible (« hier »)").
+void readOmmRecord(const OmmRecord &record, RecordPlace place, ElementSink &sink);
 
 // The fields every record must carry: a CSV header lacking one is refused whole.
 inline constexpr std::string_view kRequiredOmmFields[] = {"EPOCH",          "MEAN_MOTION",       "ECCENTRICITY",

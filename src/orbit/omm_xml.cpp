@@ -80,13 +80,8 @@ void readOmmXml(std::string_view text, ElementSink &sink)
     XmlRecord record;
     int rank = 0;
     for (const pugi::xml_node &omm : messages) {
-        const RecordPlace place{0, ++rank};
         record.collect(omm);
-        std::string reason;
-        if (auto set = elementSetFromOmm(record, reason))
-            sink.add(std::move(*set), place);
-        else
-            sink.problem(place, reason);
+        readOmmRecord(record, {0, ++rank}, sink);
     }
     if (!parsed)
         sink.problem({0, 0}, "XML tronqué ou illisible à l'octet " + std::to_string(parsed.offset) + " (" +

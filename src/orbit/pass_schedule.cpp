@@ -20,26 +20,11 @@ double dot(const Vec3 &a, const Vec3 &b)
     return a.x * b.x + a.y * b.y + a.z * b.z;
 }
 
-// The station's local axes in earth-fixed coordinates.
-struct LocalAxes {
-    Vec3 east, north, up;
-};
-
-LocalAxes localAxes(double latitudeDeg, double longitudeDeg)
+// The station's vertical (geodetic) in earth-fixed coordinates.
+Vec3 localUp(double latitudeDeg, double longitudeDeg)
 {
     const double phi = latitudeDeg * kDegree, lambda = longitudeDeg * kDegree;
-    return {{-std::sin(lambda), std::cos(lambda), 0},
-            {-std::sin(phi) * std::cos(lambda), -std::sin(phi) * std::sin(lambda), std::cos(phi)},
-            {std::cos(phi) * std::cos(lambda), std::cos(phi) * std::sin(lambda), std::sin(phi)}};
-}
-
-// The Sun's direction in earth-fixed axes at an instant.
-Vec3 earthFixedSun(const JulianDate &instant)
-{
-    const Vec3 sun = sunPosition(instant).direction();
-    const double theta = siderealAngle(instant);
-    return {sun.x * std::cos(theta) + sun.y * std::sin(theta), -sun.x * std::sin(theta) + sun.y * std::cos(theta),
-            sun.z};
+    return {std::cos(phi) * std::cos(lambda), std::cos(phi) * std::sin(lambda), std::sin(phi)};
 }
 
 } // namespace
@@ -57,7 +42,7 @@ ScheduledPass scheduledPass(const Satellites &satellites, const PredictedPass &p
 {
     ScheduledPass out;
     out.name = pass.name;
-    out.catalogNumber = std::to_string(satellites.catalogNumber(pass.name));
+    out.catalogNumber = std::to_string(pass.catalogNumber);
     out.aos = pass.aos;
     out.los = pass.los;
     out.maxElevationTime = pass.maxElevationTime;
@@ -68,23 +53,14 @@ ScheduledPass scheduledPass(const Satellites &satellites, const PredictedPass &p
     if (satellites.lookAt(pass.name, pass.los, -90, look))
         out.losAzimuthDeg = look.azimuthRad / kDegree;
 
-    // The satellite at its highest point, back from the station's view of it
-    // into earth-fixed axes, where the Sun is turned too.
-    if (satellites.lookAt(pass.name, pass.maxElevationTime, -90, look)) {
-        const Observer station(satellites.ObsLat(), satellites.ObsLon(), satellites.ObsHeight());
-        const double rc = station.geocentricRadiusKm(), pc = station.geocentricLatitudeRad();
-        const double lambda = satellites.ObsLon() * kDegree;
-        const Vec3 at{rc * std::cos(pc) * std::cos(lambda), rc * std::cos(pc) * std::sin(lambda), rc * std::sin(pc)};
-        const LocalAxes axes = localAxes(satellites.ObsLat(), satellites.ObsLon());
-        const double e = look.rangeKm * std::cos(look.elevationRad) * std::sin(look.azimuthRad);
-        const double n = look.rangeKm * std::cos(look.elevationRad) * std::cos(look.azimuthRad);
-        const double u = look.rangeKm * std::sin(look.elevationRad);
-        const Vec3 satellite{at.x + e * axes.east.x + n * axes.north.x + u * axes.up.x,
-                             at.y + e * axes.east.y + n * axes.north.y + u * axes.up.y,
-                             at.z + e * axes.east.z + n * axes.north.z + u * axes.up.z};
-        const Vec3 sun = earthFixedSun(pass.maxElevationTime);
-        out.sunlit = sunlit(satellite, sun);
-        out.stationDark = std::asin(std::clamp(dot(axes.up, sun), -1.0, 1.0)) / kDegree < kDarkSunElevationDeg;
+    // The satellite's state and the Sun's direction share the model's equatorial axes.
+    TemeState state;
+    if (satellites.stateAt(pass.name, pass.maxElevationTime, state)) {
+        const Vec3 sun = sunPosition(pass.maxElevationTime).direction();
+        out.sunlit = sunlit(state.position_km, sun);
+        const Vec3 up = localUp(satellites.ObsLat(), satellites.ObsLon());
+        const double sunHeight = dot(up, earthFixed(sun, pass.maxElevationTime));
+        out.stationDark = std::asin(std::clamp(sunHeight, -1.0, 1.0)) / kDegree < kDarkSunElevationDeg;
     }
     return out;
 }

@@ -29,4 +29,9 @@ std::vector<std::string> textLines(const std::string &text)
     return lines;
 }
 
+bool isBlankLine(std::string_view line)
+{
+    return line.find_first_not_of(" \t") == std::string_view::npos;
+}
+
 } // namespace orvanta::orbit

@@ -264,10 +264,15 @@ TEST(BadInputOmm, EachBadRecordIsNamedWithItsFieldAndTheGoodOnesCount)
     EXPECT_EQ(reasons(notOmm),
               std::vector<std::string>{" : document JSON ou XML qui ne nomme aucun champ OMM : pas des éléments"});
 
-    // The command line names the file and the record too.
-    const CommandRun listed = run({"look", "--elements", bad("omm-truncated.json"), "--lat", "48", "--lon", "2",
-                                   "--time", "2026-06-27T00:00:00Z"});
-    EXPECT_TRUE(contains(listed.err, bad("omm-truncated.json") + ", objet 3 : objet inachevé")) << listed.err;
+    // The command line names the file and the record too, in every command.
+    const std::string truncatedJson = bad("omm-truncated.json");
+    for (const std::vector<std::string> &command : std::vector<std::vector<std::string>>{
+             {"look", "--elements", truncatedJson, "--lat", "48", "--lon", "2", "--time", "2026-06-27T00:00:00Z"},
+             {"track", "--elements", truncatedJson, "--sat", "7530", "--start", "2026-06-27T00:00:00Z", "--minutes",
+              "1", "--step-s", "60"}}) {
+        const CommandRun listed = run(command);
+        EXPECT_TRUE(contains(listed.err, truncatedJson + ", objet 3 : objet inachevé")) << listed.err;
+    }
 }
 
 // A 200 MB file is refused by its size before anything is read; the file is

@@ -96,21 +96,29 @@ TEST(Sun, AgreesWithPublishedPositions)
     EXPECT_NEAR(meeus.rightAscensionDeg, 198.38083, 0.01);
     EXPECT_NEAR(meeus.declinationDeg, -7.78507, 0.01);
     EXPECT_NEAR(meeus.distanceAu, 0.99766, 0.0001);
-    // The US Naval Observatory's equinoxes and solstices of 2024 (UTC, to the
-    // minute): the apparent longitude is then 0, 90, 180 and 270 degrees.
+    // The US Naval Observatory's equinoxes and solstices of 2024, and the June
+    // solstice of 2026 (UTC, to the minute): the apparent longitude is then 0,
+    // 90, 180 and 270 degrees, and the Sun stands over the equator or a tropic.
     const struct {
         JulianDate instant;
         double longitude;
-    } seasons[] = {{test::utc(2024, 3, 20, 3, 6, 0), 360}, {test::utc(2024, 6, 20, 20, 51, 0), 90},
-                   {test::utc(2024, 9, 22, 12, 44, 0), 180}, {test::utc(2024, 12, 21, 9, 20, 0), 270}};
+        double declination;
+    } seasons[] = {{test::utc(2024, 3, 20, 3, 6, 0), 360, 0}, {test::utc(2024, 6, 20, 20, 51, 0), 90, 23.44},
+                   {test::utc(2024, 9, 22, 12, 44, 0), 180, 0}, {test::utc(2024, 12, 21, 9, 20, 0), 270, -23.44},
+                   {test::utc(2026, 6, 21, 8, 24, 0), 90, 23.44}};
     for (const auto &season : seasons) {
         const SunPosition sun = sunPosition(season.instant);
         const double off = std::remainder(sun.eclipticLongitudeDeg - season.longitude, 360.0);
         EXPECT_NEAR(off, 0, 0.01) << season.longitude;
+        EXPECT_NEAR(sun.declinationDeg, season.declination, 0.01) << season.longitude;
+        EXPECT_NEAR(std::hypot(sun.direction().x, sun.direction().y, sun.direction().z), 1.0, 1e-12);
     }
-    // At the June solstice the Sun stands over the tropic; the sub-solar
-    // point's longitude follows from the time of day (12:00 UTC near 0).
-    EXPECT_NEAR(sunPosition(seasons[1].instant).declinationDeg, 23.44, 0.01);
+    // The right ascension at the June solstice is 6 h.
+    EXPECT_NEAR(sunPosition(seasons[1].instant).rightAscensionDeg, 90, 0.01);
+    // Perihelion 2024-01-03 00:39 UTC at 0.983307 AU, aphelion 2024-07-05 05:06 at 1.016725 AU.
+    EXPECT_NEAR(sunPosition(test::utc(2024, 1, 3, 0, 39, 0)).distanceAu, 0.983307, 0.0002);
+    EXPECT_NEAR(sunPosition(test::utc(2024, 7, 5, 5, 6, 0)).distanceAu, 1.016725, 0.0002);
+    // The sub-solar point's longitude follows from the time of day (12:00 UTC near 0).
     const GroundPoint noon = subSolarPoint(test::utc(2024, 6, 20, 12, 0, 0));
     EXPECT_NEAR(noon.longitudeDeg, 0.4, 0.1); // the equation of time: 1.6 minutes that day
     EXPECT_NEAR(sunElevationDeg({noon.latitudeDeg - 30, noon.longitudeDeg}, noon), 60, 1e-9);

@@ -1,7 +1,6 @@
 #include "cli_run.h"
 #include "orbit/pass_schedule.h"
 #include "orbit/schedule_export.h"
-#include "orbit/sun.h"
 #include "orbit/utc_time.h"
 #include "passes_test_support.h"
 
@@ -22,30 +21,6 @@ JulianDate at(int year, int month, int day, int hour, int minute)
 double angleGap(double a, double b)
 {
     return std::abs(std::remainder(a - b, 360.0));
-}
-
-// Equinoxes and solstices as the almanacs give them (to the minute, UTC):
-// the Sun's apparent longitude is then 0, 90, 180 or 270 degrees.
-TEST(SunPosition, AgreesWithTheAlmanacAtEquinoxesAndSolstices)
-{
-    struct Case {
-        JulianDate instant;
-        double longitude;
-        double declination;
-    };
-    for (const Case &c : {Case{at(2024, 3, 20, 3, 6), 0, 0}, Case{at(2024, 6, 20, 20, 51), 90, 23.44},
-                          Case{at(2024, 9, 22, 12, 44), 180, 0}, Case{at(2024, 12, 21, 9, 20), 270, -23.44},
-                          Case{at(2026, 6, 21, 8, 24), 90, 23.44}}) {
-        const SunPosition sun = sunPosition(c.instant);
-        EXPECT_LT(angleGap(sun.eclipticLongitudeDeg, c.longitude), 0.01) << sun.eclipticLongitudeDeg;
-        EXPECT_NEAR(sun.declinationDeg, c.declination, 0.01);
-        EXPECT_NEAR(std::hypot(sun.direction().x, sun.direction().y, sun.direction().z), 1.0, 1e-12);
-    }
-    // Perihelion 2024-01-03 00:39 UTC at 0.983307 AU, aphelion 2024-07-05 05:06 at 1.016725 AU.
-    EXPECT_NEAR(sunPosition(at(2024, 1, 3, 0, 39)).distanceAu, 0.983307, 0.0002);
-    EXPECT_NEAR(sunPosition(at(2024, 7, 5, 5, 6)).distanceAu, 1.016725, 0.0002);
-    // The right ascension at the June solstice is 6 h.
-    EXPECT_NEAR(sunPosition(at(2024, 6, 20, 20, 51)).rightAscensionDeg, 90, 0.01);
 }
 
 TEST(PassSchedule, SunlitOutsideTheEarthsShadowCylinder)

@@ -1,5 +1,6 @@
 #include "orbit/cli/commands.h"
 
+#include "orbit/cli/command_support.h"
 #include "orbit/cli/iso_time.h"
 #include "orbit/cli/map_commands.h"
 #include "orbit/cli/options.h"
@@ -21,8 +22,6 @@ namespace orvanta::orbit::cli {
 
 namespace {
 
-constexpr int kBadArguments = 2;
-constexpr int kFailed = 1;
 constexpr double kMostPropagationsPerRun = 1e8;
 constexpr double kDoubtfulDaysFromEpoch = 30;
 
@@ -45,26 +44,6 @@ const char *const kUsage =
     "update télécharge les fichiers d'éléments qui ont une source dans DIR/Sources.cfg,\n"
     "une ligne par fichier ; statut 0 : tous mis à jour, 1 : au moins un fichier\n"
     "gardé tel quel ou une source inutilisable, 2 : arguments incorrects.\n";
-
-int badArguments(std::ostream &err, const std::string &why)
-{
-    err << "orvanta-orbit : " << why << "\n" << kUsage;
-    return kBadArguments;
-}
-
-void reportProblems(const std::vector<ElementFileProblem> &problems, std::ostream &err)
-{
-    for (const ElementFileProblem &problem : problems) {
-        err << "orvanta-orbit : ";
-        if (!problem.file.empty())
-            err << problem.file
-                << (problem.line > 0     ? ":" + std::to_string(problem.line)
-                    : problem.record > 0 ? ", " + problemPlace(problem)
-                                         : std::string())
-                << " : ";
-        err << problem.reason << "\n";
-    }
-}
 
 // The station options common to passes and look.
 struct Station {
@@ -91,27 +70,17 @@ struct Selection {
 std::optional<Selection> selectSatellites(const Options &options, const Station &station, std::ostream &err,
                                           int *status)
 {
-    const std::string path = options.text("--elements");
-    Selection selection{Init_Satellites(path, station.latitude, station.longitude, station.height), {}};
-    reportProblems(selection.satellites->problems(), err);
-    if (selection.satellites->satcount() == 0) {
-        err << "orvanta-orbit : aucun satellite utilisable dans " << path << "\n";
+    Selection selection{readSatellites(options.text("--elements"), station.latitude, station.longitude,
+                                       station.height, err),
+                        {}};
+    if (!selection.satellites) {
         *status = kFailed;
         return std::nullopt;
     }
-    if (!options.has("--sat")) {
-        selection.names = selection.satellites->names();
-        return selection;
-    }
-    for (const std::string &asked : options.all("--sat")) {
-        const std::string name = selection.satellites->nameOf(asked);
-        if (name.empty()) {
-            *status = badArguments(err, "satellite absent des éléments : " + asked);
-            return std::nullopt;
-        }
-        if (std::find(selection.names.begin(), selection.names.end(), name) == selection.names.end())
-            selection.names.push_back(name);
-    }
+    auto names = satelliteNames(options, *selection.satellites, err, status);
+    if (!names)
+        return std::nullopt;
+    selection.names = std::move(*names);
     return selection;
 }
 
@@ -122,17 +91,6 @@ void warnFarFromEpoch(const Satellites &satellites, const std::vector<std::strin
     for (const std::string &name : satellites.farFromEpoch(names, instant, kDoubtfulDaysFromEpoch))
         err << "orvanta-orbit : " << name << " : éléments à plus de " << shortestText(kDoubtfulDaysFromEpoch)
             << " jours de l'instant demandé, prédiction peu sûre\n";
-}
-
-// An instant option, or nothing after a usage message (*status set).
-std::optional<JulianDate> instantOption(const Options &options, const std::string &key, const char *form,
-                                        std::ostream &err, int *status)
-{
-    const auto instant = parseIsoInstant(options.text(key));
-    if (!instant)
-        *status = badArguments(err, key + " : instant attendu sous la forme " + form + ", pas « " +
-                                        options.text(key) + " »");
-    return instant;
 }
 
 int passesCommand(const std::vector<std::string> &arguments, std::ostream &out, std::ostream &err)

@@ -1,6 +1,6 @@
 #include "orbit/cli/map_commands.h"
 
-#include "orbit/cli/commands.h"
+#include "orbit/cli/command_support.h"
 #include "orbit/cli/iso_time.h"
 #include "orbit/cli/options.h"
 #include "orbit/element_files.h"
@@ -18,46 +18,7 @@ namespace orvanta::orbit::cli {
 
 namespace {
 
-constexpr int kBadArguments = 2;
-constexpr int kFailed = 1;
 constexpr double kMostTrackPoints = 1e7;
-
-int badArguments(std::ostream &err, const std::string &why)
-{
-    err << "orvanta-orbit : " << why << "\n" << orbitUsage();
-    return kBadArguments;
-}
-
-void reportProblems(const std::vector<ElementFileProblem> &problems, std::ostream &err)
-{
-    for (const ElementFileProblem &problem : problems) {
-        err << "orvanta-orbit : ";
-        if (!problem.file.empty())
-            err << problem.file << (problem.line > 0 ? ":" + std::to_string(problem.line) : std::string()) << " : ";
-        err << problem.reason << "\n";
-    }
-}
-
-std::unique_ptr<Satellites> readSatellites(const std::string &path, double latitude, double longitude, double height,
-                                           std::ostream &err)
-{
-    auto satellites = Init_Satellites(path, latitude, longitude, height);
-    reportProblems(satellites->problems(), err);
-    if (satellites->satcount() == 0) {
-        err << "orvanta-orbit : aucun satellite utilisable dans " << path << "\n";
-        return nullptr;
-    }
-    return satellites;
-}
-
-std::optional<JulianDate> startOption(const Options &options, std::ostream &err, int *status)
-{
-    const auto start = parseIsoInstant(options.text("--start"));
-    if (!start)
-        *status = badArguments(err, "--start : instant attendu sous la forme YYYY-MM-DDTHH:MM:SSZ, pas « " +
-                                        options.text("--start") + " »");
-    return start;
-}
 
 } // namespace
 
@@ -69,7 +30,7 @@ int trackCommand(const std::vector<std::string> &arguments, std::ostream &out, s
     if (!options.ok())
         return badArguments(err, options.error());
     int status = 0;
-    const auto start = startOption(options, err, &status);
+    const auto start = instantOption(options, "--start", "YYYY-MM-DDTHH:MM:SSZ", err, &status);
     if (!start)
         return status;
     const double steps = std::floor(*minutes * 60.0 / *step + 1e-9);
@@ -128,7 +89,7 @@ int mutualCommand(const std::vector<std::string> &arguments, std::ostream &out, 
     if (!second)
         return badArguments(err, "--locator2 : locator attendu (JN18eu), pas « " + options.text("--locator2") + " »");
     int status = 0;
-    const auto start = startOption(options, err, &status);
+    const auto start = instantOption(options, "--start", "YYYY-MM-DDTHH:MM:SSZ", err, &status);
     if (!start)
         return status;
 
@@ -138,14 +99,9 @@ int mutualCommand(const std::vector<std::string> &arguments, std::ostream &out, 
                        first ? first->centreLongitudeDeg() : *longitude, *height, err);
     if (!satellites)
         return kFailed;
-    std::vector<std::string> names;
-    for (const std::string &given : options.has("--sat") ? options.all("--sat") : satellites->names()) {
-        const std::string name = satellites->nameOf(given);
-        if (name.empty())
-            return badArguments(err, "satellite absent des éléments : " + given);
-        if (std::find(names.begin(), names.end(), name) == names.end())
-            names.push_back(name);
-    }
+    const auto names = satelliteNames(options, *satellites, err, &status);
+    if (!names)
+        return status;
 
     const Observer other(second->centreLatitudeDeg(), second->centreLongitudeDeg(), 0);
     struct Row {
@@ -154,7 +110,7 @@ int mutualCommand(const std::vector<std::string> &arguments, std::ostream &out, 
     };
     std::vector<Row> rows;
     std::size_t computed = 0;
-    for (const std::string &name : names) {
+    for (const std::string &name : *names) {
         if (const std::string refusal = satellites->refusal(name, *start, *days); !refusal.empty()) {
             err << "orvanta-orbit : " << name << " : " << refusal << "\n";
             continue;
