@@ -105,11 +105,10 @@ void TrackingCycle::run(const QStringList &selection)
         for (const QString &name : selection)
             board_.add(component->passes(name.toStdString(), start, 1, links_.config.Elev_Min, links_.config.Passage_Min),
                        nowSecond);
-    }
-    if (component && blocked.isEmpty())
         links_.display.showPassLines(board_.visibleLines(), board_.comingLines());
-    else
+    } else {
         links_.display.showPredictionNotice(blocked);
+    }
 
     if (board_.visible().empty() || !component) {
         nothingVisible();
