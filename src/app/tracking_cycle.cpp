@@ -92,8 +92,7 @@ void TrackingCycle::run(const QStringList &selection)
     links_.clock.Lire_Heure_UTC();
     TickOutcome outcome;
     outcome.instant = links_.clock.Maintenant_UTC();
-    static const QDateTime oleOrigin(QDate(1899, 12, 30), QTime(0, 0), Qt::UTC);
-    const qint64 nowSecond = oleOrigin.secsTo(outcome.instant);
+    const qint64 nowSecond = secondsSinceOleOrigin(outcome.instant);
     const double oleNow = double(nowSecond) / orbit::kSecondsPerDay;
     outcome.nowOle = oleNow;
 
