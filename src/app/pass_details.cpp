@@ -45,12 +45,6 @@ QString subSatelliteLocator(const orbit::Satellites &satellites, const std::stri
     return QString::fromStdString(orbit::locatorFromPosition(point.latitudeDeg, point.longitudeDeg));
 }
 
-QString timeText(const orbit::JulianDate &instant)
-{
-    const std::int64_t seconds = orbit::wholeSecondsFromJulian(instant) % 86400;
-    return formatHms(int(seconds < 0 ? seconds + 86400 : seconds));
-}
-
 // The instant of a whole second since the OLE origin, exactly.
 orbit::JulianDate instantOfSecond(std::int64_t second)
 {
@@ -109,6 +103,12 @@ PassDetails passDetails(const orbit::Satellites &satellites, const orbit::Predic
 double correctedFrequencyMHz(double downlinkMHz, double rangeRateKmS)
 {
     return downlinkMHz * dopplerFactor(rangeRateKmS);
+}
+
+QString timeText(const orbit::JulianDate &instant)
+{
+    const std::int64_t seconds = orbit::wholeSecondsFromJulian(instant) % 86400;
+    return formatHms(int(seconds < 0 ? seconds + 86400 : seconds));
 }
 
 QString acquisitionText(const PassDetails &details)

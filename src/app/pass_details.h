@@ -42,6 +42,8 @@ PassDetails passDetails(const orbit::Satellites &satellites, const orbit::Predic
 // The received frequency of a downlink, MHz, for the satellite's range rate.
 double correctedFrequencyMHz(double downlinkMHz, double rangeRateKmS);
 
+// "07:05:03": an instant's UTC time of day, to the whole second.
+QString timeText(const orbit::JulianDate &instant);
 // The summary lines: acquisition, culmination, loss and duration.
 QString acquisitionText(const PassDetails &details);
 QString culminationText(const PassDetails &details);

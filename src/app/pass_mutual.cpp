@@ -3,20 +3,9 @@
 #include "app/pass_details.h"
 #include "orbit/locator.h"
 #include "orbit/mutual_visibility.h"
-#include "orbit/utc_time.h"
 #include "platform/text_numbers.h"
 
 namespace orvanta {
-
-namespace {
-
-QString timeText(const orbit::JulianDate &instant)
-{
-    const std::int64_t seconds = orbit::wholeSecondsFromJulian(instant) % 86400;
-    return formatHms(int(seconds < 0 ? seconds + 86400 : seconds));
-}
-
-} // namespace
 
 QString mutualVisibilityText(const orbit::Satellites &satellites, const orbit::PredictedPass &pass,
                              const QString &locator, double minElevationDeg)
