@@ -130,13 +130,17 @@ QString lossText(const PassDetails &details)
            degrees(details.losAzimuthDeg);
 }
 
-QString durationText(double seconds)
+QString lengthText(double seconds)
 {
     const long long whole = seconds > 0 ? std::llround(seconds) : 0;
     const QString minutes = twoDigits(whole / 60 % 60) + QStringLiteral(" min ") + twoDigits(whole % 60) +
                             QStringLiteral(" s");
-    const QString text = whole < 3600 ? minutes : QString::number(whole / 3600) + QStringLiteral(" h ") + minutes;
-    return QStringLiteral("Durée : ") + text;
+    return whole < 3600 ? minutes : QString::number(whole / 3600) + QStringLiteral(" h ") + minutes;
+}
+
+QString durationText(double seconds)
+{
+    return QStringLiteral("Durée : ") + lengthText(seconds);
 }
 
 QString subSatelliteLocatorsText(const PassDetails &details)

@@ -49,6 +49,8 @@ QString acquisitionText(const PassDetails &details);
 QString culminationText(const PassDetails &details);
 QString lossText(const PassDetails &details);
 QString durationText(double seconds);
+// "22 min 07 s", "1 h 04 min 01 s": the duration alone.
+QString lengthText(double seconds);
 // "Sous le satellite : JN18eu (AOS), JN39ab (TCA), JO50cd (LOS)".
 QString subSatelliteLocatorsText(const PassDetails &details);
 // "Passage de NAME le DD/MM/YYYY" (the date of acquisition, UTC).

@@ -22,7 +22,7 @@ QString mutualVisibilityText(const orbit::Satellites &satellites, const orbit::P
     for (const orbit::MutualWindow &window : windows) {
         lines << QStringLiteral("Commun avec %1 : %2 - %3 UTC (%4) ; au mieux à %5, site ici %6°, là-bas %7°")
                      .arg(typed, timeText(window.start), timeText(window.end),
-                          durationText(window.durationSeconds()).mid(QStringLiteral("Durée : ").size()),
+                          lengthText(window.durationSeconds()),
                           timeText(window.best), formatFixed(window.firstElevationDeg, 1),
                           formatFixed(window.secondElevationDeg, 1));
     }
