@@ -1,5 +1,6 @@
 #include "app/alarm_work.h"
 
+#include "app/station_clock.h"
 #include "config/alarmes_window.h"
 #include "orbit/pass_list.h"
 #include "platform/sound_player.h"
@@ -12,16 +13,6 @@
 #include <QWidget>
 
 namespace orvanta {
-
-namespace {
-
-std::int64_t secondsSinceOleOrigin(const QDateTime &instant)
-{
-    static const QDateTime origin(QDate(1899, 12, 30), QTime(0, 0), Qt::UTC);
-    return origin.secsTo(instant);
-}
-
-} // namespace
 
 AlarmWork::AlarmWork(Links links, QDBusConnection bus)
     : QObject(&links.window), links_(std::move(links)), settings_(loadAlarmSettings(links_.store)),

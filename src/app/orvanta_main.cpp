@@ -38,10 +38,6 @@ int runOrvanta(QApplication &app, const QStringList &arguments, const MainHooks 
         std::fprintf(stderr, "orvanta: %s\n%s", qPrintable(error), qPrintable(stationUsage()));
         return 2;
     }
-    if (options->help) {
-        std::fputs(qPrintable(stationUsage()), stdout);
-        return 0;
-    }
     const StationFolderChoice folder = chooseStationFolder(options->stationFolder, QDir::currentPath(),
                                                            QApplication::applicationDirPath(),
                                                            QProcessEnvironment::systemEnvironment());

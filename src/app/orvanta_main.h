@@ -20,6 +20,7 @@ struct MainHooks {
 
 // The program: reads the command line, builds the real devices and the
 // station, and runs until the main window is closed. Returns the exit status.
+// --help and --version are answered before, by main, without a display.
 int runOrvanta(QApplication &app, const QStringList &arguments, const MainHooks &hooks = {});
 
 } // namespace orvanta

@@ -45,12 +45,6 @@ QString subSatelliteLocator(const orbit::Satellites &satellites, const std::stri
     return QString::fromStdString(orbit::locatorFromPosition(point.latitudeDeg, point.longitudeDeg));
 }
 
-QString timeText(const orbit::JulianDate &instant)
-{
-    const std::int64_t seconds = orbit::wholeSecondsFromJulian(instant) % 86400;
-    return formatHms(int(seconds < 0 ? seconds + 86400 : seconds));
-}
-
 // The instant of a whole second since the OLE origin, exactly.
 orbit::JulianDate instantOfSecond(std::int64_t second)
 {
@@ -111,6 +105,12 @@ double correctedFrequencyMHz(double downlinkMHz, double rangeRateKmS)
     return downlinkMHz * dopplerFactor(rangeRateKmS);
 }
 
+QString timeText(const orbit::JulianDate &instant)
+{
+    const std::int64_t seconds = orbit::wholeSecondsFromJulian(instant) % 86400;
+    return formatHms(int(seconds < 0 ? seconds + 86400 : seconds));
+}
+
 QString acquisitionText(const PassDetails &details)
 {
     return QStringLiteral("Acquisition : ") + timeText(details.pass.aos) + QStringLiteral(" UTC, azimut ") +
@@ -130,13 +130,17 @@ QString lossText(const PassDetails &details)
            degrees(details.losAzimuthDeg);
 }
 
-QString durationText(double seconds)
+QString lengthText(double seconds)
 {
     const long long whole = seconds > 0 ? std::llround(seconds) : 0;
     const QString minutes = twoDigits(whole / 60 % 60) + QStringLiteral(" min ") + twoDigits(whole % 60) +
                             QStringLiteral(" s");
-    const QString text = whole < 3600 ? minutes : QString::number(whole / 3600) + QStringLiteral(" h ") + minutes;
-    return QStringLiteral("Durée : ") + text;
+    return whole < 3600 ? minutes : QString::number(whole / 3600) + QStringLiteral(" h ") + minutes;
+}
+
+QString durationText(double seconds)
+{
+    return QStringLiteral("Durée : ") + lengthText(seconds);
 }
 
 QString subSatelliteLocatorsText(const PassDetails &details)

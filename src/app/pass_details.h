@@ -42,11 +42,15 @@ PassDetails passDetails(const orbit::Satellites &satellites, const orbit::Predic
 // The received frequency of a downlink, MHz, for the satellite's range rate.
 double correctedFrequencyMHz(double downlinkMHz, double rangeRateKmS);
 
+// "07:05:03": an instant's UTC time of day, to the whole second.
+QString timeText(const orbit::JulianDate &instant);
 // The summary lines: acquisition, culmination, loss and duration.
 QString acquisitionText(const PassDetails &details);
 QString culminationText(const PassDetails &details);
 QString lossText(const PassDetails &details);
 QString durationText(double seconds);
+// "22 min 07 s", "1 h 04 min 01 s": the duration alone.
+QString lengthText(double seconds);
 // "Sous le satellite : JN18eu (AOS), JN39ab (TCA), JO50cd (LOS)".
 QString subSatelliteLocatorsText(const PassDetails &details);
 // "Passage de NAME le DD/MM/YYYY" (the date of acquisition, UTC).

@@ -3,20 +3,9 @@
 #include "app/pass_details.h"
 #include "orbit/locator.h"
 #include "orbit/mutual_visibility.h"
-#include "orbit/utc_time.h"
 #include "platform/text_numbers.h"
 
 namespace orvanta {
-
-namespace {
-
-QString timeText(const orbit::JulianDate &instant)
-{
-    const std::int64_t seconds = orbit::wholeSecondsFromJulian(instant) % 86400;
-    return formatHms(int(seconds < 0 ? seconds + 86400 : seconds));
-}
-
-} // namespace
 
 QString mutualVisibilityText(const orbit::Satellites &satellites, const orbit::PredictedPass &pass,
                              const QString &locator, double minElevationDeg)
@@ -33,7 +22,7 @@ QString mutualVisibilityText(const orbit::Satellites &satellites, const orbit::P
     for (const orbit::MutualWindow &window : windows) {
         lines << QStringLiteral("Commun avec %1 : %2 - %3 UTC (%4) ; au mieux à %5, site ici %6°, là-bas %7°")
                      .arg(typed, timeText(window.start), timeText(window.end),
-                          durationText(window.durationSeconds()).mid(QStringLiteral("Durée : ").size()),
+                          lengthText(window.durationSeconds()),
                           timeText(window.best), formatFixed(window.firstElevationDeg, 1),
                           formatFixed(window.secondElevationDeg, 1));
     }

@@ -1,8 +1,8 @@
 #include "app/prediction_notices.h"
 
+#include "app/station_clock.h"
 #include "app/station_notices.h"
 #include "orbit/satellites.h"
-#include "orbit/utc_time.h"
 
 #include <QDir>
 
@@ -70,12 +70,8 @@ void PredictionNotices::checkEpochs(orbit::Satellites *component, const QStringL
             names.push_back(name.toStdString());
     if (names.empty())
         return;
-    const QDate date = instant.date();
-    const QTime time = instant.time();
-    const orbit::JulianDate when = orbit::julianFromCalendar(
-        {date.year(), date.month(), date.day(), time.hour(), time.minute(), double(time.second())});
     QStringList far;
-    for (const std::string &name : component->farFromEpoch(names, when))
+    for (const std::string &name : component->farFromEpoch(names, julianToTheSecond(instant)))
         far << QString::fromStdString(name);
     if (far.isEmpty())
         return;

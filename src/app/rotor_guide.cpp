@@ -1,5 +1,6 @@
 #include "app/rotor_guide.h"
 
+#include "app/pass_details.h"
 #include "orbit/utc_time.h"
 #include "platform/text_numbers.h"
 
@@ -12,12 +13,6 @@ namespace {
 double secondsBetween(const orbit::JulianDate &later, const orbit::JulianDate &earlier)
 {
     return later.minutesSince(earlier) * 60.0;
-}
-
-QString timeOfDay(const orbit::JulianDate &instant)
-{
-    const std::int64_t seconds = orbit::wholeSecondsFromJulian(instant) % 86400;
-    return formatHms(int(seconds < 0 ? seconds + 86400 : seconds));
 }
 
 orbit::JulianDate plusSeconds(const orbit::JulianDate &instant, double seconds)
@@ -43,7 +38,7 @@ QString rotorNote(const RotorPlan &plan, const orbit::PredictedPass &pass)
         return {};
     return QStringLiteral("Rotor : ce passage sort de son debattement ; il quitte le satellite de %1 a %2 "
                           "(site jusqu'a %3°) plutot que de faire un tour complet plus haut.")
-        .arg(timeOfDay(plusSeconds(pass.aos, away->fromSeconds)), timeOfDay(plusSeconds(pass.aos, away->toSeconds)),
+        .arg(timeText(plusSeconds(pass.aos, away->fromSeconds)), timeText(plusSeconds(pass.aos, away->toSeconds)),
              formatFixed(away->highestElevationDeg, 0));
 }
 

@@ -1,7 +1,6 @@
 #include "app/sky_layout.h"
 
-#include "orbit/utc_time.h"
-#include "platform/text_numbers.h"
+#include "app/pass_details.h"
 
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -23,12 +22,6 @@ constexpr int kMaxInfoLines = 4;
 const QString kEllipsis = QStringLiteral("…");
 
 using namespace sky_metrics;
-
-QString timeOfDay(const orbit::JulianDate &instant)
-{
-    const std::int64_t seconds = orbit::wholeSecondsFromJulian(instant) % 86400;
-    return formatHms(int(seconds < 0 ? seconds + 86400 : seconds));
-}
 
 // A text cut to a width; the full text goes to a tooltip when it was cut.
 SkyText fitted(const QFontMetricsF &metrics, const QRectF &box, const QString &text, QRgb rgb,
@@ -175,8 +168,8 @@ void layoutTimes(SkyLayout &layout, const SkyScene &scene, const QFontMetricsF &
             continue;
         const TrackSample &first = track->samples.front();
         const TrackSample &last = track->samples.back();
-        ends.push_back({skyToWidget(layout.plot, first.sky), QStringLiteral("AOS "), timeOfDay(first.instant), rgb});
-        ends.push_back({skyToWidget(layout.plot, last.sky), QStringLiteral("LOS "), timeOfDay(last.instant), rgb});
+        ends.push_back({skyToWidget(layout.plot, first.sky), QStringLiteral("AOS "), timeText(first.instant), rgb});
+        ends.push_back({skyToWidget(layout.plot, last.sky), QStringLiteral("LOS "), timeText(last.instant), rgb});
     }
     std::vector<QRectF> taken;
     for (const SkyText &t : layout.compass)

@@ -176,13 +176,9 @@ void Station::connectDialogs()
                                       }});
     auto *planner = new PassPlanner(
         [this] {
-            const QDateTime now = platform_.clock.nowUtc();
-            const QDate d = now.date();
-            const QTime t = now.time();
             return ScheduleRequest{platform_.stationFolder, config_.Lat_Obs, config_.Long_Obs, config_.Alt_Obs,
                                    banks_.Sat_Select(), config_.Elev_Min, config_.Passage_Min,
-                                   orbit::julianFromCalendar({d.year(), d.month(), d.day(), t.hour(), t.minute(),
-                                                              double(t.second())})};
+                                   julianToTheSecond(platform_.clock.nowUtc())};
         },
         &window_);
     addPlanningMenu(window_, *new PlanningWindow(*planner, platform_.messages, &window_));

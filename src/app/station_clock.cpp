@@ -30,4 +30,18 @@ QDateTime StationClock::Maintenant_UTC() const
     return seconds;
 }
 
+std::int64_t secondsSinceOleOrigin(const QDateTime &instant)
+{
+    static const QDateTime origin(QDate(1899, 12, 30), QTime(0, 0), Qt::UTC);
+    return origin.secsTo(instant);
+}
+
+orbit::JulianDate julianToTheSecond(const QDateTime &instant)
+{
+    const QDate date = instant.date();
+    const QTime time = instant.time();
+    return orbit::julianFromCalendar(
+        {date.year(), date.month(), date.day(), time.hour(), time.minute(), double(time.second())});
+}
+
 } // namespace orvanta

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "orbit/utc_time.h"
+
 #include <QDateTime>
 #include <QString>
 
+#include <cstdint>
 #include <functional>
 
 namespace orvanta {
@@ -35,5 +38,10 @@ private:
     QString heure_;
     QString date_;
 };
+
+// A UTC instant as the component counts time: whole seconds since the OLE
+// origin, and the Julian date of its whole second.
+std::int64_t secondsSinceOleOrigin(const QDateTime &instant);
+orbit::JulianDate julianToTheSecond(const QDateTime &instant);
 
 } // namespace orvanta

@@ -92,8 +92,7 @@ void TrackingCycle::run(const QStringList &selection)
     links_.clock.Lire_Heure_UTC();
     TickOutcome outcome;
     outcome.instant = links_.clock.Maintenant_UTC();
-    static const QDateTime oleOrigin(QDate(1899, 12, 30), QTime(0, 0), Qt::UTC);
-    const qint64 nowSecond = oleOrigin.secsTo(outcome.instant);
+    const qint64 nowSecond = secondsSinceOleOrigin(outcome.instant);
     const double oleNow = double(nowSecond) / orbit::kSecondsPerDay;
     outcome.nowOle = oleNow;
 
@@ -105,11 +104,10 @@ void TrackingCycle::run(const QStringList &selection)
         for (const QString &name : selection)
             board_.add(component->passes(name.toStdString(), start, 1, links_.config.Elev_Min, links_.config.Passage_Min),
                        nowSecond);
-    }
-    if (component && blocked.isEmpty())
         links_.display.showPassLines(board_.visibleLines(), board_.comingLines());
-    else
+    } else {
         links_.display.showPredictionNotice(blocked);
+    }
 
     if (board_.visible().empty() || !component) {
         nothingVisible();
