@@ -20,6 +20,12 @@ packages=(
   xvfb xauth x11-utils xdotool imagemagick # the test of the real window
   xplanet-images # the world map's day and night images
   dbus # the alarm tests' private session bus (dbus-daemon)
+  qt6-httpserver-dev qt6-websockets-dev # the remote station's server
+  libqt6sql6-sqlite # the log of contacts
+  libsodium-dev # the remote station's password hashes
+  qt6-l10n-tools # lupdate and lrelease for the English translation
+  libhwy-dev # the batch propagation's vector code
+  chromium chromium-driver python3-selenium # the remote page's browser test
 )
 SUDO=""
 [ "$(id -u)" -eq 0 ] || SUDO="sudo"
