@@ -1,5 +1,6 @@
 #include "app/sky_feed.h"
 
+#include "app/countdown.h"
 #include "app/doppler.h"
 #include "orbit/utc_time.h"
 #include "platform/text_numbers.h"
@@ -86,7 +87,7 @@ QString waitingInfoLine(const std::string &awaitedName, std::optional<double> se
 
 QString countdownText(double seconds)
 {
-    const long long whole = seconds > 0 ? std::llround(seconds) : 0;
+    const long long whole = countdownUnits(seconds, 1);
     const QString minutesSeconds = twoDigits(whole / 60 % 60) + QLatin1Char(':') + twoDigits(whole % 60);
     if (whole < 3600)
         return minutesSeconds;

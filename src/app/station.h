@@ -136,13 +136,14 @@ private:
 
     StationPlatform platform_;
     ConfigStation config_;
+    // What the devices, the ticks and the alarms say: boxes that hold nothing.
+    StationNotices notices_;
     // Their worker threads outlive every caller below.
     HamlibReceiver hamlibReceiver_;
     HamlibRotor hamlibRotor_;
     MainWindow window_;
     StationClock clock_;
     std::unique_ptr<orbit::Satellites> component_;
-    StationNotices notices_;
     FrequencyFileReport frequencyReport_;
     ReceiverLineQueue receiverQueue_;
     Fodtrack fodtrack_;
@@ -177,7 +178,7 @@ private:
     TrackingCycle tracking_;
     DeviceReadback readback_;
     QStringList elementFiles_;
-    TransponderWork transponders_{{window_, platform_.store, platform_.messages, platform_.clock,
+    TransponderWork transponders_{{window_, platform_.store, notices_, platform_.clock,
                                    platform_.stationFolder, [this] { return component_.get(); },
                                    [this] {
                                        return tracking_.state().Prog_RX_Actif && !closing_ && !ended_
