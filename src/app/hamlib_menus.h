@@ -1,7 +1,7 @@
 #pragma once
 
 #include "config/config_station.h"
-#include "config/hamlib_device.h"
+#include "hamlib/hamlib_device.h"
 
 #include <QObject>
 
@@ -47,8 +47,5 @@ private:
     const HamlibTiming testTiming_;
     Ask ask_;
 };
-
-// The value of `Recepteur` and `Interface_Rotor` for the Hamlib devices.
-inline const QString kHamlibDeviceName = QStringLiteral("Hamlib");
 
 } // namespace orvanta
