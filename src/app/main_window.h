@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/satellite_filter.h"
 #include "app/tracking_cycle.h"
 #include "config/config_view.h"
 
@@ -7,6 +8,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -87,6 +89,7 @@ private:
 
     QLineEdit *filtreSat_;
     QListWidget *listeSat_;
+    std::unique_ptr<ListRowFilter> satelliteFilter_;
     QListWidget *satSelect_;
     QListWidget *satVisibles_;
     QListWidget *detailPass_;
