@@ -48,7 +48,7 @@ struct SinCosV {
 
 // fmod(angle, 2 pi) as fmodTwoPi gives it (exactly so where the processor
 // fuses the multiply-add).
-V fmodTwoPi(D d, V angle)
+HWY_INLINE V fmodTwoPi(D d, V angle)
 {
     const V twoPi = hn::Set(d, model::kTwoPi);
     const M within = hn::Lt(hn::Abs(angle), twoPi);
@@ -67,14 +67,14 @@ V fmodTwoPi(D d, V angle)
 // turn first. The turn subtracted is 2 pi rounded, a few 1e-16 rad from the
 // true one per turn; the only angles that large feed the drag terms, where
 // such a difference vanishes in the small coefficients.
-SinCosV sinCos(D d, V angle)
+HWY_INLINE SinCosV sinCos(D d, V angle)
 {
     const V reduced = fmodTwoPi(d, angle);
     return {hn::Sin(d, reduced), hn::Cos(d, reduced)};
 }
 
 // sin and cos of base + delta by the series of sgp4_angles.h.
-SinCosV rotateBySmallAngle(D d, const SinCosV &base, V delta)
+HWY_INLINE SinCosV rotateBySmallAngle(D d, const SinCosV &base, V delta)
 {
     const V one = hn::Set(d, 1.0);
     const V d2 = delta * delta;
@@ -90,7 +90,7 @@ SinCosV rotateBySmallAngle(D d, const SinCosV &base, V delta)
 
 // sin and cos of sum = base + delta: the series where delta is small, the
 // functions in the other lanes of `wanted` (computed only when there are such lanes).
-SinCosV sinCosOfSum(D d, V sum, const SinCosV &base, V delta, M wanted)
+HWY_INLINE SinCosV sinCosOfSum(D d, V sum, const SinCosV &base, V delta, M wanted)
 {
     SinCosV result = rotateBySmallAngle(d, base, delta);
     const M large = hn::And(wanted, hn::Gt(hn::Abs(delta), hn::Set(d, kSmallAngle)));
@@ -106,10 +106,10 @@ SinCosV sinCosOfSum(D d, V sum, const SinCosV &base, V delta, M wanted)
 struct Terms {
     const NearEarthLanes &lanes;
     std::size_t offset;
-    V operator()(D d, NearEarthLanes::Column c) const { return hn::LoadU(d, lanes.column(c) + offset); }
+    HWY_INLINE V operator()(D d, NearEarthLanes::Column c) const { return hn::LoadU(d, lanes.column(c) + offset); }
 };
 
-void propagateVector(D d, const Terms &c, V t, std::size_t at, LaneStates &out)
+HWY_INLINE void propagateVector(D d, const Terms &c, V t, std::size_t at, LaneStates &out)
 {
     using C = NearEarthLanes;
     const V one = hn::Set(d, 1.0);
