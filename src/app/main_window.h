@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/satellite_filter.h"
-#include "app/tracking_cycle.h"
 #include "config/config_view.h"
+#include "tracking/satellite_filter.h"
+#include "tracking/tracking_cycle.h"
 
 #include <QMainWindow>
 #include <QStringList>
