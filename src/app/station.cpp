@@ -107,6 +107,8 @@ Station::Station(StationPlatform platform)
         transponders_.followed(outcome.tracked, outcome.trackedPass ? outcome.trackedPass->catalogNumber : 0L);
         readback_.refresh(); // another device may have been chosen since the last reading
         alarms_->predicted(tracking_.board());
+        remoteStation_->ticked(outcome);
+        remote_->ticked();
     };
     map_.chosen = [this](const QString &name) { openSatelliteDetails(name); };
     connectWindow();
@@ -195,6 +197,20 @@ void Station::connectDialogs()
     tracking_.showManualPosition = [this](const QString &azimut, const QString &site) {
         poursuiteMan_->setPosition(azimut, site);
     };
+    remoteStation_ = std::make_unique<StationRemote>(StationRemote::Links{
+        window_, tracking_, pointing_, *poursuiteMan_, transponders_.panel(), *skyView_,
+        [this] { return devices_.rotor(config_.Interface_Rotor); },
+        [this] { return std::pair<double, double>{config_.Park_Azimut, config_.Park_Site}; },
+        [this] {
+            return devices_.rotor(config_.Interface_Rotor) == &hamlibRotor_ ? hamlibRotor_.reading() : std::nullopt;
+        },
+        [this] {
+            const auto reading = hamlibReceiver_.reading();
+            return devices_.receiver(config_.Recepteur) == &transponders_.hamlibReceiver() && reading
+                       ? std::optional(reading->hertz)
+                       : std::nullopt;
+        }});
+    remote_ = new RemoteWork({window_, platform_.store, *remoteStation_, platform_.remoteListen});
 }
 
 void Station::tick()
@@ -278,6 +294,7 @@ void Station::start()
     window_.timer2().start();
     window_.timer1().start();
     tick();
+    remote_->start(); // after the first tick: the first page shows the passes
 
     checkElementFiles();
     openLines();
@@ -377,6 +394,7 @@ void Station::shutdown()
     if (closing_ || ended_)
         return;
     closing_ = true;
+    remote_->server().stop(); // nobody acts from afar while the station ends
     // A tick between the park and the release would point the antenna again.
     window_.timer1().stop();
     alarms_->stop();

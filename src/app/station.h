@@ -11,6 +11,7 @@
 #include "app/sky_view.h"
 #include "app/station_clock.h"
 #include "app/station_notices.h"
+#include "app/station_remote.h"
 #include "app/station_sky.h"
 #include "app/tracking_cycle.h"
 #include "app/transponder_work.h"
@@ -27,6 +28,8 @@
 #include "config/parametres_window.h"
 #include "data/shared_tracking_timer.h"
 #include "orbit/satellites.h"
+#include "remote/remote_settings.h"
+#include "remote/remote_work.h"
 #include "receiver/ar5000_panel.h"
 #include "receiver/ar5000_radio.h"
 #include "receiver/ar5000_receiver.h"
@@ -81,6 +84,8 @@ struct StationPlatform {
     DeviceSetup *deviceSetup = nullptr;
     // Where the alarms' desktop notifications go; the session bus when none.
     QDBusConnection *notificationBus = nullptr;
+    // --remote: the remote station's server on for this run, at this address.
+    std::optional<RemoteListen> remoteListen;
 };
 
 // The whole station, assembled in one place: configuration, clock, orbital
@@ -189,6 +194,8 @@ private:
     bool ended_ = false;
     MapLink map_{&window_};
     AlarmWork *alarms_ = nullptr; // the window's
+    std::unique_ptr<StationRemote> remoteStation_;
+    RemoteWork *remote_ = nullptr; // the window's
 };
 
 } // namespace orvanta
