@@ -85,7 +85,7 @@ struct StationPlatform {
     // Where the alarms' desktop notifications go; the session bus when none.
     QDBusConnection *notificationBus = nullptr;
     // --remote: the remote station's server on for this run, at this address.
-    std::optional<RemoteListen> remoteListen;
+    std::optional<RemoteListen> remoteListen = std::nullopt;
 };
 
 // The whole station, assembled in one place: configuration, clock, orbital
@@ -110,6 +110,7 @@ public:
     ConfigStation &config() { return config_; }
     DeviceTable &devices() { return devices_; }
     orbit::Satellites *component() { return component_.get(); }
+    RemoteWork &remote() { return *remote_; }
     Fodtrack &fodtrack() { return fodtrack_; }
     const QStringList &Liste_Fichiers() const { return elementFiles_; }
 

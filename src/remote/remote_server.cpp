@@ -109,6 +109,7 @@ QString RemoteServer::start(const RemoteSettings &settings, const RemoteLimits &
     if (const QString refusal = remoteStartRefusal(settings); !refusal.isEmpty())
         return refusal;
     settings_ = settings;
+    ++passwordGeneration_;
     sessions_ = SessionBook(std::int64_t(settings.idleHours) * 3600 * 1000);
     throttle_ = LoginThrottle(settings.failureDelayMs);
     guard_ = std::make_unique<ConnectionGuard>(limits);
@@ -219,6 +220,7 @@ void RemoteServer::setPasswordHashes(const QByteArray &operatorHash, const QByte
 {
     settings_.operatorHash = operatorHash;
     settings_.viewerHash = viewerHash;
+    ++passwordGeneration_;
     cutAllSessions();
 }
 
@@ -475,7 +477,8 @@ void RemoteServer::login(const QHttpServerRequest &request, QHttpServerResponder
     checking_.insert(address);
     QPointer<QTcpSocket> socket(responder.socket());
     auto waiting = std::make_shared<QHttpServerResponder>(std::move(responder));
-    checks_.start([this, socket, waiting, address, password = std::get<LoginCommand>(read).password,
+    checks_.start([this, socket, waiting, address, generation = passwordGeneration_,
+                   password = std::get<LoginCommand>(read).password,
                    operatorHash = settings_.operatorHash, viewerHash = settings_.viewerHash] {
         // Both are checked whatever the first says: the time tells nothing.
         const bool operatorMatch = remotePasswordMatches(operatorHash, password);
@@ -486,7 +489,19 @@ void RemoteServer::login(const QHttpServerRequest &request, QHttpServerResponder
         else if (viewerMatch)
             role = RemoteRole::Viewer;
         QMetaObject::invokeMethod(
-            this, [this, socket, waiting, address, role] { loginChecked(socket, waiting, address, role); },
+            this,
+            [this, socket, waiting, address, role, generation] {
+                // Checked against passwords that have since changed: it proves nothing now.
+                if (generation != passwordGeneration_) {
+                    checking_.erase(address);
+                    if (socket)
+                        sendJson(*waiting, 503,
+                                 {{QStringLiteral("error"),
+                                   QStringLiteral("Les mots de passe viennent de changer : réessayez.")}});
+                    return;
+                }
+                loginChecked(socket, waiting, address, role);
+            },
             Qt::QueuedConnection);
     });
 }

@@ -96,6 +96,7 @@ private:
     std::set<QString> toldRefused_;
     std::set<QString> certificateNames_; // the names a TLS client may use as Host
     std::vector<LiveClient> clients_;
+    int passwordGeneration_ = 0; // a password check belongs to the passwords it was made against
     bool listening_ = false;
     bool tls_ = false;
     quint16 port_ = 0;
