@@ -46,8 +46,11 @@ def check(port, password):
     driver = browser(1400, 1000)
     try:
         wait = log_in(driver, port, password)
-        for row in driver.find_elements(By.CSS_SELECTOR, '#passages-lignes tr'):
-            cells = [cell.text for cell in row.find_elements(By.TAG_NAME, 'td')]
+        # Read at once: every tick draws the rows anew.
+        rows = driver.execute_script(
+            "return [...document.querySelectorAll('#passages-lignes tr')]"
+            ".map((tr) => [...tr.cells].map((td) => td.textContent));")
+        for cells in rows:
             print(json.dumps({'name': cells[0], 'aos': cells[2], 'los': cells[3]}), flush=True)
         driver.find_element(By.CSS_SELECTOR, '.interrupteur[data-nom="rotor"] button[data-valeur="true"]').click()
         wait.until(lambda d: d.find_element(By.ID, 'reponse').text == 'Fait.')

@@ -48,8 +48,11 @@ QByteArray post(quint16 port, const QByteArray &path, const QByteArray &body, co
                  + (token.isEmpty() ? QByteArray() : "Authorization: Bearer " + token + "\r\n")
                  + "Content-Length: " + QByteArray::number(body.size()) + "\r\n\r\n" + body);
     QByteArray answer;
+    if (!socket.waitForConnected(2000))
+        return {};
     waitFor([&] {
-        answer += socket.readAll();
+        if (socket.state() == QAbstractSocket::ConnectedState)
+            answer += socket.readAll();
         return answer.contains("\r\n\r\n") && answer.endsWith('}');
     }, 10000);
     return answer.mid(answer.indexOf("\r\n\r\n") + 4);
