@@ -194,7 +194,7 @@ void RemoteServer::publish()
     const std::int64_t now = nowMs();
     bool ended = false;
     for (const LiveClient &client : std::vector<LiveClient>(clients_)) {
-        if (!sessions_.use(client.token, now)) {
+        if (!sessions_.useKey(client.sessionKey, now)) {
             dropClient(client.socket, 4401, QStringLiteral("Session terminée : connectez-vous à nouveau."));
             ended = true;
         } else if (client.socket->bytesToWrite() > kSlowClientBytes) {
@@ -244,9 +244,10 @@ void RemoteServer::dropClient(QWebSocket *socket, int code, const QString &reaso
 
 void RemoteServer::closeClients(QByteArray token, int code, const QString &reason)
 {
+    const QByteArray key = SessionBook::key(token);
     std::vector<QWebSocket *> leaving;
     for (const LiveClient &client : clients_)
-        if (client.token == token)
+        if (client.sessionKey == key)
             leaving.push_back(client.socket);
     for (QWebSocket *socket : leaving)
         dropClient(socket, code, reason);
@@ -561,7 +562,7 @@ void RemoteServer::liveConnected()
         }
         socket->setMaxAllowedIncomingFrameSize(kMaxLiveMessageBytes);
         socket->setMaxAllowedIncomingMessageSize(kMaxLiveMessageBytes);
-        clients_.push_back({socket, who.token});
+        clients_.push_back({socket, SessionBook::key(who.token)});
         connect(socket, &QWebSocket::textMessageReceived, this,
                 [this, socket](const QString &text) { liveMessage(socket, text); });
         connect(socket, &QWebSocket::binaryMessageReceived, this,

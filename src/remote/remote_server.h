@@ -59,7 +59,7 @@ private:
     struct Caller;
     struct LiveClient {
         QWebSocket *socket;
-        QByteArray token;
+        QByteArray sessionKey; // SessionBook::key of its token: no hashing per tick
         int refused = 0; // messages it sent that were refused
     };
 

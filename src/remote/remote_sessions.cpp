@@ -24,7 +24,12 @@ std::optional<RemoteSession> SessionBook::use(const QByteArray &token, std::int6
 {
     if (token.isEmpty())
         return std::nullopt;
-    const auto found = sessions_.find(key(token));
+    return useKey(key(token), nowMs);
+}
+
+std::optional<RemoteSession> SessionBook::useKey(const QByteArray &key, std::int64_t nowMs)
+{
+    const auto found = sessions_.find(key);
     if (found == sessions_.end())
         return std::nullopt;
     if (nowMs - found->second.lastUseMs > idleLimitMs_) {

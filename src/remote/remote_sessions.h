@@ -29,6 +29,9 @@ public:
     QByteArray open(RemoteRole role, const QString &address, std::int64_t nowMs);
     // The session of a token, used now; none when unknown or idle too long.
     std::optional<RemoteSession> use(const QByteArray &token, std::int64_t nowMs);
+    // The same by the token's key, for a caller that keeps the key.
+    std::optional<RemoteSession> useKey(const QByteArray &key, std::int64_t nowMs);
+    static QByteArray key(const QByteArray &token);
     void close(const QByteArray &token);
     void closeAll() { sessions_.clear(); }
     // Ends the sessions idle too long; the ones left.
@@ -36,8 +39,6 @@ public:
     std::size_t size() const { return sessions_.size(); }
 
 private:
-    static QByteArray key(const QByteArray &token);
-
     std::int64_t idleLimitMs_;
     std::map<QByteArray, RemoteSession> sessions_;
 };
