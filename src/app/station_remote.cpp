@@ -1,9 +1,9 @@
 #include "app/station_remote.h"
 
 #include "app/main_window.h"
-#include "app/sky_view.h"
-#include "app/tracking_cycle.h"
-#include "app/transponder_window.h"
+#include "sky/sky_view.h"
+#include "tracking/tracking_cycle.h"
+#include "transponder/transponder_window.h"
 #include "platform/text_numbers.h"
 #include "rotor/manual_pointing.h"
 #include "rotor/rotor.h"

@@ -1,7 +1,7 @@
 // The remote station on the assembled station: a real browser (Debian's
 // headless chromium, through chromedriver) logs in, reads the passes and
 // switches tracking on, and Hamlib's dummy rotor behind rotctld moves.
-#include "config/hamlib_device.h"
+#include "hamlib/hamlib_device.h"
 #include "remote/remote_passwords.h"
 #include "station_harness.h"
 #include "support/hamlib_daemon.h"
