@@ -121,9 +121,9 @@ MainWindow::MainWindow(QWidget *parent)
     satLayout->addWidget(satSelect_, 1, 1, 2, 1);
     auto *banks = new QHBoxLayout;
     banks->addWidget(label(QStringLiteral("Banques Satellites"), satellites));
-    QButtonGroup *bank = optionGroup(QStringLiteral("Bank"), {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")},
-                                     {1, 2, 3}, 1, satellites);
-    for (QAbstractButton *button : bank->buttons())
+    bank_ = optionGroup(QStringLiteral("Bank"), {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")},
+                        {1, 2, 3}, 1, satellites);
+    for (QAbstractButton *button : bank_->buttons())
         banks->addWidget(button);
     auto *enregistrer = new QPushButton(QStringLiteral("Enr"), satellites);
     enregistrer->setObjectName(QStringLiteral("Enregistrer"));
@@ -215,17 +215,17 @@ MainWindow::MainWindow(QWidget *parent)
 
     auto *poursuite = new QGroupBox(QStringLiteral("Poursuite Antenne"), central);
     auto *pLayout = new QHBoxLayout(poursuite);
-    for (QAbstractButton *button :
-         optionGroup(QStringLiteral("Tracking"), {QStringLiteral("Avec"), QStringLiteral("Sans")}, {2, 1}, 1, poursuite)
-             ->buttons())
+    QButtonGroup *trackingGroup =
+        optionGroup(QStringLiteral("Tracking"), {QStringLiteral("Avec"), QStringLiteral("Sans")}, {2, 1}, 1, poursuite);
+    for (QAbstractButton *button : trackingGroup->buttons())
         pLayout->addWidget(button);
     switches->addWidget(poursuite);
 
     auto *programmation = new QGroupBox(QStringLiteral("Programmation Recepteur"), central);
     auto *rLayout = new QHBoxLayout(programmation);
-    for (QAbstractButton *button : optionGroup(QStringLiteral("Prog_RX"), {QStringLiteral("Avec"), QStringLiteral("Sans")},
-                                               {2, 1}, 1, programmation)
-                                       ->buttons())
+    QButtonGroup *progRxGroup = optionGroup(QStringLiteral("Prog_RX"), {QStringLiteral("Avec"), QStringLiteral("Sans")},
+                                            {2, 1}, 1, programmation);
+    for (QAbstractButton *button : progRxGroup->buttons())
         rLayout->addWidget(button);
     switches->addWidget(programmation);
 
@@ -261,7 +261,7 @@ MainWindow::MainWindow(QWidget *parent)
 
     // The desktop's usual way to quit; it goes through the same shutdown as the close box.
     connect(new QShortcut(QKeySequence::Quit, this), &QShortcut::activated, this, &MainWindow::closeRequested);
-    connect(bank, &QButtonGroup::idClicked, this, &MainWindow::bankClicked);
+    connect(bank_, &QButtonGroup::idClicked, this, &MainWindow::bankClicked);
     connect(enregistrer, &QPushButton::clicked, this, &MainWindow::enregistrerClicked);
     connect(filtreSat_, &QLineEdit::textChanged, this, [this] { applySatelliteFilter(); });
     connect(listeSat_, &QListWidget::itemDoubleClicked, this,
@@ -271,11 +271,13 @@ MainWindow::MainWindow(QWidget *parent)
     for (QListWidget *passes : {satVisibles_, detailPass_})
         connect(passes, &QListWidget::itemDoubleClicked, this,
                 [this](QListWidgetItem *item) { emit passLineDoubleClicked(item->text()); });
-    connect(dopplerGroup, &QButtonGroup::idClicked, this, &MainWindow::dopplerClicked);
-    connect(findChild<QButtonGroup *>(QStringLiteral("Tracking")), &QButtonGroup::idClicked, this,
-            &MainWindow::trackingClicked);
-    connect(findChild<QButtonGroup *>(QStringLiteral("Prog_RX")), &QButtonGroup::idClicked, this,
-            &MainWindow::progRxClicked);
+    // Each switch reads its "Avec" button, whichever of the two was clicked.
+    connect(dopplerGroup, &QButtonGroup::idClicked, this,
+            [this, dopplerGroup] { emit dopplerSwitched(dopplerGroup->checkedId() == 1); });
+    connect(trackingGroup, &QButtonGroup::idClicked, this,
+            [this, trackingGroup] { emit trackingSwitched(trackingGroup->checkedId() == 2); });
+    connect(progRxGroup, &QButtonGroup::idClicked, this,
+            [this, progRxGroup] { emit progRxSwitched(progRxGroup->checkedId() == 2); });
     connect(pourMan, &QPushButton::clicked, this, &MainWindow::pourManClicked);
     connect(rx, &QPushButton::clicked, this, &MainWindow::rxClicked);
 }
@@ -294,10 +296,9 @@ QButtonGroup *MainWindow::optionGroup(const QString &name, const QStringList &ca
     return group;
 }
 
-int MainWindow::checkedOption(const QString &group) const
+int MainWindow::chosenBank() const
 {
-    const auto *buttons = findChild<QButtonGroup *>(group);
-    return buttons ? buttons->checkedId() : -1;
+    return bank_->checkedId();
 }
 
 void MainWindow::setControlText(const QString &control, const QString &text)

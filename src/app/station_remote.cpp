@@ -108,7 +108,7 @@ QString StationRemote::windowHolds() const
 {
     if (QApplication::activeModalWidget())
         return QStringLiteral("Une fenêtre de dialogue est ouverte à la station : elle a la main.");
-    if (links_.manualWindow.isVisible())
+    if (links_.manualPointingOpen())
         return QStringLiteral("La fenêtre de poursuite manuelle est ouverte à la station : elle a la main.");
     return {};
 }

@@ -27,7 +27,7 @@ public:
         MainWindow &window;
         const TrackingCycle &tracking;
         ManualPointing &pointing;
-        QWidget &manualWindow; // "Poursuite manuelle": open, it holds the rotor
+        std::function<bool()> manualPointingOpen; // its window holds the rotor
         TranspondeurWindow &panel;
         const SkyView &sky;
         std::function<Rotor *()> rotor; // the rotor the station drives, if any
