@@ -44,6 +44,16 @@ Station::Station(StationPlatform platform)
     tracking_.setRiseWaiting([this] { return menus_.riseWaiting(); });
     map_.chosen = [this](const QString &name) { passes_.openSatellite(name); };
     connectWindow();
+    remoteStation_ = std::make_unique<StationRemote>(StationRemote::Links{
+        window_, tracking_.cycle(), tracking_.pointing(), [this] { return tracking_.manualPointing().has_value(); },
+        transponders_.panel(), *sky_.view(), [this] { return devices_.rotor(); },
+        [this] { return std::pair<double, double>{config_.Park_Azimut, config_.Park_Site}; },
+        [this] { return devices_.drivesHamlibRotor() ? devices_.hamlibRotor.reading() : std::nullopt; },
+        [this] {
+            const auto reading = devices_.hamlibReceiver.reading();
+            return devices_.drivesHamlibReceiver() && reading ? std::optional(reading->hertz) : std::nullopt;
+        }});
+    remote_ = new RemoteWork({window_, platform_.store, *remoteStation_, platform_.remoteListen});
 }
 
 Station::~Station() = default;
@@ -81,6 +91,8 @@ void Station::ticked(const TickOutcome &outcome)
     transponders_.followed(outcome.tracked, outcome.trackedCatalogNumber());
     tracking_.refreshReadings();
     alarms_->predicted(tracking_.cycle().board());
+    remoteStation_->ticked(outcome);
+    remote_->ticked();
 }
 
 void Station::start()
@@ -105,6 +117,7 @@ void Station::start()
     window_.timer2().start();
     window_.timer1().start();
     tracking_.tick();
+    remote_->start(); // after the first tick: the first page shows the passes
 
     elements_.checkAge();
     devices_.openLines();
@@ -133,6 +146,7 @@ void Station::shutdown()
     if (closing_ || ended_)
         return;
     closing_ = true;
+    remote_->server().stop(); // nobody acts from afar while the station ends
     tracking_.closing();
     // A tick between the park and the release would point the antenna again.
     window_.timer1().stop();

@@ -3,12 +3,15 @@
 #include "alarms/alarm_work.h"
 #include "app/main_window.h"
 #include "app/station_menus.h"
+#include "app/station_remote.h"
 #include "config/config_station.h"
 #include "data/element_work.h"
 #include "map/map_link.h"
 #include "orbit/satellites.h"
 #include "passes/pass_work.h"
 #include "platform/station_notices.h"
+#include "remote/remote_settings.h"
+#include "remote/remote_work.h"
 #include "sky/station_sky.h"
 #include "tracking/station_drivers.h"
 #include "tracking/tracking_work.h"
@@ -51,6 +54,8 @@ struct StationPlatform {
     DeviceSetup *deviceSetup = nullptr;
     // Where the alarms' desktop notifications go; the session bus when none.
     QDBusConnection *notificationBus = nullptr;
+    // --remote: the remote station's server on for this run, at this address.
+    std::optional<RemoteListen> remoteListen = std::nullopt;
 };
 
 // The whole station, assembled in one place: each feature is built from
@@ -73,6 +78,7 @@ public:
     TrackingCycle &tracking() { return tracking_.cycle(); }
     ConfigStation &config() { return config_; }
     orbit::Satellites *component() { return component_.get(); }
+    RemoteWork &remote() { return *remote_; }
     const QStringList &Liste_Fichiers() const { return elements_.files(); }
 
     // Creates the orbital component from the station folder and the
@@ -99,6 +105,8 @@ private:
     StationMenus menus_;
     PassWork passes_;
     AlarmWork *alarms_; // the window's
+    std::unique_ptr<StationRemote> remoteStation_;
+    RemoteWork *remote_ = nullptr; // the window's
     bool closing_ = false;
     bool ended_ = false;
 };

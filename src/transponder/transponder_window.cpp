@@ -288,7 +288,12 @@ void TranspondeurWindow::wheelEvent(QWheelEvent *event)
     event->accept();
     if (notches == 0)
         return;
-    tuning_.tune(notches);
+    tuneBy(notches);
+}
+
+void TranspondeurWindow::tuneBy(int steps)
+{
+    tuning_.tune(steps);
     tuned();
 }
 

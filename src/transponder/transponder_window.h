@@ -36,6 +36,9 @@ public:
     void follow(long catalogNumber, const QString &name);
     // Asks the range rate and shows both links.
     void refresh();
+    // Moves the downlink by whole steps, as the wheel and the arrow keys do.
+    void tuneBy(int steps);
+    const TransponderTuning &tuning() const { return tuning_; }
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
