@@ -12,14 +12,14 @@ namespace orvanta {
 
 Station::Station(StationPlatform platform)
     : platform_(std::move(platform)),
+      notices_(platform_.messages),
       devices_(DeviceLines{platform_.receiverLine, platform_.rotorLine, platform_.parallelPort, platform_.waiter,
-                           platform_.messages},
+                           notices_},
                config_),
-      notices_(platform_.messages, window_),
       tracking_(TrackingWork::Links{config_, devices_, window_, window_, window_.timer1(), platform_.store,
                                     platform_.messages, platform_.clock, platform_.sound, notices_,
                                     platform_.stationFolder, [this] { return component_.get(); }}),
-      transponders_({window_, platform_.store, platform_.messages, platform_.clock, platform_.stationFolder,
+      transponders_({window_, platform_.store, notices_, platform_.clock, platform_.stationFolder,
                      [this] { return component_.get(); }, [this] { return tracking_.programmedReceiver(); }},
                     devices_.ar5000Radio, devices_.ft847, devices_.ft847Radio, devices_.hamlibReceiver),
       map_(&window_),

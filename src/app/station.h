@@ -92,10 +92,11 @@ private:
 
     StationPlatform platform_;
     ConfigStation config_;
+    // What the devices, the ticks and the alarms say: boxes that hold nothing.
+    StationNotices notices_;
     StationDrivers devices_; // before the window: the Hamlib worker threads outlive every caller
     MainWindow window_;
     std::unique_ptr<orbit::Satellites> component_;
-    StationNotices notices_;
     TrackingWork tracking_;
     StationSky sky_;
     TransponderWork transponders_;

@@ -50,12 +50,15 @@ private:
     void showTransponders();
     void showTuning();
     void tuned();
+    // Whether the operator is typing in the offset box the event is for.
+    bool typingIn(QObject *watched) const;
 
     TransponderTuning &tuning_;
     RangeRate rangeRate_;
     QTimer refreshTimer_;
     QTimer saveTimer_; // the last frequency is saved once the operator pauses
     QLabel *satellite_;
+    QLabel *problems_;
     QComboBox *choice_;
     QSlider *slider_;
     QSpinBox *downlinkOffset_;

@@ -62,7 +62,10 @@ private:
     void importSatnogs();
     std::optional<double> rangeRate() const;
 
+    TransponderTable readTable();
+
     Links links_;
+    QStringList toldProblems_; // the table's lines left out, as last told
     TransponderTuning tuning_;
     Ft847SatelliteRadio ft847Satellite_;
     SatelliteLink ft847Link_;
