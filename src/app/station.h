@@ -11,6 +11,7 @@
 #include "app/sky_view.h"
 #include "app/station_clock.h"
 #include "app/station_notices.h"
+#include "app/station_log.h"
 #include "app/station_sky.h"
 #include "app/tracking_cycle.h"
 #include "app/transponder_work.h"
@@ -26,6 +27,7 @@
 #include "config/observer_settings.h"
 #include "config/parametres_window.h"
 #include "data/shared_tracking_timer.h"
+#include "logbook/journal_work.h"
 #include "orbit/satellites.h"
 #include "receiver/ar5000_panel.h"
 #include "receiver/ar5000_radio.h"
@@ -185,6 +187,8 @@ private:
                                                   : nullptr;
                                    }},
                                   ar5000Radio_, ft847_, ft847Radio_, hamlibReceiver_};
+    StationLog logFacts_{platform_.clock, transponders_.tuning(), config_, [this] { return component_.get(); }};
+    JournalWork journal_{{window_, platform_.store, platform_.messages, logFacts_, platform_.stationFolder, {}}};
     bool closing_ = false;
     bool ended_ = false;
     MapLink map_{&window_};
