@@ -180,6 +180,7 @@ void JournalWindow::ouvrir()
     if (!model_->hasDatabase() && journal_.store().isOpen()) {
         model_->setDatabase(journal_.store().database());
         list_->setColumnHidden(0, true);
+        list_->resizeColumnsToContents();
         // The export's dates start on the station's day.
         const QDate today = QDate::fromString(journal_.text(EntryField::Instant).left(10), Qt::ISODate);
         from_->setDate(today);
@@ -203,13 +204,19 @@ void JournalWindow::keyPressEvent(QKeyEvent *event)
     clearRow();
 }
 
+void JournalWindow::hideEvent(QHideEvent *event)
+{
+    refresh_->stop();
+    QWidget::hideEvent(event);
+}
+
 void JournalWindow::showRow()
 {
     for (const auto &[field, edit] : boxes_) {
         const QString text = journal_.text(field);
         if (edit->text() != text)
             edit->setText(text);
-        // A filled-in box the operator corrected says so.
+        // What the station fills in is in italics until corrected.
         QFont font = edit->font();
         font.setItalic(field > EntryField::Comment && !journal_.corrected(field));
         edit->setFont(font);
