@@ -93,7 +93,7 @@ void BM_AlreadyWorkedWhileTyping(benchmark::State &state)
 {
     LogStore store(fullLog().path);
     for (auto _ : state)
-        benchmark::DoNotOptimize(store.worked("F4ABQC", "JN42", 24278, "FO-29"));
+        benchmark::DoNotOptimize(store.worked("F4ABQC", "JN42", "FO-29"));
 }
 BENCHMARK(BM_AlreadyWorkedWhileTyping)->Unit(benchmark::kMillisecond);
 

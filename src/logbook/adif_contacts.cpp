@@ -38,6 +38,12 @@ const std::set<QString> &knownFields()
     return known;
 }
 
+// Zero-padded digits, without the cost of a date format read every time.
+QString digits(int value, int width)
+{
+    return QString::number(value).rightJustified(width, QLatin1Char('0'));
+}
+
 bool allDigits(const QString &text)
 {
     for (QChar c : text)
@@ -58,8 +64,7 @@ int digitsValue(const QString &text, int from, int count)
 
 QString megahertzText(qint64 hertz)
 {
-    QString text = QString::number(hertz / 1'000'000) + QLatin1Char('.') +
-                   QStringLiteral("%1").arg(hertz % 1'000'000, 6, 10, QLatin1Char('0'));
+    QString text = QString::number(hertz / 1'000'000) + QLatin1Char('.') + digits(int(hertz % 1'000'000), 6);
     while (text.endsWith(QLatin1Char('0')) && !text.endsWith(QLatin1String(".0")))
         text.chop(1);
     return text;
@@ -86,8 +91,10 @@ QByteArray adifContactFields(const Contact &c)
     QByteArray out;
     const QDateTime utc = c.instant.toUTC();
     appendField(out, "CALL", c.call);
-    appendField(out, "QSO_DATE", utc.date().toString(QStringLiteral("yyyyMMdd")));
-    appendField(out, "TIME_ON", utc.time().toString(QStringLiteral("HHmmss")));
+    const QDate day = utc.date();
+    const QTime time = utc.time();
+    appendField(out, "QSO_DATE", digits(day.year(), 4) + digits(day.month(), 2) + digits(day.day(), 2));
+    appendField(out, "TIME_ON", digits(time.hour(), 2) + digits(time.minute(), 2) + digits(time.second(), 2));
     appendField(out, "BAND", c.band);
     appendField(out, "BAND_RX", c.bandRx);
     if (c.uplinkHz > 0)

@@ -119,8 +119,7 @@ QString Journal::workedText() const
         return {};
     const QString satName = text(EntryField::SatName).trimmed().toUpper();
     const WorkedBefore worked = store_->worked(callsignFault(call).isEmpty() ? call : QString(),
-                                               gridFault(grid).isEmpty() ? grid : QString(), facts_.catalogNumber,
-                                               satName);
+                                               gridFault(grid).isEmpty() ? grid : QString(), satName);
     QStringList parts;
     if (worked.contacts > 0) {
         QStringList times;

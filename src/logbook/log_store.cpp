@@ -413,8 +413,7 @@ bool LogStore::isDuplicate(const Contact &contact) const
     return q.exec() && q.next();
 }
 
-WorkedBefore LogStore::worked(const QString &call, const QString &grid, long catalogNumber,
-                              const QString &satName) const
+WorkedBefore LogStore::worked(const QString &call, const QString &grid, const QString &satName) const
 {
     WorkedBefore worked;
     if (!open_)
@@ -439,11 +438,9 @@ WorkedBefore LogStore::worked(const QString &call, const QString &grid, long cat
         any.addBindValue(square);
         worked.newGrid = any.exec() && !any.next();
         QSqlQuery onSatellite(db);
-        onSatellite.prepare(QStringLiteral("SELECT 1 FROM contacts WHERE square = ? AND (sat_name = ? OR "
-                                           "(catalog = ? AND catalog > 0)) LIMIT 1"));
+        onSatellite.prepare(QStringLiteral("SELECT 1 FROM contacts WHERE square = ? AND sat_name = ? LIMIT 1"));
         onSatellite.addBindValue(square);
         onSatellite.addBindValue(satName);
-        onSatellite.addBindValue(qlonglong(catalogNumber));
         worked.newGridOnSatellite = onSatellite.exec() && !onSatellite.next();
     }
     return worked;

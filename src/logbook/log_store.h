@@ -63,7 +63,8 @@ public:
     std::vector<Contact> withCall(const QString &call) const;
     bool isDuplicate(const Contact &contact) const;
 
-    WorkedBefore worked(const QString &call, const QString &grid, long catalogNumber, const QString &satName) const;
+    // The satellite by its LoTW name, as every contact carries it.
+    WorkedBefore worked(const QString &call, const QString &grid, const QString &satName) const;
 
     // Those stored after a contact (by id), newest first: "since the last export".
     std::vector<Contact> contactsAfter(qint64 id) const;

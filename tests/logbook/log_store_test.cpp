@@ -89,7 +89,7 @@ TEST(LogStore, OlderSchemasAreMigratedNewerOnesRefusedUntouched)
         LogStore store(old);
         ASSERT_TRUE(store.isOpen()) << store.error().toStdString();
         EXPECT_EQ(store.count(), 1);
-        EXPECT_FALSE(store.worked("F4ABC", "JN18", 0, "FO-29").newGrid) << "the migrated square is searched";
+        EXPECT_FALSE(store.worked("F4ABC", "JN18", "FO-29").newGrid) << "the migrated square is searched";
         QSqlQuery q(store.database());
         ASSERT_TRUE(q.exec("PRAGMA user_version") && q.next());
         EXPECT_EQ(q.value(0).toInt(), LogStore::kSchemaVersion);
@@ -119,14 +119,14 @@ TEST(LogStore, WorkedBeforeNewGridsAndDuplicates)
     store.add(contact("F4ABC", "AO-91", "2026-06-25T19:40:00Z", "JN18eu"));
     store.add(contact("G0XYZ", "AO-91", "2026-06-26T19:40:00Z", "IO91wm"));
 
-    const WorkedBefore worked = store.worked("f4abc", "JN18", 0, "SO-50");
+    const WorkedBefore worked = store.worked("f4abc", "JN18", "SO-50");
     EXPECT_EQ(worked.contacts, 2);
     ASSERT_EQ(worked.latest.size(), 2u);
     EXPECT_EQ(worked.latest.front().satName, "AO-91") << "the latest first";
     EXPECT_TRUE(worked.newGridOnSatellite);
     EXPECT_FALSE(worked.newGrid);
-    EXPECT_FALSE(store.worked("F4ABC", "IO91", 0, "AO-91").newGridOnSatellite);
-    EXPECT_TRUE(store.worked("K1ABC", "FN42", 0, "AO-91").newGrid);
+    EXPECT_FALSE(store.worked("F4ABC", "IO91", "AO-91").newGridOnSatellite);
+    EXPECT_TRUE(store.worked("K1ABC", "FN42", "AO-91").newGrid);
 
     int duplicates = 0;
     const auto added = store.addNew({contact("F4ABC", "FO-29", "2026-06-20T07:13:50Z"),
