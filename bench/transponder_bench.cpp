@@ -2,12 +2,12 @@
 // timer runs it on the window's thread: the range rate from the component,
 // both links through the Doppler shift, and the step check before sending.
 
-#include "app/hamlib_satellite_work.h"
-#include "app/satellite_link.h"
-#include "app/transponder_tuning.h"
 #include "orbit/satellites.h"
 #include "platform/message_boxes.h"
 #include "platform/settings_store.h"
+#include "transponder/hamlib_satellite_work.h"
+#include "transponder/satellite_link.h"
+#include "transponder/transponder_tuning.h"
 
 #include <QDateTime>
 #include <QMap>

@@ -1,5 +1,5 @@
-#include "app/map_feed.h"
-#include "app/world_map.h"
+#include "map/map_feed.h"
+#include "map/world_map.h"
 #include "bench_application.h"
 #include "orbit/satellites.h"
 #include "orbit/utc_time.h"

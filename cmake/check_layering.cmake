@@ -6,7 +6,9 @@
 #
 # Each row of the table reads "| `src/FOLDER` | what it holds | may include |":
 # the folders named in backticks in the last column are the ones allowed
-# besides the folder itself; "no Qt" there also forbids Qt's headers.
+# besides the folder itself; "no Qt" there also forbids Qt's headers. A row
+# may only name folders of the rows above it, so that no dependency runs back
+# up and none goes round in a circle.
 
 cmake_minimum_required(VERSION 3.25)
 
@@ -31,6 +33,16 @@ foreach(row IN LISTS rows)
 endforeach()
 
 set(faults "")
+set(above "")
+foreach(folder IN LISTS folders)
+  foreach(allowed IN LISTS allowed_${folder})
+    if(allowed IN_LIST folders AND NOT allowed STREQUAL folder AND NOT allowed IN_LIST above)
+      string(APPEND faults "\n  src/${folder} may include src/${allowed}, which is not above it in the table")
+    endif()
+  endforeach()
+  list(APPEND above ${folder})
+endforeach()
+
 file(GLOB present LIST_DIRECTORIES true RELATIVE "${SOURCE_DIR}/src" "${SOURCE_DIR}/src/*")
 foreach(folder IN LISTS present)
   if(IS_DIRECTORY "${SOURCE_DIR}/src/${folder}" AND NOT folder IN_LIST folders)

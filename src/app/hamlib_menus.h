@@ -1,7 +1,7 @@
 #pragma once
 
 #include "config/config_station.h"
-#include "config/hamlib_device.h"
+#include "hamlib/hamlib_device.h"
 
 #include <QObject>
 

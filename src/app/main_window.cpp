@@ -1,7 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/main_menus.h"
-#include "app/satellite_filter.h"
+#include "tracking/satellite_filter.h"
 
 #include <QAbstractButton>
 #include <QAction>

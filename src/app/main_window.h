@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/tracking_cycle.h"
 #include "config/config_view.h"
+#include "tracking/tracking_cycle.h"
 
 #include <QMainWindow>
 #include <QStringList>

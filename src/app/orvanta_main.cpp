@@ -1,6 +1,5 @@
 #include "app/orvanta_main.h"
 
-#include "app/rehearsal_clock.h"
 #include "app/station.h"
 #include "app/station_folder.h"
 #include "app/station_options.h"
@@ -8,14 +7,15 @@
 #include "config/device_setup.h"
 #include "platform/desktop_help_viewer.h"
 #include "platform/ini_settings_store.h"
-#include "platform/switchable_parallel_port.h"
-#include "platform/text_numbers.h"
 #include "platform/qt_message_boxes.h"
 #include "platform/qt_serial_line.h"
-#include "platform/qt_translations.h"
 #include "platform/qt_sound_player.h"
+#include "platform/qt_translations.h"
+#include "platform/switchable_parallel_port.h"
+#include "platform/text_numbers.h"
 #include "platform/utc_clock.h"
 #include "platform/waiter.h"
+#include "tracking/rehearsal_clock.h"
 
 #include <QApplication>
 #include <QDir>

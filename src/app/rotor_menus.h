@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/rotor_guide.h"
 #include "config/rotor_settings.h"
+#include "tracking/rotor_guide.h"
 
 #include <QObject>
 

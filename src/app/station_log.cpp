@@ -1,6 +1,6 @@
 #include "app/station_log.h"
 
-#include "app/transponder_tuning.h"
+#include "transponder/transponder_tuning.h"
 #include "config/config_station.h"
 #include "logbook/contact.h"
 #include "orbit/locator.h"

@@ -3,6 +3,7 @@
 #include "orvanta_version.h"
 #include "platform/text_numbers.h"
 
+#include <charconv>
 #include <cmath>
 #include <set>
 
@@ -10,17 +11,33 @@ namespace orvanta {
 
 namespace {
 
+// "<NAME:length>value ". Most values are ASCII and go straight into the
+// file; the others through UTF-8, their length in bytes.
 void appendField(QByteArray &out, const char *name, const QString &value)
 {
     if (value.isEmpty())
         return;
-    const QByteArray bytes = value.toUtf8();
+    bool ascii = true;
+    for (QChar c : value)
+        ascii = ascii && c.unicode() < 0x80;
+    const QByteArray encoded = ascii ? QByteArray() : value.toUtf8();
+    const qsizetype length = ascii ? value.size() : encoded.size();
+    char number[24];
+    const auto end = std::to_chars(number, number + sizeof number, length).ptr;
     out += '<';
     out += name;
     out += ':';
-    out += QByteArray::number(bytes.size());
+    out.append(number, end - number);
     out += '>';
-    out += bytes;
+    if (ascii) {
+        const qsizetype at = out.size();
+        out.resize(at + length);
+        char *to = out.data() + at;
+        for (QChar c : value)
+            *to++ = char(c.unicode());
+    } else {
+        out += encoded;
+    }
     out += ' ';
 }
 

@@ -2,7 +2,7 @@
 // W) that would clash with the rest of the station.
 #include "receiver/hamlib_satellite.h"
 
-#include "config/hamlib_link.h"
+#include "hamlib/hamlib_link.h"
 #include "platform/text_numbers.h"
 
 #include <hamlib/rig.h>

@@ -2,7 +2,7 @@
 // W) that would clash with the rest of the station.
 #include "rotor/hamlib_rotator.h"
 
-#include "config/hamlib_link.h"
+#include "hamlib/hamlib_link.h"
 #include "platform/c_numeric_scope.h"
 #include "platform/text_numbers.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "config/hamlib_device.h"
+#include "hamlib/hamlib_device.h"
 #include "platform/message_boxes.h"
 #include "rotor/rotor.h"
 

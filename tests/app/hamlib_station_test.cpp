@@ -1,7 +1,7 @@
 // The assembled station driving Hamlib's dummy radio and rotator through
 // rigctld and rotctld, as a shack's shared radio would be reached.
 
-#include "config/hamlib_device.h"
+#include "hamlib/hamlib_device.h"
 #include "platform/ini_settings_store.h"
 #include "station_harness.h"
 #include "support/hamlib_daemon.h"

@@ -1,8 +1,8 @@
 #include "app/main_menus.h"
 #include "app/main_window.h"
-#include "app/station_clock.h"
 #include "app/station_options.h"
 #include "config/configuration.h"
+#include "tracking/station_clock.h"
 #include "station_harness.h"
 #include "support/fakes.h"
 

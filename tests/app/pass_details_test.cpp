@@ -1,11 +1,11 @@
-#include "app/pass_details.h"
-#include "app/pass_details_window.h"
-#include "app/sky_view.h"
+#include "passes/pass_details.h"
+#include "passes/pass_details_window.h"
+#include "sky/sky_view.h"
 #include "demo_passes.h"
 #include "orbit/cli/commands.h"
-#include "orbit/pass_list.h"
 #include "orbit/ground_point.h"
 #include "orbit/locator.h"
+#include "orbit/pass_list.h"
 #include "platform/text_numbers.h"
 
 #include <QApplication>

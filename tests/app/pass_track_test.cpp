@@ -1,4 +1,4 @@
-#include "app/pass_track.h"
+#include "orbit/pass_track.h"
 #include "demo_passes.h"
 
 #include <gtest/gtest.h>

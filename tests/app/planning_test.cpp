@@ -1,5 +1,5 @@
-#include "app/pass_planner.h"
-#include "app/planning_window.h"
+#include "passes/pass_planner.h"
+#include "passes/planning_window.h"
 #include "station_harness.h"
 
 #include <QAction>

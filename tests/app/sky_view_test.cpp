@@ -1,5 +1,5 @@
-#include "app/pass_track.h"
-#include "app/sky_view.h"
+#include "orbit/pass_track.h"
+#include "sky/sky_view.h"
 #include "demo_passes.h"
 
 #include <QImage>

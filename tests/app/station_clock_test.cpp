@@ -1,5 +1,5 @@
-#include "app/station_clock.h"
 #include "support/fakes.h"
+#include "tracking/station_clock.h"
 
 #include <QMap>
 

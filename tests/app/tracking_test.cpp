@@ -1,9 +1,9 @@
-#include "app/doppler.h"
-#include "app/sky_view.h"
-#include "app/tracking_cycle.h"
 #include "config/rotor_settings.h"
+#include "orbit/doppler.h"
 #include "orbit/utc_time.h"
 #include "platform/text_numbers.h"
+#include "sky/sky_view.h"
+#include "tracking/tracking_cycle.h"
 #include "station_harness.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
-#include "app/carte_window.h"
-#include "app/map_feed.h"
-#include "app/pass_details_window.h"
-#include "app/world_map.h"
+#include "map/carte_window.h"
+#include "map/map_feed.h"
+#include "map/world_map.h"
+#include "passes/pass_details_window.h"
 #include "demo_passes.h"
 #include "station_harness.h"
 

@@ -1,0 +1,15 @@
+#include "platform/station_notices.h"
+
+#include <QTimer>
+
+namespace orvanta {
+
+void StationNotices::later(const QString &text, const QString &title, Icon icon)
+{
+    QTimer::singleShot(0, &context_, [this, text, title, icon] {
+        if (!stopped_)
+            boxes_.information(text, title, icon);
+    });
+}
+
+} // namespace orvanta

@@ -1,0 +1,96 @@
+#include "sky/sky_feed.h"
+
+#include "orbit/doppler.h"
+#include "orbit/utc_time.h"
+#include "platform/text_numbers.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace orvanta {
+
+namespace {
+
+constexpr double kRadToDeg = 180.0 / std::numbers::pi;
+
+QString twoDigits(long long value)
+{
+    return QString::number(value).rightJustified(2, QLatin1Char('0'));
+}
+
+} // namespace
+
+SkyScene SkyFeed::scene(orbit::Satellites &satellites, const SkyTick &tick)
+{
+    const orbit::JulianDate now = orbit::julianFromOle(tick.nowOle);
+    cache_.dropEnded(now);
+    SkyScene scene;
+    scene.minElevationDeg = tick.minElevationDeg;
+    scene.rotor = tick.rotor;
+    scene.manual = tick.manual;
+
+    const std::optional<orbit::PredictedPass> &tracked = tick.trackedPass;
+    const std::optional<orbit::PredictedPass> &awaited = tick.awaitedPass;
+    if (tracked)
+        scene.tracked = cache_.track(satellites, *tracked);
+    if (awaited)
+        scene.awaited = cache_.track(satellites, *awaited);
+
+    if (tracked) {
+        const double toLoss = tracked->los.minutesSince(now) * 60.0;
+        if (tick.trackedLook) {
+            const orbit::SatelliteLook &look = *tick.trackedLook;
+            scene.satelliteNow = SkyPoint{look.azimuthRad * kRadToDeg, look.elevationRad * kRadToDeg};
+            scene.infoLine = trackedInfoLine(tracked->name, look, tick.trackedDownlinkMHz, toLoss);
+        } else {
+            // The tick stopped before the position (no frequency for the satellite).
+            scene.infoLine = QString::fromStdString(tracked->name) + kSkyInfoSeparator + QStringLiteral("LOS dans ") +
+                             countdownText(toLoss);
+        }
+    } else {
+        std::optional<double> toAcquisition;
+        if (awaited)
+            toAcquisition = awaited->aos.minutesSince(now) * 60.0;
+        scene.infoLine = waitingInfoLine(awaited ? awaited->name : std::string(), toAcquisition);
+    }
+    return scene;
+}
+
+QString trackedInfoLine(const std::string &name, const orbit::SatelliteLook &look,
+                        std::optional<double> downlinkMHz, std::optional<double> secondsToLoss)
+{
+    QString line = QString::fromStdString(name);
+    line += kSkyInfoSeparator + QStringLiteral("Az ") + formatFixed(look.azimuthRad * kRadToDeg, 1) + QStringLiteral("°");
+    line += QStringLiteral("  Site ") + formatFixed(look.elevationRad * kRadToDeg, 1) + QStringLiteral("°");
+    line += kSkyInfoSeparator + formatFixed(look.rangeKm, 0) + QStringLiteral(" km");
+    line += kSkyInfoSeparator + formatFixed(look.rangeRateKmS, 3) + QStringLiteral(" km/s");
+    line += kSkyInfoSeparator + QStringLiteral("Doppler ");
+    if (downlinkMHz)
+        line += formatFixed(*downlinkMHz * (dopplerFactor(look.rangeRateKmS) - 1.0) * 1000.0, 2) +
+                QStringLiteral(" kHz");
+    else
+        line += QStringLiteral("----");
+    if (secondsToLoss)
+        line += kSkyInfoSeparator + QStringLiteral("LOS dans ") + countdownText(*secondsToLoss);
+    return line;
+}
+
+QString waitingInfoLine(const std::string &awaitedName, std::optional<double> secondsToAcquisition)
+{
+    QString line = QStringLiteral("Aucun satellite visible");
+    if (!awaitedName.empty() && secondsToAcquisition)
+        line += kSkyInfoSeparator + QStringLiteral("AOS de ") + QString::fromStdString(awaitedName) + QStringLiteral(" dans ") +
+                countdownText(*secondsToAcquisition);
+    return line;
+}
+
+QString countdownText(double seconds)
+{
+    const long long whole = seconds > 0 ? std::llround(seconds) : 0;
+    const QString minutesSeconds = twoDigits(whole / 60 % 60) + QLatin1Char(':') + twoDigits(whole % 60);
+    if (whole < 3600)
+        return minutesSeconds;
+    return QString::number(whole / 3600) + QLatin1Char(':') + minutesSeconds;
+}
+
+} // namespace orvanta

@@ -1,0 +1,280 @@
+#include "tracking/tracking_cycle.h"
+
+#include "config/config_station.h"
+#include "orbit/doppler.h"
+#include "orbit/utc_time.h"
+#include "platform/sound_player.h"
+#include "platform/text_numbers.h"
+#include "receiver/receiver.h"
+#include "rotor/rotor.h"
+#include "tracking/device_table.h"
+#include "tracking/station_clock.h"
+
+#include <cmath>
+
+namespace orvanta {
+
+namespace {
+
+constexpr double kPi = 3.1415926535; // the displays' degrees, as the station always showed them
+const QString kSoundFile = QStringLiteral("Nouveau_Sat.wav");
+const QString kNoShift = QStringLiteral("----");
+
+// Whole degrees, as shown and as the rotor is pointed.
+double wholeDegrees(double radians)
+{
+    return roundHalfAway(radians * 180.0 / kPi, 0);
+}
+
+// The receiver is tuned in hertz to the frequency shown.
+double hertz(double megahertz)
+{
+    return std::round(megahertz * 1e6);
+}
+
+class RunningFlag {
+public:
+    explicit RunningFlag(bool &flag) : flag_(flag) { flag_ = true; }
+    ~RunningFlag() { flag_ = false; }
+
+private:
+    bool &flag_;
+};
+
+} // namespace
+
+TrackingCycle::TrackingCycle(Links links) : links_(std::move(links)) {}
+
+void TrackingCycle::Tick(const QStringList &selection)
+{
+    if (running_) {
+        ++skipped_;
+        return;
+    }
+    RunningFlag flag(running_);
+    run(selection);
+}
+
+void TrackingCycle::setRotorTracking(bool on)
+{
+    state_.Tracking_Actif = on;
+}
+
+void TrackingCycle::setDopplerCorrection(bool on)
+{
+    state_.Doppler_Actif = on;
+}
+
+void TrackingCycle::setReceiverProgramming(bool on)
+{
+    state_.Prog_RX_Actif = on;
+    if (!on) {
+        if (Receiver *receiver = links_.devices.receiver(links_.config.Recepteur))
+            receiver->endRemoteControl();
+    }
+    state_.Nouveau_Sat = on;
+}
+
+void TrackingCycle::setManualPointing(bool open)
+{
+    state_.Pointage_Manuel = open;
+}
+
+void TrackingCycle::selectionChanged()
+{
+    clearFollowed();
+    state_.Nouveau_Sat = true;
+    state_.Sat_Suivi = true;
+}
+
+void TrackingCycle::run(const QStringList &selection)
+{
+    links_.clock.Lire_Heure_UTC();
+    TickOutcome outcome;
+    outcome.instant = links_.clock.Maintenant_UTC();
+    const qint64 nowSecond = secondsSinceOleOrigin(outcome.instant);
+    const double oleNow = double(nowSecond) / orbit::kSecondsPerDay;
+    outcome.nowOle = oleNow;
+
+    board_.clear();
+    orbit::Satellites *component = links_.component ? links_.component() : nullptr;
+    const QString blocked = links_.predictionsBlocked ? links_.predictionsBlocked() : QString();
+    if (component && blocked.isEmpty()) {
+        const orbit::JulianDate start = orbit::julianFromOle(oleNow);
+        for (const QString &name : selection)
+            board_.add(component->passes(name.toStdString(), start, 1, links_.config.Elev_Min, links_.config.Passage_Min),
+                       nowSecond);
+        links_.display.showPassLines(board_.visibleLines(), board_.comingLines());
+    } else {
+        links_.display.showPredictionNotice(blocked);
+    }
+
+    if (board_.visible().empty() || !component) {
+        nothingVisible();
+        showAwaited(outcome);
+        if (component)
+            waitAtRise(*component, oleNow, outcome);
+    } else {
+        const orbit::PredictedPass tracked = board_.visible().front().pass;
+        outcome.trackedPass = tracked;
+        follow(tracked, oleNow, outcome);
+    }
+    if (ticked)
+        ticked(outcome);
+}
+
+void TrackingCycle::follow(const orbit::PredictedPass &pass, double oleNow, TickOutcome &outcome)
+{
+    const QString name = QString::fromStdString(pass.name);
+    TrackingDisplay &display = links_.display;
+    display.setControlText(QStringLiteral("Sat_Sel"), name);
+
+    const FrequencyFound found = links_.frequency(name);
+    if (!found.megahertz) {
+        // Nothing else happens for this satellite until it has a frequency.
+        if (found.fileDamaged)
+            warnOnce(QStringLiteral("damaged:") + name,
+                     QStringLiteral("La frequence de %1 ne peut pas etre lue : le fichier Frequences.cfg est "
+                                    "endommage avant sa fiche. Corrigez-le par le menu Satellites.")
+                         .arg(name));
+        else
+            warnOnce(QStringLiteral("missing:") + name,
+                     QStringLiteral("%1 n'a pas de frequence : double-cliquez sur %1 dans la liste Selectionnés pour "
+                                    "le remettre dans A Selectionner, puis double-cliquez-le dans A Selectionner et "
+                                    "saisissez sa frequence dans la fenetre Ajout Frequence.")
+                         .arg(name));
+        // What was shown for it came from an entry that is no longer there.
+        for (const char *control : {"Freq_Sel", "Azimut_Sel", "Site_Sel"})
+            display.setControlText(QLatin1String(control), {});
+        display.setControlText(QStringLiteral("Val_Dop"), kNoShift);
+        followed_.clear(); // its entry back, it is set up again
+        outcome.tracked = name;
+        return;
+    }
+    lastWarning_.clear();
+    // A hand-over to another satellite, even with no empty tick between the
+    // two passes, needs the new satellite's mode on the radio.
+    if (name != followed_)
+        state_.Nouveau_Sat = true;
+    followed_ = name;
+    const double frequency = *found.megahertz;
+    outcome.frequencyMHz = frequency;
+
+    orbit::Satellites &component = *links_.component();
+    orbit::SatelliteLook look;
+    const double julian = component.datetimetojt(oleNow);
+    component.IsVisible(pass.name, julian, links_.config.Elev_Min, look);
+    const double azimuth = wholeDegrees(look.azimuthRad);
+    const double elevation = wholeDegrees(look.elevationRad);
+    const QString azimut = formatFixed(azimuth, 0);
+    const QString site = formatFixed(elevation, 0);
+    display.setControlText(QStringLiteral("Azimut_Sel"), azimut);
+    display.setControlText(QStringLiteral("Site_Sel"), site);
+    if (showManualPosition)
+        showManualPosition(azimut, site);
+    outcome.tracked = name;
+    outcome.look = look;
+
+    if (state_.Tracking_Actif && !state_.Pointage_Manuel) {
+        if (Rotor *rotor = links_.devices.rotor(links_.config.Interface_Rotor)) {
+            const RotorAim aim = rotorGuide_.follow(component, pass, oleNow, rotor->range(), azimuth, elevation);
+            rotor->point(aim.azimuthDeg, aim.elevationDeg);
+            const RotorAim sky = onTheSky(aim);
+            outcome.rotorCommand = std::make_pair(sky.azimuthDeg, sky.elevationDeg);
+        }
+    }
+
+    // The corrected frequency is tuned to 100 Hz, the uncorrected one to the kHz.
+    const double corrected = roundHalfAway(frequency * dopplerFactor(look.rangeRateKmS), 4);
+    const double shift = (corrected - frequency) * 1000.0;
+    outcome.dopplerShiftKHz = shift;
+    const double tuned = state_.Doppler_Actif ? corrected : roundHalfAway(frequency, 3);
+    display.setControlText(QStringLiteral("Val_Dop"), state_.Doppler_Actif ? formatFixed(shift, 1) : kNoShift);
+    display.setControlText(QStringLiteral("Freq_Sel"),
+                           state_.Doppler_Actif ? formatFixed(corrected, 4) : formatFixed(frequency, 3, false));
+
+    if (state_.Prog_RX_Actif) {
+        if (Receiver *receiver = links_.devices.receiver(links_.config.Recepteur)) {
+            if (state_.Nouveau_Sat) {
+                links_.sound.playAndWait(links_.folder + QLatin1Char('/') + kSoundFile);
+                receiver->takeUp(found.mode);
+                state_.Nouveau_Sat = false;
+            }
+            receiver->tune(hertz(tuned));
+        }
+    }
+    state_.Nouveau_Sat = false;
+    state_.Sat_Suivi = true;
+    showAwaited(outcome);
+}
+
+void TrackingCycle::nothingVisible()
+{
+    clearFollowed();
+    lastWarning_.clear();
+    links_.display.setControlText(QStringLiteral("Val_Dop"), kNoShift);
+    if (state_.Sat_Suivi) {
+        state_.Sat_Suivi = false;
+        state_.Nouveau_Sat = true;
+    }
+}
+
+// Nothing followed: the rotor goes to where the next pass will rise.
+void TrackingCycle::waitAtRise(orbit::Satellites &component, double oleNow, TickOutcome &outcome)
+{
+    if (!state_.Tracking_Actif) {
+        rotorGuide_.trackingStopped();
+        return;
+    }
+    if (state_.Pointage_Manuel || board_.coming().empty() || !riseWaiting)
+        return;
+    Rotor *rotor = links_.devices.rotor(links_.config.Interface_Rotor);
+    if (!rotor)
+        return;
+    const std::optional<RotorAim> aim =
+        rotorGuide_.waitFor(component, board_.coming().front().pass, oleNow, rotor->range(), riseWaiting());
+    if (!aim)
+        return;
+    rotor->point(aim->azimuthDeg, aim->elevationDeg);
+    const RotorAim sky = onTheSky(*aim);
+    outcome.rotorCommand = std::make_pair(sky.azimuthDeg, sky.elevationDeg);
+}
+
+void TrackingCycle::clearFollowed()
+{
+    for (const char *control : {"Sat_Sel", "Freq_Sel", "Azimut_Sel", "Site_Sel"})
+        links_.display.setControlText(QLatin1String(control), {});
+}
+
+void TrackingCycle::showAwaited(TickOutcome &outcome)
+{
+    if (board_.coming().empty()) {
+        links_.display.setControlText(QStringLiteral("Sat_Att"), {});
+        links_.display.setControlText(QStringLiteral("Freq_Att"), {});
+        return;
+    }
+    const orbit::PredictedPass &awaited = board_.coming().front().pass;
+    const QString name = QString::fromStdString(awaited.name);
+    outcome.awaited = name;
+    outcome.awaitedPass = awaited;
+    links_.display.setControlText(QStringLiteral("Sat_Att"), name);
+    const FrequencyFound found = links_.frequency(name);
+    links_.display.setControlText(QStringLiteral("Freq_Att"),
+                                  found.megahertz ? formatFixed(*found.megahertz, 3) : QString());
+}
+
+std::optional<orbit::PredictedPass> TrackingCycle::passOnLine(const QString &line) const
+{
+    return board_.passOnLine(line.toStdString());
+}
+
+void TrackingCycle::warnOnce(const QString &cause, const QString &text)
+{
+    if (cause == lastWarning_)
+        return;
+    lastWarning_ = cause;
+    if (links_.notify)
+        links_.notify(text);
+}
+
+} // namespace orvanta

@@ -1,0 +1,141 @@
+#pragma once
+
+#include "orbit/pass_list.h"
+#include "orbit/satellites.h"
+#include "tracking/rotor_guide.h"
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace orvanta {
+
+struct ConfigStation;
+class DeviceTable;
+class SoundPlayer;
+class StationClock;
+
+// The switches of the main window and the tick's memory between two ticks,
+// as at start-up.
+struct TrackingState {
+    bool Tracking_Actif = false;  // "Poursuite Antenne": the rotor follows
+    bool Doppler_Actif = false;   // "Correction Doppler"
+    bool Prog_RX_Actif = false;   // "Programmation Recepteur"
+    bool Pointage_Manuel = false; // the manual pointing window holds the rotor
+    // The next followed satellite gets the full receiver set-up and the sound.
+    bool Nouveau_Sat = true;
+    bool Sat_Suivi = true; // a satellite was followed at the previous tick
+};
+
+// Where a tick shows what it found.
+class TrackingDisplay {
+public:
+    virtual ~TrackingDisplay() = default;
+    // `Sat_Sel`, `Freq_Sel`, `Azimut_Sel`, `Site_Sel`, `Val_Dop`, `Sat_Att`, `Freq_Att`.
+    virtual void setControlText(const QString &control, const QString &text) = 0;
+    virtual void showPassLines(const std::vector<std::string> &visible, const std::vector<std::string> &coming) = 0;
+    virtual void showPredictionNotice(const QString &text) = 0;
+};
+
+// A frequency lookup as the tick needs it.
+struct FrequencyFound {
+    std::optional<double> megahertz;
+    QString mode;
+    bool fileDamaged = false; // not found because the file is damaged before its record
+};
+
+// What one tick did, for the views that follow it (sky view, manual pointing).
+struct TickOutcome {
+    QDateTime instant;
+    double nowOle = 0;            // as given to the component
+    std::optional<orbit::PredictedPass> trackedPass; // the first pass of Sat_Visibles
+    std::optional<orbit::PredictedPass> awaitedPass; // the first pass of Detail_Pass
+    std::optional<double> frequencyMHz; // the followed satellite's, from the table
+    QString tracked;                  // empty when nothing is followed
+    std::optional<orbit::SatelliteLook> look;
+    std::optional<double> dopplerShiftKHz;
+    // Where the rotor was sent this tick, as a direction on the sky (azimuth
+    // 0 to 360, elevation to 90), whatever side of its range it took.
+    std::optional<std::pair<double, double>> rotorCommand;
+    QString awaited;
+};
+
+// One run of the tracking timer: passes of the selection, the satellite to
+// follow (the pass in progress that began first), its position and Doppler-
+// corrected frequency, the rotor and the receiver, and the satellite awaited
+// next.
+class TrackingCycle {
+public:
+    struct Links {
+        const ConfigStation &config;
+        StationClock &clock;
+        DeviceTable &devices;
+        SoundPlayer &sound;
+        TrackingDisplay &display;
+        QString folder;                                 // where Nouveau_Sat.wav and Frequences.cfg are
+        std::function<orbit::Satellites *()> component; // the current orbital component
+        std::function<FrequencyFound(const QString &name)> frequency;
+        // Shown after the tick, never inside it.
+        std::function<void(const QString &text)> notify;
+        // Why nothing can be predicted now, or empty.
+        std::function<QString()> predictionsBlocked;
+    };
+
+    explicit TrackingCycle(Links links);
+
+    // The tick itself. A tick that arrives while another is still running
+    // (its waits and its sound let timer events through) is skipped.
+    void Tick(const QStringList &selection);
+
+    // What the operator asked for; each takes effect at the next tick.
+    void setRotorTracking(bool on);     // "Poursuite Antenne"
+    void setDopplerCorrection(bool on); // "Correction Doppler"
+    // "Programmation Recepteur": on, the next followed satellite gets the
+    // full set-up; off, the receiver is handed back to its front panel at once.
+    void setReceiverProgramming(bool on);
+    // The manual pointing window is open: the tick leaves the rotor to it.
+    void setManualPointing(bool open);
+    // Another bank: what is shown no longer applies, and the next followed
+    // satellite is taken up as new.
+    void selectionChanged();
+
+    const TrackingState &state() const { return state_; }
+    // Called at the end of every tick that ran.
+    std::function<void(const TickOutcome &)> ticked;
+    // Keeps the manual pointing window's boxes on the followed satellite.
+    std::function<void(const QString &azimut, const QString &site)> showManualPosition;
+    // Whether the rotor waits at the next pass's rise, and from how long before.
+    std::function<RiseWaiting()> riseWaiting;
+
+    bool running() const { return running_; }
+    int skippedTicks() const { return skipped_; }
+    // The passes in progress and to come, as the last tick predicted them.
+    const orbit::PassBoard &board() const { return board_; }
+    // The pass a line of the lists shows, as the last tick predicted it.
+    std::optional<orbit::PredictedPass> passOnLine(const QString &line) const;
+
+private:
+    void run(const QStringList &selection);
+    void follow(const orbit::PredictedPass &pass, double oleNow, TickOutcome &outcome);
+    void nothingVisible();
+    void waitAtRise(orbit::Satellites &component, double oleNow, TickOutcome &outcome);
+    void showAwaited(TickOutcome &outcome);
+    void clearFollowed();
+    void warnOnce(const QString &cause, const QString &text);
+
+    Links links_;
+    TrackingState state_;
+    orbit::PassBoard board_;
+    RotorGuide rotorGuide_;
+    QString followed_;                // the satellite followed last
+    bool running_ = false;
+    int skipped_ = 0;
+    QString lastWarning_; // the message shown for the case that lasts
+};
+
+} // namespace orvanta

@@ -1,0 +1,299 @@
+#include "transponder/transponder_window.h"
+
+#include "platform/text_numbers.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QSpinBox>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+
+namespace orvanta {
+
+namespace {
+
+constexpr int kSaveDelayMs = 2000;
+constexpr int kMaxOffsetHz = 100000;
+
+QString megahertz(double hertz)
+{
+    return formatFixed(hertz / 1e6, 5) + QStringLiteral(" MHz");
+}
+
+QString shift(double hertz)
+{
+    const QString text = formatFixed(hertz, 0);
+    return (hertz >= 0.5 ? QStringLiteral("+") : QString()) + text + QStringLiteral(" Hz");
+}
+
+QLabel *valueLabel(const char *name)
+{
+    auto *label = new QLabel(QStringLiteral("-"));
+    label->setObjectName(QLatin1String(name));
+    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("0000.00000 MHz")));
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return label;
+}
+
+QSpinBox *offsetBox(const char *name)
+{
+    auto *box = new QSpinBox;
+    box->setObjectName(QLatin1String(name));
+    box->setRange(-kMaxOffsetHz, kMaxOffsetHz);
+    box->setSuffix(QStringLiteral(" Hz"));
+    box->setSingleStep(10);
+    return box;
+}
+
+} // namespace
+
+TranspondeurWindow::TranspondeurWindow(TransponderTuning &tuning, RangeRate rangeRate, QWidget *parent)
+    : QWidget(parent, Qt::Window), tuning_(tuning), rangeRate_(std::move(rangeRate))
+{
+    setObjectName(QStringLiteral("Transpondeur"));
+    setWindowTitle(QStringLiteral("Transpondeurs"));
+
+    satellite_ = new QLabel;
+    satellite_->setObjectName(QStringLiteral("Transpondeur_Satellite"));
+    choice_ = new QComboBox;
+    choice_->setObjectName(QStringLiteral("Transpondeur_Choix"));
+    choice_->setFocusPolicy(Qt::ClickFocus);
+
+    auto *values = new QFormLayout;
+    const std::pair<const char *, const char *> rows[] = {
+        {"Descente au satellite", "Descente_Satellite"}, {"Montee au satellite", "Montee_Satellite"},
+        {"Descente a la radio", "Descente_Radio"},       {"Montee a la radio", "Montee_Radio"},
+        {"Doppler descente", "Doppler_Descente"},        {"Doppler montee", "Doppler_Montee"},
+    };
+    for (const auto &[caption, name] : rows)
+        values->addRow(QString::fromLatin1(caption), valueLabel(name));
+
+    slider_ = new QSlider(Qt::Horizontal);
+    slider_->setObjectName(QStringLiteral("Transpondeur_Curseur"));
+    slider_->installEventFilter(this);
+
+    auto *steps = new QHBoxLayout;
+    auto *stepGroup = new QButtonGroup(this);
+    for (const int step : TransponderTuning::kSteps) {
+        auto *button = new QRadioButton(step < 1000 ? QStringLiteral("%1 Hz").arg(step) : QStringLiteral("1 kHz"));
+        button->setObjectName(QStringLiteral("Pas_%1").arg(step));
+        button->setFocusPolicy(Qt::ClickFocus);
+        button->setChecked(step == tuning_.step());
+        stepGroup->addButton(button, step);
+        steps->addWidget(button);
+    }
+    auto *centre = new QPushButton(QStringLiteral("Centre"));
+    centre->setObjectName(QStringLiteral("Centre"));
+    centre->setFocusPolicy(Qt::ClickFocus);
+    steps->addStretch();
+    steps->addWidget(centre);
+
+    downlinkOffset_ = offsetBox("Decalage_Descente");
+    uplinkOffset_ = offsetBox("Decalage_Montee");
+    auto *offsets = new QFormLayout;
+    offsets->addRow(QStringLiteral("Decalage descente"), downlinkOffset_);
+    offsets->addRow(QStringLiteral("Decalage montee"), uplinkOffset_);
+
+    auto *drives = new QCheckBox(QStringLiteral("Piloter la radio en mode satellite (FT-847 ou Hamlib)"));
+    drives->setObjectName(QStringLiteral("Transpondeur_Radio"));
+    drives->setFocusPolicy(Qt::ClickFocus);
+    connect(drives, &QCheckBox::toggled, this, [this](bool on) { tuning_.setDrivesRadio(on); });
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(satellite_);
+    layout->addWidget(choice_);
+    layout->addLayout(values);
+    layout->addWidget(slider_);
+    layout->addLayout(steps);
+    layout->addLayout(offsets);
+    layout->addWidget(drives);
+
+    connect(choice_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (showing_)
+            return;
+        tuning_.choose(index);
+        showTuning();
+    });
+    connect(slider_, &QSlider::valueChanged, this, [this](int value) {
+        if (showing_ || !tuning_.transponder())
+            return;
+        tuning_.setDownlink(tuning_.transponder()->downlinkLow + value);
+        tuned();
+    });
+    connect(stepGroup, &QButtonGroup::idClicked, this, [this](int step) {
+        tuning_.setStep(step);
+        showTuning();
+    });
+    connect(centre, &QPushButton::clicked, this, [this] {
+        tuning_.centre();
+        tuned();
+    });
+    for (QSpinBox *box : {downlinkOffset_, uplinkOffset_})
+        connect(box, &QSpinBox::editingFinished, this, [this] {
+            tuning_.setOffsets({downlinkOffset_->value(), uplinkOffset_->value()});
+            refresh();
+        });
+
+    refreshTimer_.setInterval(kRefreshMs);
+    connect(&refreshTimer_, &QTimer::timeout, this, &TranspondeurWindow::refresh);
+    saveTimer_.setSingleShot(true);
+    saveTimer_.setInterval(kSaveDelayMs);
+    connect(&saveTimer_, &QTimer::timeout, this, [this] { tuning_.remember(); });
+    showTransponders();
+}
+
+// The controls are deleted after the panel and still signal as they go (an
+// emptied list changes its index): by then the tuning may be gone.
+TranspondeurWindow::~TranspondeurWindow()
+{
+    disconnect(choice_, nullptr, this, nullptr);
+    disconnect(slider_, nullptr, this, nullptr);
+}
+
+void TranspondeurWindow::tableChanged()
+{
+    tuning_.reload();
+    showTransponders();
+}
+
+void TranspondeurWindow::ouvrir()
+{
+    tableChanged();
+    show();
+    raise();
+    activateWindow();
+    slider_->setFocus();
+    refreshTimer_.start();
+}
+
+void TranspondeurWindow::follow(long catalogNumber, const QString &name)
+{
+    if (catalogNumber == tuning_.catalogNumber())
+        return;
+    saveTimer_.stop();
+    tuning_.follow(catalogNumber, name);
+    showTransponders();
+}
+
+void TranspondeurWindow::showTransponders()
+{
+    showing_ = true;
+    if (tuning_.catalogNumber() == 0)
+        satellite_->setText(QStringLiteral("Aucun satellite suivi"));
+    else if (tuning_.transponders().empty())
+        satellite_->setText(QStringLiteral("%1 : aucun transpondeur dans Transpondeurs.cfg").arg(tuning_.satelliteName()));
+    else
+        satellite_->setText(tuning_.satelliteName());
+    if (!tuning_.tableProblems().isEmpty())
+        satellite_->setToolTip(tuning_.tableProblems().join(QLatin1Char('\n')));
+    choice_->clear();
+    for (const Transponder &t : tuning_.transponders())
+        choice_->addItem(t.alive ? t.name : t.name + QStringLiteral(" (inactif)"));
+    choice_->setCurrentIndex(tuning_.chosen());
+    downlinkOffset_->setValue(int(tuning_.offsets().downlink));
+    uplinkOffset_->setValue(int(tuning_.offsets().uplink));
+    showing_ = false;
+    showTuning();
+}
+
+void TranspondeurWindow::showTuning()
+{
+    showing_ = true;
+    const Transponder *t = tuning_.transponder();
+    slider_->setEnabled(t && t->downlinkHigh > t->downlinkLow);
+    slider_->setRange(0, t ? int(t->downlinkHigh - t->downlinkLow) : 0);
+    slider_->setSingleStep(tuning_.step());
+    slider_->setPageStep(10 * tuning_.step());
+    slider_->setValue(t ? int(tuning_.downlink() - t->downlinkLow) : 0);
+    choice_->setCurrentIndex(tuning_.chosen());
+    showing_ = false;
+    refresh();
+}
+
+void TranspondeurWindow::tuned()
+{
+    showTuning();
+    saveTimer_.start();
+}
+
+void TranspondeurWindow::refresh()
+{
+    tuning_.setRangeRate(rangeRate_ ? rangeRate_() : std::nullopt);
+    const Transponder *t = tuning_.transponder();
+    const std::optional<TwoLinks> links = tuning_.links();
+    const auto set = [this](const char *name, const QString &text) {
+        findChild<QLabel *>(QLatin1String(name))->setText(text);
+    };
+    const QString none = QStringLiteral("-");
+    const bool uplink = t && t->hasUplink();
+    set("Descente_Satellite", t ? megahertz(double(tuning_.downlink())) : none);
+    set("Montee_Satellite", uplink ? megahertz(double(uplinkForDownlink(*t, tuning_.downlink()))) : none);
+    set("Descente_Radio", links ? megahertz(links->downlinkAtRadio) : none);
+    set("Montee_Radio", links && uplink ? megahertz(links->uplinkAtRadio) : none);
+    set("Doppler_Descente", links ? shift(links->downlinkDoppler()) : none);
+    set("Doppler_Montee", links && uplink ? shift(links->uplinkDoppler()) : none);
+}
+
+void TranspondeurWindow::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Right:
+        tuning_.tune(1);
+        break;
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+        tuning_.tune(-1);
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    tuned();
+}
+
+void TranspondeurWindow::wheelEvent(QWheelEvent *event)
+{
+    constexpr int kNotch = 120;
+    wheelAngle_ += event->angleDelta().y();
+    const int notches = wheelAngle_ / kNotch;
+    wheelAngle_ -= notches * kNotch;
+    event->accept();
+    if (notches == 0)
+        return;
+    tuning_.tune(notches);
+    tuned();
+}
+
+// The wheel moves one step per notch, over the slider as anywhere else.
+bool TranspondeurWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        keyPressEvent(static_cast<QKeyEvent *>(event));
+        return event->isAccepted();
+    }
+    if (event->type() == QEvent::Wheel) {
+        wheelEvent(static_cast<QWheelEvent *>(event));
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TranspondeurWindow::hideEvent(QHideEvent *event)
+{
+    refreshTimer_.stop();
+    saveTimer_.stop();
+    tuning_.remember();
+    QWidget::hideEvent(event);
+}
+
+} // namespace orvanta

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "transponder/transponder_tuning.h"
+
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+#include <optional>
+
+class QComboBox;
+class QLabel;
+class QSlider;
+class QSpinBox;
+
+namespace orvanta {
+
+// The transponder panel of the followed satellite, shown beside the main
+// window. It lays out and forwards; TransponderTuning does the work. While it
+// is shown it asks for the range rate at its own rate, so the radio side of
+// both links keeps up between tracking ticks.
+class TranspondeurWindow : public QWidget {
+    Q_OBJECT
+public:
+    using RangeRate = std::function<std::optional<double>()>;
+    static constexpr int kRefreshMs = 500;
+
+    TranspondeurWindow(TransponderTuning &tuning, RangeRate rangeRate, QWidget *parent = nullptr);
+    ~TranspondeurWindow() override;
+
+    // Reads the table again and shows the panel.
+    void ouvrir();
+    // Reads the table again (after an import).
+    void tableChanged();
+    // The station follows another satellite (or none).
+    void follow(long catalogNumber, const QString &name);
+    // Asks the range rate and shows both links.
+    void refresh();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+
+private:
+    void showTransponders();
+    void showTuning();
+    void tuned();
+
+    TransponderTuning &tuning_;
+    RangeRate rangeRate_;
+    QTimer refreshTimer_;
+    QTimer saveTimer_; // the last frequency is saved once the operator pauses
+    QLabel *satellite_;
+    QComboBox *choice_;
+    QSlider *slider_;
+    QSpinBox *downlinkOffset_;
+    QSpinBox *uplinkOffset_;
+    int wheelAngle_ = 0; // eighths of a degree not yet a whole notch
+    bool showing_ = false; // controls being set from the tuning, not by the operator
+};
+
+} // namespace orvanta
