@@ -1,6 +1,7 @@
 #pragma once
 
 #include "alarms/alarm_settings.h"
+#include "tracking/named_satellite.h"
 
 #include <QString>
 
@@ -13,10 +14,7 @@ class MessageBoxes;
 class SettingsStore;
 
 // A satellite the alarm dialog offers a rule of its own for.
-struct AlarmSatellite {
-    long catalogNumber = 0;
-    QString name;
-};
+using AlarmSatellite = NamedSatellite;
 
 // What the alarm dialog does, apart from its window: the settings being
 // edited, checked and kept when the window closes.

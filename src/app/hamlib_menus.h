@@ -48,7 +48,4 @@ private:
     Ask ask_;
 };
 
-// The value of `Recepteur` and `Interface_Rotor` for the Hamlib devices.
-inline const QString kHamlibDeviceName = QStringLiteral("Hamlib");
-
 } // namespace orvanta

@@ -115,15 +115,18 @@ MainWindow::MainWindow(QWidget *parent)
     satLayout->addWidget(filtreSat_, 1, 0);
     listeSat_ = list(QStringLiteral("ListeSat"), satellites, false);
     listeSat_->setToolTip(QStringLiteral("Double cliquez sur le satellite pour l'ajouter a la liste selectionné"));
+    // One line of text per satellite: the layout of a whole catalogue need not measure each.
+    listeSat_->setUniformItemSizes(true);
+    satelliteFilter_ = std::make_unique<ListRowFilter>(*listeSat_);
     satSelect_ = list(QStringLiteral("Sat_Select"), satellites, false);
     satSelect_->setToolTip(QStringLiteral("Double cliquez sur le satellite pour le supprimer"));
     satLayout->addWidget(listeSat_, 2, 0);
     satLayout->addWidget(satSelect_, 1, 1, 2, 1);
     auto *banks = new QHBoxLayout;
     banks->addWidget(label(QStringLiteral("Banques Satellites"), satellites));
-    QButtonGroup *bank = optionGroup(QStringLiteral("Bank"), {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")},
-                                     {1, 2, 3}, 1, satellites);
-    for (QAbstractButton *button : bank->buttons())
+    bank_ = optionGroup(QStringLiteral("Bank"), {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")},
+                        {1, 2, 3}, 1, satellites);
+    for (QAbstractButton *button : bank_->buttons())
         banks->addWidget(button);
     auto *enregistrer = new QPushButton(QStringLiteral("Enr"), satellites);
     enregistrer->setObjectName(QStringLiteral("Enregistrer"));
@@ -215,17 +218,17 @@ MainWindow::MainWindow(QWidget *parent)
 
     auto *poursuite = new QGroupBox(QStringLiteral("Poursuite Antenne"), central);
     auto *pLayout = new QHBoxLayout(poursuite);
-    for (QAbstractButton *button :
-         optionGroup(QStringLiteral("Tracking"), {QStringLiteral("Avec"), QStringLiteral("Sans")}, {2, 1}, 1, poursuite)
-             ->buttons())
+    QButtonGroup *trackingGroup =
+        optionGroup(QStringLiteral("Tracking"), {QStringLiteral("Avec"), QStringLiteral("Sans")}, {2, 1}, 1, poursuite);
+    for (QAbstractButton *button : trackingGroup->buttons())
         pLayout->addWidget(button);
     switches->addWidget(poursuite);
 
     auto *programmation = new QGroupBox(QStringLiteral("Programmation Recepteur"), central);
     auto *rLayout = new QHBoxLayout(programmation);
-    for (QAbstractButton *button : optionGroup(QStringLiteral("Prog_RX"), {QStringLiteral("Avec"), QStringLiteral("Sans")},
-                                               {2, 1}, 1, programmation)
-                                       ->buttons())
+    QButtonGroup *progRxGroup = optionGroup(QStringLiteral("Prog_RX"), {QStringLiteral("Avec"), QStringLiteral("Sans")},
+                                            {2, 1}, 1, programmation);
+    for (QAbstractButton *button : progRxGroup->buttons())
         rLayout->addWidget(button);
     switches->addWidget(programmation);
 
@@ -258,7 +261,7 @@ MainWindow::MainWindow(QWidget *parent)
 
     // The desktop's usual way to quit; it goes through the same shutdown as the close box.
     connect(new QShortcut(QKeySequence::Quit, this), &QShortcut::activated, this, &MainWindow::closeRequested);
-    connect(bank, &QButtonGroup::idClicked, this, &MainWindow::bankClicked);
+    connect(bank_, &QButtonGroup::idClicked, this, &MainWindow::bankClicked);
     connect(enregistrer, &QPushButton::clicked, this, &MainWindow::enregistrerClicked);
     connect(filtreSat_, &QLineEdit::textChanged, this, [this] { applySatelliteFilter(); });
     connect(listeSat_, &QListWidget::itemDoubleClicked, this,
@@ -268,11 +271,13 @@ MainWindow::MainWindow(QWidget *parent)
     for (QListWidget *passes : {satVisibles_, detailPass_})
         connect(passes, &QListWidget::itemDoubleClicked, this,
                 [this](QListWidgetItem *item) { emit passLineDoubleClicked(item->text()); });
-    connect(dopplerGroup, &QButtonGroup::idClicked, this, &MainWindow::dopplerClicked);
-    connect(findChild<QButtonGroup *>(QStringLiteral("Tracking")), &QButtonGroup::idClicked, this,
-            &MainWindow::trackingClicked);
-    connect(findChild<QButtonGroup *>(QStringLiteral("Prog_RX")), &QButtonGroup::idClicked, this,
-            &MainWindow::progRxClicked);
+    // Each switch reads its "Avec" button, whichever of the two was clicked.
+    connect(dopplerGroup, &QButtonGroup::idClicked, this,
+            [this, dopplerGroup] { emit dopplerSwitched(dopplerGroup->checkedId() == 1); });
+    connect(trackingGroup, &QButtonGroup::idClicked, this,
+            [this, trackingGroup] { emit trackingSwitched(trackingGroup->checkedId() == 2); });
+    connect(progRxGroup, &QButtonGroup::idClicked, this,
+            [this, progRxGroup] { emit progRxSwitched(progRxGroup->checkedId() == 2); });
     connect(pourMan, &QPushButton::clicked, this, &MainWindow::pourManClicked);
     connect(rx, &QPushButton::clicked, this, &MainWindow::rxClicked);
 }
@@ -291,10 +296,9 @@ QButtonGroup *MainWindow::optionGroup(const QString &name, const QStringList &ca
     return group;
 }
 
-int MainWindow::checkedOption(const QString &group) const
+int MainWindow::chosenBank() const
 {
-    const auto *buttons = findChild<QButtonGroup *>(group);
-    return buttons ? buttons->checkedId() : -1;
+    return bank_->checkedId();
 }
 
 void MainWindow::setControlText(const QString &control, const QString &text)
@@ -350,6 +354,7 @@ void MainWindow::showSatelliteLists(const QStringList &available, const QStringL
                                     const std::function<long(const QString &)> &catalogNumberOf)
 {
     fillList(*listeSat_, available);
+    satelliteFilter_->refilled();
     fillList(*satSelect_, selected);
     for (QListWidget *shown : {listeSat_, satSelect_}) {
         for (int row = 0; row < shown->count(); ++row) {
@@ -367,10 +372,10 @@ void MainWindow::showSatelliteLists(const QStringList &available, const QStringL
 void MainWindow::applySatelliteFilter()
 {
     const QString filter = filtreSat_->text();
-    for (int row = 0; row < listeSat_->count(); ++row) {
-        QListWidgetItem *item = listeSat_->item(row);
-        item->setHidden(!matchesSatelliteFilter(item->text(), long(item->data(Qt::UserRole).toLongLong()), filter));
-    }
+    satelliteFilter_->apply([this, &filter](int row) {
+        const QListWidgetItem *item = listeSat_->item(row);
+        return matchesSatelliteFilter(item->text(), long(item->data(Qt::UserRole).toLongLong()), filter);
+    });
 }
 
 void MainWindow::setSkyView(QWidget *view)

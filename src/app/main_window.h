@@ -1,12 +1,14 @@
 #pragma once
 
 #include "config/config_view.h"
+#include "tracking/satellite_filter.h"
 #include "tracking/tracking_cycle.h"
 
 #include <QMainWindow>
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -35,7 +37,7 @@ public:
 
     QString controlText(const QString &control) const;
     // `Lecture_Rotor` or `Lecture_Radio`, hidden while its text is empty.
-    void showReadback(const QString &control, const QString &text);
+    void showReadback(const QString &control, const QString &text) override;
 
     // The two pass lists, in the order given: the board orders them by
     // acquisition instant, which text order would break across midnight.
@@ -47,12 +49,12 @@ public:
     // only the entries the filter box `Filtre_Sat` matches; the others are
     // hidden, so that a row is the same in the list and in the banks.
     void showSatelliteLists(const QStringList &available, const QStringList &selected,
-                            const std::function<long(const QString &)> &catalogNumberOf);
+                            const std::function<long(const QString &)> &catalogNumberOf) override;
 
     QTimer &timer1() { return *timer1_; }
     QTimer &timer2() { return *timer2_; }
-    // The option button that is on in a group (`Bank`, `Doppler`, ...).
-    int checkedOption(const QString &group) const;
+    // The bank whose option button is on.
+    int chosenBank() const;
     // The part of the window the sky view goes in.
     void setSkyView(QWidget *view);
 
@@ -68,9 +70,10 @@ signals:
     void listeSatDoubleClicked(int row);
     void satSelectDoubleClicked(int row);
     void passLineDoubleClicked(const QString &line);
-    void trackingClicked();
-    void dopplerClicked();
-    void progRxClicked();
+    // A click on either button of a switch: on when its "Avec" button is.
+    void trackingSwitched(bool on);
+    void dopplerSwitched(bool on);
+    void progRxSwitched(bool on);
     void pourManClicked();
     void rxClicked();
 
@@ -81,12 +84,14 @@ private:
     QButtonGroup *optionGroup(const QString &name, const QStringList &captions, const QList<int> &ids,
                               int checkedId, QWidget *parent);
 
+    QButtonGroup *bank_;
     QTimer *timer1_;
     QTimer *timer2_;
     void applySatelliteFilter();
 
     QLineEdit *filtreSat_;
     QListWidget *listeSat_;
+    std::unique_ptr<ListRowFilter> satelliteFilter_;
     QListWidget *satSelect_;
     QListWidget *satVisibles_;
     QListWidget *detailPass_;

@@ -1,57 +1,27 @@
 #pragma once
 
 #include "alarms/alarm_work.h"
-#include "app/hamlib_menus.h"
 #include "app/main_window.h"
 #include "app/station_log.h"
-#include "config/acquisition_settings.h"
+#include "app/station_menus.h"
 #include "config/config_station.h"
-#include "config/device_menus.h"
-#include "config/observateur_window.h"
-#include "config/observer_settings.h"
-#include "config/parametres_window.h"
-#include "config/peripheriques_window.h"
-#include "data/ajout_frequence_window.h"
-#include "data/frequences_sat_window.h"
-#include "data/frequency_file_report.h"
-#include "data/shared_tracking_timer.h"
+#include "data/element_work.h"
 #include "logbook/journal_work.h"
 #include "map/map_link.h"
 #include "orbit/satellites.h"
+#include "passes/pass_work.h"
 #include "platform/station_notices.h"
-#include "receiver/ar5000_panel.h"
-#include "receiver/ar5000_radio.h"
-#include "receiver/ar5000_receiver.h"
-#include "receiver/ar5000_window.h"
-#include "receiver/ft847_radio.h"
-#include "receiver/ft847_receiver.h"
-#include "receiver/hamlib_rig.h"
-#include "receiver/receiver_line_queue.h"
-#include "rotor/calibration_window.h"
-#include "rotor/fodtrack.h"
-#include "rotor/fodtrack_rotor.h"
-#include "rotor/gs232.h"
-#include "rotor/gs232_rotor.h"
-#include "rotor/hamlib_rotator.h"
-#include "rotor/manual_pointing.h"
-#include "rotor/poursuite_man_window.h"
-#include "rotor/rotor_calibration.h"
-#include "sky/sky_view.h"
 #include "sky/station_sky.h"
-#include "tracking/device_readback.h"
-#include "tracking/device_table.h"
-#include "tracking/prediction_notices.h"
-#include "tracking/satellite_banks.h"
-#include "tracking/station_clock.h"
-#include "tracking/tracking_cycle.h"
-#include "tracking/window_tracking_timer.h"
+#include "tracking/station_drivers.h"
+#include "tracking/tracking_work.h"
 #include "transponder/transponder_work.h"
 
-#include <QDateTime>
 #include <QString>
 #include <QStringList>
 
 #include <memory>
+
+class QDBusConnection;
 
 namespace orvanta {
 
@@ -85,8 +55,8 @@ struct StationPlatform {
     QDBusConnection *notificationBus = nullptr;
 };
 
-// The whole station, assembled in one place: configuration, clock, orbital
-// component, drivers, windows and the tracking cycle, with the main window's
+// The whole station, assembled in one place: each feature is built from
+// what it needs and connected to the others here, with the main window's
 // start-up and shutdown.
 class Station {
 public:
@@ -102,97 +72,38 @@ public:
     bool ended() const { return ended_; }
 
     MainWindow &window() { return window_; }
-    TrackingCycle &tracking() { return tracking_; }
-    SatelliteBanks &banks() { return banks_; }
+    TrackingCycle &tracking() { return tracking_.cycle(); }
     ConfigStation &config() { return config_; }
-    DeviceTable &devices() { return devices_; }
     orbit::Satellites *component() { return component_.get(); }
-    Fodtrack &fodtrack() { return fodtrack_; }
-    const QStringList &Liste_Fichiers() const { return elementFiles_; }
+    const QStringList &Liste_Fichiers() const { return elements_.files(); }
 
     // Creates the orbital component from the station folder and the
     // observer, and sets the tracking period.
     void Init_Satellites();
-    // The component's names, every one of them.
-    QStringList satelliteNames() const;
-    std::vector<AlarmSatellite> alarmSatellites() const;
 
 private:
     void connectWindow();
-    void connectMenus();
-    void connectDialogs();
-    void checkElementFiles();
-    void openLines();
-    void listeSatDoubleClicked(int row);
-    void bankClicked(int bank);
-    FrequencyFound lookUpFrequency(const QString &name);
-    void reportFrequencyFileLater();
-    QString manualFile() const;
-    void tick();
-    void openElementUpdate();
-    std::optional<SkyPoint> manualPointing() const;
-    void openPassDetails(const QString &line);
-    void openPassDetails(const orbit::PredictedPass &pass);
-    void openSatelliteDetails(const QString &name);
-    void elementsReplaced(QStringList files);
+    void ticked(const TickOutcome &outcome);
+    void elementsReplaced();
 
     StationPlatform platform_;
     ConfigStation config_;
-    // Their worker threads outlive every caller below.
-    HamlibReceiver hamlibReceiver_;
-    HamlibRotor hamlibRotor_;
+    StationDrivers devices_; // before the window: the Hamlib worker threads outlive every caller
     MainWindow window_;
-    StationClock clock_;
     std::unique_ptr<orbit::Satellites> component_;
     StationNotices notices_;
-    FrequencyFileReport frequencyReport_;
-    ReceiverLineQueue receiverQueue_;
-    Fodtrack fodtrack_;
-    Gs232 gs232_;
-    Ar5000Panel panel_;
-    Ar5000Receiver ar5000_;
-    Ft847Receiver ft847_;
-    FodtrackRotor fodtrackRotor_;
-    Gs232Rotor gs232Rotor_;
-    Ar5000Radio ar5000Radio_;
-    Ft847Radio ft847Radio_;
-    DeviceTable devices_;
-    WindowTrackingTimer timer1_;
-    SharedTrackingTimer sharedTimer_;
-    AR5000Window *panelWindow_;
-    FrequencesSatWindow *frequencyEditor_;
-    AjoutFrequenceWindow *addFrequency_;
-    ObserverSettings observer_;
-    ObservateurWindow *observateur_;
-    AcquisitionSettings acquisition_;
-    ParametresWindow *parametres_;
-    RotorCalibration calibration_;
-    CalibrationWindow *calibrationWindow_;
-    ManualPointing pointing_;
-    PoursuiteManWindow *poursuiteMan_;
-    PeripheriquesWindow *peripheriques_ = nullptr;
-    HamlibMenus *hamlibMenus_ = nullptr;
-    SatelliteBanks banks_;
-    PredictionNotices predictionNotices_;
-    SkyView *skyView_; // the main window's
+    TrackingWork tracking_;
     StationSky sky_;
-    TrackingCycle tracking_;
-    DeviceReadback readback_;
-    QStringList elementFiles_;
-    TransponderWork transponders_{{window_, platform_.store, platform_.messages, platform_.clock,
-                                   platform_.stationFolder, [this] { return component_.get(); },
-                                   [this] {
-                                       return tracking_.state().Prog_RX_Actif && !closing_ && !ended_
-                                                  ? devices_.receiver(config_.Recepteur)
-                                                  : nullptr;
-                                   }},
-                                  ar5000Radio_, ft847_, ft847Radio_, hamlibReceiver_};
+    TransponderWork transponders_;
+    MapLink map_;
+    ElementWork elements_;
+    StationMenus menus_;
+    PassWork passes_;
+    AlarmWork *alarms_; // the window's
     StationLog logFacts_{platform_.clock, transponders_.tuning(), config_, [this] { return component_.get(); }};
     JournalWork journal_{{window_, platform_.store, platform_.messages, logFacts_, platform_.stationFolder, {}}};
     bool closing_ = false;
     bool ended_ = false;
-    MapLink map_{&window_};
-    AlarmWork *alarms_ = nullptr; // the window's
 };
 
 } // namespace orvanta

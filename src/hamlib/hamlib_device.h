@@ -60,4 +60,7 @@ void sortByMakerAndModel(std::vector<HamlibModel> &models);
 HamlibDevice loadHamlibDevice(const SettingsStore &store, HamlibKind kind);
 void saveHamlibDevice(SettingsStore &store, HamlibKind kind, const HamlibDevice &device);
 
+// The value of `Recepteur` and `Interface_Rotor` for the Hamlib devices.
+inline const QString kHamlibDeviceName = QStringLiteral("Hamlib");
+
 } // namespace orvanta

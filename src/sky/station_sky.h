@@ -13,7 +13,10 @@ struct TickOutcome;
 // satellite, and where the rotor was last sent.
 class StationSky {
 public:
-    explicit StationSky(SkyView &view) : view_(view) {}
+    StationSky() : view_(*new SkyView) {}
+
+    // The view, for the main window to take.
+    SkyView *view() const { return &view_; }
 
     // After each tick. manual: the manual pointing, while its window holds the rotor.
     void ticked(const TickOutcome &outcome, orbit::Satellites *component, double minElevationDeg,

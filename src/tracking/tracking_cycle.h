@@ -40,6 +40,11 @@ public:
     virtual void setControlText(const QString &control, const QString &text) = 0;
     virtual void showPassLines(const std::vector<std::string> &visible, const std::vector<std::string> &coming) = 0;
     virtual void showPredictionNotice(const QString &text) = 0;
+    // `Lecture_Rotor` or `Lecture_Radio`, hidden while its text is empty.
+    virtual void showReadback(const QString &control, const QString &text) = 0;
+    // The two satellite lists, each entry with its catalogue number.
+    virtual void showSatelliteLists(const QStringList &available, const QStringList &selected,
+                                    const std::function<long(const QString &)> &catalogNumberOf) = 0;
 };
 
 // A frequency lookup as the tick needs it.
@@ -63,6 +68,9 @@ struct TickOutcome {
     // 0 to 360, elevation to 90), whatever side of its range it took.
     std::optional<std::pair<double, double>> rotorCommand;
     QString awaited;
+
+    // The followed satellite's catalogue number, 0 when nothing is followed.
+    long trackedCatalogNumber() const { return trackedPass ? trackedPass->catalogNumber : 0L; }
 };
 
 // One run of the tracking timer: passes of the selection, the satellite to
@@ -74,7 +82,7 @@ public:
     struct Links {
         const ConfigStation &config;
         StationClock &clock;
-        DeviceTable &devices;
+        const DeviceTable &devices;
         SoundPlayer &sound;
         TrackingDisplay &display;
         QString folder;                                 // where Nouveau_Sat.wav and Frequences.cfg are

@@ -103,6 +103,30 @@ TEST(OrbitCli, VerifyAndPropagate)
     EXPECT_EQ(decaying.out.find("DECAY TEST,2026-06-26T14:20"), std::string::npos);
 }
 
+// However many threads share the satellites, the output and the messages
+// are the same, byte for byte, in the same order.
+TEST(OrbitCli, ThreadsChangeNothingInTheOutput)
+{
+    const std::string elements = test::orbitData("synthetic-orbits.txt");
+    const std::vector<std::vector<std::string>> commands = {
+        {"passes", "--elements", elements, "--lat", "48", "--lon", "2", "--start", "2026-06-26T00:00:00Z", "--days", "2"},
+        {"passes", "--elements", test::stationFolder(), "--lat", "48", "--lon", "2", "--start", "2026-06-27T00:00:00Z"},
+        {"propagate", "--elements", elements, "--start", "2026-06-26T12:00:00Z", "--minutes", "240", "--step-s", "600"},
+        {"propagate", "--elements", test::stationFolder(), "--start", "2026-06-27T00:00:00Z", "--minutes", "60",
+         "--step-s", "60"},
+    };
+    for (std::vector<std::string> arguments : commands) {
+        arguments.insert(arguments.end(), {"--threads", "1"});
+        const CommandRun alone = run(arguments);
+        ASSERT_EQ(alone.status, 0) << alone.err;
+        arguments.back() = "3";
+        const CommandRun shared = run(arguments);
+        EXPECT_EQ(shared.status, alone.status);
+        EXPECT_EQ(shared.out, alone.out) << arguments.front();
+        EXPECT_EQ(shared.err, alone.err) << arguments.front();
+    }
+}
+
 std::vector<double> numbersOf(const std::string &row)
 {
     std::vector<double> values;
@@ -215,6 +239,8 @@ TEST(OrbitCli, BadArgumentsGiveTheUsageAndStatusTwo)
         {"propagate", "--elements", folder, "--start", "2026-06-27T00:00:00Z", "--minutes", "10", "--step-s", "0"},
         {"propagate", "--elements", folder, "--start", "2026-06-27T00:00:00Z", "--minutes", "1e6", "--step-s", "0.001"},
         {"propagate", "--elements", folder, "--start", "2026-06-27T00:00:00Z", "--minutes", "10", "--step-s", "1", "extra"},
+        {"propagate", "--elements", folder, "--start", "2026-06-27T00:00:00Z", "--minutes", "1", "--step-s", "1", "--threads", "0"},
+        {"passes", "--elements", folder, "--lat", "48", "--lon", "2", "--start", "2026-06-27T00:00:00Z", "--threads", "1.5"},
         {"track", "--elements", folder, "--sat", "99999", "--start", "2026-06-27T00:00:00Z", "--minutes", "1", "--step-s", "1"},
         {"mutual", "--elements", folder, "--lat", "48", "--lon", "2", "--locator2", "JN1", "--start", "2026-06-27T00:00:00Z"},
         {"mutual", "--elements", folder, "--lat", "48", "--locator", "JN18", "--locator2", "IN80", "--start", "2026-06-27T00:00:00Z"},

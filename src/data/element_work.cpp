@@ -1,0 +1,53 @@
+#include "data/element_work.h"
+
+#include "data/element_age.h"
+#include "data/element_file_list.h"
+#include "data/element_update.h"
+#include "data/element_update_window.h"
+#include "data/transponder_download.h"
+#include "platform/message_boxes.h"
+#include "platform/utc_clock.h"
+
+namespace orvanta {
+
+void ElementWork::readList()
+{
+    files_ = readElementFileList(links_.folder);
+}
+
+void ElementWork::checkAge()
+{
+    const QStringList stale = staleElementFiles(links_.folder, files_, links_.clock.nowUtc());
+    for (const QString &file : stale)
+        links_.messages.information(staleElementFileMessage(file));
+    if (!stale.isEmpty() && !planElementUpdate(links_.folder).jobs.isEmpty()
+        && links_.messages.question(QStringLiteral("Mettre a jour les fichiers d'elements maintenant ?"),
+                                    QStringLiteral("Orvanta")))
+        openUpdate();
+}
+
+void ElementWork::openUpdate()
+{
+    auto *update = new ElementUpdateWindow(links_.folder, &links_.window);
+    update->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(update, &ElementUpdateWindow::finished, &context_,
+                     [this](const QStringList &files) { replaced(files); });
+    update->show();
+    update->start();
+}
+
+// The transponder list goes to the panel; new elements make a new component.
+void ElementWork::replaced(QStringList files)
+{
+    if (stopped_)
+        return;
+    const auto transponderList = [](const QString &file) {
+        return file.compare(transponderSourceName, Qt::CaseInsensitive) == 0;
+    };
+    if (files.removeIf(transponderList) > 0)
+        links_.transpondersReplaced();
+    if (!files.isEmpty())
+        links_.elementsReplaced();
+}
+
+} // namespace orvanta

@@ -1,0 +1,66 @@
+#include "passes/pass_work.h"
+
+#include "config/config_station.h"
+#include "orbit/pass_list.h"
+#include "orbit/utc_time.h"
+#include "passes/pass_details_window.h"
+#include "passes/pass_planner.h"
+#include "passes/planning_window.h"
+#include "platform/message_boxes.h"
+#include "platform/utc_clock.h"
+#include "tracking/satellite_banks.h"
+#include "tracking/station_clock.h"
+#include "tracking/tracking_cycle.h"
+
+#include <QMainWindow>
+
+namespace orvanta {
+
+PassWork::PassWork(Links links) : links_(std::move(links))
+{
+    auto *planner = new PassPlanner(
+        [this] {
+            const ConfigStation &config = links_.config;
+            return ScheduleRequest{links_.folder,      config.Lat_Obs,     config.Long_Obs,
+                                   config.Alt_Obs,     links_.banks.Sat_Select(), config.Elev_Min,
+                                   config.Passage_Min, julianToTheSecond(links_.clock.nowUtc())};
+        },
+        &links_.window);
+    addPlanningMenu(links_.window, *new PlanningWindow(*planner, links_.messages, &links_.window));
+}
+
+void PassWork::openLine(const QString &line)
+{
+    if (!links_.component() || links_.lastTickOle() == 0)
+        return;
+    if (const auto pass = links_.tracking.passOnLine(line))
+        open(*pass);
+    else
+        links_.messages.information(QStringLiteral("Ce passage est termine."));
+}
+
+void PassWork::openSatellite(const QString &name)
+{
+    const double lastTickOle = links_.lastTickOle();
+    orbit::Satellites *component = links_.component();
+    if (!component || lastTickOle == 0)
+        return;
+    orbit::PassBoard board;
+    board.add(component->passes(name.toStdString(), orbit::julianFromOle(lastTickOle), 1, links_.config.Elev_Min, 0),
+              orbit::wholeSecondsFromOle(lastTickOle));
+    if (!board.visible().empty())
+        open(board.visible().front().pass);
+    else if (!board.coming().empty())
+        open(board.coming().front().pass);
+    else
+        links_.messages.information(QStringLiteral("Aucun passage de %1 dans les prochaines 24 heures.").arg(name));
+}
+
+void PassWork::open(const orbit::PredictedPass &pass)
+{
+    openPassDetails(*links_.component(), pass, links_.config.Elev_Min,
+                    links_.downlinkMHz(QString::fromStdString(pass.name)), &links_.window, links_.component,
+                    links_.rotorRange());
+}
+
+} // namespace orvanta

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "orbit/satellites.h"
+#include "rotor/rotor_range.h"
+
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+class QMainWindow;
+
+namespace orvanta {
+
+struct ConfigStation;
+class MessageBoxes;
+class SatelliteBanks;
+class TrackingCycle;
+class UtcClock;
+
+// The passes as the operator asks for them, assembled in one place: the
+// details of a pass double-clicked in the lists or of a satellite clicked
+// on the map, and the schedule of the selection from the menu.
+class PassWork {
+public:
+    struct Links {
+        QMainWindow &window; // holds the menu; parent of the windows
+        MessageBoxes &messages;
+        const UtcClock &clock;
+        const ConfigStation &config;
+        QString folder;
+        const TrackingCycle &tracking; // the passes of its last tick
+        const SatelliteBanks &banks;   // the selection the schedule is for
+        std::function<orbit::Satellites *()> component;
+        std::function<std::optional<double>(const QString &name)> downlinkMHz;
+        std::function<std::optional<RotorRange>()> rotorRange; // the chosen rotor's
+        std::function<double()> lastTickOle;                    // 0 before the first tick
+    };
+
+    explicit PassWork(Links links);
+
+    // The pass a line of the lists shows.
+    void openLine(const QString &line);
+    // The satellite's pass in progress, or else its next one within a day.
+    void openSatellite(const QString &name);
+
+private:
+    void open(const orbit::PredictedPass &pass);
+
+    Links links_;
+};
+
+} // namespace orvanta

@@ -1,0 +1,157 @@
+#include "tracking/tracking_work.h"
+
+#include "config/config_station.h"
+#include "data/element_update.h"
+#include "data/frequency_loader.h"
+#include "platform/station_notices.h"
+#include "platform/text_numbers.h"
+#include "rotor/poursuite_man_window.h"
+#include "tracking/station_drivers.h"
+
+#include <QTimer>
+
+#include <algorithm>
+
+namespace orvanta {
+
+namespace {
+
+// A period below a second would keep the station computing without pause.
+constexpr double kShortestPeriodSeconds = 1.0;
+
+} // namespace
+
+TrackingWork::TrackingWork(Links links)
+    : links_(std::move(links)),
+      clock_(links_.clock,
+             [this](const QString &control, const QString &text) { links_.display.setControlText(control, text); }),
+      timer_(links_.timer),
+      sharedTimer_(timer_),
+      frequencyReport_(links_.messages),
+      banks_(links_.store, links_.config),
+      predictionNotices_(links_.notices),
+      pointing_([this] { return links_.devices.rotor(); }, links_.messages),
+      manualWindow_(new PoursuiteManWindow(pointing_, &links_.window)),
+      cycle_(TrackingCycle::Links{
+          links_.config, clock_, links_.devices.table(), links_.sound, links_.display, links_.folder,
+          links_.component, [this](const QString &name) { return lookUpFrequency(name); },
+          [this](const QString &text) { links_.notices.later(text); },
+          [this] { return predictionNotices_.predictionsBlocked(); }}),
+      readback_(DeviceReadback::Links{
+          links_.devices.hamlibRotor, links_.devices.hamlibReceiver,
+          [this] { return links_.devices.drivesHamlibRotor(); },
+          [this] { return links_.devices.drivesHamlibReceiver(); },
+          [this](const QString &control, const QString &text) { links_.display.showReadback(control, text); }})
+{
+    banks_.changed = [this] {
+        orbit::Satellites *component = links_.component();
+        links_.display.showSatelliteLists(banks_.ListeSat(), banks_.Sat_Select(), [component](const QString &name) {
+            return component ? component->catalogNumber(name.toStdString()) : 0L;
+        });
+    };
+    QObject::connect(manualWindow_, &PoursuiteManWindow::pointageManuelChanged, &context_,
+                     [this](bool manual) { cycle_.setManualPointing(manual); });
+    cycle_.showManualPosition = [this](const QString &azimut, const QString &site) {
+        manualWindow_->setPosition(azimut, site);
+    };
+}
+
+TrackingWork::~TrackingWork() = default;
+
+void TrackingWork::tick()
+{
+    const bool nested = cycle_.running(); // the tick skips itself
+    cycle_.Tick(banks_.Sat_Select());
+    if (!nested)
+        predictionNotices_.checkEpochs(links_.component(), banks_.Sat_Select(), clock_.Maintenant_UTC());
+}
+
+void TrackingWork::loadBanks()
+{
+    banks_.Charge_ListeSat(satelliteNames());
+    banks_.Charge_Banque(1);
+}
+
+void TrackingWork::bankClicked(int bank)
+{
+    cycle_.selectionChanged();
+    banks_.Bank_Click(bank, satelliteNames());
+}
+
+void TrackingWork::componentBuilt(const orbit::Satellites &component)
+{
+    const double period = std::max<double>(links_.config.Repetition, kShortestPeriodSeconds);
+    links_.timer.setInterval(int(period * 1000.0));
+    predictionNotices_.componentBuilt(component, links_.folder);
+}
+
+void TrackingWork::componentReplaced(const QStringList &namesBefore)
+{
+    const QStringList after = satelliteNames();
+    banks_.keepSelection(after);
+    const QString gone = disappearedSatellitesMessage(namesBefore, after);
+    if (!gone.isEmpty())
+        links_.notices.later(gone);
+}
+
+FrequencyFound TrackingWork::lookUpFrequency(const QString &name)
+{
+    FrequencyFound found;
+    if (Cherche_Frequence(links_.folder, name, found.megahertz, found.mode) == FrequencyLookup::Damaged) {
+        found.fileDamaged = true;
+        reportFrequencyFileLater();
+    }
+    return found;
+}
+
+void TrackingWork::reportFrequencyFileLater()
+{
+    QTimer::singleShot(0, &links_.window, [this] {
+        if (!stopped_)
+            frequencyReport_.check(links_.folder);
+    });
+}
+
+QStringList TrackingWork::satelliteNames() const
+{
+    QStringList names;
+    if (const orbit::Satellites *component = links_.component()) {
+        for (const std::string &name : component->names())
+            names << QString::fromStdString(name);
+    }
+    return names;
+}
+
+std::vector<NamedSatellite> TrackingWork::selectedSatellites() const
+{
+    std::vector<NamedSatellite> satellites;
+    if (const orbit::Satellites *component = links_.component()) {
+        for (const QString &name : banks_.Sat_Select())
+            if (const long number = component->catalogNumber(name.toStdString()))
+                satellites.push_back({number, name});
+    }
+    return satellites;
+}
+
+std::optional<SkyPoint> TrackingWork::manualPointing() const
+{
+    if (!cycle_.state().Pointage_Manuel)
+        return std::nullopt;
+    const auto az = parseNumber(pointing_.Az_Man());
+    const auto el = parseNumber(pointing_.Si_Man());
+    if (az && el)
+        return SkyPoint{*az, *el};
+    return std::nullopt;
+}
+
+Receiver *TrackingWork::programmedReceiver() const
+{
+    return cycle_.state().Prog_RX_Actif && !closing_ && !stopped_ ? links_.devices.receiver() : nullptr;
+}
+
+void TrackingWork::openManualPointing()
+{
+    manualWindow_->ouvrir();
+}
+
+} // namespace orvanta

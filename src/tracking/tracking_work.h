@@ -1,0 +1,124 @@
+#pragma once
+
+#include "data/frequency_file_report.h"
+#include "data/shared_tracking_timer.h"
+#include "rotor/manual_pointing.h"
+#include "tracking/device_readback.h"
+#include "tracking/named_satellite.h"
+#include "tracking/prediction_notices.h"
+#include "tracking/satellite_banks.h"
+#include "tracking/station_clock.h"
+#include "tracking/tracking_cycle.h"
+#include "tracking/window_tracking_timer.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+class QTimer;
+class QWidget;
+
+namespace orvanta {
+
+struct ConfigStation;
+class MessageBoxes;
+class PoursuiteManWindow;
+class Receiver;
+class SettingsStore;
+class SoundPlayer;
+class StationDrivers;
+class StationNotices;
+class UtcClock;
+
+// The tick and what feeds it, assembled in one place: the clock, the
+// tracking timer, the banks of satellites, the frequency look-up, the
+// prediction notices, the Hamlib devices' readings and the manual pointing.
+class TrackingWork {
+public:
+    struct Links {
+        ConfigStation &config;
+        StationDrivers &devices;
+        TrackingDisplay &display;
+        QWidget &window;  // parent of the manual pointing window
+        QTimer &timer;    // the tracking timer
+        SettingsStore &store;
+        MessageBoxes &messages;
+        const UtcClock &clock;
+        SoundPlayer &sound;
+        StationNotices &notices;
+        QString folder;                                 // the station folder
+        std::function<orbit::Satellites *()> component; // the current orbital component
+    };
+
+    explicit TrackingWork(Links links);
+    ~TrackingWork();
+    TrackingWork(const TrackingWork &) = delete;
+    TrackingWork &operator=(const TrackingWork &) = delete;
+
+    TrackingCycle &cycle() { return cycle_; }
+    const TrackingCycle &cycle() const { return cycle_; }
+    SatelliteBanks &banks() { return banks_; }
+    StationClock &clock() { return clock_; }
+    FrequencyFileReport &frequencyReport() { return frequencyReport_; }
+    // The tracking timer as the dialogs hold it while they are open.
+    TrackingTimer &sharedTimer() { return sharedTimer_; }
+
+    // One run of the tracking timer, then the elements' age for the selection.
+    void tick();
+    // Loads the list of satellites and the first bank.
+    void loadBanks();
+    // Another bank chosen in the main window.
+    void bankClicked(int bank);
+    // The component was built again: the lists keep what they can of the
+    // selection, and the satellites that are gone are named.
+    void componentReplaced(const QStringList &namesBefore);
+    // A new component: what it says about the predictions, and the
+    // tracking period, which may have changed with it.
+    void componentBuilt(const orbit::Satellites &component);
+
+    FrequencyFound lookUpFrequency(const QString &name);
+    // The file's problems, once per content, after the handler rather than inside it.
+    void reportFrequencyFileLater();
+
+    // The component's names, every one of them.
+    QStringList satelliteNames() const;
+    // The selection, each satellite with its catalogue number.
+    std::vector<NamedSatellite> selectedSatellites() const;
+    // The manual pointing, while its window holds the rotor.
+    std::optional<SkyPoint> manualPointing() const;
+    void openManualPointing();
+    // The Hamlib devices' readings again (another may have been chosen).
+    void refreshReadings() { readback_.refresh(); }
+
+    // Whether the rotor waits at the next pass's rise.
+    void setRiseWaiting(std::function<RiseWaiting()> riseWaiting) { cycle_.riseWaiting = std::move(riseWaiting); }
+    // The receiver the station programs now ("Programmation Recepteur" on,
+    // not closing); null when none.
+    Receiver *programmedReceiver() const;
+    // The shutdown has begun: the receiver is no longer programmed.
+    void closing() { closing_ = true; }
+    // The station has ended: nothing more is reported.
+    void stop() { stopped_ = true; }
+
+private:
+    Links links_;
+    StationClock clock_;
+    WindowTrackingTimer timer_;
+    SharedTrackingTimer sharedTimer_;
+    FrequencyFileReport frequencyReport_;
+    SatelliteBanks banks_;
+    PredictionNotices predictionNotices_;
+    ManualPointing pointing_;
+    PoursuiteManWindow *manualWindow_;
+    TrackingCycle cycle_;
+    DeviceReadback readback_;
+    QObject context_; // ends the posted reports before the links go
+    bool closing_ = false;
+    bool stopped_ = false;
+};
+
+} // namespace orvanta
