@@ -256,6 +256,9 @@ MainWindow::MainWindow(QWidget *parent)
 
     timer1_->setObjectName(QStringLiteral("Timer1"));
     timer1_->setInterval(5000);
+    // A coarse timer may drift by 5% of the period: the remote station's
+    // clients and the rotor see every tick, on time.
+    timer1_->setTimerType(Qt::PreciseTimer);
     timer2_->setObjectName(QStringLiteral("Timer2"));
     timer2_->setInterval(500);
 

@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 #include "app/station_log.h"
 #include "app/station_menus.h"
+#include "app/station_remote.h"
 #include "config/config_station.h"
 #include "data/element_work.h"
 #include "logbook/journal_work.h"
@@ -11,6 +12,8 @@
 #include "orbit/satellites.h"
 #include "passes/pass_work.h"
 #include "platform/station_notices.h"
+#include "remote/remote_settings.h"
+#include "remote/remote_work.h"
 #include "sky/station_sky.h"
 #include "tracking/station_drivers.h"
 #include "tracking/tracking_work.h"
@@ -53,6 +56,8 @@ struct StationPlatform {
     DeviceSetup *deviceSetup = nullptr;
     // Where the alarms' desktop notifications go; the session bus when none.
     QDBusConnection *notificationBus = nullptr;
+    // --remote: the remote station's server on for this run, at this address.
+    std::optional<RemoteListen> remoteListen = std::nullopt;
 };
 
 // The whole station, assembled in one place: each feature is built from
@@ -75,6 +80,7 @@ public:
     TrackingCycle &tracking() { return tracking_.cycle(); }
     ConfigStation &config() { return config_; }
     orbit::Satellites *component() { return component_.get(); }
+    RemoteWork &remote() { return *remote_; }
     const QStringList &Liste_Fichiers() const { return elements_.files(); }
 
     // Creates the orbital component from the station folder and the
@@ -88,10 +94,11 @@ private:
 
     StationPlatform platform_;
     ConfigStation config_;
+    // What the devices, the ticks and the alarms say: boxes that hold nothing.
+    StationNotices notices_;
     StationDrivers devices_; // before the window: the Hamlib worker threads outlive every caller
     MainWindow window_;
     std::unique_ptr<orbit::Satellites> component_;
-    StationNotices notices_;
     TrackingWork tracking_;
     StationSky sky_;
     TransponderWork transponders_;
@@ -100,6 +107,8 @@ private:
     StationMenus menus_;
     PassWork passes_;
     AlarmWork *alarms_; // the window's
+    std::unique_ptr<StationRemote> remoteStation_;
+    RemoteWork *remote_ = nullptr; // the window's
     StationLog logFacts_{platform_.clock, transponders_.tuning(), config_, [this] { return component_.get(); }};
     JournalWork journal_{{window_, platform_.store, platform_.messages, logFacts_, platform_.stationFolder, {}}};
     bool closing_ = false;

@@ -10,6 +10,7 @@
 #include "orbit/satellites.h"
 #include "orbit/schedule_export.h"
 #include "orbit/text_format.h"
+#include "orbit/utc_time.h"
 #include "orbit/verification.h"
 #include "orbit/work_split.h"
 #include "orvanta_version.h"
@@ -39,10 +40,11 @@ const char *const kUsage =
     "                     [--sat NOM|NUMERO]...\n"
     "  orvanta-orbit verify --elements FILE\n"
     "  orvanta-orbit propagate --elements PATH --start ISO --minutes M --step-s S [--summary] [--threads N]\n"
-    "  orvanta-orbit track --elements PATH --sat NAME|NUMBER --start ISO --minutes M --step-s S\n"
+    "  orvanta-orbit track --elements PATH --sat NOM|NUMERO --start ISO --minutes M --step-s S\n"
     "  orvanta-orbit mutual --elements PATH (--lat DEG --lon DEG [--alt M] | --locator LOC)\n"
-    "                       --locator2 LOC --start ISO [--days N] [--min-elev DEG] [--sat NAME|NUMBER]...\n"
+    "                       --locator2 LOC --start ISO [--days N] [--min-elev DEG] [--sat NOM|NUMERO]...\n"
     "  orvanta-orbit --version\n"
+    "  orvanta-orbit --help\n"
     "  orvanta-orbit update --station DIR\n"
     "PATH : un fichier d'éléments, deux lignes ou OMM (CSV, JSON, XML), reconnu à son contenu,\n"
     "       ou un dossier (ses fichiers \"*.txt\", \"*.csv\", \"*.json\", \"*.xml\").\n"
@@ -51,6 +53,20 @@ const char *const kUsage =
     "update télécharge les fichiers d'éléments qui ont une source dans DIR/Sources.cfg,\n"
     "une ligne par fichier ; statut 0 : tous mis à jour, 1 : au moins un fichier\n"
     "gardé tel quel ou une source inutilisable, 2 : arguments incorrects.\n";
+
+// The limits of passes a station starts with ("Minimum Elevation", "Passage
+// Minimum" of a settings file that has none).
+constexpr double kStationMinElevationDeg = 0.1;
+constexpr double kStationMinPassSeconds = 100;
+
+// The system clock's instant, to the second: when a file is written.
+JulianDate nowUtc()
+{
+    const auto seconds =
+        std::chrono::duration_cast<std::chrono::seconds>(std::chrono::system_clock::now().time_since_epoch()).count();
+    const JulianDate unixOrigin = julianFromCalendar({1970, 1, 1, 0, 0, 0});
+    return unixOrigin.plusMinutes(double(seconds) / 60.0);
+}
 
 // The station options common to passes and look.
 struct Station {
@@ -111,8 +127,9 @@ int passesCommand(const std::vector<std::string> &arguments, std::ostream &out, 
     if (format != "csv" && format != "ics")
         return badArguments(err, "--format : csv ou ics attendu, pas « " + format + " »");
     const auto days = options.number("--days", 1, 0, 366);
-    const auto minElevation = options.number("--min-elev", 0, -90, 90);
-    const auto minDuration = options.number("--min-duration", 0, 0, 1e9);
+    // By default the limits a station starts with, as its planning window uses.
+    const auto minElevation = options.number("--min-elev", kStationMinElevationDeg, -90, 90);
+    const auto minDuration = options.number("--min-duration", kStationMinPassSeconds, 0, 1e9);
     const auto threads = threadsOption(options);
     if (!options.ok())
         return badArguments(err, options.error());
@@ -163,19 +180,13 @@ int passesCommand(const std::vector<std::string> &arguments, std::ostream &out, 
         const double gap = a.aos.minutesSince(b.aos);
         return gap != 0 ? gap < 0 : a.name < b.name;
     });
-    if (format == "ics") {
-        std::vector<ScheduledPass> schedule;
-        for (const PredictedPass &pass : all)
-            schedule.push_back(scheduledPass(satellites, pass));
-        out << scheduleIcs(schedule, *start);
-        return computed > 0 ? 0 : kFailed;
-    }
-    out << "satellite,aos,los,max_elevation,max_elevation_time,duration_s,catalog_number\n";
-    for (const PredictedPass &pass : all) {
-        out << pass.name << ',' << isoInstantText(pass.aos) << ',' << isoInstantText(pass.los) << ','
-            << fixedText(pass.maxElevationDeg, 2) << ',' << isoInstantText(pass.maxElevationTime) << ','
-            << fixedText(pass.durationSeconds(), 3) << ',' << pass.catalogNumber << '\n';
-    }
+    std::vector<ScheduledPass> schedule;
+    for (const PredictedPass &pass : all)
+        schedule.push_back(scheduledPass(satellites, pass));
+    if (format == "ics")
+        out << scheduleIcs(schedule, scheduleStation(station->latitude, station->longitude), nowUtc());
+    else
+        out << scheduleCsv(schedule);
     return computed > 0 ? 0 : kFailed;
 }
 
@@ -381,6 +392,10 @@ int runOrbitCommand(const std::vector<std::string> &arguments, std::ostream &out
     const std::string &command = arguments.front();
     if (command == "--version" && arguments.size() == 1) {
         out << "orvanta-orbit " ORVANTA_VERSION "\n";
+        return 0;
+    }
+    if ((command == "--help" || command == "-h") && arguments.size() == 1) {
+        out << kUsage;
         return 0;
     }
     const std::vector<std::string> rest(arguments.begin() + 1, arguments.end());
