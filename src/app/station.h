@@ -2,10 +2,12 @@
 
 #include "alarms/alarm_work.h"
 #include "app/main_window.h"
+#include "app/station_log.h"
 #include "app/station_menus.h"
 #include "app/station_remote.h"
 #include "config/config_station.h"
 #include "data/element_work.h"
+#include "logbook/journal_work.h"
 #include "map/map_link.h"
 #include "orbit/satellites.h"
 #include "passes/pass_work.h"
@@ -107,6 +109,8 @@ private:
     AlarmWork *alarms_; // the window's
     std::unique_ptr<StationRemote> remoteStation_;
     RemoteWork *remote_ = nullptr; // the window's
+    StationLog logFacts_{platform_.clock, transponders_.tuning(), config_, [this] { return component_.get(); }};
+    JournalWork journal_{{window_, platform_.store, platform_.messages, logFacts_, platform_.stationFolder, {}}};
     bool closing_ = false;
     bool ended_ = false;
 };

@@ -54,6 +54,8 @@ public:
     TranspondeurWindow &panel() { return *panel_; }
     // The satellite the tick follows (empty name and 0 for none).
     void followed(const QString &name, long catalogNumber);
+    // The followed satellite and the chosen transponder, as the log reads them.
+    const TransponderTuning &tuning() const { return tuning_; }
     // The table's files changed on disk (the element update replaced the import).
     void tableChanged();
 

@@ -37,7 +37,7 @@ dpkg-deb -x "$deb" "$root"
 [ -n "$(dpkg-deb -f "$deb" Description)" ] || fail "no description"
 depends=$(dpkg-deb -f "$deb" Depends)
 for library in libqt6core6 libqt6gui6 libqt6widgets6 libqt6serialport6 qt6-translations-l10n xplanet-images \
-  libpugixml1v5; do
+  libpugixml1v5 libqt6sql6-sqlite; do
   grep -q "$library" <<<"$depends" || fail "Depends lacks $library: $depends"
 done
 # Nothing but /usr in the package (no test or benchmark leaking in).
@@ -45,7 +45,7 @@ outside=$(dpkg-deb -c "$deb" | awk '{print $6}' | grep -v -e '^\./$' -e '^\./usr
 [ -z "$outside" ] || fail "files outside /usr: $outside"
 
 usr="$root/usr"
-for program in orvanta orvanta-orbit; do
+for program in orvanta orvanta-orbit orvanta-log; do
   [ -x "$usr/bin/$program" ] || fail "$program missing from bin/"
   file -L "$usr/bin/$program" | grep -q ELF || fail "$program is not a program"
 done
@@ -70,7 +70,7 @@ for size in 16 22 24 32 48 64 128 256; do
     || fail "no ${size}x${size} PNG icon"
 done
 
-for page in man1/orvanta.1.gz fr/man1/orvanta.1.gz man1/orvanta-orbit.1.gz; do
+for page in man1/orvanta.1.gz fr/man1/orvanta.1.gz man1/orvanta-orbit.1.gz man1/orvanta-log.1.gz; do
   path="$usr/share/man/$page"
   [ -f "$path" ] || { fail "manual page $page missing"; continue; }
   name=$(basename "$page" .1.gz)
@@ -84,7 +84,7 @@ LC_ALL=C.UTF-8 MANWIDTH=80 man -P cat -l "$usr/share/man/fr/man1/orvanta.1.gz" 2
   || fail "French manual page is not in French"
 
 demo="$usr/share/orvanta/demo"
-for name in Amateur.csv Elements.cfg Frequences.cfg Transpondeurs.cfg Nouveau_Sat.wav Alarme_Sat.wav Orvanta.html; do
+for name in Amateur.csv Elements.cfg Frequences.cfg Transpondeurs.cfg SatNoms.cfg Nouveau_Sat.wav Alarme_Sat.wav Orvanta.html; do
   [ -s "$demo/$name" ] || fail "demo station lacks $name"
 done
 for sound in Nouveau_Sat.wav Alarme_Sat.wav; do
@@ -95,6 +95,7 @@ grep -q 'charset="utf-8"' "$demo/Orvanta.html" || fail "manual is not marked UTF
 # The unpacked programs run and tell their version.
 [ "$("$usr/bin/orvanta-orbit" --version)" = "orvanta-orbit $version" ] || fail "orvanta-orbit --version"
 [ "$("$usr/bin/orvanta" --version)" = "orvanta $version" ] || fail "orvanta --version"
+[ "$("$usr/bin/orvanta-log" --version)" = "orvanta-log $version" ] || fail "orvanta-log --version"
 
 # Predictions on the installed demo station: the ISS passes over Paris several
 # times a day, each a few minutes long.

@@ -1,0 +1,79 @@
+#include "logbook/adif_transfer.h"
+
+#include "logbook/adif_contacts.h"
+#include "logbook/adif_reader.h"
+#include "logbook/log_store.h"
+#include "platform/atomic_file.h"
+
+#include <QFile>
+
+namespace orvanta {
+
+namespace {
+
+// A file longer than this is no log (a wrong file chosen).
+constexpr qint64 kLargestImport = 512LL * 1024 * 1024;
+
+} // namespace
+
+TransferOutcome exportContacts(const std::vector<Contact> &contacts, const QString &path, const QDateTime &created)
+{
+    TransferOutcome outcome;
+    QString error;
+    if (!writeFileAtomically(path, adifDocument(contacts, created), &error)) {
+        outcome.message = QStringLiteral("Export impossible dans %1 : %2").arg(path, error);
+        return outcome;
+    }
+    outcome.done = true;
+    outcome.contacts = int(contacts.size());
+    outcome.message = QStringLiteral("%1 contact(s) exporté(s) dans %2").arg(outcome.contacts).arg(path);
+    return outcome;
+}
+
+TransferOutcome importContacts(LogStore &store, const QString &path)
+{
+    TransferOutcome outcome;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        outcome.message = QStringLiteral("%1 illisible : %2").arg(path, file.errorString());
+        return outcome;
+    }
+    if (file.size() > kLargestImport) {
+        outcome.message = QStringLiteral("%1 : fichier trop grand pour un journal ADIF").arg(path);
+        return outcome;
+    }
+    const AdifFile adif = readAdif(file.readAll());
+    for (const AdifProblem &problem : adif.problems)
+        outcome.problems << adifProblemText(problem);
+    std::vector<Contact> contacts;
+    contacts.reserve(adif.records.size());
+    for (const AdifRecord &record : adif.records) {
+        ContactReading reading = contactFromRecord(record);
+        if (reading.contact)
+            contacts.push_back(std::move(*reading.contact));
+        else
+            outcome.problems << adifProblemText({record.number, record.offset, reading.fault});
+    }
+    if (contacts.empty() && outcome.problems.isEmpty()) {
+        outcome.message = QStringLiteral("%1 : aucun contact ADIF dans ce fichier").arg(path);
+        return outcome;
+    }
+    QString error;
+    const auto added = store.addNew(contacts, &outcome.duplicates, &error);
+    if (!added) {
+        outcome.message = error;
+        return outcome;
+    }
+    outcome.done = true;
+    outcome.contacts = *added;
+    outcome.message = QStringLiteral("%1 contact(s) importé(s) de %2, %3 déjà dans le journal")
+                          .arg(*added)
+                          .arg(path)
+                          .arg(outcome.duplicates);
+    if (!outcome.problems.isEmpty())
+        outcome.message += QStringLiteral(", %1 enregistrement(s) endommagé(s) ignoré(s) :\n").arg(outcome.problems.size()) +
+                           outcome.problems.join(QLatin1Char('\n'));
+    return outcome;
+}
+
+} // namespace orvanta

@@ -1,0 +1,493 @@
+#include "logbook/log_store.h"
+
+#include "logbook/adif_contacts.h"
+#include "logbook/adif_reader.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QVariant>
+
+#include <atomic>
+#include <limits>
+
+namespace orvanta {
+
+namespace {
+
+constexpr qint64 kDuplicateSeconds = 120;
+constexpr int kLatestShown = 5;
+
+const char *const kColumns = "id, time_on, call, catalog, sat_name, sat_mode, prop_mode, freq_up, freq_down, band, "
+                             "band_rx, mode, submode, rst_sent, rst_rcvd, grid, my_grid, station_callsign, operator, "
+                             "name, comment, extra";
+
+QString newConnectionName()
+{
+    static std::atomic<int> next{0};
+    return QStringLiteral("orvanta-log-%1").arg(next++);
+}
+
+QString squareOf(const QString &grid)
+{
+    return grid.left(4).toUpper();
+}
+
+Contact contactFromRow(const QSqlQuery &q)
+{
+    Contact c;
+    c.id = q.value(0).toLongLong();
+    c.instant = QDateTime::fromSecsSinceEpoch(q.value(1).toLongLong(), Qt::UTC);
+    c.call = q.value(2).toString();
+    c.catalogNumber = long(q.value(3).toLongLong());
+    c.satName = q.value(4).toString();
+    c.satMode = q.value(5).toString();
+    c.propMode = q.value(6).toString();
+    c.uplinkHz = q.value(7).toLongLong();
+    c.downlinkHz = q.value(8).toLongLong();
+    c.band = q.value(9).toString();
+    c.bandRx = q.value(10).toString();
+    c.mode = q.value(11).toString();
+    c.submode = q.value(12).toString();
+    c.rstSent = q.value(13).toString();
+    c.rstRcvd = q.value(14).toString();
+    c.grid = q.value(15).toString();
+    c.myGrid = q.value(16).toString();
+    c.stationCallsign = q.value(17).toString();
+    c.operatorCall = q.value(18).toString();
+    c.name = q.value(19).toString();
+    c.comment = q.value(20).toString();
+    const QByteArray extra = q.value(21).toByteArray();
+    if (!extra.isEmpty()) {
+        const AdifFile kept = readAdif(extra + "<EOR>");
+        if (!kept.records.empty())
+            c.extra = kept.records.front().fields;
+    }
+    return c;
+}
+
+// Binds every column but the id, in the order of kColumns.
+// A null text would be bound as SQL NULL, which the columns refuse.
+QString notNull(const QString &text)
+{
+    return text.isNull() ? QStringLiteral("") : text;
+}
+
+// Binds every column but the id, in the order of kColumns.
+void bindContact(QSqlQuery &q, const Contact &c)
+{
+    q.addBindValue(c.instant.toSecsSinceEpoch());
+    q.addBindValue(notNull(c.call));
+    q.addBindValue(qlonglong(c.catalogNumber));
+    q.addBindValue(notNull(c.satName));
+    q.addBindValue(notNull(c.satMode));
+    q.addBindValue(notNull(c.propMode));
+    q.addBindValue(c.uplinkHz);
+    q.addBindValue(c.downlinkHz);
+    q.addBindValue(notNull(c.band));
+    q.addBindValue(notNull(c.bandRx));
+    q.addBindValue(notNull(c.mode));
+    q.addBindValue(notNull(c.submode));
+    q.addBindValue(notNull(c.rstSent));
+    q.addBindValue(notNull(c.rstRcvd));
+    q.addBindValue(notNull(c.grid));
+    q.addBindValue(notNull(c.myGrid));
+    q.addBindValue(notNull(c.stationCallsign));
+    q.addBindValue(notNull(c.operatorCall));
+    q.addBindValue(notNull(c.name));
+    q.addBindValue(notNull(c.comment));
+    q.addBindValue(notNull(QString::fromUtf8(adifFieldsText(c.extra))));
+    q.addBindValue(notNull(squareOf(c.grid)));
+}
+
+const char *const kInsert = "INSERT INTO contacts (time_on, call, catalog, sat_name, sat_mode, prop_mode, freq_up, "
+                            "freq_down, band, band_rx, mode, submode, rst_sent, rst_rcvd, grid, my_grid, "
+                            "station_callsign, operator, name, comment, extra, square) "
+                            "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)";
+
+QString sqlFault(const QSqlQuery &q)
+{
+    const QString text = q.lastError().text();
+    return text.isEmpty() ? QStringLiteral("erreur SQLite") : text;
+}
+
+} // namespace
+
+LogStore::LogStore(const QString &path) : path_(path), connection_(newConnectionName())
+{
+    open_ = openFile();
+}
+
+LogStore::~LogStore()
+{
+    {
+        QSqlDatabase db = QSqlDatabase::database(connection_, false);
+        if (db.isValid())
+            db.close();
+    }
+    QSqlDatabase::removeDatabase(connection_);
+}
+
+QString LogStore::defaultPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/orvanta/journal.sqlite");
+}
+
+QSqlDatabase LogStore::database() const
+{
+    return QSqlDatabase::database(connection_, false);
+}
+
+bool LogStore::fail(const QString &why)
+{
+    error_ = why;
+    return false;
+}
+
+bool LogStore::openFile()
+{
+    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE")))
+        return fail(QStringLiteral("le pilote SQLite de Qt manque (paquet libqt6sql6-sqlite)"));
+    // An existing file is read first, read only: a newer schema is refused
+    // before anything could write to it.
+    int version = 0;
+    if (QFileInfo::exists(path_)) {
+        const QString probe = connection_ + QStringLiteral("-probe");
+        bool readable = false;
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), probe);
+            db.setDatabaseName(path_);
+            db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+            bool read = db.open();
+            if (read) {
+                QSqlQuery q(db);
+                read = q.exec(QStringLiteral("PRAGMA user_version")) && q.next();
+                if (read)
+                    version = q.value(0).toInt();
+                QSqlQuery tables(db);
+                read = read && tables.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) && tables.next();
+            }
+            db.close();
+            readable = read;
+        }
+        QSqlDatabase::removeDatabase(probe);
+        if (!readable)
+            return fail(QStringLiteral("%1 n'est pas un journal lisible (fichier SQLite attendu)").arg(path_));
+        if (version > kSchemaVersion)
+            return fail(QStringLiteral("Le journal %1 a été écrit par une version plus récente d'Orvanta (schéma %2, "
+                                       "celle-ci connaît le schéma %3) : il n'est ni ouvert ni modifié. Mettez "
+                                       "Orvanta à jour pour l'utiliser.")
+                            .arg(path_)
+                            .arg(version)
+                            .arg(kSchemaVersion));
+    } else if (!QDir().mkpath(QFileInfo(path_).absolutePath())) {
+        return fail(QStringLiteral("dossier %1 impossible à créer").arg(QFileInfo(path_).absolutePath()));
+    }
+
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
+    db.setDatabaseName(path_);
+    if (!db.open())
+        return fail(QStringLiteral("journal %1 impossible à ouvrir : %2").arg(path_, db.lastError().text()));
+    QSqlQuery q(db);
+    q.exec(QStringLiteral("PRAGMA busy_timeout = 5000"));
+    if (!q.exec(QStringLiteral("PRAGMA journal_mode = WAL")) || !q.next() ||
+        q.value(0).toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) != 0)
+        return fail(QStringLiteral("journal %1 : mode WAL refusé (%2)").arg(path_, sqlFault(q)));
+    // Each commit reaches the disk before the contact is said to be logged.
+    q.exec(QStringLiteral("PRAGMA synchronous = FULL"));
+    return migrate(version);
+}
+
+bool LogStore::migrate(int from)
+{
+    if (from == kSchemaVersion)
+        return true;
+    QSqlDatabase db = database();
+    QSqlQuery q(db);
+    const std::vector<std::vector<const char *>> steps{
+        // 1: the contacts.
+        {"CREATE TABLE contacts (id INTEGER PRIMARY KEY, time_on INTEGER NOT NULL, call TEXT NOT NULL, "
+         "catalog INTEGER NOT NULL DEFAULT 0, sat_name TEXT NOT NULL DEFAULT '', sat_mode TEXT NOT NULL DEFAULT '', "
+         "prop_mode TEXT NOT NULL DEFAULT 'SAT', freq_up INTEGER NOT NULL DEFAULT 0, "
+         "freq_down INTEGER NOT NULL DEFAULT 0, band TEXT NOT NULL DEFAULT '', band_rx TEXT NOT NULL DEFAULT '', "
+         "mode TEXT NOT NULL DEFAULT '', submode TEXT NOT NULL DEFAULT '', rst_sent TEXT NOT NULL DEFAULT '', "
+         "rst_rcvd TEXT NOT NULL DEFAULT '', grid TEXT NOT NULL DEFAULT '', my_grid TEXT NOT NULL DEFAULT '', "
+         "station_callsign TEXT NOT NULL DEFAULT '', operator TEXT NOT NULL DEFAULT '', "
+         "name TEXT NOT NULL DEFAULT '', comment TEXT NOT NULL DEFAULT '', extra TEXT NOT NULL DEFAULT '')",
+         "CREATE INDEX contacts_time ON contacts (time_on)",
+         "CREATE INDEX contacts_call ON contacts (call, time_on)",
+         "CREATE TABLE facts (key TEXT PRIMARY KEY, value TEXT NOT NULL)"},
+        // 2: the square of the grid, for "new grid" while typing.
+        {"ALTER TABLE contacts ADD COLUMN square TEXT NOT NULL DEFAULT ''",
+         "UPDATE contacts SET square = upper(substr(grid, 1, 4))",
+         "CREATE INDEX contacts_square ON contacts (square, sat_name)"},
+    };
+    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return fail(QStringLiteral("journal %1 impossible à préparer : %2").arg(path_, sqlFault(q)));
+    for (int version = from; version < kSchemaVersion; ++version) {
+        for (const char *statement : steps[std::size_t(version)])
+            if (!q.exec(QString::fromLatin1(statement))) {
+                const QString why = sqlFault(q);
+                q.exec(QStringLiteral("ROLLBACK"));
+                return fail(QStringLiteral("journal %1 : passage au schéma %2 impossible : %3")
+                                .arg(path_)
+                                .arg(version + 1)
+                                .arg(why));
+            }
+    }
+    if (!q.exec(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion)) || !q.exec(QStringLiteral("COMMIT"))) {
+        const QString why = sqlFault(q);
+        q.exec(QStringLiteral("ROLLBACK"));
+        return fail(QStringLiteral("journal %1 impossible à préparer : %2").arg(path_, why));
+    }
+    return true;
+}
+
+std::optional<qint64> LogStore::add(const Contact &contact, QString *error)
+{
+    if (!open_) {
+        if (error)
+            *error = error_;
+        return std::nullopt;
+    }
+    QSqlQuery q(database());
+    q.prepare(QString::fromLatin1(kInsert));
+    bindContact(q, contact);
+    if (!q.exec()) {
+        if (error)
+            *error = QStringLiteral("contact non enregistré dans %1 : %2").arg(path_, sqlFault(q));
+        return std::nullopt;
+    }
+    return q.lastInsertId().toLongLong();
+}
+
+std::optional<int> LogStore::addNew(const std::vector<Contact> &contacts, int *duplicates, QString *error)
+{
+    *duplicates = 0;
+    if (!open_) {
+        if (error)
+            *error = error_;
+        return std::nullopt;
+    }
+    QSqlDatabase db = database();
+    if (!db.transaction()) {
+        if (error)
+            *error = QStringLiteral("journal %1 occupé ou en lecture seule : %2").arg(path_, db.lastError().text());
+        return std::nullopt;
+    }
+    int added = 0;
+    QSqlQuery q(db);
+    q.prepare(QString::fromLatin1(kInsert));
+    for (const Contact &contact : contacts) {
+        if (isDuplicate(contact)) {
+            ++*duplicates;
+            continue;
+        }
+        bindContact(q, contact);
+        if (!q.exec()) {
+            if (error)
+                *error = QStringLiteral("import annulé, rien n'est ajouté à %1 : %2").arg(path_, sqlFault(q));
+            db.rollback();
+            return std::nullopt;
+        }
+        ++added;
+    }
+    if (!db.commit()) {
+        if (error)
+            *error = QStringLiteral("import annulé, rien n'est ajouté à %1 : %2").arg(path_, db.lastError().text());
+        db.rollback();
+        return std::nullopt;
+    }
+    return added;
+}
+
+bool LogStore::update(const Contact &contact, QString *error)
+{
+    if (!open_) {
+        if (error)
+            *error = error_;
+        return false;
+    }
+    QSqlQuery q(database());
+    q.prepare(QStringLiteral("UPDATE contacts SET time_on = ?, call = ?, catalog = ?, sat_name = ?, sat_mode = ?, "
+                             "prop_mode = ?, freq_up = ?, freq_down = ?, band = ?, band_rx = ?, mode = ?, "
+                             "submode = ?, rst_sent = ?, rst_rcvd = ?, grid = ?, my_grid = ?, station_callsign = ?, "
+                             "operator = ?, name = ?, comment = ?, extra = ?, square = ? WHERE id = ?"));
+    bindContact(q, contact);
+    q.addBindValue(contact.id);
+    if (!q.exec()) {
+        if (error)
+            *error = QStringLiteral("modification non enregistrée dans %1 : %2").arg(path_, sqlFault(q));
+        return false;
+    }
+    return true;
+}
+
+bool LogStore::remove(qint64 id, QString *error)
+{
+    if (!open_) {
+        if (error)
+            *error = error_;
+        return false;
+    }
+    QSqlQuery q(database());
+    q.prepare(QStringLiteral("DELETE FROM contacts WHERE id = ?"));
+    q.addBindValue(id);
+    if (!q.exec()) {
+        if (error)
+            *error = QStringLiteral("contact non supprimé de %1 : %2").arg(path_, sqlFault(q));
+        return false;
+    }
+    return true;
+}
+
+int LogStore::count() const
+{
+    if (!open_)
+        return 0;
+    QSqlQuery q(database());
+    return q.exec(QStringLiteral("SELECT count(*) FROM contacts")) && q.next() ? q.value(0).toInt() : 0;
+}
+
+std::optional<Contact> LogStore::contact(qint64 id) const
+{
+    if (!open_)
+        return std::nullopt;
+    QSqlQuery q(database());
+    q.prepare(QStringLiteral("SELECT %1 FROM contacts WHERE id = ?").arg(QString::fromLatin1(kColumns)));
+    q.addBindValue(id);
+    if (!q.exec() || !q.next())
+        return std::nullopt;
+    return contactFromRow(q);
+}
+
+std::vector<Contact> LogStore::contacts(const QDateTime &from, const QDateTime &to) const
+{
+    std::vector<Contact> found;
+    if (!open_)
+        return found;
+    QSqlQuery q(database());
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT %1 FROM contacts WHERE time_on >= ? AND time_on <= ? ORDER BY time_on DESC, id DESC")
+                  .arg(QString::fromLatin1(kColumns)));
+    q.addBindValue(from.isValid() ? from.toSecsSinceEpoch() : std::numeric_limits<qint64>::min());
+    q.addBindValue(to.isValid() ? to.toSecsSinceEpoch() : std::numeric_limits<qint64>::max());
+    if (q.exec())
+        while (q.next())
+            found.push_back(contactFromRow(q));
+    return found;
+}
+
+std::vector<Contact> LogStore::withCall(const QString &call) const
+{
+    std::vector<Contact> found;
+    if (!open_)
+        return found;
+    QSqlQuery q(database());
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT %1 FROM contacts WHERE call = ? ORDER BY time_on DESC, id DESC")
+                  .arg(QString::fromLatin1(kColumns)));
+    q.addBindValue(call.toUpper());
+    if (q.exec())
+        while (q.next())
+            found.push_back(contactFromRow(q));
+    return found;
+}
+
+bool LogStore::isDuplicate(const Contact &contact) const
+{
+    if (!open_)
+        return false;
+    QSqlQuery q(database());
+    q.prepare(QStringLiteral("SELECT 1 FROM contacts WHERE call = ? AND time_on BETWEEN ? AND ? AND "
+                             "upper(sat_name) = upper(?) LIMIT 1"));
+    const qint64 at = contact.instant.toSecsSinceEpoch();
+    q.addBindValue(contact.call);
+    q.addBindValue(at - kDuplicateSeconds);
+    q.addBindValue(at + kDuplicateSeconds);
+    q.addBindValue(contact.satName);
+    return q.exec() && q.next();
+}
+
+WorkedBefore LogStore::worked(const QString &call, const QString &grid, const QString &satName) const
+{
+    WorkedBefore worked;
+    if (!open_)
+        return worked;
+    QSqlDatabase db = database();
+    if (!call.isEmpty()) {
+        QSqlQuery q(db);
+        q.setForwardOnly(true);
+        q.prepare(QStringLiteral("SELECT time_on, sat_name FROM contacts WHERE call = ? ORDER BY time_on DESC"));
+        q.addBindValue(call.toUpper());
+        if (q.exec())
+            while (q.next()) {
+                if (worked.contacts++ < kLatestShown)
+                    worked.latest.push_back(
+                        {QDateTime::fromSecsSinceEpoch(q.value(0).toLongLong(), Qt::UTC), q.value(1).toString()});
+            }
+    }
+    const QString square = squareOf(grid);
+    if (square.size() == 4) {
+        QSqlQuery any(db);
+        any.prepare(QStringLiteral("SELECT 1 FROM contacts WHERE square = ? LIMIT 1"));
+        any.addBindValue(square);
+        worked.newGrid = any.exec() && !any.next();
+        QSqlQuery onSatellite(db);
+        onSatellite.prepare(QStringLiteral("SELECT 1 FROM contacts WHERE square = ? AND sat_name = ? LIMIT 1"));
+        onSatellite.addBindValue(square);
+        onSatellite.addBindValue(satName);
+        worked.newGridOnSatellite = onSatellite.exec() && !onSatellite.next();
+    }
+    return worked;
+}
+
+std::vector<Contact> LogStore::contactsAfter(qint64 id) const
+{
+    std::vector<Contact> found;
+    if (!open_)
+        return found;
+    QSqlQuery q(database());
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT %1 FROM contacts WHERE id > ? ORDER BY time_on DESC, id DESC")
+                  .arg(QString::fromLatin1(kColumns)));
+    q.addBindValue(id);
+    if (q.exec())
+        while (q.next())
+            found.push_back(contactFromRow(q));
+    return found;
+}
+
+qint64 LogStore::lastExportedId() const
+{
+    if (!open_)
+        return 0;
+    QSqlQuery q(database());
+    if (q.exec(QStringLiteral("SELECT value FROM facts WHERE key = 'last_exported_id'")) && q.next())
+        return q.value(0).toLongLong();
+    return 0;
+}
+
+bool LogStore::setLastExportedId(qint64 id, QString *error)
+{
+    if (!open_) {
+        if (error)
+            *error = error_;
+        return false;
+    }
+    QSqlQuery q(database());
+    q.prepare(QStringLiteral("INSERT OR REPLACE INTO facts (key, value) VALUES ('last_exported_id', ?)"));
+    q.addBindValue(QString::number(id));
+    if (!q.exec()) {
+        if (error)
+            *error = QStringLiteral("fin du dernier export non gardée dans %1 : %2").arg(path_, sqlFault(q));
+        return false;
+    }
+    return true;
+}
+
+} // namespace orvanta
