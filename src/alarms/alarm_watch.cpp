@@ -1,5 +1,7 @@
 #include "alarms/alarm_watch.h"
 
+#include "platform/countdown.h"
+
 #include "orbit/utc_time.h"
 #include "platform/text_numbers.h"
 
@@ -57,13 +59,15 @@ QString isoUtc(std::int64_t second)
         .arg(QString::number(at.year), two(at.month), two(at.day), timeOfDay(second));
 }
 
-// "4 min 30 s", the time left rounded up to the countdown's step.
+// "4 min 30 s": like every countdown of the station, the time left cut to
+// the countdown's unit (here its step), so it never says more than is left.
 QString timeLeft(std::int64_t seconds)
 {
-    const std::int64_t steps = (seconds + AlarmWatch::kStepSeconds - 1) / AlarmWatch::kStepSeconds;
-    const std::int64_t shown = steps * AlarmWatch::kStepSeconds;
+    const std::int64_t shown = countdownUnits(seconds, AlarmWatch::kStepSeconds) * AlarmWatch::kStepSeconds;
     const std::int64_t minutes = shown / 60;
     const std::int64_t rest = shown % 60;
+    if (shown == 0)
+        return QStringLiteral("moins de %1 s").arg(AlarmWatch::kStepSeconds);
     if (minutes == 0)
         return QStringLiteral("%1 s").arg(rest);
     if (rest == 0)

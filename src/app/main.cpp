@@ -1,6 +1,7 @@
 #include "app/orvanta_main.h"
 #include "app/station_options.h"
 #include "app/version.h"
+#include "remote/remote_setup.h"
 
 #include <QApplication>
 
@@ -23,6 +24,9 @@ int main(int argc, char **argv)
         std::fputs(qPrintable(orvanta::stationUsage()), stdout);
         return 0;
     }
+    // For a station set up over ssh: no display either.
+    if (options && !options->remotePasswordRole.isEmpty())
+        return orvanta::setRemotePasswordFromInput(options->settingsFile, options->remotePasswordRole);
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Orvanta"));
     return orvanta::runOrvanta(app, app.arguments());

@@ -102,14 +102,14 @@ void buildMainMenus(QMenuBar &bar)
     entry(transponders, "Mnu_Transpondeurs_Import", QStringLiteral("&Importer la liste SatNOGS DB..."));
     // The Hamlib radio's side of the transponder work.
     transponders->addSeparator();
-    QMenu *uplinkVfo = submenu(transponders, "Mnu_Transpondeurs_VFO_Montee", QStringLiteral("&VFO Montee (Hamlib)"));
+    QMenu *uplinkVfo = submenu(transponders, "Mnu_Transpondeurs_VFO_Montee", QStringLiteral("&VFO de montée (Hamlib)"));
     transponders->addMenu(uplinkVfo);
     checkEntry(uplinkVfo, "Mnu_VFO_Montee_VFOB", QStringLiteral("VFO &B"), true);
     checkEntry(uplinkVfo, "Mnu_VFO_Montee_VFOA", QStringLiteral("VFO &A"), false);
     checkEntry(uplinkVfo, "Mnu_VFO_Montee_Sub", QStringLiteral("&Sub"), false);
     checkEntry(uplinkVfo, "Mnu_VFO_Montee_Main", QStringLiteral("&Main"), false);
     checkEntry(transponders, "Mnu_Transpondeurs_Ignorer_Cadran", QStringLiteral("&Ignorer le cadran"), false);
-    checkEntry(transponders, "Mnu_Transpondeurs_Radio_Montee", QStringLiteral("&Radio de montee (Hamlib)..."), false);
+    checkEntry(transponders, "Mnu_Transpondeurs_Radio_Montee", QStringLiteral("&Radio de montée (Hamlib)..."), false);
 
     barEntry(bar, "Mnu_Calibration", QStringLiteral("Ca&libration"));
 

@@ -116,6 +116,9 @@ MainWindow::MainWindow(QWidget *parent)
     satLayout->addWidget(filtreSat_, 1, 0);
     listeSat_ = list(QStringLiteral("ListeSat"), satellites, false);
     listeSat_->setToolTip(QStringLiteral("Double cliquez sur le satellite pour l'ajouter a la liste selectionné"));
+    // One line of text per satellite: the layout of a whole catalogue need not measure each.
+    listeSat_->setUniformItemSizes(true);
+    satelliteFilter_ = std::make_unique<ListRowFilter>(*listeSat_);
     satSelect_ = list(QStringLiteral("Sat_Select"), satellites, false);
     satSelect_->setToolTip(QStringLiteral("Double cliquez sur le satellite pour le supprimer"));
     satLayout->addWidget(listeSat_, 2, 0);
@@ -254,6 +257,9 @@ MainWindow::MainWindow(QWidget *parent)
 
     timer1_->setObjectName(QStringLiteral("Timer1"));
     timer1_->setInterval(5000);
+    // A coarse timer may drift by 5% of the period: the remote station's
+    // clients and the rotor see every tick, on time.
+    timer1_->setTimerType(Qt::PreciseTimer);
     timer2_->setObjectName(QStringLiteral("Timer2"));
     timer2_->setInterval(500);
 
@@ -390,6 +396,7 @@ void MainWindow::showSatelliteLists(const QStringList &available, const QStringL
                                     const std::function<long(const QString &)> &catalogNumberOf)
 {
     fillList(*listeSat_, available);
+    satelliteFilter_->refilled();
     fillList(*satSelect_, selected);
     for (QListWidget *shown : {listeSat_, satSelect_}) {
         for (int row = 0; row < shown->count(); ++row) {
@@ -407,10 +414,10 @@ void MainWindow::showSatelliteLists(const QStringList &available, const QStringL
 void MainWindow::applySatelliteFilter()
 {
     const QString filter = filtreSat_->text();
-    for (int row = 0; row < listeSat_->count(); ++row) {
-        QListWidgetItem *item = listeSat_->item(row);
-        item->setHidden(!matchesSatelliteFilter(item->text(), long(item->data(Qt::UserRole).toLongLong()), filter));
-    }
+    satelliteFilter_->apply([this, &filter](int row) {
+        const QListWidgetItem *item = listeSat_->item(row);
+        return matchesSatelliteFilter(item->text(), long(item->data(Qt::UserRole).toLongLong()), filter);
+    });
 }
 
 void MainWindow::setSkyView(QWidget *view)

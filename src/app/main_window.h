@@ -1,12 +1,14 @@
 #pragma once
 
 #include "config/config_view.h"
+#include "tracking/satellite_filter.h"
 #include "tracking/tracking_cycle.h"
 
 #include <QMainWindow>
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -95,6 +97,7 @@ private:
 
     QLineEdit *filtreSat_;
     QListWidget *listeSat_;
+    std::unique_ptr<ListRowFilter> satelliteFilter_;
     QListWidget *satSelect_;
     QListWidget *satVisibles_;
     QListWidget *detailPass_;

@@ -69,7 +69,7 @@ int runOrvanta(QApplication &app, const QStringList &arguments, const MainHooks 
     const UtcClock &clock = rehearsal ? static_cast<const UtcClock &>(*rehearsal) : systemClock;
 
     Station station(StationPlatform{store, messages, clock, waiter, receiverLine, rotorLine, parallelPort, sound, help,
-                                    folder.folder, &deviceSetup});
+                                    folder.folder, &deviceSetup, nullptr, options->remote});
     running = &station;
     messages.setParent(&station.window());
     station.start();

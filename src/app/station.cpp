@@ -12,14 +12,14 @@ namespace orvanta {
 
 Station::Station(StationPlatform platform)
     : platform_(std::move(platform)),
+      notices_(platform_.messages),
       devices_(DeviceLines{platform_.receiverLine, platform_.rotorLine, platform_.parallelPort, platform_.waiter,
-                           platform_.messages},
+                           notices_},
                config_),
-      notices_(platform_.messages, window_),
       tracking_(TrackingWork::Links{config_, devices_, window_, window_, window_.timer1(), platform_.store,
                                     platform_.messages, platform_.clock, platform_.sound, notices_,
                                     platform_.stationFolder, [this] { return component_.get(); }}),
-      transponders_({window_, platform_.store, platform_.messages, platform_.clock, platform_.stationFolder,
+      transponders_({window_, platform_.store, notices_, platform_.clock, platform_.stationFolder,
                      [this] { return component_.get(); }, [this] { return tracking_.programmedReceiver(); }},
                     devices_.ar5000Radio, devices_.ft847, devices_.ft847Radio, devices_.hamlibReceiver),
       map_(&window_),
@@ -44,6 +44,16 @@ Station::Station(StationPlatform platform)
     tracking_.setRiseWaiting([this] { return menus_.riseWaiting(); });
     map_.chosen = [this](const QString &name) { passes_.openSatellite(name); };
     connectWindow();
+    remoteStation_ = std::make_unique<StationRemote>(StationRemote::Links{
+        window_, tracking_.cycle(), tracking_.pointing(), [this] { return tracking_.manualPointing().has_value(); },
+        transponders_.panel(), *sky_.view(), [this] { return devices_.rotor(); },
+        [this] { return std::pair<double, double>{config_.Park_Azimut, config_.Park_Site}; },
+        [this] { return devices_.drivesHamlibRotor() ? devices_.hamlibRotor.reading() : std::nullopt; },
+        [this] {
+            const auto reading = devices_.hamlibReceiver.reading();
+            return devices_.drivesHamlibReceiver() && reading ? std::optional(reading->hertz) : std::nullopt;
+        }});
+    remote_ = new RemoteWork({window_, platform_.store, *remoteStation_, platform_.remoteListen});
 }
 
 Station::~Station() = default;
@@ -83,6 +93,8 @@ void Station::ticked(const TickOutcome &outcome)
     transponders_.followed(outcome.tracked, outcome.trackedCatalogNumber());
     tracking_.refreshReadings();
     alarms_->predicted(tracking_.cycle().board());
+    remoteStation_->ticked(outcome);
+    remote_->ticked();
 }
 
 void Station::start()
@@ -107,6 +119,7 @@ void Station::start()
     window_.timer2().start();
     window_.timer1().start();
     tracking_.tick();
+    remote_->start(); // after the first tick: the first page shows the passes
 
     elements_.checkAge();
     devices_.openLines();
@@ -135,6 +148,7 @@ void Station::shutdown()
     if (closing_ || ended_)
         return;
     closing_ = true;
+    remote_->server().stop(); // nobody acts from afar while the station ends
     tracking_.closing();
     // A tick between the park and the release would point the antenna again.
     window_.timer1().stop();

@@ -4,12 +4,15 @@
 #include "app/main_window.h"
 #include "app/station_menus.h"
 #include "app/station_platform.h"
+#include "app/station_remote.h"
 #include "config/config_station.h"
 #include "data/element_work.h"
 #include "map/map_link.h"
 #include "orbit/satellites.h"
 #include "passes/pass_work.h"
 #include "platform/station_notices.h"
+#include "remote/remote_settings.h"
+#include "remote/remote_work.h"
 #include "sky/station_sky.h"
 #include "tracking/station_drivers.h"
 #include "tracking/tracking_work.h"
@@ -41,6 +44,7 @@ public:
     TrackingCycle &tracking() { return tracking_.cycle(); }
     ConfigStation &config() { return config_; }
     orbit::Satellites *component() { return component_.get(); }
+    RemoteWork &remote() { return *remote_; }
     const QStringList &Liste_Fichiers() const { return elements_.files(); }
 
     // Creates the orbital component from the station folder and the
@@ -54,10 +58,11 @@ private:
 
     StationPlatform platform_;
     ConfigStation config_;
+    // What the devices, the ticks and the alarms say: boxes that hold nothing.
+    StationNotices notices_;
     StationDrivers devices_; // before the window: the Hamlib worker threads outlive every caller
     MainWindow window_;
     std::unique_ptr<orbit::Satellites> component_;
-    StationNotices notices_;
     TrackingWork tracking_;
     StationSky sky_;
     TransponderWork transponders_;
@@ -66,6 +71,8 @@ private:
     StationMenus menus_;
     PassWork passes_;
     AlarmWork *alarms_; // the window's
+    std::unique_ptr<StationRemote> remoteStation_;
+    RemoteWork *remote_ = nullptr; // the window's
     bool closing_ = false;
     bool ended_ = false;
 };

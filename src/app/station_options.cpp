@@ -28,10 +28,14 @@ QDateTime parseStartTime(const QString &text)
 QString stationUsage()
 {
     return QStringLiteral("usage: orvanta [--station DOSSIER] [--settings FICHIER] [--start-time AAAA-MM-JJTHH:MM:SSZ]\n"
+                          "              [--remote [ADRESSE:]PORT]\n"
+                          "       orvanta [--settings FICHIER] --set-remote-password operator|viewer < mot-de-passe\n"
                           "       orvanta --help | --version\n"
                           "  --station DOSSIER     dossier de la station (fichiers d'elements, Elements.cfg, Frequences.cfg)\n"
                           "  --settings FICHIER    fichier de reglages de l'utilisateur\n"
-                          "  --start-time INSTANT  repetition : l'horloge part de cet instant UTC\n");
+                          "  --start-time INSTANT  repetition : l'horloge part de cet instant UTC\n"
+                          "  --remote [ADRESSE:]PORT  station a distance pour cette seule fois (127.0.0.1 par defaut)\n"
+                          "  --set-remote-password ROLE  lit le mot de passe sur l'entree standard, garde son hachage\n");
 }
 
 std::optional<StationOptions> parseStationOptions(const QStringList &arguments, QString *error)
@@ -45,7 +49,8 @@ std::optional<StationOptions> parseStationOptions(const QStringList &arguments, 
             return options;
         }
         const bool takesValue = argument == QLatin1String("--station") || argument == QLatin1String("--settings")
-                                || argument == QLatin1String("--start-time");
+                                || argument == QLatin1String("--start-time") || argument == QLatin1String("--remote")
+                                || argument == QLatin1String("--set-remote-password");
         if (!takesValue || i + 1 >= arguments.size()) {
             *error = takesValue ? QStringLiteral("%1 attend une valeur").arg(argument)
                                 : QStringLiteral("option inconnue : %1").arg(argument);
@@ -54,6 +59,12 @@ std::optional<StationOptions> parseStationOptions(const QStringList &arguments, 
         const QString value = arguments[++i];
         if (argument == QLatin1String("--station")) {
             options.stationFolder = QFileInfo(value).absoluteFilePath();
+        } else if (argument == QLatin1String("--remote")) {
+            options.remote = parseRemoteListen(value, error);
+            if (!options.remote)
+                return std::nullopt;
+        } else if (argument == QLatin1String("--set-remote-password")) {
+            options.remotePasswordRole = value;
         } else if (argument == QLatin1String("--start-time")) {
             options.startTime = parseStartTime(value);
             if (!options.startTime.isValid()) {

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "remote/remote_settings.h"
+
 #include <QString>
+
+#include <optional>
 
 class QDBusConnection;
 
@@ -34,6 +38,8 @@ struct StationPlatform {
     DeviceSetup *deviceSetup = nullptr;
     // Where the alarms' desktop notifications go; the session bus when none.
     QDBusConnection *notificationBus = nullptr;
+    // --remote: the remote station's server on for this run, at this address.
+    std::optional<RemoteListen> remoteListen = std::nullopt;
 };
 
 } // namespace orvanta

@@ -102,6 +102,8 @@ QString readTransmitter(const Json &object, Transponder *entry)
     }
     if (entry->downlinkLow == 0)
         return QStringLiteral("sans fréquence de descente");
+    if (const QString problem = transponderSenseProblem(*entry); !problem.isEmpty())
+        return problem;
     entry->catalogNumber = long(*catalog.value);
     entry->name = entryName(object);
     const auto invert = object.find("invert");

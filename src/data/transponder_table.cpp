@@ -6,6 +6,8 @@
 
 #include <QSet>
 
+#include <algorithm>
+
 #include <optional>
 
 namespace orvanta {
@@ -79,6 +81,63 @@ QString edgesProblem(const QString &link, qint64 low, qint64 high)
     return {};
 }
 
+// The widest passband taken, in Hz: wider than every amateur transponder (the
+// widest, geostationary, is 8 MHz), far narrower than a digit typed too many.
+constexpr qint64 kWidestPassbandHz = 10'000'000;
+
+struct Band {
+    qint64 low;
+    qint64 high;
+};
+
+// The bands where amateur satellites are worked, in Hz, taken broadly (the
+// amateur allocations around the satellite sub-bands, every region's).
+constexpr Band kAmateurSatelliteBands[] = {
+    {7'000'000, 7'100'000},
+    {14'000'000, 14'250'000},
+    {18'068'000, 18'168'000},
+    {21'000'000, 21'450'000},
+    {24'890'000, 24'990'000},
+    {28'000'000, 29'700'000},
+    {144'000'000, 148'000'000},
+    {430'000'000, 440'000'000},
+    {1'240'000'000, 1'300'000'000},
+    {2'300'000'000, 2'450'000'000},
+    {3'300'000'000, 3'500'000'000},
+    {5'650'000'000, 5'925'000'000},
+    {10'000'000'000, 10'500'000'000},
+    {24'000'000'000, 24'250'000'000},
+    {47'000'000'000, 47'200'000'000},
+    {75'500'000'000, 81'000'000'000},
+    {119'980'000'000, 123'000'000'000},
+    {134'000'000'000, 149'000'000'000},
+    {241'000'000'000, 250'000'000'000},
+};
+
+bool inOneBand(qint64 low, qint64 high)
+{
+    return std::any_of(std::begin(kAmateurSatelliteBands), std::end(kAmateurSatelliteBands),
+                       [&](const Band &band) { return low >= band.low && high <= band.high; });
+}
+
+QString megahertzText(qint64 hertz)
+{
+    return shortestText(double(hertz) / 1e6);
+}
+
+QString linkSenseProblem(const QString &link, qint64 low, qint64 high)
+{
+    if (low == 0)
+        return {};
+    if (high - low > kWidestPassbandHz)
+        return QStringLiteral("la %1 s'étend de %2 à %3 MHz, plus large que tout transpondeur (%4 MHz au plus)")
+            .arg(link, megahertzText(low), megahertzText(high), megahertzText(kWidestPassbandHz));
+    if (!inOneBand(low, high))
+        return QStringLiteral("la %1 (%2 à %3 MHz) n'est dans aucune bande des satellites amateurs")
+            .arg(link, megahertzText(low), megahertzText(high));
+    return {};
+}
+
 std::optional<Transponder> readLine(const QString &line, QString *problem)
 {
     const QStringList fields = line.split(QLatin1Char(';'));
@@ -122,6 +181,8 @@ std::optional<Transponder> readLine(const QString &line, QString *problem)
             reader.fail(QStringLiteral("la descente manque"));
         reader.fail(edgesProblem(QStringLiteral("descente"), entry.downlinkLow, entry.downlinkHigh));
         reader.fail(edgesProblem(QStringLiteral("montée"), entry.uplinkLow, entry.uplinkHigh));
+        if (reader.problem.isEmpty())
+            reader.fail(transponderSenseProblem(entry));
     }
     if (!reader.problem.isEmpty()) {
         *problem = reader.problem;
@@ -131,6 +192,21 @@ std::optional<Transponder> readLine(const QString &line, QString *problem)
 }
 
 } // namespace
+
+QString transponderSenseProblem(const Transponder &t)
+{
+    QString problem = linkSenseProblem(QStringLiteral("descente"), t.downlinkLow, t.downlinkHigh);
+    if (problem.isEmpty())
+        problem = linkSenseProblem(QStringLiteral("montée"), t.uplinkLow, t.uplinkHigh);
+    if (problem.isEmpty() && t.hasUplink()) {
+        // The uplink follows the downlink across the passband, mirrored when inverting.
+        const qint64 width = t.downlinkHigh - t.downlinkLow;
+        const qint64 lowest = t.inverting ? t.uplinkHigh - width : t.uplinkLow;
+        if (lowest <= 0)
+            problem = QStringLiteral("la montée tomberait à %1 MHz au bord de la descente").arg(megahertzText(lowest));
+    }
+    return problem;
+}
 
 QString transponderLine(const Transponder &t)
 {

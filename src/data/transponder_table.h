@@ -33,6 +33,12 @@ struct Transponder {
     bool operator==(const Transponder &) const = default;
 };
 
+// Why an entry whose edges each read well cannot be a transponder one works,
+// or empty: a passband wider than any transponder's (a typing error such as
+// a digit too many), a link in no band of the amateur-satellite service, or
+// an uplink that would fall below zero somewhere in the passband.
+QString transponderSenseProblem(const Transponder &transponder);
+
 // The line of a transponder in the files: fields separated by ';' in the order
 // catalogue;name;uplink low;uplink high;downlink low;downlink high;inverting;
 // uplink mode;downlink mode;CTCSS;alive, with "oui"/"non" for the two flags

@@ -1,5 +1,6 @@
 #include "orbit/deep_space.h"
 
+#include "orbit/sgp4_angles.h"
 #include "orbit/sgp4_constants.h"
 
 #include <algorithm>
@@ -164,7 +165,7 @@ void applyDeepSpaceSecular(const DeepSpaceTerms &terms, double minutes, MeanStat
     double longitude = 0;
     double meanMotion = 0;
     integrateResonance(resonance, minutes, longitude, meanMotion);
-    const double theta = std::fmod(terms.siderealAngleAtEpoch + minutes * kEarthRotationRadPerMin, kTwoPi);
+    const double theta = fmodTwoPi(terms.siderealAngleAtEpoch + minutes * kEarthRotationRadPerMin);
     if (resonance.kind == ResonanceKind::HalfDay)
         state.meanAnomaly = longitude - 2.0 * state.raan + 2.0 * theta;
     else
@@ -174,7 +175,7 @@ void applyDeepSpaceSecular(const DeepSpaceTerms &terms, double minutes, MeanStat
     state.semiMajorAxis = std::cbrt(ratio * ratio);
 }
 
-void applyLunarSolarPeriodics(const DeepSpaceTerms &terms, double minutes, MeanState &state)
+SinCos applyLunarSolarPeriodics(const DeepSpaceTerms &terms, double minutes, MeanState &state)
 {
     const BodyPeriodics sun = bodyPeriodics(terms.sun, kSunMeanMotion, kSunEccentricity, minutes);
     const BodyPeriodics moon = bodyPeriodics(terms.moon, kMoonMeanMotion, kMoonEccentricity, minutes);
@@ -195,7 +196,7 @@ void applyLunarSolarPeriodics(const DeepSpaceTerms &terms, double minutes, MeanS
         state.argPerigee += dgh;
         state.raan += dh;
         state.meanAnomaly += dm;
-        return;
+        return {sinI, cosI};
     }
 
     // Lyddane: perturb the node through the components of the orbit pole,
@@ -204,7 +205,7 @@ void applyLunarSolarPeriodics(const DeepSpaceTerms &terms, double minutes, MeanS
     const double cosNode = std::cos(state.raan);
     const double alpha = sinI * sinNode + (dh * cosNode + di * cosI * sinNode);
     const double beta = sinI * cosNode + (-dh * sinNode + di * cosI * cosNode);
-    const double node = std::fmod(state.raan, kTwoPi);
+    const double node = fmodTwoPi(state.raan);
     const double longitude = state.meanAnomaly + state.argPerigee + cosI * node + (dm + dgh - di * node * sinI);
     double newNode = std::atan2(alpha, beta);
     if (std::fabs(node - newNode) > kPi)
@@ -212,6 +213,7 @@ void applyLunarSolarPeriodics(const DeepSpaceTerms &terms, double minutes, MeanS
     state.raan = newNode;
     state.meanAnomaly += dm;
     state.argPerigee = longitude - state.meanAnomaly - cosI * state.raan;
+    return {sinI, cosI};
 }
 
 } // namespace orvanta::orbit::model

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "orbit/sgp4_angles.h"
 #include "orbit/sgp4_terms.h"
 
 #include <vector>
@@ -86,6 +87,7 @@ void tabulateResonance(ResonanceTerms &resonance);
 void applyDeepSpaceSecular(const DeepSpaceTerms &terms, double minutes, MeanState &state);
 
 // Adds the long-period lunar-solar periodics. Angles in, angles out: rad.
-void applyLunarSolarPeriodics(const DeepSpaceTerms &terms, double minutes, MeanState &state);
+// Gives the sine and cosine of the new inclination, which the later stages need too.
+SinCos applyLunarSolarPeriodics(const DeepSpaceTerms &terms, double minutes, MeanState &state);
 
 } // namespace orvanta::orbit::model

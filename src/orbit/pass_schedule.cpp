@@ -49,6 +49,7 @@ ScheduledPass scheduledPass(const Satellites &satellites, const PredictedPass &p
     out.maxElevationDeg = pass.maxElevationDeg;
     out.aosAzimuthDeg = pass.aosAzimuthDeg;
     out.durationSeconds = pass.durationSeconds();
+    out.revolution = satellites.revolutionAt(pass.name, pass.maxElevationTime).value_or(0);
     SatelliteLook look;
     if (satellites.lookAt(pass.name, pass.los, -90, look))
         out.losAzimuthDeg = look.azimuthRad / kDegree;

@@ -22,6 +22,7 @@ struct ScheduledPass {
     double durationSeconds = 0;
     bool sunlit = false;      // in sunlight at its highest point
     bool stationDark = false; // the Sun then more than 6 degrees below the station's horizon
+    long long revolution = 0; // the satellite's revolution at the highest point
     // Seen by eye: sunlit over a dark station.
     bool visibleToTheEye() const { return sunlit && stationDark; }
 };

@@ -246,6 +246,22 @@ std::optional<double> Satellites::periodMinutes(const std::string &name) const
     return held->propagator.periodMinutes();
 }
 
+std::optional<long long> Satellites::revolutionAt(const std::string &name, const JulianDate &instant) const
+{
+    const Held *held = find(name);
+    if (!held)
+        return std::nullopt;
+    const ElementSet &e = held->propagator.elements();
+    const double days = instant.minutesSince(e.epoch) / JulianDate::kMinutesPerDay;
+    // The written first term is half the mean motion's derivative: its
+    // integral over the days is that term times their square.
+    const double revolutions = double(e.revolutionNumber) + e.meanAnomalyDeg / 360.0
+                               + e.meanMotionRevPerDay * days + e.meanMotionDot * days * days;
+    if (!std::isfinite(revolutions))
+        return std::nullopt;
+    return static_cast<long long>(std::llround(revolutions));
+}
+
 std::string Satellites::refusal(const std::string &name, const JulianDate &start, double periodDays) const
 {
     const Held *held = find(name);

@@ -130,6 +130,11 @@ public:
     bool stateAt(const std::string &name, const JulianDate &instant, TemeState &state) const;
     // One revolution, minutes; nothing for an unknown name.
     std::optional<double> periodMinutes(const std::string &name) const;
+    // The revolutions of the satellite at an instant, counted on from the
+    // element set's own count with its mean motion, to the nearest whole one
+    // (the count steps at apogee); nothing for an unknown name. A new element
+    // set of the same orbit gives the same count, but right at an apogee.
+    std::optional<long long> revolutionAt(const std::string &name, const JulianDate &instant) const;
 
 private:
     struct Held {

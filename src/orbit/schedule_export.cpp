@@ -1,9 +1,12 @@
 #include "orbit/schedule_export.h"
 
+#include "orbit/locator.h"
 #include "orbit/text_format.h"
 #include "orbit/utc_time.h"
 
 #include <algorithm>
+#include <map>
+#include <cmath>
 
 namespace orvanta::orbit {
 
@@ -29,11 +32,13 @@ std::string icsTime(const JulianDate &instant)
            digits(int(c.second), 2) + 'Z';
 }
 
-std::string isoSecond(const JulianDate &instant)
+std::string isoMillisecond(const JulianDate &instant)
 {
-    const CalendarInstant c = secondOf(instant);
+    const CalendarInstant c = calendarFromMilliseconds(roundedToMilliseconds(instant));
+    const long long milliseconds = std::llround(c.second * 1000.0);
     return digits(c.year, 4) + '-' + digits(c.month, 2) + '-' + digits(c.day, 2) + 'T' + digits(c.hour, 2) + ':' +
-           digits(c.minute, 2) + ':' + digits(int(c.second), 2) + 'Z';
+           digits(c.minute, 2) + ':' + digits(int(milliseconds / 1000), 2) + '.' + digits(int(milliseconds % 1000), 3) +
+           'Z';
 }
 
 // A TEXT value: backslash, semicolon, comma and line ends escaped.
@@ -85,19 +90,37 @@ std::string csvField(const std::string &text)
 
 } // namespace
 
-std::string scheduleIcs(const std::vector<ScheduledPass> &schedule, const JulianDate &stamp)
+std::string scheduleStation(double latitudeDeg, double longitudeDeg)
 {
+    return locatorFromPosition(latitudeDeg, longitudeDeg, 6);
+}
+
+std::string scheduleIcs(const std::vector<ScheduledPass> &schedule, const std::string &station,
+                        const JulianDate &written)
+{
+    const JulianDate since2000 = julianFromCalendar({2000, 1, 1, 0, 0, 0});
+    const long long sequence =
+        std::max<long long>(0, wholeSecondsFromJulian(written) - wholeSecondsFromJulian(since2000));
     std::string out;
     addLine(out, "BEGIN:VCALENDAR");
     addLine(out, "VERSION:2.0");
     addLine(out, "PRODID:-//Orvanta//Planning des passages//FR");
     addLine(out, "CALSCALE:GREGORIAN");
     addLine(out, "METHOD:PUBLISH");
+    // A station may see two passes within one revolution's count (their
+    // highest points are less than a period apart): the later one takes the
+    // next count, so each pass keeps a UID of its own.
+    std::map<std::string, long long> lastRevolution;
     for (const ScheduledPass &pass : schedule) {
         const std::string number = pass.catalogNumber.empty() ? icsText(pass.name) : pass.catalogNumber;
+        long long revolution = pass.revolution;
+        if (const auto last = lastRevolution.find(number); last != lastRevolution.end())
+            revolution = std::max(revolution, last->second + 1);
+        lastRevolution[number] = revolution;
         addLine(out, "BEGIN:VEVENT");
-        addLine(out, "UID:" + number + '-' + icsTime(pass.aos) + "@orvanta");
-        addLine(out, "DTSTAMP:" + icsTime(stamp));
+        addLine(out, "UID:" + number + "-r" + std::to_string(revolution) + '-' + icsText(station) + "@orvanta");
+        addLine(out, "SEQUENCE:" + std::to_string(sequence));
+        addLine(out, "DTSTAMP:" + icsTime(written));
         addLine(out, "DTSTART:" + icsTime(pass.aos));
         addLine(out, "DTEND:" + icsTime(pass.los));
         addLine(out, "SUMMARY:" + icsText(pass.name + " - site max " + fixedText(pass.maxElevationDeg, 0) + "°"));
@@ -117,11 +140,13 @@ std::string scheduleIcs(const std::vector<ScheduledPass> &schedule, const Julian
 
 std::string scheduleCsv(const std::vector<ScheduledPass> &schedule)
 {
-    std::string out = "satellite,catalog_number,aos,los,max_elevation,aos_azimuth,los_azimuth,duration_s,sunlit,visible\n";
+    std::string out = "satellite,catalog_number,aos,los,max_elevation,max_elevation_time,aos_azimuth,los_azimuth,"
+                      "duration_s,sunlit,visible\n";
     for (const ScheduledPass &pass : schedule) {
-        out += csvField(pass.name) + ',' + csvField(pass.catalogNumber) + ',' + isoSecond(pass.aos) + ',' +
-               isoSecond(pass.los) + ',' + fixedText(pass.maxElevationDeg, 2) + ',' + fixedText(pass.aosAzimuthDeg, 1) +
-               ',' + fixedText(pass.losAzimuthDeg, 1) + ',' + fixedText(pass.durationSeconds, 0) + ',' +
+        out += csvField(pass.name) + ',' + csvField(pass.catalogNumber) + ',' + isoMillisecond(pass.aos) + ',' +
+               isoMillisecond(pass.los) + ',' + fixedText(pass.maxElevationDeg, 2) + ',' + isoMillisecond(pass.maxElevationTime) +
+               ',' + fixedText(pass.aosAzimuthDeg, 1) +
+               ',' + fixedText(pass.losAzimuthDeg, 1) + ',' + fixedText(pass.durationSeconds, 3) + ',' +
                (pass.sunlit ? '1' : '0') + ',' + (pass.visibleToTheEye() ? '1' : '0') + '\n';
     }
     return out;

@@ -9,15 +9,23 @@
 namespace orvanta::orbit {
 
 // iCalendar (RFC 5545): one VEVENT per pass, times in UTC, CRLF line ends,
-// lines folded at 75 octets. The UID is made of the catalogue number and the
-// acquisition second ("7530-20260627T073843Z@orvanta"), so that importing a
-// new export of the same passes updates them instead of adding them again.
-// stamp is the DTSTAMP of every event (the instant the schedule starts).
-std::string scheduleIcs(const std::vector<ScheduledPass> &schedule, const JulianDate &stamp);
+// lines folded at 75 octets. The UID names what the pass is, not its exact
+// times: the catalogue number, the revolution at the highest point and the
+// station ("7530-r12345-JN18eu@orvanta"), so that a new export, even after an
+// element update has moved the passes by some seconds, updates the events
+// instead of adding them again. written is the instant the file is written:
+// the DTSTAMP, and the SEQUENCE as its seconds since 2000, so that a later
+// export is the newer revision of each event.
+std::string scheduleIcs(const std::vector<ScheduledPass> &schedule, const std::string &station,
+                        const JulianDate &written);
 
-// CSV, a header line then one line per pass:
-// satellite,catalog_number,aos,los,max_elevation,aos_azimuth,los_azimuth,duration_s,sunlit,visible
-// Instants "YYYY-MM-DDTHH:MM:SSZ" (UTC), numbers with a ".", sunlit and
+// The station as the calendar's UIDs name it: its 6-character locator.
+std::string scheduleStation(double latitudeDeg, double longitudeDeg);
+
+// CSV, a header line then one line per pass, for the window and the command
+// line alike:
+// satellite,catalog_number,aos,los,max_elevation,max_elevation_time,aos_azimuth,los_azimuth,duration_s,sunlit,visible
+// Instants "YYYY-MM-DDTHH:MM:SS.sssZ" (UTC), numbers with a ".", sunlit and
 // visible 1 or 0. A name holding a comma or a double quote is quoted.
 std::string scheduleCsv(const std::vector<ScheduledPass> &schedule);
 

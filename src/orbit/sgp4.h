@@ -43,6 +43,11 @@ public:
     // state computed below the surface is given.
     PropagationError propagate(double minutesSinceEpoch, TemeState &out) const;
     const ElementSet &elements() const { return elements_; }
+    // The per-satellite terms worked out on construction, for the batch engine.
+    const model::EpochElements &epochTerms() const { return epoch_; }
+    const model::SecularRates &secularRates() const { return secular_; }
+    const model::DragTerms &dragTerms() const { return drag_; }
+    const model::InclinationTerms &inclinationTerms() const { return inclination_; }
 
 private:
     // The propagation itself, also run at epoch during initialisation.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "orbit/sgp4_constants.h"
+
 #include <cmath>
 
 namespace orvanta::orbit::model {
@@ -12,6 +14,28 @@ struct SinCos {
 inline SinCos sinCos(double angle)
 {
     return {std::sin(angle), std::cos(angle)};
+}
+
+// std::fmod(angle, 2 pi), bit for bit, without its cost for the angles the
+// model mostly meets: within one turn already, or a few turns away. The
+// remainder of the right whole number of turns is exact in one fused
+// multiply-add; the quotient can only come out one too many, when it rounds
+// up to the next whole number, and that is caught by the sign of the rest.
+inline double fmodTwoPi(double angle)
+{
+    constexpr double kExactTurnsBelow = 0x1p50; // quotient still exact to one turn
+    const double size = std::fabs(angle);
+    if (size < kTwoPi)
+        return angle;
+    if (!(size < kExactTurnsBelow))
+        return std::fmod(angle, kTwoPi);
+    double turns = std::trunc(angle / kTwoPi);
+    double rest = std::fma(-turns, kTwoPi, angle);
+    if (rest != 0.0 && std::signbit(rest) != std::signbit(angle)) {
+        turns -= std::copysign(1.0, angle);
+        rest = std::fma(-turns, kTwoPi, angle);
+    }
+    return std::copysign(rest, angle);
 }
 
 // Below this a correction angle (rad) is added by a short series instead of

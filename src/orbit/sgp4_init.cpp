@@ -169,9 +169,14 @@ namespace model {
 
 InclinationTerms inclinationTermsFor(double inclination)
 {
+    return inclinationTermsFor(sinCos(inclination));
+}
+
+InclinationTerms inclinationTermsFor(const SinCos &inclination)
+{
     InclinationTerms terms;
-    terms.cosInclination = std::cos(inclination);
-    terms.sinInclination = std::sin(inclination);
+    terms.cosInclination = inclination.cos;
+    terms.sinInclination = inclination.sin;
     const double cosI = terms.cosInclination;
     const double cosSquared = cosI * cosI;
     terms.con41 = 3.0 * cosSquared - 1.0;

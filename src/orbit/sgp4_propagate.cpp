@@ -79,10 +79,10 @@ PropagationError applyDrag(const EpochElements &epoch, const DragFactors &factor
     if (state.eccentricity < kMinEccentricity)
         state.eccentricity = kMinEccentricity;
     state.meanAnomaly += epoch.meanMotion * factors.longitude;
-    const double meanLongitude = std::fmod(state.meanAnomaly + state.argPerigee + state.raan, kTwoPi);
-    state.raan = std::fmod(state.raan, kTwoPi);
-    state.argPerigee = std::fmod(state.argPerigee, kTwoPi);
-    state.meanAnomaly = std::fmod(meanLongitude - state.argPerigee - state.raan, kTwoPi);
+    const double meanLongitude = fmodTwoPi(state.meanAnomaly + state.argPerigee + state.raan);
+    state.raan = fmodTwoPi(state.raan);
+    state.argPerigee = fmodTwoPi(state.argPerigee);
+    state.meanAnomaly = fmodTwoPi(meanLongitude - state.argPerigee - state.raan);
     return PropagationError::None;
 }
 
@@ -113,7 +113,7 @@ struct KeplerSolution {
 
 KeplerSolution solveKepler(const LongPeriodState &lp, double raan)
 {
-    const double u = std::fmod(lp.longitude - raan, kTwoPi);
+    const double u = fmodTwoPi(lp.longitude - raan);
     double ew = u;
     SinCos trig = sinCos(ew);
     for (int i = 0; i < kKeplerIterations; ++i) {
@@ -218,17 +218,18 @@ PropagationError Sgp4Propagator::evaluate(double t, TemeState &out) const
     InclinationTerms deepInclination;
     const InclinationTerms *incl = &inclination_;
     if (deepSpace_) {
-        applyLunarSolarPeriodics(deep_, t, state);
+        SinCos inclination = applyLunarSolarPeriodics(deep_, t, state);
         // Pushed through the equator by the sun and moon: the same orbit,
         // described again with a positive inclination.
         if (state.inclination < 0.0) {
             state.inclination = -state.inclination;
+            inclination.sin = -inclination.sin;
             state.raan += kPi;
             state.argPerigee -= kPi;
         }
         if (state.eccentricity < 0.0 || state.eccentricity > 1.0)
             return PropagationError::PerturbedEccentricity;
-        deepInclination = inclinationTermsFor(state.inclination);
+        deepInclination = inclinationTermsFor(inclination);
         incl = &deepInclination;
     }
 

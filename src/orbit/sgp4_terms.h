@@ -1,5 +1,7 @@
 #pragma once
 
+#include "orbit/sgp4_angles.h"
+
 // Per-satellite quantities worked out once at initialisation, so that each
 // propagation only evaluates what depends on time.
 namespace orvanta::orbit::model {
@@ -54,5 +56,7 @@ struct InclinationTerms {
 };
 
 InclinationTerms inclinationTermsFor(double inclination);
+// The same from the sine and cosine of the inclination, when they are known already.
+InclinationTerms inclinationTermsFor(const SinCos &inclination);
 
 } // namespace orvanta::orbit::model

@@ -1,5 +1,6 @@
 #include "orbit/verification.h"
 
+#include "orbit/batch_propagator.h"
 #include "orbit/sgp4.h"
 #include "orbit/text_lines.h"
 
@@ -136,20 +137,13 @@ std::vector<VerificationCase> readCases(const std::string &text, const std::stri
     return cases;
 }
 
-void runCase(const VerificationCase &run, std::ostream &out)
+// The instants of a run: the epoch, then the steps accumulated one by one,
+// the last held to the stop time. Each step advances (checked on reading),
+// and the count of steps is bounded besides, since rounding may shorten
+// every step.
+std::vector<double> runInstants(const VerificationCase &run)
 {
-    out << catalogueWithoutZeros(run.elements.catalogNumber) << " xx\n";
-    const Sgp4Propagator propagator(run.elements);
-    TemeState state;
-    if (const PropagationError error = propagator.propagate(0.0, state); error != PropagationError::None) {
-        out << errorLine(0.0, error) << '\n';
-        return;
-    }
-    out << stateLine(0.0, state) << '\n';
-
-    // Times are accumulated step by step, the last one held to the stop time.
-    // Each step advances (checked on reading), and the count of steps is bounded
-    // besides, since rounding may shorten every step.
+    std::vector<double> instants{0.0};
     double minutes = run.start;
     if (std::fabs(minutes) > kZeroStart)
         minutes -= run.step;
@@ -158,11 +152,32 @@ void runCase(const VerificationCase &run, std::ostream &out)
         minutes += run.step;
         if (minutes > run.stop)
             minutes = run.stop;
-        if (const PropagationError error = propagator.propagate(minutes, state); error != PropagationError::None) {
-            out << errorLine(minutes, error) << '\n';
-            return;
+        instants.push_back(minutes);
+    }
+    return instants;
+}
+
+// The run goes through the batch engine, a stretch of instants at a time,
+// and stops at the first error.
+void runCase(const VerificationCase &run, std::ostream &out)
+{
+    constexpr std::size_t kInstantsPerBatch = 4096;
+    out << catalogueWithoutZeros(run.elements.catalogNumber) << " xx\n";
+    const Sgp4Propagator propagator(run.elements);
+    const std::vector<double> instants = runInstants(run);
+    std::vector<TemeState> states(std::min(kInstantsPerBatch, instants.size()));
+    std::vector<PropagationError> errors(states.size());
+    for (std::size_t first = 0; first < instants.size(); first += kInstantsPerBatch) {
+        const std::size_t count = std::min(kInstantsPerBatch, instants.size() - first);
+        BatchPropagator::propagateTimes(propagator, {instants.data() + first, count}, {states.data(), count},
+                                        {errors.data(), count});
+        for (std::size_t i = 0; i < count; ++i) {
+            if (errors[i] != PropagationError::None) {
+                out << errorLine(instants[first + i], errors[i]) << '\n';
+                return;
+            }
+            out << stateLine(instants[first + i], states[i]) << '\n';
         }
-        out << stateLine(minutes, state) << '\n';
     }
 }
 

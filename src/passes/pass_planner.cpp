@@ -1,8 +1,10 @@
 #include "passes/pass_planner.h"
 
+#include "tracking/station_clock.h"
 #include "orbit/schedule_export.h"
 #include "platform/atomic_file.h"
 
+#include <QDateTime>
 #include <QPointer>
 #include <QThread>
 
@@ -55,7 +57,7 @@ void PassPlanner::compute(int days)
         return true;
     });
     threads_.push_back(thread);
-    start_ = request.start;
+    station_ = orbit::scheduleStation(request.latitudeDeg, request.longitudeDeg);
     names_ = request.names;
     thread->start(QThread::LowPriority);
 }
@@ -81,7 +83,8 @@ std::vector<orbit::ScheduledPass> PassPlanner::rows() const
 
 bool PassPlanner::exportIcs(const QString &path, QString *error) const
 {
-    return writeFileAtomically(path, QByteArray::fromStdString(orbit::scheduleIcs(rows(), start_)), error);
+    const orbit::JulianDate written = julianToTheSecond(QDateTime::currentDateTimeUtc());
+    return writeFileAtomically(path, QByteArray::fromStdString(orbit::scheduleIcs(rows(), station_, written)), error);
 }
 
 bool PassPlanner::exportCsv(const QString &path, QString *error) const

@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 class QThread;
@@ -64,7 +65,7 @@ private:
 
     std::function<ScheduleRequest()> request_;
     std::vector<orbit::ScheduledPass> all_;
-    orbit::JulianDate start_;
+    std::string station_; // as the calendar's UIDs name it
     QStringList names_;
     double minMaxElevation_ = 0;
     QString satellite_;

@@ -43,6 +43,27 @@ void QtMessageBoxes::information(const QString &text, const QString &title, Icon
     exec(box);
 }
 
+// A box left open while the station works on; the same text already on the
+// screen is brought forward rather than shown twice.
+void QtMessageBoxes::notice(const QString &text, const QString &title, Icon icon)
+{
+    std::erase_if(notices_, [](const QPointer<QMessageBox> &box) { return box.isNull(); });
+    for (const QPointer<QMessageBox> &box : notices_)
+        if (box->text() == text && box->windowTitle() == title) {
+            box->raise();
+            return;
+        }
+    auto *box = new QMessageBox(toQt(icon), title, text, QMessageBox::Ok, parent_);
+    box->setObjectName(QStringLiteral("Avis"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    box->show();
+    const int below = open_ + int(notices_.size());
+    if (below > 0)
+        box->move(box->pos() + QPoint(kCascade, kCascade) * below);
+    notices_.emplace_back(box);
+}
+
 bool QtMessageBoxes::question(const QString &text, const QString &title)
 {
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent_);

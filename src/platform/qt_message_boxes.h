@@ -2,7 +2,11 @@
 
 #include "platform/message_boxes.h"
 
-class QMessageBox;
+#include <QMessageBox>
+#include <QPointer>
+
+#include <vector>
+
 class QWidget;
 
 namespace orvanta {
@@ -12,6 +16,7 @@ public:
     explicit QtMessageBoxes(QWidget *parent = nullptr) : parent_(parent) {}
     void setParent(QWidget *parent) { parent_ = parent; }
     void information(const QString &text, const QString &title, Icon icon) override;
+    void notice(const QString &text, const QString &title, Icon icon) override;
     bool question(const QString &text, const QString &title) override;
 
 private:
@@ -19,6 +24,7 @@ private:
 
     QWidget *parent_;
     int open_ = 0; // boxes of ours shown at this moment
+    std::vector<QPointer<QMessageBox>> notices_; // those not closed yet
 };
 
 } // namespace orvanta

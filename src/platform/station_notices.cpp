@@ -8,7 +8,7 @@ void StationNotices::later(const QString &text, const QString &title, Icon icon)
 {
     QTimer::singleShot(0, &context_, [this, text, title, icon] {
         if (!stopped_)
-            boxes_.information(text, title, icon);
+            boxes_.notice(text, title, icon);
     });
 }
 

@@ -3,6 +3,8 @@
 #include "platform/text_numbers.h"
 #include "receiver/ft847_frames.h"
 
+#include <QStringList>
+
 #include <cmath>
 
 namespace orvanta {
@@ -54,16 +56,23 @@ bool Ft847Receiver::startSatellite(const QString &receiveMode, const QString &tr
                                    qint64 transmitHz, double toneHz)
 {
     using ft847::SatelliteVfo;
-    if (!ft847::receivesOn(receiveHz / 1e6) || !ft847::transmitsOn(transmitHz / 1e6)) {
-        refusals_.refused(kOutOfBand, QStringLiteral("Mode satellite non engage : le FT847 ne peut pas recevoir sur "
-                                                     "%1 MHz et emettre sur %2 MHz")
-                                          .arg(formatFixed(receiveHz / 1e6, 5), formatFixed(transmitHz / 1e6, 5)));
+    const bool receives = ft847::receivesOn(receiveHz / 1e6);
+    const bool transmits = ft847::transmitsOn(transmitHz / 1e6);
+    if (!receives || !transmits) {
+        // Only the link the radio cannot work is named.
+        QStringList links;
+        if (!receives)
+            links << QStringLiteral("recevoir sur %1 MHz").arg(formatFixed(receiveHz / 1e6, 5));
+        if (!transmits)
+            links << QStringLiteral("émettre sur %1 MHz").arg(formatFixed(transmitHz / 1e6, 5));
+        refusals_.refused(kOutOfBand, QStringLiteral("Mode satellite non engagé : le FT847 ne peut pas %1")
+                                          .arg(links.join(QStringLiteral(" ni "))));
         return false;
     }
     std::vector<QByteArray> blocks{ft847::catOn(), ft847::satelliteModeOn()};
     const std::optional<QByteArray> tone = ft847::setSatelliteTone(toneHz);
     if (toneHz > 0 && !tone)
-        refusals_.refused(kUnknownTone, QStringLiteral("Tonalite CTCSS non envoyee : le FT847 n'a pas de tonalite de %1 Hz")
+        refusals_.refused(kUnknownTone, QStringLiteral("Tonalité CTCSS non envoyée : le FT847 n'a pas de tonalité de %1 Hz")
                                             .arg(shortestText(toneHz)));
     for (const auto &block : {ft847::setSatelliteMode(SatelliteVfo::Receive, receiveMode),
                               ft847::setSatelliteMode(SatelliteVfo::Transmit, transmitMode),

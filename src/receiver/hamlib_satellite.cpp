@@ -55,7 +55,7 @@ rmode_t modeOf(const QString &text)
     return text.isEmpty() ? RIG_MODE_NONE : rig_parse_mode(text.trimmed().toUpper().toLatin1().constData());
 }
 
-const QString kNoUplink = QStringLiteral("la montee n'est pas envoyee, seule la descente est suivie");
+const QString kNoUplink = QStringLiteral("la montée n'est pas envoyée, seule la descente est suivie");
 
 } // namespace
 
@@ -119,7 +119,7 @@ QString RigSatellite::apply(RIG *rig, const RigSatelliteWish &wanted, RigSatelli
         freq_t frequency = 0;
         const int code = rig_get_freq(rig, RIG_VFO_CURR, &frequency);
         if (code == RIG_OK)
-            dial_ = RigReading{frequency, wanted.cycle, applied.receiveHz};
+            dial_ = RigReading{frequency, wanted.cycle, applied.receiveHz, !uplink_};
         else if (!isHamlibRefusal(code))
             return hamlibErrorText(code);
     }
@@ -136,8 +136,8 @@ QString RigSatellite::start(RIG *rig, const RigSatelliteWish &wanted)
     uplinkOnly_ = wanted.uplinkOnly;
     uplinkVfo_ = int(uplinkOnly_ ? RIG_VFO_CURR : entryOf(wanted.uplinkVfo).hamlib);
     if (!canTransmit(rig, wanted.transmitHz)) {
-        refused(QStringLiteral("La radio Hamlib n'emet pas sur %1 MHz, la montee du transpondeur : %2.")
-                    .arg(megahertz(wanted.transmitHz), uplinkOnly_ ? QStringLiteral("la montee n'est pas envoyee")
+        refused(QStringLiteral("La radio Hamlib n'émet pas sur %1 MHz, la montée du transpondeur : %2.")
+                    .arg(megahertz(wanted.transmitHz), uplinkOnly_ ? QStringLiteral("la montée n'est pas envoyée")
                                                                    : kNoUplink));
     } else if (uplinkOnly_) {
         uplink_ = true;
@@ -169,7 +169,7 @@ QString RigSatellite::start(RIG *rig, const RigSatelliteWish &wanted)
             if (isHamlibFailure(code))
                 return hamlibErrorText(code);
             if (code != RIG_OK)
-                refused(QStringLiteral("La radio Hamlib refuse le mode %1 pour la montee : %2.")
+                refused(QStringLiteral("La radio Hamlib refuse le mode %1 pour la montée : %2.")
                             .arg(wanted.uplinkMode, hamlibErrorText(code)));
         }
         if (const QString error = sendTransmit(rig, wanted.transmitHz); !error.isEmpty())
@@ -178,7 +178,7 @@ QString RigSatellite::start(RIG *rig, const RigSatelliteWish &wanted)
     if (uplink_ && wanted.ctcssHz > 0) {
         const QString tone = formatFixed(wanted.ctcssHz, 1);
         if (!rig->caps->set_ctcss_tone) {
-            refused(QStringLiteral("La radio Hamlib ne sait pas regler la tonalite CTCSS : reglez %1 Hz sur la radio.")
+            refused(QStringLiteral("La radio Hamlib ne sait pas régler la tonalité CTCSS : réglez %1 Hz sur la radio.")
                         .arg(tone));
         } else {
             // The tone goes with the transmitted frequency where the radio
@@ -190,7 +190,7 @@ QString RigSatellite::start(RIG *rig, const RigSatelliteWish &wanted)
             if (isHamlibFailure(code))
                 return hamlibErrorText(code);
             if (code != RIG_OK)
-                refused(QStringLiteral("La radio Hamlib refuse la tonalite CTCSS %1 Hz : %2.")
+                refused(QStringLiteral("La radio Hamlib refuse la tonalité CTCSS %1 Hz : %2.")
                             .arg(tone, hamlibErrorText(code)));
         }
     }
@@ -231,7 +231,7 @@ QString RigSatellite::sendTransmit(RIG *rig, qint64 hertz)
     if (code != RIG_OK) {
         // Nothing more goes to an uplink the radio turned down.
         uplink_ = false;
-        refused(QStringLiteral("La radio Hamlib refuse la frequence de montee %1 MHz : %2.")
+        refused(QStringLiteral("La radio Hamlib refuse la fréquence de montée %1 MHz : %2.")
                     .arg(megahertz(hertz), hamlibErrorText(code)));
     }
     return {};

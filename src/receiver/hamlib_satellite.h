@@ -43,6 +43,7 @@ struct RigReading {
     double hertz = 0;
     long long cycle = 0;
     qint64 sentHz = 0;
+    bool uplinkRefused = false; // working a transponder whose uplink does not go out
 };
 
 // The transponder work of one opening of a Hamlib radio, on the worker's

@@ -2,6 +2,7 @@
 
 #include "orbit/doppler.h"
 #include "orbit/utc_time.h"
+#include "platform/countdown.h"
 #include "platform/text_numbers.h"
 
 #include <cmath>
@@ -86,7 +87,7 @@ QString waitingInfoLine(const std::string &awaitedName, std::optional<double> se
 
 QString countdownText(double seconds)
 {
-    const long long whole = seconds > 0 ? std::llround(seconds) : 0;
+    const long long whole = countdownUnits(seconds, 1);
     const QString minutesSeconds = twoDigits(whole / 60 % 60) + QLatin1Char(':') + twoDigits(whole % 60);
     if (whole < 3600)
         return minutesSeconds;

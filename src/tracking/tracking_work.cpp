@@ -27,7 +27,7 @@ TrackingWork::TrackingWork(Links links)
              [this](const QString &time, const QString &date) { links_.display.showClock(time, date); }),
       timer_(links_.timer),
       sharedTimer_(timer_),
-      frequencyReport_(links_.messages),
+      frequencyReport_(links_.notices),
       banks_(links_.store, links_.config),
       predictionNotices_(links_.notices),
       pointing_([this] { return links_.devices.rotor(); }, links_.messages),

@@ -90,6 +90,7 @@ public:
     std::vector<NamedSatellite> selectedSatellites() const;
     // The manual pointing, while its window holds the rotor.
     std::optional<SkyPoint> manualPointing() const;
+    ManualPointing &pointing() { return pointing_; }
     void openManualPointing();
     // The Hamlib devices' readings again (another may have been chosen).
     void refreshReadings() { readback_.refresh(); }

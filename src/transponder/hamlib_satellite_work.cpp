@@ -108,6 +108,12 @@ HamlibSatelliteWork::HamlibSatelliteWork(QObject &window, SettingsStore &store, 
     }
 }
 
+bool HamlibSatelliteWork::uplinkRefused() const
+{
+    const std::optional<RigReading> read = rig_.reading();
+    return link_.active() && read && read->uplinkRefused;
+}
+
 void HamlibSatelliteWork::cycle(TransponderTuning *tuning)
 {
     radio_.beginCycle();

@@ -79,6 +79,9 @@ public:
     // One correction cycle; tuning is null when the radio works no
     // transponder. A turned dial moves the tuning before the links go out.
     void cycle(TransponderTuning *tuning);
+    // The radio turned the uplink down at the start of the work (known from
+    // its first read after it).
+    bool uplinkRefused() const;
 
 private:
     SettingsStore &store_;

@@ -30,15 +30,26 @@ void SatelliteLink::cycle(const Transponder *transponder, const std::optional<Tw
 {
     if (!transponder || !transponder->hasUplink() || !links) {
         release();
+        refused_ = false;
         return;
     }
     const qint64 receive = onStep(links->downlinkAtRadio);
     const qint64 transmit = onStep(links->uplinkAtRadio);
+    if (starting_)
+        return; // a cycle dispatched by the take-up's own waits
     if (!active_ || !(*transponder == worked_)) {
         release();
-        if (!radio_.start(*transponder, receive, transmit))
-            return;
+        // The radio is ours from the take-up's first byte: a tick during its
+        // waits must not queue a normal-mode frequency behind it.
         active_ = true;
+        starting_ = true;
+        const bool started = radio_.start(*transponder, receive, transmit);
+        starting_ = false;
+        refused_ = !started;
+        if (!started) {
+            active_ = false;
+            return;
+        }
         worked_ = *transponder;
     } else {
         const std::optional<qint64> moveReceive = receive != sentReceive_ ? std::optional(receive) : std::nullopt;

@@ -52,6 +52,9 @@ public:
     // Normal mode again if satellite mode is on (release, shutdown).
     void release();
     bool active() const { return active_; }
+    // The radio turned the transponder down at its last start: its uplink
+    // does not go out.
+    bool refused() const { return refused_; }
 
 private:
     qint64 onStep(double hertz) const;
@@ -59,6 +62,8 @@ private:
     SatelliteRadio &radio_;
     qint64 step_;
     bool active_ = false;
+    bool starting_ = false;
+    bool refused_ = false;
     Transponder worked_;
     qint64 sentReceive_ = 0;
     qint64 sentTransmit_ = 0;

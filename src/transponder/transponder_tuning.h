@@ -68,6 +68,9 @@ public:
     // The operator's word that the radio works the chosen transponder.
     bool drivesRadio() const { return drivesRadio_; }
     void setDrivesRadio(bool drives) { drivesRadio_ = drives; }
+    // The radio driven turned the uplink down: the panel shows it as not sent.
+    bool uplinkRefused() const { return uplinkRefused_; }
+    void setUplinkRefused(bool refused) { uplinkRefused_ = refused; }
 
     // Saves the last frequency of the satellite followed.
     void remember();
@@ -88,6 +91,7 @@ private:
     LinkOffsets offsets_;
     std::optional<double> rangeRate_;
     bool drivesRadio_ = false;
+    bool uplinkRefused_ = false;
 };
 
 } // namespace orvanta

@@ -2,6 +2,7 @@
 
 #include "platform/text_numbers.h"
 
+#include <QAbstractSpinBox>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -63,22 +64,27 @@ TranspondeurWindow::TranspondeurWindow(TransponderTuning &tuning, RangeRate rang
 
     satellite_ = new QLabel;
     satellite_->setObjectName(QStringLiteral("Transpondeur_Satellite"));
+    // The table's lines left out, where the operator looks for the missing entry.
+    problems_ = new QLabel;
+    problems_->setObjectName(QStringLiteral("Transpondeur_Problemes"));
+    problems_->setWordWrap(true);
+    problems_->setStyleSheet(QStringLiteral("color: #b00000"));
+    problems_->hide();
     choice_ = new QComboBox;
     choice_->setObjectName(QStringLiteral("Transpondeur_Choix"));
     choice_->setFocusPolicy(Qt::ClickFocus);
 
     auto *values = new QFormLayout;
     const std::pair<const char *, const char *> rows[] = {
-        {"Descente au satellite", "Descente_Satellite"}, {"Montee au satellite", "Montee_Satellite"},
-        {"Descente a la radio", "Descente_Radio"},       {"Montee a la radio", "Montee_Radio"},
-        {"Doppler descente", "Doppler_Descente"},        {"Doppler montee", "Doppler_Montee"},
+        {"Descente au satellite", "Descente_Satellite"}, {"Montée au satellite", "Montee_Satellite"},
+        {"Descente à la radio", "Descente_Radio"},       {"Montée à la radio", "Montee_Radio"},
+        {"Doppler descente", "Doppler_Descente"},        {"Doppler montée", "Doppler_Montee"},
     };
     for (const auto &[caption, name] : rows)
-        values->addRow(QString::fromLatin1(caption), valueLabel(name));
+        values->addRow(QString::fromUtf8(caption), valueLabel(name));
 
     slider_ = new QSlider(Qt::Horizontal);
     slider_->setObjectName(QStringLiteral("Transpondeur_Curseur"));
-    slider_->installEventFilter(this);
 
     auto *steps = new QHBoxLayout;
     auto *stepGroup = new QButtonGroup(this);
@@ -99,8 +105,8 @@ TranspondeurWindow::TranspondeurWindow(TransponderTuning &tuning, RangeRate rang
     downlinkOffset_ = offsetBox("Decalage_Descente");
     uplinkOffset_ = offsetBox("Decalage_Montee");
     auto *offsets = new QFormLayout;
-    offsets->addRow(QStringLiteral("Decalage descente"), downlinkOffset_);
-    offsets->addRow(QStringLiteral("Decalage montee"), uplinkOffset_);
+    offsets->addRow(QStringLiteral("Décalage descente"), downlinkOffset_);
+    offsets->addRow(QStringLiteral("Décalage montée"), uplinkOffset_);
 
     auto *drives = new QCheckBox(QStringLiteral("Piloter la radio en mode satellite (FT-847 ou Hamlib)"));
     drives->setObjectName(QStringLiteral("Transpondeur_Radio"));
@@ -109,12 +115,18 @@ TranspondeurWindow::TranspondeurWindow(TransponderTuning &tuning, RangeRate rang
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(satellite_);
+    layout->addWidget(problems_);
     layout->addWidget(choice_);
     layout->addLayout(values);
     layout->addWidget(slider_);
     layout->addLayout(steps);
     layout->addLayout(offsets);
     layout->addWidget(drives);
+    // The arrow keys and the wheel tune the passband whichever control has
+    // the focus, unless the operator is typing in an offset.
+    setFocusPolicy(Qt::StrongFocus);
+    for (QWidget *control : findChildren<QWidget *>())
+        control->installEventFilter(this);
 
     connect(choice_, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (showing_)
@@ -170,7 +182,11 @@ void TranspondeurWindow::ouvrir()
     show();
     raise();
     activateWindow();
-    slider_->setFocus();
+    // Never in an offset, where the arrows would change the calibration.
+    if (slider_->isEnabled())
+        slider_->setFocus();
+    else
+        setFocus();
     refreshTimer_.start();
 }
 
@@ -192,8 +208,8 @@ void TranspondeurWindow::showTransponders()
         satellite_->setText(QStringLiteral("%1 : aucun transpondeur dans Transpondeurs.cfg").arg(tuning_.satelliteName()));
     else
         satellite_->setText(tuning_.satelliteName());
-    if (!tuning_.tableProblems().isEmpty())
-        satellite_->setToolTip(tuning_.tableProblems().join(QLatin1Char('\n')));
+    problems_->setText(tuning_.tableProblems().join(QLatin1Char('\n')));
+    problems_->setVisible(!tuning_.tableProblems().isEmpty());
     choice_->clear();
     for (const Transponder &t : tuning_.transponders())
         choice_->addItem(t.alive ? t.name : t.name + QStringLiteral(" (inactif)"));
@@ -237,7 +253,9 @@ void TranspondeurWindow::refresh()
     set("Descente_Satellite", t ? megahertz(double(tuning_.downlink())) : none);
     set("Montee_Satellite", uplink ? megahertz(double(uplinkForDownlink(*t, tuning_.downlink()))) : none);
     set("Descente_Radio", links ? megahertz(links->downlinkAtRadio) : none);
-    set("Montee_Radio", links && uplink ? megahertz(links->uplinkAtRadio) : none);
+    set("Montee_Radio", !(links && uplink)         ? none
+                        : tuning_.uplinkRefused() ? QStringLiteral("non envoyée")
+                                                  : megahertz(links->uplinkAtRadio));
     set("Doppler_Descente", links ? shift(links->downlinkDoppler()) : none);
     set("Doppler_Montee", links && uplink ? shift(links->uplinkDoppler()) : none);
 }
@@ -270,18 +288,38 @@ void TranspondeurWindow::wheelEvent(QWheelEvent *event)
     event->accept();
     if (notches == 0)
         return;
-    tuning_.tune(notches);
+    tuneBy(notches);
+}
+
+void TranspondeurWindow::tuneBy(int steps)
+{
+    tuning_.tune(steps);
     tuned();
+}
+
+bool TranspondeurWindow::typingIn(QObject *watched) const
+{
+    QWidget *focus = focusWidget();
+    const auto *widget = qobject_cast<QWidget *>(watched);
+    return focus && widget && qobject_cast<QAbstractSpinBox *>(focus) && (widget == focus || focus->isAncestorOf(widget));
 }
 
 // The wheel moves one step per notch, over the slider as anywhere else.
 bool TranspondeurWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress) {
-        keyPressEvent(static_cast<QKeyEvent *>(event));
-        return event->isAccepted();
+    if (event->type() == QEvent::KeyPress && !typingIn(watched)) {
+        switch (static_cast<QKeyEvent *>(event)->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+            keyPressEvent(static_cast<QKeyEvent *>(event));
+            return true;
+        default:
+            break;
+        }
     }
-    if (event->type() == QEvent::Wheel) {
+    if (event->type() == QEvent::Wheel && !typingIn(watched)) {
         wheelEvent(static_cast<QWheelEvent *>(event));
         return true;
     }

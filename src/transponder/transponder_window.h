@@ -36,6 +36,9 @@ public:
     void follow(long catalogNumber, const QString &name);
     // Asks the range rate and shows both links.
     void refresh();
+    // Moves the downlink by whole steps, as the wheel and the arrow keys do.
+    void tuneBy(int steps);
+    const TransponderTuning &tuning() const { return tuning_; }
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -47,12 +50,15 @@ private:
     void showTransponders();
     void showTuning();
     void tuned();
+    // Whether the operator is typing in the offset box the event is for.
+    bool typingIn(QObject *watched) const;
 
     TransponderTuning &tuning_;
     RangeRate rangeRate_;
     QTimer refreshTimer_;
     QTimer saveTimer_; // the last frequency is saved once the operator pauses
     QLabel *satellite_;
+    QLabel *problems_;
     QComboBox *choice_;
     QSlider *slider_;
     QSpinBox *downlinkOffset_;

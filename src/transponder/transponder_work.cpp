@@ -16,7 +16,7 @@ namespace orvanta {
 TransponderWork::TransponderWork(Links links, Receiver &ar5000Radio, Ft847Receiver &ft847, Receiver &ft847Radio,
                                  HamlibReceiver &hamlib)
     : links_(std::move(links)),
-      tuning_(links_.store, [folder = links_.folder] { return loadTransponders(folder); }),
+      tuning_(links_.store, [this] { return readTable(); }),
       ft847Satellite_(ft847),
       ft847Link_(ft847Satellite_),
       ft847Receiver_(ft847Radio, ft847Link_),
@@ -44,6 +44,25 @@ TransponderWork::~TransponderWork()
 {
     delete correction_;
     delete panel_;
+}
+
+// The lines left out are told once, when the table is read, and again only
+// when they change; the panel keeps showing them.
+TransponderTable TransponderWork::readTable()
+{
+    TransponderTable table = loadTransponders(links_.folder);
+    if (table.problems != toldProblems_) {
+        toldProblems_ = table.problems;
+        if (!table.problems.isEmpty()) {
+            constexpr int kShown = 10;
+            QString text = QStringLiteral("Lignes de la table des transpondeurs ignorées :\n")
+                           + table.problems.mid(0, kShown).join(QLatin1Char('\n'));
+            if (table.problems.size() > kShown)
+                text += QStringLiteral("\n... et %1 autres").arg(table.problems.size() - kShown);
+            links_.messages.information(text, QStringLiteral("Orvanta"), MessageBoxes::Icon::Warning);
+        }
+    }
+    return table;
 }
 
 void TransponderWork::followed(const QString &name, long catalogNumber)
@@ -75,6 +94,7 @@ void TransponderWork::correct()
     ft847Link_.cycle(ft847 ? tuning_.transponder() : nullptr, ft847 ? tuning_.links() : std::nullopt);
     hamlib_.cycle(hamlib ? &tuning_ : nullptr);
     twoRadios_.cycle(two ? programmed : nullptr, tuning_.transponder(), tuning_.links());
+    tuning_.setUplinkRefused((ft847 && ft847Link_.refused()) || (hamlib && hamlib_.uplinkRefused()));
 }
 
 void TransponderWork::importSatnogs()

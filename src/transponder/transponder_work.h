@@ -51,6 +51,7 @@ public:
     Receiver &ar5000Receiver() { return ar5000Gate_; }
     Receiver &ft847Receiver() { return ft847Gate_; }
     Receiver &hamlibReceiver() { return hamlibGate_; }
+    TranspondeurWindow &panel() { return *panel_; }
     // The satellite the tick follows (empty name and 0 for none).
     void followed(const QString &name, long catalogNumber);
     // The table's files changed on disk (the element update replaced the import).
@@ -61,7 +62,10 @@ private:
     void importSatnogs();
     std::optional<double> rangeRate() const;
 
+    TransponderTable readTable();
+
     Links links_;
+    QStringList toldProblems_; // the table's lines left out, as last told
     TransponderTuning tuning_;
     Ft847SatelliteRadio ft847Satellite_;
     SatelliteLink ft847Link_;

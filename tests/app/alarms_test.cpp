@@ -2,6 +2,7 @@
 #include "alarms/alarm_watch.h"
 #include "alarms/alarm_work.h"
 #include "app/main_window.h"
+#include "sky/sky_feed.h"
 #include "orbit/pass_list.h"
 #include "orbit/utc_time.h"
 #include "support/fakes.h"
@@ -70,9 +71,12 @@ TEST(AlarmWatch, CountsDownAcrossAPassAndFiresOnceAtEachEnd)
     };
     EXPECT_TRUE(at(-301).isEmpty());
     EXPECT_EQ(at(-300), QStringList{"Fired:AO-7 : AOS dans 5 min"});
-    EXPECT_TRUE(at(-295).isEmpty()); // the same step of the countdown
-    EXPECT_EQ(at(-270), QStringList{"Updated:AO-7 : AOS dans 4 min 30 s"});
-    EXPECT_EQ(at(-10), QStringList{"Updated:AO-7 : AOS dans 30 s"});
+    // 4 min 40 s left: never more than is left, as the sky view's 04:40.
+    EXPECT_EQ(at(-280), QStringList{"Updated:AO-7 : AOS dans 4 min 30 s"});
+    EXPECT_EQ(countdownText(280), "04:40");
+    EXPECT_TRUE(at(-275).isEmpty()); // the same step of the countdown
+    EXPECT_EQ(at(-31), QStringList{"Updated:AO-7 : AOS dans 30 s"});
+    EXPECT_EQ(at(-10), QStringList{"Updated:AO-7 : AOS dans moins de 30 s"});
     EXPECT_EQ(at(0), QStringList{"Updated:AO-7 : AOS, le passage commence"});
     EXPECT_EQ(at(60), QStringList{"Expired:AO-7 : AOS, le passage commence"});
     EXPECT_TRUE(at(300).isEmpty());
@@ -93,7 +97,7 @@ TEST(AlarmWatch, AJumpPastAcquisitionFiresNothingStale)
     counting.update(second(kAos) - 200, passes, alarmsOn(true));
     // Resumed in the middle of the pass, then after it: the countdown goes, nothing fires.
     EXPECT_EQ(kinds(counting.update(second(kAos) + 400, passes, alarmsOn(true))),
-              QStringList{"Withdrawn:AO-7 : AOS dans 3 min 30 s"});
+              QStringList{"Withdrawn:AO-7 : AOS dans 3 min"});
     EXPECT_TRUE(counting.update(second(kAos) + 3600, {}, alarmsOn(true)).empty());
     EXPECT_TRUE(counting.shown().empty());
 
@@ -109,7 +113,7 @@ TEST(AlarmWatch, APassCutShortEndsItsCountdownAndItsLossAlarm)
     // ISS leaves the selection; AO-7's pass is predicted again a few seconds off.
     std::vector<orbit::PredictedPass> left{pass(7530, "AO-7", kAos.addSecs(3))};
     EXPECT_EQ(kinds(watch.update(second(kAos) - 95, left, alarmsOn(true))),
-              (QStringList{"Updated:AO-7 : AOS dans 2 min", "Withdrawn:ISS : AOS dans 4 min"}));
+              (QStringList{"Updated:AO-7 : AOS dans 1 min 30 s", "Withdrawn:ISS : AOS dans 3 min 30 s"}));
     EXPECT_TRUE(watch.shown().front().body.startsWith("AOS 07:44:06 TU"));
     EXPECT_TRUE(watch.update(second(kAos) + 300, {}, alarmsOn(true)).size() == 1); // AO-7's last word expires
     EXPECT_TRUE(watch.update(second(kAos) + 13 * 60, {}, alarmsOn(true)).empty()); // no loss for a pass cut short
@@ -279,7 +283,7 @@ TEST(AlarmNotifications, WithNoServiceOnTheBusTheBannerShowsTheAlarmsAndSaysSoOn
     station.predictAt(kAos.addSecs(-100), {pass(7530, "AO-7", kAos), pass(25544, "ISS", kAos.addSecs(200))});
     ASSERT_TRUE(QTest::qWaitFor([&] { return lines() == 3; }, 5000));
     EXPECT_TRUE(station.banner().isVisibleTo(&station.window));
-    EXPECT_TRUE(station.banner().text().startsWith("AO-7 : AOS dans 2 min - AOS 07:44:03 TU"));
+    EXPECT_TRUE(station.banner().text().startsWith("AO-7 : AOS dans 1 min 30 s - AOS 07:44:03 TU"));
     EXPECT_TRUE(station.banner().text().contains("ISS : AOS dans 5 min"));
     EXPECT_TRUE(station.banner().text().contains("Aucun service de notifications du bureau ne répond"));
     EXPECT_TRUE(station.told.isEmpty()); // no message box for it

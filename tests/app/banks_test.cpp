@@ -142,6 +142,10 @@ TEST(Banks, TheFilterMatchesANameOrACatalogueNumberAsYouType)
     EXPECT_TRUE(shown().isEmpty()) << "the filter stays on after the lists change";
     filter->clear();
     EXPECT_EQ(shown().size(), h.station->component()->satcount() - 1);
+    list->setCurrentRow(2);
+    filter->setText(list->item(2)->text());
+    filter->clear();
+    EXPECT_EQ(list->currentRow(), 2) << "the chosen satellite stays chosen";
 }
 
 TEST(Banks, PickingASatelliteWithoutFrequencyOpensTheAddDialogWithTheTimerStopped)

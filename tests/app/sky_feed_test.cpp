@@ -141,7 +141,7 @@ TEST(SkyInfoLine, NumbersWithPointsAndCountdowns)
     EXPECT_EQ(trackedInfoLine("AO-7", look, std::nullopt, std::nullopt),
               "AO-7  ·  Az 90.0°  Site 45.0°  ·  1234 km  ·  6.000 km/s  ·  Doppler ----");
     EXPECT_EQ(countdownText(-3), "00:00");
-    EXPECT_EQ(countdownText(59.6), "01:00");
+    EXPECT_EQ(countdownText(59.6), "00:59");
     QLocale::setDefault(QLocale::c());
 }
 

@@ -39,6 +39,7 @@ struct StationHarness {
     RecordingHelpViewer help;
     QTemporaryDir folder;
     std::unique_ptr<Station> station;
+    std::optional<RemoteListen> remote; // the remote station's server, when set before start()
 
     StationHarness()
     {
@@ -70,7 +71,8 @@ struct StationHarness {
     Station &start()
     {
         station = std::make_unique<Station>(StationPlatform{store, messages, clock, waiter, receiverLine, rotorLine,
-                                                            port, sound, help, folder.path()});
+                                                            port, sound, help, folder.path(), nullptr, nullptr,
+                                                            remote});
         station->start();
         settle();
         return *station;

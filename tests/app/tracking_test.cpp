@@ -7,6 +7,7 @@
 #include "station_harness.h"
 
 #include <QAction>
+#include <QThread>
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
@@ -352,6 +353,67 @@ TEST_F(TrackingTest, ATickArrivingDuringAWaitIsSkippedNotNested)
     const auto writes = h.port.writes.size() - writesBefore;
     h.tickAt("2026-06-27T01:36:05Z");
     EXPECT_EQ(h.port.writes.size() - writesBefore, 2 * writes);
+}
+
+// Waits as the real one does: the events that came meanwhile are dispatched.
+class DispatchingWaiter final : public Waiter {
+public:
+    void Attente(double) override
+    {
+        QThread::msleep(1);
+        QCoreApplication::processEvents();
+    }
+};
+
+// The messages that come while a pass is worked (here an alarm command that
+// cannot start, told from the middle of a CAT frame) are shown in boxes that
+// hold nothing: a modal one would hold everything the timers do while
+// it waits (4 ticks here), and shown from a wait inside a tick, that tick
+// would skip all of them. Every tick gives the GS-232 and the FT-847 theirs.
+TEST(TrackingMessages, NoMessageHoldsTheRotorOrTheRadioDuringAPass)
+{
+    test::StationHarness h;
+    h.setup("Interface Rotor", "GS232");
+    h.setup("Recepteur", "FT847");
+    h.bank(1, {"ISS (ZARYA)", "OSCAR 7 (AO-7)"});
+    h.store.save("Orvanta", "Alarmes", "Active", "1");
+    h.store.save("Orvanta", "Alarmes", "Minutes Avant AOS", "0");
+    h.store.save("Orvanta", "Alarmes", "Commande", "/nonexistent/alarme");
+    DispatchingWaiter waiter;
+    h.at("2026-06-27T01:34:55Z"); // ISS rises at 01:34:54
+    h.station = std::make_unique<Station>(StationPlatform{h.store, h.messages, h.clock, waiter, h.receiverLine,
+                                                          h.rotorLine, h.port, h.sound, h.help, h.folder.path()});
+    h.station->start();
+    h.settle();
+    for (const char *button : {"Tracking_2", "Doppler_1", "Prog_RX_2"})
+        h.click(button);
+    h.messages.shown.clear();
+    h.rotorLine.writes.clear();
+    h.receiverLine.writes.clear();
+
+    int ticks = 0;
+    const auto tick = [&] {
+        h.clock.now = h.clock.now.addSecs(5);
+        ++ticks;
+        QMetaObject::invokeMethod(&h.window().timer1(), "timeout"); // nothing dispatched between ticks
+    };
+    h.messages.whileShown = [&] {
+        for (int i = 0; i < 4; ++i)
+            tick();
+    };
+    while (h.clock.now < QDateTime::fromString("2026-06-27T01:38:00Z", Qt::ISODate))
+        tick();
+    h.settle();
+
+    EXPECT_EQ(h.messages.modal, 0);
+    const QString told = h.messages.texts().join('\n');
+    EXPECT_TRUE(told.contains("« /nonexistent/alarme » n'a pas pu être lancée")) << told.toStdString();
+    EXPECT_EQ(h.rotorLine.writes.size(), ticks);
+    int frequencies = 0;
+    const QByteArray frames = h.receiverLine.all();
+    for (qsizetype i = 4; i < frames.size(); i += 5)
+        frequencies += frames.at(i) == '\x01';
+    EXPECT_EQ(frequencies, ticks);
 }
 
 TEST(Doppler, FactorGivesTheFullShift)

@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QSpinBox>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -156,6 +157,40 @@ TEST(TransponderWindow, KeysWheelSliderAndCentreTuneAndBothLinksAreShown)
     EXPECT_FALSE(window.findChild<QSlider *>("Transpondeur_Curseur")->isEnabled());
     window.hide();
     EXPECT_EQ(store.get("Orvanta", "Transpondeurs", "24278 Transpondeur", ""), "Balise");
+}
+
+// Opened before any satellite is followed, the panel leaves the focus out of
+// the offsets; then the arrows tune from every control, the first press
+// included, except in an offset the operator is typing in.
+TEST(TransponderWindow, TheArrowsTuneFromEveryControlUnlessAnOffsetIsBeingTyped)
+{
+    test::MemorySettingsStore store;
+    TransponderTuning tuning(store, [] {
+        TransponderTable t;
+        t.entries = {kModeJa};
+        return t;
+    });
+    TranspondeurWindow window(tuning, [] { return std::optional<double>(0.0); });
+    window.ouvrir();
+    auto *offset = window.findChild<QSpinBox *>("Decalage_Descente");
+    ASSERT_NE(window.focusWidget(), nullptr);
+    EXPECT_NE(window.focusWidget(), offset);
+    window.follow(24278, "JAS-2 (FO-29)");
+    window.findChild<QRadioButton *>("Pas_1000")->click();
+    QTest::keyClick(window.focusWidget(), Qt::Key_Right);
+    EXPECT_EQ(offset->value(), 0);
+    qint64 expected = 435851000;
+    EXPECT_EQ(tuning.downlink(), expected);
+    for (const char *control : {"Transpondeur_Radio", "Transpondeur_Choix", "Pas_100", "Centre", "Transpondeur_Curseur"}) {
+        auto *widget = window.findChild<QWidget *>(control);
+        expected = tuning.downlink() + 1000;
+        QTest::keyClick(widget, Qt::Key_Right);
+        EXPECT_EQ(tuning.downlink(), expected) << control;
+    }
+    offset->setFocus();
+    QTest::keyClick(offset, Qt::Key_Up);
+    EXPECT_EQ(tuning.downlink(), expected);
+    EXPECT_EQ(offset->value(), 10);
 }
 
 class RecordingSatelliteRadio final : public SatelliteRadio {
@@ -353,8 +388,10 @@ TEST(TransponderStation, TheFt847WorksTheTransponderInSatelliteModeUntilTheEnd)
     };
     EXPECT_EQ(correct(), QByteArray()) << "not until the operator says so";
     h.window().findChild<QCheckBox *>("Transpondeur_Radio")->click();
+    // A tick in the take-up's waits leaves the radio alone: no main-VFO frame after it.
+    h.waiter.duringWait = [&h] { QMetaObject::invokeMethod(&h.window().timer1(), "timeout"); };
     const QByteArray start = correct();
-    ASSERT_EQ(start.size(), 40);
+    ASSERT_EQ(start.size(), 40) << start.toHex().toStdString();
     EXPECT_EQ(start.left(30), QByteArray("\0\0\0\0\0" "\0\0\0\0\x4E" "\x08\0\0\0\x17" "\x08\0\0\0\x27"
                                          "\x4A\0\0\0\x2A" "\x3F\0\0\0\x2B", 30)) << "FM both ways, 67 Hz tone";
     EXPECT_EQ(start.mid(30, 2), QByteArray("\x43\x78")) << "437.8 MHz raised by the Doppler shift of the approaching ISS";

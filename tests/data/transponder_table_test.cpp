@@ -32,6 +32,9 @@ TEST(TransponderTable, LinesReadBackAndBadLinesAreSaidAndLeftOut)
                                                " 25544 ; Relais FM ;145990000;145990000;437800000;437800000;non;FM;FM;67.0;oui",
                                                "x;Nom;;;435000000;435000000;non;;FM;;oui",
                                                "1;Tone;;;435000000;435000000;non;;FM;67,0;oui",
+                                               "24278;Mode JA;145900000;146000000;435800000;4359000000;oui;LSB;USB;;oui",
+                                               "2;Hors bande;;;400500000;400500000;non;;FM;;oui",
+                                               "3;Montee HF;7000000;7100000;430000000;439000000;oui;LSB;USB;;oui",
                                            });
     const TransponderFile file = readTransponderFile(folder.path(), transponderFileName);
     EXPECT_TRUE(file.found);
@@ -45,6 +48,11 @@ TEST(TransponderTable, LinesReadBackAndBadLinesAreSaidAndLeftOut)
         "Transpondeurs.cfg, ligne 8 : 11 champs séparés par « ; » attendus, 4 trouvés ; cette ligne est ignorée",
         "Transpondeurs.cfg, ligne 10 : le numéro de catalogue « x » n'est pas un nombre positif ; cette ligne est ignorée",
         "Transpondeurs.cfg, ligne 11 : la tonalité CTCSS « 67,0 » n'est pas une fréquence en Hz ; cette ligne est ignorée",
+        "Transpondeurs.cfg, ligne 12 : la descente s'étend de 435.8 à 4359 MHz, plus large que tout transpondeur "
+        "(10 MHz au plus) ; cette ligne est ignorée",
+        "Transpondeurs.cfg, ligne 13 : la descente (400.5 à 400.5 MHz) n'est dans aucune bande des satellites amateurs ; "
+        "cette ligne est ignorée",
+        "Transpondeurs.cfg, ligne 14 : la montée tomberait à -1.9 MHz au bord de la descente ; cette ligne est ignorée",
     };
     EXPECT_EQ(file.problems, problems);
 

@@ -29,17 +29,19 @@ TEST(OrbitCli, PassesAsCsvOrderedByAcquisition)
     ASSERT_EQ(result.status, 0) << result.err;
     const std::vector<std::string> rows = lines(result.out);
     ASSERT_GT(rows.size(), 10u);
-    EXPECT_EQ(rows[0], "satellite,aos,los,max_elevation,max_elevation_time,duration_s,catalog_number");
-    const std::string times = "," + kIso + "," + kIso + R"(,\d+\.\d\d,)" + kIso + R"(,\d+\.\d{3},)";
-    const std::regex row("ISS \\(ZARYA\\)" + times + "25544|TERRA" + times + "25994");
+    EXPECT_EQ(rows[0], "satellite,catalog_number,aos,los,max_elevation,max_elevation_time,aos_azimuth,los_azimuth,"
+                       "duration_s,sunlit,visible");
+    const std::string times = "," + kIso + "," + kIso + R"(,\d+\.\d\d,)" + kIso + R"(,\d+\.\d,\d+\.\d,\d+\.\d{3},[01],[01])";
+    const std::regex row("ISS \\(ZARYA\\),25544" + times + "|TERRA,25994" + times);
+    const auto aos = [](const std::string &r) { return r.substr(r.find(',', r.find(',') + 1) + 1, 24); };
     for (std::size_t i = 1; i < rows.size(); ++i) {
         EXPECT_TRUE(std::regex_match(rows[i], row)) << rows[i];
         if (i > 1) {
-            EXPECT_LE(rows[i - 1].substr(rows[i - 1].find(',') + 1, 24), rows[i].substr(rows[i].find(',') + 1, 24));
+            EXPECT_LE(aos(rows[i - 1]), aos(rows[i]));
         }
     }
     // Two days from midnight: the last pass starts on the second day.
-    EXPECT_EQ(rows.back().substr(rows.back().find(',') + 1, 10), "2026-06-28");
+    EXPECT_EQ(aos(rows.back()).substr(0, 10), "2026-06-28");
 }
 
 // A folder holding only OMM JSON of six-digit objects, two of them sharing a
@@ -52,8 +54,10 @@ TEST(OrbitCli, SixDigitObjectsFromOmmJsonByNameOrNumber)
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_TRUE(result.err.empty()) << result.err;
     std::map<std::string, int> passes;
-    for (const std::string &row : lines(result.out))
-        ++passes[row.substr(0, row.find(',')) + " " + row.substr(row.rfind(',') + 1)];
+    for (const std::string &row : lines(result.out)) {
+        const std::size_t name = row.find(',');
+        ++passes[row.substr(0, name) + " " + row.substr(name + 1, row.find(',', name + 1) - name - 1)];
+    }
     EXPECT_GE(passes["NEWSAT #123456 123456"], 3);
     EXPECT_GE(passes["NEWSAT #123457 123457"], 3);
     EXPECT_EQ(passes["ALPHA FIVE 270002"], passes["NEWSAT #123456 123456"]);
@@ -101,6 +105,30 @@ TEST(OrbitCli, VerifyAndPropagate)
     EXPECT_EQ(decaying.status, 0);
     EXPECT_NE(decaying.err.find("DECAY TEST"), std::string::npos);
     EXPECT_EQ(decaying.out.find("DECAY TEST,2026-06-26T14:20"), std::string::npos);
+}
+
+// However many threads share the satellites, the output and the messages
+// are the same, byte for byte, in the same order.
+TEST(OrbitCli, ThreadsChangeNothingInTheOutput)
+{
+    const std::string elements = test::orbitData("synthetic-orbits.txt");
+    const std::vector<std::vector<std::string>> commands = {
+        {"passes", "--elements", elements, "--lat", "48", "--lon", "2", "--start", "2026-06-26T00:00:00Z", "--days", "2"},
+        {"passes", "--elements", test::stationFolder(), "--lat", "48", "--lon", "2", "--start", "2026-06-27T00:00:00Z"},
+        {"propagate", "--elements", elements, "--start", "2026-06-26T12:00:00Z", "--minutes", "240", "--step-s", "600"},
+        {"propagate", "--elements", test::stationFolder(), "--start", "2026-06-27T00:00:00Z", "--minutes", "60",
+         "--step-s", "60"},
+    };
+    for (std::vector<std::string> arguments : commands) {
+        arguments.insert(arguments.end(), {"--threads", "1"});
+        const CommandRun alone = run(arguments);
+        ASSERT_EQ(alone.status, 0) << alone.err;
+        arguments.back() = "3";
+        const CommandRun shared = run(arguments);
+        EXPECT_EQ(shared.status, alone.status);
+        EXPECT_EQ(shared.out, alone.out) << arguments.front();
+        EXPECT_EQ(shared.err, alone.err) << arguments.front();
+    }
 }
 
 std::vector<double> numbersOf(const std::string &row)
@@ -215,6 +243,8 @@ TEST(OrbitCli, BadArgumentsGiveTheUsageAndStatusTwo)
         {"propagate", "--elements", folder, "--start", "2026-06-27T00:00:00Z", "--minutes", "10", "--step-s", "0"},
         {"propagate", "--elements", folder, "--start", "2026-06-27T00:00:00Z", "--minutes", "1e6", "--step-s", "0.001"},
         {"propagate", "--elements", folder, "--start", "2026-06-27T00:00:00Z", "--minutes", "10", "--step-s", "1", "extra"},
+        {"propagate", "--elements", folder, "--start", "2026-06-27T00:00:00Z", "--minutes", "1", "--step-s", "1", "--threads", "0"},
+        {"passes", "--elements", folder, "--lat", "48", "--lon", "2", "--start", "2026-06-27T00:00:00Z", "--threads", "1.5"},
         {"track", "--elements", folder, "--sat", "99999", "--start", "2026-06-27T00:00:00Z", "--minutes", "1", "--step-s", "1"},
         {"mutual", "--elements", folder, "--lat", "48", "--lon", "2", "--locator2", "JN1", "--start", "2026-06-27T00:00:00Z"},
         {"mutual", "--elements", folder, "--lat", "48", "--locator", "JN18", "--locator2", "IN80", "--start", "2026-06-27T00:00:00Z"},
@@ -224,6 +254,14 @@ TEST(OrbitCli, BadArgumentsGiveTheUsageAndStatusTwo)
         EXPECT_EQ(result.status, 2) << ::testing::PrintToString(arguments);
         EXPECT_TRUE(result.out.empty()) << ::testing::PrintToString(arguments);
         EXPECT_NE(result.err.find("usage :"), std::string::npos) << ::testing::PrintToString(arguments);
+    }
+    // Asked for, the usage is an answer: on the standard output, status 0, in French throughout.
+    for (const std::string asked : {"--help", "-h"}) {
+        const CommandRun help = run({asked});
+        EXPECT_EQ(help.status, 0) << asked;
+        EXPECT_TRUE(help.err.empty()) << asked;
+        EXPECT_EQ(help.out.rfind("usage :", 0), 0u) << asked;
+        EXPECT_EQ(help.out.find("NAME"), std::string::npos) << help.out;
     }
 }
 

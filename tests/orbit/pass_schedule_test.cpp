@@ -1,12 +1,17 @@
 #include "cli_run.h"
 #include "orbit/pass_schedule.h"
 #include "orbit/schedule_export.h"
+#include "orbit/text_format.h"
 #include "orbit/utc_time.h"
 #include "passes_test_support.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cmath>
+#include <filesystem>
+#include <fstream>
 #include <regex>
 #include <set>
 
@@ -79,7 +84,7 @@ TEST(PassSchedule, ICalendarLinesFoldedEscapedAndStableUids)
     std::vector<ScheduledPass> schedule = passSchedule(*satellites, satellites->names(), start, 1, 0, 0);
     ASSERT_GT(schedule.size(), 20u);
     schedule.front().name = "SAT; with, \\ and a very long name that certainly goes past the seventy-five octets";
-    const std::string ics = scheduleIcs(schedule, start);
+    const std::string ics = scheduleIcs(schedule, "JN18eu", at(2026, 6, 27, 12, 30));
 
     std::vector<std::string> unfolded;
     std::size_t from = 0;
@@ -112,7 +117,7 @@ TEST(PassSchedule, ICalendarLinesFoldedEscapedAndStableUids)
             inEvent.clear();
             ++events;
         } else if (line == "END:VEVENT") {
-            for (const char *required : {"UID", "DTSTAMP", "DTSTART", "DTEND", "SUMMARY"})
+            for (const char *required : {"UID", "SEQUENCE", "DTSTAMP", "DTSTART", "DTEND", "SUMMARY"})
                 EXPECT_EQ(inEvent.count(required), 1u) << required;
         } else {
             inEvent.insert(key);
@@ -120,6 +125,10 @@ TEST(PassSchedule, ICalendarLinesFoldedEscapedAndStableUids)
         if (key == "DTSTART" || key == "DTEND" || key == "DTSTAMP") {
             EXPECT_TRUE(std::regex_match(value, utc)) << line;
         }
+        if (key == "DTSTAMP") // when the file was written
+            EXPECT_EQ(value, "20260627T123000Z");
+        if (key == "SEQUENCE") // a later file is a later revision
+            EXPECT_EQ(value, "835878600");
         if (key == "UID") {
             EXPECT_TRUE(uids.insert(value).second) << "one UID per pass: " << value;
         }
@@ -127,14 +136,65 @@ TEST(PassSchedule, ICalendarLinesFoldedEscapedAndStableUids)
     EXPECT_EQ(events, int(schedule.size()));
     EXPECT_NE(ics.find("SUMMARY:SAT\\; with\\, \\\\ and a very long"), std::string::npos) << ics.substr(0, 600);
 
-    // A later export of the same passes gives them the same UIDs.
-    const auto later = passSchedule(*satellites, satellites->names(), at(2026, 6, 27, 6, 0), 1, 0, 0);
-    const std::string again = scheduleIcs(later, at(2026, 6, 27, 6, 0));
-    int shared = 0;
-    for (const std::string &uid : uids)
-        shared += again.find("UID:" + uid + "\r\n") != std::string::npos;
-    EXPECT_GT(shared, 10);
-    EXPECT_NE(again.find("UID:25544-2026"), std::string::npos);
+    EXPECT_NE(ics.find("UID:25544-r"), std::string::npos);
+}
+
+// The UIDs of every pass of a schedule, in order.
+std::vector<std::string> uidsOf(const std::string &ics)
+{
+    std::vector<std::string> uids;
+    for (const std::string &line : test::lines(ics))
+        if (line.rfind("UID:", 0) == 0)
+            uids.push_back(line.substr(4));
+    return uids;
+}
+
+// Line 2 of an element set as a newer set of the same orbit would have it.
+std::string nudged(std::string line, double meanAnomalyDeg, double meanMotion)
+{
+    const auto replace = [&line](std::size_t at, std::size_t width, double value, int decimals) {
+        std::string text = fixedText(value, decimals);
+        text.insert(0, width - text.size(), ' ');
+        line.replace(at, width, text);
+    };
+    replace(43, 8, std::fmod(std::stod(line.substr(43, 8)) + meanAnomalyDeg, 360.0), 4);
+    replace(52, 11, std::stod(line.substr(52, 11)) + meanMotion, 8);
+    int sum = 0;
+    for (std::size_t i = 0; i < 68; ++i)
+        sum += std::isdigit(static_cast<unsigned char>(line[i])) ? line[i] - '0' : line[i] == '-';
+    line[68] = char('0' + sum % 10);
+    return line;
+}
+
+// A new element set moves the passes by a second or so: re-exported, every
+// pass keeps its UID, and another station's calendar shares none.
+TEST(PassSchedule, ANewElementSetKeepsEveryUid)
+{
+    const JulianDate start = at(2026, 6, 27, 0, 0);
+    const auto exported = [&](const std::string &folder, double latitude) {
+        auto satellites = Init_Satellites(folder, latitude, 2.35, 35);
+        return scheduleIcs(passSchedule(*satellites, satellites->names(), start, 2, 0.1, 100),
+                           scheduleStation(latitude, 2.35), start);
+    };
+    const std::vector<std::string> before = uidsOf(exported(test::stationFolder(), 48.85));
+    ASSERT_GT(before.size(), 100u);
+    EXPECT_EQ(std::set<std::string>(before.begin(), before.end()).size(), before.size()) << "one UID per pass";
+
+    for (const auto &[meanAnomaly, meanMotion] : {std::pair{0.0, 2e-6}, std::pair{0.02, 0.0}}) {
+        const std::filesystem::path folder = std::filesystem::temp_directory_path() / "orvanta-nudged-elements";
+        std::filesystem::create_directories(folder);
+        std::ifstream in(test::stationFolder() + "/Amateur.txt");
+        std::ofstream out(folder / "Amateur.txt");
+        for (std::string line; std::getline(in, line);)
+            out << (line.rfind("2 ", 0) == 0 ? nudged(line, meanAnomaly, meanMotion) : line) << '\n';
+        out.close();
+        const std::vector<std::string> after = uidsOf(exported(folder.string(), 48.85));
+        std::filesystem::remove_all(folder);
+        EXPECT_EQ(after, before) << meanAnomaly << " " << meanMotion;
+    }
+    const std::vector<std::string> elsewhere = uidsOf(exported(test::stationFolder(), 45.0));
+    for (const std::string &uid : elsewhere)
+        EXPECT_EQ(std::find(before.begin(), before.end(), uid), before.end()) << uid;
 }
 
 TEST(PassSchedule, CsvOnePassPerLine)
@@ -145,12 +205,22 @@ TEST(PassSchedule, CsvOnePassPerLine)
     ASSERT_FALSE(schedule.empty());
     const std::vector<std::string> rows = test::lines(scheduleCsv(schedule));
     ASSERT_EQ(rows.size(), schedule.size() + 1);
-    EXPECT_EQ(rows[0], "satellite,catalog_number,aos,los,max_elevation,aos_azimuth,los_azimuth,duration_s,sunlit,visible");
-    const std::regex row(R"(ISS \(ZARYA\),25544,2026-06-2\dT\d\d:\d\d:\d\dZ,2026-06-2\dT\d\d:\d\d:\d\dZ,\d+\.\d\d,\d+\.\d,\d+\.\d,\d+,[01],[01])");
+    EXPECT_EQ(rows[0], "satellite,catalog_number,aos,los,max_elevation,max_elevation_time,aos_azimuth,los_azimuth,"
+                       "duration_s,sunlit,visible");
+    const std::string instant = R"(2026-06-2\dT\d\d:\d\d:\d\d\.\d{3}Z)";
+    const std::regex row(R"(ISS \(ZARYA\),25544,)" + instant + ',' + instant + R"(,\d+\.\d\d,)" + instant +
+                         R"(,\d+\.\d,\d+\.\d,\d+\.\d{3},[01],[01])");
     for (std::size_t i = 1; i < rows.size(); ++i)
         EXPECT_TRUE(std::regex_match(rows[i], row)) << rows[i];
     schedule.front().name = "A \"B\", C";
     EXPECT_EQ(test::lines(scheduleCsv(schedule))[1].substr(0, 13), "\"A \"\"B\"\", C\",");
+
+    // The command line's passes, without limits given, are the window's with
+    // a new station's limits (0.1 degree, 100 s), in the same columns.
+    const test::CommandRun cli = test::run({"passes", "--elements", test::stationFolder(), "--lat", "48.85", "--lon",
+                                            "2.35", "--alt", "35", "--start", "2026-06-27T00:00:00Z", "--days", "2"});
+    ASSERT_EQ(cli.status, 0) << cli.err;
+    EXPECT_EQ(cli.out, scheduleCsv(passSchedule(*satellites, satellites->names(), at(2026, 6, 27, 0, 0), 2, 0.1, 100)));
 }
 
 TEST(OrbitCli, PassesAsACalendar)
@@ -160,11 +230,11 @@ TEST(OrbitCli, PassesAsACalendar)
                                             "--format", "ics"});
     ASSERT_EQ(ics.status, 0) << ics.err;
     EXPECT_EQ(ics.out.substr(0, 17), "BEGIN:VCALENDAR\r\n");
-    EXPECT_NE(ics.out.find("DTSTAMP:20260627T000000Z\r\n"), std::string::npos);
+    EXPECT_EQ(ics.out.find("DTSTAMP:20260627T000000Z\r\n"), std::string::npos) << "stamped when written";
     const test::CommandRun csv = test::run({"passes", "--elements", test::stationFolder(), "--lat", "48.85", "--lon",
                                             "2.35", "--start", "2026-06-27T00:00:00Z", "--format", "csv"});
     ASSERT_EQ(csv.status, 0);
-    EXPECT_EQ(test::lines(csv.out)[0], "satellite,aos,los,max_elevation,max_elevation_time,duration_s,catalog_number");
+    EXPECT_EQ(test::lines(csv.out)[0].substr(0, 40), "satellite,catalog_number,aos,los,max_ele");
     EXPECT_EQ(test::run({"passes", "--elements", test::stationFolder(), "--lat", "48", "--lon", "2", "--start",
                          "2026-06-27T00:00:00Z", "--format", "xml"})
                   .status,

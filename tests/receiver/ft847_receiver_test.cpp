@@ -167,16 +167,21 @@ TEST_F(Ft847Test, SatelliteModeSetsBothVfosAndEnds)
     waiter.clear();
     ft847.startSatellite("FM", "FM", 435000000, 145000000, 150.0);
     EXPECT_EQ(waiter.beforeEachWait.mid(20, 5), bytes({0x8A, 0, 0, 0, 0x2A}));
-    EXPECT_EQ(messages.texts(), QStringList{"Tonalite CTCSS non envoyee : le FT847 n'a pas de tonalite de 150 Hz"});
+    EXPECT_EQ(messages.texts(), QStringList{"Tonalité CTCSS non envoyée : le FT847 n'a pas de tonalité de 150 Hz"});
     waiter.clear();
 
-    // An L-band uplink, or a downlink out of the receiver's coverage: nothing goes out.
-    messages.shown.clear();
-    EXPECT_FALSE(ft847.startSatellite("USB", "LSB", 435000000, 1269000000));
-    EXPECT_FALSE(ft847.startSatellite("USB", "LSB", 2401000000, 435000000));
-    EXPECT_TRUE(waiter.waits.empty());
-    EXPECT_EQ(messages.texts(), QStringList{"Mode satellite non engage : le FT847 ne peut pas recevoir sur "
-                                            "435.00000 MHz et emettre sur 1269.00000 MHz"});
+    // An L-band uplink, or a downlink out of the receiver's coverage: nothing
+    // goes out, and only the link out of range is named.
+    for (const auto &[receive, transmit, text] : {
+             std::tuple{435000000LL, 1269000000LL, "Mode satellite non engagé : le FT847 ne peut pas émettre sur 1269.00000 MHz"},
+             std::tuple{2401000000LL, 435000000LL, "Mode satellite non engagé : le FT847 ne peut pas recevoir sur 2401.00000 MHz"},
+         }) {
+        Ft847Receiver fresh(line, waiter, messages, queue); // each refusal is news to its own driver
+        messages.shown.clear();
+        EXPECT_FALSE(fresh.startSatellite("USB", "LSB", receive, transmit));
+        EXPECT_TRUE(waiter.waits.empty());
+        EXPECT_EQ(messages.texts(), QStringList{QString::fromUtf8(text)});
+    }
 }
 
 } // namespace

@@ -212,7 +212,7 @@ TEST_F(HamlibReceiverTest, UplinkTheRadioCannotTransmitOnIsToldOnceAndOnlyTheDow
     qo100.transmitHz = 2400250000;
     receiver.startSatellite(qo100);
     ASSERT_TRUE(messagesReach(1));
-    EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("n'emet pas sur 2400.250000 MHz")))
+    EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("n'émet pas sur 2400.250000 MHz")))
         << messages.shown[0].text.toStdString();
     for (int i = 1; i <= 5; ++i) {
         receiver.moveSatellite(1489750000 - 100 * i, 2400250000 + 100 * i);

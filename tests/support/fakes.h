@@ -130,13 +130,17 @@ public:
     };
     std::vector<Shown> shown;
     std::deque<bool> answers; // answers to questions, in order; Yes when empty
-    std::function<void()> whileShown; // runs inside the box, as events would
+    std::function<void()> whileShown; // runs inside a modal box, as events would
+    int modal = 0; // boxes that held the caller until answered
     void information(const QString &text, const QString &title, Icon) override
     {
         shown.push_back({text, title, false});
+        ++modal;
         if (whileShown)
             whileShown();
     }
+    // Returns at once, as a box that holds nothing does.
+    void notice(const QString &text, const QString &title, Icon) override { shown.push_back({text, title, false}); }
     bool question(const QString &text, const QString &title) override
     {
         shown.push_back({text, title, true});

@@ -2,6 +2,7 @@
 
 #include "orbit/cli/commands.h"
 #include "orbit/cli/iso_time.h"
+#include "orbit/work_split.h"
 
 #include <algorithm>
 #include <ostream>
@@ -66,6 +67,13 @@ std::optional<JulianDate> instantOption(const Options &options, const std::strin
         *status = badArguments(err, key + " : instant attendu sous la forme " + form + ", pas « " +
                                         options.text(key) + " »");
     return instant;
+}
+
+std::optional<unsigned> threadsOption(Options &options)
+{
+    constexpr long kMostThreads = 256;
+    const auto threads = options.wholeNumber("--threads", long(availableCores()), 1, kMostThreads);
+    return threads ? std::optional<unsigned>(unsigned(*threads)) : std::nullopt;
 }
 
 } // namespace orvanta::orbit::cli

@@ -33,6 +33,9 @@ std::unique_ptr<Satellites> readSatellites(const std::string &path, double latit
 std::optional<std::vector<std::string>> satelliteNames(const Options &options, const Satellites &satellites,
                                                        std::ostream &err, int *status);
 
+// --threads N: the threads that share the work, all the cores when absent.
+std::optional<unsigned> threadsOption(Options &options);
+
 // An instant option, or nothing after a usage message (*status set).
 std::optional<JulianDate> instantOption(const Options &options, const std::string &key, const char *form,
                                         std::ostream &err, int *status);

@@ -4,12 +4,15 @@
 #include "orbit/cli/iso_time.h"
 #include "orbit/cli/map_commands.h"
 #include "orbit/cli/options.h"
+#include "orbit/batch_propagator.h"
 #include "orbit/element_files.h"
 #include "orbit/orbit_end.h"
 #include "orbit/satellites.h"
 #include "orbit/schedule_export.h"
 #include "orbit/text_format.h"
+#include "orbit/utc_time.h"
 #include "orbit/verification.h"
+#include "orbit/work_split.h"
 #include "orvanta_version.h"
 
 #include <algorithm>
@@ -17,6 +20,7 @@
 #include <cmath>
 #include <numbers>
 #include <ostream>
+#include <sstream>
 
 namespace orvanta::orbit::cli {
 
@@ -24,26 +28,45 @@ namespace {
 
 constexpr double kMostPropagationsPerRun = 1e8;
 constexpr double kDoubtfulDaysFromEpoch = 30;
+// Rows of states held in memory at once when threads share the work.
+constexpr double kMostBufferedRows = 2e5;
 
 const char *const kUsage =
     "usage :\n"
     "  orvanta-orbit passes --elements PATH --lat DEG --lon DEG [--alt M] --start YYYY-MM-DDTHH:MM:SSZ\n"
     "                       [--days N] [--min-elev DEG] [--min-duration S] [--sat NOM|NUMERO]... [--format csv|ics]\n"
+    "                       [--threads N]\n"
     "  orvanta-orbit look --elements PATH --lat DEG --lon DEG [--alt M] --time YYYY-MM-DDTHH:MM:SS.sssZ\n"
     "                     [--sat NOM|NUMERO]...\n"
     "  orvanta-orbit verify --elements FILE\n"
-    "  orvanta-orbit propagate --elements PATH --start ISO --minutes M --step-s S [--summary]\n"
-    "  orvanta-orbit track --elements PATH --sat NAME|NUMBER --start ISO --minutes M --step-s S\n"
+    "  orvanta-orbit propagate --elements PATH --start ISO --minutes M --step-s S [--summary] [--threads N]\n"
+    "  orvanta-orbit track --elements PATH --sat NOM|NUMERO --start ISO --minutes M --step-s S\n"
     "  orvanta-orbit mutual --elements PATH (--lat DEG --lon DEG [--alt M] | --locator LOC)\n"
-    "                       --locator2 LOC --start ISO [--days N] [--min-elev DEG] [--sat NAME|NUMBER]...\n"
+    "                       --locator2 LOC --start ISO [--days N] [--min-elev DEG] [--sat NOM|NUMERO]...\n"
     "  orvanta-orbit --version\n"
+    "  orvanta-orbit --help\n"
     "  orvanta-orbit update --station DIR\n"
     "PATH : un fichier d'éléments, deux lignes ou OMM (CSV, JSON, XML), reconnu à son contenu,\n"
     "       ou un dossier (ses fichiers \"*.txt\", \"*.csv\", \"*.json\", \"*.xml\").\n"
     "--sat : le nom d'un satellite ou son numéro de catalogue.\n"
+    "--threads : les fils de calcul qui se partagent les satellites (par défaut, un par cœur).\n"
     "update télécharge les fichiers d'éléments qui ont une source dans DIR/Sources.cfg,\n"
     "une ligne par fichier ; statut 0 : tous mis à jour, 1 : au moins un fichier\n"
     "gardé tel quel ou une source inutilisable, 2 : arguments incorrects.\n";
+
+// The limits of passes a station starts with ("Minimum Elevation", "Passage
+// Minimum" of a settings file that has none).
+constexpr double kStationMinElevationDeg = 0.1;
+constexpr double kStationMinPassSeconds = 100;
+
+// The system clock's instant, to the second: when a file is written.
+JulianDate nowUtc()
+{
+    const auto seconds =
+        std::chrono::duration_cast<std::chrono::seconds>(std::chrono::system_clock::now().time_since_epoch()).count();
+    const JulianDate unixOrigin = julianFromCalendar({1970, 1, 1, 0, 0, 0});
+    return unixOrigin.plusMinutes(double(seconds) / 60.0);
+}
 
 // The station options common to passes and look.
 struct Station {
@@ -96,7 +119,7 @@ void warnFarFromEpoch(const Satellites &satellites, const std::vector<std::strin
 int passesCommand(const std::vector<std::string> &arguments, std::ostream &out, std::ostream &err)
 {
     Options options(arguments, {{"--elements", "--lat", "--lon", "--start"},
-                                {"--alt", "--days", "--min-elev", "--min-duration", "--format"},
+                                {"--alt", "--days", "--min-elev", "--min-duration", "--format", "--threads"},
                                 {"--sat"},
                                 {}});
     const auto station = options.ok() ? readStation(options) : std::nullopt;
@@ -104,8 +127,10 @@ int passesCommand(const std::vector<std::string> &arguments, std::ostream &out, 
     if (format != "csv" && format != "ics")
         return badArguments(err, "--format : csv ou ics attendu, pas « " + format + " »");
     const auto days = options.number("--days", 1, 0, 366);
-    const auto minElevation = options.number("--min-elev", 0, -90, 90);
-    const auto minDuration = options.number("--min-duration", 0, 0, 1e9);
+    // By default the limits a station starts with, as its planning window uses.
+    const auto minElevation = options.number("--min-elev", kStationMinElevationDeg, -90, 90);
+    const auto minDuration = options.number("--min-duration", kStationMinPassSeconds, 0, 1e9);
+    const auto threads = threadsOption(options);
     if (!options.ok())
         return badArguments(err, options.error());
     int status = 0;
@@ -119,40 +144,49 @@ int passesCommand(const std::vector<std::string> &arguments, std::ostream &out, 
     Satellites &satellites = *selection->satellites;
     const JulianDate stop = start->plusMinutes(*days * JulianDate::kMinutesPerDay);
     warnFarFromEpoch(satellites, selection->names, *start, err);
+    // Each satellite is searched whole by one thread; its passes and words
+    // are then taken in the order of the names, as one thread would give them.
+    struct Outcome {
+        bool computed = false;
+        std::vector<PredictedPass> passes;
+        std::string messages;
+    };
+    std::vector<Outcome> outcomes(selection->names.size());
+    forEachItem(outcomes.size(), *threads, [&](std::size_t i) {
+        const std::string &name = selection->names[i];
+        Outcome &outcome = outcomes[i];
+        if (const std::string refusal = satellites.refusal(name, *start, *days); !refusal.empty()) {
+            outcome.messages = "orvanta-orbit : " + name + " : " + refusal + "\n";
+            return;
+        }
+        outcome.computed = true;
+        outcome.passes = satellites.passes(name, *start, *days, *minElevation, *minDuration);
+        if (const auto end = satellites.orbitEnd(name, stop)) {
+            const bool cut = !outcome.passes.empty() && outcome.passes.back().cutByOrbitEnd;
+            outcome.messages = "orvanta-orbit : " + name + " : orbite terminée le " + isoInstantText(*end) +
+                               " (satellite retombé), rien n'est prédit après" +
+                               (cut ? " ; le passage en cours s'arrête à cet instant" : "") + "\n";
+        }
+    });
     std::vector<PredictedPass> all;
     std::size_t computed = 0;
-    for (const std::string &name : selection->names) {
-        if (const std::string refusal = satellites.refusal(name, *start, *days); !refusal.empty()) {
-            err << "orvanta-orbit : " << name << " : " << refusal << "\n";
-            continue;
-        }
-        ++computed;
-        const std::vector<PredictedPass> found = satellites.passes(name, *start, *days, *minElevation, *minDuration);
-        all.insert(all.end(), found.begin(), found.end());
-        if (const auto end = satellites.orbitEnd(name, stop)) {
-            const bool cut = !found.empty() && found.back().cutByOrbitEnd;
-            err << "orvanta-orbit : " << name << " : orbite terminée le " << isoInstantText(*end)
-                << " (satellite retombé), rien n'est prédit après"
-                << (cut ? " ; le passage en cours s'arrête à cet instant" : "") << "\n";
-        }
+    for (Outcome &outcome : outcomes) {
+        err << outcome.messages;
+        computed += outcome.computed ? 1 : 0;
+        all.insert(all.end(), std::make_move_iterator(outcome.passes.begin()),
+                   std::make_move_iterator(outcome.passes.end()));
     }
     std::stable_sort(all.begin(), all.end(), [](const PredictedPass &a, const PredictedPass &b) {
         const double gap = a.aos.minutesSince(b.aos);
         return gap != 0 ? gap < 0 : a.name < b.name;
     });
-    if (format == "ics") {
-        std::vector<ScheduledPass> schedule;
-        for (const PredictedPass &pass : all)
-            schedule.push_back(scheduledPass(satellites, pass));
-        out << scheduleIcs(schedule, *start);
-        return computed > 0 ? 0 : kFailed;
-    }
-    out << "satellite,aos,los,max_elevation,max_elevation_time,duration_s,catalog_number\n";
-    for (const PredictedPass &pass : all) {
-        out << pass.name << ',' << isoInstantText(pass.aos) << ',' << isoInstantText(pass.los) << ','
-            << fixedText(pass.maxElevationDeg, 2) << ',' << isoInstantText(pass.maxElevationTime) << ','
-            << fixedText(pass.durationSeconds(), 3) << ',' << pass.catalogNumber << '\n';
-    }
+    std::vector<ScheduledPass> schedule;
+    for (const PredictedPass &pass : all)
+        schedule.push_back(scheduledPass(satellites, pass));
+    if (format == "ics")
+        out << scheduleIcs(schedule, scheduleStation(station->latitude, station->longitude), nowUtc());
+    else
+        out << scheduleCsv(schedule);
     return computed > 0 ? 0 : kFailed;
 }
 
@@ -204,25 +238,41 @@ struct Timing {
     double nanoseconds = 0;
 };
 
-// Only the propagations are timed, a satellite's run at a time, up to its first error.
-Timing timePropagations(const std::vector<ElementSet> &sets, const JulianDate &start, double stepSeconds, long steps)
+// Only the propagations are timed, from the first to the last on every
+// thread (wall time), each satellite's run up to its first error. A run
+// goes through the batch engine a stretch of instants at a time.
+Timing timePropagations(const std::vector<ElementSet> &sets, const JulianDate &start, double stepSeconds, long steps,
+                        unsigned threads)
 {
-    Timing timing;
-    for (const ElementSet &set : sets) {
-        const Sgp4Propagator propagator(set);
-        const double offset = start.minutesSince(set.epoch);
-        TemeState state;
+    constexpr long kInstantsPerBatch = 2048;
+    std::vector<Sgp4Propagator> propagators(sets.begin(), sets.end());
+    std::vector<long> counts(sets.size());
+    const auto before = std::chrono::steady_clock::now();
+    forEachItem(sets.size(), threads, [&](std::size_t i) {
+        const double offset = start.minutesSince(sets[i].epoch);
+        const std::size_t most = std::size_t(std::min(steps + 1, kInstantsPerBatch));
+        std::vector<double> minutes(most);
+        std::vector<TemeState> states(most);
+        std::vector<PropagationError> errors(most);
         long done = 0;
-        const auto before = std::chrono::steady_clock::now();
         while (done <= steps) {
-            const PropagationError error = propagator.propagate(offset + done * stepSeconds / 60.0, state);
-            ++done;
-            if (error != PropagationError::None)
+            const std::size_t count = std::size_t(std::min(steps + 1 - done, kInstantsPerBatch));
+            for (std::size_t k = 0; k < count; ++k)
+                minutes[k] = offset + (done + long(k)) * stepSeconds / 60.0;
+            BatchPropagator::propagateTimes(propagators[i], {minutes.data(), count}, {states.data(), count},
+                                            {errors.data(), count});
+            const auto failed = std::find_if(errors.begin(), errors.begin() + long(count),
+                                             [](PropagationError error) { return error != PropagationError::None; });
+            done += failed - errors.begin() + (failed != errors.begin() + long(count) ? 1 : 0);
+            if (failed != errors.begin() + long(count))
                 break;
         }
-        timing.nanoseconds += std::chrono::duration<double, std::nano>(std::chrono::steady_clock::now() - before).count();
-        timing.count += done;
-    }
+        counts[i] = done;
+    });
+    Timing timing;
+    timing.nanoseconds = std::chrono::duration<double, std::nano>(std::chrono::steady_clock::now() - before).count();
+    for (const long count : counts)
+        timing.count += count;
     return timing;
 }
 
@@ -269,9 +319,10 @@ bool printStates(const ElementSet &set, const JulianDate &start, double stepSeco
 
 int propagateCommand(const std::vector<std::string> &arguments, std::ostream &out, std::ostream &err)
 {
-    Options options(arguments, {{"--elements", "--start", "--minutes", "--step-s"}, {}, {}, {"--summary"}});
+    Options options(arguments, {{"--elements", "--start", "--minutes", "--step-s"}, {"--threads"}, {}, {"--summary"}});
     const auto minutes = options.number("--minutes", 0, 0, 1e7);
     const auto step = options.number("--step-s", 0, 1e-3, 1e9);
+    const auto threads = threadsOption(options);
     if (!options.ok())
         return badArguments(err, options.error());
     int status = 0;
@@ -295,15 +346,35 @@ int propagateCommand(const std::vector<std::string> &arguments, std::ostream &ou
                                      shortestText(kMostPropagationsPerRun) + " pour la commande entière");
 
     if (options.has("--summary")) {
-        const auto [count, nanoseconds] = timePropagations(catalogue.sets, *start, *step, long(steps));
+        const auto [count, nanoseconds] = timePropagations(catalogue.sets, *start, *step, long(steps), *threads);
         out << "propagations " << count << " ns_per_propagation " << fixedText(count ? nanoseconds / count : 0.0, 1)
             << '\n';
         return 0;
     }
     out << "satellite,time,x_km,y_km,z_km,vx_km_s,vy_km_s,vz_km_s,catalog_number\n";
+    const std::vector<ElementSet> &sets = catalogue.sets;
     std::size_t computed = 0;
-    for (const ElementSet &set : catalogue.sets)
-        computed += printStates(set, *start, *step, long(steps), out, err) ? 1 : 0;
+    if (*threads == 1 || steps + 1 > kMostBufferedRows) {
+        for (const ElementSet &set : sets)
+            computed += printStates(set, *start, *step, long(steps), out, err) ? 1 : 0;
+        return computed > 0 ? 0 : kFailed;
+    }
+    // The threads write a batch of satellites into texts of their own, then
+    // the batch is written in the order of the sets.
+    const std::size_t batch = std::max<std::size_t>(1, std::size_t(kMostBufferedRows / (steps + 1)));
+    for (std::size_t first = 0; first < sets.size(); first += batch) {
+        const std::size_t count = std::min(batch, sets.size() - first);
+        std::vector<std::ostringstream> rows(count), words(count);
+        std::vector<char> gave(count, 0);
+        forEachItem(count, *threads, [&](std::size_t i) {
+            gave[i] = printStates(sets[first + i], *start, *step, long(steps), rows[i], words[i]);
+        });
+        for (std::size_t i = 0; i < count; ++i) {
+            out << rows[i].view();
+            err << words[i].view();
+            computed += gave[i] ? 1 : 0;
+        }
+    }
     return computed > 0 ? 0 : kFailed;
 }
 
@@ -321,6 +392,10 @@ int runOrbitCommand(const std::vector<std::string> &arguments, std::ostream &out
     const std::string &command = arguments.front();
     if (command == "--version" && arguments.size() == 1) {
         out << "orvanta-orbit " ORVANTA_VERSION "\n";
+        return 0;
+    }
+    if ((command == "--help" || command == "-h") && arguments.size() == 1) {
+        out << kUsage;
         return 0;
     }
     const std::vector<std::string> rest(arguments.begin() + 1, arguments.end());

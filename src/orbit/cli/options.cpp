@@ -58,4 +58,14 @@ std::optional<double> Options::number(const std::string &name, double fallback, 
     return parsed;
 }
 
+std::optional<long> Options::wholeNumber(const std::string &name, long fallback, long low, long high)
+{
+    const auto value = number(name, double(fallback), double(low), double(high));
+    if (value && *value != std::floor(*value)) {
+        error_ = name + " : nombre entier attendu, pas « " + text(name) + " »";
+        return std::nullopt;
+    }
+    return value ? std::optional<long>(long(*value)) : std::nullopt;
+}
+
 } // namespace orvanta::orbit::cli

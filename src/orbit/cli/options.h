@@ -31,6 +31,8 @@ public:
     // The option as a number in [low, high] (fallback when absent). A text
     // that is not a number, or out of range, records an error and gives nothing.
     std::optional<double> number(const std::string &name, double fallback, double low, double high);
+    // The same for a whole number.
+    std::optional<long> wholeNumber(const std::string &name, long fallback, long low, long high);
 
 private:
     std::map<std::string, std::vector<std::string>> values_;

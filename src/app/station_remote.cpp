@@ -1,0 +1,175 @@
+#include "app/station_remote.h"
+
+#include "app/main_window.h"
+#include "sky/sky_view.h"
+#include "tracking/tracking_cycle.h"
+#include "transponder/transponder_window.h"
+#include "platform/text_numbers.h"
+#include "rotor/manual_pointing.h"
+#include "rotor/rotor.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+
+#include <cmath>
+
+namespace orvanta {
+
+namespace {
+
+constexpr double kUnixEpochJulian = 2440587.5;
+
+QDateTime utcFromJulian(const orbit::JulianDate &instant)
+{
+    const double seconds = ((instant.day - kUnixEpochJulian) + instant.fraction) * 86400.0;
+    return QDateTime::fromSecsSinceEpoch(std::llround(seconds), Qt::UTC);
+}
+
+RemotePass remotePass(const orbit::PredictedPass &pass, bool inProgress)
+{
+    return {pass.catalogNumber, QString::fromStdString(pass.name), utcFromJulian(pass.aos), utcFromJulian(pass.los),
+            pass.maxElevationDeg, inProgress};
+}
+
+std::vector<RemoteSkyPoint> remotePath(const PassTrackRef &track)
+{
+    std::vector<RemoteSkyPoint> path;
+    if (track)
+        for (const TrackSample &sample : track->samples)
+            path.push_back({sample.sky.azimuthDeg, sample.sky.elevationDeg});
+    return path;
+}
+
+std::optional<RemoteSkyPoint> remotePoint(const std::optional<SkyPoint> &point)
+{
+    return point ? std::optional(RemoteSkyPoint{point->azimuthDeg, point->elevationDeg}) : std::nullopt;
+}
+
+} // namespace
+
+void StationRemote::ticked(const TickOutcome &outcome)
+{
+    last_ = {};
+    last_.time = outcome.instant.toUTC();
+    if (outcome.trackedPass && outcome.look) {
+        const double radToDeg = 180.0 / M_PI;
+        RemoteSatellite followed{outcome.trackedPass->catalogNumber, outcome.tracked,
+                                 outcome.look->azimuthRad * radToDeg, outcome.look->elevationRad * radToDeg,
+                                 outcome.look->rangeRateKmS, std::nullopt, std::nullopt};
+        if (outcome.frequencyMHz)
+            followed.frequencyHz = *outcome.frequencyMHz * 1e6;
+        if (outcome.dopplerShiftKHz)
+            followed.dopplerHz = *outcome.dopplerShiftKHz * 1e3;
+        last_.followed = followed;
+    }
+    if (outcome.awaitedPass)
+        last_.awaited = RemoteSatellite{outcome.awaitedPass->catalogNumber,
+                                        QString::fromStdString(outcome.awaitedPass->name),
+                                        outcome.awaitedPass->aosAzimuthDeg, 0, std::nullopt, std::nullopt,
+                                        std::nullopt};
+    for (const orbit::BoardPass &line : links_.tracking.board().visible())
+        last_.passes.push_back(remotePass(line.pass, true));
+    for (const orbit::BoardPass &line : links_.tracking.board().coming())
+        last_.passes.push_back(remotePass(line.pass, false));
+    const SkyScene &scene = links_.sky.scene();
+    if (scene.tracked)
+        last_.sky.trackedName = QString::fromStdString(scene.tracked->pass.name);
+    if (scene.awaited)
+        last_.sky.awaitedName = QString::fromStdString(scene.awaited->pass.name);
+    last_.sky.trackedPath = remotePath(scene.tracked);
+    last_.sky.awaitedPath = remotePath(scene.awaited);
+    last_.sky.satellite = remotePoint(scene.satelliteNow);
+    last_.sky.rotor = remotePoint(scene.rotor);
+    last_.sky.info = scene.infoLine;
+    last_.sky.minElevationDeg = scene.minElevationDeg;
+}
+
+RemoteSnapshot StationRemote::snapshot() const
+{
+    RemoteSnapshot now = last_;
+    const TrackingState &state = links_.tracking.state();
+    now.rotorTracking = state.Tracking_Actif;
+    now.dopplerCorrection = state.Doppler_Actif;
+    now.receiverProgramming = state.Prog_RX_Actif;
+    if (const auto reading = links_.rotorReading())
+        now.rotorReading = RemoteSkyPoint{reading->azimuthDeg, reading->elevationDeg};
+    now.radioReadingHz = links_.radioReadingHz();
+    if (const auto *banner = links_.window.findChild<QLabel *>(QStringLiteral("Bandeau_Alarme")))
+        now.alarm = banner->isVisibleTo(&links_.window) ? banner->text() : QString();
+    const TransponderTuning &tuning = links_.panel.tuning();
+    now.tuning.available = tuning.transponder() != nullptr;
+    now.tuning.stepHz = tuning.step();
+    now.tuning.downlinkHz = tuning.downlink();
+    return now;
+}
+
+QString StationRemote::windowHolds() const
+{
+    if (QApplication::activeModalWidget())
+        return QStringLiteral("Une fenêtre de dialogue est ouverte à la station : elle a la main.");
+    if (links_.manualPointingOpen())
+        return QStringLiteral("La fenêtre de poursuite manuelle est ouverte à la station : elle a la main.");
+    return {};
+}
+
+// The window's own radio buttons: their click runs what an operator's does.
+void StationRemote::click(const char *button)
+{
+    if (auto *found = links_.window.findChild<QAbstractButton *>(QLatin1String(button)); found && !found->isChecked())
+        found->click();
+}
+
+QString StationRemote::setSwitches(std::optional<bool> rotor, std::optional<bool> doppler,
+                                   std::optional<bool> receiver)
+{
+    if (rotor)
+        click(*rotor ? "Tracking_2" : "Tracking_1");
+    if (doppler)
+        click(*doppler ? "Doppler_1" : "Doppler_2");
+    if (receiver)
+        click(*receiver ? "Prog_RX_2" : "Prog_RX_1");
+    return {};
+}
+
+QString StationRemote::point(double azimuthDeg, double elevationDeg)
+{
+    if (!links_.rotor())
+        return QStringLiteral("Aucun rotor n'est choisi à la station.");
+    // The tick would take the rotor back at once.
+    click("Tracking_1");
+    links_.pointing.azimutChanged(formatFixed(azimuthDeg, 1));
+    links_.pointing.siteChanged(formatFixed(elevationDeg, 1));
+    return {};
+}
+
+QString StationRemote::park()
+{
+    Rotor *rotor = links_.rotor();
+    if (!rotor)
+        return QStringLiteral("Aucun rotor n'est choisi à la station.");
+    click("Tracking_1");
+    const auto [azimuth, elevation] = links_.parkPosition();
+    rotor->park(azimuth, elevation);
+    return {};
+}
+
+QString StationRemote::tune(std::optional<int> stepHz, std::optional<int> steps)
+{
+    if (!links_.panel.tuning().transponder())
+        return QStringLiteral("Aucun transpondeur n'est choisi pour le satellite suivi.");
+    if (stepHz)
+        if (auto *button = links_.panel.findChild<QAbstractButton *>(QStringLiteral("Pas_%1").arg(*stepHz)))
+            button->click();
+    if (steps && *steps != 0)
+        links_.panel.tuneBy(*steps);
+    return {};
+}
+
+QString StationRemote::stopAll()
+{
+    setSwitches(false, false, false);
+    return {};
+}
+
+} // namespace orvanta
