@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/main_menus.h"
+#include "platform/text_numbers.h"
 #include "tracking/satellite_filter.h"
 
 #include <QAbstractButton>
@@ -171,15 +172,15 @@ MainWindow::MainWindow(QWidget *parent)
     satVisibles_ = list(QStringLiteral("Sat_Visibles"), visibles, true);
     visLayout->addWidget(satVisibles_, 1, 0, 1, 8);
     visLayout->addWidget(label(QStringLiteral("Satellite"), visibles), 2, 0);
-    visLayout->addWidget(readOnlyBox(QStringLiteral("Sat_Sel"), {}, visibles, 200), 2, 1, 1, 3);
+    visLayout->addWidget(satSel_ = readOnlyBox(QStringLiteral("Sat_Sel"), {}, visibles, 200), 2, 1, 1, 3);
     visLayout->addWidget(label(QStringLiteral("Fréquence"), visibles), 2, 4);
-    visLayout->addWidget(readOnlyBox(QStringLiteral("Freq_Sel"), {}, visibles), 2, 5);
+    visLayout->addWidget(freqSel_ = readOnlyBox(QStringLiteral("Freq_Sel"), {}, visibles), 2, 5);
     visLayout->addWidget(label(QStringLiteral("MHz"), visibles), 2, 6);
     visLayout->addWidget(label(QStringLiteral("Azimut"), visibles), 3, 0);
-    visLayout->addWidget(readOnlyBox(QStringLiteral("Azimut_Sel"), {}, visibles, 60), 3, 1);
+    visLayout->addWidget(azimutSel_ = readOnlyBox(QStringLiteral("Azimut_Sel"), {}, visibles, 60), 3, 1);
     visLayout->addWidget(label(QStringLiteral("Degrés"), visibles), 3, 2);
     visLayout->addWidget(label(QStringLiteral("Site"), visibles), 3, 4);
-    visLayout->addWidget(readOnlyBox(QStringLiteral("Site_Sel"), {}, visibles, 60), 3, 5);
+    visLayout->addWidget(siteSel_ = readOnlyBox(QStringLiteral("Site_Sel"), {}, visibles, 60), 3, 5);
     visLayout->addWidget(label(QStringLiteral("Degrés"), visibles), 3, 6);
     visLayout->addWidget(readbackLabel(QStringLiteral("Lecture_Rotor"), QStringLiteral("Rotor : -888° / -888°"), visibles),
                          4, 0, 1, 4);
@@ -193,9 +194,9 @@ MainWindow::MainWindow(QWidget *parent)
     detailPass_ = list(QStringLiteral("Detail_Pass"), prochains, true);
     nextLayout->addWidget(detailPass_, 1, 0, 1, 7);
     nextLayout->addWidget(label(QStringLiteral("Satellite"), prochains), 2, 0);
-    nextLayout->addWidget(readOnlyBox(QStringLiteral("Sat_Att"), {}, prochains, 200), 2, 1, 1, 3);
+    nextLayout->addWidget(satAtt_ = readOnlyBox(QStringLiteral("Sat_Att"), {}, prochains, 200), 2, 1, 1, 3);
     nextLayout->addWidget(label(QStringLiteral("Fréquence"), prochains), 2, 4);
-    nextLayout->addWidget(readOnlyBox(QStringLiteral("Freq_Att"), {}, prochains), 2, 5);
+    nextLayout->addWidget(freqAtt_ = readOnlyBox(QStringLiteral("Freq_Att"), {}, prochains), 2, 5);
     nextLayout->addWidget(label(QStringLiteral("MHz"), prochains), 2, 6);
     middle->addWidget(prochains, 1);
 
@@ -206,13 +207,13 @@ MainWindow::MainWindow(QWidget *parent)
         optionGroup(QStringLiteral("Doppler"), {QStringLiteral("Avec"), QStringLiteral("Sans")}, {1, 2}, 2, doppler);
     for (QAbstractButton *button : dopplerGroup->buttons())
         dopLayout->addWidget(button);
-    auto *valDop = new QLabel(QStringLiteral("----"), doppler);
-    valDop->setObjectName(QStringLiteral("Val_Dop"));
+    valDop_ = new QLabel(QStringLiteral("----"), doppler);
+    valDop_->setObjectName(QStringLiteral("Val_Dop"));
     // As wide as the widest shift (10 GHz at low orbit): a value changing
     // width would shift every frame beside it.
-    valDop->setFixedWidth(valDop->fontMetrics().horizontalAdvance(QStringLiteral("-888.8")) + 4);
-    valDop->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    dopLayout->addWidget(valDop);
+    valDop_->setFixedWidth(valDop_->fontMetrics().horizontalAdvance(QStringLiteral("-888.8")) + 4);
+    valDop_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    dopLayout->addWidget(valDop_);
     dopLayout->addWidget(label(QStringLiteral(" KHz"), doppler));
     switches->addWidget(doppler);
 
@@ -236,9 +237,9 @@ MainWindow::MainWindow(QWidget *parent)
     heure->setObjectName(QStringLiteral("Heure_TU"));
     auto *heureLayout = new QHBoxLayout(heure);
     heureLayout->addWidget(label(QStringLiteral("Date"), heure));
-    heureLayout->addWidget(readOnlyBox(QStringLiteral("Date"), QStringLiteral("00/00/00"), heure));
+    heureLayout->addWidget(date_ = readOnlyBox(QStringLiteral("Date"), QStringLiteral("00/00/00"), heure));
     heureLayout->addWidget(label(QStringLiteral("Heure"), heure));
-    heureLayout->addWidget(readOnlyBox(QStringLiteral("Time_UTC"), QStringLiteral("00:00:00"), heure));
+    heureLayout->addWidget(time_ = readOnlyBox(QStringLiteral("Time_UTC"), QStringLiteral("00:00:00"), heure));
     switches->addWidget(heure);
     middle->addLayout(switches);
     columns->addLayout(middle, 4);
@@ -341,10 +342,48 @@ void MainWindow::setMenuChecked(const QString &entry, bool checked)
         action->setChecked(checked);
 }
 
-void MainWindow::showPassLines(const std::vector<std::string> &visible, const std::vector<std::string> &coming)
+void MainWindow::showFollowed(const QString &satellite)
 {
-    fillList(*satVisibles_, visible);
-    fillList(*detailPass_, coming);
+    satSel_->setText(satellite);
+}
+
+void MainWindow::showDirection(const std::optional<SkyPoint> &direction)
+{
+    azimutSel_->setText(direction ? formatFixed(direction->azimuthDeg, 0) : QString());
+    siteSel_->setText(direction ? formatFixed(direction->elevationDeg, 0) : QString());
+}
+
+void MainWindow::showFrequency(const std::optional<TunedFrequency> &frequency)
+{
+    if (!frequency)
+        freqSel_->clear();
+    else if (frequency->corrected)
+        freqSel_->setText(formatFixed(frequency->megahertz, 4));
+    else
+        freqSel_->setText(formatFixed(frequency->megahertz, 3, false));
+}
+
+void MainWindow::showDopplerShift(std::optional<double> kilohertz)
+{
+    valDop_->setText(kilohertz ? formatFixed(*kilohertz, 1) : QStringLiteral("----"));
+}
+
+void MainWindow::showAwaited(const QString &satellite, std::optional<double> megahertz)
+{
+    satAtt_->setText(satellite);
+    freqAtt_->setText(megahertz ? formatFixed(*megahertz, 3) : QString());
+}
+
+void MainWindow::showPasses(const orbit::PassBoard &board)
+{
+    fillList(*satVisibles_, board.visibleLines());
+    fillList(*detailPass_, board.comingLines());
+}
+
+void MainWindow::showClock(const QString &time, const QString &date)
+{
+    time_->setText(time);
+    date_->setText(date);
 }
 
 void MainWindow::showPredictionNotice(const QString &text)

@@ -39,9 +39,15 @@ public:
     // `Lecture_Rotor` or `Lecture_Radio`, hidden while its text is empty.
     void showReadback(const QString &control, const QString &text) override;
 
-    // The two pass lists, in the order given: the board orders them by
-    // acquisition instant, which text order would break across midnight.
-    void showPassLines(const std::vector<std::string> &visible, const std::vector<std::string> &coming) override;
+    void showFollowed(const QString &satellite) override;
+    void showDirection(const std::optional<SkyPoint> &direction) override;
+    void showFrequency(const std::optional<TunedFrequency> &frequency) override;
+    void showDopplerShift(std::optional<double> kilohertz) override;
+    void showAwaited(const QString &satellite, std::optional<double> megahertz) override;
+    // The two pass lists, in the board's order: by acquisition instant,
+    // which text order would break across midnight.
+    void showPasses(const orbit::PassBoard &board) override;
+    void showClock(const QString &time, const QString &date) override;
     // A line in place of the pass lists, when nothing can be predicted.
     void showPredictionNotice(const QString &text) override;
     // The two satellite lists, each entry with its catalogue number as its
@@ -96,6 +102,15 @@ private:
     QListWidget *satVisibles_;
     QListWidget *detailPass_;
     QWidget *skyHolder_;
+    QLineEdit *satSel_;
+    QLineEdit *freqSel_;
+    QLineEdit *azimutSel_;
+    QLineEdit *siteSel_;
+    QLineEdit *satAtt_;
+    QLineEdit *freqAtt_;
+    QLabel *valDop_;
+    QLineEdit *time_;
+    QLineEdit *date_;
 };
 
 } // namespace orvanta

@@ -66,10 +66,12 @@ void Station::connectWindow()
     QObject::connect(&window_.timer1(), &QTimer::timeout, &window_, [this] { tracking_.tick(); });
     QObject::connect(&window_, &MainWindow::closeRequested, &window_, [this] { shutdown(); });
     QObject::connect(&window_, &MainWindow::bankClicked, &window_, [this](int bank) { tracking_.bankClicked(bank); });
-    QObject::connect(&window_, &MainWindow::enregistrerClicked, &window_, [this, &banks] { banks.Enregistrer_Click(window_.chosenBank()); });
+    QObject::connect(&window_, &MainWindow::enregistrerClicked, &window_,
+                     [this, &banks] { banks.Enregistrer_Click(window_.chosenBank()); });
     QObject::connect(&window_, &MainWindow::listeSatDoubleClicked, &window_,
                      [this, &banks](int row) { menus_.proposeFrequency(banks.selectFromList(row)); });
-    QObject::connect(&window_, &MainWindow::satSelectDoubleClicked, &window_, [&banks](int row) { banks.unselect(row); });
+    QObject::connect(&window_, &MainWindow::satSelectDoubleClicked, &window_,
+                     [&banks](int row) { banks.unselect(row); });
     QObject::connect(&window_, &MainWindow::trackingSwitched, &window_,
                      [&cycle](bool on) { cycle.setRotorTracking(on); });
     QObject::connect(&window_, &MainWindow::dopplerSwitched, &window_,

@@ -4,7 +4,7 @@
 #include "app/main_window.h"
 #include "app/revision_history.h"
 #include "app/rotor_menus.h"
-#include "app/station.h"
+#include "app/station_platform.h"
 #include "app/station_folder.h"
 #include "config/configuration.h"
 #include "config/device_menus.h"

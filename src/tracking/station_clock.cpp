@@ -18,8 +18,7 @@ void StationClock::Lire_Heure_UTC()
                 .arg(d.month(), 2, 10, QLatin1Char('0'))
                 .arg(d.year() % 100, 2, 10, QLatin1Char('0'));
     if (show_) {
-        show_(QStringLiteral("Time_UTC"), formatHms(t.hour() * 3600 + t.minute() * 60 + t.second()));
-        show_(QStringLiteral("Date"), date_);
+        show_(formatHms(t.hour() * 3600 + t.minute() * 60 + t.second()), date_);
     }
 }
 

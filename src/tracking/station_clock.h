@@ -17,8 +17,8 @@ class UtcClock;
 // instant.
 class StationClock {
 public:
-    // show(control, text) puts a text into the "Heure TU" boxes `Time_UTC` and `Date`.
-    using Show = std::function<void(const QString &control, const QString &text)>;
+    // show(time, date) puts the reading into the "Heure TU" boxes.
+    using Show = std::function<void(const QString &time, const QString &date)>;
 
     explicit StationClock(const UtcClock &clock, Show show = {});
 

@@ -18,7 +18,6 @@ namespace {
 
 constexpr double kPi = 3.1415926535; // the displays' degrees, as the station always showed them
 const QString kSoundFile = QStringLiteral("Nouveau_Sat.wav");
-const QString kNoShift = QStringLiteral("----");
 
 // Whole degrees, as shown and as the rotor is pointed.
 double wholeDegrees(double radians)
@@ -104,7 +103,7 @@ void TrackingCycle::run(const QStringList &selection)
         for (const QString &name : selection)
             board_.add(component->passes(name.toStdString(), start, 1, links_.config.Elev_Min, links_.config.Passage_Min),
                        nowSecond);
-        links_.display.showPassLines(board_.visibleLines(), board_.comingLines());
+        links_.display.showPasses(board_);
     } else {
         links_.display.showPredictionNotice(blocked);
     }
@@ -127,7 +126,7 @@ void TrackingCycle::follow(const orbit::PredictedPass &pass, double oleNow, Tick
 {
     const QString name = QString::fromStdString(pass.name);
     TrackingDisplay &display = links_.display;
-    display.setControlText(QStringLiteral("Sat_Sel"), name);
+    display.showFollowed(name);
 
     const FrequencyFound found = links_.frequency(name);
     if (!found.megahertz) {
@@ -144,9 +143,9 @@ void TrackingCycle::follow(const orbit::PredictedPass &pass, double oleNow, Tick
                                     "saisissez sa frequence dans la fenetre Ajout Frequence.")
                          .arg(name));
         // What was shown for it came from an entry that is no longer there.
-        for (const char *control : {"Freq_Sel", "Azimut_Sel", "Site_Sel"})
-            display.setControlText(QLatin1String(control), {});
-        display.setControlText(QStringLiteral("Val_Dop"), kNoShift);
+        display.showFrequency(std::nullopt);
+        display.showDirection(std::nullopt);
+        display.showDopplerShift(std::nullopt);
         followed_.clear(); // its entry back, it is set up again
         outcome.tracked = name;
         return;
@@ -166,12 +165,9 @@ void TrackingCycle::follow(const orbit::PredictedPass &pass, double oleNow, Tick
     component.IsVisible(pass.name, julian, links_.config.Elev_Min, look);
     const double azimuth = wholeDegrees(look.azimuthRad);
     const double elevation = wholeDegrees(look.elevationRad);
-    const QString azimut = formatFixed(azimuth, 0);
-    const QString site = formatFixed(elevation, 0);
-    display.setControlText(QStringLiteral("Azimut_Sel"), azimut);
-    display.setControlText(QStringLiteral("Site_Sel"), site);
+    display.showDirection(SkyPoint{azimuth, elevation});
     if (showManualPosition)
-        showManualPosition(azimut, site);
+        showManualPosition(formatFixed(azimuth, 0), formatFixed(elevation, 0));
     outcome.tracked = name;
     outcome.look = look;
 
@@ -189,9 +185,8 @@ void TrackingCycle::follow(const orbit::PredictedPass &pass, double oleNow, Tick
     const double shift = (corrected - frequency) * 1000.0;
     outcome.dopplerShiftKHz = shift;
     const double tuned = state_.Doppler_Actif ? corrected : roundHalfAway(frequency, 3);
-    display.setControlText(QStringLiteral("Val_Dop"), state_.Doppler_Actif ? formatFixed(shift, 1) : kNoShift);
-    display.setControlText(QStringLiteral("Freq_Sel"),
-                           state_.Doppler_Actif ? formatFixed(corrected, 4) : formatFixed(frequency, 3, false));
+    display.showDopplerShift(state_.Doppler_Actif ? std::optional(shift) : std::nullopt);
+    display.showFrequency(TunedFrequency{state_.Doppler_Actif ? corrected : frequency, state_.Doppler_Actif});
 
     if (state_.Prog_RX_Actif) {
         if (Receiver *receiver = links_.devices.receiver(links_.config.Recepteur)) {
@@ -212,7 +207,7 @@ void TrackingCycle::nothingVisible()
 {
     clearFollowed();
     lastWarning_.clear();
-    links_.display.setControlText(QStringLiteral("Val_Dop"), kNoShift);
+    links_.display.showDopplerShift(std::nullopt);
     if (state_.Sat_Suivi) {
         state_.Sat_Suivi = false;
         state_.Nouveau_Sat = true;
@@ -242,25 +237,22 @@ void TrackingCycle::waitAtRise(orbit::Satellites &component, double oleNow, Tick
 
 void TrackingCycle::clearFollowed()
 {
-    for (const char *control : {"Sat_Sel", "Freq_Sel", "Azimut_Sel", "Site_Sel"})
-        links_.display.setControlText(QLatin1String(control), {});
+    links_.display.showFollowed({});
+    links_.display.showFrequency(std::nullopt);
+    links_.display.showDirection(std::nullopt);
 }
 
 void TrackingCycle::showAwaited(TickOutcome &outcome)
 {
     if (board_.coming().empty()) {
-        links_.display.setControlText(QStringLiteral("Sat_Att"), {});
-        links_.display.setControlText(QStringLiteral("Freq_Att"), {});
+        links_.display.showAwaited({}, std::nullopt);
         return;
     }
     const orbit::PredictedPass &awaited = board_.coming().front().pass;
     const QString name = QString::fromStdString(awaited.name);
     outcome.awaited = name;
     outcome.awaitedPass = awaited;
-    links_.display.setControlText(QStringLiteral("Sat_Att"), name);
-    const FrequencyFound found = links_.frequency(name);
-    links_.display.setControlText(QStringLiteral("Freq_Att"),
-                                  found.megahertz ? formatFixed(*found.megahertz, 3) : QString());
+    links_.display.showAwaited(name, links_.frequency(name).megahertz);
 }
 
 std::optional<orbit::PredictedPass> TrackingCycle::passOnLine(const QString &line) const

@@ -32,14 +32,31 @@ struct TrackingState {
     bool Sat_Suivi = true; // a satellite was followed at the previous tick
 };
 
-// Where a tick shows what it found.
+// The frequency the receiver is tuned to, MHz, and whether it is corrected
+// for the Doppler shift (shown to 100 Hz, else to the kHz).
+struct TunedFrequency {
+    double megahertz = 0;
+    bool corrected = false;
+};
+
+// Where a tick shows what it found, as values; the window makes the texts.
 class TrackingDisplay {
 public:
     virtual ~TrackingDisplay() = default;
-    // `Sat_Sel`, `Freq_Sel`, `Azimut_Sel`, `Site_Sel`, `Val_Dop`, `Sat_Att`, `Freq_Att`.
-    virtual void setControlText(const QString &control, const QString &text) = 0;
-    virtual void showPassLines(const std::vector<std::string> &visible, const std::vector<std::string> &coming) = 0;
+    // The followed satellite; empty for none.
+    virtual void showFollowed(const QString &satellite) = 0;
+    // Where it is seen, whole degrees; none clears the boxes.
+    virtual void showDirection(const std::optional<SkyPoint> &direction) = 0;
+    virtual void showFrequency(const std::optional<TunedFrequency> &frequency) = 0;
+    // The Doppler shift, kHz; none while the correction is off or nothing is followed.
+    virtual void showDopplerShift(std::optional<double> kilohertz) = 0;
+    // The satellite awaited next and its frequency; an empty name for none.
+    virtual void showAwaited(const QString &satellite, std::optional<double> megahertz) = 0;
+    // The passes in progress and to come, in the board's order.
+    virtual void showPasses(const orbit::PassBoard &board) = 0;
     virtual void showPredictionNotice(const QString &text) = 0;
+    // The clock's reading: "hh:mm:ss" and "DD/MM/YY".
+    virtual void showClock(const QString &time, const QString &date) = 0;
     // `Lecture_Rotor` or `Lecture_Radio`, hidden while its text is empty.
     virtual void showReadback(const QString &control, const QString &text) = 0;
     // The two satellite lists, each entry with its catalogue number.

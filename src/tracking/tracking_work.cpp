@@ -24,7 +24,7 @@ constexpr double kShortestPeriodSeconds = 1.0;
 TrackingWork::TrackingWork(Links links)
     : links_(std::move(links)),
       clock_(links_.clock,
-             [this](const QString &control, const QString &text) { links_.display.setControlText(control, text); }),
+             [this](const QString &time, const QString &date) { links_.display.showClock(time, date); }),
       timer_(links_.timer),
       sharedTimer_(timer_),
       frequencyReport_(links_.notices),

@@ -50,10 +50,10 @@ TEST(MainWindow, ADopplerValueOfAnotherWidthMovesNoFrame)
             geometries << box->geometry();
         return geometries;
     };
-    window.setControlText("Val_Dop", "----");
+    window.showDopplerShift(std::nullopt);
     const QList<QRect> before = frames();
-    for (const char *shift : {"-0.5", "-123.4", "12.0"}) {
-        window.setControlText("Val_Dop", shift);
+    for (const double shift : {-0.5, -123.4, 12.0}) {
+        window.showDopplerShift(shift);
         EXPECT_EQ(frames(), before) << shift;
     }
 }

@@ -12,7 +12,10 @@ class StationClockTest : public ::testing::Test {
 protected:
     test::FakeClock clock;
     QMap<QString, QString> boxes;
-    StationClock station{clock, [this](const QString &c, const QString &t) { boxes[c] = t; }};
+    StationClock station{clock, [this](const QString &time, const QString &date) {
+                             boxes["Time_UTC"] = time;
+                             boxes["Date"] = date;
+                         }};
 
     void at(int y, int mo, int d, int h, int mi, int s, int ms = 0)
     {
