@@ -99,7 +99,7 @@ TEST(BadInputDecay, APassInProgressEndsAtTheDecayInstant)
     EXPECT_EQ(result.status, 0);
     const std::vector<std::string> rows = lines(result.out);
     ASSERT_EQ(rows.size(), 2u) << result.out;
-    EXPECT_TRUE(rows[1].starts_with("HEAVY DRAG,2026-06-27T09:18:08.207Z,2026-06-27T09:20:33.618Z,")) << rows[1];
+    EXPECT_TRUE(rows[1].starts_with("HEAVY DRAG,99912,2026-06-27T09:18:08.207Z,2026-06-27T09:20:33.618Z,")) << rows[1];
     EXPECT_TRUE(contains(result.err, "2026-06-27T09:20:33.618Z")) << result.err;
     EXPECT_TRUE(contains(result.err, "le passage en cours s'arrête à cet instant")) << result.err;
 
