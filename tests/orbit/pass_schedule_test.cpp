@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -149,6 +150,15 @@ std::vector<std::string> uidsOf(const std::string &ics)
     return uids;
 }
 
+// A field of an element line, read as the C locale reads it whatever the test's locale.
+double fieldValue(const std::string &line, std::size_t at, std::size_t width)
+{
+    const std::size_t first = line.find_first_not_of(' ', at);
+    double value = 0;
+    std::from_chars(line.data() + first, line.data() + at + width, value);
+    return value;
+}
+
 // Line 2 of an element set as a newer set of the same orbit would have it.
 std::string nudged(std::string line, double meanAnomalyDeg, double meanMotion)
 {
@@ -157,8 +167,8 @@ std::string nudged(std::string line, double meanAnomalyDeg, double meanMotion)
         text.insert(0, width - text.size(), ' ');
         line.replace(at, width, text);
     };
-    replace(43, 8, std::fmod(std::stod(line.substr(43, 8)) + meanAnomalyDeg, 360.0), 4);
-    replace(52, 11, std::stod(line.substr(52, 11)) + meanMotion, 8);
+    replace(43, 8, std::fmod(fieldValue(line, 43, 8) + meanAnomalyDeg, 360.0), 4);
+    replace(52, 11, fieldValue(line, 52, 11) + meanMotion, 8);
     int sum = 0;
     for (std::size_t i = 0; i < 68; ++i)
         sum += std::isdigit(static_cast<unsigned char>(line[i])) ? line[i] - '0' : line[i] == '-';
