@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/rotor_guide.h"
+#include "app/rotor_steering.h"
 #include "config/rotor_settings.h"
 
 #include <QObject>
@@ -18,6 +19,9 @@ class SettingsStore;
 // the menu "Interfaces Rotor" (`Mnu_Rotor`): `Mnu_GS232_450` "GS-232 : azimut
 // jusqu'a 450", `Mnu_GS232_Retournement` "GS-232 : retournement (site jusqu'a
 // 180)" and `Mnu_Attente_Lever` "Attendre au lever du prochain passage".
+// and the pointing: `Mnu_Avance` "Pointer en avance", `Mnu_GS232_Lecture`
+// "GS-232 : lire la position (C2)", `Mnu_Parcage_Passages` "Parquer entre
+// les passages".
 // A click is kept in the settings file at once and holds from the next tick.
 class RotorMenus final : public QObject {
     Q_OBJECT
@@ -25,11 +29,16 @@ public:
     RotorMenus(QWidget &window, SettingsStore &store, const ConfigStation &config, Gs232Rotor &gs232);
 
     RiseWaiting riseWaiting() const;
+    // Everything the tick needs to drive the rotor now.
+    RotorSteering::Settings steering() const;
     const RotorSettings &settings() const { return settings_; }
+    // What the pointing dialog stores.
+    void setSettings(const RotorSettings &settings);
 
 private:
     QAction *add(const char *name, const QString &caption);
     void changed();
+    void applyToGs232();
     void showMarks();
 
     SettingsStore &store_;
@@ -39,6 +48,9 @@ private:
     QAction *overlap_ = nullptr;
     QAction *flip_ = nullptr;
     QAction *wait_ = nullptr;
+    QAction *lead_ = nullptr;
+    QAction *readBack_ = nullptr;
+    QAction *park_ = nullptr;
 };
 
 } // namespace orvanta

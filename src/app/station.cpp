@@ -7,6 +7,8 @@
 #include "app/rotor_menus.h"
 #include "app/station_folder.h"
 #include "config/configuration.h"
+#include "data/horizon_file.h"
+#include "data/horizon_window.h"
 #include "data/element_age.h"
 #include "data/element_file_list.h"
 #include "data/element_update.h"
@@ -26,9 +28,11 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QStatusBar>
 #include <QTimer>
 
 #include <algorithm>
+#include <cmath>
 
 namespace orvanta {
 
@@ -187,8 +191,23 @@ void Station::connectDialogs()
                          platform_.stationFolder, [this](const QString &text) { notices_.later(text); },
                          [this] { return alarmSatellites(); }},
         platform_.notificationBus ? *platform_.notificationBus : QDBusConnection::sessionBus());
+    autoUpdate_ = new AutoElementUpdate(AutoElementUpdate::Links{
+        window_, platform_.store, platform_.stationFolder, [this] { return platform_.clock.nowUtc(); },
+        [this]() -> std::optional<QDateTime> {
+            const orbit::PassBoard &board = tracking_.board();
+            const auto &passes = board.visible().empty() ? board.coming() : board.visible();
+            if (passes.empty())
+                return std::nullopt;
+            const QDateTime origin(QDate(1899, 12, 30), QTime(0, 0), Qt::UTC);
+            return origin.addSecs(std::llround(orbit::oleFromJulian(passes.front().pass.aos) * orbit::kSecondsPerDay));
+        },
+        [this](const QString &text) { window_.statusBar()->showMessage(text); },
+        [this](const QStringList &files) { elementsReplaced(files); }});
+    auto *horizon = new HorizonWindow(platform_.stationFolder, &window_);
+    QObject::connect(observateur_, &ObservateurWindow::horizonRequested, horizon, &HorizonWindow::ouvrir);
+    QObject::connect(horizon, &HorizonWindow::saved, &window_, [this] { loadHorizon(false); });
     auto *rotorMenus = new RotorMenus(window_, platform_.store, config_, gs232Rotor_);
-    tracking_.riseWaiting = [rotorMenus] { return rotorMenus->riseWaiting(); };
+    tracking_.rotorSettings = [rotorMenus] { return rotorMenus->steering(); };
     QObject::connect(&window_, &MainWindow::pourManClicked, &window_, [this] { poursuiteMan_->ouvrir(); });
     QObject::connect(poursuiteMan_, &PoursuiteManWindow::pointageManuelChanged, &window_,
                      [this](bool manual) { tracking_.setManualPointing(manual); });
@@ -221,7 +240,8 @@ void Station::openPassDetails(const orbit::PredictedPass &pass)
     const Rotor *rotor = devices_.rotor(config_.Interface_Rotor);
     orvanta::openPassDetails(*component_, pass, config_.Elev_Min, found.megahertz, &window_,
                              [this] { return component_.get(); },
-                             rotor ? std::optional(rotor->range()) : std::nullopt);
+                             rotor ? std::optional(rotor->range()) : std::nullopt,
+                             tracking_.rotorSteering().horizon());
 }
 
 // The satellite's pass in progress, or else its next one within a day.
@@ -268,6 +288,7 @@ void Station::start()
 
     reportFrequencyFileLater();
     elementFiles_ = readElementFileList(platform_.stationFolder);
+    loadHorizon();
 
     window_.setWindowTitle(QStringLiteral("Orvanta ") + Version());
     // Shown before the devices are reached, so what they report sits on it.
@@ -280,12 +301,24 @@ void Station::start()
     tick();
 
     checkElementFiles();
+    autoUpdate_->check();
     openLines();
     if (devices_.rotorLink(config_.Interface_Rotor) == RotorLink::ParallelPort) {
         fodtrack_.Valeur_Brute = false;
         fodtrack_.Fodtrack_Azimut(config_.Park_Azimut, fodtrack_.Valeur_Brute);
         fodtrack_.Fodtrack_Site(config_.Park_Site, fodtrack_.Valeur_Brute);
     }
+}
+
+// Horizon.cfg, read again whenever the operator changes it; what it holds
+// wrong is said and the rest kept.
+void Station::loadHorizon(bool tellProblems)
+{
+    const HorizonFile horizon = readHorizon(platform_.stationFolder);
+    tracking_.rotorSteering().setHorizon(horizon.mask);
+    sky_.setHorizon(horizon.mask);
+    if (tellProblems && !horizon.problems.isEmpty())
+        notices_.later(horizon.problems.join(u'\n'));
 }
 
 void Station::Init_Satellites()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/alarm_work.h"
+#include "app/auto_element_update.h"
 #include "app/device_readback.h"
 #include "app/device_table.h"
 #include "app/hamlib_menus.h"
@@ -105,12 +106,16 @@ public:
     ConfigStation &config() { return config_; }
     DeviceTable &devices() { return devices_; }
     orbit::Satellites *component() { return component_.get(); }
+    AutoElementUpdate *autoUpdate() { return autoUpdate_; }
     Fodtrack &fodtrack() { return fodtrack_; }
     const QStringList &Liste_Fichiers() const { return elementFiles_; }
 
     // Creates the orbital component from the station folder and the
     // observer, and sets the tracking period.
     void Init_Satellites();
+    // Reads the station's Horizon.cfg again: at start-up, saying what it holds
+    // wrong; after the horizon window wrote it, which has said it already.
+    void loadHorizon(bool tellProblems = true);
     // The component's names, every one of them.
     QStringList satelliteNames() const;
     std::vector<AlarmSatellite> alarmSatellites() const;
@@ -189,6 +194,7 @@ private:
     bool ended_ = false;
     MapLink map_{&window_};
     AlarmWork *alarms_ = nullptr; // the window's
+    AutoElementUpdate *autoUpdate_ = nullptr; // the window's
 };
 
 } // namespace orvanta

@@ -2,8 +2,10 @@
 
 #include "app/device_table.h"
 #include "app/doppler.h"
+#include "app/pass_precision.h"
 #include "app/station_clock.h"
 #include "config/config_station.h"
+#include "orbit/prediction_uncertainty.h"
 #include "orbit/utc_time.h"
 #include "platform/sound_player.h"
 #include "platform/text_numbers.h"
@@ -43,7 +45,13 @@ private:
 
 } // namespace
 
-TrackingCycle::TrackingCycle(Links links) : links_(std::move(links)) {}
+TrackingCycle::TrackingCycle(Links links) : links_(std::move(links))
+{
+    rotor_.notify = [this](const QString &text) {
+        if (links_.notify)
+            links_.notify(text);
+    };
+}
 
 void TrackingCycle::Tick(const QStringList &selection)
 {
@@ -119,8 +127,31 @@ void TrackingCycle::run(const QStringList &selection)
         outcome.trackedPass = tracked;
         follow(tracked, oleNow, outcome);
     }
+    if (component) {
+        for (const auto &pass : {outcome.trackedPass, outcome.awaitedPass})
+            if (pass)
+                sayUncertainty(*component, *pass);
+    }
     if (ticked)
         ticked(outcome);
+}
+
+// Once per satellite: its elements are too old for its times to be trusted.
+void TrackingCycle::sayUncertainty(const orbit::Satellites &component, const orbit::PredictedPass &pass)
+{
+    if (uncertaintySaid_.contains(pass.catalogNumber))
+        return;
+    const std::optional<double> seconds = uncertaintyAtAos(component, pass);
+    // Elements far from the instant are already said at start-up.
+    if (!seconds || *seconds <= orbit::kUncertaintyWorthSayingSeconds ||
+        !component.farFromEpoch({pass.name}, pass.aos).empty())
+        return;
+    uncertaintySaid_.insert(pass.catalogNumber);
+    if (links_.notify)
+        links_.notify(QStringLiteral("%1 : %2. Son passage peut arriver plus de %3 s avant ou après l'heure prévue ; "
+                                     "mettez à jour les éléments.")
+                          .arg(QString::fromStdString(pass.name), elementAgeNote(component, pass),
+                               formatFixed(orbit::kUncertaintyWorthSayingSeconds, 0)));
 }
 
 void TrackingCycle::follow(const orbit::PredictedPass &pass, double oleNow, TickOutcome &outcome)
@@ -175,10 +206,14 @@ void TrackingCycle::follow(const orbit::PredictedPass &pass, double oleNow, Tick
     outcome.tracked = name;
     outcome.look = look;
 
-    if (state_.Tracking_Actif && !state_.Pointage_Manuel) {
+    if (!state_.Tracking_Actif) {
+        rotor_.trackingStopped();
+    } else if (state_.Pointage_Manuel) {
+        rotor_.heldByHand();
+    } else {
         if (Rotor *rotor = links_.devices.rotor(links_.config.Interface_Rotor)) {
-            const RotorAim aim = rotorGuide_.follow(component, pass, oleNow, rotor->range(), azimuth, elevation);
-            rotor->point(aim.azimuthDeg, aim.elevationDeg);
+            const RotorAim aim = rotor_.follow(*rotor, component, pass, oleNow, azimuth, elevation,
+                                               rotorSettings ? rotorSettings() : RotorSteering::Settings{});
             const RotorAim sky = onTheSky(aim);
             outcome.rotorCommand = std::make_pair(sky.azimuthDeg, sky.elevationDeg);
         }
@@ -223,19 +258,22 @@ void TrackingCycle::nothingVisible()
 void TrackingCycle::waitAtRise(orbit::Satellites &component, double oleNow, TickOutcome &outcome)
 {
     if (!state_.Tracking_Actif) {
-        rotorGuide_.trackingStopped();
+        rotor_.trackingStopped();
         return;
     }
-    if (state_.Pointage_Manuel || board_.coming().empty() || !riseWaiting)
+    if (state_.Pointage_Manuel) {
+        rotor_.heldByHand();
+        return;
+    }
+    if (board_.coming().empty() || !rotorSettings)
         return;
     Rotor *rotor = links_.devices.rotor(links_.config.Interface_Rotor);
     if (!rotor)
         return;
     const std::optional<RotorAim> aim =
-        rotorGuide_.waitFor(component, board_.coming().front().pass, oleNow, rotor->range(), riseWaiting());
+        rotor_.between(*rotor, component, board_.coming().front().pass, oleNow, rotorSettings());
     if (!aim)
         return;
-    rotor->point(aim->azimuthDeg, aim->elevationDeg);
     const RotorAim sky = onTheSky(*aim);
     outcome.rotorCommand = std::make_pair(sky.azimuthDeg, sky.elevationDeg);
 }

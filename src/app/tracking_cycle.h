@@ -1,10 +1,11 @@
 #pragma once
 
-#include "app/rotor_guide.h"
+#include "app/rotor_steering.h"
 #include "orbit/pass_list.h"
 #include "orbit/satellites.h"
 
 #include <QDateTime>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -109,8 +110,10 @@ public:
     std::function<void(const TickOutcome &)> ticked;
     // Keeps the manual pointing window's boxes on the followed satellite.
     std::function<void(const QString &azimut, const QString &site)> showManualPosition;
-    // Whether the rotor waits at the next pass's rise, and from how long before.
-    std::function<RiseWaiting()> riseWaiting;
+    // How the rotor is driven: the lead, the waiting at the next pass's rise
+    // or the park between passes.
+    std::function<RotorSteering::Settings()> rotorSettings;
+    RotorSteering &rotorSteering() { return rotor_; }
 
     bool running() const { return running_; }
     int skippedTicks() const { return skipped_; }
@@ -127,15 +130,17 @@ private:
     void showAwaited(TickOutcome &outcome);
     void clearFollowed();
     void warnOnce(const QString &cause, const QString &text);
+    void sayUncertainty(const orbit::Satellites &component, const orbit::PredictedPass &pass);
 
     Links links_;
     TrackingState state_;
     orbit::PassBoard board_;
-    RotorGuide rotorGuide_;
+    RotorSteering rotor_;
     QString followed_;                // the satellite followed last
     bool running_ = false;
     int skipped_ = 0;
     QString lastWarning_; // the message shown for the case that lasts
+    QSet<long> uncertaintySaid_; // satellites whose old elements were mentioned
 };
 
 } // namespace orvanta

@@ -246,6 +246,14 @@ std::optional<double> Satellites::periodMinutes(const std::string &name) const
     return held->propagator.periodMinutes();
 }
 
+std::optional<JulianDate> Satellites::epochOf(const std::string &name) const
+{
+    const Held *held = find(name);
+    if (!held)
+        return std::nullopt;
+    return held->propagator.elements().epoch;
+}
+
 std::string Satellites::refusal(const std::string &name, const JulianDate &start, double periodDays) const
 {
     const Held *held = find(name);

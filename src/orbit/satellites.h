@@ -130,6 +130,8 @@ public:
     bool stateAt(const std::string &name, const JulianDate &instant, TemeState &state) const;
     // One revolution, minutes; nothing for an unknown name.
     std::optional<double> periodMinutes(const std::string &name) const;
+    // The epoch of its element set; nothing for an unknown name.
+    std::optional<JulianDate> epochOf(const std::string &name) const;
 
 private:
     struct Held {
