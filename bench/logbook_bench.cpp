@@ -18,18 +18,9 @@
 namespace {
 
 using namespace orvanta;
+using bench::NoStore;
 
 constexpr int kContacts = 100'000;
-
-class NoStore final : public SettingsStore {
-public:
-    QString get(const QString &, const QString &, const QString &, const QString &fallback) const override
-    {
-        return fallback;
-    }
-    void save(const QString &, const QString &, const QString &, const QString &) override {}
-    void remove(const QString &, const QString &, const QString &) override {}
-};
 
 class NoBoxes final : public MessageBoxes {
 public:

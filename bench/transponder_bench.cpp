@@ -2,6 +2,7 @@
 // timer runs it on the window's thread: the range rate from the component,
 // both links through the Doppler shift, and the step check before sending.
 
+#include "bench_application.h"
 #include "orbit/satellites.h"
 #include "platform/message_boxes.h"
 #include "platform/settings_store.h"
@@ -17,16 +18,7 @@
 namespace {
 
 using namespace orvanta;
-
-class NoStore final : public SettingsStore {
-public:
-    QString get(const QString &, const QString &, const QString &, const QString &fallback) const override
-    {
-        return fallback;
-    }
-    void save(const QString &, const QString &, const QString &, const QString &) override {}
-    void remove(const QString &, const QString &, const QString &) override {}
-};
+using bench::NoStore;
 
 class SilentRadio final : public SatelliteRadio {
 public:
