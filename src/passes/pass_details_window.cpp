@@ -129,11 +129,13 @@ void PassDetailsWindow::copyTable() const
 
 PassDetailsWindow *openPassDetails(orbit::Satellites &satellites, const orbit::PredictedPass &pass,
                                    double minElevationDeg, std::optional<double> downlinkMHz, QWidget *parent,
-                                   std::function<orbit::Satellites *()> component, std::optional<RotorRange> rotorRange)
+                                   std::function<orbit::Satellites *()> component, std::optional<RotorRange> rotorRange,
+                                   double tickPeriodSeconds)
 {
     auto track = std::make_shared<const PassTrack>(computePassTrack(satellites, pass));
     const QString note =
-        rotorRange ? rotorNote(RotorPlan::forTrack(trackPoints(*track), *rotorRange), pass) : QString();
+        rotorRange ? rotorNote(RotorPlan::forTrack(trackPoints(*track), *rotorRange), pass, TickRhythm(tickPeriodSeconds))
+                   : QString();
     auto *window = new PassDetailsWindow(passDetails(satellites, pass, downlinkMHz), std::move(track),
                                          minElevationDeg, parent, note);
     window->setAttribute(Qt::WA_DeleteOnClose);

@@ -55,6 +55,6 @@ private:
 PassDetailsWindow *openPassDetails(orbit::Satellites &satellites, const orbit::PredictedPass &pass,
                                    double minElevationDeg, std::optional<double> downlinkMHz,
                                    QWidget *parent = nullptr, std::function<orbit::Satellites *()> component = {},
-                                   std::optional<RotorRange> rotorRange = std::nullopt);
+                                   std::optional<RotorRange> rotorRange = std::nullopt, double tickPeriodSeconds = 5);
 
 } // namespace orvanta

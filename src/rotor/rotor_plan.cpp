@@ -15,7 +15,8 @@ constexpr double kDegree = std::numbers::pi / 180.0;
 // Further off the satellite than this, it is not followed any more: about
 // the half beam width of a small satellite Yagi.
 constexpr double kToleranceDeg = 10.0;
-// A common rotor turns right round in about a minute.
+// No setting gives the rotor's speed: a common rotor turns right round in
+// about a minute.
 constexpr double kTurnDegPerSecond = 6.0;
 constexpr std::array<int, 5> kTurns = {-2, -1, 0, 1, 2};
 constexpr double kNever = -std::numeric_limits<double>::infinity();
@@ -52,12 +53,19 @@ struct Way {
     std::size_t cut = 0;
     int before = 0;
     int after = 0;
-    double loss = kNever; // highest elevation while off the satellite
-    double error = 0;     // summed pointing error
-    double excess = 0;    // degrees planned outside 0 to 360
+    double worst = 0;  // largest pointing error, the turn's travel included
+    double error = 0;  // summed pointing error
+    double excess = 0; // degrees planned outside 0 to 360
+    double travel = 0; // the turn's sweep
     std::optional<RotorPlan::Away> away;
     bool fits() const { return error == 0; }
-    auto rank() const { return std::tie(loss, error, excess); }
+    // To the hundredth of a degree: sums taken in another order must not
+    // make a turn that changes nothing look better.
+    auto rank() const
+    {
+        return std::make_tuple(std::llround(worst * 100), std::llround(error * 100), std::llround(excess * 100),
+                               travel);
+    }
 };
 
 class Ways {
@@ -97,22 +105,16 @@ public:
         way.cut = cut;
         way.before = kTurns[before];
         way.after = kTurns[after];
-        way.error = a.error + b.error;
-        way.excess = a.excess + b.excess;
-        Span off = a.joined(b);
+        Span whole = a.joined(b);
         if (cut > 0) {
-            // Turning round, the rotor is off the satellite from the last
-            // sample before the cut for as long as the turn takes.
-            const double turnSeconds =
-                std::abs(frames_[after].command[cut] - frames_[before].command[cut - 1]) / kTurnDegPerSecond;
-            for (std::size_t j = cut - 1; j < track_.size() && (j < cut || track_[j].seconds <= track_[cut].seconds + turnSeconds);
-                 ++j)
-                off = off.joined(Span::at(j, track_[j].elevationDeg));
+            whole = turnedAt(cut, before, after, whole);
+            way.travel = std::abs(frames_[after].command[cut] - frames_[before].command[cut - 1]);
         }
-        if (off.first <= off.last) {
-            way.away = RotorPlan::Away{track_[off.first].seconds, track_[off.last].seconds, off.highest};
-            way.loss = off.highest;
-        }
+        way.worst = whole.worst;
+        way.error = whole.error;
+        way.excess = whole.excess;
+        if (whole.first <= whole.last)
+            way.away = RotorPlan::Away{track_[whole.first].seconds, track_[whole.last].seconds, whole.highest};
         return way;
     }
 
@@ -146,10 +148,11 @@ public:
 
 private:
     struct Frame;
-    // A stretch of samples: summed error and excess, and the samples off the
-    // satellite (first, last, highest elevation).
+    // A stretch of samples: summed and largest error, excess, and the samples
+    // off the satellite (first, last, highest elevation).
     struct Span {
         double error = 0;
+        double worst = 0;
         double excess = 0;
         std::size_t first = std::numeric_limits<std::size_t>::max();
         std::size_t last = 0;
@@ -166,6 +169,7 @@ private:
         {
             Span s = *this;
             s.error += other.error;
+            s.worst = std::max(worst, other.worst);
             s.excess += other.excess;
             if (other.first <= other.last) {
                 s.first = std::min(first, other.first);
@@ -178,6 +182,7 @@ private:
         {
             Span s = f.error[j] > kToleranceDeg ? Span::at(j, elevation) : Span{};
             s.error = f.error[j];
+            s.worst = f.error[j];
             s.excess = f.excess[j];
             return joined(s);
         }
@@ -190,6 +195,52 @@ private:
         std::vector<Span> before; // [0, j)
         std::vector<Span> after;  // [j, n)
     };
+
+    // The satellite's azimuth in the frame's degrees and its elevation,
+    // seconds after acquisition, between the samples.
+    std::pair<double, double> satelliteAt(double seconds, int turns) const
+    {
+        const auto next = std::upper_bound(track_.begin(), track_.end(), seconds,
+                                           [](double s, const TrackPoint &p) { return s < p.seconds; });
+        if (next == track_.begin() || next == track_.end()) {
+            const std::size_t j = next == track_.begin() ? 0 : track_.size() - 1;
+            return {unwrapped_[j] + 360.0 * turns, track_[j].elevationDeg};
+        }
+        const std::size_t i = std::size_t(next - track_.begin());
+        const double span = track_[i].seconds - track_[i - 1].seconds;
+        const double f = span > 0 ? (seconds - track_[i - 1].seconds) / span : 0.0;
+        return {unwrapped_[i - 1] + f * (unwrapped_[i] - unwrapped_[i - 1]) + 360.0 * turns,
+                track_[i - 1].elevationDeg + f * (track_[i].elevationDeg - track_[i - 1].elevationDeg)};
+    }
+
+    // The pass with the turn at the cut: the rotor sweeps from where it was to
+    // the other frame at its own speed, off the satellite meanwhile. The
+    // samples it passes take the sweep's error in place of the frame's, and
+    // the worst error is looked for every second of the sweep.
+    Span turnedAt(std::size_t cut, std::size_t before, std::size_t after, Span whole) const
+    {
+        const Frame &to = frames_[after];
+        const double from = frames_[before].command[cut - 1];
+        const double travel = to.command[cut] - from;
+        const double turnSeconds = std::abs(travel) / kTurnDegPerSecond;
+        const double start = track_[cut].seconds;
+        const auto antennaAt = [&](double s) {
+            return s >= turnSeconds ? to.command[cut] : from + std::copysign(s * kTurnDegPerSecond, travel);
+        };
+        for (double s = 0; s <= turnSeconds + 1.0; s += 1.0) {
+            const auto [azimuth, elevation] = satelliteAt(start + s, kTurns[after]);
+            whole.worst = std::max(whole.worst, separationDeg(elevation, antennaAt(s) - azimuth));
+        }
+        Span swept;
+        for (std::size_t j = cut; j < track_.size() && track_[j].seconds <= start + turnSeconds; ++j) {
+            const double error =
+                separationDeg(track_[j].elevationDeg, antennaAt(track_[j].seconds - start) - (unwrapped_[j] + 360.0 * kTurns[after]));
+            whole.error += error - to.error[j];
+            if (error > kToleranceDeg)
+                swept = swept.joined(Span::at(j, track_[j].elevationDeg));
+        }
+        return whole.joined(swept);
+    }
 
     const std::vector<TrackPoint> &track_;
     bool flipped_;
@@ -241,6 +292,13 @@ RotorPlan RotorPlan::forTrack(const std::vector<TrackPoint> &track, const RotorR
     plan.turnsBefore_ = chosen->before;
     plan.turnsAfter_ = chosen->after;
     return plan;
+}
+
+std::optional<double> RotorPlan::turnSeconds() const
+{
+    if (turnsBefore_ == turnsAfter_)
+        return std::nullopt;
+    return cutSeconds_;
 }
 
 double RotorPlan::plannedAzimuth(double seconds) const

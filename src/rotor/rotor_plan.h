@@ -31,9 +31,10 @@ RotorAim onTheSky(const RotorAim &aim);
 //   (past 360 on a rotor with an overlap);
 // - otherwise, on a rotor that can flip, the whole pass is followed over the
 //   top (azimuth + 180, elevation 180 - elevation);
-// - otherwise the rotor has to leave the satellite somewhere: the plan makes
-//   it wait at the end of its range, or turn round, where the satellite is
-//   lowest, and leave() says when and how high.
+// - otherwise the rotor has to leave the satellite somewhere: of the ways to
+//   wait at the end of its range or to turn round, the plan takes the one
+//   whose largest pointing error over the pass, the turn's own sweep
+//   included, is least, and away() says when and how high.
 class RotorPlan {
 public:
     enum class Kind { Follow, Flip, Leave };
@@ -52,6 +53,9 @@ public:
 
     Kind kind() const { return kind_; }
     std::optional<Away> away() const { return away_; }
+    // When the plan turns the rotor round: the first command at or after
+    // this many seconds after acquisition is on the other side.
+    std::optional<double> turnSeconds() const;
 
     // Where the rotor waits for the acquisition: the planned azimuth of the
     // first point, on the horizon.

@@ -31,15 +31,26 @@ std::vector<TrackPoint> trackPoints(const PassTrack &track)
     return points;
 }
 
-QString rotorNote(const RotorPlan &plan, const orbit::PredictedPass &pass)
+QString rotorNote(const RotorPlan &plan, const orbit::PredictedPass &pass, const TickRhythm &rhythm)
 {
     const auto away = plan.away();
     if (!away)
         return {};
-    return QStringLiteral("Rotor : ce passage sort de son debattement ; il quitte le satellite de %1 a %2 "
-                          "(site jusqu'a %3°) plutot que de faire un tour complet plus haut.")
-        .arg(timeText(plusSeconds(pass.aos, away->fromSeconds)), timeText(plusSeconds(pass.aos, away->toSeconds)),
-             formatFixed(away->highestElevationDeg, 0));
+    const auto turn = plan.turnSeconds();
+    const auto tickTime = [&](double seconds) {
+        const std::int64_t second =
+            rhythm.firstTickSecond(secondsBetween(pass.aos, orbit::julianFromOle(0)) + seconds);
+        return timeText(orbit::julianFromOle(double(second) / orbit::kSecondsPerDay));
+    };
+    const QString from = turn && away->fromSeconds >= *turn ? tickTime(*turn)
+                                                            : timeText(plusSeconds(pass.aos, away->fromSeconds));
+    const QString text = QStringLiteral("Rotor : ce passage sort de son débattement ; il quitte le satellite de %1 à %2 "
+                                        "(site jusqu'à %3°)")
+                             .arg(from, timeText(plusSeconds(pass.aos, away->toSeconds)),
+                                  formatFixed(away->highestElevationDeg, 0));
+    if (turn)
+        return text + QStringLiteral(" et fait le tour de son débattement à %1.").arg(tickTime(*turn));
+    return text + QStringLiteral(" plutôt que de faire un tour complet plus haut.");
 }
 
 const RotorGuide::Held &RotorGuide::planFor(orbit::Satellites &satellites, const orbit::PredictedPass &pass,

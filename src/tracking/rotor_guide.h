@@ -3,6 +3,7 @@
 #include "orbit/pass_track.h"
 #include "orbit/satellites.h"
 #include "rotor/rotor_plan.h"
+#include "tracking/tick_rhythm.h"
 
 #include <QString>
 
@@ -26,8 +27,9 @@ struct RiseWaiting {
 std::vector<TrackPoint> trackPoints(const PassTrack &track);
 
 // "Rotor : ..." for the pass details when the plan leaves the satellite
-// somewhere (the rotor's range cannot hold the pass), else empty.
-QString rotorNote(const RotorPlan &plan, const orbit::PredictedPass &pass);
+// somewhere (the rotor's range cannot hold the pass), else empty. A turn is
+// told at the tick that sends it.
+QString rotorNote(const RotorPlan &plan, const orbit::PredictedPass &pass, const TickRhythm &rhythm);
 
 class RotorGuide {
 public:

@@ -5,8 +5,10 @@
 #include "data/frequency_loader.h"
 #include "platform/station_notices.h"
 #include "platform/text_numbers.h"
+#include "platform/utc_clock.h"
 #include "rotor/poursuite_man_window.h"
 #include "tracking/station_drivers.h"
+#include "tracking/tick_rhythm.h"
 
 #include <QTimer>
 
@@ -16,8 +18,11 @@ namespace orvanta {
 
 namespace {
 
-// A period below a second would keep the station computing without pause.
-constexpr double kShortestPeriodSeconds = 1.0;
+std::int64_t millisecondsSinceOleOrigin(const QDateTime &instant)
+{
+    static const QDateTime origin(QDate(1899, 12, 30), QTime(0, 0), Qt::UTC);
+    return origin.msecsTo(instant);
+}
 
 } // namespace
 
@@ -41,8 +46,19 @@ TrackingWork::TrackingWork(Links links)
           links_.devices.hamlibRotor, links_.devices.hamlibReceiver,
           [this] { return links_.devices.drivesHamlibRotor(); },
           [this] { return links_.devices.drivesHamlibReceiver(); },
-          [this](const QString &control, const QString &text) { links_.display.showReadback(control, text); }})
+          [this](const QString &control, const QString &text) { links_.display.showReadback(control, text); }}),
+      beat_(new QTimer(&context_))
 {
+    beat_->setSingleShot(true);
+    beat_->setTimerType(Qt::PreciseTimer);
+    QObject::connect(beat_, &QTimer::timeout, &context_, [this] {
+        // Only if nothing stopped the timer meanwhile and the clock is where it was expected.
+        if (!links_.timer.isActive() ||
+            !TickRhythm(links_.config.Repetition).onTheBeat(millisecondsSinceOleOrigin(links_.clock.nowUtc())))
+            return;
+        links_.timer.start();
+        tick();
+    });
     banks_.changed = [this] {
         orbit::Satellites *component = links_.component();
         links_.display.showSatelliteLists(banks_.ListeSat(), banks_.Sat_Select(), [component](const QString &name) {
@@ -60,10 +76,24 @@ TrackingWork::~TrackingWork() = default;
 
 void TrackingWork::tick()
 {
+    beat_->stop();
+    const std::int64_t tickMs = millisecondsSinceOleOrigin(links_.clock.nowUtc());
     const bool nested = cycle_.running(); // the tick skips itself
     cycle_.Tick(banks_.Sat_Select());
     if (!nested)
         predictionNotices_.checkEpochs(links_.component(), banks_.Sat_Select(), clock_.Maintenant_UTC());
+    keepTheBeat(tickMs);
+}
+
+void TrackingWork::keepTheBeat(std::int64_t tickMs)
+{
+    const TickRhythm rhythm(links_.config.Repetition);
+    if (!links_.timer.isActive() || rhythm.onTheBeat(tickMs))
+        return;
+    // Started again from now, the timer cannot fire before the next beat,
+    // where the one shot starts it in step.
+    links_.timer.start();
+    beat_->start(int(rhythm.untilNextBeat(millisecondsSinceOleOrigin(links_.clock.nowUtc()))));
 }
 
 void TrackingWork::loadBanks()
@@ -80,8 +110,7 @@ void TrackingWork::bankClicked(int bank)
 
 void TrackingWork::componentBuilt(const orbit::Satellites &component)
 {
-    const double period = std::max<double>(links_.config.Repetition, kShortestPeriodSeconds);
-    links_.timer.setInterval(int(period * 1000.0));
+    links_.timer.setInterval(int(TickRhythm(links_.config.Repetition).periodMs()));
     predictionNotices_.componentBuilt(component, links_.folder);
 }
 

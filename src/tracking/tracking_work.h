@@ -15,6 +15,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -106,6 +107,9 @@ public:
     void stop() { stopped_ = true; }
 
 private:
+    // Brings the timer onto the beat of its period when a tick came off it.
+    void keepTheBeat(std::int64_t tickMs);
+
     Links links_;
     StationClock clock_;
     WindowTrackingTimer timer_;
@@ -118,6 +122,7 @@ private:
     TrackingCycle cycle_;
     DeviceReadback readback_;
     QObject context_; // ends the posted reports before the links go
+    QTimer *beat_;    // one shot to the next beat, after a tick off it
     bool closing_ = false;
     bool stopped_ = false;
 };

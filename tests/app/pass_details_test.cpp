@@ -6,6 +6,9 @@
 #include "orbit/ground_point.h"
 #include "orbit/locator.h"
 #include "orbit/pass_list.h"
+#include "support/rotor_pointing.h"
+#include "tracking/rotor_guide.h"
+#include "tracking/station_clock.h"
 #include "platform/text_numbers.h"
 
 #include <QApplication>
@@ -230,7 +233,8 @@ TEST(PassDetailsWindow, SubSatelliteLocatorsAndASecondStation)
 
 TEST(PassDetailsWindow, SaysOnceWhereTheRotorCannotFollowThePass)
 {
-    // LO-19 crosses north at 07:44; a 0 to 360 rotor leaves it low, before that.
+    // LO-19 rises at 07:38:45 and crosses north at 07:44: a 0 to 360 rotor waits
+    // for it at 360 until it is within 10 degrees.
     auto satellites = test::demoSatellites();
     const double nowOle = test::utcOle(2026, 6, 27, 7, 30, 0);
     orbit::PassBoard lists;
@@ -240,13 +244,21 @@ TEST(PassDetailsWindow, SaysOnceWhereTheRotorCannotFollowThePass)
     QWidget main;
     const orbit::PredictedPass pass = lists.coming().front().pass;
 
+    // Waiting at 360 from the rise keeps the antenna within 13 degrees of it
+    // all along; a turn right round at 8 degrees of elevation would sweep
+    // the beam across the sky.
+    const auto track = trackPoints(computePassTrack(*satellites, pass));
+    const RotorPlan plan = RotorPlan::forTrack(track, RotorRange{});
+    EXPECT_FALSE(plan.turnSeconds());
+    EXPECT_LT(test::worstPointingError(plan, track), 13);
+
     PassDetailsWindow *plain = openPassDetails(*satellites, pass, kDemoMinElevation, 437.125, &main, {}, RotorRange{});
     ASSERT_NE(plain, nullptr);
     auto *note = plain->findChild<QLabel *>("Details_Rotor");
     ASSERT_NE(note, nullptr);
-    EXPECT_TRUE(note->text().startsWith("Rotor : ce passage sort de son debattement ; il quitte le satellite de 07:4"))
+    EXPECT_TRUE(note->text().startsWith("Rotor : ce passage sort de son débattement ; il quitte le satellite de 07:38:45 à 07:41:15"))
         << note->text().toStdString();
-    const auto highest = QRegularExpression("site jusqu'a (\\d+)°").match(note->text());
+    const auto highest = QRegularExpression("site jusqu'à (\\d+)°").match(note->text());
     ASSERT_TRUE(highest.hasMatch());
     EXPECT_LT(highest.captured(1).toInt(), 15); // never near its 69 degrees
     plain->close();
@@ -256,6 +268,38 @@ TEST(PassDetailsWindow, SaysOnceWhereTheRotorCannotFollowThePass)
         ASSERT_NE(held, nullptr);
         EXPECT_EQ(held->findChild<QLabel *>("Details_Rotor"), nullptr);
         held->close();
+    }
+}
+
+// The ticks beat on multiples of their period: the note tells the turn at
+// the tick whose command is the first on the other side.
+TEST(PassDetailsWindow, TheTurnIsToldAtTheTickThatSendsIt)
+{
+    // Crossing north at 80 degrees of elevation, rising at 07:36:03.456.
+    std::vector<TrackPoint> track;
+    for (double t = 0; t <= 880; t += 20)
+        track.push_back({t, std::fmod(300 + t / 880 * 120, 360.0), 80 * std::sin(std::numbers::pi * t / 880)});
+    const RotorPlan plan = RotorPlan::forTrack(track, RotorRange{});
+    ASSERT_TRUE(plan.turnSeconds());
+    orbit::PredictedPass pass;
+    pass.aos = utcInstant(2026, 6, 27, 7, 36, 3.456);
+    const double aosSeconds = pass.aos.minutesSince(orbit::julianFromOle(0)) * 60.0;
+
+    for (const double period : {5.0, 7.0}) {
+        const QString note = rotorNote(plan, pass, TickRhythm(period));
+        const auto told = QRegularExpression("fait le tour de son débattement à (\\d\\d:\\d\\d:\\d\\d)").match(note);
+        ASSERT_TRUE(told.hasMatch()) << note.toStdString();
+        std::optional<double> previous;
+        QString sent;
+        for (auto tick = std::int64_t(std::ceil(aosSeconds / period) * period); sent.isEmpty(); tick += std::int64_t(period)) {
+            const double seconds = double(tick) - aosSeconds;
+            const double az = std::fmod(300 + seconds / 880 * 120, 360.0);
+            const double command = plan.aim(seconds, std::round(az), 60).azimuthDeg;
+            if (previous && std::abs(command - *previous) > 180)
+                sent = timeText(orbit::julianFromOle(double(tick) / 86400.0));
+            previous = command;
+        }
+        EXPECT_EQ(told.captured(1), sent) << note.toStdString();
     }
 }
 

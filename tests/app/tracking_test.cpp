@@ -7,6 +7,7 @@
 #include "station_harness.h"
 
 #include <QAction>
+#include <QTest>
 #include <QThread>
 #include <QRegularExpression>
 
@@ -353,6 +354,26 @@ TEST_F(TrackingTest, ATickArrivingDuringAWaitIsSkippedNotNested)
     const auto writes = h.port.writes.size() - writesBefore;
     h.tickAt("2026-06-27T01:36:05Z");
     EXPECT_EQ(h.port.writes.size() - writesBefore, 2 * writes);
+}
+
+// The ticks beat on whole multiples of the period on the station's clock
+// (what the pass details count on to tell when the rotor turns): a tick off
+// the beat has the next one come on it, if the clock is then there.
+TEST_F(TrackingTest, ATickOffTheBeatBringsTheNextOneOntoIt)
+{
+    h.setup("Repetition Mesure", "1");
+    h.bank(1, {"ISS (ZARYA)"});
+    h.at("2026-06-27T01:36:00Z");
+    h.start();
+    h.click("Tracking_2");
+    for (const int beatMs : {400, 1010}) {
+        h.clock.now = QDateTime::fromString("2026-06-27T01:36:00Z", Qt::ISODate).addMSecs(400);
+        h.tick();
+        h.rotorLine.writes.clear();
+        h.clock.now = h.clock.now.addMSecs(beatMs - 400);
+        QTest::qWait(800); // the beat is 620 ms away; the timer, started again, 1000 ms
+        EXPECT_EQ(h.rotorLine.writes.size(), beatMs == 1010 ? 1 : 0) << beatMs;
+    }
 }
 
 // Waits as the real one does: the events that came meanwhile are dispatched.

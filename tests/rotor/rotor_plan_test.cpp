@@ -1,4 +1,5 @@
 #include "rotor/rotor_plan.h"
+#include "support/rotor_pointing.h"
 
 #include <gtest/gtest.h>
 
@@ -87,7 +88,7 @@ TEST(RotorPlan, ANorthCrossingUsesTheOverlapThenAFlip)
     EXPECT_EQ(signedRange.aim(600, 10, 50).azimuthDeg, 10);
 }
 
-TEST(RotorPlan, TheUnavoidableTurnComesWhereTheSatelliteIsLow)
+TEST(RotorPlan, TheUnavoidableLeaveKeepsTheAntennaClosestToTheSatellite)
 {
     // Crossing north early and low: the rotor waits at 360 for the satellite
     // instead of turning right round at 36 degrees.
@@ -99,13 +100,15 @@ TEST(RotorPlan, TheUnavoidableTurnComesWhereTheSatelliteIsLow)
     EXPECT_EQ(early.aim(0, 12, 0).azimuthDeg, 360);
     EXPECT_EQ(early.aim(600, 250, 50).azimuthDeg, 250);
 
+    EXPECT_LT(test::worstPointingError(early, track(12, -170, 69)), 12.5);
     // Crossing north at the highest point (80 degrees, 440 s): never there.
-    // The rotor stays at 360 while so high a satellite is still in its beam.
+    // Turning round at the top sweeps the beam by about 20 degrees, where
+    // waiting at 360 would end 60 degrees off at the loss.
     const RotorPlan middle = RotorPlan::forTrack(track(300, 420, 80), RotorRange{});
     EXPECT_EQ(middle.kind(), RotorPlan::Kind::Leave);
-    ASSERT_TRUE(middle.away());
-    EXPECT_GT(middle.away()->fromSeconds, 540);
-    EXPECT_LT(middle.away()->highestElevationDeg, 70);
+    ASSERT_TRUE(middle.away() && middle.turnSeconds());
+    EXPECT_NEAR(*middle.turnSeconds(), 440, 40);
+    EXPECT_LT(test::worstPointingError(middle, track(300, 420, 80)), 25);
     // Whatever the plan, the pass never asks the rotor to leave its range.
     for (double t = 0; t <= 880; t += 10) {
         const double az = std::fmod(300 + t / 880 * 120, 360.0);
