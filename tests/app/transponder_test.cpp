@@ -434,6 +434,7 @@ struct Ft847Dial {
     QByteArray instructions;
     qint64 receive = 0;
     qint64 transmit = 0;
+    std::vector<qint64> tuned; // every frequency sent, main VFO or SAT VFO
 
     void read(const QByteArray &bytes)
     {
@@ -448,9 +449,58 @@ struct Ft847Dial {
                 receive = tens * 10;
             else if (instruction == 0x21)
                 transmit = tens * 10;
+            if (instruction == 0x01 || instruction == 0x11 || instruction == 0x21)
+                tuned.push_back(tens * 10);
         }
     }
 };
+
+// A line with an edge typed ten times too big (4359000000 for 435900000)
+// is refused: whatever is chosen, tuned and kept, no frame carries a
+// frequency worked out from it and no such frequency is saved.
+TEST(TransponderStation, NothingIsTunedOrSavedFromARefusedLine)
+{
+    test::StationHarness h;
+    h.writeFile("Transpondeurs.cfg", "25544;Mode V/U;145900000;146000000;435800000;4359000000;oui;LSB;USB;;oui\r\n"
+                                     "25544;Relais FM;145990000;145990000;437800000;437800000;non;FM;FM;67;oui\r\n");
+    h.setup("Recepteur", "FT847");
+    h.bank(1, {"ISS (ZARYA)"});
+    h.at("2026-06-27T01:36:00Z");
+    h.start();
+    h.click("Prog_RX_2");
+    h.tickAt("2026-06-27T01:36:00Z");
+    auto *panel = h.window().findChild<TranspondeurWindow *>();
+    ASSERT_TRUE(panel);
+    panel->show();
+    auto *choice = h.window().findChild<QComboBox *>("Transpondeur_Choix");
+    ASSERT_TRUE(choice);
+    EXPECT_EQ(choice->findText("Mode V/U", Qt::MatchStartsWith), -1);
+    h.window().findChild<QCheckBox *>("Transpondeur_Radio")->click();
+    auto *correction = h.window().findChild<QTimer *>("Transpondeur_Correction");
+    for (int i = 0; i < 4; ++i) {
+        QTest::keyClick(h.window().findChild<QSlider *>("Transpondeur_Curseur"), Qt::Key_Right);
+        QMetaObject::invokeMethod(correction, "timeout");
+        h.tickAt(QStringLiteral("2026-06-27T01:36:%1Z").arg(5 * (i + 1), 2, 10, QLatin1Char('0')));
+    }
+    panel->hide(); // the tuning is kept
+    h.messages.answers = {false};
+    h.window().close();
+
+    Ft847Dial dial;
+    dial.read(h.receiverLine.all());
+    EXPECT_TRUE(dial.instructions.contains('\x11') && dial.instructions.contains('\x21'));
+    for (const qint64 hertz : dial.tuned) // the repeater's links, and the tick's 145.8 MHz before the box was ticked
+        EXPECT_TRUE(std::abs(hertz - 437800000) < 20000 || std::abs(hertz - 145990000) < 20000 ||
+                    std::abs(hertz - 145800000) < 20000)
+            << hertz;
+    int saved = 0;
+    for (const auto &entry : h.store.section("Orvanta", "Transpondeurs"))
+        if (entry.key == "25544 Descente") {
+            ++saved;
+            EXPECT_EQ(entry.value.toLongLong() / 1000000, 437) << entry.key.toStdString() << "=" << entry.value.toStdString();
+        }
+    EXPECT_EQ(saved, 1);
+}
 
 // A pass of FO-29 (inverting "Mode JA" of the demo table) rehearsed with the
 // FT-847 on a pseudo-terminal and the clock stepped cycle by cycle: at every
