@@ -1,4 +1,5 @@
 #include "config/rotor_settings.h"
+#include "hamlib/hamlib_device.h"
 #include "orbit/doppler.h"
 #include "orbit/utc_time.h"
 #include "platform/text_numbers.h"
@@ -8,12 +9,14 @@
 
 #include <QAction>
 #include <QTest>
+#include <QFile>
 #include <QThread>
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 
 namespace orvanta {
 namespace {
@@ -386,55 +389,100 @@ public:
     }
 };
 
-// The messages that come while a pass is worked (here an alarm command that
-// cannot start, told from the middle of a CAT frame) are shown in boxes that
-// hold nothing: a modal one would hold everything the timers do while
-// it waits (4 ticks here), and shown from a wait inside a tick, that tick
-// would skip all of them. Every tick gives the GS-232 and the FT-847 theirs.
+// Each message that can come while a pass is worked, told from the middle
+// of a tick or of a CAT frame, is shown once in a box that holds nothing: a
+// modal one would hold everything the timers do while it waits (4 ticks
+// here), and shown from a wait inside a tick, that tick would skip all of
+// them. Every tick gives the GS-232 and the FT-847 theirs, unless the
+// message is that the radio, or the station, cannot have it.
 TEST(TrackingMessages, NoMessageHoldsTheRotorOrTheRadioDuringAPass)
 {
-    test::StationHarness h;
-    h.setup("Interface Rotor", "GS232");
-    h.setup("Recepteur", "FT847");
-    h.bank(1, {"ISS (ZARYA)", "OSCAR 7 (AO-7)"});
-    h.store.save("Orvanta", "Alarmes", "Active", "1");
-    h.store.save("Orvanta", "Alarmes", "Minutes Avant AOS", "0");
-    h.store.save("Orvanta", "Alarmes", "Commande", "/nonexistent/alarme");
-    DispatchingWaiter waiter;
-    h.at("2026-06-27T01:34:55Z"); // ISS rises at 01:34:54
-    h.station = std::make_unique<Station>(StationPlatform{h.store, h.messages, h.clock, waiter, h.receiverLine,
-                                                          h.rotorLine, h.port, h.sound, h.help, h.folder.path()});
-    h.station->start();
-    h.settle();
-    for (const char *button : {"Tracking_2", "Doppler_1", "Prog_RX_2"})
-        h.click(button);
-    h.messages.shown.clear();
-    h.rotorLine.writes.clear();
-    h.receiverLine.writes.clear();
-
-    int ticks = 0;
-    const auto tick = [&] {
-        h.clock.now = h.clock.now.addSecs(5);
-        ++ticks;
-        QMetaObject::invokeMethod(&h.window().timer1(), "timeout"); // nothing dispatched between ticks
+    struct Case {
+        const char *told;
+        std::function<void(test::StationHarness &)> setup;
+        bool rotor = true;
+        bool radio = true;
     };
-    h.messages.whileShown = [&] {
-        for (int i = 0; i < 4; ++i)
+    const std::vector<Case> cases{
+        {"« /nonexistent/alarme » n'a pas pu être lancée",
+         [](test::StationHarness &h) {
+             h.store.save("Orvanta", "Alarmes", "Active", "1");
+             h.store.save("Orvanta", "Alarmes", "Minutes Avant AOS", "0");
+             h.store.save("Orvanta", "Alarmes", "Commande", "/nonexistent/alarme");
+         }},
+        {"datent de plus de 30 jours",
+         [](test::StationHarness &h) {
+             QFile file(h.folder.filePath("Amateur.txt"));
+             ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+             QByteArray elements = file.readAll();
+             file.close();
+             elements.replace("26177.95096363 -.00000030  00000+0  10246-3 0  9996",
+                              "26117.95096363 -.00000030  00000+0  10246-3 0  9990"); // AO-7, 60 days older
+             h.writeFile("Amateur.txt", elements);
+         }},
+        {"Lignes de la table des transpondeurs ignorées",
+         [](test::StationHarness &h) {
+             h.writeFile("Transpondeurs.cfg", "25544;Mode V/U;145900000;146000000;435800000;4359000000;oui;LSB;USB;;oui\r\n");
+         }},
+        {"Frequence FT847 non envoyee",
+         [](test::StationHarness &h) { h.writeFile("Frequences.cfg", "ISS (ZARYA)\r\n1268.5\r\nMode B\r\n"); },
+         true, false},
+        {"n'a pas de frequence",
+         [](test::StationHarness &h) { h.writeFile("Frequences.cfg", "OSCAR 7 (AO-7)\r\n145.9775\r\nMode C\r\n"); },
+         false, false},
+        {"ne repond pas",
+         [](test::StationHarness &h) {
+             h.setup("Interface Rotor", "Hamlib");
+             saveHamlibDevice(h.store, HamlibKind::Rotor, {2, "127.0.0.1:1", 0}); // nothing listens there
+         },
+         false, true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.told);
+        test::StationHarness h;
+        h.setup("Interface Rotor", "GS232");
+        h.setup("Recepteur", "FT847");
+        h.bank(1, {"ISS (ZARYA)", "OSCAR 7 (AO-7)"});
+        c.setup(h);
+        h.messages.shown.clear();
+        DispatchingWaiter waiter;
+        h.at("2026-06-27T01:34:55Z"); // ISS rises at 01:34:54
+        h.station = std::make_unique<Station>(StationPlatform{h.store, h.messages, h.clock, waiter, h.receiverLine,
+                                                              h.rotorLine, h.port, h.sound, h.help, h.folder.path()});
+        h.station->start();
+        h.settle();
+        for (const char *button : {"Tracking_2", "Doppler_1", "Prog_RX_2"})
+            h.click(button);
+        h.rotorLine.writes.clear();
+        h.receiverLine.writes.clear();
+
+        int ticks = 0;
+        const auto tick = [&] {
+            h.clock.now = h.clock.now.addSecs(5);
+            ++ticks;
+            QMetaObject::invokeMethod(&h.window().timer1(), "timeout"); // nothing dispatched between ticks
+        };
+        h.messages.whileShown = [&] {
+            for (int i = 0; i < 4; ++i)
+                tick();
+        };
+        while (h.clock.now < QDateTime::fromString("2026-06-27T01:38:00Z", Qt::ISODate)) {
             tick();
-    };
-    while (h.clock.now < QDateTime::fromString("2026-06-27T01:38:00Z", Qt::ISODate))
-        tick();
-    h.settle();
+            if (ticks % 6 == 0)
+                QTest::qWait(50); // what devices report from their threads comes in
+        }
+        h.settle();
 
-    EXPECT_EQ(h.messages.modal, 0);
-    const QString told = h.messages.texts().join('\n');
-    EXPECT_TRUE(told.contains("« /nonexistent/alarme » n'a pas pu être lancée")) << told.toStdString();
-    EXPECT_EQ(h.rotorLine.writes.size(), ticks);
-    int frequencies = 0;
-    const QByteArray frames = h.receiverLine.all();
-    for (qsizetype i = 4; i < frames.size(); i += 5)
-        frequencies += frames.at(i) == '\x01';
-    EXPECT_EQ(frequencies, ticks);
+        EXPECT_EQ(h.messages.modal, 0);
+        const QString told = h.messages.texts().join('\n');
+        EXPECT_EQ(told.count(QString::fromUtf8(c.told)), 1) << told.toStdString();
+        EXPECT_EQ(h.rotorLine.writes.size(), c.rotor ? ticks : 0);
+        int frequencies = 0;
+        const QByteArray frames = h.receiverLine.all();
+        for (qsizetype i = 4; i < frames.size(); i += 5)
+            frequencies += frames.at(i) == '\x01';
+        EXPECT_EQ(frequencies, c.radio ? ticks : 0);
+    }
 }
 
 TEST(Doppler, FactorGivesTheFullShift)
