@@ -10,6 +10,8 @@
 #include <QScreen>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace orvanta {
 
 void centreOnScreen(QWidget &window)
@@ -21,6 +23,35 @@ void centreOnScreen(QWidget &window)
     QRect frame = window.frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());
     window.move(frame.topLeft());
+}
+
+QPoint besideFrame(const QRect &main, const QSize &size, const QRect &area)
+{
+    constexpr int kGap = 8;
+    const int right = main.right() + 1 + kGap;
+    const int left = main.left() - kGap - size.width();
+    int x = 0;
+    if (right + size.width() <= area.right() + 1)
+        x = right;
+    else if (left >= area.left())
+        x = left;
+    else
+        x = area.right() + 1 - main.right() - 1 >= main.left() - area.left() ? right : left;
+    x = std::clamp(x, area.left(), std::max(area.left(), area.right() + 1 - size.width()));
+    const int y = std::clamp(main.top(), area.top(), std::max(area.top(), area.bottom() + 1 - size.height()));
+    return {x, y};
+}
+
+void placeBeside(QWidget &window, const QWidget &main)
+{
+    const QScreen *screen = main.screen();
+    if (!screen)
+        return;
+    // The window's own frame is not known before it is first shown: the
+    // main window's decorations stand for it.
+    const QSize decorations = main.frameGeometry().size() - main.geometry().size();
+    const QPoint frame = besideFrame(main.frameGeometry(), window.size() + decorations, screen->availableGeometry());
+    window.move(frame);
 }
 
 void styleEntryBox(QWidget &box)

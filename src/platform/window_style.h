@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QPoint>
+#include <QRect>
+#include <QSize>
 #include <Qt>
 
 class QGridLayout;
@@ -14,6 +17,13 @@ namespace orvanta {
 
 // Puts a window in the middle of the screen it is on.
 void centreOnScreen(QWidget &window);
+
+// Where a window of frame size goes beside the frame main, on the screen's
+// area: to its right if it fits there, else to its left, else on the side
+// with more room, kept on the screen. Its top is level with main's.
+QPoint besideFrame(const QRect &main, const QSize &size, const QRect &area);
+// Puts window beside main (both already laid out), on main's screen.
+void placeBeside(QWidget &window, const QWidget &main);
 
 // The light yellow of the data entry boxes, with their text centred.
 void styleEntryBox(QWidget &box);

@@ -1,6 +1,7 @@
 #include "transponder/transponder_window.h"
 
 #include "platform/text_numbers.h"
+#include "platform/window_style.h"
 
 #include <QAbstractSpinBox>
 #include <QButtonGroup>
@@ -179,6 +180,12 @@ void TranspondeurWindow::tableChanged()
 void TranspondeurWindow::ouvrir()
 {
     tableChanged();
+    if (!isVisible() && parentWidget()) {
+        // Beside the main window, whose readings stay in sight.
+        if (!testAttribute(Qt::WA_Resized))
+            adjustSize();
+        placeBeside(*this, *parentWidget()->window());
+    }
     show();
     raise();
     activateWindow();

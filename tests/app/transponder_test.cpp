@@ -1,6 +1,7 @@
 #include "config/config_station.h"
 #include "hamlib/hamlib_device.h"
 #include "platform/qt_serial_line.h"
+#include "platform/window_style.h"
 #include "transponder/hamlib_satellite_work.h"
 #include "transponder/satellite_link.h"
 #include "transponder/transponder_tuning.h"
@@ -20,6 +21,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTest>
@@ -162,6 +164,32 @@ TEST(TransponderWindow, KeysWheelSliderAndCentreTuneAndBothLinksAreShown)
 // Opened before any satellite is followed, the panel leaves the focus out of
 // the offsets; then the arrows tune from every control, the first press
 // included, except in an offset the operator is typing in.
+// The panel opens beside the main window, whose readings stay in sight: to
+// its right where the screen has room, else to its left, and on the screen.
+TEST(TransponderWindow, OpensBesideTheMainWindowOnTheScreen)
+{
+    test::MemorySettingsStore store;
+    TransponderTuning tuning(store, [] { return TransponderTable{}; });
+    QWidget main;
+    TranspondeurWindow panel(tuning, [] { return std::optional<double>(); }, &main);
+    main.setGeometry(10, 10, 200, 150);
+    main.show();
+    const QRect area = main.screen()->availableGeometry();
+    for (const int mainX : {area.left() + 10, area.right() - 210}) {
+        main.move(mainX, area.top() + 10);
+        panel.close();
+        panel.ouvrir();
+        const QRect shown = panel.frameGeometry();
+        EXPECT_FALSE(shown.intersects(main.frameGeometry())) << mainX;
+        EXPECT_TRUE(area.contains(shown)) << mainX;
+        EXPECT_EQ(shown.top(), main.frameGeometry().top());
+        EXPECT_EQ(shown.left() > main.frameGeometry().right(), mainX == area.left() + 10) << "right where it fits";
+    }
+    // A main window as wide as the screen leaves no side free: the panel stays on the screen.
+    const QPoint kept = besideFrame(QRect(0, 0, 1900, 700), QSize(500, 400), QRect(0, 0, 1920, 1080));
+    EXPECT_EQ(kept, QPoint(1420, 0));
+}
+
 TEST(TransponderWindow, TheArrowsTuneFromEveryControlUnlessAnOffsetIsBeingTyped)
 {
     test::MemorySettingsStore store;
