@@ -30,15 +30,13 @@ QPoint besideFrame(const QRect &main, const QSize &size, const QRect &area)
     constexpr int kGap = 8;
     const int right = main.right() + 1 + kGap;
     const int left = main.left() - kGap - size.width();
-    int x = 0;
-    if (right + size.width() <= area.right() + 1)
-        x = right;
-    else if (left >= area.left())
-        x = left;
-    else
-        x = area.right() + 1 - main.right() - 1 >= main.left() - area.left() ? right : left;
-    x = std::clamp(x, area.left(), std::max(area.left(), area.right() + 1 - size.width()));
-    const int y = std::clamp(main.top(), area.top(), std::max(area.top(), area.bottom() + 1 - size.height()));
+    const bool fitsRight = right + size.width() <= area.right() + 1;
+    const bool fitsLeft = left >= area.left();
+    // Where neither side has room, the left one covers the main window's
+    // lists, level with their middle, rather than its menus or its readings.
+    const int x = std::clamp(fitsRight ? right : left, area.left(), std::max(area.left(), area.right() + 1 - size.width()));
+    const int top = fitsRight || fitsLeft ? main.top() : main.top() + (main.height() - size.height()) / 2;
+    const int y = std::clamp(top, area.top(), std::max(area.top(), area.bottom() + 1 - size.height()));
     return {x, y};
 }
 

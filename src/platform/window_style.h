@@ -19,8 +19,9 @@ namespace orvanta {
 void centreOnScreen(QWidget &window);
 
 // Where a window of frame size goes beside the frame main, on the screen's
-// area: to its right if it fits there, else to its left, else on the side
-// with more room, kept on the screen. Its top is level with main's.
+// area: to its right if it fits there, else to its left, kept on the
+// screen; its top level with main's, or where it has to cover main, its
+// middle level with main's.
 QPoint besideFrame(const QRect &main, const QSize &size, const QRect &area);
 // Puts window beside main (both already laid out), on main's screen.
 void placeBeside(QWidget &window, const QWidget &main);

@@ -185,9 +185,8 @@ TEST(TransponderWindow, OpensBesideTheMainWindowOnTheScreen)
         EXPECT_EQ(shown.top(), main.frameGeometry().top());
         EXPECT_EQ(shown.left() > main.frameGeometry().right(), mainX == area.left() + 10) << "right where it fits";
     }
-    // A main window as wide as the screen leaves no side free: the panel stays on the screen.
-    const QPoint kept = besideFrame(QRect(0, 0, 1900, 700), QSize(500, 400), QRect(0, 0, 1920, 1080));
-    EXPECT_EQ(kept, QPoint(1420, 0));
+    // A main window too wide for either side: the panel goes left, on the screen, level with its middle.
+    EXPECT_EQ(besideFrame(QRect(220, 180, 1480, 720), QSize(480, 300), QRect(0, 0, 1920, 1080)), QPoint(0, 390));
 }
 
 TEST(TransponderWindow, TheArrowsTuneFromEveryControlUnlessAnOffsetIsBeingTyped)
