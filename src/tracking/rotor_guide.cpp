@@ -34,14 +34,19 @@ std::vector<TrackPoint> trackPoints(const PassTrack &track)
 QString rotorNote(const RotorPlan &plan, const orbit::PredictedPass &pass, const TickRhythm &rhythm)
 {
     const auto away = plan.away();
-    if (!away)
-        return {};
     const auto turn = plan.turnSeconds();
     const auto tickTime = [&](double seconds) {
         const std::int64_t second =
             rhythm.firstTickSecond(secondsBetween(pass.aos, orbit::julianFromOle(0)) + seconds);
         return timeText(orbit::julianFromOle(double(second) / orbit::kSecondsPerDay));
     };
+    if (!away) {
+        if (!turn)
+            return {};
+        return QStringLiteral("Rotor : ce passage sort de son débattement ; il fait le tour de son débattement à %1 "
+                              "sans quitter le satellite, assez haut pour rester dans son faisceau.")
+            .arg(tickTime(*turn));
+    }
     const QString from = turn && away->fromSeconds >= *turn ? tickTime(*turn)
                                                             : timeText(plusSeconds(pass.aos, away->fromSeconds));
     const QString text = QStringLiteral("Rotor : ce passage sort de son débattement ; il quitte le satellite de %1 à %2 "

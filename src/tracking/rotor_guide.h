@@ -27,8 +27,8 @@ struct RiseWaiting {
 std::vector<TrackPoint> trackPoints(const PassTrack &track);
 
 // "Rotor : ..." for the pass details when the plan leaves the satellite
-// somewhere (the rotor's range cannot hold the pass), else empty. A turn is
-// told at the tick that sends it.
+// somewhere or turns the rotor round (the rotor's range cannot hold the
+// pass), else empty. A turn is told at the tick that sends it.
 QString rotorNote(const RotorPlan &plan, const orbit::PredictedPass &pass, const TickRhythm &rhythm);
 
 class RotorGuide {
