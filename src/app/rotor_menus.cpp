@@ -18,7 +18,10 @@ RotorMenus::RotorMenus(QWidget &window, SettingsStore &store, const ConfigStatio
         overlap_ = add("Mnu_GS232_450", QStringLiteral("GS-232 : azimut jusqu'a 450"));
         flip_ = add("Mnu_GS232_Retournement", QStringLiteral("GS-232 : retournement (site jusqu'a 180)"));
         wait_ = add("Mnu_Attente_Lever", QStringLiteral("Attendre au lever du prochain passage"));
-        for (QAction *entry : {overlap_, flip_, wait_}) {
+        lead_ = add("Mnu_Avance", QStringLiteral("Pointer en avance"));
+        readBack_ = add("Mnu_GS232_Lecture", QStringLiteral("GS-232 : lire la position (C2)"));
+        park_ = add("Mnu_Parcage_Passages", QStringLiteral("Parquer entre les passages"));
+        for (QAction *entry : {overlap_, flip_, wait_, lead_, readBack_, park_}) {
             menu->addAction(entry);
             connect(entry, &QAction::triggered, this, &RotorMenus::changed);
         }
@@ -30,7 +33,36 @@ RotorMenus::RotorMenus(QWidget &window, SettingsStore &store, const ConfigStatio
         connect(menu, &QMenu::aboutToShow, this, &RotorMenus::showMarks);
         showMarks();
     }
+    applyToGs232();
+}
+
+void RotorMenus::applyToGs232()
+{
     gs232_.setRange(RotorRange{0, settings_.gs232Overlap ? 450.0 : 360.0, settings_.gs232Flip});
+    gs232_.setReadBack(settings_.gs232ReadBack);
+}
+
+RotorSteering::Settings RotorMenus::steering() const
+{
+    RotorSteering::Settings s;
+    s.lead = settings_.lead;
+    s.speeds = settings_.speedsOf(config_.Interface_Rotor);
+    s.intervalSeconds = config_.Repetition > 0 ? config_.Repetition : 5;
+    s.allowedErrorDeg = settings_.allowedErrorDeg;
+    s.parkBetweenPasses = settings_.parkBetweenPasses;
+    s.parkAfterMinutes = settings_.parkAfterMinutes;
+    s.park = {config_.Park_Azimut, config_.Park_Site};
+    s.waiting = riseWaiting();
+    return s;
+}
+
+void RotorMenus::setSettings(const RotorSettings &settings)
+{
+    settings_ = settings;
+    saveRotorSettings(store_, settings_);
+    applyToGs232();
+    if (overlap_)
+        showMarks();
 }
 
 QAction *RotorMenus::add(const char *name, const QString &caption)
@@ -52,8 +84,11 @@ void RotorMenus::changed()
     settings_.gs232Flip = flip_->isChecked();
     if (sender() == wait_)
         settings_.waitAtRise = wait_->isChecked();
+    settings_.lead = lead_->isChecked();
+    settings_.gs232ReadBack = readBack_->isChecked();
+    settings_.parkBetweenPasses = park_->isChecked();
     saveRotorSettings(store_, settings_);
-    gs232_.setRange(RotorRange{0, settings_.gs232Overlap ? 450.0 : 360.0, settings_.gs232Flip});
+    applyToGs232();
 }
 
 void RotorMenus::showMarks()
@@ -61,6 +96,9 @@ void RotorMenus::showMarks()
     overlap_->setChecked(settings_.gs232Overlap);
     flip_->setChecked(settings_.gs232Flip);
     wait_->setChecked(settings_.waitsAtRise(config_.Interface_Rotor));
+    lead_->setChecked(settings_.lead);
+    readBack_->setChecked(settings_.gs232ReadBack);
+    park_->setChecked(settings_.parkBetweenPasses);
 }
 
 } // namespace orvanta

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "config/rotor_settings.h"
-#include "tracking/rotor_guide.h"
+#include "tracking/rotor_steering.h"
 
 #include <QObject>
 
@@ -25,11 +25,16 @@ public:
     RotorMenus(QWidget &window, SettingsStore &store, const ConfigStation &config, Gs232Rotor &gs232);
 
     RiseWaiting riseWaiting() const;
+    // Everything the tick needs to drive the rotor now.
+    RotorSteering::Settings steering() const;
     const RotorSettings &settings() const { return settings_; }
+    // What the pointing dialog stores.
+    void setSettings(const RotorSettings &settings);
 
 private:
     QAction *add(const char *name, const QString &caption);
     void changed();
+    void applyToGs232();
     void showMarks();
 
     SettingsStore &store_;
@@ -39,6 +44,9 @@ private:
     QAction *overlap_ = nullptr;
     QAction *flip_ = nullptr;
     QAction *wait_ = nullptr;
+    QAction *lead_ = nullptr;
+    QAction *readBack_ = nullptr;
+    QAction *park_ = nullptr;
 };
 
 } // namespace orvanta

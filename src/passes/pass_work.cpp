@@ -60,7 +60,7 @@ void PassWork::open(const orbit::PredictedPass &pass)
 {
     openPassDetails(*links_.component(), pass, links_.config.Elev_Min,
                     links_.downlinkMHz(QString::fromStdString(pass.name)), &links_.window, links_.component,
-                    links_.rotorRange());
+                    links_.rotorRange(), horizon_);
 }
 
 } // namespace orvanta

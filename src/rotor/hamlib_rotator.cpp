@@ -211,6 +211,12 @@ std::optional<RotatorReading> HamlibRotor::reading() const
     return link_->reading();
 }
 
+std::optional<RotorAim> HamlibRotor::position() const
+{
+    const auto said = reading();
+    return said ? std::optional<RotorAim>(RotorAim{said->azimuthDeg, said->elevationDeg}) : std::nullopt;
+}
+
 void HamlibRotor::point(double azimuthDeg, double elevationDeg)
 {
     if (!link_->configured())

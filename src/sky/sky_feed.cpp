@@ -5,6 +5,7 @@
 #include "platform/countdown.h"
 #include "platform/text_numbers.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -21,12 +22,29 @@ QString twoDigits(long long value)
 
 } // namespace
 
+void SkyFeed::setHorizon(const orbit::HorizonMask &mask)
+{
+    horizon_.clear();
+    if (mask.flat())
+        return;
+    // Every degree, and each of the file's points, so that its corners show.
+    std::vector<double> azimuths;
+    for (int az = 0; az < 360; ++az)
+        azimuths.push_back(az);
+    for (const orbit::HorizonPoint &p : mask.points())
+        azimuths.push_back(p.azimuthDeg);
+    std::sort(azimuths.begin(), azimuths.end());
+    for (const double az : azimuths)
+        horizon_.push_back({az, mask.minimumElevationDeg(az)});
+}
+
 SkyScene SkyFeed::scene(orbit::Satellites &satellites, const SkyTick &tick)
 {
     const orbit::JulianDate now = orbit::julianFromOle(tick.nowOle);
     cache_.dropEnded(now);
     SkyScene scene;
     scene.minElevationDeg = tick.minElevationDeg;
+    scene.horizon = horizon_;
     scene.rotor = tick.rotor;
     scene.manual = tick.manual;
 
