@@ -1,6 +1,7 @@
 #include "app/rotor_menus.h"
 
 #include "config/config_station.h"
+#include "config/rotor_pointing_window.h"
 #include "rotor/gs232_rotor.h"
 
 #include <QAction>
@@ -9,9 +10,14 @@
 
 namespace orvanta {
 
-RotorMenus::RotorMenus(QWidget &window, SettingsStore &store, const ConfigStation &config, Gs232Rotor &gs232)
+RotorMenus::RotorMenus(QWidget &window, SettingsStore &store, const ConfigStation &config, Gs232Rotor &gs232,
+                       std::function<std::optional<RotorSpeeds>()> measuredSpeeds)
     : QObject(&window), store_(store), config_(config), gs232_(gs232), settings_(loadRotorSettings(store))
 {
+    auto *pointing = new RotorPointingWindow(
+        {[this] { return settings_; }, [this] { return config_.Interface_Rotor; }, std::move(measuredSpeeds),
+         [this](const RotorSettings &settings) { setSettings(settings); }},
+        &window);
     auto *menu = window.findChild<QMenu *>(QStringLiteral("Mnu_Rotor"));
     if (menu) {
         menu->addSeparator();
@@ -25,6 +31,9 @@ RotorMenus::RotorMenus(QWidget &window, SettingsStore &store, const ConfigStatio
             menu->addAction(entry);
             connect(entry, &QAction::triggered, this, &RotorMenus::changed);
         }
+        QAction *speeds = menu->addAction(QStringLiteral("Pointage du rotor..."));
+        speeds->setObjectName(QStringLiteral("Mnu_Pointage_Rotor"));
+        connect(speeds, &QAction::triggered, pointing, &RotorPointingWindow::ouvrir);
         // The waiting's default follows the rotor interface, read from the
         // configuration after the menus are built and changed from them.
         for (const char *interfaceEntry : {"Mnu_Fodtrack", "Mnu_GS232", "Mnu_Hamlib_Rotor"})

@@ -142,6 +142,7 @@ void Station::loadHorizon(bool tellProblems)
     tracking_.setHorizon(horizon.mask);
     sky_.setHorizon(horizon.mask);
     passes_.setHorizon(horizon.mask);
+    map_.setHorizon(horizon.mask);
     if (tellProblems && !horizon.problems.isEmpty())
         notices_.later(horizon.problems.join(u'\n'));
 }

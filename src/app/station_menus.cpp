@@ -78,7 +78,8 @@ StationMenus::StationMenus(Links links)
                                           if (peripheriques_)
                                               peripheriques_->ouvrir();
                                       }});
-    rotorMenus_ = new RotorMenus(window, links_.platform.store, links_.config, links_.devices.gs232Rotor);
+    rotorMenus_ = new RotorMenus(window, links_.platform.store, links_.config, links_.devices.gs232Rotor,
+                                 [this] { return links_.tracking.cycle().rotorSteering().measuredSpeeds(); });
 }
 
 void StationMenus::connectMenus()

@@ -21,7 +21,6 @@ const QString kAllowedError = QStringLiteral("Ecart Suivi");
 const QString kPark = QStringLiteral("Parcage Entre Passages");
 const QString kParkMinutes = QStringLiteral("Parcage Apres Minutes");
 constexpr double kLongestWait = 3600;
-constexpr double kFastestRotor = 360; // degrees a second: anything faster is a typing slip
 
 std::optional<double> number(const SettingsStore &store, const QString &key)
 {
@@ -49,14 +48,14 @@ RotorSettings loadRotorSettings(const SettingsStore &store)
     for (const QString &interfaceRotor : kRotorInterfaces) {
         const auto azimuth = number(store, kAzimuthSpeed.arg(interfaceRotor));
         const auto elevation = number(store, kElevationSpeed.arg(interfaceRotor));
-        if (azimuth && elevation && *azimuth > 0 && *elevation > 0 && *azimuth <= kFastestRotor &&
-            *elevation <= kFastestRotor)
+        if (azimuth && elevation && *azimuth > 0 && *elevation > 0 && *azimuth <= RotorSettings::kFastestDegPerS &&
+            *elevation <= RotorSettings::kFastestDegPerS)
             settings.speeds.insert(interfaceRotor, {*azimuth, *elevation});
     }
     if (const auto error = number(store, kAllowedError); error && *error > 0 && *error <= 180)
         settings.allowedErrorDeg = *error;
     settings.parkBetweenPasses = number(store, kPark) == 1.0;
-    if (const auto minutes = number(store, kParkMinutes); minutes && *minutes >= 0 && *minutes <= 24 * 60)
+    if (const auto minutes = number(store, kParkMinutes); minutes && *minutes >= 0 && *minutes <= RotorSettings::kLongestParkThresholdMinutes)
         settings.parkAfterMinutes = *minutes;
     return settings;
 }

@@ -40,6 +40,10 @@ class SettingsStore;
 // - "Parcage Entre Passages": 1 to park between passes, "Parcage Apres
 //   Minutes": when the next pass is more than this away (default 30).
 struct RotorSettings {
+    // Anything faster than a turn a second is a typing slip.
+    static constexpr double kFastestDegPerS = 360;
+    static constexpr double kLongestParkThresholdMinutes = 24 * 60;
+
     bool gs232Overlap = false;
     bool gs232Flip = false;
     std::optional<bool> waitAtRise;

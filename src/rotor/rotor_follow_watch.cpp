@@ -19,7 +19,19 @@ constexpr double kStuckDeg = 5;
 // Readings this far away were turning all the way between them.
 constexpr double kTurningDeg = 3;
 
+// What a controller may overshoot its range by.
+constexpr double kOvertravelDeg = 5;
+
 } // namespace
+
+bool readingWithinRange(const RotorAim &reading, const RotorRange &range)
+{
+    const double highestElevation = range.canFlip ? 180 : 90;
+    return std::isfinite(reading.azimuthDeg) && std::isfinite(reading.elevationDeg) &&
+           reading.azimuthDeg >= range.minAzimuthDeg - kOvertravelDeg &&
+           reading.azimuthDeg <= range.maxAzimuthDeg + kOvertravelDeg && reading.elevationDeg >= -kOvertravelDeg &&
+           reading.elevationDeg <= highestElevation + kOvertravelDeg;
+}
 
 double RotorFollowWatch::stillAllowanceSeconds() const
 {

@@ -2,11 +2,17 @@
 
 #include "rotor/rotor_lead.h"
 #include "rotor/rotor_plan.h"
+#include "rotor/rotor_range.h"
 
 #include <optional>
 #include <vector>
 
 namespace orvanta {
+
+// Whether a reading can be where a rotor of that range points: finite,
+// within its azimuths and elevations give or take a few degrees of
+// overtravel. Anything else is garbage from the line or the backend.
+bool readingWithinRange(const RotorAim &reading, const RotorRange &range);
 
 // Whether the rotor really goes where it is sent, from what it says at each
 // tick (the reading taken as the tick begins, against the command of the

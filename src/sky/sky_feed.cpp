@@ -1,6 +1,7 @@
 #include "sky/sky_feed.h"
 
 #include "orbit/doppler.h"
+#include "orbit/prediction_uncertainty.h"
 #include "orbit/utc_time.h"
 #include "platform/countdown.h"
 #include "platform/text_numbers.h"
@@ -60,7 +61,13 @@ SkyScene SkyFeed::scene(orbit::Satellites &satellites, const SkyTick &tick)
         if (tick.trackedLook) {
             const orbit::SatelliteLook &look = *tick.trackedLook;
             scene.satelliteNow = SkyPoint{look.azimuthRad * kRadToDeg, look.elevationRad * kRadToDeg};
-            scene.infoLine = trackedInfoLine(tracked->name, look, tick.trackedDownlinkMHz, toLoss);
+            // The age of its elements, and how far off that may put it, before the countdown.
+            scene.infoLine = trackedInfoLine(tracked->name, look, tick.trackedDownlinkMHz, std::nullopt);
+            if (const auto uncertainty = orbit::uncertaintyAtAos(satellites, *tracked))
+                scene.infoLine += kSkyInfoSeparator + QStringLiteral("Éléments %1 j, AOS à %2 s près")
+                                                          .arg(formatFixed(uncertainty->ageDays, 1),
+                                                               formatFixed(uncertainty->seconds, 1));
+            scene.infoLine += kSkyInfoSeparator + QStringLiteral("LOS dans ") + countdownText(toLoss);
         } else {
             // The tick stopped before the position (no frequency for the satellite).
             scene.infoLine = QString::fromStdString(tracked->name) + kSkyInfoSeparator + QStringLiteral("LOS dans ") +

@@ -63,8 +63,10 @@ void TrackingWork::tick()
 {
     const bool nested = cycle_.running(); // the tick skips itself
     cycle_.Tick(banks_.Sat_Select());
-    if (!nested)
+    if (!nested) {
         predictionNotices_.checkEpochs(links_.component(), banks_.Sat_Select(), clock_.Maintenant_UTC());
+        predictionNotices_.checkUncertainty(links_.component(), cycle_.board());
+    }
 }
 
 void TrackingWork::loadBanks()

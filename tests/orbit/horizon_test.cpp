@@ -1,6 +1,8 @@
 #include "orbit/horizon_crossing.h"
 #include "orbit/horizon_mask.h"
+#include "orbit/pass_schedule.h"
 #include "orbit/prediction_uncertainty.h"
+#include "orbit/schedule_export.h"
 #include "passes_test_support.h"
 
 #include <gtest/gtest.h>
@@ -90,6 +92,44 @@ TEST(PredictionUncertainty, GrowsWithAgeAndOrbit)
         EXPECT_GE(u.seconds, c.lowSeconds) << c.days << " " << c.periodMinutes;
         EXPECT_LE(u.seconds, c.highSeconds) << c.days << " " << c.periodMinutes;
     }
+}
+
+} // namespace
+} // namespace orvanta::orbit
+
+namespace orvanta::orbit {
+namespace {
+
+// The schedule of a station with a wall to the north: each pass says when
+// it clears the wall, the CSV in two more columns after the usual ones, the
+// calendar in its description; without a wall nothing changes.
+TEST(HorizonWindow, TheScheduleSaysWhenPassesClearTheStationsHorizon)
+{
+    const auto satellites = Init_Satellites(test::stationFolder(), 48.85, 2.35, 35);
+    const HorizonMask wall({{300, 20}, {310, 20}, {60, 20}, {70, 0}, {290, 0}});
+    const JulianDate start = test::utc(2026, 6, 27, 7, 30, 0);
+    const std::vector<ScheduledPass> open = passSchedule(*satellites, {"LUSAT (LO-19)"}, start, 1, 0, 0);
+    const std::vector<ScheduledPass> walled = passSchedule(*satellites, {"LUSAT (LO-19)"}, start, 1, 0, 0, wall);
+    ASSERT_FALSE(walled.empty());
+    ASSERT_EQ(open.size(), walled.size());
+    EXPECT_FALSE(open.front().horizonChecked);
+    ASSERT_TRUE(walled.front().inSight);
+    EXPECT_GT(walled.front().inSight->clears.minutesSince(walled.front().aos), 1.0);
+    EXPECT_GT(walled.front().aosUncertaintySeconds, 0);
+
+    const std::string csv = scheduleCsv(walled);
+    const std::string header = csv.substr(0, csv.find('\n'));
+    EXPECT_EQ(header, "satellite,catalog_number,aos,los,max_elevation,max_elevation_time,aos_azimuth,los_azimuth,"
+                      "duration_s,sunlit,visible,horizon_clears,horizon_sets");
+    const std::string first = csv.substr(header.size() + 1, csv.find('\n', header.size() + 1) - header.size() - 1);
+    EXPECT_EQ(std::count(first.begin(), first.end(), ','), 12) << first;
+    EXPECT_EQ(scheduleCsv(open).substr(0, scheduleCsv(open).find('\n')),
+              "satellite,catalog_number,aos,los,max_elevation,max_elevation_time,aos_azimuth,los_azimuth,"
+              "duration_s,sunlit,visible");
+    std::string ics = scheduleIcs(walled, "JN18eu", start);
+    for (std::size_t fold; (fold = ics.find("\r\n ")) != std::string::npos;)
+        ics.erase(fold, 3);
+    EXPECT_NE(ics.find("au-dessus de l'horizon de la station de 07:"), std::string::npos);
 }
 
 } // namespace

@@ -146,3 +146,23 @@ TEST(RotorSpeedMeter, MeasuresThePaceWhileTurning)
 
 } // namespace
 } // namespace orvanta
+
+namespace orvanta {
+namespace {
+
+// What a Hamlib backend may hand back instead of a position.
+TEST(RotorReading, GarbageAndPositionsOutOfRangeAreNotReadings)
+{
+    const RotorRange plain{0, 360, false};
+    const RotorRange wide{-180, 450, true};
+    EXPECT_TRUE(readingWithinRange({359.9, 89.9}, plain));
+    EXPECT_TRUE(readingWithinRange({-2, -1}, plain)) << "overtravel past the stop";
+    EXPECT_TRUE(readingWithinRange({-180, 170}, wide));
+    for (const RotorAim &garbage : std::initializer_list<RotorAim>{
+             {400, 10}, {10, 120}, {-20, 10}, {10, -30}, {NAN, 10}, {10, INFINITY}, {1e9, 0}})
+        EXPECT_FALSE(readingWithinRange(garbage, plain)) << garbage.azimuthDeg << " " << garbage.elevationDeg;
+    EXPECT_FALSE(readingWithinRange({460, 10}, wide));
+}
+
+} // namespace
+} // namespace orvanta
