@@ -124,12 +124,13 @@ TEST(WorldMap, TheStationsHorizonClosesInWhereTheWallStands)
     const std::vector<orbit::GroundPoint> open = stationHorizonOutline(paris, footprint, orbit::HorizonMask());
     const std::vector<orbit::GroundPoint> walled = stationHorizonOutline(paris, footprint, wall);
     ASSERT_EQ(open.size(), walled.size());
-    EXPECT_EQ(open.front(), open.back()) << "closed";
+    EXPECT_NEAR(open.front().latitudeDeg, open.back().latitudeDeg, 1e-9) << "closed";
+    EXPECT_NEAR(open.front().longitudeDeg, open.back().longitudeDeg, 1e-9) << "closed";
     for (std::size_t i = 0; i < open.size(); ++i)
         EXPECT_NEAR(orbit::angularDistanceRad(paris, open[i]), footprint, 1e-9) << i;
     const double north = orbit::angularDistanceRad(paris, walled.front());
     const double south = orbit::angularDistanceRad(paris, walled[90]); // 180 degrees
-    EXPECT_LT(north, 0.45 * footprint);
+    EXPECT_LT(north, 0.6 * footprint);
     EXPECT_NEAR(south, footprint, 1e-9);
 }
 
