@@ -76,7 +76,7 @@ QString horizonText(const orbit::ScheduledPass &pass)
 
 QString elementsText(const orbit::ScheduledPass &pass)
 {
-    return QStringLiteral("%1 j, AOS à %2 s près")
+    return QStringLiteral("%1 j (± %2 s)")
         .arg(formatFixed(pass.elementAgeDays, 1),
              formatFixed(pass.aosUncertaintySeconds, pass.aosUncertaintySeconds < 10 ? 1 : 0));
 }
