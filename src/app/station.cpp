@@ -98,7 +98,7 @@ void Station::ticked(const TickOutcome &outcome)
                                    outcome.tracked, outcome.awaited, {config_.Lat_Obs, config_.Long_Obs}});
     transponders_.followed(outcome.tracked, outcome.trackedCatalogNumber());
     tracking_.refreshReadings();
-    alarms_->predicted(tracking_.cycle().board());
+    alarms_->predicted(tracking_.cycle().board(), component_.get());
     remoteStation_->ticked(outcome);
     remote_->ticked();
 }
@@ -143,6 +143,7 @@ void Station::loadHorizon(bool tellProblems)
     sky_.setHorizon(horizon.mask);
     passes_.setHorizon(horizon.mask);
     map_.setHorizon(horizon.mask);
+    alarms_->setHorizon(horizon.mask);
     if (tellProblems && !horizon.problems.isEmpty())
         notices_.later(horizon.problems.join(u'\n'));
 }
