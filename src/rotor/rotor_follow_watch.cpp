@@ -48,16 +48,19 @@ std::optional<RotorFollowWatch::Report> RotorFollowWatch::observe(double nowSeco
     const double toGo = std::max(std::abs(command.azimuthDeg - reading.azimuthDeg) / settings_.speeds.azimuthDegPerS,
                                  std::abs(command.elevationDeg - reading.elevationDeg) /
                                      settings_.speeds.elevationDegPerS);
-    const bool moved = lastReading_ && std::max(std::abs(reading.azimuthDeg - lastReading_->azimuthDeg),
-                                                std::abs(reading.elevationDeg - lastReading_->elevationDeg)) >= kMovedDeg;
-    if (error <= kOnTargetDeg || !lastReading_ || lastError_ - error >= kMovedDeg || moved)
+    // Small steps add up: moving is measured from where it stood still.
+    const bool moved = lastReading_ && std::max(std::abs(reading.azimuthDeg - stillAt_.azimuthDeg),
+                                                std::abs(reading.elevationDeg - stillAt_.elevationDeg)) >= kMovedDeg;
+    if (error <= kOnTargetDeg || !lastReading_ || stillError_ - error >= kMovedDeg || moved) {
         stillSince_ = nowSeconds;
+        stillAt_ = reading;
+        stillError_ = error;
+    }
     // A rotor closing in at about its speed is slewing (to the next pass's
     // start, say), not lagging: only the ticks it does not are counted.
     const bool slewing = lastReading_ && lastToGo_ - toGo >= 0.5 * (nowSeconds - lastSeconds_);
     ticksFarAway_ = error > settings_.allowedErrorDeg && !slewing ? ticksFarAway_ + 1 : 0;
     lastReading_ = reading;
-    lastError_ = error;
     lastToGo_ = toGo;
     lastSeconds_ = nowSeconds;
 

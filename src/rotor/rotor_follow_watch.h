@@ -16,7 +16,7 @@ bool readingWithinRange(const RotorAim &reading, const RotorRange &range);
 
 // Whether the rotor really goes where it is sent, from what it says at each
 // tick (the reading taken as the tick begins, against the command of the
-// previous tick). It does not follow when:
+// previous tick), in the machine's steady seconds. It does not follow when:
 // - it is away from the command and has not moved toward it for longer
 //   than a rotor of its speed needs to start and cover a few degrees, or
 // - it stays more than the allowed error away for more than two ticks
@@ -50,7 +50,8 @@ private:
     Settings settings_;
     std::optional<RotorAim> lastReading_;
     double stillSince_ = 0; // since when it has not come closer
-    double lastError_ = 0;
+    RotorAim stillAt_;      // where it was then
+    double stillError_ = 0; // and how far from its command
     double lastSeconds_ = 0;
     double lastToGo_ = 0; // seconds of turning left to the command
     int ticksFarAway_ = 0;

@@ -5,6 +5,7 @@
 #include "rotor/rotor.h"
 #include "rotor/rotor_lead.h"
 
+#include <chrono>
 #include <cmath>
 
 namespace orvanta {
@@ -21,6 +22,13 @@ QString angles(const RotorAim &aim)
     return QStringLiteral("%1° / %2°").arg(formatFixed(aim.azimuthDeg, 0), formatFixed(aim.elevationDeg, 0));
 }
 
+// The rotor turns in the machine's own time, whatever the station's clock
+// says (a rehearsal, a clock set while running).
+double steadySeconds()
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+
 } // namespace
 
 RotorAim RotorSteering::estimatedNow(Rotor &rotor, double nowSeconds, const RotorAim &otherwise,
@@ -35,12 +43,12 @@ RotorAim RotorSteering::estimatedNow(Rotor &rotor, double nowSeconds, const Roto
 void RotorSteering::watch(Rotor &rotor, const Settings &settings)
 {
     const std::optional<RotorAim> reading = rotor.position();
-    if (!reading || !commandBefore_ || watchedSeconds_ == lastSeconds_)
+    if (!reading || !commandBefore_ || watchedSeconds_ == lastSentSteady_)
         return;
-    watchedSeconds_ = lastSeconds_;
+    watchedSeconds_ = lastSentSteady_;
     watch_.setSettings({settings.speeds, settings.allowedErrorDeg});
-    meter_.observe(lastSeconds_, *reading, *commandBefore_);
-    if (const auto report = watch_.observe(lastSeconds_, *reading, *commandBefore_); report && notify)
+    meter_.observe(lastSentSteady_, *reading, *commandBefore_);
+    if (const auto report = watch_.observe(lastSentSteady_, *reading, *commandBefore_); report && notify)
         notify(QStringLiteral("Le rotor ne suit pas : il est à %1 et devrait être à %2.")
                    .arg(angles(report->reading), angles(report->command)));
 }
@@ -51,6 +59,7 @@ void RotorSteering::sent(Rotor &rotor, const RotorAim &command, double nowSecond
     commandBefore_ = lastCommand_;
     lastCommand_ = command;
     lastSeconds_ = nowSeconds;
+    lastSentSteady_ = steadySeconds();
     rotor.point(command.azimuthDeg, command.elevationDeg);
 }
 

@@ -68,6 +68,7 @@ private:
     std::optional<RotorAim> lastCommand_;   // in the rotor's frame
     std::optional<RotorAim> commandBefore_; // the one before it, which the last reading followed
     double lastSeconds_ = 0;
+    double lastSentSteady_ = 0;  // the machine's steady seconds as the last command went
     double watchedSeconds_ = -1; // the reading last watched was taken then
     RotorAim lastEstimate_; // where the rotor was thought to be as the last command went
     bool parked_ = false;
