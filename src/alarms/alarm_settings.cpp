@@ -18,6 +18,7 @@ const QString kEnabled = QStringLiteral("Active");
 const QString kMinutes = QStringLiteral("Minutes Avant AOS");
 const QString kElevation = QStringLiteral("Site Max Minimum");
 const QString kLos = QStringLiteral("Alarme LOS");
+const QString kStationHorizon = QStringLiteral("Horizon Station");
 const QString kChime = QStringLiteral("Son");
 const QString kCommand = QStringLiteral("Commande");
 const QString kSatellites = QStringLiteral("Satellites");
@@ -88,6 +89,7 @@ AlarmSettings loadAlarmSettings(const SettingsStore &store)
     for (long catalog : listedSatellites(store))
         settings.bySatellite[catalog] = loadRule(store, satelliteSection(catalog), settings.everySatellite);
     settings.chime = number(store, kSection, kChime) == 1.0;
+    settings.atStationHorizon = number(store, kSection, kStationHorizon) == 1.0;
     settings.command = store.get(kApplication, kSection, kCommand).trimmed();
     return settings;
 }
@@ -97,6 +99,7 @@ void saveAlarmSettings(SettingsStore &store, const AlarmSettings &settings)
     const SettingsBatch batch(store);
     saveRule(store, kSection, settings.everySatellite);
     store.save(kApplication, kSection, kChime, flag(settings.chime));
+    store.save(kApplication, kSection, kStationHorizon, flag(settings.atStationHorizon));
     store.save(kApplication, kSection, kCommand, settings.command);
     for (long catalog : listedSatellites(store)) {
         if (settings.bySatellite.count(catalog))

@@ -24,7 +24,7 @@ struct AlarmRule {
 
 // The alarms ahead of acquisition, kept in the settings file: section
 // "Alarmes" for every satellite ("Active", "Minutes Avant AOS", "Site Max
-// Minimum" (absent: any pass), "Alarme LOS", "Son", "Commande", and
+// Minimum" (absent: any pass), "Alarme LOS", "Son", "Commande", "Horizon Station", and
 // "Satellites", the catalogue numbers that have a rule of their own, blank
 // separated), and one section "Alarme <catalogue number>" per such satellite
 // with the first four keys. The chime and the command are the station's, not
@@ -33,6 +33,9 @@ struct AlarmSettings {
     AlarmRule everySatellite;
     std::map<long, AlarmRule> bySatellite;
     bool chime = false; // Alarme_Sat.wav, in the station folder
+    // "Horizon Station": acquisition and loss taken where the pass clears
+    // the station's own horizon and sets behind it (when it has one).
+    bool atStationHorizon = false;
     QString command;    // program and arguments, blank separated, "double quotes" around one with blanks
 
     const AlarmRule &ruleFor(long catalogNumber) const;

@@ -2,6 +2,7 @@
 
 #include "alarms/alarmes_window.h"
 #include "orbit/pass_list.h"
+#include "orbit/utc_time.h"
 #include "platform/sound_player.h"
 #include "platform/utc_clock.h"
 #include "tracking/station_clock.h"
@@ -33,12 +34,28 @@ AlarmWork::AlarmWork(Links links, QDBusConnection bus)
     timer_.start();
 }
 
-void AlarmWork::predicted(const orbit::PassBoard &board)
+void AlarmWork::predicted(const orbit::PassBoard &board, const orbit::Satellites *satellites)
 {
     passes_.clear();
+    const bool horizon = settings_.atStationHorizon && !horizon_.flat() && satellites;
+    std::map<std::pair<long, std::int64_t>, std::optional<orbit::HorizonWindow>> kept;
     for (const auto *list : {&board.visible(), &board.coming()})
-        for (const orbit::BoardPass &entry : *list)
-            passes_.push_back(entry.pass);
+        for (const orbit::BoardPass &entry : *list) {
+            orbit::PredictedPass pass = entry.pass;
+            if (horizon) {
+                const std::pair key(pass.catalogNumber, orbit::wholeSecondsFromJulian(pass.aos));
+                const auto found = inSight_.find(key);
+                const std::optional<orbit::HorizonWindow> window =
+                    found != inSight_.end() ? found->second : orbit::horizonWindow(*satellites, pass, horizon_);
+                kept[key] = window;
+                if (!window)
+                    continue;
+                pass.aos = window->clears;
+                pass.los = window->sets;
+            }
+            passes_.push_back(pass);
+        }
+    inSight_ = std::move(kept);
     check();
 }
 

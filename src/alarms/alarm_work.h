@@ -4,12 +4,18 @@
 #include "alarms/alarm_editor.h"
 #include "alarms/alarm_watch.h"
 #include "alarms/desktop_notifier.h"
+#include "orbit/horizon_crossing.h"
+#include "orbit/horizon_mask.h"
 
 #include <QDBusConnection>
 #include <QObject>
 #include <QTimer>
 
+#include <cstdint>
 #include <functional>
+#include <map>
+#include <optional>
+#include <utility>
 #include <set>
 #include <vector>
 
@@ -54,8 +60,17 @@ public:
 
     AlarmWork(Links links, QDBusConnection bus);
 
-    // The passes of the tick: those in progress and those to come.
-    void predicted(const orbit::PassBoard &board);
+    // The passes of the tick: those in progress and those to come. With
+    // "Horizon Station" on, the component gives when each clears the
+    // station's horizon, which then stands for its acquisition and loss
+    // (a pass the horizon hides has no alarm).
+    void predicted(const orbit::PassBoard &board, const orbit::Satellites *satellites = nullptr);
+    // The station's own horizon; flat when it has none.
+    void setHorizon(const orbit::HorizonMask &mask)
+    {
+        horizon_ = mask;
+        inSight_.clear();
+    }
     // Compares the passes with the clock now.
     void check();
     // The station ends: the countdowns leave the desktop.
@@ -74,6 +89,10 @@ private:
     AlarmSettings settings_;
     AlarmWatch watch_;
     std::vector<orbit::PredictedPass> passes_;
+    orbit::HorizonMask horizon_;
+    // When the passes of the board clear the horizon, by catalogue number and
+    // acquisition second, found once per pass.
+    std::map<std::pair<long, std::int64_t>, std::optional<orbit::HorizonWindow>> inSight_;
     DesktopNotifier notifier_;
     AlarmCommand command_;
     AlarmEditor editor_;

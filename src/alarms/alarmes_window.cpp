@@ -90,6 +90,9 @@ AlarmesWindow::AlarmesWindow(AlarmEditor &editor, QString stationFolder,
     every_ = ruleBoxes(*everyGrid, 0, QStringLiteral("Alarme"), every);
     chime_ = checkBox(QStringLiteral("Jouer le son Alarme_Sat.wav"), QStringLiteral("Alarme_Son"), every);
     everyGrid->addWidget(chime_, 4, 0, 1, 2);
+    stationHorizon_ = checkBox(QStringLiteral("AOS et LOS au-dessus de l'horizon de la station (Horizon.cfg)"),
+                               QStringLiteral("Alarme_Horizon"), every);
+    everyGrid->addWidget(stationHorizon_, 6, 0, 1, 2);
     everyGrid->addWidget(new QLabel(QStringLiteral("Commande"), every), 5, 0);
     command_ = new QLineEdit(every);
     command_->setObjectName(QStringLiteral("Alarme_Commande"));
@@ -133,6 +136,7 @@ void AlarmesWindow::ouvrir()
     every_.show(settings.everySatellite);
     every_.elevation->setEnabled(every_.elevationLimited->isChecked());
     chime_->setChecked(settings.chime);
+    stationHorizon_->setChecked(settings.atStationHorizon);
     command_->setText(settings.command);
     shownSatellite_ = 0;
     {
@@ -171,6 +175,7 @@ void AlarmesWindow::closeEvent(QCloseEvent *event)
     AlarmSettings &settings = editor_.edited();
     settings.everySatellite = every_.rule();
     settings.chime = chime_->isChecked();
+    settings.atStationHorizon = stationHorizon_->isChecked();
     settings.command = command_->text();
     if (editor_.close(folder_))
         event->accept();

@@ -54,6 +54,7 @@ private:
     AlarmRuleBoxes every_;
     AlarmRuleBoxes own_;
     QCheckBox *chime_;
+    QCheckBox *stationHorizon_;
     QLineEdit *command_;
     QComboBox *satellite_;
     QCheckBox *hasOwn_;

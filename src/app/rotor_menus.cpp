@@ -1,6 +1,7 @@
 #include "app/rotor_menus.h"
 
 #include "config/config_station.h"
+#include "config/rotor_pointing_window.h"
 #include "rotor/gs232_rotor.h"
 
 #include <QAction>
@@ -9,19 +10,30 @@
 
 namespace orvanta {
 
-RotorMenus::RotorMenus(QWidget &window, SettingsStore &store, const ConfigStation &config, Gs232Rotor &gs232)
+RotorMenus::RotorMenus(QWidget &window, SettingsStore &store, const ConfigStation &config, Gs232Rotor &gs232,
+                       std::function<std::optional<RotorSpeeds>()> measuredSpeeds)
     : QObject(&window), store_(store), config_(config), gs232_(gs232), settings_(loadRotorSettings(store))
 {
+    auto *pointing = new RotorPointingWindow(
+        {[this] { return settings_; }, [this] { return config_.Interface_Rotor; }, std::move(measuredSpeeds),
+         [this](const RotorSettings &settings) { setSettings(settings); }},
+        &window);
     auto *menu = window.findChild<QMenu *>(QStringLiteral("Mnu_Rotor"));
     if (menu) {
         menu->addSeparator();
         overlap_ = add("Mnu_GS232_450", QStringLiteral("GS-232 : azimut jusqu'a 450"));
         flip_ = add("Mnu_GS232_Retournement", QStringLiteral("GS-232 : retournement (site jusqu'a 180)"));
         wait_ = add("Mnu_Attente_Lever", QStringLiteral("Attendre au lever du prochain passage"));
-        for (QAction *entry : {overlap_, flip_, wait_}) {
+        lead_ = add("Mnu_Avance", QStringLiteral("Pointer en avance"));
+        readBack_ = add("Mnu_GS232_Lecture", QStringLiteral("GS-232 : lire la position (C2)"));
+        park_ = add("Mnu_Parcage_Passages", QStringLiteral("Parquer entre les passages"));
+        for (QAction *entry : {overlap_, flip_, wait_, lead_, readBack_, park_}) {
             menu->addAction(entry);
             connect(entry, &QAction::triggered, this, &RotorMenus::changed);
         }
+        QAction *speeds = menu->addAction(QStringLiteral("Pointage du rotor..."));
+        speeds->setObjectName(QStringLiteral("Mnu_Pointage_Rotor"));
+        connect(speeds, &QAction::triggered, pointing, &RotorPointingWindow::ouvrir);
         // The waiting's default follows the rotor interface, read from the
         // configuration after the menus are built and changed from them.
         for (const char *interfaceEntry : {"Mnu_Fodtrack", "Mnu_GS232", "Mnu_Hamlib_Rotor"})
@@ -30,7 +42,36 @@ RotorMenus::RotorMenus(QWidget &window, SettingsStore &store, const ConfigStatio
         connect(menu, &QMenu::aboutToShow, this, &RotorMenus::showMarks);
         showMarks();
     }
+    applyToGs232();
+}
+
+void RotorMenus::applyToGs232()
+{
     gs232_.setRange(RotorRange{0, settings_.gs232Overlap ? 450.0 : 360.0, settings_.gs232Flip});
+    gs232_.setReadBack(settings_.gs232ReadBack);
+}
+
+RotorSteering::Settings RotorMenus::steering() const
+{
+    RotorSteering::Settings s;
+    s.lead = settings_.lead;
+    s.speeds = settings_.speedsOf(config_.Interface_Rotor);
+    s.intervalSeconds = config_.Repetition > 0 ? config_.Repetition : 5;
+    s.allowedErrorDeg = settings_.allowedErrorDeg;
+    s.parkBetweenPasses = settings_.parkBetweenPasses;
+    s.parkAfterMinutes = settings_.parkAfterMinutes;
+    s.park = {config_.Park_Azimut, config_.Park_Site};
+    s.waiting = riseWaiting();
+    return s;
+}
+
+void RotorMenus::setSettings(const RotorSettings &settings)
+{
+    settings_ = settings;
+    saveRotorSettings(store_, settings_);
+    applyToGs232();
+    if (overlap_)
+        showMarks();
 }
 
 QAction *RotorMenus::add(const char *name, const QString &caption)
@@ -52,8 +93,11 @@ void RotorMenus::changed()
     settings_.gs232Flip = flip_->isChecked();
     if (sender() == wait_)
         settings_.waitAtRise = wait_->isChecked();
+    settings_.lead = lead_->isChecked();
+    settings_.gs232ReadBack = readBack_->isChecked();
+    settings_.parkBetweenPasses = park_->isChecked();
     saveRotorSettings(store_, settings_);
-    gs232_.setRange(RotorRange{0, settings_.gs232Overlap ? 450.0 : 360.0, settings_.gs232Flip});
+    applyToGs232();
 }
 
 void RotorMenus::showMarks()
@@ -61,6 +105,9 @@ void RotorMenus::showMarks()
     overlap_->setChecked(settings_.gs232Overlap);
     flip_->setChecked(settings_.gs232Flip);
     wait_->setChecked(settings_.waitsAtRise(config_.Interface_Rotor));
+    lead_->setChecked(settings_.lead);
+    readBack_->setChecked(settings_.gs232ReadBack);
+    park_->setChecked(settings_.parkBetweenPasses);
 }
 
 } // namespace orvanta

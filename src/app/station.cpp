@@ -2,10 +2,13 @@
 
 #include "app/version.h"
 #include "config/configuration.h"
+#include "data/horizon_file.h"
 #include "orbit/utc_time.h"
 #include "platform/settings_store.h"
 
 #include <QCoreApplication>
+#include <QMenu>
+#include <QStatusBar>
 #include <QTimer>
 
 namespace orvanta {
@@ -24,9 +27,12 @@ Station::Station(StationPlatform platform)
                     devices_.ar5000Radio, devices_.ft847, devices_.ft847Radio, devices_.hamlibReceiver),
       map_(&window_),
       elements_({window_, platform_.messages, platform_.clock, platform_.stationFolder, [this] { elementsReplaced(); },
-                 [this] { transponders_.tableChanged(); }}),
+                 [this] { transponders_.tableChanged(); }, platform_.store,
+                 window_.findChild<QMenu *>(QStringLiteral("Mnu_Element")), [this] { return tracking_.nextAcquisition(); },
+                 [this](const QString &text) { window_.statusBar()->showMessage(text); }}),
       menus_({window_, platform_, config_, devices_, tracking_, [this] { Init_Satellites(); },
-              [this] { elements_.openUpdate(); }, [this] { map_.open(component_.get()); }}),
+              [this] { elements_.openUpdate(); }, [this] { map_.open(component_.get()); },
+              [this] { loadHorizon(false); }}),
       passes_({window_, platform_.messages, platform_.clock, config_, platform_.stationFolder, tracking_.cycle(),
                 tracking_.banks(), [this] { return component_.get(); },
                 [this](const QString &name) { return tracking_.lookUpFrequency(name).megahertz; },
@@ -41,7 +47,7 @@ Station::Station(StationPlatform platform)
                              transponders_.hamlibReceiver());
     window_.setSkyView(sky_.view());
     tracking_.cycle().ticked = [this](const TickOutcome &outcome) { ticked(outcome); };
-    tracking_.setRiseWaiting([this] { return menus_.riseWaiting(); });
+    tracking_.setRotorSettings([this] { return menus_.rotorSteering(); });
     map_.chosen = [this](const QString &name) { passes_.openSatellite(name); };
     connectWindow();
     remoteStation_ = std::make_unique<StationRemote>(StationRemote::Links{
@@ -92,7 +98,7 @@ void Station::ticked(const TickOutcome &outcome)
                                    outcome.tracked, outcome.awaited, {config_.Lat_Obs, config_.Long_Obs}});
     transponders_.followed(outcome.tracked, outcome.trackedCatalogNumber());
     tracking_.refreshReadings();
-    alarms_->predicted(tracking_.cycle().board());
+    alarms_->predicted(tracking_.cycle().board(), component_.get());
     remoteStation_->ticked(outcome);
     remote_->ticked();
 }
@@ -109,6 +115,7 @@ void Station::start()
     menus_.configurationRead();
     tracking_.reportFrequencyFileLater();
     elements_.readList();
+    loadHorizon();
 
     window_.setWindowTitle(QStringLiteral("Orvanta ") + Version());
     // Shown before the devices are reached, so what they report sits on it.
@@ -122,8 +129,23 @@ void Station::start()
     remote_->start(); // after the first tick: the first page shows the passes
 
     elements_.checkAge();
+    elements_.startAutomaticUpdate();
     devices_.openLines();
     devices_.parkParallelRotor();
+}
+
+// Horizon.cfg, read again whenever the operator changes it; what it holds
+// wrong is said and the rest kept.
+void Station::loadHorizon(bool tellProblems)
+{
+    const HorizonFile horizon = readHorizon(platform_.stationFolder);
+    tracking_.setHorizon(horizon.mask);
+    sky_.setHorizon(horizon.mask);
+    passes_.setHorizon(horizon.mask);
+    map_.setHorizon(horizon.mask);
+    alarms_->setHorizon(horizon.mask);
+    if (tellProblems && !horizon.problems.isEmpty())
+        notices_.later(horizon.problems.join(u'\n'));
 }
 
 void Station::Init_Satellites()

@@ -52,6 +52,10 @@ public:
     // Creates the orbital component from the station folder and the
     // observer, and sets the tracking period.
     void Init_Satellites();
+    // Reads the station's Horizon.cfg again: at start-up, saying what it holds
+    // wrong; after the horizon window wrote it, which has said it already.
+    void loadHorizon(bool tellProblems = true);
+    ElementWork &elements() { return elements_; }
 
 private:
     void connectWindow();

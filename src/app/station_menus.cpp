@@ -14,6 +14,7 @@
 #include "data/ajout_frequence_window.h"
 #include "data/element_file_list.h"
 #include "data/frequences_sat_window.h"
+#include "data/horizon_window.h"
 #include "platform/help_viewer.h"
 #include "platform/message_boxes.h"
 #include "receiver/ar5000_window.h"
@@ -48,6 +49,7 @@ StationMenus::StationMenus(Links links)
                                              links_.platform.messages, links_.tracking.frequencyReport(),
                                              &links_.window)),
       observateur_(new ObservateurWindow(observer_, &links_.window)),
+      horizon_(new HorizonWindow(links_.platform.stationFolder, &links_.window)),
       parametres_(new ParametresWindow(acquisition_, &links_.window)),
       calibrationWindow_(new CalibrationWindow(calibration_, &links_.window))
 {
@@ -57,6 +59,11 @@ StationMenus::StationMenus(Links links)
         panelWindow_->raise();
     });
     connectMenus();
+    QObject::connect(observateur_, &ObservateurWindow::horizonRequested, horizon_, &HorizonWindow::ouvrir);
+    QObject::connect(horizon_, &HorizonWindow::saved, &window, [this] {
+        if (links_.horizonChanged)
+            links_.horizonChanged();
+    });
     if (links_.platform.deviceSetup)
         peripheriques_ = new PeripheriquesWindow(*links_.platform.deviceSetup, &window);
     new HamlibMenus(window, links_.config, links_.platform.store, links_.devices.hamlibReceiver,
@@ -71,7 +78,8 @@ StationMenus::StationMenus(Links links)
                                           if (peripheriques_)
                                               peripheriques_->ouvrir();
                                       }});
-    rotorMenus_ = new RotorMenus(window, links_.platform.store, links_.config, links_.devices.gs232Rotor);
+    rotorMenus_ = new RotorMenus(window, links_.platform.store, links_.config, links_.devices.gs232Rotor,
+                                 [this] { return links_.tracking.cycle().rotorSteering().measuredSpeeds(); });
 }
 
 void StationMenus::connectMenus()
@@ -100,9 +108,9 @@ void StationMenus::proposeFrequency(const QString &name)
         addFrequency_->proposeFor(name);
 }
 
-RiseWaiting StationMenus::riseWaiting() const
+RotorSteering::Settings StationMenus::rotorSteering() const
 {
-    return rotorMenus_->riseWaiting();
+    return rotorMenus_->steering();
 }
 
 void StationMenus::configurationRead()

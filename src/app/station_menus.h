@@ -3,7 +3,7 @@
 #include "config/acquisition_settings.h"
 #include "config/observer_settings.h"
 #include "rotor/rotor_calibration.h"
-#include "tracking/rotor_guide.h"
+#include "tracking/rotor_steering.h"
 
 #include <QString>
 
@@ -15,6 +15,7 @@ class AR5000Window;
 class AjoutFrequenceWindow;
 class CalibrationWindow;
 class FrequencesSatWindow;
+class HorizonWindow;
 class MainWindow;
 class ObservateurWindow;
 class ParametresWindow;
@@ -40,14 +41,15 @@ public:
         std::function<void()> observerChanged; // the component is built again
         std::function<void()> openElementUpdate;
         std::function<void()> openMap;
+        std::function<void()> horizonChanged; // Horizon.cfg was written from its window
     };
 
     explicit StationMenus(Links links);
 
     // A satellite just selected: its frequency is asked for if it has none.
     void proposeFrequency(const QString &name);
-    // Whether the rotor waits at the next pass's rise.
-    RiseWaiting riseWaiting() const;
+    // How the rotor is driven now: the lead, the waiting at the rise, the park.
+    RotorSteering::Settings rotorSteering() const;
     // The configuration is read: the calibration can be opened.
     void configurationRead();
 
@@ -63,6 +65,7 @@ private:
     FrequencesSatWindow *frequencyEditor_;
     AjoutFrequenceWindow *addFrequency_;
     ObservateurWindow *observateur_;
+    HorizonWindow *horizon_;
     ParametresWindow *parametres_;
     CalibrationWindow *calibrationWindow_;
     PeripheriquesWindow *peripheriques_ = nullptr;

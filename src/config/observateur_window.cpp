@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace orvanta {
@@ -46,8 +47,14 @@ ObservateurWindow::ObservateurWindow(ObserverSettings &settings, QWidget *parent
         }
     });
 
+    auto *horizon = new QPushButton(QStringLiteral("Horizon..."), this);
+    horizon->setObjectName(QStringLiteral("Bouton_Horizon"));
+    horizon->setToolTip(QStringLiteral("Arbres et bâtiments : le site minimum pour chaque azimut (Horizon.cfg)"));
+    connect(horizon, &QPushButton::clicked, this, &ObservateurWindow::horizonRequested);
+
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(frame);
+    layout->addWidget(horizon, 0, Qt::AlignRight);
 }
 
 void ObservateurWindow::ouvrir()

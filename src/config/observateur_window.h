@@ -19,6 +19,10 @@ public:
     // What the menu does: fills the boxes from the configuration and shows the window.
     void ouvrir();
 
+signals:
+    // "Horizon..." (`Bouton_Horizon`): the operator wants to edit the station's horizon.
+    void horizonRequested();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     // Escape and Enter close the window as its title bar does: the boxes are

@@ -1,5 +1,6 @@
 #include "data/element_work.h"
 
+#include "data/auto_element_update.h"
 #include "data/element_age.h"
 #include "data/element_file_list.h"
 #include "data/element_update.h"
@@ -9,6 +10,19 @@
 #include "platform/utc_clock.h"
 
 namespace orvanta {
+
+ElementWork::ElementWork(Links links)
+    : links_(std::move(links)),
+      automatic_(new AutoElementUpdate(AutoElementUpdate::Links{
+          &links_.window, links_.menu, links_.store, links_.folder, [this] { return links_.clock.nowUtc(); },
+          links_.nextAcquisition, links_.status, [this](const QStringList &files) { replaced(files); }}))
+{
+}
+
+void ElementWork::startAutomaticUpdate()
+{
+    automatic_->check();
+}
 
 void ElementWork::readList()
 {

@@ -76,8 +76,11 @@ MapScene MapFeed::scene(const orbit::Satellites &satellites, const MapTick &tick
         const auto point = subPoint(satellites, name.toStdString(), tick.now);
         if (!point)
             continue;
-        scene.featured.push_back({{name, point->ground}, orbit::footprintAngleRad(point->altitudeKm),
-                                  track(satellites, name.toStdString(), tick.now), followed});
+        const double footprint = orbit::footprintAngleRad(point->altitudeKm);
+        scene.featured.push_back({{name, point->ground}, footprint, track(satellites, name.toStdString(), tick.now),
+                                  followed,
+                                  horizon_.flat() ? std::vector<orbit::GroundPoint>()
+                                                  : stationHorizonOutline(*scene.station, footprint, horizon_)});
     }
     // Tracks no longer shown are not kept up to date: drop them.
     for (auto it = tracks_.begin(); it != tracks_.end();) {

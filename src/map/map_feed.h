@@ -30,6 +30,8 @@ public:
 
     // To call when the component is replaced: the tracks held may be wrong.
     void clear() { tracks_.clear(); }
+    // The station's own horizon, drawn around the station from now on.
+    void setHorizon(const orbit::HorizonMask &mask) { horizon_ = mask; }
     // Propagations made for the tracks so far (tests: a tick adds a few).
     long trackPropagations() const { return trackPropagations_; }
 
@@ -44,6 +46,7 @@ private:
 
     std::map<std::string, Track> tracks_;
     long trackPropagations_ = 0;
+    orbit::HorizonMask horizon_;
 };
 
 } // namespace orvanta

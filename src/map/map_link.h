@@ -24,6 +24,7 @@ public:
     void ticked(const orbit::Satellites *satellites, const MapTick &tick);
     // The component was replaced.
     void clear() { feed_.clear(); }
+    void setHorizon(const orbit::HorizonMask &mask) { feed_.setHorizon(mask); }
 
     CarteWindow *window() const { return window_; }
     // Called with the name of a satellite clicked on the map.

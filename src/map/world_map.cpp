@@ -94,6 +94,8 @@ std::vector<QPolygonF> trackLines(const MapProjection &projection, const std::ve
 QRect spotArea(const MapProjection &projection, const MapFeatured &featured)
 {
     QRectF area = markerArea(projection, featured.satellite.point, featured.satellite.name, kFeaturedRadius);
+    for (const QPolygonF &line : trackLines(projection, featured.stationHorizon))
+        area = area.united(line.boundingRect());
     for (const QPolygonF &polygon :
          footprintPolygons(projection, featured.satellite.point, featured.footprintAngleRad))
         area = area.united(polygon.boundingRect());
@@ -133,6 +135,9 @@ void paintFeatured(QPainter &painter, const MapProjection &projection, const Map
         painter.drawPolygon(polygon);
     painter.setPen(QPen(colour(rgb), 2.0));
     for (const QPolygonF &line : trackLines(projection, featured.track))
+        painter.drawPolyline(line);
+    painter.setPen(QPen(colour(rgb), 1.5, Qt::DashLine));
+    for (const QPolygonF &line : trackLines(projection, featured.stationHorizon))
         painter.drawPolyline(line);
 }
 
@@ -215,6 +220,22 @@ QPolygonF footprintOutline(const orbit::GroundPoint &centre, double angleRad)
     if (std::fabs(turn) > 180.0) {
         const double pole = centre.latitudeDeg > 0 ? 90.0 : -90.0;
         outline << QPointF(outline.back().x(), pole) << QPointF(outline.front().x(), pole);
+    }
+    return outline;
+}
+
+std::vector<orbit::GroundPoint> stationHorizonOutline(const orbit::GroundPoint &station, double footprintAngleRad,
+                                                      const orbit::HorizonMask &horizon)
+{
+    constexpr double kRadians = std::numbers::pi / 180.0;
+    constexpr int kStepDeg = 2;
+    std::vector<orbit::GroundPoint> outline;
+    for (int azimuth = 0; azimuth <= 360; azimuth += kStepDeg) {
+        // Seen at elevation e, a satellite whose footprint reaches angle A from
+        // its sub-point is at angle acos(cos A cos e) - e from the station.
+        const double elevation = horizon.minimumElevationDeg(azimuth) * kRadians;
+        const double angle = std::max(0.0, std::acos(std::cos(footprintAngleRad) * std::cos(elevation)) - elevation);
+        outline.push_back(orbit::pointAtDistance(station, angle, azimuth * kRadians));
     }
     return outline;
 }
@@ -306,7 +327,8 @@ QRegion changedRegion(const MapScene &before, const MapScene &after, QSize size,
         if (old && now && *old == *now)
             continue;
         const bool sameSpot = old && now && old->satellite == now->satellite &&
-                              old->footprintAngleRad == now->footprintAngleRad && old->followed == now->followed;
+                              old->footprintAngleRad == now->footprintAngleRad && old->followed == now->followed &&
+                              old->stationHorizon == now->stationHorizon;
         for (const MapFeatured *shown : {old, now}) {
             if (!shown)
                 continue;

@@ -2,6 +2,7 @@
 
 #include "map/map_background.h"
 #include "orbit/ground_point.h"
+#include "orbit/horizon_mask.h"
 #include "orbit/julian_date.h"
 
 #include <QFont>
@@ -39,6 +40,10 @@ struct MapFeatured {
     // From half an orbit back to one orbit ahead, oldest first.
     std::vector<orbit::GroundPoint> track;
     bool followed = true; // otherwise awaited
+    // Where its sub-satellite point clears the station's own horizon (trees,
+    // buildings): a closed line around the station, inside the circle where
+    // it rises; none without a horizon of the station's own.
+    std::vector<orbit::GroundPoint> stationHorizon;
     bool operator==(const MapFeatured &) const = default;
 };
 
@@ -84,6 +89,12 @@ std::vector<std::vector<orbit::GroundPoint>> splitAtDateLine(const std::vector<o
 // outline goes once around the Earth and is closed along the pole's edge
 // of the map, so that filling it covers the band up to the pole.
 QPolygonF footprintOutline(const orbit::GroundPoint &centre, double angleRad);
+// The closed line around the station where a satellite whose footprint has
+// that angular radius stands on the station's horizon: along each azimuth,
+// the sub-satellite point's distance at which it is seen at the horizon's
+// minimum elevation. Longitudes -180 to 180.
+std::vector<orbit::GroundPoint> stationHorizonOutline(const orbit::GroundPoint &station, double footprintAngleRad,
+                                                      const orbit::HorizonMask &horizon);
 // The polygons to fill on the map: the outline and its copies a turn to
 // either side, for the part beyond the date line.
 std::vector<QPolygonF> footprintPolygons(const MapProjection &projection, const orbit::GroundPoint &centre,

@@ -1,6 +1,7 @@
 #include "orbit/pass_schedule.h"
 
 #include "orbit/observer.h"
+#include "orbit/prediction_uncertainty.h"
 #include "orbit/sun.h"
 
 #include <algorithm>
@@ -38,7 +39,7 @@ bool sunlit(const Vec3 &positionKm, const Vec3 &sunDirection)
     return across2 > kEarthRadiusKm * kEarthRadiusKm;
 }
 
-ScheduledPass scheduledPass(const Satellites &satellites, const PredictedPass &pass)
+ScheduledPass scheduledPass(const Satellites &satellites, const PredictedPass &pass, const HorizonMask &horizon)
 {
     ScheduledPass out;
     out.name = pass.name;
@@ -50,6 +51,14 @@ ScheduledPass scheduledPass(const Satellites &satellites, const PredictedPass &p
     out.aosAzimuthDeg = pass.aosAzimuthDeg;
     out.durationSeconds = pass.durationSeconds();
     out.revolution = satellites.revolutionAt(pass.name, pass.maxElevationTime).value_or(0);
+    if (!horizon.flat()) {
+        out.horizonChecked = true;
+        out.inSight = horizonWindow(satellites, pass, horizon);
+    }
+    if (const auto uncertainty = uncertaintyAtAos(satellites, pass)) {
+        out.elementAgeDays = uncertainty->ageDays;
+        out.aosUncertaintySeconds = uncertainty->seconds;
+    }
     SatelliteLook look;
     if (satellites.lookAt(pass.name, pass.los, -90, look))
         out.losAzimuthDeg = look.azimuthRad / kDegree;
@@ -68,14 +77,14 @@ ScheduledPass scheduledPass(const Satellites &satellites, const PredictedPass &p
 
 std::vector<ScheduledPass> passSchedule(Satellites &satellites, const std::vector<std::string> &names,
                                         const JulianDate &start, double days, double minElevationDeg,
-                                        double minPassSeconds)
+                                        double minPassSeconds, const HorizonMask &horizon)
 {
     std::vector<ScheduledPass> schedule;
     for (const std::string &name : names) {
         if (!satellites.refusal(name, start, days).empty())
             continue;
         for (const PredictedPass &pass : satellites.passes(name, start, days, minElevationDeg, minPassSeconds))
-            schedule.push_back(scheduledPass(satellites, pass));
+            schedule.push_back(scheduledPass(satellites, pass, horizon));
     }
     std::stable_sort(schedule.begin(), schedule.end(), [](const ScheduledPass &a, const ScheduledPass &b) {
         const double gap = a.aos.minutesSince(b.aos);

@@ -262,6 +262,14 @@ std::optional<long long> Satellites::revolutionAt(const std::string &name, const
     return static_cast<long long>(std::llround(revolutions));
 }
 
+std::optional<JulianDate> Satellites::epochOf(const std::string &name) const
+{
+    const Held *held = find(name);
+    if (!held)
+        return std::nullopt;
+    return held->propagator.elements().epoch;
+}
+
 std::string Satellites::refusal(const std::string &name, const JulianDate &start, double periodDays) const
 {
     const Held *held = find(name);

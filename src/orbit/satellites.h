@@ -135,6 +135,8 @@ public:
     // (the count steps at apogee); nothing for an unknown name. A new element
     // set of the same orbit gives the same count, but right at an apogee.
     std::optional<long long> revolutionAt(const std::string &name, const JulianDate &instant) const;
+    // The epoch of its element set; nothing for an unknown name.
+    std::optional<JulianDate> epochOf(const std::string &name) const;
 
 private:
     struct Held {

@@ -78,6 +78,24 @@ void addLine(std::string &out, const std::string &line)
     out += "\r\n";
 }
 
+std::string clockTime(const JulianDate &instant)
+{
+    const CalendarInstant c = secondOf(instant);
+    return digits(c.hour, 2) + ':' + digits(c.minute, 2) + ':' + digits(int(c.second), 2);
+}
+
+// Where the station's own horizon hides part of the pass, when it clears it
+// and sets behind it.
+std::string horizonText(const ScheduledPass &pass)
+{
+    if (!pass.horizonChecked)
+        return {};
+    if (!pass.inSight)
+        return ", caché par l'horizon de la station";
+    return ", au-dessus de l'horizon de la station de " + clockTime(pass.inSight->clears) + " à " +
+           clockTime(pass.inSight->sets) + " UTC";
+}
+
 std::string csvField(const std::string &text)
 {
     if (text.find_first_of(",\"\r\n") == std::string::npos)
@@ -130,7 +148,8 @@ std::string scheduleIcs(const std::vector<ScheduledPass> &schedule, const std::s
                                              fixedText(pass.durationSeconds, 0) + " s" +
                                              (pass.visibleToTheEye() ? ", visible à l'oeil"
                                               : pass.sunlit         ? ", éclairé"
-                                                                    : ", dans l'ombre")));
+                                                                    : ", dans l'ombre") +
+                                             horizonText(pass)));
         addLine(out, "TRANSP:TRANSPARENT");
         addLine(out, "END:VEVENT");
     }
@@ -140,14 +159,22 @@ std::string scheduleIcs(const std::vector<ScheduledPass> &schedule, const std::s
 
 std::string scheduleCsv(const std::vector<ScheduledPass> &schedule)
 {
+    // A station with a horizon of its own gets its times in two more columns.
+    const bool horizon = std::any_of(schedule.begin(), schedule.end(),
+                                     [](const ScheduledPass &pass) { return pass.horizonChecked; });
     std::string out = "satellite,catalog_number,aos,los,max_elevation,max_elevation_time,aos_azimuth,los_azimuth,"
-                      "duration_s,sunlit,visible\n";
+                      "duration_s,sunlit,visible";
+    out += horizon ? ",horizon_clears,horizon_sets\n" : "\n";
     for (const ScheduledPass &pass : schedule) {
         out += csvField(pass.name) + ',' + csvField(pass.catalogNumber) + ',' + isoMillisecond(pass.aos) + ',' +
                isoMillisecond(pass.los) + ',' + fixedText(pass.maxElevationDeg, 2) + ',' + isoMillisecond(pass.maxElevationTime) +
                ',' + fixedText(pass.aosAzimuthDeg, 1) +
                ',' + fixedText(pass.losAzimuthDeg, 1) + ',' + fixedText(pass.durationSeconds, 3) + ',' +
-               (pass.sunlit ? '1' : '0') + ',' + (pass.visibleToTheEye() ? '1' : '0') + '\n';
+               (pass.sunlit ? '1' : '0') + ',' + (pass.visibleToTheEye() ? '1' : '0');
+        if (horizon)
+            out += pass.inSight ? ',' + isoMillisecond(pass.inSight->clears) + ',' + isoMillisecond(pass.inSight->sets)
+                                : std::string(",,");
+        out += '\n';
     }
     return out;
 }

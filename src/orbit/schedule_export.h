@@ -15,7 +15,8 @@ namespace orvanta::orbit {
 // element update has moved the passes by some seconds, updates the events
 // instead of adding them again. written is the instant the file is written:
 // the DTSTAMP, and the SEQUENCE as its seconds since 2000, so that a later
-// export is the newer revision of each event.
+// export is the newer revision of each event. A horizon of the station's own
+// adds when the pass clears it and sets behind it to the description.
 std::string scheduleIcs(const std::vector<ScheduledPass> &schedule, const std::string &station,
                         const JulianDate &written);
 
@@ -27,6 +28,9 @@ std::string scheduleStation(double latitudeDeg, double longitudeDeg);
 // satellite,catalog_number,aos,los,max_elevation,max_elevation_time,aos_azimuth,los_azimuth,duration_s,sunlit,visible
 // Instants "YYYY-MM-DDTHH:MM:SS.sssZ" (UTC), numbers with a ".", sunlit and
 // visible 1 or 0. A name holding a comma or a double quote is quoted.
+// Passes looked at against a horizon of the station's own add two columns,
+// horizon_clears and horizon_sets, empty for a pass the horizon hides; the
+// calendar's description says them too.
 std::string scheduleCsv(const std::vector<ScheduledPass> &schedule);
 
 } // namespace orvanta::orbit

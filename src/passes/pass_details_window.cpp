@@ -1,6 +1,7 @@
 #include "passes/pass_details_window.h"
 
 #include "passes/pass_mutual.h"
+#include "passes/pass_precision.h"
 #include "platform/text_numbers.h"
 #include "sky/sky_view.h"
 #include "tracking/rotor_guide.h"
@@ -29,7 +30,7 @@ QLabel *summaryLabel(const QString &name, const QString &text, QWidget *parent)
 } // namespace
 
 PassDetailsWindow::PassDetailsWindow(PassDetails details, PassTrackRef track, double minElevationDeg, QWidget *parent,
-                                     const QString &rotorNote)
+                                     const QString &rotorNote, const QString &precisionNote)
     : QWidget(parent, Qt::Window), details_(std::move(details)), sky_(new SkyView(this)),
       secondStationRow_(new QWidget(this))
 {
@@ -63,6 +64,8 @@ PassDetailsWindow::PassDetailsWindow(PassDetails details, PassTrackRef track, do
         rotor->setWordWrap(true);
         summary->addWidget(rotor);
     }
+    if (!precisionNote.isEmpty())
+        summary->addWidget(summaryLabel(QStringLiteral("Details_Precision"), precisionNote, this));
     summary->addWidget(summaryLabel(QStringLiteral("Details_Locators"), subSatelliteLocatorsText(details_), this));
 
     auto *secondLayout = new QVBoxLayout(secondStationRow_);
@@ -130,14 +133,16 @@ void PassDetailsWindow::copyTable() const
 PassDetailsWindow *openPassDetails(orbit::Satellites &satellites, const orbit::PredictedPass &pass,
                                    double minElevationDeg, std::optional<double> downlinkMHz, QWidget *parent,
                                    std::function<orbit::Satellites *()> component, std::optional<RotorRange> rotorRange,
-                                   double tickPeriodSeconds)
+                                   const orbit::HorizonMask &horizon, double tickPeriodSeconds)
 {
     auto track = std::make_shared<const PassTrack>(computePassTrack(satellites, pass));
     const QString note =
         rotorRange ? rotorNote(RotorPlan::forTrack(trackPoints(*track), *rotorRange), pass, TickRhythm(tickPeriodSeconds))
                    : QString();
+    QStringList precision{horizonNote(satellites, pass, horizon), elementAgeNote(satellites, pass)};
+    precision.removeAll(QString());
     auto *window = new PassDetailsWindow(passDetails(satellites, pass, downlinkMHz), std::move(track),
-                                         minElevationDeg, parent, note);
+                                         minElevationDeg, parent, note, precision.join(u'\n'));
     window->setAttribute(Qt::WA_DeleteOnClose);
     if (component) {
         window->setSecondStation([component, pass, minElevationDeg](const QString &locator) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "orbit/horizon_mask.h"
 #include "orbit/pass_track.h"
 #include "passes/pass_details.h"
 #include "rotor/rotor_range.h"
@@ -23,9 +24,11 @@ class PassDetailsWindow final : public QWidget {
     Q_OBJECT
 public:
     // rotorNote, when not empty, says once where the rotor has to leave the
-    // satellite in this pass (label Details_Rotor).
+    // satellite in this pass (label Details_Rotor); precisionNote when the
+    // pass clears the station's horizon and how far off its times may be
+    // (label Details_Precision).
     PassDetailsWindow(PassDetails details, PassTrackRef track, double minElevationDeg, QWidget *parent = nullptr,
-                      const QString &rotorNote = {});
+                      const QString &rotorNote = {}, const QString &precisionNote = {});
 
     const PassDetails &details() const { return details_; }
 
@@ -55,6 +58,7 @@ private:
 PassDetailsWindow *openPassDetails(orbit::Satellites &satellites, const orbit::PredictedPass &pass,
                                    double minElevationDeg, std::optional<double> downlinkMHz,
                                    QWidget *parent = nullptr, std::function<orbit::Satellites *()> component = {},
-                                   std::optional<RotorRange> rotorRange = std::nullopt, double tickPeriodSeconds = 5);
+                                   std::optional<RotorRange> rotorRange = std::nullopt,
+                                   const orbit::HorizonMask &horizon = orbit::HorizonMask(), double tickPeriodSeconds = 5);
 
 } // namespace orvanta

@@ -40,7 +40,8 @@ void PassPlanner::compute(int days)
         auto satellites = orbit::Init_Satellites(request.keplerPath.toStdString(), request.latitudeDeg,
                                                  request.longitudeDeg, request.heightMetres);
         std::vector<orbit::ScheduledPass> passes = orbit::passSchedule(
-            *satellites, names, request.start, period, request.minElevationDeg, request.minPassSeconds);
+            *satellites, names, request.start, period, request.minElevationDeg, request.minPassSeconds,
+            request.horizon);
         if (self)
             QMetaObject::invokeMethod(
                 self, [self, generation, passes = std::move(passes)]() mutable {

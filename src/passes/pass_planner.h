@@ -30,6 +30,7 @@ struct ScheduleRequest {
     double minElevationDeg = 0;
     double minPassSeconds = 0;
     orbit::JulianDate start;
+    orbit::HorizonMask horizon; // the station's own; flat when it has none
 };
 
 class PassPlanner final : public QObject {

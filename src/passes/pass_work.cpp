@@ -23,7 +23,7 @@ PassWork::PassWork(Links links) : links_(std::move(links))
             const ConfigStation &config = links_.config;
             return ScheduleRequest{links_.folder,      config.Lat_Obs,     config.Long_Obs,
                                    config.Alt_Obs,     links_.banks.Sat_Select(), config.Elev_Min,
-                                   config.Passage_Min, julianToTheSecond(links_.clock.nowUtc())};
+                                   config.Passage_Min, julianToTheSecond(links_.clock.nowUtc()), horizon_};
         },
         &links_.window);
     addPlanningMenu(links_.window, *new PlanningWindow(*planner, links_.messages, &links_.window));
@@ -60,7 +60,7 @@ void PassWork::open(const orbit::PredictedPass &pass)
 {
     openPassDetails(*links_.component(), pass, links_.config.Elev_Min,
                     links_.downlinkMHz(QString::fromStdString(pass.name)), &links_.window, links_.component,
-                    links_.rotorRange(), links_.config.Repetition);
+                    links_.rotorRange(), horizon_, links_.config.Repetition);
 }
 
 } // namespace orvanta

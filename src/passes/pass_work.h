@@ -1,5 +1,6 @@
 #pragma once
 
+#include "orbit/horizon_mask.h"
 #include "orbit/satellites.h"
 #include "rotor/rotor_range.h"
 
@@ -43,11 +44,14 @@ public:
     void openLine(const QString &line);
     // The satellite's pass in progress, or else its next one within a day.
     void openSatellite(const QString &name);
+    // The station's horizon, said in the details from now on.
+    void setHorizon(const orbit::HorizonMask &mask) { horizon_ = mask; }
 
 private:
     void open(const orbit::PredictedPass &pass);
 
     Links links_;
+    orbit::HorizonMask horizon_;
 };
 
 } // namespace orvanta

@@ -63,6 +63,24 @@ QString sunText(const orbit::ScheduledPass &pass)
     return pass.sunlit ? QStringLiteral("oui") : QStringLiteral("non");
 }
 
+// When the pass clears the station's own horizon and sets behind it; a
+// dash without a horizon of its own, AOS and LOS saying it all.
+QString horizonText(const orbit::ScheduledPass &pass)
+{
+    if (!pass.horizonChecked)
+        return QStringLiteral("-");
+    if (!pass.inSight)
+        return QStringLiteral("caché");
+    return utcText(pass.inSight->clears).mid(6) + QStringLiteral(" à ") + utcText(pass.inSight->sets).mid(6);
+}
+
+QString elementsText(const orbit::ScheduledPass &pass)
+{
+    return QStringLiteral("%1 j (± %2 s)")
+        .arg(formatFixed(pass.elementAgeDays, 1),
+             formatFixed(pass.aosUncertaintySeconds, pass.aosUncertaintySeconds < 10 ? 1 : 0));
+}
+
 } // namespace
 
 PlanningWindow::PlanningWindow(PassPlanner &planner, MessageBoxes &messages, QWidget *parent)
@@ -85,11 +103,12 @@ PlanningWindow::PlanningWindow(PassPlanner &planner, MessageBoxes &messages, QWi
     state_->setObjectName(QStringLiteral("Planning_Etat"));
 
     table_->setObjectName(QStringLiteral("Planning_Table"));
-    table_->setColumnCount(8);
+    table_->setColumnCount(10);
     table_->setHorizontalHeaderLabels({QStringLiteral("Satellite"), QStringLiteral("AOS (UTC)"),
                                        QStringLiteral("LOS (UTC)"), QStringLiteral("Site max"),
                                        QStringLiteral("Az AOS"), QStringLiteral("Az LOS"), QStringLiteral("Durée"),
-                                       QStringLiteral("Éclairé")});
+                                       QStringLiteral("Éclairé"), QStringLiteral("Au-dessus de l'horizon (UTC)"),
+                                       QStringLiteral("Éléments")});
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->verticalHeader()->setVisible(false);
@@ -118,7 +137,7 @@ PlanningWindow::PlanningWindow(PassPlanner &planner, MessageBoxes &messages, QWi
     layout->addLayout(filters);
     layout->addWidget(table_, 1);
     layout->addLayout(buttons);
-    resize(820, 480);
+    resize(1040, 480);
 
     askPath = [this](const QString &title, const QString &filter) {
         return QFileDialog::getSaveFileName(this, title, QString(), filter);
@@ -176,6 +195,8 @@ void PlanningWindow::showRows()
                                                                                                  QLatin1Char('0')),
                                              pass.durationSeconds));
         table_->setItem(r, 7, new QTableWidgetItem(sunText(pass)));
+        table_->setItem(r, 8, new QTableWidgetItem(horizonText(pass)));
+        table_->setItem(r, 9, new SortedItem(elementsText(pass), pass.aosUncertaintySeconds));
     }
     table_->setSortingEnabled(true);
     table_->resizeColumnsToContents();

@@ -37,6 +37,7 @@ bool LineSettings::parse(const QString &text, LineSettings &out)
 QtSerialLine::QtSerialLine(QString device, QString settings, MessageBoxes &messages)
     : device_(std::move(device)), settings_(std::move(settings)), messages_(messages)
 {
+    QObject::connect(&port_, &QSerialPort::readyRead, &port_, [this] { received(port_.readAll()); });
 }
 
 void QtSerialLine::setDevice(const QString &device)

@@ -3,11 +3,14 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+
 namespace orvanta {
 
 // A serial line as the drivers see it: a settings text such as "9600,n,8,1"
-// (speed, parity, data bits, stop bits), open/closed, and output written in
-// one piece. Nothing is ever read back from the devices.
+// (speed, parity, data bits, stop bits), open/closed, output written in one
+// piece, and what the device answers handed to a sink as it arrives, never
+// waited for (a GS-232 telling where it points).
 class SerialLine {
 public:
     virtual ~SerialLine() = default;
@@ -24,6 +27,20 @@ public:
 
     // Written in one piece; dropped when the line is closed.
     virtual void Output(const QByteArray &bytes) = 0;
+
+    // Called on the window's thread with the bytes as they come; a line
+    // nobody listens to drops them.
+    virtual void setInputSink(std::function<void(const QByteArray &bytes)> sink) { sink_ = std::move(sink); }
+
+protected:
+    void received(const QByteArray &bytes)
+    {
+        if (sink_)
+            sink_(bytes);
+    }
+
+private:
+    std::function<void(const QByteArray &)> sink_;
 };
 
 struct LineSettings {

@@ -2,7 +2,9 @@
 
 #include "platform/text_numbers.h"
 
+#include <QRegularExpression>
 #include <QStringList>
+#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
@@ -12,6 +14,9 @@ namespace orvanta {
 namespace {
 
 constexpr double kLargestField = 999; // three characters
+constexpr qsizetype kLongestAnswer = 64;
+constexpr double kHighestAzimuth = 450; // with the overlap
+constexpr double kHighestElevation = 180; // flipped
 
 QString threeDigits(double wholeDegrees)
 {
@@ -20,7 +25,56 @@ QString threeDigits(double wholeDegrees)
 
 } // namespace
 
-Gs232::Gs232(SerialLine &line, MessageBoxes &messages) : line_(line), refusals_(messages) {}
+Gs232::Gs232(SerialLine &line, MessageBoxes &messages) : line_(line), messages_(messages), refusals_(messages)
+{
+    line_.setInputSink([this](const QByteArray &bytes) { received(bytes); });
+}
+
+void Gs232::askPosition()
+{
+    line_.Output(QByteArrayLiteral("C2\r"));
+}
+
+void Gs232::received(const QByteArray &bytes)
+{
+    pending_ += bytes;
+    for (;;) {
+        const qsizetype end = pending_.indexOf('\r') >= 0 ? pending_.indexOf('\r') : pending_.indexOf('\n');
+        if (end < 0)
+            break;
+        const QByteArray answer = pending_.left(end).trimmed();
+        pending_.remove(0, end + 1);
+        if (!answer.isEmpty())
+            answered(answer);
+    }
+    if (pending_.size() > kLongestAnswer) { // noise on the line, never ended
+        const QByteArray noise = pending_;
+        pending_.clear();
+        answered(noise);
+    }
+}
+
+void Gs232::answered(const QByteArray &answer)
+{
+    static const QRegularExpression forms(QStringLiteral("^\\+(\\d{1,4}) ?\\+(\\d{1,4})$|^AZ= *(\\d{1,3}) +EL= *(\\d{1,3})$"));
+    const QRegularExpressionMatch match = forms.match(QString::fromLatin1(answer));
+    if (match.hasMatch()) {
+        const int first = match.capturedLength(1) > 0 ? 1 : 3;
+        const double azimuth = match.captured(first).toInt();
+        const double elevation = match.captured(first + 1).toInt();
+        if (azimuth <= kHighestAzimuth && elevation <= kHighestElevation) {
+            position_ = Gs232Position{azimuth, elevation};
+            badAnswerSaid_ = false;
+            return;
+        }
+    }
+    if (badAnswerSaid_)
+        return;
+    badAnswerSaid_ = true;
+    const QString text = QStringLiteral("Le GS-232 a répondu « %1 » au lieu de sa position : la réponse est ignorée.")
+                             .arg(QString::fromLatin1(answer.left(40)));
+    QTimer::singleShot(0, &context_, [this, text] { messages_.information(text); });
+}
 
 Gs232::Angle Gs232::Angle::fromNumber(double degrees)
 {

@@ -4,11 +4,18 @@
 #include "platform/refusal_report.h"
 #include "platform/serial_line.h"
 
+#include <QObject>
 #include <QString>
 
 #include <optional>
 
 namespace orvanta {
+
+// Where a GS-232 controller says its rotor points, degrees.
+struct Gs232Position {
+    double azimuthDeg = 0;
+    double elevationDeg = 0;
+};
 
 // A rotor controller speaking the GS-232 command set on the rotor line: one
 // "W" command per pointing carries azimuth and elevation in whole degrees.
@@ -23,6 +30,13 @@ public:
     void Commande_GS232(double azimut, double site);
     void Commande_GS232(const QString &azimut, const QString &site);
 
+    // Asks the controller where it points ("C2"). The answer is read from
+    // the line when it comes ("+0aaa+0eee", or "AZ=aaa  EL=eee" on a
+    // GS-232B); position() then gives it. An answer that cannot be read, or
+    // out of 0-450 / 0-180, is left out and said once until a good one comes.
+    void askPosition();
+    std::optional<Gs232Position> position() const { return position_; }
+
 private:
     struct Angle {
         std::optional<double> degrees;
@@ -31,8 +45,16 @@ private:
     };
     void command(const Angle &azimut, const Angle &site);
 
+    void received(const QByteArray &bytes);
+    void answered(const QByteArray &answer);
+
     SerialLine &line_;
+    MessageBoxes &messages_;
     RefusalReport refusals_;
+    QByteArray pending_; // an answer not ended yet
+    std::optional<Gs232Position> position_;
+    bool badAnswerSaid_ = false;
+    QObject context_; // the message comes after the line's handler, never inside it
 };
 
 } // namespace orvanta

@@ -2,6 +2,8 @@
 // W) that would clash with the rest of the station.
 #include "rotor/hamlib_rotator.h"
 
+#include "rotor/rotor_follow_watch.h"
+
 #include "hamlib/hamlib_link.h"
 #include "platform/c_numeric_scope.h"
 #include "platform/text_numbers.h"
@@ -102,7 +104,7 @@ public:
         elevation_t readElevation = 0;
         const int read = rot_get_position(handle_.get(), &readAzimuth, &readElevation);
         if (read == RIG_OK)
-            readBack_ = RotatorReading{readAzimuth, readElevation};
+            takeReadBack(readAzimuth, readElevation);
         else if (!isHamlibRefusal(read))
             return hamlibErrorText(read);
         const auto [azimuth, elevation] = withinLimits(wanted.azimuth, wanted.elevation);
@@ -128,6 +130,24 @@ public:
     QString reading() const { return reading_; }
 
 private:
+    // A position no rotor of that range can hold (a backend's garbage) is
+    // left out, said once until a good one comes.
+    void takeReadBack(double azimuth, double elevation)
+    {
+        const rot_state &limits = handle_.get()->state;
+        if (readingWithinRange({azimuth, elevation}, {limits.min_az, limits.max_az, limits.max_el > 90})) {
+            readBack_ = RotatorReading{azimuth, elevation};
+            badReadingSaid_ = false;
+            return;
+        }
+        if (badReadingSaid_)
+            return;
+        badReadingSaid_ = true;
+        note_ = QStringLiteral("Le rotor Hamlib a donné la position azimut %1, elevation %2, hors de ses limites : "
+                               "la lecture est ignorée.")
+                    .arg(shortestText(azimuth), shortestText(elevation));
+    }
+
     std::pair<double, double> withinLimits(double azimuth, double elevation)
     {
         const rot_state &limits = handle_.get()->state;
@@ -164,6 +184,7 @@ private:
     HamlibHandle<RotatorApi> handle_;
     bool wasOutside_ = false;
     bool positionRefused_ = false;
+    bool badReadingSaid_ = false;
     QString note_;
     QString reading_;
     std::optional<RotatorReading> readBack_;
@@ -209,6 +230,12 @@ QString HamlibRotor::caption() const
 std::optional<RotatorReading> HamlibRotor::reading() const
 {
     return link_->reading();
+}
+
+std::optional<RotorAim> HamlibRotor::position() const
+{
+    const auto said = reading();
+    return said ? std::optional<RotorAim>(RotorAim{said->azimuthDeg, said->elevationDeg}) : std::nullopt;
 }
 
 void HamlibRotor::point(double azimuthDeg, double elevationDeg)

@@ -58,6 +58,7 @@ public:
     // The limits the rotator reported at its last opening (0 to 360 until
     // it has been opened); it can flip when its elevation goes past 90.
     RotorRange range() const override;
+    std::optional<RotorAim> position() const override;
 
 signals:
     void readingChanged();

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "rotor/rotor_plan.h"
 #include "rotor/rotor_range.h"
+
+#include <optional>
 
 namespace orvanta {
 
@@ -16,6 +19,10 @@ public:
     virtual void park(double azimuthDeg, double elevationDeg) = 0;
     // How far it turns, for planning a pass; 0 to 360 unless told otherwise.
     virtual RotorRange range() const { return {}; }
+    // Where the rotor last said it points, in its own degrees, read as the
+    // last position was sent; none for a rotor that cannot say (FodTrack)
+    // or has not said yet.
+    virtual std::optional<RotorAim> position() const { return std::nullopt; }
 };
 
 } // namespace orvanta

@@ -1,10 +1,12 @@
 #include "sky/sky_feed.h"
 
 #include "orbit/doppler.h"
+#include "orbit/prediction_uncertainty.h"
 #include "orbit/utc_time.h"
 #include "platform/countdown.h"
 #include "platform/text_numbers.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -21,12 +23,29 @@ QString twoDigits(long long value)
 
 } // namespace
 
+void SkyFeed::setHorizon(const orbit::HorizonMask &mask)
+{
+    horizon_.clear();
+    if (mask.flat())
+        return;
+    // Every degree, and each of the file's points, so that its corners show.
+    std::vector<double> azimuths;
+    for (int az = 0; az < 360; ++az)
+        azimuths.push_back(az);
+    for (const orbit::HorizonPoint &p : mask.points())
+        azimuths.push_back(p.azimuthDeg);
+    std::sort(azimuths.begin(), azimuths.end());
+    for (const double az : azimuths)
+        horizon_.push_back({az, mask.minimumElevationDeg(az)});
+}
+
 SkyScene SkyFeed::scene(orbit::Satellites &satellites, const SkyTick &tick)
 {
     const orbit::JulianDate now = orbit::julianFromOle(tick.nowOle);
     cache_.dropEnded(now);
     SkyScene scene;
     scene.minElevationDeg = tick.minElevationDeg;
+    scene.horizon = horizon_;
     scene.rotor = tick.rotor;
     scene.manual = tick.manual;
 
@@ -42,7 +61,13 @@ SkyScene SkyFeed::scene(orbit::Satellites &satellites, const SkyTick &tick)
         if (tick.trackedLook) {
             const orbit::SatelliteLook &look = *tick.trackedLook;
             scene.satelliteNow = SkyPoint{look.azimuthRad * kRadToDeg, look.elevationRad * kRadToDeg};
-            scene.infoLine = trackedInfoLine(tracked->name, look, tick.trackedDownlinkMHz, toLoss);
+            // The age of its elements, and how far off that may put it, before the countdown.
+            scene.infoLine = trackedInfoLine(tracked->name, look, tick.trackedDownlinkMHz, std::nullopt);
+            if (const auto uncertainty = orbit::uncertaintyAtAos(satellites, *tracked))
+                scene.infoLine += kSkyInfoSeparator + QStringLiteral("Éléments %1 j, AOS à %2 s près")
+                                                          .arg(formatFixed(uncertainty->ageDays, 1),
+                                                               formatFixed(uncertainty->seconds, 1));
+            scene.infoLine += kSkyInfoSeparator + QStringLiteral("LOS dans ") + countdownText(toLoss);
         } else {
             // The tick stopped before the position (no frequency for the satellite).
             scene.infoLine = QString::fromStdString(tracked->name) + kSkyInfoSeparator + QStringLiteral("LOS dans ") +

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "orbit/horizon_mask.h"
 #include "orbit/pass_track.h"
 #include "orbit/satellites.h"
 #include "sky/sky_view.h"
@@ -35,10 +36,13 @@ public:
     // To call when the component is replaced or the station or the
     // minimum elevation changes: the tracks held may no longer be right.
     void clear() { cache_.clear(); }
+    // The station's horizon, drawn from now on.
+    void setHorizon(const orbit::HorizonMask &mask);
     std::size_t cachedTracks() const { return cache_.size(); }
 
 private:
     PassTrackCache cache_;
+    std::vector<SkyPoint> horizon_;
 };
 
 // The info line while a satellite is tracked: name, azimuth, elevation,

@@ -5,6 +5,7 @@
 #include <QHelpEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPolygonF>
 #include <QToolTip>
 
@@ -65,6 +66,23 @@ void drawGrid(QPainter &painter, const SkyLayout &layout, const SkyScene &scene)
     if (scene.minElevationDeg > 0.0 && scene.minElevationDeg < 90.0) {
         painter.setPen(QPen(colour(sky_colours::kMinimumElevation), 1.0, Qt::DashLine));
         drawRing(painter, plot, scene.minElevationDeg);
+    }
+    if (!scene.horizon.empty()) {
+        // What hides the sky, between the horizon circle and the station's horizon.
+        QPainterPath hidden;
+        hidden.addEllipse(plot.centre, plot.radius, plot.radius);
+        QPolygonF outline;
+        for (const SkyPoint &p : scene.horizon)
+            outline << skyToWidget(plot, p);
+        QPainterPath open;
+        open.addPolygon(outline);
+        open.closeSubpath();
+        QColor fill = colour(sky_colours::kStationHorizon);
+        fill.setAlpha(150);
+        painter.setPen(QPen(colour(sky_colours::kStationHorizon).lighter(150), 1.0));
+        painter.setBrush(fill);
+        painter.drawPath(hidden.subtracted(open));
+        painter.setBrush(Qt::NoBrush);
     }
     painter.setPen(QPen(colour(sky_colours::kHorizon), 1.5));
     drawRing(painter, plot, 0.0);

@@ -33,6 +33,7 @@ struct SkyScene {
     std::optional<SkyPoint> manual;      // the manual pointing, while its window is open
     QString infoLine;                    // the line of text under the plot
     double minElevationDeg = 0;          // drawn as a ring when above 0
+    std::vector<SkyPoint> horizon;       // the station's horizon, a closed outline; none when flat
     bool legend = true;                  // the tracked and awaited names above the plot
 };
 
@@ -46,6 +47,7 @@ inline constexpr QRgb kBackground = qRgb(14, 22, 38);
 inline constexpr QRgb kGrid = qRgb(78, 92, 118);
 inline constexpr QRgb kHorizon = qRgb(150, 162, 186);
 inline constexpr QRgb kMinimumElevation = qRgb(170, 120, 60);
+inline constexpr QRgb kStationHorizon = qRgb(96, 84, 64);
 inline constexpr QRgb kTracked = qRgb(70, 210, 100);
 inline constexpr QRgb kAwaited = qRgb(245, 165, 40);
 inline constexpr QRgb kSatellite = qRgb(235, 50, 50);

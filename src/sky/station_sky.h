@@ -23,6 +23,7 @@ public:
                 std::optional<SkyPoint> manual);
     // The component was replaced: the tracks held may no longer be right.
     void componentReplaced() { feed_.clear(); }
+    void setHorizon(const orbit::HorizonMask &mask) { feed_.setHorizon(mask); }
     // The instant of the last tick, as given to the component; 0 before the first.
     double lastTickOle() const { return lastTickOle_; }
 

@@ -1,6 +1,9 @@
 #include "tracking/prediction_notices.h"
 
+#include "orbit/pass_list.h"
+#include "orbit/prediction_uncertainty.h"
 #include "orbit/satellites.h"
+#include "platform/text_numbers.h"
 #include "platform/station_notices.h"
 #include "tracking/station_clock.h"
 
@@ -38,6 +41,7 @@ void PredictionNotices::componentBuilt(const orbit::Satellites &component, const
 {
     blocked_.clear();
     warnedFarFromEpoch_.clear();
+    warnedUncertain_.clear();
     if (!component.observerValid()) {
         QStringList refusals;
         for (const std::string &refusal : component.observerRefusals())
@@ -80,6 +84,27 @@ void PredictionNotices::checkEpochs(orbit::Satellites *component, const QStringL
                                   "des predictions, leurs positions sont peu sures : %1.\r\nMettez a jour les fichiers "
                                   "d'elements (menu Elements).")
                        .arg(far.join(QStringLiteral(", "))));
+}
+
+void PredictionNotices::checkUncertainty(const orbit::Satellites *component, const orbit::PassBoard &board)
+{
+    if (!component)
+        return;
+    for (const auto *passes : {&board.visible(), &board.coming()}) {
+        if (passes->empty())
+            continue;
+        const orbit::PredictedPass &pass = passes->front().pass;
+        const QString name = QString::fromStdString(pass.name);
+        if (warnedUncertain_.contains(name) || warnedFarFromEpoch_.contains(name))
+            continue;
+        const auto uncertainty = orbit::uncertaintyAtAos(*component, pass);
+        if (!uncertainty || uncertainty->seconds <= orbit::kUncertaintyWorthSayingSeconds)
+            continue;
+        warnedUncertain_ << name;
+        notices_.later(QStringLiteral("%1 : éléments de %2 jours, son AOS peut arriver %3 s avant ou après l'heure "
+                                      "prévue (estimation). Mettez à jour les éléments.")
+                           .arg(name, formatFixed(uncertainty->ageDays, 1), formatFixed(uncertainty->seconds, 0)));
+    }
 }
 
 } // namespace orvanta

@@ -7,6 +7,7 @@
 namespace orvanta {
 
 namespace orbit {
+class PassBoard;
 class Satellites;
 }
 class StationNotices;
@@ -24,11 +25,16 @@ public:
     const QString &predictionsBlocked() const { return blocked_; }
     // After a tick at instant: the selected satellites whose elements are far from it.
     void checkEpochs(orbit::Satellites *component, const QStringList &selection, const QDateTime &instant);
+    // After a tick: the satellite followed and the one awaited, when their
+    // elements are old enough for the AOS to be more than 10 s off (and not
+    // so far from the instant as to be named above already).
+    void checkUncertainty(const orbit::Satellites *component, const orbit::PassBoard &board);
 
 private:
     StationNotices &notices_;
     QString blocked_;
     QStringList warnedFarFromEpoch_; // satellites already named
+    QStringList warnedUncertain_;
 };
 
 } // namespace orvanta

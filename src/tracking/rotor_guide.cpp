@@ -70,17 +70,26 @@ const RotorGuide::Held &RotorGuide::planFor(orbit::Satellites &satellites, const
             return held;
     // The passes before this one are over.
     std::erase_if(held_, [&](const Held &h) { return h.los.minutesSince(pass.aos) < 0; });
-    held_.push_back({pass.name, pass.aos, pass.los, range,
-                     RotorPlan::forTrack(trackPoints(computePassTrack(satellites, pass)), range)});
+    std::vector<TrackPoint> track = trackPoints(computePassTrack(satellites, pass));
+    RotorPlan plan = RotorPlan::forTrack(track, range);
+    held_.push_back({pass.name, pass.aos, pass.los, range, PassPointing(std::move(plan), std::move(track), horizon_)});
     return held_.back();
 }
 
 RotorAim RotorGuide::follow(orbit::Satellites &satellites, const orbit::PredictedPass &pass, double nowOle,
-                            const RotorRange &range, double azimuthDeg, double elevationDeg)
+                            const RotorRange &range, double azimuthDeg, double elevationDeg,
+                            const std::optional<PassPointing::Lead> &lead)
 {
     followed_ = true;
     const Held &held = planFor(satellites, pass, range);
-    return held.plan.aim(secondsBetween(orbit::julianFromOle(nowOle), pass.aos), azimuthDeg, elevationDeg);
+    return held.pointing.command(secondsBetween(orbit::julianFromOle(nowOle), pass.aos), azimuthDeg, elevationDeg,
+                                 lead);
+}
+
+void RotorGuide::setHorizon(const orbit::HorizonMask &mask)
+{
+    horizon_ = mask;
+    held_.clear();
 }
 
 std::optional<RotorAim> RotorGuide::waitFor(orbit::Satellites &satellites, const orbit::PredictedPass &pass,
@@ -90,7 +99,7 @@ std::optional<RotorAim> RotorGuide::waitFor(orbit::Satellites &satellites, const
         return std::nullopt;
     if (!followed_ && secondsBetween(pass.aos, orbit::julianFromOle(nowOle)) > waiting.seconds)
         return std::nullopt;
-    return planFor(satellites, pass, range).plan.start();
+    return planFor(satellites, pass, range).pointing.start();
 }
 
 } // namespace orvanta

@@ -2,6 +2,8 @@
 
 #include "orbit/pass_track.h"
 #include "orbit/satellites.h"
+#include "orbit/horizon_mask.h"
+#include "rotor/pass_pointing.h"
 #include "rotor/rotor_plan.h"
 #include "tracking/tick_rhythm.h"
 
@@ -35,11 +37,14 @@ class RotorGuide {
 public:
     // The command for the satellite of a pass in progress, seen at azimuth
     // and elevation (whole degrees) at nowOle: on the path planned for the pass.
+    // With a lead, where the satellite will be as the rotor gets there.
+    // Never below the station's horizon.
     RotorAim follow(orbit::Satellites &satellites, const orbit::PredictedPass &pass, double nowOle,
-                    const RotorRange &range, double azimuthDeg, double elevationDeg);
+                    const RotorRange &range, double azimuthDeg, double elevationDeg,
+                    const std::optional<PassPointing::Lead> &lead = std::nullopt);
 
     // Where to wait for a pass to come: its planned
-    // starting point, on the horizon, when it rises within the waiting time
+    // starting point, where it clears the station's horizon, when it rises within the waiting time
     // or when a pass was followed since tracking began (the rotor then goes
     // on to the next one rather than staying where the last one set).
     std::optional<RotorAim> waitFor(orbit::Satellites &satellites, const orbit::PredictedPass &pass, double nowOle,
@@ -48,19 +53,24 @@ public:
     // Tracking was switched off: the next pass waits for its time again.
     void trackingStopped() { followed_ = false; }
 
+    // The station's horizon, for the passes planned from now on.
+    void setHorizon(const orbit::HorizonMask &mask);
+    const orbit::HorizonMask &horizon() const { return horizon_; }
+
 private:
     struct Held {
         std::string name;
         orbit::JulianDate aos;
         orbit::JulianDate los;
         RotorRange range;
-        RotorPlan plan;
+        PassPointing pointing;
     };
     const Held &planFor(orbit::Satellites &satellites, const orbit::PredictedPass &pass, const RotorRange &range);
 
     const orbit::Satellites *component_ = nullptr; // the plans are of its passes
     std::vector<Held> held_;
     bool followed_ = false;
+    orbit::HorizonMask horizon_;
 };
 
 } // namespace orvanta

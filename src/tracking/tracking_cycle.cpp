@@ -42,7 +42,13 @@ private:
 
 } // namespace
 
-TrackingCycle::TrackingCycle(Links links) : links_(std::move(links)) {}
+TrackingCycle::TrackingCycle(Links links) : links_(std::move(links))
+{
+    rotor_.notify = [this](const QString &text) {
+        if (links_.notify)
+            links_.notify(text);
+    };
+}
 
 void TrackingCycle::Tick(const QStringList &selection)
 {
@@ -171,10 +177,14 @@ void TrackingCycle::follow(const orbit::PredictedPass &pass, double oleNow, Tick
     outcome.tracked = name;
     outcome.look = look;
 
-    if (state_.Tracking_Actif && !state_.Pointage_Manuel) {
+    if (!state_.Tracking_Actif) {
+        rotor_.trackingStopped();
+    } else if (state_.Pointage_Manuel) {
+        rotor_.heldByHand();
+    } else {
         if (Rotor *rotor = links_.devices.rotor(links_.config.Interface_Rotor)) {
-            const RotorAim aim = rotorGuide_.follow(component, pass, oleNow, rotor->range(), azimuth, elevation);
-            rotor->point(aim.azimuthDeg, aim.elevationDeg);
+            const RotorAim aim = rotor_.follow(*rotor, component, pass, oleNow, azimuth, elevation,
+                                               rotorSettings ? rotorSettings() : RotorSteering::Settings{});
             const RotorAim sky = onTheSky(aim);
             outcome.rotorCommand = std::make_pair(sky.azimuthDeg, sky.elevationDeg);
         }
@@ -214,23 +224,27 @@ void TrackingCycle::nothingVisible()
     }
 }
 
-// Nothing followed: the rotor goes to where the next pass will rise.
+// Nothing followed: the rotor goes to where the next pass will rise, or parks
+// when it is far enough away.
 void TrackingCycle::waitAtRise(orbit::Satellites &component, double oleNow, TickOutcome &outcome)
 {
     if (!state_.Tracking_Actif) {
-        rotorGuide_.trackingStopped();
+        rotor_.trackingStopped();
         return;
     }
-    if (state_.Pointage_Manuel || board_.coming().empty() || !riseWaiting)
+    if (state_.Pointage_Manuel) {
+        rotor_.heldByHand();
+        return;
+    }
+    if (board_.coming().empty() || !rotorSettings)
         return;
     Rotor *rotor = links_.devices.rotor(links_.config.Interface_Rotor);
     if (!rotor)
         return;
     const std::optional<RotorAim> aim =
-        rotorGuide_.waitFor(component, board_.coming().front().pass, oleNow, rotor->range(), riseWaiting());
+        rotor_.between(*rotor, component, board_.coming().front().pass, oleNow, rotorSettings());
     if (!aim)
         return;
-    rotor->point(aim->azimuthDeg, aim->elevationDeg);
     const RotorAim sky = onTheSky(*aim);
     outcome.rotorCommand = std::make_pair(sky.azimuthDeg, sky.elevationDeg);
 }

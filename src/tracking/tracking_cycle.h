@@ -2,7 +2,7 @@
 
 #include "orbit/pass_list.h"
 #include "orbit/satellites.h"
-#include "tracking/rotor_guide.h"
+#include "tracking/rotor_steering.h"
 
 #include <QDateTime>
 #include <QString>
@@ -134,8 +134,10 @@ public:
     std::function<void(const TickOutcome &)> ticked;
     // Keeps the manual pointing window's boxes on the followed satellite.
     std::function<void(const QString &azimut, const QString &site)> showManualPosition;
-    // Whether the rotor waits at the next pass's rise, and from how long before.
-    std::function<RiseWaiting()> riseWaiting;
+    // How the rotor is driven: the lead, the waiting at the next pass's rise
+    // or the park between passes.
+    std::function<RotorSteering::Settings()> rotorSettings;
+    RotorSteering &rotorSteering() { return rotor_; }
 
     bool running() const { return running_; }
     int skippedTicks() const { return skipped_; }
@@ -156,7 +158,7 @@ private:
     Links links_;
     TrackingState state_;
     orbit::PassBoard board_;
-    RotorGuide rotorGuide_;
+    RotorSteering rotor_;
     QString followed_;                // the satellite followed last
     bool running_ = false;
     int skipped_ = 0;

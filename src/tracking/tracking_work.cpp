@@ -3,6 +3,7 @@
 #include "config/config_station.h"
 #include "data/element_update.h"
 #include "data/frequency_loader.h"
+#include "orbit/utc_time.h"
 #include "platform/station_notices.h"
 #include "platform/text_numbers.h"
 #include "platform/utc_clock.h"
@@ -80,8 +81,10 @@ void TrackingWork::tick()
     const std::int64_t tickMs = millisecondsSinceOleOrigin(links_.clock.nowUtc());
     const bool nested = cycle_.running(); // the tick skips itself
     cycle_.Tick(banks_.Sat_Select());
-    if (!nested)
+    if (!nested) {
         predictionNotices_.checkEpochs(links_.component(), banks_.Sat_Select(), clock_.Maintenant_UTC());
+        predictionNotices_.checkUncertainty(links_.component(), cycle_.board());
+    }
     keepTheBeat(tickMs);
 }
 
@@ -171,6 +174,16 @@ std::optional<SkyPoint> TrackingWork::manualPointing() const
     if (az && el)
         return SkyPoint{*az, *el};
     return std::nullopt;
+}
+
+std::optional<QDateTime> TrackingWork::nextAcquisition() const
+{
+    const orbit::PassBoard &board = cycle_.board();
+    const auto &passes = board.visible().empty() ? board.coming() : board.visible();
+    if (passes.empty())
+        return std::nullopt;
+    static const QDateTime origin(QDate(1899, 12, 30), QTime(0, 0), Qt::UTC);
+    return origin.addSecs(orbit::wholeSecondsFromOle(orbit::oleFromJulian(passes.front().pass.aos)));
 }
 
 Receiver *TrackingWork::programmedReceiver() const

@@ -11,6 +11,7 @@
 #include "tracking/tracking_cycle.h"
 #include "tracking/window_tracking_timer.h"
 
+#include <QDateTime>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -96,8 +97,15 @@ public:
     // The Hamlib devices' readings again (another may have been chosen).
     void refreshReadings() { readback_.refresh(); }
 
-    // Whether the rotor waits at the next pass's rise.
-    void setRiseWaiting(std::function<RiseWaiting()> riseWaiting) { cycle_.riseWaiting = std::move(riseWaiting); }
+    // How the rotor is driven: the lead, the waiting at the next pass's rise, the park.
+    void setRotorSettings(std::function<RotorSteering::Settings()> settings)
+    {
+        cycle_.rotorSettings = std::move(settings);
+    }
+    // The station's horizon: the rotor never goes below it.
+    void setHorizon(const orbit::HorizonMask &mask) { cycle_.rotorSteering().setHorizon(mask); }
+    // The acquisition of the pass in progress, else of the next one, as the last tick predicted them.
+    std::optional<QDateTime> nextAcquisition() const;
     // The receiver the station programs now ("Programmation Recepteur" on,
     // not closing); null when none.
     Receiver *programmedReceiver() const;

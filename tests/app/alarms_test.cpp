@@ -3,9 +3,12 @@
 #include "alarms/alarm_work.h"
 #include "app/main_window.h"
 #include "sky/sky_feed.h"
+#include "orbit/horizon_crossing.h"
 #include "orbit/pass_list.h"
 #include "orbit/utc_time.h"
+#include "station_harness.h"
 #include "support/fakes.h"
+#include "tracking/station_clock.h"
 
 #include <QDBusConnection>
 #include <QDir>
@@ -334,3 +337,47 @@ TEST(AlarmCommandTest, TheCommandGetsThePassInItsEnvironmentAndNoShellSeesTheNam
 } // namespace orvanta::test
 
 #include "alarms_test.moc"
+
+namespace orvanta::test {
+namespace {
+
+// LO-19 rises at 07:38:43 behind a 20-degree wall to the north. With
+// "Horizon Station" its alarm counts down, after the geometric rise, to
+// when it clears the wall; without, the pass is under way and has none.
+TEST(AlarmNotifications, AtTheStationsHorizonTheAlarmCountsDownToWhereThePassClearsIt)
+{
+    StationHarness demo; // its folder holds the demo's elements
+    const auto satellites = orbit::Init_Satellites(demo.folder.path().toStdString(), 48.85, 2.35, 35);
+    const QDateTime afterRise(QDate(2026, 6, 27), QTime(7, 39, 30), Qt::UTC);
+    const std::vector<orbit::PredictedPass> predicted =
+        satellites->passes("LUSAT (LO-19)", julianToTheSecond(afterRise.addSecs(-600)), 0.05, 0, 0);
+    ASSERT_FALSE(predicted.empty());
+    const orbit::HorizonMask wall({{300, 20}, {310, 20}, {60, 20}, {70, 0}, {290, 0}});
+    const auto inSight = orbit::horizonWindow(*satellites, predicted.front(), wall);
+    ASSERT_TRUE(inSight);
+    orbit::PassBoard board;
+    board.add(predicted, second(afterRise));
+
+    PrivateBus bus;
+    for (const bool atHorizon : {true, false}) {
+        AlarmSettings settings = alarmsOn();
+        settings.atStationHorizon = atHorizon;
+        AlarmStation station(bus.connect(), settings);
+        station.work->setHorizon(wall);
+        station.clock.now = afterRise;
+        station.work->predicted(board, satellites.get());
+        if (atHorizon) {
+            ASSERT_TRUE(QTest::qWaitFor([&] { return station.banner().text().startsWith("LUSAT (LO-19) : AOS dans"); },
+                                        5000))
+                << station.banner().text().toStdString();
+            EXPECT_TRUE(station.banner().text().contains("AOS " + timeText(inSight->clears).left(5)))
+                << station.banner().text().toStdString();
+        } else {
+            QTest::qWait(200);
+            EXPECT_FALSE(station.banner().text().contains("LUSAT")) << station.banner().text().toStdString();
+        }
+    }
+}
+
+} // namespace
+} // namespace orvanta::test

@@ -113,6 +113,27 @@ TEST(WorldMap, FootprintsAcrossThePoleAndTheDateLine)
     EXPECT_FALSE(tinted(pixelAt(spill, 31, 175), map_colours::kFollowed));
 }
 
+// Around a station at 48.85 N with a 20-degree wall to the north, a low
+// satellite's sub-point must come much closer on that side before it clears
+// the wall; elsewhere the line is the footprint's reach.
+TEST(WorldMap, TheStationsHorizonClosesInWhereTheWallStands)
+{
+    const orbit::GroundPoint paris{48.85, 2.35};
+    const double footprint = orbit::footprintAngleRad(800);
+    const orbit::HorizonMask wall({{300, 20}, {310, 20}, {60, 20}, {70, 0}, {290, 0}});
+    const std::vector<orbit::GroundPoint> open = stationHorizonOutline(paris, footprint, orbit::HorizonMask());
+    const std::vector<orbit::GroundPoint> walled = stationHorizonOutline(paris, footprint, wall);
+    ASSERT_EQ(open.size(), walled.size());
+    EXPECT_NEAR(open.front().latitudeDeg, open.back().latitudeDeg, 1e-9) << "closed";
+    EXPECT_NEAR(open.front().longitudeDeg, open.back().longitudeDeg, 1e-9) << "closed";
+    for (std::size_t i = 0; i < open.size(); ++i)
+        EXPECT_NEAR(orbit::angularDistanceRad(paris, open[i]), footprint, 1e-9) << i;
+    const double north = orbit::angularDistanceRad(paris, walled.front());
+    const double south = orbit::angularDistanceRad(paris, walled[90]); // 180 degrees
+    EXPECT_LT(north, 0.6 * footprint);
+    EXPECT_NEAR(south, footprint, 1e-9);
+}
+
 TEST(WorldMap, TrackCrossingTheDateLineIsCutThere)
 {
     const std::vector<orbit::GroundPoint> track = {{-10, 150}, {-5, 170}, {5, -170}, {10, -150}};

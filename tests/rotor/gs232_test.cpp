@@ -1,7 +1,11 @@
 #include "platform/qt_serial_line.h"
 #include "rotor/gs232.h"
+#include "rotor/gs232_rotor.h"
 #include "support/fakes.h"
 #include "support/pty.h"
+
+#include <QCoreApplication>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -98,6 +102,54 @@ TEST_F(Gs232Test, ALastingFaultIsReportedOnceUntilACommandGoesOut)
     gs232.Commande_GS232(QStringLiteral("45"), QStringLiteral(""));
     EXPECT_EQ(driverMessages.shown.size(), 3u) << "reported again after a command went out";
     EXPECT_EQ(pty.readAll(), QByteArray("W045 007\r"));
+}
+
+// The controller's answers to "C2", as the line delivers them: whole or in
+// pieces, in either model's form. What cannot be a position is left out and
+// said once, after the line's handler, until a good answer comes.
+TEST_F(Gs232Test, PositionIsReadBackAndBadAnswersIgnoredWithOneMessage)
+{
+    Gs232Rotor rotor(gs232);
+    rotor.point(10, 5);
+    EXPECT_EQ(pty.readAll(), QByteArray("W010 005\r")) << "no question while the read-back is off";
+    rotor.setReadBack(true);
+    rotor.point(10, 5);
+    EXPECT_EQ(pty.readAll(), QByteArray("C2\rW010 005\r"));
+
+    const auto answer = [&](const QByteArray &bytes) {
+        pty.write(bytes);
+        for (int i = 0; i < 20; ++i) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+            QThread::msleep(2);
+        }
+        return rotor.position();
+    };
+    struct Case {
+        QByteArray bytes;
+        double azimuth, elevation; // the position after it
+    };
+    const Case cases[] = {
+        {"+0123+0045\r", 123, 45},
+        {"+0400+0170\r\n", 400, 170},    // past north and flipped
+        {"AZ=090  EL=010\r", 90, 10},    // GS-232B
+        {"+0451+0010\r", 90, 10},        // beyond the overlap: left out
+        {"?>\r", 90, 10},
+        {"+0a12+0010\r", 90, 10},
+        {QByteArray(100, 'x'), 90, 10},  // never ended
+    };
+    for (const Case &c : cases) {
+        const auto position = answer(c.bytes);
+        ASSERT_TRUE(position) << c.bytes.constData();
+        EXPECT_EQ(position->azimuthDeg, c.azimuth) << c.bytes.constData();
+        EXPECT_EQ(position->elevationDeg, c.elevation) << c.bytes.constData();
+    }
+    EXPECT_EQ(driverMessages.texts(),
+              QStringList{"Le GS-232 a répondu « +0451+0010 » au lieu de sa position : la réponse est ignorée."});
+    answer("+0010+0010\r");
+    answer("+0");
+    EXPECT_EQ(answer("20+0011\r")->azimuthDeg, 20) << "an answer in two pieces";
+    answer("bad\r");
+    EXPECT_EQ(driverMessages.shown.size(), 2u) << "said again after a good answer";
 }
 
 TEST_F(Gs232Test, ClosedLineSendsNothing)

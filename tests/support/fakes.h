@@ -119,6 +119,8 @@ public:
             trace->push_back(TraceEvent::serial(bytes));
     }
     QByteArray all() const { return writes.join(); }
+    // The device answers.
+    void answer(const QByteArray &bytes) { received(bytes); }
 };
 
 class RecordingMessageBoxes final : public MessageBoxes {

@@ -46,6 +46,17 @@ QByteArray PtyPair::readAll(int timeoutMs)
     return out;
 }
 
+void PtyPair::write(const QByteArray &bytes)
+{
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(master_, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n <= 0)
+            break;
+        done += n;
+    }
+}
+
 termios PtyPair::settings() const
 {
     termios t{};

@@ -19,6 +19,8 @@ public:
     QString slavePath() const { return slavePath_; }
     // Everything that arrived so far (waits up to timeoutMs for the first byte).
     QByteArray readAll(int timeoutMs = 200);
+    // What the device answers: bytes for the line under test to read.
+    void write(const QByteArray &bytes);
     // Baud rate, stop bits, data bits and parity as the line set them.
     termios settings() const;
     int baud() const;
