@@ -69,6 +69,21 @@ struct JournalHarness {
         main.findChild<QAction *>("Mnu_Journal_Contacts")->trigger();
         ASSERT_TRUE(window() && window()->isVisible());
     }
+    // Ctrl+J as the operator presses it: the main window shown and active,
+    // the focus in one of its text boxes (which takes most keys first).
+    void openByKeyboard()
+    {
+        auto *filter = new QLineEdit(&main);
+        main.setCentralWidget(filter);
+        main.show();
+        main.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+        filter->setFocus();
+        QTest::keyClick(filter, Qt::Key_J, Qt::ControlModifier);
+        ASSERT_TRUE(window() && window()->isVisible()) << "Ctrl+J opens the Journal";
+        // It comes forward with the focus on the callsign, once the window system says so.
+        EXPECT_TRUE(QTest::qWaitFor([this] { return box("Journal_Indicatif")->hasFocus(); }, 5000));
+    }
     void type(const char *name, const QString &text) { QTest::keyClicks(box(name), text); }
     void press(const char *name, Qt::Key key) { QTest::keyClick(box(name), key); }
 };
@@ -78,7 +93,7 @@ struct JournalHarness {
 TEST(JournalWindow, ReturnLogsWhatTheStationHasAtThatInstant)
 {
     JournalHarness h;
-    h.open();
+    h.openByKeyboard();
     EXPECT_EQ(h.box("Journal_Satellite")->text(), "FO-29");
     EXPECT_EQ(h.box("Journal_RST_Envoye")->text(), "59");
     h.type("Journal_Indicatif", "f4abc");
