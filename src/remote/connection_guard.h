@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QSslServer>
+#include <QSslSocket>
 #include <QTcpServer>
 #include <QTimer>
 
@@ -51,6 +52,8 @@ void refuseRaw(QTcpSocket *socket, int status, const QByteArray &statusText, con
 
 // A listener that hands each connection to the guard, or refuses it when
 // the guard is full: Server is QTcpServer, or QSslServer for TLS.
+// Over TLS a connection counts from the start of its handshake, which has
+// the time a request has.
 template <typename Server>
 class GuardedListener : public Server {
 public:
@@ -59,7 +62,7 @@ public:
     QTcpSocket *nextPendingConnection() override
     {
         QTcpSocket *socket = Server::nextPendingConnection();
-        if (socket)
+        if (socket && !std::is_same_v<Server, QSslServer>)
             guard_.watch(socket);
         return socket;
     }
@@ -69,6 +72,8 @@ protected:
     {
         if (!guard_.full()) {
             Server::incomingConnection(handle);
+            if constexpr (std::is_same_v<Server, QSslServer>)
+                watchHandshake(handle);
         } else if constexpr (std::is_same_v<Server, QSslServer>) {
             const QSslConfiguration tls = this->sslConfiguration();
             guard_.refuse(handle, &tls, this);
@@ -78,6 +83,20 @@ protected:
     }
 
 private:
+    // Qt's TLS server makes the socket, a child of its own, and waits for
+    // the client before its handshake and its handshake timeout begin: a
+    // client that connects and says nothing would hold its connection for
+    // ever. Found by its descriptor, it is watched from now on.
+    void watchHandshake(qintptr handle)
+    {
+        const auto sockets = this->template findChildren<QSslSocket *>(Qt::FindDirectChildrenOnly);
+        for (auto it = sockets.rbegin(); it != sockets.rend(); ++it)
+            if ((*it)->socketDescriptor() == handle) {
+                guard_.watch(*it);
+                return;
+            }
+    }
+
     ConnectionGuard &guard_;
 };
 

@@ -398,7 +398,16 @@ TEST(RemoteServerStart, ServesOverTlsWithTheChosenCertificate)
     settings.keyFile = key;
     RemoteLimits limits;
     limits.maxConnections = 1;
+    limits.requestTimeoutMs = 1000;
     ASSERT_EQ(server.start(settings, limits), QString());
+    // A connection that never starts its handshake counts, and is cut in time.
+    {
+        QTcpSocket silent;
+        silent.connectToHost(QHostAddress::LocalHost, server.port());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return server.openConnections() == 1; }, 3000));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return silent.state() == QAbstractSocket::UnconnectedState; }, 5000));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return server.openConnections() == 0; }, 5000));
+    }
     const auto fetch = [&] {
         QProcess curl;
         curl.start(QStringLiteral("curl"), {"-sk", QStringLiteral("https://127.0.0.1:%1/api/state").arg(server.port())});
