@@ -160,6 +160,13 @@ QSqlDatabase LogStore::database() const
     return QSqlDatabase::database(connection_, false);
 }
 
+bool LogStore::ready(QString *error) const
+{
+    if (!open_ && error)
+        *error = error_;
+    return open_;
+}
+
 bool LogStore::fail(const QString &why)
 {
     error_ = why;
@@ -267,11 +274,8 @@ bool LogStore::migrate(int from)
 
 std::optional<qint64> LogStore::add(const Contact &contact, QString *error)
 {
-    if (!open_) {
-        if (error)
-            *error = error_;
+    if (!ready(error))
         return std::nullopt;
-    }
     QSqlQuery q(database());
     q.prepare(insertStatement());
     bindContact(q, contact);
@@ -286,11 +290,8 @@ std::optional<qint64> LogStore::add(const Contact &contact, QString *error)
 std::optional<int> LogStore::addNew(const std::vector<Contact> &contacts, int *duplicates, QString *error)
 {
     *duplicates = 0;
-    if (!open_) {
-        if (error)
-            *error = error_;
+    if (!ready(error))
         return std::nullopt;
-    }
     QSqlDatabase db = database();
     if (!db.transaction()) {
         if (error)
@@ -325,11 +326,8 @@ std::optional<int> LogStore::addNew(const std::vector<Contact> &contacts, int *d
 
 bool LogStore::update(const Contact &contact, QString *error)
 {
-    if (!open_) {
-        if (error)
-            *error = error_;
+    if (!ready(error))
         return false;
-    }
     QSqlQuery q(database());
     q.prepare(QStringLiteral("UPDATE contacts SET %1 = ?, square = ? WHERE id = ?").arg(columnList(" = ?, ")));
     bindContact(q, contact);
@@ -344,11 +342,8 @@ bool LogStore::update(const Contact &contact, QString *error)
 
 bool LogStore::remove(qint64 id, QString *error)
 {
-    if (!open_) {
-        if (error)
-            *error = error_;
+    if (!ready(error))
         return false;
-    }
     QSqlQuery q(database());
     q.prepare(QStringLiteral("DELETE FROM contacts WHERE id = ?"));
     q.addBindValue(id);
@@ -382,31 +377,27 @@ std::optional<Contact> LogStore::contact(qint64 id) const
 
 std::vector<Contact> LogStore::contacts(const QDateTime &from, const QDateTime &to) const
 {
-    std::vector<Contact> found;
-    if (!open_)
-        return found;
-    QSqlQuery q(database());
-    q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT %1 FROM contacts WHERE time_on >= ? AND time_on <= ? ORDER BY time_on DESC, id DESC")
-                  .arg(selectedColumns()));
-    q.addBindValue(from.isValid() ? from.toSecsSinceEpoch() : std::numeric_limits<qint64>::min());
-    q.addBindValue(to.isValid() ? to.toSecsSinceEpoch() : std::numeric_limits<qint64>::max());
-    if (q.exec())
-        while (q.next())
-            found.push_back(contactFromRow(q));
-    return found;
+    return newestFirst(QStringLiteral("time_on >= ? AND time_on <= ?"),
+                       {from.isValid() ? from.toSecsSinceEpoch() : std::numeric_limits<qint64>::min(),
+                        to.isValid() ? to.toSecsSinceEpoch() : std::numeric_limits<qint64>::max()});
 }
 
 std::vector<Contact> LogStore::withCall(const QString &call) const
+{
+    return newestFirst(QStringLiteral("call = ?"), {call.toUpper()});
+}
+
+std::vector<Contact> LogStore::newestFirst(const QString &condition, const QVariantList &values) const
 {
     std::vector<Contact> found;
     if (!open_)
         return found;
     QSqlQuery q(database());
     q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT %1 FROM contacts WHERE call = ? ORDER BY time_on DESC, id DESC")
-                  .arg(selectedColumns()));
-    q.addBindValue(call.toUpper());
+    q.prepare(QStringLiteral("SELECT %1 FROM contacts WHERE %2 ORDER BY time_on DESC, id DESC")
+                  .arg(selectedColumns(), condition));
+    for (const QVariant &value : values)
+        q.addBindValue(value);
     if (q.exec())
         while (q.next())
             found.push_back(contactFromRow(q));
@@ -522,11 +513,8 @@ qint64 LogStore::lastExportedId() const
 
 bool LogStore::setLastExportedId(qint64 id, QString *error)
 {
-    if (!open_) {
-        if (error)
-            *error = error_;
+    if (!ready(error))
         return false;
-    }
     QSqlQuery q(database());
     q.prepare(QStringLiteral("INSERT OR REPLACE INTO facts (key, value) VALUES ('last_exported_id', ?)"));
     q.addBindValue(QString::number(id));

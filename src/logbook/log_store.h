@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QVariantList>
 
 #include <functional>
 #include <optional>
@@ -90,6 +91,9 @@ private:
     bool openFile();
     bool migrate(int from);
     bool fail(const QString &why);
+    // True when open; otherwise *error says why it is not.
+    bool ready(QString *error) const;
+    std::vector<Contact> newestFirst(const QString &condition, const QVariantList &values) const;
 
     QString path_;
     QString connection_;
