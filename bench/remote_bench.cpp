@@ -133,7 +133,9 @@ void publishToFiftyClients(benchmark::State &state)
     }
     state.counters["clients"] = server.liveClients();
     state.counters["messages"] = double(watchers->received);
-    state.counters["bytes"] = double(stateMessage(station.snapshot()).size());
+    // A tick's message once the unchanged sky paths are left out, and a whole one.
+    state.counters["bytes"] = double(stateMessage(station.snapshot(), SkyPaths::LeftOut).size());
+    state.counters["whole_bytes"] = double(stateMessage(station.snapshot()).size());
     server.stop();
     elsewhere.quit();
     elsewhere.wait();

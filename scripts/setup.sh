@@ -21,7 +21,7 @@ packages=(
   xplanet-images # the world map's day and night images
   dbus # the alarm tests' private session bus (dbus-daemon)
   qt6-httpserver-dev qt6-websockets-dev # the remote station's server
-  libqt6sql6-sqlite # the log of contacts
+  libqt6sql6-sqlite libsqlite3-dev # the log of contacts (its export reads SQLite directly)
   libsodium-dev # the remote station's password hashes
   qt6-l10n-tools # lupdate and lrelease for the English translation
   libhwy-dev # the batch propagation's vector code

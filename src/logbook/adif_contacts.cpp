@@ -4,6 +4,7 @@
 #include "platform/text_numbers.h"
 
 #include <charconv>
+#include <chrono>
 #include <cmath>
 #include <set>
 
@@ -11,54 +12,140 @@ namespace orvanta {
 
 namespace {
 
-// "<NAME:length>value ". Most values are ASCII and go straight into the
-// file; the others through UTF-8, their length in bytes.
-void appendField(QByteArray &out, const char *name, const QString &value)
+// How an imported value is tidied before it is kept.
+enum class Tidying { None, Trimmed, Upper, Lower };
+
+struct TextTag {
+    const char *name;
+    Tidying tidying;
+};
+
+// The ADIF field of each text of a contact, in the order of ContactText.
+constexpr std::array<TextTag, kContactTexts> kTextTags{{
+    {"CALL", Tidying::Upper},
+    {"BAND", Tidying::Lower},
+    {"BAND_RX", Tidying::Lower},
+    {"MODE", Tidying::Upper},
+    {"SUBMODE", Tidying::Upper},
+    {"PROP_MODE", Tidying::Upper},
+    {"SAT_NAME", Tidying::Upper},
+    {"SAT_MODE", Tidying::Upper},
+    {"RST_SENT", Tidying::Trimmed},
+    {"RST_RCVD", Tidying::Trimmed},
+    {"GRIDSQUARE", Tidying::Trimmed},
+    {"MY_GRIDSQUARE", Tidying::Trimmed},
+    {"STATION_CALLSIGN", Tidying::Upper},
+    {"OPERATOR", Tidying::Upper},
+    {"NAME", Tidying::None},
+    {"COMMENT", Tidying::None},
+}};
+
+// The fields a contact has a number or a date for.
+constexpr const char *kNumberTags[] = {"QSO_DATE", "TIME_ON", "FREQ", "FREQ_RX", "APP_ORVANTA_NORAD"};
+
+QString tidied(const QString &value, Tidying tidying)
 {
-    if (value.isEmpty())
-        return;
-    bool ascii = true;
-    for (QChar c : value)
-        ascii = ascii && c.unicode() < 0x80;
-    const QByteArray encoded = ascii ? QByteArray() : value.toUtf8();
-    const qsizetype length = ascii ? value.size() : encoded.size();
-    char number[24];
-    const auto end = std::to_chars(number, number + sizeof number, length).ptr;
-    out += '<';
-    out += name;
-    out += ':';
-    out.append(number, end - number);
-    out += '>';
-    if (ascii) {
-        const qsizetype at = out.size();
-        out.resize(at + length);
-        char *to = out.data() + at;
-        for (QChar c : value)
-            *to++ = char(c.unicode());
-    } else {
-        out += encoded;
+    switch (tidying) {
+    case Tidying::None:
+        return value;
+    case Tidying::Trimmed:
+        return value.trimmed();
+    case Tidying::Upper:
+        return value.trimmed().toUpper();
+    case Tidying::Lower:
+        return value.trimmed().toLower();
     }
-    out += ' ';
+    return value;
 }
 
 // The fields a contact has a column for: the others are kept as they came.
 const std::set<QString> &knownFields()
 {
-    static const std::set<QString> known{
-        QStringLiteral("CALL"),     QStringLiteral("QSO_DATE"),         QStringLiteral("TIME_ON"),
-        QStringLiteral("BAND"),     QStringLiteral("BAND_RX"),          QStringLiteral("FREQ"),
-        QStringLiteral("FREQ_RX"),  QStringLiteral("MODE"),             QStringLiteral("SUBMODE"),
-        QStringLiteral("PROP_MODE"), QStringLiteral("SAT_NAME"),        QStringLiteral("SAT_MODE"),
-        QStringLiteral("RST_SENT"), QStringLiteral("RST_RCVD"),         QStringLiteral("GRIDSQUARE"),
-        QStringLiteral("MY_GRIDSQUARE"), QStringLiteral("STATION_CALLSIGN"), QStringLiteral("OPERATOR"),
-        QStringLiteral("NAME"),     QStringLiteral("COMMENT"),          QStringLiteral("APP_ORVANTA_NORAD")};
+    static const std::set<QString> known = [] {
+        std::set<QString> names;
+        for (const TextTag &tag : kTextTags)
+            names.insert(QString::fromLatin1(tag.name));
+        for (const char *name : kNumberTags)
+            names.insert(QString::fromLatin1(name));
+        return names;
+    }();
     return known;
 }
 
-// Zero-padded digits, without the cost of a date format read every time.
-QString digits(int value, int width)
+std::string_view viewOf(const QByteArray &bytes)
 {
-    return QString::number(value).rightJustified(width, QLatin1Char('0'));
+    return {bytes.constData(), std::size_t(bytes.size())};
+}
+
+// "<NAME:length>value ", the length in bytes; nothing for an empty value.
+void appendField(QByteArray &out, std::string_view name, std::string_view value)
+{
+    if (value.empty())
+        return;
+    char length[24];
+    const char *end = std::to_chars(length, length + sizeof length, value.size()).ptr;
+    out += '<';
+    out.append(name.data(), qsizetype(name.size()));
+    out += ':';
+    out.append(length, end - length);
+    out += '>';
+    out.append(value.data(), qsizetype(value.size()));
+    out += ' ';
+}
+
+// Zero-padded digits: 7 on 2 places is "07".
+char *putDigits(char *to, unsigned value, int width)
+{
+    for (int k = width - 1; k >= 0; --k) {
+        to[k] = char('0' + value % 10);
+        value /= 10;
+    }
+    return to + width;
+}
+
+// MHz with at least one decimal and no trailing zero: "145.95123", "435.0".
+std::string_view megahertzChars(char (&buffer)[32], qint64 hertz)
+{
+    char *end = buffer;
+    if (hertz < 0)
+        *end++ = '-';
+    const quint64 magnitude = hertz < 0 ? quint64(0) - quint64(hertz) : quint64(hertz);
+    end = std::to_chars(end, buffer + 21, magnitude / 1'000'000).ptr;
+    *end++ = '.';
+    end = putDigits(end, unsigned(magnitude % 1'000'000), 6);
+    while (end[-1] == '0' && end[-2] != '.')
+        --end;
+    return {buffer, std::size_t(end - buffer)};
+}
+
+void appendContactFields(QByteArray &out, const ContactBytes &c)
+{
+    using namespace std::chrono;
+    const sys_seconds instant{seconds{c.instantSecs}};
+    const sys_days day = floor<days>(instant);
+    const year_month_day date{day};
+    const hh_mm_ss<seconds> clock{instant - day};
+    char text[32];
+    appendField(out, "CALL", c.texts[std::size_t(ContactText::Call)]);
+    char *end = putDigits(text, unsigned(int(date.year())), 4);
+    end = putDigits(end, unsigned(date.month()), 2);
+    end = putDigits(end, unsigned(date.day()), 2);
+    appendField(out, "QSO_DATE", {text, 8});
+    end = putDigits(text, unsigned(clock.hours().count()), 2);
+    end = putDigits(end, unsigned(clock.minutes().count()), 2);
+    putDigits(end, unsigned(clock.seconds().count()), 2);
+    appendField(out, "TIME_ON", {text, 6});
+    for (std::size_t k = 1; k < kContactTexts; ++k)
+        appendField(out, kTextTags[k].name, c.texts[k]);
+    if (c.uplinkHz > 0)
+        appendField(out, "FREQ", megahertzChars(text, c.uplinkHz));
+    if (c.downlinkHz > 0)
+        appendField(out, "FREQ_RX", megahertzChars(text, c.downlinkHz));
+    if (c.catalogNumber > 0) {
+        end = std::to_chars(text, text + sizeof text, c.catalogNumber).ptr;
+        appendField(out, "APP_ORVANTA_NORAD", {text, std::size_t(end - text)});
+    }
+    out.append(c.extra.data(), qsizetype(c.extra.size()));
 }
 
 bool allDigits(const QString &text)
@@ -81,10 +168,9 @@ int digitsValue(const QString &text, int from, int count)
 
 QString megahertzText(qint64 hertz)
 {
-    QString text = QString::number(hertz / 1'000'000) + QLatin1Char('.') + digits(int(hertz % 1'000'000), 6);
-    while (text.endsWith(QLatin1Char('0')) && !text.endsWith(QLatin1String(".0")))
-        text.chop(1);
-    return text;
+    char buffer[32];
+    const std::string_view text = megahertzChars(buffer, hertz);
+    return QString::fromLatin1(text.data(), qsizetype(text.size()));
 }
 
 std::optional<qint64> hertzFromMegahertz(const QString &text)
@@ -99,66 +185,55 @@ QByteArray adifFieldsText(const std::vector<AdifField> &fields)
 {
     QByteArray out;
     for (const AdifField &field : fields)
-        appendField(out, field.name.toLatin1().constData(), field.value);
+        appendField(out, viewOf(field.name.toLatin1()), viewOf(field.value.toUtf8()));
     return out;
+}
+
+QByteArray adifHeader(const QDateTime &created)
+{
+    QByteArray out = "Journal Orvanta\n";
+    appendField(out, "ADIF_VER", "3.1.4");
+    appendField(out, "PROGRAMID", "Orvanta");
+    appendField(out, "PROGRAMVERSION", ORVANTA_VERSION);
+    appendField(out, "CREATED_TIMESTAMP",
+                viewOf(created.toUTC().toString(QStringLiteral("yyyyMMdd HHmmss")).toLatin1()));
+    out += "<EOH>\n";
+    return out;
+}
+
+void appendAdifRecord(QByteArray &out, const ContactBytes &contact)
+{
+    appendContactFields(out, contact);
+    out += "<EOR>\n";
 }
 
 QByteArray adifContactFields(const Contact &c)
 {
-    QByteArray out;
-    const QDateTime utc = c.instant.toUTC();
-    appendField(out, "CALL", c.call);
-    const QDate day = utc.date();
-    const QTime time = utc.time();
-    appendField(out, "QSO_DATE", digits(day.year(), 4) + digits(day.month(), 2) + digits(day.day(), 2));
-    appendField(out, "TIME_ON", digits(time.hour(), 2) + digits(time.minute(), 2) + digits(time.second(), 2));
-    appendField(out, "BAND", c.band);
-    appendField(out, "BAND_RX", c.bandRx);
-    if (c.uplinkHz > 0)
-        appendField(out, "FREQ", megahertzText(c.uplinkHz));
-    if (c.downlinkHz > 0)
-        appendField(out, "FREQ_RX", megahertzText(c.downlinkHz));
-    appendField(out, "MODE", c.mode);
-    appendField(out, "SUBMODE", c.submode);
-    appendField(out, "PROP_MODE", c.propMode);
-    appendField(out, "SAT_NAME", c.satName);
-    appendField(out, "SAT_MODE", c.satMode);
-    appendField(out, "RST_SENT", c.rstSent);
-    appendField(out, "RST_RCVD", c.rstRcvd);
-    appendField(out, "GRIDSQUARE", c.grid);
-    appendField(out, "MY_GRIDSQUARE", c.myGrid);
-    appendField(out, "STATION_CALLSIGN", c.stationCallsign);
-    appendField(out, "OPERATOR", c.operatorCall);
-    appendField(out, "NAME", c.name);
-    appendField(out, "COMMENT", c.comment);
-    if (c.catalogNumber > 0)
-        appendField(out, "APP_ORVANTA_NORAD", QString::number(c.catalogNumber));
-    out += adifFieldsText(c.extra);
-    return out;
-}
-
-QByteArray adifDocument(const std::vector<Contact> &contacts, const QDateTime &created)
-{
-    QByteArray out = "Journal Orvanta\n";
-    appendField(out, "ADIF_VER", QStringLiteral("3.1.4"));
-    appendField(out, "PROGRAMID", QStringLiteral("Orvanta"));
-    appendField(out, "PROGRAMVERSION", QStringLiteral(ORVANTA_VERSION));
-    appendField(out, "CREATED_TIMESTAMP", created.toUTC().toString(QStringLiteral("yyyyMMdd HHmmss")));
-    out += "<EOH>\n";
-    out.reserve(out.size() + qsizetype(contacts.size()) * 360);
-    for (const Contact &contact : contacts) {
-        out += adifContactFields(contact);
-        out += "<EOR>\n";
+    ContactBytes bytes;
+    bytes.id = c.id;
+    bytes.instantSecs = c.instant.toSecsSinceEpoch();
+    bytes.catalogNumber = c.catalogNumber;
+    bytes.uplinkHz = c.uplinkHz;
+    bytes.downlinkHz = c.downlinkHz;
+    std::array<QByteArray, kContactTexts> texts;
+    for (std::size_t k = 0; k < kContactTexts; ++k) {
+        texts[k] = textOf(c, ContactText(k)).toUtf8();
+        bytes.texts[k] = viewOf(texts[k]);
     }
+    const QByteArray extra = adifFieldsText(c.extra);
+    bytes.extra = viewOf(extra);
+    QByteArray out;
+    appendContactFields(out, bytes);
     return out;
 }
 
 ContactReading contactFromRecord(const AdifRecord &record)
 {
     Contact c;
+    for (std::size_t k = 0; k < kContactTexts; ++k)
+        textOf(c, ContactText(k)) = tidied(record.value(QString::fromLatin1(kTextTags[k].name)), kTextTags[k].tidying);
     const QString date = record.value(QStringLiteral("QSO_DATE")).trimmed();
     const QString time = record.value(QStringLiteral("TIME_ON")).trimmed();
-    c.call = record.value(QStringLiteral("CALL")).trimmed().toUpper();
     if (c.call.isEmpty())
         return {std::nullopt, QStringLiteral("pas de CALL")};
     if (date.size() != 8 || !allDigits(date))
@@ -185,25 +260,10 @@ ContactReading contactFromRecord(const AdifRecord &record)
             c.catalogNumber = allDigits(v) && v.size() < 10 ? v.toLong() : 0;
         }
     }
-    c.band = record.value(QStringLiteral("BAND")).trimmed().toLower();
-    c.bandRx = record.value(QStringLiteral("BAND_RX")).trimmed().toLower();
     if (c.band.isEmpty())
         c.band = bandOf(c.uplinkHz);
     if (c.bandRx.isEmpty())
         c.bandRx = bandOf(c.downlinkHz);
-    c.mode = record.value(QStringLiteral("MODE")).trimmed().toUpper();
-    c.submode = record.value(QStringLiteral("SUBMODE")).trimmed().toUpper();
-    c.propMode = record.value(QStringLiteral("PROP_MODE")).trimmed().toUpper();
-    c.satName = record.value(QStringLiteral("SAT_NAME")).trimmed().toUpper();
-    c.satMode = record.value(QStringLiteral("SAT_MODE")).trimmed().toUpper();
-    c.rstSent = record.value(QStringLiteral("RST_SENT")).trimmed();
-    c.rstRcvd = record.value(QStringLiteral("RST_RCVD")).trimmed();
-    c.grid = record.value(QStringLiteral("GRIDSQUARE")).trimmed();
-    c.myGrid = record.value(QStringLiteral("MY_GRIDSQUARE")).trimmed();
-    c.stationCallsign = record.value(QStringLiteral("STATION_CALLSIGN")).trimmed().toUpper();
-    c.operatorCall = record.value(QStringLiteral("OPERATOR")).trimmed().toUpper();
-    c.name = record.value(QStringLiteral("NAME"));
-    c.comment = record.value(QStringLiteral("COMMENT"));
     return {c, {}};
 }
 

@@ -7,6 +7,8 @@
 #include <QDateTime>
 #include <QString>
 
+#include <array>
+#include <string_view>
 #include <vector>
 
 // Contacts to and from ADIF records. Values are written as UTF-8 and their
@@ -14,9 +16,24 @@
 // value inside a character.
 namespace orvanta {
 
-// A whole .adi file: the header (ADIF_VER, PROGRAMID, PROGRAMVERSION,
-// CREATED_TIMESTAMP) and one record per contact.
-QByteArray adifDocument(const std::vector<Contact> &contacts, const QDateTime &created);
+// A contact as UTF-8 bytes and numbers: what a record is written from. The
+// export fills one straight from each row of the log, with no Contact (and
+// no QString) made per contact.
+struct ContactBytes {
+    qint64 id = 0;
+    qint64 instantSecs = 0; // UTC, since 1970
+    qint64 catalogNumber = 0;
+    qint64 uplinkHz = 0;
+    qint64 downlinkHz = 0;
+    std::array<std::string_view, kContactTexts> texts; // in the order of ContactText
+    std::string_view extra; // fields kept as they came in, already "<NAME:length>value "
+};
+
+// The start of an .adi file: ADIF_VER, PROGRAMID, PROGRAMVERSION, CREATED_TIMESTAMP, <EOH>.
+QByteArray adifHeader(const QDateTime &created);
+
+// One record, closed by <EOR> and a line end.
+void appendAdifRecord(QByteArray &out, const ContactBytes &contact);
 
 // The fields of one contact, without the closing <EOR>.
 QByteArray adifContactFields(const Contact &contact);

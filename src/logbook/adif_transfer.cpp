@@ -2,10 +2,11 @@
 
 #include "logbook/adif_contacts.h"
 #include "logbook/adif_reader.h"
-#include "logbook/log_store.h"
 #include "platform/atomic_file.h"
 
 #include <QFile>
+
+#include <algorithm>
 
 namespace orvanta {
 
@@ -13,19 +14,29 @@ namespace {
 
 // A file longer than this is no log (a wrong file chosen).
 constexpr qint64 kLargestImport = 512LL * 1024 * 1024;
+// About what one exported contact takes: the file is made in one piece.
+constexpr qsizetype kRecordBytes = 320;
 
 } // namespace
 
-TransferOutcome exportContacts(const std::vector<Contact> &contacts, const QString &path, const QDateTime &created)
+TransferOutcome exportContacts(const LogStore &store, const ContactSelection &selection, const QString &path,
+                               const QDateTime &created)
 {
     TransferOutcome outcome;
+    QByteArray file = adifHeader(created);
+    file.reserve(std::max<qsizetype>(file.size(), qsizetype(store.count()) * kRecordBytes));
     QString error;
-    if (!writeFileAtomically(path, adifDocument(contacts, created), &error)) {
+    const bool read = store.eachContact(selection, [&](const ContactBytes &contact) {
+        appendAdifRecord(file, contact);
+        ++outcome.contacts;
+        outcome.highestId = std::max(outcome.highestId, contact.id);
+    }, &error);
+    if (!read || !writeFileAtomically(path, file, &error)) {
+        outcome.contacts = 0;
         outcome.message = QStringLiteral("Export impossible dans %1 : %2").arg(path, error);
         return outcome;
     }
     outcome.done = true;
-    outcome.contacts = int(contacts.size());
     outcome.message = QStringLiteral("%1 contact(s) exporté(s) dans %2").arg(outcome.contacts).arg(path);
     return outcome;
 }

@@ -47,7 +47,25 @@ QString find(const std::array<Range, N> &ranges, qint64 hertz)
     return {};
 }
 
+// In the order of ContactText.
+constexpr std::array<QString Contact::*, kContactTexts> kTextMembers{
+    &Contact::call,     &Contact::band,    &Contact::bandRx,          &Contact::mode,
+    &Contact::submode,  &Contact::propMode, &Contact::satName,        &Contact::satMode,
+    &Contact::rstSent,  &Contact::rstRcvd, &Contact::grid,            &Contact::myGrid,
+    &Contact::stationCallsign, &Contact::operatorCall, &Contact::name, &Contact::comment,
+};
+
 } // namespace
+
+QString &textOf(Contact &contact, ContactText which)
+{
+    return contact.*kTextMembers[std::size_t(which)];
+}
+
+const QString &textOf(const Contact &contact, ContactText which)
+{
+    return contact.*kTextMembers[std::size_t(which)];
+}
 
 QString bandOf(qint64 hertz)
 {

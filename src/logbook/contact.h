@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QString>
 
+#include <cstddef>
 #include <vector>
 
 namespace orvanta {
@@ -43,6 +44,30 @@ struct Contact {
 
     bool operator==(const Contact &) const = default;
 };
+
+// The texts of a contact in one fixed order, so that the log's columns and
+// the ADIF writer and reader each go through them in a single loop.
+enum class ContactText {
+    Call,
+    Band,
+    BandRx,
+    Mode,
+    Submode,
+    PropMode,
+    SatName,
+    SatMode,
+    RstSent,
+    RstRcvd,
+    Grid,
+    MyGrid,
+    StationCallsign,
+    Operator,
+    Name,
+    Comment,
+};
+constexpr std::size_t kContactTexts = std::size_t(ContactText::Comment) + 1;
+QString &textOf(Contact &contact, ContactText which);
+const QString &textOf(const Contact &contact, ContactText which);
 
 // The ADIF band of a frequency ("2m", "70cm"); empty outside every band.
 QString bandOf(qint64 hertz);

@@ -305,27 +305,22 @@ Journal::Outcome Journal::exportAdif(const QString &path, const ExportChoice &ch
     LogStore &log = store();
     if (!log.isOpen())
         return {false, log.error()};
-    std::vector<Contact> contacts;
+    ContactSelection selection;
     switch (choice.kind) {
     case ExportChoice::Kind::All:
-        contacts = log.contacts();
         break;
     case ExportChoice::Kind::SinceLastExport:
-        contacts = log.contactsAfter(log.lastExportedId());
+        selection.afterId = log.lastExportedId();
         break;
     case ExportChoice::Kind::Dates:
-        contacts = log.contacts(QDateTime(choice.from, QTime(0, 0), Qt::UTC),
-                                QDateTime(choice.to, QTime(23, 59, 59), Qt::UTC));
+        selection.from = QDateTime(choice.from, QTime(0, 0), Qt::UTC);
+        selection.to = QDateTime(choice.to, QTime(23, 59, 59), Qt::UTC);
         break;
     }
-    // Oldest first in the file, as loggers and TQSL list them.
-    std::reverse(contacts.begin(), contacts.end());
-    const TransferOutcome outcome = exportContacts(contacts, path, links_.station.facts().instant);
+    const TransferOutcome outcome = exportContacts(log, selection, path, links_.station.facts().instant);
     if (!outcome.done)
         return {false, outcome.message};
-    qint64 highest = log.lastExportedId();
-    for (const Contact &c : contacts)
-        highest = std::max(highest, c.id);
+    const qint64 highest = std::max(log.lastExportedId(), outcome.highestId);
     QString error;
     if (!log.setLastExportedId(highest, &error))
         return {true, outcome.message + QStringLiteral(" ; ") + error};

@@ -9,26 +9,27 @@ namespace orvanta {
 namespace {
 
 struct Column {
+    // A stored column, shown as it is and sorted by itself.
+    constexpr Column(const char *name, const char *caption) : shown(name), sortedBy(name), header(caption) {}
+    constexpr Column(const char *shownAs, const char *sortedByColumn, const char *caption)
+        : shown(shownAs), sortedBy(sortedByColumn), header(caption)
+    {
+    }
     const char *shown; // SQLite's own printf and strftime: the same texts under any locale
     const char *sortedBy;
     const char *header;
 };
 
 const std::array kColumns{
-    Column{"id", "id", "n°"},
+    Column{"id", "n°"},
     Column{"strftime('%Y-%m-%d %H:%M:%S', time_on, 'unixepoch')", "time_on", "Date et heure TU"},
-    Column{"call", "call", "Indicatif"},
-    Column{"sat_name", "sat_name", "Satellite"},
-    Column{"sat_mode", "sat_mode", "Mode sat."},
+    Column{"call", "Indicatif"}, Column{"sat_name", "Satellite"}, Column{"sat_mode", "Mode sat."},
     Column{"CASE WHEN freq_up > 0 THEN printf('%.4f', freq_up / 1e6) ELSE '' END", "freq_up", "Montée (MHz)"},
     Column{"CASE WHEN freq_down > 0 THEN printf('%.4f', freq_down / 1e6) ELSE '' END", "freq_down",
            "Descente (MHz)"},
     Column{"CASE WHEN submode <> '' THEN submode ELSE mode END", "mode", "Mode"},
-    Column{"rst_sent", "rst_sent", "RST env."},
-    Column{"rst_rcvd", "rst_rcvd", "RST reçu"},
-    Column{"grid", "grid", "Locator"},
-    Column{"name", "name", "Nom"},
-    Column{"comment", "comment", "Commentaire"},
+    Column{"rst_sent", "RST env."}, Column{"rst_rcvd", "RST reçu"}, Column{"grid", "Locator"},
+    Column{"name", "Nom"}, Column{"comment", "Commentaire"},
 };
 
 } // namespace

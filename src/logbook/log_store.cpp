@@ -6,13 +6,18 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSqlDatabase>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
 #include <QVariant>
 
+#include <sqlite3.h>
+
+#include <array>
 #include <atomic>
 #include <limits>
+#include <memory>
 
 namespace orvanta {
 
@@ -21,9 +26,31 @@ namespace {
 constexpr qint64 kDuplicateSeconds = 120;
 constexpr int kLatestShown = 5;
 
-const char *const kColumns = "id, time_on, call, catalog, sat_name, sat_mode, prop_mode, freq_up, freq_down, band, "
-                             "band_rx, mode, submode, rst_sent, rst_rcvd, grid, my_grid, station_callsign, operator, "
-                             "name, comment, extra";
+// The log's column of each text of a contact, in the order of ContactText.
+constexpr std::array<const char *, kContactTexts> kTextColumns{
+    "call",    "band",     "band_rx",          "mode",     "submode", "prop_mode", "sat_name", "sat_mode",
+    "rst_sent", "rst_rcvd", "grid", "my_grid", "station_callsign", "operator", "name",     "comment",
+};
+
+// The numbers, the texts and the extra fields, in the order rows are read
+// and bound; a read starts with the id.
+QString columnList(const char *between)
+{
+    QStringList names{QStringLiteral("time_on"), QStringLiteral("catalog"), QStringLiteral("freq_up"),
+                      QStringLiteral("freq_down")};
+    for (const char *name : kTextColumns)
+        names << QString::fromLatin1(name);
+    names << QStringLiteral("extra");
+    return names.join(QString::fromLatin1(between));
+}
+
+const QString &selectedColumns()
+{
+    static const QString columns = QStringLiteral("id, ") + columnList(", ");
+    return columns;
+}
+
+constexpr int kFirstText = 5; // after id, time_on, catalog, freq_up, freq_down
 
 QString newConnectionName()
 {
@@ -41,26 +68,12 @@ Contact contactFromRow(const QSqlQuery &q)
     Contact c;
     c.id = q.value(0).toLongLong();
     c.instant = QDateTime::fromSecsSinceEpoch(q.value(1).toLongLong(), Qt::UTC);
-    c.call = q.value(2).toString();
-    c.catalogNumber = long(q.value(3).toLongLong());
-    c.satName = q.value(4).toString();
-    c.satMode = q.value(5).toString();
-    c.propMode = q.value(6).toString();
-    c.uplinkHz = q.value(7).toLongLong();
-    c.downlinkHz = q.value(8).toLongLong();
-    c.band = q.value(9).toString();
-    c.bandRx = q.value(10).toString();
-    c.mode = q.value(11).toString();
-    c.submode = q.value(12).toString();
-    c.rstSent = q.value(13).toString();
-    c.rstRcvd = q.value(14).toString();
-    c.grid = q.value(15).toString();
-    c.myGrid = q.value(16).toString();
-    c.stationCallsign = q.value(17).toString();
-    c.operatorCall = q.value(18).toString();
-    c.name = q.value(19).toString();
-    c.comment = q.value(20).toString();
-    const QByteArray extra = q.value(21).toByteArray();
+    c.catalogNumber = long(q.value(2).toLongLong());
+    c.uplinkHz = q.value(3).toLongLong();
+    c.downlinkHz = q.value(4).toLongLong();
+    for (std::size_t k = 0; k < kContactTexts; ++k)
+        textOf(c, ContactText(k)) = q.value(kFirstText + int(k)).toString();
+    const QByteArray extra = q.value(kFirstText + int(kContactTexts)).toByteArray();
     if (!extra.isEmpty()) {
         const AdifFile kept = readAdif(extra + "<EOR>");
         if (!kept.records.empty())
@@ -69,49 +82,54 @@ Contact contactFromRow(const QSqlQuery &q)
     return c;
 }
 
-// Binds every column but the id, in the order of kColumns.
 // A null text would be bound as SQL NULL, which the columns refuse.
 QString notNull(const QString &text)
 {
     return text.isNull() ? QStringLiteral("") : text;
 }
 
-// Binds every column but the id, in the order of kColumns.
+// Binds every column but the id, in the order of columnList(), then the square.
 void bindContact(QSqlQuery &q, const Contact &c)
 {
     q.addBindValue(c.instant.toSecsSinceEpoch());
-    q.addBindValue(notNull(c.call));
     q.addBindValue(qlonglong(c.catalogNumber));
-    q.addBindValue(notNull(c.satName));
-    q.addBindValue(notNull(c.satMode));
-    q.addBindValue(notNull(c.propMode));
     q.addBindValue(c.uplinkHz);
     q.addBindValue(c.downlinkHz);
-    q.addBindValue(notNull(c.band));
-    q.addBindValue(notNull(c.bandRx));
-    q.addBindValue(notNull(c.mode));
-    q.addBindValue(notNull(c.submode));
-    q.addBindValue(notNull(c.rstSent));
-    q.addBindValue(notNull(c.rstRcvd));
-    q.addBindValue(notNull(c.grid));
-    q.addBindValue(notNull(c.myGrid));
-    q.addBindValue(notNull(c.stationCallsign));
-    q.addBindValue(notNull(c.operatorCall));
-    q.addBindValue(notNull(c.name));
-    q.addBindValue(notNull(c.comment));
+    for (std::size_t k = 0; k < kContactTexts; ++k)
+        q.addBindValue(notNull(textOf(c, ContactText(k))));
     q.addBindValue(notNull(QString::fromUtf8(adifFieldsText(c.extra))));
     q.addBindValue(notNull(squareOf(c.grid)));
 }
 
-const char *const kInsert = "INSERT INTO contacts (time_on, call, catalog, sat_name, sat_mode, prop_mode, freq_up, "
-                            "freq_down, band, band_rx, mode, submode, rst_sent, rst_rcvd, grid, my_grid, "
-                            "station_callsign, operator, name, comment, extra, square) "
-                            "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)";
+QString insertStatement()
+{
+    return QStringLiteral("INSERT INTO contacts (%1, square) VALUES (?%2)")
+        .arg(columnList(", "), QStringLiteral(", ?").repeated(int(kContactTexts) + 5));
+}
+
+// SQLite's reason, led by what it means for the operator where that is
+// one of the usual faults of a file.
+QString sqlFault(const QSqlError &error)
+{
+    const QString text = error.text().isEmpty() ? QStringLiteral("erreur SQLite") : error.text();
+    switch (error.nativeErrorCode().toInt() & 0xff) {
+    case SQLITE_READONLY:
+        return QStringLiteral("journal en lecture seule (fichier ou dossier protégé en écriture) — ") + text;
+    case SQLITE_FULL:
+        return QStringLiteral("disque plein — ") + text;
+    case SQLITE_IOERR:
+        return QStringLiteral("écriture refusée par le disque — ") + text;
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return QStringLiteral("journal occupé par un autre programme — ") + text;
+    default:
+        return text;
+    }
+}
 
 QString sqlFault(const QSqlQuery &q)
 {
-    const QString text = q.lastError().text();
-    return text.isEmpty() ? QStringLiteral("erreur SQLite") : text;
+    return sqlFault(q.lastError());
 }
 
 } // namespace
@@ -140,6 +158,13 @@ QString LogStore::defaultPath()
 QSqlDatabase LogStore::database() const
 {
     return QSqlDatabase::database(connection_, false);
+}
+
+bool LogStore::ready(QString *error) const
+{
+    if (!open_ && error)
+        *error = error_;
+    return open_;
 }
 
 bool LogStore::fail(const QString &why)
@@ -249,13 +274,10 @@ bool LogStore::migrate(int from)
 
 std::optional<qint64> LogStore::add(const Contact &contact, QString *error)
 {
-    if (!open_) {
-        if (error)
-            *error = error_;
+    if (!ready(error))
         return std::nullopt;
-    }
     QSqlQuery q(database());
-    q.prepare(QString::fromLatin1(kInsert));
+    q.prepare(insertStatement());
     bindContact(q, contact);
     if (!q.exec()) {
         if (error)
@@ -268,20 +290,17 @@ std::optional<qint64> LogStore::add(const Contact &contact, QString *error)
 std::optional<int> LogStore::addNew(const std::vector<Contact> &contacts, int *duplicates, QString *error)
 {
     *duplicates = 0;
-    if (!open_) {
-        if (error)
-            *error = error_;
+    if (!ready(error))
         return std::nullopt;
-    }
     QSqlDatabase db = database();
     if (!db.transaction()) {
         if (error)
-            *error = QStringLiteral("journal %1 occupé ou en lecture seule : %2").arg(path_, db.lastError().text());
+            *error = QStringLiteral("import annulé, rien n'est ajouté à %1 : %2").arg(path_, sqlFault(db.lastError()));
         return std::nullopt;
     }
     int added = 0;
     QSqlQuery q(db);
-    q.prepare(QString::fromLatin1(kInsert));
+    q.prepare(insertStatement());
     for (const Contact &contact : contacts) {
         if (isDuplicate(contact)) {
             ++*duplicates;
@@ -298,7 +317,7 @@ std::optional<int> LogStore::addNew(const std::vector<Contact> &contacts, int *d
     }
     if (!db.commit()) {
         if (error)
-            *error = QStringLiteral("import annulé, rien n'est ajouté à %1 : %2").arg(path_, db.lastError().text());
+            *error = QStringLiteral("import annulé, rien n'est ajouté à %1 : %2").arg(path_, sqlFault(db.lastError()));
         db.rollback();
         return std::nullopt;
     }
@@ -307,16 +326,10 @@ std::optional<int> LogStore::addNew(const std::vector<Contact> &contacts, int *d
 
 bool LogStore::update(const Contact &contact, QString *error)
 {
-    if (!open_) {
-        if (error)
-            *error = error_;
+    if (!ready(error))
         return false;
-    }
     QSqlQuery q(database());
-    q.prepare(QStringLiteral("UPDATE contacts SET time_on = ?, call = ?, catalog = ?, sat_name = ?, sat_mode = ?, "
-                             "prop_mode = ?, freq_up = ?, freq_down = ?, band = ?, band_rx = ?, mode = ?, "
-                             "submode = ?, rst_sent = ?, rst_rcvd = ?, grid = ?, my_grid = ?, station_callsign = ?, "
-                             "operator = ?, name = ?, comment = ?, extra = ?, square = ? WHERE id = ?"));
+    q.prepare(QStringLiteral("UPDATE contacts SET %1 = ?, square = ? WHERE id = ?").arg(columnList(" = ?, ")));
     bindContact(q, contact);
     q.addBindValue(contact.id);
     if (!q.exec()) {
@@ -329,11 +342,8 @@ bool LogStore::update(const Contact &contact, QString *error)
 
 bool LogStore::remove(qint64 id, QString *error)
 {
-    if (!open_) {
-        if (error)
-            *error = error_;
+    if (!ready(error))
         return false;
-    }
     QSqlQuery q(database());
     q.prepare(QStringLiteral("DELETE FROM contacts WHERE id = ?"));
     q.addBindValue(id);
@@ -358,7 +368,7 @@ std::optional<Contact> LogStore::contact(qint64 id) const
     if (!open_)
         return std::nullopt;
     QSqlQuery q(database());
-    q.prepare(QStringLiteral("SELECT %1 FROM contacts WHERE id = ?").arg(QString::fromLatin1(kColumns)));
+    q.prepare(QStringLiteral("SELECT %1 FROM contacts WHERE id = ?").arg(selectedColumns()));
     q.addBindValue(id);
     if (!q.exec() || !q.next())
         return std::nullopt;
@@ -367,31 +377,27 @@ std::optional<Contact> LogStore::contact(qint64 id) const
 
 std::vector<Contact> LogStore::contacts(const QDateTime &from, const QDateTime &to) const
 {
-    std::vector<Contact> found;
-    if (!open_)
-        return found;
-    QSqlQuery q(database());
-    q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT %1 FROM contacts WHERE time_on >= ? AND time_on <= ? ORDER BY time_on DESC, id DESC")
-                  .arg(QString::fromLatin1(kColumns)));
-    q.addBindValue(from.isValid() ? from.toSecsSinceEpoch() : std::numeric_limits<qint64>::min());
-    q.addBindValue(to.isValid() ? to.toSecsSinceEpoch() : std::numeric_limits<qint64>::max());
-    if (q.exec())
-        while (q.next())
-            found.push_back(contactFromRow(q));
-    return found;
+    return newestFirst(QStringLiteral("time_on >= ? AND time_on <= ?"),
+                       {from.isValid() ? from.toSecsSinceEpoch() : std::numeric_limits<qint64>::min(),
+                        to.isValid() ? to.toSecsSinceEpoch() : std::numeric_limits<qint64>::max()});
 }
 
 std::vector<Contact> LogStore::withCall(const QString &call) const
+{
+    return newestFirst(QStringLiteral("call = ?"), {call.toUpper()});
+}
+
+std::vector<Contact> LogStore::newestFirst(const QString &condition, const QVariantList &values) const
 {
     std::vector<Contact> found;
     if (!open_)
         return found;
     QSqlQuery q(database());
     q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT %1 FROM contacts WHERE call = ? ORDER BY time_on DESC, id DESC")
-                  .arg(QString::fromLatin1(kColumns)));
-    q.addBindValue(call.toUpper());
+    q.prepare(QStringLiteral("SELECT %1 FROM contacts WHERE %2 ORDER BY time_on DESC, id DESC")
+                  .arg(selectedColumns(), condition));
+    for (const QVariant &value : values)
+        q.addBindValue(value);
     if (q.exec())
         while (q.next())
             found.push_back(contactFromRow(q));
@@ -446,20 +452,53 @@ WorkedBefore LogStore::worked(const QString &call, const QString &grid, const QS
     return worked;
 }
 
-std::vector<Contact> LogStore::contactsAfter(qint64 id) const
+bool LogStore::eachContact(const ContactSelection &selection, const std::function<void(const ContactBytes &)> &visit,
+                           QString *error) const
 {
-    std::vector<Contact> found;
+    const auto failed = [&](const QString &why) {
+        if (error)
+            *error = QStringLiteral("journal %1 illisible : %2").arg(path_, why);
+        return false;
+    };
     if (!open_)
-        return found;
-    QSqlQuery q(database());
-    q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT %1 FROM contacts WHERE id > ? ORDER BY time_on DESC, id DESC")
-                  .arg(QString::fromLatin1(kColumns)));
-    q.addBindValue(id);
-    if (q.exec())
-        while (q.next())
-            found.push_back(contactFromRow(q));
-    return found;
+        return failed(error_);
+    // Straight through SQLite: each text is handed over as the bytes the
+    // row holds, with nothing made per contact.
+    const QVariant handle = database().driver()->handle();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return failed(QStringLiteral("connexion SQLite introuvable"));
+    sqlite3 *db = *static_cast<sqlite3 *const *>(handle.constData());
+    const QByteArray sql = QStringLiteral("SELECT %1 FROM contacts WHERE id > ? AND time_on BETWEEN ? AND ? "
+                                          "ORDER BY time_on, id")
+                               .arg(selectedColumns())
+                               .toLatin1();
+    sqlite3_stmt *raw = nullptr;
+    if (sqlite3_prepare_v2(db, sql.constData(), int(sql.size()), &raw, nullptr) != SQLITE_OK)
+        return failed(QString::fromUtf8(sqlite3_errmsg(db)));
+    const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt *)> statement(raw, sqlite3_finalize);
+    sqlite3_bind_int64(raw, 1, selection.afterId);
+    sqlite3_bind_int64(raw, 2, selection.from.isValid() ? selection.from.toSecsSinceEpoch()
+                                                        : std::numeric_limits<qint64>::min());
+    sqlite3_bind_int64(raw, 3, selection.to.isValid() ? selection.to.toSecsSinceEpoch()
+                                                      : std::numeric_limits<qint64>::max());
+    const auto text = [raw](int column) {
+        const auto *bytes = reinterpret_cast<const char *>(sqlite3_column_text(raw, column));
+        return bytes ? std::string_view(bytes, std::size_t(sqlite3_column_bytes(raw, column))) : std::string_view();
+    };
+    ContactBytes row;
+    int step = SQLITE_ROW;
+    while ((step = sqlite3_step(raw)) == SQLITE_ROW) {
+        row.id = sqlite3_column_int64(raw, 0);
+        row.instantSecs = sqlite3_column_int64(raw, 1);
+        row.catalogNumber = sqlite3_column_int64(raw, 2);
+        row.uplinkHz = sqlite3_column_int64(raw, 3);
+        row.downlinkHz = sqlite3_column_int64(raw, 4);
+        for (std::size_t k = 0; k < kContactTexts; ++k)
+            row.texts[k] = text(kFirstText + int(k));
+        row.extra = text(kFirstText + int(kContactTexts));
+        visit(row);
+    }
+    return step == SQLITE_DONE || failed(QString::fromUtf8(sqlite3_errmsg(db)));
 }
 
 qint64 LogStore::lastExportedId() const
@@ -474,11 +513,8 @@ qint64 LogStore::lastExportedId() const
 
 bool LogStore::setLastExportedId(qint64 id, QString *error)
 {
-    if (!open_) {
-        if (error)
-            *error = error_;
+    if (!ready(error))
         return false;
-    }
     QSqlQuery q(database());
     q.prepare(QStringLiteral("INSERT OR REPLACE INTO facts (key, value) VALUES ('last_exported_id', ?)"));
     q.addBindValue(QString::number(id));

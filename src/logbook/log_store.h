@@ -4,13 +4,25 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QVariantList>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
 class QSqlDatabase;
 
 namespace orvanta {
+
+struct ContactBytes;
+
+// Which contacts a pass over the log takes: stored after a contact (by id:
+// "since the last export"), and between two instants, both included.
+struct ContactSelection {
+    qint64 afterId = 0;
+    QDateTime from; // invalid: from the first
+    QDateTime to;   // invalid: to the last
+};
 
 // What the log knows of a callsign while it is typed.
 struct WorkedBefore {
@@ -66,8 +78,11 @@ public:
     // The satellite by its LoTW name, as every contact carries it.
     WorkedBefore worked(const QString &call, const QString &grid, const QString &satName) const;
 
-    // Those stored after a contact (by id), newest first: "since the last export".
-    std::vector<Contact> contactsAfter(qint64 id) const;
+    // Hands over each contact selected, oldest first, as the bytes its row
+    // holds (valid during the call only): how the export reads a large log.
+    // False and *error when the log cannot be read.
+    bool eachContact(const ContactSelection &selection, const std::function<void(const ContactBytes &)> &visit,
+                     QString *error = nullptr) const;
     // The highest id the last export held (0 before any).
     qint64 lastExportedId() const;
     bool setLastExportedId(qint64 id, QString *error = nullptr);
@@ -76,6 +91,9 @@ private:
     bool openFile();
     bool migrate(int from);
     bool fail(const QString &why);
+    // True when open; otherwise *error says why it is not.
+    bool ready(QString *error) const;
+    std::vector<Contact> newestFirst(const QString &condition, const QVariantList &values) const;
 
     QString path_;
     QString connection_;

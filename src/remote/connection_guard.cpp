@@ -3,11 +3,75 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
+#include <QSslSocket>
 #include <QTcpSocket>
+
+#include <algorithm>
+#include <optional>
+
+#include <unistd.h>
 
 namespace orvanta {
 
 namespace {
+
+constexpr int kMaxHeaders = 100;
+constexpr int kMaxRequestLine = 2048;
+
+QString tooLarge(qint64 maxRequestBytes)
+{
+    return QStringLiteral("Requête trop grande : %1 Kio au plus, en-têtes compris.").arg(maxRequestBytes / 1024);
+}
+
+// Why a request's head (its lines up to the empty one) cannot be read as
+// HTTP/1.1: the request line, then "Name: value" lines of printable
+// characters. Empty when it can.
+struct HeadFault {
+    int status = 0;
+    QByteArray statusText;
+    QString reason;
+};
+
+std::optional<HeadFault> headFault(const QByteArray &head, qint64 maxRequestBytes)
+{
+    const QList<QByteArray> lines = head.split('\n');
+    static const QRegularExpression requestLine(QStringLiteral("^[A-Z]{1,10} [!-~]+ HTTP/1\\.[01]\r$"));
+    if (!requestLine.match(QString::fromLatin1(lines.front())).hasMatch())
+        return HeadFault{400, "Bad Request", QStringLiteral("Requête malformée : ligne de requête HTTP/1.1 attendue.")};
+    if (lines.size() > kMaxHeaders + 2)
+        return HeadFault{431, "Request Header Fields Too Large",
+                         QStringLiteral("Trop d'en-têtes : %1 au plus.").arg(kMaxHeaders)};
+    static const QRegularExpression headerLine(QStringLiteral("^[!#$%&'*+.^_`|~0-9A-Za-z-]+:[\t -~\x80-\xff]*\r$"));
+    bool lengthSeen = false;
+    for (qsizetype k = 1; k < lines.size(); ++k) {
+        const QByteArray &line = lines[k];
+        if (line == "\r" || (k == lines.size() - 1 && line.isEmpty()))
+            continue;
+        if (!headerLine.match(QString::fromLatin1(line)).hasMatch())
+            return HeadFault{400, "Bad Request",
+                             QStringLiteral("En-tête malformé (ligne %1) : « Nom: valeur » attendu, en caractères "
+                                            "imprimables.")
+                                 .arg(k + 1)};
+        const QByteArray name = line.left(line.indexOf(':')).toLower();
+        if (name == "content-length") {
+            const QByteArray length = line.mid(15).trimmed();
+            const bool digits = !length.isEmpty() && length.size() <= 18
+                                && std::all_of(length.begin(), length.end(), [](char c) { return c >= '0' && c <= '9'; });
+            if (!digits || lengthSeen)
+                return HeadFault{400, "Bad Request",
+                                 QStringLiteral("Content-Length doit être un nombre d'octets, donné une fois.")};
+            if (length.toLongLong() > maxRequestBytes)
+                return HeadFault{413, "Payload Too Large", tooLarge(maxRequestBytes)};
+            lengthSeen = true;
+        } else if (name == "transfer-encoding") {
+            // Qt's reader does not take a body in pieces: it would read what
+            // follows as another request.
+            return HeadFault{411, "Length Required",
+                             QStringLiteral("Corps en morceaux (Transfer-Encoding) refusé : donnez Content-Length.")};
+        }
+    }
+    return std::nullopt;
+}
 
 // One per connection, a child of its socket: it lives exactly as long.
 class SocketWatch : public QObject {
@@ -18,7 +82,7 @@ public:
         ++*open_;
         socket->setReadBufferSize(limits.maxRequestBytes + 1);
         timer_.setSingleShot(true);
-        QObject::connect(&timer_, &QTimer::timeout, this, [this] { socket_->abort(); });
+        QObject::connect(&timer_, &QTimer::timeout, this, [this] { timedOut(); });
         timer_.start(limits_.requestTimeoutMs);
         // Connected before the HTTP server's own reader: it runs first.
         reading_ = QObject::connect(socket, &QTcpSocket::readyRead, this, [this] { arrived(); });
@@ -29,39 +93,75 @@ private:
     void arrived()
     {
         if (!socket_->isTransactionStarted()) {
-            // A new request: its first line must look like one.
+            // A new request.
             requestBytes_ = 0;
+            head_.clear();
+            headRead_ = false;
             timer_.start(limits_.requestTimeoutMs);
-            const QByteArray start = socket_->peek(2048);
-            const int end = start.indexOf("\r\n");
-            static const QRegularExpression requestLine(QStringLiteral("^[A-Z]{1,10} [!-~]+ HTTP/1\\.[01]$"));
-            if ((end >= 0 && !requestLine.match(QString::fromLatin1(start.left(end))).hasMatch())
-                || (end < 0 && start.size() >= 2048)) {
-                refuse(400, "Bad Request", QStringLiteral("Requête malformée : ligne de requête HTTP/1.1 attendue."));
+        }
+        // The server reads all there is each time: what is here is new.
+        const qint64 arriving = socket_->bytesAvailable();
+        requestBytes_ += arriving;
+        if (!headRead_) {
+            head_ += socket_->peek(arriving);
+            const qsizetype end = head_.indexOf("\r\n\r\n");
+            headRead_ = end >= 0;
+            if (headRead_)
+                head_.truncate(end + 2);
+            const qsizetype firstLine = head_.indexOf('\n');
+            if (firstLine > kMaxRequestLine || (firstLine < 0 && head_.size() > kMaxRequestLine)) {
+                refuse(414, "URI Too Long", QStringLiteral("Ligne de requête trop longue : %1 octets au plus.")
+                                                .arg(kMaxRequestLine));
                 return;
             }
+            // The request line is judged as soon as it is whole, the headers once all are.
+            if (headRead_ || firstLine >= 0) {
+                if (const auto fault = headFault(headRead_ ? head_ : head_.left(firstLine + 1), limits_.maxRequestBytes)) {
+                    refuse(fault->status, fault->statusText, fault->reason);
+                    return;
+                }
+            }
         }
-        requestBytes_ += socket_->bytesAvailable();
         if (requestBytes_ > limits_.maxRequestBytes) {
-            refuse(413, "Payload Too Large",
-                   QStringLiteral("Requête trop grande : %1 Kio au plus, en-têtes compris.")
-                       .arg(limits_.maxRequestBytes / 1024));
+            refuse(413, "Payload Too Large", tooLarge(limits_.maxRequestBytes));
             return;
         }
         // After the HTTP server has read: a whole request starts the idle
-        // wait; a socket the server handed to the WebSocket server lost
-        // every connection, this one included.
+        // wait. The server lets go of a socket (it drops every connection
+        // of it, this one included) for two reasons: it was handed to the
+        // WebSocket server, its read undone; or the server could not read
+        // the request, the read still open, and then the client is told.
         QTimer::singleShot(0, this, [this] {
-            if (!reading_)
+            if (refused_)
+                return;
+            if (reading_) {
+                if (!socket_->isTransactionStarted())
+                    timer_.start(limits_.idleTimeoutMs);
+            } else if (socket_->isTransactionStarted())
+                refuse(400, "Bad Request", QStringLiteral("Requête HTTP illisible."));
+            else
                 timer_.stop();
-            else if (!socket_->isTransactionStarted())
-                timer_.start(limits_.idleTimeoutMs);
         });
+    }
+
+    // Half a request when the time is up is answered; an idle connection
+    // is simply closed.
+    void timedOut()
+    {
+        if (requestBytes_ > 0 && socket_->isTransactionStarted())
+            refuse(408, "Request Timeout",
+                   QStringLiteral("Requête trop lente : elle doit arriver en %1 s.").arg(limits_.requestTimeoutMs / 1000.0));
+        else
+            socket_->abort();
     }
 
     void refuse(int status, const QByteArray &text, const QString &reason)
     {
+        refused_ = true;
+        timer_.stop();
         QObject::disconnect(socket_, &QTcpSocket::readyRead, nullptr, nullptr);
+        // The server may have let go of the socket: it goes when closed.
+        QObject::connect(socket_, &QTcpSocket::disconnected, socket_, &QObject::deleteLater);
         refuseRaw(socket_, status, text, reason);
     }
 
@@ -71,6 +171,9 @@ private:
     QTimer timer_;
     QMetaObject::Connection reading_;
     qint64 requestBytes_ = 0;
+    QByteArray head_; // the request's lines so far, up to the empty one
+    bool headRead_ = false;
+    bool refused_ = false;
 };
 
 } // namespace
@@ -99,45 +202,37 @@ void refuseRaw(QTcpSocket *socket, int status, const QByteArray &statusText, con
     QTimer::singleShot(2000, socket, [socket] { socket->abort(); });
 }
 
-QTcpSocket *PlainListener::nextPendingConnection()
+void ConnectionGuard::refuse(qintptr handle, const QSslConfiguration *tls, QObject *parent)
 {
-    QTcpSocket *socket = QTcpServer::nextPendingConnection();
-    if (socket)
-        guard_.watch(socket);
-    return socket;
-}
-
-void PlainListener::incomingConnection(qintptr handle)
-{
-    if (!guard_.full()) {
-        QTcpServer::incomingConnection(handle);
+    constexpr int kRefusingAtOnce = 16;
+    QTcpSocket *socket = tls ? new QSslSocket(parent) : new QTcpSocket(parent);
+    if (!socket->setSocketDescriptor(handle)) {
+        delete socket;
+        ::close(int(handle));
         return;
     }
-    auto *socket = new QTcpSocket(this);
-    socket->setSocketDescriptor(handle);
+    if (*refusing_ >= kRefusingAtOnce) {
+        socket->abort();
+        delete socket;
+        return;
+    }
+    ++*refusing_;
+    QObject::connect(socket, &QObject::destroyed, [refusing = refusing_] { --*refusing; });
     QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-    refuseRaw(socket, 503, "Service Unavailable", QStringLiteral("Trop de connexions : réessayez plus tard."));
-}
-
-QTcpSocket *TlsListener::nextPendingConnection()
-{
-    QTcpSocket *socket = QSslServer::nextPendingConnection();
-    if (socket)
-        guard_.watch(socket);
-    return socket;
-}
-
-// Over TLS nothing readable can be said before the handshake: the
-// connection is simply closed.
-void TlsListener::incomingConnection(qintptr handle)
-{
-    if (!guard_.full()) {
-        QSslServer::incomingConnection(handle);
+    // The answer, or the handshake before it, has the time a request has.
+    QTimer::singleShot(limits_.requestTimeoutMs, socket, [socket] { socket->abort(); });
+    const QString reason = QStringLiteral("Trop de connexions : réessayez plus tard.");
+    auto *secure = qobject_cast<QSslSocket *>(socket);
+    if (!secure) {
+        refuseRaw(socket, 503, "Service Unavailable", reason);
         return;
     }
-    QTcpSocket socket;
-    socket.setSocketDescriptor(handle);
-    socket.abort();
+    // Nothing readable can be said before the handshake.
+    secure->setSslConfiguration(*tls);
+    QObject::connect(secure, &QSslSocket::encrypted, secure,
+                     [secure, reason] { refuseRaw(secure, 503, "Service Unavailable", reason); });
+    QObject::connect(secure, &QSslSocket::errorOccurred, secure, [secure] { secure->abort(); });
+    secure->startServerEncryption();
 }
 
 } // namespace orvanta

@@ -27,6 +27,11 @@ constexpr int kMaxLiveRefusals = 20;            // messages a live client may se
 constexpr int kMaxLiveMessageBytes = 4096;
 constexpr int kPasswordChecksAtOnce = 2;
 
+// The close code that tells the page its session ended (log in again): one
+// of the codes 4000-4999 left to applications. Qt's enum names only the
+// standard codes, yet sends any code it is given.
+const auto kSessionEnded = static_cast<QWebSocketProtocol::CloseCode>(4401);
+
 const QByteArray kSecurityPolicy = "default-src 'none'; script-src 'self'; style-src 'self'; img-src 'self'; "
                                    "connect-src 'self'; base-uri 'none'; form-action 'none'; "
                                    "frame-ancestors 'none'";
@@ -190,12 +195,19 @@ void RemoteServer::publish()
 {
     if (clients_.empty())
         return;
-    const QString message = QString::fromUtf8(stateMessage(station_.snapshot()));
+    const RemoteSnapshot snapshot = station_.snapshot();
+    const bool samePaths = snapshot.sky.trackedPath == sentSky_.trackedPath
+                           && snapshot.sky.awaitedPath == sentSky_.awaitedPath;
+    // Built once for every client.
+    const QString message =
+        QString::fromUtf8(stateMessage(snapshot, samePaths ? SkyPaths::LeftOut : SkyPaths::Included));
+    if (!samePaths)
+        sentSky_ = snapshot.sky;
     const std::int64_t now = nowMs();
     bool ended = false;
     for (const LiveClient &client : std::vector<LiveClient>(clients_)) {
         if (!sessions_.useKey(client.sessionKey, now)) {
-            dropClient(client.socket, 4401, QStringLiteral("Session terminée : connectez-vous à nouveau."));
+            dropClient(client.socket, kSessionEnded, QStringLiteral("Session terminée : connectez-vous à nouveau."));
             ended = true;
         } else if (client.socket->bytesToWrite() > kSlowClientBytes) {
             dropClient(client.socket, QWebSocketProtocol::CloseCodePolicyViolated,
@@ -212,7 +224,7 @@ void RemoteServer::cutAllSessions()
 {
     sessions_.closeAll();
     for (const LiveClient &client : std::vector<LiveClient>(clients_))
-        dropClient(client.socket, 4401, QStringLiteral("Sessions coupées depuis la station."));
+        dropClient(client.socket, kSessionEnded, QStringLiteral("Sessions coupées depuis la station."));
     emit sessionsChanged();
 }
 
@@ -234,15 +246,15 @@ std::vector<RemoteServer::Connected> RemoteServer::sessions()
 
 // Closing may say at once that the socket is disconnected: the client
 // leaves the list before, and no longer tells this server anything.
-void RemoteServer::dropClient(QWebSocket *socket, int code, const QString &reason)
+void RemoteServer::dropClient(QWebSocket *socket, QWebSocketProtocol::CloseCode code, const QString &reason)
 {
     std::erase_if(clients_, [socket](const LiveClient &client) { return client.socket == socket; });
     socket->disconnect(this);
-    socket->close(QWebSocketProtocol::CloseCode(code), reason);
+    socket->close(code, reason);
     socket->deleteLater();
 }
 
-void RemoteServer::closeClients(QByteArray token, int code, const QString &reason)
+void RemoteServer::closeClients(QByteArray token, QWebSocketProtocol::CloseCode code, const QString &reason)
 {
     const QByteArray key = SessionBook::key(token);
     std::vector<QWebSocket *> leaving;
@@ -403,7 +415,7 @@ void RemoteServer::command(const QString &path, const QHttpServerRequest &reques
             return;
         }
         sessions_.close(who.token);
-        closeClients(who.token, 4401, QStringLiteral("Session terminée."));
+        closeClients(who.token, kSessionEnded, QStringLiteral("Session terminée."));
         sendJson(responder, 200, {{QStringLiteral("ok"), true}},
                  {{"Set-Cookie", kCookieName + "=; Path=/; Max-Age=0; HttpOnly; SameSite=Strict"}});
         emit sessionsChanged();

@@ -3,11 +3,13 @@
 #include "remote/connection_guard.h"
 #include "remote/remote_sessions.h"
 #include "remote/remote_settings.h"
+#include "remote/remote_state.h"
 
 #include <QElapsedTimer>
 #include <QHttpServer>
 #include <QObject>
 #include <QThreadPool>
+#include <QWebSocketProtocol>
 
 #include <set>
 #include <vector>
@@ -71,8 +73,8 @@ private:
     std::optional<Refusal> liveRefusal(const QHttpServerRequest &request);
     void liveConnected();
     void liveMessage(QWebSocket *socket, const QString &text);
-    void closeClients(QByteArray token, int code, const QString &reason);
-    void dropClient(QWebSocket *socket, int code, const QString &reason);
+    void closeClients(QByteArray token, QWebSocketProtocol::CloseCode code, const QString &reason);
+    void dropClient(QWebSocket *socket, QWebSocketProtocol::CloseCode code, const QString &reason);
 
     Caller caller(const QByteArray &authorization, const QByteArray &cookie);
     bool hostAllowed(const QByteArray &host) const;
@@ -96,6 +98,7 @@ private:
     std::set<QString> toldRefused_;
     std::set<QString> certificateNames_; // the names a TLS client may use as Host
     std::vector<LiveClient> clients_;
+    RemoteSky sentSky_; // the sky whose paths the live clients last got
     int passwordGeneration_ = 0; // a password check belongs to the passwords it was made against
     bool listening_ = false;
     bool tls_ = false;

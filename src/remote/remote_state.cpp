@@ -63,7 +63,7 @@ QString isoUtc(const QDateTime &instant)
     return instant.isValid() ? instant.toUTC().toString(Qt::ISODate) : QString();
 }
 
-QJsonObject stateJson(const RemoteSnapshot &snapshot)
+QJsonObject stateJson(const RemoteSnapshot &snapshot, SkyPaths paths)
 {
     QJsonArray passes;
     for (const RemotePass &pass : snapshot.passes)
@@ -74,6 +74,16 @@ QJsonObject stateJson(const RemoteSnapshot &snapshot)
                                   {QStringLiteral("max_elevation"), rounded(pass.maxElevationDeg, 0.1)},
                                   {QStringLiteral("in_progress"), pass.inProgress}});
     const RemoteSky &sky = snapshot.sky;
+    QJsonObject skyJson{{QStringLiteral("tracked_name"), sky.trackedName},
+                        {QStringLiteral("awaited_name"), sky.awaitedName},
+                        {QStringLiteral("satellite"), optionalPoint(sky.satellite)},
+                        {QStringLiteral("rotor"), optionalPoint(sky.rotor)},
+                        {QStringLiteral("info"), sky.info},
+                        {QStringLiteral("min_elevation"), sky.minElevationDeg}};
+    if (paths == SkyPaths::Included) {
+        skyJson.insert(QStringLiteral("tracked_path"), pathJson(sky.trackedPath));
+        skyJson.insert(QStringLiteral("awaited_path"), pathJson(sky.awaitedPath));
+    }
     return {
         {QStringLiteral("time"), isoUtc(snapshot.time)},
         {QStringLiteral("followed"), satelliteJson(snapshot.followed)},
@@ -85,14 +95,7 @@ QJsonObject stateJson(const RemoteSnapshot &snapshot)
          QJsonObject{{QStringLiteral("rotor"), optionalPoint(snapshot.rotorReading)},
                      {QStringLiteral("radio_frequency_hz"), optionalNumber(snapshot.radioReadingHz, 1)}}},
         {QStringLiteral("passes"), passes},
-        {QStringLiteral("sky"), QJsonObject{{QStringLiteral("tracked_name"), sky.trackedName},
-                                            {QStringLiteral("tracked_path"), pathJson(sky.trackedPath)},
-                                            {QStringLiteral("awaited_name"), sky.awaitedName},
-                                            {QStringLiteral("awaited_path"), pathJson(sky.awaitedPath)},
-                                            {QStringLiteral("satellite"), optionalPoint(sky.satellite)},
-                                            {QStringLiteral("rotor"), optionalPoint(sky.rotor)},
-                                            {QStringLiteral("info"), sky.info},
-                                            {QStringLiteral("min_elevation"), sky.minElevationDeg}}},
+        {QStringLiteral("sky"), skyJson},
         {QStringLiteral("alarm"), snapshot.alarm},
         {QStringLiteral("tuning"), QJsonObject{{QStringLiteral("available"), snapshot.tuning.available},
                                                {QStringLiteral("step_hz"), snapshot.tuning.stepHz},
@@ -100,10 +103,10 @@ QJsonObject stateJson(const RemoteSnapshot &snapshot)
     };
 }
 
-QByteArray stateMessage(const RemoteSnapshot &snapshot)
+QByteArray stateMessage(const RemoteSnapshot &snapshot, SkyPaths paths)
 {
     return QJsonDocument(QJsonObject{{QStringLiteral("type"), QStringLiteral("state")},
-                                     {QStringLiteral("state"), stateJson(snapshot)}})
+                                     {QStringLiteral("state"), stateJson(snapshot, paths)}})
         .toJson(QJsonDocument::Compact);
 }
 

@@ -33,6 +33,7 @@ struct RemotePass {
 struct RemoteSkyPoint {
     double azimuthDeg = 0;
     double elevationDeg = 0;
+    bool operator==(const RemoteSkyPoint &) const = default;
 };
 
 // The window's sky view scene, as points on the sky.
@@ -68,8 +69,12 @@ struct RemoteSnapshot {
 };
 
 QString isoUtc(const QDateTime &instant);
-QJsonObject stateJson(const RemoteSnapshot &snapshot);
-// The WebSocket's message of one tick: {"type": "state", "state": {...}}, compact.
-QByteArray stateMessage(const RemoteSnapshot &snapshot);
+// Everything, sky paths included unless told otherwise.
+enum class SkyPaths { Included, LeftOut };
+QJsonObject stateJson(const RemoteSnapshot &snapshot, SkyPaths paths = SkyPaths::Included);
+// The WebSocket's message of one tick: {"type": "state", "state": {...}},
+// compact. A tick whose sky paths are those of the last message leaves them
+// out: the page keeps the ones it has.
+QByteArray stateMessage(const RemoteSnapshot &snapshot, SkyPaths paths = SkyPaths::Included);
 
 } // namespace orvanta

@@ -1,6 +1,7 @@
 #include "logbook/journal.h"
 #include "logbook/journal_work.h"
 #include "support/fakes.h"
+#include "support/file_modes.h"
 #include "support/file_size_limit.h"
 
 #include <QAction>
@@ -68,6 +69,21 @@ struct JournalHarness {
         main.findChild<QAction *>("Mnu_Journal_Contacts")->trigger();
         ASSERT_TRUE(window() && window()->isVisible());
     }
+    // Ctrl+J as the operator presses it: the main window shown and active,
+    // the focus in one of its text boxes (which takes most keys first).
+    void openByKeyboard()
+    {
+        auto *filter = new QLineEdit(&main);
+        main.setCentralWidget(filter);
+        main.show();
+        main.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+        filter->setFocus();
+        QTest::keyClick(filter, Qt::Key_J, Qt::ControlModifier);
+        ASSERT_TRUE(window() && window()->isVisible()) << "Ctrl+J opens the Journal";
+        // It comes forward with the focus on the callsign, once the window system says so.
+        EXPECT_TRUE(QTest::qWaitFor([this] { return box("Journal_Indicatif")->hasFocus(); }, 5000));
+    }
     void type(const char *name, const QString &text) { QTest::keyClicks(box(name), text); }
     void press(const char *name, Qt::Key key) { QTest::keyClick(box(name), key); }
 };
@@ -77,7 +93,7 @@ struct JournalHarness {
 TEST(JournalWindow, ReturnLogsWhatTheStationHasAtThatInstant)
 {
     JournalHarness h;
-    h.open();
+    h.openByKeyboard();
     EXPECT_EQ(h.box("Journal_Satellite")->text(), "FO-29");
     EXPECT_EQ(h.box("Journal_RST_Envoye")->text(), "59");
     h.type("Journal_Indicatif", "f4abc");
@@ -187,6 +203,28 @@ TEST(JournalWindow, ALogThatCannotBeWrittenKeepsTheContactInTheRow)
     EXPECT_TRUE(h.label("Journal_Etat").contains("non enregistré")) << h.label("Journal_Etat").toStdString();
     h.press("Journal_Indicatif", Qt::Key_Return);
     EXPECT_EQ(h.journal().store().count(), 2) << "logged once the disk has room again";
+
+    // A log file protected against writing before the window opens.
+    JournalHarness protectedLog;
+    const QString path = protectedLog.dir.filePath("journal.sqlite");
+    {
+        Contact earlier;
+        earlier.call = "F4ABC";
+        earlier.satName = "FO-29";
+        earlier.instant = QDateTime(QDate(2026, 6, 20), QTime(7, 0), Qt::UTC);
+        ASSERT_TRUE(LogStore(path).add(earlier));
+    }
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    test::FileModesHonoured asAnyUser;
+    if (!asAnyUser.honoured())
+        GTEST_SKIP() << "root whose capabilities cannot be lowered writes through file modes";
+    protectedLog.open();
+    protectedLog.type("Journal_Indicatif", "G0XYZ");
+    protectedLog.press("Journal_Indicatif", Qt::Key_Return);
+    EXPECT_EQ(protectedLog.journal().store().count(), 1);
+    EXPECT_EQ(protectedLog.box("Journal_Indicatif")->text(), "G0XYZ");
+    EXPECT_TRUE(protectedLog.label("Journal_Etat").contains("lecture seule"))
+        << protectedLog.label("Journal_Etat").toStdString();
 }
 
 // A satellite without a LoTW name asks for it in the row; the answer is kept.

@@ -8,6 +8,7 @@
 #include <QJsonDocument>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QSslSocket>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWebSocket>
@@ -139,6 +140,7 @@ TEST_F(RemoteServerTest, BadRequestsAreRefusedWithAReasonAndChangeNothing)
     QByteArray flood = "GET /api/state HTTP/1.1\r\nHost: 127.0.0.1\r\n";
     for (int i = 0; i < 3000; ++i)
         flood += "X-Bourrage-" + QByteArray::number(i) + ": xxxxxxxxxxxxxxxx\r\n";
+    const QByteArray many = flood.left(flood.indexOf("X-Bourrage-150:")).mid(flood.indexOf("X-Bourrage-0:"));
     const struct {
         const char *what;
         QByteArray raw;
@@ -164,6 +166,23 @@ TEST_F(RemoteServerTest, BadRequestsAreRefusedWithAReasonAndChangeNothing)
          "trop grande"},
         {"header flood", flood, 413, "trop grande"},
         {"malformed request line", "GARBAGE\r\n\r\n", 400, "malformée"},
+        {"header name with a space", httpRequest("GET", "/api/state", {}, op, "Mauvais nom: x\r\n"), 400,
+         "En-tête malformé (ligne 4)"},
+        {"control byte in a header", httpRequest("GET", "/api/state", {}, op, "X-A: a\x01b\r\n"), 400,
+         "En-tête malformé"},
+        {"too many headers", httpRequest("GET", "/api/state", {}, op, many), 431, "Trop d'en-têtes"},
+        {"length not a number", "POST /api/park HTTP/1.1\r\nHost: 127.0.0.1\r\n" + bearer + "Content-Length: deux\r\n\r\n",
+         400, "Content-Length"},
+        {"length twice", "POST /api/park HTTP/1.1\r\nHost: 127.0.0.1\r\n" + bearer + "Content-Length: 0\r\n"
+             + "Content-Length: 40\r\n\r\n", 400, "donné une fois"},
+        {"body in pieces", "POST /api/park HTTP/1.1\r\nHost: 127.0.0.1\r\n" + bearer + json
+             + "Transfer-Encoding: chunked\r\n\r\n2\r\n{}\r\n0\r\n\r\n",
+         411, "Content-Length"},
+        {"unknown method", "FROB /api/state HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n", 405, "GET attendu"},
+        {"length past the limit", "POST /api/park HTTP/1.1\r\nHost: 127.0.0.1\r\n" + bearer
+             + "Content-Length: 99999999999999999\r\n\r\n{}", 413, "trop grande"},
+        {"negative length", "POST /api/park HTTP/1.1\r\nHost: 127.0.0.1\r\n" + bearer + "Content-Length: -1\r\n\r\n",
+         400, "Content-Length"},
         {"dot-dot path", httpRequest("GET", "/../../etc/passwd"), 404, "Introuvable"},
         {"encoded dot-dot", httpRequest("GET", "/%2e%2e/%2e%2e/etc/passwd"), 404, "Introuvable"},
         {"encoded slash", httpRequest("GET", "/app.js%2f..%2f..%2fsecret"), 404, "Introuvable"},
@@ -225,6 +244,7 @@ TEST_F(RemoteServerTest, SessionsEndAtLogoutAtTheCutAndWhenAPasswordChanges)
 TEST_F(RemoteServerTest, TheLiveSocketSendsOneStatePerTickAndRefusesWhatItCannotRead)
 {
     const QByteArray viewer = login(kViewerPassword);
+    station.state.sky.trackedPath = {{150, 0}, {190, 40}, {230, 0}};
     QWebSocket live;
     QStringList received;
     QObject::connect(&live, &QWebSocket::textMessageReceived, [&](const QString &text) { received << text; });
@@ -238,10 +258,22 @@ TEST_F(RemoteServerTest, TheLiveSocketSendsOneStatePerTickAndRefusesWhatItCannot
     const QJsonObject message = QJsonDocument::fromJson(received[1].toUtf8()).object();
     EXPECT_EQ(message["type"].toString(), "state");
     EXPECT_EQ(message["state"].toObject()["followed"].toObject()["name"].toString(), "ISS");
+    // Sky paths go out when they change, and only then.
+    const auto sky = [&](int k) {
+        return QJsonDocument::fromJson(received[k].toUtf8()).object()["state"].toObject()["sky"].toObject();
+    };
+    EXPECT_EQ(sky(1)["tracked_path"].toArray().size(), 3);
+    server.publish();
+    station.state.sky.trackedPath.pop_back();
+    server.publish();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return received.size() == 4; }, 5000));
+    EXPECT_FALSE(sky(2).contains("tracked_path"));
+    EXPECT_TRUE(sky(2).contains("info"));
+    EXPECT_EQ(sky(3)["tracked_path"].toArray().size(), 2);
 
     live.sendTextMessage(QStringLiteral("pas du JSON"));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return received.size() == 3; }, 5000));
-    const QJsonObject refusal = QJsonDocument::fromJson(received[2].toUtf8()).object();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return received.size() == 5; }, 5000));
+    const QJsonObject refusal = QJsonDocument::fromJson(received[4].toUtf8()).object();
     EXPECT_EQ(refusal["status"].toInt(), 400);
     EXPECT_TRUE(refusal["error"].toString().contains("objet JSON"));
 
@@ -308,7 +340,8 @@ TEST_F(RemoteServerTest, SlowClientsAndTooManyConnectionsAreCut)
     port = server.port();
     // Half a request, never finished.
     const HttpAnswer slow = exchange(port, "GET /api/state HTTP/1.1\r\nHost: 12", "127.0.0.1", 3000);
-    EXPECT_EQ(slow.status, 0);
+    EXPECT_EQ(slow.status, 408);
+    EXPECT_TRUE(slow.json().value("error").toString().contains("trop lente"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return server.openConnections() == 0; }, 3000));
 
     std::vector<std::unique_ptr<QTcpSocket>> held;
@@ -363,11 +396,33 @@ TEST(RemoteServerStart, ServesOverTlsWithTheChosenCertificate)
     RemoteSettings settings = hashedSettings();
     settings.certificateFile = certificate;
     settings.keyFile = key;
-    ASSERT_EQ(server.start(settings), QString());
-    QProcess curl;
-    curl.start(QStringLiteral("curl"), {"-sk", QStringLiteral("https://127.0.0.1:%1/api/state").arg(server.port())});
-    ASSERT_TRUE(QTest::qWaitFor([&] { return curl.state() == QProcess::NotRunning; }, 10000));
-    EXPECT_TRUE(curl.readAllStandardOutput().contains("connectez-vous"));
+    RemoteLimits limits;
+    limits.maxConnections = 1;
+    limits.requestTimeoutMs = 1000;
+    ASSERT_EQ(server.start(settings, limits), QString());
+    // A connection that never starts its handshake counts, and is cut in time.
+    {
+        QTcpSocket silent;
+        silent.connectToHost(QHostAddress::LocalHost, server.port());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return server.openConnections() == 1; }, 3000));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return silent.state() == QAbstractSocket::UnconnectedState; }, 5000));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return server.openConnections() == 0; }, 5000));
+    }
+    const auto fetch = [&] {
+        QProcess curl;
+        curl.start(QStringLiteral("curl"), {"-sk", QStringLiteral("https://127.0.0.1:%1/api/state").arg(server.port())});
+        EXPECT_TRUE(QTest::qWaitFor([&] { return curl.state() == QProcess::NotRunning; }, 10000));
+        return curl.readAllStandardOutput();
+    };
+    EXPECT_TRUE(fetch().contains("connectez-vous"));
+    // Past the limit, the refusal is said over TLS too.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return server.openConnections() == 0; }, 3000));
+    QSslSocket held;
+    held.setPeerVerifyMode(QSslSocket::VerifyNone);
+    held.connectToHostEncrypted(QStringLiteral("127.0.0.1"), server.port());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return held.isEncrypted(); }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return server.openConnections() == 1; }, 3000));
+    EXPECT_TRUE(fetch().contains("Trop de connexions"));
 }
 
 } // namespace

@@ -64,21 +64,19 @@ int exportCommand(const std::vector<std::string> &arguments, std::ostream &out, 
     Options options(arguments, {{"--adif"}, {"--since", "--database"}, {}, {}});
     if (!options.ok())
         return badArguments(err, options.error());
-    QDateTime since;
+    ContactSelection selection;
     if (options.has("--since")) {
         const QDate day = QDate::fromString(QString::fromStdString(options.text("--since")), Qt::ISODate);
         if (!day.isValid() || options.text("--since").size() != 10)
             return badArguments(err, "--since : date attendue sous la forme AAAA-MM-JJ, pas « " +
                                          options.text("--since") + " »");
-        since = QDateTime(day, QTime(0, 0), Qt::UTC);
+        selection.from = QDateTime(day, QTime(0, 0), Qt::UTC);
     }
     const auto store = openStore(options, err);
     if (!store)
         return kFailed;
-    std::vector<Contact> contacts = store->contacts(since);
-    std::reverse(contacts.begin(), contacts.end());
-    const TransferOutcome outcome =
-        exportContacts(contacts, QString::fromStdString(options.text("--adif")), QDateTime::currentDateTimeUtc());
+    const TransferOutcome outcome = exportContacts(*store, selection, QString::fromStdString(options.text("--adif")),
+                                                   QDateTime::currentDateTimeUtc());
     (outcome.done ? out : err) << (outcome.done ? "" : "orvanta-log : ") << text(outcome.message) << "\n";
     return outcome.done ? 0 : kFailed;
 }

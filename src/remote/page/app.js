@@ -19,7 +19,14 @@
     $('sortir').hidden = entree;
   }
 
+  // A tick leaves out the sky paths that have not changed: the last ones stay.
+  const chemins = { tracked_path: [], awaited_path: [] };
+
   function afficher(etat) {
+    for (const cle of Object.keys(chemins)) {
+      if (cle in etat.sky) chemins[cle] = etat.sky[cle];
+      else etat.sky[cle] = chemins[cle];
+    }
     $('heure').textContent = `${heure(etat.time)} TU`;
     const s = etat.followed;
     $('suivi-nom').textContent = s ? `${s.name} (${s.catalog_number})` : 'aucun';
