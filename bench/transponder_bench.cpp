@@ -11,6 +11,8 @@
 #include "transponder/transponder_tuning.h"
 
 #include <QDateTime>
+
+#include <cmath>
 #include <QMap>
 
 #include <benchmark/benchmark.h>
@@ -28,7 +30,11 @@ public:
         ++sent;
         return true;
     }
-    void move(std::optional<qint64>, std::optional<qint64>) override { ++sent; }
+    void move(const LinkAt &at, double period) override
+    {
+        if (at(Link::Downlink, 0, period) || at(Link::Uplink, 0, period))
+            ++sent;
+    }
     void stop() override { ++sent; }
 };
 
@@ -52,10 +58,18 @@ void BM_TwoLinkCorrectionCycle(benchmark::State &state)
     SilentRadio radio;
     SatelliteLink link(radio);
     QDateTime instant = QDateTime::fromString(QStringLiteral("2026-06-27T10:00:00Z"), Qt::ISODate);
+    const LinksAhead ahead = [&](double seconds) {
+        return tuning.linksAt(rangeRateAt(fo29.component.get(), tuning.satelliteName(),
+                                          instant.addMSecs(std::llround(seconds * 1000))));
+    };
     for (auto _ : state) {
         instant = instant.addMSecs(500);
         tuning.setRangeRate(rangeRateAt(fo29.component.get(), tuning.satelliteName(), instant));
-        link.cycle(tuning.transponder(), tuning.links());
+        // The next correction's delay from both links' Doppler rate, as the station's timer takes it.
+        const std::optional<TwoLinks> now = tuning.links();
+        const std::optional<TwoLinks> later = ahead(1);
+        const double period = correctionSeconds(std::abs(later->downlinkAtRadio - now->downlinkAtRadio), 0.5);
+        link.cycle(tuning.transponder(), ahead, period);
     }
     if (radio.sent == 0)
         state.SkipWithError("nothing was sent");
@@ -81,10 +95,18 @@ void BM_HamlibTwoLinkCorrectionCycle(benchmark::State &state)
     QObject window;
     HamlibSatelliteWork work(window, fo29.store, rig);
     QDateTime instant = QDateTime::fromString(QStringLiteral("2026-06-27T10:00:00Z"), Qt::ISODate);
+    const LinksAhead ahead = [&](double seconds) {
+        return tuning.linksAt(rangeRateAt(fo29.component.get(), tuning.satelliteName(),
+                                          instant.addMSecs(std::llround(seconds * 1000))));
+    };
     for (auto _ : state) {
         instant = instant.addMSecs(500);
         tuning.setRangeRate(rangeRateAt(fo29.component.get(), tuning.satelliteName(), instant));
-        work.cycle(&tuning);
+        const std::optional<TwoLinks> now = tuning.links();
+        const std::optional<TwoLinks> later = ahead(1);
+        const double period = correctionSeconds(std::abs(later->downlinkAtRadio - now->downlinkAtRadio), 0.5);
+        // With the running estimate of the radio's latency from its readings.
+        work.cycle(&tuning, ahead, period);
     }
 }
 BENCHMARK(BM_HamlibTwoLinkCorrectionCycle)->Unit(benchmark::kMicrosecond);

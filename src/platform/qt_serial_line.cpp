@@ -120,4 +120,12 @@ void QtSerialLine::Output(const QByteArray &bytes)
     port_.waitForBytesWritten(1000);
 }
 
+QByteArray QtSerialLine::Input()
+{
+    if (!port_.isOpen())
+        return {};
+    port_.waitForReadyRead(0);
+    return port_.readAll();
+}
+
 } // namespace orvanta

@@ -6,8 +6,8 @@
 namespace orvanta {
 
 // A serial line as the drivers see it: a settings text such as "9600,n,8,1"
-// (speed, parity, data bits, stop bits), open/closed, and output written in
-// one piece. Nothing is ever read back from the devices.
+// (speed, parity, data bits, stop bits), open/closed, output written in one
+// piece, and what the device answered (only the FT-847's read-back asks).
 class SerialLine {
 public:
     virtual ~SerialLine() = default;
@@ -24,6 +24,9 @@ public:
 
     // Written in one piece; dropped when the line is closed.
     virtual void Output(const QByteArray &bytes) = 0;
+    // What arrived since the last call, without waiting; a line that cannot
+    // read gives nothing.
+    virtual QByteArray Input() { return {}; }
 };
 
 struct LineSettings {

@@ -19,6 +19,7 @@ public:
         Ft847Frequency,
         Ft847Satellite,          // satellite mode on with its set-up, or off
         Ft847SatelliteFrequency, // both SAT VFOs
+        Ft847SatelliteRead,      // the SAT RX VFO read back
         Ar5000SetUp,
         Ar5000Frequency,
         Ar5000End,

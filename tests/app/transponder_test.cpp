@@ -202,10 +202,13 @@ public:
         calls << QStringLiteral("start %1 %2 %3").arg(t.name).arg(receive).arg(transmit);
         return accepts;
     }
-    void move(std::optional<qint64> receive, std::optional<qint64> transmit) override
+    void move(const LinkAt &at, double period) override
     {
-        calls << QStringLiteral("move %1 %2").arg(receive ? QString::number(*receive) : "-",
-                                                  transmit ? QString::number(*transmit) : "-");
+        const std::optional<qint64> receive = at(Link::Downlink, 0, period);
+        const std::optional<qint64> transmit = at(Link::Uplink, 0, period);
+        if (receive || transmit)
+            calls << QStringLiteral("move %1 %2").arg(receive ? QString::number(*receive) : "-",
+                                                      transmit ? QString::number(*transmit) : "-");
     }
     void stop() override { calls << "stop"; }
 };
@@ -224,27 +227,29 @@ TEST(SatelliteLink, StartsOnceSendsALinkOnlyWhenItMovedByTheStepAndEndsInNormalM
     SatelliteLink link(radio);
     RecordingReceiver tick;
     SatelliteLinkReceiver receiver(tick, link);
-    const auto at = [](qint64 down, double rangeRate) { return twoLinks(kModeJa, down, rangeRate, {}); };
+    const auto at = [](qint64 down, double rangeRate) {
+        return LinksAhead([=](double) { return std::optional(twoLinks(kModeJa, down, rangeRate, {})); });
+    };
 
-    link.cycle(&kModeJa, at(435850000, -7.0));
+    link.cycle(&kModeJa, at(435850000, -7.0), 0.5);
     receiver.tune(145.8e6);
     receiver.takeUp("Mode C");
-    link.cycle(&kModeJa, at(435850000, -7.0));        // nothing moved
-    link.cycle(&kModeJa, at(435850000, -6.99999));    // 0.15 Hz: under the step
-    link.cycle(&kModeJa, at(435850000, -6.999));      // 1.4 Hz and 0.5 Hz: still under
-    link.cycle(&kModeJa, at(435850000, -6.99));       // 14.5 Hz and 4.9 Hz: on the next steps
-    link.cycle(&kModeJa, at(435851000, -6.99));       // the operator tuned 1 kHz up
-    link.cycle(&kBeacon, at(435850000, -6.99));       // no uplink: normal mode
-    link.cycle(&kModeJa, std::nullopt);
-    link.cycle(&kModeJa, at(435850000, 0.0));
+    link.cycle(&kModeJa, at(435850000, -7.0), 0.5);        // nothing moved
+    link.cycle(&kModeJa, at(435850000, -6.99999), 0.5);    // 0.15 Hz: under the step
+    link.cycle(&kModeJa, at(435850000, -6.999), 0.5);      // 1.4 Hz and 0.5 Hz: still under
+    link.cycle(&kModeJa, at(435850000, -6.99), 0.5);       // 14.5 Hz and 4.9 Hz: on the next steps
+    link.cycle(&kModeJa, at(435851000, -6.99), 0.5);       // the operator tuned 1 kHz up
+    link.cycle(&kBeacon, at(435850000, -6.99), 0.5);       // no uplink: normal mode
+    link.cycle(&kModeJa, LinksAhead(), 0.5);
+    link.cycle(&kModeJa, at(435850000, 0.0), 0.5);
     Transponder other = kModeJa;
     other.name = "Autre";
-    link.cycle(&other, at(435850000, 0.0));
+    link.cycle(&other, at(435850000, 0.0), 0.5);
     receiver.endRemoteControl();
     receiver.tune(145.8e6);
     link.release();
     radio.accepts = false; // a band the radio cannot work: tried again at the next cycle
-    link.cycle(&kModeJa, at(435850000, 0.0));
+    link.cycle(&kModeJa, at(435850000, 0.0), 0.5);
     EXPECT_FALSE(link.active());
     link.release();
     EXPECT_EQ(radio.calls, (QStringList{"start Mode JA 435860180 145946590", "move 435860160 145946600",
@@ -280,10 +285,11 @@ TEST(HamlibTransponder, TheDialTurnedMovesTheUplinkTheOtherWayAndNothingLoops)
     ignore->setObjectName(QStringLiteral("Mnu_Transpondeurs_Ignorer_Cadran"));
     ignore->setCheckable(true);
     HamlibSatelliteWork work(window, store, rig);
+    const LinksAhead ahead = [&tuning](double) { return tuning.links(); };
     // Cycles until done() (at most 40): the radio's thread takes its time.
     const auto cycles = [&](int count, const std::function<bool()> &done = {}) {
         for (int i = 0; i < (done ? 40 : count) && !(done && done()); ++i) {
-            work.cycle(&tuning);
+            work.cycle(&tuning, ahead, 0.5);
             QTest::qWait(80);
         }
     };
@@ -345,7 +351,7 @@ TEST(HamlibTransponder, ASlowRadioNeverHoldsTheCyclesAndTheNewestFrequenciesWin)
         tuning.setRangeRate(-3.0 + 0.01 * i); // about 15 Hz and 5 Hz more at each cycle
         QElapsedTimer clock;
         clock.start();
-        work.cycle(&tuning);
+        work.cycle(&tuning, [&tuning](double) { return tuning.links(); }, 0.5);
         longestUs = std::max(longestUs, clock.nsecsElapsed() / 1000);
         QTest::qWait(100);
     }
