@@ -93,44 +93,52 @@ bool Ft847Receiver::startSatellite(const QString &receiveMode, const QString &tr
     return true;
 }
 
-void Ft847Receiver::satelliteFrequencies(FrequencyAt frequencyAt)
+void Ft847Receiver::satelliteFrequencies(std::function<SatelliteTurn()> turn, FrequencyAt frequencyAt)
 {
+    turn_ = std::move(turn);
     frequencyAt_ = std::move(frequencyAt);
     queue_.run(ReceiverLineQueue::Ft847SatelliteFrequency, [this] {
-        if (!frequencyAt_)
+        if (!frequencyAt_ || !turn_)
             return;
         using ft847::SatelliteVfo;
         line_.setSettings(kCatLine);
+        const SatelliteTurn turn = turn_();
+        if (turn.readBefore)
+            readSatelliteReceive();
         // A frame lands with its last byte, after the pauses of the four before.
-        const double firstLands = 4 * satelliteGap_;
-        const std::optional<qint64> receive = frequencyAt_(SatelliteVfo::Receive, firstLands);
-        if (receive)
-            if (const auto block = ft847::setSatelliteFrequency(SatelliteVfo::Receive, *receive / 1e6))
-                write(*block, satelliteGap_);
-        if (!frequencyAt_)
-            return;
-        if (const std::optional<qint64> transmit = frequencyAt_(SatelliteVfo::Transmit, firstLands))
-            if (const auto block = ft847::setSatelliteFrequency(SatelliteVfo::Transmit, *transmit / 1e6))
-                write(*block, satelliteGap_);
+        const double lands = 4 * satelliteGap_;
+        if (frequencyAt_)
+            if (const std::optional<qint64> receive = frequencyAt_(SatelliteVfo::Receive, lands))
+                if (const auto block = ft847::setSatelliteFrequency(SatelliteVfo::Receive, *receive / 1e6))
+                    write(*block, satelliteGap_);
+        if (turn.transmit && frequencyAt_)
+            if (const std::optional<qint64> transmit = frequencyAt_(SatelliteVfo::Transmit, lands))
+                if (const auto block = ft847::setSatelliteFrequency(SatelliteVfo::Transmit, *transmit / 1e6))
+                    write(*block, satelliteGap_);
+        if (turn.readAfter)
+            readSatelliteReceive();
     });
+}
+
+double Ft847Receiver::satelliteReadSeconds() const
+{
+    constexpr double kAnswered = 0.02; // five bytes at 4800 baud and the poll that finds them
+    return satelliteFrameSeconds() + kAnswered;
 }
 
 void Ft847Receiver::readSatelliteReceive()
 {
-    queue_.run(ReceiverLineQueue::Ft847SatelliteRead, [this] {
-        if (!reader_)
-            return;
-        line_.setSettings(kCatLine);
-        line_.Input(); // nothing stale is taken for the answer
-        write(ft847::readSatelliteReceive(), satelliteGap_);
-        QByteArray answer = line_.Input();
-        for (double waited = 0; answer.size() < 5 && waited < kAnswerSeconds; waited += kAnswerPoll) {
-            waiter_.Attente(kAnswerPoll);
-            answer += line_.Input();
-        }
-        if (reader_)
-            reader_(ft847::answeredFrequency(answer.left(5)));
-    });
+    if (!reader_)
+        return;
+    line_.Input(); // nothing stale is taken for the answer
+    write(ft847::readSatelliteReceive(), satelliteGap_);
+    QByteArray answer = line_.Input();
+    for (double waited = 0; answer.size() < 5 && waited < kAnswerSeconds; waited += kAnswerPoll) {
+        waiter_.Attente(kAnswerPoll);
+        answer += line_.Input();
+    }
+    if (reader_)
+        reader_(ft847::answeredFrequency(answer.left(5)));
 }
 
 void Ft847Receiver::endSatellite()

@@ -25,7 +25,7 @@ namespace orvanta {
 class Ft847Receiver {
 public:
     static constexpr double kByteGap = 0.1;
-    static constexpr double kSatelliteByteGap = 0.02;
+    static constexpr double kSatelliteByteGap = 0.015;
 
     // The queue is the receiver line's, shared with the AR5000 driver and panel.
     Ft847Receiver(SerialLine &line, Waiter &waiter, MessageBoxes &messages, ReceiverLineQueue &queue,
@@ -52,18 +52,30 @@ public:
     // radio, in seconds from the moment it is asked; nothing when the VFO
     // need not move.
     using FrequencyAt = std::function<std::optional<qint64>(ft847::SatelliteVfo vfo, double landsInSeconds)>;
-    // Moves the SAT VFOs, SAT RX first, with frequencies worked out only
-    // once the line is free, so that they are right when they land.
-    void satelliteFrequencies(FrequencyAt frequencyAt);
-    // Reads the SAT RX VFO once the line is free; the answer goes to the
-    // reader: the frequency, or nothing when the radio did not answer.
+    // What one correction puts on the line around the SAT RX frame.
+    struct SatelliteTurn {
+        bool readBefore = false; // the SAT RX read back first
+        bool transmit = true;    // the SAT TX frame after SAT RX's
+        bool readAfter = false;
+    };
+    // Moves the SAT VFOs, SAT RX first, with the turn and the frequencies
+    // worked out only once the line is free, so that they are right when
+    // they land. The reads' answers go to the reader.
+    void satelliteFrequencies(std::function<SatelliteTurn()> turn, FrequencyAt frequencyAt);
+    // The reader of the SAT RX VFO: the frequency, or nothing when the
+    // radio did not answer.
     using ReceiveRead = std::function<void(std::optional<qint64> hertz)>;
     void setSatelliteReader(ReceiveRead reader) { reader_ = std::move(reader); }
-    void readSatelliteReceive();
+    // How long a read takes, its answer included.
+    double satelliteReadSeconds() const;
     // Back to normal mode; the radio stays under CAT control.
     void endSatellite();
     // The frames' frequencies are no longer worked out (their maker is gone).
-    void forgetSatelliteFrequencies() { frequencyAt_ = nullptr; }
+    void forgetSatelliteFrequencies()
+    {
+        frequencyAt_ = nullptr;
+        turn_ = nullptr;
+    }
     void setSatelliteByteGap(double seconds) { satelliteGap_ = seconds; }
     // How long a satellite-mode frame takes to go out.
     double satelliteFrameSeconds() const { return 5 * satelliteGap_; }
@@ -71,6 +83,7 @@ public:
 private:
     void send(int key, std::vector<QByteArray> blocks, double gap = kByteGap);
     void write(const QByteArray &block, double gap);
+    void readSatelliteReceive();
 
     SerialLine &line_;
     Waiter &waiter_;
@@ -78,6 +91,7 @@ private:
     ReceiverLineQueue &queue_;
     double satelliteGap_;
     FrequencyAt frequencyAt_;
+    std::function<SatelliteTurn()> turn_;
     ReceiveRead reader_;
 };
 

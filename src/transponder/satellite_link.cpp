@@ -7,7 +7,10 @@
 
 namespace orvanta {
 
-Ft847SatelliteRadio::Ft847SatelliteRadio(Ft847Receiver &ft847) : ft847_(ft847) {}
+Ft847SatelliteRadio::Ft847SatelliteRadio(Ft847Receiver &ft847, std::function<qint64()> nowMs)
+    : ft847_(ft847), nowMs_(std::move(nowMs))
+{
+}
 
 Ft847SatelliteRadio::~Ft847SatelliteRadio()
 {
@@ -17,29 +20,48 @@ Ft847SatelliteRadio::~Ft847SatelliteRadio()
 bool Ft847SatelliteRadio::start(const Transponder &transponder, qint64 receiveHz, qint64 transmitHz)
 {
     uplinkTurn_ = true;
+    landedMs_ = 0;
+    heldAfter_[0] = heldAfter_[1] = std::nullopt;
     return ft847_.startSatellite(transponder.downlinkMode, transponder.uplinkMode, receiveHz, transmitHz, transponder.ctcss);
 }
 
 void Ft847SatelliteRadio::move(const LinkAt &at, double periodSeconds)
 {
-    // At the fast pacing the dial is read before every downlink, which would
-    // otherwise undo a turn before it is seen; at the slow one, every other
-    // correction, or the downlink would wait too long.
-    const double frame = ft847_.satelliteFrameSeconds();
-    const bool fast = frame <= kFastFrameSeconds;
-    const bool read = readsDial_ && (fast || !uplinkTurn_);
-    const bool uplink = uplinkTurn_;
-    // What one correction puts on the line.
-    const double turn = std::max(periodSeconds, frame * (read && fast ? 2.5 : 2));
-    if (read)
-        ft847_.readSatelliteReceive();
-    ft847_.satelliteFrequencies([at, turn, uplink](ft847::SatelliteVfo vfo, double landsIn) -> std::optional<qint64> {
-        if (vfo == ft847::SatelliteVfo::Receive)
-            return at(Link::Downlink, landsIn, turn);
-        // The uplink goes at every other correction.
-        return uplink ? at(Link::Uplink, landsIn, 2 * turn) : std::nullopt;
+    // Decided when the line is free: corrections asked for meanwhile replace
+    // each other, and the turns must alternate as they go out.
+    const auto turn = [this] {
+        using Turn = Ft847Receiver::SatelliteTurn;
+        const bool fast = ft847_.satelliteFrameSeconds() <= kFastFrameSeconds;
+        // At the fast pacing the dial is read before every downlink, which
+        // would otherwise undo a turn before it is seen; at the slow one,
+        // after every other downlink, or the downlink would wait too long.
+        turn_ = Turn{readsDial_ && fast, uplinkTurn_, readsDial_ && !fast && !uplinkTurn_};
+        uplinkTurn_ = !uplinkTurn_;
+        return turn_;
+    };
+    ft847_.satelliteFrequencies(turn, [this, at, periodSeconds](ft847::SatelliteVfo vfo, double landsIn) {
+        const double frame = ft847_.satelliteFrameSeconds();
+        const double read = readsDial_ ? ft847_.satelliteReadSeconds() : 0;
+        const bool fast = frame <= kFastFrameSeconds;
+        if (vfo == ft847::SatelliteVfo::Receive) {
+            // Until the next downlink lands: as last measured after the same
+            // kind of turn (the radio's answers take their time), else what
+            // follows it in this turn and what precedes it in the next.
+            const qint64 lands = nowMs_() + std::llround(landsIn * 1000);
+            const double since = double(lands - landedMs_) / 1000;
+            constexpr double kLongestHold = 2.0; // beyond, the corrections had paused
+            if (landedMs_ > 0 && since > 0 && since < kLongestHold)
+                heldAfter_[landedWithUplink_] = since;
+            landedMs_ = lands;
+            landedWithUplink_ = turn_.transmit;
+            const double hold = heldAfter_[turn_.transmit].value_or(
+                (turn_.transmit ? frame : 0) + (turn_.readAfter ? read : 0) + (fast ? read : 0) + frame);
+            return at(Link::Downlink, landsIn, hold);
+        }
+        // The uplink goes at every other turn.
+        const double twoTurns = 3 * frame + (fast ? 2 : 1) * read;
+        return at(Link::Uplink, landsIn, std::max(twoTurns, 2 * periodSeconds));
     });
-    uplinkTurn_ = !uplinkTurn_;
 }
 
 void Ft847SatelliteRadio::stop()
@@ -78,7 +100,7 @@ double correctionSeconds(double dopplerRate, double periodSeconds)
 {
     // Aimed at the middle of its hold, a frequency is then at most this far
     // off at either end.
-    constexpr double kDriftHz = 8;
+    constexpr double kDriftHz = 6;
     constexpr double kShortest = 0.1;
     if (!(dopplerRate > 0))
         return periodSeconds;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/transponder_table.h"
+#include "receiver/ft847_receiver.h"
 #include "receiver/receiver.h"
 #include "transponder/two_link_doppler.h"
 
@@ -8,8 +9,6 @@
 #include <optional>
 
 namespace orvanta {
-
-class Ft847Receiver;
 
 // The two links at an instant, in seconds from now; empty without a
 // transponder or a range rate.
@@ -46,7 +45,8 @@ public:
     // Frames this short leave time for a read of the dial at each correction.
     static constexpr double kFastFrameSeconds = 0.15;
 
-    explicit Ft847SatelliteRadio(Ft847Receiver &ft847);
+    // nowMs: the station's clock, in ms.
+    Ft847SatelliteRadio(Ft847Receiver &ft847, std::function<qint64()> nowMs);
     ~Ft847SatelliteRadio() override;
     bool start(const Transponder &transponder, qint64 receiveHz, qint64 transmitHz) override;
     void move(const LinkAt &at, double periodSeconds) override;
@@ -60,6 +60,13 @@ private:
     Ft847Receiver &ft847_;
     bool readsDial_ = false;
     bool uplinkTurn_ = true;
+    Ft847Receiver::SatelliteTurn turn_; // the one going out
+    std::function<qint64()> nowMs_;
+    // When the last downlink landed (or would have), and in what kind of
+    // turn; how long the downlink was held after each kind, as measured.
+    qint64 landedMs_ = 0;
+    bool landedWithUplink_ = false;
+    std::optional<double> heldAfter_[2];
 };
 
 // One radio working a transponder: satellite mode on when a transponder with

@@ -22,7 +22,7 @@ TransponderWork::TransponderWork(Links links, Receiver &ar5000Radio, Ft847Receiv
       tuning_(links_.store, [this] { return readTable(); }),
       ft847_(ft847),
       ft847Dial_(SatelliteLink::kFt847StepHz),
-      ft847Satellite_(ft847),
+      ft847Satellite_(ft847, [this] { return links_.clock.nowUtc().toMSecsSinceEpoch(); }),
       ft847Link_(ft847Satellite_),
       ft847Receiver_(ft847Radio, ft847Link_),
       hamlib_(links_.window, links_.store, hamlib),

@@ -159,20 +159,22 @@ TEST_F(Ft847Test, SatelliteModeSetsBothVfosAndEnds)
             return vfo == ft847::SatelliteVfo::Receive ? receive : transmit;
         };
     };
-    ft847.satelliteFrequencies(frequencies(435861760, std::nullopt));
+    using Turn = Ft847Receiver::SatelliteTurn;
+    ft847.satelliteFrequencies([] { return Turn{}; }, frequencies(435861760, std::nullopt));
     expectSent(bytes({0x43, 0x58, 0x61, 0x76, 0x11}), 0);
-    ft847.satelliteFrequencies(frequencies(435861750, 145946600));
+    ft847.satelliteFrequencies([] { return Turn{}; }, frequencies(435861750, 145946600));
     expectSent(bytes({0x43, 0x58, 0x61, 0x75, 0x11}) + bytes({0x14, 0x59, 0x46, 0x60, 0x21}), 0);
     EXPECT_EQ(asked, std::vector<double>(4, 4 * Ft847Receiver::kSatelliteByteGap));
     ft847.endSatellite();
     expectSent(bytes({0x00, 0x00, 0x00, 0x00, 0x8E}), 0);
 
-    // The SAT RX read back: the radio's five bytes, or nothing when it is silent.
+    // The SAT RX read back, before the frames or after: the radio's five
+    // bytes, or nothing when it is silent.
     std::vector<std::optional<qint64>> read;
     ft847.setSatelliteReader([&read](std::optional<qint64> hertz) { read.push_back(hertz); });
     waiter.duringWait = [this] { pty.write(QByteArray("\x43\x58\x61\x76\x01", 5)); };
-    ft847.readSatelliteReceive();
-    ft847.readSatelliteReceive();
+    ft847.satelliteFrequencies([] { return Turn{true, false, false}; }, frequencies(std::nullopt, std::nullopt));
+    ft847.satelliteFrequencies([] { return Turn{false, false, true}; }, frequencies(std::nullopt, std::nullopt));
     EXPECT_EQ(waiter.beforeEachWait.mid(0, 5), bytes({0, 0, 0, 0, 0x13}));
     EXPECT_EQ(read, (std::vector<std::optional<qint64>>{435861760, std::nullopt}));
     EXPECT_NEAR(std::accumulate(waiter.waits.begin() + 10, waiter.waits.end(), 0.0), 0.3, 0.02)
