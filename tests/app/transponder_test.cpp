@@ -17,6 +17,7 @@
 #include <QElapsedTimer>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -107,9 +108,50 @@ TEST(TransponderTuning, ChoiceFrequencyAndOffsetsAreKeptPerSatelliteAndTheDownli
     EXPECT_EQ(later.offsets().downlink, -1500);
     later.choose(0);
     EXPECT_EQ(later.downlink(), 435795000);
+    EXPECT_EQ(later.offsets().downlink, 0) << "offsets are the transponder's own";
     TransponderTuning third(store, table);
     third.follow(24278, "JAS-2 (FO-29)");
     EXPECT_EQ(third.transponder()->name, "Balise");
+}
+
+// Settings from before offsets were kept per transponder: the satellite's
+// offsets are each of its transponders' until one is set anew. The beacon
+// heard 1.2 kHz low at the radio, at rest and receding at 5 km/s, gives the
+// worked transponder's downlink offset.
+TEST(TransponderTuning, OffsetsAreKeptPerTransponderAndTheBeaconSetsTheDownlinkOne)
+{
+    test::MemorySettingsStore store;
+    store.save(kApplication, "Transpondeurs", "24278 Decalage Descente", "-900");
+    store.save(kApplication, "Transpondeurs", "24278 Decalage Montee", "150");
+    TransponderTuning tuning(store, [] {
+        TransponderTable t;
+        t.entries = {kBeacon, kModeJa};
+        return t;
+    });
+    tuning.follow(24278, "JAS-2 (FO-29)");
+    EXPECT_EQ(tuning.offsets().downlink, -900);
+    tuning.setOffsets({-1000, 200});
+    tuning.choose(0);
+    EXPECT_EQ(tuning.offsets().downlink, -900) << "the beacon keeps the old one";
+    EXPECT_EQ(tuning.offsets().uplink, 150);
+    tuning.choose(1);
+    EXPECT_EQ(tuning.offsets().downlink, -1000);
+
+    ASSERT_EQ(tuning.beacon(), &tuning.transponders()[0]);
+    ASSERT_TRUE(tuning.calibrateOnBeacon(435795000 - 1200, 0.0));
+    EXPECT_EQ(tuning.offsets().downlink, -1200);
+    EXPECT_EQ(tuning.offsets().uplink, 200);
+    const double receding = twoLinks(kBeacon, 435795000, 5.0, {}).downlinkAtRadio;
+    ASSERT_TRUE(tuning.calibrateOnBeacon(receding + 300, 5.0));
+    EXPECT_EQ(tuning.offsets().downlink, 300);
+    EXPECT_FALSE(tuning.calibrateOnBeacon(std::nan(""), 0.0));
+    TransponderTuning later(store, [] {
+        TransponderTable t;
+        t.entries = {kBeacon, kModeJa};
+        return t;
+    });
+    later.follow(24278, "JAS-2 (FO-29)");
+    EXPECT_EQ(later.offsets().downlink, 300);
 }
 
 TEST(TransponderWindow, KeysWheelSliderAndCentreTuneAndBothLinksAreShown)
@@ -157,6 +199,53 @@ TEST(TransponderWindow, KeysWheelSliderAndCentreTuneAndBothLinksAreShown)
     EXPECT_FALSE(window.findChild<QSlider *>("Transpondeur_Curseur")->isEnabled());
     window.hide();
     EXPECT_EQ(store.get("Orvanta", "Transpondeurs", "24278 Transpondeur", ""), "Balise");
+}
+
+// The downlink typed in MHz at the satellite, the point or the comma: a text
+// that is not a number or falls outside the passband stays in the entry,
+// marked with the reason, and nothing moves. The radio's state below.
+TEST(TransponderWindow, ATypedDownlinkIsTakenOnlyInThePassbandAndTheRadiosStateIsShown)
+{
+    test::MemorySettingsStore store;
+    TransponderTuning tuning(store, [] {
+        TransponderTable t;
+        t.entries = {kBeacon, kModeJa};
+        return t;
+    });
+    TranspondeurWindow window(tuning, [] { return std::optional<double>(0.0); });
+    window.follow(24278, "JAS-2 (FO-29)");
+    window.ouvrir();
+    auto *entry = window.findChild<QLineEdit *>("Transpondeur_Frequence");
+    const auto type = [entry](const char *text) {
+        entry->setText(QString::fromUtf8(text));
+        QTest::keyClick(entry, Qt::Key_Return);
+    };
+    type("435,8612");
+    EXPECT_EQ(tuning.downlink(), 435861200);
+    EXPECT_EQ(window.findChild<QLabel *>("Descente_Satellite")->text(), "435.86120 MHz");
+    EXPECT_TRUE(entry->text().isEmpty());
+    for (const auto &[text, reason] : {std::pair{"436.1", "hors de la bande 435.80000 - 435.90000 MHz"},
+                                       std::pair{"435.85 MHz", "pas un nombre"}, std::pair{"", "pas un nombre"}}) {
+        type(text);
+        EXPECT_EQ(tuning.downlink(), 435861200) << text;
+        EXPECT_EQ(entry->text(), QString::fromUtf8(text));
+        EXPECT_EQ(entry->toolTip(), QStringLiteral("Refusée : ") + reason);
+    }
+
+    auto *radio = window.findChild<QLabel *>("Transpondeur_Etat_Radio");
+    auto *beacon = window.findChild<QPushButton *>("Caler_Balise");
+    EXPECT_EQ(radio->text(), "Radio : non pilotée");
+    EXPECT_FALSE(beacon->isEnabled()) << "no dial read";
+    tuning.setRadioState({true, true, "VFOB", false});
+    std::optional<double> dial = 435795000 - 700;
+    window.setDial([&dial] { return dial; });
+    window.refresh();
+    EXPECT_EQ(radio->text(), "Radio : mode satellite, split, montée sur VFOB");
+    tuning.setRadioState({false, true, "", true});
+    window.refresh();
+    EXPECT_EQ(radio->text(), "Radio : sans mode satellite, split, montée refusée, non envoyée");
+    beacon->click();
+    EXPECT_EQ(window.findChild<QSpinBox *>("Decalage_Descente")->value(), -700);
 }
 
 // Opened before any satellite is followed, the panel leaves the focus out of
