@@ -6,6 +6,7 @@
 #include "orbit/satellites.h"
 #include "platform/message_boxes.h"
 #include "platform/settings_store.h"
+#include "transponder/dial_watch.h"
 #include "transponder/hamlib_satellite_work.h"
 #include "transponder/satellite_link.h"
 #include "transponder/transponder_tuning.h"
@@ -110,5 +111,24 @@ void BM_HamlibTwoLinkCorrectionCycle(benchmark::State &state)
     }
 }
 BENCHMARK(BM_HamlibTwoLinkCorrectionCycle)->Unit(benchmark::kMicrosecond);
+
+// What each cycle adds once the radio's readings come back: the running
+// estimate of its latency, the downlink kept in the history and the reading
+// told from our own corrections, with the history full.
+void BM_DialReadingAndLatencyEstimate(benchmark::State &state)
+{
+    DialWatch dial(SatelliteLink::kFt847StepHz);
+    CommandLatency latency;
+    qint64 now = 0;
+    qint64 hertz = 435860000;
+    for (auto _ : state) {
+        now += 190;
+        hertz -= 12;
+        latency.measured(0.004 + 0.001 * double(now % 3));
+        dial.sent(hertz, now + qint64(latency.seconds() * 1000));
+        benchmark::DoNotOptimize(dial.turned(double(hertz + 10), now + 5, 100));
+    }
+}
+BENCHMARK(BM_DialReadingAndLatencyEstimate)->Unit(benchmark::kMicrosecond);
 
 } // namespace
