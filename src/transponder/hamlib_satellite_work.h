@@ -13,7 +13,6 @@ class QObject;
 namespace orvanta {
 
 class SettingsStore;
-class TransponderTuning;
 
 // The transponder settings of the Hamlib radio, section "Transpondeurs":
 // "VFO Montee" (VFOB by default: the transmit VFO in split of most radios
