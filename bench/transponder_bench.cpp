@@ -6,11 +6,14 @@
 #include "orbit/satellites.h"
 #include "platform/message_boxes.h"
 #include "platform/settings_store.h"
+#include "transponder/dial_watch.h"
 #include "transponder/hamlib_satellite_work.h"
 #include "transponder/satellite_link.h"
 #include "transponder/transponder_tuning.h"
 
 #include <QDateTime>
+
+#include <cmath>
 #include <QMap>
 
 #include <benchmark/benchmark.h>
@@ -28,7 +31,11 @@ public:
         ++sent;
         return true;
     }
-    void move(std::optional<qint64>, std::optional<qint64>) override { ++sent; }
+    void move(const LinkAt &at, double period) override
+    {
+        if (at(Link::Downlink, 0, period) || at(Link::Uplink, 0, period))
+            ++sent;
+    }
     void stop() override { ++sent; }
 };
 
@@ -52,10 +59,18 @@ void BM_TwoLinkCorrectionCycle(benchmark::State &state)
     SilentRadio radio;
     SatelliteLink link(radio);
     QDateTime instant = QDateTime::fromString(QStringLiteral("2026-06-27T10:00:00Z"), Qt::ISODate);
+    const LinksAhead ahead = [&](double seconds) {
+        return tuning.linksAt(rangeRateAt(fo29.component.get(), tuning.satelliteName(),
+                                          instant.addMSecs(std::llround(seconds * 1000))));
+    };
     for (auto _ : state) {
         instant = instant.addMSecs(500);
         tuning.setRangeRate(rangeRateAt(fo29.component.get(), tuning.satelliteName(), instant));
-        link.cycle(tuning.transponder(), tuning.links());
+        // The next correction's delay from both links' Doppler rate, as the station's timer takes it.
+        const std::optional<TwoLinks> now = tuning.links();
+        const std::optional<TwoLinks> later = ahead(1);
+        const double period = correctionSeconds(std::abs(later->downlinkAtRadio - now->downlinkAtRadio), 0.5);
+        link.cycle(tuning.transponder(), ahead, period);
     }
     if (radio.sent == 0)
         state.SkipWithError("nothing was sent");
@@ -81,12 +96,39 @@ void BM_HamlibTwoLinkCorrectionCycle(benchmark::State &state)
     QObject window;
     HamlibSatelliteWork work(window, fo29.store, rig);
     QDateTime instant = QDateTime::fromString(QStringLiteral("2026-06-27T10:00:00Z"), Qt::ISODate);
+    const LinksAhead ahead = [&](double seconds) {
+        return tuning.linksAt(rangeRateAt(fo29.component.get(), tuning.satelliteName(),
+                                          instant.addMSecs(std::llround(seconds * 1000))));
+    };
     for (auto _ : state) {
         instant = instant.addMSecs(500);
         tuning.setRangeRate(rangeRateAt(fo29.component.get(), tuning.satelliteName(), instant));
-        work.cycle(&tuning);
+        const std::optional<TwoLinks> now = tuning.links();
+        const std::optional<TwoLinks> later = ahead(1);
+        const double period = correctionSeconds(std::abs(later->downlinkAtRadio - now->downlinkAtRadio), 0.5);
+        // With the running estimate of the radio's latency from its readings.
+        work.cycle(&tuning, ahead, period);
     }
 }
 BENCHMARK(BM_HamlibTwoLinkCorrectionCycle)->Unit(benchmark::kMicrosecond);
+
+// What each cycle adds once the radio's readings come back: the running
+// estimate of its latency, the downlink kept in the history and the reading
+// told from our own corrections, with the history full.
+void BM_DialReadingAndLatencyEstimate(benchmark::State &state)
+{
+    DialWatch dial(SatelliteLink::kFt847StepHz);
+    CommandLatency latency;
+    qint64 now = 0;
+    qint64 hertz = 435860000;
+    for (auto _ : state) {
+        now += 190;
+        hertz -= 12;
+        latency.measured(0.004 + 0.001 * double(now % 3));
+        dial.sent(hertz, now + qint64(latency.seconds() * 1000));
+        benchmark::DoNotOptimize(dial.turned(double(hertz + 10), now + 5, 100));
+    }
+}
+BENCHMARK(BM_DialReadingAndLatencyEstimate)->Unit(benchmark::kMicrosecond);
 
 } // namespace

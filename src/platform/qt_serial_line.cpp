@@ -37,7 +37,10 @@ bool LineSettings::parse(const QString &text, LineSettings &out)
 QtSerialLine::QtSerialLine(QString device, QString settings, MessageBoxes &messages)
     : device_(std::move(device)), settings_(std::move(settings)), messages_(messages)
 {
-    QObject::connect(&port_, &QSerialPort::readyRead, &port_, [this] { received(port_.readAll()); });
+    QObject::connect(&port_, &QSerialPort::readyRead, &port_, [this] {
+        if (hasInputSink())
+            received(port_.readAll());
+    });
 }
 
 void QtSerialLine::setDevice(const QString &device)
@@ -119,6 +122,14 @@ void QtSerialLine::Output(const QByteArray &bytes)
     port_.write(bytes);
     // The drivers pace their commands themselves: each write leaves now.
     port_.waitForBytesWritten(1000);
+}
+
+QByteArray QtSerialLine::Input()
+{
+    if (!port_.isOpen())
+        return {};
+    port_.waitForReadyRead(0);
+    return port_.readAll();
 }
 
 } // namespace orvanta

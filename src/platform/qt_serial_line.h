@@ -23,6 +23,7 @@ public:
     bool PortOpen() const override { return port_.isOpen(); }
     void setPortOpen(bool open) override;
     void Output(const QByteArray &bytes) override;
+    QByteArray Input() override;
 
 private:
     bool apply(const LineSettings &settings);

@@ -9,8 +9,9 @@ namespace orvanta {
 
 // A serial line as the drivers see it: a settings text such as "9600,n,8,1"
 // (speed, parity, data bits, stop bits), open/closed, output written in one
-// piece, and what the device answers handed to a sink as it arrives, never
-// waited for (a GS-232 telling where it points).
+// piece, and what the device answers: either handed to a sink as it
+// arrives, never waited for (a GS-232 telling where it points), or, on a
+// line with no sink, read when asked (the FT-847's read-back).
 class SerialLine {
 public:
     virtual ~SerialLine() = default;
@@ -29,10 +30,14 @@ public:
     virtual void Output(const QByteArray &bytes) = 0;
 
     // Called on the window's thread with the bytes as they come; a line
-    // nobody listens to drops them.
+    // nobody listens to keeps them for Input().
     virtual void setInputSink(std::function<void(const QByteArray &bytes)> sink) { sink_ = std::move(sink); }
+    // What arrived since the last call, without waiting; a line that cannot
+    // read gives nothing.
+    virtual QByteArray Input() { return {}; }
 
 protected:
+    bool hasInputSink() const { return bool(sink_); }
     void received(const QByteArray &bytes)
     {
         if (sink_)

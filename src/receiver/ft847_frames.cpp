@@ -20,6 +20,7 @@ constexpr char kSetSatRxFrequency = 0x11;
 constexpr char kSetSatTxFrequency = 0x21;
 constexpr char kSetSatRxMode = 0x17;
 constexpr char kSetSatTxMode = 0x27;
+constexpr char kReadSatRx = 0x13;
 constexpr char kSetSatTxToneMode = 0x2A;
 constexpr char kSetSatTxTone = 0x2B;
 constexpr char kToneEncoderOn = 0x4A;
@@ -128,6 +129,26 @@ std::optional<QByteArray> setSatelliteMode(SatelliteVfo vfo, const QString &mode
 std::optional<QByteArray> setSatelliteFrequency(SatelliteVfo vfo, double megahertz)
 {
     return frequencyBlock(megahertz, vfo == SatelliteVfo::Receive ? kSetSatRxFrequency : kSetSatTxFrequency);
+}
+
+QByteArray readSatelliteReceive()
+{
+    return block(0, 0, 0, 0, kReadSatRx);
+}
+
+std::optional<qint64> answeredFrequency(const QByteArray &answer)
+{
+    if (answer.size() != 5)
+        return std::nullopt;
+    qint64 tens = 0;
+    for (int i = 0; i < 4; ++i) {
+        const int high = quint8(answer[i]) >> 4;
+        const int low = quint8(answer[i]) & 0x0F;
+        if (high > 9 || low > 9)
+            return std::nullopt;
+        tens = tens * 100 + high * 10 + low;
+    }
+    return tens * 10;
 }
 
 bool receivesOn(double megahertz)

@@ -33,6 +33,12 @@ enum class SatelliteVfo { Receive, Transmit };
 std::optional<QByteArray> setSatelliteMode(SatelliteVfo vfo, const QString &mode);
 // A SAT VFO's frequency, packed as the main VFO's.
 std::optional<QByteArray> setSatelliteFrequency(SatelliteVfo vfo, double megahertz);
+// Asks for the SAT RX VFO's frequency and mode; the radio answers five
+// bytes: the frequency packed as above, then the mode.
+QByteArray readSatelliteReceive();
+// The frequency (Hz) of such an answer; nothing for one that is not five
+// bytes of BCD.
+std::optional<qint64> answeredFrequency(const QByteArray &answer);
 // The radio's receive coverage (0.1-30, 36-76, 108-174 and 420-512 MHz) and
 // its transmit bands (160 to 10 m, 6 m, 2 m and 70 cm).
 bool receivesOn(double megahertz);

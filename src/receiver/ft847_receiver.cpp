@@ -12,7 +12,9 @@ namespace orvanta {
 namespace {
 
 const QString kCatLine = QStringLiteral("4800,n,8,2");
-constexpr double kByteGap = 0.1; // the radio allows up to 0.2 s between bytes
+// How long the radio has to answer a read: its five bytes take 12 ms.
+constexpr double kAnswerSeconds = 0.3;
+constexpr double kAnswerPoll = 0.01;
 // Kinds of refusal: each is shown once until a command goes out.
 const QString kOutOfRange = QStringLiteral("hors limites");
 const QString kUnknownTone = QStringLiteral("tonalite");
@@ -20,8 +22,9 @@ const QString kOutOfBand = QStringLiteral("bande");
 
 } // namespace
 
-Ft847Receiver::Ft847Receiver(SerialLine &line, Waiter &waiter, MessageBoxes &messages, ReceiverLineQueue &queue)
-    : line_(line), waiter_(waiter), refusals_(messages), queue_(queue)
+Ft847Receiver::Ft847Receiver(SerialLine &line, Waiter &waiter, MessageBoxes &messages, ReceiverLineQueue &queue,
+                             double satelliteByteGap)
+    : line_(line), waiter_(waiter), refusals_(messages), queue_(queue), satelliteGap_(satelliteByteGap)
 {
 }
 
@@ -69,7 +72,7 @@ bool Ft847Receiver::startSatellite(const QString &receiveMode, const QString &tr
                                           .arg(links.join(QStringLiteral(" ni "))));
         return false;
     }
-    std::vector<QByteArray> blocks{ft847::catOn(), ft847::satelliteModeOn()};
+    std::vector<QByteArray> blocks{ft847::satelliteModeOn()};
     const std::optional<QByteArray> tone = ft847::setSatelliteTone(toneHz);
     if (toneHz > 0 && !tone)
         refusals_.refused(kUnknownTone, QStringLiteral("Tonalité CTCSS non envoyée : le FT847 n'a pas de tonalité de %1 Hz")
@@ -81,41 +84,87 @@ bool Ft847Receiver::startSatellite(const QString &receiveMode, const QString &tr
                               ft847::setSatelliteFrequency(SatelliteVfo::Transmit, transmitHz / 1e6)})
         if (block)
             blocks.push_back(*block);
-    send(ReceiverLineQueue::Ft847Satellite, std::move(blocks));
+    queue_.run(ReceiverLineQueue::Ft847Satellite, [this, blocks = std::move(blocks)] {
+        line_.setSettings(kCatLine);
+        write(ft847::catOn(), kByteGap);
+        for (const QByteArray &block : blocks)
+            write(block, satelliteGap_);
+    });
     return true;
 }
 
-void Ft847Receiver::satelliteFrequencies(std::optional<qint64> receiveHz, std::optional<qint64> transmitHz)
+void Ft847Receiver::satelliteFrequencies(std::function<SatelliteTurn()> turn, FrequencyAt frequencyAt)
 {
-    std::vector<QByteArray> blocks;
-    if (receiveHz)
-        if (const auto block = ft847::setSatelliteFrequency(ft847::SatelliteVfo::Receive, *receiveHz / 1e6))
-            blocks.push_back(*block);
-    if (transmitHz)
-        if (const auto block = ft847::setSatelliteFrequency(ft847::SatelliteVfo::Transmit, *transmitHz / 1e6))
-            blocks.push_back(*block);
-    if (!blocks.empty())
-        send(ReceiverLineQueue::Ft847SatelliteFrequency, std::move(blocks));
+    turn_ = std::move(turn);
+    frequencyAt_ = std::move(frequencyAt);
+    queue_.run(ReceiverLineQueue::Ft847SatelliteFrequency, [this] {
+        if (!frequencyAt_ || !turn_)
+            return;
+        using ft847::SatelliteVfo;
+        line_.setSettings(kCatLine);
+        const SatelliteTurn turn = turn_();
+        if (turn.readBefore)
+            readSatelliteReceive();
+        // A frame lands with its last byte, after the pauses of the four before.
+        const double lands = 4 * satelliteGap_;
+        if (frequencyAt_)
+            if (const std::optional<qint64> receive = frequencyAt_(SatelliteVfo::Receive, lands))
+                if (const auto block = ft847::setSatelliteFrequency(SatelliteVfo::Receive, *receive / 1e6))
+                    write(*block, satelliteGap_);
+        if (turn.transmit && frequencyAt_)
+            if (const std::optional<qint64> transmit = frequencyAt_(SatelliteVfo::Transmit, lands))
+                if (const auto block = ft847::setSatelliteFrequency(SatelliteVfo::Transmit, *transmit / 1e6))
+                    write(*block, satelliteGap_);
+        if (turn.readAfter)
+            readSatelliteReceive();
+    });
+}
+
+double Ft847Receiver::satelliteReadSeconds() const
+{
+    constexpr double kAnswered = 0.02; // five bytes at 4800 baud and the poll that finds them
+    return satelliteFrameSeconds() + kAnswered;
+}
+
+void Ft847Receiver::readSatelliteReceive()
+{
+    if (!reader_)
+        return;
+    line_.Input(); // nothing stale is taken for the answer
+    write(ft847::readSatelliteReceive(), satelliteGap_);
+    QByteArray answer = line_.Input();
+    for (double waited = 0; answer.size() < 5 && waited < kAnswerSeconds; waited += kAnswerPoll) {
+        waiter_.Attente(kAnswerPoll);
+        answer += line_.Input();
+    }
+    if (reader_)
+        reader_(ft847::answeredFrequency(answer.left(5)));
 }
 
 void Ft847Receiver::endSatellite()
 {
-    send(ReceiverLineQueue::Ft847Satellite, {ft847::satelliteModeOff()});
+    frequencyAt_ = nullptr;
+    send(ReceiverLineQueue::Ft847Satellite, {ft847::satelliteModeOff()}, satelliteGap_);
 }
 
 // A block whose bytes were mixed with another's could form a different
 // instruction (08 is PTT ON), so blocks asked for during the pauses, and the
 // AR5000 panel's commands, wait for the current ones to end.
-void Ft847Receiver::send(int key, std::vector<QByteArray> blocks)
+void Ft847Receiver::send(int key, std::vector<QByteArray> blocks, double gap)
 {
-    queue_.run(key, [this, blocks = std::move(blocks)] {
+    queue_.run(key, [this, blocks = std::move(blocks), gap] {
         line_.setSettings(kCatLine);
         for (const QByteArray &block : blocks)
-            for (char byte : block) {
-                line_.Output(QByteArray(1, byte));
-                waiter_.Attente(kByteGap);
-            }
+            write(block, gap);
     });
+}
+
+void Ft847Receiver::write(const QByteArray &block, double gap)
+{
+    for (char byte : block) {
+        line_.Output(QByteArray(1, byte));
+        waiter_.Attente(gap);
+    }
 }
 
 } // namespace orvanta

@@ -255,6 +255,7 @@ void HamlibReceiver::moveSatellite(std::optional<qint64> receiveHz, std::optiona
     link_->want([&](RigWanted &wanted) {
         wanted.satellite.receiveHz = receiveHz.value_or(wanted.satellite.receiveHz);
         wanted.satellite.transmitHz = transmitHz.value_or(wanted.satellite.transmitHz);
+        wanted.satellite.movedAtMs = monotonicMs();
     });
 }
 

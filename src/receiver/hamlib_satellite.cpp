@@ -101,30 +101,51 @@ QString RigSatellite::apply(RIG *rig, const RigSatelliteWish &wanted, RigSatelli
             return error;
         applied = wanted;
         applied.cycle = 0;
+    }
+    if (wanted.cycle != applied.cycle) {
+        // One read per cycle, before what the cycle sends: it shows what the
+        // operator did with the dial since the last one landed, which the
+        // next would otherwise undo.
+        if (const QString error = readDial(rig, wanted, applied); !error.isEmpty())
+            return error;
+        applied.cycle = wanted.cycle;
+        applied.readDial = wanted.readDial;
+    }
+    if (wanted.transmitHz != applied.transmitHz) {
+        if (const QString error = sendTransmit(rig, wanted.transmitHz); !error.isEmpty())
+            return error;
+        applied.transmitHz = wanted.transmitHz;
+    }
+    if (wanted.receiveHz != applied.receiveHz && !uplinkOnly_) {
+        if (const QString error = sendReceive(rig, wanted.receiveHz); !error.isEmpty())
+            return error;
+        applied.receiveHz = wanted.receiveHz;
+        if (wanted.movedAtMs > 0)
+            latency_ = double(monotonicMs() - wanted.movedAtMs) / 1000;
+    }
+    return {};
+}
+
+QString RigSatellite::readDial(RIG *rig, const RigSatelliteWish &wanted, const RigSatelliteWish &applied)
+{
+    dial_ = RigReading{0, wanted.cycle, applied.receiveHz, !uplink_, 0, latency_, unreadable_};
+    dial_->satelliteMode = satmode_;
+    dial_->split = split_;
+    if (!wanted.readDial || unreadable_ || uplinkOnly_)
+        return {};
+    freq_t frequency = 0;
+    const int code = rig_get_freq(rig, RIG_VFO_CURR, &frequency);
+    if (code == RIG_OK) {
+        dial_->hertz = frequency;
+        dial_->readAtMs = monotonicMs();
+    } else if (isHamlibRefusal(code)) {
+        // Said once per start; the corrections go on without the dial.
+        unreadable_ = dial_->unreadable = true;
+        refused(QStringLiteral("La radio Hamlib ne dit pas sa fréquence (%1) : le cadran est ignoré.")
+                    .arg(hamlibErrorText(code)));
     } else {
-        if (wanted.transmitHz != applied.transmitHz) {
-            if (const QString error = sendTransmit(rig, wanted.transmitHz); !error.isEmpty())
-                return error;
-            applied.transmitHz = wanted.transmitHz;
-        }
-        if (wanted.receiveHz != applied.receiveHz && !uplinkOnly_) {
-            if (const QString error = sendReceive(rig, wanted.receiveHz); !error.isEmpty())
-                return error;
-            applied.receiveHz = wanted.receiveHz;
-        }
+        return hamlibErrorText(code);
     }
-    if (wanted.readDial && wanted.cycle != applied.cycle) {
-        // One read per cycle, after what the cycle sent: it shows what the
-        // operator did with the dial since.
-        freq_t frequency = 0;
-        const int code = rig_get_freq(rig, RIG_VFO_CURR, &frequency);
-        if (code == RIG_OK)
-            dial_ = RigReading{frequency, wanted.cycle, applied.receiveHz, !uplink_};
-        else if (!isHamlibRefusal(code))
-            return hamlibErrorText(code);
-    }
-    applied.cycle = wanted.cycle;
-    applied.readDial = wanted.readDial;
     return {};
 }
 
@@ -133,6 +154,7 @@ QString RigSatellite::start(RIG *rig, const RigSatelliteWish &wanted)
     if (const QString error = stop(rig); !error.isEmpty())
         return error;
     uplink_ = false;
+    unreadable_ = false;
     uplinkOnly_ = wanted.uplinkOnly;
     uplinkVfo_ = int(uplinkOnly_ ? RIG_VFO_CURR : entryOf(wanted.uplinkVfo).hamlib);
     if (!canTransmit(rig, wanted.transmitHz)) {

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <chrono>
 #include <optional>
 
 struct s_rig; // Hamlib's RIG; its header stays in the .cpp files
@@ -18,6 +19,13 @@ enum class UplinkVfo { VfoB, VfoA, Sub, Main };
 QString uplinkVfoName(UplinkVfo vfo);
 UplinkVfo uplinkVfoNamed(const QString &name); // VFOB for an unknown name
 
+// The monotonic clock both threads stamp the satellite work with, in ms.
+inline qint64 monotonicMs()
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
 // What the station wants of a Hamlib radio working a transponder.
 struct RigSatelliteWish {
     bool on = false;
@@ -28,6 +36,7 @@ struct RigSatelliteWish {
     UplinkVfo uplinkVfo = UplinkVfo::VfoB;
     qint64 receiveHz = 0;
     qint64 transmitHz = 0;
+    qint64 movedAtMs = 0; // when the links were last moved (monotonicMs)
     // The correction cycle; a new one asks for one read of the downlink.
     long long cycle = 0;
     bool readDial = false;
@@ -44,6 +53,14 @@ struct RigReading {
     long long cycle = 0;
     qint64 sentHz = 0;
     bool uplinkRefused = false; // working a transponder whose uplink does not go out
+    qint64 readAtMs = 0;        // monotonicMs of the read
+    // From the links' move to the downlink set at the radio, last measured;
+    // negative before any.
+    double latencySeconds = -1;
+    // The radio turned the read of its frequency down: the dial cannot be followed.
+    bool unreadable = false;
+    bool satelliteMode = false; // the radio's own satellite mode is on
+    bool split = false;
 };
 
 // The transponder work of one opening of a Hamlib radio, on the worker's
@@ -66,6 +83,7 @@ public:
 
 private:
     QString start(s_rig *rig, const RigSatelliteWish &wanted);
+    QString readDial(s_rig *rig, const RigSatelliteWish &wanted, const RigSatelliteWish &applied);
     QString sendReceive(s_rig *rig, qint64 hertz);
     QString sendTransmit(s_rig *rig, qint64 hertz);
     void refused(const QString &text);
@@ -75,6 +93,8 @@ private:
     bool uplink_ = false; // the uplink goes out
     bool uplinkOnly_ = false;
     bool downlinkRefused_ = false;
+    bool unreadable_ = false;
+    double latency_ = -1;
     int uplinkVfo_ = 0;   // Hamlib's vfo_t
     QString note_;
     std::optional<RigReading> dial_;

@@ -18,7 +18,7 @@ public:
         Ft847Mode,
         Ft847Frequency,
         Ft847Satellite,          // satellite mode on with its set-up, or off
-        Ft847SatelliteFrequency, // both SAT VFOs
+        Ft847SatelliteFrequency, // both SAT VFOs and the read of SAT RX
         Ar5000SetUp,
         Ar5000Frequency,
         Ar5000End,

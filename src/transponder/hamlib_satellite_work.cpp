@@ -49,15 +49,21 @@ bool HamlibSatelliteRadio::start(const Transponder &transponder, qint64 receiveH
     wish.transmitHz = transmitHz;
     wish.cycle = cycle_;
     rig_.startSatellite(wish);
-    lastDownlinkSent_ = cycle_;
+    dial_.clear();
+    dial_.sent(receiveHz, monotonicMs());
     return true;
 }
 
-void HamlibSatelliteRadio::move(std::optional<qint64> receiveHz, std::optional<qint64> transmitHz)
+void HamlibSatelliteRadio::move(const LinkAt &at, double periodSeconds)
 {
-    rig_.moveSatellite(receiveHz, transmitHz);
-    if (receiveHz)
-        lastDownlinkSent_ = cycle_;
+    const double latency = latency_.seconds();
+    const std::optional<qint64> receive = at(Link::Downlink, latency, periodSeconds);
+    const std::optional<qint64> transmit = at(Link::Uplink, latency, periodSeconds);
+    if (!receive && !transmit)
+        return;
+    rig_.moveSatellite(receive, transmit);
+    if (receive)
+        dial_.sent(*receive, monotonicMs() + qint64(latency * 1000));
 }
 
 void HamlibSatelliteRadio::stop()
@@ -65,26 +71,10 @@ void HamlibSatelliteRadio::stop()
     rig_.stopSatellite();
 }
 
-std::optional<double> DialWatch::turned(const RigReading &read, long long lastDownlinkSent)
-{
-    if (read.cycle <= lastRead_)
-        return std::nullopt;
-    lastRead_ = read.cycle;
-    if (read.cycle - lastDownlinkSent < kQuietCycles || std::abs(read.hertz - double(read.sentHz)) <= double(step_))
-        return std::nullopt;
-    return read.hertz;
-}
-
-qint64 downlinkFromDial(double dialHz, const TwoLinks &links)
-{
-    const double sent = double(links.downlinkAtSatellite + links.offsets.downlink);
-    const double factor = links.downlinkAtRadio / sent;
-    return std::llround(dialHz / factor) - links.offsets.downlink;
-}
-
 HamlibSatelliteWork::HamlibSatelliteWork(QObject &window, SettingsStore &store, HamlibReceiver &rig)
-    : store_(store), rig_(rig), radio_(rig, [&store] { return uplinkVfoSetting(store); }), link_(radio_),
-      receiver_(rig, link_), dial_(SatelliteLink::kFt847StepHz), ignoreDial_(ignoresDial(store))
+    : store_(store), rig_(rig), dial_(SatelliteLink::kFt847StepHz),
+      radio_(rig, [&store] { return uplinkVfoSetting(store); }, dial_), link_(radio_), receiver_(rig, link_),
+      ignoreDial_(ignoresDial(store))
 {
     auto *vfos = new QActionGroup(&window);
     const UplinkVfo chosen = uplinkVfoSetting(store);
@@ -114,21 +104,46 @@ bool HamlibSatelliteWork::uplinkRefused() const
     return link_.active() && read && read->uplinkRefused;
 }
 
-void HamlibSatelliteWork::cycle(TransponderTuning *tuning)
+RadioState HamlibSatelliteWork::state() const
+{
+    RadioState state;
+    if (const std::optional<RigReading> read = rig_.reading()) {
+        state.satelliteMode = read->satelliteMode;
+        state.split = read->split;
+        if (!read->uplinkRefused)
+            state.uplinkVfo = uplinkVfoName(uplinkVfoSetting(store_));
+    }
+    return state;
+}
+
+std::optional<double> HamlibSatelliteWork::dial() const
+{
+    const std::optional<RigReading> read = rig_.reading();
+    if (!link_.active() || !read || read->readAtMs == 0)
+        return std::nullopt;
+    return read->hertz;
+}
+
+void HamlibSatelliteWork::cycle(TransponderTuning *tuning, const LinksAhead &ahead, double periodSeconds)
 {
     radio_.beginCycle();
-    const bool readDial = !ignoreDial_;
-    if (tuning && link_.active() && readDial) {
-        const std::optional<RigReading> read = rig_.reading();
-        const std::optional<TwoLinks> links = tuning->links();
-        if (read && links)
-            if (const std::optional<double> dial = dial_.turned(*read, radio_.lastDownlinkSent()))
-                tuning->setDownlink(downlinkFromDial(*dial, *links));
+    const std::optional<RigReading> read = rig_.reading();
+    if (read && read->cycle > lastRead_) {
+        lastRead_ = read->cycle;
+        radio_.measured(read->latencySeconds);
+        // Our own downlinks may land up to two commands late.
+        const qint64 margin = qint64(2000 * radio_.latencySeconds()) + kReadMarginMs;
+        // The links as they were at the read.
+        const std::optional<TwoLinks> links =
+            tuning && ahead && read->readAtMs > 0 ? ahead(double(read->readAtMs - monotonicMs()) / 1000) : std::nullopt;
+        if (tuning && link_.active() && !ignoreDial_ && links)
+            if (const std::optional<double> turned = dial_.turned(read->hertz, read->readAtMs, margin))
+                tuning->setDownlink(downlinkFromDial(*turned, *links));
     }
     const Transponder *worked = tuning ? tuning->transponder() : nullptr;
-    link_.cycle(worked, tuning ? tuning->links() : std::nullopt);
+    link_.cycle(worked, tuning ? ahead : LinksAhead(), periodSeconds);
     if (link_.active())
-        radio_.endCycle(readDial);
+        radio_.endCycle(true);
 }
 
 } // namespace orvanta

@@ -2,18 +2,66 @@
 
 #include "receiver/ft847_receiver.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace orvanta {
 
+Ft847SatelliteRadio::Ft847SatelliteRadio(Ft847Receiver &ft847, std::function<qint64()> nowMs)
+    : ft847_(ft847), nowMs_(std::move(nowMs))
+{
+}
+
+Ft847SatelliteRadio::~Ft847SatelliteRadio()
+{
+    ft847_.forgetSatelliteFrequencies();
+}
+
 bool Ft847SatelliteRadio::start(const Transponder &transponder, qint64 receiveHz, qint64 transmitHz)
 {
+    uplinkTurn_ = true;
+    landedMs_ = 0;
+    heldAfter_[0] = heldAfter_[1] = std::nullopt;
     return ft847_.startSatellite(transponder.downlinkMode, transponder.uplinkMode, receiveHz, transmitHz, transponder.ctcss);
 }
 
-void Ft847SatelliteRadio::move(std::optional<qint64> receiveHz, std::optional<qint64> transmitHz)
+void Ft847SatelliteRadio::move(const LinkAt &at, double periodSeconds)
 {
-    ft847_.satelliteFrequencies(receiveHz, transmitHz);
+    // Decided when the line is free: corrections asked for meanwhile replace
+    // each other, and the turns must alternate as they go out.
+    const auto turn = [this] {
+        using Turn = Ft847Receiver::SatelliteTurn;
+        const bool fast = ft847_.satelliteFrameSeconds() <= kFastFrameSeconds;
+        // At the fast pacing the dial is read before every downlink, which
+        // would otherwise undo a turn before it is seen; at the slow one,
+        // after every other downlink, or the downlink would wait too long.
+        turn_ = Turn{readsDial_ && fast, uplinkTurn_, readsDial_ && !fast && !uplinkTurn_};
+        uplinkTurn_ = !uplinkTurn_;
+        return turn_;
+    };
+    ft847_.satelliteFrequencies(turn, [this, at, periodSeconds](ft847::SatelliteVfo vfo, double landsIn) {
+        const double frame = ft847_.satelliteFrameSeconds();
+        const double read = readsDial_ ? ft847_.satelliteReadSeconds() : 0;
+        const bool fast = frame <= kFastFrameSeconds;
+        if (vfo == ft847::SatelliteVfo::Receive) {
+            // Until the next downlink lands: as last measured after the same
+            // kind of turn (the radio's answers take their time), else what
+            // follows it in this turn and what precedes it in the next.
+            const qint64 lands = nowMs_() + std::llround(landsIn * 1000);
+            const double since = double(lands - landedMs_) / 1000;
+            constexpr double kLongestHold = 2.0; // beyond, the corrections had paused
+            if (landedMs_ > 0 && since > 0 && since < kLongestHold)
+                heldAfter_[landedWithUplink_] = since;
+            landedMs_ = lands;
+            landedWithUplink_ = turn_.transmit;
+            const double hold = heldAfter_[turn_.transmit].value_or(
+                (turn_.transmit ? frame : 0) + (turn_.readAfter ? read : 0) + (fast ? read : 0) + frame);
+            return at(Link::Downlink, landsIn, hold);
+        }
+        // The uplink goes at every other turn.
+        const double twoTurns = 3 * frame + (fast ? 2 : 1) * read;
+        return at(Link::Uplink, landsIn, std::max(twoTurns, 2 * periodSeconds));
+    });
 }
 
 void Ft847SatelliteRadio::stop()
@@ -21,23 +69,60 @@ void Ft847SatelliteRadio::stop()
     ft847_.endSatellite();
 }
 
+double Ft847SatelliteRadio::latencySeconds() const
+{
+    return 4 * ft847_.satelliteFrameSeconds() / 5;
+}
+
 qint64 SatelliteLink::onStep(double hertz) const
 {
     return std::llround(hertz / double(step_)) * step_;
 }
 
-void SatelliteLink::cycle(const Transponder *transponder, const std::optional<TwoLinks> &links)
+std::optional<qint64> SatelliteLink::linkAt(Link link, double landsInSeconds, double holdSeconds)
 {
-    if (!transponder || !transponder->hasUplink() || !links) {
+    if (!active_ || !ahead_)
+        return std::nullopt;
+    const std::optional<TwoLinks> links = ahead_(landsInSeconds + std::max(holdSeconds, period_) / 2);
+    if (!links)
+        return std::nullopt;
+    qint64 &sent = link == Link::Downlink ? sentReceive_ : sentTransmit_;
+    const qint64 wanted = onStep(link == Link::Downlink ? links->downlinkAtRadio : links->uplinkAtRadio);
+    if (wanted == sent)
+        return std::nullopt;
+    sent = wanted;
+    if (link == Link::Downlink && downlinkSent_)
+        downlinkSent_(wanted, landsInSeconds);
+    return wanted;
+}
+
+double correctionSeconds(double dopplerRate, double periodSeconds)
+{
+    // Aimed at the middle of its hold, a frequency is then at most this far
+    // off at either end.
+    constexpr double kDriftHz = 6;
+    constexpr double kShortest = 0.1;
+    if (!(dopplerRate > 0))
+        return periodSeconds;
+    return std::clamp(2 * kDriftHz / dopplerRate, std::min(kShortest, periodSeconds), periodSeconds);
+}
+
+void SatelliteLink::cycle(const Transponder *transponder, const LinksAhead &ahead, double periodSeconds)
+{
+    const std::optional<TwoLinks> now = ahead ? ahead(0) : std::nullopt;
+    if (!transponder || !transponder->hasUplink() || !now) {
         release();
         refused_ = false;
         return;
     }
-    const qint64 receive = onStep(links->downlinkAtRadio);
-    const qint64 transmit = onStep(links->uplinkAtRadio);
     if (starting_)
         return; // a cycle dispatched by the take-up's own waits
+    ahead_ = ahead;
+    period_ = periodSeconds;
     if (!active_ || !(*transponder == worked_)) {
+        const std::optional<TwoLinks> links = ahead(radio_.latencySeconds() + periodSeconds / 2);
+        const qint64 receive = onStep(links ? links->downlinkAtRadio : now->downlinkAtRadio);
+        const qint64 transmit = onStep(links ? links->uplinkAtRadio : now->uplinkAtRadio);
         release();
         // The radio is ours from the take-up's first byte: a tick during its
         // waits must not queue a normal-mode frequency behind it.
@@ -51,15 +136,13 @@ void SatelliteLink::cycle(const Transponder *transponder, const std::optional<Tw
             return;
         }
         worked_ = *transponder;
-    } else {
-        const std::optional<qint64> moveReceive = receive != sentReceive_ ? std::optional(receive) : std::nullopt;
-        const std::optional<qint64> moveTransmit = transmit != sentTransmit_ ? std::optional(transmit) : std::nullopt;
-        if (!moveReceive && !moveTransmit)
-            return;
-        radio_.move(moveReceive, moveTransmit);
+        sentReceive_ = receive;
+        sentTransmit_ = transmit;
+        if (downlinkSent_)
+            downlinkSent_(receive, radio_.latencySeconds());
+        return;
     }
-    sentReceive_ = receive;
-    sentTransmit_ = transmit;
+    radio_.move([this](Link link, double landsIn, double hold) { return linkAt(link, landsIn, hold); }, periodSeconds);
 }
 
 void SatelliteLink::release()

@@ -48,6 +48,14 @@ int correctionPeriodMs(const SettingsStore &store)
     return int(std::lround(*seconds * 1000));
 }
 
+double ft847SatelliteByteGap(const SettingsStore &store)
+{
+    constexpr double kDefault = 0.02;
+    const std::optional<double> seconds =
+        parseNumber(store.get(kApplication, kSection, QStringLiteral("Pause Octets FT847")));
+    return seconds && *seconds >= 0.005 && *seconds <= 0.2 ? *seconds : kDefault;
+}
+
 TransponderTuning::TransponderTuning(SettingsStore &store, std::function<TransponderTable()> loadTable)
     : store_(store), loadTable_(std::move(loadTable))
 {
@@ -56,6 +64,21 @@ TransponderTuning::TransponderTuning(SettingsStore &store, std::function<Transpo
 QString TransponderTuning::key(const QString &what) const
 {
     return QString::number(catalogNumber_) + QLatin1Char(' ') + what;
+}
+
+QString TransponderTuning::transponderKey(const QString &what) const
+{
+    const Transponder *t = transponder();
+    return key((t ? t->name + QLatin1Char(' ') : QString()) + what);
+}
+
+void TransponderTuning::loadOffsets()
+{
+    const auto offset = [this](const QString &what) {
+        const QString own = store_.get(kApplication, kSection, transponderKey(what));
+        return storedHertz(own.isEmpty() ? store_.get(kApplication, kSection, key(what)) : own);
+    };
+    offsets_ = {offset(QStringLiteral("Decalage Descente")), offset(QStringLiteral("Decalage Montee"))};
 }
 
 void TransponderTuning::follow(long catalogNumber, const QString &name)
@@ -87,8 +110,6 @@ void TransponderTuning::load()
     const TransponderTable table = loadTable_();
     transponders_ = table.forSatellite(catalogNumber_);
     problems_ = table.problems;
-    offsets_ = {storedHertz(store_.get(kApplication, kSection, key(QStringLiteral("Decalage Descente")))),
-                storedHertz(store_.get(kApplication, kSection, key(QStringLiteral("Decalage Montee"))))};
     if (transponders_.empty())
         return;
     const QString kept = store_.get(kApplication, kSection, key(QStringLiteral("Transpondeur")));
@@ -99,6 +120,7 @@ void TransponderTuning::load()
                                        [](const Transponder &t) { return t.alive && t.hasUplink(); });
     chosen_ = int(found != transponders_.end() ? found - transponders_.begin()
                   : workable != transponders_.end() ? workable - transponders_.begin() : 0);
+    loadOffsets();
     centre();
     const qint64 last = storedHertz(store_.get(kApplication, kSection, key(QStringLiteral("Descente"))));
     if (found != transponders_.end() && last > 0)
@@ -115,6 +137,7 @@ void TransponderTuning::choose(int index)
     if (index < 0 || index >= int(transponders_.size()) || index == chosen_)
         return;
     chosen_ = index;
+    loadOffsets();
     centre();
     remember();
 }
@@ -136,6 +159,23 @@ void TransponderTuning::setDownlink(qint64 hertz)
         downlink_ = std::clamp(hertz, t->downlinkLow, t->downlinkHigh);
 }
 
+QString TransponderTuning::typeDownlink(const QString &megahertz)
+{
+    const Transponder *t = transponder();
+    if (!t)
+        return QStringLiteral("aucun transpondeur");
+    // A French operator's comma is read as the point.
+    const std::optional<double> value = parseNumber(QString(megahertz).replace(QLatin1Char(','), QLatin1Char('.')));
+    if (!value || !std::isfinite(*value))
+        return QStringLiteral("pas un nombre");
+    const qint64 hertz = std::llround(*value * 1e6);
+    if (hertz < t->downlinkLow || hertz > t->downlinkHigh)
+        return QStringLiteral("hors de la bande %1 - %2 MHz")
+            .arg(formatFixed(double(t->downlinkLow) / 1e6, 5), formatFixed(double(t->downlinkHigh) / 1e6, 5));
+    downlink_ = hertz;
+    return {};
+}
+
 void TransponderTuning::centre()
 {
     if (const Transponder *t = transponder())
@@ -145,18 +185,42 @@ void TransponderTuning::centre()
 void TransponderTuning::setOffsets(const LinkOffsets &offsets)
 {
     offsets_ = offsets;
-    if (catalogNumber_ == 0)
+    if (!transponder())
         return;
-    store_.save(kApplication, kSection, key(QStringLiteral("Decalage Descente")), QString::number(offsets.downlink));
-    store_.save(kApplication, kSection, key(QStringLiteral("Decalage Montee")), QString::number(offsets.uplink));
+    store_.save(kApplication, kSection, transponderKey(QStringLiteral("Decalage Descente")),
+                QString::number(offsets.downlink));
+    store_.save(kApplication, kSection, transponderKey(QStringLiteral("Decalage Montee")), QString::number(offsets.uplink));
+}
+
+const Transponder *TransponderTuning::beacon() const
+{
+    const auto found = std::find_if(transponders_.begin(), transponders_.end(), [](const Transponder &t) {
+        return !t.hasUplink() && t.downlinkLow == t.downlinkHigh && t.downlinkLow > 0;
+    });
+    return found != transponders_.end() ? &*found : nullptr;
+}
+
+bool TransponderTuning::calibrateOnBeacon(double radioHz, double rangeRateKmS)
+{
+    const Transponder *b = beacon();
+    if (!b || !transponder() || !std::isfinite(radioHz) || radioHz <= 0)
+        return false;
+    const double atSatellite = radioHz / receivedAtRadio(1.0, rangeRateKmS);
+    setOffsets({std::llround(atSatellite - double(b->downlinkLow)), offsets_.uplink});
+    return true;
 }
 
 std::optional<TwoLinks> TransponderTuning::links() const
 {
+    return linksAt(rangeRate_);
+}
+
+std::optional<TwoLinks> TransponderTuning::linksAt(std::optional<double> rangeRateKmS) const
+{
     const Transponder *t = transponder();
-    if (!t || !rangeRate_)
+    if (!t || !rangeRateKmS)
         return std::nullopt;
-    return twoLinks(*t, downlink_, *rangeRate_, offsets_);
+    return twoLinks(*t, downlink_, *rangeRateKmS, offsets_);
 }
 
 void TransponderTuning::remember()

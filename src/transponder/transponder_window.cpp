@@ -11,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
@@ -86,6 +87,10 @@ TranspondeurWindow::TranspondeurWindow(TransponderTuning &tuning, RangeRate rang
 
     slider_ = new QSlider(Qt::Horizontal);
     slider_->setObjectName(QStringLiteral("Transpondeur_Curseur"));
+    typedDownlink_ = new QLineEdit;
+    typedDownlink_->setObjectName(QStringLiteral("Transpondeur_Frequence"));
+    typedDownlink_->setPlaceholderText(QStringLiteral("Descente au satellite (MHz)"));
+    typedDownlink_->setFocusPolicy(Qt::ClickFocus);
 
     auto *steps = new QHBoxLayout;
     auto *stepGroup = new QButtonGroup(this);
@@ -108,6 +113,14 @@ TranspondeurWindow::TranspondeurWindow(TransponderTuning &tuning, RangeRate rang
     auto *offsets = new QFormLayout;
     offsets->addRow(QStringLiteral("Décalage descente"), downlinkOffset_);
     offsets->addRow(QStringLiteral("Décalage montée"), uplinkOffset_);
+    beacon_ = new QPushButton(QStringLiteral("Caler sur la balise"));
+    beacon_->setObjectName(QStringLiteral("Caler_Balise"));
+    beacon_->setFocusPolicy(Qt::ClickFocus);
+    beacon_->setToolTip(QStringLiteral("La radio accordée à l'oreille sur la balise : le décalage de descente "
+                                       "devient l'écart entre la balise et la radio"));
+    offsets->addRow(QString(), beacon_);
+    radio_ = new QLabel;
+    radio_->setObjectName(QStringLiteral("Transpondeur_Etat_Radio"));
 
     auto *drives = new QCheckBox(QStringLiteral("Piloter la radio en mode satellite (FT-847 ou Hamlib)"));
     drives->setObjectName(QStringLiteral("Transpondeur_Radio"));
@@ -120,9 +133,11 @@ TranspondeurWindow::TranspondeurWindow(TransponderTuning &tuning, RangeRate rang
     layout->addWidget(choice_);
     layout->addLayout(values);
     layout->addWidget(slider_);
+    layout->addWidget(typedDownlink_);
     layout->addLayout(steps);
     layout->addLayout(offsets);
     layout->addWidget(drives);
+    layout->addWidget(radio_);
     // The arrow keys and the wheel tune the passband whichever control has
     // the focus, unless the operator is typing in an offset.
     setFocusPolicy(Qt::StrongFocus);
@@ -154,6 +169,13 @@ TranspondeurWindow::TranspondeurWindow(TransponderTuning &tuning, RangeRate rang
             tuning_.setOffsets({downlinkOffset_->value(), uplinkOffset_->value()});
             refresh();
         });
+
+    connect(typedDownlink_, &QLineEdit::returnPressed, this, &TranspondeurWindow::typed);
+    connect(typedDownlink_, &QLineEdit::textEdited, this, [this] {
+        typedDownlink_->setStyleSheet(QString());
+        typedDownlink_->setToolTip(QString());
+    });
+    connect(beacon_, &QPushButton::clicked, this, &TranspondeurWindow::calibrate);
 
     refreshTimer_.setInterval(kRefreshMs);
     connect(&refreshTimer_, &QTimer::timeout, this, &TranspondeurWindow::refresh);
@@ -221,8 +243,6 @@ void TranspondeurWindow::showTransponders()
     for (const Transponder &t : tuning_.transponders())
         choice_->addItem(t.alive ? t.name : t.name + QStringLiteral(" (inactif)"));
     choice_->setCurrentIndex(tuning_.chosen());
-    downlinkOffset_->setValue(int(tuning_.offsets().downlink));
-    uplinkOffset_->setValue(int(tuning_.offsets().uplink));
     showing_ = false;
     showTuning();
 }
@@ -237,6 +257,8 @@ void TranspondeurWindow::showTuning()
     slider_->setPageStep(10 * tuning_.step());
     slider_->setValue(t ? int(tuning_.downlink() - t->downlinkLow) : 0);
     choice_->setCurrentIndex(tuning_.chosen());
+    downlinkOffset_->setValue(int(tuning_.offsets().downlink));
+    uplinkOffset_->setValue(int(tuning_.offsets().uplink));
     showing_ = false;
     refresh();
 }
@@ -245,6 +267,48 @@ void TranspondeurWindow::tuned()
 {
     showTuning();
     saveTimer_.start();
+}
+
+// A refused frequency stays in the entry, marked, with the reason; nothing moves.
+void TranspondeurWindow::typed()
+{
+    const QString refusal = tuning_.typeDownlink(typedDownlink_->text());
+    if (!refusal.isEmpty()) {
+        typedDownlink_->setStyleSheet(QStringLiteral("background: #ffd0d0"));
+        typedDownlink_->setToolTip(QStringLiteral("Refusée : ") + refusal);
+        return;
+    }
+    typedDownlink_->clear();
+    tuned();
+}
+
+void TranspondeurWindow::calibrate()
+{
+    const std::optional<double> dial = dial_ ? dial_() : std::nullopt;
+    const std::optional<double> rate = rangeRate_ ? rangeRate_() : std::nullopt;
+    if (!dial || !rate || !tuning_.calibrateOnBeacon(*dial, *rate))
+        return;
+    showing_ = true;
+    downlinkOffset_->setValue(int(tuning_.offsets().downlink));
+    showing_ = false;
+    refresh();
+}
+
+void TranspondeurWindow::showRadio()
+{
+    const RadioState &state = tuning_.radioState();
+    QStringList parts;
+    if (state.uplinkVfo.isEmpty() && !state.uplinkRefused) {
+        radio_->setText(QStringLiteral("Radio : non pilotée"));
+    } else {
+        parts << (state.satelliteMode ? QStringLiteral("mode satellite") : QStringLiteral("sans mode satellite"));
+        parts << (state.split ? QStringLiteral("split") : QStringLiteral("sans split"));
+        parts << (state.uplinkRefused ? QStringLiteral("montée refusée, non envoyée")
+                                      : QStringLiteral("montée sur ") + state.uplinkVfo);
+        radio_->setText(QStringLiteral("Radio : ") + parts.join(QStringLiteral(", ")));
+    }
+    const bool calibrates = tuning_.beacon() && dial_ && dial_();
+    beacon_->setEnabled(calibrates);
 }
 
 void TranspondeurWindow::refresh()
@@ -265,6 +329,7 @@ void TranspondeurWindow::refresh()
                                                   : megahertz(links->uplinkAtRadio));
     set("Doppler_Descente", links ? shift(links->downlinkDoppler()) : none);
     set("Doppler_Montee", links && uplink ? shift(links->uplinkDoppler()) : none);
+    showRadio();
 }
 
 void TranspondeurWindow::keyPressEvent(QKeyEvent *event)
@@ -308,7 +373,8 @@ bool TranspondeurWindow::typingIn(QObject *watched) const
 {
     QWidget *focus = focusWidget();
     const auto *widget = qobject_cast<QWidget *>(watched);
-    return focus && widget && qobject_cast<QAbstractSpinBox *>(focus) && (widget == focus || focus->isAncestorOf(widget));
+    return focus && widget && (qobject_cast<QAbstractSpinBox *>(focus) || qobject_cast<QLineEdit *>(focus)) &&
+           (widget == focus || focus->isAncestorOf(widget));
 }
 
 // The wheel moves one step per notch, over the slider as anywhere else.

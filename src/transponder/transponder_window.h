@@ -10,6 +10,8 @@
 
 class QComboBox;
 class QLabel;
+class QLineEdit;
+class QPushButton;
 class QSlider;
 class QSpinBox;
 
@@ -39,6 +41,9 @@ public:
     // Moves the downlink by whole steps, as the wheel and the arrow keys do.
     void tuneBy(int steps);
     const TransponderTuning &tuning() const { return tuning_; }
+    // Where the radio's dial is (Hz), for "Caler sur la balise"; empty when
+    // no radio working the transponder has read it.
+    void setDial(std::function<std::optional<double>()> dial) { dial_ = std::move(dial); }
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -50,11 +55,15 @@ private:
     void showTransponders();
     void showTuning();
     void tuned();
+    void typed();
+    void calibrate();
+    void showRadio();
     // Whether the operator is typing in the offset box the event is for.
     bool typingIn(QObject *watched) const;
 
     TransponderTuning &tuning_;
     RangeRate rangeRate_;
+    std::function<std::optional<double>()> dial_;
     QTimer refreshTimer_;
     QTimer saveTimer_; // the last frequency is saved once the operator pauses
     QLabel *satellite_;
@@ -63,6 +72,9 @@ private:
     QSlider *slider_;
     QSpinBox *downlinkOffset_;
     QSpinBox *uplinkOffset_;
+    QLineEdit *typedDownlink_;
+    QPushButton *beacon_;
+    QLabel *radio_;
     int wheelAngle_ = 0; // eighths of a degree not yet a whole notch
     bool showing_ = false; // controls being set from the tuning, not by the operator
 };

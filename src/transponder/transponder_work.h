@@ -1,5 +1,6 @@
 #pragma once
 
+#include "transponder/dial_watch.h"
 #include "transponder/hamlib_satellite_work.h"
 #include "transponder/satellite_link.h"
 #include "transponder/transponder_tuning.h"
@@ -59,16 +60,27 @@ public:
     // The table's files changed on disk (the element update replaced the import).
     void tableChanged();
 
+    // The links at an instant, seconds from now, for the satellite followed.
+    std::optional<TwoLinks> linksAhead(double seconds) const;
+
 private:
     void correct();
     void importSatnogs();
     std::optional<double> rangeRate() const;
+    // The FT-847's SAT RX read back between corrections.
+    void ft847Read(std::optional<qint64> hertz);
+    // Where the radio working the transponder last read its dial (Hz).
+    std::optional<double> dial() const;
 
     TransponderTable readTable();
 
     Links links_;
     QStringList toldProblems_; // the table's lines left out, as last told
     TransponderTuning tuning_;
+    Ft847Receiver &ft847_;
+    DialWatch ft847Dial_;
+    std::optional<double> ft847DialHz_;
+    bool ft847Silent_ = false; // did not answer the read since satellite mode came on
     Ft847SatelliteRadio ft847Satellite_;
     SatelliteLink ft847Link_;
     SatelliteLinkReceiver ft847Receiver_;
@@ -79,6 +91,7 @@ private:
     Receiver &hamlibGate_;
     TranspondeurWindow *panel_;
     QTimer *correction_;
+    double periodSeconds_;
 };
 
 } // namespace orvanta

@@ -45,8 +45,10 @@ bool TwoRadioSatellite::start(const Transponder &transponder, qint64 receiveHz, 
     return true;
 }
 
-void TwoRadioSatellite::move(std::optional<qint64> receiveHz, std::optional<qint64> transmitHz)
+void TwoRadioSatellite::move(const LinkAt &at, double periodSeconds)
 {
+    const std::optional<qint64> receiveHz = at(Link::Downlink, 0, periodSeconds);
+    const std::optional<qint64> transmitHz = at(Link::Uplink, 0, periodSeconds);
     if (receiveHz && downlink_)
         downlink_->tune(double(*receiveHz));
     if (transmitHz)
@@ -104,7 +106,8 @@ void TwoRadioWork::choose(bool chosen)
         entry->setChecked(chosen_);
 }
 
-void TwoRadioWork::cycle(Receiver *registered, const Transponder *transponder, const std::optional<TwoLinks> &links)
+void TwoRadioWork::cycle(Receiver *registered, const Transponder *transponder, const LinksAhead &ahead,
+                         double periodSeconds)
 {
     Receiver *downlink = nullptr;
     if (chosen_ && registered)
@@ -116,7 +119,7 @@ void TwoRadioWork::cycle(Receiver *registered, const Transponder *transponder, c
         link_.release();
         radio_.setDownlink(downlink);
     }
-    link_.cycle(downlink ? transponder : nullptr, downlink ? links : std::nullopt);
+    link_.cycle(downlink ? transponder : nullptr, downlink ? ahead : LinksAhead(), periodSeconds);
 }
 
 } // namespace orvanta

@@ -30,7 +30,7 @@ public:
     Receiver *downlink() const { return downlink_; }
 
     bool start(const Transponder &transponder, qint64 receiveHz, qint64 transmitHz) override;
-    void move(std::optional<qint64> receiveHz, std::optional<qint64> transmitHz) override;
+    void move(const LinkAt &at, double periodSeconds) override;
     void stop() override;
 
 private:
@@ -51,9 +51,10 @@ public:
     Receiver &gate(Receiver &radio);
     // An uplink radio is chosen.
     bool chosen() const { return chosen_; }
+    bool active() const { return link_.active(); }
     // One correction cycle: registered is the receiver the station programs
     // (one of the gates), null when the two radios work no transponder.
-    void cycle(Receiver *registered, const Transponder *transponder, const std::optional<TwoLinks> &links);
+    void cycle(Receiver *registered, const Transponder *transponder, const LinksAhead &ahead, double periodSeconds);
 
 private:
     struct Gate {

@@ -18,6 +18,7 @@
 #include <QElapsedTimer>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -109,9 +110,50 @@ TEST(TransponderTuning, ChoiceFrequencyAndOffsetsAreKeptPerSatelliteAndTheDownli
     EXPECT_EQ(later.offsets().downlink, -1500);
     later.choose(0);
     EXPECT_EQ(later.downlink(), 435795000);
+    EXPECT_EQ(later.offsets().downlink, 0) << "offsets are the transponder's own";
     TransponderTuning third(store, table);
     third.follow(24278, "JAS-2 (FO-29)");
     EXPECT_EQ(third.transponder()->name, "Balise");
+}
+
+// Settings from before offsets were kept per transponder: the satellite's
+// offsets are each of its transponders' until one is set anew. The beacon
+// heard 1.2 kHz low at the radio, at rest and receding at 5 km/s, gives the
+// worked transponder's downlink offset.
+TEST(TransponderTuning, OffsetsAreKeptPerTransponderAndTheBeaconSetsTheDownlinkOne)
+{
+    test::MemorySettingsStore store;
+    store.save(kApplication, "Transpondeurs", "24278 Decalage Descente", "-900");
+    store.save(kApplication, "Transpondeurs", "24278 Decalage Montee", "150");
+    TransponderTuning tuning(store, [] {
+        TransponderTable t;
+        t.entries = {kBeacon, kModeJa};
+        return t;
+    });
+    tuning.follow(24278, "JAS-2 (FO-29)");
+    EXPECT_EQ(tuning.offsets().downlink, -900);
+    tuning.setOffsets({-1000, 200});
+    tuning.choose(0);
+    EXPECT_EQ(tuning.offsets().downlink, -900) << "the beacon keeps the old one";
+    EXPECT_EQ(tuning.offsets().uplink, 150);
+    tuning.choose(1);
+    EXPECT_EQ(tuning.offsets().downlink, -1000);
+
+    ASSERT_EQ(tuning.beacon(), &tuning.transponders()[0]);
+    ASSERT_TRUE(tuning.calibrateOnBeacon(435795000 - 1200, 0.0));
+    EXPECT_EQ(tuning.offsets().downlink, -1200);
+    EXPECT_EQ(tuning.offsets().uplink, 200);
+    const double receding = twoLinks(kBeacon, 435795000, 5.0, {}).downlinkAtRadio;
+    ASSERT_TRUE(tuning.calibrateOnBeacon(receding + 300, 5.0));
+    EXPECT_EQ(tuning.offsets().downlink, 300);
+    EXPECT_FALSE(tuning.calibrateOnBeacon(std::nan(""), 0.0));
+    TransponderTuning later(store, [] {
+        TransponderTable t;
+        t.entries = {kBeacon, kModeJa};
+        return t;
+    });
+    later.follow(24278, "JAS-2 (FO-29)");
+    EXPECT_EQ(later.offsets().downlink, 300);
 }
 
 TEST(TransponderWindow, KeysWheelSliderAndCentreTuneAndBothLinksAreShown)
@@ -159,6 +201,53 @@ TEST(TransponderWindow, KeysWheelSliderAndCentreTuneAndBothLinksAreShown)
     EXPECT_FALSE(window.findChild<QSlider *>("Transpondeur_Curseur")->isEnabled());
     window.hide();
     EXPECT_EQ(store.get("Orvanta", "Transpondeurs", "24278 Transpondeur", ""), "Balise");
+}
+
+// The downlink typed in MHz at the satellite, the point or the comma: a text
+// that is not a number or falls outside the passband stays in the entry,
+// marked with the reason, and nothing moves. The radio's state below.
+TEST(TransponderWindow, ATypedDownlinkIsTakenOnlyInThePassbandAndTheRadiosStateIsShown)
+{
+    test::MemorySettingsStore store;
+    TransponderTuning tuning(store, [] {
+        TransponderTable t;
+        t.entries = {kBeacon, kModeJa};
+        return t;
+    });
+    TranspondeurWindow window(tuning, [] { return std::optional<double>(0.0); });
+    window.follow(24278, "JAS-2 (FO-29)");
+    window.ouvrir();
+    auto *entry = window.findChild<QLineEdit *>("Transpondeur_Frequence");
+    const auto type = [entry](const char *text) {
+        entry->setText(QString::fromUtf8(text));
+        QTest::keyClick(entry, Qt::Key_Return);
+    };
+    type("435,8612");
+    EXPECT_EQ(tuning.downlink(), 435861200);
+    EXPECT_EQ(window.findChild<QLabel *>("Descente_Satellite")->text(), "435.86120 MHz");
+    EXPECT_TRUE(entry->text().isEmpty());
+    for (const auto &[text, reason] : {std::pair{"436.1", "hors de la bande 435.80000 - 435.90000 MHz"},
+                                       std::pair{"435.85 MHz", "pas un nombre"}, std::pair{"", "pas un nombre"}}) {
+        type(text);
+        EXPECT_EQ(tuning.downlink(), 435861200) << text;
+        EXPECT_EQ(entry->text(), QString::fromUtf8(text));
+        EXPECT_EQ(entry->toolTip(), QStringLiteral("Refusée : ") + reason);
+    }
+
+    auto *radio = window.findChild<QLabel *>("Transpondeur_Etat_Radio");
+    auto *beacon = window.findChild<QPushButton *>("Caler_Balise");
+    EXPECT_EQ(radio->text(), "Radio : non pilotée");
+    EXPECT_FALSE(beacon->isEnabled()) << "no dial read";
+    tuning.setRadioState({true, true, "VFOB", false});
+    std::optional<double> dial = 435795000 - 700;
+    window.setDial([&dial] { return dial; });
+    window.refresh();
+    EXPECT_EQ(radio->text(), "Radio : mode satellite, split, montée sur VFOB");
+    tuning.setRadioState({false, true, "", true});
+    window.refresh();
+    EXPECT_EQ(radio->text(), "Radio : sans mode satellite, split, montée refusée, non envoyée");
+    beacon->click();
+    EXPECT_EQ(window.findChild<QSpinBox *>("Decalage_Descente")->value(), -700);
 }
 
 // Opened before any satellite is followed, the panel leaves the focus out of
@@ -229,10 +318,13 @@ public:
         calls << QStringLiteral("start %1 %2 %3").arg(t.name).arg(receive).arg(transmit);
         return accepts;
     }
-    void move(std::optional<qint64> receive, std::optional<qint64> transmit) override
+    void move(const LinkAt &at, double period) override
     {
-        calls << QStringLiteral("move %1 %2").arg(receive ? QString::number(*receive) : "-",
-                                                  transmit ? QString::number(*transmit) : "-");
+        const std::optional<qint64> receive = at(Link::Downlink, 0, period);
+        const std::optional<qint64> transmit = at(Link::Uplink, 0, period);
+        if (receive || transmit)
+            calls << QStringLiteral("move %1 %2").arg(receive ? QString::number(*receive) : "-",
+                                                      transmit ? QString::number(*transmit) : "-");
     }
     void stop() override { calls << "stop"; }
 };
@@ -251,27 +343,29 @@ TEST(SatelliteLink, StartsOnceSendsALinkOnlyWhenItMovedByTheStepAndEndsInNormalM
     SatelliteLink link(radio);
     RecordingReceiver tick;
     SatelliteLinkReceiver receiver(tick, link);
-    const auto at = [](qint64 down, double rangeRate) { return twoLinks(kModeJa, down, rangeRate, {}); };
+    const auto at = [](qint64 down, double rangeRate) {
+        return LinksAhead([=](double) { return std::optional(twoLinks(kModeJa, down, rangeRate, {})); });
+    };
 
-    link.cycle(&kModeJa, at(435850000, -7.0));
+    link.cycle(&kModeJa, at(435850000, -7.0), 0.5);
     receiver.tune(145.8e6);
     receiver.takeUp("Mode C");
-    link.cycle(&kModeJa, at(435850000, -7.0));        // nothing moved
-    link.cycle(&kModeJa, at(435850000, -6.99999));    // 0.15 Hz: under the step
-    link.cycle(&kModeJa, at(435850000, -6.999));      // 1.4 Hz and 0.5 Hz: still under
-    link.cycle(&kModeJa, at(435850000, -6.99));       // 14.5 Hz and 4.9 Hz: on the next steps
-    link.cycle(&kModeJa, at(435851000, -6.99));       // the operator tuned 1 kHz up
-    link.cycle(&kBeacon, at(435850000, -6.99));       // no uplink: normal mode
-    link.cycle(&kModeJa, std::nullopt);
-    link.cycle(&kModeJa, at(435850000, 0.0));
+    link.cycle(&kModeJa, at(435850000, -7.0), 0.5);        // nothing moved
+    link.cycle(&kModeJa, at(435850000, -6.99999), 0.5);    // 0.15 Hz: under the step
+    link.cycle(&kModeJa, at(435850000, -6.999), 0.5);      // 1.4 Hz and 0.5 Hz: still under
+    link.cycle(&kModeJa, at(435850000, -6.99), 0.5);       // 14.5 Hz and 4.9 Hz: on the next steps
+    link.cycle(&kModeJa, at(435851000, -6.99), 0.5);       // the operator tuned 1 kHz up
+    link.cycle(&kBeacon, at(435850000, -6.99), 0.5);       // no uplink: normal mode
+    link.cycle(&kModeJa, LinksAhead(), 0.5);
+    link.cycle(&kModeJa, at(435850000, 0.0), 0.5);
     Transponder other = kModeJa;
     other.name = "Autre";
-    link.cycle(&other, at(435850000, 0.0));
+    link.cycle(&other, at(435850000, 0.0), 0.5);
     receiver.endRemoteControl();
     receiver.tune(145.8e6);
     link.release();
     radio.accepts = false; // a band the radio cannot work: tried again at the next cycle
-    link.cycle(&kModeJa, at(435850000, 0.0));
+    link.cycle(&kModeJa, at(435850000, 0.0), 0.5);
     EXPECT_FALSE(link.active());
     link.release();
     EXPECT_EQ(radio.calls, (QStringList{"start Mode JA 435860180 145946590", "move 435860160 145946600",
@@ -307,10 +401,11 @@ TEST(HamlibTransponder, TheDialTurnedMovesTheUplinkTheOtherWayAndNothingLoops)
     ignore->setObjectName(QStringLiteral("Mnu_Transpondeurs_Ignorer_Cadran"));
     ignore->setCheckable(true);
     HamlibSatelliteWork work(window, store, rig);
+    const LinksAhead ahead = [&tuning](double) { return tuning.links(); };
     // Cycles until done() (at most 40): the radio's thread takes its time.
     const auto cycles = [&](int count, const std::function<bool()> &done = {}) {
         for (int i = 0; i < (done ? 40 : count) && !(done && done()); ++i) {
-            work.cycle(&tuning);
+            work.cycle(&tuning, ahead, 0.5);
             QTest::qWait(80);
         }
     };
@@ -372,7 +467,7 @@ TEST(HamlibTransponder, ASlowRadioNeverHoldsTheCyclesAndTheNewestFrequenciesWin)
         tuning.setRangeRate(-3.0 + 0.01 * i); // about 15 Hz and 5 Hz more at each cycle
         QElapsedTimer clock;
         clock.start();
-        work.cycle(&tuning);
+        work.cycle(&tuning, [&tuning](double) { return tuning.links(); }, 0.5);
         longestUs = std::max(longestUs, clock.nsecsElapsed() / 1000);
         QTest::qWait(100);
     }
@@ -429,10 +524,22 @@ TEST(TransponderStation, TheFt847WorksTheTransponderInSatelliteModeUntilTheEnd)
     h.receiverLine.writes.clear();
     h.tickAt("2026-06-27T01:36:30Z");
     EXPECT_EQ(h.receiverLine.all(), QByteArray());
+    // The dial read first; this line never answers: said once, and the
+    // corrections go on without reading.
     const QByteArray moved = correct();
-    ASSERT_EQ(moved.size(), 10);
-    EXPECT_EQ(moved.at(4), '\x11');
-    EXPECT_EQ(moved.at(9), '\x21');
+    ASSERT_EQ(moved.size(), 15);
+    EXPECT_EQ(moved.left(5), QByteArray("\0\0\0\0\x13", 5));
+    EXPECT_EQ(moved.at(9), '\x11');
+    EXPECT_EQ(moved.at(14), '\x21');
+    h.settle();
+    EXPECT_EQ(h.messages.texts(), QStringList{QStringLiteral("Le FT847 ne répond pas à la lecture de sa fréquence SAT "
+                                                             "RX : le cadran est ignoré, les corrections continuent.")});
+    h.tickAt("2026-06-27T01:37:00Z");
+    const QByteArray unread = correct();
+    ASSERT_EQ(unread.size(), 5);
+    EXPECT_EQ(unread.at(4), '\x11');
+    h.settle();
+    EXPECT_EQ(h.messages.shown.size(), 1u);
 
     h.messages.answers = {false};
     h.window().close();
@@ -531,8 +638,9 @@ TEST(TransponderStation, NothingIsTunedOrSavedFromARefusedLine)
 
 // A pass of FO-29 (inverting "Mode JA" of the demo table) rehearsed with the
 // FT-847 on a pseudo-terminal and the clock stepped cycle by cycle: at every
-// cycle both SAT VFOs are within 10 Hz of the Doppler worked out here from
-// the command line's range rate, tuning the downlink up moves the uplink
+// instant (two corrections, the uplink going at every other one) both SAT
+// VFOs are within 30 Hz of the Doppler worked out here from the command
+// line's range rate (they are aimed a little ahead, at when they are held), tuning the downlink up moves the uplink
 // down, and normal mode comes back at the loss, before the CAT is let go.
 TEST(TransponderStation, AnFo29PassRehearsedOnTheFt847FollowsTheCommandLinesRangeRate)
 {
@@ -574,17 +682,18 @@ TEST(TransponderStation, AnFo29PassRehearsedOnTheFt847FollowsTheCommandLinesRang
         SCOPED_TRACE(at.toString(Qt::ISODateWithMs).toStdString());
         h.clock.now = at;
         QMetaObject::invokeMethod(correction, "timeout");
+        QMetaObject::invokeMethod(correction, "timeout");
         dial.read(pty.readAll(20));
         const double v = lookedRangeRate(elements, at);
-        EXPECT_NEAR(double(dial.receive), double(downlink) * std::sqrt((1 - v / c) / (1 + v / c)), 10.0);
-        EXPECT_NEAR(double(dial.transmit), double(uplink()) * std::sqrt((1 + v / c) / (1 - v / c)), 10.0);
+        EXPECT_NEAR(double(dial.receive), double(downlink) * std::sqrt((1 - v / c) / (1 + v / c)), 30.0);
+        EXPECT_NEAR(double(dial.transmit), double(uplink()) * std::sqrt((1 + v / c) / (1 - v / c)), 30.0);
         ++cycles;
     };
 
     QDateTime at = QDateTime::fromString("2026-06-27T07:06:40Z", Qt::ISODate);
     cycle(at);
     // CAT on, satellite mode, both modes, no tone on the uplink, both frequencies.
-    ASSERT_EQ(dial.instructions.toHex(), "004e17272a1121");
+    ASSERT_EQ(dial.instructions.left(7).toHex(), "004e17272a1121");
     EXPECT_GT(dial.receive, downlink) << "FO-29 rising, coming closer";
     for (int i = 0; i < 10; ++i)
         cycle(at = at.addMSecs(500));

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numeric>
 
 namespace orvanta {
 namespace {
@@ -30,12 +31,15 @@ protected:
         ASSERT_EQ(pty.baud(), 19200);
     }
 
-    // Each byte is written on its own and followed by a 0.1 s pause, at
+    // Each byte is written on its own and followed by a pause (0.1 s, and
+    // after the first `slow` bytes the satellite frames' shorter one), at
     // 4800 baud, 8 data bits, no parity, 2 stop bits.
-    void expectSent(const QByteArrayList &expected)
+    void expectSent(const QByteArrayList &expected, qsizetype slow = -1)
     {
         EXPECT_EQ(waiter.beforeEachWait, expected);
-        EXPECT_EQ(waiter.waits, std::vector<double>(expected.size(), 0.1));
+        std::vector<double> gaps(expected.size(), Ft847Receiver::kSatelliteByteGap);
+        std::fill_n(gaps.begin(), slow < 0 ? expected.size() : slow, Ft847Receiver::kByteGap);
+        EXPECT_EQ(waiter.waits, gaps);
         EXPECT_EQ(pty.readAll(50), QByteArray()) << "nothing after the last pause";
         EXPECT_EQ(line.Settings(), "4800,n,8,2");
         EXPECT_EQ(pty.baud(), 4800);
@@ -140,26 +144,50 @@ TEST_F(Ft847Test, APanelCommandWaitsForTheFrameToEnd)
 
 // FO-29's inverting transponder: USB down, LSB up, both SAT VFOs set after
 // satellite mode on; frequencies move alone; normal mode again with 8E.
+// The frequencies are worked out as the frames go out, each for when it lands.
 TEST_F(Ft847Test, SatelliteModeSetsBothVfosAndEnds)
 {
     ft847.startSatellite("USB", "lsb", 435861770, 145946590);
     expectSent(kCatOn + bytes({0x00, 0x00, 0x00, 0x00, 0x4E}) + bytes({0x01, 0x00, 0x00, 0x00, 0x17}) +
-               bytes({0x00, 0x00, 0x00, 0x00, 0x27}) + bytes({0x8A, 0x00, 0x00, 0x00, 0x2A}) +
-               bytes({0x43, 0x58, 0x61, 0x77, 0x11}) +
-               bytes({0x14, 0x59, 0x46, 0x59, 0x21}));
-    ft847.satelliteFrequencies(435861760, std::nullopt);
-    expectSent(bytes({0x43, 0x58, 0x61, 0x76, 0x11}));
-    ft847.satelliteFrequencies(435861750, 145946600);
-    expectSent(bytes({0x43, 0x58, 0x61, 0x75, 0x11}) + bytes({0x14, 0x59, 0x46, 0x60, 0x21}));
+                   bytes({0x00, 0x00, 0x00, 0x00, 0x27}) + bytes({0x8A, 0x00, 0x00, 0x00, 0x2A}) +
+                   bytes({0x43, 0x58, 0x61, 0x77, 0x11}) + bytes({0x14, 0x59, 0x46, 0x59, 0x21}),
+               5);
+    std::vector<double> asked;
+    const auto frequencies = [&asked](std::optional<qint64> receive, std::optional<qint64> transmit) {
+        return [&asked, receive, transmit](ft847::SatelliteVfo vfo, double landsIn) {
+            asked.push_back(landsIn);
+            return vfo == ft847::SatelliteVfo::Receive ? receive : transmit;
+        };
+    };
+    using Turn = Ft847Receiver::SatelliteTurn;
+    ft847.satelliteFrequencies([] { return Turn{}; }, frequencies(435861760, std::nullopt));
+    expectSent(bytes({0x43, 0x58, 0x61, 0x76, 0x11}), 0);
+    ft847.satelliteFrequencies([] { return Turn{}; }, frequencies(435861750, 145946600));
+    expectSent(bytes({0x43, 0x58, 0x61, 0x75, 0x11}) + bytes({0x14, 0x59, 0x46, 0x60, 0x21}), 0);
+    EXPECT_EQ(asked, std::vector<double>(4, 4 * Ft847Receiver::kSatelliteByteGap));
     ft847.endSatellite();
-    expectSent(bytes({0x00, 0x00, 0x00, 0x00, 0x8E}));
+    expectSent(bytes({0x00, 0x00, 0x00, 0x00, 0x8E}), 0);
+
+    // The SAT RX read back, before the frames or after: the radio's five
+    // bytes, or nothing when it is silent.
+    std::vector<std::optional<qint64>> read;
+    ft847.setSatelliteReader([&read](std::optional<qint64> hertz) { read.push_back(hertz); });
+    waiter.duringWait = [this] { pty.write(QByteArray("\x43\x58\x61\x76\x01", 5)); };
+    ft847.satelliteFrequencies([] { return Turn{true, false, false}; }, frequencies(std::nullopt, std::nullopt));
+    ft847.satelliteFrequencies([] { return Turn{false, false, true}; }, frequencies(std::nullopt, std::nullopt));
+    EXPECT_EQ(waiter.beforeEachWait.mid(0, 5), bytes({0, 0, 0, 0, 0x13}));
+    EXPECT_EQ(read, (std::vector<std::optional<qint64>>{435861760, std::nullopt}));
+    EXPECT_NEAR(std::accumulate(waiter.waits.begin() + 10, waiter.waits.end(), 0.0), 0.3, 0.02)
+        << "the silent radio is given 0.3 s";
+    waiter.clear();
 
     // A data mode leaves the radio's mode as it is. An FM repeater's tone
     // turns the encoder on; a tone the radio lacks is said and not sent.
     ft847.startSatellite("BPSK", "FM", 435000000, 145000000, 67.0);
     expectSent(kCatOn + bytes({0x00, 0x00, 0x00, 0x00, 0x4E}) + bytes({0x08, 0x00, 0x00, 0x00, 0x27}) +
                bytes({0x4A, 0x00, 0x00, 0x00, 0x2A}) + bytes({0x3F, 0x00, 0x00, 0x00, 0x2B}) +
-               bytes({0x43, 0x50, 0x00, 0x00, 0x11}) + bytes({0x14, 0x50, 0x00, 0x00, 0x21}));
+                   bytes({0x43, 0x50, 0x00, 0x00, 0x11}) + bytes({0x14, 0x50, 0x00, 0x00, 0x21}),
+               5);
     EXPECT_TRUE(messages.shown.empty());
     ft847.startSatellite("CW", "CWR", 435000000, 145000000, 250.3);
     EXPECT_EQ(waiter.beforeEachWait.mid(10, 20), bytes({0x02, 0, 0, 0, 0x17, 0x03, 0, 0, 0, 0x27, 0x4A, 0, 0, 0, 0x2A,

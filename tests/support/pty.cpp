@@ -30,7 +30,7 @@ PtyPair::~PtyPair()
         ::close(master_);
 }
 
-QByteArray PtyPair::readAll(int timeoutMs)
+QByteArray PtyPair::readAll(int timeoutMs, int drainMs)
 {
     QByteArray out;
     pollfd p{master_, POLLIN, 0};
@@ -41,7 +41,7 @@ QByteArray PtyPair::readAll(int timeoutMs)
         if (n <= 0)
             break;
         out.append(buffer, static_cast<int>(n));
-        wait = 20; // drain what follows at once
+        wait = drainMs; // drain what follows at once
     }
     return out;
 }

@@ -17,8 +17,9 @@ public:
     PtyPair &operator=(const PtyPair &) = delete;
 
     QString slavePath() const { return slavePath_; }
-    // Everything that arrived so far (waits up to timeoutMs for the first byte).
-    QByteArray readAll(int timeoutMs = 200);
+    // Everything that arrived so far (waits up to timeoutMs for the first
+    // byte, then drainMs for each next chunk).
+    QByteArray readAll(int timeoutMs = 200, int drainMs = 20);
     // What the device answers: bytes for the line under test to read.
     void write(const QByteArray &bytes);
     // Baud rate, stop bits, data bits and parity as the line set them.
