@@ -47,6 +47,9 @@ public:
     // The two pass lists, in the board's order: by acquisition instant,
     // which text order would break across midnight.
     void showPasses(const orbit::PassBoard &board) override;
+    // "Suivi choisi" and the button back to the automatic choice, while the
+    // operator's choice holds.
+    void showFollowChoice(bool chosen) override;
     void showClock(const QString &time, const QString &date) override;
     // A line in place of the pass lists, when nothing can be predicted.
     void showPredictionNotice(const QString &text) override;
@@ -76,6 +79,9 @@ signals:
     void listeSatDoubleClicked(int row);
     void satSelectDoubleClicked(int row);
     void passLineDoubleClicked(const QString &line);
+    // "Suivre ce satellite" on a line of "Satellites Visibles" (its menu or the Enter key).
+    void followLineRequested(const QString &line);
+    void automaticFollowClicked();
     // A click on either button of a switch: on when its "Avec" button is.
     void trackingSwitched(bool on);
     void dopplerSwitched(bool on);
@@ -109,6 +115,7 @@ private:
     QLineEdit *satAtt_;
     QLineEdit *freqAtt_;
     QLabel *valDop_;
+    QWidget *followChoice_;
     QLineEdit *time_;
     QLineEdit *date_;
 };

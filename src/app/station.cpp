@@ -29,8 +29,9 @@ Station::Station(StationPlatform platform)
               [this] { elements_.openUpdate(); }, [this] { map_.open(component_.get()); }}),
       passes_({window_, platform_.messages, platform_.clock, config_, platform_.stationFolder, tracking_.cycle(),
                 tracking_.banks(), [this] { return component_.get(); },
-                [this](const QString &name) { return tracking_.lookUpFrequency(name).megahertz; },
-                [this] { return devices_.rotorRange(); }, [this] { return sky_.lastTickOle(); }}),
+                [this](long number) { return tracking_.lookUpFrequency(number).megahertz; },
+                [this] { return devices_.rotorRange(); }, [this] { return sky_.lastTickOle(); },
+                [this](long number) { tracking_.chooseToFollow(number); }}),
       alarms_(new AlarmWork(
           AlarmWork::Links{window_, platform_.store, platform_.messages, platform_.clock, platform_.sound,
                            platform_.stationFolder, [this](const QString &text) { notices_.later(text); },
@@ -80,6 +81,10 @@ void Station::connectWindow()
                      [&cycle](bool on) { cycle.setReceiverProgramming(on); });
     QObject::connect(&window_, &MainWindow::passLineDoubleClicked, &window_,
                      [this](const QString &line) { passes_.openLine(line); });
+    QObject::connect(&window_, &MainWindow::followLineRequested, &window_,
+                     [this](const QString &line) { tracking_.chooseToFollowLine(line); });
+    QObject::connect(&window_, &MainWindow::automaticFollowClicked, &window_,
+                     [this] { tracking_.followAutomatically(); });
     QObject::connect(&window_, &MainWindow::pourManClicked, &window_, [this] { tracking_.openManualPointing(); });
 }
 

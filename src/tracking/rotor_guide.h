@@ -7,8 +7,6 @@
 #include <QString>
 
 #include <optional>
-#include <string>
-#include <string_view>
 #include <vector>
 
 // The rotor through the passes: each pass followed on the path planned for
@@ -32,9 +30,12 @@ QString rotorNote(const RotorPlan &plan, const orbit::PredictedPass &pass);
 class RotorGuide {
 public:
     // The command for the satellite of a pass in progress, seen at azimuth
-    // and elevation (whole degrees) at nowOle: on the path planned for the pass.
+    // and elevation (whole degrees) at nowOle: on the path planned for the
+    // pass. fromNow plans the rest of the pass again from this instant, for
+    // a pass taken up in its middle by the operator's choice: what it has
+    // already crossed no longer constrains the rotor.
     RotorAim follow(orbit::Satellites &satellites, const orbit::PredictedPass &pass, double nowOle,
-                    const RotorRange &range, double azimuthDeg, double elevationDeg);
+                    const RotorRange &range, double azimuthDeg, double elevationDeg, bool fromNow = false);
 
     // Where to wait for a pass to come: its planned
     // starting point, on the horizon, when it rises within the waiting time
@@ -48,13 +49,14 @@ public:
 
 private:
     struct Held {
-        std::string name;
+        long catalogNumber = 0;
         orbit::JulianDate aos;
         orbit::JulianDate los;
         RotorRange range;
         RotorPlan plan;
     };
-    const Held &planFor(orbit::Satellites &satellites, const orbit::PredictedPass &pass, const RotorRange &range);
+    const Held &planFor(orbit::Satellites &satellites, const orbit::PredictedPass &pass, const RotorRange &range,
+                        double fromSeconds = 0);
 
     const orbit::Satellites *component_ = nullptr; // the plans are of its passes
     std::vector<Held> held_;

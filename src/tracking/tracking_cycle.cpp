@@ -10,6 +10,7 @@
 #include "tracking/device_table.h"
 #include "tracking/station_clock.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace orvanta {
@@ -44,7 +45,7 @@ private:
 
 TrackingCycle::TrackingCycle(Links links) : links_(std::move(links)) {}
 
-void TrackingCycle::Tick(const QStringList &selection)
+void TrackingCycle::Tick(const std::vector<long> &selection)
 {
     if (running_) {
         ++skipped_;
@@ -86,7 +87,60 @@ void TrackingCycle::selectionChanged()
     state_.Sat_Suivi = true;
 }
 
-void TrackingCycle::run(const QStringList &selection)
+QString TrackingCycle::chooseToFollow(long catalogNumber)
+{
+    const auto holds = [catalogNumber](const orbit::BoardPass &entry) {
+        return entry.pass.catalogNumber == catalogNumber;
+    };
+    const auto visible = std::find_if(board_.visible().begin(), board_.visible().end(), holds);
+    if (visible != board_.visible().end()) {
+        const orbit::PredictedPass &pass = visible->pass;
+        const QString name = QString::fromStdString(pass.name);
+        if (pass.los.minutesSince(julianToTheSecond(links_.clock.Maintenant_UTC())) <= 0)
+            return QStringLiteral("%1 s'est couché à %2 : il ne peut plus être suivi.").arg(name, timeText(pass.los));
+        if (chosen_ != catalogNumber) {
+            chosen_ = catalogNumber;
+            replan_ = true;
+        }
+        links_.display.showFollowChoice(true);
+        return {};
+    }
+    const auto coming = std::find_if(board_.coming().begin(), board_.coming().end(), holds);
+    if (coming != board_.coming().end())
+        return QStringLiteral("%1 n'est pas en cours de passage : il ne se lève qu'à %2.")
+            .arg(QString::fromStdString(coming->pass.name), timeText(coming->pass.aos));
+    return QStringLiteral("Ce satellite n'est pas en cours de passage : seul un satellite visible de la sélection "
+                          "peut être suivi.");
+}
+
+void TrackingCycle::followAutomatically()
+{
+    if (chosen_ != 0)
+        replan_ = true;
+    endChoice();
+}
+
+void TrackingCycle::endChoice()
+{
+    chosen_ = 0;
+    links_.display.showFollowChoice(false);
+}
+
+// The operator's choice while its pass is in progress, else the pass that began first.
+const orbit::PredictedPass &TrackingCycle::passToFollow()
+{
+    if (chosen_ != 0) {
+        for (const orbit::BoardPass &entry : board_.visible())
+            if (entry.pass.catalogNumber == chosen_)
+                return entry.pass;
+        // Its loss of signal: the satellite that began first takes the rotor from where it is.
+        endChoice();
+        replan_ = true;
+    }
+    return board_.visible().front().pass;
+}
+
+void TrackingCycle::run(const std::vector<long> &selection)
 {
     links_.clock.Lire_Heure_UTC();
     TickOutcome outcome;
@@ -100,8 +154,9 @@ void TrackingCycle::run(const QStringList &selection)
     const QString blocked = links_.predictionsBlocked ? links_.predictionsBlocked() : QString();
     if (component && blocked.isEmpty()) {
         const orbit::JulianDate start = orbit::julianFromOle(oleNow);
-        for (const QString &name : selection)
-            board_.add(component->passes(name.toStdString(), start, 1, links_.config.Elev_Min, links_.config.Passage_Min),
+        for (const long number : selection)
+            board_.add(component->passes(component->nameOf(number), start, 1, links_.config.Elev_Min,
+                                         links_.config.Passage_Min),
                        nowSecond);
         links_.display.showPasses(board_);
     } else {
@@ -114,7 +169,7 @@ void TrackingCycle::run(const QStringList &selection)
         if (component)
             waitAtRise(*component, oleNow, outcome);
     } else {
-        const orbit::PredictedPass tracked = board_.visible().front().pass;
+        const orbit::PredictedPass tracked = passToFollow();
         outcome.trackedPass = tracked;
         follow(tracked, oleNow, outcome);
     }
@@ -128,16 +183,17 @@ void TrackingCycle::follow(const orbit::PredictedPass &pass, double oleNow, Tick
     TrackingDisplay &display = links_.display;
     display.showFollowed(name);
 
-    const FrequencyFound found = links_.frequency(name);
+    const long number = pass.catalogNumber;
+    const FrequencyFound found = links_.frequency(number);
     if (!found.megahertz) {
         // Nothing else happens for this satellite until it has a frequency.
         if (found.fileDamaged)
-            warnOnce(QStringLiteral("damaged:") + name,
+            warnOnce(QStringLiteral("damaged:%1").arg(number),
                      QStringLiteral("La frequence de %1 ne peut pas etre lue : le fichier Frequences.cfg est "
                                     "endommage avant sa fiche. Corrigez-le par le menu Satellites.")
                          .arg(name));
         else
-            warnOnce(QStringLiteral("missing:") + name,
+            warnOnce(QStringLiteral("missing:%1").arg(number),
                      QStringLiteral("%1 n'a pas de frequence : double-cliquez sur %1 dans la liste Selectionnés pour "
                                     "le remettre dans A Selectionner, puis double-cliquez-le dans A Selectionner et "
                                     "saisissez sa frequence dans la fenetre Ajout Frequence.")
@@ -146,16 +202,16 @@ void TrackingCycle::follow(const orbit::PredictedPass &pass, double oleNow, Tick
         display.showFrequency(std::nullopt);
         display.showDirection(std::nullopt);
         display.showDopplerShift(std::nullopt);
-        followed_.clear(); // its entry back, it is set up again
+        followed_ = 0; // its entry back, it is set up again
         outcome.tracked = name;
         return;
     }
     lastWarning_.clear();
     // A hand-over to another satellite, even with no empty tick between the
     // two passes, needs the new satellite's mode on the radio.
-    if (name != followed_)
+    if (number != followed_)
         state_.Nouveau_Sat = true;
-    followed_ = name;
+    followed_ = number;
     const double frequency = *found.megahertz;
     outcome.frequencyMHz = frequency;
 
@@ -173,7 +229,9 @@ void TrackingCycle::follow(const orbit::PredictedPass &pass, double oleNow, Tick
 
     if (state_.Tracking_Actif && !state_.Pointage_Manuel) {
         if (Rotor *rotor = links_.devices.rotor(links_.config.Interface_Rotor)) {
-            const RotorAim aim = rotorGuide_.follow(component, pass, oleNow, rotor->range(), azimuth, elevation);
+            const RotorAim aim =
+                rotorGuide_.follow(component, pass, oleNow, rotor->range(), azimuth, elevation, replan_);
+            replan_ = false;
             rotor->point(aim.azimuthDeg, aim.elevationDeg);
             const RotorAim sky = onTheSky(aim);
             outcome.rotorCommand = std::make_pair(sky.azimuthDeg, sky.elevationDeg);
@@ -205,6 +263,9 @@ void TrackingCycle::follow(const orbit::PredictedPass &pass, double oleNow, Tick
 
 void TrackingCycle::nothingVisible()
 {
+    if (chosen_ != 0)
+        endChoice();
+    replan_ = false;
     clearFollowed();
     lastWarning_.clear();
     links_.display.showDopplerShift(std::nullopt);
@@ -252,7 +313,7 @@ void TrackingCycle::showAwaited(TickOutcome &outcome)
     const QString name = QString::fromStdString(awaited.name);
     outcome.awaited = name;
     outcome.awaitedPass = awaited;
-    links_.display.showAwaited(name, links_.frequency(name).megahertz);
+    links_.display.showAwaited(name, links_.frequency(awaited.catalogNumber).megahertz);
 }
 
 std::optional<orbit::PredictedPass> TrackingCycle::passOnLine(const QString &line) const

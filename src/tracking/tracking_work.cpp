@@ -34,7 +34,7 @@ TrackingWork::TrackingWork(Links links)
       manualWindow_(new PoursuiteManWindow(pointing_, &links_.window)),
       cycle_(TrackingCycle::Links{
           links_.config, clock_, links_.devices.table(), links_.sound, links_.display, links_.folder,
-          links_.component, [this](const QString &name) { return lookUpFrequency(name); },
+          links_.component, [this](long number) { return lookUpFrequency(number); },
           [this](const QString &text) { links_.notices.later(text); },
           [this] { return predictionNotices_.predictionsBlocked(); }}),
       readback_(DeviceReadback::Links{
@@ -61,9 +61,32 @@ TrackingWork::~TrackingWork() = default;
 void TrackingWork::tick()
 {
     const bool nested = cycle_.running(); // the tick skips itself
-    cycle_.Tick(banks_.Sat_Select());
+    cycle_.Tick(selectedNumbers());
     if (!nested)
         predictionNotices_.checkEpochs(links_.component(), banks_.Sat_Select(), clock_.Maintenant_UTC());
+}
+
+void TrackingWork::chooseToFollow(long catalogNumber)
+{
+    const QString refused = cycle_.chooseToFollow(catalogNumber);
+    if (!refused.isEmpty())
+        links_.notices.later(refused);
+    else
+        tick();
+}
+
+void TrackingWork::chooseToFollowLine(const QString &line)
+{
+    if (const auto pass = cycle_.passOnLine(line))
+        chooseToFollow(pass->catalogNumber);
+    else
+        links_.notices.later(QStringLiteral("Ce passage est termine."));
+}
+
+void TrackingWork::followAutomatically()
+{
+    cycle_.followAutomatically();
+    tick();
 }
 
 void TrackingWork::loadBanks()
@@ -94,9 +117,15 @@ void TrackingWork::componentReplaced(const QStringList &namesBefore)
         links_.notices.later(gone);
 }
 
-FrequencyFound TrackingWork::lookUpFrequency(const QString &name)
+FrequencyFound TrackingWork::lookUpFrequency(long catalogNumber)
 {
     FrequencyFound found;
+    const orbit::Satellites *component = links_.component();
+    if (!component)
+        return found;
+    const QString name = QString::fromStdString(component->nameOf(catalogNumber));
+    if (name.isEmpty())
+        return found;
     if (Cherche_Frequence(links_.folder, name, found.megahertz, found.mode) == FrequencyLookup::Damaged) {
         found.fileDamaged = true;
         reportFrequencyFileLater();
@@ -131,6 +160,14 @@ std::vector<NamedSatellite> TrackingWork::selectedSatellites() const
                 satellites.push_back({number, name});
     }
     return satellites;
+}
+
+std::vector<long> TrackingWork::selectedNumbers() const
+{
+    std::vector<long> numbers;
+    for (const NamedSatellite &satellite : selectedSatellites())
+        numbers.push_back(satellite.catalogNumber);
+    return numbers;
 }
 
 std::optional<SkyPoint> TrackingWork::manualPointing() const
