@@ -44,6 +44,8 @@ Station::Station(StationPlatform platform)
     tracking_.cycle().ticked = [this](const TickOutcome &outcome) { ticked(outcome); };
     tracking_.setRiseWaiting([this] { return menus_.riseWaiting(); });
     map_.chosen = [this](const QString &name) { passes_.openSatellite(name); };
+    QObject::connect(sky_.view(), &SkyView::satelliteClicked, &window_,
+                     [this](long number) { tracking_.chooseToFollow(number); });
     connectWindow();
     remoteStation_ = std::make_unique<StationRemote>(StationRemote::Links{
         window_, tracking_.cycle(), tracking_.pointing(), [this] { return tracking_.manualPointing().has_value(); },
@@ -92,7 +94,7 @@ void Station::connectWindow()
 // Hamlib readings (another device may have been chosen) and the alarms.
 void Station::ticked(const TickOutcome &outcome)
 {
-    sky_.ticked(outcome, component_.get(), config_.Elev_Min, tracking_.manualPointing());
+    sky_.ticked(outcome, component_.get(), config_.Elev_Min, tracking_.manualPointing(), tracking_.cycle().board());
     map_.ticked(component_.get(), {orbit::julianFromOle(outcome.nowOle), tracking_.banks().Sat_Select(),
                                    outcome.tracked, outcome.awaited, {config_.Lat_Obs, config_.Long_Obs}});
     transponders_.followed(outcome.tracked, outcome.trackedCatalogNumber());

@@ -11,6 +11,7 @@
 #include <optional>
 #include <vector>
 
+class QMouseEvent;
 class QPainter;
 
 // The sky view "Ciel": a polar plot of the sky above the station with the
@@ -23,6 +24,13 @@ class QPainter;
 // elevation).
 namespace orvanta {
 
+// Another satellite in progress, which a click on it makes the followed one.
+struct SkyOther {
+    long catalogNumber = 0;
+    QString name;
+    SkyPoint now;
+};
+
 // All the view shows, filled by the tracking tick. Painting reads only this
 // and the tracks it holds: no orbit is computed while drawing.
 struct SkyScene {
@@ -31,6 +39,7 @@ struct SkyScene {
     std::optional<SkyPoint> satelliteNow; // the tracked satellite at this tick
     std::optional<SkyPoint> rotor;       // where the rotor was last commanded
     std::optional<SkyPoint> manual;      // the manual pointing, while its window is open
+    std::vector<SkyOther> others;        // the other satellites in progress now
     QString infoLine;                    // the line of text under the plot
     double minElevationDeg = 0;          // drawn as a ring when above 0
     bool legend = true;                  // the tracked and awaited names above the plot
@@ -49,6 +58,7 @@ inline constexpr QRgb kMinimumElevation = qRgb(170, 120, 60);
 inline constexpr QRgb kTracked = qRgb(70, 210, 100);
 inline constexpr QRgb kAwaited = qRgb(245, 165, 40);
 inline constexpr QRgb kSatellite = qRgb(235, 50, 50);
+inline constexpr QRgb kOther = qRgb(120, 130, 150);
 inline constexpr QRgb kRotor = qRgb(80, 200, 235);
 inline constexpr QRgb kManual = qRgb(225, 90, 225);
 inline constexpr QRgb kText = qRgb(225, 230, 240);
@@ -65,10 +75,12 @@ struct SkyPlot {
 };
 SkyPlot skyPlotFor(int width, int height, int legendLines = 1, int infoLines = 2);
 
-// A text shown shortened, and the place where its tooltip gives it whole.
+// A text shown shortened, and the place where its tooltip gives it whole;
+// or another satellite, which a click there chooses.
 struct SkyTip {
     QRectF area;
     QString text;
+    long catalogNumber = 0; // the satellite under the area, 0 for a text
 };
 
 // A sky direction in drawing coordinates.
@@ -90,7 +102,12 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
+signals:
+    // A click on another satellite in progress.
+    void satelliteClicked(long catalogNumber);
+
 protected:
+    void mousePressEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     bool event(QEvent *event) override;
 

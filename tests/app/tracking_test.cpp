@@ -226,7 +226,11 @@ TEST_F(TrackingTest, TheChosenSatelliteIsFollowedUntilItsLossThenTheEarliestPass
     const qsizetype sounds = h.sound.played.size();
     h.receiverLine.writes.clear();
     h.rotorLine.writes.clear();
-    emit h.window().followLineRequested(h.lines("Sat_Visibles")[1]);
+    // FO-29 shows on the sky view beside AO-7; a click there chooses it.
+    auto *sky = h.window().findChild<SkyView *>("Ciel");
+    ASSERT_EQ(sky->scene().others.size(), 1u);
+    ASSERT_EQ(sky->scene().others.front().name, "JAS-2 (FO-29)");
+    emit sky->satelliteClicked(sky->scene().others.front().catalogNumber);
     h.settle();
     EXPECT_EQ(h.text("Sat_Sel"), "JAS-2 (FO-29)");
     EXPECT_TRUE(chosen->isVisible());
