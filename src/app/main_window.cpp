@@ -189,10 +189,10 @@ MainWindow::MainWindow(QWidget *parent)
     visLayout->addWidget(label(QStringLiteral("Site"), visibles), 3, 4);
     visLayout->addWidget(siteSel_ = readOnlyBox(QStringLiteral("Site_Sel"), {}, visibles, 60), 3, 5);
     visLayout->addWidget(label(QStringLiteral("Degrés"), visibles), 3, 6);
-    visLayout->addWidget(readbackLabel(QStringLiteral("Lecture_Rotor"), QStringLiteral("Rotor : -888° / -888°"), visibles),
-                         4, 0, 1, 4);
-    visLayout->addWidget(
-        readbackLabel(QStringLiteral("Lecture_Radio"), QStringLiteral("Radio : 88888.88888 MHz"), visibles), 4, 4, 1, 4);
+    rotorReading_ = readbackLabel(QStringLiteral("Lecture_Rotor"), QStringLiteral("Rotor : -888° / -888°"), visibles);
+    visLayout->addWidget(rotorReading_, 4, 0, 1, 4);
+    radioReading_ = readbackLabel(QStringLiteral("Lecture_Radio"), QStringLiteral("Radio : 88888.88888 MHz"), visibles);
+    visLayout->addWidget(radioReading_, 4, 4, 1, 4);
     // The operator's choice of the followed satellite, and the way back.
     followChoice_ = new QWidget(visibles);
     followChoice_->setObjectName(QStringLiteral("Suivi_Choisi"));
@@ -355,12 +355,18 @@ QString MainWindow::controlText(const QString &control) const
     return {};
 }
 
-void MainWindow::showReadback(const QString &control, const QString &text)
+void MainWindow::showRotorReading(const std::optional<RotorAim> &position)
 {
-    if (auto *shown = findChild<QLabel *>(control)) {
-        shown->setText(text);
-        shown->setVisible(!text.isEmpty());
-    }
+    rotorReading_->setText(position ? QStringLiteral("Rotor : %1° / %2°")
+                                          .arg(formatFixed(position->azimuthDeg, 0), formatFixed(position->elevationDeg, 0))
+                                    : QString());
+    rotorReading_->setVisible(position.has_value());
+}
+
+void MainWindow::showRadioReading(std::optional<double> hertz)
+{
+    radioReading_->setText(hertz ? QStringLiteral("Radio : %1 MHz").arg(formatFixed(*hertz / 1e6, 5)) : QString());
+    radioReading_->setVisible(hertz.has_value());
 }
 
 void MainWindow::setOptionChecked(const QString &control, bool checked)

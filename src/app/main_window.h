@@ -36,8 +36,9 @@ public:
     void setMenuChecked(const QString &entry, bool checked) override;
 
     QString controlText(const QString &control) const;
-    // `Lecture_Rotor` or `Lecture_Radio`, hidden while its text is empty.
-    void showReadback(const QString &control, const QString &text) override;
+    // "Rotor : 123° / 45°" and "Radio : 145.80215 MHz", each hidden without a reading.
+    void showRotorReading(const std::optional<RotorAim> &position) override;
+    void showRadioReading(std::optional<double> hertz) override;
 
     void showFollowed(const QString &satellite) override;
     void showDirection(const std::optional<SkyPoint> &direction) override;
@@ -115,6 +116,8 @@ private:
     QLineEdit *satAtt_;
     QLineEdit *freqAtt_;
     QLabel *valDop_;
+    QLabel *rotorReading_;
+    QLabel *radioReading_;
     QWidget *followChoice_;
     QLineEdit *time_;
     QLineEdit *date_;

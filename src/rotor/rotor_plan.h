@@ -33,7 +33,7 @@ RotorAim onTheSky(const RotorAim &aim);
 //   top (azimuth + 180, elevation 180 - elevation);
 // - otherwise the rotor has to leave the satellite somewhere: the plan makes
 //   it wait at the end of its range, or turn round, where the satellite is
-//   lowest, and leave() says when and how high.
+//   lowest, and away() says when and how high.
 class RotorPlan {
 public:
     enum class Kind { Follow, Flip, Leave };

@@ -60,8 +60,10 @@ public:
     virtual void showPredictionNotice(const QString &text) = 0;
     // The clock's reading: "hh:mm:ss" and "DD/MM/YY".
     virtual void showClock(const QString &time, const QString &date) = 0;
-    // `Lecture_Rotor` or `Lecture_Radio`, hidden while its text is empty.
-    virtual void showReadback(const QString &control, const QString &text) = 0;
+    // Where the Hamlib rotor says it is, in its own degrees; none hides it.
+    virtual void showRotorReading(const std::optional<RotorAim> &position) = 0;
+    // The frequency the Hamlib radio says it is on, Hz; none hides it.
+    virtual void showRadioReading(std::optional<double> hertz) = 0;
     // The two satellite lists, each entry with its catalogue number.
     virtual void showSatelliteLists(const QStringList &available, const QStringList &selected,
                                     const std::function<long(const QString &)> &catalogNumberOf) = 0;

@@ -41,7 +41,8 @@ TrackingWork::TrackingWork(Links links)
           links_.devices.hamlibRotor, links_.devices.hamlibReceiver,
           [this] { return links_.devices.drivesHamlibRotor(); },
           [this] { return links_.devices.drivesHamlibReceiver(); },
-          [this](const QString &control, const QString &text) { links_.display.showReadback(control, text); }})
+          [this](const std::optional<RotorAim> &position) { links_.display.showRotorReading(position); },
+          [this](std::optional<double> hertz) { links_.display.showRadioReading(hertz); }})
 {
     banks_.changed = [this] {
         orbit::Satellites *component = links_.component();
