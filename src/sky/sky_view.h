@@ -39,10 +39,10 @@ struct SkyScene {
     std::optional<SkyPoint> satelliteNow; // the tracked satellite at this tick
     std::optional<SkyPoint> rotor;       // where the rotor was last commanded
     std::optional<SkyPoint> manual;      // the manual pointing, while its window is open
-    std::vector<SkyOther> others;        // the other satellites in progress now
     QString infoLine;                    // the line of text under the plot
     double minElevationDeg = 0;          // drawn as a ring when above 0
     bool legend = true;                  // the tracked and awaited names above the plot
+    std::vector<SkyOther> others;        // the other satellites in progress now
 };
 
 // Between the fields of the info line; a line too wide for the view is

@@ -7,7 +7,6 @@
 #include "platform/text_numbers.h"
 #include "receiver/receiver.h"
 #include "rotor/rotor.h"
-#include "tracking/device_table.h"
 #include "tracking/station_clock.h"
 
 #include <algorithm>
@@ -69,7 +68,7 @@ void TrackingCycle::setReceiverProgramming(bool on)
 {
     state_.Prog_RX_Actif = on;
     if (!on) {
-        if (Receiver *receiver = links_.devices.receiver(links_.config.Recepteur))
+        if (Receiver *receiver = links_.receiver())
             receiver->endRemoteControl();
     }
     state_.Nouveau_Sat = on;
@@ -228,7 +227,7 @@ void TrackingCycle::follow(const orbit::PredictedPass &pass, double oleNow, Tick
     outcome.look = look;
 
     if (state_.Tracking_Actif && !state_.Pointage_Manuel) {
-        if (Rotor *rotor = links_.devices.rotor(links_.config.Interface_Rotor)) {
+        if (Rotor *rotor = links_.rotor()) {
             const RotorAim aim =
                 rotorGuide_.follow(component, pass, oleNow, rotor->range(), azimuth, elevation, replan_);
             replan_ = false;
@@ -247,7 +246,7 @@ void TrackingCycle::follow(const orbit::PredictedPass &pass, double oleNow, Tick
     display.showFrequency(TunedFrequency{state_.Doppler_Actif ? corrected : frequency, state_.Doppler_Actif});
 
     if (state_.Prog_RX_Actif) {
-        if (Receiver *receiver = links_.devices.receiver(links_.config.Recepteur)) {
+        if (Receiver *receiver = links_.receiver()) {
             if (state_.Nouveau_Sat) {
                 links_.sound.playAndWait(links_.folder + QLatin1Char('/') + kSoundFile);
                 receiver->takeUp(found.mode);
@@ -284,7 +283,7 @@ void TrackingCycle::waitAtRise(orbit::Satellites &component, double oleNow, Tick
     }
     if (state_.Pointage_Manuel || board_.coming().empty() || !riseWaiting)
         return;
-    Rotor *rotor = links_.devices.rotor(links_.config.Interface_Rotor);
+    Rotor *rotor = links_.rotor();
     if (!rotor)
         return;
     const std::optional<RotorAim> aim =

@@ -16,7 +16,8 @@
 namespace orvanta {
 
 struct ConfigStation;
-class DeviceTable;
+class Receiver;
+class Rotor;
 class SoundPlayer;
 class StationClock;
 
@@ -104,7 +105,9 @@ public:
     struct Links {
         const ConfigStation &config;
         StationClock &clock;
-        const DeviceTable &devices;
+        // The rotor and the receiver chosen now; null for none.
+        std::function<Rotor *()> rotor;
+        std::function<Receiver *()> receiver;
         SoundPlayer &sound;
         TrackingDisplay &display;
         QString folder;                                 // where Nouveau_Sat.wav and Frequences.cfg are

@@ -33,7 +33,8 @@ TrackingWork::TrackingWork(Links links)
       pointing_([this] { return links_.devices.rotor(); }, links_.messages),
       manualWindow_(new PoursuiteManWindow(pointing_, &links_.window)),
       cycle_(TrackingCycle::Links{
-          links_.config, clock_, links_.devices.table(), links_.sound, links_.display, links_.folder,
+          links_.config, clock_, [this] { return links_.devices.rotor(); },
+          [this] { return links_.devices.receiver(); }, links_.sound, links_.display, links_.folder,
           links_.component, [this](long number) { return lookUpFrequency(number); },
           [this](const QString &text) { links_.notices.later(text); },
           [this] { return predictionNotices_.predictionsBlocked(); }}),
