@@ -470,6 +470,11 @@ void MainWindow::setSkyView(QWidget *view)
     skyHolder_->show();
 }
 
+void MainWindow::showSky(bool shown)
+{
+    skyHolder_->setVisible(shown);
+}
+
 void MainWindow::centre()
 {
     if (const QScreen *shown = screen()) {

@@ -67,6 +67,8 @@ public:
     int chosenBank() const;
     // The part of the window the sky view goes in.
     void setSkyView(QWidget *view);
+    // The sky view shown or hidden ("Ciel").
+    void showSky(bool shown);
 
     // Puts the window in the middle of its screen.
     void centre();
