@@ -83,11 +83,18 @@ void fillList(QListWidget &widget, const QStringList &lines)
     widget.addItems(lines);
 }
 
+// The pass lists are filled at every tick: the line the operator stands on
+// stays current while its pass is listed.
 void fillList(QListWidget &widget, const std::vector<std::string> &lines)
 {
+    const QListWidgetItem *current = widget.currentItem();
+    const QString kept = current && current->isSelected() ? current->text() : QString();
     widget.clear();
-    for (const std::string &line : lines)
+    for (const std::string &line : lines) {
         widget.addItem(QString::fromStdString(line));
+        if (!kept.isEmpty() && widget.item(widget.count() - 1)->text() == kept)
+            widget.setCurrentRow(widget.count() - 1);
+    }
 }
 
 } // namespace
@@ -182,10 +189,31 @@ MainWindow::MainWindow(QWidget *parent)
     visLayout->addWidget(label(QStringLiteral("Site"), visibles), 3, 4);
     visLayout->addWidget(siteSel_ = readOnlyBox(QStringLiteral("Site_Sel"), {}, visibles, 60), 3, 5);
     visLayout->addWidget(label(QStringLiteral("Degrés"), visibles), 3, 6);
-    visLayout->addWidget(readbackLabel(QStringLiteral("Lecture_Rotor"), QStringLiteral("Rotor : -888° / -888°"), visibles),
-                         4, 0, 1, 4);
-    visLayout->addWidget(
-        readbackLabel(QStringLiteral("Lecture_Radio"), QStringLiteral("Radio : 88888.88888 MHz"), visibles), 4, 4, 1, 4);
+    rotorReading_ = readbackLabel(QStringLiteral("Lecture_Rotor"), QStringLiteral("Rotor : -888° / -888°"), visibles);
+    visLayout->addWidget(rotorReading_, 4, 0, 1, 4);
+    radioReading_ = readbackLabel(QStringLiteral("Lecture_Radio"), QStringLiteral("Radio : 88888.88888 MHz"), visibles);
+    visLayout->addWidget(radioReading_, 4, 4, 1, 4);
+    // The operator's choice of the followed satellite, and the way back.
+    followChoice_ = new QWidget(visibles);
+    followChoice_->setObjectName(QStringLiteral("Suivi_Choisi"));
+    auto *choiceLayout = new QHBoxLayout(followChoice_);
+    choiceLayout->setContentsMargins(0, 0, 0, 0);
+    auto *choiceLabel = new QLabel(QStringLiteral("Suivi choisi"), followChoice_);
+    choiceLabel->setStyleSheet(QStringLiteral("font-weight: bold; color: #1a6e2e;"));
+    choiceLayout->addWidget(choiceLabel);
+    auto *automatic = new QPushButton(QStringLiteral("Revenir au suivi automatique"), followChoice_);
+    automatic->setToolTip(QStringLiteral("Suivre de nouveau le passage en cours qui a commencé le premier"));
+    choiceLayout->addWidget(automatic);
+    choiceLayout->addStretch(1);
+    followChoice_->hide();
+    visLayout->addWidget(followChoice_, 5, 0, 1, 8);
+    auto *follow = new QAction(QStringLiteral("Suivre ce satellite"), satVisibles_);
+    follow->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
+    follow->setShortcutContext(Qt::WidgetShortcut);
+    satVisibles_->addAction(follow);
+    satVisibles_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    satVisibles_->setToolTip(QStringLiteral("Entrée ou clic droit sur un passage : suivre ce satellite ; double clic : "
+                                            "détails du passage"));
     middle->addWidget(visibles, 1);
 
     auto *prochains = new QGroupBox(QStringLiteral("Passage des prochains satellites"), central);
@@ -282,6 +310,11 @@ MainWindow::MainWindow(QWidget *parent)
             [this, trackingGroup] { emit trackingSwitched(trackingGroup->checkedId() == 2); });
     connect(progRxGroup, &QButtonGroup::idClicked, this,
             [this, progRxGroup] { emit progRxSwitched(progRxGroup->checkedId() == 2); });
+    connect(follow, &QAction::triggered, this, [this] {
+        if (const QListWidgetItem *item = satVisibles_->currentItem())
+            emit followLineRequested(item->text());
+    });
+    connect(automatic, &QPushButton::clicked, this, &MainWindow::automaticFollowClicked);
     connect(pourMan, &QPushButton::clicked, this, &MainWindow::pourManClicked);
     connect(rx, &QPushButton::clicked, this, &MainWindow::rxClicked);
 }
@@ -322,12 +355,18 @@ QString MainWindow::controlText(const QString &control) const
     return {};
 }
 
-void MainWindow::showReadback(const QString &control, const QString &text)
+void MainWindow::showRotorReading(const std::optional<RotorAim> &position)
 {
-    if (auto *shown = findChild<QLabel *>(control)) {
-        shown->setText(text);
-        shown->setVisible(!text.isEmpty());
-    }
+    rotorReading_->setText(position ? QStringLiteral("Rotor : %1° / %2°")
+                                          .arg(formatFixed(position->azimuthDeg, 0), formatFixed(position->elevationDeg, 0))
+                                    : QString());
+    rotorReading_->setVisible(position.has_value());
+}
+
+void MainWindow::showRadioReading(std::optional<double> hertz)
+{
+    radioReading_->setText(hertz ? QStringLiteral("Radio : %1 MHz").arg(formatFixed(*hertz / 1e6, 5)) : QString());
+    radioReading_->setVisible(hertz.has_value());
 }
 
 void MainWindow::setOptionChecked(const QString &control, bool checked)
@@ -380,6 +419,11 @@ void MainWindow::showPasses(const orbit::PassBoard &board)
     fillList(*detailPass_, board.comingLines());
 }
 
+void MainWindow::showFollowChoice(bool chosen)
+{
+    followChoice_->setVisible(chosen);
+}
+
 void MainWindow::showClock(const QString &time, const QString &date)
 {
     time_->setText(time);
@@ -424,6 +468,11 @@ void MainWindow::setSkyView(QWidget *view)
 {
     skyHolder_->layout()->addWidget(view);
     skyHolder_->show();
+}
+
+void MainWindow::showSky(bool shown)
+{
+    skyHolder_->setVisible(shown);
 }
 
 void MainWindow::centre()

@@ -36,8 +36,9 @@ public:
     void setMenuChecked(const QString &entry, bool checked) override;
 
     QString controlText(const QString &control) const;
-    // `Lecture_Rotor` or `Lecture_Radio`, hidden while its text is empty.
-    void showReadback(const QString &control, const QString &text) override;
+    // "Rotor : 123° / 45°" and "Radio : 145.80215 MHz", each hidden without a reading.
+    void showRotorReading(const std::optional<RotorAim> &position) override;
+    void showRadioReading(std::optional<double> hertz) override;
 
     void showFollowed(const QString &satellite) override;
     void showDirection(const std::optional<SkyPoint> &direction) override;
@@ -47,6 +48,9 @@ public:
     // The two pass lists, in the board's order: by acquisition instant,
     // which text order would break across midnight.
     void showPasses(const orbit::PassBoard &board) override;
+    // "Suivi choisi" and the button back to the automatic choice, while the
+    // operator's choice holds.
+    void showFollowChoice(bool chosen) override;
     void showClock(const QString &time, const QString &date) override;
     // A line in place of the pass lists, when nothing can be predicted.
     void showPredictionNotice(const QString &text) override;
@@ -63,6 +67,8 @@ public:
     int chosenBank() const;
     // The part of the window the sky view goes in.
     void setSkyView(QWidget *view);
+    // The sky view shown or hidden ("Ciel").
+    void showSky(bool shown);
 
     // Puts the window in the middle of its screen.
     void centre();
@@ -76,6 +82,9 @@ signals:
     void listeSatDoubleClicked(int row);
     void satSelectDoubleClicked(int row);
     void passLineDoubleClicked(const QString &line);
+    // "Suivre ce satellite" on a line of "Satellites Visibles" (its menu or the Enter key).
+    void followLineRequested(const QString &line);
+    void automaticFollowClicked();
     // A click on either button of a switch: on when its "Avec" button is.
     void trackingSwitched(bool on);
     void dopplerSwitched(bool on);
@@ -109,6 +118,9 @@ private:
     QLineEdit *satAtt_;
     QLineEdit *freqAtt_;
     QLabel *valDop_;
+    QLabel *rotorReading_;
+    QLabel *radioReading_;
+    QWidget *followChoice_;
     QLineEdit *time_;
     QLineEdit *date_;
 };

@@ -35,8 +35,9 @@ Station::Station(StationPlatform platform)
               [this] { loadHorizon(false); }}),
       passes_({window_, platform_.messages, platform_.clock, config_, platform_.stationFolder, tracking_.cycle(),
                 tracking_.banks(), [this] { return component_.get(); },
-                [this](const QString &name) { return tracking_.lookUpFrequency(name).megahertz; },
-                [this] { return devices_.rotorRange(); }, [this] { return sky_.lastTickOle(); }}),
+                [this](long number) { return tracking_.lookUpFrequency(number).megahertz; },
+                [this] { return devices_.rotorRange(); }, [this] { return sky_.lastTickOle(); },
+                [this](long number) { tracking_.chooseToFollow(number); }}),
       alarms_(new AlarmWork(
           AlarmWork::Links{window_, platform_.store, platform_.messages, platform_.clock, platform_.sound,
                            platform_.stationFolder, [this](const QString &text) { notices_.later(text); },
@@ -49,6 +50,8 @@ Station::Station(StationPlatform platform)
     tracking_.cycle().ticked = [this](const TickOutcome &outcome) { ticked(outcome); };
     tracking_.setRotorSettings([this] { return menus_.rotorSteering(); });
     map_.chosen = [this](const QString &name) { passes_.openSatellite(name); };
+    QObject::connect(sky_.view(), &SkyView::satelliteClicked, &window_,
+                     [this](long number) { tracking_.chooseToFollow(number); });
     connectWindow();
     remoteStation_ = std::make_unique<StationRemote>(StationRemote::Links{
         window_, tracking_.cycle(), tracking_.pointing(), [this] { return tracking_.manualPointing().has_value(); },
@@ -86,6 +89,10 @@ void Station::connectWindow()
                      [&cycle](bool on) { cycle.setReceiverProgramming(on); });
     QObject::connect(&window_, &MainWindow::passLineDoubleClicked, &window_,
                      [this](const QString &line) { passes_.openLine(line); });
+    QObject::connect(&window_, &MainWindow::followLineRequested, &window_,
+                     [this](const QString &line) { tracking_.chooseToFollowLine(line); });
+    QObject::connect(&window_, &MainWindow::automaticFollowClicked, &window_,
+                     [this] { tracking_.followAutomatically(); });
     QObject::connect(&window_, &MainWindow::pourManClicked, &window_, [this] { tracking_.openManualPointing(); });
 }
 
@@ -93,7 +100,7 @@ void Station::connectWindow()
 // Hamlib readings (another device may have been chosen) and the alarms.
 void Station::ticked(const TickOutcome &outcome)
 {
-    sky_.ticked(outcome, component_.get(), config_.Elev_Min, tracking_.manualPointing());
+    sky_.ticked(outcome, component_.get(), config_.Elev_Min, tracking_.manualPointing(), tracking_.cycle().board());
     map_.ticked(component_.get(), {orbit::julianFromOle(outcome.nowOle), tracking_.banks().Sat_Select(),
                                    outcome.tracked, outcome.awaited, {config_.Lat_Obs, config_.Long_Obs}});
     transponders_.followed(outcome.tracked, outcome.trackedCatalogNumber());

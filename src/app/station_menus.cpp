@@ -94,10 +94,7 @@ void StationMenus::connectMenus()
     onMenu("Mnu_Element_Mise_A_Jour", [this] { links_.openElementUpdate(); });
     onMenu("Mnu_Historique", [&platform] { platform.messages.information(Historique()); });
     onMenu("Mnu_A_Propos_De", [&platform] { platform.messages.information(aboutText()); });
-    onMenu("Mnu_Ciel", [&window] {
-        window.findChild<QWidget *>(QStringLiteral("Ciel_Cadre"))
-            ->setVisible(window.findChild<QAction *>(QStringLiteral("Mnu_Ciel"))->isChecked());
-    });
+    onMenu("Mnu_Ciel", [&window](bool checked) { window.showSky(checked); });
     onMenu("Mnu_Notice", [this] { links_.platform.help.show(manualFile()); });
     onMenu("Mnu_Carte", [this] { links_.openMap(); });
 }

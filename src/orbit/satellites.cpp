@@ -155,7 +155,12 @@ std::string Satellites::nameOf(const std::string &nameOrNumber) const
     const auto [at, error] = std::from_chars(nameOrNumber.data(), end, number);
     if (nameOrNumber.empty() || error != std::errc() || at != end || nameOrNumber.front() == '-')
         return std::string();
-    const auto found = byNumber_.find(number);
+    return nameOf(number);
+}
+
+std::string Satellites::nameOf(long catalogNumber) const
+{
+    const auto found = byNumber_.find(catalogNumber);
     return found == byNumber_.end() ? std::string() : satellites_[found->second].propagator.elements().name;
 }
 

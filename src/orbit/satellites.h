@@ -88,6 +88,8 @@ public:
     // The name of a satellite given its name or its catalogue number in
     // digits ("25544", "07530"); empty when neither is held.
     std::string nameOf(const std::string &nameOrNumber) const;
+    // The name a catalogue number is held under; empty when it is not held.
+    std::string nameOf(long catalogNumber) const;
 
     // The pass list text of a satellite: every pass whose time above
     // minElevationDeg overlaps [start, start + periodDays] and lasts at

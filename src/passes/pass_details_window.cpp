@@ -52,6 +52,8 @@ PassDetailsWindow::PassDetailsWindow(PassDetails details, PassTrackRef track, do
     auto *copy = new QPushButton(QStringLiteral("Copier"), this);
     copy->setObjectName(QStringLiteral("Copier"));
     connect(copy, &QPushButton::clicked, this, &PassDetailsWindow::copyTable);
+    follow_ = new QPushButton(QStringLiteral("Suivre ce satellite"), this);
+    follow_->hide();
 
     auto *summary = new QVBoxLayout;
     summary->addWidget(summaryLabel(QStringLiteral("Details_AOS"), acquisitionText(details_), this));
@@ -90,7 +92,11 @@ PassDetailsWindow::PassDetailsWindow(PassDetails details, PassTrackRef track, do
     auto *right = new QVBoxLayout;
     right->addLayout(summary);
     right->addWidget(table, 1);
-    right->addWidget(copy, 0, Qt::AlignRight);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(follow_);
+    buttons->addWidget(copy);
+    right->addLayout(buttons);
 
     auto *layout = new QHBoxLayout(this);
     layout->addWidget(sky_, 4);
@@ -102,6 +108,12 @@ void PassDetailsWindow::setSecondStation(std::function<QString(const QString &)>
 {
     secondStation_ = std::move(shared);
     secondStationRow_->setVisible(bool(secondStation_));
+}
+
+void PassDetailsWindow::offerFollow(std::function<void()> follow)
+{
+    connect(follow_, &QPushButton::clicked, this, std::move(follow));
+    follow_->show();
 }
 
 void PassDetailsWindow::fillTable(QTableWidget &table) const

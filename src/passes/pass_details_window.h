@@ -11,6 +11,7 @@
 #include <optional>
 #include <string_view>
 
+class QPushButton;
 class QTableWidget;
 
 namespace orvanta {
@@ -39,12 +40,16 @@ public:
     // ("Details_Locator2"); the box shows only when this is set.
     void setSecondStation(std::function<QString(const QString &locator)> shared);
 
+    // Offers "Suivre ce satellite" beside "Copier", for a pass in progress.
+    void offerFollow(std::function<void()> follow);
+
 private:
     void fillTable(QTableWidget &table) const;
 
     PassDetails details_;
     SkyView *sky_;
     QWidget *secondStationRow_;
+    QPushButton *follow_;
     std::function<QString(const QString &)> secondStation_;
 };
 

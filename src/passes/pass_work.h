@@ -33,9 +33,11 @@ public:
         const TrackingCycle &tracking; // the passes of its last tick
         const SatelliteBanks &banks;   // the selection the schedule is for
         std::function<orbit::Satellites *()> component;
-        std::function<std::optional<double>(const QString &name)> downlinkMHz;
+        std::function<std::optional<double>(long catalogNumber)> downlinkMHz;
         std::function<std::optional<RotorRange>()> rotorRange; // the chosen rotor's
         std::function<double()> lastTickOle;                    // 0 before the first tick
+        // "Suivre ce satellite" from the details of a pass in progress.
+        std::function<void(long catalogNumber)> follow;
     };
 
     explicit PassWork(Links links);

@@ -8,8 +8,9 @@
 namespace orvanta {
 
 // An antenna rotor as the tracking tick and the shutdown see it, whatever
-// interface drives it. Angles in degrees: azimuth 0 to 360 from north
-// through east, elevation 0 to 90.
+// interface drives it. Angles in the rotor's own degrees: azimuth from north
+// through east within its range (past 360 on one with an overlap),
+// elevation 0 to 90, or up to 180 when a pass is followed over the top.
 class Rotor {
 public:
     virtual ~Rotor() = default;

@@ -56,6 +56,15 @@ SkyScene SkyFeed::scene(orbit::Satellites &satellites, const SkyTick &tick)
     if (awaited)
         scene.awaited = cache_.track(satellites, *awaited);
 
+    for (const orbit::PredictedPass &pass : tick.inProgress) {
+        orbit::SatelliteLook look;
+        if ((tracked && pass.catalogNumber == tracked->catalogNumber) ||
+            !satellites.lookAt(pass.name, now, tick.minElevationDeg, look))
+            continue;
+        scene.others.push_back({pass.catalogNumber, QString::fromStdString(pass.name),
+                                SkyPoint{look.azimuthRad * kRadToDeg, look.elevationRad * kRadToDeg}});
+    }
+
     if (tracked) {
         const double toLoss = tracked->los.minutesSince(now) * 60.0;
         if (tick.trackedLook) {

@@ -9,6 +9,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 // What the tracking tick hands to the sky view, once per run.
 namespace orvanta {
@@ -24,6 +25,7 @@ struct SkyTick {
     std::optional<orbit::PredictedPass> awaitedPass; // first of Detail_Pass
     std::optional<SkyPoint> rotor;  // the rotor's last commanded position
     std::optional<SkyPoint> manual; // the manual pointing, while its window is open
+    std::vector<orbit::PredictedPass> inProgress; // every pass in progress, the tracked one too
 };
 
 // Builds the sky view's scene from a tick. Holds the tracks of the passes

@@ -3,6 +3,7 @@
 #include "sky/sky_layout.h"
 
 #include <QHelpEvent>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -19,6 +20,8 @@ namespace {
 using namespace sky_metrics;
 
 constexpr double kSatelliteRadius = 5.0;
+constexpr double kOtherRadius = 3.5;
+constexpr double kOtherPickHalf = 9.0; // the square a click on another satellite falls in
 constexpr double kCrossHalf = 7.0;
 constexpr double kShortestDrawnChord = 3.0;
 
@@ -174,6 +177,16 @@ std::vector<SkyTip> paintSky(QPainter &painter, int width, int height, const Sky
         drawRotor(painter, plot, *scene.rotor);
     if (scene.manual)
         drawManual(painter, plot, *scene.manual);
+    std::vector<SkyTip> tips = layout.tips;
+    for (const SkyOther &other : scene.others) {
+        const QPointF at = skyToWidget(plot, other.now);
+        painter.setPen(QPen(colour(sky_colours::kText), 1.0));
+        painter.setBrush(colour(sky_colours::kOther));
+        painter.drawEllipse(at, kOtherRadius, kOtherRadius);
+        tips.push_back({QRectF(at.x() - kOtherPickHalf, at.y() - kOtherPickHalf, 2 * kOtherPickHalf,
+                               2 * kOtherPickHalf),
+                        other.name + QStringLiteral(" : cliquez pour suivre ce satellite"), other.catalogNumber});
+    }
     if (scene.satelliteNow) {
         painter.setPen(Qt::NoPen);
         painter.setBrush(colour(sky_colours::kSatellite));
@@ -181,7 +194,7 @@ std::vector<SkyTip> paintSky(QPainter &painter, int width, int height, const Sky
     }
     drawTexts(painter, layout.legend, Qt::AlignLeft);
     drawTexts(painter, layout.info, Qt::AlignLeft);
-    return layout.tips;
+    return tips;
 }
 
 SkyView::SkyView(QWidget *parent) : QWidget(parent)
@@ -210,6 +223,17 @@ void SkyView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     tips_ = paintSky(painter, width(), height(), scene_);
+}
+
+void SkyView::mousePressEvent(QMouseEvent *event)
+{
+    const QPointF at = event->position();
+    for (const SkyTip &tip : tips_)
+        if (tip.catalogNumber != 0 && tip.area.contains(at) && event->button() == Qt::LeftButton) {
+            emit satelliteClicked(tip.catalogNumber);
+            return;
+        }
+    QWidget::mousePressEvent(event);
 }
 
 bool SkyView::event(QEvent *event)

@@ -11,6 +11,7 @@
 #include <optional>
 #include <vector>
 
+class QMouseEvent;
 class QPainter;
 
 // The sky view "Ciel": a polar plot of the sky above the station with the
@@ -22,6 +23,13 @@ class QPainter;
 // proportional to the zenith distance (rings at 30 and 60 degrees of
 // elevation).
 namespace orvanta {
+
+// Another satellite in progress, which a click on it makes the followed one.
+struct SkyOther {
+    long catalogNumber = 0;
+    QString name;
+    SkyPoint now;
+};
 
 // All the view shows, filled by the tracking tick. Painting reads only this
 // and the tracks it holds: no orbit is computed while drawing.
@@ -35,6 +43,7 @@ struct SkyScene {
     double minElevationDeg = 0;          // drawn as a ring when above 0
     std::vector<SkyPoint> horizon;       // the station's horizon, a closed outline; none when flat
     bool legend = true;                  // the tracked and awaited names above the plot
+    std::vector<SkyOther> others;        // the other satellites in progress now
 };
 
 // Between the fields of the info line; a line too wide for the view is
@@ -51,6 +60,7 @@ inline constexpr QRgb kStationHorizon = qRgb(96, 84, 64);
 inline constexpr QRgb kTracked = qRgb(70, 210, 100);
 inline constexpr QRgb kAwaited = qRgb(245, 165, 40);
 inline constexpr QRgb kSatellite = qRgb(235, 50, 50);
+inline constexpr QRgb kOther = qRgb(120, 130, 150);
 inline constexpr QRgb kRotor = qRgb(80, 200, 235);
 inline constexpr QRgb kManual = qRgb(225, 90, 225);
 inline constexpr QRgb kText = qRgb(225, 230, 240);
@@ -67,10 +77,12 @@ struct SkyPlot {
 };
 SkyPlot skyPlotFor(int width, int height, int legendLines = 1, int infoLines = 2);
 
-// A text shown shortened, and the place where its tooltip gives it whole.
+// A text shown shortened, and the place where its tooltip gives it whole;
+// or another satellite, which a click there chooses.
 struct SkyTip {
     QRectF area;
     QString text;
+    long catalogNumber = 0; // the satellite under the area, 0 for a text
 };
 
 // A sky direction in drawing coordinates.
@@ -92,7 +104,12 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
+signals:
+    // A click on another satellite in progress.
+    void satelliteClicked(long catalogNumber);
+
 protected:
+    void mousePressEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     bool event(QEvent *event) override;
 

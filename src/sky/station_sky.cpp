@@ -5,7 +5,7 @@
 namespace orvanta {
 
 void StationSky::ticked(const TickOutcome &outcome, orbit::Satellites *component, double minElevationDeg,
-                        std::optional<SkyPoint> manual)
+                        std::optional<SkyPoint> manual, const orbit::PassBoard &board)
 {
     if (outcome.rotorCommand)
         lastRotor_ = SkyPoint{outcome.rotorCommand->first, outcome.rotorCommand->second};
@@ -21,6 +21,8 @@ void StationSky::ticked(const TickOutcome &outcome, orbit::Satellites *component
     tick.awaitedPass = outcome.awaitedPass;
     tick.rotor = lastRotor_;
     tick.manual = manual;
+    for (const orbit::BoardPass &entry : board.visible())
+        tick.inProgress.push_back(entry.pass);
     view_.setScene(feed_.scene(*component, tick));
 }
 

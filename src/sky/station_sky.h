@@ -1,5 +1,6 @@
 #pragma once
 
+#include "orbit/pass_list.h"
 #include "sky/sky_feed.h"
 #include "sky/sky_view.h"
 
@@ -20,7 +21,7 @@ public:
 
     // After each tick. manual: the manual pointing, while its window holds the rotor.
     void ticked(const TickOutcome &outcome, orbit::Satellites *component, double minElevationDeg,
-                std::optional<SkyPoint> manual);
+                std::optional<SkyPoint> manual, const orbit::PassBoard &board);
     // The component was replaced: the tracks held may no longer be right.
     void componentReplaced() { feed_.clear(); }
     void setHorizon(const orbit::HorizonMask &mask) { feed_.setHorizon(mask); }

@@ -1,23 +1,6 @@
 #include "tracking/device_readback.h"
 
-#include "platform/text_numbers.h"
-
 namespace orvanta {
-
-QString rotorReadbackText(const std::optional<RotatorReading> &reading)
-{
-    if (!reading)
-        return {};
-    return QStringLiteral("Rotor : %1° / %2°")
-        .arg(formatFixed(reading->azimuthDeg, 0), formatFixed(reading->elevationDeg, 0));
-}
-
-QString radioReadbackText(const std::optional<RigReading> &reading)
-{
-    if (!reading)
-        return {};
-    return QStringLiteral("Radio : %1 MHz").arg(formatFixed(reading->hertz / 1e6, 5));
-}
 
 DeviceReadback::DeviceReadback(Links links) : links_(std::move(links))
 {
@@ -27,10 +10,14 @@ DeviceReadback::DeviceReadback(Links links) : links_(std::move(links))
 
 void DeviceReadback::refresh()
 {
-    links_.show(QStringLiteral("Lecture_Rotor"),
-                links_.rotorChosen() ? rotorReadbackText(links_.rotor.reading()) : QString());
-    links_.show(QStringLiteral("Lecture_Radio"),
-                links_.receiverChosen() ? radioReadbackText(links_.receiver.reading()) : QString());
+    std::optional<RotorAim> position;
+    if (const auto reading = links_.rotor.reading(); reading && links_.rotorChosen())
+        position = RotorAim{reading->azimuthDeg, reading->elevationDeg};
+    links_.showRotor(position);
+    std::optional<double> hertz;
+    if (const auto reading = links_.receiver.reading(); reading && links_.receiverChosen())
+        hertz = reading->hertz;
+    links_.showRadio(hertz);
 }
 
 } // namespace orvanta

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QHash>
-#include <QString>
+#include "config/device_kinds.h"
+
+#include <map>
 
 namespace orvanta {
 
@@ -16,28 +17,36 @@ enum class RotorLink {
     ParallelPort, // output only: parked at start-up to give it a known position
 };
 
-// Which rotor and which receiver the station drives, by the names the
-// configuration keeps (`Interface_Rotor`, `Recepteur`). A name nobody
-// registered drives nothing, so the tick never branches on these texts.
+// Which driver answers for each kind of rotor and receiver. A kind nobody
+// registered drives nothing, so the tick never branches on kinds.
 class DeviceTable {
 public:
-    void addRotor(const QString &interfaceName, Rotor &rotor, RotorLink link = RotorLink::None)
-    {
-        rotors_.insert(interfaceName, {&rotor, link});
-    }
-    void addReceiver(const QString &receiverName, Receiver &receiver) { receivers_.insert(receiverName, &receiver); }
+    void addRotor(RotorKind kind, Rotor &rotor, RotorLink link = RotorLink::None) { rotors_[kind] = {&rotor, link}; }
+    void addReceiver(ReceiverKind kind, Receiver &receiver) { receivers_[kind] = &receiver; }
 
-    Rotor *rotor(const QString &interfaceName) const { return rotors_.value(interfaceName).rotor; }
-    RotorLink rotorLink(const QString &interfaceName) const { return rotors_.value(interfaceName).link; }
-    Receiver *receiver(const QString &receiverName) const { return receivers_.value(receiverName, nullptr); }
+    Rotor *rotor(RotorKind kind) const
+    {
+        const auto found = rotors_.find(kind);
+        return found == rotors_.end() ? nullptr : found->second.rotor;
+    }
+    RotorLink rotorLink(RotorKind kind) const
+    {
+        const auto found = rotors_.find(kind);
+        return found == rotors_.end() ? RotorLink::None : found->second.link;
+    }
+    Receiver *receiver(ReceiverKind kind) const
+    {
+        const auto found = receivers_.find(kind);
+        return found == receivers_.end() ? nullptr : found->second;
+    }
 
 private:
     struct RotorEntry {
         Rotor *rotor = nullptr;
         RotorLink link = RotorLink::None;
     };
-    QHash<QString, RotorEntry> rotors_;
-    QHash<QString, Receiver *> receivers_;
+    std::map<RotorKind, RotorEntry> rotors_;
+    std::map<ReceiverKind, Receiver *> receivers_;
 };
 
 } // namespace orvanta

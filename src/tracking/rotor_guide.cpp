@@ -59,31 +59,42 @@ QString rotorNote(const RotorPlan &plan, const orbit::PredictedPass &pass, const
 }
 
 const RotorGuide::Held &RotorGuide::planFor(orbit::Satellites &satellites, const orbit::PredictedPass &pass,
-                                            const RotorRange &range)
+                                            const RotorRange &range, double fromSeconds)
 {
     if (component_ != &satellites) {
         held_.clear();
         component_ = &satellites;
     }
+    const auto same = [&](const Held &held) {
+        return held.catalogNumber == pass.catalogNumber && held.aos.minutesSince(pass.aos) == 0 && held.range == range;
+    };
+    if (fromSeconds > 0)
+        std::erase_if(held_, same);
     for (const Held &held : held_)
-        if (held.name == pass.name && held.aos.minutesSince(pass.aos) == 0 && held.range == range)
+        if (same(held))
             return held;
     // The passes before this one are over.
     std::erase_if(held_, [&](const Held &h) { return h.los.minutesSince(pass.aos) < 0; });
-    std::vector<TrackPoint> track = trackPoints(computePassTrack(satellites, pass));
-    RotorPlan plan = RotorPlan::forTrack(track, range);
-    held_.push_back({pass.name, pass.aos, pass.los, range, PassPointing(std::move(plan), std::move(track), horizon_)});
+    std::vector<TrackPoint> points = trackPoints(computePassTrack(satellites, pass));
+    // The point just before now stays, so the plan holds the present instant.
+    const auto past = std::find_if(points.begin(), points.end(),
+                                   [fromSeconds](const TrackPoint &p) { return p.seconds > fromSeconds; });
+    if (past != points.begin() && past != points.end())
+        points.erase(points.begin(), std::prev(past));
+    RotorPlan plan = RotorPlan::forTrack(points, range);
+    held_.push_back(
+        {pass.catalogNumber, pass.aos, pass.los, range, PassPointing(std::move(plan), std::move(points), horizon_)});
     return held_.back();
 }
 
 RotorAim RotorGuide::follow(orbit::Satellites &satellites, const orbit::PredictedPass &pass, double nowOle,
                             const RotorRange &range, double azimuthDeg, double elevationDeg,
-                            const std::optional<PassPointing::Lead> &lead)
+                            const std::optional<PassPointing::Lead> &lead, bool fromNow)
 {
     followed_ = true;
-    const Held &held = planFor(satellites, pass, range);
-    return held.pointing.command(secondsBetween(orbit::julianFromOle(nowOle), pass.aos), azimuthDeg, elevationDeg,
-                                 lead);
+    const double seconds = secondsBetween(orbit::julianFromOle(nowOle), pass.aos);
+    const Held &held = planFor(satellites, pass, range, fromNow ? seconds : 0);
+    return held.pointing.command(seconds, azimuthDeg, elevationDeg, lead);
 }
 
 void RotorGuide::setHorizon(const orbit::HorizonMask &mask)

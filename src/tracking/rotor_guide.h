@@ -10,8 +10,6 @@
 #include <QString>
 
 #include <optional>
-#include <string>
-#include <string_view>
 #include <vector>
 
 // The rotor through the passes: each pass followed on the path planned for
@@ -36,12 +34,14 @@ QString rotorNote(const RotorPlan &plan, const orbit::PredictedPass &pass, const
 class RotorGuide {
 public:
     // The command for the satellite of a pass in progress, seen at azimuth
-    // and elevation (whole degrees) at nowOle: on the path planned for the pass.
-    // With a lead, where the satellite will be as the rotor gets there.
-    // Never below the station's horizon.
+    // and elevation (whole degrees) at nowOle: on the path planned for the
+    // pass. With a lead, where the satellite will be as the rotor gets there;
+    // never below the station's horizon. fromNow plans the rest of the pass
+    // again from this instant, for a pass taken up in its middle by the
+    // operator's choice: what it has already crossed no longer constrains the rotor.
     RotorAim follow(orbit::Satellites &satellites, const orbit::PredictedPass &pass, double nowOle,
                     const RotorRange &range, double azimuthDeg, double elevationDeg,
-                    const std::optional<PassPointing::Lead> &lead = std::nullopt);
+                    const std::optional<PassPointing::Lead> &lead = std::nullopt, bool fromNow = false);
 
     // Where to wait for a pass to come: its planned
     // starting point, where it clears the station's horizon, when it rises within the waiting time
@@ -59,13 +59,14 @@ public:
 
 private:
     struct Held {
-        std::string name;
+        long catalogNumber = 0;
         orbit::JulianDate aos;
         orbit::JulianDate los;
         RotorRange range;
         PassPointing pointing;
     };
-    const Held &planFor(orbit::Satellites &satellites, const orbit::PredictedPass &pass, const RotorRange &range);
+    const Held &planFor(orbit::Satellites &satellites, const orbit::PredictedPass &pass, const RotorRange &range,
+                        double fromSeconds = 0);
 
     const orbit::Satellites *component_ = nullptr; // the plans are of its passes
     std::vector<Held> held_;

@@ -64,7 +64,8 @@ void RotorSteering::sent(Rotor &rotor, const RotorAim &command, double nowSecond
 }
 
 RotorAim RotorSteering::follow(Rotor &rotor, orbit::Satellites &satellites, const orbit::PredictedPass &pass,
-                               double nowOle, double azimuthDeg, double elevationDeg, const Settings &settings)
+                               double nowOle, double azimuthDeg, double elevationDeg, const Settings &settings,
+                               bool fromNow)
 {
     const double now = secondsOf(nowOle);
     parked_ = false;
@@ -74,7 +75,7 @@ RotorAim RotorSteering::follow(Rotor &rotor, orbit::Satellites &satellites, cons
         lead = PassPointing::Lead{estimatedNow(rotor, now, {azimuthDeg, elevationDeg}, settings), settings.speeds,
                                   settings.intervalSeconds};
     const RotorAim command =
-        guide_.follow(satellites, pass, nowOle, rotor.range(), azimuthDeg, elevationDeg, lead);
+        guide_.follow(satellites, pass, nowOle, rotor.range(), azimuthDeg, elevationDeg, lead, fromNow);
     sent(rotor, command, now, settings);
     return command;
 }

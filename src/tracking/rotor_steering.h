@@ -39,8 +39,9 @@ public:
 
     // Points the rotor at the satellite of a pass in progress, seen at
     // azimuth and elevation (whole degrees) at nowOle; returns the command.
+    // fromNow plans the rest of the pass again from this instant (see RotorGuide).
     RotorAim follow(Rotor &rotor, orbit::Satellites &satellites, const orbit::PredictedPass &pass, double nowOle,
-                    double azimuthDeg, double elevationDeg, const Settings &settings);
+                    double azimuthDeg, double elevationDeg, const Settings &settings, bool fromNow = false);
     // Nothing followed: waits at the next pass's rise, or parks when it is
     // far enough away and the operator wants it; returns the command if one
     // was sent.

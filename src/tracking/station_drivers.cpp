@@ -2,7 +2,6 @@
 
 #include "config/config_station.h"
 #include "config/configuration.h"
-#include "hamlib/hamlib_device.h"
 #include "platform/message_boxes.h"
 #include "platform/serial_line.h"
 
@@ -27,24 +26,24 @@ StationDrivers::StationDrivers(DeviceLines lines, const ConfigStation &config)
 
 void StationDrivers::registerDevices(Receiver &ar5000Gate, Receiver &ft847Gate, Receiver &hamlibGate)
 {
-    table_.addRotor(QStringLiteral("Fodtrack"), fodtrackRotor, RotorLink::ParallelPort);
-    table_.addRotor(QStringLiteral("GS232"), gs232Rotor, RotorLink::RotorLine);
-    table_.addReceiver(QStringLiteral("AR5000"), ar5000Gate);
-    table_.addReceiver(QStringLiteral("FT847"), ft847Gate);
-    table_.addRotor(kHamlibDeviceName, hamlibRotor);
-    table_.addReceiver(kHamlibDeviceName, hamlibGate);
+    table_.addRotor(RotorKind::Fodtrack, fodtrackRotor, RotorLink::ParallelPort);
+    table_.addRotor(RotorKind::Gs232, gs232Rotor, RotorLink::RotorLine);
+    table_.addReceiver(ReceiverKind::Ar5000, ar5000Gate);
+    table_.addReceiver(ReceiverKind::Ft847, ft847Gate);
+    table_.addRotor(RotorKind::Hamlib, hamlibRotor);
+    table_.addReceiver(ReceiverKind::Hamlib, hamlibGate);
     ar5000Registered_ = &ar5000Gate;
     hamlibRegistered_ = &hamlibGate;
 }
 
 Rotor *StationDrivers::rotor() const
 {
-    return table_.rotor(config_.Interface_Rotor);
+    return table_.rotor(rotorKindOf(config_.Interface_Rotor));
 }
 
 Receiver *StationDrivers::receiver() const
 {
-    return table_.receiver(config_.Recepteur);
+    return table_.receiver(receiverKindOf(config_.Recepteur));
 }
 
 std::optional<RotorRange> StationDrivers::rotorRange() const
@@ -57,13 +56,13 @@ void StationDrivers::openLines()
 {
     if (receiverUsesLine(config_.Recepteur))
         lines_.receiverLine.setPortOpen(true);
-    if (table_.rotorLink(config_.Interface_Rotor) == RotorLink::RotorLine)
+    if (table_.rotorLink(rotorKindOf(config_.Interface_Rotor)) == RotorLink::RotorLine)
         lines_.rotorLine.setPortOpen(true);
 }
 
 void StationDrivers::parkParallelRotor()
 {
-    if (table_.rotorLink(config_.Interface_Rotor) != RotorLink::ParallelPort)
+    if (table_.rotorLink(rotorKindOf(config_.Interface_Rotor)) != RotorLink::ParallelPort)
         return;
     fodtrack.Valeur_Brute = false;
     fodtrack.Fodtrack_Azimut(config_.Park_Azimut, fodtrack.Valeur_Brute);

@@ -34,8 +34,7 @@ struct DeviceLines {
 };
 
 // Every rotor and receiver driver of the station, registered in the device
-// table under the names the configuration keeps, and the chosen ones as the
-// configuration names them now. The Hamlib devices come first, so that their
+// table by kind, and the chosen ones as the configuration names them now. The Hamlib devices come first, so that their
 // worker threads outlive every other driver.
 class StationDrivers {
 public:
@@ -47,7 +46,6 @@ public:
     // (behind the transponder work's gates).
     void registerDevices(Receiver &ar5000, Receiver &ft847, Receiver &hamlib);
 
-    const DeviceTable &table() const { return table_; }
     // The rotor and the receiver the configuration chooses now; null for none.
     Rotor *rotor() const;
     Receiver *receiver() const;

@@ -7,9 +7,9 @@
 #include "platform/text_numbers.h"
 #include "receiver/receiver.h"
 #include "rotor/rotor.h"
-#include "tracking/device_table.h"
 #include "tracking/station_clock.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace orvanta {
@@ -50,7 +50,7 @@ TrackingCycle::TrackingCycle(Links links) : links_(std::move(links))
     };
 }
 
-void TrackingCycle::Tick(const QStringList &selection)
+void TrackingCycle::Tick(const std::vector<long> &selection)
 {
     if (running_) {
         ++skipped_;
@@ -74,7 +74,7 @@ void TrackingCycle::setReceiverProgramming(bool on)
 {
     state_.Prog_RX_Actif = on;
     if (!on) {
-        if (Receiver *receiver = links_.devices.receiver(links_.config.Recepteur))
+        if (Receiver *receiver = links_.receiver())
             receiver->endRemoteControl();
     }
     state_.Nouveau_Sat = on;
@@ -92,7 +92,60 @@ void TrackingCycle::selectionChanged()
     state_.Sat_Suivi = true;
 }
 
-void TrackingCycle::run(const QStringList &selection)
+QString TrackingCycle::chooseToFollow(long catalogNumber)
+{
+    const auto holds = [catalogNumber](const orbit::BoardPass &entry) {
+        return entry.pass.catalogNumber == catalogNumber;
+    };
+    const auto visible = std::find_if(board_.visible().begin(), board_.visible().end(), holds);
+    if (visible != board_.visible().end()) {
+        const orbit::PredictedPass &pass = visible->pass;
+        const QString name = QString::fromStdString(pass.name);
+        if (pass.los.minutesSince(julianToTheSecond(links_.clock.Maintenant_UTC())) <= 0)
+            return QStringLiteral("%1 s'est couché à %2 : il ne peut plus être suivi.").arg(name, timeText(pass.los));
+        if (chosen_ != catalogNumber) {
+            chosen_ = catalogNumber;
+            replan_ = true;
+        }
+        links_.display.showFollowChoice(true);
+        return {};
+    }
+    const auto coming = std::find_if(board_.coming().begin(), board_.coming().end(), holds);
+    if (coming != board_.coming().end())
+        return QStringLiteral("%1 n'est pas en cours de passage : il ne se lève qu'à %2.")
+            .arg(QString::fromStdString(coming->pass.name), timeText(coming->pass.aos));
+    return QStringLiteral("Ce satellite n'est pas en cours de passage : seul un satellite visible de la sélection "
+                          "peut être suivi.");
+}
+
+void TrackingCycle::followAutomatically()
+{
+    if (chosen_ != 0)
+        replan_ = true;
+    endChoice();
+}
+
+void TrackingCycle::endChoice()
+{
+    chosen_ = 0;
+    links_.display.showFollowChoice(false);
+}
+
+// The operator's choice while its pass is in progress, else the pass that began first.
+const orbit::PredictedPass &TrackingCycle::passToFollow()
+{
+    if (chosen_ != 0) {
+        for (const orbit::BoardPass &entry : board_.visible())
+            if (entry.pass.catalogNumber == chosen_)
+                return entry.pass;
+        // Its loss of signal: the satellite that began first takes the rotor from where it is.
+        endChoice();
+        replan_ = true;
+    }
+    return board_.visible().front().pass;
+}
+
+void TrackingCycle::run(const std::vector<long> &selection)
 {
     links_.clock.Lire_Heure_UTC();
     TickOutcome outcome;
@@ -106,8 +159,9 @@ void TrackingCycle::run(const QStringList &selection)
     const QString blocked = links_.predictionsBlocked ? links_.predictionsBlocked() : QString();
     if (component && blocked.isEmpty()) {
         const orbit::JulianDate start = orbit::julianFromOle(oleNow);
-        for (const QString &name : selection)
-            board_.add(component->passes(name.toStdString(), start, 1, links_.config.Elev_Min, links_.config.Passage_Min),
+        for (const long number : selection)
+            board_.add(component->passes(component->nameOf(number), start, 1, links_.config.Elev_Min,
+                                         links_.config.Passage_Min),
                        nowSecond);
         links_.display.showPasses(board_);
     } else {
@@ -120,7 +174,7 @@ void TrackingCycle::run(const QStringList &selection)
         if (component)
             waitAtRise(*component, oleNow, outcome);
     } else {
-        const orbit::PredictedPass tracked = board_.visible().front().pass;
+        const orbit::PredictedPass tracked = passToFollow();
         outcome.trackedPass = tracked;
         follow(tracked, oleNow, outcome);
     }
@@ -134,16 +188,17 @@ void TrackingCycle::follow(const orbit::PredictedPass &pass, double oleNow, Tick
     TrackingDisplay &display = links_.display;
     display.showFollowed(name);
 
-    const FrequencyFound found = links_.frequency(name);
+    const long number = pass.catalogNumber;
+    const FrequencyFound found = links_.frequency(number);
     if (!found.megahertz) {
         // Nothing else happens for this satellite until it has a frequency.
         if (found.fileDamaged)
-            warnOnce(QStringLiteral("damaged:") + name,
+            warnOnce(QStringLiteral("damaged:%1").arg(number),
                      QStringLiteral("La frequence de %1 ne peut pas etre lue : le fichier Frequences.cfg est "
                                     "endommage avant sa fiche. Corrigez-le par le menu Satellites.")
                          .arg(name));
         else
-            warnOnce(QStringLiteral("missing:") + name,
+            warnOnce(QStringLiteral("missing:%1").arg(number),
                      QStringLiteral("%1 n'a pas de frequence : double-cliquez sur %1 dans la liste Selectionnés pour "
                                     "le remettre dans A Selectionner, puis double-cliquez-le dans A Selectionner et "
                                     "saisissez sa frequence dans la fenetre Ajout Frequence.")
@@ -152,16 +207,16 @@ void TrackingCycle::follow(const orbit::PredictedPass &pass, double oleNow, Tick
         display.showFrequency(std::nullopt);
         display.showDirection(std::nullopt);
         display.showDopplerShift(std::nullopt);
-        followed_.clear(); // its entry back, it is set up again
+        followed_ = 0; // its entry back, it is set up again
         outcome.tracked = name;
         return;
     }
     lastWarning_.clear();
     // A hand-over to another satellite, even with no empty tick between the
     // two passes, needs the new satellite's mode on the radio.
-    if (name != followed_)
+    if (number != followed_)
         state_.Nouveau_Sat = true;
-    followed_ = name;
+    followed_ = number;
     const double frequency = *found.megahertz;
     outcome.frequencyMHz = frequency;
 
@@ -182,9 +237,10 @@ void TrackingCycle::follow(const orbit::PredictedPass &pass, double oleNow, Tick
     } else if (state_.Pointage_Manuel) {
         rotor_.heldByHand();
     } else {
-        if (Rotor *rotor = links_.devices.rotor(links_.config.Interface_Rotor)) {
+        if (Rotor *rotor = links_.rotor()) {
             const RotorAim aim = rotor_.follow(*rotor, component, pass, oleNow, azimuth, elevation,
-                                               rotorSettings ? rotorSettings() : RotorSteering::Settings{});
+                                               rotorSettings ? rotorSettings() : RotorSteering::Settings{}, replan_);
+            replan_ = false;
             const RotorAim sky = onTheSky(aim);
             outcome.rotorCommand = std::make_pair(sky.azimuthDeg, sky.elevationDeg);
         }
@@ -199,7 +255,7 @@ void TrackingCycle::follow(const orbit::PredictedPass &pass, double oleNow, Tick
     display.showFrequency(TunedFrequency{state_.Doppler_Actif ? corrected : frequency, state_.Doppler_Actif});
 
     if (state_.Prog_RX_Actif) {
-        if (Receiver *receiver = links_.devices.receiver(links_.config.Recepteur)) {
+        if (Receiver *receiver = links_.receiver()) {
             if (state_.Nouveau_Sat) {
                 links_.sound.playAndWait(links_.folder + QLatin1Char('/') + kSoundFile);
                 receiver->takeUp(found.mode);
@@ -215,6 +271,9 @@ void TrackingCycle::follow(const orbit::PredictedPass &pass, double oleNow, Tick
 
 void TrackingCycle::nothingVisible()
 {
+    if (chosen_ != 0)
+        endChoice();
+    replan_ = false;
     clearFollowed();
     lastWarning_.clear();
     links_.display.showDopplerShift(std::nullopt);
@@ -238,7 +297,7 @@ void TrackingCycle::waitAtRise(orbit::Satellites &component, double oleNow, Tick
     }
     if (board_.coming().empty() || !rotorSettings)
         return;
-    Rotor *rotor = links_.devices.rotor(links_.config.Interface_Rotor);
+    Rotor *rotor = links_.rotor();
     if (!rotor)
         return;
     const std::optional<RotorAim> aim =
@@ -266,7 +325,7 @@ void TrackingCycle::showAwaited(TickOutcome &outcome)
     const QString name = QString::fromStdString(awaited.name);
     outcome.awaited = name;
     outcome.awaitedPass = awaited;
-    links_.display.showAwaited(name, links_.frequency(name).megahertz);
+    links_.display.showAwaited(name, links_.frequency(awaited.catalogNumber).megahertz);
 }
 
 std::optional<orbit::PredictedPass> TrackingCycle::passOnLine(const QString &line) const

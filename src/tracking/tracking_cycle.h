@@ -16,7 +16,8 @@
 namespace orvanta {
 
 struct ConfigStation;
-class DeviceTable;
+class Receiver;
+class Rotor;
 class SoundPlayer;
 class StationClock;
 
@@ -54,11 +55,16 @@ public:
     virtual void showAwaited(const QString &satellite, std::optional<double> megahertz) = 0;
     // The passes in progress and to come, in the board's order.
     virtual void showPasses(const orbit::PassBoard &board) = 0;
+    // Whether the followed satellite is the operator's choice rather than
+    // the pass in progress that began first.
+    virtual void showFollowChoice(bool chosen) = 0;
     virtual void showPredictionNotice(const QString &text) = 0;
     // The clock's reading: "hh:mm:ss" and "DD/MM/YY".
     virtual void showClock(const QString &time, const QString &date) = 0;
-    // `Lecture_Rotor` or `Lecture_Radio`, hidden while its text is empty.
-    virtual void showReadback(const QString &control, const QString &text) = 0;
+    // Where the Hamlib rotor says it is, in its own degrees; none hides it.
+    virtual void showRotorReading(const std::optional<RotorAim> &position) = 0;
+    // The frequency the Hamlib radio says it is on, Hz; none hides it.
+    virtual void showRadioReading(std::optional<double> hertz) = 0;
     // The two satellite lists, each entry with its catalogue number.
     virtual void showSatelliteLists(const QStringList &available, const QStringList &selected,
                                     const std::function<long(const QString &)> &catalogNumberOf) = 0;
@@ -99,12 +105,15 @@ public:
     struct Links {
         const ConfigStation &config;
         StationClock &clock;
-        const DeviceTable &devices;
+        // The rotor and the receiver chosen now; null for none.
+        std::function<Rotor *()> rotor;
+        std::function<Receiver *()> receiver;
         SoundPlayer &sound;
         TrackingDisplay &display;
         QString folder;                                 // where Nouveau_Sat.wav and Frequences.cfg are
         std::function<orbit::Satellites *()> component; // the current orbital component
-        std::function<FrequencyFound(const QString &name)> frequency;
+        // The satellite's frequency in the table, by catalogue number.
+        std::function<FrequencyFound(long catalogNumber)> frequency;
         // Shown after the tick, never inside it.
         std::function<void(const QString &text)> notify;
         // Why nothing can be predicted now, or empty.
@@ -113,9 +122,10 @@ public:
 
     explicit TrackingCycle(Links links);
 
-    // The tick itself. A tick that arrives while another is still running
-    // (its waits and its sound let timer events through) is skipped.
-    void Tick(const QStringList &selection);
+    // The tick itself, for the selection's catalogue numbers. A tick that
+    // arrives while another is still running (its waits and its sound let
+    // timer events through) is skipped.
+    void Tick(const std::vector<long> &selection);
 
     // What the operator asked for; each takes effect at the next tick.
     void setRotorTracking(bool on);     // "Poursuite Antenne"
@@ -128,6 +138,15 @@ public:
     // Another bank: what is shown no longer applies, and the next followed
     // satellite is taken up as new.
     void selectionChanged();
+    // "Suivre ce satellite": the satellite is followed from the next tick
+    // until its loss of signal, whatever rose first; then the tick goes back
+    // to the pass that began first. A satellite that is not in progress at
+    // the last tick is refused: the reason is returned, empty when taken.
+    QString chooseToFollow(long catalogNumber);
+    // Back to the pass in progress that began first, from the next tick.
+    void followAutomatically();
+    // The satellite the operator chose, while the choice holds; 0 otherwise.
+    long chosen() const { return chosen_; }
 
     const TrackingState &state() const { return state_; }
     // Called at the end of every tick that ran.
@@ -147,7 +166,9 @@ public:
     std::optional<orbit::PredictedPass> passOnLine(const QString &line) const;
 
 private:
-    void run(const QStringList &selection);
+    void run(const std::vector<long> &selection);
+    const orbit::PredictedPass &passToFollow();
+    void endChoice();
     void follow(const orbit::PredictedPass &pass, double oleNow, TickOutcome &outcome);
     void nothingVisible();
     void waitAtRise(orbit::Satellites &component, double oleNow, TickOutcome &outcome);
@@ -159,7 +180,9 @@ private:
     TrackingState state_;
     orbit::PassBoard board_;
     RotorSteering rotor_;
-    QString followed_;                // the satellite followed last
+    long followed_ = 0;               // the catalogue number followed last
+    long chosen_ = 0;                 // the operator's choice, 0 for none
+    bool replan_ = false;             // the next followed pass is planned from where it is then
     bool running_ = false;
     int skipped_ = 0;
     QString lastWarning_; // the message shown for the case that lasts

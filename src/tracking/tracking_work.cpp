@@ -39,15 +39,17 @@ TrackingWork::TrackingWork(Links links)
       pointing_([this] { return links_.devices.rotor(); }, links_.messages),
       manualWindow_(new PoursuiteManWindow(pointing_, &links_.window)),
       cycle_(TrackingCycle::Links{
-          links_.config, clock_, links_.devices.table(), links_.sound, links_.display, links_.folder,
-          links_.component, [this](const QString &name) { return lookUpFrequency(name); },
+          links_.config, clock_, [this] { return links_.devices.rotor(); },
+          [this] { return links_.devices.receiver(); }, links_.sound, links_.display, links_.folder,
+          links_.component, [this](long number) { return lookUpFrequency(number); },
           [this](const QString &text) { links_.notices.later(text); },
           [this] { return predictionNotices_.predictionsBlocked(); }}),
       readback_(DeviceReadback::Links{
           links_.devices.hamlibRotor, links_.devices.hamlibReceiver,
           [this] { return links_.devices.drivesHamlibRotor(); },
           [this] { return links_.devices.drivesHamlibReceiver(); },
-          [this](const QString &control, const QString &text) { links_.display.showReadback(control, text); }}),
+          [this](const std::optional<RotorAim> &position) { links_.display.showRotorReading(position); },
+          [this](std::optional<double> hertz) { links_.display.showRadioReading(hertz); }}),
       beat_(new QTimer(&context_))
 {
     beat_->setSingleShot(true);
@@ -80,7 +82,7 @@ void TrackingWork::tick()
     beat_->stop();
     const std::int64_t tickMs = millisecondsSinceOleOrigin(links_.clock.nowUtc());
     const bool nested = cycle_.running(); // the tick skips itself
-    cycle_.Tick(banks_.Sat_Select());
+    cycle_.Tick(selectedNumbers());
     if (!nested) {
         predictionNotices_.checkEpochs(links_.component(), banks_.Sat_Select(), clock_.Maintenant_UTC());
         predictionNotices_.checkUncertainty(links_.component(), cycle_.board());
@@ -97,6 +99,29 @@ void TrackingWork::keepTheBeat(std::int64_t tickMs)
     // where the one shot starts it in step.
     links_.timer.start();
     beat_->start(int(rhythm.untilNextBeat(millisecondsSinceOleOrigin(links_.clock.nowUtc()))));
+}
+
+void TrackingWork::chooseToFollow(long catalogNumber)
+{
+    const QString refused = cycle_.chooseToFollow(catalogNumber);
+    if (!refused.isEmpty())
+        links_.notices.later(refused);
+    else
+        tick();
+}
+
+void TrackingWork::chooseToFollowLine(const QString &line)
+{
+    if (const auto pass = cycle_.passOnLine(line))
+        chooseToFollow(pass->catalogNumber);
+    else
+        links_.notices.later(QStringLiteral("Ce passage est termine."));
+}
+
+void TrackingWork::followAutomatically()
+{
+    cycle_.followAutomatically();
+    tick();
 }
 
 void TrackingWork::loadBanks()
@@ -126,9 +151,15 @@ void TrackingWork::componentReplaced(const QStringList &namesBefore)
         links_.notices.later(gone);
 }
 
-FrequencyFound TrackingWork::lookUpFrequency(const QString &name)
+FrequencyFound TrackingWork::lookUpFrequency(long catalogNumber)
 {
     FrequencyFound found;
+    const orbit::Satellites *component = links_.component();
+    if (!component)
+        return found;
+    const QString name = QString::fromStdString(component->nameOf(catalogNumber));
+    if (name.isEmpty())
+        return found;
     if (Cherche_Frequence(links_.folder, name, found.megahertz, found.mode) == FrequencyLookup::Damaged) {
         found.fileDamaged = true;
         reportFrequencyFileLater();
@@ -163,6 +194,14 @@ std::vector<NamedSatellite> TrackingWork::selectedSatellites() const
                 satellites.push_back({number, name});
     }
     return satellites;
+}
+
+std::vector<long> TrackingWork::selectedNumbers() const
+{
+    std::vector<long> numbers;
+    for (const NamedSatellite &satellite : selectedSatellites())
+        numbers.push_back(satellite.catalogNumber);
+    return numbers;
 }
 
 std::optional<SkyPoint> TrackingWork::manualPointing() const

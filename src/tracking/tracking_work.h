@@ -71,6 +71,13 @@ public:
 
     // One run of the tracking timer, then the elements' age for the selection.
     void tick();
+    // "Suivre ce satellite": the choice taken and shown at once by a tick, or
+    // the reason it is refused shown after the handler.
+    void chooseToFollow(long catalogNumber);
+    // The same for the satellite of a line of the pass lists.
+    void chooseToFollowLine(const QString &line);
+    // Back to the pass that began first, at once.
+    void followAutomatically();
     // Loads the list of satellites and the first bank.
     void loadBanks();
     // Another bank chosen in the main window.
@@ -82,7 +89,8 @@ public:
     // tracking period, which may have changed with it.
     void componentBuilt(const orbit::Satellites &component);
 
-    FrequencyFound lookUpFrequency(const QString &name);
+    // The table keeps frequencies by name: the number's name in the component is looked up.
+    FrequencyFound lookUpFrequency(long catalogNumber);
     // The file's problems, once per content, after the handler rather than inside it.
     void reportFrequencyFileLater();
 
@@ -90,6 +98,8 @@ public:
     QStringList satelliteNames() const;
     // The selection, each satellite with its catalogue number.
     std::vector<NamedSatellite> selectedSatellites() const;
+    // The selection's catalogue numbers, in its order; names not held are left out.
+    std::vector<long> selectedNumbers() const;
     // The manual pointing, while its window holds the rotor.
     std::optional<SkyPoint> manualPointing() const;
     ManualPointing &pointing() { return pointing_; }

@@ -206,6 +206,76 @@ TEST_F(TrackingTest, TheEarlierOfTwoPassesInProgressIsFollowedThenTheOtherWithIt
     EXPECT_EQ(h.text("Freq_Sel").section('.', 1).size(), 4);
 }
 
+TEST_F(TrackingTest, TheChosenSatelliteIsFollowedUntilItsLossThenTheEarliestPassAgain)
+{
+    h.writeFile("Frequences.cfg", "OSCAR 7 (AO-7)\r\n145.9775\r\nMode C\r\nJAS-2 (FO-29)\r\n435.85\r\nMode B\r\n");
+    h.bank(1, {"JAS-2 (FO-29)", "OSCAR 7 (AO-7)", "PCSAT (NO-44)"});
+    h.at("2026-06-27T07:08:00Z");
+    h.start();
+    switchAllOn();
+    h.tickAt("2026-06-27T07:08:00Z");
+    ASSERT_EQ(h.lines("Sat_Visibles").size(), 2);
+    ASSERT_EQ(h.text("Sat_Sel"), "OSCAR 7 (AO-7)");
+    auto *chosen = h.window().findChild<QWidget *>("Suivi_Choisi");
+    ASSERT_NE(chosen, nullptr);
+    EXPECT_FALSE(chosen->isVisible());
+
+    // A pass to come is refused, saying when it rises.
+    const QString coming = h.lines("Detail_Pass").front();
+    emit h.window().followLineRequested(coming);
+    h.settle();
+    EXPECT_TRUE(h.messages.texts().last().endsWith(coming.mid(2, 8) + '.'));
+    EXPECT_EQ(h.text("Sat_Sel"), "OSCAR 7 (AO-7)");
+
+    const qsizetype sounds = h.sound.played.size();
+    h.receiverLine.writes.clear();
+    h.rotorLine.writes.clear();
+    // FO-29 shows on the sky view beside AO-7; a click there chooses it.
+    auto *sky = h.window().findChild<SkyView *>("Ciel");
+    ASSERT_EQ(sky->scene().others.size(), 1u);
+    ASSERT_EQ(sky->scene().others.front().name, "JAS-2 (FO-29)");
+    emit sky->satelliteClicked(sky->scene().others.front().catalogNumber);
+    h.settle();
+    EXPECT_EQ(h.text("Sat_Sel"), "JAS-2 (FO-29)");
+    EXPECT_TRUE(chosen->isVisible());
+    EXPECT_EQ(h.sound.played.size(), sounds + 1);
+    EXPECT_EQ(h.receiverLine.writes.front(), "VA\r\n");
+    EXPECT_TRUE(h.text("Freq_Sel").startsWith("435.8"));
+    ASSERT_FALSE(h.rotorLine.writes.isEmpty());
+    EXPECT_EQ(h.rotorLine.writes.back(), gs232For(h.text("Azimut_Sel"), h.text("Site_Sel")).toLatin1());
+
+    h.tickAt("2026-06-27T07:11:00Z"); // AO-7, which rose first, is still up
+    EXPECT_EQ(h.text("Sat_Sel"), "JAS-2 (FO-29)");
+    h.tickAt("2026-06-27T07:21:40Z");
+    EXPECT_EQ(h.text("Sat_Sel"), "");
+    EXPECT_FALSE(chosen->isVisible());
+    EXPECT_EQ(h.station->tracking().chosen(), 0);
+}
+
+// Two objects under one name are told apart by their numbers, from the
+// files as they are kept (banks and frequencies by the names shown).
+TEST_F(TrackingTest, SatellitesSharingANameAreFollowedEachWithItsOwnFrequency)
+{
+    h.writeFile("Amateur.txt", "TWIN\r\n"
+                               "1 07530U 74089B   26177.95096363 -.00000030  00000+0  10246-3 0  9996\r\n"
+                               "2 07530 101.9899 191.2993 0012643 112.0577 277.1703 12.53698219361741\r\n"
+                               "TWIN\r\n"
+                               "1 24278U 96046B   26177.47891755 -.00000015  00000+0  18217-4 0  9996\r\n"
+                               "2 24278  98.5232  25.0778 0350900  72.3924 291.5216 13.53274769474421\r\n");
+    h.writeFile("Frequences.cfg", "TWIN #24278\r\n435.85\r\nMode B\r\nTWIN #7530\r\n145.9775\r\nMode C\r\n");
+    h.bank(1, {"TWIN #24278", "TWIN #7530"});
+    h.at("2026-06-27T07:08:00Z");
+    h.start();
+    h.tickAt("2026-06-27T07:08:00Z");
+    EXPECT_EQ(h.lines("Sat_Select"), QStringList({"TWIN #24278", "TWIN #7530"}));
+    EXPECT_EQ(h.text("Sat_Sel"), "TWIN #7530");
+    EXPECT_EQ(h.text("Freq_Sel"), "145.978");
+    emit h.window().followLineRequested(h.lines("Sat_Visibles")[1]);
+    h.settle();
+    EXPECT_EQ(h.text("Sat_Sel"), "TWIN #24278");
+    EXPECT_EQ(h.text("Freq_Sel"), "435.850");
+}
+
 TEST_F(TrackingTest, ASatelliteWithoutFrequencyGivesOneMessageNotOnePerTick)
 {
     h.bank(1, {"JAS-2 (FO-29)"});
