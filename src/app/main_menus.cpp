@@ -1,6 +1,7 @@
 #include "app/main_menus.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -75,6 +76,13 @@ void buildMainMenus(QMenuBar &bar)
     checkEntry(com2, "Mnu_Com2_V19200", QStringLiteral("19200 Baud"), false);
     // The Linux devices behind the lines and the parallel port.
     entry(communication, "Mnu_Peripheriques", QStringLiteral("Peripheriques"));
+    // Named in both languages, so that an operator who cannot read the one in
+    // force still finds it.
+    QMenu *language = submenu(configuration, "Mnu_Langue", QStringLiteral("Langue / Language"));
+    configuration->addMenu(language);
+    auto *languages = new QActionGroup(language);
+    languages->addAction(checkEntry(language, "Mnu_Langue_Francais", QStringLiteral("Français"), false));
+    languages->addAction(checkEntry(language, "Mnu_Langue_English", QStringLiteral("English"), false));
 
     QMenu *selection = submenu(&bar, "Mnu_Selection", QStringLiteral("&Selection"));
     bar.addMenu(selection);

@@ -1,6 +1,7 @@
 #include "app/station_menus.h"
 
 #include "app/hamlib_menus.h"
+#include "app/language_menu.h"
 #include "app/main_window.h"
 #include "app/revision_history.h"
 #include "app/rotor_menus.h"
@@ -72,6 +73,7 @@ StationMenus::StationMenus(Links links)
                                               peripheriques_->ouvrir();
                                       }});
     rotorMenus_ = new RotorMenus(window, links_.platform.store, links_.config, links_.devices.gs232Rotor);
+    connectLanguageMenu(window, links_.platform.store, links_.platform.messages);
 }
 
 void StationMenus::connectMenus()
