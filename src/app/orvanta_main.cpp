@@ -66,7 +66,7 @@ int runOrvanta(QApplication &app, const QStringList &arguments, const MainHooks 
     DeviceSetup deviceSetup(store, receiverLine, rotorLine, linuxPort, messages);
     QtSoundPlayer sound;
     EventLoopWaiter waiter;
-    DesktopHelpViewer help(messages);
+    DesktopHelpViewer help(messages, language.language);
     SystemUtcClock systemClock;
     std::unique_ptr<RehearsalClock> rehearsal;
     if (options->startTime.isValid())
