@@ -100,6 +100,327 @@
     </message>
 </context>
 <context>
+    <name>ElementAge</name>
+    <message>
+        <source>Le fichier %1 est vieux de plus de 30 jours, il doit etre mis a jour</source>
+        <translation>The file %1 is more than 30 days old, it must be updated</translation>
+    </message>
+</context>
+<context>
+    <name>ElementDownload</name>
+    <message>
+        <source>connexion refusée par le serveur</source>
+        <translation>connection refused by the server</translation>
+    </message>
+    <message>
+        <source>serveur introuvable</source>
+        <translation>server not found</translation>
+    </message>
+    <message>
+        <source>connexion fermée par le serveur avant la réponse</source>
+        <translation>connection closed by the server before the reply</translation>
+    </message>
+    <message>
+        <source>le serveur ne répond plus</source>
+        <translation>the server no longer answers</translation>
+    </message>
+    <message>
+        <source>échec de la connexion sécurisée (%1)</source>
+        <translation>secure connection failed (%1)</translation>
+    </message>
+    <message>
+        <source>réseau indisponible</source>
+        <translation>network unavailable</translation>
+    </message>
+    <message>
+        <source>erreur réseau (%1)</source>
+        <translation>network error (%1)</translation>
+    </message>
+    <message>
+        <source>réponse vide</source>
+        <translation>empty reply</translation>
+    </message>
+    <message>
+        <source>page HTML reçue au lieu d&apos;un fichier d&apos;éléments</source>
+        <translation>HTML page received instead of an element file</translation>
+    </message>
+    <message>
+        <source>contenu refusé</source>
+        <translation>content refused</translation>
+    </message>
+    <message>
+        <source> à la ligne %1</source>
+        <translation> at line %1</translation>
+    </message>
+    <message>
+        <source> à l&apos;objet %1</source>
+        <translation> at object %1</translation>
+    </message>
+    <message>
+        <source> et 1 autre problème</source>
+        <translation> and 1 other problem</translation>
+    </message>
+    <message>
+        <source> et %1 autres problèmes</source>
+        <translation> and %1 other problems</translation>
+    </message>
+    <message>
+        <source>aucun jeu d&apos;éléments dans la réponse</source>
+        <translation>no element set in the reply</translation>
+    </message>
+    <message>
+        <source>impossible d&apos;écrire %1 (%2), l&apos;ancien fichier est gardé</source>
+        <translation>cannot write %1 (%2), the old file is kept</translation>
+    </message>
+    <message>
+        <source>pas de connexion au serveur en %1 s</source>
+        <translation>no connection to the server within %1 s</translation>
+    </message>
+    <message>
+        <source>téléchargement inachevé après %1 s</source>
+        <translation>download unfinished after %1 s</translation>
+    </message>
+    <message>
+        <source>annulé, fichier inchangé</source>
+        <translation>cancelled, file unchanged</translation>
+    </message>
+    <message>
+        <source>%1 : adresse refusée, seules les adresses http:// et https:// sont admises</source>
+        <translation>%1: address refused, only http:// and https:// addresses are allowed</translation>
+    </message>
+    <message>
+        <source>%1 Mo</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 octets</source>
+        <translation>%1 bytes</translation>
+    </message>
+    <message>
+        <source>réponse trop grande pour un fichier d&apos;éléments (plus de %1)</source>
+        <translation>reply too large for an element file (more than %1)</translation>
+    </message>
+    <message>
+        <source>%1 : %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>plus de %1 redirections</source>
+        <translation>more than %1 redirections</translation>
+    </message>
+    <message>
+        <source>redirection refusée de https vers %1</source>
+        <translation>redirection from https to %1 refused</translation>
+    </message>
+    <message>
+        <source>redirection refusée vers %1 (ni http ni https)</source>
+        <translation>redirection to %1 refused (neither http nor https)</translation>
+    </message>
+    <message>
+        <source>erreur HTTP %1%2</source>
+        <translation>HTTP error %1%2</translation>
+    </message>
+    <message>
+        <source>réponse tronquée (%1 octets reçus sur %2 annoncés)</source>
+        <translation>truncated reply (%1 bytes received of %2 announced)</translation>
+    </message>
+    <message>
+        <source>le serveur n&apos;a pas répondu</source>
+        <translation>the server did not answer</translation>
+    </message>
+    <message>
+        <source>mis à jour, 1 jeu d&apos;éléments (%1)</source>
+        <translation>updated, 1 element set (%1)</translation>
+    </message>
+    <message>
+        <source>mis à jour, %1 jeux d&apos;éléments (%2)</source>
+        <translation>updated, %1 element sets (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>ElementSources</name>
+    <message>
+        <source>Les infos Képlériennes ne sont plus disponibles a la NASA sous forme 2Lignes.</source>
+        <translation>Keplerian elements are no longer available from NASA as two-line elements.</translation>
+    </message>
+    <message>
+        <source>Le service public CelesTrak utilise un programme qui récupère les éléments auprès de la</source>
+        <translation>The public service CelesTrak runs a program that fetches the elements from</translation>
+    </message>
+    <message>
+        <source>NASA et les met en forme 2Lignes.</source>
+        <translation>NASA and formats them as two-line elements.</translation>
+    </message>
+    <message>
+        <source>Leur provenance est expliquée sur la page https://celestrak.org/NORAD/elements/</source>
+        <translation>Where they come from is explained on the page https://celestrak.org/NORAD/elements/</translation>
+    </message>
+    <message>
+        <source>Il faut d&apos;abord s&apos;inscrire sur https://www.space-track.org/auth/createAccount</source>
+        <translation>You must first register at https://www.space-track.org/auth/createAccount</translation>
+    </message>
+    <message>
+        <source>pour être autorisé a télécharger les TLE.</source>
+        <translation>to be allowed to download the TLEs.</translation>
+    </message>
+    <message>
+        <source>le nom de fichier « %1 » ne doit pas contenir de dossier</source>
+        <translation>the file name &quot;%1&quot; must not contain a folder</translation>
+    </message>
+    <message>
+        <source>le fichier « %1 » n&apos;est pas un fichier d&apos;éléments « *.txt », « *.csv », « *.json » ou « *.xml »</source>
+        <translation>the file &quot;%1&quot; is not an element file &quot;*.txt&quot;, &quot;*.csv&quot;, &quot;*.json&quot; or &quot;*.xml&quot;</translation>
+    </message>
+    <message>
+        <source>%1 illisible : %2</source>
+        <translation>%1 unreadable: %2</translation>
+    </message>
+    <message>
+        <source>%1, ligne %2 : %3</source>
+        <translation>%1, line %2: %3</translation>
+    </message>
+    <message>
+        <source>« %1 » : il manque « = » entre le fichier et l&apos;adresse</source>
+        <translation>&quot;%1&quot;: &quot;=&quot; is missing between the file and the address</translation>
+    </message>
+    <message>
+        <source>nom de fichier absent avant « = »</source>
+        <translation>no file name before &quot;=&quot;</translation>
+    </message>
+    <message>
+        <source>adresse absente pour %1</source>
+        <translation>no address for %1</translation>
+    </message>
+    <message>
+        <source>%1 a déjà une source, cette ligne est ignorée</source>
+        <translation>%1 already has a source, this line is ignored</translation>
+    </message>
+</context>
+<context>
+    <name>ElementUpdate</name>
+    <message>
+        <source>%1 absent du dossier de la station : aucun fichier d&apos;éléments n&apos;a de source</source>
+        <translation>%1 missing from the station folder: no element file has a source</translation>
+    </message>
+    <message>
+        <source>%1 : %2 n&apos;est pas nommé dans Elements.cfg, il n&apos;est pas téléchargé</source>
+        <translation>%1: %2 is not named in Elements.cfg, it is not downloaded</translation>
+    </message>
+    <message>
+        <source>%1 ne donne aucune source</source>
+        <translation>%1 gives no source</translation>
+    </message>
+    <message>
+        <source>%1 : %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Ce satellite ne figure plus dans les fichiers d&apos;éléments :</source>
+        <translation>This satellite is no longer in the element files:</translation>
+    </message>
+    <message>
+        <source>Ces %1 satellites ne figurent plus dans les fichiers d&apos;éléments :</source>
+        <translation>These %1 satellites are no longer in the element files:</translation>
+    </message>
+    <message>
+        <source>Mettre a jour les fichiers d&apos;elements maintenant ?</source>
+        <translation>Update the element files now?</translation>
+    </message>
+</context>
+<context>
+    <name>Frequencies</name>
+    <message>
+        <source>La table des frequences est pleine (%1 satellites) : %2 ne peut pas y etre ajoute.</source>
+        <translation>The frequency table is full (%1 satellites): %2 cannot be added to it.</translation>
+    </message>
+    <message>
+        <source>%1 ne peut pas etre ajoute a Frequences.cfg :<byte value="xd"/>
+%2</source>
+        <translation>%1 cannot be added to Frequences.cfg:<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>Le fichier Frequences.cfg a change depuis l&apos;ouverture de cette fenetre : fermez-la et ouvrez-la de nouveau pour modifier ce satellite.</source>
+        <translation>The file Frequences.cfg has changed since this window was opened: close it and open it again to edit this satellite.</translation>
+    </message>
+    <message>
+        <source>commence par un guillemet</source>
+        <translation>starts with a quote</translation>
+    </message>
+    <message>
+        <source>contient une virgule</source>
+        <translation>contains a comma</translation>
+    </message>
+    <message>
+        <source>Le fichier Frequences.cfg est endommage : l&apos;enregistrement %1 (lignes %2 a %3) %4.<byte value="xd"/>
+Seuls les %5 enregistrements qui le precedent sont pris en compte, et le fichier ne sera pas modifie tant qu&apos;il n&apos;aura pas ete corrige.</source>
+        <translation>The file Frequences.cfg is damaged: record %1 (lines %2 to %3) %4.<byte value="xd"/>
+Only the %5 records before it are taken into account, and the file will not be changed until it is corrected.</translation>
+    </message>
+    <message>
+        <source>Le fichier Frequences.cfg ne peut pas etre lu (%1) ; il ne sera pas modifie.</source>
+        <translation>The file Frequences.cfg cannot be read (%1); it will not be changed.</translation>
+    </message>
+    <message>
+        <source>est incomplet</source>
+        <translation>is incomplete</translation>
+    </message>
+    <message>
+        <source>%1 a la ligne %2</source>
+        <translation>%1 at line %2</translation>
+    </message>
+    <message>
+        <source>a une frequence qui n&apos;est pas un nombre : &quot;%1&quot;</source>
+        <translation>has a frequency that is not a number: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Le fichier Frequences.cfg n&apos;a pas pu etre enregistre (%1).<byte value="xd"/>
+L&apos;ancien fichier est conserve tel quel.</source>
+        <translation>The file Frequences.cfg could not be saved (%1).<byte value="xd"/>
+The old file is kept as it was.</translation>
+    </message>
+    <message>
+        <source>Le fichier Frequences.cfg contient plus de %1 enregistrements : seuls les %1 premiers sont pris en compte, et le fichier ne sera pas modifie tant qu&apos;il en aura davantage.</source>
+        <translation>The file Frequences.cfg holds more than %1 records: only the first %1 are taken into account, and the file will not be changed while it holds more.</translation>
+    </message>
+    <message>
+        <source>Entrez le nom du satellite</source>
+        <translation>Enter the satellite&apos;s name</translation>
+    </message>
+    <message>
+        <source>Le nom du satellite ne doit pas contenir de virgule</source>
+        <translation>The satellite&apos;s name must not contain a comma</translation>
+    </message>
+    <message>
+        <source>Le nom du satellite ne doit pas contenir de guillemet</source>
+        <translation>The satellite&apos;s name must not contain a quote</translation>
+    </message>
+    <message>
+        <source>Le nom du satellite doit tenir sur une seule ligne</source>
+        <translation>The satellite&apos;s name must fit on one line</translation>
+    </message>
+    <message>
+        <source>Le nom du satellite contient un caractere de controle</source>
+        <translation>The satellite&apos;s name contains a control character</translation>
+    </message>
+    <message>
+        <source>Le nom du satellite contient le caractere &quot;%1&quot; que le fichier Frequences.cfg ne peut pas garder</source>
+        <translation>The satellite&apos;s name contains the character &quot;%1&quot; that the file Frequences.cfg cannot keep</translation>
+    </message>
+    <message>
+        <source>La frequence doit etre un nombre en MHz, avec un point pour les decimales (par exemple 145.800)</source>
+        <translation>The frequency must be a number in MHz, with a point for the decimals (for example 145.800)</translation>
+    </message>
+    <message>
+        <source>Entrez la frequence du satellite</source>
+        <translation>Enter the satellite&apos;s frequency</translation>
+    </message>
+    <message>
+        <source>La frequence ne doit pas depasser %1 caracteres</source>
+        <translation>The frequency must not exceed %1 characters</translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>La notice %1 est introuvable.</source>
@@ -192,6 +513,111 @@ The FodTrack interface will receive no command.</translation>
     </message>
 </context>
 <context>
+    <name>SatnogsImport</name>
+    <message>
+        <source>n° %1</source>
+        <translation>no. %1</translation>
+    </message>
+    <message>
+        <source>sans numéro de catalogue</source>
+        <translation>without catalogue number</translation>
+    </message>
+    <message>
+        <source>marqué invalide dans SatNOGS DB</source>
+        <translation>marked invalid in SatNOGS DB</translation>
+    </message>
+    <message>
+        <source>descente</source>
+        <translation>downlink</translation>
+    </message>
+    <message>
+        <source>montée</source>
+        <translation>uplink</translation>
+    </message>
+    <message>
+        <source>fréquence de %1 hors de toute bande</source>
+        <translation>%1 frequency outside every band</translation>
+    </message>
+    <message>
+        <source>bord bas de la %1 (%2 Hz) au-dessus du bord haut (%3 Hz)</source>
+        <translation>%1 low edge (%2 Hz) above the high edge (%3 Hz)</translation>
+    </message>
+    <message>
+        <source>sans fréquence de descente</source>
+        <translation>without downlink frequency</translation>
+    </message>
+    <message>
+        <source>l&apos;élément %1 de la liste n&apos;est pas un objet</source>
+        <translation>item %1 of the list is not an object</translation>
+    </message>
+    <message>
+        <source>l&apos;émetteur %1 n&apos;a pas de champ « %2 »</source>
+        <translation>transmitter %1 has no field &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>le champ « %1 » de l&apos;émetteur %2 n&apos;est pas un nombre</source>
+        <translation>the field &quot;%1&quot; of transmitter %2 is not a number</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 n&apos;a pas été importé : %2.
+%3 n&apos;a pas été modifié.</source>
+        <translation>The file %1 was not imported: %2.
+%3 was not changed.</translation>
+    </message>
+    <message>
+        <source>ce n&apos;est pas un document JSON complet</source>
+        <translation>it is not a complete JSON document</translation>
+    </message>
+    <message>
+        <source>ce n&apos;est pas une liste d&apos;émetteurs SatNOGS DB (le document n&apos;est pas une liste)</source>
+        <translation>it is not a SatNOGS DB transmitter list (the document is not a list)</translation>
+    </message>
+    <message>
+        <source>la liste ne contient aucun émetteur</source>
+        <translation>the list holds no transmitter</translation>
+    </message>
+    <message>
+        <source>ce n&apos;est pas une liste d&apos;émetteurs SatNOGS DB (%1)</source>
+        <translation>it is not a SatNOGS DB transmitter list (%1)</translation>
+    </message>
+    <message>
+        <source>aucun de ses %1 émetteurs n&apos;est utilisable</source>
+        <translation>none of its %1 transmitters can be used</translation>
+    </message>
+    <message>
+        <source>il dépasse %1 Mo</source>
+        <translation>it exceeds %1 MB</translation>
+    </message>
+    <message>
+        <source>%1 émetteurs de %2 satellites importés de %3 dans %4 (données SatNOGS DB, licence CC BY-SA 4.0).
+La table compte %5 entrées, dont %6 de l&apos;import : celles de %7 l&apos;emportent sur l&apos;import.</source>
+        <translation>%1 transmitters of %2 satellites imported from %3 into %4 (SatNOGS DB data, CC BY-SA 4.0 licence).
+The table holds %5 entries, %6 of them from the import: those of %7 take precedence over the import.</translation>
+    </message>
+    <message>
+        <source>
+%1 émetteurs laissés de côté :
+</source>
+        <translation>
+%1 transmitters left aside:
+</translation>
+    </message>
+    <message>
+        <source>
+... et %1 autres</source>
+        <translation>
+... and %1 more</translation>
+    </message>
+    <message>
+        <source>Importer la liste d&apos;émetteurs SatNOGS DB</source>
+        <translation>Import the SatNOGS DB transmitter list</translation>
+    </message>
+    <message>
+        <source>Liste SatNOGS DB (*.json);;Tous les fichiers (*)</source>
+        <translation>SatNOGS DB list (*.json);;All files (*)</translation>
+    </message>
+</context>
+<context>
     <name>SerialLine</name>
     <message>
         <source>La ligne serie %1 est deja utilisee par un autre programme.</source>
@@ -225,6 +651,240 @@ The default values are used; the old file will be kept as %3 before the next sav
     <message>
         <source>La configuration n&apos;a pas ete enregistree dans %1 : %2</source>
         <translation>The settings were not saved in %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>StationFile</name>
+    <message>
+        <source>c&apos;est un dossier</source>
+        <translation>it is a folder</translation>
+    </message>
+</context>
+<context>
+    <name>TransponderDownload</name>
+    <message>
+        <source>%1 : %2, %3 n&apos;a pas été modifié</source>
+        <translation>%1: %2, %3 was not changed</translation>
+    </message>
+    <message>
+        <source>réponse vide</source>
+        <translation>empty reply</translation>
+    </message>
+    <message>
+        <source>page HTML reçue au lieu de la liste d&apos;émetteurs SatNOGS DB</source>
+        <translation>HTML page received instead of the SatNOGS DB transmitter list</translation>
+    </message>
+    <message>
+        <source>%1 mis à jour, %2 émetteurs de %3 satellites</source>
+        <translation>%1 updated, %2 transmitters of %3 satellites</translation>
+    </message>
+    <message>
+        <source>, %1 laissés de côté</source>
+        <translation>, %1 left aside</translation>
+    </message>
+    <message>
+        <source> (données SatNOGS DB, licence CC BY-SA 4.0 ; %1)</source>
+        <translation> (SatNOGS DB data, CC BY-SA 4.0 licence; %1)</translation>
+    </message>
+</context>
+<context>
+    <name>Transponders</name>
+    <message>
+        <source>%1 « %2 » n&apos;est pas une fréquence en Hz</source>
+        <translation>%1 &quot;%2&quot; is not a frequency in Hz</translation>
+    </message>
+    <message>
+        <source>%1 vaut « %2 » au lieu de oui ou non</source>
+        <translation>%1 is &quot;%2&quot; instead of oui or non</translation>
+    </message>
+    <message>
+        <source>la %1 a besoin de ses deux bords, bas et haut, ou d&apos;aucun</source>
+        <translation>the %1 needs both its edges, low and high, or neither</translation>
+    </message>
+    <message>
+        <source>le bord bas de la %1 (%2 Hz) est au-dessus de son bord haut (%3 Hz)</source>
+        <translation>the low edge of the %1 (%2 Hz) is above its high edge (%3 Hz)</translation>
+    </message>
+    <message>
+        <source>la %1 s&apos;étend de %2 à %3 MHz, plus large que tout transpondeur (%4 MHz au plus)</source>
+        <translation>the %1 spans %2 to %3 MHz, wider than any transponder (%4 MHz at most)</translation>
+    </message>
+    <message>
+        <source>la %1 (%2 à %3 MHz) n&apos;est dans aucune bande des satellites amateurs</source>
+        <translation>the %1 (%2 to %3 MHz) is in no amateur-satellite band</translation>
+    </message>
+    <message>
+        <source>%1 champs séparés par « ; » attendus, %2 trouvés</source>
+        <translation>%1 fields separated by &quot;;&quot; expected, %2 found</translation>
+    </message>
+    <message>
+        <source>le numéro de catalogue « %1 » n&apos;est pas un nombre positif</source>
+        <translation>the catalogue number &quot;%1&quot; is not a positive number</translation>
+    </message>
+    <message>
+        <source>le nom manque</source>
+        <translation>the name is missing</translation>
+    </message>
+    <message>
+        <source>la montée basse</source>
+        <translation>the uplink low edge</translation>
+    </message>
+    <message>
+        <source>la montée haute</source>
+        <translation>the uplink high edge</translation>
+    </message>
+    <message>
+        <source>la descente basse</source>
+        <translation>the downlink low edge</translation>
+    </message>
+    <message>
+        <source>la descente haute</source>
+        <translation>the downlink high edge</translation>
+    </message>
+    <message>
+        <source>la tonalité CTCSS « %1 » n&apos;est pas une fréquence en Hz</source>
+        <translation>the CTCSS tone &quot;%1&quot; is not a frequency in Hz</translation>
+    </message>
+    <message>
+        <source>la descente manque</source>
+        <translation>the downlink is missing</translation>
+    </message>
+    <message>
+        <source>descente</source>
+        <translation>downlink</translation>
+    </message>
+    <message>
+        <source>montée</source>
+        <translation>uplink</translation>
+    </message>
+    <message>
+        <source>la montée tomberait à %1 MHz au bord de la descente</source>
+        <translation>the uplink would fall at %1 MHz at the edge of the downlink</translation>
+    </message>
+    <message>
+        <source>%1 ne peut pas être lu : %2</source>
+        <translation>%1 cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>%1, ligne %2 : %3 ; cette ligne est ignorée</source>
+        <translation>%1, line %2: %3; this line is ignored</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::AjoutFrequenceWindow</name>
+    <message>
+        <source>Satellite Meteorologique</source>
+        <translation>Weather Satellite</translation>
+    </message>
+    <message>
+        <source>Satellite Amateurs FM Phonie</source>
+        <translation>Amateur Satellite FM Voice</translation>
+    </message>
+    <message>
+        <source>Satellite Amateurs SSB Phonie</source>
+        <translation>Amateur Satellite SSB Voice</translation>
+    </message>
+    <message>
+        <source>Satellite Amateurs SSB Packet</source>
+        <translation>Amateur Satellite SSB Packet</translation>
+    </message>
+    <message>
+        <source>Ajout Frequence</source>
+        <translation>Add Frequency</translation>
+    </message>
+    <message>
+        <source>Nouveau Sat</source>
+        <translation>New Sat</translation>
+    </message>
+    <message>
+        <source>Enregistrer</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>Frequence (MHz)</source>
+        <translation>Frequency (MHz)</translation>
+    </message>
+    <message>
+        <source>Utilisez la touche Enregistrement</source>
+        <translation>Use the Save button</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::ElementUpdateWindow</name>
+    <message>
+        <source>Mise a jour des elements</source>
+        <translation>Element Update</translation>
+    </message>
+    <message>
+        <source>Un fichier n&apos;est remplacé que si le fichier téléchargé est un fichier d&apos;éléments complet (pour Transpondeurs.json, une liste d&apos;émetteurs SatNOGS DB complète) ; sinon l&apos;ancien est gardé tel quel.</source>
+        <translation>A file is replaced only when the downloaded file is a complete element file (for Transpondeurs.json, a complete SatNOGS DB transmitter list); otherwise the old one is kept as it is.</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>téléchargement…</source>
+        <translation>downloading…</translation>
+    </message>
+    <message>
+        <source>en attente</source>
+        <translation>waiting</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::FrequencesSatWindow</name>
+    <message>
+        <source>AM     BW 30 Khz  Mode A</source>
+        <translation>AM     BW 30 kHz  Mode A</translation>
+    </message>
+    <message>
+        <source>FM     BW 15 KHz  Mode B</source>
+        <translation>FM     BW 15 kHz  Mode B</translation>
+    </message>
+    <message>
+        <source>BLU   BW 15 KHz  Mode C</source>
+        <translation>SSB   BW 15 kHz  Mode C</translation>
+    </message>
+    <message>
+        <source>BLU   BW   6 KHz  Mode D</source>
+        <translation>SSB   BW   6 kHz  Mode D</translation>
+    </message>
+    <message>
+        <source>Parametres Satellites</source>
+        <translation>Satellite Parameters</translation>
+    </message>
+    <message>
+        <source>Clickez sur un satellite pour l&apos;editer</source>
+        <translation>Click a satellite to edit it</translation>
+    </message>
+    <message>
+        <source>Modification</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>Frequence</source>
+        <translation>Frequency</translation>
+    </message>
+    <message>
+        <source>Enregistrer</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Frequences.cfg est endommage : corrigez-le avant d&apos;enregistrer</source>
+        <translation>Frequences.cfg is damaged: correct it before saving</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,7 @@
 #include "data/element_work.h"
 
+#include <QCoreApplication>
+
 #include "data/element_age.h"
 #include "data/element_file_list.h"
 #include "data/element_update.h"
@@ -21,7 +23,7 @@ void ElementWork::checkAge()
     for (const QString &file : stale)
         links_.messages.information(staleElementFileMessage(file));
     if (!stale.isEmpty() && !planElementUpdate(links_.folder).jobs.isEmpty()
-        && links_.messages.question(QStringLiteral("Mettre a jour les fichiers d'elements maintenant ?"),
+        && links_.messages.question(QCoreApplication::translate("ElementUpdate", "Mettre a jour les fichiers d'elements maintenant ?"),
                                     QStringLiteral("Orvanta")))
         openUpdate();
 }

@@ -64,6 +64,25 @@ struct Message {
     bool finished = true;
 };
 
+// An element's text; lupdate writes a carriage return as <byte value="xd"/>.
+QString elementText(QXmlStreamReader &xml)
+{
+    QString text;
+    for (int depth = 1; depth > 0 && !xml.hasError();) {
+        const auto token = xml.readNext();
+        if (token == QXmlStreamReader::Characters)
+            text += xml.text();
+        else if (token == QXmlStreamReader::EndElement)
+            --depth;
+        else if (token == QXmlStreamReader::StartElement) {
+            ++depth;
+            if (xml.name() == QLatin1String("byte"))
+                text += QChar(xml.attributes().value(QLatin1String("value")).mid(1).toUShort(nullptr, 16));
+        }
+    }
+    return text;
+}
+
 std::vector<Message> readTranslations(const QString &path)
 {
     QFile file(path);
@@ -79,10 +98,10 @@ std::vector<Message> readTranslations(const QString &path)
         else if (xml.name() == QLatin1String("message"))
             messages.push_back({context, {}, {}, true});
         else if (xml.name() == QLatin1String("source") && !messages.empty())
-            messages.back().source = xml.readElementText();
+            messages.back().source = elementText(xml);
         else if (xml.name() == QLatin1String("translation") && !messages.empty()) {
             messages.back().finished = xml.attributes().value(QLatin1String("type")).isEmpty();
-            messages.back().translation = xml.readElementText();
+            messages.back().translation = elementText(xml);
         }
     }
     EXPECT_FALSE(xml.hasError()) << qPrintable(xml.errorString());
