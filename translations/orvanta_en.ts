@@ -49,6 +49,64 @@
     </message>
 </context>
 <context>
+    <name>AlarmCommand</name>
+    <message>
+        <source>La commande d&apos;alarme « %1 » n&apos;a pas pu être lancée : %2.</source>
+        <translation>The alarm command &quot;%1&quot; could not be started: %2.</translation>
+    </message>
+    <message>
+        <source>La commande d&apos;alarme « %1 » s&apos;est arrêtée anormalement.</source>
+        <translation>The alarm command &quot;%1&quot; stopped abnormally.</translation>
+    </message>
+    <message>
+        <source>La commande d&apos;alarme « %1 » a échoué (code de sortie %2).</source>
+        <translation>The alarm command &quot;%1&quot; failed (exit code %2).</translation>
+    </message>
+    <message>
+        <source> Ce message ne reviendra pas tant que la commande reste la même.</source>
+        <translation> This message will not come back while the command stays the same.</translation>
+    </message>
+    <message>
+        <source>La commande d&apos;alarme ne nomme aucun programme.</source>
+        <translation>The alarm command names no program.</translation>
+    </message>
+    <message>
+        <source>Le programme « %1 » de la commande d&apos;alarme est introuvable ou n&apos;est pas exécutable.</source>
+        <translation>The program &quot;%1&quot; of the alarm command cannot be found or is not executable.</translation>
+    </message>
+</context>
+<context>
+    <name>Alarms</name>
+    <message>
+        <source>moins de %1 s</source>
+        <translation>less than %1 s</translation>
+    </message>
+    <message>
+        <source>%1 : LOS, fin du passage</source>
+        <translation>%1: LOS, end of the pass</translation>
+    </message>
+    <message>
+        <source>%1 : AOS dans %2</source>
+        <translation>%1: AOS in %2</translation>
+    </message>
+    <message>
+        <source>%1 : AOS, le passage commence</source>
+        <translation>%1: AOS, the pass begins</translation>
+    </message>
+    <message>
+        <source>AOS %1 TU, site max %2°, azimut AOS %3°, LOS %4 TU</source>
+        <translation>AOS %1 UTC, max elevation %2°, AOS azimuth %3°, LOS %4 UTC</translation>
+    </message>
+    <message>
+        <source>&amp;Alarmes de passage</source>
+        <translation>Pass &amp;Alarms</translation>
+    </message>
+    <message>
+        <source>(Aucun service de notifications du bureau ne répond : les alarmes de passage s&apos;affichent dans ce bandeau.)</source>
+        <translation>(No desktop notification service answers: pass alarms are shown in this banner.)</translation>
+    </message>
+</context>
+<context>
     <name>Configuration</name>
     <message>
         <source>Poursuite satellite avec interface %1 et RX %2</source>
@@ -326,6 +384,10 @@
         <source>Mettre a jour les fichiers d&apos;elements maintenant ?</source>
         <translation>Update the element files now?</translation>
     </message>
+    <message>
+        <source>dossier de station introuvable : %1</source>
+        <translation>station folder not found: %1</translation>
+    </message>
 </context>
 <context>
     <name>Frequencies</name>
@@ -421,6 +483,13 @@ The old file is kept as it was.</translation>
     </message>
 </context>
 <context>
+    <name>Hamlib</name>
+    <message>
+        <source>connexion refusée par %1</source>
+        <translation>connection refused by %1</translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>La notice %1 est introuvable.</source>
@@ -432,10 +501,274 @@ The old file is kept as it was.</translation>
     </message>
 </context>
 <context>
+    <name>History</name>
+    <message>
+        <source>Rev 1.0.0  Creation 10/10/2002</source>
+        <translation>Rev 1.0.0  Creation 10/10/2002</translation>
+    </message>
+    <message>
+        <source>Rev 1.1.0  Ajout sauvegarde base de registre 16/10/2002</source>
+        <translation>Rev 1.1.0  Settings kept in the registry 16/10/2002</translation>
+    </message>
+    <message>
+        <source>Rev 1.2.0  Ajout gestion interface GS-232 26/10/2002</source>
+        <translation>Rev 1.2.0  GS-232 interface added 26/10/2002</translation>
+    </message>
+    <message>
+        <source>Rev 1.2.1  Ajout gestion AR5000 31/10/2002</source>
+        <translation>Rev 1.2.1  AR5000 added 31/10/2002</translation>
+    </message>
+    <message>
+        <source>Rev 1.2.2  Ajout gestion automatique Heure UTC 05/11/2002</source>
+        <translation>Rev 1.2.2  Automatic UTC time added 05/11/2002</translation>
+    </message>
+    <message>
+        <source>Rev 1.3.0  Ajout Poursuite Manuelle 06/11/2002</source>
+        <translation>Rev 1.3.0  Manual Tracking added 06/11/2002</translation>
+    </message>
+    <message>
+        <source>Rev 1.3.1  Ajout Notice installation et utilisation 08/11/2002</source>
+        <translation>Rev 1.3.1  Installation and user manual added 08/11/2002</translation>
+    </message>
+    <message>
+        <source>Rev 1.3.2  Modification page Calibration pour l&apos;interface FodTrack 14/11/2002</source>
+        <translation>Rev 1.3.2  Calibration page changed for the FodTrack interface 14/11/2002</translation>
+    </message>
+    <message>
+        <source>Rev 1.3.3  Ajout gestion recepteur FT 847 19/10/2003</source>
+        <translation>Rev 1.3.3  FT 847 receiver added 19/10/2003</translation>
+    </message>
+    <message>
+        <source>Rev 1.3.4  Replacement de InpOut32.dll pour XP Suppression mise a jour Parmetres orbitaux 03/4/2006</source>
+        <translation>Rev 1.3.4  InpOut32.dll replaced for XP, orbital parameter update removed 03/4/2006</translation>
+    </message>
+    <message>
+        <source>Orvanta %1<byte value="xd"/>
+Poursuite des satellites amateurs : passages, antennes et recepteur corrige de l&apos;effet Doppler.</source>
+        <translation>Orvanta %1<byte value="xd"/>
+Amateur satellite tracking: passes, antennas and receiver corrected for Doppler shift.</translation>
+    </message>
+</context>
+<context>
     <name>Language</name>
     <message>
         <source>Langue inconnue &quot;%1&quot; : l&apos;interface reste en français.</source>
         <translation>Unknown language &quot;%1&quot;: the interface stays in French.</translation>
+    </message>
+</context>
+<context>
+    <name>LogCommand</name>
+    <message>
+        <source>--since : date attendue sous la forme AAAA-MM-JJ, pas « %1 »</source>
+        <translation>--since: date expected as YYYY-MM-DD, not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>import : fichier ADIF absent</source>
+        <translation>import: ADIF file missing</translation>
+    </message>
+    <message>
+        <source>%1 contact(s) importé(s), %2 déjà dans le journal</source>
+        <translation>%1 contact(s) imported, %2 already in the log</translation>
+    </message>
+    <message>
+        <source>, %1 enregistrement(s) endommagé(s) ignoré(s)</source>
+        <translation>, %1 damaged record(s) ignored</translation>
+    </message>
+    <message>
+        <source>usage :
+  orvanta-log export --adif FICHIER [--since AAAA-MM-JJ] [--database FICHIER]
+  orvanta-log import FICHIER [--database FICHIER]
+  orvanta-log list [--call INDICATIF] [--database FICHIER]
+  orvanta-log --version
+Le journal est par défaut ~/.local/share/orvanta/journal.sqlite, celui de la fenêtre Journal.
+export écrit les contacts (depuis la date donnée, incluse) en ADIF 3.1 pour LoTW ;
+import ajoute ceux d&apos;un fichier ADIF qui ne sont pas déjà dans le journal ;
+list les écrit en CSV, les plus récents d&apos;abord.
+Statut 0 : fait, 1 : journal ou fichier inutilisable, enregistrement endommagé ignoré,
+2 : arguments incorrects.
+</source>
+        <translation>usage:
+  orvanta-log export --adif FILE [--since YYYY-MM-DD] [--database FILE]
+  orvanta-log import FILE [--database FILE]
+  orvanta-log list [--call CALLSIGN] [--database FILE]
+  orvanta-log --version
+The log is by default ~/.local/share/orvanta/journal.sqlite, the one of the Log window.
+export writes the contacts (from the given date, included) as ADIF 3.1 for LoTW;
+import adds those of an ADIF file that are not already in the log;
+list writes them as CSV, the most recent first.
+Status 0: done, 1: log or file unusable, damaged record ignored,
+2: bad arguments.
+</translation>
+    </message>
+    <message>
+        <source>commande absente</source>
+        <translation>command missing</translation>
+    </message>
+    <message>
+        <source>commande inconnue : %1</source>
+        <translation>unknown command: %1</translation>
+    </message>
+</context>
+<context>
+    <name>MainMenus</name>
+    <message>
+        <source>&amp;Configuration</source>
+        <translation>&amp;Configuration</translation>
+    </message>
+    <message>
+        <source>&amp;Parametres</source>
+        <translation>&amp;Parameters</translation>
+    </message>
+    <message>
+        <source>&amp;Observateur</source>
+        <translation>&amp;Observer</translation>
+    </message>
+    <message>
+        <source>&amp;Communication</source>
+        <translation>&amp;Communication</translation>
+    </message>
+    <message>
+        <source>Port LPT</source>
+        <translation>LPT Port</translation>
+    </message>
+    <message>
+        <source>Com2 RECEPTEUR</source>
+        <translation>Com2 RECEIVER</translation>
+    </message>
+    <message>
+        <source>1200 Bauds</source>
+        <translation>1200 Baud</translation>
+    </message>
+    <message>
+        <source>2400 Bauds</source>
+        <translation>2400 Baud</translation>
+    </message>
+    <message>
+        <source>4800 Bauds</source>
+        <translation>4800 Baud</translation>
+    </message>
+    <message>
+        <source>9600_Bauds</source>
+        <translation>9600 Baud</translation>
+    </message>
+    <message>
+        <source>19200 Bauds</source>
+        <translation>19200 Baud</translation>
+    </message>
+    <message>
+        <source>Com1  ROTOR</source>
+        <translation>Com1  ROTATOR</translation>
+    </message>
+    <message>
+        <source>1200 Baud</source>
+        <translation>1200 Baud</translation>
+    </message>
+    <message>
+        <source>2400 Baud</source>
+        <translation>2400 Baud</translation>
+    </message>
+    <message>
+        <source>4800 Baud</source>
+        <translation>4800 Baud</translation>
+    </message>
+    <message>
+        <source>9600 Baud</source>
+        <translation>9600 Baud</translation>
+    </message>
+    <message>
+        <source>19200 Baud</source>
+        <translation>19200 Baud</translation>
+    </message>
+    <message>
+        <source>Peripheriques</source>
+        <translation>Devices</translation>
+    </message>
+    <message>
+        <source>&amp;Selection</source>
+        <translation>&amp;Selection</translation>
+    </message>
+    <message>
+        <source>Recepteurs</source>
+        <translation>Receivers</translation>
+    </message>
+    <message>
+        <source>Interfaces Rotor</source>
+        <translation>Rotator Interfaces</translation>
+    </message>
+    <message>
+        <source>Sa&amp;tellites</source>
+        <translation>Sa&amp;tellites</translation>
+    </message>
+    <message>
+        <source>&amp;Elements</source>
+        <translation>&amp;Elements</translation>
+    </message>
+    <message>
+        <source>&amp;Sources des elements</source>
+        <translation>Element &amp;Sources</translation>
+    </message>
+    <message>
+        <source>&amp;Mettre a jour les elements</source>
+        <translation>Update the &amp;Elements</translation>
+    </message>
+    <message>
+        <source>Tra&amp;nspondeurs</source>
+        <translation>Tra&amp;nsponders</translation>
+    </message>
+    <message>
+        <source>&amp;Panneau du satellite suivi</source>
+        <translation>Tracked Satellite&apos;s &amp;Panel</translation>
+    </message>
+    <message>
+        <source>&amp;Importer la liste SatNOGS DB...</source>
+        <translation>&amp;Import the SatNOGS DB List...</translation>
+    </message>
+    <message>
+        <source>&amp;VFO de montée (Hamlib)</source>
+        <translation>Uplink &amp;VFO (Hamlib)</translation>
+    </message>
+    <message>
+        <source>&amp;Ignorer le cadran</source>
+        <translation>&amp;Ignore the Dial</translation>
+    </message>
+    <message>
+        <source>&amp;Radio de montée (Hamlib)...</source>
+        <translation>Uplink &amp;Radio (Hamlib)...</translation>
+    </message>
+    <message>
+        <source>Ca&amp;libration</source>
+        <translation>Ca&amp;libration</translation>
+    </message>
+    <message>
+        <source>C&amp;iel</source>
+        <translation>&amp;Sky</translation>
+    </message>
+    <message>
+        <source>Ca&amp;rte</source>
+        <translation>&amp;Map</translation>
+    </message>
+    <message>
+        <source>&amp;Aide</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;A propos de</source>
+        <translation>&amp;About</translation>
+    </message>
+    <message>
+        <source>&amp;Historique</source>
+        <translation>&amp;History</translation>
+    </message>
+    <message>
+        <source>&amp;Notice Utilisation</source>
+        <translation>User &amp;Manual</translation>
+    </message>
+</context>
+<context>
+    <name>Map</name>
+    <message>
+        <source>° O  </source>
+        <translation>° W  </translation>
     </message>
 </context>
 <context>
@@ -486,6 +819,162 @@ The old file is kept as it was.</translation>
     </message>
 </context>
 <context>
+    <name>OrbitCommand</name>
+    <message>
+        <source>aucun satellite utilisable dans %1</source>
+        <translation>no usable satellite in %1</translation>
+    </message>
+    <message>
+        <source>satellite absent des éléments : %1</source>
+        <translation>satellite not in the elements: %1</translation>
+    </message>
+    <message>
+        <source>%1 : instant attendu sous la forme %2, pas « %3 »</source>
+        <translation>%1: instant expected as %2, not &quot;%3&quot;</translation>
+    </message>
+    <message>
+        <source>--format : csv ou ics attendu, pas « %1 »</source>
+        <translation>--format: csv or ics expected, not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>%1 : orbite terminée le %2 (satellite retombé), rien n&apos;est prédit après%3</source>
+        <translation>%1: orbit ended on %2 (satellite decayed), nothing is predicted after%3</translation>
+    </message>
+    <message>
+        <source> ; le passage en cours s&apos;arrête à cet instant</source>
+        <translation>; the pass in progress stops at that instant</translation>
+    </message>
+    <message>
+        <source>orbite impossible à calculer à cet instant</source>
+        <translation>orbit cannot be computed at this instant</translation>
+    </message>
+    <message>
+        <source>%1 : instants à plus de %2 ans des éléments, suite refusée</source>
+        <translation>%1: instants more than %2 years from the elements, run refused</translation>
+    </message>
+    <message>
+        <source>%1 : éléments à plus de %2 jours des instants demandés, prédiction peu sûre</source>
+        <translation>%1: elements more than %2 days from the instants asked, prediction unreliable</translation>
+    </message>
+    <message>
+        <source>%1 : %2 (erreur %3 du modèle) à %4, suite abandonnée</source>
+        <translation>%1: %2 (model error %3) at %4, run abandoned</translation>
+    </message>
+    <message>
+        <source>trop de pas : --minutes / --step-s dépasse %1</source>
+        <translation>too many steps: --minutes / --step-s exceeds %1</translation>
+    </message>
+    <message>
+        <source>trop de propagations : %1 satellites × %2 instants dépasse %3 pour la commande entière</source>
+        <translation>too many propagations: %1 satellites × %2 instants exceeds %3 for the whole command</translation>
+    </message>
+    <message>
+        <source>usage :
+  orvanta-orbit passes --elements PATH --lat DEG --lon DEG [--alt M] --start YYYY-MM-DDTHH:MM:SSZ
+                       [--days N] [--min-elev DEG] [--min-duration S] [--sat NOM|NUMERO]... [--format csv|ics]
+                       [--threads N]
+  orvanta-orbit look --elements PATH --lat DEG --lon DEG [--alt M] --time YYYY-MM-DDTHH:MM:SS.sssZ
+                     [--sat NOM|NUMERO]...
+  orvanta-orbit verify --elements FILE
+  orvanta-orbit propagate --elements PATH --start ISO --minutes M --step-s S [--summary] [--threads N]
+  orvanta-orbit track --elements PATH --sat NOM|NUMERO --start ISO --minutes M --step-s S
+  orvanta-orbit mutual --elements PATH (--lat DEG --lon DEG [--alt M] | --locator LOC)
+                       --locator2 LOC --start ISO [--days N] [--min-elev DEG] [--sat NOM|NUMERO]...
+  orvanta-orbit --version
+  orvanta-orbit --help
+  orvanta-orbit update --station DIR
+PATH : un fichier d&apos;éléments, deux lignes ou OMM (CSV, JSON, XML), reconnu à son contenu,
+       ou un dossier (ses fichiers &quot;*.txt&quot;, &quot;*.csv&quot;, &quot;*.json&quot;, &quot;*.xml&quot;).
+--sat : le nom d&apos;un satellite ou son numéro de catalogue.
+--threads : les fils de calcul qui se partagent les satellites (par défaut, un par cœur).
+update télécharge les fichiers d&apos;éléments qui ont une source dans DIR/Sources.cfg,
+une ligne par fichier ; statut 0 : tous mis à jour, 1 : au moins un fichier
+gardé tel quel ou une source inutilisable, 2 : arguments incorrects.
+</source>
+        <translation>usage:
+  orvanta-orbit passes --elements PATH --lat DEG --lon DEG [--alt M] --start YYYY-MM-DDTHH:MM:SSZ
+                       [--days N] [--min-elev DEG] [--min-duration S] [--sat NAME|NUMBER]... [--format csv|ics]
+                       [--threads N]
+  orvanta-orbit look --elements PATH --lat DEG --lon DEG [--alt M] --time YYYY-MM-DDTHH:MM:SS.sssZ
+                     [--sat NAME|NUMBER]...
+  orvanta-orbit verify --elements FILE
+  orvanta-orbit propagate --elements PATH --start ISO --minutes M --step-s S [--summary] [--threads N]
+  orvanta-orbit track --elements PATH --sat NAME|NUMBER --start ISO --minutes M --step-s S
+  orvanta-orbit mutual --elements PATH (--lat DEG --lon DEG [--alt M] | --locator LOC)
+                       --locator2 LOC --start ISO [--days N] [--min-elev DEG] [--sat NAME|NUMBER]...
+  orvanta-orbit --version
+  orvanta-orbit --help
+  orvanta-orbit update --station DIR
+PATH: an element file, two-line or OMM (CSV, JSON, XML), recognised by its content,
+      or a folder (its files &quot;*.txt&quot;, &quot;*.csv&quot;, &quot;*.json&quot;, &quot;*.xml&quot;).
+--sat: a satellite&apos;s name or its catalogue number.
+--threads: the computing threads that share the satellites (by default, one per core).
+update downloads the element files that have a source in DIR/Sources.cfg,
+one line per file; status 0: all updated, 1: at least one file
+kept as it was or a source unusable, 2: bad arguments.
+</translation>
+    </message>
+    <message>
+        <source>commande absente</source>
+        <translation>command missing</translation>
+    </message>
+    <message>
+        <source>commande inconnue : %1</source>
+        <translation>unknown command: %1</translation>
+    </message>
+    <message>
+        <source>%1 : %2 à %3, suite abandonnée</source>
+        <translation>%1: %2 at %3, run abandoned</translation>
+    </message>
+    <message>
+        <source>orbite impossible à calculer</source>
+        <translation>orbit cannot be computed</translation>
+    </message>
+    <message>
+        <source>la première station se donne par --lat et --lon, ou par --locator</source>
+        <translation>the first station is given by --lat and --lon, or by --locator</translation>
+    </message>
+    <message>
+        <source>%1 : locator attendu (JN18eu), pas « %2 »</source>
+        <translation>%1: locator expected (JN18eu), not &quot;%2&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>OrbitOptions</name>
+    <message>
+        <source>argument inattendu : %1</source>
+        <translation>unexpected argument: %1</translation>
+    </message>
+    <message>
+        <source>valeur manquante après %1</source>
+        <translation>value missing after %1</translation>
+    </message>
+    <message>
+        <source>option donnée deux fois : %1</source>
+        <translation>option given twice: %1</translation>
+    </message>
+    <message>
+        <source>option inconnue : %1</source>
+        <translation>unknown option: %1</translation>
+    </message>
+    <message>
+        <source>option obligatoire absente : %1</source>
+        <translation>required option missing: %1</translation>
+    </message>
+    <message>
+        <source>%1 : nombre attendu, pas « %2 »</source>
+        <translation>%1: number expected, not &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>%1 : %2 hors de %3 à %4</source>
+        <translation>%1: %2 outside %3 to %4</translation>
+    </message>
+    <message>
+        <source>%1 : nombre entier attendu, pas « %2 »</source>
+        <translation>%1: whole number expected, not &quot;%2&quot;</translation>
+    </message>
+</context>
+<context>
     <name>ParallelPort</name>
     <message>
         <source>Le port parallele n&apos;est pas accessible (%1 : %2).
@@ -510,6 +999,21 @@ The FodTrack interface will receive no command.</translation>
     <message>
         <source>Ecriture impossible sur le port parallele %1 : %2.</source>
         <translation>Cannot write to the parallel port %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>RotorMenus</name>
+    <message>
+        <source>GS-232 : azimut jusqu&apos;a 450</source>
+        <translation>GS-232: azimuth up to 450</translation>
+    </message>
+    <message>
+        <source>GS-232 : retournement (site jusqu&apos;a 180)</source>
+        <translation>GS-232: flip (elevation up to 180)</translation>
+    </message>
+    <message>
+        <source>Attendre au lever du prochain passage</source>
+        <translation>Wait at the Next Pass&apos;s Rise</translation>
     </message>
 </context>
 <context>
@@ -651,6 +1155,37 @@ The default values are used; the old file will be kept as %3 before the next sav
     <message>
         <source>La configuration n&apos;a pas ete enregistree dans %1 : %2</source>
         <translation>The settings were not saved in %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Sky</name>
+    <message>
+        <source>LOS dans </source>
+        <translation>LOS in </translation>
+    </message>
+    <message>
+        <source>  Site </source>
+        <translation>  El </translation>
+    </message>
+    <message>
+        <source>Aucun satellite visible</source>
+        <translation>No satellite in view</translation>
+    </message>
+    <message>
+        <source>AOS de %1 dans %2</source>
+        <translation>AOS of %1 in %2</translation>
+    </message>
+    <message>
+        <source>Suivi : </source>
+        <translation>Tracked: </translation>
+    </message>
+    <message>
+        <source>Attendu : </source>
+        <translation>Next: </translation>
+    </message>
+    <message>
+        <source>Heures UTC</source>
+        <translation>UTC hours</translation>
     </message>
 </context>
 <context>
@@ -814,6 +1349,68 @@ The default values are used; the old file will be kept as %3 before the next sav
     </message>
 </context>
 <context>
+    <name>orvanta::AlarmesWindow</name>
+    <message>
+        <source>Alarmes de passage</source>
+        <translation>Pass Alarms</translation>
+    </message>
+    <message>
+        <source>Tous les satellites sélectionnés</source>
+        <translation>Every selected satellite</translation>
+    </message>
+    <message>
+        <source>Jouer le son Alarme_Sat.wav</source>
+        <translation>Play the sound Alarme_Sat.wav</translation>
+    </message>
+    <message>
+        <source>Commande</source>
+        <translation>Command</translation>
+    </message>
+    <message>
+        <source>programme arguments</source>
+        <translation>program arguments</translation>
+    </message>
+    <message>
+        <source>Lancée sans shell à chaque alarme, dans le dossier de la station. Elle trouve le passage dans son environnement : ORVANTA_EVENT (AOS ou LOS), ORVANTA_NORAD, ORVANTA_NAME, ORVANTA_AOS, ORVANTA_LOS (ISO 8601, TU), ORVANTA_MAX_ELEVATION, ORVANTA_AOS_AZIMUTH (degrés).</source>
+        <translation>Run without a shell at each alarm, in the station folder. It finds the pass in its environment: ORVANTA_EVENT (AOS or LOS), ORVANTA_NORAD, ORVANTA_NAME, ORVANTA_AOS, ORVANTA_LOS (ISO 8601, UTC), ORVANTA_MAX_ELEVATION, ORVANTA_AOS_AZIMUTH (degrees).</translation>
+    </message>
+    <message>
+        <source>Par satellite</source>
+        <translation>Per satellite</translation>
+    </message>
+    <message>
+        <source>Règle propre à ce satellite</source>
+        <translation>Rule of its own for this satellite</translation>
+    </message>
+    <message>
+        <source>Alarme avant l&apos;acquisition (AOS)</source>
+        <translation>Alarm before acquisition (AOS)</translation>
+    </message>
+    <message>
+        <source>Seulement si le site max atteint</source>
+        <translation>Only if the max elevation reaches</translation>
+    </message>
+    <message>
+        <source>Alarme aussi à la perte du signal (LOS)</source>
+        <translation>Alarm also at loss of signal (LOS)</translation>
+    </message>
+    <message>
+        <source>Minutes avant AOS</source>
+        <translation>Minutes before AOS</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::CarteWindow</name>
+    <message>
+        <source>Carte</source>
+        <translation>Map</translation>
+    </message>
+    <message>
+        <source>Image de la Terre introuvable (%1, paquet xplanet-images) : la carte n&apos;a que ses méridiens et parallèles.</source>
+        <translation>Earth image not found (%1, package xplanet-images): the map shows only its meridians and parallels.</translation>
+    </message>
+</context>
+<context>
     <name>orvanta::ElementUpdateWindow</name>
     <message>
         <source>Mise a jour des elements</source>
@@ -885,6 +1482,133 @@ The default values are used; the old file will be kept as %3 before the next sav
     <message>
         <source>Frequences.cfg est endommage : corrigez-le avant d&apos;enregistrer</source>
         <translation>Frequences.cfg is damaged: correct it before saving</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::MainWindow</name>
+    <message>
+        <source>Acquisition       Perte     El max  Dir   Nom satellite</source>
+        <translation>AOS               LOS       El max  Dir   Satellite name</translation>
+    </message>
+    <message>
+        <source>Liste des Satellites</source>
+        <translation>Satellite List</translation>
+    </message>
+    <message>
+        <source>A Selectionner</source>
+        <translation>To Select</translation>
+    </message>
+    <message>
+        <source>Selectionnés</source>
+        <translation>Selected</translation>
+    </message>
+    <message>
+        <source>Nom ou numéro</source>
+        <translation>Name or number</translation>
+    </message>
+    <message>
+        <source>Ne montre que les satellites dont le nom contient ce texte ou dont le numéro de catalogue commence par lui</source>
+        <translation>Shows only the satellites whose name contains this text or whose catalogue number starts with it</translation>
+    </message>
+    <message>
+        <source>Double cliquez sur le satellite pour l&apos;ajouter a la liste selectionné</source>
+        <translation>Double-click the satellite to add it to the selected list</translation>
+    </message>
+    <message>
+        <source>Double cliquez sur le satellite pour le supprimer</source>
+        <translation>Double-click the satellite to remove it</translation>
+    </message>
+    <message>
+        <source>Banques Satellites</source>
+        <translation>Satellite Banks</translation>
+    </message>
+    <message>
+        <source>Enr</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Enregistre les satellites de la banque selectionnée</source>
+        <translation>Saves the satellites in the selected bank</translation>
+    </message>
+    <message>
+        <source>Man</source>
+        <translation>Man</translation>
+    </message>
+    <message>
+        <source>Acces au pilotage manuel des antennes</source>
+        <translation>Opens the manual antenna pointing</translation>
+    </message>
+    <message>
+        <source>Acces au panneau de control du recepteur</source>
+        <translation>Opens the receiver&apos;s control panel</translation>
+    </message>
+    <message>
+        <source>Poursuite satellites </source>
+        <translation>Satellite tracking </translation>
+    </message>
+    <message>
+        <source>Satellites Visibles</source>
+        <translation>Satellites in View</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>Fréquence</source>
+        <translation>Frequency</translation>
+    </message>
+    <message>
+        <source>Azimut</source>
+        <translation>Azimuth</translation>
+    </message>
+    <message>
+        <source>Degrés</source>
+        <translation>Degrees</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Elevation</translation>
+    </message>
+    <message>
+        <source>Passage des prochains satellites</source>
+        <translation>Next Satellite Passes</translation>
+    </message>
+    <message>
+        <source>Correction Doppler</source>
+        <translation>Doppler Correction</translation>
+    </message>
+    <message>
+        <source>Avec</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>Sans</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source> KHz</source>
+        <translation> kHz</translation>
+    </message>
+    <message>
+        <source>Poursuite Antenne</source>
+        <translation>Antenna Tracking</translation>
+    </message>
+    <message>
+        <source>Programmation Recepteur</source>
+        <translation>Receiver Control</translation>
+    </message>
+    <message>
+        <source>Heure TU</source>
+        <translation>UTC Time</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Heure</source>
+        <translation>Time</translation>
     </message>
 </context>
 <context>

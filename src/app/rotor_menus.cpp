@@ -3,6 +3,7 @@
 #include "config/config_station.h"
 #include "rotor/gs232_rotor.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QMenu>
 #include <QWidget>
@@ -15,9 +16,9 @@ RotorMenus::RotorMenus(QWidget &window, SettingsStore &store, const ConfigStatio
     auto *menu = window.findChild<QMenu *>(QStringLiteral("Mnu_Rotor"));
     if (menu) {
         menu->addSeparator();
-        overlap_ = add("Mnu_GS232_450", QStringLiteral("GS-232 : azimut jusqu'a 450"));
-        flip_ = add("Mnu_GS232_Retournement", QStringLiteral("GS-232 : retournement (site jusqu'a 180)"));
-        wait_ = add("Mnu_Attente_Lever", QStringLiteral("Attendre au lever du prochain passage"));
+        overlap_ = add("Mnu_GS232_450", QCoreApplication::translate("RotorMenus", "GS-232 : azimut jusqu'a 450"));
+        flip_ = add("Mnu_GS232_Retournement", QCoreApplication::translate("RotorMenus", "GS-232 : retournement (site jusqu'a 180)"));
+        wait_ = add("Mnu_Attente_Lever", QCoreApplication::translate("RotorMenus", "Attendre au lever du prochain passage"));
         for (QAction *entry : {overlap_, flip_, wait_}) {
             menu->addAction(entry);
             connect(entry, &QAction::triggered, this, &RotorMenus::changed);

@@ -128,7 +128,8 @@ TEST(InterfaceLanguage, EveryTextOfTheSourcesHasItsEnglishTranslation)
     ASSERT_TRUE(QFile::copy(kept, fresh));
     QProcess lupdate;
     lupdate.start(QStringLiteral(ORVANTA_LUPDATE),
-                  {QStringLiteral("-extensions"), QStringLiteral("cpp,h"), QStringLiteral("-no-obsolete"),
+                  {QStringLiteral("-extensions"), QStringLiteral("cpp,h"), QStringLiteral("-tr-function-alias"),
+                   QStringLiteral("translate+=cliText"), QStringLiteral("-no-obsolete"),
                    QStringLiteral("-locations"), QStringLiteral("none"), QStringLiteral("-silent"),
                    QStringLiteral(ORVANTA_SOURCE_DIR "/src"), QStringLiteral("-ts"), fresh});
     ASSERT_TRUE(lupdate.waitForFinished(120000));
