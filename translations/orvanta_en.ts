@@ -483,10 +483,105 @@ The old file is kept as it was.</translation>
     </message>
 </context>
 <context>
+    <name>Gs232</name>
+    <message>
+        <source>la valeur de l&apos;azimut &quot;%1&quot; est incorrecte</source>
+        <translation>the azimuth &quot;%1&quot; is not valid</translation>
+    </message>
+    <message>
+        <source>la valeur de l&apos;azimut %1 est hors limites</source>
+        <translation>the azimuth %1 is out of range</translation>
+    </message>
+    <message>
+        <source>la valeur de site &quot;%1&quot; est incorrecte</source>
+        <translation>the elevation &quot;%1&quot; is not valid</translation>
+    </message>
+    <message>
+        <source>la valeur de site %1 est hors limites</source>
+        <translation>the elevation %1 is out of range</translation>
+    </message>
+    <message>
+        <source>Commande GS232 non envoyee : </source>
+        <translation>GS232 command not sent: </translation>
+    </message>
+</context>
+<context>
     <name>Hamlib</name>
     <message>
         <source>connexion refusée par %1</source>
         <translation>connection refused by %1</translation>
+    </message>
+    <message>
+        <source>modele %1</source>
+        <translation>model %1</translation>
+    </message>
+    <message>
+        <source>modele Hamlib %1 inconnu</source>
+        <translation>unknown Hamlib model %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2) ne repond pas : %3.
+Orvanta le rappellera de lui-meme.</source>
+        <translation>%1 (%2) does not answer: %3.
+Orvanta will call it again by itself.</translation>
+    </message>
+    <message>
+        <source>%1 (%2) repond de nouveau.</source>
+        <translation>%1 (%2) answers again.</translation>
+    </message>
+</context>
+<context>
+    <name>HamlibRotator</name>
+    <message>
+        <source>azimut %1, elevation %2</source>
+        <translation>azimuth %1, elevation %2</translation>
+    </message>
+    <message>
+        <source>ouvert, sans lecture de la position (%1)</source>
+        <translation>open, without a position reading (%1)</translation>
+    </message>
+    <message>
+        <source>Le rotor Hamlib refuse la position azimut %1, elevation %2 : %3.</source>
+        <translation>The Hamlib rotator refuses the position azimuth %1, elevation %2: %3.</translation>
+    </message>
+    <message>
+        <source>Le satellite sort des limites du rotor Hamlib (azimut %1 a %2, elevation %3 a %4) : le rotor reste a la limite la plus proche.</source>
+        <translation>The satellite goes outside the Hamlib rotator&apos;s limits (azimuth %1 to %2, elevation %3 to %4): the rotator stays at the nearest limit.</translation>
+    </message>
+    <message>
+        <source>Le rotor Hamlib</source>
+        <translation>The Hamlib rotator</translation>
+    </message>
+    <message>
+        <source>Aucun rotor Hamlib n&apos;est choisi : menu Selection, Interfaces Rotor, Hamlib.</source>
+        <translation>No Hamlib rotator is chosen: menu Selection, Rotator Interfaces, Hamlib.</translation>
+    </message>
+    <message>
+        <source>Position Hamlib non envoyee : la position est incorrecte</source>
+        <translation>Hamlib position not sent: the position is not valid</translation>
+    </message>
+</context>
+<context>
+    <name>HamlibSetup</name>
+    <message>
+        <source>Choisissez un modele dans la liste.</source>
+        <translation>Choose a model in the list.</translation>
+    </message>
+    <message>
+        <source>Indiquez l&apos;adresse sous la forme hote:port (par exemple %1).</source>
+        <translation>Give the address as host:port (for example %1).</translation>
+    </message>
+    <message>
+        <source>Indiquez le peripherique de la liaison serie (par exemple /dev/ttyUSB0).</source>
+        <translation>Give the serial link&apos;s device (for example /dev/ttyUSB0).</translation>
+    </message>
+    <message>
+        <source>Reponse : %1</source>
+        <translation>Answer: %1</translation>
+    </message>
+    <message>
+        <source>Pas de reponse : %1</source>
+        <translation>No answer: %1</translation>
     </message>
 </context>
 <context>
@@ -547,6 +642,315 @@ The old file is kept as it was.</translation>
 Poursuite des satellites amateurs : passages, antennes et recepteur corrige de l&apos;effet Doppler.</source>
         <translation>Orvanta %1<byte value="xd"/>
 Amateur satellite tracking: passes, antennas and receiver corrected for Doppler shift.</translation>
+    </message>
+</context>
+<context>
+    <name>Journal</name>
+    <message>
+        <source>Export impossible dans %1 : %2</source>
+        <translation>Cannot export to %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 contact(s) exporté(s) dans %2</source>
+        <translation>%1 contact(s) exported to %2</translation>
+    </message>
+    <message>
+        <source>%1 illisible : %2</source>
+        <translation>%1 unreadable: %2</translation>
+    </message>
+    <message>
+        <source>%1 : fichier trop grand pour un journal ADIF</source>
+        <translation>%1: file too large for an ADIF log</translation>
+    </message>
+    <message>
+        <source>%1 : aucun contact ADIF dans ce fichier</source>
+        <translation>%1: no ADIF contact in this file</translation>
+    </message>
+    <message>
+        <source>%1 contact(s) importé(s) de %2, %3 déjà dans le journal</source>
+        <translation>%1 contact(s) imported from %2, %3 already in the log</translation>
+    </message>
+    <message>
+        <source>, %1 enregistrement(s) endommagé(s) ignoré(s) :
+</source>
+        <translation>, %1 damaged record(s) ignored:
+</translation>
+    </message>
+    <message>
+        <source>indicatif manquant</source>
+        <translation>callsign missing</translation>
+    </message>
+    <message>
+        <source>indicatif « %1 » : pas d&apos;espace dans un indicatif</source>
+        <translation>callsign &quot;%1&quot;: no space in a callsign</translation>
+    </message>
+    <message>
+        <source>indicatif « %1 » : caractère « %2 » interdit (lettres, chiffres et / seulement)</source>
+        <translation>callsign &quot;%1&quot;: character &quot;%2&quot; not allowed (letters, digits and / only)</translation>
+    </message>
+    <message>
+        <source>indicatif « %1 » : de 3 à 20 caractères</source>
+        <translation>callsign &quot;%1&quot;: 3 to 20 characters</translation>
+    </message>
+    <message>
+        <source>indicatif « %1 » : il faut au moins une lettre et un chiffre</source>
+        <translation>callsign &quot;%1&quot;: at least one letter and one digit are needed</translation>
+    </message>
+    <message>
+        <source>indicatif « %1 » : « / » mal placé</source>
+        <translation>callsign &quot;%1&quot;: &quot;/&quot; misplaced</translation>
+    </message>
+    <message>
+        <source>locator « %1 » : 4 ou 6 caractères comme JN18 ou JN18eu</source>
+        <translation>locator &quot;%1&quot;: 4 or 6 characters such as JN18 or JN18eu</translation>
+    </message>
+    <message>
+        <source>report « %1 » : 59, 599 ou un signal en dB comme -12</source>
+        <translation>report &quot;%1&quot;: 59, 599 or a signal in dB such as -12</translation>
+    </message>
+    <message>
+        <source>date ou heure invalide (AAAA-MM-JJ HH:MM:SS)</source>
+        <translation>invalid date or time (YYYY-MM-DD HH:MM:SS)</translation>
+    </message>
+    <message>
+        <source>date %1 dans le futur</source>
+        <translation>date %1 in the future</translation>
+    </message>
+    <message>
+        <source>nom LoTW du satellite manquant</source>
+        <translation>satellite&apos;s LoTW name missing</translation>
+    </message>
+    <message>
+        <source>nom de satellite « %1 » : de 2 à 20 caractères</source>
+        <translation>satellite name &quot;%1&quot;: 2 to 20 characters</translation>
+    </message>
+    <message>
+        <source>nom de satellite « %1 » : lettres, chiffres et - seulement</source>
+        <translation>satellite name &quot;%1&quot;: letters, digits and - only</translation>
+    </message>
+    <message>
+        <source>%1 sur %2</source>
+        <translation>%1 on %2</translation>
+    </message>
+    <message>
+        <source>Déjà contacté %1 fois : %2%3</source>
+        <translation>Already worked %1 times: %2%3</translation>
+    </message>
+    <message>
+        <source>%1 : nouveau carré</source>
+        <translation>%1: new square</translation>
+    </message>
+    <message>
+        <source>%1 : nouveau carré sur %2</source>
+        <translation>%1: new square on %2</translation>
+    </message>
+    <message>
+        <source>ce satellite</source>
+        <translation>this satellite</translation>
+    </message>
+    <message>
+        <source>Nom LoTW de %1 (n° %2) inconnu : tapez-le dans « Satellite », il sera gardé.</source>
+        <translation>LoTW name of %1 (no. %2) unknown: type it in &quot;Satellite&quot;, it will be kept.</translation>
+    </message>
+    <message>
+        <source>votre </source>
+        <translation>your </translation>
+    </message>
+    <message>
+        <source>fréquence « %1 » : en MHz, comme 145.950</source>
+        <translation>frequency &quot;%1&quot;: in MHz, such as 145.950</translation>
+    </message>
+    <message>
+        <source>Contact non enregistré : %1</source>
+        <translation>Contact not saved: %1</translation>
+    </message>
+    <message>
+        <source>%1 %2 enregistré (%3, %4 TU)</source>
+        <translation>%1 %2 saved (%3, %4 UTC)</translation>
+    </message>
+    <message>
+        <source>Contact modifié :</source>
+        <translation>Contact edited:</translation>
+    </message>
+    <message>
+        <source>Contact avec</source>
+        <translation>Contact with</translation>
+    </message>
+    <message>
+        <source> ; %1 gardé pour le n° %2 dans %3</source>
+        <translation>; %1 kept for no. %2 in %3</translation>
+    </message>
+    <message>
+        <source> ; nom %1 non gardé : %2</source>
+        <translation>; name %1 not kept: %2</translation>
+    </message>
+    <message>
+        <source>Contact supprimé</source>
+        <translation>Contact deleted</translation>
+    </message>
+    <message>
+        <source>n°</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Date et heure TU</source>
+        <translation>UTC date and time</translation>
+    </message>
+    <message>
+        <source>Indicatif</source>
+        <translation>Callsign</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>Mode sat.</source>
+        <translation>Sat mode</translation>
+    </message>
+    <message>
+        <source>Montée (MHz)</source>
+        <translation>Uplink (MHz)</translation>
+    </message>
+    <message>
+        <source>Descente (MHz)</source>
+        <translation>Downlink (MHz)</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>RST env.</source>
+        <translation>RST sent</translation>
+    </message>
+    <message>
+        <source>RST reçu</source>
+        <translation>RST rcvd</translation>
+    </message>
+    <message>
+        <source>Locator</source>
+        <translation>Locator</translation>
+    </message>
+    <message>
+        <source>Nom</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Commentaire</source>
+        <translation>Comment</translation>
+    </message>
+    <message>
+        <source>&amp;Indicatif</source>
+        <translation>&amp;Callsign</translation>
+    </message>
+    <message>
+        <source>RST &amp;envoyé</source>
+        <translation>RST &amp;sent</translation>
+    </message>
+    <message>
+        <source>RST &amp;reçu</source>
+        <translation>RST &amp;rcvd</translation>
+    </message>
+    <message>
+        <source>&amp;Locator</source>
+        <translation>&amp;Locator</translation>
+    </message>
+    <message>
+        <source>&amp;Nom</source>
+        <translation>&amp;Name</translation>
+    </message>
+    <message>
+        <source>&amp;Commentaire</source>
+        <translation>Co&amp;mment</translation>
+    </message>
+    <message>
+        <source>Satellite (LoTW)</source>
+        <translation>Satellite (LoTW)</translation>
+    </message>
+    <message>
+        <source>Mon locator</source>
+        <translation>My locator</translation>
+    </message>
+    <message>
+        <source>Journal des contacts</source>
+        <translation>Log of Contacts</translation>
+    </message>
+    <message>
+        <source>Indicatif de la station</source>
+        <translation>Station&apos;s callsign</translation>
+    </message>
+    <message>
+        <source>Opérateur</source>
+        <translation>Operator</translation>
+    </message>
+    <message>
+        <source>&amp;Modifier</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Supprimer</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>Tous les contacts</source>
+        <translation>All contacts</translation>
+    </message>
+    <message>
+        <source>Depuis le dernier export</source>
+        <translation>Since the last export</translation>
+    </message>
+    <message>
+        <source>Du … au …</source>
+        <translation>From … to …</translation>
+    </message>
+    <message>
+        <source>E&amp;xporter ADIF…</source>
+        <translation>E&amp;xport ADIF…</translation>
+    </message>
+    <message>
+        <source>Im&amp;porter ADIF…</source>
+        <translation>Im&amp;port ADIF…</translation>
+    </message>
+    <message>
+        <source>Modification du contact : Entrée enregistre, Échap abandonne.</source>
+        <translation>Editing the contact: Enter saves, Esc gives up.</translation>
+    </message>
+    <message>
+        <source>Supprimer le contact avec %1 du %2 TU ?</source>
+        <translation>Delete the contact with %1 of %2 UTC?</translation>
+    </message>
+    <message>
+        <source>Exporter le journal en ADIF</source>
+        <translation>Export the log as ADIF</translation>
+    </message>
+    <message>
+        <source>ADIF (*.adi);;Tous les fichiers (*)</source>
+        <translation>ADIF (*.adi);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Importer un journal ADIF</source>
+        <translation>Import an ADIF log</translation>
+    </message>
+    <message>
+        <source>ADIF (*.adi *.adif);;Tous les fichiers (*)</source>
+        <translation>ADIF (*.adi *.adif);;All files (*)</translation>
+    </message>
+    <message>
+        <source>&amp;Journal</source>
+        <translation>&amp;Log</translation>
+    </message>
+    <message>
+        <source>&amp;Journal des contacts</source>
+        <translation>&amp;Log of Contacts</translation>
+    </message>
+    <message>
+        <source>%1, ligne %2 : « %3 » (numéro;nom attendu%4)</source>
+        <translation>%1, line %2: &quot;%3&quot; (number;name expected%4)</translation>
+    </message>
+    <message>
+        <source>numéro de catalogue manquant</source>
+        <translation>catalogue number missing</translation>
     </message>
 </context>
 <context>
@@ -762,6 +1166,49 @@ Status 0: done, 1: log or file unusable, damaged record ignored,
     <message>
         <source>&amp;Notice Utilisation</source>
         <translation>User &amp;Manual</translation>
+    </message>
+</context>
+<context>
+    <name>ManualPointing</name>
+    <message>
+        <source>Valeur Azimut superieur a 360°</source>
+        <translation>Azimuth greater than 360°</translation>
+    </message>
+    <message>
+        <source>La valeur de l&apos;azimut est incorrecte</source>
+        <translation>The azimuth is not valid</translation>
+    </message>
+    <message>
+        <source>Valeur Azimut maximun atteinte</source>
+        <translation>Maximum azimuth reached</translation>
+    </message>
+    <message>
+        <source>Valeur Azimut minimun atteinte</source>
+        <translation>Minimum azimuth reached</translation>
+    </message>
+    <message>
+        <source>Specifiez une valeur d&apos;azimut</source>
+        <translation>Give an azimuth</translation>
+    </message>
+    <message>
+        <source>Valeur Site superieur a 90°</source>
+        <translation>Elevation greater than 90°</translation>
+    </message>
+    <message>
+        <source>La valeur de site est incorrecte</source>
+        <translation>The elevation is not valid</translation>
+    </message>
+    <message>
+        <source>Valeur Site maximun atteinte</source>
+        <translation>Maximum elevation reached</translation>
+    </message>
+    <message>
+        <source>Valeur Site minimun atteinte</source>
+        <translation>Minimum elevation reached</translation>
+    </message>
+    <message>
+        <source>Specifiez une valeur de site</source>
+        <translation>Give an elevation</translation>
     </message>
 </context>
 <context>
@@ -1002,6 +1449,199 @@ The FodTrack interface will receive no command.</translation>
     </message>
 </context>
 <context>
+    <name>PassDetails</name>
+    <message>
+        <source>Acquisition : %1 UTC, azimut %2</source>
+        <translation>Acquisition (AOS): %1 UTC, azimuth %2</translation>
+    </message>
+    <message>
+        <source>Culmination : %1 UTC, azimut %2, site %3°</source>
+        <translation>Closest approach (TCA): %1 UTC, azimuth %2, elevation %3°</translation>
+    </message>
+    <message>
+        <source>Perte : %1 UTC, azimut %2</source>
+        <translation>Loss of signal (LOS): %1 UTC, azimuth %2</translation>
+    </message>
+    <message>
+        <source>Durée : %1</source>
+        <translation>Duration: %1</translation>
+    </message>
+    <message>
+        <source>Sous le satellite : %1 (AOS), %2 (TCA), %3 (LOS)</source>
+        <translation>Under the satellite: %1 (AOS), %2 (TCA), %3 (LOS)</translation>
+    </message>
+    <message>
+        <source>Passage de %1 le %2</source>
+        <translation>Pass of %1 on %2</translation>
+    </message>
+    <message>
+        <source>Heure (UTC)</source>
+        <translation>Time (UTC)</translation>
+    </message>
+    <message>
+        <source>Azimut (°)</source>
+        <translation>Azimuth (°)</translation>
+    </message>
+    <message>
+        <source>Site (°)</source>
+        <translation>Elevation (°)</translation>
+    </message>
+    <message>
+        <source>Distance (km)</source>
+        <translation>Range (km)</translation>
+    </message>
+    <message>
+        <source>Fréquence (MHz)</source>
+        <translation>Frequency (MHz)</translation>
+    </message>
+    <message>
+        <source>Locator incorrect : « %1 » (4, 6 ou 8 caractères, par exemple JN18eu)</source>
+        <translation>Invalid locator: &quot;%1&quot; (4, 6 or 8 characters, for example JN18eu)</translation>
+    </message>
+    <message>
+        <source>Aucune visibilité commune avec %1 pendant ce passage</source>
+        <translation>No mutual visibility with %1 during this pass</translation>
+    </message>
+    <message>
+        <source>Commun avec %1 : %2 - %3 UTC (%4) ; au mieux à %5, site ici %6°, là-bas %7°</source>
+        <translation>Mutual with %1: %2 - %3 UTC (%4); best at %5, elevation here %6°, there %7°</translation>
+    </message>
+    <message>
+        <source>Ce passage est termine.</source>
+        <translation>This pass is over.</translation>
+    </message>
+    <message>
+        <source>Aucun passage de %1 dans les prochaines 24 heures.</source>
+        <translation>No pass of %1 in the next 24 hours.</translation>
+    </message>
+</context>
+<context>
+    <name>Receiver</name>
+    <message>
+        <source>Frequence AR5000 non envoyee : la frequence %1 est incorrecte</source>
+        <translation>AR5000 frequency not sent: the frequency %1 is not valid</translation>
+    </message>
+    <message>
+        <source>Frequence FT847 non envoyee : la frequence %1 MHz est hors limites</source>
+        <translation>FT847 frequency not sent: the frequency %1 MHz is out of range</translation>
+    </message>
+    <message>
+        <source>recevoir sur %1 MHz</source>
+        <translation>receive on %1 MHz</translation>
+    </message>
+    <message>
+        <source>émettre sur %1 MHz</source>
+        <translation>transmit on %1 MHz</translation>
+    </message>
+    <message>
+        <source>Mode satellite non engagé : le FT847 ne peut pas %1</source>
+        <translation>Satellite mode not engaged: the FT847 cannot %1</translation>
+    </message>
+    <message>
+        <source> ni </source>
+        <translation> nor </translation>
+    </message>
+    <message>
+        <source>Tonalité CTCSS non envoyée : le FT847 n&apos;a pas de tonalité de %1 Hz</source>
+        <translation>CTCSS tone not sent: the FT847 has no %1 Hz tone</translation>
+    </message>
+    <message>
+        <source>ouverte, sans lecture de la frequence (%1)</source>
+        <translation>open, without a frequency reading (%1)</translation>
+    </message>
+    <message>
+        <source>La radio Hamlib refuse le mode %1 : %2.</source>
+        <translation>The Hamlib radio refuses the mode %1: %2.</translation>
+    </message>
+    <message>
+        <source>La radio Hamlib refuse la frequence %1 MHz : %2.</source>
+        <translation>The Hamlib radio refuses the frequency %1 MHz: %2.</translation>
+    </message>
+    <message>
+        <source>La radio de montee Hamlib</source>
+        <translation>The Hamlib uplink radio</translation>
+    </message>
+    <message>
+        <source>Aucune radio de montee n&apos;est choisie : menu Transpondeurs.</source>
+        <translation>No uplink radio is chosen: menu Transponders.</translation>
+    </message>
+    <message>
+        <source>Le recepteur Hamlib</source>
+        <translation>The Hamlib receiver</translation>
+    </message>
+    <message>
+        <source>Aucune radio Hamlib n&apos;est choisie : menu Selection, Recepteurs, Hamlib.</source>
+        <translation>No Hamlib radio is chosen: menu Selection, Receivers, Hamlib.</translation>
+    </message>
+    <message>
+        <source>Frequence Hamlib non envoyee : la frequence %1 Hz est incorrecte</source>
+        <translation>Hamlib frequency not sent: the frequency %1 Hz is not valid</translation>
+    </message>
+    <message>
+        <source>la montée n&apos;est pas envoyée, seule la descente est suivie</source>
+        <translation>the uplink is not sent, only the downlink is followed</translation>
+    </message>
+    <message>
+        <source>La radio Hamlib n&apos;émet pas sur %1 MHz, la montée du transpondeur : %2.</source>
+        <translation>The Hamlib radio does not transmit on %1 MHz, the transponder&apos;s uplink: %2.</translation>
+    </message>
+    <message>
+        <source>la montée n&apos;est pas envoyée</source>
+        <translation>the uplink is not sent</translation>
+    </message>
+    <message>
+        <source>La radio Hamlib refuse le mode split (%1) : %2.</source>
+        <translation>The Hamlib radio refuses split mode (%1): %2.</translation>
+    </message>
+    <message>
+        <source>La radio Hamlib refuse le mode %1 pour la montée : %2.</source>
+        <translation>The Hamlib radio refuses the mode %1 for the uplink: %2.</translation>
+    </message>
+    <message>
+        <source>La radio Hamlib ne sait pas régler la tonalité CTCSS : réglez %1 Hz sur la radio.</source>
+        <translation>The Hamlib radio cannot set the CTCSS tone: set %1 Hz on the radio.</translation>
+    </message>
+    <message>
+        <source>La radio Hamlib refuse la tonalité CTCSS %1 Hz : %2.</source>
+        <translation>The Hamlib radio refuses the CTCSS tone %1 Hz: %2.</translation>
+    </message>
+    <message>
+        <source>La radio Hamlib refuse le mode %1 pour la descente : %2.</source>
+        <translation>The Hamlib radio refuses the mode %1 for the downlink: %2.</translation>
+    </message>
+    <message>
+        <source>La radio Hamlib refuse la frequence de descente %1 MHz : %2.</source>
+        <translation>The Hamlib radio refuses the downlink frequency %1 MHz: %2.</translation>
+    </message>
+    <message>
+        <source>La radio Hamlib refuse la fréquence de montée %1 MHz : %2.</source>
+        <translation>The Hamlib radio refuses the uplink frequency %1 MHz: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>RotorCalibration</name>
+    <message>
+        <source>a l&apos;azimut</source>
+        <translation>to the azimuth</translation>
+    </message>
+    <message>
+        <source>au site</source>
+        <translation>to the elevation</translation>
+    </message>
+    <message>
+        <source>       Pour cette calibration 2 mesures sont necessaires (azimut 0°et 360°)</source>
+        <translation>       This calibration needs 2 measurements (azimuth 0° and 360°)</translation>
+    </message>
+    <message>
+        <source>Pour cette calibration 4 mesures sont necessaires (azimut 0°et 360° site 0°et 90°)</source>
+        <translation>This calibration needs 4 measurements (azimuth 0° and 360°, elevation 0° and 90°)</translation>
+    </message>
+    <message>
+        <source>Voulez vous sauvegarder les valeurs de calibration ?</source>
+        <translation>Save the calibration values?</translation>
+    </message>
+</context>
+<context>
     <name>RotorMenus</name>
     <message>
         <source>GS-232 : azimut jusqu&apos;a 450</source>
@@ -1189,10 +1829,76 @@ The default values are used; the old file will be kept as %3 before the next sav
     </message>
 </context>
 <context>
+    <name>Station</name>
+    <message>
+        <source>Parkage</source>
+        <translation>Parking</translation>
+    </message>
+</context>
+<context>
     <name>StationFile</name>
     <message>
         <source>c&apos;est un dossier</source>
         <translation>it is a folder</translation>
+    </message>
+</context>
+<context>
+    <name>Tracking</name>
+    <message>
+        <source>Rotor : %1° / %2°</source>
+        <translation>Rotator: %1° / %2°</translation>
+    </message>
+    <message>
+        <source>Radio : %1 MHz</source>
+        <translation>Radio: %1 MHz</translation>
+    </message>
+    <message>
+        <source>Des elements orbitaux n&apos;ont pas pu etre lus :</source>
+        <translation>Some orbital elements could not be read:</translation>
+    </message>
+    <message>
+        <source>... et %1 autres.</source>
+        <translation>... and %1 more.</translation>
+    </message>
+    <message>
+        <source>Aucune prediction : position de l&apos;observateur refusee (%1)</source>
+        <translation>No prediction: the observer&apos;s position is refused (%1)</translation>
+    </message>
+    <message>
+        <source>La position de l&apos;observateur est refusee : %1.<byte value="xd"/>
+Aucune prediction n&apos;est faite tant qu&apos;elle n&apos;est pas corrigee (menu Configuration, Observateur).</source>
+        <translation>The observer&apos;s position is refused: %1.<byte value="xd"/>
+No prediction is made until it is corrected (menu Configuration, Observer).</translation>
+    </message>
+    <message>
+        <source>Aucun satellite n&apos;a pu etre lu : le dossier %1 ne contient aucun fichier d&apos;elements (*.txt, *.csv, *.json, *.xml) lisible. Les listes restent vides.</source>
+        <translation>No satellite could be read: the folder %1 holds no readable element file (*.txt, *.csv, *.json, *.xml). The lists stay empty.</translation>
+    </message>
+    <message>
+        <source>Les elements de ces satellites datent de plus de 30 jours avant ou apres l&apos;heure des predictions, leurs positions sont peu sures : %1.<byte value="xd"/>
+Mettez a jour les fichiers d&apos;elements (menu Elements).</source>
+        <translation>The elements of these satellites are more than 30 days before or after the time of the predictions, their positions are unreliable: %1.<byte value="xd"/>
+Update the element files (menu Elements).</translation>
+    </message>
+    <message>
+        <source>Rotor : ce passage sort de son debattement ; il quitte le satellite de %1 a %2 (site jusqu&apos;a %3°) plutot que de faire un tour complet plus haut.</source>
+        <translation>Rotator: this pass goes beyond its travel; it leaves the satellite from %1 to %2 (elevation up to %3°) rather than turn a full circle higher up.</translation>
+    </message>
+    <message>
+        <source>n° %1</source>
+        <translation>no. %1</translation>
+    </message>
+    <message>
+        <source>Voulez vous parquer les antennes?</source>
+        <translation>Park the antennas?</translation>
+    </message>
+    <message>
+        <source>La frequence de %1 ne peut pas etre lue : le fichier Frequences.cfg est endommage avant sa fiche. Corrigez-le par le menu Satellites.</source>
+        <translation>The frequency of %1 cannot be read: the file Frequences.cfg is damaged before its record. Correct it through the Satellites menu.</translation>
+    </message>
+    <message>
+        <source>%1 n&apos;a pas de frequence : double-cliquez sur %1 dans la liste Selectionnés pour le remettre dans A Selectionner, puis double-cliquez-le dans A Selectionner et saisissez sa frequence dans la fenetre Ajout Frequence.</source>
+        <translation>%1 has no frequency: double-click %1 in the Selected list to put it back in To Select, then double-click it in To Select and type its frequency in the Add Frequency window.</translation>
     </message>
 </context>
 <context>
@@ -1304,6 +2010,37 @@ The default values are used; the old file will be kept as %3 before the next sav
         <source>%1, ligne %2 : %3 ; cette ligne est ignorée</source>
         <translation>%1, line %2: %3; this line is ignored</translation>
     </message>
+    <message>
+        <source>Lignes de la table des transpondeurs ignorées :
+</source>
+        <translation>Lines of the transponder table ignored:
+</translation>
+    </message>
+    <message>
+        <source>
+... et %1 autres</source>
+        <translation>
+... and %1 more</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::AR5000Window</name>
+    <message>
+        <source>AR5000 Controle</source>
+        <translation>AR5000 Control</translation>
+    </message>
+    <message>
+        <source>AR 5000 Panneau de controle</source>
+        <translation>AR 5000 Control Panel</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Utilisez le bouton quitter</source>
+        <translation>Use the Quit button</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::AjoutFrequenceWindow</name>
@@ -1400,6 +2137,65 @@ The default values are used; the old file will be kept as %3 before the next sav
     </message>
 </context>
 <context>
+    <name>orvanta::CalibrationWindow</name>
+    <message>
+        <source>Calibration</source>
+        <translation>Calibration</translation>
+    </message>
+    <message>
+        <source>Valider</source>
+        <translation>Confirm</translation>
+    </message>
+    <message>
+        <source>mesure N°</source>
+        <translation>measurement no.</translation>
+    </message>
+    <message>
+        <source>A l&apos;aide du curseur ci dessous amenez l&apos;antenne</source>
+        <translation>With the slider below, bring the antenna</translation>
+    </message>
+    <message>
+        <source>Valeur mesurée :</source>
+        <translation>Measured value:</translation>
+    </message>
+    <message>
+        <source>Puis validez la mesure avec le bouton</source>
+        <translation>Then confirm the measurement with the button</translation>
+    </message>
+    <message>
+        <source>pour la mesure suivante</source>
+        <translation>for the next measurement</translation>
+    </message>
+    <message>
+        <source>Valeurs de calibration </source>
+        <translation>Calibration values </translation>
+    </message>
+    <message>
+        <source>Azimut 0° :</source>
+        <translation>Azimuth 0°:</translation>
+    </message>
+    <message>
+        <source>Azimut 360° :</source>
+        <translation>Azimuth 360°:</translation>
+    </message>
+    <message>
+        <source>Site 0° :</source>
+        <translation>Elevation 0°:</translation>
+    </message>
+    <message>
+        <source>Site 90° :</source>
+        <translation>Elevation 90°:</translation>
+    </message>
+    <message>
+        <source>Valeur relative ( pas en degrés)</source>
+        <translation>Relative value (not in degrees)</translation>
+    </message>
+    <message>
+        <source>(Utilisez les fleches curseur haut et bas pour un reglage fin)</source>
+        <translation>(Use the up and down arrow keys for a fine setting)</translation>
+    </message>
+</context>
+<context>
     <name>orvanta::CarteWindow</name>
     <message>
         <source>Carte</source>
@@ -1482,6 +2278,65 @@ The default values are used; the old file will be kept as %3 before the next sav
     <message>
         <source>Frequences.cfg est endommage : corrigez-le avant d&apos;enregistrer</source>
         <translation>Frequences.cfg is damaged: correct it before saving</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::HamlibSetupWindow</name>
+    <message>
+        <source>Tester</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Hamlib - Recepteur</source>
+        <translation>Hamlib - Receiver</translation>
+    </message>
+    <message>
+        <source>Hamlib - Rotor</source>
+        <translation>Hamlib - Rotator</translation>
+    </message>
+    <message>
+        <source>Hamlib - Radio de montee</source>
+        <translation>Hamlib - Uplink Radio</translation>
+    </message>
+    <message>
+        <source>marque ou modele</source>
+        <translation>make or model</translation>
+    </message>
+    <message>
+        <source>/dev/ttyUSB0 ou hote:port</source>
+        <translation>/dev/ttyUSB0 or host:port</translation>
+    </message>
+    <message>
+        <source>Celle du modele</source>
+        <translation>The model&apos;s own</translation>
+    </message>
+    <message>
+        <source>%1 Bauds</source>
+        <translation>%1 baud</translation>
+    </message>
+    <message>
+        <source>Filtre</source>
+        <translation>Filter</translation>
+    </message>
+    <message>
+        <source>Modele</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Peripherique</source>
+        <translation>Device</translation>
+    </message>
+    <message>
+        <source>Vitesse</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Essai en cours...</source>
+        <translation>Testing...</translation>
     </message>
 </context>
 <context>
@@ -1714,6 +2569,25 @@ The default values are used; the old file will be kept as %3 before the next sav
     </message>
 </context>
 <context>
+    <name>orvanta::PassDetailsWindow</name>
+    <message>
+        <source>%1  ·  site maximal %2°</source>
+        <translation>%1  ·  max elevation %2°</translation>
+    </message>
+    <message>
+        <source>Copier</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Seconde station (locator) :</source>
+        <translation>Second station (locator):</translation>
+    </message>
+    <message>
+        <source>Aucune prediction possible</source>
+        <translation>No prediction possible</translation>
+    </message>
+</context>
+<context>
     <name>orvanta::PeripheriquesWindow</name>
     <message>
         <source>Peripheriques</source>
@@ -1746,6 +2620,203 @@ The default values are used; the old file will be kept as %3 before the next sav
     <message>
         <source>Annuler</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::PlanningWindow</name>
+    <message>
+        <source>Tous</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>oui, visible</source>
+        <translation>yes, visible</translation>
+    </message>
+    <message>
+        <source>oui</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>non</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>Planning des passages</source>
+        <translation>Pass Schedule</translation>
+    </message>
+    <message>
+        <source> j</source>
+        <translation> d</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>AOS (UTC)</source>
+        <translation>AOS (UTC)</translation>
+    </message>
+    <message>
+        <source>LOS (UTC)</source>
+        <translation>LOS (UTC)</translation>
+    </message>
+    <message>
+        <source>Site max</source>
+        <translation>Max El</translation>
+    </message>
+    <message>
+        <source>Az AOS</source>
+        <translation>AOS Az</translation>
+    </message>
+    <message>
+        <source>Az LOS</source>
+        <translation>LOS Az</translation>
+    </message>
+    <message>
+        <source>Durée</source>
+        <translation>Duration</translation>
+    </message>
+    <message>
+        <source>Éclairé</source>
+        <translation>Sunlit</translation>
+    </message>
+    <message>
+        <source>Actualiser</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>Exporter .ics</source>
+        <translation>Export .ics</translation>
+    </message>
+    <message>
+        <source>Exporter .csv</source>
+        <translation>Export .csv</translation>
+    </message>
+    <message>
+        <source>Jours</source>
+        <translation>Days</translation>
+    </message>
+    <message>
+        <source>Site max au moins</source>
+        <translation>Max elevation at least</translation>
+    </message>
+    <message>
+        <source>Calcul des passages...</source>
+        <translation>Computing the passes...</translation>
+    </message>
+    <message>
+        <source>%1 passages</source>
+        <translation>%1 passes</translation>
+    </message>
+    <message>
+        <source>Exporter le planning (iCalendar)</source>
+        <translation>Export the schedule (iCalendar)</translation>
+    </message>
+    <message>
+        <source>Exporter le planning (CSV)</source>
+        <translation>Export the schedule (CSV)</translation>
+    </message>
+    <message>
+        <source>Calendrier (*.ics)</source>
+        <translation>Calendar (*.ics)</translation>
+    </message>
+    <message>
+        <source>Le planning n&apos;a pas pu etre ecrit dans %1 : %2</source>
+        <translation>The schedule could not be written to %1: %2</translation>
+    </message>
+    <message>
+        <source>&amp;Passages</source>
+        <translation>&amp;Passes</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::PoursuiteManWindow</name>
+    <message>
+        <source>Poursuite Manuelle</source>
+        <translation>Manual Tracking</translation>
+    </message>
+    <message>
+        <source>Position de l&apos;Antenne</source>
+        <translation>Antenna&apos;s Position</translation>
+    </message>
+    <message>
+        <source>Azimut</source>
+        <translation>Azimuth</translation>
+    </message>
+    <message>
+        <source>Degrés</source>
+        <translation>Degrees</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Elevation</translation>
+    </message>
+    <message>
+        <source>Position du satellite ( Si visible )</source>
+        <translation>Satellite&apos;s Position (if in view)</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::TranspondeurWindow</name>
+    <message>
+        <source>Transpondeurs</source>
+        <translation>Transponders</translation>
+    </message>
+    <message>
+        <source>Descente au satellite</source>
+        <translation>Downlink at the satellite</translation>
+    </message>
+    <message>
+        <source>Montée au satellite</source>
+        <translation>Uplink at the satellite</translation>
+    </message>
+    <message>
+        <source>Descente à la radio</source>
+        <translation>Downlink at the radio</translation>
+    </message>
+    <message>
+        <source>Montée à la radio</source>
+        <translation>Uplink at the radio</translation>
+    </message>
+    <message>
+        <source>Doppler descente</source>
+        <translation>Downlink Doppler</translation>
+    </message>
+    <message>
+        <source>Doppler montée</source>
+        <translation>Uplink Doppler</translation>
+    </message>
+    <message>
+        <source>Centre</source>
+        <translation>Centre</translation>
+    </message>
+    <message>
+        <source>Décalage descente</source>
+        <translation>Downlink offset</translation>
+    </message>
+    <message>
+        <source>Décalage montée</source>
+        <translation>Uplink offset</translation>
+    </message>
+    <message>
+        <source>Piloter la radio en mode satellite (FT-847 ou Hamlib)</source>
+        <translation>Drive the radio in satellite mode (FT-847 or Hamlib)</translation>
+    </message>
+    <message>
+        <source>Aucun satellite suivi</source>
+        <translation>No satellite tracked</translation>
+    </message>
+    <message>
+        <source>%1 : aucun transpondeur dans Transpondeurs.cfg</source>
+        <translation>%1: no transponder in Transpondeurs.cfg</translation>
+    </message>
+    <message>
+        <source>%1 (inactif)</source>
+        <translation>%1 (inactive)</translation>
+    </message>
+    <message>
+        <source>non envoyée</source>
+        <translation>not sent</translation>
     </message>
 </context>
 </TS>

@@ -5,6 +5,7 @@
 #include "logbook/log_store.h"
 #include "platform/atomic_file.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace orvanta {
@@ -21,12 +22,12 @@ TransferOutcome exportContacts(const std::vector<Contact> &contacts, const QStri
     TransferOutcome outcome;
     QString error;
     if (!writeFileAtomically(path, adifDocument(contacts, created), &error)) {
-        outcome.message = QStringLiteral("Export impossible dans %1 : %2").arg(path, error);
+        outcome.message = QCoreApplication::translate("Journal", "Export impossible dans %1 : %2").arg(path, error);
         return outcome;
     }
     outcome.done = true;
     outcome.contacts = int(contacts.size());
-    outcome.message = QStringLiteral("%1 contact(s) exporté(s) dans %2").arg(outcome.contacts).arg(path);
+    outcome.message = QCoreApplication::translate("Journal", "%1 contact(s) exporté(s) dans %2").arg(outcome.contacts).arg(path);
     return outcome;
 }
 
@@ -35,11 +36,11 @@ TransferOutcome importContacts(LogStore &store, const QString &path)
     TransferOutcome outcome;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        outcome.message = QStringLiteral("%1 illisible : %2").arg(path, file.errorString());
+        outcome.message = QCoreApplication::translate("Journal", "%1 illisible : %2").arg(path, file.errorString());
         return outcome;
     }
     if (file.size() > kLargestImport) {
-        outcome.message = QStringLiteral("%1 : fichier trop grand pour un journal ADIF").arg(path);
+        outcome.message = QCoreApplication::translate("Journal", "%1 : fichier trop grand pour un journal ADIF").arg(path);
         return outcome;
     }
     const AdifFile adif = readAdif(file.readAll());
@@ -55,7 +56,7 @@ TransferOutcome importContacts(LogStore &store, const QString &path)
             outcome.problems << adifProblemText({record.number, record.offset, reading.fault});
     }
     if (contacts.empty() && outcome.problems.isEmpty()) {
-        outcome.message = QStringLiteral("%1 : aucun contact ADIF dans ce fichier").arg(path);
+        outcome.message = QCoreApplication::translate("Journal", "%1 : aucun contact ADIF dans ce fichier").arg(path);
         return outcome;
     }
     QString error;
@@ -66,12 +67,12 @@ TransferOutcome importContacts(LogStore &store, const QString &path)
     }
     outcome.done = true;
     outcome.contacts = *added;
-    outcome.message = QStringLiteral("%1 contact(s) importé(s) de %2, %3 déjà dans le journal")
+    outcome.message = QCoreApplication::translate("Journal", "%1 contact(s) importé(s) de %2, %3 déjà dans le journal")
                           .arg(*added)
                           .arg(path)
                           .arg(outcome.duplicates);
     if (!outcome.problems.isEmpty())
-        outcome.message += QStringLiteral(", %1 enregistrement(s) endommagé(s) ignoré(s) :\n").arg(outcome.problems.size()) +
+        outcome.message += QCoreApplication::translate("Journal", ", %1 enregistrement(s) endommagé(s) ignoré(s) :\n").arg(outcome.problems.size()) +
                            outcome.problems.join(QLatin1Char('\n'));
     return outcome;
 }

@@ -1,5 +1,6 @@
 #include "logbook/journal_list_model.h"
 
+#include <QCoreApplication>
 #include <QSqlQuery>
 
 #include <array>
@@ -15,20 +16,20 @@ struct Column {
 };
 
 const std::array kColumns{
-    Column{"id", "id", "n°"},
-    Column{"strftime('%Y-%m-%d %H:%M:%S', time_on, 'unixepoch')", "time_on", "Date et heure TU"},
-    Column{"call", "call", "Indicatif"},
-    Column{"sat_name", "sat_name", "Satellite"},
-    Column{"sat_mode", "sat_mode", "Mode sat."},
-    Column{"CASE WHEN freq_up > 0 THEN printf('%.4f', freq_up / 1e6) ELSE '' END", "freq_up", "Montée (MHz)"},
+    Column{"id", "id", QT_TRANSLATE_NOOP("Journal", "n°")},
+    Column{"strftime('%Y-%m-%d %H:%M:%S', time_on, 'unixepoch')", "time_on", QT_TRANSLATE_NOOP("Journal", "Date et heure TU")},
+    Column{"call", "call", QT_TRANSLATE_NOOP("Journal", "Indicatif")},
+    Column{"sat_name", "sat_name", QT_TRANSLATE_NOOP("Journal", "Satellite")},
+    Column{"sat_mode", "sat_mode", QT_TRANSLATE_NOOP("Journal", "Mode sat.")},
+    Column{"CASE WHEN freq_up > 0 THEN printf('%.4f', freq_up / 1e6) ELSE '' END", "freq_up", QT_TRANSLATE_NOOP("Journal", "Montée (MHz)")},
     Column{"CASE WHEN freq_down > 0 THEN printf('%.4f', freq_down / 1e6) ELSE '' END", "freq_down",
-           "Descente (MHz)"},
-    Column{"CASE WHEN submode <> '' THEN submode ELSE mode END", "mode", "Mode"},
-    Column{"rst_sent", "rst_sent", "RST env."},
-    Column{"rst_rcvd", "rst_rcvd", "RST reçu"},
-    Column{"grid", "grid", "Locator"},
-    Column{"name", "name", "Nom"},
-    Column{"comment", "comment", "Commentaire"},
+           QT_TRANSLATE_NOOP("Journal", "Descente (MHz)")},
+    Column{"CASE WHEN submode <> '' THEN submode ELSE mode END", "mode", QT_TRANSLATE_NOOP("Journal", "Mode")},
+    Column{"rst_sent", "rst_sent", QT_TRANSLATE_NOOP("Journal", "RST env.")},
+    Column{"rst_rcvd", "rst_rcvd", QT_TRANSLATE_NOOP("Journal", "RST reçu")},
+    Column{"grid", "grid", QT_TRANSLATE_NOOP("Journal", "Locator")},
+    Column{"name", "name", QT_TRANSLATE_NOOP("Journal", "Nom")},
+    Column{"comment", "comment", QT_TRANSLATE_NOOP("Journal", "Commentaire")},
 };
 
 } // namespace
@@ -54,7 +55,7 @@ void JournalListModel::reload()
                    .arg(columns, QString::fromLatin1(kColumns[std::size_t(sortColumn_)].sortedBy), direction));
     setQuery(std::move(query));
     for (std::size_t k = 0; k < kColumns.size(); ++k)
-        setHeaderData(int(k), Qt::Horizontal, QString::fromUtf8(kColumns[k].header));
+        setHeaderData(int(k), Qt::Horizontal, QCoreApplication::translate("Journal", kColumns[k].header));
 }
 
 void JournalListModel::sort(int column, Qt::SortOrder order)

@@ -6,6 +6,8 @@
 #include "platform/c_numeric_scope.h"
 #include "platform/text_numbers.h"
 
+#include <QCoreApplication>
+
 #include <hamlib/rotator.h>
 
 #include <algorithm>
@@ -77,8 +79,8 @@ public:
         const int code = rot_get_position(handle_.get(), &azimuth, &elevation);
         if (isHamlibFailure(code))
             return hamlibErrorText(code);
-        reading_ = code == RIG_OK ? QStringLiteral("azimut %1, elevation %2").arg(formatFixed(azimuth, 1), formatFixed(elevation, 1))
-                                  : QStringLiteral("ouvert, sans lecture de la position (%1)").arg(hamlibErrorText(code));
+        reading_ = code == RIG_OK ? QCoreApplication::translate("HamlibRotator", "azimut %1, elevation %2").arg(formatFixed(azimuth, 1), formatFixed(elevation, 1))
+                                  : QCoreApplication::translate("HamlibRotator", "ouvert, sans lecture de la position (%1)").arg(hamlibErrorText(code));
         return {};
     }
 
@@ -110,7 +112,7 @@ public:
         if (isHamlibRefusal(code)) {
             // Not retried: the next position is.
             if (!positionRefused_)
-                note_ = QStringLiteral("Le rotor Hamlib refuse la position azimut %1, elevation %2 : %3.")
+                note_ = QCoreApplication::translate("HamlibRotator", "Le rotor Hamlib refuse la position azimut %1, elevation %2 : %3.")
                             .arg(shortestText(azimuth), shortestText(elevation), hamlibErrorText(code));
             positionRefused_ = true;
         } else if (code != RIG_OK) {
@@ -150,7 +152,7 @@ private:
             outside = true;
         }
         if (outside && !wasOutside_)
-            note_ = QStringLiteral("Le satellite sort des limites du rotor Hamlib (azimut %1 a %2, elevation %3 a %4) : "
+            note_ = QCoreApplication::translate("HamlibRotator", "Le satellite sort des limites du rotor Hamlib (azimut %1 a %2, elevation %3 a %4) : "
                                    "le rotor reste a la limite la plus proche.")
                         .arg(shortestText(minAz), shortestText(maxAz), shortestText(double(limits.min_el)),
                              shortestText(double(limits.max_el)));
@@ -175,8 +177,8 @@ HamlibRotor::HamlibRotor(MessageBoxes &messages, HamlibTiming timing, QObject *p
     : QObject(parent), limits_(std::make_shared<RotatorLimits>()),
       link_(std::make_unique<HamlibLink<RotatorWanted, RotatorReading>>(
           messages, timing,
-          HamlibWording{QStringLiteral("Le rotor Hamlib"),
-                        QStringLiteral("Aucun rotor Hamlib n'est choisi : menu Selection, Interfaces Rotor, Hamlib."),
+          HamlibWording{QCoreApplication::translate("HamlibRotator", "Le rotor Hamlib"),
+                        QCoreApplication::translate("HamlibRotator", "Aucun rotor Hamlib n'est choisi : menu Selection, Interfaces Rotor, Hamlib."),
                         hamlibRotatorName},
           [limits = limits_](const HamlibDevice &device, const HamlibTiming &timing) {
               return std::make_unique<RotatorSession>(device, timing, limits);
@@ -217,7 +219,7 @@ void HamlibRotor::point(double azimuthDeg, double elevationDeg)
         return;
     if (!std::isfinite(azimuthDeg) || !std::isfinite(elevationDeg)) {
         link_->refusals().refused(QStringLiteral("position"),
-                                  QStringLiteral("Position Hamlib non envoyee : la position est incorrecte"));
+                                  QCoreApplication::translate("HamlibRotator", "Position Hamlib non envoyee : la position est incorrecte"));
         return;
     }
     link_->refusals().sent();

@@ -1,5 +1,7 @@
 #include "tracking/device_readback.h"
 
+#include <QCoreApplication>
+
 #include "platform/text_numbers.h"
 
 namespace orvanta {
@@ -8,7 +10,7 @@ QString rotorReadbackText(const std::optional<RotatorReading> &reading)
 {
     if (!reading)
         return {};
-    return QStringLiteral("Rotor : %1° / %2°")
+    return QCoreApplication::translate("Tracking", "Rotor : %1° / %2°")
         .arg(formatFixed(reading->azimuthDeg, 0), formatFixed(reading->elevationDeg, 0));
 }
 
@@ -16,7 +18,7 @@ QString radioReadbackText(const std::optional<RigReading> &reading)
 {
     if (!reading)
         return {};
-    return QStringLiteral("Radio : %1 MHz").arg(formatFixed(reading->hertz / 1e6, 5));
+    return QCoreApplication::translate("Tracking", "Radio : %1 MHz").arg(formatFixed(reading->hertz / 1e6, 5));
 }
 
 DeviceReadback::DeviceReadback(Links links) : links_(std::move(links))

@@ -4,6 +4,8 @@
 #include "platform/text_numbers.h"
 #include "tracking/station_clock.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace orvanta {
@@ -36,7 +38,7 @@ QString rotorNote(const RotorPlan &plan, const orbit::PredictedPass &pass)
     const auto away = plan.away();
     if (!away)
         return {};
-    return QStringLiteral("Rotor : ce passage sort de son debattement ; il quitte le satellite de %1 a %2 "
+    return QCoreApplication::translate("Tracking", "Rotor : ce passage sort de son debattement ; il quitte le satellite de %1 a %2 "
                           "(site jusqu'a %3°) plutot que de faire un tour complet plus haut.")
         .arg(timeText(plusSeconds(pass.aos, away->fromSeconds)), timeText(plusSeconds(pass.aos, away->toSeconds)),
              formatFixed(away->highestElevationDeg, 0));

@@ -10,6 +10,8 @@
 #include "tracking/device_table.h"
 #include "tracking/station_clock.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace orvanta {
@@ -133,12 +135,12 @@ void TrackingCycle::follow(const orbit::PredictedPass &pass, double oleNow, Tick
         // Nothing else happens for this satellite until it has a frequency.
         if (found.fileDamaged)
             warnOnce(QStringLiteral("damaged:") + name,
-                     QStringLiteral("La frequence de %1 ne peut pas etre lue : le fichier Frequences.cfg est "
+                     QCoreApplication::translate("Tracking", "La frequence de %1 ne peut pas etre lue : le fichier Frequences.cfg est "
                                     "endommage avant sa fiche. Corrigez-le par le menu Satellites.")
                          .arg(name));
         else
             warnOnce(QStringLiteral("missing:") + name,
-                     QStringLiteral("%1 n'a pas de frequence : double-cliquez sur %1 dans la liste Selectionnés pour "
+                     QCoreApplication::translate("Tracking", "%1 n'a pas de frequence : double-cliquez sur %1 dans la liste Selectionnés pour "
                                     "le remettre dans A Selectionner, puis double-cliquez-le dans A Selectionner et "
                                     "saisissez sa frequence dans la fenetre Ajout Frequence.")
                          .arg(name));
