@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QXmlStreamReader>
 
@@ -74,8 +75,9 @@ QStringList shownTexts()
     return texts;
 }
 
-// Started in English, the main window, its menus and the windows they open
-// show no French text that has its English translation.
+// Started in English, the main window, its menus, the windows they open
+// (the schedule and the transponder panel among them) and the details of a
+// pass show no French text that has its English translation.
 TEST(EnglishInterface, TheWindowsShowNoFrenchTextThatHasItsTranslation)
 {
     const std::set<QString> french = replacedFrenchTexts();
@@ -87,10 +89,21 @@ TEST(EnglishInterface, TheWindowsShowNoFrenchTextThatHasItsTranslation)
     h.bank(1, {"ISS (ZARYA)", "OSCAR 7 (AO-7)"});
     h.at("2026-06-27T01:30:00Z");
     h.start();
-    for (const char *entry : {"Mnu_Observateur", "Mnu_Parametres", "Mnu_Alarmes", "Mnu_Carte", "Mnu_Frequence_Sat"})
+    for (const char *entry : {"Mnu_Observateur", "Mnu_Parametres", "Mnu_Alarmes", "Mnu_Carte", "Mnu_Frequence_Sat",
+                              "Mnu_Planning", "Mnu_Transpondeurs_Panneau"})
         if (auto *action = h.window().findChild<QAction *>(QLatin1String(entry)))
             action->trigger();
     h.tick();
+    auto *coming = h.window().findChild<QListWidget *>(QStringLiteral("Detail_Pass"));
+    ASSERT_TRUE(coming && coming->count() > 0);
+    emit coming->itemDoubleClicked(coming->item(0));
+    h.settle();
+    auto *details = h.window().findChild<QWidget *>(QStringLiteral("Details_Passage"));
+    ASSERT_TRUE(details && details->isVisible());
+    for (const char *window : {"Observateur", "Alarmes", "Planning_Passages", "Transpondeur"}) {
+        auto *shown = h.window().findChild<QWidget *>(QLatin1String(window));
+        EXPECT_TRUE(shown && shown->isVisible()) << window;
+    }
 
     QStringList left;
     for (const QString &text : shownTexts())
