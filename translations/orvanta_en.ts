@@ -1619,6 +1619,60 @@ The FodTrack interface will receive no command.</translation>
     </message>
 </context>
 <context>
+    <name>Remote</name>
+    <message>
+        <source>Station a &amp;distance</source>
+        <translation>&amp;Remote Station</translation>
+    </message>
+    <message>
+        <source>Couper les sessions a distance</source>
+        <translation>Cut the Remote Sessions</translation>
+    </message>
+    <message>
+        <source>Station a distance : mots de passe refusés depuis %1, les essais sont ralentis.</source>
+        <translation>Remote station: passwords refused from %1, the attempts are slowed down.</translation>
+    </message>
+    <message>
+        <source>Station a distance arrêtée : %1</source>
+        <translation>Remote station stopped: %1</translation>
+    </message>
+    <message>
+        <source>Station a distance : port %1, personne</source>
+        <translation>Remote station: port %1, nobody</translation>
+    </message>
+    <message>
+        <source>Station a distance : %1</source>
+        <translation>Remote station: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteSetup</name>
+    <message>
+        <source>Le port doit être un nombre entier entre 1 et 65535.</source>
+        <translation>The port must be a whole number between 1 and 65535.</translation>
+    </message>
+    <message>
+        <source>La durée d&apos;inactivité doit être un nombre d&apos;heures entre 1 et 720.</source>
+        <translation>The idle time must be a number of hours between 1 and 720.</translation>
+    </message>
+    <message>
+        <source>Choisissez le certificat et sa clé ensemble, ou aucun des deux.</source>
+        <translation>Choose the certificate and its key together, or neither.</translation>
+    </message>
+    <message>
+        <source>Les deux mots de passe diffèrent.</source>
+        <translation>The two passwords differ.</translation>
+    </message>
+    <message>
+        <source>Un mot de passe a 8 caractères au moins.</source>
+        <translation>A password has at least 8 characters.</translation>
+    </message>
+    <message>
+        <source>Le mot de passe n&apos;a pas pu être haché (mémoire insuffisante).</source>
+        <translation>The password could not be hashed (not enough memory).</translation>
+    </message>
+</context>
+<context>
     <name>RotorCalibration</name>
     <message>
         <source>a l&apos;azimut</source>
@@ -2204,6 +2258,69 @@ Update the element files (menu Elements).</translation>
     <message>
         <source>Image de la Terre introuvable (%1, paquet xplanet-images) : la carte n&apos;a que ses méridiens et parallèles.</source>
         <translation>Earth image not found (%1, package xplanet-images): the map shows only its meridians and parallels.</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::DistanceWindow</name>
+    <message>
+        <source>Station a distance</source>
+        <translation>Remote Station</translation>
+    </message>
+    <message>
+        <source>Serveur actif</source>
+        <translation>Server on</translation>
+    </message>
+    <message>
+        <source>inchangé</source>
+        <translation>unchanged</translation>
+    </message>
+    <message>
+        <source>Adresse</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>Certificat (PEM)</source>
+        <translation>Certificate (PEM)</translation>
+    </message>
+    <message>
+        <source>Certificat</source>
+        <translation>Certificate</translation>
+    </message>
+    <message>
+        <source>Cle (PEM)</source>
+        <translation>Key (PEM)</translation>
+    </message>
+    <message>
+        <source>Cle privee</source>
+        <translation>Private key</translation>
+    </message>
+    <message>
+        <source>Inactivite (heures)</source>
+        <translation>Idle time (hours)</translation>
+    </message>
+    <message>
+        <source>Mot de passe operateur</source>
+        <translation>Operator password</translation>
+    </message>
+    <message>
+        <source>Confirmation</source>
+        <translation>Confirmation</translation>
+    </message>
+    <message>
+        <source>Mot de passe observateur</source>
+        <translation>Viewer password</translation>
+    </message>
+    <message>
+        <source>Enregistrer</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>PEM (*.pem *.crt *.key);;Tous (*)</source>
+        <translation>PEM (*.pem *.crt *.key);;All (*)</translation>
     </message>
 </context>
 <context>
