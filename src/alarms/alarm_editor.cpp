@@ -49,7 +49,9 @@ QString AlarmEditor::commandProblem(const QString &command, const QString &folde
                               : QStandardPaths::findExecutable(program);
     const QFileInfo file(found);
     if (found.isEmpty() || !file.isFile() || !file.isExecutable())
-        return QCoreApplication::translate("AlarmCommand", "Le programme « %1 » de la commande d'alarme est introuvable ou n'est pas exécutable.")
+        return QCoreApplication::translate(
+                   "AlarmCommand",
+                   "Le programme « %1 » de la commande d'alarme est introuvable ou n'est pas exécutable.")
             .arg(program);
     return {};
 }

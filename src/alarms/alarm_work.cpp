@@ -98,8 +98,9 @@ void AlarmWork::unanswered(const QString &name)
     onBanner_.insert(name);
     if (!toldUnavailable_) {
         toldUnavailable_ = true;
-        bannerNote_ = QCoreApplication::translate("Alarms", "(Aucun service de notifications du bureau ne répond : les alarmes de passage "
-                                     "s'affichent dans ce bandeau.)");
+        bannerNote_ = QCoreApplication::translate(
+            "Alarms", "(Aucun service de notifications du bureau ne répond : les alarmes de passage "
+                      "s'affichent dans ce bandeau.)");
     }
     showBanner();
 }

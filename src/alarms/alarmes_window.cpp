@@ -38,14 +38,17 @@ QSpinBox *spinBox(int highest, const QString &suffix, const QString &name, QWidg
 AlarmRuleBoxes ruleBoxes(QGridLayout &grid, int line, const QString &prefix, QWidget *parent)
 {
     AlarmRuleBoxes boxes{
-        checkBox(QCoreApplication::translate("orvanta::AlarmesWindow", "Alarme avant l'acquisition (AOS)"), prefix + QStringLiteral("_Active"), parent),
+        checkBox(QCoreApplication::translate("orvanta::AlarmesWindow", "Alarme avant l'acquisition (AOS)"),
+                 prefix + QStringLiteral("_Active"), parent),
         spinBox(AlarmRule::kLongestLeadMinutes, QStringLiteral(" min"), prefix + QStringLiteral("_Minutes"), parent),
-        checkBox(QCoreApplication::translate("orvanta::AlarmesWindow", "Seulement si le site max atteint"), prefix + QStringLiteral("_Site_Min_Actif"),
-                 parent),
+        checkBox(QCoreApplication::translate("orvanta::AlarmesWindow", "Seulement si le site max atteint"),
+                 prefix + QStringLiteral("_Site_Min_Actif"), parent),
         spinBox(90, QStringLiteral("°"), prefix + QStringLiteral("_Site_Min"), parent),
-        checkBox(QCoreApplication::translate("orvanta::AlarmesWindow", "Alarme aussi à la perte du signal (LOS)"), prefix + QStringLiteral("_LOS"), parent)};
+        checkBox(QCoreApplication::translate("orvanta::AlarmesWindow", "Alarme aussi à la perte du signal (LOS)"),
+                 prefix + QStringLiteral("_LOS"), parent)};
     grid.addWidget(boxes.enabled, line, 0, 1, 2);
-    grid.addWidget(new QLabel(QCoreApplication::translate("orvanta::AlarmesWindow", "Minutes avant AOS"), parent), line + 1, 0);
+    grid.addWidget(new QLabel(QCoreApplication::translate("orvanta::AlarmesWindow", "Minutes avant AOS"), parent),
+                   line + 1, 0);
     grid.addWidget(boxes.minutes, line + 1, 1);
     grid.addWidget(boxes.elevationLimited, line + 2, 0);
     grid.addWidget(boxes.elevation, line + 2, 1);
@@ -96,10 +99,10 @@ AlarmesWindow::AlarmesWindow(AlarmEditor &editor, QString stationFolder,
     command_->setObjectName(QStringLiteral("Alarme_Commande"));
     command_->setMinimumWidth(command_->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 40);
     command_->setPlaceholderText(tr("programme arguments"));
-    command_->setToolTip(tr(
-        "Lancée sans shell à chaque alarme, dans le dossier de la station. Elle trouve le passage dans son "
-        "environnement : ORVANTA_EVENT (AOS ou LOS), ORVANTA_NORAD, ORVANTA_NAME, ORVANTA_AOS, ORVANTA_LOS "
-        "(ISO 8601, TU), ORVANTA_MAX_ELEVATION, ORVANTA_AOS_AZIMUTH (degrés)."));
+    command_->setToolTip(
+        tr("Lancée sans shell à chaque alarme, dans le dossier de la station. Elle trouve le passage dans son "
+           "environnement : ORVANTA_EVENT (AOS ou LOS), ORVANTA_NORAD, ORVANTA_NAME, ORVANTA_AOS, ORVANTA_LOS "
+           "(ISO 8601, TU), ORVANTA_MAX_ELEVATION, ORVANTA_AOS_AZIMUTH (degrés)."));
     everyGrid->addWidget(command_, 5, 1);
 
     auto *own = new QGroupBox(tr("Par satellite"), this);

@@ -45,11 +45,13 @@ QAction *barEntry(QMenuBar &bar, const char *name, const QString &caption)
 
 void buildMainMenus(QMenuBar &bar)
 {
-    QMenu *configuration = submenu(&bar, "mnu_Configuration", QCoreApplication::translate("MainMenus", "&Configuration"));
+    QMenu *configuration =
+        submenu(&bar, "mnu_Configuration", QCoreApplication::translate("MainMenus", "&Configuration"));
     bar.addMenu(configuration);
     entry(configuration, "Mnu_Parametres", QCoreApplication::translate("MainMenus", "&Parametres"));
     entry(configuration, "Mnu_Observateur", QCoreApplication::translate("MainMenus", "&Observateur"));
-    QMenu *communication = submenu(configuration, "Mnu_Communication", QCoreApplication::translate("MainMenus", "&Communication"));
+    QMenu *communication =
+        submenu(configuration, "Mnu_Communication", QCoreApplication::translate("MainMenus", "&Communication"));
     configuration->addMenu(communication);
 
     QMenu *lpt = submenu(communication, "Mnu_Port_LPT", QCoreApplication::translate("MainMenus", "Port LPT"));
@@ -105,20 +107,26 @@ void buildMainMenus(QMenuBar &bar)
     entry(elements, "Mnu_Element_Sources", QCoreApplication::translate("MainMenus", "&Sources des elements"));
     entry(elements, "Mnu_Element_Mise_A_Jour", QCoreApplication::translate("MainMenus", "&Mettre a jour les elements"));
 
-    QMenu *transponders = submenu(&bar, "Mnu_Transpondeurs", QCoreApplication::translate("MainMenus", "Tra&nspondeurs"));
+    QMenu *transponders =
+        submenu(&bar, "Mnu_Transpondeurs", QCoreApplication::translate("MainMenus", "Tra&nspondeurs"));
     bar.addMenu(transponders);
-    entry(transponders, "Mnu_Transpondeurs_Panneau", QCoreApplication::translate("MainMenus", "&Panneau du satellite suivi"));
-    entry(transponders, "Mnu_Transpondeurs_Import", QCoreApplication::translate("MainMenus", "&Importer la liste SatNOGS DB..."));
+    entry(transponders, "Mnu_Transpondeurs_Panneau",
+          QCoreApplication::translate("MainMenus", "&Panneau du satellite suivi"));
+    entry(transponders, "Mnu_Transpondeurs_Import",
+          QCoreApplication::translate("MainMenus", "&Importer la liste SatNOGS DB..."));
     // The Hamlib radio's side of the transponder work.
     transponders->addSeparator();
-    QMenu *uplinkVfo = submenu(transponders, "Mnu_Transpondeurs_VFO_Montee", QCoreApplication::translate("MainMenus", "&VFO de montée (Hamlib)"));
+    QMenu *uplinkVfo = submenu(transponders, "Mnu_Transpondeurs_VFO_Montee",
+                               QCoreApplication::translate("MainMenus", "&VFO de montée (Hamlib)"));
     transponders->addMenu(uplinkVfo);
     checkEntry(uplinkVfo, "Mnu_VFO_Montee_VFOB", QStringLiteral("VFO &B"), true);
     checkEntry(uplinkVfo, "Mnu_VFO_Montee_VFOA", QStringLiteral("VFO &A"), false);
     checkEntry(uplinkVfo, "Mnu_VFO_Montee_Sub", QStringLiteral("&Sub"), false);
     checkEntry(uplinkVfo, "Mnu_VFO_Montee_Main", QStringLiteral("&Main"), false);
-    checkEntry(transponders, "Mnu_Transpondeurs_Ignorer_Cadran", QCoreApplication::translate("MainMenus", "&Ignorer le cadran"), false);
-    checkEntry(transponders, "Mnu_Transpondeurs_Radio_Montee", QCoreApplication::translate("MainMenus", "&Radio de montée (Hamlib)..."), false);
+    checkEntry(transponders, "Mnu_Transpondeurs_Ignorer_Cadran",
+               QCoreApplication::translate("MainMenus", "&Ignorer le cadran"), false);
+    checkEntry(transponders, "Mnu_Transpondeurs_Radio_Montee",
+               QCoreApplication::translate("MainMenus", "&Radio de montée (Hamlib)..."), false);
 
     barEntry(bar, "Mnu_Calibration", QCoreApplication::translate("MainMenus", "Ca&libration"));
 

@@ -31,7 +31,8 @@ namespace orvanta {
 namespace {
 
 // Looked up when the window is made, once the language is in force.
-const char *const passHeader = QT_TRANSLATE_NOOP("orvanta::MainWindow", "Acquisition       Perte     El max  Dir   Nom satellite");
+const char *const passHeader =
+    QT_TRANSLATE_NOOP("orvanta::MainWindow", "Acquisition       Perte     El max  Dir   Nom satellite");
 
 QLineEdit *readOnlyBox(const QString &name, const QString &text, QWidget *parent, int width = 90)
 {
@@ -114,7 +115,7 @@ MainWindow::MainWindow(QWidget *parent)
     filtreSat_->setPlaceholderText(tr("Nom ou numéro"));
     filtreSat_->setClearButtonEnabled(true);
     filtreSat_->setToolTip(tr("Ne montre que les satellites dont le nom contient ce texte ou dont le "
-                                          "numéro de catalogue commence par lui"));
+                              "numéro de catalogue commence par lui"));
     satLayout->addWidget(filtreSat_, 1, 0);
     listeSat_ = list(QStringLiteral("ListeSat"), satellites, false);
     listeSat_->setToolTip(tr("Double cliquez sur le satellite pour l'ajouter a la liste selectionné"));
@@ -205,8 +206,7 @@ MainWindow::MainWindow(QWidget *parent)
     auto *switches = new QHBoxLayout;
     auto *doppler = new QGroupBox(tr("Correction Doppler"), central);
     auto *dopLayout = new QHBoxLayout(doppler);
-    QButtonGroup *dopplerGroup =
-        optionGroup(QStringLiteral("Doppler"), {tr("Avec"), tr("Sans")}, {1, 2}, 2, doppler);
+    QButtonGroup *dopplerGroup = optionGroup(QStringLiteral("Doppler"), {tr("Avec"), tr("Sans")}, {1, 2}, 2, doppler);
     for (QAbstractButton *button : dopplerGroup->buttons())
         dopLayout->addWidget(button);
     valDop_ = new QLabel(QStringLiteral("----"), doppler);
@@ -229,8 +229,8 @@ MainWindow::MainWindow(QWidget *parent)
 
     auto *programmation = new QGroupBox(tr("Programmation Recepteur"), central);
     auto *rLayout = new QHBoxLayout(programmation);
-    QButtonGroup *progRxGroup = optionGroup(QStringLiteral("Prog_RX"), {tr("Avec"), tr("Sans")},
-                                            {2, 1}, 1, programmation);
+    QButtonGroup *progRxGroup =
+        optionGroup(QStringLiteral("Prog_RX"), {tr("Avec"), tr("Sans")}, {2, 1}, 1, programmation);
     for (QAbstractButton *button : progRxGroup->buttons())
         rLayout->addWidget(button);
     switches->addWidget(programmation);

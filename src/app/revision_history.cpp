@@ -15,9 +15,12 @@ QString Historique()
         QCoreApplication::translate("History", "Rev 1.2.2  Ajout gestion automatique Heure UTC 05/11/2002"),
         QCoreApplication::translate("History", "Rev 1.3.0  Ajout Poursuite Manuelle 06/11/2002"),
         QCoreApplication::translate("History", "Rev 1.3.1  Ajout Notice installation et utilisation 08/11/2002"),
-        QCoreApplication::translate("History", "Rev 1.3.2  Modification page Calibration pour l'interface FodTrack 14/11/2002"),
+        QCoreApplication::translate("History",
+                                    "Rev 1.3.2  Modification page Calibration pour l'interface FodTrack 14/11/2002"),
         QCoreApplication::translate("History", "Rev 1.3.3  Ajout gestion recepteur FT 847 19/10/2003"),
-        QCoreApplication::translate("History", "Rev 1.3.4  Replacement de InpOut32.dll pour XP Suppression mise a jour Parmetres orbitaux 03/4/2006"),
+        QCoreApplication::translate(
+            "History",
+            "Rev 1.3.4  Replacement de InpOut32.dll pour XP Suppression mise a jour Parmetres orbitaux 03/4/2006"),
     };
     QString text;
     for (const QString &line : lines)
@@ -27,7 +30,8 @@ QString Historique()
 
 QString aboutText()
 {
-    return QCoreApplication::translate("History", "Orvanta %1\r\nPoursuite des satellites amateurs : passages, antennes et recepteur "
+    return QCoreApplication::translate(
+               "History", "Orvanta %1\r\nPoursuite des satellites amateurs : passages, antennes et recepteur "
                           "corrige de l'effet Doppler.")
         .arg(Version());
 }

@@ -17,8 +17,10 @@ RotorMenus::RotorMenus(QWidget &window, SettingsStore &store, const ConfigStatio
     if (menu) {
         menu->addSeparator();
         overlap_ = add("Mnu_GS232_450", QCoreApplication::translate("RotorMenus", "GS-232 : azimut jusqu'a 450"));
-        flip_ = add("Mnu_GS232_Retournement", QCoreApplication::translate("RotorMenus", "GS-232 : retournement (site jusqu'a 180)"));
-        wait_ = add("Mnu_Attente_Lever", QCoreApplication::translate("RotorMenus", "Attendre au lever du prochain passage"));
+        flip_ = add("Mnu_GS232_Retournement",
+                    QCoreApplication::translate("RotorMenus", "GS-232 : retournement (site jusqu'a 180)"));
+        wait_ = add("Mnu_Attente_Lever",
+                    QCoreApplication::translate("RotorMenus", "Attendre au lever du prochain passage"));
         for (QAction *entry : {overlap_, flip_, wait_}) {
             menu->addAction(entry);
             connect(entry, &QAction::triggered, this, &RotorMenus::changed);

@@ -20,10 +20,9 @@ int main(int argc, char **argv)
     // translation, without an application object; the update downloads from
     // Qt's event loop, which needs one, and translates through it.
     QTranslator english;
-    const bool inEnglish =
-        orvanta::chooseInterfaceLanguage({}, QProcessEnvironment::systemEnvironment()).language
-            == orvanta::InterfaceLanguage::English
-        && english.load(QStringLiteral("orvanta_en"), QStringLiteral(":/i18n"));
+    const bool inEnglish = orvanta::chooseInterfaceLanguage({}, QProcessEnvironment::systemEnvironment()).language
+                               == orvanta::InterfaceLanguage::English
+                           && english.load(QStringLiteral("orvanta_en"), QStringLiteral(":/i18n"));
     if (inEnglish)
         orvanta::orbit::cli::setTextTranslator([&english](const char *context, const char *text) {
             const QString found = english.translate(context, text);

@@ -145,8 +145,9 @@ void Charge_Config(ConfigStation &c, ConfigContext &context)
 
     if (!numbers.problems.isEmpty() && context.messages)
         context.messages->information(
-            QCoreApplication::translate("Configuration", "Ces valeurs de la configuration ne sont pas des nombres ; les valeurs par defaut "
-                           "sont utilisees :\n")
+            QCoreApplication::translate(
+                "Configuration", "Ces valeurs de la configuration ne sont pas des nombres ; les valeurs par defaut "
+                                 "sont utilisees :\n")
             + numbers.problems.join('\n'));
 }
 

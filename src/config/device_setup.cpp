@@ -52,8 +52,9 @@ QString DeviceSetup::problemOf(const QString &device, DeviceKind kind) const
 {
     const QString problem = check_(device, kind);
     if (!problem.isEmpty() && device == kRawPortDevice)
-        return QCoreApplication::translate("DeviceSetup", "L'acces direct aux ports par %1 demande les droits root (ou CAP_SYS_RAWIO) ; "
-                              "preferez /dev/parport0 et le groupe lp.")
+        return QCoreApplication::translate(
+                   "DeviceSetup", "L'acces direct aux ports par %1 demande les droits root (ou CAP_SYS_RAWIO) ; "
+                                  "preferez /dev/parport0 et le groupe lp.")
             .arg(device);
     return problem;
 }
@@ -69,7 +70,8 @@ bool DeviceSetup::apply(const StationDevices &wanted)
     if (devices.parallel.isEmpty())
         missing << QCoreApplication::translate("DeviceSetup", "Specifiez le peripherique du port parallele");
     if (missing.isEmpty() && sameDevice(devices.receiver, devices.rotor))
-        missing << QCoreApplication::translate("DeviceSetup", "Les lignes recepteur et rotor ne peuvent pas utiliser le meme peripherique");
+        missing << QCoreApplication::translate(
+            "DeviceSetup", "Les lignes recepteur et rotor ne peuvent pas utiliser le meme peripherique");
     if (!missing.isEmpty()) {
         messages_.information(missing.join('\n'));
         return false;

@@ -25,14 +25,13 @@ ParametresWindow::ParametresWindow(AcquisitionSettings &settings, QWidget *paren
     auto *grid = new QGridLayout(frame);
     const QString secondes = tr("Secondes");
     const QString degres = tr("Degrés");
-    repetition_ = addEntryRow(*grid, 0, tr("Delai entre deux mesures"), QStringLiteral("Repetition_mesure"),
-                              secondes, frame, Qt::AlignCenter);
-    passage_ = addEntryRow(*grid, 1, tr("Temps de passage Mini"), QStringLiteral("Passage_Minimum"),
-                           secondes, frame, Qt::AlignCenter);
-    parcAzimut_ = addEntryRow(*grid, 2, tr("Parcage azimut"), QStringLiteral("Parcazimut"), degres, frame,
-                              Qt::AlignCenter);
-    parcSite_ = addEntryRow(*grid, 3, tr("Parcage site"), QStringLiteral("Parcsite"), degres, frame,
-                            Qt::AlignCenter);
+    repetition_ = addEntryRow(*grid, 0, tr("Delai entre deux mesures"), QStringLiteral("Repetition_mesure"), secondes,
+                              frame, Qt::AlignCenter);
+    passage_ = addEntryRow(*grid, 1, tr("Temps de passage Mini"), QStringLiteral("Passage_Minimum"), secondes, frame,
+                           Qt::AlignCenter);
+    parcAzimut_ =
+        addEntryRow(*grid, 2, tr("Parcage azimut"), QStringLiteral("Parcazimut"), degres, frame, Qt::AlignCenter);
+    parcSite_ = addEntryRow(*grid, 3, tr("Parcage site"), QStringLiteral("Parcsite"), degres, frame, Qt::AlignCenter);
 
     oui_ = new QRadioButton(tr("oui"), frame);
     oui_->setObjectName(QStringLiteral("Aziseuloui"));

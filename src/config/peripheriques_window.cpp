@@ -45,7 +45,7 @@ PeripheriquesWindow::PeripheriquesWindow(DeviceSetup &setup, QWidget *parent) : 
     form->addRow(tr("Ligne rotor"), rotor_);
     form->addRow(tr("Port parallele"), parallele_);
     auto *note = new QLabel(tr("Le port parallele /dev/port ecrit directement a l'adresse du menu "
-                                           "Port LPT et demande les droits root."),
+                               "Port LPT et demande les droits root."),
                             frame);
     note->setWordWrap(true);
     form->addRow(note);

@@ -25,7 +25,9 @@ QStringList staleElementFiles(const QString &folder, const QStringList &listed, 
 
 QString staleElementFileMessage(const QString &fileName)
 {
-    return QCoreApplication::translate("ElementAge", "Le fichier %1 est vieux de plus de 30 jours, il doit etre mis a jour").arg(fileName);
+    return QCoreApplication::translate("ElementAge",
+                                       "Le fichier %1 est vieux de plus de 30 jours, il doit etre mis a jour")
+        .arg(fileName);
 }
 
 } // namespace orvanta

@@ -66,7 +66,9 @@ ElementBodyCheck checkElementBody(const QByteArray &body, const QString &content
 {
     if (body.trimmed().isEmpty())
         return {Outcome::Empty, 0, QCoreApplication::translate("ElementDownload", "réponse vide")};
-    const ElementBodyCheck html{Outcome::Html, 0, QCoreApplication::translate("ElementDownload", "page HTML reçue au lieu d'un fichier d'éléments")};
+    const ElementBodyCheck html{
+        Outcome::Html, 0,
+        QCoreApplication::translate("ElementDownload", "page HTML reçue au lieu d'un fichier d'éléments")};
     if (startsLikeHtml(body))
         return html;
     orbit::ElementCatalogue catalogue;
@@ -85,18 +87,21 @@ ElementBodyCheck checkElementBody(const QByteArray &body, const QString &content
         if (catalogue.problems.size() > 1)
             problem += catalogue.problems.size() == 2
                            ? QCoreApplication::translate("ElementDownload", " et 1 autre problème")
-                           : QCoreApplication::translate("ElementDownload", " et %1 autres problèmes").arg(catalogue.problems.size() - 1);
+                           : QCoreApplication::translate("ElementDownload", " et %1 autres problèmes")
+                                 .arg(catalogue.problems.size() - 1);
         return {Outcome::BadContent, 0, problem};
     }
     if (catalogue.sets.empty())
-        return {Outcome::BadContent, 0, QCoreApplication::translate("ElementDownload", "aucun jeu d'éléments dans la réponse")};
+        return {Outcome::BadContent, 0,
+                QCoreApplication::translate("ElementDownload", "aucun jeu d'éléments dans la réponse")};
     return {Outcome::Replaced, int(catalogue.sets.size()), {}};
 }
 
 ElementFileResult writeFailedResult(const ElementDownloadJob &job, const QString &error)
 {
     return {job.fileName, job.address, Outcome::WriteFailed, 0,
-            QCoreApplication::translate("ElementDownload", "impossible d'écrire %1 (%2), l'ancien fichier est gardé").arg(job.path, error)};
+            QCoreApplication::translate("ElementDownload", "impossible d'écrire %1 (%2), l'ancien fichier est gardé")
+                .arg(job.path, error)};
 }
 
 ElementDownloader::ElementDownloader(DownloadLimits limits, QObject *parent)
@@ -107,12 +112,12 @@ ElementDownloader::ElementDownloader(DownloadLimits limits, QObject *parent)
     connectTimer_.setSingleShot(true);
     totalTimer_.setSingleShot(true);
     connect(&connectTimer_, &QTimer::timeout, this, [this] {
-        fail(Outcome::TimedOut,
-             QCoreApplication::translate("ElementDownload", "pas de connexion au serveur en %1 s").arg(secondsText(limits_.connectTimeoutMs)));
+        fail(Outcome::TimedOut, QCoreApplication::translate("ElementDownload", "pas de connexion au serveur en %1 s")
+                                    .arg(secondsText(limits_.connectTimeoutMs)));
     });
     connect(&totalTimer_, &QTimer::timeout, this, [this] {
-        fail(Outcome::TimedOut,
-             QCoreApplication::translate("ElementDownload", "téléchargement inachevé après %1 s").arg(secondsText(limits_.totalTimeoutMs)));
+        fail(Outcome::TimedOut, QCoreApplication::translate("ElementDownload", "téléchargement inachevé après %1 s")
+                                    .arg(secondsText(limits_.totalTimeoutMs)));
     });
 }
 
@@ -160,7 +165,8 @@ void ElementDownloader::startNext()
     const QUrl url(job.address, QUrl::StrictMode);
     if (!url.isValid() || !isWebScheme(url) || url.host().isEmpty()) {
         finishJob({job.fileName, job.address, Outcome::RefusedAddress, 0,
-                   QCoreApplication::translate("ElementDownload", "%1 : adresse refusée, seules les adresses http:// et https:// sont admises")
+                   QCoreApplication::translate(
+                       "ElementDownload", "%1 : adresse refusée, seules les adresses http:// et https:// sont admises")
                        .arg(job.address)});
         return;
     }
@@ -189,10 +195,13 @@ void ElementDownloader::received()
     announced_ = length.isValid() ? length.toLongLong() : -1;
     if (receivedBytes_ > limits_.maxBytes) {
         constexpr qint64 kMegabyte = 1024 * 1024;
-        const QString limit = limits_.maxBytes >= kMegabyte
-                                  ? QCoreApplication::translate("ElementDownload", "%1 Mo").arg(limits_.maxBytes / kMegabyte)
-                                  : QCoreApplication::translate("ElementDownload", "%1 octets").arg(limits_.maxBytes);
-        fail(Outcome::BadContent, QCoreApplication::translate("ElementDownload", "réponse trop grande pour un fichier d'éléments (plus de %1)").arg(limit));
+        const QString limit =
+            limits_.maxBytes >= kMegabyte
+                ? QCoreApplication::translate("ElementDownload", "%1 Mo").arg(limits_.maxBytes / kMegabyte)
+                : QCoreApplication::translate("ElementDownload", "%1 octets").arg(limits_.maxBytes);
+        fail(Outcome::BadContent, QCoreApplication::translate(
+                                      "ElementDownload", "réponse trop grande pour un fichier d'éléments (plus de %1)")
+                                      .arg(limit));
         return;
     }
     emit progress(int(results_.size()), receivedBytes_, announced_);
@@ -203,7 +212,8 @@ void ElementDownloader::fail(ElementFileResult::Outcome outcome, const QString &
     if (!reply_ || failure_)
         return;
     const ElementDownloadJob &job = jobs_[results_.size()];
-    failure_ = ElementFileResult{job.fileName, job.address, outcome, 0, QCoreApplication::translate("ElementDownload", "%1 : %2").arg(job.address, message)};
+    failure_ = ElementFileResult{job.fileName, job.address, outcome, 0,
+                                 QCoreApplication::translate("ElementDownload", "%1 : %2").arg(job.address, message)};
     reply_->abort(); // finished() follows, and takes failure_ as the result
 }
 
@@ -220,33 +230,42 @@ ElementFileResult ElementDownloader::judgeReply()
 {
     const ElementDownloadJob &job = jobs_[results_.size()];
     const auto failed = [&](Outcome outcome, const QString &why) {
-        return ElementFileResult{job.fileName, job.address, outcome, 0, QCoreApplication::translate("ElementDownload", "%1 : %2").arg(job.address, why)};
+        return ElementFileResult{job.fileName, job.address, outcome, 0,
+                                 QCoreApplication::translate("ElementDownload", "%1 : %2").arg(job.address, why)};
     };
     const int status = reply_->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     const QNetworkReply::NetworkError error = reply_->error();
     if (error == QNetworkReply::TooManyRedirectsError)
-        return failed(Outcome::TooManyRedirects, QCoreApplication::translate("ElementDownload", "plus de %1 redirections").arg(limits_.maxRedirects));
+        return failed(
+            Outcome::TooManyRedirects,
+            QCoreApplication::translate("ElementDownload", "plus de %1 redirections").arg(limits_.maxRedirects));
     if (error == QNetworkReply::ProtocolUnknownError || error == QNetworkReply::InsecureRedirectError) {
         const QString target = QString::fromLatin1(reply_->rawHeader("Location"));
-        return failed(Outcome::RefusedAddress,
-                      error == QNetworkReply::InsecureRedirectError
-                          ? QCoreApplication::translate("ElementDownload", "redirection refusée de https vers %1").arg(target)
-                          : QCoreApplication::translate("ElementDownload", "redirection refusée vers %1 (ni http ni https)").arg(target));
+        return failed(
+            Outcome::RefusedAddress,
+            error == QNetworkReply::InsecureRedirectError
+                ? QCoreApplication::translate("ElementDownload", "redirection refusée de https vers %1").arg(target)
+                : QCoreApplication::translate("ElementDownload", "redirection refusée vers %1 (ni http ni https)")
+                      .arg(target));
     }
     if (status > 200) {
         const QString phrase = reply_->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
-        return failed(Outcome::HttpError,
-                      QCoreApplication::translate("ElementDownload", "erreur HTTP %1%2").arg(status).arg(phrase.isEmpty() ? QString() : u' ' + phrase));
+        return failed(Outcome::HttpError, QCoreApplication::translate("ElementDownload", "erreur HTTP %1%2")
+                                              .arg(status)
+                                              .arg(phrase.isEmpty() ? QString() : u' ' + phrase));
     }
     if (error != QNetworkReply::NoError) {
         if (status == 200 && announced_ > receivedBytes_)
-            return failed(Outcome::Truncated, QCoreApplication::translate("ElementDownload", "réponse tronquée (%1 octets reçus sur %2 annoncés)")
-                                                  .arg(receivedBytes_)
-                                                  .arg(announced_));
+            return failed(
+                Outcome::Truncated,
+                QCoreApplication::translate("ElementDownload", "réponse tronquée (%1 octets reçus sur %2 annoncés)")
+                    .arg(receivedBytes_)
+                    .arg(announced_));
         return failed(Outcome::NetworkError, networkErrorText(error, reply_->errorString()));
     }
     if (status != 200) // the connection ended before a status line
-        return failed(Outcome::NetworkError, QCoreApplication::translate("ElementDownload", "le serveur n'a pas répondu"));
+        return failed(Outcome::NetworkError,
+                      QCoreApplication::translate("ElementDownload", "le serveur n'a pas répondu"));
     const QByteArray body = reply_->readAll();
     if (job.content == ElementDownloadJob::Content::Transmitters)
         return installTransmittersDownload(job, body);
@@ -266,8 +285,9 @@ ElementFileResult ElementDownloader::replaceFile(const QByteArray &body, int set
     if (!writeFileAtomically(job.path, body, &error))
         return writeFailedResult(job, error);
     return {job.fileName, job.address, Outcome::Replaced, setCount,
-            (setCount == 1 ? QCoreApplication::translate("ElementDownload", "mis à jour, 1 jeu d'éléments (%1)")
-                           : QCoreApplication::translate("ElementDownload", "mis à jour, %1 jeux d'éléments (%2)").arg(setCount))
+            (setCount == 1
+                 ? QCoreApplication::translate("ElementDownload", "mis à jour, 1 jeu d'éléments (%1)")
+                 : QCoreApplication::translate("ElementDownload", "mis à jour, %1 jeux d'éléments (%2)").arg(setCount))
                 .arg(job.address)};
 }
 

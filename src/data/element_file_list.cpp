@@ -41,11 +41,16 @@ QStringList readElementFileList(const QString &folder)
 QString elementSourcesMessage()
 {
     const QStringList lines = {
-        QCoreApplication::translate("ElementSources", "Les infos Képlériennes ne sont plus disponibles a la NASA sous forme 2Lignes."),
-        QCoreApplication::translate("ElementSources", "Le service public CelesTrak utilise un programme qui récupère les éléments auprès de la"),
+        QCoreApplication::translate("ElementSources",
+                                    "Les infos Képlériennes ne sont plus disponibles a la NASA sous forme 2Lignes."),
+        QCoreApplication::translate(
+            "ElementSources",
+            "Le service public CelesTrak utilise un programme qui récupère les éléments auprès de la"),
         QCoreApplication::translate("ElementSources", "NASA et les met en forme 2Lignes."),
-        QCoreApplication::translate("ElementSources", "Leur provenance est expliquée sur la page https://celestrak.org/NORAD/elements/"),
-        QCoreApplication::translate("ElementSources", "Il faut d'abord s'inscrire sur https://www.space-track.org/auth/createAccount"),
+        QCoreApplication::translate("ElementSources",
+                                    "Leur provenance est expliquée sur la page https://celestrak.org/NORAD/elements/"),
+        QCoreApplication::translate("ElementSources",
+                                    "Il faut d'abord s'inscrire sur https://www.space-track.org/auth/createAccount"),
         QCoreApplication::translate("ElementSources", "pour être autorisé a télécharger les TLE."),
     };
     return lines.join(QStringLiteral("\r\n"));

@@ -18,10 +18,13 @@ namespace {
 QString fileNameProblem(const QString &name)
 {
     if (name.contains(u'/') || name.contains(u'\\') || name.contains(u':'))
-        return QCoreApplication::translate("ElementSources", "le nom de fichier « %1 » ne doit pas contenir de dossier").arg(name);
+        return QCoreApplication::translate("ElementSources", "le nom de fichier « %1 » ne doit pas contenir de dossier")
+            .arg(name);
     if (!isElementFileName(name))
-        return QCoreApplication::translate("ElementSources", "le fichier « %1 » n'est pas un fichier d'éléments « *.txt », « *.csv », « *.json » "
-                              "ou « *.xml »")
+        return QCoreApplication::translate(
+                   "ElementSources",
+                   "le fichier « %1 » n'est pas un fichier d'éléments « *.txt », « *.csv », « *.json » "
+                   "ou « *.xml »")
             .arg(name);
     return {};
 }
@@ -36,7 +39,8 @@ ElementSourcesFile readElementSources(const QString &folder)
         return result;
     result.found = true;
     if (file.state == StationFile::State::Unreadable) {
-        result.problems << QCoreApplication::translate("ElementSources", "%1 illisible : %2").arg(elementSourcesFileName, file.error);
+        result.problems << QCoreApplication::translate("ElementSources", "%1 illisible : %2")
+                               .arg(elementSourcesFileName, file.error);
         return result;
     }
     LineReader lines(file.text);
@@ -45,11 +49,16 @@ ElementSourcesFile readElementSources(const QString &folder)
         if (line.isEmpty() || line.startsWith(u'#'))
             continue;
         const auto refuse = [&](const QString &why) {
-            result.problems << QCoreApplication::translate("ElementSources", "%1, ligne %2 : %3").arg(elementSourcesFileName).arg(number).arg(why);
+            result.problems << QCoreApplication::translate("ElementSources", "%1, ligne %2 : %3")
+                                   .arg(elementSourcesFileName)
+                                   .arg(number)
+                                   .arg(why);
         };
         const qsizetype equals = line.indexOf(u'=');
         if (equals < 0) {
-            refuse(QCoreApplication::translate("ElementSources", "« %1 » : il manque « = » entre le fichier et l'adresse").arg(line));
+            refuse(
+                QCoreApplication::translate("ElementSources", "« %1 » : il manque « = » entre le fichier et l'adresse")
+                    .arg(line));
             continue;
         }
         const ElementSource source{line.left(equals).trimmed(), line.mid(equals + 1).trimmed()};
@@ -69,7 +78,8 @@ ElementSourcesFile readElementSources(const QString &folder)
             return kept.fileName.compare(source.fileName, Qt::CaseInsensitive) == 0;
         });
         if (same != result.sources.cend()) {
-            refuse(QCoreApplication::translate("ElementSources", "%1 a déjà une source, cette ligne est ignorée").arg(source.fileName));
+            refuse(QCoreApplication::translate("ElementSources", "%1 a déjà une source, cette ligne est ignorée")
+                       .arg(source.fileName));
             continue;
         }
         result.sources << source;

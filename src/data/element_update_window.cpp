@@ -22,11 +22,11 @@ ElementUpdateWindow::ElementUpdateWindow(const QString &folder, QWidget *parent,
     setObjectName(QStringLiteral("Mise_A_Jour_Elements"));
     setWindowTitle(tr("Mise a jour des elements"));
 
-    auto *heading = new QLabel(
-        tr("Un fichier n'est remplacé que si le fichier téléchargé est un fichier d'éléments complet "
-                       "(pour Transpondeurs.json, une liste d'émetteurs SatNOGS DB complète) ; "
-                       "sinon l'ancien est gardé tel quel."),
-        this);
+    auto *heading =
+        new QLabel(tr("Un fichier n'est remplacé que si le fichier téléchargé est un fichier d'éléments complet "
+                      "(pour Transpondeurs.json, une liste d'émetteurs SatNOGS DB complète) ; "
+                      "sinon l'ancien est gardé tel quel."),
+                   this);
     heading->setWordWrap(true);
     problems_ = new QLabel(this);
     problems_->setObjectName(QStringLiteral("Problemes"));

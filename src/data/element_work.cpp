@@ -23,8 +23,9 @@ void ElementWork::checkAge()
     for (const QString &file : stale)
         links_.messages.information(staleElementFileMessage(file));
     if (!stale.isEmpty() && !planElementUpdate(links_.folder).jobs.isEmpty()
-        && links_.messages.question(QCoreApplication::translate("ElementUpdate", "Mettre a jour les fichiers d'elements maintenant ?"),
-                                    QStringLiteral("Orvanta")))
+        && links_.messages.question(
+            QCoreApplication::translate("ElementUpdate", "Mettre a jour les fichiers d'elements maintenant ?"),
+            QStringLiteral("Orvanta")))
         openUpdate();
 }
 

@@ -107,7 +107,7 @@ void FrequencesSatWindow::ouvrir()
     enregistrer_->setEnabled(editor_.canSave());
     enregistrer_->setToolTip(editor_.canSave() ? QString()
                                                : tr("Frequences.cfg est endommage : corrigez-le "
-                                                                "avant d'enregistrer"));
+                                                    "avant d'enregistrer"));
     centreOnScreen(*this);
     show();
 }

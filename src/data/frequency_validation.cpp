@@ -21,8 +21,9 @@ QString satelliteNameProblem(const QString &name)
         if (c.unicode() < 32 || c.unicode() == 127)
             return QCoreApplication::translate("Frequencies", "Le nom du satellite contient un caractere de controle");
         if (c.unicode() > 255)
-            return QCoreApplication::translate("Frequencies", "Le nom du satellite contient le caractere \"%1\" que le fichier "
-                                  "Frequences.cfg ne peut pas garder")
+            return QCoreApplication::translate("Frequencies",
+                                               "Le nom du satellite contient le caractere \"%1\" que le fichier "
+                                               "Frequences.cfg ne peut pas garder")
                 .arg(c);
     }
     return {};
@@ -30,8 +31,9 @@ QString satelliteNameProblem(const QString &name)
 
 QString frequencyProblem(const QString &frequency)
 {
-    const QString notANumber = QCoreApplication::translate("Frequencies", "La frequence doit etre un nombre en MHz, avec un point "
-                                              "pour les decimales (par exemple 145.800)");
+    const QString notANumber =
+        QCoreApplication::translate("Frequencies", "La frequence doit etre un nombre en MHz, avec un point "
+                                                   "pour les decimales (par exemple 145.800)");
     const QString trimmed = frequency.trimmed();
     if (trimmed.isEmpty())
         return QCoreApplication::translate("Frequencies", "Entrez la frequence du satellite");
@@ -48,7 +50,8 @@ QString frequencyProblem(const QString &frequency)
     if (digits == 0 || points > 1)
         return notANumber;
     if (trimmed.size() > frequencyWidth)
-        return QCoreApplication::translate("Frequencies", "La frequence ne doit pas depasser %1 caracteres").arg(frequencyWidth);
+        return QCoreApplication::translate("Frequencies", "La frequence ne doit pas depasser %1 caracteres")
+            .arg(frequencyWidth);
     return {};
 }
 

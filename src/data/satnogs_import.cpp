@@ -85,9 +85,10 @@ QString readTransmitter(const Json &object, Transponder *entry)
         qint64 *lowOut;
         qint64 *highOut;
     };
-    const Link links[] = {{"downlink_low", "downlink_high", QCoreApplication::translate("SatnogsImport", "descente"), &entry->downlinkLow,
-                           &entry->downlinkHigh},
-                          {"uplink_low", "uplink_high", QCoreApplication::translate("SatnogsImport", "montée"), &entry->uplinkLow, &entry->uplinkHigh}};
+    const Link links[] = {{"downlink_low", "downlink_high", QCoreApplication::translate("SatnogsImport", "descente"),
+                           &entry->downlinkLow, &entry->downlinkHigh},
+                          {"uplink_low", "uplink_high", QCoreApplication::translate("SatnogsImport", "montée"),
+                           &entry->uplinkLow, &entry->uplinkHigh}};
     for (const Link &link : links) {
         const std::optional<double> low = number(object, link.low).value;
         const double high = number(object, link.high).value.value_or(low.value_or(0));
@@ -96,8 +97,10 @@ QString readTransmitter(const Json &object, Transponder *entry)
         if (*low <= 0 || high <= 0 || *low > kHighestTransponderHz || high > kHighestTransponderHz)
             return QCoreApplication::translate("SatnogsImport", "fréquence de %1 hors de toute bande").arg(link.name);
         if (*low > high)
-            return QCoreApplication::translate("SatnogsImport", "bord bas de la %1 (%2 Hz) au-dessus du bord haut (%3 Hz)")
-                .arg(link.name, QString::number(qint64(std::llround(*low))), QString::number(qint64(std::llround(high))));
+            return QCoreApplication::translate("SatnogsImport",
+                                               "bord bas de la %1 (%2 Hz) au-dessus du bord haut (%3 Hz)")
+                .arg(link.name, QString::number(qint64(std::llround(*low))),
+                     QString::number(qint64(std::llround(high))));
         *link.lowOut = std::llround(*low);
         *link.highOut = std::llround(high);
     }
@@ -121,10 +124,12 @@ QString readTransmitter(const Json &object, Transponder *entry)
 QString shapeProblem(const Json &object, std::size_t index)
 {
     if (!object.is_object())
-        return QCoreApplication::translate("SatnogsImport", "l'élément %1 de la liste n'est pas un objet").arg(index + 1);
+        return QCoreApplication::translate("SatnogsImport", "l'élément %1 de la liste n'est pas un objet")
+            .arg(index + 1);
     for (const char *key : {"uuid", "norad_cat_id", "downlink_low"})
         if (!object.contains(key))
-            return QCoreApplication::translate("SatnogsImport", "l'émetteur %1 n'a pas de champ « %2 »").arg(label(object, index), QLatin1String(key));
+            return QCoreApplication::translate("SatnogsImport", "l'émetteur %1 n'a pas de champ « %2 »")
+                .arg(label(object, index), QLatin1String(key));
     for (const char *key : {"norad_cat_id", "uplink_low", "uplink_high", "downlink_low", "downlink_high"})
         if (number(object, key).wrongType)
             return QCoreApplication::translate("SatnogsImport", "le champ « %1 » de l'émetteur %2 n'est pas un nombre")
@@ -160,7 +165,8 @@ QStringList fileLines(const std::vector<Transponder> &entries)
 
 QString refused(const QString &path, const QString &why)
 {
-    return QCoreApplication::translate("SatnogsImport", "Le fichier %1 n'a pas été importé : %2.\n%3 n'a pas été modifié.")
+    return QCoreApplication::translate("SatnogsImport",
+                                       "Le fichier %1 n'a pas été importé : %2.\n%3 n'a pas été modifié.")
         .arg(QFileInfo(path).fileName(), why, satnogsTransponderFileName);
 }
 
@@ -175,7 +181,8 @@ SatnogsTransmitters readSatnogsTransmitters(const QByteArray &bytes)
         return result;
     }
     if (!document.is_array()) {
-        result.error = QCoreApplication::translate("SatnogsImport", "ce n'est pas une liste d'émetteurs SatNOGS DB (le document n'est pas une liste)");
+        result.error = QCoreApplication::translate(
+            "SatnogsImport", "ce n'est pas une liste d'émetteurs SatNOGS DB (le document n'est pas une liste)");
         return result;
     }
     if (document.empty()) {
@@ -185,7 +192,9 @@ SatnogsTransmitters readSatnogsTransmitters(const QByteArray &bytes)
     for (std::size_t i = 0; i < document.size(); ++i) {
         const QString problem = shapeProblem(document[i], i);
         if (!problem.isEmpty()) {
-            result.error = QCoreApplication::translate("SatnogsImport", "ce n'est pas une liste d'émetteurs SatNOGS DB (%1)").arg(problem);
+            result.error =
+                QCoreApplication::translate("SatnogsImport", "ce n'est pas une liste d'émetteurs SatNOGS DB (%1)")
+                    .arg(problem);
             result.entries.clear();
             return result;
         }
@@ -197,7 +206,8 @@ SatnogsTransmitters readSatnogsTransmitters(const QByteArray &bytes)
             result.skipped << QStringLiteral("%1 : %2").arg(label(document[i], i), why);
     }
     if (result.entries.empty())
-        result.error = QCoreApplication::translate("SatnogsImport", "aucun de ses %1 émetteurs n'est utilisable").arg(document.size());
+        result.error = QCoreApplication::translate("SatnogsImport", "aucun de ses %1 émetteurs n'est utilisable")
+                           .arg(document.size());
     nameApart(result.entries);
     return result;
 }
@@ -233,7 +243,9 @@ SatnogsImport importSatnogsFile(const QString &folder, const QString &path)
         return result;
     }
     if (file.size() > kMaxImportBytes) {
-        result.message = refused(path, QCoreApplication::translate("SatnogsImport", "il dépasse %1 Mo").arg(kMaxImportBytes / (1024 * 1024)));
+        result.message = refused(
+            path,
+            QCoreApplication::translate("SatnogsImport", "il dépasse %1 Mo").arg(kMaxImportBytes / (1024 * 1024)));
         return result;
     }
     const SatnogsReplacement replaced =
@@ -244,21 +256,24 @@ SatnogsImport importSatnogsFile(const QString &folder, const QString &path)
     }
     const TransponderTable table = loadTransponders(folder);
     result.done = true;
-    result.message = QCoreApplication::translate("SatnogsImport", "%1 émetteurs de %2 satellites importés de %3 dans %4 "
-                                    "(données SatNOGS DB, licence CC BY-SA 4.0).\n"
-                                    "La table compte %5 entrées, dont %6 de l'import : "
-                                    "celles de %7 l'emportent sur l'import.")
-                         .arg(replaced.entries)
-                         .arg(replaced.satellites)
-                         .arg(QFileInfo(path).fileName(), satnogsTransponderFileName)
-                         .arg(table.entries.size())
-                         .arg(table.imported)
-                         .arg(transponderFileName);
+    result.message =
+        QCoreApplication::translate("SatnogsImport", "%1 émetteurs de %2 satellites importés de %3 dans %4 "
+                                                     "(données SatNOGS DB, licence CC BY-SA 4.0).\n"
+                                                     "La table compte %5 entrées, dont %6 de l'import : "
+                                                     "celles de %7 l'emportent sur l'import.")
+            .arg(replaced.entries)
+            .arg(replaced.satellites)
+            .arg(QFileInfo(path).fileName(), satnogsTransponderFileName)
+            .arg(table.entries.size())
+            .arg(table.imported)
+            .arg(transponderFileName);
     if (!replaced.skipped.isEmpty()) {
-        result.message += QCoreApplication::translate("SatnogsImport", "\n%1 émetteurs laissés de côté :\n").arg(replaced.skipped.size());
+        result.message += QCoreApplication::translate("SatnogsImport", "\n%1 émetteurs laissés de côté :\n")
+                              .arg(replaced.skipped.size());
         result.message += replaced.skipped.mid(0, kSkippedShown).join(QLatin1Char('\n'));
         if (replaced.skipped.size() > kSkippedShown)
-            result.message += QCoreApplication::translate("SatnogsImport", "\n... et %1 autres").arg(replaced.skipped.size() - kSkippedShown);
+            result.message += QCoreApplication::translate("SatnogsImport", "\n... et %1 autres")
+                                  .arg(replaced.skipped.size() - kSkippedShown);
     }
     if (!table.problems.isEmpty())
         result.message += QLatin1Char('\n') + table.problems.join(QLatin1Char('\n'));

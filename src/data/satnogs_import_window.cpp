@@ -7,8 +7,9 @@ namespace orvanta {
 
 QString chooseSatnogsFile(QWidget *parent)
 {
-    return QFileDialog::getOpenFileName(parent, QCoreApplication::translate("SatnogsImport", "Importer la liste d'émetteurs SatNOGS DB"), QString(),
-                                        QCoreApplication::translate("SatnogsImport", "Liste SatNOGS DB (*.json);;Tous les fichiers (*)"));
+    return QFileDialog::getOpenFileName(
+        parent, QCoreApplication::translate("SatnogsImport", "Importer la liste d'émetteurs SatNOGS DB"), QString(),
+        QCoreApplication::translate("SatnogsImport", "Liste SatNOGS DB (*.json);;Tous les fichiers (*)"));
 }
 
 } // namespace orvanta

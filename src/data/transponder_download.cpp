@@ -19,7 +19,9 @@ ElementFileResult installTransmittersDownload(const ElementDownloadJob &job, con
     if (start.isEmpty())
         return kept(Outcome::Empty, QCoreApplication::translate("TransponderDownload", "réponse vide"));
     if (start.startsWith('<'))
-        return kept(Outcome::Html, QCoreApplication::translate("TransponderDownload", "page HTML reçue au lieu de la liste d'émetteurs SatNOGS DB"));
+        return kept(Outcome::Html,
+                    QCoreApplication::translate("TransponderDownload",
+                                                "page HTML reçue au lieu de la liste d'émetteurs SatNOGS DB"));
     const SatnogsReplacement replaced = replaceSatnogsFile(job.path, body);
     if (replaced.outcome == SatnogsReplacement::Outcome::NotTheList)
         return kept(Outcome::BadContent, replaced.problem);
@@ -30,8 +32,10 @@ ElementFileResult installTransmittersDownload(const ElementDownloadJob &job, con
                           .arg(replaced.entries)
                           .arg(replaced.satellites);
     if (!replaced.skipped.isEmpty())
-        message += QCoreApplication::translate("TransponderDownload", ", %1 laissés de côté").arg(replaced.skipped.size());
-    message += QCoreApplication::translate("TransponderDownload", " (données SatNOGS DB, licence CC BY-SA 4.0 ; %1)").arg(job.address);
+        message +=
+            QCoreApplication::translate("TransponderDownload", ", %1 laissés de côté").arg(replaced.skipped.size());
+    message += QCoreApplication::translate("TransponderDownload", " (données SatNOGS DB, licence CC BY-SA 4.0 ; %1)")
+                   .arg(job.address);
     return {job.fileName, job.address, Outcome::Replaced, replaced.entries, message};
 }
 

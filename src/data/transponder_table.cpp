@@ -43,7 +43,8 @@ public:
         bool ok = false;
         const qint64 value = text.toLongLong(&ok);
         if (!ok || value <= 0 || value > kHighestTransponderHz) {
-            fail(QCoreApplication::translate("Transponders", "%1 « %2 » n'est pas une fréquence en Hz").arg(what, text));
+            fail(
+                QCoreApplication::translate("Transponders", "%1 « %2 » n'est pas une fréquence en Hz").arg(what, text));
             return std::nullopt;
         }
         return value;
@@ -56,7 +57,8 @@ public:
             return true;
         if (text == QLatin1String("non"))
             return false;
-        fail(QCoreApplication::translate("Transponders", "%1 vaut « %2 » au lieu de oui ou non").arg(what, fields_[index].trimmed()));
+        fail(QCoreApplication::translate("Transponders", "%1 vaut « %2 » au lieu de oui ou non")
+                 .arg(what, fields_[index].trimmed()));
         return std::nullopt;
     }
 
@@ -73,9 +75,11 @@ private:
 QString edgesProblem(const QString &link, qint64 low, qint64 high)
 {
     if ((low == 0) != (high == 0))
-        return QCoreApplication::translate("Transponders", "la %1 a besoin de ses deux bords, bas et haut, ou d'aucun").arg(link);
+        return QCoreApplication::translate("Transponders", "la %1 a besoin de ses deux bords, bas et haut, ou d'aucun")
+            .arg(link);
     if (low > high)
-        return QCoreApplication::translate("Transponders", "le bord bas de la %1 (%2 Hz) est au-dessus de son bord haut (%3 Hz)")
+        return QCoreApplication::translate("Transponders",
+                                           "le bord bas de la %1 (%2 Hz) est au-dessus de son bord haut (%3 Hz)")
             .arg(link)
             .arg(low)
             .arg(high);
@@ -131,10 +135,12 @@ QString linkSenseProblem(const QString &link, qint64 low, qint64 high)
     if (low == 0)
         return {};
     if (high - low > kWidestPassbandHz)
-        return QCoreApplication::translate("Transponders", "la %1 s'étend de %2 à %3 MHz, plus large que tout transpondeur (%4 MHz au plus)")
+        return QCoreApplication::translate(
+                   "Transponders", "la %1 s'étend de %2 à %3 MHz, plus large que tout transpondeur (%4 MHz au plus)")
             .arg(link, megahertzText(low), megahertzText(high), megahertzText(kWidestPassbandHz));
     if (!inOneBand(low, high))
-        return QCoreApplication::translate("Transponders", "la %1 (%2 à %3 MHz) n'est dans aucune bande des satellites amateurs")
+        return QCoreApplication::translate("Transponders",
+                                           "la %1 (%2 à %3 MHz) n'est dans aucune bande des satellites amateurs")
             .arg(link, megahertzText(low), megahertzText(high));
     return {};
 }
@@ -143,7 +149,9 @@ std::optional<Transponder> readLine(const QString &line, QString *problem)
 {
     const QStringList fields = line.split(QLatin1Char(';'));
     if (fields.size() != kFieldCount) {
-        *problem = QCoreApplication::translate("Transponders", "%1 champs séparés par « ; » attendus, %2 trouvés").arg(kFieldCount).arg(fields.size());
+        *problem = QCoreApplication::translate("Transponders", "%1 champs séparés par « ; » attendus, %2 trouvés")
+                       .arg(kFieldCount)
+                       .arg(fields.size());
         return std::nullopt;
     }
     Transponder entry;
@@ -151,7 +159,9 @@ std::optional<Transponder> readLine(const QString &line, QString *problem)
     bool ok = false;
     entry.catalogNumber = fields[0].trimmed().toLong(&ok);
     if (!ok || entry.catalogNumber <= 0)
-        reader.fail(QCoreApplication::translate("Transponders", "le numéro de catalogue « %1 » n'est pas un nombre positif").arg(fields[0].trimmed()));
+        reader.fail(
+            QCoreApplication::translate("Transponders", "le numéro de catalogue « %1 » n'est pas un nombre positif")
+                .arg(fields[0].trimmed()));
     entry.name = fields[1].trimmed();
     if (entry.name.isEmpty())
         reader.fail(QCoreApplication::translate("Transponders", "le nom manque"));
@@ -166,7 +176,9 @@ std::optional<Transponder> readLine(const QString &line, QString *problem)
     if (!tone.isEmpty()) {
         const std::optional<double> value = parseNumber(tone);
         if (!value || *value <= 0 || *value >= 300)
-            reader.fail(QCoreApplication::translate("Transponders", "la tonalité CTCSS « %1 » n'est pas une fréquence en Hz").arg(tone));
+            reader.fail(
+                QCoreApplication::translate("Transponders", "la tonalité CTCSS « %1 » n'est pas une fréquence en Hz")
+                    .arg(tone));
         else
             entry.ctcss = *value;
     }
@@ -180,8 +192,10 @@ std::optional<Transponder> readLine(const QString &line, QString *problem)
         entry.alive = *alive;
         if (entry.downlinkLow == 0)
             reader.fail(QCoreApplication::translate("Transponders", "la descente manque"));
-        reader.fail(edgesProblem(QCoreApplication::translate("Transponders", "descente"), entry.downlinkLow, entry.downlinkHigh));
-        reader.fail(edgesProblem(QCoreApplication::translate("Transponders", "montée"), entry.uplinkLow, entry.uplinkHigh));
+        reader.fail(edgesProblem(QCoreApplication::translate("Transponders", "descente"), entry.downlinkLow,
+                                 entry.downlinkHigh));
+        reader.fail(
+            edgesProblem(QCoreApplication::translate("Transponders", "montée"), entry.uplinkLow, entry.uplinkHigh));
         if (reader.problem.isEmpty())
             reader.fail(transponderSenseProblem(entry));
     }
@@ -196,7 +210,8 @@ std::optional<Transponder> readLine(const QString &line, QString *problem)
 
 QString transponderSenseProblem(const Transponder &t)
 {
-    QString problem = linkSenseProblem(QCoreApplication::translate("Transponders", "descente"), t.downlinkLow, t.downlinkHigh);
+    QString problem =
+        linkSenseProblem(QCoreApplication::translate("Transponders", "descente"), t.downlinkLow, t.downlinkHigh);
     if (problem.isEmpty())
         problem = linkSenseProblem(QCoreApplication::translate("Transponders", "montée"), t.uplinkLow, t.uplinkHigh);
     if (problem.isEmpty() && t.hasUplink()) {
@@ -204,7 +219,8 @@ QString transponderSenseProblem(const Transponder &t)
         const qint64 width = t.downlinkHigh - t.downlinkLow;
         const qint64 lowest = t.inverting ? t.uplinkHigh - width : t.uplinkLow;
         if (lowest <= 0)
-            problem = QCoreApplication::translate("Transponders", "la montée tomberait à %1 MHz au bord de la descente").arg(megahertzText(lowest));
+            problem = QCoreApplication::translate("Transponders", "la montée tomberait à %1 MHz au bord de la descente")
+                          .arg(megahertzText(lowest));
     }
     return problem;
 }
@@ -231,7 +247,8 @@ TransponderFile readTransponderFile(const QString &folder, const QString &name)
         return result;
     result.found = true;
     if (file.state == StationFile::State::Unreadable) {
-        result.problems << QCoreApplication::translate("Transponders", "%1 ne peut pas être lu : %2").arg(name, file.error);
+        result.problems
+            << QCoreApplication::translate("Transponders", "%1 ne peut pas être lu : %2").arg(name, file.error);
         return result;
     }
     LineReader lines(file.text);
@@ -243,7 +260,11 @@ TransponderFile readTransponderFile(const QString &folder, const QString &name)
         if (auto entry = readLine(line, &problem))
             result.entries.push_back(std::move(*entry));
         else
-            result.problems << QCoreApplication::translate("Transponders", "%1, ligne %2 : %3 ; cette ligne est ignorée").arg(name).arg(number).arg(problem);
+            result.problems << QCoreApplication::translate("Transponders",
+                                                           "%1, ligne %2 : %3 ; cette ligne est ignorée")
+                                   .arg(name)
+                                   .arg(number)
+                                   .arg(problem);
     }
     return result;
 }

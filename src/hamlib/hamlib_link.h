@@ -146,12 +146,16 @@ public:
         typename Worker::Reports reports;
         reports.lost = [this](const QString &reason) {
             tell([this, reason] {
-                return QCoreApplication::translate("Hamlib", "%1 (%2) ne repond pas : %3.\nOrvanta le rappellera de lui-meme.")
+                return QCoreApplication::translate("Hamlib",
+                                                   "%1 (%2) ne repond pas : %3.\nOrvanta le rappellera de lui-meme.")
                     .arg(wording_.device, place(), reason);
             });
         };
         reports.back = [this] {
-            tell([this] { return QCoreApplication::translate("Hamlib", "%1 (%2) repond de nouveau.").arg(wording_.device, place()); });
+            tell([this] {
+                return QCoreApplication::translate("Hamlib", "%1 (%2) repond de nouveau.")
+                    .arg(wording_.device, place());
+            });
         };
         reports.note = [this](const QString &text) { tell([text] { return text; }); };
         reports.readingChanged = [this] {

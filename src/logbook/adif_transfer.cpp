@@ -27,7 +27,8 @@ TransferOutcome exportContacts(const std::vector<Contact> &contacts, const QStri
     }
     outcome.done = true;
     outcome.contacts = int(contacts.size());
-    outcome.message = QCoreApplication::translate("Journal", "%1 contact(s) exporté(s) dans %2").arg(outcome.contacts).arg(path);
+    outcome.message =
+        QCoreApplication::translate("Journal", "%1 contact(s) exporté(s) dans %2").arg(outcome.contacts).arg(path);
     return outcome;
 }
 
@@ -40,7 +41,8 @@ TransferOutcome importContacts(LogStore &store, const QString &path)
         return outcome;
     }
     if (file.size() > kLargestImport) {
-        outcome.message = QCoreApplication::translate("Journal", "%1 : fichier trop grand pour un journal ADIF").arg(path);
+        outcome.message =
+            QCoreApplication::translate("Journal", "%1 : fichier trop grand pour un journal ADIF").arg(path);
         return outcome;
     }
     const AdifFile adif = readAdif(file.readAll());
@@ -72,8 +74,9 @@ TransferOutcome importContacts(LogStore &store, const QString &path)
                           .arg(path)
                           .arg(outcome.duplicates);
     if (!outcome.problems.isEmpty())
-        outcome.message += QCoreApplication::translate("Journal", ", %1 enregistrement(s) endommagé(s) ignoré(s) :\n").arg(outcome.problems.size()) +
-                           outcome.problems.join(QLatin1Char('\n'));
+        outcome.message += QCoreApplication::translate("Journal", ", %1 enregistrement(s) endommagé(s) ignoré(s) :\n")
+                               .arg(outcome.problems.size())
+                           + outcome.problems.join(QLatin1Char('\n'));
     return outcome;
 }
 

@@ -27,9 +27,11 @@ QString callsignFault(const QString &call)
     bool letter = false, digit = false;
     for (QChar c : call) {
         if (c == QLatin1Char(' '))
-            return QCoreApplication::translate("Journal", "indicatif « %1 » : pas d'espace dans un indicatif").arg(call);
+            return QCoreApplication::translate("Journal", "indicatif « %1 » : pas d'espace dans un indicatif")
+                .arg(call);
         if (!isAsciiLetter(c) && !isAsciiDigit(c) && c != QLatin1Char('/'))
-            return QCoreApplication::translate("Journal", "indicatif « %1 » : caractère « %2 » interdit (lettres, chiffres et / seulement)")
+            return QCoreApplication::translate(
+                       "Journal", "indicatif « %1 » : caractère « %2 » interdit (lettres, chiffres et / seulement)")
                 .arg(call, QString(c));
         letter = letter || isAsciiLetter(c);
         digit = digit || isAsciiDigit(c);
@@ -37,7 +39,8 @@ QString callsignFault(const QString &call)
     if (call.size() < 3 || call.size() > 20)
         return QCoreApplication::translate("Journal", "indicatif « %1 » : de 3 à 20 caractères").arg(call);
     if (!letter || !digit)
-        return QCoreApplication::translate("Journal", "indicatif « %1 » : il faut au moins une lettre et un chiffre").arg(call);
+        return QCoreApplication::translate("Journal", "indicatif « %1 » : il faut au moins une lettre et un chiffre")
+            .arg(call);
     if (call.startsWith(QLatin1Char('/')) || call.endsWith(QLatin1Char('/')) || call.contains(QLatin1String("//")))
         return QCoreApplication::translate("Journal", "indicatif « %1 » : « / » mal placé").arg(call);
     return {};
@@ -48,7 +51,8 @@ QString gridFault(const QString &grid)
     if (grid.isEmpty())
         return {};
     if ((grid.size() != 4 && grid.size() != 6) || !orbit::squareOfLocator(grid.toStdString()))
-        return QCoreApplication::translate("Journal", "locator « %1 » : 4 ou 6 caractères comme JN18 ou JN18eu").arg(grid);
+        return QCoreApplication::translate("Journal", "locator « %1 » : 4 ou 6 caractères comme JN18 ou JN18eu")
+            .arg(grid);
     return {};
 }
 
@@ -74,7 +78,8 @@ QString instantFault(const QDateTime &instant, const QDateTime &now)
     if (!instant.isValid())
         return QCoreApplication::translate("Journal", "date ou heure invalide (AAAA-MM-JJ HH:MM:SS)");
     if (instant > now.addSecs(60))
-        return QCoreApplication::translate("Journal", "date %1 dans le futur").arg(instant.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+        return QCoreApplication::translate("Journal", "date %1 dans le futur")
+            .arg(instant.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
     return {};
 }
 
@@ -86,7 +91,8 @@ QString satelliteNameFault(const QString &name)
         return QCoreApplication::translate("Journal", "nom de satellite « %1 » : de 2 à 20 caractères").arg(name);
     for (QChar c : name)
         if (!isAsciiLetter(c) && !isAsciiDigit(c) && c != QLatin1Char('-'))
-            return QCoreApplication::translate("Journal", "nom de satellite « %1 » : lettres, chiffres et - seulement").arg(name);
+            return QCoreApplication::translate("Journal", "nom de satellite « %1 » : lettres, chiffres et - seulement")
+                .arg(name);
     return {};
 }
 

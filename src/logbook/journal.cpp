@@ -131,8 +131,8 @@ QString Journal::workedText() const
                               time.satName.isEmpty() ? QStringLiteral("?") : time.satName);
         parts << QCoreApplication::translate("Journal", "Déjà contacté %1 fois : %2%3")
                      .arg(worked.contacts)
-                     .arg(times.join(QStringLiteral(", ")), worked.contacts > int(times.size()) ? QStringLiteral("…")
-                                                                                               : QString());
+                     .arg(times.join(QStringLiteral(", ")),
+                          worked.contacts > int(times.size()) ? QStringLiteral("…") : QString());
     }
     if (grid.size() >= 4 && gridFault(grid).isEmpty()) {
         const QString square = grid.left(4).toUpper();
@@ -140,7 +140,8 @@ QString Journal::workedText() const
             parts << QCoreApplication::translate("Journal", "%1 : nouveau carré").arg(square);
         else if (worked.newGridOnSatellite)
             parts << QCoreApplication::translate("Journal", "%1 : nouveau carré sur %2")
-                         .arg(square, satName.isEmpty() ? QCoreApplication::translate("Journal", "ce satellite") : satName);
+                         .arg(square,
+                              satName.isEmpty() ? QCoreApplication::translate("Journal", "ce satellite") : satName);
     }
     return parts.join(QStringLiteral(" — "));
 }
@@ -150,7 +151,8 @@ QString Journal::notice() const
     if (store_ && !store_->isOpen())
         return store_->error();
     if (facts_.catalogNumber > 0 && names_.nameOf(facts_.catalogNumber).isEmpty() && !corrected(EntryField::SatName))
-        return QCoreApplication::translate("Journal", "Nom LoTW de %1 (n° %2) inconnu : tapez-le dans « Satellite », il sera gardé.")
+        return QCoreApplication::translate(
+                   "Journal", "Nom LoTW de %1 (n° %2) inconnu : tapez-le dans « Satellite », il sera gardé.")
             .arg(facts_.satelliteName)
             .arg(facts_.catalogNumber);
     return {};
@@ -240,7 +242,8 @@ Journal::Outcome Journal::logNow()
         return {false, error};
     }
     QString message = QCoreApplication::translate("Journal", "%1 %2 enregistré (%3, %4 TU)")
-                          .arg(editing_ ? QCoreApplication::translate("Journal", "Contact modifié :") : QCoreApplication::translate("Journal", "Contact avec"),
+                          .arg(editing_ ? QCoreApplication::translate("Journal", "Contact modifié :")
+                                        : QCoreApplication::translate("Journal", "Contact avec"),
                                contact->call, contact->satName, contact->instant.toString(kInstantForm));
     // The operator's answer for a satellite without LoTW name is kept.
     if (contact->catalogNumber > 0 && names_.nameOf(contact->catalogNumber).isEmpty()) {

@@ -17,11 +17,13 @@ struct Column {
 
 const std::array kColumns{
     Column{"id", "id", QT_TRANSLATE_NOOP("Journal", "n°")},
-    Column{"strftime('%Y-%m-%d %H:%M:%S', time_on, 'unixepoch')", "time_on", QT_TRANSLATE_NOOP("Journal", "Date et heure TU")},
+    Column{"strftime('%Y-%m-%d %H:%M:%S', time_on, 'unixepoch')", "time_on",
+           QT_TRANSLATE_NOOP("Journal", "Date et heure TU")},
     Column{"call", "call", QT_TRANSLATE_NOOP("Journal", "Indicatif")},
     Column{"sat_name", "sat_name", QT_TRANSLATE_NOOP("Journal", "Satellite")},
     Column{"sat_mode", "sat_mode", QT_TRANSLATE_NOOP("Journal", "Mode sat.")},
-    Column{"CASE WHEN freq_up > 0 THEN printf('%.4f', freq_up / 1e6) ELSE '' END", "freq_up", QT_TRANSLATE_NOOP("Journal", "Montée (MHz)")},
+    Column{"CASE WHEN freq_up > 0 THEN printf('%.4f', freq_up / 1e6) ELSE '' END", "freq_up",
+           QT_TRANSLATE_NOOP("Journal", "Montée (MHz)")},
     Column{"CASE WHEN freq_down > 0 THEN printf('%.4f', freq_down / 1e6) ELSE '' END", "freq_down",
            QT_TRANSLATE_NOOP("Journal", "Descente (MHz)")},
     Column{"CASE WHEN submode <> '' THEN submode ELSE mode END", "mode", QT_TRANSLATE_NOOP("Journal", "Mode")},

@@ -140,7 +140,8 @@ JournalWindow::JournalWindow(Journal &journal, MessageBoxes &messages, QWidget *
     button("Journal_Supprimer", QCoreApplication::translate("Journal", "&Supprimer"), [this] { deleteSelected(); });
     buttons->addStretch();
     exportChoice_->setObjectName(QStringLiteral("Journal_Export_Choix"));
-    exportChoice_->addItems({QCoreApplication::translate("Journal", "Tous les contacts"), QCoreApplication::translate("Journal", "Depuis le dernier export"),
+    exportChoice_->addItems({QCoreApplication::translate("Journal", "Tous les contacts"),
+                             QCoreApplication::translate("Journal", "Depuis le dernier export"),
                              QCoreApplication::translate("Journal", "Du … au …")});
     from_->setObjectName(QStringLiteral("Journal_Du"));
     to_->setObjectName(QStringLiteral("Journal_Au"));
@@ -284,8 +285,9 @@ void JournalWindow::deleteSelected()
     const QModelIndexList rows = list_->selectionModel()->selectedRows();
     const QString call = model_->data(model_->index(rows.front().row(), 2)).toString();
     const QString when = model_->data(model_->index(rows.front().row(), 1)).toString();
-    if (!messages_.question(QCoreApplication::translate("Journal", "Supprimer le contact avec %1 du %2 TU ?").arg(call, when),
-                            QStringLiteral("Journal")))
+    if (!messages_.question(
+            QCoreApplication::translate("Journal", "Supprimer le contact avec %1 du %2 TU ?").arg(call, when),
+            QStringLiteral("Journal")))
         return;
     const Journal::Outcome outcome = journal_.remove(id);
     say(outcome.message, !outcome.done);
@@ -295,9 +297,9 @@ void JournalWindow::deleteSelected()
 
 void JournalWindow::exportFile()
 {
-    const QString path = QFileDialog::getSaveFileName(this, QCoreApplication::translate("Journal", "Exporter le journal en ADIF"),
-                                                      QStringLiteral("journal.adi"),
-                                                      QCoreApplication::translate("Journal", "ADIF (*.adi);;Tous les fichiers (*)"));
+    const QString path = QFileDialog::getSaveFileName(
+        this, QCoreApplication::translate("Journal", "Exporter le journal en ADIF"), QStringLiteral("journal.adi"),
+        QCoreApplication::translate("Journal", "ADIF (*.adi);;Tous les fichiers (*)"));
     if (path.isEmpty())
         return;
     ExportChoice choice;
@@ -310,8 +312,9 @@ void JournalWindow::exportFile()
 
 void JournalWindow::importFile()
 {
-    const QString path = QFileDialog::getOpenFileName(this, QCoreApplication::translate("Journal", "Importer un journal ADIF"), QString(),
-                                                      QCoreApplication::translate("Journal", "ADIF (*.adi *.adif);;Tous les fichiers (*)"));
+    const QString path = QFileDialog::getOpenFileName(
+        this, QCoreApplication::translate("Journal", "Importer un journal ADIF"), QString(),
+        QCoreApplication::translate("Journal", "ADIF (*.adi *.adif);;Tous les fichiers (*)"));
     if (path.isEmpty())
         return;
     const Journal::Outcome outcome = journal_.importAdif(path);

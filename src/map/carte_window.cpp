@@ -56,7 +56,7 @@ CarteWindow::CarteWindow(QWidget *parent, const QString &dayImage, const QString
     // Said once, in the window, rather than in a box at every opening.
     if (!background_->hasImage()) {
         auto *message = new QLabel(tr("Image de la Terre introuvable (%1, paquet xplanet-images) : "
-                                                  "la carte n'a que ses méridiens et parallèles.")
+                                      "la carte n'a que ses méridiens et parallèles.")
                                        .arg(background_->dayImagePath()),
                                    this);
         message->setObjectName(QStringLiteral("Carte_Message"));

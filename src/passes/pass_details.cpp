@@ -123,7 +123,8 @@ QString culminationText(const PassDetails &details)
 
 QString lossText(const PassDetails &details)
 {
-    return QCoreApplication::translate("PassDetails", "Perte : %1 UTC, azimut %2").arg(timeText(details.pass.los), degrees(details.losAzimuthDeg));
+    return QCoreApplication::translate("PassDetails", "Perte : %1 UTC, azimut %2")
+        .arg(timeText(details.pass.los), degrees(details.losAzimuthDeg));
 }
 
 QString lengthText(double seconds)
@@ -150,14 +151,16 @@ QString passTitle(const orbit::PredictedPass &pass)
 {
     const orbit::CalendarInstant day = orbit::calendarFromWholeSeconds(orbit::wholeSecondsFromJulian(pass.aos));
     return QCoreApplication::translate("PassDetails", "Passage de %1 le %2")
-        .arg(QString::fromStdString(pass.name),
-             twoDigits(day.day) + QLatin1Char('/') + twoDigits(day.month) + QLatin1Char('/') + QString::number(day.year));
+        .arg(QString::fromStdString(pass.name), twoDigits(day.day) + QLatin1Char('/') + twoDigits(day.month)
+                                                    + QLatin1Char('/') + QString::number(day.year));
 }
 
 QStringList detailColumnTitles()
 {
-    return {QCoreApplication::translate("PassDetails", "Heure (UTC)"), QCoreApplication::translate("PassDetails", "Azimut (°)"),
-            QCoreApplication::translate("PassDetails", "Site (°)"), QCoreApplication::translate("PassDetails", "Distance (km)"),
+    return {QCoreApplication::translate("PassDetails", "Heure (UTC)"),
+            QCoreApplication::translate("PassDetails", "Azimut (°)"),
+            QCoreApplication::translate("PassDetails", "Site (°)"),
+            QCoreApplication::translate("PassDetails", "Distance (km)"),
             QCoreApplication::translate("PassDetails", "Fréquence (MHz)")};
 }
 

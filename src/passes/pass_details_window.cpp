@@ -41,8 +41,9 @@ PassDetailsWindow::PassDetailsWindow(PassDetails details, PassTrackRef track, do
     scene.tracked = std::move(track);
     scene.minElevationDeg = minElevationDeg;
     scene.legend = false; // the pass is named in the line under the plot
-    scene.infoLine = tr("%1  ·  site maximal %2°")
-                         .arg(QString::fromStdString(details_.pass.name), formatFixed(details_.pass.maxElevationDeg, 1));
+    scene.infoLine =
+        tr("%1  ·  site maximal %2°")
+            .arg(QString::fromStdString(details_.pass.name), formatFixed(details_.pass.maxElevationDeg, 1));
     sky_->setScene(std::move(scene));
 
     auto *table = new QTableWidget(this);

@@ -54,7 +54,8 @@ void PassWork::openSatellite(const QString &name)
     else if (!board.coming().empty())
         open(board.coming().front().pass);
     else
-        links_.messages.information(QCoreApplication::translate("PassDetails", "Aucun passage de %1 dans les prochaines 24 heures.").arg(name));
+        links_.messages.information(
+            QCoreApplication::translate("PassDetails", "Aucun passage de %1 dans les prochaines 24 heures.").arg(name));
 }
 
 void PassWork::open(const orbit::PredictedPass &pass)

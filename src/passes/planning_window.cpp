@@ -65,7 +65,8 @@ QString sunText(const orbit::ScheduledPass &pass)
 {
     if (pass.visibleToTheEye())
         return QCoreApplication::translate("orvanta::PlanningWindow", "oui, visible");
-    return pass.sunlit ? QCoreApplication::translate("orvanta::PlanningWindow", "oui") : QCoreApplication::translate("orvanta::PlanningWindow", "non");
+    return pass.sunlit ? QCoreApplication::translate("orvanta::PlanningWindow", "oui")
+                       : QCoreApplication::translate("orvanta::PlanningWindow", "non");
 }
 
 } // namespace
@@ -91,8 +92,8 @@ PlanningWindow::PlanningWindow(PassPlanner &planner, MessageBoxes &messages, QWi
 
     table_->setObjectName(QStringLiteral("Planning_Table"));
     table_->setColumnCount(8);
-    table_->setHorizontalHeaderLabels({tr("Satellite"), tr("AOS (UTC)"), tr("LOS (UTC)"), tr("Site max"),
-                                       tr("Az AOS"), tr("Az LOS"), tr("Durée"), tr("Éclairé")});
+    table_->setHorizontalHeaderLabels({tr("Satellite"), tr("AOS (UTC)"), tr("LOS (UTC)"), tr("Site max"), tr("Az AOS"),
+                                       tr("Az LOS"), tr("Durée"), tr("Éclairé")});
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->verticalHeader()->setVisible(false);

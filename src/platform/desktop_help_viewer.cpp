@@ -16,15 +16,15 @@ DesktopHelpViewer::~DesktopHelpViewer()
     delete browser_;
 }
 
-namespace {
+namespace
+{
 
 QString manualIn(InterfaceLanguage language, const QString &htmlFile)
 {
     if (language == InterfaceLanguage::French)
         return htmlFile;
     const QFileInfo french(htmlFile);
-    const QString english =
-        french.dir().filePath(french.completeBaseName() + QStringLiteral("_en.") + french.suffix());
+    const QString english = french.dir().filePath(french.completeBaseName() + QStringLiteral("_en.") + french.suffix());
     return QFileInfo(english).isFile() ? english : htmlFile;
 }
 

@@ -16,7 +16,11 @@ class MessageBoxes;
 // "Orvanta.html") when there is one.
 class DesktopHelpViewer final : public HelpViewer {
 public:
-    DesktopHelpViewer(MessageBoxes &messages, InterfaceLanguage language) : messages_(messages), language_(language) {}
+    DesktopHelpViewer(MessageBoxes &messages, InterfaceLanguage language)
+        : messages_(messages)
+        , language_(language)
+    {
+    }
     ~DesktopHelpViewer() override;
     void show(const QString &htmlFile) override;
 

@@ -14,7 +14,8 @@ QString deviceOpenFailure(const QString &path, DeviceKind kind, int error)
         return QCoreApplication::translate("Devices", "Le peripherique %1 n'existe pas.").arg(path);
     if (error == EACCES || error == EPERM) {
         const QString group = kind == DeviceKind::Serial ? QStringLiteral("dialout") : QStringLiteral("lp");
-        return QCoreApplication::translate("Devices", "Acces refuse au peripherique %1 : l'utilisateur doit faire partie du groupe %2 "
+        return QCoreApplication::translate(
+                   "Devices", "Acces refuse au peripherique %1 : l'utilisateur doit faire partie du groupe %2 "
                               "(sudo adduser $USER %2, puis ouvrir une nouvelle session).")
             .arg(path, group);
     }

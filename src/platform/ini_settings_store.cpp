@@ -171,9 +171,10 @@ void IniSettingsStore::load()
     sections_.clear();
     setAsideBeforeWriting_ = true;
     messages_.information(
-        QCoreApplication::translate("Settings", "Le fichier de configuration %1 est illisible (%2).\n"
-                       "Les valeurs par defaut sont utilisees ; l'ancien fichier sera conserve sous %3 "
-                       "avant le prochain enregistrement.")
+        QCoreApplication::translate("Settings",
+                                    "Le fichier de configuration %1 est illisible (%2).\n"
+                                    "Les valeurs par defaut sont utilisees ; l'ancien fichier sera conserve sous %3 "
+                                    "avant le prochain enregistrement.")
             .arg(QDir::toNativeSeparators(path_), problem, QDir::toNativeSeparators(asideName())),
         QStringLiteral("Orvanta"), MessageBoxes::Icon::Warning);
 }
@@ -288,7 +289,8 @@ void IniSettingsStore::write()
         // out of the way in a folder they may write in.
         const QString aside = asideName();
         if (QFile::exists(path_) && !QDir().rename(path_, aside))
-            error = QCoreApplication::translate("Settings", "impossible de conserver l'ancien fichier sous %1").arg(aside);
+            error =
+                QCoreApplication::translate("Settings", "impossible de conserver l'ancien fichier sous %1").arg(aside);
         else
             setAsideBeforeWriting_ = false;
     }
@@ -301,9 +303,10 @@ void IniSettingsStore::write()
     if (writeFailureReported_)
         return;
     writeFailureReported_ = true;
-    messages_.information(QCoreApplication::translate("Settings", "La configuration n'a pas ete enregistree dans %1 : %2")
-                              .arg(QDir::toNativeSeparators(path_), error),
-                          QStringLiteral("Orvanta"), MessageBoxes::Icon::Warning);
+    messages_.information(
+        QCoreApplication::translate("Settings", "La configuration n'a pas ete enregistree dans %1 : %2")
+            .arg(QDir::toNativeSeparators(path_), error),
+        QStringLiteral("Orvanta"), MessageBoxes::Icon::Warning);
 }
 
 } // namespace orvanta

@@ -27,9 +27,10 @@ void LinuxParallelPort::report(const QString &reason)
     if (reported_)
         return;
     reported_ = true;
-    messages_.information(QCoreApplication::translate("ParallelPort", "Le port parallele n'est pas accessible (%1 : %2).\n"
-                                         "L'interface FodTrack ne recevra aucune commande. Lancez Orvanta "
-                                         "avec les droits d'acces aux ports (root ou CAP_SYS_RAWIO).")
+    messages_.information(QCoreApplication::translate("ParallelPort",
+                                                      "Le port parallele n'est pas accessible (%1 : %2).\n"
+                                                      "L'interface FodTrack ne recevra aucune commande. Lancez Orvanta "
+                                                      "avec les droits d'acces aux ports (root ou CAP_SYS_RAWIO).")
                               .arg(device_, reason),
                           QStringLiteral("Orvanta"), MessageBoxes::Icon::Warning);
 }

@@ -96,8 +96,9 @@ void PpdevParallelPort::report(const QString &text)
     if (reported_)
         return;
     reported_ = true; // before showing: the box lets other events run
-    messages_.information(text + QCoreApplication::translate("ParallelPort", "\nL'interface FodTrack ne recevra aucune commande."),
-                          QStringLiteral("Orvanta"), MessageBoxes::Icon::Warning);
+    messages_.information(
+        text + QCoreApplication::translate("ParallelPort", "\nL'interface FodTrack ne recevra aucune commande."),
+        QStringLiteral("Orvanta"), MessageBoxes::Icon::Warning);
 }
 
 bool PpdevParallelPort::claimed()

@@ -79,7 +79,8 @@ public:
             return hamlibErrorText(code);
         reading_ = code == RIG_OK
                        ? QStringLiteral("%1 MHz").arg(formatFixed(frequency / 1e6, 6))
-                       : QCoreApplication::translate("Receiver", "ouverte, sans lecture de la frequence (%1)").arg(hamlibErrorText(code));
+                       : QCoreApplication::translate("Receiver", "ouverte, sans lecture de la frequence (%1)")
+                             .arg(hamlibErrorText(code));
         return {};
     }
 
@@ -172,14 +173,18 @@ private:
 } // namespace
 
 HamlibReceiver::HamlibReceiver(MessageBoxes &messages, HamlibTiming timing, QObject *parent, HamlibKind kind)
-    : QObject(parent),
-      link_(std::make_unique<HamlibLink<RigWanted, RigReading>>(
+    : QObject(parent)
+    , link_(std::make_unique<HamlibLink<RigWanted, RigReading>>(
           messages, timing,
           kind == HamlibKind::Uplink
               ? HamlibWording{QCoreApplication::translate("Receiver", "La radio de montee Hamlib"),
-                              QCoreApplication::translate("Receiver", "Aucune radio de montee n'est choisie : menu Transpondeurs."), hamlibRigName}
+                              QCoreApplication::translate("Receiver",
+                                                          "Aucune radio de montee n'est choisie : menu Transpondeurs."),
+                              hamlibRigName}
               : HamlibWording{QCoreApplication::translate("Receiver", "Le recepteur Hamlib"),
-                              QCoreApplication::translate("Receiver", "Aucune radio Hamlib n'est choisie : menu Selection, Recepteurs, Hamlib."),
+                              QCoreApplication::translate(
+                                  "Receiver",
+                                  "Aucune radio Hamlib n'est choisie : menu Selection, Recepteurs, Hamlib."),
                               hamlibRigName},
           [](const HamlibDevice &device, const HamlibTiming &timing) {
               return std::make_unique<RigSession>(device, timing);
@@ -225,9 +230,10 @@ void HamlibReceiver::tune(double hertz)
     if (!link_->configured())
         return;
     if (!std::isfinite(hertz) || hertz <= 0) {
-        link_->refusals().refused(QStringLiteral("frequency"),
-                                  QCoreApplication::translate("Receiver", "Frequence Hamlib non envoyee : la frequence %1 Hz est incorrecte")
-                                      .arg(QString::number(hertz)));
+        link_->refusals().refused(
+            QStringLiteral("frequency"),
+            QCoreApplication::translate("Receiver", "Frequence Hamlib non envoyee : la frequence %1 Hz est incorrecte")
+                .arg(QString::number(hertz)));
         return;
     }
     link_->refusals().sent();

@@ -141,9 +141,11 @@ QString RigSatellite::start(RIG *rig, const RigSatelliteWish &wanted)
     uplinkOnly_ = wanted.uplinkOnly;
     uplinkVfo_ = int(uplinkOnly_ ? RIG_VFO_CURR : entryOf(wanted.uplinkVfo).hamlib);
     if (!canTransmit(rig, wanted.transmitHz)) {
-        refused(QCoreApplication::translate("Receiver", "La radio Hamlib n'émet pas sur %1 MHz, la montée du transpondeur : %2.")
-                    .arg(megahertz(wanted.transmitHz), uplinkOnly_ ? QCoreApplication::translate("Receiver", "la montée n'est pas envoyée")
-                                                                   : noUplink()));
+        refused(QCoreApplication::translate("Receiver",
+                                            "La radio Hamlib n'émet pas sur %1 MHz, la montée du transpondeur : %2.")
+                    .arg(megahertz(wanted.transmitHz),
+                         uplinkOnly_ ? QCoreApplication::translate("Receiver", "la montée n'est pas envoyée")
+                                     : noUplink()));
     } else if (uplinkOnly_) {
         uplink_ = true;
     } else {
@@ -174,8 +176,9 @@ QString RigSatellite::start(RIG *rig, const RigSatelliteWish &wanted)
             if (isHamlibFailure(code))
                 return hamlibErrorText(code);
             if (code != RIG_OK)
-                refused(QCoreApplication::translate("Receiver", "La radio Hamlib refuse le mode %1 pour la montée : %2.")
-                            .arg(wanted.uplinkMode, hamlibErrorText(code)));
+                refused(
+                    QCoreApplication::translate("Receiver", "La radio Hamlib refuse le mode %1 pour la montée : %2.")
+                        .arg(wanted.uplinkMode, hamlibErrorText(code)));
         }
         if (const QString error = sendTransmit(rig, wanted.transmitHz); !error.isEmpty())
             return error;
@@ -183,7 +186,8 @@ QString RigSatellite::start(RIG *rig, const RigSatelliteWish &wanted)
     if (uplink_ && wanted.ctcssHz > 0) {
         const QString tone = formatFixed(wanted.ctcssHz, 1);
         if (!rig->caps->set_ctcss_tone) {
-            refused(QCoreApplication::translate("Receiver", "La radio Hamlib ne sait pas régler la tonalité CTCSS : réglez %1 Hz sur la radio.")
+            refused(QCoreApplication::translate(
+                        "Receiver", "La radio Hamlib ne sait pas régler la tonalité CTCSS : réglez %1 Hz sur la radio.")
                         .arg(tone));
         } else {
             // The tone goes with the transmitted frequency where the radio

@@ -25,9 +25,14 @@ Widget *named(Widget *widget, const char *name)
 } // namespace
 
 HamlibSetupWindow::HamlibSetupWindow(HamlibSetup &setup, QWidget *parent)
-    : QDialog(parent), setup_(setup), filter_(named(new QLineEdit, "Filtre")), models_(named(new QListWidget, "Modeles")),
-      port_(named(new QLineEdit, "Peripherique")), speed_(named(new QComboBox, "Vitesse")),
-      test_(named(new QPushButton(tr("Tester")), "Tester")), result_(named(new QLabel, "Resultat"))
+    : QDialog(parent)
+    , setup_(setup)
+    , filter_(named(new QLineEdit, "Filtre"))
+    , models_(named(new QListWidget, "Modeles"))
+    , port_(named(new QLineEdit, "Peripherique"))
+    , speed_(named(new QComboBox, "Vitesse"))
+    , test_(named(new QPushButton(tr("Tester")), "Tester"))
+    , result_(named(new QLabel, "Resultat"))
 {
     setWindowTitle(setup.kind() == HamlibKind::Receiver ? tr("Hamlib - Recepteur")
                    : setup.kind() == HamlibKind::Rotor  ? tr("Hamlib - Rotor")

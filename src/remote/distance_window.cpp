@@ -50,8 +50,7 @@ DistanceWindow::DistanceWindow(RemoteSetup &setup, QWidget *parent)
     form->addRow(enabled_);
     form->addRow(tr("Adresse"), address_);
     form->addRow(QStringLiteral("Port"), port_);
-    form->addRow(tr("Certificat (PEM)"), withButton(certificate_, "Distance_Choix_Certificat",
-                                                                tr("Certificat")));
+    form->addRow(tr("Certificat (PEM)"), withButton(certificate_, "Distance_Choix_Certificat", tr("Certificat")));
     form->addRow(tr("Cle (PEM)"), withButton(key_, "Distance_Choix_Cle", tr("Cle privee")));
     form->addRow(tr("Inactivite (heures)"), idleHours_);
     form->addRow(tr("Mot de passe operateur"), operator_);
@@ -88,7 +87,8 @@ QLineEdit *DistanceWindow::box(const char *name, const QString &text)
 
 void DistanceWindow::choose(QLineEdit *edit, const QString &title)
 {
-    const QString file = QFileDialog::getOpenFileName(this, title, edit->text(), tr("PEM (*.pem *.crt *.key);;Tous (*)"));
+    const QString file =
+        QFileDialog::getOpenFileName(this, title, edit->text(), tr("PEM (*.pem *.crt *.key);;Tous (*)"));
     if (!file.isEmpty())
         edit->setText(file);
 }

@@ -49,10 +49,12 @@ QString RemoteSetup::apply(bool enabled, const QString &address, const QString &
     edited.port = *portValue;
     const auto hours = wholeText(idleHours, 1, 24 * 30);
     if (!hours)
-        return QCoreApplication::translate("RemoteSetup", "La durée d'inactivité doit être un nombre d'heures entre 1 et 720.");
+        return QCoreApplication::translate("RemoteSetup",
+                                           "La durée d'inactivité doit être un nombre d'heures entre 1 et 720.");
     edited.idleHours = *hours;
     if (edited.certificateFile.isEmpty() != edited.keyFile.isEmpty())
-        return QCoreApplication::translate("RemoteSetup", "Choisissez le certificat et sa clé ensemble, ou aucun des deux.");
+        return QCoreApplication::translate("RemoteSetup",
+                                           "Choisissez le certificat et sa clé ensemble, ou aucun des deux.");
     if (edited.enabled)
         if (const QString refusal = remoteStartRefusal(edited); !refusal.isEmpty())
             return refusal;
@@ -72,7 +74,8 @@ QString RemoteSetup::setPassword(RemoteRole role, const QString &password, const
             return QCoreApplication::translate("RemoteSetup", "Un mot de passe a 8 caractères au moins.");
         const auto made = hashRemotePassword(password.toUtf8());
         if (!made)
-            return QCoreApplication::translate("RemoteSetup", "Le mot de passe n'a pas pu être haché (mémoire insuffisante).");
+            return QCoreApplication::translate("RemoteSetup",
+                                               "Le mot de passe n'a pas pu être haché (mémoire insuffisante).");
         hash = *made;
     }
     (role == RemoteRole::Operator ? settings_.operatorHash : settings_.viewerHash) = hash;

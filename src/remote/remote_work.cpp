@@ -29,7 +29,9 @@ RemoteWork::RemoteWork(Links links)
     connect(&server_, &RemoteServer::sessionsChanged, this, &RemoteWork::showSessions);
     connect(&server_, &RemoteServer::loginsRefused, this, [this](const QString &address) {
         links_.window.statusBar()->showMessage(
-            QCoreApplication::translate("Remote", "Station a distance : mots de passe refusés depuis %1, les essais sont ralentis.").arg(address));
+            QCoreApplication::translate(
+                "Remote", "Station a distance : mots de passe refusés depuis %1, les essais sont ralentis.")
+                .arg(address));
     });
 }
 
@@ -64,14 +66,17 @@ void RemoteWork::ticked()
 void RemoteWork::showSessions()
 {
     if (!server_.listening()) {
-        say(refusal_.isEmpty() ? QString() : QCoreApplication::translate("Remote", "Station a distance arrêtée : %1").arg(refusal_));
+        say(refusal_.isEmpty()
+                ? QString()
+                : QCoreApplication::translate("Remote", "Station a distance arrêtée : %1").arg(refusal_));
         return;
     }
     QStringList who;
     for (const RemoteServer::Connected &session : server_.sessions())
         who << QStringLiteral("%1 %2").arg(roleCaption(session.role), session.address);
-    say(who.isEmpty() ? QCoreApplication::translate("Remote", "Station a distance : port %1, personne").arg(server_.port())
-                      : QCoreApplication::translate("Remote", "Station a distance : %1").arg(who.join(QStringLiteral(", "))));
+    say(who.isEmpty()
+            ? QCoreApplication::translate("Remote", "Station a distance : port %1, personne").arg(server_.port())
+            : QCoreApplication::translate("Remote", "Station a distance : %1").arg(who.join(QStringLiteral(", "))));
 }
 
 // The status bar is made only when there is something to say, so a

@@ -47,12 +47,14 @@ void Gs232::command(const Angle &azimut, const Angle &site)
     double az = 0;
     double el = 0;
     if (!azimut.degrees) {
-        faults << QCoreApplication::translate("Gs232", "la valeur de l'azimut \"%1\" est incorrecte").arg(azimut.asGiven);
+        faults
+            << QCoreApplication::translate("Gs232", "la valeur de l'azimut \"%1\" est incorrecte").arg(azimut.asGiven);
         kinds << QStringLiteral("azimut incorrect");
     } else {
         az = roundHalfEven(*azimut.degrees);
         if (az < 0 || az > kLargestField) {
-            faults << QCoreApplication::translate("Gs232", "la valeur de l'azimut %1 est hors limites").arg(azimut.asGiven);
+            faults << QCoreApplication::translate("Gs232", "la valeur de l'azimut %1 est hors limites")
+                          .arg(azimut.asGiven);
             kinds << QStringLiteral("azimut hors limites");
         }
     }
@@ -68,8 +70,8 @@ void Gs232::command(const Angle &azimut, const Angle &site)
     }
 
     if (!faults.isEmpty()) {
-        refusals_.refused(kinds.join(u','),
-                          QCoreApplication::translate("Gs232", "Commande GS232 non envoyee : ") + faults.join(QStringLiteral(", ")));
+        refusals_.refused(kinds.join(u','), QCoreApplication::translate("Gs232", "Commande GS232 non envoyee : ")
+                                                + faults.join(QStringLiteral(", ")));
         return;
     }
     line_.Output(QStringLiteral("W%1 %2\r").arg(threeDigits(az), threeDigits(el)).toLatin1());

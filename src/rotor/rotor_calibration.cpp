@@ -30,8 +30,14 @@ constexpr float kZeroMeasure = 0.01f;
 
 RotorCalibration::RotorCalibration(ConfigStation &config, Fodtrack &fodtrack, TrackingTimer &timer,
                                    SettingsStore &store, MessageBoxes &messages)
-    : config_(config), fodtrack_(fodtrack), timer_(timer), store_(store), messages_(messages),
-      calMoteur_(atAzimuth()), calFinal_(QStringLiteral("0°")), calMesure_(QStringLiteral("0"))
+    : config_(config)
+    , fodtrack_(fodtrack)
+    , timer_(timer)
+    , store_(store)
+    , messages_(messages)
+    , calMoteur_(atAzimuth())
+    , calFinal_(QStringLiteral("0°"))
+    , calMesure_(QStringLiteral("0"))
 {
 }
 
@@ -59,10 +65,12 @@ void RotorCalibration::open()
     calFinal_ = QStringLiteral("0°");
     calMesure_ = QStringLiteral("0");
     slider_ = 0;
-    label3_ = azimuthOnly()
-                  ? QCoreApplication::translate("RotorCalibration", "       Pour cette calibration 2 mesures sont necessaires (azimut 0°et 360°)")
-                  : QCoreApplication::translate("RotorCalibration", "Pour cette calibration 4 mesures sont necessaires (azimut 0°et 360° site 0°et "
-                                   "90°)");
+    label3_ = azimuthOnly() ? QCoreApplication::translate(
+                  "RotorCalibration", "       Pour cette calibration 2 mesures sont necessaires (azimut 0°et 360°)")
+                            : QCoreApplication::translate(
+                                "RotorCalibration",
+                                "Pour cette calibration 4 mesures sont necessaires (azimut 0°et 360° site 0°et "
+                                "90°)");
     fodtrack_.Valeur_Brute = true;
 }
 
@@ -130,8 +138,9 @@ bool RotorCalibration::valider()
 
     if (beforeQuestion)
         beforeQuestion();
-    if (messages_.question(QCoreApplication::translate("RotorCalibration", "Voulez vous sauvegarder les valeurs de calibration ?"),
-                           QStringLiteral("Calibration"))) {
+    if (messages_.question(
+            QCoreApplication::translate("RotorCalibration", "Voulez vous sauvegarder les valeurs de calibration ?"),
+            QStringLiteral("Calibration"))) {
         fodtrack_.recomputeScaleFactors();
         Sauve_Config(config_, store_);
     } else {

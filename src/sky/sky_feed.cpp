@@ -47,8 +47,8 @@ SkyScene SkyFeed::scene(orbit::Satellites &satellites, const SkyTick &tick)
             scene.infoLine = trackedInfoLine(tracked->name, look, tick.trackedDownlinkMHz, toLoss);
         } else {
             // The tick stopped before the position (no frequency for the satellite).
-            scene.infoLine = QString::fromStdString(tracked->name) + kSkyInfoSeparator + QCoreApplication::translate("Sky", "LOS dans ") +
-                             countdownText(toLoss);
+            scene.infoLine = QString::fromStdString(tracked->name) + kSkyInfoSeparator
+                             + QCoreApplication::translate("Sky", "LOS dans ") + countdownText(toLoss);
         }
     } else {
         std::optional<double> toAcquisition;
@@ -64,7 +64,8 @@ QString trackedInfoLine(const std::string &name, const orbit::SatelliteLook &loo
 {
     QString line = QString::fromStdString(name);
     line += kSkyInfoSeparator + QStringLiteral("Az ") + formatFixed(look.azimuthRad * kRadToDeg, 1) + QStringLiteral("°");
-    line += QCoreApplication::translate("Sky", "  Site ") + formatFixed(look.elevationRad * kRadToDeg, 1) + QStringLiteral("°");
+    line += QCoreApplication::translate("Sky", "  Site ") + formatFixed(look.elevationRad * kRadToDeg, 1)
+            + QStringLiteral("°");
     line += kSkyInfoSeparator + formatFixed(look.rangeKm, 0) + QStringLiteral(" km");
     line += kSkyInfoSeparator + formatFixed(look.rangeRateKmS, 3) + QStringLiteral(" km/s");
     line += kSkyInfoSeparator + QStringLiteral("Doppler ");
@@ -82,8 +83,9 @@ QString waitingInfoLine(const std::string &awaitedName, std::optional<double> se
 {
     QString line = QCoreApplication::translate("Sky", "Aucun satellite visible");
     if (!awaitedName.empty() && secondsToAcquisition)
-        line += kSkyInfoSeparator + QCoreApplication::translate("Sky", "AOS de %1 dans %2")
-                                        .arg(QString::fromStdString(awaitedName), countdownText(*secondsToAcquisition));
+        line += kSkyInfoSeparator
+                + QCoreApplication::translate("Sky", "AOS de %1 dans %2")
+                      .arg(QString::fromStdString(awaitedName), countdownText(*secondsToAcquisition));
     return line;
 }
 

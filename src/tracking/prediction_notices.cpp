@@ -45,13 +45,16 @@ void PredictionNotices::componentBuilt(const orbit::Satellites &component, const
             refusals << QString::fromStdString(refusal);
         blocked_ = QCoreApplication::translate("Tracking", "Aucune prediction : position de l'observateur refusee (%1)")
                        .arg(refusals.join(QStringLiteral(", ")));
-        notices_.later(QCoreApplication::translate("Tracking", "La position de l'observateur est refusee : %1.\r\nAucune prediction n'est faite "
-                                      "tant qu'elle n'est pas corrigee (menu Configuration, Observateur).")
+        notices_.later(QCoreApplication::translate(
+                           "Tracking",
+                           "La position de l'observateur est refusee : %1.\r\nAucune prediction n'est faite "
+                           "tant qu'elle n'est pas corrigee (menu Configuration, Observateur).")
                            .arg(refusals.join(QStringLiteral(", "))));
     }
     if (component.satcount() == 0) {
-        notices_.later(QCoreApplication::translate("Tracking", "Aucun satellite n'a pu etre lu : le dossier %1 ne contient aucun fichier "
-                                      "d'elements (*.txt, *.csv, *.json, *.xml) lisible. Les listes restent vides.")
+        notices_.later(QCoreApplication::translate(
+                           "Tracking", "Aucun satellite n'a pu etre lu : le dossier %1 ne contient aucun fichier "
+                                       "d'elements (*.txt, *.csv, *.json, *.xml) lisible. Les listes restent vides.")
                            .arg(QDir::toNativeSeparators(stationFolder)));
     } else if (!component.problems().empty()) {
         notices_.later(problemsMessage(component.problems()));
@@ -77,9 +80,11 @@ void PredictionNotices::checkEpochs(orbit::Satellites *component, const QStringL
     if (far.isEmpty())
         return;
     warnedFarFromEpoch_ << far;
-    notices_.later(QCoreApplication::translate("Tracking", "Les elements de ces satellites datent de plus de 30 jours avant ou apres l'heure "
-                                  "des predictions, leurs positions sont peu sures : %1.\r\nMettez a jour les fichiers "
-                                  "d'elements (menu Elements).")
+    notices_.later(QCoreApplication::translate(
+                       "Tracking",
+                       "Les elements de ces satellites datent de plus de 30 jours avant ou apres l'heure "
+                       "des predictions, leurs positions sont peu sures : %1.\r\nMettez a jour les fichiers "
+                       "d'elements (menu Elements).")
                        .arg(far.join(QStringLiteral(", "))));
 }
 

@@ -38,8 +38,9 @@ QString rotorNote(const RotorPlan &plan, const orbit::PredictedPass &pass)
     const auto away = plan.away();
     if (!away)
         return {};
-    return QCoreApplication::translate("Tracking", "Rotor : ce passage sort de son debattement ; il quitte le satellite de %1 a %2 "
-                          "(site jusqu'a %3°) plutot que de faire un tour complet plus haut.")
+    return QCoreApplication::translate("Tracking",
+                                       "Rotor : ce passage sort de son debattement ; il quitte le satellite de %1 a %2 "
+                                       "(site jusqu'a %3°) plutot que de faire un tour complet plus haut.")
         .arg(timeText(plusSeconds(pass.aos, away->fromSeconds)), timeText(plusSeconds(pass.aos, away->toSeconds)),
              formatFixed(away->highestElevationDeg, 0));
 }

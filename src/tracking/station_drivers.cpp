@@ -74,7 +74,8 @@ void StationDrivers::parkParallelRotor()
 
 void StationDrivers::offerPark()
 {
-    if (lines_.messages.question(QCoreApplication::translate("Tracking", "Voulez vous parquer les antennes?"), QStringLiteral("Parkage"))) {
+    if (lines_.messages.question(QCoreApplication::translate("Tracking", "Voulez vous parquer les antennes?"),
+                                 QStringLiteral("Parkage"))) {
         if (Rotor *chosen = rotor())
             chosen->park(config_.Park_Azimut, config_.Park_Site);
     }

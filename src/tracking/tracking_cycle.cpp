@@ -135,14 +135,16 @@ void TrackingCycle::follow(const orbit::PredictedPass &pass, double oleNow, Tick
         // Nothing else happens for this satellite until it has a frequency.
         if (found.fileDamaged)
             warnOnce(QStringLiteral("damaged:") + name,
-                     QCoreApplication::translate("Tracking", "La frequence de %1 ne peut pas etre lue : le fichier Frequences.cfg est "
-                                    "endommage avant sa fiche. Corrigez-le par le menu Satellites.")
+                     QCoreApplication::translate(
+                         "Tracking", "La frequence de %1 ne peut pas etre lue : le fichier Frequences.cfg est "
+                                     "endommage avant sa fiche. Corrigez-le par le menu Satellites.")
                          .arg(name));
         else
             warnOnce(QStringLiteral("missing:") + name,
-                     QCoreApplication::translate("Tracking", "%1 n'a pas de frequence : double-cliquez sur %1 dans la liste Selectionnés pour "
-                                    "le remettre dans A Selectionner, puis double-cliquez-le dans A Selectionner et "
-                                    "saisissez sa frequence dans la fenetre Ajout Frequence.")
+                     QCoreApplication::translate(
+                         "Tracking", "%1 n'a pas de frequence : double-cliquez sur %1 dans la liste Selectionnés pour "
+                                     "le remettre dans A Selectionner, puis double-cliquez-le dans A Selectionner et "
+                                     "saisissez sa frequence dans la fenetre Ajout Frequence.")
                          .arg(name));
         // What was shown for it came from an entry that is no longer there.
         display.showFrequency(std::nullopt);

@@ -256,7 +256,7 @@ void TranspondeurWindow::refresh()
     set("Descente_Satellite", t ? megahertz(double(tuning_.downlink())) : none);
     set("Montee_Satellite", uplink ? megahertz(double(uplinkForDownlink(*t, tuning_.downlink()))) : none);
     set("Descente_Radio", links ? megahertz(links->downlinkAtRadio) : none);
-    set("Montee_Radio", !(links && uplink)         ? none
+    set("Montee_Radio", !(links && uplink)        ? none
                         : tuning_.uplinkRefused() ? tr("non envoyée")
                                                   : megahertz(links->uplinkAtRadio));
     set("Doppler_Descente", links ? shift(links->downlinkDoppler()) : none);

@@ -15,8 +15,10 @@
 
 #include <set>
 
-namespace orvanta {
-namespace {
+namespace orvanta
+{
+namespace
+{
 
 // The French texts that the English translation replaces (those written the
 // same in both languages, such as "Satellite", cannot tell them apart).

@@ -56,9 +56,10 @@ int exportCommand(const std::vector<std::string> &arguments, std::ostream &out, 
     if (options.has("--since")) {
         const QDate day = QDate::fromString(QString::fromStdString(options.text("--since")), Qt::ISODate);
         if (!day.isValid() || options.text("--since").size() != 10)
-            return badArguments(err, text(QCoreApplication::translate(
-                                         "LogCommand", "--since : date attendue sous la forme AAAA-MM-JJ, pas « %1 »")
-                                         .arg(QString::fromStdString(options.text("--since")))));
+            return badArguments(
+                err, text(QCoreApplication::translate("LogCommand",
+                                                      "--since : date attendue sous la forme AAAA-MM-JJ, pas « %1 »")
+                              .arg(QString::fromStdString(options.text("--since")))));
         since = QDateTime(day, QTime(0, 0), Qt::UTC);
     }
     const auto store = openStore(options, err);
@@ -159,18 +160,18 @@ int listCommand(const std::vector<std::string> &arguments, std::ostream &out, st
 
 std::string logUsage()
 {
-    return text(QCoreApplication::translate("LogCommand",
-                                            "usage :\n"
-                                            "  orvanta-log export --adif FICHIER [--since AAAA-MM-JJ] [--database FICHIER]\n"
-                                            "  orvanta-log import FICHIER [--database FICHIER]\n"
-                                            "  orvanta-log list [--call INDICATIF] [--database FICHIER]\n"
-                                            "  orvanta-log --version\n"
-                                            "Le journal est par défaut ~/.local/share/orvanta/journal.sqlite, celui de la fenêtre Journal.\n"
-                                            "export écrit les contacts (depuis la date donnée, incluse) en ADIF 3.1 pour LoTW ;\n"
-                                            "import ajoute ceux d'un fichier ADIF qui ne sont pas déjà dans le journal ;\n"
-                                            "list les écrit en CSV, les plus récents d'abord.\n"
-                                            "Statut 0 : fait, 1 : journal ou fichier inutilisable, enregistrement endommagé ignoré,\n"
-                                            "2 : arguments incorrects.\n"));
+    return text(QCoreApplication::translate(
+        "LogCommand", "usage :\n"
+                      "  orvanta-log export --adif FICHIER [--since AAAA-MM-JJ] [--database FICHIER]\n"
+                      "  orvanta-log import FICHIER [--database FICHIER]\n"
+                      "  orvanta-log list [--call INDICATIF] [--database FICHIER]\n"
+                      "  orvanta-log --version\n"
+                      "Le journal est par défaut ~/.local/share/orvanta/journal.sqlite, celui de la fenêtre Journal.\n"
+                      "export écrit les contacts (depuis la date donnée, incluse) en ADIF 3.1 pour LoTW ;\n"
+                      "import ajoute ceux d'un fichier ADIF qui ne sont pas déjà dans le journal ;\n"
+                      "list les écrit en CSV, les plus récents d'abord.\n"
+                      "Statut 0 : fait, 1 : journal ou fichier inutilisable, enregistrement endommagé ignoré,\n"
+                      "2 : arguments incorrects.\n"));
 }
 
 int runLogCommand(const std::vector<std::string> &arguments, std::ostream &out, std::ostream &err)
@@ -193,7 +194,9 @@ int runLogCommand(const std::vector<std::string> &arguments, std::ostream &out, 
         return importCommand(rest, out, err);
     if (command == "list")
         return listCommand(rest, out, err);
-    return badArguments(err, text(QCoreApplication::translate("LogCommand", "commande inconnue : %1").arg(QString::fromStdString(command))));
+    return badArguments(
+        err,
+        text(QCoreApplication::translate("LogCommand", "commande inconnue : %1").arg(QString::fromStdString(command))));
 }
 
 } // namespace orvanta

@@ -16,8 +16,7 @@ int main(int argc, char **argv)
     // The messages follow LC_ALL, LC_MESSAGES and LANG, the options' own too.
     const orvanta::InterfaceTranslations translations(
         orvanta::chooseInterfaceLanguage({}, QProcessEnvironment::systemEnvironment()).language);
-    orvanta::orbit::cli::setTextTranslator([](const char *context, const char *text) {
-        return QCoreApplication::translate(context, text).toStdString();
-    });
+    orvanta::orbit::cli::setTextTranslator(
+        [](const char *context, const char *text) { return QCoreApplication::translate(context, text).toStdString(); });
     return orvanta::runLogCommand(arguments, std::cout, std::cerr);
 }

@@ -2,9 +2,11 @@
 
 #include <vector>
 
-namespace orvanta::orbit::cli {
+namespace orvanta::orbit::cli
+{
 
-namespace {
+namespace
+{
 
 TextTranslator &translatorInForce()
 {

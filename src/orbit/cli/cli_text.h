@@ -7,7 +7,8 @@
 // The commands' messages and usage are written in French. A program that
 // holds the texts of another language puts in the translator that finds
 // them; without one, the French texts are printed as they are.
-namespace orvanta::orbit::cli {
+namespace orvanta::orbit::cli
+{
 
 // Context and French text in, the text to print out.
 using TextTranslator = std::function<std::string(const char *context, const char *text)>;

@@ -36,7 +36,8 @@ std::unique_ptr<Satellites> readSatellites(const std::string &path, double latit
     auto satellites = Init_Satellites(path, latitude, longitude, height);
     reportProblems(satellites->problems(), err);
     if (satellites->satcount() == 0) {
-        err << "orvanta-orbit : " << fillIn(cliText("OrbitCommand", "aucun satellite utilisable dans %1"), {path}) << "\n";
+        err << "orvanta-orbit : " << fillIn(cliText("OrbitCommand", "aucun satellite utilisable dans %1"), {path})
+            << "\n";
         return nullptr;
     }
     return satellites;
@@ -65,8 +66,8 @@ std::optional<JulianDate> instantOption(const Options &options, const std::strin
 {
     const auto instant = parseIsoInstant(options.text(key));
     if (!instant)
-        *status = badArguments(
-            err, fillIn(cliText("OrbitCommand", "%1 : instant attendu sous la forme %2, pas « %3 »"), {key, form, options.text(key)}));
+        *status = badArguments(err, fillIn(cliText("OrbitCommand", "%1 : instant attendu sous la forme %2, pas « %3 »"),
+                                           {key, form, options.text(key)}));
     return instant;
 }
 

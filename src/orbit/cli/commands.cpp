@@ -103,7 +103,8 @@ int passesCommand(const std::vector<std::string> &arguments, std::ostream &out, 
     const auto station = options.ok() ? readStation(options) : std::nullopt;
     const std::string format = options.ok() && options.has("--format") ? options.text("--format") : "csv";
     if (format != "csv" && format != "ics")
-        return badArguments(err, fillIn(cliText("OrbitCommand", "--format : csv ou ics attendu, pas « %1 »"), {format}));
+        return badArguments(err,
+                            fillIn(cliText("OrbitCommand", "--format : csv ou ics attendu, pas « %1 »"), {format}));
     const auto days = options.number("--days", 1, 0, 366);
     // By default the limits a station starts with, as its planning window uses.
     const auto minElevation = options.number("--min-elev", kStationMinElevationDeg, -90, 90);
@@ -145,8 +146,8 @@ int passesCommand(const std::vector<std::string> &arguments, std::ostream &out, 
         outcome.passes = satellites.passes(name, *start, *days, *minElevation, *minDuration);
         if (const auto end = satellites.orbitEnd(name, stop)) {
             const bool cut = !outcome.passes.empty() && outcome.passes.back().cutByOrbitEnd;
-            outcome.messages =
-                "orvanta-orbit : " + fillIn(orbitEnded, {name, isoInstantText(*end), cut ? passCut : std::string()}) + "\n";
+            outcome.messages = "orvanta-orbit : "
+                               + fillIn(orbitEnded, {name, isoInstantText(*end), cut ? passCut : std::string()}) + "\n";
         }
     });
     std::vector<PredictedPass> all;
@@ -195,7 +196,8 @@ int lookCommand(const std::vector<std::string> &arguments, std::ostream &out, st
         if (!satellites.lookAt(name, *time, 0.0, look)) {
             const std::string refusal = satellites.refusal(name, *time);
             err << "orvanta-orbit : " << name << " : "
-                << (refusal.empty() ? cliText("OrbitCommand", "orbite impossible à calculer à cet instant") : refusal) << "\n";
+                << (refusal.empty() ? cliText("OrbitCommand", "orbite impossible à calculer à cet instant") : refusal)
+                << "\n";
             continue;
         }
         ++computed;
@@ -275,7 +277,8 @@ bool printStates(const ElementSet &set, const JulianDate &start, double stepSeco
     }
     if (farthest > kDoubtfulDaysFromEpoch * JulianDate::kMinutesPerDay)
         err << "orvanta-orbit : "
-            << fillIn(cliText("OrbitCommand", "%1 : éléments à plus de %2 jours des instants demandés, prédiction peu sûre"),
+            << fillIn(cliText("OrbitCommand",
+                              "%1 : éléments à plus de %2 jours des instants demandés, prédiction peu sûre"),
                       {set.name, shortestText(kDoubtfulDaysFromEpoch)})
             << "\n";
     for (long k = 0; k <= steps; ++k) {
@@ -318,19 +321,25 @@ int propagateCommand(const std::vector<std::string> &arguments, std::ostream &ou
         return status;
     const double steps = std::floor(*minutes * 60.0 / *step + 1e-9);
     if (steps + 1 > kMostPropagationsPerRun)
-        return badArguments(err, fillIn(cliText("OrbitCommand", "trop de pas : --minutes / --step-s dépasse %1"), {shortestText(kMostPropagationsPerRun)}));
+        return badArguments(err, fillIn(cliText("OrbitCommand", "trop de pas : --minutes / --step-s dépasse %1"),
+                                        {shortestText(kMostPropagationsPerRun)}));
 
     const ElementCatalogue catalogue = readElementFiles(options.text("--elements"));
     reportProblems(catalogue.problems, err);
     if (catalogue.sets.empty()) {
-        err << "orvanta-orbit : " << fillIn(cliText("OrbitCommand", "aucun satellite utilisable dans %1"), {options.text("--elements")}) << "\n";
+        err << "orvanta-orbit : "
+            << fillIn(cliText("OrbitCommand", "aucun satellite utilisable dans %1"), {options.text("--elements")})
+            << "\n";
         return kFailed;
     }
     // The bound holds for the whole command, whatever the number of satellites.
     if ((steps + 1) * double(catalogue.sets.size()) > kMostPropagationsPerRun)
         return badArguments(
-            err, fillIn(cliText("OrbitCommand", "trop de propagations : %1 satellites × %2 instants dépasse %3 pour la commande entière"),
-                        {std::to_string(catalogue.sets.size()), plainText(steps + 1), shortestText(kMostPropagationsPerRun)}));
+            err,
+            fillIn(
+                cliText("OrbitCommand",
+                        "trop de propagations : %1 satellites × %2 instants dépasse %3 pour la commande entière"),
+                {std::to_string(catalogue.sets.size()), plainText(steps + 1), shortestText(kMostPropagationsPerRun)}));
 
     if (options.has("--summary")) {
         const auto [count, nanoseconds] = timePropagations(catalogue.sets, *start, *step, long(steps), *threads);
@@ -369,28 +378,30 @@ int propagateCommand(const std::vector<std::string> &arguments, std::ostream &ou
 
 std::string orbitUsage()
 {
-    return cliText("OrbitCommand",
-                   "usage :\n"
-                   "  orvanta-orbit passes --elements PATH --lat DEG --lon DEG [--alt M] --start YYYY-MM-DDTHH:MM:SSZ\n"
-                   "                       [--days N] [--min-elev DEG] [--min-duration S] [--sat NOM|NUMERO]... [--format csv|ics]\n"
-                   "                       [--threads N]\n"
-                   "  orvanta-orbit look --elements PATH --lat DEG --lon DEG [--alt M] --time YYYY-MM-DDTHH:MM:SS.sssZ\n"
-                   "                     [--sat NOM|NUMERO]...\n"
-                   "  orvanta-orbit verify --elements FILE\n"
-                   "  orvanta-orbit propagate --elements PATH --start ISO --minutes M --step-s S [--summary] [--threads N]\n"
-                   "  orvanta-orbit track --elements PATH --sat NOM|NUMERO --start ISO --minutes M --step-s S\n"
-                   "  orvanta-orbit mutual --elements PATH (--lat DEG --lon DEG [--alt M] | --locator LOC)\n"
-                   "                       --locator2 LOC --start ISO [--days N] [--min-elev DEG] [--sat NOM|NUMERO]...\n"
-                   "  orvanta-orbit --version\n"
-                   "  orvanta-orbit --help\n"
-                   "  orvanta-orbit update --station DIR\n"
-                   "PATH : un fichier d'éléments, deux lignes ou OMM (CSV, JSON, XML), reconnu à son contenu,\n"
-                   "       ou un dossier (ses fichiers \"*.txt\", \"*.csv\", \"*.json\", \"*.xml\").\n"
-                   "--sat : le nom d'un satellite ou son numéro de catalogue.\n"
-                   "--threads : les fils de calcul qui se partagent les satellites (par défaut, un par cœur).\n"
-                   "update télécharge les fichiers d'éléments qui ont une source dans DIR/Sources.cfg,\n"
-                   "une ligne par fichier ; statut 0 : tous mis à jour, 1 : au moins un fichier\n"
-                   "gardé tel quel ou une source inutilisable, 2 : arguments incorrects.\n");
+    return cliText(
+        "OrbitCommand",
+        "usage :\n"
+        "  orvanta-orbit passes --elements PATH --lat DEG --lon DEG [--alt M] --start YYYY-MM-DDTHH:MM:SSZ\n"
+        "                       [--days N] [--min-elev DEG] [--min-duration S] [--sat NOM|NUMERO]... [--format "
+        "csv|ics]\n"
+        "                       [--threads N]\n"
+        "  orvanta-orbit look --elements PATH --lat DEG --lon DEG [--alt M] --time YYYY-MM-DDTHH:MM:SS.sssZ\n"
+        "                     [--sat NOM|NUMERO]...\n"
+        "  orvanta-orbit verify --elements FILE\n"
+        "  orvanta-orbit propagate --elements PATH --start ISO --minutes M --step-s S [--summary] [--threads N]\n"
+        "  orvanta-orbit track --elements PATH --sat NOM|NUMERO --start ISO --minutes M --step-s S\n"
+        "  orvanta-orbit mutual --elements PATH (--lat DEG --lon DEG [--alt M] | --locator LOC)\n"
+        "                       --locator2 LOC --start ISO [--days N] [--min-elev DEG] [--sat NOM|NUMERO]...\n"
+        "  orvanta-orbit --version\n"
+        "  orvanta-orbit --help\n"
+        "  orvanta-orbit update --station DIR\n"
+        "PATH : un fichier d'éléments, deux lignes ou OMM (CSV, JSON, XML), reconnu à son contenu,\n"
+        "       ou un dossier (ses fichiers \"*.txt\", \"*.csv\", \"*.json\", \"*.xml\").\n"
+        "--sat : le nom d'un satellite ou son numéro de catalogue.\n"
+        "--threads : les fils de calcul qui se partagent les satellites (par défaut, un par cœur).\n"
+        "update télécharge les fichiers d'éléments qui ont une source dans DIR/Sources.cfg,\n"
+        "une ligne par fichier ; statut 0 : tous mis à jour, 1 : au moins un fichier\n"
+        "gardé tel quel ou une source inutilisable, 2 : arguments incorrects.\n");
 }
 
 int runOrbitCommand(const std::vector<std::string> &arguments, std::ostream &out, std::ostream &err)

@@ -36,7 +36,8 @@ int trackCommand(const std::vector<std::string> &arguments, std::ostream &out, s
         return status;
     const double steps = std::floor(*minutes * 60.0 / *step + 1e-9);
     if (steps + 1 > kMostTrackPoints)
-        return badArguments(err, fillIn(cliText("OrbitCommand", "trop de pas : --minutes / --step-s dépasse %1"), {shortestText(kMostTrackPoints)}));
+        return badArguments(err, fillIn(cliText("OrbitCommand", "trop de pas : --minutes / --step-s dépasse %1"),
+                                        {shortestText(kMostTrackPoints)}));
 
     const std::string path = options.text("--elements");
     // The ground track does not depend on the station.
@@ -45,7 +46,8 @@ int trackCommand(const std::vector<std::string> &arguments, std::ostream &out, s
         return kFailed;
     const std::string name = satellites->nameOf(options.text("--sat"));
     if (name.empty())
-        return badArguments(err, fillIn(cliText("OrbitCommand", "satellite absent des éléments : %1"), {options.text("--sat")}));
+        return badArguments(
+            err, fillIn(cliText("OrbitCommand", "satellite absent des éléments : %1"), {options.text("--sat")}));
 
     out << "time,latitude,longitude,altitude_km,footprint_radius_km,locator\n";
     for (long k = 0; k <= long(steps); ++k) {
@@ -84,13 +86,16 @@ int mutualCommand(const std::vector<std::string> &arguments, std::ostream &out, 
         return badArguments(err, options.error());
     const bool byPosition = options.has("--lat") && options.has("--lon");
     if (byPosition == options.has("--locator") || (!byPosition && (options.has("--lat") || options.has("--lon"))))
-        return badArguments(err, cliText("OrbitCommand", "la première station se donne par --lat et --lon, ou par --locator"));
+        return badArguments(
+            err, cliText("OrbitCommand", "la première station se donne par --lat et --lon, ou par --locator"));
     std::optional<LocatorSquare> first;
     if (options.has("--locator") && !(first = squareOfLocator(options.text("--locator"))))
-        return badArguments(err, fillIn(cliText("OrbitCommand", "%1 : locator attendu (JN18eu), pas « %2 »"), {"--locator", options.text("--locator")}));
+        return badArguments(err, fillIn(cliText("OrbitCommand", "%1 : locator attendu (JN18eu), pas « %2 »"),
+                                        {"--locator", options.text("--locator")}));
     const auto second = squareOfLocator(options.text("--locator2"));
     if (!second)
-        return badArguments(err, fillIn(cliText("OrbitCommand", "%1 : locator attendu (JN18eu), pas « %2 »"), {"--locator2", options.text("--locator2")}));
+        return badArguments(err, fillIn(cliText("OrbitCommand", "%1 : locator attendu (JN18eu), pas « %2 »"),
+                                        {"--locator2", options.text("--locator2")}));
     int status = 0;
     const auto start = instantOption(options, "--start", "YYYY-MM-DDTHH:MM:SSZ", err, &status);
     if (!start)

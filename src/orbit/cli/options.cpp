@@ -53,7 +53,8 @@ std::optional<double> Options::number(const std::string &name, double fallback, 
         return std::nullopt;
     }
     if (parsed < low || parsed > high) {
-        error_ = fillIn(cliText("OrbitOptions", "%1 : %2 hors de %3 à %4"), {name, value, shortestText(low), shortestText(high)});
+        error_ = fillIn(cliText("OrbitOptions", "%1 : %2 hors de %3 à %4"),
+                        {name, value, shortestText(low), shortestText(high)});
         return std::nullopt;
     }
     return parsed;
