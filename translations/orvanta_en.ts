@@ -1897,6 +1897,49 @@ The default values are used; the old file will be kept as %3 before the next sav
     </message>
 </context>
 <context>
+    <name>StationFolder</name>
+    <message>
+        <source>impossible de créer le dossier %1</source>
+        <translation>cannot create the folder %1</translation>
+    </message>
+    <message>
+        <source>impossible de créer un dossier dans %1 : %2</source>
+        <translation>cannot create a folder in %1: %2</translation>
+    </message>
+    <message>
+        <source>impossible de copier %1 : %2</source>
+        <translation>cannot copy %1: %2</translation>
+    </message>
+    <message>
+        <source>impossible de renommer %1 en %2</source>
+        <translation>cannot rename %1 to %2</translation>
+    </message>
+    <message>
+        <source>le dossier de la station %1 n&apos;existe pas</source>
+        <translation>the station folder %1 does not exist</translation>
+    </message>
+    <message>
+        <source>ni XDG_DATA_HOME ni HOME ne donnent de dossier personnel : indiquez le dossier de la station avec --station DOSSIER</source>
+        <translation>neither XDG_DATA_HOME nor HOME gives a personal folder: give the station folder with --station FOLDER</translation>
+    </message>
+    <message>
+        <source>%1 n&apos;est pas un dossier : indiquez le dossier de la station avec --station DOSSIER</source>
+        <translation>%1 is not a folder: give the station folder with --station FOLDER</translation>
+    </message>
+    <message>
+        <source>aucun fichier d&apos;éléments (*.txt, ou OMM *.csv, *.json, *.xml) dans le dossier courant %1 et pas de station de démonstration installée (%2) : indiquez le dossier de la station avec --station DOSSIER</source>
+        <translation>no element file (*.txt, or OMM *.csv, *.json, *.xml) in the current folder %1 and no demonstration station installed (%2): give the station folder with --station FOLDER</translation>
+    </message>
+    <message>
+        <source>création du dossier de la station %1 : %2</source>
+        <translation>creating the station folder %1: %2</translation>
+    </message>
+    <message>
+        <source>Premier démarrage : votre dossier de station %1 a été créé avec la station de démonstration. Vos fichiers d&apos;éléments, Elements.cfg et Frequences.cfg se trouvent désormais dans ce dossier.</source>
+        <translation>First start: your station folder %1 was created with the demonstration station. Your element files, Elements.cfg and Frequences.cfg are now in this folder.</translation>
+    </message>
+</context>
+<context>
     <name>Tracking</name>
     <message>
         <source>Rotor : %1° / %2°</source>

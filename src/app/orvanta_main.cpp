@@ -38,6 +38,16 @@ int runOrvanta(QApplication &app, const QStringList &arguments, const MainHooks 
         std::fprintf(stderr, "orvanta: %s\n%s", qPrintable(error), qPrintable(stationUsage()));
         return 2;
     }
+    QtMessageBoxes messages;
+    IniSettingsStore store(options->settingsFile, messages);
+    // Before the station folder is chosen and the first window made: every
+    // text is in the chosen language, the standard buttons of questions
+    // included.
+    const LanguageChoice language = chooseInterfaceLanguage(
+        store.get(kApplication, kSetupSection, kLanguageKey), QProcessEnvironment::systemEnvironment());
+    const InterfaceTranslations translations(language.language);
+    if (!translations.problem().isEmpty())
+        std::fprintf(stderr, "orvanta: %s\n", qPrintable(translations.problem()));
     const StationFolderChoice folder = chooseStationFolder(options->stationFolder, QDir::currentPath(),
                                                            QApplication::applicationDirPath(),
                                                            QProcessEnvironment::systemEnvironment());
@@ -45,16 +55,6 @@ int runOrvanta(QApplication &app, const QStringList &arguments, const MainHooks 
         std::fprintf(stderr, "orvanta: %s\n", qPrintable(folder.error));
         return 2;
     }
-
-    QtMessageBoxes messages;
-    IniSettingsStore store(options->settingsFile, messages);
-    // Before the first window: every text is made in the chosen language,
-    // the standard buttons of questions included.
-    const LanguageChoice language = chooseInterfaceLanguage(
-        store.get(kApplication, kSetupSection, kLanguageKey), QProcessEnvironment::systemEnvironment());
-    const InterfaceTranslations translations(language.language);
-    if (!translations.problem().isEmpty())
-        std::fprintf(stderr, "orvanta: %s\n", qPrintable(translations.problem()));
     QtSerialLine receiverLine(receiverDevice(store), QStringLiteral("19200,n,8,1"), messages);
     QtSerialLine rotorLine(rotorDevice(store), QStringLiteral("4800,n,8,1"), messages);
     Station *running = nullptr;
