@@ -23,7 +23,7 @@ packages=(
   qt6-httpserver-dev qt6-websockets-dev # the remote station's server
   libqt6sql6-sqlite libsqlite3-dev # the log of contacts (its export reads SQLite directly)
   libsodium-dev # the remote station's password hashes
-  qt6-l10n-tools # lupdate and lrelease for the English translation
+  qt6-l10n-tools qt6-tools-dev # lupdate and lrelease for the English translation, and their CMake functions
   libhwy-dev # the batch propagation's vector code
   chromium chromium-driver python3-selenium # the remote page's browser test
 )

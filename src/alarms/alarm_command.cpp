@@ -1,5 +1,6 @@
 #include "alarms/alarm_command.h"
 
+#include <QCoreApplication>
 #include <QProcess>
 #include <QProcessEnvironment>
 
@@ -27,15 +28,19 @@ void AlarmCommand::run(const QString &command, const QStringList &environment)
     connect(process, &QProcess::errorOccurred, this, [this, process, command](QProcess::ProcessError error) {
         if (error != QProcess::FailedToStart)
             return; // a crash is told by finished
-        failed(command, QStringLiteral("La commande d'alarme « %1 » n'a pas pu être lancée : %2.")
-                            .arg(command, process->errorString()));
+        failed(command,
+               QCoreApplication::translate("AlarmCommand", "La commande d'alarme « %1 » n'a pas pu être lancée : %2.")
+                   .arg(command, process->errorString()));
         process->deleteLater();
     });
     connect(process, &QProcess::finished, this, [this, process, command](int code, QProcess::ExitStatus status) {
         if (status == QProcess::CrashExit)
-            failed(command, QStringLiteral("La commande d'alarme « %1 » s'est arrêtée anormalement.").arg(command));
+            failed(command, QCoreApplication::translate("AlarmCommand",
+                                                        "La commande d'alarme « %1 » s'est arrêtée anormalement.")
+                                .arg(command));
         else if (code != 0)
-            failed(command, QStringLiteral("La commande d'alarme « %1 » a échoué (code de sortie %2).")
+            failed(command, QCoreApplication::translate("AlarmCommand",
+                                                        "La commande d'alarme « %1 » a échoué (code de sortie %2).")
                                 .arg(command)
                                 .arg(code));
         process->deleteLater();
@@ -53,7 +58,9 @@ void AlarmCommand::failed(const QString &command, const QString &text)
         return;
     reportedFor_ = command;
     if (report_)
-        report_(text + QStringLiteral(" Ce message ne reviendra pas tant que la commande reste la même."));
+        report_(text
+                + QCoreApplication::translate("AlarmCommand",
+                                              " Ce message ne reviendra pas tant que la commande reste la même."));
 }
 
 } // namespace orvanta

@@ -2,6 +2,7 @@
 
 #include "platform/message_boxes.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
@@ -40,7 +41,7 @@ QString AlarmEditor::commandProblem(const QString &command, const QString &folde
         return {};
     const QStringList words = QProcess::splitCommand(command);
     if (words.isEmpty() || words.first().isEmpty())
-        return QStringLiteral("La commande d'alarme ne nomme aucun programme.");
+        return QCoreApplication::translate("AlarmCommand", "La commande d'alarme ne nomme aucun programme.");
     const QString program = words.first();
     // A bare name is looked for in PATH, as QProcess does; a path from the station folder.
     const QString found = program.contains(QLatin1Char('/'))
@@ -48,7 +49,9 @@ QString AlarmEditor::commandProblem(const QString &command, const QString &folde
                               : QStandardPaths::findExecutable(program);
     const QFileInfo file(found);
     if (found.isEmpty() || !file.isFile() || !file.isExecutable())
-        return QStringLiteral("Le programme « %1 » de la commande d'alarme est introuvable ou n'est pas exécutable.")
+        return QCoreApplication::translate(
+                   "AlarmCommand",
+                   "Le programme « %1 » de la commande d'alarme est introuvable ou n'est pas exécutable.")
             .arg(program);
     return {};
 }

@@ -5,6 +5,8 @@
 #include "orbit/utc_time.h"
 #include "platform/text_numbers.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -67,7 +69,7 @@ QString timeLeft(std::int64_t seconds)
     const std::int64_t minutes = shown / 60;
     const std::int64_t rest = shown % 60;
     if (shown == 0)
-        return QStringLiteral("moins de %1 s").arg(AlarmWatch::kStepSeconds);
+        return QCoreApplication::translate("Alarms", "moins de %1 s").arg(AlarmWatch::kStepSeconds);
     if (minutes == 0)
         return QStringLiteral("%1 s").arg(rest);
     if (rest == 0)
@@ -91,14 +93,14 @@ AlarmNotice alarmNotice(const AlarmKey &key, const orbit::PredictedPass &pass, s
     const QString name = QString::fromStdString(pass.name);
     const std::int64_t aos = aosSecond(pass);
     if (key.moment == AlarmMoment::AtLos) {
-        notice.summary = QStringLiteral("%1 : LOS, fin du passage").arg(name);
+        notice.summary = QCoreApplication::translate("Alarms", "%1 : LOS, fin du passage").arg(name);
     } else if (nowSecond < aos) {
-        notice.summary = QStringLiteral("%1 : AOS dans %2").arg(name, timeLeft(aos - nowSecond));
+        notice.summary = QCoreApplication::translate("Alarms", "%1 : AOS dans %2").arg(name, timeLeft(aos - nowSecond));
         notice.countingDown = true;
     } else {
-        notice.summary = QStringLiteral("%1 : AOS, le passage commence").arg(name);
+        notice.summary = QCoreApplication::translate("Alarms", "%1 : AOS, le passage commence").arg(name);
     }
-    notice.body = QStringLiteral("AOS %1 TU, site max %2°, azimut AOS %3°, LOS %4 TU")
+    notice.body = QCoreApplication::translate("Alarms", "AOS %1 TU, site max %2°, azimut AOS %3°, LOS %4 TU")
                       .arg(timeOfDay(aos), formatFixed(pass.maxElevationDeg, 0), formatFixed(pass.aosAzimuthDeg, 0),
                            timeOfDay(losSecond(pass)));
     return notice;

@@ -7,6 +7,7 @@
 #include "platform/utc_clock.h"
 #include "tracking/station_clock.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QDir>
 #include <QLabel>
@@ -23,7 +24,7 @@ AlarmWork::AlarmWork(Links links, QDBusConnection bus)
       banner_(links_.window.findChild<QLabel *>(QStringLiteral("Bandeau_Alarme")))
 {
     if (auto *menu = links_.window.findChild<QMenu *>(QStringLiteral("mnu_Configuration"))) {
-        QAction *entry = menu->addAction(QStringLiteral("&Alarmes de passage"));
+        QAction *entry = menu->addAction(QCoreApplication::translate("Alarms", "&Alarmes de passage"));
         entry->setObjectName(QStringLiteral("Mnu_Alarmes"));
         connect(entry, &QAction::triggered, window_, &AlarmesWindow::ouvrir);
     }
@@ -114,8 +115,9 @@ void AlarmWork::unanswered(const QString &name)
     onBanner_.insert(name);
     if (!toldUnavailable_) {
         toldUnavailable_ = true;
-        bannerNote_ = QStringLiteral("(Aucun service de notifications du bureau ne répond : les alarmes de passage "
-                                     "s'affichent dans ce bandeau.)");
+        bannerNote_ = QCoreApplication::translate(
+            "Alarms", "(Aucun service de notifications du bureau ne répond : les alarmes de passage "
+                      "s'affichent dans ce bandeau.)");
     }
     showBanner();
 }

@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -37,14 +38,17 @@ QSpinBox *spinBox(int highest, const QString &suffix, const QString &name, QWidg
 AlarmRuleBoxes ruleBoxes(QGridLayout &grid, int line, const QString &prefix, QWidget *parent)
 {
     AlarmRuleBoxes boxes{
-        checkBox(QStringLiteral("Alarme avant l'acquisition (AOS)"), prefix + QStringLiteral("_Active"), parent),
+        checkBox(QCoreApplication::translate("orvanta::AlarmesWindow", "Alarme avant l'acquisition (AOS)"),
+                 prefix + QStringLiteral("_Active"), parent),
         spinBox(AlarmRule::kLongestLeadMinutes, QStringLiteral(" min"), prefix + QStringLiteral("_Minutes"), parent),
-        checkBox(QStringLiteral("Seulement si le site max atteint"), prefix + QStringLiteral("_Site_Min_Actif"),
-                 parent),
+        checkBox(QCoreApplication::translate("orvanta::AlarmesWindow", "Seulement si le site max atteint"),
+                 prefix + QStringLiteral("_Site_Min_Actif"), parent),
         spinBox(90, QStringLiteral("°"), prefix + QStringLiteral("_Site_Min"), parent),
-        checkBox(QStringLiteral("Alarme aussi à la perte du signal (LOS)"), prefix + QStringLiteral("_LOS"), parent)};
+        checkBox(QCoreApplication::translate("orvanta::AlarmesWindow", "Alarme aussi à la perte du signal (LOS)"),
+                 prefix + QStringLiteral("_LOS"), parent)};
     grid.addWidget(boxes.enabled, line, 0, 1, 2);
-    grid.addWidget(new QLabel(QStringLiteral("Minutes avant AOS"), parent), line + 1, 0);
+    grid.addWidget(new QLabel(QCoreApplication::translate("orvanta::AlarmesWindow", "Minutes avant AOS"), parent),
+                   line + 1, 0);
     grid.addWidget(boxes.minutes, line + 1, 1);
     grid.addWidget(boxes.elevationLimited, line + 2, 0);
     grid.addWidget(boxes.elevation, line + 2, 1);
@@ -83,33 +87,33 @@ AlarmesWindow::AlarmesWindow(AlarmEditor &editor, QString stationFolder,
       satellites_(std::move(satellites))
 {
     setObjectName(QStringLiteral("Alarmes"));
-    setWindowTitle(QStringLiteral("Alarmes de passage"));
+    setWindowTitle(tr("Alarmes de passage"));
 
-    auto *every = new QGroupBox(QStringLiteral("Tous les satellites sélectionnés"), this);
+    auto *every = new QGroupBox(tr("Tous les satellites sélectionnés"), this);
     auto *everyGrid = new QGridLayout(every);
     every_ = ruleBoxes(*everyGrid, 0, QStringLiteral("Alarme"), every);
-    chime_ = checkBox(QStringLiteral("Jouer le son Alarme_Sat.wav"), QStringLiteral("Alarme_Son"), every);
+    chime_ = checkBox(tr("Jouer le son Alarme_Sat.wav"), QStringLiteral("Alarme_Son"), every);
     everyGrid->addWidget(chime_, 4, 0, 1, 2);
-    stationHorizon_ = checkBox(QStringLiteral("AOS et LOS au-dessus de l'horizon de la station (Horizon.cfg)"),
+    stationHorizon_ = checkBox(tr("AOS et LOS au-dessus de l'horizon de la station (Horizon.cfg)"),
                                QStringLiteral("Alarme_Horizon"), every);
     everyGrid->addWidget(stationHorizon_, 6, 0, 1, 2);
-    everyGrid->addWidget(new QLabel(QStringLiteral("Commande"), every), 5, 0);
+    everyGrid->addWidget(new QLabel(tr("Commande"), every), 5, 0);
     command_ = new QLineEdit(every);
     command_->setObjectName(QStringLiteral("Alarme_Commande"));
     command_->setMinimumWidth(command_->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 40);
-    command_->setPlaceholderText(QStringLiteral("programme arguments"));
-    command_->setToolTip(QStringLiteral(
-        "Lancée sans shell à chaque alarme, dans le dossier de la station. Elle trouve le passage dans son "
-        "environnement : ORVANTA_EVENT (AOS ou LOS), ORVANTA_NORAD, ORVANTA_NAME, ORVANTA_AOS, ORVANTA_LOS "
-        "(ISO 8601, TU), ORVANTA_MAX_ELEVATION, ORVANTA_AOS_AZIMUTH (degrés)."));
+    command_->setPlaceholderText(tr("programme arguments"));
+    command_->setToolTip(
+        tr("Lancée sans shell à chaque alarme, dans le dossier de la station. Elle trouve le passage dans son "
+           "environnement : ORVANTA_EVENT (AOS ou LOS), ORVANTA_NORAD, ORVANTA_NAME, ORVANTA_AOS, ORVANTA_LOS "
+           "(ISO 8601, TU), ORVANTA_MAX_ELEVATION, ORVANTA_AOS_AZIMUTH (degrés)."));
     everyGrid->addWidget(command_, 5, 1);
 
-    auto *own = new QGroupBox(QStringLiteral("Par satellite"), this);
+    auto *own = new QGroupBox(tr("Par satellite"), this);
     auto *ownGrid = new QGridLayout(own);
     satellite_ = new QComboBox(own);
     satellite_->setObjectName(QStringLiteral("Alarme_Satellite"));
     ownGrid->addWidget(satellite_, 0, 0, 1, 2);
-    hasOwn_ = checkBox(QStringLiteral("Règle propre à ce satellite"), QStringLiteral("Alarme_Regle_Propre"), own);
+    hasOwn_ = checkBox(tr("Règle propre à ce satellite"), QStringLiteral("Alarme_Regle_Propre"), own);
     ownGrid->addWidget(hasOwn_, 1, 0, 1, 2);
     own_ = ruleBoxes(*ownGrid, 2, QStringLiteral("Satellite"), own);
 

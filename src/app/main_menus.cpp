@@ -1,6 +1,8 @@
 #include "app/main_menus.h"
 
+#include <QCoreApplication>
 #include <QAction>
+#include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -43,14 +45,16 @@ QAction *barEntry(QMenuBar &bar, const char *name, const QString &caption)
 
 void buildMainMenus(QMenuBar &bar)
 {
-    QMenu *configuration = submenu(&bar, "mnu_Configuration", QStringLiteral("&Configuration"));
+    QMenu *configuration =
+        submenu(&bar, "mnu_Configuration", QCoreApplication::translate("MainMenus", "&Configuration"));
     bar.addMenu(configuration);
-    entry(configuration, "Mnu_Parametres", QStringLiteral("&Parametres"));
-    entry(configuration, "Mnu_Observateur", QStringLiteral("&Observateur"));
-    QMenu *communication = submenu(configuration, "Mnu_Communication", QStringLiteral("&Communication"));
+    entry(configuration, "Mnu_Parametres", QCoreApplication::translate("MainMenus", "&Parametres"));
+    entry(configuration, "Mnu_Observateur", QCoreApplication::translate("MainMenus", "&Observateur"));
+    QMenu *communication =
+        submenu(configuration, "Mnu_Communication", QCoreApplication::translate("MainMenus", "&Communication"));
     configuration->addMenu(communication);
 
-    QMenu *lpt = submenu(communication, "Mnu_Port_LPT", QStringLiteral("Port LPT"));
+    QMenu *lpt = submenu(communication, "Mnu_Port_LPT", QCoreApplication::translate("MainMenus", "Port LPT"));
     communication->addMenu(lpt);
     checkEntry(lpt, "Mnu_LPT_378", QStringLiteral("LPT1 (378)"), true);
     checkEntry(lpt, "Mnu_LPT_278", QStringLiteral("LPT2 (278)"), false);
@@ -59,71 +63,84 @@ void buildMainMenus(QMenuBar &bar)
     communication->addMenu(rs232);
     QMenu *port = submenu(rs232, "Mnu_Port", QStringLiteral("Port"));
     rs232->addMenu(port);
-    QMenu *com1 = submenu(port, "Mnu_Com1", QStringLiteral("Com2 RECEPTEUR"));
+    QMenu *com1 = submenu(port, "Mnu_Com1", QCoreApplication::translate("MainMenus", "Com2 RECEPTEUR"));
     port->addMenu(com1);
-    checkEntry(com1, "Mnu_Com1_V1200", QStringLiteral("1200 Bauds"), false);
-    checkEntry(com1, "Mnu_Com1_V2400", QStringLiteral("2400 Bauds"), false);
-    checkEntry(com1, "Mnu_Com1_V4800", QStringLiteral("4800 Bauds"), false);
-    checkEntry(com1, "Mnu_Com1_V9600", QStringLiteral("9600_Bauds"), false);
-    checkEntry(com1, "Mnu_Com1_V19200", QStringLiteral("19200 Bauds"), true);
-    QMenu *com2 = submenu(port, "Mnu_Com2", QStringLiteral("Com1  ROTOR"));
+    checkEntry(com1, "Mnu_Com1_V1200", QCoreApplication::translate("MainMenus", "1200 Bauds"), false);
+    checkEntry(com1, "Mnu_Com1_V2400", QCoreApplication::translate("MainMenus", "2400 Bauds"), false);
+    checkEntry(com1, "Mnu_Com1_V4800", QCoreApplication::translate("MainMenus", "4800 Bauds"), false);
+    checkEntry(com1, "Mnu_Com1_V9600", QCoreApplication::translate("MainMenus", "9600_Bauds"), false);
+    checkEntry(com1, "Mnu_Com1_V19200", QCoreApplication::translate("MainMenus", "19200 Bauds"), true);
+    QMenu *com2 = submenu(port, "Mnu_Com2", QCoreApplication::translate("MainMenus", "Com1  ROTOR"));
     port->addMenu(com2);
-    checkEntry(com2, "Mnu_Com2_V1200", QStringLiteral("1200 Baud"), false);
-    checkEntry(com2, "Mnu_Com2_V2400", QStringLiteral("2400 Baud"), false);
-    checkEntry(com2, "Mnu_Com2_V4800", QStringLiteral("4800 Baud"), true);
-    checkEntry(com2, "Mnu_Com2_V9600", QStringLiteral("9600 Baud"), false);
-    checkEntry(com2, "Mnu_Com2_V19200", QStringLiteral("19200 Baud"), false);
+    checkEntry(com2, "Mnu_Com2_V1200", QCoreApplication::translate("MainMenus", "1200 Baud"), false);
+    checkEntry(com2, "Mnu_Com2_V2400", QCoreApplication::translate("MainMenus", "2400 Baud"), false);
+    checkEntry(com2, "Mnu_Com2_V4800", QCoreApplication::translate("MainMenus", "4800 Baud"), true);
+    checkEntry(com2, "Mnu_Com2_V9600", QCoreApplication::translate("MainMenus", "9600 Baud"), false);
+    checkEntry(com2, "Mnu_Com2_V19200", QCoreApplication::translate("MainMenus", "19200 Baud"), false);
     // The Linux devices behind the lines and the parallel port.
-    entry(communication, "Mnu_Peripheriques", QStringLiteral("Peripheriques"));
+    entry(communication, "Mnu_Peripheriques", QCoreApplication::translate("MainMenus", "Peripheriques"));
+    // Named in both languages, so that an operator who cannot read the one in
+    // force still finds it.
+    QMenu *language = submenu(configuration, "Mnu_Langue", QStringLiteral("Langue / Language"));
+    configuration->addMenu(language);
+    auto *languages = new QActionGroup(language);
+    languages->addAction(checkEntry(language, "Mnu_Langue_Francais", QStringLiteral("Français"), false));
+    languages->addAction(checkEntry(language, "Mnu_Langue_English", QStringLiteral("English"), false));
 
-    QMenu *selection = submenu(&bar, "Mnu_Selection", QStringLiteral("&Selection"));
+    QMenu *selection = submenu(&bar, "Mnu_Selection", QCoreApplication::translate("MainMenus", "&Selection"));
     bar.addMenu(selection);
-    QMenu *recepteurs = submenu(selection, "Mnu_Recepteurs", QStringLiteral("Recepteurs"));
+    QMenu *recepteurs = submenu(selection, "Mnu_Recepteurs", QCoreApplication::translate("MainMenus", "Recepteurs"));
     selection->addMenu(recepteurs);
     checkEntry(recepteurs, "Mnu_AR5000", QStringLiteral("AR 5000"), true);
     checkEntry(recepteurs, "Mnu_FT847", QStringLiteral("FT 847"), false);
     checkEntry(recepteurs, "Mnu_Hamlib_Recepteur", QStringLiteral("Hamlib"), false);
-    QMenu *rotor = submenu(selection, "Mnu_Rotor", QStringLiteral("Interfaces Rotor"));
+    QMenu *rotor = submenu(selection, "Mnu_Rotor", QCoreApplication::translate("MainMenus", "Interfaces Rotor"));
     selection->addMenu(rotor);
     checkEntry(rotor, "Mnu_Fodtrack", QStringLiteral("FodTrack"), true);
     checkEntry(rotor, "Mnu_GS232", QStringLiteral("GS-232"), false);
     checkEntry(rotor, "Mnu_Hamlib_Rotor", QStringLiteral("Hamlib"), false);
 
-    barEntry(bar, "Mnu_Frequence_Sat", QStringLiteral("Sa&tellites"));
+    barEntry(bar, "Mnu_Frequence_Sat", QCoreApplication::translate("MainMenus", "Sa&tellites"));
 
-    QMenu *elements = submenu(&bar, "Mnu_Element", QStringLiteral("&Elements"));
+    QMenu *elements = submenu(&bar, "Mnu_Element", QCoreApplication::translate("MainMenus", "&Elements"));
     bar.addMenu(elements);
-    entry(elements, "Mnu_Element_Sources", QStringLiteral("&Sources des elements"));
-    entry(elements, "Mnu_Element_Mise_A_Jour", QStringLiteral("&Mettre a jour les elements"));
+    entry(elements, "Mnu_Element_Sources", QCoreApplication::translate("MainMenus", "&Sources des elements"));
+    entry(elements, "Mnu_Element_Mise_A_Jour", QCoreApplication::translate("MainMenus", "&Mettre a jour les elements"));
 
-    QMenu *transponders = submenu(&bar, "Mnu_Transpondeurs", QStringLiteral("Tra&nspondeurs"));
+    QMenu *transponders =
+        submenu(&bar, "Mnu_Transpondeurs", QCoreApplication::translate("MainMenus", "Tra&nspondeurs"));
     bar.addMenu(transponders);
-    entry(transponders, "Mnu_Transpondeurs_Panneau", QStringLiteral("&Panneau du satellite suivi"));
-    entry(transponders, "Mnu_Transpondeurs_Import", QStringLiteral("&Importer la liste SatNOGS DB..."));
+    entry(transponders, "Mnu_Transpondeurs_Panneau",
+          QCoreApplication::translate("MainMenus", "&Panneau du satellite suivi"));
+    entry(transponders, "Mnu_Transpondeurs_Import",
+          QCoreApplication::translate("MainMenus", "&Importer la liste SatNOGS DB..."));
     // The Hamlib radio's side of the transponder work.
     transponders->addSeparator();
-    QMenu *uplinkVfo = submenu(transponders, "Mnu_Transpondeurs_VFO_Montee", QStringLiteral("&VFO de montée (Hamlib)"));
+    QMenu *uplinkVfo = submenu(transponders, "Mnu_Transpondeurs_VFO_Montee",
+                               QCoreApplication::translate("MainMenus", "&VFO de montée (Hamlib)"));
     transponders->addMenu(uplinkVfo);
     checkEntry(uplinkVfo, "Mnu_VFO_Montee_VFOB", QStringLiteral("VFO &B"), true);
     checkEntry(uplinkVfo, "Mnu_VFO_Montee_VFOA", QStringLiteral("VFO &A"), false);
     checkEntry(uplinkVfo, "Mnu_VFO_Montee_Sub", QStringLiteral("&Sub"), false);
     checkEntry(uplinkVfo, "Mnu_VFO_Montee_Main", QStringLiteral("&Main"), false);
-    checkEntry(transponders, "Mnu_Transpondeurs_Ignorer_Cadran", QStringLiteral("&Ignorer le cadran"), false);
-    checkEntry(transponders, "Mnu_Transpondeurs_Radio_Montee", QStringLiteral("&Radio de montée (Hamlib)..."), false);
+    checkEntry(transponders, "Mnu_Transpondeurs_Ignorer_Cadran",
+               QCoreApplication::translate("MainMenus", "&Ignorer le cadran"), false);
+    checkEntry(transponders, "Mnu_Transpondeurs_Radio_Montee",
+               QCoreApplication::translate("MainMenus", "&Radio de montée (Hamlib)..."), false);
 
-    barEntry(bar, "Mnu_Calibration", QStringLiteral("Ca&libration"));
+    barEntry(bar, "Mnu_Calibration", QCoreApplication::translate("MainMenus", "Ca&libration"));
 
-    auto *ciel = barEntry(bar, "Mnu_Ciel", QStringLiteral("C&iel"));
+    auto *ciel = barEntry(bar, "Mnu_Ciel", QCoreApplication::translate("MainMenus", "C&iel"));
     ciel->setCheckable(true);
     ciel->setChecked(true);
     // The world map, in a window of its own beside the sky view.
-    barEntry(bar, "Mnu_Carte", QStringLiteral("Ca&rte"));
+    barEntry(bar, "Mnu_Carte", QCoreApplication::translate("MainMenus", "Ca&rte"));
 
-    QMenu *aide = submenu(&bar, "Mnu_Aide", QStringLiteral("&Aide"));
+    QMenu *aide = submenu(&bar, "Mnu_Aide", QCoreApplication::translate("MainMenus", "&Aide"));
     bar.addMenu(aide);
-    entry(aide, "Mnu_A_Propos_De", QStringLiteral("&A propos de"));
-    entry(aide, "Mnu_Historique", QStringLiteral("&Historique"));
-    entry(aide, "Mnu_Notice", QStringLiteral("&Notice Utilisation"));
+    entry(aide, "Mnu_A_Propos_De", QCoreApplication::translate("MainMenus", "&A propos de"));
+    entry(aide, "Mnu_Historique", QCoreApplication::translate("MainMenus", "&Historique"));
+    entry(aide, "Mnu_Notice", QCoreApplication::translate("MainMenus", "&Notice Utilisation"));
 }
 
 } // namespace orvanta

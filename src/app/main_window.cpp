@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QFontDatabase>
 #include <QGridLayout>
@@ -29,7 +30,9 @@ namespace orvanta {
 
 namespace {
 
-const QString passHeader = QStringLiteral("Acquisition       Perte     El max  Dir   Nom satellite");
+// Looked up when the window is made, once the language is in force.
+const char *const passHeader =
+    QT_TRANSLATE_NOOP("orvanta::MainWindow", "Acquisition       Perte     El max  Dir   Nom satellite");
 
 QLineEdit *readOnlyBox(const QString &name, const QString &text, QWidget *parent, int width = 90)
 {
@@ -72,7 +75,7 @@ QLabel *readbackLabel(const QString &name, const QString &widest, QWidget *paren
 
 QLabel *header(QWidget *parent)
 {
-    auto *text = new QLabel(passHeader, parent);
+    auto *text = new QLabel(QCoreApplication::translate("orvanta::MainWindow", passHeader), parent);
     text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     return text;
 }
@@ -110,53 +113,53 @@ MainWindow::MainWindow(QWidget *parent)
 
     // Left: the satellites and their banks.
     auto *left = new QVBoxLayout;
-    auto *satellites = new QGroupBox(QStringLiteral("Liste des Satellites"), central);
+    auto *satellites = new QGroupBox(tr("Liste des Satellites"), central);
     auto *satLayout = new QGridLayout(satellites);
-    satLayout->addWidget(label(QStringLiteral("A Selectionner"), satellites), 0, 0);
-    satLayout->addWidget(label(QStringLiteral("Selectionnés"), satellites), 0, 1);
+    satLayout->addWidget(label(tr("A Selectionner"), satellites), 0, 0);
+    satLayout->addWidget(label(tr("Selectionnés"), satellites), 0, 1);
     filtreSat_ = new QLineEdit(satellites);
     filtreSat_->setObjectName(QStringLiteral("Filtre_Sat"));
-    filtreSat_->setPlaceholderText(QStringLiteral("Nom ou numéro"));
+    filtreSat_->setPlaceholderText(tr("Nom ou numéro"));
     filtreSat_->setClearButtonEnabled(true);
-    filtreSat_->setToolTip(QStringLiteral("Ne montre que les satellites dont le nom contient ce texte ou dont le "
-                                          "numéro de catalogue commence par lui"));
+    filtreSat_->setToolTip(tr("Ne montre que les satellites dont le nom contient ce texte ou dont le "
+                              "numéro de catalogue commence par lui"));
     satLayout->addWidget(filtreSat_, 1, 0);
     listeSat_ = list(QStringLiteral("ListeSat"), satellites, false);
-    listeSat_->setToolTip(QStringLiteral("Double cliquez sur le satellite pour l'ajouter a la liste selectionné"));
+    listeSat_->setToolTip(tr("Double cliquez sur le satellite pour l'ajouter a la liste selectionné"));
     // One line of text per satellite: the layout of a whole catalogue need not measure each.
     listeSat_->setUniformItemSizes(true);
     satelliteFilter_ = std::make_unique<ListRowFilter>(*listeSat_);
     satSelect_ = list(QStringLiteral("Sat_Select"), satellites, false);
-    satSelect_->setToolTip(QStringLiteral("Double cliquez sur le satellite pour le supprimer"));
+    satSelect_->setToolTip(tr("Double cliquez sur le satellite pour le supprimer"));
     satLayout->addWidget(listeSat_, 2, 0);
     satLayout->addWidget(satSelect_, 1, 1, 2, 1);
     auto *banks = new QHBoxLayout;
-    banks->addWidget(label(QStringLiteral("Banques Satellites"), satellites));
+    banks->addWidget(label(tr("Banques Satellites"), satellites));
     bank_ = optionGroup(QStringLiteral("Bank"), {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")},
                         {1, 2, 3}, 1, satellites);
     for (QAbstractButton *button : bank_->buttons())
         banks->addWidget(button);
-    auto *enregistrer = new QPushButton(QStringLiteral("Enr"), satellites);
+    auto *enregistrer = new QPushButton(tr("Enr"), satellites);
     enregistrer->setObjectName(QStringLiteral("Enregistrer"));
-    enregistrer->setToolTip(QStringLiteral("Enregistre les satellites de la banque selectionnée"));
+    enregistrer->setToolTip(tr("Enregistre les satellites de la banque selectionnée"));
     banks->addWidget(enregistrer);
     satLayout->addLayout(banks, 3, 0, 1, 2);
     left->addWidget(satellites, 1);
 
     auto *buttons = new QHBoxLayout;
-    auto *pourMan = new QPushButton(QStringLiteral("Man"), central);
+    auto *pourMan = new QPushButton(tr("Man"), central);
     pourMan->setObjectName(QStringLiteral("Pour_Man"));
-    pourMan->setToolTip(QStringLiteral("Acces au pilotage manuel des antennes"));
+    pourMan->setToolTip(tr("Acces au pilotage manuel des antennes"));
     auto *rx = new QPushButton(QStringLiteral("RX"), central);
     rx->setObjectName(QStringLiteral("RX"));
-    rx->setToolTip(QStringLiteral("Acces au panneau de control du recepteur"));
+    rx->setToolTip(tr("Acces au panneau de control du recepteur"));
     buttons->addWidget(pourMan);
     buttons->addWidget(rx);
     left->addLayout(buttons);
 
     auto *velmo = new QGroupBox(QStringLiteral("Velmo"), central);
     auto *velmoLayout = new QHBoxLayout(velmo);
-    auto *titre = new QLabel(QStringLiteral("Poursuite satellites "), velmo);
+    auto *titre = new QLabel(tr("Poursuite satellites "), velmo);
     titre->setObjectName(QStringLiteral("Titre"));
     titre->setWordWrap(true);
     velmoLayout->addWidget(titre);
@@ -173,22 +176,22 @@ MainWindow::MainWindow(QWidget *parent)
         QStringLiteral("background: #fff3b0; border: 1px solid #c8a000; padding: 4px; font-weight: bold;"));
     bandeau->hide();
     middle->addWidget(bandeau);
-    auto *visibles = new QGroupBox(QStringLiteral("Satellites Visibles"), central);
+    auto *visibles = new QGroupBox(tr("Satellites Visibles"), central);
     auto *visLayout = new QGridLayout(visibles);
     visLayout->addWidget(header(visibles), 0, 0, 1, 8);
     satVisibles_ = list(QStringLiteral("Sat_Visibles"), visibles, true);
     visLayout->addWidget(satVisibles_, 1, 0, 1, 8);
-    visLayout->addWidget(label(QStringLiteral("Satellite"), visibles), 2, 0);
+    visLayout->addWidget(label(tr("Satellite"), visibles), 2, 0);
     visLayout->addWidget(satSel_ = readOnlyBox(QStringLiteral("Sat_Sel"), {}, visibles, 200), 2, 1, 1, 3);
-    visLayout->addWidget(label(QStringLiteral("Fréquence"), visibles), 2, 4);
+    visLayout->addWidget(label(tr("Fréquence"), visibles), 2, 4);
     visLayout->addWidget(freqSel_ = readOnlyBox(QStringLiteral("Freq_Sel"), {}, visibles), 2, 5);
     visLayout->addWidget(label(QStringLiteral("MHz"), visibles), 2, 6);
-    visLayout->addWidget(label(QStringLiteral("Azimut"), visibles), 3, 0);
+    visLayout->addWidget(label(tr("Azimut"), visibles), 3, 0);
     visLayout->addWidget(azimutSel_ = readOnlyBox(QStringLiteral("Azimut_Sel"), {}, visibles, 60), 3, 1);
-    visLayout->addWidget(label(QStringLiteral("Degrés"), visibles), 3, 2);
-    visLayout->addWidget(label(QStringLiteral("Site"), visibles), 3, 4);
+    visLayout->addWidget(label(tr("Degrés"), visibles), 3, 2);
+    visLayout->addWidget(label(tr("Site"), visibles), 3, 4);
     visLayout->addWidget(siteSel_ = readOnlyBox(QStringLiteral("Site_Sel"), {}, visibles, 60), 3, 5);
-    visLayout->addWidget(label(QStringLiteral("Degrés"), visibles), 3, 6);
+    visLayout->addWidget(label(tr("Degrés"), visibles), 3, 6);
     rotorReading_ = readbackLabel(QStringLiteral("Lecture_Rotor"), QStringLiteral("Rotor : -888° / -888°"), visibles);
     visLayout->addWidget(rotorReading_, 4, 0, 1, 4);
     radioReading_ = readbackLabel(QStringLiteral("Lecture_Radio"), QStringLiteral("Radio : 88888.88888 MHz"), visibles);
@@ -198,41 +201,40 @@ MainWindow::MainWindow(QWidget *parent)
     followChoice_->setObjectName(QStringLiteral("Suivi_Choisi"));
     auto *choiceLayout = new QHBoxLayout(followChoice_);
     choiceLayout->setContentsMargins(0, 0, 0, 0);
-    auto *choiceLabel = new QLabel(QStringLiteral("Suivi choisi"), followChoice_);
+    auto *choiceLabel = new QLabel(tr("Suivi choisi"), followChoice_);
     choiceLabel->setStyleSheet(QStringLiteral("font-weight: bold; color: #1a6e2e;"));
     choiceLayout->addWidget(choiceLabel);
-    auto *automatic = new QPushButton(QStringLiteral("Revenir au suivi automatique"), followChoice_);
-    automatic->setToolTip(QStringLiteral("Suivre de nouveau le passage en cours qui a commencé le premier"));
+    auto *automatic = new QPushButton(tr("Revenir au suivi automatique"), followChoice_);
+    automatic->setToolTip(tr("Suivre de nouveau le passage en cours qui a commencé le premier"));
     choiceLayout->addWidget(automatic);
     choiceLayout->addStretch(1);
     followChoice_->hide();
     visLayout->addWidget(followChoice_, 5, 0, 1, 8);
-    auto *follow = new QAction(QStringLiteral("Suivre ce satellite"), satVisibles_);
+    auto *follow = new QAction(tr("Suivre ce satellite"), satVisibles_);
     follow->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
     follow->setShortcutContext(Qt::WidgetShortcut);
     satVisibles_->addAction(follow);
     satVisibles_->setContextMenuPolicy(Qt::ActionsContextMenu);
-    satVisibles_->setToolTip(QStringLiteral("Entrée ou clic droit sur un passage : suivre ce satellite ; double clic : "
-                                            "détails du passage"));
+    satVisibles_->setToolTip(tr("Entrée ou clic droit sur un passage : suivre ce satellite ; double clic : "
+                                "détails du passage"));
     middle->addWidget(visibles, 1);
 
-    auto *prochains = new QGroupBox(QStringLiteral("Passage des prochains satellites"), central);
+    auto *prochains = new QGroupBox(tr("Passage des prochains satellites"), central);
     auto *nextLayout = new QGridLayout(prochains);
     nextLayout->addWidget(header(prochains), 0, 0, 1, 7);
     detailPass_ = list(QStringLiteral("Detail_Pass"), prochains, true);
     nextLayout->addWidget(detailPass_, 1, 0, 1, 7);
-    nextLayout->addWidget(label(QStringLiteral("Satellite"), prochains), 2, 0);
+    nextLayout->addWidget(label(tr("Satellite"), prochains), 2, 0);
     nextLayout->addWidget(satAtt_ = readOnlyBox(QStringLiteral("Sat_Att"), {}, prochains, 200), 2, 1, 1, 3);
-    nextLayout->addWidget(label(QStringLiteral("Fréquence"), prochains), 2, 4);
+    nextLayout->addWidget(label(tr("Fréquence"), prochains), 2, 4);
     nextLayout->addWidget(freqAtt_ = readOnlyBox(QStringLiteral("Freq_Att"), {}, prochains), 2, 5);
     nextLayout->addWidget(label(QStringLiteral("MHz"), prochains), 2, 6);
     middle->addWidget(prochains, 1);
 
     auto *switches = new QHBoxLayout;
-    auto *doppler = new QGroupBox(QStringLiteral("Correction Doppler"), central);
+    auto *doppler = new QGroupBox(tr("Correction Doppler"), central);
     auto *dopLayout = new QHBoxLayout(doppler);
-    QButtonGroup *dopplerGroup =
-        optionGroup(QStringLiteral("Doppler"), {QStringLiteral("Avec"), QStringLiteral("Sans")}, {1, 2}, 2, doppler);
+    QButtonGroup *dopplerGroup = optionGroup(QStringLiteral("Doppler"), {tr("Avec"), tr("Sans")}, {1, 2}, 2, doppler);
     for (QAbstractButton *button : dopplerGroup->buttons())
         dopLayout->addWidget(button);
     valDop_ = new QLabel(QStringLiteral("----"), doppler);
@@ -242,31 +244,31 @@ MainWindow::MainWindow(QWidget *parent)
     valDop_->setFixedWidth(valDop_->fontMetrics().horizontalAdvance(QStringLiteral("-888.8")) + 4);
     valDop_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     dopLayout->addWidget(valDop_);
-    dopLayout->addWidget(label(QStringLiteral(" KHz"), doppler));
+    dopLayout->addWidget(label(tr(" KHz"), doppler));
     switches->addWidget(doppler);
 
-    auto *poursuite = new QGroupBox(QStringLiteral("Poursuite Antenne"), central);
+    auto *poursuite = new QGroupBox(tr("Poursuite Antenne"), central);
     auto *pLayout = new QHBoxLayout(poursuite);
     QButtonGroup *trackingGroup =
-        optionGroup(QStringLiteral("Tracking"), {QStringLiteral("Avec"), QStringLiteral("Sans")}, {2, 1}, 1, poursuite);
+        optionGroup(QStringLiteral("Tracking"), {tr("Avec"), tr("Sans")}, {2, 1}, 1, poursuite);
     for (QAbstractButton *button : trackingGroup->buttons())
         pLayout->addWidget(button);
     switches->addWidget(poursuite);
 
-    auto *programmation = new QGroupBox(QStringLiteral("Programmation Recepteur"), central);
+    auto *programmation = new QGroupBox(tr("Programmation Recepteur"), central);
     auto *rLayout = new QHBoxLayout(programmation);
-    QButtonGroup *progRxGroup = optionGroup(QStringLiteral("Prog_RX"), {QStringLiteral("Avec"), QStringLiteral("Sans")},
-                                            {2, 1}, 1, programmation);
+    QButtonGroup *progRxGroup =
+        optionGroup(QStringLiteral("Prog_RX"), {tr("Avec"), tr("Sans")}, {2, 1}, 1, programmation);
     for (QAbstractButton *button : progRxGroup->buttons())
         rLayout->addWidget(button);
     switches->addWidget(programmation);
 
-    auto *heure = new QGroupBox(QStringLiteral("Heure TU"), central);
+    auto *heure = new QGroupBox(tr("Heure TU"), central);
     heure->setObjectName(QStringLiteral("Heure_TU"));
     auto *heureLayout = new QHBoxLayout(heure);
-    heureLayout->addWidget(label(QStringLiteral("Date"), heure));
+    heureLayout->addWidget(label(tr("Date"), heure));
     heureLayout->addWidget(date_ = readOnlyBox(QStringLiteral("Date"), QStringLiteral("00/00/00"), heure));
-    heureLayout->addWidget(label(QStringLiteral("Heure"), heure));
+    heureLayout->addWidget(label(tr("Heure"), heure));
     heureLayout->addWidget(time_ = readOnlyBox(QStringLiteral("Time_UTC"), QStringLiteral("00:00:00"), heure));
     switches->addWidget(heure);
     middle->addLayout(switches);
@@ -357,7 +359,7 @@ QString MainWindow::controlText(const QString &control) const
 
 void MainWindow::showRotorReading(const std::optional<RotorAim> &position)
 {
-    rotorReading_->setText(position ? QStringLiteral("Rotor : %1° / %2°")
+    rotorReading_->setText(position ? tr("Rotor : %1° / %2°")
                                           .arg(formatFixed(position->azimuthDeg, 0), formatFixed(position->elevationDeg, 0))
                                     : QString());
     rotorReading_->setVisible(position.has_value());
@@ -365,7 +367,7 @@ void MainWindow::showRotorReading(const std::optional<RotorAim> &position)
 
 void MainWindow::showRadioReading(std::optional<double> hertz)
 {
-    radioReading_->setText(hertz ? QStringLiteral("Radio : %1 MHz").arg(formatFixed(*hertz / 1e6, 5)) : QString());
+    radioReading_->setText(hertz ? tr("Radio : %1 MHz").arg(formatFixed(*hertz / 1e6, 5)) : QString());
     radioReading_->setVisible(hertz.has_value());
 }
 

@@ -7,10 +7,10 @@
 #include "config/device_setup.h"
 #include "platform/desktop_help_viewer.h"
 #include "platform/ini_settings_store.h"
+#include "platform/interface_language.h"
 #include "platform/qt_message_boxes.h"
 #include "platform/qt_serial_line.h"
 #include "platform/qt_sound_player.h"
-#include "platform/qt_translations.h"
 #include "platform/switchable_parallel_port.h"
 #include "platform/text_numbers.h"
 #include "platform/utc_clock.h"
@@ -38,6 +38,16 @@ int runOrvanta(QApplication &app, const QStringList &arguments, const MainHooks 
         std::fprintf(stderr, "orvanta: %s\n%s", qPrintable(error), qPrintable(stationUsage()));
         return 2;
     }
+    QtMessageBoxes messages;
+    IniSettingsStore store(options->settingsFile, messages);
+    // Before the station folder is chosen and the first window made: every
+    // text is in the chosen language, the standard buttons of questions
+    // included.
+    const LanguageChoice language = chooseInterfaceLanguage(
+        store.get(kApplication, kSetupSection, kLanguageKey), QProcessEnvironment::systemEnvironment());
+    const InterfaceTranslations translations(language.language);
+    if (!translations.problem().isEmpty())
+        std::fprintf(stderr, "orvanta: %s\n", qPrintable(translations.problem()));
     const StationFolderChoice folder = chooseStationFolder(options->stationFolder, QDir::currentPath(),
                                                            QApplication::applicationDirPath(),
                                                            QProcessEnvironment::systemEnvironment());
@@ -45,11 +55,6 @@ int runOrvanta(QApplication &app, const QStringList &arguments, const MainHooks 
         std::fprintf(stderr, "orvanta: %s\n", qPrintable(folder.error));
         return 2;
     }
-
-    // Questions are asked in French: their standard buttons too.
-    const auto qtFrench = installQtFrenchTranslations();
-    QtMessageBoxes messages;
-    IniSettingsStore store(options->settingsFile, messages);
     QtSerialLine receiverLine(receiverDevice(store), QStringLiteral("19200,n,8,1"), messages);
     QtSerialLine rotorLine(rotorDevice(store), QStringLiteral("4800,n,8,1"), messages);
     Station *running = nullptr;
@@ -61,7 +66,7 @@ int runOrvanta(QApplication &app, const QStringList &arguments, const MainHooks 
     DeviceSetup deviceSetup(store, receiverLine, rotorLine, linuxPort, messages);
     QtSoundPlayer sound;
     EventLoopWaiter waiter;
-    DesktopHelpViewer help(messages);
+    DesktopHelpViewer help(messages, language.language);
     SystemUtcClock systemClock;
     std::unique_ptr<RehearsalClock> rehearsal;
     if (options->startTime.isValid())
@@ -75,6 +80,8 @@ int runOrvanta(QApplication &app, const QStringList &arguments, const MainHooks 
     station.start();
     if (!folder.notice.isEmpty())
         static_cast<MessageBoxes &>(messages).information(folder.notice);
+    if (!language.problem.isEmpty())
+        static_cast<MessageBoxes &>(messages).information(language.problem);
     if (hooks.started)
         hooks.started(station);
     return app.exec();

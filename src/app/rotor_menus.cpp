@@ -4,6 +4,7 @@
 #include "config/rotor_pointing_window.h"
 #include "rotor/gs232_rotor.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QMenu>
 #include <QWidget>
@@ -21,17 +22,17 @@ RotorMenus::RotorMenus(QWidget &window, SettingsStore &store, const ConfigStatio
     auto *menu = window.findChild<QMenu *>(QStringLiteral("Mnu_Rotor"));
     if (menu) {
         menu->addSeparator();
-        overlap_ = add("Mnu_GS232_450", QStringLiteral("GS-232 : azimut jusqu'a 450"));
-        flip_ = add("Mnu_GS232_Retournement", QStringLiteral("GS-232 : retournement (site jusqu'a 180)"));
-        wait_ = add("Mnu_Attente_Lever", QStringLiteral("Attendre au lever du prochain passage"));
-        lead_ = add("Mnu_Avance", QStringLiteral("Pointer en avance"));
-        readBack_ = add("Mnu_GS232_Lecture", QStringLiteral("GS-232 : lire la position (C2)"));
-        park_ = add("Mnu_Parcage_Passages", QStringLiteral("Parquer entre les passages"));
+        overlap_ = add("Mnu_GS232_450", QCoreApplication::translate("RotorMenus", "GS-232 : azimut jusqu'a 450"));
+        flip_ = add("Mnu_GS232_Retournement", QCoreApplication::translate("RotorMenus", "GS-232 : retournement (site jusqu'a 180)"));
+        wait_ = add("Mnu_Attente_Lever", QCoreApplication::translate("RotorMenus", "Attendre au lever du prochain passage"));
+        lead_ = add("Mnu_Avance", QCoreApplication::translate("RotorMenus", "Pointer en avance"));
+        readBack_ = add("Mnu_GS232_Lecture", QCoreApplication::translate("RotorMenus", "GS-232 : lire la position (C2)"));
+        park_ = add("Mnu_Parcage_Passages", QCoreApplication::translate("RotorMenus", "Parquer entre les passages"));
         for (QAction *entry : {overlap_, flip_, wait_, lead_, readBack_, park_}) {
             menu->addAction(entry);
             connect(entry, &QAction::triggered, this, &RotorMenus::changed);
         }
-        QAction *speeds = menu->addAction(QStringLiteral("Pointage du rotor..."));
+        QAction *speeds = menu->addAction(QCoreApplication::translate("RotorMenus", "Pointage du rotor..."));
         speeds->setObjectName(QStringLiteral("Mnu_Pointage_Rotor"));
         connect(speeds, &QAction::triggered, pointing, &RotorPointingWindow::ouvrir);
         // The waiting's default follows the rotor interface, read from the

@@ -3,6 +3,7 @@
 #include "data/element_file_list.h"
 #include "orbit/omm_readers.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -38,22 +39,25 @@ QString copyDemo(const QString &demo, const QString &target)
 {
     const QString parent = QFileInfo(target).absolutePath();
     if (!QDir().mkpath(parent))
-        return QStringLiteral("impossible de créer le dossier %1").arg(parent);
+        return QCoreApplication::translate("StationFolder", "impossible de créer le dossier %1").arg(parent);
     QTemporaryDir staging(target + QStringLiteral("-XXXXXX"));
     if (!staging.isValid())
-        return QStringLiteral("impossible de créer un dossier dans %1 : %2").arg(parent, staging.errorString());
+        return QCoreApplication::translate("StationFolder", "impossible de créer un dossier dans %1 : %2")
+            .arg(parent, staging.errorString());
     const QFileInfoList files = QDir(demo).entryInfoList(QDir::Files, QDir::Name);
     for (const QFileInfo &file : files) {
         const QString copy = staging.filePath(file.fileName());
         QFile source(file.absoluteFilePath());
         if (!source.copy(copy))
-            return QStringLiteral("impossible de copier %1 : %2").arg(file.absoluteFilePath(), source.errorString());
+            return QCoreApplication::translate("StationFolder", "impossible de copier %1 : %2")
+                .arg(file.absoluteFilePath(), source.errorString());
         // Installed files may be read-only; the user's copies are theirs to edit.
         QFile::setPermissions(copy, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
                                         | QFileDevice::ReadOther);
     }
     if (!QDir().rename(staging.path(), target))
-        return QStringLiteral("impossible de renommer %1 en %2").arg(staging.path(), target);
+        return QCoreApplication::translate("StationFolder", "impossible de renommer %1 en %2")
+            .arg(staging.path(), target);
     staging.setAutoRemove(false);
     return {};
 }
@@ -86,7 +90,8 @@ StationFolderChoice chooseStationFolder(const QString &given, const QString &cur
         if (QFileInfo(folder).isDir())
             choice.folder = folder;
         else
-            choice.error = QStringLiteral("le dossier de la station %1 n'existe pas").arg(folder);
+            choice.error =
+                QCoreApplication::translate("StationFolder", "le dossier de la station %1 n'existe pas").arg(folder);
         return choice;
     }
     if (holdsElementFile(currentDir)) {
@@ -95,8 +100,9 @@ StationFolderChoice chooseStationFolder(const QString &given, const QString &cur
     }
     const QString user = userStationFolder(env);
     if (user.isEmpty()) {
-        choice.error = QStringLiteral("ni XDG_DATA_HOME ni HOME ne donnent de dossier personnel : "
-                                      "indiquez le dossier de la station avec --station DOSSIER");
+        choice.error =
+            QCoreApplication::translate("StationFolder", "ni XDG_DATA_HOME ni HOME ne donnent de dossier personnel : "
+                                                         "indiquez le dossier de la station avec --station DOSSIER");
         return choice;
     }
     const QFileInfo existing(user);
@@ -105,15 +111,19 @@ StationFolderChoice chooseStationFolder(const QString &given, const QString &cur
         return choice;
     }
     if (existing.exists()) {
-        choice.error = QStringLiteral("%1 n'est pas un dossier : indiquez le dossier de la station avec --station DOSSIER")
-                           .arg(user);
+        choice.error =
+            QCoreApplication::translate(
+                "StationFolder", "%1 n'est pas un dossier : indiquez le dossier de la station avec --station DOSSIER")
+                .arg(user);
         return choice;
     }
     const QString demo = installedDemoFolder(executableDir);
     if (!QFileInfo(demo).isDir()) {
-        choice.error = QStringLiteral("aucun fichier d'éléments (*.txt, ou OMM *.csv, *.json, *.xml) dans le dossier courant %1 et pas de station "
-                                      "de démonstration installée (%2) : indiquez le dossier de la station avec "
-                                      "--station DOSSIER")
+        choice.error = QCoreApplication::translate(
+                           "StationFolder", "aucun fichier d'éléments (*.txt, ou OMM *.csv, *.json, *.xml) dans le "
+                                            "dossier courant %1 et pas de station "
+                                            "de démonstration installée (%2) : indiquez le dossier de la station avec "
+                                            "--station DOSSIER")
                            .arg(QDir::cleanPath(currentDir), demo);
         return choice;
     }
@@ -124,14 +134,17 @@ StationFolderChoice chooseStationFolder(const QString &given, const QString &cur
         return choice;
     }
     if (!problem.isEmpty()) {
-        choice.error = QStringLiteral("création du dossier de la station %1 : %2").arg(user, problem);
+        choice.error = QCoreApplication::translate("StationFolder", "création du dossier de la station %1 : %2")
+                           .arg(user, problem);
         return choice;
     }
     choice.folder = user;
-    choice.notice = QStringLiteral("Premier démarrage : votre dossier de station %1 a été créé avec la station de "
-                                   "démonstration. Vos fichiers d'éléments, Elements.cfg et Frequences.cfg "
-                                   "se trouvent désormais dans ce dossier.")
-                        .arg(user);
+    choice.notice =
+        QCoreApplication::translate("StationFolder",
+                                    "Premier démarrage : votre dossier de station %1 a été créé avec la station de "
+                                    "démonstration. Vos fichiers d'éléments, Elements.cfg et Frequences.cfg "
+                                    "se trouvent désormais dans ce dossier.")
+            .arg(user);
     return choice;
 }
 

@@ -1,6 +1,7 @@
 #include "app/station_menus.h"
 
 #include "app/hamlib_menus.h"
+#include "app/language_menu.h"
 #include "app/main_window.h"
 #include "app/revision_history.h"
 #include "app/rotor_menus.h"
@@ -80,6 +81,7 @@ StationMenus::StationMenus(Links links)
                                       }});
     rotorMenus_ = new RotorMenus(window, links_.platform.store, links_.config, links_.devices.gs232Rotor,
                                  [this] { return links_.tracking.cycle().rotorSteering().measuredSpeeds(); });
+    connectLanguageMenu(window, links_.platform.store, links_.platform.messages);
 }
 
 void StationMenus::connectMenus()

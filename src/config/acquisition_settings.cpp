@@ -5,6 +5,8 @@
 #include "platform/message_boxes.h"
 #include "platform/text_numbers.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <limits>
 
@@ -45,30 +47,30 @@ bool AcquisitionSettings::close(const AcquisitionTexts &t)
     const double repetition = leadingNumber(t.repetition);
     if (t.repetition.isEmpty() || t.repetition == QLatin1String("0")
         || (Verif_Numerique(t.repetition) && repetition == 0))
-        refuse(QStringLiteral("Specifiez le temps entre 2 mesures"));
+        refuse(QCoreApplication::translate("Acquisition", "Specifiez le temps entre 2 mesures"));
     if (!Verif_Numerique(t.repetition))
-        refuse(QStringLiteral("La valeur de delai entre 2 mesures est incorrecte"));
+        refuse(QCoreApplication::translate("Acquisition", "La valeur de delai entre 2 mesures est incorrecte"));
     else if (repetition > kLongestRepetition)
-        refuse(QStringLiteral("Valeur delai superieur a 86400 secondes"));
+        refuse(QCoreApplication::translate("Acquisition", "Valeur delai superieur a 86400 secondes"));
 
     if (t.passage.isEmpty())
-        refuse(QStringLiteral("Specifiez le temps de passage minimum du satellite"));
+        refuse(QCoreApplication::translate("Acquisition", "Specifiez le temps de passage minimum du satellite"));
     if (!Verif_Numerique(t.passage) || std::fabs(leadingNumber(t.passage)) > std::numeric_limits<float>::max())
-        refuse(QStringLiteral("La valeur du passage minimum du satellite est incorrecte"));
+        refuse(QCoreApplication::translate("Acquisition", "La valeur du passage minimum du satellite est incorrecte"));
 
     if (t.parcAzimut.isEmpty())
-        refuse(QStringLiteral("Specifiez la valeur de parcage azimut"));
+        refuse(QCoreApplication::translate("Acquisition", "Specifiez la valeur de parcage azimut"));
     if (leadingNumber(t.parcAzimut) > 360)
-        refuse(QStringLiteral("Valeur azimut superieur a 360°"));
+        refuse(QCoreApplication::translate("Acquisition", "Valeur azimut superieur a 360°"));
     if (!Verif_Numerique(t.parcAzimut))
-        refuse(QStringLiteral("La valeur de parcage azimut est incorrecte"));
+        refuse(QCoreApplication::translate("Acquisition", "La valeur de parcage azimut est incorrecte"));
 
     if (t.parcSite.isEmpty())
-        refuse(QStringLiteral("Specifiez la valeur de parcage site"));
+        refuse(QCoreApplication::translate("Acquisition", "Specifiez la valeur de parcage site"));
     if (leadingNumber(t.parcSite) > 90)
-        refuse(QStringLiteral("Valeur site superieur a 90°"));
+        refuse(QCoreApplication::translate("Acquisition", "Valeur site superieur a 90°"));
     if (!Verif_Numerique(t.parcSite))
-        refuse(QStringLiteral("La valeur de parcage site est incorrecte"));
+        refuse(QCoreApplication::translate("Acquisition", "La valeur de parcage site est incorrecte"));
 
     if (!accepted)
         return false;

@@ -32,5 +32,7 @@ struct ConfigStation {
 
 inline const QString kApplication = QStringLiteral("Orvanta");
 inline const QString kSetupSection = QStringLiteral("Setup");
+// The interface's language, "fr" or "en"; none: the desktop's.
+inline const QString kLanguageKey = QStringLiteral("Langue");
 
 } // namespace orvanta

@@ -6,6 +6,7 @@
 #include "platform/settings_store.h"
 #include "platform/text_numbers.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -58,8 +59,8 @@ const ReceiverEntry *receiverEntry(const QString &recepteur)
 
 QString titleCaption(const ConfigStation &config)
 {
-    return QStringLiteral("Poursuite satellite avec interface ") + config.Interface_Rotor + QStringLiteral(" et RX ")
-           + config.Recepteur;
+    return QCoreApplication::translate("Configuration", "Poursuite satellite avec interface %1 et RX %2")
+        .arg(config.Interface_Rotor, config.Recepteur);
 }
 
 bool receiverUsesLine(const QString &recepteur)
@@ -144,8 +145,9 @@ void Charge_Config(ConfigStation &c, ConfigContext &context)
 
     if (!numbers.problems.isEmpty() && context.messages)
         context.messages->information(
-            QStringLiteral("Ces valeurs de la configuration ne sont pas des nombres ; les valeurs par defaut "
-                           "sont utilisees :\n")
+            QCoreApplication::translate(
+                "Configuration", "Ces valeurs de la configuration ne sont pas des nombres ; les valeurs par defaut "
+                                 "sont utilisees :\n")
             + numbers.problems.join('\n'));
 }
 

@@ -8,6 +8,7 @@
 #include "platform/settings_store.h"
 #include "platform/switchable_parallel_port.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace orvanta {
@@ -51,8 +52,9 @@ QString DeviceSetup::problemOf(const QString &device, DeviceKind kind) const
 {
     const QString problem = check_(device, kind);
     if (!problem.isEmpty() && device == kRawPortDevice)
-        return QStringLiteral("L'acces direct aux ports par %1 demande les droits root (ou CAP_SYS_RAWIO) ; "
-                              "preferez /dev/parport0 et le groupe lp.")
+        return QCoreApplication::translate(
+                   "DeviceSetup", "L'acces direct aux ports par %1 demande les droits root (ou CAP_SYS_RAWIO) ; "
+                                  "preferez /dev/parport0 et le groupe lp.")
             .arg(device);
     return problem;
 }
@@ -62,13 +64,14 @@ bool DeviceSetup::apply(const StationDevices &wanted)
     const StationDevices devices{wanted.receiver.trimmed(), wanted.rotor.trimmed(), wanted.parallel.trimmed()};
     QStringList missing;
     if (devices.receiver.isEmpty())
-        missing << QStringLiteral("Specifiez le peripherique de la ligne recepteur");
+        missing << QCoreApplication::translate("DeviceSetup", "Specifiez le peripherique de la ligne recepteur");
     if (devices.rotor.isEmpty())
-        missing << QStringLiteral("Specifiez le peripherique de la ligne rotor");
+        missing << QCoreApplication::translate("DeviceSetup", "Specifiez le peripherique de la ligne rotor");
     if (devices.parallel.isEmpty())
-        missing << QStringLiteral("Specifiez le peripherique du port parallele");
+        missing << QCoreApplication::translate("DeviceSetup", "Specifiez le peripherique du port parallele");
     if (missing.isEmpty() && sameDevice(devices.receiver, devices.rotor))
-        missing << QStringLiteral("Les lignes recepteur et rotor ne peuvent pas utiliser le meme peripherique");
+        missing << QCoreApplication::translate(
+            "DeviceSetup", "Les lignes recepteur et rotor ne peuvent pas utiliser le meme peripherique");
     if (!missing.isEmpty()) {
         messages_.information(missing.join('\n'));
         return false;

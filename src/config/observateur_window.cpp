@@ -17,24 +17,23 @@ ObservateurWindow::ObservateurWindow(ObserverSettings &settings, QWidget *parent
     : QWidget(parent, Qt::Window), settings_(settings)
 {
     setObjectName(QStringLiteral("Observateur"));
-    setWindowTitle(QStringLiteral("Observateur"));
+    setWindowTitle(tr("Observateur"));
 
-    auto *frame = new QGroupBox(QStringLiteral("Coordonnees  de la station"), this);
+    auto *frame = new QGroupBox(tr("Coordonnees  de la station"), this);
     auto *grid = new QGridLayout(frame);
-    const QString degres = QStringLiteral("Degres");
-    longitude_ = addEntryRow(*grid, 0, QStringLiteral("Longitude"), QStringLiteral("Long_Observateur"), degres, frame,
-                             Qt::AlignRight);
-    latitude_ = addEntryRow(*grid, 1, QStringLiteral("Latitude"), QStringLiteral("Lat_Observateur"), degres, frame,
-                            Qt::AlignRight);
-    altitude_ = addEntryRow(*grid, 2, QStringLiteral("Altitude"), QStringLiteral("Alt_Observateur"),
-                            QStringLiteral("Metres"), frame, Qt::AlignRight);
-    elevation_ = addEntryRow(*grid, 3, QStringLiteral("Min Elevation"), QStringLiteral("Elev_Observateur"), degres,
-                             frame, Qt::AlignRight);
-    longitude_->setToolTip(QStringLiteral("Degres est ; ouest negatif"));
-    latitude_->setToolTip(QStringLiteral("Degres nord ; sud negatif"));
-    locator_ = addEntryRow(*grid, 4, QStringLiteral("Locator"), QStringLiteral("Locator_Observateur"),
-                           QStringLiteral("Maidenhead"), frame, Qt::AlignRight);
-    locator_->setToolTip(QStringLiteral("Un locator tape (JN18eu) remplace la longitude et la latitude"));
+    const QString degres = tr("Degres");
+    longitude_ =
+        addEntryRow(*grid, 0, tr("Longitude"), QStringLiteral("Long_Observateur"), degres, frame, Qt::AlignRight);
+    latitude_ = addEntryRow(*grid, 1, tr("Latitude"), QStringLiteral("Lat_Observateur"), degres, frame, Qt::AlignRight);
+    altitude_ =
+        addEntryRow(*grid, 2, tr("Altitude"), QStringLiteral("Alt_Observateur"), tr("Metres"), frame, Qt::AlignRight);
+    elevation_ =
+        addEntryRow(*grid, 3, tr("Min Elevation"), QStringLiteral("Elev_Observateur"), degres, frame, Qt::AlignRight);
+    longitude_->setToolTip(tr("Degres est ; ouest negatif"));
+    latitude_->setToolTip(tr("Degres nord ; sud negatif"));
+    locator_ = addEntryRow(*grid, 4, tr("Locator"), QStringLiteral("Locator_Observateur"), tr("Maidenhead"), frame,
+                           Qt::AlignRight);
+    locator_->setToolTip(tr("Un locator tape (JN18eu) remplace la longitude et la latitude"));
     // The locator follows the position typed, and a locator typed gives the position.
     const auto positionEdited = [this] { locator_->setText(ObserverSettings::locatorOf(boxes())); };
     connect(longitude_, &QLineEdit::textEdited, this, positionEdited);

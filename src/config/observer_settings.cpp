@@ -6,6 +6,8 @@
 #include "platform/message_boxes.h"
 #include "platform/text_numbers.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <limits>
 
@@ -83,18 +85,31 @@ bool ObserverSettings::applyLocator(ObserverTexts &texts)
 bool ObserverSettings::close(ObserverTexts &t)
 {
     const Check checks[] = {
-        {t.longitude, QStringLiteral("Specifier la longitude du point d'observation"),
-         QStringLiteral("La valeur de la longitude du point d'observation est incorrecte"), signedNumberText, -180,
-         360, QStringLiteral("La valeur de la longitude du point d'observation doit etre comprise entre -180 et 360°")},
-        {t.latitude, QStringLiteral("Specifier la latitude du point d'observation"),
-         QStringLiteral("La valeur de la latitude du point d'observation est incorrecte"), signedNumberText, -90, 90,
-         QStringLiteral("La valeur de la latitude du point d'observation doit etre comprise entre -90 et 90°")},
-        {t.altitude, QStringLiteral("Specifier l'altitude du point d'observation"),
-         QStringLiteral("La valeur de l'altitude du point d'observation est incorrecte"), unsignedNumberText, 0, 0,
+        {t.longitude, QCoreApplication::translate("Observer", "Specifier la longitude du point d'observation"),
+         QCoreApplication::translate("Observer", "La valeur de la longitude du point d'observation est incorrecte"),
+         signedNumberText, -180, 360,
+         QCoreApplication::translate(
+             "Observer", "La valeur de la longitude du point d'observation doit etre comprise entre -180 et 360°")},
+        {t.latitude, QCoreApplication::translate("Observer", "Specifier la latitude du point d'observation"),
+         QCoreApplication::translate("Observer", "La valeur de la latitude du point d'observation est incorrecte"),
+         signedNumberText, -90, 90,
+         QCoreApplication::translate(
+             "Observer", "La valeur de la latitude du point d'observation doit etre comprise entre -90 et 90°")},
+        {t.altitude,
+         QCoreApplication::translate("Observer", "Specifier l'altitude du point d'observation"),
+         QCoreApplication::translate("Observer", "La valeur de l'altitude du point d'observation est incorrecte"),
+         unsignedNumberText,
+         0,
+         0,
          {}},
-        {t.elevation, QStringLiteral("Specifier l'elevation minimum du point d'observation"),
-         QStringLiteral("La valeur de l'elevation minimum du point d'observation est incorrecte"),
-         unsignedNumberText, 0, 0, {}},
+        {t.elevation,
+         QCoreApplication::translate("Observer", "Specifier l'elevation minimum du point d'observation"),
+         QCoreApplication::translate("Observer",
+                                     "La valeur de l'elevation minimum du point d'observation est incorrecte"),
+         unsignedNumberText,
+         0,
+         0,
+         {}},
     };
     bool accepted = true;
     for (const Check &check : checks) {
@@ -113,9 +128,10 @@ bool ObserverSettings::close(ObserverTexts &t)
         }
     }
     if (!t.locator.isEmpty() && !orbit::squareOfLocator(t.locator.trimmed().toStdString())) {
-        messages_.information(QStringLiteral("Le locator de la station est incorrect : 4, 6 ou 8 caracteres "
-                                             "(par exemple JN18eu), ou videz-le et donnez la longitude et la "
-                                             "latitude"));
+        messages_.information(
+            QCoreApplication::translate("Observer", "Le locator de la station est incorrect : 4, 6 ou 8 caracteres "
+                                                    "(par exemple JN18eu), ou videz-le et donnez la longitude et la "
+                                                    "latitude"));
         accepted = false;
     }
     if (t.elevation == QLatin1String("0"))

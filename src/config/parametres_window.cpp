@@ -19,24 +19,23 @@ ParametresWindow::ParametresWindow(AcquisitionSettings &settings, QWidget *paren
     : QWidget(parent, Qt::Window), settings_(settings)
 {
     setObjectName(QStringLiteral("Parametres"));
-    setWindowTitle(QStringLiteral("Parametres d'acquisition"));
+    setWindowTitle(tr("Parametres d'acquisition"));
 
-    auto *frame = new QGroupBox(QStringLiteral("Parametres"), this);
+    auto *frame = new QGroupBox(tr("Parametres"), this);
     auto *grid = new QGridLayout(frame);
-    const QString secondes = QStringLiteral("Secondes");
-    const QString degres = QStringLiteral("Degrés");
-    repetition_ = addEntryRow(*grid, 0, QStringLiteral("Delai entre deux mesures"), QStringLiteral("Repetition_mesure"),
-                              secondes, frame, Qt::AlignCenter);
-    passage_ = addEntryRow(*grid, 1, QStringLiteral("Temps de passage Mini"), QStringLiteral("Passage_Minimum"),
-                           secondes, frame, Qt::AlignCenter);
-    parcAzimut_ = addEntryRow(*grid, 2, QStringLiteral("Parcage azimut"), QStringLiteral("Parcazimut"), degres, frame,
-                              Qt::AlignCenter);
-    parcSite_ = addEntryRow(*grid, 3, QStringLiteral("Parcage site"), QStringLiteral("Parcsite"), degres, frame,
-                            Qt::AlignCenter);
+    const QString secondes = tr("Secondes");
+    const QString degres = tr("Degrés");
+    repetition_ = addEntryRow(*grid, 0, tr("Delai entre deux mesures"), QStringLiteral("Repetition_mesure"), secondes,
+                              frame, Qt::AlignCenter);
+    passage_ = addEntryRow(*grid, 1, tr("Temps de passage Mini"), QStringLiteral("Passage_Minimum"), secondes, frame,
+                           Qt::AlignCenter);
+    parcAzimut_ =
+        addEntryRow(*grid, 2, tr("Parcage azimut"), QStringLiteral("Parcazimut"), degres, frame, Qt::AlignCenter);
+    parcSite_ = addEntryRow(*grid, 3, tr("Parcage site"), QStringLiteral("Parcsite"), degres, frame, Qt::AlignCenter);
 
-    oui_ = new QRadioButton(QStringLiteral("oui"), frame);
+    oui_ = new QRadioButton(tr("oui"), frame);
     oui_->setObjectName(QStringLiteral("Aziseuloui"));
-    non_ = new QRadioButton(QStringLiteral("non"), frame);
+    non_ = new QRadioButton(tr("non"), frame);
     non_->setObjectName(QStringLiteral("Aziseulnon"));
     auto *group = new QButtonGroup(frame);
     group->addButton(oui_);
@@ -44,7 +43,7 @@ ParametresWindow::ParametresWindow(AcquisitionSettings &settings, QWidget *paren
     auto *options = new QHBoxLayout;
     options->addWidget(oui_);
     options->addWidget(non_);
-    grid->addWidget(new QLabel(QStringLiteral("Azimut seulement"), frame), 4, 0);
+    grid->addWidget(new QLabel(tr("Azimut seulement"), frame), 4, 0);
     grid->addLayout(options, 4, 1, 1, 2);
 
     auto *layout = new QVBoxLayout(this);

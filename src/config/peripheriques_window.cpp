@@ -34,25 +34,25 @@ void fill(QComboBox &box, const QStringList &choices, const QString &current)
 PeripheriquesWindow::PeripheriquesWindow(DeviceSetup &setup, QWidget *parent) : QWidget(parent, Qt::Window), setup_(setup)
 {
     setObjectName(QStringLiteral("Peripheriques"));
-    setWindowTitle(QStringLiteral("Peripheriques"));
+    setWindowTitle(tr("Peripheriques"));
 
-    auto *frame = new QGroupBox(QStringLiteral("Peripheriques de la station"), this);
+    auto *frame = new QGroupBox(tr("Peripheriques de la station"), this);
     recepteur_ = deviceBox(QStringLiteral("Peripherique_Recepteur"), frame);
     rotor_ = deviceBox(QStringLiteral("Peripherique_Rotor"), frame);
     parallele_ = deviceBox(QStringLiteral("Peripherique_Parallele"), frame);
     auto *form = new QFormLayout(frame);
-    form->addRow(QStringLiteral("Ligne recepteur"), recepteur_);
-    form->addRow(QStringLiteral("Ligne rotor"), rotor_);
-    form->addRow(QStringLiteral("Port parallele"), parallele_);
-    auto *note = new QLabel(QStringLiteral("Le port parallele /dev/port ecrit directement a l'adresse du menu "
-                                           "Port LPT et demande les droits root."),
+    form->addRow(tr("Ligne recepteur"), recepteur_);
+    form->addRow(tr("Ligne rotor"), rotor_);
+    form->addRow(tr("Port parallele"), parallele_);
+    auto *note = new QLabel(tr("Le port parallele /dev/port ecrit directement a l'adresse du menu "
+                               "Port LPT et demande les droits root."),
                             frame);
     note->setWordWrap(true);
     form->addRow(note);
 
-    auto *valider = new QPushButton(QStringLiteral("Valider"), this);
+    auto *valider = new QPushButton(tr("Valider"), this);
     valider->setObjectName(QStringLiteral("Valider"));
-    auto *annuler = new QPushButton(QStringLiteral("Annuler"), this);
+    auto *annuler = new QPushButton(tr("Annuler"), this);
     annuler->setObjectName(QStringLiteral("Annuler"));
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -19,10 +19,10 @@ namespace orvanta {
 namespace {
 
 const std::array<const char *, 4> kindCaptions = {
-    "Satellite Meteorologique",
-    "Satellite Amateurs FM Phonie",
-    "Satellite Amateurs SSB Phonie",
-    "Satellite Amateurs SSB Packet",
+    QT_TRANSLATE_NOOP("orvanta::AjoutFrequenceWindow", "Satellite Meteorologique"),
+    QT_TRANSLATE_NOOP("orvanta::AjoutFrequenceWindow", "Satellite Amateurs FM Phonie"),
+    QT_TRANSLATE_NOOP("orvanta::AjoutFrequenceWindow", "Satellite Amateurs SSB Phonie"),
+    QT_TRANSLATE_NOOP("orvanta::AjoutFrequenceWindow", "Satellite Amateurs SSB Packet"),
 };
 
 // Letters a to z typed or pasted into the frequency become capitals; the
@@ -46,7 +46,7 @@ AjoutFrequenceWindow::AjoutFrequenceWindow(const QString &folder, TrackingTimer 
     : QWidget(parent, Qt::Window), addition_(folder, messages, report), timer_(timer), messages_(messages)
 {
     setObjectName(QStringLiteral("Ajout_Frequence"));
-    setWindowTitle(QStringLiteral("Ajout Frequence"));
+    setWindowTitle(tr("Ajout Frequence"));
 
     nom_ = new QLineEdit(this);
     nom_->setObjectName(QStringLiteral("Nom_Sat"));
@@ -57,19 +57,19 @@ AjoutFrequenceWindow::AjoutFrequenceWindow(const QString &folder, TrackingTimer 
     frequence_->setValidator(new CapitalLetters(frequence_));
     styleEntryBox(*frequence_);
 
-    auto *frame = new QGroupBox(QStringLiteral("Nouveau Sat"), this);
+    auto *frame = new QGroupBox(tr("Nouveau Sat"), this);
     frame->setObjectName(QStringLiteral("Frame1"));
     kindGroup_ = new QButtonGroup(frame);
     auto *frameLayout = new QVBoxLayout(frame);
     for (int i = 0; i < 4; ++i) {
-        kinds_[i] = new QRadioButton(QString::fromLatin1(kindCaptions[i]), frame);
+        kinds_[i] = new QRadioButton(tr(kindCaptions[i]), frame);
         kinds_[i]->setObjectName(QStringLiteral("Sel_Mode_%1").arg(i + 1));
         kindGroup_->addButton(kinds_[i], i + 1);
         frameLayout->addWidget(kinds_[i]);
     }
     kinds_[0]->setChecked(true);
 
-    enregistrement_ = new QPushButton(QStringLiteral("Enregistrer"), this);
+    enregistrement_ = new QPushButton(tr("Enregistrer"), this);
     enregistrement_->setObjectName(QStringLiteral("Enregistrement"));
     enregistrement_->setEnabled(false);
     // Enter on the button presses it, as in a dialog; a plain window's
@@ -77,9 +77,9 @@ AjoutFrequenceWindow::AjoutFrequenceWindow(const QString &folder, TrackingTimer 
     enregistrement_->setAutoDefault(true);
 
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Satellite"), this));
+    layout->addWidget(new QLabel(tr("Satellite"), this));
     layout->addWidget(nom_);
-    layout->addWidget(new QLabel(QStringLiteral("Frequence (MHz)"), this));
+    layout->addWidget(new QLabel(tr("Frequence (MHz)"), this));
     layout->addWidget(frequence_);
     layout->addWidget(frame);
     layout->addWidget(enregistrement_);
@@ -114,7 +114,7 @@ NewSatellite AjoutFrequenceWindow::proposeFor(const QString &name)
 void AjoutFrequenceWindow::closeEvent(QCloseEvent *event)
 {
     event->ignore();
-    messages_.information(QStringLiteral("Utilisez la touche Enregistrement"));
+    messages_.information(tr("Utilisez la touche Enregistrement"));
 }
 
 void AjoutFrequenceWindow::enregistrementClicked()

@@ -2,6 +2,7 @@
 
 #include "data/element_file_list.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -24,7 +25,9 @@ QStringList staleElementFiles(const QString &folder, const QStringList &listed, 
 
 QString staleElementFileMessage(const QString &fileName)
 {
-    return QStringLiteral("Le fichier %1 est vieux de plus de 30 jours, il doit etre mis a jour").arg(fileName);
+    return QCoreApplication::translate("ElementAge",
+                                       "Le fichier %1 est vieux de plus de 30 jours, il doit etre mis a jour")
+        .arg(fileName);
 }
 
 } // namespace orvanta

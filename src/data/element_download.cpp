@@ -5,6 +5,7 @@
 #include "orbit/omm_readers.h"
 #include "platform/atomic_file.h"
 
+#include <QCoreApplication>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -36,20 +37,20 @@ QString networkErrorText(QNetworkReply::NetworkError error, const QString &qtTex
 {
     switch (error) {
     case QNetworkReply::ConnectionRefusedError:
-        return QStringLiteral("connexion refusée par le serveur");
+        return QCoreApplication::translate("ElementDownload", "connexion refusée par le serveur");
     case QNetworkReply::HostNotFoundError:
-        return QStringLiteral("serveur introuvable");
+        return QCoreApplication::translate("ElementDownload", "serveur introuvable");
     case QNetworkReply::RemoteHostClosedError:
-        return QStringLiteral("connexion fermée par le serveur avant la réponse");
+        return QCoreApplication::translate("ElementDownload", "connexion fermée par le serveur avant la réponse");
     case QNetworkReply::TimeoutError:
-        return QStringLiteral("le serveur ne répond plus");
+        return QCoreApplication::translate("ElementDownload", "le serveur ne répond plus");
     case QNetworkReply::SslHandshakeFailedError:
-        return QStringLiteral("échec de la connexion sécurisée (%1)").arg(qtText);
+        return QCoreApplication::translate("ElementDownload", "échec de la connexion sécurisée (%1)").arg(qtText);
     case QNetworkReply::TemporaryNetworkFailureError:
     case QNetworkReply::NetworkSessionFailedError:
-        return QStringLiteral("réseau indisponible");
+        return QCoreApplication::translate("ElementDownload", "réseau indisponible");
     default:
-        return QStringLiteral("erreur réseau (%1)").arg(qtText);
+        return QCoreApplication::translate("ElementDownload", "erreur réseau (%1)").arg(qtText);
     }
 }
 
@@ -64,8 +65,10 @@ bool isWebScheme(const QUrl &url)
 ElementBodyCheck checkElementBody(const QByteArray &body, const QString &contentType)
 {
     if (body.trimmed().isEmpty())
-        return {Outcome::Empty, 0, QStringLiteral("réponse vide")};
-    const ElementBodyCheck html{Outcome::Html, 0, QStringLiteral("page HTML reçue au lieu d'un fichier d'éléments")};
+        return {Outcome::Empty, 0, QCoreApplication::translate("ElementDownload", "réponse vide")};
+    const ElementBodyCheck html{
+        Outcome::Html, 0,
+        QCoreApplication::translate("ElementDownload", "page HTML reçue au lieu d'un fichier d'éléments")};
     if (startsLikeHtml(body))
         return html;
     orbit::ElementCatalogue catalogue;
@@ -75,27 +78,30 @@ ElementBodyCheck checkElementBody(const QByteArray &body, const QString &content
         if (contentType.contains(QStringLiteral("html"), Qt::CaseInsensitive))
             return html;
         const orbit::ElementFileProblem &first = catalogue.problems.front();
-        QString problem = QStringLiteral("contenu refusé");
+        QString problem = QCoreApplication::translate("ElementDownload", "contenu refusé");
         if (first.line > 0)
-            problem += QStringLiteral(" à la ligne %1").arg(first.line);
+            problem += QCoreApplication::translate("ElementDownload", " à la ligne %1").arg(first.line);
         else if (first.record > 0)
-            problem += QStringLiteral(" à l'objet %1").arg(first.record);
+            problem += QCoreApplication::translate("ElementDownload", " à l'objet %1").arg(first.record);
         problem += QStringLiteral(" (%1)").arg(QString::fromStdString(first.reason));
         if (catalogue.problems.size() > 1)
             problem += catalogue.problems.size() == 2
-                           ? QStringLiteral(" et 1 autre problème")
-                           : QStringLiteral(" et %1 autres problèmes").arg(catalogue.problems.size() - 1);
+                           ? QCoreApplication::translate("ElementDownload", " et 1 autre problème")
+                           : QCoreApplication::translate("ElementDownload", " et %1 autres problèmes")
+                                 .arg(catalogue.problems.size() - 1);
         return {Outcome::BadContent, 0, problem};
     }
     if (catalogue.sets.empty())
-        return {Outcome::BadContent, 0, QStringLiteral("aucun jeu d'éléments dans la réponse")};
+        return {Outcome::BadContent, 0,
+                QCoreApplication::translate("ElementDownload", "aucun jeu d'éléments dans la réponse")};
     return {Outcome::Replaced, int(catalogue.sets.size()), {}};
 }
 
 ElementFileResult writeFailedResult(const ElementDownloadJob &job, const QString &error)
 {
     return {job.fileName, job.address, Outcome::WriteFailed, 0,
-            QStringLiteral("impossible d'écrire %1 (%2), l'ancien fichier est gardé").arg(job.path, error)};
+            QCoreApplication::translate("ElementDownload", "impossible d'écrire %1 (%2), l'ancien fichier est gardé")
+                .arg(job.path, error)};
 }
 
 ElementDownloader::ElementDownloader(DownloadLimits limits, QObject *parent)
@@ -106,12 +112,12 @@ ElementDownloader::ElementDownloader(DownloadLimits limits, QObject *parent)
     connectTimer_.setSingleShot(true);
     totalTimer_.setSingleShot(true);
     connect(&connectTimer_, &QTimer::timeout, this, [this] {
-        fail(Outcome::TimedOut,
-             QStringLiteral("pas de connexion au serveur en %1 s").arg(secondsText(limits_.connectTimeoutMs)));
+        fail(Outcome::TimedOut, QCoreApplication::translate("ElementDownload", "pas de connexion au serveur en %1 s")
+                                    .arg(secondsText(limits_.connectTimeoutMs)));
     });
     connect(&totalTimer_, &QTimer::timeout, this, [this] {
-        fail(Outcome::TimedOut,
-             QStringLiteral("téléchargement inachevé après %1 s").arg(secondsText(limits_.totalTimeoutMs)));
+        fail(Outcome::TimedOut, QCoreApplication::translate("ElementDownload", "téléchargement inachevé après %1 s")
+                                    .arg(secondsText(limits_.totalTimeoutMs)));
     });
 }
 
@@ -138,7 +144,7 @@ void ElementDownloader::cancel()
     running_ = false;
     for (qsizetype job = results_.size(); job < jobs_.size(); ++job) {
         ElementFileResult result{jobs_[job].fileName, jobs_[job].address, Outcome::Cancelled, 0,
-                                 QStringLiteral("annulé, fichier inchangé")};
+                                 QCoreApplication::translate("ElementDownload", "annulé, fichier inchangé")};
         results_ << result;
         emit fileFinished(int(job), result);
     }
@@ -159,7 +165,8 @@ void ElementDownloader::startNext()
     const QUrl url(job.address, QUrl::StrictMode);
     if (!url.isValid() || !isWebScheme(url) || url.host().isEmpty()) {
         finishJob({job.fileName, job.address, Outcome::RefusedAddress, 0,
-                   QStringLiteral("%1 : adresse refusée, seules les adresses http:// et https:// sont admises")
+                   QCoreApplication::translate(
+                       "ElementDownload", "%1 : adresse refusée, seules les adresses http:// et https:// sont admises")
                        .arg(job.address)});
         return;
     }
@@ -188,10 +195,13 @@ void ElementDownloader::received()
     announced_ = length.isValid() ? length.toLongLong() : -1;
     if (receivedBytes_ > limits_.maxBytes) {
         constexpr qint64 kMegabyte = 1024 * 1024;
-        const QString limit = limits_.maxBytes >= kMegabyte
-                                  ? QStringLiteral("%1 Mo").arg(limits_.maxBytes / kMegabyte)
-                                  : QStringLiteral("%1 octets").arg(limits_.maxBytes);
-        fail(Outcome::BadContent, QStringLiteral("réponse trop grande pour un fichier d'éléments (plus de %1)").arg(limit));
+        const QString limit =
+            limits_.maxBytes >= kMegabyte
+                ? QCoreApplication::translate("ElementDownload", "%1 Mo").arg(limits_.maxBytes / kMegabyte)
+                : QCoreApplication::translate("ElementDownload", "%1 octets").arg(limits_.maxBytes);
+        fail(Outcome::BadContent, QCoreApplication::translate(
+                                      "ElementDownload", "réponse trop grande pour un fichier d'éléments (plus de %1)")
+                                      .arg(limit));
         return;
     }
     emit progress(int(results_.size()), receivedBytes_, announced_);
@@ -202,7 +212,8 @@ void ElementDownloader::fail(ElementFileResult::Outcome outcome, const QString &
     if (!reply_ || failure_)
         return;
     const ElementDownloadJob &job = jobs_[results_.size()];
-    failure_ = ElementFileResult{job.fileName, job.address, outcome, 0, job.address + QStringLiteral(" : ") + message};
+    failure_ = ElementFileResult{job.fileName, job.address, outcome, 0,
+                                 QCoreApplication::translate("ElementDownload", "%1 : %2").arg(job.address, message)};
     reply_->abort(); // finished() follows, and takes failure_ as the result
 }
 
@@ -219,33 +230,42 @@ ElementFileResult ElementDownloader::judgeReply()
 {
     const ElementDownloadJob &job = jobs_[results_.size()];
     const auto failed = [&](Outcome outcome, const QString &why) {
-        return ElementFileResult{job.fileName, job.address, outcome, 0, job.address + QStringLiteral(" : ") + why};
+        return ElementFileResult{job.fileName, job.address, outcome, 0,
+                                 QCoreApplication::translate("ElementDownload", "%1 : %2").arg(job.address, why)};
     };
     const int status = reply_->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     const QNetworkReply::NetworkError error = reply_->error();
     if (error == QNetworkReply::TooManyRedirectsError)
-        return failed(Outcome::TooManyRedirects, QStringLiteral("plus de %1 redirections").arg(limits_.maxRedirects));
+        return failed(
+            Outcome::TooManyRedirects,
+            QCoreApplication::translate("ElementDownload", "plus de %1 redirections").arg(limits_.maxRedirects));
     if (error == QNetworkReply::ProtocolUnknownError || error == QNetworkReply::InsecureRedirectError) {
         const QString target = QString::fromLatin1(reply_->rawHeader("Location"));
-        return failed(Outcome::RefusedAddress,
-                      error == QNetworkReply::InsecureRedirectError
-                          ? QStringLiteral("redirection refusée de https vers %1").arg(target)
-                          : QStringLiteral("redirection refusée vers %1 (ni http ni https)").arg(target));
+        return failed(
+            Outcome::RefusedAddress,
+            error == QNetworkReply::InsecureRedirectError
+                ? QCoreApplication::translate("ElementDownload", "redirection refusée de https vers %1").arg(target)
+                : QCoreApplication::translate("ElementDownload", "redirection refusée vers %1 (ni http ni https)")
+                      .arg(target));
     }
     if (status > 200) {
         const QString phrase = reply_->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
-        return failed(Outcome::HttpError,
-                      QStringLiteral("erreur HTTP %1%2").arg(status).arg(phrase.isEmpty() ? QString() : u' ' + phrase));
+        return failed(Outcome::HttpError, QCoreApplication::translate("ElementDownload", "erreur HTTP %1%2")
+                                              .arg(status)
+                                              .arg(phrase.isEmpty() ? QString() : u' ' + phrase));
     }
     if (error != QNetworkReply::NoError) {
         if (status == 200 && announced_ > receivedBytes_)
-            return failed(Outcome::Truncated, QStringLiteral("réponse tronquée (%1 octets reçus sur %2 annoncés)")
-                                                  .arg(receivedBytes_)
-                                                  .arg(announced_));
+            return failed(
+                Outcome::Truncated,
+                QCoreApplication::translate("ElementDownload", "réponse tronquée (%1 octets reçus sur %2 annoncés)")
+                    .arg(receivedBytes_)
+                    .arg(announced_));
         return failed(Outcome::NetworkError, networkErrorText(error, reply_->errorString()));
     }
     if (status != 200) // the connection ended before a status line
-        return failed(Outcome::NetworkError, QStringLiteral("le serveur n'a pas répondu"));
+        return failed(Outcome::NetworkError,
+                      QCoreApplication::translate("ElementDownload", "le serveur n'a pas répondu"));
     const QByteArray body = reply_->readAll();
     if (job.content == ElementDownloadJob::Content::Transmitters)
         return installTransmittersDownload(job, body);
@@ -265,8 +285,9 @@ ElementFileResult ElementDownloader::replaceFile(const QByteArray &body, int set
     if (!writeFileAtomically(job.path, body, &error))
         return writeFailedResult(job, error);
     return {job.fileName, job.address, Outcome::Replaced, setCount,
-            (setCount == 1 ? QStringLiteral("mis à jour, 1 jeu d'éléments (%1)")
-                           : QStringLiteral("mis à jour, %1 jeux d'éléments (%2)").arg(setCount))
+            (setCount == 1
+                 ? QCoreApplication::translate("ElementDownload", "mis à jour, 1 jeu d'éléments (%1)")
+                 : QCoreApplication::translate("ElementDownload", "mis à jour, %1 jeux d'éléments (%2)").arg(setCount))
                 .arg(job.address)};
 }
 

@@ -4,6 +4,8 @@
 #include "data/station_file.h"
 #include "platform/message_boxes.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace orvanta {
@@ -39,12 +41,17 @@ QStringList readElementFileList(const QString &folder)
 QString elementSourcesMessage()
 {
     const QStringList lines = {
-        QStringLiteral("Les infos Képlériennes ne sont plus disponibles a la NASA sous forme 2Lignes."),
-        QStringLiteral("Le service public CelesTrak utilise un programme qui récupère les éléments auprès de la"),
-        QStringLiteral("NASA et les met en forme 2Lignes."),
-        QStringLiteral("Leur provenance est expliquée sur la page https://celestrak.org/NORAD/elements/"),
-        QStringLiteral("Il faut d'abord s'inscrire sur https://www.space-track.org/auth/createAccount"),
-        QStringLiteral("pour être autorisé a télécharger les TLE."),
+        QCoreApplication::translate("ElementSources",
+                                    "Les infos Képlériennes ne sont plus disponibles a la NASA sous forme 2Lignes."),
+        QCoreApplication::translate(
+            "ElementSources",
+            "Le service public CelesTrak utilise un programme qui récupère les éléments auprès de la"),
+        QCoreApplication::translate("ElementSources", "NASA et les met en forme 2Lignes."),
+        QCoreApplication::translate("ElementSources",
+                                    "Leur provenance est expliquée sur la page https://celestrak.org/NORAD/elements/"),
+        QCoreApplication::translate("ElementSources",
+                                    "Il faut d'abord s'inscrire sur https://www.space-track.org/auth/createAccount"),
+        QCoreApplication::translate("ElementSources", "pour être autorisé a télécharger les TLE."),
     };
     return lines.join(QStringLiteral("\r\n"));
 }

@@ -4,6 +4,8 @@
 #include "data/field_reader.h"
 #include "data/station_file.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace orvanta {
@@ -16,10 +18,13 @@ namespace {
 QString fileNameProblem(const QString &name)
 {
     if (name.contains(u'/') || name.contains(u'\\') || name.contains(u':'))
-        return QStringLiteral("le nom de fichier « %1 » ne doit pas contenir de dossier").arg(name);
+        return QCoreApplication::translate("ElementSources", "le nom de fichier « %1 » ne doit pas contenir de dossier")
+            .arg(name);
     if (!isElementFileName(name))
-        return QStringLiteral("le fichier « %1 » n'est pas un fichier d'éléments « *.txt », « *.csv », « *.json » "
-                              "ou « *.xml »")
+        return QCoreApplication::translate(
+                   "ElementSources",
+                   "le fichier « %1 » n'est pas un fichier d'éléments « *.txt », « *.csv », « *.json » "
+                   "ou « *.xml »")
             .arg(name);
     return {};
 }
@@ -34,7 +39,8 @@ ElementSourcesFile readElementSources(const QString &folder)
         return result;
     result.found = true;
     if (file.state == StationFile::State::Unreadable) {
-        result.problems << QStringLiteral("%1 illisible : %2").arg(elementSourcesFileName, file.error);
+        result.problems << QCoreApplication::translate("ElementSources", "%1 illisible : %2")
+                               .arg(elementSourcesFileName, file.error);
         return result;
     }
     LineReader lines(file.text);
@@ -43,16 +49,21 @@ ElementSourcesFile readElementSources(const QString &folder)
         if (line.isEmpty() || line.startsWith(u'#'))
             continue;
         const auto refuse = [&](const QString &why) {
-            result.problems << QStringLiteral("%1, ligne %2 : %3").arg(elementSourcesFileName).arg(number).arg(why);
+            result.problems << QCoreApplication::translate("ElementSources", "%1, ligne %2 : %3")
+                                   .arg(elementSourcesFileName)
+                                   .arg(number)
+                                   .arg(why);
         };
         const qsizetype equals = line.indexOf(u'=');
         if (equals < 0) {
-            refuse(QStringLiteral("« %1 » : il manque « = » entre le fichier et l'adresse").arg(line));
+            refuse(
+                QCoreApplication::translate("ElementSources", "« %1 » : il manque « = » entre le fichier et l'adresse")
+                    .arg(line));
             continue;
         }
         const ElementSource source{line.left(equals).trimmed(), line.mid(equals + 1).trimmed()};
         if (source.fileName.isEmpty()) {
-            refuse(QStringLiteral("nom de fichier absent avant « = »"));
+            refuse(QCoreApplication::translate("ElementSources", "nom de fichier absent avant « = »"));
             continue;
         }
         if (const QString problem = fileNameProblem(source.fileName); !problem.isEmpty()) {
@@ -60,14 +71,15 @@ ElementSourcesFile readElementSources(const QString &folder)
             continue;
         }
         if (source.address.isEmpty()) {
-            refuse(QStringLiteral("adresse absente pour %1").arg(source.fileName));
+            refuse(QCoreApplication::translate("ElementSources", "adresse absente pour %1").arg(source.fileName));
             continue;
         }
         const auto same = std::find_if(result.sources.cbegin(), result.sources.cend(), [&](const ElementSource &kept) {
             return kept.fileName.compare(source.fileName, Qt::CaseInsensitive) == 0;
         });
         if (same != result.sources.cend()) {
-            refuse(QStringLiteral("%1 a déjà une source, cette ligne est ignorée").arg(source.fileName));
+            refuse(QCoreApplication::translate("ElementSources", "%1 a déjà une source, cette ligne est ignorée")
+                       .arg(source.fileName));
             continue;
         }
         result.sources << source;

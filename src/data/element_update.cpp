@@ -6,6 +6,7 @@
 #include "data/transponder_download.h"
 #include "data/transponder_table.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <algorithm>
@@ -32,7 +33,9 @@ ElementUpdatePlan planElementUpdate(const QString &folder)
     const ElementSourcesFile sources = readElementSources(folder);
     plan.problems = sources.problems;
     if (!sources.found) {
-        plan.problems << QStringLiteral("%1 absent du dossier de la station : aucun fichier d'éléments n'a de source")
+        plan.problems << QCoreApplication::translate(
+                             "ElementUpdate",
+                             "%1 absent du dossier de la station : aucun fichier d'éléments n'a de source")
                              .arg(elementSourcesFileName);
         return plan;
     }
@@ -45,20 +48,22 @@ ElementUpdatePlan planElementUpdate(const QString &folder)
             continue;
         }
         if (!listed.contains(source.fileName, Qt::CaseInsensitive)) {
-            plan.problems << QStringLiteral("%1 : %2 n'est pas nommé dans Elements.cfg, il n'est pas téléchargé")
+            plan.problems << QCoreApplication::translate(
+                                 "ElementUpdate", "%1 : %2 n'est pas nommé dans Elements.cfg, il n'est pas téléchargé")
                                  .arg(elementSourcesFileName, source.fileName);
             continue;
         }
         plan.jobs << ElementDownloadJob{source.fileName, source.address, pathOnDisk(folder, source.fileName)};
     }
     if (plan.jobs.isEmpty() && plan.problems.isEmpty())
-        plan.problems << QStringLiteral("%1 ne donne aucune source").arg(elementSourcesFileName);
+        plan.problems
+            << QCoreApplication::translate("ElementUpdate", "%1 ne donne aucune source").arg(elementSourcesFileName);
     return plan;
 }
 
 QString elementResultLine(const ElementFileResult &result)
 {
-    return result.fileName + QStringLiteral(" : ") + result.message;
+    return QCoreApplication::translate("ElementUpdate", "%1 : %2").arg(result.fileName, result.message);
 }
 
 QStringList replacedFiles(const QList<ElementFileResult> &results)
@@ -81,10 +86,12 @@ QString disappearedSatellitesMessage(const QStringList &before, const QStringLis
     if (gone.isEmpty())
         return {};
     std::sort(gone.begin(), gone.end());
-    const QString heading = gone.size() == 1
-                                ? QStringLiteral("Ce satellite ne figure plus dans les fichiers d'éléments :")
-                                : QStringLiteral("Ces %1 satellites ne figurent plus dans les fichiers d'éléments :")
-                                      .arg(gone.size());
+    const QString heading =
+        gone.size() == 1
+            ? QCoreApplication::translate("ElementUpdate", "Ce satellite ne figure plus dans les fichiers d'éléments :")
+            : QCoreApplication::translate("ElementUpdate",
+                                          "Ces %1 satellites ne figurent plus dans les fichiers d'éléments :")
+                  .arg(gone.size());
     return heading + QStringLiteral("\r\n") + gone.join(QStringLiteral("\r\n"));
 }
 

@@ -24,7 +24,11 @@ int runElementUpdateCommand(const std::vector<std::string> &arguments, std::ostr
     }
     const QString folder = QFile::decodeName(QByteArray::fromStdString(options.text("--station")));
     if (!QFileInfo(folder).isDir()) {
-        err << "orvanta-orbit : dossier de station introuvable : " << options.text("--station") << "\n";
+        err << "orvanta-orbit : "
+            << QCoreApplication::translate("ElementUpdate", "dossier de station introuvable : %1")
+                   .arg(QString::fromStdString(options.text("--station")))
+                   .toStdString()
+            << "\n";
         return 1;
     }
 

@@ -20,13 +20,13 @@ ElementUpdateWindow::ElementUpdateWindow(const QString &folder, QWidget *parent,
     : QWidget(parent, Qt::Window), folder_(folder), downloader_(limits)
 {
     setObjectName(QStringLiteral("Mise_A_Jour_Elements"));
-    setWindowTitle(QStringLiteral("Mise a jour des elements"));
+    setWindowTitle(tr("Mise a jour des elements"));
 
-    auto *heading = new QLabel(
-        QStringLiteral("Un fichier n'est remplacé que si le fichier téléchargé est un fichier d'éléments complet "
-                       "(pour Transpondeurs.json, une liste d'émetteurs SatNOGS DB complète) ; "
-                       "sinon l'ancien est gardé tel quel."),
-        this);
+    auto *heading =
+        new QLabel(tr("Un fichier n'est remplacé que si le fichier téléchargé est un fichier d'éléments complet "
+                      "(pour Transpondeurs.json, une liste d'émetteurs SatNOGS DB complète) ; "
+                      "sinon l'ancien est gardé tel quel."),
+                   this);
     heading->setWordWrap(true);
     problems_ = new QLabel(this);
     problems_->setObjectName(QStringLiteral("Problemes"));
@@ -35,10 +35,10 @@ ElementUpdateWindow::ElementUpdateWindow(const QString &folder, QWidget *parent,
     rowsBox_ = new QWidget(this);
     new QGridLayout(rowsBox_);
 
-    annuler_ = new QPushButton(QStringLiteral("Annuler"), this);
+    annuler_ = new QPushButton(tr("Annuler"), this);
     annuler_->setObjectName(QStringLiteral("Annuler"));
     annuler_->setEnabled(false);
-    fermer_ = new QPushButton(QStringLiteral("Fermer"), this);
+    fermer_ = new QPushButton(tr("Fermer"), this);
     fermer_->setObjectName(QStringLiteral("Fermer"));
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -59,7 +59,7 @@ ElementUpdateWindow::ElementUpdateWindow(const QString &folder, QWidget *parent,
     connect(annuler_, &QPushButton::clicked, &downloader_, &ElementDownloader::cancel);
     connect(fermer_, &QPushButton::clicked, this, &QWidget::close);
     connect(&downloader_, &ElementDownloader::fileStarted, this,
-            [this](int job) { rows_[job].result->setText(QStringLiteral("téléchargement…")); });
+            [this](int job) { rows_[job].result->setText(tr("téléchargement…")); });
     connect(&downloader_, &ElementDownloader::progress, this, &ElementUpdateWindow::showProgress);
     connect(&downloader_, &ElementDownloader::fileFinished, this, &ElementUpdateWindow::showResult);
     connect(&downloader_, &ElementDownloader::finished, this, &ElementUpdateWindow::runFinished);
@@ -89,7 +89,7 @@ bool ElementUpdateWindow::start()
         row.bar->setValue(0);
         row.result->setObjectName(QStringLiteral("Resultat_%1").arg(number));
         row.result->setWordWrap(true);
-        row.result->setText(QStringLiteral("en attente"));
+        row.result->setText(tr("en attente"));
         grid->addWidget(row.name, 2 * number - 2, 0);
         grid->addWidget(row.bar, 2 * number - 2, 1);
         grid->addWidget(row.result, 2 * number - 1, 0, 1, 2);

@@ -9,6 +9,8 @@
 #include "platform/message_boxes.h"
 #include "platform/utc_clock.h"
 
+#include <QCoreApplication>
+
 namespace orvanta {
 
 ElementWork::ElementWork(Links links)
@@ -35,8 +37,9 @@ void ElementWork::checkAge()
     for (const QString &file : stale)
         links_.messages.information(staleElementFileMessage(file));
     if (!stale.isEmpty() && !planElementUpdate(links_.folder).jobs.isEmpty()
-        && links_.messages.question(QStringLiteral("Mettre a jour les fichiers d'elements maintenant ?"),
-                                    QStringLiteral("Orvanta")))
+        && links_.messages.question(
+            QCoreApplication::translate("ElementUpdate", "Mettre a jour les fichiers d'elements maintenant ?"),
+            QStringLiteral("Orvanta")))
         openUpdate();
 }
 

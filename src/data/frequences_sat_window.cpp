@@ -20,10 +20,10 @@ namespace orvanta {
 namespace {
 
 const std::array<const char *, 4> modeCaptions = {
-    "AM     BW 30 Khz  Mode A",
-    "FM     BW 15 KHz  Mode B",
-    "BLU   BW 15 KHz  Mode C",
-    "BLU   BW   6 KHz  Mode D",
+    QT_TRANSLATE_NOOP("orvanta::FrequencesSatWindow", "AM     BW 30 Khz  Mode A"),
+    QT_TRANSLATE_NOOP("orvanta::FrequencesSatWindow", "FM     BW 15 KHz  Mode B"),
+    QT_TRANSLATE_NOOP("orvanta::FrequencesSatWindow", "BLU   BW 15 KHz  Mode C"),
+    QT_TRANSLATE_NOOP("orvanta::FrequencesSatWindow", "BLU   BW   6 KHz  Mode D"),
 };
 
 QFont fixedPitchFont()
@@ -41,14 +41,14 @@ FrequencesSatWindow::FrequencesSatWindow(const QString &folder, TrackingTimer &t
     : QWidget(parent, Qt::Window), editor_(folder, messages, report), timer_(timer)
 {
     setObjectName(QStringLiteral("Frequences_Sat"));
-    setWindowTitle(QStringLiteral("Parametres Satellites"));
+    setWindowTitle(tr("Parametres Satellites"));
 
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("List1"));
     list_->setFont(fixedPitchFont());
-    list_->setToolTip(QStringLiteral("Clickez sur un satellite pour l'editer"));
+    list_->setToolTip(tr("Clickez sur un satellite pour l'editer"));
 
-    auto *frame = new QGroupBox(QStringLiteral("Modification"), this);
+    auto *frame = new QGroupBox(tr("Modification"), this);
     frame->setObjectName(QStringLiteral("Frame1"));
     nom_ = new QLineEdit(frame);
     nom_->setObjectName(QStringLiteral("NomDuSat"));
@@ -58,18 +58,18 @@ FrequencesSatWindow::FrequencesSatWindow(const QString &folder, TrackingTimer &t
     styleEntryBox(*frequence_);
     modeGroup_ = new QButtonGroup(frame);
     auto *frameLayout = new QVBoxLayout(frame);
-    frameLayout->addWidget(new QLabel(QStringLiteral("Satellite"), frame));
+    frameLayout->addWidget(new QLabel(tr("Satellite"), frame));
     frameLayout->addWidget(nom_);
-    frameLayout->addWidget(new QLabel(QStringLiteral("Frequence"), frame));
+    frameLayout->addWidget(new QLabel(tr("Frequence"), frame));
     frameLayout->addWidget(frequence_);
     for (int i = 0; i < 4; ++i) {
-        modes_[i] = new QRadioButton(QString::fromLatin1(modeCaptions[i]), frame);
+        modes_[i] = new QRadioButton(tr(modeCaptions[i]), frame);
         modes_[i]->setObjectName(QStringLiteral("ModeDuSat_%1").arg(i + 1));
         modeGroup_->addButton(modes_[i], i + 1);
         frameLayout->addWidget(modes_[i]);
     }
 
-    enregistrer_ = new QPushButton(QStringLiteral("Enregistrer"), this);
+    enregistrer_ = new QPushButton(tr("Enregistrer"), this);
     enregistrer_->setObjectName(QStringLiteral("Enregistrer"));
 
     auto *right = new QVBoxLayout;
@@ -106,8 +106,8 @@ void FrequencesSatWindow::ouvrir()
     // A file read only in part cannot be written back without losing records.
     enregistrer_->setEnabled(editor_.canSave());
     enregistrer_->setToolTip(editor_.canSave() ? QString()
-                                               : QStringLiteral("Frequences.cfg est endommage : corrigez-le "
-                                                                "avant d'enregistrer"));
+                                               : tr("Frequences.cfg est endommage : corrigez-le "
+                                                    "avant d'enregistrer"));
     centreOnScreen(*this);
     show();
 }

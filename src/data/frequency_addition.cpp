@@ -6,6 +6,8 @@
 #include "data/frequency_validation.h"
 #include "platform/message_boxes.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace orvanta {
@@ -14,8 +16,9 @@ namespace {
 
 QString tableFull(const QString &name)
 {
-    return QStringLiteral("La table des frequences est pleine (%1 satellites) : %2 ne peut pas y etre "
-                          "ajoute.")
+    return QCoreApplication::translate("Frequencies",
+                                       "La table des frequences est pleine (%1 satellites) : %2 ne peut pas y etre "
+                                       "ajoute.")
         .arg(FrequencyTable::Slots)
         .arg(name.trimmed());
 }
@@ -76,8 +79,9 @@ NewSatellite FrequencyAddition::prepare(const QString &name)
         return state;
     const QString problem = satelliteNameProblem(name);
     if (!problem.isEmpty()) {
-        messages_.information(QStringLiteral("%1 ne peut pas etre ajoute a Frequences.cfg :\r\n%2")
-                                  .arg(name, problem));
+        messages_.information(
+            QCoreApplication::translate("Frequencies", "%1 ne peut pas etre ajoute a Frequences.cfg :\r\n%2")
+                .arg(name, problem));
         return NewSatellite::Blocked;
     }
     return NewSatellite::Missing;

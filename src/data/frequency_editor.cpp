@@ -5,6 +5,8 @@
 #include "data/frequency_validation.h"
 #include "platform/message_boxes.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace orvanta {
@@ -86,9 +88,9 @@ bool FrequencyEditor::save(const QString &name, const QString &frequency, int op
         if (slot > count || fresh.Freq_Noms[slot] != table_.Freq_Noms[slot]
             || fresh.Freq_Valeurs[slot] != table_.Freq_Valeurs[slot]
             || fresh.Freq_Modes[slot] != table_.Freq_Modes[slot]) {
-            messages_.information(QStringLiteral(
-                "Le fichier Frequences.cfg a change depuis l'ouverture de cette fenetre : "
-                "fermez-la et ouvrez-la de nouveau pour modifier ce satellite."));
+            messages_.information(QCoreApplication::translate(
+                "Frequencies", "Le fichier Frequences.cfg a change depuis l'ouverture de cette fenetre : "
+                               "fermez-la et ouvrez-la de nouveau pour modifier ce satellite."));
             return false;
         }
         FrequencyRecord edited{name.trimmed(), frequency, fresh.Freq_Modes[slot]};

@@ -4,6 +4,7 @@
 #include "data/station_file.h"
 #include "platform/text_numbers.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 
 namespace orvanta {
@@ -14,18 +15,19 @@ namespace {
 QString fieldProblem(const Field &field)
 {
     if (field.quoted)
-        return QStringLiteral("commence par un guillemet");
+        return QCoreApplication::translate("Frequencies", "commence par un guillemet");
     if (field.endedAtComma)
-        return QStringLiteral("contient une virgule");
+        return QCoreApplication::translate("Frequencies", "contient une virgule");
     return {};
 }
 
 QString damagedRecord(int record, const QString &why)
 {
     const int firstLine = 3 * record - 2;
-    return QStringLiteral("Le fichier Frequences.cfg est endommage : l'enregistrement %1 (lignes %2 a %3) %4.\r\n"
-                          "Seuls les %5 enregistrements qui le precedent sont pris en compte, et le fichier "
-                          "ne sera pas modifie tant qu'il n'aura pas ete corrige.")
+    return QCoreApplication::translate(
+               "Frequencies", "Le fichier Frequences.cfg est endommage : l'enregistrement %1 (lignes %2 a %3) %4.\r\n"
+                              "Seuls les %5 enregistrements qui le precedent sont pris en compte, et le fichier "
+                              "ne sera pas modifie tant qu'il n'aura pas ete corrige.")
         .arg(record)
         .arg(firstLine)
         .arg(firstLine + 2)
@@ -42,9 +44,10 @@ FrequencyFileScan scanFrequencyFile(const QString &folder)
     scan.fingerprint = QCryptographicHash::hash((file.text + file.error).toUtf8(), QCryptographicHash::Sha1);
     if (file.state == StationFile::State::Unreadable) {
         scan.found = true;
-        scan.problem = QStringLiteral("Le fichier Frequences.cfg ne peut pas etre lu (%1) ; "
-                                      "il ne sera pas modifie.")
-                           .arg(file.error);
+        scan.problem =
+            QCoreApplication::translate("Frequencies", "Le fichier Frequences.cfg ne peut pas etre lu (%1) ; "
+                                                       "il ne sera pas modifie.")
+                .arg(file.error);
         return scan;
     }
     scan.found = file.state == StationFile::State::Read;
@@ -57,13 +60,15 @@ FrequencyFileScan scanFrequencyFile(const QString &folder)
         QString raw[3];
         for (int i = 0; i < 3; ++i) {
             if (fields.atEnd()) {
-                scan.problem = damagedRecord(record, QStringLiteral("est incomplet"));
+                scan.problem = damagedRecord(record, QCoreApplication::translate("Frequencies", "est incomplet"));
                 return scan;
             }
             const Field field = fields.next();
             const QString why = fieldProblem(field);
             if (!why.isEmpty()) {
-                scan.problem = damagedRecord(record, QStringLiteral("%1 a la ligne %2").arg(why).arg(3 * record - 2 + i));
+                scan.problem = damagedRecord(
+                    record,
+                    QCoreApplication::translate("Frequencies", "%1 a la ligne %2").arg(why).arg(3 * record - 2 + i));
                 return scan;
             }
             parts[i] = field.text;
@@ -71,7 +76,8 @@ FrequencyFileScan scanFrequencyFile(const QString &folder)
         }
         if (!parts[1].isEmpty() && !parseNumber(parts[1])) {
             scan.problem = damagedRecord(
-                record, QStringLiteral("a une frequence qui n'est pas un nombre : \"%1\"").arg(parts[1]));
+                record, QCoreApplication::translate("Frequencies", "a une frequence qui n'est pas un nombre : \"%1\"")
+                            .arg(parts[1]));
             return scan;
         }
         scan.fields.push_back({parts[0], parts[1], parts[2]});
@@ -90,8 +96,8 @@ bool writeFrequencyFile(const QString &folder, const std::vector<FrequencyRecord
 
 QString frequencyWriteFailure(const QString &error)
 {
-    return QStringLiteral("Le fichier Frequences.cfg n'a pas pu etre enregistre (%1).\r\n"
-                          "L'ancien fichier est conserve tel quel.")
+    return QCoreApplication::translate("Frequencies", "Le fichier Frequences.cfg n'a pas pu etre enregistre (%1).\r\n"
+                                                      "L'ancien fichier est conserve tel quel.")
         .arg(error);
 }
 

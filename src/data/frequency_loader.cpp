@@ -2,6 +2,8 @@
 
 #include "platform/text_numbers.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace orvanta {
@@ -77,10 +79,11 @@ FrequencyLoad Charge_Frequences(FrequencyTable &table, const QString &folder)
     load.fingerprint = scan.fingerprint;
     load.found = scan.found;
     if (scan.fields.size() > static_cast<std::size_t>(FrequencyTable::Slots))
-        load.problem = QStringLiteral(
-            "Le fichier Frequences.cfg contient plus de %1 enregistrements : seuls les %1 premiers "
-            "sont pris en compte, et le fichier ne sera pas modifie tant qu'il en aura davantage.")
-                           .arg(FrequencyTable::Slots);
+        load.problem =
+            QCoreApplication::translate(
+                "Frequencies", "Le fichier Frequences.cfg contient plus de %1 enregistrements : seuls les %1 premiers "
+                               "sont pris en compte, et le fichier ne sera pas modifie tant qu'il en aura davantage.")
+                .arg(FrequencyTable::Slots);
     std::vector<FrequencyRecord> records;
     for (const FrequencyRecord &record : scan.fields)
         records.push_back(slotForm(record));

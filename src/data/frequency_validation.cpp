@@ -1,5 +1,7 @@
 #include "data/frequency_validation.h"
 
+#include <QCoreApplication>
+
 #include "data/frequency_loader.h"
 
 namespace orvanta {
@@ -8,19 +10,20 @@ QString satelliteNameProblem(const QString &name)
 {
     const QString trimmed = name.trimmed();
     if (trimmed.isEmpty())
-        return QStringLiteral("Entrez le nom du satellite");
+        return QCoreApplication::translate("Frequencies", "Entrez le nom du satellite");
     for (QChar c : trimmed) {
         if (c == u',')
-            return QStringLiteral("Le nom du satellite ne doit pas contenir de virgule");
+            return QCoreApplication::translate("Frequencies", "Le nom du satellite ne doit pas contenir de virgule");
         if (c == u'"')
-            return QStringLiteral("Le nom du satellite ne doit pas contenir de guillemet");
+            return QCoreApplication::translate("Frequencies", "Le nom du satellite ne doit pas contenir de guillemet");
         if (c == u'\r' || c == u'\n')
-            return QStringLiteral("Le nom du satellite doit tenir sur une seule ligne");
+            return QCoreApplication::translate("Frequencies", "Le nom du satellite doit tenir sur une seule ligne");
         if (c.unicode() < 32 || c.unicode() == 127)
-            return QStringLiteral("Le nom du satellite contient un caractere de controle");
+            return QCoreApplication::translate("Frequencies", "Le nom du satellite contient un caractere de controle");
         if (c.unicode() > 255)
-            return QStringLiteral("Le nom du satellite contient le caractere \"%1\" que le fichier "
-                                  "Frequences.cfg ne peut pas garder")
+            return QCoreApplication::translate("Frequencies",
+                                               "Le nom du satellite contient le caractere \"%1\" que le fichier "
+                                               "Frequences.cfg ne peut pas garder")
                 .arg(c);
     }
     return {};
@@ -28,11 +31,12 @@ QString satelliteNameProblem(const QString &name)
 
 QString frequencyProblem(const QString &frequency)
 {
-    const QString notANumber = QStringLiteral("La frequence doit etre un nombre en MHz, avec un point "
-                                              "pour les decimales (par exemple 145.800)");
+    const QString notANumber =
+        QCoreApplication::translate("Frequencies", "La frequence doit etre un nombre en MHz, avec un point "
+                                                   "pour les decimales (par exemple 145.800)");
     const QString trimmed = frequency.trimmed();
     if (trimmed.isEmpty())
-        return QStringLiteral("Entrez la frequence du satellite");
+        return QCoreApplication::translate("Frequencies", "Entrez la frequence du satellite");
     int digits = 0;
     int points = 0;
     for (QChar c : trimmed) {
@@ -46,7 +50,8 @@ QString frequencyProblem(const QString &frequency)
     if (digits == 0 || points > 1)
         return notANumber;
     if (trimmed.size() > frequencyWidth)
-        return QStringLiteral("La frequence ne doit pas depasser %1 caracteres").arg(frequencyWidth);
+        return QCoreApplication::translate("Frequencies", "La frequence ne doit pas depasser %1 caracteres")
+            .arg(frequencyWidth);
     return {};
 }
 

@@ -2,6 +2,7 @@
 
 #include "data/station_file.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -51,7 +52,7 @@ NumberField number(const Json &object, const char *key)
 QString label(const Json &object, std::size_t index)
 {
     const QString uuid = text(object, "uuid");
-    return uuid.isEmpty() ? QStringLiteral("n° %1").arg(index + 1) : uuid;
+    return uuid.isEmpty() ? QCoreApplication::translate("SatnogsImport", "n° %1").arg(index + 1) : uuid;
 }
 
 // A text kept in a field of the station file: one line, no field separator.
@@ -74,9 +75,9 @@ QString readTransmitter(const Json &object, Transponder *entry)
     const NumberField catalog = number(object, "norad_cat_id");
     if (!catalog.value || *catalog.value < 1 || *catalog.value > kHighestCatalogNumber ||
         *catalog.value != std::floor(*catalog.value))
-        return QStringLiteral("sans numéro de catalogue");
+        return QCoreApplication::translate("SatnogsImport", "sans numéro de catalogue");
     if (text(object, "status") == QLatin1String("invalid"))
-        return QStringLiteral("marqué invalide dans SatNOGS DB");
+        return QCoreApplication::translate("SatnogsImport", "marqué invalide dans SatNOGS DB");
     struct Link {
         const char *low;
         const char *high;
@@ -84,24 +85,27 @@ QString readTransmitter(const Json &object, Transponder *entry)
         qint64 *lowOut;
         qint64 *highOut;
     };
-    const Link links[] = {{"downlink_low", "downlink_high", QStringLiteral("descente"), &entry->downlinkLow,
-                           &entry->downlinkHigh},
-                          {"uplink_low", "uplink_high", QStringLiteral("montée"), &entry->uplinkLow, &entry->uplinkHigh}};
+    const Link links[] = {{"downlink_low", "downlink_high", QCoreApplication::translate("SatnogsImport", "descente"),
+                           &entry->downlinkLow, &entry->downlinkHigh},
+                          {"uplink_low", "uplink_high", QCoreApplication::translate("SatnogsImport", "montée"),
+                           &entry->uplinkLow, &entry->uplinkHigh}};
     for (const Link &link : links) {
         const std::optional<double> low = number(object, link.low).value;
         const double high = number(object, link.high).value.value_or(low.value_or(0));
         if (!low)
             continue;
         if (*low <= 0 || high <= 0 || *low > kHighestTransponderHz || high > kHighestTransponderHz)
-            return QStringLiteral("fréquence de %1 hors de toute bande").arg(link.name);
+            return QCoreApplication::translate("SatnogsImport", "fréquence de %1 hors de toute bande").arg(link.name);
         if (*low > high)
-            return QStringLiteral("bord bas de la %1 (%2 Hz) au-dessus du bord haut (%3 Hz)")
-                .arg(link.name, QString::number(qint64(std::llround(*low))), QString::number(qint64(std::llround(high))));
+            return QCoreApplication::translate("SatnogsImport",
+                                               "bord bas de la %1 (%2 Hz) au-dessus du bord haut (%3 Hz)")
+                .arg(link.name, QString::number(qint64(std::llround(*low))),
+                     QString::number(qint64(std::llround(high))));
         *link.lowOut = std::llround(*low);
         *link.highOut = std::llround(high);
     }
     if (entry->downlinkLow == 0)
-        return QStringLiteral("sans fréquence de descente");
+        return QCoreApplication::translate("SatnogsImport", "sans fréquence de descente");
     if (const QString problem = transponderSenseProblem(*entry); !problem.isEmpty())
         return problem;
     entry->catalogNumber = long(*catalog.value);
@@ -120,13 +124,15 @@ QString readTransmitter(const Json &object, Transponder *entry)
 QString shapeProblem(const Json &object, std::size_t index)
 {
     if (!object.is_object())
-        return QStringLiteral("l'élément %1 de la liste n'est pas un objet").arg(index + 1);
+        return QCoreApplication::translate("SatnogsImport", "l'élément %1 de la liste n'est pas un objet")
+            .arg(index + 1);
     for (const char *key : {"uuid", "norad_cat_id", "downlink_low"})
         if (!object.contains(key))
-            return QStringLiteral("l'émetteur %1 n'a pas de champ « %2 »").arg(label(object, index), QLatin1String(key));
+            return QCoreApplication::translate("SatnogsImport", "l'émetteur %1 n'a pas de champ « %2 »")
+                .arg(label(object, index), QLatin1String(key));
     for (const char *key : {"norad_cat_id", "uplink_low", "uplink_high", "downlink_low", "downlink_high"})
         if (number(object, key).wrongType)
-            return QStringLiteral("le champ « %1 » de l'émetteur %2 n'est pas un nombre")
+            return QCoreApplication::translate("SatnogsImport", "le champ « %1 » de l'émetteur %2 n'est pas un nombre")
                 .arg(QLatin1String(key), label(object, index));
     return {};
 }
@@ -159,7 +165,8 @@ QStringList fileLines(const std::vector<Transponder> &entries)
 
 QString refused(const QString &path, const QString &why)
 {
-    return QStringLiteral("Le fichier %1 n'a pas été importé : %2.\n%3 n'a pas été modifié.")
+    return QCoreApplication::translate("SatnogsImport",
+                                       "Le fichier %1 n'a pas été importé : %2.\n%3 n'a pas été modifié.")
         .arg(QFileInfo(path).fileName(), why, satnogsTransponderFileName);
 }
 
@@ -170,21 +177,24 @@ SatnogsTransmitters readSatnogsTransmitters(const QByteArray &bytes)
     SatnogsTransmitters result;
     const Json document = Json::parse(bytes.begin(), bytes.end(), nullptr, false);
     if (document.is_discarded()) {
-        result.error = QStringLiteral("ce n'est pas un document JSON complet");
+        result.error = QCoreApplication::translate("SatnogsImport", "ce n'est pas un document JSON complet");
         return result;
     }
     if (!document.is_array()) {
-        result.error = QStringLiteral("ce n'est pas une liste d'émetteurs SatNOGS DB (le document n'est pas une liste)");
+        result.error = QCoreApplication::translate(
+            "SatnogsImport", "ce n'est pas une liste d'émetteurs SatNOGS DB (le document n'est pas une liste)");
         return result;
     }
     if (document.empty()) {
-        result.error = QStringLiteral("la liste ne contient aucun émetteur");
+        result.error = QCoreApplication::translate("SatnogsImport", "la liste ne contient aucun émetteur");
         return result;
     }
     for (std::size_t i = 0; i < document.size(); ++i) {
         const QString problem = shapeProblem(document[i], i);
         if (!problem.isEmpty()) {
-            result.error = QStringLiteral("ce n'est pas une liste d'émetteurs SatNOGS DB (%1)").arg(problem);
+            result.error =
+                QCoreApplication::translate("SatnogsImport", "ce n'est pas une liste d'émetteurs SatNOGS DB (%1)")
+                    .arg(problem);
             result.entries.clear();
             return result;
         }
@@ -196,7 +206,8 @@ SatnogsTransmitters readSatnogsTransmitters(const QByteArray &bytes)
             result.skipped << QStringLiteral("%1 : %2").arg(label(document[i], i), why);
     }
     if (result.entries.empty())
-        result.error = QStringLiteral("aucun de ses %1 émetteurs n'est utilisable").arg(document.size());
+        result.error = QCoreApplication::translate("SatnogsImport", "aucun de ses %1 émetteurs n'est utilisable")
+                           .arg(document.size());
     nameApart(result.entries);
     return result;
 }
@@ -232,7 +243,9 @@ SatnogsImport importSatnogsFile(const QString &folder, const QString &path)
         return result;
     }
     if (file.size() > kMaxImportBytes) {
-        result.message = refused(path, QStringLiteral("il dépasse %1 Mo").arg(kMaxImportBytes / (1024 * 1024)));
+        result.message = refused(
+            path,
+            QCoreApplication::translate("SatnogsImport", "il dépasse %1 Mo").arg(kMaxImportBytes / (1024 * 1024)));
         return result;
     }
     const SatnogsReplacement replaced =
@@ -243,21 +256,24 @@ SatnogsImport importSatnogsFile(const QString &folder, const QString &path)
     }
     const TransponderTable table = loadTransponders(folder);
     result.done = true;
-    result.message = QStringLiteral("%1 émetteurs de %2 satellites importés de %3 dans %4 "
-                                    "(données SatNOGS DB, licence CC BY-SA 4.0).\n"
-                                    "La table compte %5 entrées, dont %6 de l'import : "
-                                    "celles de %7 l'emportent sur l'import.")
-                         .arg(replaced.entries)
-                         .arg(replaced.satellites)
-                         .arg(QFileInfo(path).fileName(), satnogsTransponderFileName)
-                         .arg(table.entries.size())
-                         .arg(table.imported)
-                         .arg(transponderFileName);
+    result.message =
+        QCoreApplication::translate("SatnogsImport", "%1 émetteurs de %2 satellites importés de %3 dans %4 "
+                                                     "(données SatNOGS DB, licence CC BY-SA 4.0).\n"
+                                                     "La table compte %5 entrées, dont %6 de l'import : "
+                                                     "celles de %7 l'emportent sur l'import.")
+            .arg(replaced.entries)
+            .arg(replaced.satellites)
+            .arg(QFileInfo(path).fileName(), satnogsTransponderFileName)
+            .arg(table.entries.size())
+            .arg(table.imported)
+            .arg(transponderFileName);
     if (!replaced.skipped.isEmpty()) {
-        result.message += QStringLiteral("\n%1 émetteurs laissés de côté :\n").arg(replaced.skipped.size());
+        result.message += QCoreApplication::translate("SatnogsImport", "\n%1 émetteurs laissés de côté :\n")
+                              .arg(replaced.skipped.size());
         result.message += replaced.skipped.mid(0, kSkippedShown).join(QLatin1Char('\n'));
         if (replaced.skipped.size() > kSkippedShown)
-            result.message += QStringLiteral("\n... et %1 autres").arg(replaced.skipped.size() - kSkippedShown);
+            result.message += QCoreApplication::translate("SatnogsImport", "\n... et %1 autres")
+                                  .arg(replaced.skipped.size() - kSkippedShown);
     }
     if (!table.problems.isEmpty())
         result.message += QLatin1Char('\n') + table.problems.join(QLatin1Char('\n'));

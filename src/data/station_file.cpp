@@ -2,6 +2,7 @@
 
 #include "platform/atomic_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -22,7 +23,8 @@ StationFile readStationFile(const QString &path)
     QFile file(path);
     if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
         result.state = StationFile::State::Unreadable;
-        result.error = info.isDir() ? QStringLiteral("c'est un dossier") : file.errorString();
+        result.error =
+            info.isDir() ? QCoreApplication::translate("StationFile", "c'est un dossier") : file.errorString();
         return result;
     }
     const QByteArray bytes = file.readAll();

@@ -4,6 +4,7 @@
 #include "data/station_file.h"
 #include "platform/text_numbers.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 #include <algorithm>
@@ -42,7 +43,8 @@ public:
         bool ok = false;
         const qint64 value = text.toLongLong(&ok);
         if (!ok || value <= 0 || value > kHighestTransponderHz) {
-            fail(QStringLiteral("%1 « %2 » n'est pas une fréquence en Hz").arg(what, text));
+            fail(
+                QCoreApplication::translate("Transponders", "%1 « %2 » n'est pas une fréquence en Hz").arg(what, text));
             return std::nullopt;
         }
         return value;
@@ -55,7 +57,8 @@ public:
             return true;
         if (text == QLatin1String("non"))
             return false;
-        fail(QStringLiteral("%1 vaut « %2 » au lieu de oui ou non").arg(what, fields_[index].trimmed()));
+        fail(QCoreApplication::translate("Transponders", "%1 vaut « %2 » au lieu de oui ou non")
+                 .arg(what, fields_[index].trimmed()));
         return std::nullopt;
     }
 
@@ -72,9 +75,11 @@ private:
 QString edgesProblem(const QString &link, qint64 low, qint64 high)
 {
     if ((low == 0) != (high == 0))
-        return QStringLiteral("la %1 a besoin de ses deux bords, bas et haut, ou d'aucun").arg(link);
+        return QCoreApplication::translate("Transponders", "la %1 a besoin de ses deux bords, bas et haut, ou d'aucun")
+            .arg(link);
     if (low > high)
-        return QStringLiteral("le bord bas de la %1 (%2 Hz) est au-dessus de son bord haut (%3 Hz)")
+        return QCoreApplication::translate("Transponders",
+                                           "le bord bas de la %1 (%2 Hz) est au-dessus de son bord haut (%3 Hz)")
             .arg(link)
             .arg(low)
             .arg(high);
@@ -130,10 +135,12 @@ QString linkSenseProblem(const QString &link, qint64 low, qint64 high)
     if (low == 0)
         return {};
     if (high - low > kWidestPassbandHz)
-        return QStringLiteral("la %1 s'étend de %2 à %3 MHz, plus large que tout transpondeur (%4 MHz au plus)")
+        return QCoreApplication::translate(
+                   "Transponders", "la %1 s'étend de %2 à %3 MHz, plus large que tout transpondeur (%4 MHz au plus)")
             .arg(link, megahertzText(low), megahertzText(high), megahertzText(kWidestPassbandHz));
     if (!inOneBand(low, high))
-        return QStringLiteral("la %1 (%2 à %3 MHz) n'est dans aucune bande des satellites amateurs")
+        return QCoreApplication::translate("Transponders",
+                                           "la %1 (%2 à %3 MHz) n'est dans aucune bande des satellites amateurs")
             .arg(link, megahertzText(low), megahertzText(high));
     return {};
 }
@@ -142,7 +149,9 @@ std::optional<Transponder> readLine(const QString &line, QString *problem)
 {
     const QStringList fields = line.split(QLatin1Char(';'));
     if (fields.size() != kFieldCount) {
-        *problem = QStringLiteral("%1 champs séparés par « ; » attendus, %2 trouvés").arg(kFieldCount).arg(fields.size());
+        *problem = QCoreApplication::translate("Transponders", "%1 champs séparés par « ; » attendus, %2 trouvés")
+                       .arg(kFieldCount)
+                       .arg(fields.size());
         return std::nullopt;
     }
     Transponder entry;
@@ -150,14 +159,16 @@ std::optional<Transponder> readLine(const QString &line, QString *problem)
     bool ok = false;
     entry.catalogNumber = fields[0].trimmed().toLong(&ok);
     if (!ok || entry.catalogNumber <= 0)
-        reader.fail(QStringLiteral("le numéro de catalogue « %1 » n'est pas un nombre positif").arg(fields[0].trimmed()));
+        reader.fail(
+            QCoreApplication::translate("Transponders", "le numéro de catalogue « %1 » n'est pas un nombre positif")
+                .arg(fields[0].trimmed()));
     entry.name = fields[1].trimmed();
     if (entry.name.isEmpty())
-        reader.fail(QStringLiteral("le nom manque"));
-    const auto upLow = reader.frequency(2, QStringLiteral("la montée basse"));
-    const auto upHigh = reader.frequency(3, QStringLiteral("la montée haute"));
-    const auto downLow = reader.frequency(4, QStringLiteral("la descente basse"));
-    const auto downHigh = reader.frequency(5, QStringLiteral("la descente haute"));
+        reader.fail(QCoreApplication::translate("Transponders", "le nom manque"));
+    const auto upLow = reader.frequency(2, QCoreApplication::translate("Transponders", "la montée basse"));
+    const auto upHigh = reader.frequency(3, QCoreApplication::translate("Transponders", "la montée haute"));
+    const auto downLow = reader.frequency(4, QCoreApplication::translate("Transponders", "la descente basse"));
+    const auto downHigh = reader.frequency(5, QCoreApplication::translate("Transponders", "la descente haute"));
     const auto inverting = reader.yesNo(6, QStringLiteral("« inverse »"));
     entry.uplinkMode = fields[7].trimmed();
     entry.downlinkMode = fields[8].trimmed();
@@ -165,7 +176,9 @@ std::optional<Transponder> readLine(const QString &line, QString *problem)
     if (!tone.isEmpty()) {
         const std::optional<double> value = parseNumber(tone);
         if (!value || *value <= 0 || *value >= 300)
-            reader.fail(QStringLiteral("la tonalité CTCSS « %1 » n'est pas une fréquence en Hz").arg(tone));
+            reader.fail(
+                QCoreApplication::translate("Transponders", "la tonalité CTCSS « %1 » n'est pas une fréquence en Hz")
+                    .arg(tone));
         else
             entry.ctcss = *value;
     }
@@ -178,9 +191,11 @@ std::optional<Transponder> readLine(const QString &line, QString *problem)
         entry.inverting = *inverting;
         entry.alive = *alive;
         if (entry.downlinkLow == 0)
-            reader.fail(QStringLiteral("la descente manque"));
-        reader.fail(edgesProblem(QStringLiteral("descente"), entry.downlinkLow, entry.downlinkHigh));
-        reader.fail(edgesProblem(QStringLiteral("montée"), entry.uplinkLow, entry.uplinkHigh));
+            reader.fail(QCoreApplication::translate("Transponders", "la descente manque"));
+        reader.fail(edgesProblem(QCoreApplication::translate("Transponders", "descente"), entry.downlinkLow,
+                                 entry.downlinkHigh));
+        reader.fail(
+            edgesProblem(QCoreApplication::translate("Transponders", "montée"), entry.uplinkLow, entry.uplinkHigh));
         if (reader.problem.isEmpty())
             reader.fail(transponderSenseProblem(entry));
     }
@@ -195,15 +210,17 @@ std::optional<Transponder> readLine(const QString &line, QString *problem)
 
 QString transponderSenseProblem(const Transponder &t)
 {
-    QString problem = linkSenseProblem(QStringLiteral("descente"), t.downlinkLow, t.downlinkHigh);
+    QString problem =
+        linkSenseProblem(QCoreApplication::translate("Transponders", "descente"), t.downlinkLow, t.downlinkHigh);
     if (problem.isEmpty())
-        problem = linkSenseProblem(QStringLiteral("montée"), t.uplinkLow, t.uplinkHigh);
+        problem = linkSenseProblem(QCoreApplication::translate("Transponders", "montée"), t.uplinkLow, t.uplinkHigh);
     if (problem.isEmpty() && t.hasUplink()) {
         // The uplink follows the downlink across the passband, mirrored when inverting.
         const qint64 width = t.downlinkHigh - t.downlinkLow;
         const qint64 lowest = t.inverting ? t.uplinkHigh - width : t.uplinkLow;
         if (lowest <= 0)
-            problem = QStringLiteral("la montée tomberait à %1 MHz au bord de la descente").arg(megahertzText(lowest));
+            problem = QCoreApplication::translate("Transponders", "la montée tomberait à %1 MHz au bord de la descente")
+                          .arg(megahertzText(lowest));
     }
     return problem;
 }
@@ -230,7 +247,8 @@ TransponderFile readTransponderFile(const QString &folder, const QString &name)
         return result;
     result.found = true;
     if (file.state == StationFile::State::Unreadable) {
-        result.problems << QStringLiteral("%1 ne peut pas être lu : %2").arg(name, file.error);
+        result.problems
+            << QCoreApplication::translate("Transponders", "%1 ne peut pas être lu : %2").arg(name, file.error);
         return result;
     }
     LineReader lines(file.text);
@@ -242,7 +260,11 @@ TransponderFile readTransponderFile(const QString &folder, const QString &name)
         if (auto entry = readLine(line, &problem))
             result.entries.push_back(std::move(*entry));
         else
-            result.problems << QStringLiteral("%1, ligne %2 : %3 ; cette ligne est ignorée").arg(name).arg(number).arg(problem);
+            result.problems << QCoreApplication::translate("Transponders",
+                                                           "%1, ligne %2 : %3 ; cette ligne est ignorée")
+                                   .arg(name)
+                                   .arg(number)
+                                   .arg(problem);
     }
     return result;
 }

@@ -1,5 +1,7 @@
 #include "hamlib/hamlib_link.h"
 
+#include <QCoreApplication>
+
 #include <hamlib/rig.h>
 #include <hamlib/rotator.h>
 
@@ -107,7 +109,7 @@ bool isHamlibSerial(int portType)
 QString hamlibOpenFailure(int code, const HamlibDevice &device, int portType)
 {
     if (std::abs(code) == RIG_EIO && portType == RIG_PORT_NETWORK && connectionRefused(device.port))
-        return QStringLiteral("connexion refusée par %1").arg(device.port);
+        return QCoreApplication::translate("Hamlib", "connexion refusée par %1").arg(device.port);
     return hamlibErrorText(code);
 }
 

@@ -6,6 +6,7 @@
 #include "platform/operator_notice.h"
 #include "platform/refusal_report.h"
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QString>
 
@@ -44,7 +45,7 @@ HamlibModel hamlibModelOf(int id, const Caps &caps)
 template <class Caps>
 QString hamlibModelName(int model, const Caps *caps)
 {
-    return caps ? hamlibModelOf(model, *caps).text() : QStringLiteral("modele %1").arg(model);
+    return caps ? hamlibModelOf(model, *caps).text() : QCoreApplication::translate("Hamlib", "modele %1").arg(model);
 }
 // What the set-up dialog's test reads: the device opened once, its reading
 // or why it did not open.
@@ -79,7 +80,7 @@ public:
         prepareHamlib();
         handle_ = Api::init(device.model);
         if (!handle_)
-            return QStringLiteral("modele Hamlib %1 inconnu").arg(device.model);
+            return QCoreApplication::translate("Hamlib", "modele Hamlib %1 inconnu").arg(device.model);
         const auto set = [this](const char *name, const QString &value) {
             const int code = Api::setConf(handle_, name, value.toLatin1().constData());
             return code == 0 ? QString() : QStringLiteral("%1 : %2").arg(QLatin1String(name), hamlibErrorText(code));
@@ -145,12 +146,16 @@ public:
         typename Worker::Reports reports;
         reports.lost = [this](const QString &reason) {
             tell([this, reason] {
-                return QStringLiteral("%1 (%2) ne repond pas : %3.\nOrvanta le rappellera de lui-meme.")
+                return QCoreApplication::translate("Hamlib",
+                                                   "%1 (%2) ne repond pas : %3.\nOrvanta le rappellera de lui-meme.")
                     .arg(wording_.device, place(), reason);
             });
         };
         reports.back = [this] {
-            tell([this] { return QStringLiteral("%1 (%2) repond de nouveau.").arg(wording_.device, place()); });
+            tell([this] {
+                return QCoreApplication::translate("Hamlib", "%1 (%2) repond de nouveau.")
+                    .arg(wording_.device, place());
+            });
         };
         reports.note = [this](const QString &text) { tell([text] { return text; }); };
         reports.readingChanged = [this] {

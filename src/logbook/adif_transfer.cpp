@@ -4,6 +4,7 @@
 #include "logbook/adif_reader.h"
 #include "platform/atomic_file.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <algorithm>
@@ -33,11 +34,11 @@ TransferOutcome exportContacts(const LogStore &store, const ContactSelection &se
     }, &error);
     if (!read || !writeFileAtomically(path, file, &error)) {
         outcome.contacts = 0;
-        outcome.message = QStringLiteral("Export impossible dans %1 : %2").arg(path, error);
+        outcome.message = QCoreApplication::translate("Journal", "Export impossible dans %1 : %2").arg(path, error);
         return outcome;
     }
     outcome.done = true;
-    outcome.message = QStringLiteral("%1 contact(s) exporté(s) dans %2").arg(outcome.contacts).arg(path);
+    outcome.message = QCoreApplication::translate("Journal", "%1 contact(s) exporté(s) dans %2").arg(outcome.contacts).arg(path);
     return outcome;
 }
 
@@ -46,11 +47,12 @@ TransferOutcome importContacts(LogStore &store, const QString &path)
     TransferOutcome outcome;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        outcome.message = QStringLiteral("%1 illisible : %2").arg(path, file.errorString());
+        outcome.message = QCoreApplication::translate("Journal", "%1 illisible : %2").arg(path, file.errorString());
         return outcome;
     }
     if (file.size() > kLargestImport) {
-        outcome.message = QStringLiteral("%1 : fichier trop grand pour un journal ADIF").arg(path);
+        outcome.message =
+            QCoreApplication::translate("Journal", "%1 : fichier trop grand pour un journal ADIF").arg(path);
         return outcome;
     }
     const AdifFile adif = readAdif(file.readAll());
@@ -66,7 +68,7 @@ TransferOutcome importContacts(LogStore &store, const QString &path)
             outcome.problems << adifProblemText({record.number, record.offset, reading.fault});
     }
     if (contacts.empty() && outcome.problems.isEmpty()) {
-        outcome.message = QStringLiteral("%1 : aucun contact ADIF dans ce fichier").arg(path);
+        outcome.message = QCoreApplication::translate("Journal", "%1 : aucun contact ADIF dans ce fichier").arg(path);
         return outcome;
     }
     QString error;
@@ -77,13 +79,14 @@ TransferOutcome importContacts(LogStore &store, const QString &path)
     }
     outcome.done = true;
     outcome.contacts = *added;
-    outcome.message = QStringLiteral("%1 contact(s) importé(s) de %2, %3 déjà dans le journal")
+    outcome.message = QCoreApplication::translate("Journal", "%1 contact(s) importé(s) de %2, %3 déjà dans le journal")
                           .arg(*added)
                           .arg(path)
                           .arg(outcome.duplicates);
     if (!outcome.problems.isEmpty())
-        outcome.message += QStringLiteral(", %1 enregistrement(s) endommagé(s) ignoré(s) :\n").arg(outcome.problems.size()) +
-                           outcome.problems.join(QLatin1Char('\n'));
+        outcome.message += QCoreApplication::translate("Journal", ", %1 enregistrement(s) endommagé(s) ignoré(s) :\n")
+                               .arg(outcome.problems.size())
+                           + outcome.problems.join(QLatin1Char('\n'));
     return outcome;
 }
 

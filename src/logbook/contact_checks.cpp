@@ -1,5 +1,7 @@
 #include "logbook/contact_checks.h"
 
+#include <QCoreApplication>
+
 #include "orbit/locator.h"
 
 namespace orvanta {
@@ -21,23 +23,26 @@ bool isAsciiDigit(QChar c)
 QString callsignFault(const QString &call)
 {
     if (call.isEmpty())
-        return QStringLiteral("indicatif manquant");
+        return QCoreApplication::translate("Journal", "indicatif manquant");
     bool letter = false, digit = false;
     for (QChar c : call) {
         if (c == QLatin1Char(' '))
-            return QStringLiteral("indicatif « %1 » : pas d'espace dans un indicatif").arg(call);
+            return QCoreApplication::translate("Journal", "indicatif « %1 » : pas d'espace dans un indicatif")
+                .arg(call);
         if (!isAsciiLetter(c) && !isAsciiDigit(c) && c != QLatin1Char('/'))
-            return QStringLiteral("indicatif « %1 » : caractère « %2 » interdit (lettres, chiffres et / seulement)")
+            return QCoreApplication::translate(
+                       "Journal", "indicatif « %1 » : caractère « %2 » interdit (lettres, chiffres et / seulement)")
                 .arg(call, QString(c));
         letter = letter || isAsciiLetter(c);
         digit = digit || isAsciiDigit(c);
     }
     if (call.size() < 3 || call.size() > 20)
-        return QStringLiteral("indicatif « %1 » : de 3 à 20 caractères").arg(call);
+        return QCoreApplication::translate("Journal", "indicatif « %1 » : de 3 à 20 caractères").arg(call);
     if (!letter || !digit)
-        return QStringLiteral("indicatif « %1 » : il faut au moins une lettre et un chiffre").arg(call);
+        return QCoreApplication::translate("Journal", "indicatif « %1 » : il faut au moins une lettre et un chiffre")
+            .arg(call);
     if (call.startsWith(QLatin1Char('/')) || call.endsWith(QLatin1Char('/')) || call.contains(QLatin1String("//")))
-        return QStringLiteral("indicatif « %1 » : « / » mal placé").arg(call);
+        return QCoreApplication::translate("Journal", "indicatif « %1 » : « / » mal placé").arg(call);
     return {};
 }
 
@@ -46,7 +51,8 @@ QString gridFault(const QString &grid)
     if (grid.isEmpty())
         return {};
     if ((grid.size() != 4 && grid.size() != 6) || !orbit::squareOfLocator(grid.toStdString()))
-        return QStringLiteral("locator « %1 » : 4 ou 6 caractères comme JN18 ou JN18eu").arg(grid);
+        return QCoreApplication::translate("Journal", "locator « %1 » : 4 ou 6 caractères comme JN18 ou JN18eu")
+            .arg(grid);
     return {};
 }
 
@@ -64,27 +70,29 @@ QString reportFault(const QString &report)
         (report[0] == QLatin1Char('-') || report[0] == QLatin1Char('+')) && isAsciiDigit(report[1]) &&
         (report.size() == 2 || isAsciiDigit(report[2])))
         return {};
-    return QStringLiteral("report « %1 » : 59, 599 ou un signal en dB comme -12").arg(report);
+    return QCoreApplication::translate("Journal", "report « %1 » : 59, 599 ou un signal en dB comme -12").arg(report);
 }
 
 QString instantFault(const QDateTime &instant, const QDateTime &now)
 {
     if (!instant.isValid())
-        return QStringLiteral("date ou heure invalide (AAAA-MM-JJ HH:MM:SS)");
+        return QCoreApplication::translate("Journal", "date ou heure invalide (AAAA-MM-JJ HH:MM:SS)");
     if (instant > now.addSecs(60))
-        return QStringLiteral("date %1 dans le futur").arg(instant.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+        return QCoreApplication::translate("Journal", "date %1 dans le futur")
+            .arg(instant.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
     return {};
 }
 
 QString satelliteNameFault(const QString &name)
 {
     if (name.isEmpty())
-        return QStringLiteral("nom LoTW du satellite manquant");
+        return QCoreApplication::translate("Journal", "nom LoTW du satellite manquant");
     if (name.size() < 2 || name.size() > 20)
-        return QStringLiteral("nom de satellite « %1 » : de 2 à 20 caractères").arg(name);
+        return QCoreApplication::translate("Journal", "nom de satellite « %1 » : de 2 à 20 caractères").arg(name);
     for (QChar c : name)
         if (!isAsciiLetter(c) && !isAsciiDigit(c) && c != QLatin1Char('-'))
-            return QStringLiteral("nom de satellite « %1 » : lettres, chiffres et - seulement").arg(name);
+            return QCoreApplication::translate("Journal", "nom de satellite « %1 » : lettres, chiffres et - seulement")
+                .arg(name);
     return {};
 }
 

@@ -5,6 +5,8 @@
 #include "logbook/contact_checks.h"
 #include "platform/settings_store.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace orvanta {
@@ -124,21 +126,22 @@ QString Journal::workedText() const
     if (worked.contacts > 0) {
         QStringList times;
         for (const WorkedBefore::Time &time : worked.latest)
-            times << QStringLiteral("%1 sur %2")
+            times << QCoreApplication::translate("Journal", "%1 sur %2")
                          .arg(time.instant.toString(QStringLiteral("yyyy-MM-dd HH:mm")),
                               time.satName.isEmpty() ? QStringLiteral("?") : time.satName);
-        parts << QStringLiteral("Déjà contacté %1 fois : %2%3")
+        parts << QCoreApplication::translate("Journal", "Déjà contacté %1 fois : %2%3")
                      .arg(worked.contacts)
-                     .arg(times.join(QStringLiteral(", ")), worked.contacts > int(times.size()) ? QStringLiteral("…")
-                                                                                               : QString());
+                     .arg(times.join(QStringLiteral(", ")),
+                          worked.contacts > int(times.size()) ? QStringLiteral("…") : QString());
     }
     if (grid.size() >= 4 && gridFault(grid).isEmpty()) {
         const QString square = grid.left(4).toUpper();
         if (worked.newGrid)
-            parts << QStringLiteral("%1 : nouveau carré").arg(square);
+            parts << QCoreApplication::translate("Journal", "%1 : nouveau carré").arg(square);
         else if (worked.newGridOnSatellite)
-            parts << QStringLiteral("%1 : nouveau carré sur %2")
-                         .arg(square, satName.isEmpty() ? QStringLiteral("ce satellite") : satName);
+            parts << QCoreApplication::translate("Journal", "%1 : nouveau carré sur %2")
+                         .arg(square,
+                              satName.isEmpty() ? QCoreApplication::translate("Journal", "ce satellite") : satName);
     }
     return parts.join(QStringLiteral(" — "));
 }
@@ -148,7 +151,8 @@ QString Journal::notice() const
     if (store_ && !store_->isOpen())
         return store_->error();
     if (facts_.catalogNumber > 0 && names_.nameOf(facts_.catalogNumber).isEmpty() && !corrected(EntryField::SatName))
-        return QStringLiteral("Nom LoTW de %1 (n° %2) inconnu : tapez-le dans « Satellite », il sera gardé.")
+        return QCoreApplication::translate(
+                   "Journal", "Nom LoTW de %1 (n° %2) inconnu : tapez-le dans « Satellite », il sera gardé.")
             .arg(facts_.satelliteName)
             .arg(facts_.catalogNumber);
     return {};
@@ -181,7 +185,7 @@ std::optional<Contact> Journal::contactFromRow(const StationFacts &facts, QStrin
     if (reason.isEmpty())
         reason = gridFault(c.grid);
     if (reason.isEmpty() && !gridFault(c.myGrid).isEmpty())
-        reason = QStringLiteral("votre ") + gridFault(c.myGrid);
+        reason = QCoreApplication::translate("Journal", "votre ") + gridFault(c.myGrid);
     if (reason.isEmpty())
         reason = reportFault(c.rstSent);
     if (reason.isEmpty())
@@ -194,7 +198,7 @@ std::optional<Contact> Journal::contactFromRow(const StationFacts &facts, QStrin
         const QString text = value(field);
         const auto hertz = text.isEmpty() ? std::optional<qint64>(0) : hertzFromMegahertz(text);
         if (!hertz && reason.isEmpty())
-            reason = QStringLiteral("fréquence « %1 » : en MHz, comme 145.950").arg(text);
+            reason = QCoreApplication::translate("Journal", "fréquence « %1 » : en MHz, comme 145.950").arg(text);
         (field == EntryField::Uplink ? c.uplinkHz : c.downlinkHz) = hertz.value_or(0);
     }
     if (!reason.isEmpty()) {
@@ -228,7 +232,7 @@ Journal::Outcome Journal::logNow()
     QString fault;
     const std::optional<Contact> contact = contactFromRow(facts, &fault);
     if (!contact)
-        return {false, QStringLiteral("Contact non enregistré : %1").arg(fault)};
+        return {false, QCoreApplication::translate("Journal", "Contact non enregistré : %1").arg(fault)};
     LogStore &log = store();
     QString error;
     if (editing_) {
@@ -237,19 +241,20 @@ Journal::Outcome Journal::logNow()
     } else if (!log.add(*contact, &error)) {
         return {false, error};
     }
-    QString message = QStringLiteral("%1 %2 enregistré (%3, %4 TU)")
-                          .arg(editing_ ? QStringLiteral("Contact modifié :") : QStringLiteral("Contact avec"),
+    QString message = QCoreApplication::translate("Journal", "%1 %2 enregistré (%3, %4 TU)")
+                          .arg(editing_ ? QCoreApplication::translate("Journal", "Contact modifié :")
+                                        : QCoreApplication::translate("Journal", "Contact avec"),
                                contact->call, contact->satName, contact->instant.toString(kInstantForm));
     // The operator's answer for a satellite without LoTW name is kept.
     if (contact->catalogNumber > 0 && names_.nameOf(contact->catalogNumber).isEmpty()) {
         QString kept;
         if (names_.learn(contact->catalogNumber, contact->satName, &kept))
-            message += QStringLiteral(" ; %1 gardé pour le n° %2 dans %3")
+            message += QCoreApplication::translate("Journal", " ; %1 gardé pour le n° %2 dans %3")
                            .arg(contact->satName)
                            .arg(contact->catalogNumber)
                            .arg(satelliteNamesFileName);
         else
-            message += QStringLiteral(" ; nom %1 non gardé : %2").arg(contact->satName, kept);
+            message += QCoreApplication::translate("Journal", " ; nom %1 non gardé : %2").arg(contact->satName, kept);
     }
     clear();
     return {true, message};
@@ -297,7 +302,7 @@ Journal::Outcome Journal::remove(qint64 id)
         return {false, error};
     if (editing_ == id)
         clear();
-    return {true, QStringLiteral("Contact supprimé")};
+    return {true, QCoreApplication::translate("Journal", "Contact supprimé")};
 }
 
 Journal::Outcome Journal::exportAdif(const QString &path, const ExportChoice &choice)

@@ -1,5 +1,6 @@
 #include "logbook/journal_list_model.h"
 
+#include <QCoreApplication>
 #include <QSqlQuery>
 
 #include <array>
@@ -21,15 +22,22 @@ struct Column {
 };
 
 const std::array kColumns{
-    Column{"id", "n°"},
-    Column{"strftime('%Y-%m-%d %H:%M:%S', time_on, 'unixepoch')", "time_on", "Date et heure TU"},
-    Column{"call", "Indicatif"}, Column{"sat_name", "Satellite"}, Column{"sat_mode", "Mode sat."},
-    Column{"CASE WHEN freq_up > 0 THEN printf('%.4f', freq_up / 1e6) ELSE '' END", "freq_up", "Montée (MHz)"},
+    Column{"id", QT_TRANSLATE_NOOP("Journal", "n°")},
+    Column{"strftime('%Y-%m-%d %H:%M:%S', time_on, 'unixepoch')", "time_on",
+           QT_TRANSLATE_NOOP("Journal", "Date et heure TU")},
+    Column{"call", QT_TRANSLATE_NOOP("Journal", "Indicatif")},
+    Column{"sat_name", QT_TRANSLATE_NOOP("Journal", "Satellite")},
+    Column{"sat_mode", QT_TRANSLATE_NOOP("Journal", "Mode sat.")},
+    Column{"CASE WHEN freq_up > 0 THEN printf('%.4f', freq_up / 1e6) ELSE '' END", "freq_up",
+           QT_TRANSLATE_NOOP("Journal", "Montée (MHz)")},
     Column{"CASE WHEN freq_down > 0 THEN printf('%.4f', freq_down / 1e6) ELSE '' END", "freq_down",
-           "Descente (MHz)"},
-    Column{"CASE WHEN submode <> '' THEN submode ELSE mode END", "mode", "Mode"},
-    Column{"rst_sent", "RST env."}, Column{"rst_rcvd", "RST reçu"}, Column{"grid", "Locator"},
-    Column{"name", "Nom"}, Column{"comment", "Commentaire"},
+           QT_TRANSLATE_NOOP("Journal", "Descente (MHz)")},
+    Column{"CASE WHEN submode <> '' THEN submode ELSE mode END", "mode", QT_TRANSLATE_NOOP("Journal", "Mode")},
+    Column{"rst_sent", QT_TRANSLATE_NOOP("Journal", "RST env.")},
+    Column{"rst_rcvd", QT_TRANSLATE_NOOP("Journal", "RST reçu")},
+    Column{"grid", QT_TRANSLATE_NOOP("Journal", "Locator")},
+    Column{"name", QT_TRANSLATE_NOOP("Journal", "Nom")},
+    Column{"comment", QT_TRANSLATE_NOOP("Journal", "Commentaire")},
 };
 
 } // namespace
@@ -55,7 +63,7 @@ void JournalListModel::reload()
                    .arg(columns, QString::fromLatin1(kColumns[std::size_t(sortColumn_)].sortedBy), direction));
     setQuery(std::move(query));
     for (std::size_t k = 0; k < kColumns.size(); ++k)
-        setHeaderData(int(k), Qt::Horizontal, QString::fromUtf8(kColumns[k].header));
+        setHeaderData(int(k), Qt::Horizontal, QCoreApplication::translate("Journal", kColumns[k].header));
 }
 
 void JournalListModel::sort(int column, Qt::SortOrder order)

@@ -4,6 +4,7 @@
 #include "platform/message_boxes.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QFileDialog>
 #include <QGridLayout>
@@ -30,21 +31,21 @@ struct Box {
 
 // The typed boxes, then those the station fills in.
 constexpr Box kTyped[] = {
-    {EntryField::Call, "Journal_Indicatif", "&Indicatif", 12},
-    {EntryField::RstSent, "Journal_RST_Envoye", "RST &envoyé", 4},
-    {EntryField::RstRcvd, "Journal_RST_Recu", "RST &reçu", 4},
-    {EntryField::Grid, "Journal_Locator", "&Locator", 7},
-    {EntryField::Name, "Journal_Nom", "&Nom", 12},
-    {EntryField::Comment, "Journal_Commentaire", "&Commentaire", 20},
+    {EntryField::Call, "Journal_Indicatif", QT_TRANSLATE_NOOP("Journal", "&Indicatif"), 12},
+    {EntryField::RstSent, "Journal_RST_Envoye", QT_TRANSLATE_NOOP("Journal", "RST &envoyé"), 4},
+    {EntryField::RstRcvd, "Journal_RST_Recu", QT_TRANSLATE_NOOP("Journal", "RST &reçu"), 4},
+    {EntryField::Grid, "Journal_Locator", QT_TRANSLATE_NOOP("Journal", "&Locator"), 7},
+    {EntryField::Name, "Journal_Nom", QT_TRANSLATE_NOOP("Journal", "&Nom"), 12},
+    {EntryField::Comment, "Journal_Commentaire", QT_TRANSLATE_NOOP("Journal", "&Commentaire"), 20},
 };
 constexpr Box kFilled[] = {
-    {EntryField::Instant, "Journal_Instant", "Date et heure TU", 19},
-    {EntryField::SatName, "Journal_Satellite", "Satellite (LoTW)", 8},
-    {EntryField::SatMode, "Journal_Mode_Sat", "Mode sat.", 5},
-    {EntryField::Uplink, "Journal_Montee", "Montée (MHz)", 11},
-    {EntryField::Downlink, "Journal_Descente", "Descente (MHz)", 11},
-    {EntryField::Mode, "Journal_Mode", "Mode", 5},
-    {EntryField::MyGrid, "Journal_Mon_Locator", "Mon locator", 7},
+    {EntryField::Instant, "Journal_Instant", QT_TRANSLATE_NOOP("Journal", "Date et heure TU"), 19},
+    {EntryField::SatName, "Journal_Satellite", QT_TRANSLATE_NOOP("Journal", "Satellite (LoTW)"), 8},
+    {EntryField::SatMode, "Journal_Mode_Sat", QT_TRANSLATE_NOOP("Journal", "Mode sat."), 5},
+    {EntryField::Uplink, "Journal_Montee", QT_TRANSLATE_NOOP("Journal", "Montée (MHz)"), 11},
+    {EntryField::Downlink, "Journal_Descente", QT_TRANSLATE_NOOP("Journal", "Descente (MHz)"), 11},
+    {EntryField::Mode, "Journal_Mode", QT_TRANSLATE_NOOP("Journal", "Mode"), 5},
+    {EntryField::MyGrid, "Journal_Mon_Locator", QT_TRANSLATE_NOOP("Journal", "Mon locator"), 7},
 };
 
 } // namespace
@@ -66,15 +67,15 @@ JournalWindow::JournalWindow(Journal &journal, MessageBoxes &messages, QWidget *
       refresh_(new QTimer(this))
 {
     setObjectName(QStringLiteral("Journal"));
-    setWindowTitle(QStringLiteral("Journal des contacts"));
+    setWindowTitle(QCoreApplication::translate("Journal", "Journal des contacts"));
     auto *layout = new QVBoxLayout(this);
 
     auto *station = new QHBoxLayout;
     stationCall_->setObjectName(QStringLiteral("Journal_Indicatif_Station"));
     operatorCall_->setObjectName(QStringLiteral("Journal_Operateur"));
-    station->addWidget(new QLabel(QStringLiteral("Indicatif de la station"), this));
+    station->addWidget(new QLabel(QCoreApplication::translate("Journal", "Indicatif de la station"), this));
     station->addWidget(stationCall_);
-    station->addWidget(new QLabel(QStringLiteral("Opérateur"), this));
+    station->addWidget(new QLabel(QCoreApplication::translate("Journal", "Opérateur"), this));
     station->addWidget(operatorCall_);
     station->addStretch();
     layout->addLayout(station);
@@ -86,7 +87,7 @@ JournalWindow::JournalWindow(Journal &journal, MessageBoxes &messages, QWidget *
             auto *edit = new QLineEdit(this);
             edit->setObjectName(QString::fromLatin1(box.objectName));
             edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('M')) * box.width);
-            auto *label = new QLabel(QString::fromUtf8(box.caption), this);
+            auto *label = new QLabel(QCoreApplication::translate("Journal", box.caption), this);
             label->setBuddy(edit);
             row->addWidget(label, line, column);
             row->addWidget(edit, line + 1, column++);
@@ -135,12 +136,13 @@ JournalWindow::JournalWindow(Journal &journal, MessageBoxes &messages, QWidget *
         QObject::connect(b, &QPushButton::clicked, this, slot);
         buttons->addWidget(b);
     };
-    button("Journal_Modifier", QStringLiteral("&Modifier"), [this] { editSelected(); });
-    button("Journal_Supprimer", QStringLiteral("&Supprimer"), [this] { deleteSelected(); });
+    button("Journal_Modifier", QCoreApplication::translate("Journal", "&Modifier"), [this] { editSelected(); });
+    button("Journal_Supprimer", QCoreApplication::translate("Journal", "&Supprimer"), [this] { deleteSelected(); });
     buttons->addStretch();
     exportChoice_->setObjectName(QStringLiteral("Journal_Export_Choix"));
-    exportChoice_->addItems({QStringLiteral("Tous les contacts"), QStringLiteral("Depuis le dernier export"),
-                             QStringLiteral("Du … au …")});
+    exportChoice_->addItems({QCoreApplication::translate("Journal", "Tous les contacts"),
+                             QCoreApplication::translate("Journal", "Depuis le dernier export"),
+                             QCoreApplication::translate("Journal", "Du … au …")});
     from_->setObjectName(QStringLiteral("Journal_Du"));
     to_->setObjectName(QStringLiteral("Journal_Au"));
     for (QDateEdit *date : {from_, to_}) {
@@ -155,8 +157,8 @@ JournalWindow::JournalWindow(Journal &journal, MessageBoxes &messages, QWidget *
     buttons->addWidget(exportChoice_);
     buttons->addWidget(from_);
     buttons->addWidget(to_);
-    button("Journal_Exporter", QStringLiteral("E&xporter ADIF…"), [this] { exportFile(); });
-    button("Journal_Importer", QStringLiteral("Im&porter ADIF…"), [this] { importFile(); });
+    button("Journal_Exporter", QCoreApplication::translate("Journal", "E&xporter ADIF…"), [this] { exportFile(); });
+    button("Journal_Importer", QCoreApplication::translate("Journal", "Im&porter ADIF…"), [this] { importFile(); });
     layout->addLayout(buttons);
 
     QObject::connect(stationCall_, &QLineEdit::editingFinished, this,
@@ -270,7 +272,7 @@ void JournalWindow::editSelected()
         return;
     showRow();
     showWorked();
-    say(QStringLiteral("Modification du contact : Entrée enregistre, Échap abandonne."), false);
+    say(QCoreApplication::translate("Journal", "Modification du contact : Entrée enregistre, Échap abandonne."), false);
     boxes_[EntryField::Call]->setFocus();
 }
 
@@ -283,8 +285,9 @@ void JournalWindow::deleteSelected()
     const QModelIndexList rows = list_->selectionModel()->selectedRows();
     const QString call = model_->data(model_->index(rows.front().row(), 2)).toString();
     const QString when = model_->data(model_->index(rows.front().row(), 1)).toString();
-    if (!messages_.question(QStringLiteral("Supprimer le contact avec %1 du %2 TU ?").arg(call, when),
-                            QStringLiteral("Journal")))
+    if (!messages_.question(
+            QCoreApplication::translate("Journal", "Supprimer le contact avec %1 du %2 TU ?").arg(call, when),
+            QStringLiteral("Journal")))
         return;
     const Journal::Outcome outcome = journal_.remove(id);
     say(outcome.message, !outcome.done);
@@ -294,9 +297,9 @@ void JournalWindow::deleteSelected()
 
 void JournalWindow::exportFile()
 {
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Exporter le journal en ADIF"),
-                                                      QStringLiteral("journal.adi"),
-                                                      QStringLiteral("ADIF (*.adi);;Tous les fichiers (*)"));
+    const QString path = QFileDialog::getSaveFileName(
+        this, QCoreApplication::translate("Journal", "Exporter le journal en ADIF"), QStringLiteral("journal.adi"),
+        QCoreApplication::translate("Journal", "ADIF (*.adi);;Tous les fichiers (*)"));
     if (path.isEmpty())
         return;
     ExportChoice choice;
@@ -309,8 +312,9 @@ void JournalWindow::exportFile()
 
 void JournalWindow::importFile()
 {
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Importer un journal ADIF"), QString(),
-                                                      QStringLiteral("ADIF (*.adi *.adif);;Tous les fichiers (*)"));
+    const QString path = QFileDialog::getOpenFileName(
+        this, QCoreApplication::translate("Journal", "Importer un journal ADIF"), QString(),
+        QCoreApplication::translate("Journal", "ADIF (*.adi *.adif);;Tous les fichiers (*)"));
     if (path.isEmpty())
         return;
     const Journal::Outcome outcome = journal_.importAdif(path);

@@ -2,6 +2,7 @@
 
 #include "logbook/journal_window.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QMainWindow>
 #include <QMenu>
@@ -15,9 +16,9 @@ JournalWork::JournalWork(Links links)
                 links_.databasePath.isEmpty() ? LogStore::defaultPath() : links_.databasePath})
 {
     QMenuBar *bar = links_.window.menuBar();
-    auto *menu = new QMenu(QStringLiteral("&Journal"), bar);
+    auto *menu = new QMenu(QCoreApplication::translate("Journal", "&Journal"), bar);
     menu->setObjectName(QStringLiteral("Mnu_Journal"));
-    QAction *entry = menu->addAction(QStringLiteral("&Journal des contacts"));
+    QAction *entry = menu->addAction(QCoreApplication::translate("Journal", "&Journal des contacts"));
     entry->setObjectName(QStringLiteral("Mnu_Journal_Contacts"));
     entry->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_J));
     entry->setShortcutContext(Qt::ApplicationShortcut);

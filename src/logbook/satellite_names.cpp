@@ -3,6 +3,7 @@
 #include "logbook/contact_checks.h"
 #include "platform/atomic_file.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace orvanta {
@@ -23,7 +24,7 @@ SatelliteNames::SatelliteNames(QString folder) : folder_(std::move(folder))
         const QString name = fields.value(1).trimmed().toUpper();
         const QString fault = satelliteNameFault(name);
         if (fields.size() != 2 || !number || catalogNumber <= 0 || !fault.isEmpty()) {
-            problems_ << QStringLiteral("%1, ligne %2 : « %3 » (numéro;nom attendu%4)")
+            problems_ << QCoreApplication::translate("Journal", "%1, ligne %2 : « %3 » (numéro;nom attendu%4)")
                              .arg(satelliteNamesFileName)
                              .arg(k + 1)
                              .arg(line, fault.isEmpty() ? QString() : QStringLiteral(", ") + fault);
@@ -49,7 +50,7 @@ bool SatelliteNames::learn(long catalogNumber, const QString &name, QString *err
     const QString upper = name.trimmed().toUpper();
     if (const QString fault = satelliteNameFault(upper); !fault.isEmpty() || catalogNumber <= 0) {
         if (error)
-            *error = fault.isEmpty() ? QStringLiteral("numéro de catalogue manquant") : fault;
+            *error = fault.isEmpty() ? QCoreApplication::translate("Journal", "numéro de catalogue manquant") : fault;
         return false;
     }
     QByteArray content;
@@ -57,7 +58,7 @@ bool SatelliteNames::learn(long catalogNumber, const QString &name, QString *err
     if (file.exists()) {
         if (!file.open(QIODevice::ReadOnly)) {
             if (error)
-                *error = QStringLiteral("%1 illisible : %2").arg(path(), file.errorString());
+                *error = QCoreApplication::translate("Journal", "%1 illisible : %2").arg(path(), file.errorString());
             return false;
         }
         content = file.readAll();

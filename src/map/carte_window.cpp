@@ -48,15 +48,15 @@ CarteWindow::CarteWindow(QWidget *parent, const QString &dayImage, const QString
       view_(new MapView(*background_, this)), position_(new QLabel(this))
 {
     setObjectName(QStringLiteral("Carte"));
-    setWindowTitle(QStringLiteral("Carte"));
+    setWindowTitle(tr("Carte"));
     position_->setObjectName(QStringLiteral("Carte_Position"));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(view_, 1);
     // Said once, in the window, rather than in a box at every opening.
     if (!background_->hasImage()) {
-        auto *message = new QLabel(QStringLiteral("Image de la Terre introuvable (%1, paquet xplanet-images) : "
-                                                  "la carte n'a que ses méridiens et parallèles.")
+        auto *message = new QLabel(tr("Image de la Terre introuvable (%1, paquet xplanet-images) : "
+                                      "la carte n'a que ses méridiens et parallèles.")
                                        .arg(background_->dayImagePath()),
                                    this);
         message->setObjectName(QStringLiteral("Carte_Message"));

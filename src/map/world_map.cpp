@@ -3,6 +3,7 @@
 #include "orbit/locator.h"
 #include "platform/text_numbers.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 
@@ -364,9 +365,10 @@ std::optional<QString> satelliteAt(const MapScene &scene, QSize size, QPointF at
 QString positionText(const orbit::GroundPoint &point)
 {
     const double lat = point.latitudeDeg, lon = point.longitudeDeg;
-    return formatFixed(std::fabs(lat), 3) + (lat < 0 ? QStringLiteral("° S  ") : QStringLiteral("° N  ")) +
-           formatFixed(std::fabs(lon), 3) + (lon < 0 ? QStringLiteral("° O  ") : QStringLiteral("° E  ")) +
-           QString::fromStdString(orbit::locatorFromPosition(lat, lon));
+    return formatFixed(std::fabs(lat), 3) + (lat < 0 ? QStringLiteral("° S  ") : QStringLiteral("° N  "))
+           + formatFixed(std::fabs(lon), 3)
+           + (lon < 0 ? QCoreApplication::translate("Map", "° O  ") : QStringLiteral("° E  "))
+           + QString::fromStdString(orbit::locatorFromPosition(lat, lon));
 }
 
 } // namespace orvanta

@@ -7,6 +7,8 @@
 #include "platform/text_numbers.h"
 #include "tracking/station_clock.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <numbers>
 
@@ -108,21 +110,21 @@ double correctedFrequencyMHz(double downlinkMHz, double rangeRateKmS)
 
 QString acquisitionText(const PassDetails &details)
 {
-    return QStringLiteral("Acquisition : ") + timeText(details.pass.aos) + QStringLiteral(" UTC, azimut ") +
-           degrees(details.aosAzimuthDeg);
+    return QCoreApplication::translate("PassDetails", "Acquisition : %1 UTC, azimut %2")
+        .arg(timeText(details.pass.aos), degrees(details.aosAzimuthDeg));
 }
 
 QString culminationText(const PassDetails &details)
 {
-    return QStringLiteral("Culmination : ") + timeText(details.pass.maxElevationTime) +
-           QStringLiteral(" UTC, azimut ") + degrees(details.culminationAzimuthDeg) + QStringLiteral(", site ") +
-           formatFixed(details.pass.maxElevationDeg, 1) + QStringLiteral("°");
+    return QCoreApplication::translate("PassDetails", "Culmination : %1 UTC, azimut %2, site %3°")
+        .arg(timeText(details.pass.maxElevationTime), degrees(details.culminationAzimuthDeg),
+             formatFixed(details.pass.maxElevationDeg, 1));
 }
 
 QString lossText(const PassDetails &details)
 {
-    return QStringLiteral("Perte : ") + timeText(details.pass.los) + QStringLiteral(" UTC, azimut ") +
-           degrees(details.losAzimuthDeg);
+    return QCoreApplication::translate("PassDetails", "Perte : %1 UTC, azimut %2")
+        .arg(timeText(details.pass.los), degrees(details.losAzimuthDeg));
 }
 
 QString lengthText(double seconds)
@@ -135,29 +137,31 @@ QString lengthText(double seconds)
 
 QString durationText(double seconds)
 {
-    return QStringLiteral("Durée : ") + lengthText(seconds);
+    return QCoreApplication::translate("PassDetails", "Durée : %1").arg(lengthText(seconds));
 }
 
 QString subSatelliteLocatorsText(const PassDetails &details)
 {
     const auto shown = [](const QString &locator) { return locator.isEmpty() ? QStringLiteral("?") : locator; };
-    return QStringLiteral("Sous le satellite : ") + shown(details.aosLocator) + QStringLiteral(" (AOS), ") +
-           shown(details.culminationLocator) + QStringLiteral(" (TCA), ") + shown(details.losLocator) +
-           QStringLiteral(" (LOS)");
+    return QCoreApplication::translate("PassDetails", "Sous le satellite : %1 (AOS), %2 (TCA), %3 (LOS)")
+        .arg(shown(details.aosLocator), shown(details.culminationLocator), shown(details.losLocator));
 }
 
 QString passTitle(const orbit::PredictedPass &pass)
 {
     const orbit::CalendarInstant day = orbit::calendarFromWholeSeconds(orbit::wholeSecondsFromJulian(pass.aos));
-    return QStringLiteral("Passage de ") + QString::fromStdString(pass.name) + QStringLiteral(" le ") +
-           twoDigits(day.day) + QLatin1Char('/') + twoDigits(day.month) + QLatin1Char('/') +
-           QString::number(day.year);
+    return QCoreApplication::translate("PassDetails", "Passage de %1 le %2")
+        .arg(QString::fromStdString(pass.name), twoDigits(day.day) + QLatin1Char('/') + twoDigits(day.month)
+                                                    + QLatin1Char('/') + QString::number(day.year));
 }
 
 QStringList detailColumnTitles()
 {
-    return {QStringLiteral("Heure (UTC)"), QStringLiteral("Azimut (°)"), QStringLiteral("Site (°)"),
-            QStringLiteral("Distance (km)"), QStringLiteral("Fréquence (MHz)")};
+    return {QCoreApplication::translate("PassDetails", "Heure (UTC)"),
+            QCoreApplication::translate("PassDetails", "Azimut (°)"),
+            QCoreApplication::translate("PassDetails", "Site (°)"),
+            QCoreApplication::translate("PassDetails", "Distance (km)"),
+            QCoreApplication::translate("PassDetails", "Fréquence (MHz)")};
 }
 
 QStringList detailRowCells(const PassDetails &details, const PassDetailRow &row)

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -41,15 +42,16 @@ PassDetailsWindow::PassDetailsWindow(PassDetails details, PassTrackRef track, do
     scene.tracked = std::move(track);
     scene.minElevationDeg = minElevationDeg;
     scene.legend = false; // the pass is named in the line under the plot
-    scene.infoLine = QString::fromStdString(details_.pass.name) + QStringLiteral("  ·  site maximal ") +
-                     formatFixed(details_.pass.maxElevationDeg, 1) + QStringLiteral("°");
+    scene.infoLine =
+        tr("%1  ·  site maximal %2°")
+            .arg(QString::fromStdString(details_.pass.name), formatFixed(details_.pass.maxElevationDeg, 1));
     sky_->setScene(std::move(scene));
 
     auto *table = new QTableWidget(this);
     table->setObjectName(QStringLiteral("Details_Table"));
     fillTable(*table);
 
-    auto *copy = new QPushButton(QStringLiteral("Copier"), this);
+    auto *copy = new QPushButton(tr("Copier"), this);
     copy->setObjectName(QStringLiteral("Copier"));
     connect(copy, &QPushButton::clicked, this, &PassDetailsWindow::copyTable);
     follow_ = new QPushButton(QStringLiteral("Suivre ce satellite"), this);
@@ -73,7 +75,7 @@ PassDetailsWindow::PassDetailsWindow(PassDetails details, PassTrackRef track, do
     auto *secondLayout = new QVBoxLayout(secondStationRow_);
     secondLayout->setContentsMargins(0, 0, 0, 0);
     auto *locatorLine = new QHBoxLayout;
-    locatorLine->addWidget(new QLabel(QStringLiteral("Seconde station (locator) :"), secondStationRow_));
+    locatorLine->addWidget(new QLabel(tr("Seconde station (locator) :"), secondStationRow_));
     auto *locator = new QLineEdit(secondStationRow_);
     locator->setObjectName(QStringLiteral("Details_Locator2"));
     locator->setMaxLength(8);
@@ -160,7 +162,7 @@ PassDetailsWindow *openPassDetails(orbit::Satellites &satellites, const orbit::P
         window->setSecondStation([component, pass, minElevationDeg](const QString &locator) {
             orbit::Satellites *now = component();
             return now ? mutualVisibilityText(*now, pass, locator, minElevationDeg)
-                       : QStringLiteral("Aucune prediction possible");
+                       : QCoreApplication::translate("orvanta::PassDetailsWindow", "Aucune prediction possible");
         });
     }
     window->show();

@@ -12,6 +12,7 @@
 #include "tracking/station_clock.h"
 #include "tracking/tracking_cycle.h"
 
+#include <QCoreApplication>
 #include <QMainWindow>
 
 namespace orvanta {
@@ -36,7 +37,7 @@ void PassWork::openLine(const QString &line)
     if (const auto pass = links_.tracking.passOnLine(line))
         open(*pass);
     else
-        links_.messages.information(QStringLiteral("Ce passage est termine."));
+        links_.messages.information(QCoreApplication::translate("PassDetails", "Ce passage est termine."));
 }
 
 void PassWork::openSatellite(const QString &name)
@@ -53,7 +54,8 @@ void PassWork::openSatellite(const QString &name)
     else if (!board.coming().empty())
         open(board.coming().front().pass);
     else
-        links_.messages.information(QStringLiteral("Aucun passage de %1 dans les prochaines 24 heures.").arg(name));
+        links_.messages.information(
+            QCoreApplication::translate("PassDetails", "Aucun passage de %1 dans les prochaines 24 heures.").arg(name));
 }
 
 void PassWork::open(const orbit::PredictedPass &pass)

@@ -6,6 +6,7 @@
 #include "platform/text_numbers.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -22,7 +23,11 @@ namespace orvanta {
 
 namespace {
 
-const QString kAll = QStringLiteral("Tous");
+// The first entry of the satellite filter.
+QString allSatellites()
+{
+    return QCoreApplication::translate("orvanta::PlanningWindow", "Tous");
+}
 
 // A cell shown as text and sorted by a number (instants, degrees, seconds),
 // so the order never depends on the text or on the locale.
@@ -59,8 +64,9 @@ double minutesOf(const orbit::JulianDate &instant)
 QString sunText(const orbit::ScheduledPass &pass)
 {
     if (pass.visibleToTheEye())
-        return QStringLiteral("oui, visible");
-    return pass.sunlit ? QStringLiteral("oui") : QStringLiteral("non");
+        return QCoreApplication::translate("orvanta::PlanningWindow", "oui, visible");
+    return pass.sunlit ? QCoreApplication::translate("orvanta::PlanningWindow", "oui")
+                       : QCoreApplication::translate("orvanta::PlanningWindow", "non");
 }
 
 // When the pass clears the station's own horizon and sets behind it; a
@@ -89,42 +95,42 @@ PlanningWindow::PlanningWindow(PassPlanner &planner, MessageBoxes &messages, QWi
       state_(new QLabel(this))
 {
     setObjectName(QStringLiteral("Planning_Passages"));
-    setWindowTitle(QStringLiteral("Planning des passages"));
+    setWindowTitle(tr("Planning des passages"));
 
     days_->setObjectName(QStringLiteral("Planning_Jours"));
     days_->setRange(1, PassPlanner::kMostDays);
     days_->setValue(2);
-    days_->setSuffix(QStringLiteral(" j"));
+    days_->setSuffix(tr(" j"));
     minimum_->setObjectName(QStringLiteral("Planning_Site_Min"));
     minimum_->setRange(0, 90);
     minimum_->setSuffix(QStringLiteral("°"));
     satellite_->setObjectName(QStringLiteral("Planning_Satellite"));
-    satellite_->addItem(kAll);
+    satellite_->addItem(allSatellites());
     state_->setObjectName(QStringLiteral("Planning_Etat"));
 
     table_->setObjectName(QStringLiteral("Planning_Table"));
     table_->setColumnCount(10);
-    table_->setHorizontalHeaderLabels({QStringLiteral("Satellite"), QStringLiteral("AOS (UTC)"),
-                                       QStringLiteral("LOS (UTC)"), QStringLiteral("Site max"),
-                                       QStringLiteral("Az AOS"), QStringLiteral("Az LOS"), QStringLiteral("Durée"),
-                                       QStringLiteral("Éclairé"), QStringLiteral("Au-dessus de l'horizon (UTC)"),
-                                       QStringLiteral("Éléments")});
+    table_->setHorizontalHeaderLabels({tr("Satellite"), tr("AOS (UTC)"),
+                                       tr("LOS (UTC)"), tr("Site max"),
+                                       tr("Az AOS"), tr("Az LOS"), tr("Durée"),
+                                       tr("Éclairé"), tr("Au-dessus de l'horizon (UTC)"),
+                                       tr("Éléments")});
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->verticalHeader()->setVisible(false);
     table_->horizontalHeader()->setStretchLastSection(true);
 
-    auto *refresh = new QPushButton(QStringLiteral("Actualiser"), this);
+    auto *refresh = new QPushButton(tr("Actualiser"), this);
     refresh->setObjectName(QStringLiteral("Planning_Actualiser"));
-    auto *ics = new QPushButton(QStringLiteral("Exporter .ics"), this);
+    auto *ics = new QPushButton(tr("Exporter .ics"), this);
     ics->setObjectName(QStringLiteral("Planning_Export_ICS"));
-    auto *csv = new QPushButton(QStringLiteral("Exporter .csv"), this);
+    auto *csv = new QPushButton(tr("Exporter .csv"), this);
     csv->setObjectName(QStringLiteral("Planning_Export_CSV"));
 
     auto *filters = new QHBoxLayout;
-    filters->addWidget(new QLabel(QStringLiteral("Jours"), this));
+    filters->addWidget(new QLabel(tr("Jours"), this));
     filters->addWidget(days_);
-    filters->addWidget(new QLabel(QStringLiteral("Site max au moins"), this));
+    filters->addWidget(new QLabel(tr("Site max au moins"), this));
     filters->addWidget(minimum_);
     filters->addWidget(new QLabel(QStringLiteral("Satellite"), this));
     filters->addWidget(satellite_, 1);
@@ -155,7 +161,7 @@ void PlanningWindow::ouvrir()
 {
     show();
     raise();
-    state_->setText(QStringLiteral("Calcul des passages..."));
+    state_->setText(tr("Calcul des passages..."));
     planner_.compute(days_->value());
 }
 
@@ -165,7 +171,7 @@ void PlanningWindow::computed()
     const QString chosen = satellite_->currentText();
     const QSignalBlocker quiet(satellite_);
     satellite_->clear();
-    satellite_->addItem(kAll);
+    satellite_->addItem(allSatellites());
     satellite_->addItems(planner_.names());
     satellite_->setCurrentIndex(std::max(0, satellite_->findText(chosen)));
     showRows();
@@ -200,32 +206,30 @@ void PlanningWindow::showRows()
     }
     table_->setSortingEnabled(true);
     table_->resizeColumnsToContents();
-    state_->setText(planner_.computing() ? QStringLiteral("Calcul des passages...")
-                                         : QStringLiteral("%1 passages").arg(rows.size()));
+    state_->setText(planner_.computing() ? tr("Calcul des passages...") : tr("%1 passages").arg(rows.size()));
 }
 
 void PlanningWindow::exportTo(bool calendar)
 {
-    const QString path = askPath(calendar ? QStringLiteral("Exporter le planning (iCalendar)")
-                                          : QStringLiteral("Exporter le planning (CSV)"),
-                                 calendar ? QStringLiteral("Calendrier (*.ics)") : QStringLiteral("CSV (*.csv)"));
+    const QString path = askPath(calendar ? tr("Exporter le planning (iCalendar)") : tr("Exporter le planning (CSV)"),
+                                 calendar ? tr("Calendrier (*.ics)") : QStringLiteral("CSV (*.csv)"));
     if (path.isEmpty())
         return;
     QString error;
     const bool written = calendar ? planner_.exportIcs(path, &error) : planner_.exportCsv(path, &error);
     if (!written)
-        messages_.information(QStringLiteral("Le planning n'a pas pu etre ecrit dans %1 : %2").arg(path, error));
+        messages_.information(tr("Le planning n'a pas pu etre ecrit dans %1 : %2").arg(path, error));
 }
 
 void addPlanningMenu(QMainWindow &main, PlanningWindow &planning)
 {
-    auto *menu = new QMenu(QStringLiteral("&Passages"), &main);
+    auto *menu = new QMenu(QCoreApplication::translate("orvanta::PlanningWindow", "&Passages"), &main);
     menu->setObjectName(QStringLiteral("Mnu_Passages"));
     if (auto *help = main.findChild<QMenu *>(QStringLiteral("Mnu_Aide")))
         main.menuBar()->insertMenu(help->menuAction(), menu);
     else
         main.menuBar()->addMenu(menu);
-    QAction *open = menu->addAction(QStringLiteral("Planning des passages"));
+    QAction *open = menu->addAction(QCoreApplication::translate("orvanta::PlanningWindow", "Planning des passages"));
     open->setObjectName(QStringLiteral("Mnu_Planning"));
     QObject::connect(open, &QAction::triggered, &planning, &PlanningWindow::ouvrir);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/help_viewer.h"
+#include "platform/interface_language.h"
 
 #include <QPointer>
 
@@ -10,15 +11,22 @@ namespace orvanta {
 
 class MessageBoxes;
 
-// The desktop's browser; without one, a window of our own.
+// The desktop's browser; without one, a window of our own. In English, the
+// English manual beside the French one ("Orvanta_en.html" beside
+// "Orvanta.html") when there is one.
 class DesktopHelpViewer final : public HelpViewer {
 public:
-    explicit DesktopHelpViewer(MessageBoxes &messages) : messages_(messages) {}
+    DesktopHelpViewer(MessageBoxes &messages, InterfaceLanguage language)
+        : messages_(messages)
+        , language_(language)
+    {
+    }
     ~DesktopHelpViewer() override;
     void show(const QString &htmlFile) override;
 
 private:
     MessageBoxes &messages_;
+    InterfaceLanguage language_;
     QPointer<QTextBrowser> browser_;
 };
 

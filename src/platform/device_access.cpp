@@ -1,5 +1,7 @@
 #include "platform/device_access.h"
 
+#include <QCoreApplication>
+
 #include <cerrno>
 #include <cstring>
 #include <unistd.h>
@@ -9,14 +11,15 @@ namespace orvanta {
 QString deviceOpenFailure(const QString &path, DeviceKind kind, int error)
 {
     if (error == ENOENT || error == ENODEV || error == ENXIO)
-        return QStringLiteral("Le peripherique %1 n'existe pas.").arg(path);
+        return QCoreApplication::translate("Devices", "Le peripherique %1 n'existe pas.").arg(path);
     if (error == EACCES || error == EPERM) {
         const QString group = kind == DeviceKind::Serial ? QStringLiteral("dialout") : QStringLiteral("lp");
-        return QStringLiteral("Acces refuse au peripherique %1 : l'utilisateur doit faire partie du groupe %2 "
+        return QCoreApplication::translate(
+                   "Devices", "Acces refuse au peripherique %1 : l'utilisateur doit faire partie du groupe %2 "
                               "(sudo adduser $USER %2, puis ouvrir une nouvelle session).")
             .arg(path, group);
     }
-    return QStringLiteral("Le peripherique %1 ne peut pas etre ouvert : %2.")
+    return QCoreApplication::translate("Devices", "Le peripherique %1 ne peut pas etre ouvert : %2.")
         .arg(path, QString::fromLocal8Bit(std::strerror(error)));
 }
 

@@ -3,6 +3,7 @@
 #include "platform/atomic_file.h"
 #include "platform/message_boxes.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -127,7 +128,7 @@ void IniSettingsStore::load()
         QStringDecoder decoder(QStringDecoder::Utf8);
         const QString text = decoder.decode(bytes);
         if (decoder.hasError()) {
-            problem = QStringLiteral("le texte n'est pas en UTF-8");
+            problem = QCoreApplication::translate("Settings", "le texte n'est pas en UTF-8");
         } else {
             const QStringList lines = text.split('\n');
             Section *current = nullptr;
@@ -149,7 +150,7 @@ void IniSettingsStore::load()
                 }
                 const int equals = line.indexOf('=');
                 if (!current || equals <= 0 || line.left(equals).trimmed().isEmpty()) {
-                    problem = QStringLiteral("ligne %1 incomprise").arg(i + 1);
+                    problem = QCoreApplication::translate("Settings", "ligne %1 incomprise").arg(i + 1);
                     break;
                 }
                 const QString key = line.left(equals).trimmed();
@@ -170,9 +171,10 @@ void IniSettingsStore::load()
     sections_.clear();
     setAsideBeforeWriting_ = true;
     messages_.information(
-        QStringLiteral("Le fichier de configuration %1 est illisible (%2).\n"
-                       "Les valeurs par defaut sont utilisees ; l'ancien fichier sera conserve sous %3 "
-                       "avant le prochain enregistrement.")
+        QCoreApplication::translate("Settings",
+                                    "Le fichier de configuration %1 est illisible (%2).\n"
+                                    "Les valeurs par defaut sont utilisees ; l'ancien fichier sera conserve sous %3 "
+                                    "avant le prochain enregistrement.")
             .arg(QDir::toNativeSeparators(path_), problem, QDir::toNativeSeparators(asideName())),
         QStringLiteral("Orvanta"), MessageBoxes::Icon::Warning);
 }
@@ -287,7 +289,8 @@ void IniSettingsStore::write()
         // out of the way in a folder they may write in.
         const QString aside = asideName();
         if (QFile::exists(path_) && !QDir().rename(path_, aside))
-            error = QStringLiteral("impossible de conserver l'ancien fichier sous %1").arg(aside);
+            error =
+                QCoreApplication::translate("Settings", "impossible de conserver l'ancien fichier sous %1").arg(aside);
         else
             setAsideBeforeWriting_ = false;
     }
@@ -300,9 +303,10 @@ void IniSettingsStore::write()
     if (writeFailureReported_)
         return;
     writeFailureReported_ = true;
-    messages_.information(QStringLiteral("La configuration n'a pas ete enregistree dans %1 : %2")
-                              .arg(QDir::toNativeSeparators(path_), error),
-                          QStringLiteral("Orvanta"), MessageBoxes::Icon::Warning);
+    messages_.information(
+        QCoreApplication::translate("Settings", "La configuration n'a pas ete enregistree dans %1 : %2")
+            .arg(QDir::toNativeSeparators(path_), error),
+        QStringLiteral("Orvanta"), MessageBoxes::Icon::Warning);
 }
 
 } // namespace orvanta

@@ -1,5 +1,7 @@
 #include "platform/linux_parallel_port.h"
 
+#include <QCoreApplication>
+
 #include "platform/message_boxes.h"
 
 #include <cerrno>
@@ -25,9 +27,10 @@ void LinuxParallelPort::report(const QString &reason)
     if (reported_)
         return;
     reported_ = true;
-    messages_.information(QStringLiteral("Le port parallele n'est pas accessible (%1 : %2).\n"
-                                         "L'interface FodTrack ne recevra aucune commande. Lancez Orvanta "
-                                         "avec les droits d'acces aux ports (root ou CAP_SYS_RAWIO).")
+    messages_.information(QCoreApplication::translate("ParallelPort",
+                                                      "Le port parallele n'est pas accessible (%1 : %2).\n"
+                                                      "L'interface FodTrack ne recevra aucune commande. Lancez Orvanta "
+                                                      "avec les droits d'acces aux ports (root ou CAP_SYS_RAWIO).")
                               .arg(device_, reason),
                           QStringLiteral("Orvanta"), MessageBoxes::Icon::Warning);
 }
@@ -35,7 +38,7 @@ void LinuxParallelPort::report(const QString &reason)
 void LinuxParallelPort::Out32(int address, int value)
 {
     if (address < 0 || address > 0xFFFF) {
-        report(QStringLiteral("adresse %1 hors des ports d'entree-sortie").arg(address));
+        report(QCoreApplication::translate("ParallelPort", "adresse %1 hors des ports d'entree-sortie").arg(address));
         return;
     }
     if (fd_ < 0) {

@@ -3,6 +3,8 @@
 #include "platform/device_access.h"
 #include "platform/message_boxes.h"
 
+#include <QCoreApplication>
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -94,8 +96,9 @@ void PpdevParallelPort::report(const QString &text)
     if (reported_)
         return;
     reported_ = true; // before showing: the box lets other events run
-    messages_.information(text + QStringLiteral("\nL'interface FodTrack ne recevra aucune commande."),
-                          QStringLiteral("Orvanta"), MessageBoxes::Icon::Warning);
+    messages_.information(
+        text + QCoreApplication::translate("ParallelPort", "\nL'interface FodTrack ne recevra aucune commande."),
+        QStringLiteral("Orvanta"), MessageBoxes::Icon::Warning);
 }
 
 bool PpdevParallelPort::claimed()
@@ -116,7 +119,7 @@ bool PpdevParallelPort::claimed()
         }
         if (const int error = io_->claim()) {
             io_->close();
-            report(QStringLiteral("Le port parallele %1 ne peut pas etre reserve : %2.")
+            report(QCoreApplication::translate("ParallelPort", "Le port parallele %1 ne peut pas etre reserve : %2.")
                        .arg(device_, QString::fromLocal8Bit(std::strerror(error))));
             return false;
         }
@@ -136,7 +139,7 @@ void PpdevParallelPort::Out32(int address, int value)
     const auto byte = static_cast<unsigned char>(value & 0xFF);
     const int error = data ? io_->writeData(byte) : io_->writeControl(byte);
     if (error != 0) {
-        report(QStringLiteral("Ecriture impossible sur le port parallele %1 : %2.")
+        report(QCoreApplication::translate("ParallelPort", "Ecriture impossible sur le port parallele %1 : %2.")
                    .arg(device_, QString::fromLocal8Bit(std::strerror(error))));
         release(); // claimed again at the next write, should the device come back
     }

@@ -3,6 +3,7 @@
 #include "platform/device_access.h"
 #include "platform/message_boxes.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <cerrno>
@@ -108,10 +109,13 @@ QString QtSerialLine::openFailure() const
     case QSerialPort::PermissionError:
         // Qt reports a port held by another program as a permission error too.
         if (::access(device_.toLocal8Bit().constData(), R_OK | W_OK) == 0)
-            return QStringLiteral("La ligne serie %1 est deja utilisee par un autre programme.").arg(device_);
+            return QCoreApplication::translate("SerialLine",
+                                               "La ligne serie %1 est deja utilisee par un autre programme.")
+                .arg(device_);
         return deviceOpenFailure(device_, DeviceKind::Serial, EACCES);
     default:
-        return QStringLiteral("Impossible d'ouvrir la ligne serie %1 : %2").arg(device_, port_.errorString());
+        return QCoreApplication::translate("SerialLine", "Impossible d'ouvrir la ligne serie %1 : %2")
+            .arg(device_, port_.errorString());
     }
 }
 

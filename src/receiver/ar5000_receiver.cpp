@@ -3,6 +3,8 @@
 #include "platform/text_numbers.h"
 #include "receiver/ar5000_command.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace orvanta {
@@ -94,9 +96,9 @@ void Ar5000Receiver::setUpFor(const QString &mode)
 void Ar5000Receiver::Frequence_AR5000(double frequence)
 {
     if (!std::isfinite(frequence) || frequence < 0) {
-        refusals_.refused(kBadNumber,
-                          QStringLiteral("Frequence AR5000 non envoyee : la frequence %1 est incorrecte")
-                              .arg(QString::number(frequence)));
+        refusals_.refused(kBadNumber, QCoreApplication::translate(
+                                          "Receiver", "Frequence AR5000 non envoyee : la frequence %1 est incorrecte")
+                                          .arg(QString::number(frequence)));
         return;
     }
     const QByteArray command = "RF" + formatFixed(frequence, 4).toLatin1();

@@ -18,11 +18,11 @@ AR5000Window::AR5000Window(Ar5000Panel &panel, MessageBoxes &messages, QWidget *
     : QWidget(parent, Qt::Window), panel_(panel), messages_(messages)
 {
     setObjectName(QStringLiteral("AR5000"));
-    setWindowTitle(QStringLiteral("AR5000 Controle"));
+    setWindowTitle(tr("AR5000 Controle"));
 
     auto *heading = new QGroupBox(QStringLiteral("AR 5000"));
     auto *headingLayout = new QVBoxLayout(heading);
-    auto *title = new QLabel(QStringLiteral("AR 5000 Panneau de controle"));
+    auto *title = new QLabel(tr("AR 5000 Panneau de controle"));
     title->setAlignment(Qt::AlignCenter);
     headingLayout->addWidget(title);
 
@@ -34,7 +34,7 @@ AR5000Window::AR5000Window(Ar5000Panel &panel, MessageBoxes &messages, QWidget *
         ++index;
     }
 
-    auto *quit = new QPushButton(QStringLiteral("Quitter"));
+    auto *quit = new QPushButton(tr("Quitter"));
     quit->setObjectName(QStringLiteral("Retour"));
     connect(quit, &QPushButton::clicked, this, &QWidget::hide);
 
@@ -83,7 +83,7 @@ void AR5000Window::showSelection(const QString &group, int option)
 void AR5000Window::closeEvent(QCloseEvent *event)
 {
     event->ignore();
-    messages_.information(QStringLiteral("Utilisez le bouton quitter"));
+    messages_.information(tr("Utilisez le bouton quitter"));
 }
 
 } // namespace orvanta

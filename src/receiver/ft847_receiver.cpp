@@ -3,6 +3,7 @@
 #include "platform/text_numbers.h"
 #include "receiver/ft847_frames.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <cmath>
@@ -41,9 +42,9 @@ void Ft847Receiver::Frequence_FT847(double frequence)
     const auto block = ft847::setMainFrequency(frequence);
     if (!block) {
         refusals_.refused(kOutOfRange,
-                          QStringLiteral("Frequence FT847 non envoyee : la frequence %1 MHz est hors limites")
-                              .arg(std::isfinite(frequence) ? shortestText(frequence)
-                                                            : QString::number(frequence)));
+                          QCoreApplication::translate(
+                              "Receiver", "Frequence FT847 non envoyee : la frequence %1 MHz est hors limites")
+                              .arg(std::isfinite(frequence) ? shortestText(frequence) : QString::number(frequence)));
         return;
     }
     send(ReceiverLineQueue::Ft847Frequency, {*block});
@@ -65,18 +66,23 @@ bool Ft847Receiver::startSatellite(const QString &receiveMode, const QString &tr
         // Only the link the radio cannot work is named.
         QStringList links;
         if (!receives)
-            links << QStringLiteral("recevoir sur %1 MHz").arg(formatFixed(receiveHz / 1e6, 5));
+            links
+                << QCoreApplication::translate("Receiver", "recevoir sur %1 MHz").arg(formatFixed(receiveHz / 1e6, 5));
         if (!transmits)
-            links << QStringLiteral("émettre sur %1 MHz").arg(formatFixed(transmitHz / 1e6, 5));
-        refusals_.refused(kOutOfBand, QStringLiteral("Mode satellite non engagé : le FT847 ne peut pas %1")
-                                          .arg(links.join(QStringLiteral(" ni "))));
+            links
+                << QCoreApplication::translate("Receiver", "émettre sur %1 MHz").arg(formatFixed(transmitHz / 1e6, 5));
+        refusals_.refused(kOutOfBand,
+                          QCoreApplication::translate("Receiver", "Mode satellite non engagé : le FT847 ne peut pas %1")
+                              .arg(links.join(QCoreApplication::translate("Receiver", " ni "))));
         return false;
     }
     std::vector<QByteArray> blocks{ft847::satelliteModeOn()};
     const std::optional<QByteArray> tone = ft847::setSatelliteTone(toneHz);
     if (toneHz > 0 && !tone)
-        refusals_.refused(kUnknownTone, QStringLiteral("Tonalité CTCSS non envoyée : le FT847 n'a pas de tonalité de %1 Hz")
-                                            .arg(shortestText(toneHz)));
+        refusals_.refused(kUnknownTone,
+                          QCoreApplication::translate(
+                              "Receiver", "Tonalité CTCSS non envoyée : le FT847 n'a pas de tonalité de %1 Hz")
+                              .arg(shortestText(toneHz)));
     for (const auto &block : {ft847::setSatelliteMode(SatelliteVfo::Receive, receiveMode),
                               ft847::setSatelliteMode(SatelliteVfo::Transmit, transmitMode),
                               std::optional(ft847::satelliteToneEncoder(tone.has_value())), tone,

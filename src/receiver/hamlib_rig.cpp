@@ -7,6 +7,8 @@
 #include "platform/text_numbers.h"
 #include "receiver/satellite_radio_mode.h"
 
+#include <QCoreApplication>
+
 #include <hamlib/rig.h>
 
 #include <algorithm>
@@ -77,7 +79,8 @@ public:
             return hamlibErrorText(code);
         reading_ = code == RIG_OK
                        ? QStringLiteral("%1 MHz").arg(formatFixed(frequency / 1e6, 6))
-                       : QStringLiteral("ouverte, sans lecture de la frequence (%1)").arg(hamlibErrorText(code));
+                       : QCoreApplication::translate("Receiver", "ouverte, sans lecture de la frequence (%1)")
+                             .arg(hamlibErrorText(code));
         return {};
     }
 
@@ -110,7 +113,7 @@ public:
                 const rmode_t rmode = rigMode(*mode);
                 const int code = rig_set_mode(handle_.get(), RIG_VFO_CURR, rmode, RIG_PASSBAND_NORMAL);
                 if (isHamlibRefusal(code))
-                    note_ = QStringLiteral("La radio Hamlib refuse le mode %1 : %2.")
+                    note_ = QCoreApplication::translate("Receiver", "La radio Hamlib refuse le mode %1 : %2.")
                                 .arg(QString::fromLatin1(rig_strrmode(rmode)), hamlibErrorText(code));
                 else if (code != RIG_OK)
                     return hamlibErrorText(code);
@@ -126,7 +129,7 @@ public:
             if (isHamlibRefusal(code)) {
                 // Not retried: the next frequency that differs by a step is.
                 if (!frequencyRefused_)
-                    note_ = QStringLiteral("La radio Hamlib refuse la frequence %1 MHz : %2.")
+                    note_ = QCoreApplication::translate("Receiver", "La radio Hamlib refuse la frequence %1 MHz : %2.")
                                 .arg(formatFixed(*wanted.hertz / 1e6, 6), hamlibErrorText(code));
                 frequencyRefused_ = true;
             } else if (code != RIG_OK) {
@@ -170,14 +173,18 @@ private:
 } // namespace
 
 HamlibReceiver::HamlibReceiver(MessageBoxes &messages, HamlibTiming timing, QObject *parent, HamlibKind kind)
-    : QObject(parent),
-      link_(std::make_unique<HamlibLink<RigWanted, RigReading>>(
+    : QObject(parent)
+    , link_(std::make_unique<HamlibLink<RigWanted, RigReading>>(
           messages, timing,
           kind == HamlibKind::Uplink
-              ? HamlibWording{QStringLiteral("La radio de montee Hamlib"),
-                              QStringLiteral("Aucune radio de montee n'est choisie : menu Transpondeurs."), hamlibRigName}
-              : HamlibWording{QStringLiteral("Le recepteur Hamlib"),
-                              QStringLiteral("Aucune radio Hamlib n'est choisie : menu Selection, Recepteurs, Hamlib."),
+              ? HamlibWording{QCoreApplication::translate("Receiver", "La radio de montee Hamlib"),
+                              QCoreApplication::translate("Receiver",
+                                                          "Aucune radio de montee n'est choisie : menu Transpondeurs."),
+                              hamlibRigName}
+              : HamlibWording{QCoreApplication::translate("Receiver", "Le recepteur Hamlib"),
+                              QCoreApplication::translate(
+                                  "Receiver",
+                                  "Aucune radio Hamlib n'est choisie : menu Selection, Recepteurs, Hamlib."),
                               hamlibRigName},
           [](const HamlibDevice &device, const HamlibTiming &timing) {
               return std::make_unique<RigSession>(device, timing);
@@ -223,9 +230,10 @@ void HamlibReceiver::tune(double hertz)
     if (!link_->configured())
         return;
     if (!std::isfinite(hertz) || hertz <= 0) {
-        link_->refusals().refused(QStringLiteral("frequency"),
-                                  QStringLiteral("Frequence Hamlib non envoyee : la frequence %1 Hz est incorrecte")
-                                      .arg(QString::number(hertz)));
+        link_->refusals().refused(
+            QStringLiteral("frequency"),
+            QCoreApplication::translate("Receiver", "Frequence Hamlib non envoyee : la frequence %1 Hz est incorrecte")
+                .arg(QString::number(hertz)));
         return;
     }
     link_->refusals().sent();

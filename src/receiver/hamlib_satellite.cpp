@@ -5,6 +5,8 @@
 #include "hamlib/hamlib_link.h"
 #include "platform/text_numbers.h"
 
+#include <QCoreApplication>
+
 #include <hamlib/rig.h>
 
 #include <cmath>
@@ -55,7 +57,10 @@ rmode_t modeOf(const QString &text)
     return text.isEmpty() ? RIG_MODE_NONE : rig_parse_mode(text.trimmed().toUpper().toLatin1().constData());
 }
 
-const QString kNoUplink = QStringLiteral("la montée n'est pas envoyée, seule la descente est suivie");
+QString noUplink()
+{
+    return QCoreApplication::translate("Receiver", "la montée n'est pas envoyée, seule la descente est suivie");
+}
 
 } // namespace
 
@@ -158,9 +163,11 @@ QString RigSatellite::start(RIG *rig, const RigSatelliteWish &wanted)
     uplinkOnly_ = wanted.uplinkOnly;
     uplinkVfo_ = int(uplinkOnly_ ? RIG_VFO_CURR : entryOf(wanted.uplinkVfo).hamlib);
     if (!canTransmit(rig, wanted.transmitHz)) {
-        refused(QStringLiteral("La radio Hamlib n'émet pas sur %1 MHz, la montée du transpondeur : %2.")
-                    .arg(megahertz(wanted.transmitHz), uplinkOnly_ ? QStringLiteral("la montée n'est pas envoyée")
-                                                                   : kNoUplink));
+        refused(QCoreApplication::translate("Receiver",
+                                            "La radio Hamlib n'émet pas sur %1 MHz, la montée du transpondeur : %2.")
+                    .arg(megahertz(wanted.transmitHz),
+                         uplinkOnly_ ? QCoreApplication::translate("Receiver", "la montée n'est pas envoyée")
+                                     : noUplink()));
     } else if (uplinkOnly_) {
         uplink_ = true;
     } else {
@@ -179,8 +186,8 @@ QString RigSatellite::start(RIG *rig, const RigSatelliteWish &wanted)
                 return hamlibErrorText(code);
             split_ = code == RIG_OK;
             if (!split_ && !satmode_)
-                refused(QStringLiteral("La radio Hamlib refuse le mode split (%1) : %2.")
-                            .arg(hamlibErrorText(code), kNoUplink));
+                refused(QCoreApplication::translate("Receiver", "La radio Hamlib refuse le mode split (%1) : %2.")
+                            .arg(hamlibErrorText(code), noUplink()));
         }
         uplink_ = on();
     }
@@ -191,8 +198,9 @@ QString RigSatellite::start(RIG *rig, const RigSatelliteWish &wanted)
             if (isHamlibFailure(code))
                 return hamlibErrorText(code);
             if (code != RIG_OK)
-                refused(QStringLiteral("La radio Hamlib refuse le mode %1 pour la montée : %2.")
-                            .arg(wanted.uplinkMode, hamlibErrorText(code)));
+                refused(
+                    QCoreApplication::translate("Receiver", "La radio Hamlib refuse le mode %1 pour la montée : %2.")
+                        .arg(wanted.uplinkMode, hamlibErrorText(code)));
         }
         if (const QString error = sendTransmit(rig, wanted.transmitHz); !error.isEmpty())
             return error;
@@ -200,7 +208,8 @@ QString RigSatellite::start(RIG *rig, const RigSatelliteWish &wanted)
     if (uplink_ && wanted.ctcssHz > 0) {
         const QString tone = formatFixed(wanted.ctcssHz, 1);
         if (!rig->caps->set_ctcss_tone) {
-            refused(QStringLiteral("La radio Hamlib ne sait pas régler la tonalité CTCSS : réglez %1 Hz sur la radio.")
+            refused(QCoreApplication::translate(
+                        "Receiver", "La radio Hamlib ne sait pas régler la tonalité CTCSS : réglez %1 Hz sur la radio.")
                         .arg(tone));
         } else {
             // The tone goes with the transmitted frequency where the radio
@@ -212,7 +221,7 @@ QString RigSatellite::start(RIG *rig, const RigSatelliteWish &wanted)
             if (isHamlibFailure(code))
                 return hamlibErrorText(code);
             if (code != RIG_OK)
-                refused(QStringLiteral("La radio Hamlib refuse la tonalité CTCSS %1 Hz : %2.")
+                refused(QCoreApplication::translate("Receiver", "La radio Hamlib refuse la tonalité CTCSS %1 Hz : %2.")
                             .arg(tone, hamlibErrorText(code)));
         }
     }
@@ -223,7 +232,7 @@ QString RigSatellite::start(RIG *rig, const RigSatelliteWish &wanted)
         if (isHamlibFailure(code))
             return hamlibErrorText(code);
         if (code != RIG_OK)
-            refused(QStringLiteral("La radio Hamlib refuse le mode %1 pour la descente : %2.")
+            refused(QCoreApplication::translate("Receiver", "La radio Hamlib refuse le mode %1 pour la descente : %2.")
                         .arg(wanted.downlinkMode, hamlibErrorText(code)));
     }
     return sendReceive(rig, wanted.receiveHz);
@@ -236,7 +245,7 @@ QString RigSatellite::sendReceive(RIG *rig, qint64 hertz)
         return hamlibErrorText(code);
     // Told once, not at every cycle, until a downlink goes out again.
     if (code != RIG_OK && !downlinkRefused_)
-        refused(QStringLiteral("La radio Hamlib refuse la frequence de descente %1 MHz : %2.")
+        refused(QCoreApplication::translate("Receiver", "La radio Hamlib refuse la frequence de descente %1 MHz : %2.")
                     .arg(megahertz(hertz), hamlibErrorText(code)));
     downlinkRefused_ = code != RIG_OK;
     return {};
@@ -253,7 +262,7 @@ QString RigSatellite::sendTransmit(RIG *rig, qint64 hertz)
     if (code != RIG_OK) {
         // Nothing more goes to an uplink the radio turned down.
         uplink_ = false;
-        refused(QStringLiteral("La radio Hamlib refuse la fréquence de montée %1 MHz : %2.")
+        refused(QCoreApplication::translate("Receiver", "La radio Hamlib refuse la fréquence de montée %1 MHz : %2.")
                     .arg(megahertz(hertz), hamlibErrorText(code)));
     }
     return {};

@@ -1,5 +1,6 @@
 #include "receiver/hamlib_setup.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -91,11 +92,14 @@ QString HamlibSetup::problem() const
 {
     const HamlibModel *model = chosen();
     if (!model)
-        return QStringLiteral("Choisissez un modele dans la liste.");
+        return QCoreApplication::translate("HamlibSetup", "Choisissez un modele dans la liste.");
     if (model->port == HamlibModel::Port::Network && !isAddress(port_))
-        return QStringLiteral("Indiquez l'adresse sous la forme hote:port (par exemple %1).").arg(usualAddress(kind_));
+        return QCoreApplication::translate("HamlibSetup",
+                                           "Indiquez l'adresse sous la forme hote:port (par exemple %1).")
+            .arg(usualAddress(kind_));
     if (model->port == HamlibModel::Port::Serial && port_.isEmpty())
-        return QStringLiteral("Indiquez le peripherique de la liaison serie (par exemple /dev/ttyUSB0).");
+        return QCoreApplication::translate("HamlibSetup",
+                                           "Indiquez le peripherique de la liaison serie (par exemple /dev/ttyUSB0).");
     return {};
 }
 
@@ -117,8 +121,9 @@ void HamlibSetup::startTest()
     // must not wait for it, so the thread owns copies of all it uses.
     std::thread([link = link_, tester = tester_, device = device(), target = this] {
         const HamlibReading reading = tester(device);
-        const QString text = reading.answered ? QStringLiteral("Reponse : %1").arg(reading.text)
-                                              : QStringLiteral("Pas de reponse : %1").arg(reading.text);
+        const QString text = reading.answered
+                                 ? QCoreApplication::translate("HamlibSetup", "Reponse : %1").arg(reading.text)
+                                 : QCoreApplication::translate("HamlibSetup", "Pas de reponse : %1").arg(reading.text);
         std::lock_guard lock(link->mutex);
         if (!link->open)
             return;

@@ -25,27 +25,32 @@ Widget *named(Widget *widget, const char *name)
 } // namespace
 
 HamlibSetupWindow::HamlibSetupWindow(HamlibSetup &setup, QWidget *parent)
-    : QDialog(parent), setup_(setup), filter_(named(new QLineEdit, "Filtre")), models_(named(new QListWidget, "Modeles")),
-      port_(named(new QLineEdit, "Peripherique")), speed_(named(new QComboBox, "Vitesse")),
-      test_(named(new QPushButton(QStringLiteral("Tester")), "Tester")), result_(named(new QLabel, "Resultat"))
+    : QDialog(parent)
+    , setup_(setup)
+    , filter_(named(new QLineEdit, "Filtre"))
+    , models_(named(new QListWidget, "Modeles"))
+    , port_(named(new QLineEdit, "Peripherique"))
+    , speed_(named(new QComboBox, "Vitesse"))
+    , test_(named(new QPushButton(tr("Tester")), "Tester"))
+    , result_(named(new QLabel, "Resultat"))
 {
-    setWindowTitle(setup.kind() == HamlibKind::Receiver ? QStringLiteral("Hamlib - Recepteur")
-                   : setup.kind() == HamlibKind::Rotor  ? QStringLiteral("Hamlib - Rotor")
-                                                        : QStringLiteral("Hamlib - Radio de montee"));
-    filter_->setPlaceholderText(QStringLiteral("marque ou modele"));
-    port_->setPlaceholderText(QStringLiteral("/dev/ttyUSB0 ou hote:port"));
-    speed_->addItem(QStringLiteral("Celle du modele"), 0);
+    setWindowTitle(setup.kind() == HamlibKind::Receiver ? tr("Hamlib - Recepteur")
+                   : setup.kind() == HamlibKind::Rotor  ? tr("Hamlib - Rotor")
+                                                        : tr("Hamlib - Radio de montee"));
+    filter_->setPlaceholderText(tr("marque ou modele"));
+    port_->setPlaceholderText(tr("/dev/ttyUSB0 ou hote:port"));
+    speed_->addItem(tr("Celle du modele"), 0);
     for (int speed : kSpeeds)
-        speed_->addItem(QStringLiteral("%1 Bauds").arg(speed), speed);
+        speed_->addItem(tr("%1 Bauds").arg(speed), speed);
     result_->setWordWrap(true);
 
     auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("Filtre"), filter_);
-    form->addRow(QStringLiteral("Modele"), models_);
-    form->addRow(QStringLiteral("Peripherique"), port_);
-    form->addRow(QStringLiteral("Vitesse"), speed_);
+    form->addRow(tr("Filtre"), filter_);
+    form->addRow(tr("Modele"), models_);
+    form->addRow(tr("Peripherique"), port_);
+    form->addRow(tr("Vitesse"), speed_);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annuler"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Annuler"));
     buttons->addButton(test_, QDialogButtonBox::ActionRole);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
@@ -75,7 +80,7 @@ HamlibSetupWindow::HamlibSetupWindow(HamlibSetup &setup, QWidget *parent)
         setup_.startTest();
         if (setup_.testing()) {
             test_->setEnabled(false);
-            result_->setText(QStringLiteral("Essai en cours..."));
+            result_->setText(tr("Essai en cours..."));
         }
     });
     connect(&setup_, &HamlibSetup::tested, this, [this](const QString &text) {

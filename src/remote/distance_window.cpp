@@ -17,8 +17,8 @@ DistanceWindow::DistanceWindow(RemoteSetup &setup, QWidget *parent)
     : QWidget(parent, Qt::Dialog), setup_(setup)
 {
     setObjectName(QStringLiteral("Station_Distance"));
-    setWindowTitle(QStringLiteral("Station a distance"));
-    enabled_ = new QCheckBox(QStringLiteral("Serveur actif"));
+    setWindowTitle(tr("Station a distance"));
+    enabled_ = new QCheckBox(tr("Serveur actif"));
     enabled_->setObjectName(QStringLiteral("Distance_Actif"));
     address_ = box("Distance_Adresse");
     port_ = box("Distance_Port");
@@ -31,7 +31,7 @@ DistanceWindow::DistanceWindow(RemoteSetup &setup, QWidget *parent)
     viewerAgain_ = box("Distance_Mot_Observateur_Bis");
     for (QLineEdit *password : {operator_, operatorAgain_, viewer_, viewerAgain_}) {
         password->setEchoMode(QLineEdit::Password);
-        password->setPlaceholderText(QStringLiteral("inchangé"));
+        password->setPlaceholderText(tr("inchangé"));
     }
     problem_ = new QLabel;
     problem_->setObjectName(QStringLiteral("Distance_Probleme"));
@@ -48,24 +48,23 @@ DistanceWindow::DistanceWindow(RemoteSetup &setup, QWidget *parent)
     };
     auto *form = new QFormLayout;
     form->addRow(enabled_);
-    form->addRow(QStringLiteral("Adresse"), address_);
+    form->addRow(tr("Adresse"), address_);
     form->addRow(QStringLiteral("Port"), port_);
-    form->addRow(QStringLiteral("Certificat (PEM)"), withButton(certificate_, "Distance_Choix_Certificat",
-                                                                QStringLiteral("Certificat")));
-    form->addRow(QStringLiteral("Cle (PEM)"), withButton(key_, "Distance_Choix_Cle", QStringLiteral("Cle privee")));
-    form->addRow(QStringLiteral("Inactivite (heures)"), idleHours_);
-    form->addRow(QStringLiteral("Mot de passe operateur"), operator_);
-    form->addRow(QStringLiteral("Confirmation"), operatorAgain_);
-    form->addRow(QStringLiteral("Mot de passe observateur"), viewer_);
-    form->addRow(QStringLiteral("Confirmation"), viewerAgain_);
+    form->addRow(tr("Certificat (PEM)"), withButton(certificate_, "Distance_Choix_Certificat", tr("Certificat")));
+    form->addRow(tr("Cle (PEM)"), withButton(key_, "Distance_Choix_Cle", tr("Cle privee")));
+    form->addRow(tr("Inactivite (heures)"), idleHours_);
+    form->addRow(tr("Mot de passe operateur"), operator_);
+    form->addRow(tr("Confirmation"), operatorAgain_);
+    form->addRow(tr("Mot de passe observateur"), viewer_);
+    form->addRow(tr("Confirmation"), viewerAgain_);
 
-    auto *save = new QPushButton(QStringLiteral("Enregistrer"));
+    auto *save = new QPushButton(tr("Enregistrer"));
     save->setObjectName(QStringLiteral("Distance_Enregistrer"));
     connect(save, &QPushButton::clicked, this, [this] {
         if (enregistrer())
             close();
     });
-    auto *cancel = new QPushButton(QStringLiteral("Annuler"));
+    auto *cancel = new QPushButton(tr("Annuler"));
     cancel->setObjectName(QStringLiteral("Distance_Annuler"));
     connect(cancel, &QPushButton::clicked, this, &QWidget::close);
     auto *buttons = new QHBoxLayout;
@@ -88,7 +87,8 @@ QLineEdit *DistanceWindow::box(const char *name, const QString &text)
 
 void DistanceWindow::choose(QLineEdit *edit, const QString &title)
 {
-    const QString file = QFileDialog::getOpenFileName(this, title, edit->text(), QStringLiteral("PEM (*.pem *.crt *.key);;Tous (*)"));
+    const QString file =
+        QFileDialog::getOpenFileName(this, title, edit->text(), tr("PEM (*.pem *.crt *.key);;Tous (*)"));
     if (!file.isEmpty())
         edit->setText(file);
 }

@@ -5,6 +5,7 @@
 #include "platform/message_boxes.h"
 #include "platform/settings_store.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <cstdio>
@@ -44,14 +45,16 @@ QString RemoteSetup::apply(bool enabled, const QString &address, const QString &
     edited.keyFile = keyFile.trimmed();
     const auto portValue = wholeText(port, 1, 65535);
     if (!portValue)
-        return QStringLiteral("Le port doit être un nombre entier entre 1 et 65535.");
+        return QCoreApplication::translate("RemoteSetup", "Le port doit être un nombre entier entre 1 et 65535.");
     edited.port = *portValue;
     const auto hours = wholeText(idleHours, 1, 24 * 30);
     if (!hours)
-        return QStringLiteral("La durée d'inactivité doit être un nombre d'heures entre 1 et 720.");
+        return QCoreApplication::translate("RemoteSetup",
+                                           "La durée d'inactivité doit être un nombre d'heures entre 1 et 720.");
     edited.idleHours = *hours;
     if (edited.certificateFile.isEmpty() != edited.keyFile.isEmpty())
-        return QStringLiteral("Choisissez le certificat et sa clé ensemble, ou aucun des deux.");
+        return QCoreApplication::translate("RemoteSetup",
+                                           "Choisissez le certificat et sa clé ensemble, ou aucun des deux.");
     if (edited.enabled)
         if (const QString refusal = remoteStartRefusal(edited); !refusal.isEmpty())
             return refusal;
@@ -64,14 +67,15 @@ QString RemoteSetup::apply(bool enabled, const QString &address, const QString &
 QString RemoteSetup::setPassword(RemoteRole role, const QString &password, const QString &again)
 {
     if (password != again)
-        return QStringLiteral("Les deux mots de passe diffèrent.");
+        return QCoreApplication::translate("RemoteSetup", "Les deux mots de passe diffèrent.");
     QByteArray hash;
     if (!password.isEmpty()) {
         if (password.size() < 8)
-            return QStringLiteral("Un mot de passe a 8 caractères au moins.");
+            return QCoreApplication::translate("RemoteSetup", "Un mot de passe a 8 caractères au moins.");
         const auto made = hashRemotePassword(password.toUtf8());
         if (!made)
-            return QStringLiteral("Le mot de passe n'a pas pu être haché (mémoire insuffisante).");
+            return QCoreApplication::translate("RemoteSetup",
+                                               "Le mot de passe n'a pas pu être haché (mémoire insuffisante).");
         hash = *made;
     }
     (role == RemoteRole::Operator ? settings_.operatorHash : settings_.viewerHash) = hash;

@@ -2,6 +2,7 @@
 
 #include "remote/distance_window.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QLabel>
 #include <QMainWindow>
@@ -18,17 +19,19 @@ RemoteWork::RemoteWork(Links links)
       dialog_(new DistanceWindow(setup_, &links_.window))
 {
     if (auto *menu = links_.window.findChild<QMenu *>(QStringLiteral("mnu_Configuration"))) {
-        QAction *open = menu->addAction(QStringLiteral("Station a &distance"));
+        QAction *open = menu->addAction(QCoreApplication::translate("Remote", "Station a &distance"));
         open->setObjectName(QStringLiteral("Mnu_Distance"));
         connect(open, &QAction::triggered, dialog_, &DistanceWindow::ouvrir);
-        QAction *cut = menu->addAction(QStringLiteral("Couper les sessions a distance"));
+        QAction *cut = menu->addAction(QCoreApplication::translate("Remote", "Couper les sessions a distance"));
         cut->setObjectName(QStringLiteral("Mnu_Couper_Distance"));
         connect(cut, &QAction::triggered, this, [this] { server_.cutAllSessions(); });
     }
     connect(&server_, &RemoteServer::sessionsChanged, this, &RemoteWork::showSessions);
     connect(&server_, &RemoteServer::loginsRefused, this, [this](const QString &address) {
         links_.window.statusBar()->showMessage(
-            QStringLiteral("Station a distance : mots de passe refusés depuis %1, les essais sont ralentis.").arg(address));
+            QCoreApplication::translate(
+                "Remote", "Station a distance : mots de passe refusés depuis %1, les essais sont ralentis.")
+                .arg(address));
     });
 }
 
@@ -63,14 +66,17 @@ void RemoteWork::ticked()
 void RemoteWork::showSessions()
 {
     if (!server_.listening()) {
-        say(refusal_.isEmpty() ? QString() : QStringLiteral("Station a distance arrêtée : %1").arg(refusal_));
+        say(refusal_.isEmpty()
+                ? QString()
+                : QCoreApplication::translate("Remote", "Station a distance arrêtée : %1").arg(refusal_));
         return;
     }
     QStringList who;
     for (const RemoteServer::Connected &session : server_.sessions())
         who << QStringLiteral("%1 %2").arg(roleCaption(session.role), session.address);
-    say(who.isEmpty() ? QStringLiteral("Station a distance : port %1, personne").arg(server_.port())
-                      : QStringLiteral("Station a distance : %1").arg(who.join(QStringLiteral(", "))));
+    say(who.isEmpty()
+            ? QCoreApplication::translate("Remote", "Station a distance : port %1, personne").arg(server_.port())
+            : QCoreApplication::translate("Remote", "Station a distance : %1").arg(who.join(QStringLiteral(", "))));
 }
 
 // The status bar is made only when there is something to say, so a

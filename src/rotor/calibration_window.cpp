@@ -29,7 +29,7 @@ CalibrationWindow::CalibrationWindow(RotorCalibration &calibration, QWidget *par
     : QWidget(parent, Qt::Window), calibration_(calibration)
 {
     setObjectName(QStringLiteral("Calibration"));
-    setWindowTitle(QStringLiteral("Calibration"));
+    setWindowTitle(tr("Calibration"));
 
     label3_ = namedLabel(QStringLiteral("Label3"), this);
     calStep_ = namedLabel(QStringLiteral("Cal_Step"), this);
@@ -43,50 +43,50 @@ CalibrationWindow::CalibrationWindow(RotorCalibration &calibration, QWidget *par
     slider_->setSingleStep(1); // the arrow keys: one interface unit
     slider_->setPageStep(10);
 
-    auto *valider = new QPushButton(QStringLiteral("Valider"), this);
+    auto *valider = new QPushButton(tr("Valider"), this);
     valider->setObjectName(QStringLiteral("Cal_Valide"));
 
     auto *step = new QHBoxLayout;
-    step->addWidget(new QLabel(QStringLiteral("mesure N°"), this));
+    step->addWidget(new QLabel(tr("mesure N°"), this));
     step->addWidget(calStep_);
     step->addStretch();
     auto *axis = new QHBoxLayout;
-    axis->addWidget(new QLabel(QStringLiteral("A l'aide du curseur ci dessous amenez l'antenne"), this));
+    axis->addWidget(new QLabel(tr("A l'aide du curseur ci dessous amenez l'antenne"), this));
     axis->addWidget(calMoteur_);
     axis->addWidget(calFinal_);
     axis->addStretch();
     auto *measure = new QHBoxLayout;
-    measure->addWidget(new QLabel(QStringLiteral("Valeur mesurée :"), this));
+    measure->addWidget(new QLabel(tr("Valeur mesurée :"), this));
     measure->addWidget(calMesure_);
     measure->addStretch();
     auto *validate = new QHBoxLayout;
-    validate->addWidget(new QLabel(QStringLiteral("Puis validez la mesure avec le bouton"), this));
+    validate->addWidget(new QLabel(tr("Puis validez la mesure avec le bouton"), this));
     validate->addWidget(valider);
-    validate->addWidget(new QLabel(QStringLiteral("pour la mesure suivante"), this));
+    validate->addWidget(new QLabel(tr("pour la mesure suivante"), this));
     validate->addStretch();
 
-    auto *values = new QGroupBox(QStringLiteral("Valeurs de calibration "), this);
+    auto *values = new QGroupBox(tr("Valeurs de calibration "), this);
     auto *grid = new QGridLayout(values);
     valAzim0_ = namedLabel(QStringLiteral("Val_Azim_0"), values);
     valAzim360_ = namedLabel(QStringLiteral("Val_Azim_360"), values);
     valSite0_ = namedLabel(QStringLiteral("Val_Site_0"), values);
     valSite90_ = namedLabel(QStringLiteral("Val_Site_90"), values);
-    grid->addWidget(new QLabel(QStringLiteral("Azimut 0° :"), values), 0, 0);
+    grid->addWidget(new QLabel(tr("Azimut 0° :"), values), 0, 0);
     grid->addWidget(valAzim0_, 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Azimut 360° :"), values), 1, 0);
+    grid->addWidget(new QLabel(tr("Azimut 360° :"), values), 1, 0);
     grid->addWidget(valAzim360_, 1, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Site 0° :"), values), 2, 0);
+    grid->addWidget(new QLabel(tr("Site 0° :"), values), 2, 0);
     grid->addWidget(valSite0_, 2, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Site 90° :"), values), 3, 0);
+    grid->addWidget(new QLabel(tr("Site 90° :"), values), 3, 0);
     grid->addWidget(valSite90_, 3, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Valeur relative ( pas en degrés)"), values), 4, 0, 1, 2);
+    grid->addWidget(new QLabel(tr("Valeur relative ( pas en degrés)"), values), 4, 0, 1, 2);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(label3_);
     layout->addLayout(step);
     layout->addLayout(axis);
     layout->addWidget(slider_);
-    layout->addWidget(new QLabel(QStringLiteral("(Utilisez les fleches curseur haut et bas pour un reglage fin)"), this));
+    layout->addWidget(new QLabel(tr("(Utilisez les fleches curseur haut et bas pour un reglage fin)"), this));
     layout->addLayout(measure);
     layout->addLayout(validate);
     layout->addWidget(values);

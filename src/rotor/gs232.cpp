@@ -2,6 +2,7 @@
 
 #include "platform/text_numbers.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QStringList>
 #include <QTimer>
@@ -100,29 +101,31 @@ void Gs232::command(const Angle &azimut, const Angle &site)
     double az = 0;
     double el = 0;
     if (!azimut.degrees) {
-        faults << QStringLiteral("la valeur de l'azimut \"%1\" est incorrecte").arg(azimut.asGiven);
+        faults
+            << QCoreApplication::translate("Gs232", "la valeur de l'azimut \"%1\" est incorrecte").arg(azimut.asGiven);
         kinds << QStringLiteral("azimut incorrect");
     } else {
         az = roundHalfEven(*azimut.degrees);
         if (az < 0 || az > kLargestField) {
-            faults << QStringLiteral("la valeur de l'azimut %1 est hors limites").arg(azimut.asGiven);
+            faults << QCoreApplication::translate("Gs232", "la valeur de l'azimut %1 est hors limites")
+                          .arg(azimut.asGiven);
             kinds << QStringLiteral("azimut hors limites");
         }
     }
     if (!site.degrees) {
-        faults << QStringLiteral("la valeur de site \"%1\" est incorrecte").arg(site.asGiven);
+        faults << QCoreApplication::translate("Gs232", "la valeur de site \"%1\" est incorrecte").arg(site.asGiven);
         kinds << QStringLiteral("site incorrect");
     } else {
         el = std::max(0.0, roundHalfEven(*site.degrees)); // below the horizon: level
         if (el > kLargestField) {
-            faults << QStringLiteral("la valeur de site %1 est hors limites").arg(site.asGiven);
+            faults << QCoreApplication::translate("Gs232", "la valeur de site %1 est hors limites").arg(site.asGiven);
             kinds << QStringLiteral("site hors limites");
         }
     }
 
     if (!faults.isEmpty()) {
-        refusals_.refused(kinds.join(u','),
-                          QStringLiteral("Commande GS232 non envoyee : ") + faults.join(QStringLiteral(", ")));
+        refusals_.refused(kinds.join(u','), QCoreApplication::translate("Gs232", "Commande GS232 non envoyee : ")
+                                                + faults.join(QStringLiteral(", ")));
         return;
     }
     line_.Output(QStringLiteral("W%1 %2\r").arg(threeDigits(az), threeDigits(el)).toLatin1());

@@ -8,6 +8,8 @@
 #include "platform/c_numeric_scope.h"
 #include "platform/text_numbers.h"
 
+#include <QCoreApplication>
+
 #include <hamlib/rotator.h>
 
 #include <algorithm>
@@ -79,8 +81,11 @@ public:
         const int code = rot_get_position(handle_.get(), &azimuth, &elevation);
         if (isHamlibFailure(code))
             return hamlibErrorText(code);
-        reading_ = code == RIG_OK ? QStringLiteral("azimut %1, elevation %2").arg(formatFixed(azimuth, 1), formatFixed(elevation, 1))
-                                  : QStringLiteral("ouvert, sans lecture de la position (%1)").arg(hamlibErrorText(code));
+        reading_ = code == RIG_OK
+                       ? QCoreApplication::translate("HamlibRotator", "azimut %1, elevation %2")
+                             .arg(formatFixed(azimuth, 1), formatFixed(elevation, 1))
+                       : QCoreApplication::translate("HamlibRotator", "ouvert, sans lecture de la position (%1)")
+                             .arg(hamlibErrorText(code));
         return {};
     }
 
@@ -112,7 +117,8 @@ public:
         if (isHamlibRefusal(code)) {
             // Not retried: the next position is.
             if (!positionRefused_)
-                note_ = QStringLiteral("Le rotor Hamlib refuse la position azimut %1, elevation %2 : %3.")
+                note_ = QCoreApplication::translate("HamlibRotator",
+                                                    "Le rotor Hamlib refuse la position azimut %1, elevation %2 : %3.")
                             .arg(shortestText(azimuth), shortestText(elevation), hamlibErrorText(code));
             positionRefused_ = true;
         } else if (code != RIG_OK) {
@@ -170,8 +176,10 @@ private:
             outside = true;
         }
         if (outside && !wasOutside_)
-            note_ = QStringLiteral("Le satellite sort des limites du rotor Hamlib (azimut %1 a %2, elevation %3 a %4) : "
-                                   "le rotor reste a la limite la plus proche.")
+            note_ = QCoreApplication::translate(
+                        "HamlibRotator",
+                        "Le satellite sort des limites du rotor Hamlib (azimut %1 a %2, elevation %3 a %4) : "
+                        "le rotor reste a la limite la plus proche.")
                         .arg(shortestText(minAz), shortestText(maxAz), shortestText(double(limits.min_el)),
                              shortestText(double(limits.max_el)));
         wasOutside_ = outside;
@@ -193,12 +201,15 @@ private:
 } // namespace
 
 HamlibRotor::HamlibRotor(MessageBoxes &messages, HamlibTiming timing, QObject *parent)
-    : QObject(parent), limits_(std::make_shared<RotatorLimits>()),
-      link_(std::make_unique<HamlibLink<RotatorWanted, RotatorReading>>(
+    : QObject(parent)
+    , limits_(std::make_shared<RotatorLimits>())
+    , link_(std::make_unique<HamlibLink<RotatorWanted, RotatorReading>>(
           messages, timing,
-          HamlibWording{QStringLiteral("Le rotor Hamlib"),
-                        QStringLiteral("Aucun rotor Hamlib n'est choisi : menu Selection, Interfaces Rotor, Hamlib."),
-                        hamlibRotatorName},
+          HamlibWording{
+              QCoreApplication::translate("HamlibRotator", "Le rotor Hamlib"),
+              QCoreApplication::translate(
+                  "HamlibRotator", "Aucun rotor Hamlib n'est choisi : menu Selection, Interfaces Rotor, Hamlib."),
+              hamlibRotatorName},
           [limits = limits_](const HamlibDevice &device, const HamlibTiming &timing) {
               return std::make_unique<RotatorSession>(device, timing, limits);
           }))
@@ -243,8 +254,9 @@ void HamlibRotor::point(double azimuthDeg, double elevationDeg)
     if (!link_->configured())
         return;
     if (!std::isfinite(azimuthDeg) || !std::isfinite(elevationDeg)) {
-        link_->refusals().refused(QStringLiteral("position"),
-                                  QStringLiteral("Position Hamlib non envoyee : la position est incorrecte"));
+        link_->refusals().refused(
+            QStringLiteral("position"),
+            QCoreApplication::translate("HamlibRotator", "Position Hamlib non envoyee : la position est incorrecte"));
         return;
     }
     link_->refusals().sent();

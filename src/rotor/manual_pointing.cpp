@@ -4,27 +4,36 @@
 #include "platform/text_numbers.h"
 #include "rotor/rotor.h"
 
+#include <QCoreApplication>
+
 namespace orvanta {
 
 namespace {
 
-const ManualPointing::Axis kAzimut{
-    360,
-    QStringLiteral("Valeur Azimut superieur a 360°"),
-    QStringLiteral("La valeur de l'azimut est incorrecte"),
-    QStringLiteral("Valeur Azimut maximun atteinte"),
-    QStringLiteral("Valeur Azimut minimun atteinte"),
-    QStringLiteral("Specifiez une valeur d'azimut"),
-};
+// Looked up at each use, in the language in force.
+ManualPointing::Axis azimuthAxis()
+{
+    return {
+        360,
+        QCoreApplication::translate("ManualPointing", "Valeur Azimut superieur a 360°"),
+        QCoreApplication::translate("ManualPointing", "La valeur de l'azimut est incorrecte"),
+        QCoreApplication::translate("ManualPointing", "Valeur Azimut maximun atteinte"),
+        QCoreApplication::translate("ManualPointing", "Valeur Azimut minimun atteinte"),
+        QCoreApplication::translate("ManualPointing", "Specifiez une valeur d'azimut"),
+    };
+}
 
-const ManualPointing::Axis kSite{
-    90,
-    QStringLiteral("Valeur Site superieur a 90°"),
-    QStringLiteral("La valeur de site est incorrecte"),
-    QStringLiteral("Valeur Site maximun atteinte"),
-    QStringLiteral("Valeur Site minimun atteinte"),
-    QStringLiteral("Specifiez une valeur de site"),
-};
+ManualPointing::Axis elevationAxis()
+{
+    return {
+        90,
+        QCoreApplication::translate("ManualPointing", "Valeur Site superieur a 90°"),
+        QCoreApplication::translate("ManualPointing", "La valeur de site est incorrecte"),
+        QCoreApplication::translate("ManualPointing", "Valeur Site maximun atteinte"),
+        QCoreApplication::translate("ManualPointing", "Valeur Site minimun atteinte"),
+        QCoreApplication::translate("ManualPointing", "Specifiez une valeur de site"),
+    };
+}
 
 } // namespace
 
@@ -35,32 +44,32 @@ ManualPointing::ManualPointing(RotorChoice rotor, MessageBoxes &messages)
 
 void ManualPointing::azimutChanged(const QString &text)
 {
-    changed(kAzimut, azimut_, text);
+    changed(azimuthAxis(), azimut_, text);
 }
 
 void ManualPointing::siteChanged(const QString &text)
 {
-    changed(kSite, site_, text);
+    changed(elevationAxis(), site_, text);
 }
 
 void ManualPointing::plusAzimut()
 {
-    step(kAzimut, azimut_, +1);
+    step(azimuthAxis(), azimut_, +1);
 }
 
 void ManualPointing::moinsAzimut()
 {
-    step(kAzimut, azimut_, -1);
+    step(azimuthAxis(), azimut_, -1);
 }
 
 void ManualPointing::plusSite()
 {
-    step(kSite, site_, +1);
+    step(elevationAxis(), site_, +1);
 }
 
 void ManualPointing::moinsSite()
 {
-    step(kSite, site_, -1);
+    step(elevationAxis(), site_, -1);
 }
 
 void ManualPointing::changed(const Axis &axis, QString &text, const QString &newText)
@@ -108,8 +117,8 @@ std::optional<double> ManualPointing::accepted(const Axis &axis, const QString &
 void ManualPointing::point()
 {
     // The other box may be empty, being typed or refused: nothing is sent then.
-    const auto azimut = accepted(kAzimut, azimut_);
-    const auto site = accepted(kSite, site_);
+    const auto azimut = accepted(azimuthAxis(), azimut_);
+    const auto site = accepted(elevationAxis(), site_);
     if (!azimut || !site)
         return;
     if (Rotor *rotor = rotor_())

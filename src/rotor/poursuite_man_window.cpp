@@ -38,9 +38,9 @@ PoursuiteManWindow::PoursuiteManWindow(ManualPointing &pointing, QWidget *parent
     : QWidget(parent, Qt::Window), pointing_(pointing)
 {
     setObjectName(QStringLiteral("Poursuite_Man"));
-    setWindowTitle(QStringLiteral("Poursuite Manuelle"));
+    setWindowTitle(tr("Poursuite Manuelle"));
 
-    auto *antenne = new QGroupBox(QStringLiteral("Position de l'Antenne"), this);
+    auto *antenne = new QGroupBox(tr("Position de l'Antenne"), this);
     azMan_ = box(QStringLiteral("Az_Man"), antenne);
     siMan_ = box(QStringLiteral("Si_Man"), antenne);
     auto *plusAzimut = button(QStringLiteral("Plus_Azimut"), QStringLiteral("+"), antenne);
@@ -48,29 +48,29 @@ PoursuiteManWindow::PoursuiteManWindow(ManualPointing &pointing, QWidget *parent
     auto *plusSite = button(QStringLiteral("Plus_Site"), QStringLiteral("+"), antenne);
     auto *moinsSite = button(QStringLiteral("Moins_Site"), QStringLiteral("-"), antenne);
     auto *grid = new QGridLayout(antenne);
-    grid->addWidget(new QLabel(QStringLiteral("Azimut"), antenne), 0, 0);
+    grid->addWidget(new QLabel(tr("Azimut"), antenne), 0, 0);
     grid->addWidget(azMan_, 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Degrés"), antenne), 0, 2);
+    grid->addWidget(new QLabel(tr("Degrés"), antenne), 0, 2);
     grid->addWidget(plusAzimut, 0, 3);
     grid->addWidget(moinsAzimut, 0, 4);
-    grid->addWidget(new QLabel(QStringLiteral("Site"), antenne), 1, 0);
+    grid->addWidget(new QLabel(tr("Site"), antenne), 1, 0);
     grid->addWidget(siMan_, 1, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Degrés"), antenne), 1, 2);
+    grid->addWidget(new QLabel(tr("Degrés"), antenne), 1, 2);
     grid->addWidget(plusSite, 1, 3);
     grid->addWidget(moinsSite, 1, 4);
 
-    auto *satellite = new QGroupBox(QStringLiteral("Position du satellite ( Si visible )"), this);
+    auto *satellite = new QGroupBox(tr("Position du satellite ( Si visible )"), this);
     azimutMan_ = box(QStringLiteral("Azimut_Man"), satellite);
     siteMan_ = box(QStringLiteral("Site_Man"), satellite);
     azimutMan_->setReadOnly(true);
     siteMan_->setReadOnly(true);
     auto *satGrid = new QGridLayout(satellite);
-    satGrid->addWidget(new QLabel(QStringLiteral("Azimut"), satellite), 0, 0);
+    satGrid->addWidget(new QLabel(tr("Azimut"), satellite), 0, 0);
     satGrid->addWidget(azimutMan_, 0, 1);
-    satGrid->addWidget(new QLabel(QStringLiteral("Degrés"), satellite), 0, 2);
-    satGrid->addWidget(new QLabel(QStringLiteral("Site"), satellite), 1, 0);
+    satGrid->addWidget(new QLabel(tr("Degrés"), satellite), 0, 2);
+    satGrid->addWidget(new QLabel(tr("Site"), satellite), 1, 0);
     satGrid->addWidget(siteMan_, 1, 1);
-    satGrid->addWidget(new QLabel(QStringLiteral("Degrés"), satellite), 1, 2);
+    satGrid->addWidget(new QLabel(tr("Degrés"), satellite), 1, 2);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(antenne);

@@ -7,12 +7,22 @@
 #include "platform/tracking_timer.h"
 #include "rotor/fodtrack.h"
 
+#include <QCoreApplication>
+
 namespace orvanta {
 
 namespace {
 
-const QString kAzimut = QStringLiteral("a l'azimut");
-const QString kSite = QStringLiteral("au site");
+// The axis being measured, in the language in force.
+QString atAzimuth()
+{
+    return QCoreApplication::translate("RotorCalibration", "a l'azimut");
+}
+
+QString atElevation()
+{
+    return QCoreApplication::translate("RotorCalibration", "au site");
+}
 // A measure of 0 is kept as 0.01, never as 0.
 constexpr float kZeroMeasure = 0.01f;
 
@@ -20,8 +30,14 @@ constexpr float kZeroMeasure = 0.01f;
 
 RotorCalibration::RotorCalibration(ConfigStation &config, Fodtrack &fodtrack, TrackingTimer &timer,
                                    SettingsStore &store, MessageBoxes &messages)
-    : config_(config), fodtrack_(fodtrack), timer_(timer), store_(store), messages_(messages),
-      calMoteur_(kAzimut), calFinal_(QStringLiteral("0°")), calMesure_(QStringLiteral("0"))
+    : config_(config)
+    , fodtrack_(fodtrack)
+    , timer_(timer)
+    , store_(store)
+    , messages_(messages)
+    , calMoteur_(atAzimuth())
+    , calFinal_(QStringLiteral("0°"))
+    , calMesure_(QStringLiteral("0"))
 {
 }
 
@@ -45,14 +61,16 @@ void RotorCalibration::open()
     open_ = true;
     etape_ = 1;
     calStep_ = QStringLiteral("1");
-    calMoteur_ = kAzimut;
+    calMoteur_ = atAzimuth();
     calFinal_ = QStringLiteral("0°");
     calMesure_ = QStringLiteral("0");
     slider_ = 0;
-    label3_ = azimuthOnly()
-                  ? QStringLiteral("       Pour cette calibration 2 mesures sont necessaires (azimut 0°et 360°)")
-                  : QStringLiteral("Pour cette calibration 4 mesures sont necessaires (azimut 0°et 360° site 0°et "
-                                   "90°)");
+    label3_ = azimuthOnly() ? QCoreApplication::translate(
+                  "RotorCalibration", "       Pour cette calibration 2 mesures sont necessaires (azimut 0°et 360°)")
+                            : QCoreApplication::translate(
+                                "RotorCalibration",
+                                "Pour cette calibration 4 mesures sont necessaires (azimut 0°et 360° site 0°et "
+                                "90°)");
     fodtrack_.Valeur_Brute = true;
 }
 
@@ -70,7 +88,7 @@ void RotorCalibration::sliderMoved(int value)
     slider_ = value;
     calMesure_ = QString::number(value) + QLatin1Char('.');
     fodtrack_.Valeur_Brute = true;
-    if (calMoteur_ == kAzimut)
+    if (calMoteur_ == atAzimuth())
         fodtrack_.Fodtrack_Azimut(calMesure_, fodtrack_.Valeur_Brute);
     else
         fodtrack_.Fodtrack_Site(calMesure_, fodtrack_.Valeur_Brute);
@@ -86,7 +104,7 @@ bool RotorCalibration::valider()
     case 1:
         config_.Cal_Azimut_0 = measure;
         calMesure_.clear();
-        calMoteur_ = kAzimut;
+        calMoteur_ = atAzimuth();
         calFinal_ = QStringLiteral("360°");
         calStep_ = nextStep;
         sliderMoved(kSliderTop);
@@ -94,7 +112,7 @@ bool RotorCalibration::valider()
     case 2:
         config_.Cal_Azimut_360 = measure;
         calMesure_.clear();
-        calMoteur_ = kSite;
+        calMoteur_ = atElevation();
         calFinal_ = QStringLiteral("0°");
         calStep_ = nextStep;
         if (azimuthOnly())
@@ -105,7 +123,7 @@ bool RotorCalibration::valider()
     case 3:
         config_.Cal_Site_0 = measure;
         calMesure_.clear();
-        calMoteur_ = kSite;
+        calMoteur_ = atElevation();
         calFinal_ = QStringLiteral("90°");
         calStep_ = nextStep;
         sliderMoved(kSliderTop);
@@ -120,8 +138,9 @@ bool RotorCalibration::valider()
 
     if (beforeQuestion)
         beforeQuestion();
-    if (messages_.question(QStringLiteral("Voulez vous sauvegarder les valeurs de calibration ?"),
-                           QStringLiteral("Calibration"))) {
+    if (messages_.question(
+            QCoreApplication::translate("RotorCalibration", "Voulez vous sauvegarder les valeurs de calibration ?"),
+            QStringLiteral("Calibration"))) {
         fodtrack_.recomputeScaleFactors();
         Sauve_Config(config_, store_);
     } else {

@@ -6,6 +6,8 @@
 #include "platform/countdown.h"
 #include "platform/text_numbers.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -79,8 +81,8 @@ SkyScene SkyFeed::scene(orbit::Satellites &satellites, const SkyTick &tick)
             scene.infoLine += kSkyInfoSeparator + QStringLiteral("LOS dans ") + countdownText(toLoss);
         } else {
             // The tick stopped before the position (no frequency for the satellite).
-            scene.infoLine = QString::fromStdString(tracked->name) + kSkyInfoSeparator + QStringLiteral("LOS dans ") +
-                             countdownText(toLoss);
+            scene.infoLine = QString::fromStdString(tracked->name) + kSkyInfoSeparator
+                             + QCoreApplication::translate("Sky", "LOS dans ") + countdownText(toLoss);
         }
     } else {
         std::optional<double> toAcquisition;
@@ -96,7 +98,8 @@ QString trackedInfoLine(const std::string &name, const orbit::SatelliteLook &loo
 {
     QString line = QString::fromStdString(name);
     line += kSkyInfoSeparator + QStringLiteral("Az ") + formatFixed(look.azimuthRad * kRadToDeg, 1) + QStringLiteral("°");
-    line += QStringLiteral("  Site ") + formatFixed(look.elevationRad * kRadToDeg, 1) + QStringLiteral("°");
+    line += QCoreApplication::translate("Sky", "  Site ") + formatFixed(look.elevationRad * kRadToDeg, 1)
+            + QStringLiteral("°");
     line += kSkyInfoSeparator + formatFixed(look.rangeKm, 0) + QStringLiteral(" km");
     line += kSkyInfoSeparator + formatFixed(look.rangeRateKmS, 3) + QStringLiteral(" km/s");
     line += kSkyInfoSeparator + QStringLiteral("Doppler ");
@@ -106,16 +109,17 @@ QString trackedInfoLine(const std::string &name, const orbit::SatelliteLook &loo
     else
         line += QStringLiteral("----");
     if (secondsToLoss)
-        line += kSkyInfoSeparator + QStringLiteral("LOS dans ") + countdownText(*secondsToLoss);
+        line += kSkyInfoSeparator + QCoreApplication::translate("Sky", "LOS dans ") + countdownText(*secondsToLoss);
     return line;
 }
 
 QString waitingInfoLine(const std::string &awaitedName, std::optional<double> secondsToAcquisition)
 {
-    QString line = QStringLiteral("Aucun satellite visible");
+    QString line = QCoreApplication::translate("Sky", "Aucun satellite visible");
     if (!awaitedName.empty() && secondsToAcquisition)
-        line += kSkyInfoSeparator + QStringLiteral("AOS de ") + QString::fromStdString(awaitedName) + QStringLiteral(" dans ") +
-                countdownText(*secondsToAcquisition);
+        line += kSkyInfoSeparator
+                + QCoreApplication::translate("Sky", "AOS de %1 dans %2")
+                      .arg(QString::fromStdString(awaitedName), countdownText(*secondsToAcquisition));
     return line;
 }
 

@@ -2,6 +2,7 @@
 
 #include "tracking/station_clock.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 
@@ -65,11 +66,13 @@ void layoutLegend(SkyLayout &layout, double width, const SkyScene &scene, const 
     };
     std::vector<Entry> entries;
     if (scene.tracked)
-        entries.push_back({QStringLiteral("Suivi : ") + QString::fromStdString(scene.tracked->pass.name),
-                           sky_colours::kTracked});
+        entries.push_back(
+            {QCoreApplication::translate("Sky", "Suivi : ") + QString::fromStdString(scene.tracked->pass.name),
+             sky_colours::kTracked});
     if (scene.awaited)
-        entries.push_back({QStringLiteral("Attendu : ") + QString::fromStdString(scene.awaited->pass.name),
-                           sky_colours::kAwaited});
+        entries.push_back(
+            {QCoreApplication::translate("Sky", "Attendu : ") + QString::fromStdString(scene.awaited->pass.name),
+             sky_colours::kAwaited});
     if (entries.empty())
         return;
     const QRectF line(4.0, 1.0, std::max(0.0, width - 8.0), kTextLine);
@@ -83,7 +86,7 @@ void layoutLegend(SkyLayout &layout, double width, const SkyScene &scene, const 
         layout.legend.push_back(fitted(metrics, box, entries[i].text, entries[i].rgb, layout.tips));
         left += metrics.horizontalAdvance(entries[i].text) + 2.0 * kTextPixels;
     }
-    const QString hours = QStringLiteral("Heures UTC");
+    const QString hours = QCoreApplication::translate("Sky", "Heures UTC");
     const double hoursWidth = metrics.horizontalAdvance(hours);
     if (left + hoursWidth < line.right()) {
         const QRectF row = line.translated(0.0, double(lines - 1) * kTextLine);
@@ -96,8 +99,9 @@ bool legendFitsOneLine(double width, const SkyScene &scene, const QFontMetricsF 
 {
     if (!scene.legend || !scene.tracked || !scene.awaited)
         return true;
-    const QString both = QStringLiteral("Suivi : ") + QString::fromStdString(scene.tracked->pass.name)
-                         + QStringLiteral("Attendu : ") + QString::fromStdString(scene.awaited->pass.name);
+    const QString both =
+        QCoreApplication::translate("Sky", "Suivi : ") + QString::fromStdString(scene.tracked->pass.name)
+        + QCoreApplication::translate("Sky", "Attendu : ") + QString::fromStdString(scene.awaited->pass.name);
     return metrics.horizontalAdvance(both) + 2.0 * kTextPixels <= width - 8.0;
 }
 

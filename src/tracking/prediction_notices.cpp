@@ -7,6 +7,7 @@
 #include "platform/station_notices.h"
 #include "tracking/station_clock.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <algorithm>
@@ -21,7 +22,7 @@ constexpr int kProblemsShown = 8;
 
 QString problemsMessage(const std::vector<orbit::ElementFileProblem> &problems)
 {
-    QStringList lines{QStringLiteral("Des elements orbitaux n'ont pas pu etre lus :")};
+    QStringList lines{QCoreApplication::translate("Tracking", "Des elements orbitaux n'ont pas pu etre lus :")};
     const int shown = std::min<int>(int(problems.size()), kProblemsShown);
     for (int i = 0; i < shown; ++i) {
         const auto &problem = problems[std::size_t(i)];
@@ -31,7 +32,7 @@ QString problemsMessage(const std::vector<orbit::ElementFileProblem> &problems)
                      QString::fromStdString(problem.reason);
     }
     if (int(problems.size()) > shown)
-        lines << QStringLiteral("... et %1 autres.").arg(int(problems.size()) - shown);
+        lines << QCoreApplication::translate("Tracking", "... et %1 autres.").arg(int(problems.size()) - shown);
     return lines.join(QStringLiteral("\r\n"));
 }
 
@@ -46,15 +47,18 @@ void PredictionNotices::componentBuilt(const orbit::Satellites &component, const
         QStringList refusals;
         for (const std::string &refusal : component.observerRefusals())
             refusals << QString::fromStdString(refusal);
-        blocked_ = QStringLiteral("Aucune prediction : position de l'observateur refusee (%1)")
+        blocked_ = QCoreApplication::translate("Tracking", "Aucune prediction : position de l'observateur refusee (%1)")
                        .arg(refusals.join(QStringLiteral(", ")));
-        notices_.later(QStringLiteral("La position de l'observateur est refusee : %1.\r\nAucune prediction n'est faite "
-                                      "tant qu'elle n'est pas corrigee (menu Configuration, Observateur).")
+        notices_.later(QCoreApplication::translate(
+                           "Tracking",
+                           "La position de l'observateur est refusee : %1.\r\nAucune prediction n'est faite "
+                           "tant qu'elle n'est pas corrigee (menu Configuration, Observateur).")
                            .arg(refusals.join(QStringLiteral(", "))));
     }
     if (component.satcount() == 0) {
-        notices_.later(QStringLiteral("Aucun satellite n'a pu etre lu : le dossier %1 ne contient aucun fichier "
-                                      "d'elements (*.txt, *.csv, *.json, *.xml) lisible. Les listes restent vides.")
+        notices_.later(QCoreApplication::translate(
+                           "Tracking", "Aucun satellite n'a pu etre lu : le dossier %1 ne contient aucun fichier "
+                                       "d'elements (*.txt, *.csv, *.json, *.xml) lisible. Les listes restent vides.")
                            .arg(QDir::toNativeSeparators(stationFolder)));
     } else if (!component.problems().empty()) {
         notices_.later(problemsMessage(component.problems()));
@@ -80,9 +84,11 @@ void PredictionNotices::checkEpochs(orbit::Satellites *component, const QStringL
     if (far.isEmpty())
         return;
     warnedFarFromEpoch_ << far;
-    notices_.later(QStringLiteral("Les elements de ces satellites datent de plus de 30 jours avant ou apres l'heure "
-                                  "des predictions, leurs positions sont peu sures : %1.\r\nMettez a jour les fichiers "
-                                  "d'elements (menu Elements).")
+    notices_.later(QCoreApplication::translate(
+                       "Tracking",
+                       "Les elements de ces satellites datent de plus de 30 jours avant ou apres l'heure "
+                       "des predictions, leurs positions sont peu sures : %1.\r\nMettez a jour les fichiers "
+                       "d'elements (menu Elements).")
                        .arg(far.join(QStringLiteral(", "))));
 }
 

@@ -4,6 +4,8 @@
 #include "platform/text_numbers.h"
 #include "tracking/station_clock.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace orvanta {
@@ -43,19 +45,22 @@ QString rotorNote(const RotorPlan &plan, const orbit::PredictedPass &pass, const
     if (!away) {
         if (!turn)
             return {};
-        return QStringLiteral("Rotor : ce passage sort de son débattement ; il fait le tour de son débattement à %1 "
-                              "sans quitter le satellite, assez haut pour rester dans son faisceau.")
+        return QCoreApplication::translate("Tracking",
+                                           "Rotor : ce passage sort de son débattement ; il fait le tour de son "
+                                           "débattement à %1 sans quitter le satellite, assez haut pour rester dans "
+                                           "son faisceau.")
             .arg(tickTime(*turn));
     }
     const QString from = turn && away->fromSeconds >= *turn ? tickTime(*turn)
                                                             : timeText(plusSeconds(pass.aos, away->fromSeconds));
-    const QString text = QStringLiteral("Rotor : ce passage sort de son débattement ; il quitte le satellite de %1 à %2 "
-                                        "(site jusqu'à %3°)")
+    const QString text = QCoreApplication::translate("Tracking", "Rotor : ce passage sort de son débattement ; il "
+                                                                 "quitte le satellite de %1 à %2 (site jusqu'à %3°)")
                              .arg(from, timeText(plusSeconds(pass.aos, away->toSeconds)),
                                   formatFixed(away->highestElevationDeg, 0));
     if (turn)
-        return text + QStringLiteral(" et fait le tour de son débattement à %1.").arg(tickTime(*turn));
-    return text + QStringLiteral(" plutôt que de faire un tour complet plus haut.");
+        return text + QCoreApplication::translate("Tracking", " et fait le tour de son débattement à %1.")
+                          .arg(tickTime(*turn));
+    return text + QCoreApplication::translate("Tracking", " plutôt que de faire un tour complet plus haut.");
 }
 
 const RotorGuide::Held &RotorGuide::planFor(orbit::Satellites &satellites, const orbit::PredictedPass &pass,

@@ -1,5 +1,6 @@
 #include "tracking/satellite_filter.h"
 
+#include <QCoreApplication>
 #include <QListWidget>
 
 namespace orvanta {
@@ -14,7 +15,7 @@ bool matchesSatelliteFilter(const QString &name, long catalogNumber, const QStri
 
 QString catalogNumberTip(long catalogNumber)
 {
-    return catalogNumber > 0 ? QStringLiteral("n° %1").arg(catalogNumber) : QString();
+    return catalogNumber > 0 ? QCoreApplication::translate("Tracking", "n° %1").arg(catalogNumber) : QString();
 }
 
 void ListRowFilter::apply(const std::function<bool(int row)> &keep)

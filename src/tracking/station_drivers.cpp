@@ -1,5 +1,7 @@
 #include "tracking/station_drivers.h"
 
+#include <QCoreApplication>
+
 #include "config/config_station.h"
 #include "config/configuration.h"
 #include "platform/message_boxes.h"
@@ -71,7 +73,8 @@ void StationDrivers::parkParallelRotor()
 
 void StationDrivers::offerPark()
 {
-    if (lines_.messages.question(QStringLiteral("Voulez vous parquer les antennes?"), QStringLiteral("Parkage"))) {
+    if (lines_.messages.question(QCoreApplication::translate("Tracking", "Voulez vous parquer les antennes?"),
+                                 QStringLiteral("Parkage"))) {
         if (Rotor *chosen = rotor())
             chosen->park(config_.Park_Azimut, config_.Park_Site);
     }

@@ -9,6 +9,8 @@
 #include "rotor/rotor.h"
 #include "tracking/station_clock.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -102,7 +104,7 @@ QString TrackingCycle::chooseToFollow(long catalogNumber)
         const orbit::PredictedPass &pass = visible->pass;
         const QString name = QString::fromStdString(pass.name);
         if (pass.los.minutesSince(julianToTheSecond(links_.clock.Maintenant_UTC())) <= 0)
-            return QStringLiteral("%1 s'est couché à %2 : il ne peut plus être suivi.").arg(name, timeText(pass.los));
+            return QCoreApplication::translate("Tracking", "%1 s'est couché à %2 : il ne peut plus être suivi.").arg(name, timeText(pass.los));
         if (chosen_ != catalogNumber) {
             chosen_ = catalogNumber;
             replan_ = true;
@@ -112,10 +114,10 @@ QString TrackingCycle::chooseToFollow(long catalogNumber)
     }
     const auto coming = std::find_if(board_.coming().begin(), board_.coming().end(), holds);
     if (coming != board_.coming().end())
-        return QStringLiteral("%1 n'est pas en cours de passage : il ne se lève qu'à %2.")
+        return QCoreApplication::translate("Tracking", "%1 n'est pas en cours de passage : il ne se lève qu'à %2.")
             .arg(QString::fromStdString(coming->pass.name), timeText(coming->pass.aos));
-    return QStringLiteral("Ce satellite n'est pas en cours de passage : seul un satellite visible de la sélection "
-                          "peut être suivi.");
+    return QCoreApplication::translate("Tracking", "Ce satellite n'est pas en cours de passage : seul un satellite "
+                                                   "visible de la sélection peut être suivi.");
 }
 
 void TrackingCycle::followAutomatically()
@@ -194,14 +196,16 @@ void TrackingCycle::follow(const orbit::PredictedPass &pass, double oleNow, Tick
         // Nothing else happens for this satellite until it has a frequency.
         if (found.fileDamaged)
             warnOnce(QStringLiteral("damaged:%1").arg(number),
-                     QStringLiteral("La frequence de %1 ne peut pas etre lue : le fichier Frequences.cfg est "
-                                    "endommage avant sa fiche. Corrigez-le par le menu Satellites.")
+                     QCoreApplication::translate(
+                         "Tracking", "La frequence de %1 ne peut pas etre lue : le fichier Frequences.cfg est "
+                                     "endommage avant sa fiche. Corrigez-le par le menu Satellites.")
                          .arg(name));
         else
             warnOnce(QStringLiteral("missing:%1").arg(number),
-                     QStringLiteral("%1 n'a pas de frequence : double-cliquez sur %1 dans la liste Selectionnés pour "
-                                    "le remettre dans A Selectionner, puis double-cliquez-le dans A Selectionner et "
-                                    "saisissez sa frequence dans la fenetre Ajout Frequence.")
+                     QCoreApplication::translate(
+                         "Tracking", "%1 n'a pas de frequence : double-cliquez sur %1 dans la liste Selectionnés pour "
+                                     "le remettre dans A Selectionner, puis double-cliquez-le dans A Selectionner et "
+                                     "saisissez sa frequence dans la fenetre Ajout Frequence.")
                          .arg(name));
         // What was shown for it came from an entry that is no longer there.
         display.showFrequency(std::nullopt);

@@ -62,7 +62,7 @@ TranspondeurWindow::TranspondeurWindow(TransponderTuning &tuning, RangeRate rang
     : QWidget(parent, Qt::Window), tuning_(tuning), rangeRate_(std::move(rangeRate))
 {
     setObjectName(QStringLiteral("Transpondeur"));
-    setWindowTitle(QStringLiteral("Transpondeurs"));
+    setWindowTitle(tr("Transpondeurs"));
 
     satellite_ = new QLabel;
     satellite_->setObjectName(QStringLiteral("Transpondeur_Satellite"));
@@ -78,12 +78,15 @@ TranspondeurWindow::TranspondeurWindow(TransponderTuning &tuning, RangeRate rang
 
     auto *values = new QFormLayout;
     const std::pair<const char *, const char *> rows[] = {
-        {"Descente au satellite", "Descente_Satellite"}, {"Montée au satellite", "Montee_Satellite"},
-        {"Descente à la radio", "Descente_Radio"},       {"Montée à la radio", "Montee_Radio"},
-        {"Doppler descente", "Doppler_Descente"},        {"Doppler montée", "Doppler_Montee"},
+        {QT_TR_NOOP("Descente au satellite"), "Descente_Satellite"},
+        {QT_TR_NOOP("Montée au satellite"), "Montee_Satellite"},
+        {QT_TR_NOOP("Descente à la radio"), "Descente_Radio"},
+        {QT_TR_NOOP("Montée à la radio"), "Montee_Radio"},
+        {QT_TR_NOOP("Doppler descente"), "Doppler_Descente"},
+        {QT_TR_NOOP("Doppler montée"), "Doppler_Montee"},
     };
     for (const auto &[caption, name] : rows)
-        values->addRow(QString::fromUtf8(caption), valueLabel(name));
+        values->addRow(tr(caption), valueLabel(name));
 
     slider_ = new QSlider(Qt::Horizontal);
     slider_->setObjectName(QStringLiteral("Transpondeur_Curseur"));
@@ -102,7 +105,7 @@ TranspondeurWindow::TranspondeurWindow(TransponderTuning &tuning, RangeRate rang
         stepGroup->addButton(button, step);
         steps->addWidget(button);
     }
-    auto *centre = new QPushButton(QStringLiteral("Centre"));
+    auto *centre = new QPushButton(tr("Centre"));
     centre->setObjectName(QStringLiteral("Centre"));
     centre->setFocusPolicy(Qt::ClickFocus);
     steps->addStretch();
@@ -111,8 +114,8 @@ TranspondeurWindow::TranspondeurWindow(TransponderTuning &tuning, RangeRate rang
     downlinkOffset_ = offsetBox("Decalage_Descente");
     uplinkOffset_ = offsetBox("Decalage_Montee");
     auto *offsets = new QFormLayout;
-    offsets->addRow(QStringLiteral("Décalage descente"), downlinkOffset_);
-    offsets->addRow(QStringLiteral("Décalage montée"), uplinkOffset_);
+    offsets->addRow(tr("Décalage descente"), downlinkOffset_);
+    offsets->addRow(tr("Décalage montée"), uplinkOffset_);
     beacon_ = new QPushButton(QStringLiteral("Caler sur la balise"));
     beacon_->setObjectName(QStringLiteral("Caler_Balise"));
     beacon_->setFocusPolicy(Qt::ClickFocus);
@@ -122,7 +125,7 @@ TranspondeurWindow::TranspondeurWindow(TransponderTuning &tuning, RangeRate rang
     radio_ = new QLabel;
     radio_->setObjectName(QStringLiteral("Transpondeur_Etat_Radio"));
 
-    auto *drives = new QCheckBox(QStringLiteral("Piloter la radio en mode satellite (FT-847 ou Hamlib)"));
+    auto *drives = new QCheckBox(tr("Piloter la radio en mode satellite (FT-847 ou Hamlib)"));
     drives->setObjectName(QStringLiteral("Transpondeur_Radio"));
     drives->setFocusPolicy(Qt::ClickFocus);
     connect(drives, &QCheckBox::toggled, this, [this](bool on) { tuning_.setDrivesRadio(on); });
@@ -232,16 +235,16 @@ void TranspondeurWindow::showTransponders()
 {
     showing_ = true;
     if (tuning_.catalogNumber() == 0)
-        satellite_->setText(QStringLiteral("Aucun satellite suivi"));
+        satellite_->setText(tr("Aucun satellite suivi"));
     else if (tuning_.transponders().empty())
-        satellite_->setText(QStringLiteral("%1 : aucun transpondeur dans Transpondeurs.cfg").arg(tuning_.satelliteName()));
+        satellite_->setText(tr("%1 : aucun transpondeur dans Transpondeurs.cfg").arg(tuning_.satelliteName()));
     else
         satellite_->setText(tuning_.satelliteName());
     problems_->setText(tuning_.tableProblems().join(QLatin1Char('\n')));
     problems_->setVisible(!tuning_.tableProblems().isEmpty());
     choice_->clear();
     for (const Transponder &t : tuning_.transponders())
-        choice_->addItem(t.alive ? t.name : t.name + QStringLiteral(" (inactif)"));
+        choice_->addItem(t.alive ? t.name : tr("%1 (inactif)").arg(t.name));
     choice_->setCurrentIndex(tuning_.chosen());
     showing_ = false;
     showTuning();
@@ -324,8 +327,8 @@ void TranspondeurWindow::refresh()
     set("Descente_Satellite", t ? megahertz(double(tuning_.downlink())) : none);
     set("Montee_Satellite", uplink ? megahertz(double(uplinkForDownlink(*t, tuning_.downlink()))) : none);
     set("Descente_Radio", links ? megahertz(links->downlinkAtRadio) : none);
-    set("Montee_Radio", !(links && uplink)         ? none
-                        : tuning_.uplinkRefused() ? QStringLiteral("non envoyée")
+    set("Montee_Radio", !(links && uplink)        ? none
+                        : tuning_.uplinkRefused() ? tr("non envoyée")
                                                   : megahertz(links->uplinkAtRadio));
     set("Doppler_Descente", links ? shift(links->downlinkDoppler()) : none);
     set("Doppler_Montee", links && uplink ? shift(links->uplinkDoppler()) : none);

@@ -9,6 +9,7 @@
 #include "transponder/transponder_window.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QTimer>
 
 #include <cmath>
@@ -68,10 +69,12 @@ TransponderTable TransponderWork::readTable()
         toldProblems_ = table.problems;
         if (!table.problems.isEmpty()) {
             constexpr int kShown = 10;
-            QString text = QStringLiteral("Lignes de la table des transpondeurs ignorées :\n")
-                           + table.problems.mid(0, kShown).join(QLatin1Char('\n'));
+            QString text =
+                QCoreApplication::translate("Transponders", "Lignes de la table des transpondeurs ignorées :\n")
+                + table.problems.mid(0, kShown).join(QLatin1Char('\n'));
             if (table.problems.size() > kShown)
-                text += QStringLiteral("\n... et %1 autres").arg(table.problems.size() - kShown);
+                text += QCoreApplication::translate("Transponders", "\n... et %1 autres")
+                            .arg(table.problems.size() - kShown);
             links_.messages.information(text, QStringLiteral("Orvanta"), MessageBoxes::Icon::Warning);
         }
     }

@@ -70,7 +70,7 @@ for size in 16 22 24 32 48 64 128 256; do
     || fail "no ${size}x${size} PNG icon"
 done
 
-for page in man1/orvanta.1.gz fr/man1/orvanta.1.gz man1/orvanta-orbit.1.gz man1/orvanta-log.1.gz; do
+for page in man1/orvanta.1.gz fr/man1/orvanta.1.gz man1/orvanta-orbit.1.gz man1/orvanta-log.1.gz fr/man1/orvanta-log.1.gz fr/man1/orvanta-orbit.1.gz; do
   path="$usr/share/man/$page"
   [ -f "$path" ] || { fail "manual page $page missing"; continue; }
   name=$(basename "$page" .1.gz)
@@ -84,7 +84,7 @@ LC_ALL=C.UTF-8 MANWIDTH=80 man -P cat -l "$usr/share/man/fr/man1/orvanta.1.gz" 2
   || fail "French manual page is not in French"
 
 demo="$usr/share/orvanta/demo"
-for name in Amateur.csv Elements.cfg Frequences.cfg Transpondeurs.cfg SatNoms.cfg Nouveau_Sat.wav Alarme_Sat.wav Orvanta.html; do
+for name in Amateur.csv Elements.cfg Frequences.cfg Transpondeurs.cfg SatNoms.cfg Nouveau_Sat.wav Alarme_Sat.wav Orvanta.html Orvanta_en.html; do
   [ -s "$demo/$name" ] || fail "demo station lacks $name"
 done
 for sound in Nouveau_Sat.wav Alarme_Sat.wav; do

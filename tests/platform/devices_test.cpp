@@ -1,6 +1,6 @@
+#include "platform/interface_language.h"
 #include "platform/linux_parallel_port.h"
 #include "platform/qt_message_boxes.h"
-#include "platform/qt_translations.h"
 #include "platform/qt_serial_line.h"
 #include "platform/qt_sound_player.h"
 #include "support/fakes.h"
@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -94,8 +95,9 @@ TEST(MessageBoxes, QuestionAnswersWhatTheOperatorClicked)
 
 TEST(MessageBoxes, StandardButtonsReadFrenchWithQtsTranslations)
 {
-    const auto translations = installQtFrenchTranslations();
-    ASSERT_NE(translations, nullptr) << "qtbase_fr.qm missing: install qt6-translations-l10n";
+    const InterfaceTranslations translations(InterfaceLanguage::French);
+    ASSERT_TRUE(QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_fr.qm"))
+        << "qtbase_fr.qm missing: install qt6-translations-l10n";
     QtMessageBoxes boxes;
     QStringList buttons;
     QTimer::singleShot(50, [&] {

@@ -6,6 +6,7 @@
 #include "orbit/cli/options.h"
 #include "orvanta_version.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QDateTime>
 
@@ -19,25 +20,12 @@ namespace {
 constexpr int kFailed = 1;
 constexpr int kBadArguments = 2;
 
-const char *const kUsage =
-    "usage :\n"
-    "  orvanta-log export --adif FICHIER [--since AAAA-MM-JJ] [--database FICHIER]\n"
-    "  orvanta-log import FICHIER [--database FICHIER]\n"
-    "  orvanta-log list [--call INDICATIF] [--database FICHIER]\n"
-    "  orvanta-log --version\n"
-    "Le journal est par défaut ~/.local/share/orvanta/journal.sqlite, celui de la fenêtre Journal.\n"
-    "export écrit les contacts (depuis la date donnée, incluse) en ADIF 3.1 pour LoTW ;\n"
-    "import ajoute ceux d'un fichier ADIF qui ne sont pas déjà dans le journal ;\n"
-    "list les écrit en CSV, les plus récents d'abord.\n"
-    "Statut 0 : fait, 1 : journal ou fichier inutilisable, enregistrement endommagé ignoré,\n"
-    "2 : arguments incorrects.\n";
-
 using orbit::cli::OptionRules;
 using orbit::cli::Options;
 
 int badArguments(std::ostream &err, const std::string &why)
 {
-    err << "orvanta-log : " << why << "\n" << kUsage;
+    err << "orvanta-log : " << why << "\n" << logUsage();
     return kBadArguments;
 }
 
@@ -68,8 +56,10 @@ int exportCommand(const std::vector<std::string> &arguments, std::ostream &out, 
     if (options.has("--since")) {
         const QDate day = QDate::fromString(QString::fromStdString(options.text("--since")), Qt::ISODate);
         if (!day.isValid() || options.text("--since").size() != 10)
-            return badArguments(err, "--since : date attendue sous la forme AAAA-MM-JJ, pas « " +
-                                         options.text("--since") + " »");
+            return badArguments(
+                err, text(QCoreApplication::translate("LogCommand",
+                                                      "--since : date attendue sous la forme AAAA-MM-JJ, pas « %1 »")
+                              .arg(QString::fromStdString(options.text("--since")))));
         selection.from = QDateTime(day, QTime(0, 0), Qt::UTC);
     }
     const auto store = openStore(options, err);
@@ -84,7 +74,7 @@ int exportCommand(const std::vector<std::string> &arguments, std::ostream &out, 
 int importCommand(const std::vector<std::string> &arguments, std::ostream &out, std::ostream &err)
 {
     if (arguments.empty() || arguments.front().starts_with("--"))
-        return badArguments(err, "import : fichier ADIF absent");
+        return badArguments(err, text(QCoreApplication::translate("LogCommand", "import : fichier ADIF absent")));
     const std::vector<std::string> rest(arguments.begin() + 1, arguments.end());
     Options options(rest, {{}, {"--database"}, {}, {}});
     if (!options.ok())
@@ -99,9 +89,12 @@ int importCommand(const std::vector<std::string> &arguments, std::ostream &out, 
         err << "orvanta-log : " << text(outcome.message) << "\n";
         return kFailed;
     }
-    out << outcome.contacts << " contact(s) importé(s), " << outcome.duplicates << " déjà dans le journal";
+    out << text(QCoreApplication::translate("LogCommand", "%1 contact(s) importé(s), %2 déjà dans le journal")
+                    .arg(outcome.contacts)
+                    .arg(outcome.duplicates));
     if (!outcome.problems.isEmpty())
-        out << ", " << outcome.problems.size() << " enregistrement(s) endommagé(s) ignoré(s)";
+        out << text(QCoreApplication::translate("LogCommand", ", %1 enregistrement(s) endommagé(s) ignoré(s)")
+                        .arg(outcome.problems.size()));
     out << "\n";
     return outcome.problems.isEmpty() ? 0 : kFailed;
 }
@@ -163,22 +156,33 @@ int listCommand(const std::vector<std::string> &arguments, std::ostream &out, st
 
 } // namespace
 
-const char *logUsage()
+std::string logUsage()
 {
-    return kUsage;
+    return text(QCoreApplication::translate(
+        "LogCommand", "usage :\n"
+                      "  orvanta-log export --adif FICHIER [--since AAAA-MM-JJ] [--database FICHIER]\n"
+                      "  orvanta-log import FICHIER [--database FICHIER]\n"
+                      "  orvanta-log list [--call INDICATIF] [--database FICHIER]\n"
+                      "  orvanta-log --version\n"
+                      "Le journal est par défaut ~/.local/share/orvanta/journal.sqlite, celui de la fenêtre Journal.\n"
+                      "export écrit les contacts (depuis la date donnée, incluse) en ADIF 3.1 pour LoTW ;\n"
+                      "import ajoute ceux d'un fichier ADIF qui ne sont pas déjà dans le journal ;\n"
+                      "list les écrit en CSV, les plus récents d'abord.\n"
+                      "Statut 0 : fait, 1 : journal ou fichier inutilisable, enregistrement endommagé ignoré,\n"
+                      "2 : arguments incorrects.\n"));
 }
 
 int runLogCommand(const std::vector<std::string> &arguments, std::ostream &out, std::ostream &err)
 {
     if (arguments.empty())
-        return badArguments(err, "commande absente");
+        return badArguments(err, text(QCoreApplication::translate("LogCommand", "commande absente")));
     const std::string &command = arguments.front();
     if (command == "--version" && arguments.size() == 1) {
         out << "orvanta-log " ORVANTA_VERSION "\n";
         return 0;
     }
     if ((command == "--help" || command == "-h") && arguments.size() == 1) {
-        out << kUsage;
+        out << logUsage();
         return 0;
     }
     const std::vector<std::string> rest(arguments.begin() + 1, arguments.end());
@@ -188,7 +192,9 @@ int runLogCommand(const std::vector<std::string> &arguments, std::ostream &out, 
         return importCommand(rest, out, err);
     if (command == "list")
         return listCommand(rest, out, err);
-    return badArguments(err, "commande inconnue : " + command);
+    return badArguments(
+        err,
+        text(QCoreApplication::translate("LogCommand", "commande inconnue : %1").arg(QString::fromStdString(command))));
 }
 
 } // namespace orvanta

@@ -13,6 +13,6 @@ namespace orvanta {
 // record skipped), 2 bad arguments (the usage is then written on err).
 int runLogCommand(const std::vector<std::string> &arguments, std::ostream &out, std::ostream &err);
 
-const char *logUsage();
+std::string logUsage();
 
 } // namespace orvanta

@@ -1,5 +1,6 @@
 #include "orbit/cli/command_support.h"
 
+#include "orbit/cli/cli_text.h"
 #include "orbit/cli/commands.h"
 #include "orbit/cli/iso_time.h"
 #include "orbit/work_split.h"
@@ -35,7 +36,8 @@ std::unique_ptr<Satellites> readSatellites(const std::string &path, double latit
     auto satellites = Init_Satellites(path, latitude, longitude, height);
     reportProblems(satellites->problems(), err);
     if (satellites->satcount() == 0) {
-        err << "orvanta-orbit : aucun satellite utilisable dans " << path << "\n";
+        err << "orvanta-orbit : " << fillIn(cliText("OrbitCommand", "aucun satellite utilisable dans %1"), {path})
+            << "\n";
         return nullptr;
     }
     return satellites;
@@ -50,7 +52,7 @@ std::optional<std::vector<std::string>> satelliteNames(const Options &options, c
     for (const std::string &asked : options.all("--sat")) {
         const std::string name = satellites.nameOf(asked);
         if (name.empty()) {
-            *status = badArguments(err, "satellite absent des éléments : " + asked);
+            *status = badArguments(err, fillIn(cliText("OrbitCommand", "satellite absent des éléments : %1"), {asked}));
             return std::nullopt;
         }
         if (std::find(names.begin(), names.end(), name) == names.end())
@@ -64,8 +66,8 @@ std::optional<JulianDate> instantOption(const Options &options, const std::strin
 {
     const auto instant = parseIsoInstant(options.text(key));
     if (!instant)
-        *status = badArguments(err, key + " : instant attendu sous la forme " + form + ", pas « " +
-                                        options.text(key) + " »");
+        *status = badArguments(err, fillIn(cliText("OrbitCommand", "%1 : instant attendu sous la forme %2, pas « %3 »"),
+                                           {key, form, options.text(key)}));
     return instant;
 }
 

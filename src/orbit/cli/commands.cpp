@@ -1,5 +1,6 @@
 #include "orbit/cli/commands.h"
 
+#include "orbit/cli/cli_text.h"
 #include "orbit/cli/command_support.h"
 #include "orbit/cli/iso_time.h"
 #include "orbit/cli/map_commands.h"
@@ -30,29 +31,6 @@ constexpr double kMostPropagationsPerRun = 1e8;
 constexpr double kDoubtfulDaysFromEpoch = 30;
 // Rows of states held in memory at once when threads share the work.
 constexpr double kMostBufferedRows = 2e5;
-
-const char *const kUsage =
-    "usage :\n"
-    "  orvanta-orbit passes --elements PATH --lat DEG --lon DEG [--alt M] --start YYYY-MM-DDTHH:MM:SSZ\n"
-    "                       [--days N] [--min-elev DEG] [--min-duration S] [--sat NOM|NUMERO]... [--format csv|ics]\n"
-    "                       [--threads N]\n"
-    "  orvanta-orbit look --elements PATH --lat DEG --lon DEG [--alt M] --time YYYY-MM-DDTHH:MM:SS.sssZ\n"
-    "                     [--sat NOM|NUMERO]...\n"
-    "  orvanta-orbit verify --elements FILE\n"
-    "  orvanta-orbit propagate --elements PATH --start ISO --minutes M --step-s S [--summary] [--threads N]\n"
-    "  orvanta-orbit track --elements PATH --sat NOM|NUMERO --start ISO --minutes M --step-s S\n"
-    "  orvanta-orbit mutual --elements PATH (--lat DEG --lon DEG [--alt M] | --locator LOC)\n"
-    "                       --locator2 LOC --start ISO [--days N] [--min-elev DEG] [--sat NOM|NUMERO]...\n"
-    "  orvanta-orbit --version\n"
-    "  orvanta-orbit --help\n"
-    "  orvanta-orbit update --station DIR\n"
-    "PATH : un fichier d'éléments, deux lignes ou OMM (CSV, JSON, XML), reconnu à son contenu,\n"
-    "       ou un dossier (ses fichiers \"*.txt\", \"*.csv\", \"*.json\", \"*.xml\").\n"
-    "--sat : le nom d'un satellite ou son numéro de catalogue.\n"
-    "--threads : les fils de calcul qui se partagent les satellites (par défaut, un par cœur).\n"
-    "update télécharge les fichiers d'éléments qui ont une source dans DIR/Sources.cfg,\n"
-    "une ligne par fichier ; statut 0 : tous mis à jour, 1 : au moins un fichier\n"
-    "gardé tel quel ou une source inutilisable, 2 : arguments incorrects.\n";
 
 // The limits of passes a station starts with ("Minimum Elevation", "Passage
 // Minimum" of a settings file that has none).
@@ -125,7 +103,8 @@ int passesCommand(const std::vector<std::string> &arguments, std::ostream &out, 
     const auto station = options.ok() ? readStation(options) : std::nullopt;
     const std::string format = options.ok() && options.has("--format") ? options.text("--format") : "csv";
     if (format != "csv" && format != "ics")
-        return badArguments(err, "--format : csv ou ics attendu, pas « " + format + " »");
+        return badArguments(err,
+                            fillIn(cliText("OrbitCommand", "--format : csv ou ics attendu, pas « %1 »"), {format}));
     const auto days = options.number("--days", 1, 0, 366);
     // By default the limits a station starts with, as its planning window uses.
     const auto minElevation = options.number("--min-elev", kStationMinElevationDeg, -90, 90);
@@ -152,6 +131,10 @@ int passesCommand(const std::vector<std::string> &arguments, std::ostream &out, 
         std::string messages;
     };
     std::vector<Outcome> outcomes(selection->names.size());
+    // The texts are looked up once, before the threads share the work.
+    const std::string orbitEnded =
+        cliText("OrbitCommand", "%1 : orbite terminée le %2 (satellite retombé), rien n'est prédit après%3");
+    const std::string passCut = cliText("OrbitCommand", " ; le passage en cours s'arrête à cet instant");
     forEachItem(outcomes.size(), *threads, [&](std::size_t i) {
         const std::string &name = selection->names[i];
         Outcome &outcome = outcomes[i];
@@ -163,9 +146,8 @@ int passesCommand(const std::vector<std::string> &arguments, std::ostream &out, 
         outcome.passes = satellites.passes(name, *start, *days, *minElevation, *minDuration);
         if (const auto end = satellites.orbitEnd(name, stop)) {
             const bool cut = !outcome.passes.empty() && outcome.passes.back().cutByOrbitEnd;
-            outcome.messages = "orvanta-orbit : " + name + " : orbite terminée le " + isoInstantText(*end) +
-                               " (satellite retombé), rien n'est prédit après" +
-                               (cut ? " ; le passage en cours s'arrête à cet instant" : "") + "\n";
+            outcome.messages = "orvanta-orbit : "
+                               + fillIn(orbitEnded, {name, isoInstantText(*end), cut ? passCut : std::string()}) + "\n";
         }
     });
     std::vector<PredictedPass> all;
@@ -214,7 +196,8 @@ int lookCommand(const std::vector<std::string> &arguments, std::ostream &out, st
         if (!satellites.lookAt(name, *time, 0.0, look)) {
             const std::string refusal = satellites.refusal(name, *time);
             err << "orvanta-orbit : " << name << " : "
-                << (refusal.empty() ? "orbite impossible à calculer à cet instant" : refusal) << "\n";
+                << (refusal.empty() ? cliText("OrbitCommand", "orbite impossible à calculer à cet instant") : refusal)
+                << "\n";
             continue;
         }
         ++computed;
@@ -286,13 +269,18 @@ bool printStates(const ElementSet &set, const JulianDate &start, double stepSeco
     const double offset = start.minutesSince(set.epoch);
     const double farthest = std::max(std::fabs(offset), std::fabs(offset + steps * stepSeconds / 60.0));
     if (!(farthest <= Satellites::kRefusedYearsFromEpoch * 365.25 * JulianDate::kMinutesPerDay)) {
-        err << "orvanta-orbit : " << set.name << " : instants à plus de " << shortestText(Satellites::kRefusedYearsFromEpoch)
-            << " ans des éléments, suite refusée\n";
+        err << "orvanta-orbit : "
+            << fillIn(cliText("OrbitCommand", "%1 : instants à plus de %2 ans des éléments, suite refusée"),
+                      {set.name, shortestText(Satellites::kRefusedYearsFromEpoch)})
+            << "\n";
         return false;
     }
     if (farthest > kDoubtfulDaysFromEpoch * JulianDate::kMinutesPerDay)
-        err << "orvanta-orbit : " << set.name << " : éléments à plus de " << shortestText(kDoubtfulDaysFromEpoch)
-            << " jours des instants demandés, prédiction peu sûre\n";
+        err << "orvanta-orbit : "
+            << fillIn(cliText("OrbitCommand",
+                              "%1 : éléments à plus de %2 jours des instants demandés, prédiction peu sûre"),
+                      {set.name, shortestText(kDoubtfulDaysFromEpoch)})
+            << "\n";
     for (long k = 0; k <= steps; ++k) {
         const double minutes = offset + k * stepSeconds / 60.0;
         TemeState state;
@@ -305,8 +293,10 @@ bool printStates(const ElementSet &set, const JulianDate &start, double stepSeco
             error = propagator.propagate(minutes, state);
         }
         if (error != PropagationError::None) {
-            err << "orvanta-orbit : " << set.name << " : " << propagationErrorText(error) << " (erreur " << int(error)
-                << " du modèle) à " << isoInstantText(at) << ", suite abandonnée\n";
+            err << "orvanta-orbit : "
+                << fillIn(cliText("OrbitCommand", "%1 : %2 (erreur %3 du modèle) à %4, suite abandonnée"),
+                          {set.name, propagationErrorText(error), std::to_string(int(error)), isoInstantText(at)})
+                << "\n";
             return k > 0;
         }
         const Vec3 &r = state.position_km, &v = state.velocity_km_s;
@@ -331,19 +321,25 @@ int propagateCommand(const std::vector<std::string> &arguments, std::ostream &ou
         return status;
     const double steps = std::floor(*minutes * 60.0 / *step + 1e-9);
     if (steps + 1 > kMostPropagationsPerRun)
-        return badArguments(err, "trop de pas : --minutes / --step-s dépasse " + shortestText(kMostPropagationsPerRun));
+        return badArguments(err, fillIn(cliText("OrbitCommand", "trop de pas : --minutes / --step-s dépasse %1"),
+                                        {shortestText(kMostPropagationsPerRun)}));
 
     const ElementCatalogue catalogue = readElementFiles(options.text("--elements"));
     reportProblems(catalogue.problems, err);
     if (catalogue.sets.empty()) {
-        err << "orvanta-orbit : aucun satellite utilisable dans " << options.text("--elements") << "\n";
+        err << "orvanta-orbit : "
+            << fillIn(cliText("OrbitCommand", "aucun satellite utilisable dans %1"), {options.text("--elements")})
+            << "\n";
         return kFailed;
     }
     // The bound holds for the whole command, whatever the number of satellites.
     if ((steps + 1) * double(catalogue.sets.size()) > kMostPropagationsPerRun)
-        return badArguments(err, "trop de propagations : " + std::to_string(catalogue.sets.size()) + " satellites × " +
-                                     plainText(steps + 1) + " instants dépasse " +
-                                     shortestText(kMostPropagationsPerRun) + " pour la commande entière");
+        return badArguments(
+            err,
+            fillIn(
+                cliText("OrbitCommand",
+                        "trop de propagations : %1 satellites × %2 instants dépasse %3 pour la commande entière"),
+                {std::to_string(catalogue.sets.size()), plainText(steps + 1), shortestText(kMostPropagationsPerRun)}));
 
     if (options.has("--summary")) {
         const auto [count, nanoseconds] = timePropagations(catalogue.sets, *start, *step, long(steps), *threads);
@@ -380,22 +376,45 @@ int propagateCommand(const std::vector<std::string> &arguments, std::ostream &ou
 
 } // namespace
 
-const char *orbitUsage()
+std::string orbitUsage()
 {
-    return kUsage;
+    return cliText(
+        "OrbitCommand",
+        "usage :\n"
+        "  orvanta-orbit passes --elements PATH --lat DEG --lon DEG [--alt M] --start YYYY-MM-DDTHH:MM:SSZ\n"
+        "                       [--days N] [--min-elev DEG] [--min-duration S] [--sat NOM|NUMERO]... [--format "
+        "csv|ics]\n"
+        "                       [--threads N]\n"
+        "  orvanta-orbit look --elements PATH --lat DEG --lon DEG [--alt M] --time YYYY-MM-DDTHH:MM:SS.sssZ\n"
+        "                     [--sat NOM|NUMERO]...\n"
+        "  orvanta-orbit verify --elements FILE\n"
+        "  orvanta-orbit propagate --elements PATH --start ISO --minutes M --step-s S [--summary] [--threads N]\n"
+        "  orvanta-orbit track --elements PATH --sat NOM|NUMERO --start ISO --minutes M --step-s S\n"
+        "  orvanta-orbit mutual --elements PATH (--lat DEG --lon DEG [--alt M] | --locator LOC)\n"
+        "                       --locator2 LOC --start ISO [--days N] [--min-elev DEG] [--sat NOM|NUMERO]...\n"
+        "  orvanta-orbit --version\n"
+        "  orvanta-orbit --help\n"
+        "  orvanta-orbit update --station DIR\n"
+        "PATH : un fichier d'éléments, deux lignes ou OMM (CSV, JSON, XML), reconnu à son contenu,\n"
+        "       ou un dossier (ses fichiers \"*.txt\", \"*.csv\", \"*.json\", \"*.xml\").\n"
+        "--sat : le nom d'un satellite ou son numéro de catalogue.\n"
+        "--threads : les fils de calcul qui se partagent les satellites (par défaut, un par cœur).\n"
+        "update télécharge les fichiers d'éléments qui ont une source dans DIR/Sources.cfg,\n"
+        "une ligne par fichier ; statut 0 : tous mis à jour, 1 : au moins un fichier\n"
+        "gardé tel quel ou une source inutilisable, 2 : arguments incorrects.\n");
 }
 
 int runOrbitCommand(const std::vector<std::string> &arguments, std::ostream &out, std::ostream &err)
 {
     if (arguments.empty())
-        return badArguments(err, "commande absente");
+        return badArguments(err, cliText("OrbitCommand", "commande absente"));
     const std::string &command = arguments.front();
     if (command == "--version" && arguments.size() == 1) {
         out << "orvanta-orbit " ORVANTA_VERSION "\n";
         return 0;
     }
     if ((command == "--help" || command == "-h") && arguments.size() == 1) {
-        out << kUsage;
+        out << orbitUsage();
         return 0;
     }
     const std::vector<std::string> rest(arguments.begin() + 1, arguments.end());
@@ -411,7 +430,7 @@ int runOrbitCommand(const std::vector<std::string> &arguments, std::ostream &out
         return trackCommand(rest, out, err);
     if (command == "mutual")
         return mutualCommand(rest, out, err);
-    return badArguments(err, "commande inconnue : " + command);
+    return badArguments(err, fillIn(cliText("OrbitCommand", "commande inconnue : %1"), {command}));
 }
 
 } // namespace orvanta::orbit::cli

@@ -14,6 +14,6 @@ namespace orvanta::orbit::cli {
 int runOrbitCommand(const std::vector<std::string> &arguments, std::ostream &out, std::ostream &err);
 
 // The usage text of every command, update included.
-const char *orbitUsage();
+std::string orbitUsage();
 
 } // namespace orvanta::orbit::cli

@@ -1,5 +1,6 @@
 #include "orbit/cli/map_commands.h"
 
+#include "orbit/cli/cli_text.h"
 #include "orbit/cli/command_support.h"
 #include "orbit/cli/iso_time.h"
 #include "orbit/cli/options.h"
@@ -35,7 +36,8 @@ int trackCommand(const std::vector<std::string> &arguments, std::ostream &out, s
         return status;
     const double steps = std::floor(*minutes * 60.0 / *step + 1e-9);
     if (steps + 1 > kMostTrackPoints)
-        return badArguments(err, "trop de pas : --minutes / --step-s dépasse " + shortestText(kMostTrackPoints));
+        return badArguments(err, fillIn(cliText("OrbitCommand", "trop de pas : --minutes / --step-s dépasse %1"),
+                                        {shortestText(kMostTrackPoints)}));
 
     const std::string path = options.text("--elements");
     // The ground track does not depend on the station.
@@ -44,7 +46,8 @@ int trackCommand(const std::vector<std::string> &arguments, std::ostream &out, s
         return kFailed;
     const std::string name = satellites->nameOf(options.text("--sat"));
     if (name.empty())
-        return badArguments(err, "satellite absent des éléments : " + options.text("--sat"));
+        return badArguments(
+            err, fillIn(cliText("OrbitCommand", "satellite absent des éléments : %1"), {options.text("--sat")}));
 
     out << "time,latitude,longitude,altitude_km,footprint_radius_km,locator\n";
     for (long k = 0; k <= long(steps); ++k) {
@@ -52,9 +55,11 @@ int trackCommand(const std::vector<std::string> &arguments, std::ostream &out, s
         TemeState state;
         if (!satellites->stateAt(name, at, state)) {
             const std::string refusal = satellites->refusal(name, at);
-            err << "orvanta-orbit : " << name << " : "
-                << (refusal.empty() ? "orbite impossible à calculer" : refusal) << " à " << isoInstantText(at)
-                << ", suite abandonnée\n";
+            err << "orvanta-orbit : "
+                << fillIn(cliText("OrbitCommand", "%1 : %2 à %3, suite abandonnée"),
+                          {name, refusal.empty() ? cliText("OrbitCommand", "orbite impossible à calculer") : refusal,
+                           isoInstantText(at)})
+                << "\n";
             return k > 0 ? 0 : kFailed;
         }
         const SubSatellitePoint point = subSatellitePoint(state, at);
@@ -81,13 +86,16 @@ int mutualCommand(const std::vector<std::string> &arguments, std::ostream &out, 
         return badArguments(err, options.error());
     const bool byPosition = options.has("--lat") && options.has("--lon");
     if (byPosition == options.has("--locator") || (!byPosition && (options.has("--lat") || options.has("--lon"))))
-        return badArguments(err, "la première station se donne par --lat et --lon, ou par --locator");
+        return badArguments(
+            err, cliText("OrbitCommand", "la première station se donne par --lat et --lon, ou par --locator"));
     std::optional<LocatorSquare> first;
     if (options.has("--locator") && !(first = squareOfLocator(options.text("--locator"))))
-        return badArguments(err, "--locator : locator attendu (JN18eu), pas « " + options.text("--locator") + " »");
+        return badArguments(err, fillIn(cliText("OrbitCommand", "%1 : locator attendu (JN18eu), pas « %2 »"),
+                                        {"--locator", options.text("--locator")}));
     const auto second = squareOfLocator(options.text("--locator2"));
     if (!second)
-        return badArguments(err, "--locator2 : locator attendu (JN18eu), pas « " + options.text("--locator2") + " »");
+        return badArguments(err, fillIn(cliText("OrbitCommand", "%1 : locator attendu (JN18eu), pas « %2 »"),
+                                        {"--locator2", options.text("--locator2")}));
     int status = 0;
     const auto start = instantOption(options, "--start", "YYYY-MM-DDTHH:MM:SSZ", err, &status);
     if (!start)

@@ -1,0 +1,121 @@
+#include "platform/interface_language.h"
+#include "station_harness.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QXmlStreamReader>
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace orvanta
+{
+namespace
+{
+
+// The French texts that the English translation replaces (those written the
+// same in both languages, such as "Satellite", cannot tell them apart).
+std::set<QString> replacedFrenchTexts()
+{
+    QFile file(QStringLiteral(ORVANTA_SOURCE_DIR "/translations/orvanta_en.ts"));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&file);
+    std::set<QString> texts;
+    QString source;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("source"))
+            source = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+        else if (xml.name() == QLatin1String("translation")
+                 && xml.readElementText(QXmlStreamReader::IncludeChildElements) != source)
+            texts.insert(source);
+    }
+    return texts;
+}
+
+// Every text a person reads in the shown windows: captions, titles, tips,
+// the hints of empty boxes and the menus' entries.
+QStringList shownTexts()
+{
+    QStringList texts;
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        if (!top->isVisible())
+            continue;
+        QList<QWidget *> widgets = top->findChildren<QWidget *>();
+        widgets << top;
+        for (QWidget *widget : widgets) {
+            // The windows a window owns count only once they are shown; its
+            // menus count always.
+            if (!widget->window()->isVisible() && !qobject_cast<QMenu *>(widget))
+                continue;
+            texts << widget->windowTitle() << widget->toolTip();
+            if (auto *label = qobject_cast<QLabel *>(widget))
+                texts << label->text();
+            else if (auto *button = qobject_cast<QAbstractButton *>(widget))
+                texts << button->text();
+            else if (auto *box = qobject_cast<QGroupBox *>(widget))
+                texts << box->title();
+            else if (auto *line = qobject_cast<QLineEdit *>(widget))
+                texts << line->placeholderText();
+            else if (auto *menu = qobject_cast<QMenu *>(widget))
+                texts << menu->title();
+        }
+        for (const QAction *action : top->findChildren<QAction *>()) {
+            const auto *owner = qobject_cast<const QWidget *>(action->parent());
+            if (!owner || qobject_cast<const QMenu *>(owner) || owner->window()->isVisible())
+                texts << action->text() << action->toolTip();
+        }
+    }
+    return texts;
+}
+
+// Started in English, the main window, its menus, the windows they open
+// (the schedule and the transponder panel among them) and the details of a
+// pass show no French text that has its English translation.
+TEST(EnglishInterface, TheWindowsShowNoFrenchTextThatHasItsTranslation)
+{
+    const std::set<QString> french = replacedFrenchTexts();
+    ASSERT_GT(french.size(), 100u);
+    const InterfaceTranslations english(InterfaceLanguage::English);
+    ASSERT_TRUE(english.problem().isEmpty()) << qPrintable(english.problem());
+
+    test::StationHarness h;
+    h.bank(1, {"ISS (ZARYA)", "OSCAR 7 (AO-7)"});
+    h.at("2026-06-27T01:30:00Z");
+    h.start();
+    for (const char *entry : {"Mnu_Observateur", "Mnu_Parametres", "Mnu_Alarmes", "Mnu_Carte", "Mnu_Frequence_Sat",
+                              "Mnu_Planning", "Mnu_Transpondeurs_Panneau"})
+        if (auto *action = h.window().findChild<QAction *>(QLatin1String(entry)))
+            action->trigger();
+    h.tick();
+    auto *coming = h.window().findChild<QListWidget *>(QStringLiteral("Detail_Pass"));
+    ASSERT_TRUE(coming && coming->count() > 0);
+    emit coming->itemDoubleClicked(coming->item(0));
+    h.settle();
+    auto *details = h.window().findChild<QWidget *>(QStringLiteral("Details_Passage"));
+    ASSERT_TRUE(details && details->isVisible());
+    for (const char *window : {"Observateur", "Alarmes", "Planning_Passages", "Transpondeur"}) {
+        auto *shown = h.window().findChild<QWidget *>(QLatin1String(window));
+        EXPECT_TRUE(shown && shown->isVisible()) << window;
+    }
+
+    QStringList left;
+    for (const QString &text : shownTexts())
+        if (french.count(text))
+            left << text;
+    left.removeDuplicates();
+    EXPECT_TRUE(left.isEmpty()) << qPrintable(left.join(QLatin1String(" | ")));
+    EXPECT_EQ(h.window().findChild<QMenu *>(QStringLiteral("Mnu_Aide"))->title(), "&Help");
+    EXPECT_TRUE(h.text("Titre").startsWith("Satellite tracking with")) << qPrintable(h.text("Titre"));
+}
+
+} // namespace
+} // namespace orvanta
