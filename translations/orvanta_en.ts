@@ -1709,6 +1709,22 @@ The FodTrack interface will receive no command.</translation>
         <source>Attendre au lever du prochain passage</source>
         <translation>Wait at the Next Pass&apos;s Rise</translation>
     </message>
+    <message>
+        <source>Pointer en avance</source>
+        <translation>Point Ahead</translation>
+    </message>
+    <message>
+        <source>GS-232 : lire la position (C2)</source>
+        <translation>GS-232: read the position (C2)</translation>
+    </message>
+    <message>
+        <source>Parquer entre les passages</source>
+        <translation>Park between Passes</translation>
+    </message>
+    <message>
+        <source>Pointage du rotor...</source>
+        <translation>Rotator Pointing...</translation>
+    </message>
 </context>
 <context>
     <name>SatnogsImport</name>
@@ -1942,14 +1958,6 @@ The default values are used; the old file will be kept as %3 before the next sav
 <context>
     <name>Tracking</name>
     <message>
-        <source>Rotor : %1° / %2°</source>
-        <translation>Rotator: %1° / %2°</translation>
-    </message>
-    <message>
-        <source>Radio : %1 MHz</source>
-        <translation>Radio: %1 MHz</translation>
-    </message>
-    <message>
         <source>Des elements orbitaux n&apos;ont pas pu etre lus :</source>
         <translation>Some orbital elements could not be read:</translation>
     </message>
@@ -1978,10 +1986,6 @@ Mettez a jour les fichiers d&apos;elements (menu Elements).</source>
 Update the element files (menu Elements).</translation>
     </message>
     <message>
-        <source>Rotor : ce passage sort de son debattement ; il quitte le satellite de %1 a %2 (site jusqu&apos;a %3°) plutot que de faire un tour complet plus haut.</source>
-        <translation>Rotator: this pass goes beyond its travel; it leaves the satellite from %1 to %2 (elevation up to %3°) rather than turn a full circle higher up.</translation>
-    </message>
-    <message>
         <source>n° %1</source>
         <translation>no. %1</translation>
     </message>
@@ -1996,6 +2000,34 @@ Update the element files (menu Elements).</translation>
     <message>
         <source>%1 n&apos;a pas de frequence : double-cliquez sur %1 dans la liste Selectionnés pour le remettre dans A Selectionner, puis double-cliquez-le dans A Selectionner et saisissez sa frequence dans la fenetre Ajout Frequence.</source>
         <translation>%1 has no frequency: double-click %1 in the Selected list to put it back in To Select, then double-click it in To Select and type its frequency in the Add Frequency window.</translation>
+    </message>
+    <message>
+        <source>Rotor : ce passage sort de son débattement ; il fait le tour de son débattement à %1 sans quitter le satellite, assez haut pour rester dans son faisceau.</source>
+        <translation>Rotator: this pass goes beyond its range; it turns round its range at %1 without leaving the satellite, high enough to stay within its beam.</translation>
+    </message>
+    <message>
+        <source>Rotor : ce passage sort de son débattement ; il quitte le satellite de %1 à %2 (site jusqu&apos;à %3°)</source>
+        <translation>Rotator: this pass goes beyond its range; it leaves the satellite from %1 to %2 (elevation up to %3°)</translation>
+    </message>
+    <message>
+        <source> et fait le tour de son débattement à %1.</source>
+        <translation> and turns round its range at %1.</translation>
+    </message>
+    <message>
+        <source> plutôt que de faire un tour complet plus haut.</source>
+        <translation> rather than making a full turn higher up.</translation>
+    </message>
+    <message>
+        <source>%1 s&apos;est couché à %2 : il ne peut plus être suivi.</source>
+        <translation>%1 set at %2: it can no longer be followed.</translation>
+    </message>
+    <message>
+        <source>%1 n&apos;est pas en cours de passage : il ne se lève qu&apos;à %2.</source>
+        <translation>%1 is not passing now: it rises only at %2.</translation>
+    </message>
+    <message>
+        <source>Ce satellite n&apos;est pas en cours de passage : seul un satellite visible de la sélection peut être suivi.</source>
+        <translation>This satellite is not passing now: only a satellite of the selection in view can be followed.</translation>
     </message>
 </context>
 <context>
@@ -2231,6 +2263,10 @@ Update the element files (menu Elements).</translation>
     <message>
         <source>Minutes avant AOS</source>
         <translation>Minutes before AOS</translation>
+    </message>
+    <message>
+        <source>AOS et LOS au-dessus de l&apos;horizon de la station (Horizon.cfg)</source>
+        <translation>AOS and LOS above the station&apos;s horizon (Horizon.cfg)</translation>
     </message>
 </context>
 <context>
@@ -2625,6 +2661,34 @@ Update the element files (menu Elements).</translation>
         <source>Heure</source>
         <translation>Time</translation>
     </message>
+    <message>
+        <source>Suivi choisi</source>
+        <translation>Chosen by the operator</translation>
+    </message>
+    <message>
+        <source>Revenir au suivi automatique</source>
+        <translation>Back to automatic following</translation>
+    </message>
+    <message>
+        <source>Suivre de nouveau le passage en cours qui a commencé le premier</source>
+        <translation>Follow again the pass in progress that began first</translation>
+    </message>
+    <message>
+        <source>Suivre ce satellite</source>
+        <translation>Follow this satellite</translation>
+    </message>
+    <message>
+        <source>Entrée ou clic droit sur un passage : suivre ce satellite ; double clic : détails du passage</source>
+        <translation>Enter or right-click on a pass: follow this satellite; double-click: pass details</translation>
+    </message>
+    <message>
+        <source>Rotor : %1° / %2°</source>
+        <translation>Rotator: %1° / %2°</translation>
+    </message>
+    <message>
+        <source>Radio : %1 MHz</source>
+        <translation>Radio: %1 MHz</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::ObservateurWindow</name>
@@ -2887,6 +2951,14 @@ Update the element files (menu Elements).</translation>
     <message>
         <source>&amp;Passages</source>
         <translation>&amp;Passes</translation>
+    </message>
+    <message>
+        <source>Au-dessus de l&apos;horizon (UTC)</source>
+        <translation>Above the horizon (UTC)</translation>
+    </message>
+    <message>
+        <source>Éléments</source>
+        <translation>Elements</translation>
     </message>
 </context>
 <context>
