@@ -2810,6 +2810,10 @@ Update the element files (menu Elements).</translation>
         <source>Aucune prediction possible</source>
         <translation>No prediction possible</translation>
     </message>
+    <message>
+        <source>Suivre ce satellite</source>
+        <translation>Follow this satellite</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::PeripheriquesWindow</name>

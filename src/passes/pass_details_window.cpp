@@ -54,7 +54,7 @@ PassDetailsWindow::PassDetailsWindow(PassDetails details, PassTrackRef track, do
     auto *copy = new QPushButton(tr("Copier"), this);
     copy->setObjectName(QStringLiteral("Copier"));
     connect(copy, &QPushButton::clicked, this, &PassDetailsWindow::copyTable);
-    follow_ = new QPushButton(QStringLiteral("Suivre ce satellite"), this);
+    follow_ = new QPushButton(tr("Suivre ce satellite"), this);
     follow_->hide();
 
     auto *summary = new QVBoxLayout;
