@@ -163,6 +163,9 @@ TEST(DeviceWorker, AnOutageIsToldOnceAndTheDeviceIsReopenedWithWhatIsWanted)
         std::lock_guard lock(device.mutex);
         EXPECT_EQ(device.sent.back(), 8);
     }
+    // The new device stays silent, so that a reading seen now could only be
+    // the old one's.
+    device.answers = false;
     worker.replaceSession(std::make_unique<FakeSession>(device));
     EXPECT_FALSE(worker.reading().has_value());
 }
