@@ -1514,6 +1514,18 @@ The FodTrack interface will receive no command.</translation>
         <source>Aucun passage de %1 dans les prochaines 24 heures.</source>
         <translation>No pass of %1 in the next 24 hours.</translation>
     </message>
+    <message>
+        <source>L&apos;horizon de la station cache tout le passage.</source>
+        <translation>The station&apos;s horizon hides the whole pass.</translation>
+    </message>
+    <message>
+        <source>Au-dessus de l&apos;horizon de la station : %1 à %2</source>
+        <translation>Above the station&apos;s horizon: %1 to %2</translation>
+    </message>
+    <message>
+        <source>Éléments de %1 jours : AOS à %2 s près (estimation)</source>
+        <translation>Elements %1 days old: AOS within %2 s (estimate)</translation>
+    </message>
 </context>
 <context>
     <name>Receiver</name>
@@ -1896,6 +1908,10 @@ The default values are used; the old file will be kept as %3 before the next sav
     <message>
         <source>Heures UTC</source>
         <translation>UTC hours</translation>
+    </message>
+    <message>
+        <source>Éléments %1 j, AOS à %2 s près</source>
+        <translation>Elements %1 d, AOS within %2 s</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,8 @@
 #include "platform/text_numbers.h"
 #include "tracking/station_clock.h"
 
+#include <QCoreApplication>
+
 namespace orvanta {
 
 QString horizonNote(const orbit::Satellites &satellites, const orbit::PredictedPass &pass,
@@ -14,8 +16,8 @@ QString horizonNote(const orbit::Satellites &satellites, const orbit::PredictedP
         return {};
     const auto window = orbit::horizonWindow(satellites, pass, mask);
     if (!window)
-        return QStringLiteral("L'horizon de la station cache tout le passage.");
-    return QStringLiteral("Au-dessus de l'horizon de la station : %1 à %2")
+        return QCoreApplication::translate("PassDetails", "L'horizon de la station cache tout le passage.");
+    return QCoreApplication::translate("PassDetails", "Au-dessus de l'horizon de la station : %1 à %2")
         .arg(timeText(window->clears), timeText(window->sets));
 }
 
@@ -24,7 +26,7 @@ QString elementAgeNote(const orbit::Satellites &satellites, const orbit::Predict
     const std::optional<orbit::PredictionUncertainty> u = orbit::uncertaintyAtAos(satellites, pass);
     if (!u)
         return {};
-    return QStringLiteral("Éléments de %1 jours : AOS à %2 s près (estimation)")
+    return QCoreApplication::translate("PassDetails", "Éléments de %1 jours : AOS à %2 s près (estimation)")
         .arg(formatFixed(u->ageDays, 1), formatFixed(u->seconds, u->seconds < 10 ? 1 : 0));
 }
 

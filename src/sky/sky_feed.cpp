@@ -75,7 +75,7 @@ SkyScene SkyFeed::scene(orbit::Satellites &satellites, const SkyTick &tick)
             // The age of its elements, and how far off that may put it, before the countdown.
             scene.infoLine = trackedInfoLine(tracked->name, look, tick.trackedDownlinkMHz, std::nullopt);
             if (const auto uncertainty = orbit::uncertaintyAtAos(satellites, *tracked))
-                scene.infoLine += kSkyInfoSeparator + QStringLiteral("Éléments %1 j, AOS à %2 s près")
+                scene.infoLine += kSkyInfoSeparator + QCoreApplication::translate("Sky", "Éléments %1 j, AOS à %2 s près")
                                                           .arg(formatFixed(uncertainty->ageDays, 1),
                                                                formatFixed(uncertainty->seconds, 1));
             scene.infoLine += kSkyInfoSeparator + QStringLiteral("LOS dans ") + countdownText(toLoss);
