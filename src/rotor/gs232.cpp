@@ -5,7 +5,6 @@
 #include <QCoreApplication>
 #include <QRegularExpression>
 #include <QStringList>
-#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
@@ -74,7 +73,7 @@ void Gs232::answered(const QByteArray &answer)
     badAnswerSaid_ = true;
     const QString text = QStringLiteral("Le GS-232 a répondu « %1 » au lieu de sa position : la réponse est ignorée.")
                              .arg(QString::fromLatin1(answer.left(40)));
-    QTimer::singleShot(0, &context_, [this, text] { messages_.information(text); });
+    messages_.information(text);
 }
 
 Gs232::Angle Gs232::Angle::fromNumber(double degrees)

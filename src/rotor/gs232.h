@@ -4,7 +4,6 @@
 #include "platform/refusal_report.h"
 #include "platform/serial_line.h"
 
-#include <QObject>
 #include <QString>
 
 #include <optional>
@@ -54,7 +53,6 @@ private:
     QByteArray pending_; // an answer not ended yet
     std::optional<Gs232Position> position_;
     bool badAnswerSaid_ = false;
-    QObject context_; // the message comes after the line's handler, never inside it
 };
 
 } // namespace orvanta
