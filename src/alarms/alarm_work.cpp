@@ -21,9 +21,9 @@ AlarmWork::AlarmWork(Links links, QDBusConnection bus)
       notifier_(std::move(bus)), command_(links_.folder, links_.notify),
       editor_(links_.store, links_.messages, [this](const AlarmSettings &settings) { apply(settings); }),
       window_(new AlarmesWindow(editor_, links_.folder, links_.satellites, &links_.window)),
-      banner_(links_.window.findChild<QLabel *>(QStringLiteral("Bandeau_Alarme")))
+      banner_(links_.banner)
 {
-    if (auto *menu = links_.window.findChild<QMenu *>(QStringLiteral("mnu_Configuration"))) {
+    if (QMenu *menu = links_.menu) {
         QAction *entry = menu->addAction(QCoreApplication::translate("Alarms", "&Alarmes de passage"));
         entry->setObjectName(QStringLiteral("Mnu_Alarmes"));
         connect(entry, &QAction::triggered, window_, &AlarmesWindow::ouvrir);

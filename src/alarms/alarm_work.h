@@ -20,6 +20,7 @@
 #include <vector>
 
 class QLabel;
+class QMenu;
 class QWidget;
 
 namespace orvanta {
@@ -48,7 +49,9 @@ public:
     static inline const QString kChimeFile = QStringLiteral("Alarme_Sat.wav");
 
     struct Links {
-        QWidget &window; // holds the menu and the banner
+        QWidget &window; // parent of the alarms' window
+        QMenu *menu;     // "Configuration", where the alarms' entry goes
+        QLabel *banner;  // said there when no notification service answers
         SettingsStore &store;
         MessageBoxes &messages;
         const UtcClock &clock;

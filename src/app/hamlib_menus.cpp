@@ -8,23 +8,23 @@
 #include <QAction>
 #include <QWidget>
 
+#include <array>
+
 namespace orvanta {
 
 namespace {
 
+// The Hamlib entry of a menu and the others its check mark excludes.
 struct MenuGroup {
-    const char *hamlibEntry;
-    std::initializer_list<const char *> others;
+    QAction *hamlibEntry;
+    std::array<QAction *, 2> others;
 };
-
-const MenuGroup kReceivers{"Mnu_Hamlib_Recepteur", {"Mnu_AR5000", "Mnu_FT847"}};
-const MenuGroup kRotors{"Mnu_Hamlib_Rotor", {"Mnu_Fodtrack", "Mnu_GS232"}};
 
 } // namespace
 
-HamlibMenus::HamlibMenus(QWidget &window, ConfigStation &config, SettingsStore &store, HamlibReceiver &receiver,
+HamlibMenus::HamlibMenus(QWidget &window, const DeviceEntries &entries, ConfigStation &config, SettingsStore &store, HamlibReceiver &receiver,
                          HamlibRotor &rotor, std::function<void()> refreshTitle, HamlibTiming testTiming)
-    : QObject(&window), window_(window), config_(config), store_(store), receiver_(receiver), rotor_(rotor),
+    : QObject(&window), window_(window), entries_(entries), config_(config), store_(store), receiver_(receiver), rotor_(rotor),
       refreshTitle_(std::move(refreshTitle)), testTiming_(testTiming)
 {
     receiver_.setDevice(loadHamlibDevice(store_, HamlibKind::Receiver));
@@ -35,19 +35,20 @@ HamlibMenus::HamlibMenus(QWidget &window, ConfigStation &config, SettingsStore &
             return std::nullopt;
         return setup.device();
     };
-    if (QAction *entry = action(kReceivers.hamlibEntry))
+    if (QAction *entry = entries_.hamlibReceiver)
         connect(entry, &QAction::triggered, this, [this] { setUp(HamlibKind::Receiver); });
-    if (QAction *entry = action(kRotors.hamlibEntry))
+    if (QAction *entry = entries_.hamlibRotor)
         connect(entry, &QAction::triggered, this, [this] { setUp(HamlibKind::Rotor); });
 }
 
 void HamlibMenus::setUp(HamlibKind kind)
 {
     const bool receiver = kind == HamlibKind::Receiver;
-    const MenuGroup &group = receiver ? kReceivers : kRotors;
+    const MenuGroup group = receiver ? MenuGroup{entries_.hamlibReceiver, {entries_.ar5000, entries_.ft847}}
+                                     : MenuGroup{entries_.hamlibRotor, {entries_.fodtrack, entries_.gs232}};
     QString &chosenDevice = receiver ? config_.Recepteur : config_.Interface_Rotor;
     // The click has already toggled the mark; it only moves on OK.
-    if (QAction *entry = action(group.hamlibEntry))
+    if (QAction *entry = group.hamlibEntry)
         entry->setChecked(chosenDevice == kHamlibDeviceName);
 
     const HamlibTiming timing = testTiming_;
@@ -65,18 +66,13 @@ void HamlibMenus::setUp(HamlibKind kind)
     else
         rotor_.setDevice(*device);
     chosenDevice = kHamlibDeviceName;
-    for (const char *other : group.others)
-        if (QAction *entry = action(other))
-            entry->setChecked(false);
-    if (QAction *entry = action(group.hamlibEntry))
+    for (QAction *other : group.others)
+        if (other)
+            other->setChecked(false);
+    if (QAction *entry = group.hamlibEntry)
         entry->setChecked(true);
     if (refreshTitle_)
         refreshTitle_();
-}
-
-QAction *HamlibMenus::action(const char *name) const
-{
-    return window_.findChild<QAction *>(QLatin1String(name));
 }
 
 } // namespace orvanta

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "config/config_station.h"
+#include "config/device_entries.h"
 #include "hamlib/hamlib_device.h"
 
 #include <QObject>
@@ -28,7 +29,7 @@ public:
     // Shows the dialog and gives the settings chosen, nothing on Cancel.
     using Ask = std::function<std::optional<HamlibDevice>(HamlibSetup &setup)>;
 
-    HamlibMenus(QWidget &window, ConfigStation &config, SettingsStore &store, HamlibReceiver &receiver,
+    HamlibMenus(QWidget &window, const DeviceEntries &entries, ConfigStation &config, SettingsStore &store, HamlibReceiver &receiver,
                 HamlibRotor &rotor, std::function<void()> refreshTitle, HamlibTiming testTiming = {});
 
     // Replaces the dialog (tests).
@@ -36,9 +37,9 @@ public:
 
 private:
     void setUp(HamlibKind kind);
-    QAction *action(const char *name) const;
 
     QWidget &window_;
+    const DeviceEntries entries_;
     ConfigStation &config_;
     SettingsStore &store_;
     HamlibReceiver &receiver_;

@@ -11,15 +11,15 @@
 
 namespace orvanta {
 
-void connectLanguageMenu(QWidget &window, SettingsStore &store, MessageBoxes &messages)
+void connectLanguageMenu(QWidget &window, QAction *french, QAction *english, SettingsStore &store,
+                         MessageBoxes &messages)
 {
     const InterfaceLanguage current =
         chooseInterfaceLanguage(store.get(kApplication, kSetupSection, kLanguageKey), QProcessEnvironment::systemEnvironment())
             .language;
-    const std::pair<const char *, InterfaceLanguage> entries[] = {{"Mnu_Langue_Francais", InterfaceLanguage::French},
-                                                                  {"Mnu_Langue_English", InterfaceLanguage::English}};
-    for (const auto &[name, language] : entries) {
-        auto *action = window.findChild<QAction *>(QLatin1String(name));
+    const std::pair<QAction *, InterfaceLanguage> entries[] = {{french, InterfaceLanguage::French},
+                                                               {english, InterfaceLanguage::English}};
+    for (const auto &[action, language] : entries) {
         if (!action)
             continue;
         action->setChecked(language == current);

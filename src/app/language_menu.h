@@ -1,5 +1,6 @@
 #pragma once
 
+class QAction;
 class QWidget;
 
 namespace orvanta {
@@ -9,6 +10,7 @@ class SettingsStore;
 
 // Configuration > "Langue / Language": the choice is kept in the settings
 // and takes effect at the next start, since every window is already made.
-void connectLanguageMenu(QWidget &window, SettingsStore &store, MessageBoxes &messages);
+void connectLanguageMenu(QWidget &window, QAction *french, QAction *english, SettingsStore &store,
+                         MessageBoxes &messages);
 
 } // namespace orvanta

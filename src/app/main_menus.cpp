@@ -43,21 +43,24 @@ QAction *barEntry(QMenuBar &bar, const char *name, const QString &caption)
 
 } // namespace
 
-void buildMainMenus(QMenuBar &bar)
+MainMenus buildMainMenus(QMenuBar &bar)
 {
-    QMenu *configuration =
+    MainMenus menus;
+    DeviceEntries &devices = menus.devices;
+    TransponderEntries &transponderEntries = menus.transponders;
+    QMenu *configuration = menus.configuration =
         submenu(&bar, "mnu_Configuration", QCoreApplication::translate("MainMenus", "&Configuration"));
     bar.addMenu(configuration);
-    entry(configuration, "Mnu_Parametres", QCoreApplication::translate("MainMenus", "&Parametres"));
-    entry(configuration, "Mnu_Observateur", QCoreApplication::translate("MainMenus", "&Observateur"));
+    devices.parametres = entry(configuration, "Mnu_Parametres", QCoreApplication::translate("MainMenus", "&Parametres"));
+    devices.observateur = entry(configuration, "Mnu_Observateur", QCoreApplication::translate("MainMenus", "&Observateur"));
     QMenu *communication =
         submenu(configuration, "Mnu_Communication", QCoreApplication::translate("MainMenus", "&Communication"));
     configuration->addMenu(communication);
 
     QMenu *lpt = submenu(communication, "Mnu_Port_LPT", QCoreApplication::translate("MainMenus", "Port LPT"));
     communication->addMenu(lpt);
-    checkEntry(lpt, "Mnu_LPT_378", QStringLiteral("LPT1 (378)"), true);
-    checkEntry(lpt, "Mnu_LPT_278", QStringLiteral("LPT2 (278)"), false);
+    devices.lpt378 = checkEntry(lpt, "Mnu_LPT_378", QStringLiteral("LPT1 (378)"), true);
+    devices.lpt278 = checkEntry(lpt, "Mnu_LPT_278", QStringLiteral("LPT2 (278)"), false);
 
     QMenu *rs232 = submenu(communication, "Mnu_RS232", QStringLiteral("RS232"));
     communication->addMenu(rs232);
@@ -65,82 +68,83 @@ void buildMainMenus(QMenuBar &bar)
     rs232->addMenu(port);
     QMenu *com1 = submenu(port, "Mnu_Com1", QCoreApplication::translate("MainMenus", "Com2 RECEPTEUR"));
     port->addMenu(com1);
-    checkEntry(com1, "Mnu_Com1_V1200", QCoreApplication::translate("MainMenus", "1200 Bauds"), false);
-    checkEntry(com1, "Mnu_Com1_V2400", QCoreApplication::translate("MainMenus", "2400 Bauds"), false);
-    checkEntry(com1, "Mnu_Com1_V4800", QCoreApplication::translate("MainMenus", "4800 Bauds"), false);
-    checkEntry(com1, "Mnu_Com1_V9600", QCoreApplication::translate("MainMenus", "9600_Bauds"), false);
-    checkEntry(com1, "Mnu_Com1_V19200", QCoreApplication::translate("MainMenus", "19200 Bauds"), true);
+    devices.receiverSpeeds[0] = checkEntry(com1, "Mnu_Com1_V1200", QCoreApplication::translate("MainMenus", "1200 Bauds"), false);
+    devices.receiverSpeeds[1] = checkEntry(com1, "Mnu_Com1_V2400", QCoreApplication::translate("MainMenus", "2400 Bauds"), false);
+    devices.receiverSpeeds[2] = checkEntry(com1, "Mnu_Com1_V4800", QCoreApplication::translate("MainMenus", "4800 Bauds"), false);
+    devices.receiverSpeeds[3] = checkEntry(com1, "Mnu_Com1_V9600", QCoreApplication::translate("MainMenus", "9600_Bauds"), false);
+    devices.receiverSpeeds[4] = checkEntry(com1, "Mnu_Com1_V19200", QCoreApplication::translate("MainMenus", "19200 Bauds"), true);
     QMenu *com2 = submenu(port, "Mnu_Com2", QCoreApplication::translate("MainMenus", "Com1  ROTOR"));
     port->addMenu(com2);
-    checkEntry(com2, "Mnu_Com2_V1200", QCoreApplication::translate("MainMenus", "1200 Baud"), false);
-    checkEntry(com2, "Mnu_Com2_V2400", QCoreApplication::translate("MainMenus", "2400 Baud"), false);
-    checkEntry(com2, "Mnu_Com2_V4800", QCoreApplication::translate("MainMenus", "4800 Baud"), true);
-    checkEntry(com2, "Mnu_Com2_V9600", QCoreApplication::translate("MainMenus", "9600 Baud"), false);
-    checkEntry(com2, "Mnu_Com2_V19200", QCoreApplication::translate("MainMenus", "19200 Baud"), false);
+    devices.rotorSpeeds[0] = checkEntry(com2, "Mnu_Com2_V1200", QCoreApplication::translate("MainMenus", "1200 Baud"), false);
+    devices.rotorSpeeds[1] = checkEntry(com2, "Mnu_Com2_V2400", QCoreApplication::translate("MainMenus", "2400 Baud"), false);
+    devices.rotorSpeeds[2] = checkEntry(com2, "Mnu_Com2_V4800", QCoreApplication::translate("MainMenus", "4800 Baud"), true);
+    devices.rotorSpeeds[3] = checkEntry(com2, "Mnu_Com2_V9600", QCoreApplication::translate("MainMenus", "9600 Baud"), false);
+    devices.rotorSpeeds[4] = checkEntry(com2, "Mnu_Com2_V19200", QCoreApplication::translate("MainMenus", "19200 Baud"), false);
     // The Linux devices behind the lines and the parallel port.
-    entry(communication, "Mnu_Peripheriques", QCoreApplication::translate("MainMenus", "Peripheriques"));
+    devices.peripheriques = entry(communication, "Mnu_Peripheriques", QCoreApplication::translate("MainMenus", "Peripheriques"));
     // Named in both languages, so that an operator who cannot read the one in
     // force still finds it.
     QMenu *language = submenu(configuration, "Mnu_Langue", QStringLiteral("Langue / Language"));
     configuration->addMenu(language);
     auto *languages = new QActionGroup(language);
-    languages->addAction(checkEntry(language, "Mnu_Langue_Francais", QStringLiteral("Français"), false));
-    languages->addAction(checkEntry(language, "Mnu_Langue_English", QStringLiteral("English"), false));
+    menus.french = languages->addAction(checkEntry(language, "Mnu_Langue_Francais", QStringLiteral("Français"), false));
+    menus.english = languages->addAction(checkEntry(language, "Mnu_Langue_English", QStringLiteral("English"), false));
 
     QMenu *selection = submenu(&bar, "Mnu_Selection", QCoreApplication::translate("MainMenus", "&Selection"));
     bar.addMenu(selection);
     QMenu *recepteurs = submenu(selection, "Mnu_Recepteurs", QCoreApplication::translate("MainMenus", "Recepteurs"));
     selection->addMenu(recepteurs);
-    checkEntry(recepteurs, "Mnu_AR5000", QStringLiteral("AR 5000"), true);
-    checkEntry(recepteurs, "Mnu_FT847", QStringLiteral("FT 847"), false);
-    checkEntry(recepteurs, "Mnu_Hamlib_Recepteur", QStringLiteral("Hamlib"), false);
-    QMenu *rotor = submenu(selection, "Mnu_Rotor", QCoreApplication::translate("MainMenus", "Interfaces Rotor"));
+    devices.ar5000 = checkEntry(recepteurs, "Mnu_AR5000", QStringLiteral("AR 5000"), true);
+    devices.ft847 = checkEntry(recepteurs, "Mnu_FT847", QStringLiteral("FT 847"), false);
+    devices.hamlibReceiver = checkEntry(recepteurs, "Mnu_Hamlib_Recepteur", QStringLiteral("Hamlib"), false);
+    QMenu *rotor = devices.rotorMenu = submenu(selection, "Mnu_Rotor", QCoreApplication::translate("MainMenus", "Interfaces Rotor"));
     selection->addMenu(rotor);
-    checkEntry(rotor, "Mnu_Fodtrack", QStringLiteral("FodTrack"), true);
-    checkEntry(rotor, "Mnu_GS232", QStringLiteral("GS-232"), false);
-    checkEntry(rotor, "Mnu_Hamlib_Rotor", QStringLiteral("Hamlib"), false);
+    devices.fodtrack = checkEntry(rotor, "Mnu_Fodtrack", QStringLiteral("FodTrack"), true);
+    devices.gs232 = checkEntry(rotor, "Mnu_GS232", QStringLiteral("GS-232"), false);
+    devices.hamlibRotor = checkEntry(rotor, "Mnu_Hamlib_Rotor", QStringLiteral("Hamlib"), false);
 
-    barEntry(bar, "Mnu_Frequence_Sat", QCoreApplication::translate("MainMenus", "Sa&tellites"));
+    devices.frequencesSat = barEntry(bar, "Mnu_Frequence_Sat", QCoreApplication::translate("MainMenus", "Sa&tellites"));
 
-    QMenu *elements = submenu(&bar, "Mnu_Element", QCoreApplication::translate("MainMenus", "&Elements"));
+    QMenu *elements = menus.elements = submenu(&bar, "Mnu_Element", QCoreApplication::translate("MainMenus", "&Elements"));
     bar.addMenu(elements);
-    entry(elements, "Mnu_Element_Sources", QCoreApplication::translate("MainMenus", "&Sources des elements"));
-    entry(elements, "Mnu_Element_Mise_A_Jour", QCoreApplication::translate("MainMenus", "&Mettre a jour les elements"));
+    menus.elementSources = entry(elements, "Mnu_Element_Sources", QCoreApplication::translate("MainMenus", "&Sources des elements"));
+    menus.elementUpdate = entry(elements, "Mnu_Element_Mise_A_Jour", QCoreApplication::translate("MainMenus", "&Mettre a jour les elements"));
 
     QMenu *transponders =
         submenu(&bar, "Mnu_Transpondeurs", QCoreApplication::translate("MainMenus", "Tra&nspondeurs"));
     bar.addMenu(transponders);
-    entry(transponders, "Mnu_Transpondeurs_Panneau",
+    transponderEntries.panel = entry(transponders, "Mnu_Transpondeurs_Panneau",
           QCoreApplication::translate("MainMenus", "&Panneau du satellite suivi"));
-    entry(transponders, "Mnu_Transpondeurs_Import",
+    transponderEntries.import = entry(transponders, "Mnu_Transpondeurs_Import",
           QCoreApplication::translate("MainMenus", "&Importer la liste SatNOGS DB..."));
     // The Hamlib radio's side of the transponder work.
     transponders->addSeparator();
     QMenu *uplinkVfo = submenu(transponders, "Mnu_Transpondeurs_VFO_Montee",
                                QCoreApplication::translate("MainMenus", "&VFO de montée (Hamlib)"));
     transponders->addMenu(uplinkVfo);
-    checkEntry(uplinkVfo, "Mnu_VFO_Montee_VFOB", QStringLiteral("VFO &B"), true);
-    checkEntry(uplinkVfo, "Mnu_VFO_Montee_VFOA", QStringLiteral("VFO &A"), false);
-    checkEntry(uplinkVfo, "Mnu_VFO_Montee_Sub", QStringLiteral("&Sub"), false);
-    checkEntry(uplinkVfo, "Mnu_VFO_Montee_Main", QStringLiteral("&Main"), false);
-    checkEntry(transponders, "Mnu_Transpondeurs_Ignorer_Cadran",
+    transponderEntries.uplinkVfoB = checkEntry(uplinkVfo, "Mnu_VFO_Montee_VFOB", QStringLiteral("VFO &B"), true);
+    transponderEntries.uplinkVfoA = checkEntry(uplinkVfo, "Mnu_VFO_Montee_VFOA", QStringLiteral("VFO &A"), false);
+    transponderEntries.uplinkSub = checkEntry(uplinkVfo, "Mnu_VFO_Montee_Sub", QStringLiteral("&Sub"), false);
+    transponderEntries.uplinkMain = checkEntry(uplinkVfo, "Mnu_VFO_Montee_Main", QStringLiteral("&Main"), false);
+    transponderEntries.ignoreDial = checkEntry(transponders, "Mnu_Transpondeurs_Ignorer_Cadran",
                QCoreApplication::translate("MainMenus", "&Ignorer le cadran"), false);
-    checkEntry(transponders, "Mnu_Transpondeurs_Radio_Montee",
+    transponderEntries.uplinkRadio = checkEntry(transponders, "Mnu_Transpondeurs_Radio_Montee",
                QCoreApplication::translate("MainMenus", "&Radio de montée (Hamlib)..."), false);
 
-    barEntry(bar, "Mnu_Calibration", QCoreApplication::translate("MainMenus", "Ca&libration"));
+    devices.calibration = barEntry(bar, "Mnu_Calibration", QCoreApplication::translate("MainMenus", "Ca&libration"));
 
-    auto *ciel = barEntry(bar, "Mnu_Ciel", QCoreApplication::translate("MainMenus", "C&iel"));
+    auto *ciel = menus.sky = barEntry(bar, "Mnu_Ciel", QCoreApplication::translate("MainMenus", "C&iel"));
     ciel->setCheckable(true);
     ciel->setChecked(true);
     // The world map, in a window of its own beside the sky view.
-    barEntry(bar, "Mnu_Carte", QCoreApplication::translate("MainMenus", "Ca&rte"));
+    menus.map = barEntry(bar, "Mnu_Carte", QCoreApplication::translate("MainMenus", "Ca&rte"));
 
     QMenu *aide = submenu(&bar, "Mnu_Aide", QCoreApplication::translate("MainMenus", "&Aide"));
-    bar.addMenu(aide);
-    entry(aide, "Mnu_A_Propos_De", QCoreApplication::translate("MainMenus", "&A propos de"));
-    entry(aide, "Mnu_Historique", QCoreApplication::translate("MainMenus", "&Historique"));
-    entry(aide, "Mnu_Notice", QCoreApplication::translate("MainMenus", "&Notice Utilisation"));
+    menus.help = bar.addMenu(aide);
+    menus.about = entry(aide, "Mnu_A_Propos_De", QCoreApplication::translate("MainMenus", "&A propos de"));
+    menus.history = entry(aide, "Mnu_Historique", QCoreApplication::translate("MainMenus", "&Historique"));
+    menus.manual = entry(aide, "Mnu_Notice", QCoreApplication::translate("MainMenus", "&Notice Utilisation"));
+    return menus;
 }
 
 } // namespace orvanta

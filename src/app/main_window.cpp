@@ -106,7 +106,7 @@ MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent), timer1_(new QTimer(this)), timer2_(new QTimer(this))
 {
     setObjectName(QStringLiteral("Main"));
-    buildMainMenus(*menuBar());
+    menus_ = buildMainMenus(*menuBar());
 
     auto *central = new QWidget(this);
     auto *columns = new QHBoxLayout(central);
@@ -169,7 +169,7 @@ MainWindow::MainWindow(QWidget *parent)
     // Middle: the passes and the followed satellite.
     auto *middle = new QVBoxLayout;
     // The alarms ahead of acquisition, where no desktop notification service answers.
-    auto *bandeau = new QLabel(central);
+    auto *bandeau = alarmBanner_ = new QLabel(central);
     bandeau->setObjectName(QStringLiteral("Bandeau_Alarme"));
     bandeau->setWordWrap(true);
     bandeau->setStyleSheet(
@@ -234,7 +234,7 @@ MainWindow::MainWindow(QWidget *parent)
     auto *switches = new QHBoxLayout;
     auto *doppler = new QGroupBox(tr("Correction Doppler"), central);
     auto *dopLayout = new QHBoxLayout(doppler);
-    QButtonGroup *dopplerGroup = optionGroup(QStringLiteral("Doppler"), {tr("Avec"), tr("Sans")}, {1, 2}, 2, doppler);
+    QButtonGroup *dopplerGroup = doppler_ = optionGroup(QStringLiteral("Doppler"), {tr("Avec"), tr("Sans")}, {1, 2}, 2, doppler);
     for (QAbstractButton *button : dopplerGroup->buttons())
         dopLayout->addWidget(button);
     valDop_ = new QLabel(QStringLiteral("----"), doppler);
@@ -249,7 +249,7 @@ MainWindow::MainWindow(QWidget *parent)
 
     auto *poursuite = new QGroupBox(tr("Poursuite Antenne"), central);
     auto *pLayout = new QHBoxLayout(poursuite);
-    QButtonGroup *trackingGroup =
+    QButtonGroup *trackingGroup = tracking_ =
         optionGroup(QStringLiteral("Tracking"), {tr("Avec"), tr("Sans")}, {2, 1}, 1, poursuite);
     for (QAbstractButton *button : trackingGroup->buttons())
         pLayout->addWidget(button);
@@ -257,7 +257,7 @@ MainWindow::MainWindow(QWidget *parent)
 
     auto *programmation = new QGroupBox(tr("Programmation Recepteur"), central);
     auto *rLayout = new QHBoxLayout(programmation);
-    QButtonGroup *progRxGroup =
+    QButtonGroup *progRxGroup = progRx_ =
         optionGroup(QStringLiteral("Prog_RX"), {tr("Avec"), tr("Sans")}, {2, 1}, 1, programmation);
     for (QAbstractButton *button : progRxGroup->buttons())
         rLayout->addWidget(button);
@@ -333,6 +333,16 @@ QButtonGroup *MainWindow::optionGroup(const QString &name, const QStringList &ca
         group->addButton(button, ids[i]);
     }
     return group;
+}
+
+void MainWindow::clickSwitch(Switch which, bool on)
+{
+    // The buttons' ids: Doppler's "Avec" is 1, the others' "Avec" is 2.
+    QAbstractButton *button = which == Switch::DopplerCorrection ? doppler_->button(on ? 1 : 2)
+                              : which == Switch::RotorTracking   ? tracking_->button(on ? 2 : 1)
+                                                                 : progRx_->button(on ? 2 : 1);
+    if (!button->isChecked())
+        button->click();
 }
 
 int MainWindow::chosenBank() const

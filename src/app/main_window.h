@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/main_menus.h"
 #include "config/config_view.h"
 #include "tracking/satellite_filter.h"
 #include "tracking/tracking_cycle.h"
@@ -61,6 +62,13 @@ public:
     void showSatelliteLists(const QStringList &available, const QStringList &selected,
                             const std::function<long(const QString &)> &catalogNumberOf) override;
 
+    const MainMenus &menus() const { return menus_; }
+    // Where the alarms speak when no desktop notification service answers.
+    QLabel *alarmBanner() const { return alarmBanner_; }
+    enum class Switch { RotorTracking, DopplerCorrection, ReceiverProgramming };
+    // Clicks the switch's button as an operator would, unless it is already in that state.
+    void clickSwitch(Switch which, bool on);
+
     QTimer &timer1() { return *timer1_; }
     QTimer &timer2() { return *timer2_; }
     // The bank whose option button is on.
@@ -99,7 +107,12 @@ private:
     QButtonGroup *optionGroup(const QString &name, const QStringList &captions, const QList<int> &ids,
                               int checkedId, QWidget *parent);
 
+    MainMenus menus_;
     QButtonGroup *bank_;
+    QButtonGroup *doppler_;
+    QButtonGroup *tracking_;
+    QButtonGroup *progRx_;
+    QLabel *alarmBanner_;
     QTimer *timer1_;
     QTimer *timer2_;
     void applySatelliteFilter();

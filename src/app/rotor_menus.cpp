@@ -11,7 +11,7 @@
 
 namespace orvanta {
 
-RotorMenus::RotorMenus(QWidget &window, SettingsStore &store, const ConfigStation &config, Gs232Rotor &gs232,
+RotorMenus::RotorMenus(QWidget &window, const DeviceEntries &entries, SettingsStore &store, const ConfigStation &config, Gs232Rotor &gs232,
                        std::function<std::optional<RotorSpeeds>()> measuredSpeeds)
     : QObject(&window), store_(store), config_(config), gs232_(gs232), settings_(loadRotorSettings(store))
 {
@@ -19,8 +19,7 @@ RotorMenus::RotorMenus(QWidget &window, SettingsStore &store, const ConfigStatio
         {[this] { return settings_; }, [this] { return config_.Interface_Rotor; }, std::move(measuredSpeeds),
          [this](const RotorSettings &settings) { setSettings(settings); }},
         &window);
-    auto *menu = window.findChild<QMenu *>(QStringLiteral("Mnu_Rotor"));
-    if (menu) {
+    if (QMenu *menu = entries.rotorMenu) {
         menu->addSeparator();
         overlap_ = add("Mnu_GS232_450", QCoreApplication::translate("RotorMenus", "GS-232 : azimut jusqu'a 450"));
         flip_ = add("Mnu_GS232_Retournement", QCoreApplication::translate("RotorMenus", "GS-232 : retournement (site jusqu'a 180)"));
@@ -37,8 +36,8 @@ RotorMenus::RotorMenus(QWidget &window, SettingsStore &store, const ConfigStatio
         connect(speeds, &QAction::triggered, pointing, &RotorPointingWindow::ouvrir);
         // The waiting's default follows the rotor interface, read from the
         // configuration after the menus are built and changed from them.
-        for (const char *interfaceEntry : {"Mnu_Fodtrack", "Mnu_GS232", "Mnu_Hamlib_Rotor"})
-            if (auto *entry = window.findChild<QAction *>(QLatin1String(interfaceEntry)))
+        for (QAction *entry : {entries.fodtrack, entries.gs232, entries.hamlibRotor})
+            if (entry)
                 connect(entry, &QAction::toggled, this, &RotorMenus::showMarks);
         connect(menu, &QMenu::aboutToShow, this, &RotorMenus::showMarks);
         showMarks();

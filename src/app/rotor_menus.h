@@ -1,5 +1,6 @@
 #pragma once
 
+#include "config/device_entries.h"
 #include "config/rotor_settings.h"
 #include "tracking/rotor_steering.h"
 
@@ -30,7 +31,7 @@ class RotorMenus final : public QObject {
     Q_OBJECT
 public:
     // measuredSpeeds: the rotor's speeds measured over the passes, offered in "Pointage du rotor...".
-    RotorMenus(QWidget &window, SettingsStore &store, const ConfigStation &config, Gs232Rotor &gs232,
+    RotorMenus(QWidget &window, const DeviceEntries &entries, SettingsStore &store, const ConfigStation &config, Gs232Rotor &gs232,
                std::function<std::optional<RotorSpeeds>()> measuredSpeeds);
 
     RiseWaiting riseWaiting() const;

@@ -22,24 +22,25 @@ Station::Station(StationPlatform platform)
       tracking_(TrackingWork::Links{config_, devices_, window_, window_, window_.timer1(), platform_.store,
                                     platform_.messages, platform_.clock, platform_.sound, notices_,
                                     platform_.stationFolder, [this] { return component_.get(); }}),
-      transponders_({window_, platform_.store, notices_, platform_.clock, platform_.stationFolder,
-                     [this] { return component_.get(); }, [this] { return tracking_.programmedReceiver(); }},
+      transponders_({window_, window_.menus().transponders, platform_.store, notices_, platform_.clock,
+                     platform_.stationFolder, [this] { return component_.get(); },
+                     [this] { return tracking_.programmedReceiver(); }},
                     devices_.ar5000Radio, devices_.ft847, devices_.ft847Radio, devices_.hamlibReceiver),
       map_(&window_),
       elements_({window_, platform_.messages, platform_.clock, platform_.stationFolder, [this] { elementsReplaced(); },
                  [this] { transponders_.tableChanged(); }, platform_.store,
-                 window_.findChild<QMenu *>(QStringLiteral("Mnu_Element")), [this] { return tracking_.nextAcquisition(); },
+                 window_.menus().elements, [this] { return tracking_.nextAcquisition(); },
                  [this](const QString &text) { window_.statusBar()->showMessage(text); }}),
       menus_({window_, platform_, config_, devices_, tracking_, [this] { Init_Satellites(); },
               [this] { elements_.openUpdate(); }, [this] { map_.open(component_.get()); },
               [this] { loadHorizon(false); }}),
-      passes_({window_, platform_.messages, platform_.clock, config_, platform_.stationFolder, tracking_.cycle(),
+      passes_({window_, window_.menus().help, platform_.messages, platform_.clock, config_, platform_.stationFolder, tracking_.cycle(),
                 tracking_.banks(), [this] { return component_.get(); },
                 [this](long number) { return tracking_.lookUpFrequency(number).megahertz; },
                 [this] { return devices_.rotorRange(); }, [this] { return sky_.lastTickOle(); },
                 [this](long number) { tracking_.chooseToFollow(number); }}),
       alarms_(new AlarmWork(
-          AlarmWork::Links{window_, platform_.store, platform_.messages, platform_.clock, platform_.sound,
+          AlarmWork::Links{window_, window_.menus().configuration, window_.alarmBanner(), platform_.store, platform_.messages, platform_.clock, platform_.sound,
                            platform_.stationFolder, [this](const QString &text) { notices_.later(text); },
                            [this] { return tracking_.selectedSatellites(); }},
           platform_.notificationBus ? *platform_.notificationBus : QDBusConnection::sessionBus()))
@@ -62,7 +63,7 @@ Station::Station(StationPlatform platform)
             const auto reading = devices_.hamlibReceiver.reading();
             return devices_.drivesHamlibReceiver() && reading ? std::optional(reading->hertz) : std::nullopt;
         }});
-    remote_ = new RemoteWork({window_, platform_.store, *remoteStation_, platform_.remoteListen});
+    remote_ = new RemoteWork({window_, window_.menus().configuration, platform_.store, *remoteStation_, platform_.remoteListen});
 }
 
 Station::~Station() = default;

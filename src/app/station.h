@@ -80,7 +80,7 @@ private:
     std::unique_ptr<StationRemote> remoteStation_;
     RemoteWork *remote_ = nullptr; // the window's
     StationLog logFacts_{platform_.clock, transponders_.tuning(), config_, [this] { return component_.get(); }};
-    JournalWork journal_{{window_, platform_.store, platform_.messages, logFacts_, platform_.stationFolder, {}}};
+    JournalWork journal_{{window_, window_.menus().help, platform_.store, platform_.messages, logFacts_, platform_.stationFolder, {}}};
     bool closing_ = false;
     bool ended_ = false;
 };

@@ -67,38 +67,39 @@ StationMenus::StationMenus(Links links)
     });
     if (links_.platform.deviceSetup)
         peripheriques_ = new PeripheriquesWindow(*links_.platform.deviceSetup, &window);
-    new HamlibMenus(window, links_.config, links_.platform.store, links_.devices.hamlibReceiver,
+    const MainMenus &menus = window.menus();
+    new HamlibMenus(window, menus.devices, links_.config, links_.platform.store, links_.devices.hamlibReceiver,
                     links_.devices.hamlibRotor, [this] {
                         links_.window.setControlText(QStringLiteral("Titre"), titleCaption(links_.config));
                         links_.tracking.refreshReadings();
                     });
-    new DeviceMenus(window, links_.config, links_.platform.receiverLine, links_.platform.rotorLine, window,
+    new DeviceMenus(window, menus.devices, links_.config, links_.platform.receiverLine, links_.platform.rotorLine, window,
                     DeviceMenuOpeners{[this] { observateur_->ouvrir(); }, [this] { parametres_->ouvrir(); },
                                       [this] { frequencyEditor_->ouvrir(); }, [this] { calibrationWindow_->ouvrir(); },
                                       [this] {
                                           if (peripheriques_)
                                               peripheriques_->ouvrir();
                                       }});
-    rotorMenus_ = new RotorMenus(window, links_.platform.store, links_.config, links_.devices.gs232Rotor,
+    rotorMenus_ = new RotorMenus(window, menus.devices, links_.platform.store, links_.config, links_.devices.gs232Rotor,
                                  [this] { return links_.tracking.cycle().rotorSteering().measuredSpeeds(); });
-    connectLanguageMenu(window, links_.platform.store, links_.platform.messages);
+    connectLanguageMenu(window, menus.french, menus.english, links_.platform.store, links_.platform.messages);
 }
 
 void StationMenus::connectMenus()
 {
     MainWindow &window = links_.window;
     const StationPlatform &platform = links_.platform;
-    const auto onMenu = [&window](const char *entry, auto handler) {
-        if (auto *action = window.findChild<QAction *>(QLatin1String(entry)))
-            QObject::connect(action, &QAction::triggered, &window, handler);
+    const MainMenus &menus = window.menus();
+    const auto onMenu = [&window](QAction *action, auto handler) {
+        QObject::connect(action, &QAction::triggered, &window, handler);
     };
-    onMenu("Mnu_Element_Sources", [&platform] { showElementSources(platform.messages); });
-    onMenu("Mnu_Element_Mise_A_Jour", [this] { links_.openElementUpdate(); });
-    onMenu("Mnu_Historique", [&platform] { platform.messages.information(Historique()); });
-    onMenu("Mnu_A_Propos_De", [&platform] { platform.messages.information(aboutText()); });
-    onMenu("Mnu_Ciel", [&window](bool checked) { window.showSky(checked); });
-    onMenu("Mnu_Notice", [this] { links_.platform.help.show(manualFile()); });
-    onMenu("Mnu_Carte", [this] { links_.openMap(); });
+    onMenu(menus.elementSources, [&platform] { showElementSources(platform.messages); });
+    onMenu(menus.elementUpdate, [this] { links_.openElementUpdate(); });
+    onMenu(menus.history, [&platform] { platform.messages.information(Historique()); });
+    onMenu(menus.about, [&platform] { platform.messages.information(aboutText()); });
+    onMenu(menus.sky, [&window](bool checked) { window.showSky(checked); });
+    onMenu(menus.manual, [this] { links_.platform.help.show(manualFile()); });
+    onMenu(menus.map, [this] { links_.openMap(); });
 }
 
 void StationMenus::proposeFrequency(const QString &name)
@@ -114,8 +115,7 @@ RotorSteering::Settings StationMenus::rotorSteering() const
 
 void StationMenus::configurationRead()
 {
-    if (auto *calibration = links_.window.findChild<QAction *>(QStringLiteral("Mnu_Calibration")))
-        calibration->setEnabled(true);
+    links_.window.menus().devices.calibration->setEnabled(true);
 }
 
 // The station folder's own manual, else the one installed with the program.

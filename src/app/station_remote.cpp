@@ -8,7 +8,6 @@
 #include "rotor/manual_pointing.h"
 #include "rotor/rotor.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
 
@@ -95,7 +94,7 @@ RemoteSnapshot StationRemote::snapshot() const
     if (const auto reading = links_.rotorReading())
         now.rotorReading = RemoteSkyPoint{reading->azimuthDeg, reading->elevationDeg};
     now.radioReadingHz = links_.radioReadingHz();
-    if (const auto *banner = links_.window.findChild<QLabel *>(QStringLiteral("Bandeau_Alarme")))
+    if (const QLabel *banner = links_.window.alarmBanner())
         now.alarm = banner->isVisibleTo(&links_.window) ? banner->text() : QString();
     const TransponderTuning &tuning = links_.panel.tuning();
     now.tuning.available = tuning.transponder() != nullptr;
@@ -113,22 +112,16 @@ QString StationRemote::windowHolds() const
     return {};
 }
 
-// The window's own radio buttons: their click runs what an operator's does.
-void StationRemote::click(const char *button)
-{
-    if (auto *found = links_.window.findChild<QAbstractButton *>(QLatin1String(button)); found && !found->isChecked())
-        found->click();
-}
-
 QString StationRemote::setSwitches(std::optional<bool> rotor, std::optional<bool> doppler,
                                    std::optional<bool> receiver)
 {
+    // The window's own buttons: their click runs what an operator's does.
     if (rotor)
-        click(*rotor ? "Tracking_2" : "Tracking_1");
+        links_.window.clickSwitch(MainWindow::Switch::RotorTracking, *rotor);
     if (doppler)
-        click(*doppler ? "Doppler_1" : "Doppler_2");
+        links_.window.clickSwitch(MainWindow::Switch::DopplerCorrection, *doppler);
     if (receiver)
-        click(*receiver ? "Prog_RX_2" : "Prog_RX_1");
+        links_.window.clickSwitch(MainWindow::Switch::ReceiverProgramming, *receiver);
     return {};
 }
 
@@ -137,7 +130,7 @@ QString StationRemote::point(double azimuthDeg, double elevationDeg)
     if (!links_.rotor())
         return QStringLiteral("Aucun rotor n'est choisi à la station.");
     // The tick would take the rotor back at once.
-    click("Tracking_1");
+    links_.window.clickSwitch(MainWindow::Switch::RotorTracking, false);
     links_.pointing.azimutChanged(formatFixed(azimuthDeg, 1));
     links_.pointing.siteChanged(formatFixed(elevationDeg, 1));
     return {};
@@ -148,7 +141,7 @@ QString StationRemote::park()
     Rotor *rotor = links_.rotor();
     if (!rotor)
         return QStringLiteral("Aucun rotor n'est choisi à la station.");
-    click("Tracking_1");
+    links_.window.clickSwitch(MainWindow::Switch::RotorTracking, false);
     const auto [azimuth, elevation] = links_.parkPosition();
     rotor->park(azimuth, elevation);
     return {};
@@ -159,8 +152,7 @@ QString StationRemote::tune(std::optional<int> stepHz, std::optional<int> steps)
     if (!links_.panel.tuning().transponder())
         return QStringLiteral("Aucun transpondeur n'est choisi pour le satellite suivi.");
     if (stepHz)
-        if (auto *button = links_.panel.findChild<QAbstractButton *>(QStringLiteral("Pas_%1").arg(*stepHz)))
-            button->click();
+        links_.panel.chooseStep(*stepHz);
     if (steps && *steps != 0)
         links_.panel.tuneBy(*steps);
     return {};

@@ -49,8 +49,6 @@ public:
     QString stopAll() override;
 
 private:
-    void click(const char *button);
-
     Links links_;
     RemoteSnapshot last_; // what the last tick found
 };

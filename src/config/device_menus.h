@@ -1,6 +1,7 @@
 #pragma once
 
 #include "config/config_station.h"
+#include "config/device_entries.h"
 
 #include <QObject>
 #include <QString>
@@ -34,24 +35,22 @@ struct DeviceMenuOpeners {
 class DeviceMenus final : public QObject {
     Q_OBJECT
 public:
-    // window: holds the menu bar built by buildMainMenus (entries are found by
-    // object name). The "Com2 RECEPTEUR" speeds drive receiverLine and
-    // Vitesse_Com1, the "Com1  ROTOR" speeds rotorLine and Vitesse_Com2.
-    DeviceMenus(QWidget &window, ConfigStation &config, SerialLine &receiverLine, SerialLine &rotorLine,
-                ConfigView &view, DeviceMenuOpeners openers);
+    // window: the main window, which owns this. The "Com2 RECEPTEUR" speeds
+    // drive receiverLine and Vitesse_Com1, the "Com1  ROTOR" speeds rotorLine
+    // and Vitesse_Com2.
+    DeviceMenus(QWidget &window, const DeviceEntries &entries, ConfigStation &config, SerialLine &receiverLine,
+                SerialLine &rotorLine, ConfigView &view, DeviceMenuOpeners openers);
 
 private:
-    QAction *entry(const char *name) const;
-    void check(const QString &name, bool checked) const;
-    void connectEntry(const char *name, std::function<void()> handler);
+    void connectEntry(QAction *action, std::function<void()> handler);
     void chooseAddress(float address);
-    void chooseSpeed(SerialLine &line, float &value, const QString &prefix, int speed);
+    void chooseSpeed(SerialLine &line, float &value, const std::array<QAction *, 5> &entries, int speed);
     void chooseReceiver(const QString &recepteur);
     void chooseFodtrack();
     void chooseGs232();
     void showTitle();
 
-    QWidget &window_;
+    const DeviceEntries entries_;
     ConfigStation &config_;
     SerialLine &receiverLine_;
     SerialLine &rotorLine_;

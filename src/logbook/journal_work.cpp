@@ -22,10 +22,8 @@ JournalWork::JournalWork(Links links)
     entry->setObjectName(QStringLiteral("Mnu_Journal_Contacts"));
     entry->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_J));
     entry->setShortcutContext(Qt::ApplicationShortcut);
-    // Before "Aide", which stays last.
-    const auto *help = bar->findChild<QMenu *>(QStringLiteral("Mnu_Aide"));
-    if (help)
-        bar->insertMenu(help->menuAction(), menu);
+    if (links_.before)
+        bar->insertMenu(links_.before, menu);
     else
         bar->addMenu(menu);
     QObject::connect(entry, &QAction::triggered, &links_.window, [this] { open(); });

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+class QAction;
 class QMainWindow;
 
 namespace orvanta {
@@ -19,6 +20,7 @@ class JournalWork {
 public:
     struct Links {
         QMainWindow &window;
+        QAction *before; // the journal's menu goes before this one in the menu bar, else last
         SettingsStore &settings;
         MessageBoxes &messages;
         const LogStation &station;

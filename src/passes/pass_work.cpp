@@ -27,7 +27,7 @@ PassWork::PassWork(Links links) : links_(std::move(links))
                                    config.Passage_Min, julianToTheSecond(links_.clock.nowUtc()), horizon_};
         },
         &links_.window);
-    addPlanningMenu(links_.window, *new PlanningWindow(*planner, links_.messages, &links_.window));
+    addPlanningMenu(links_.window, links_.menusBefore, *new PlanningWindow(*planner, links_.messages, &links_.window));
 }
 
 void PassWork::openLine(const QString &line)

@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 
+class QAction;
 class QMainWindow;
 
 namespace orvanta {
@@ -25,7 +26,8 @@ class UtcClock;
 class PassWork {
 public:
     struct Links {
-        QMainWindow &window; // holds the menu; parent of the windows
+        QMainWindow &window; // parent of the windows
+        QAction *menusBefore; // the planning's menu goes before this one in the menu bar
         MessageBoxes &messages;
         const UtcClock &clock;
         const ConfigStation &config;

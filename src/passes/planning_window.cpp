@@ -221,12 +221,12 @@ void PlanningWindow::exportTo(bool calendar)
         messages_.information(tr("Le planning n'a pas pu etre ecrit dans %1 : %2").arg(path, error));
 }
 
-void addPlanningMenu(QMainWindow &main, PlanningWindow &planning)
+void addPlanningMenu(QMainWindow &main, QAction *before, PlanningWindow &planning)
 {
     auto *menu = new QMenu(QCoreApplication::translate("orvanta::PlanningWindow", "&Passages"), &main);
     menu->setObjectName(QStringLiteral("Mnu_Passages"));
-    if (auto *help = main.findChild<QMenu *>(QStringLiteral("Mnu_Aide")))
-        main.menuBar()->insertMenu(help->menuAction(), menu);
+    if (before)
+        main.menuBar()->insertMenu(before, menu);
     else
         main.menuBar()->addMenu(menu);
     QAction *open = menu->addAction(QCoreApplication::translate("orvanta::PlanningWindow", "Planning des passages"));

@@ -5,6 +5,7 @@
 
 #include <functional>
 
+class QAction;
 class QComboBox;
 class QLabel;
 class QMainWindow;
@@ -47,8 +48,8 @@ private:
     QLabel *state_;
 };
 
-// The menu "Passages" (`Mnu_Passages`) of the main window, before "Aide",
-// whose entry `Mnu_Planning` "Planning des passages" opens the window.
-void addPlanningMenu(QMainWindow &main, PlanningWindow &planning);
+// The menu "Passages" (`Mnu_Passages`) of the main window, before the entry
+// `before` ("Aide"), whose entry `Mnu_Planning` "Planning des passages" opens the window.
+void addPlanningMenu(QMainWindow &main, QAction *before, PlanningWindow &planning);
 
 } // namespace orvanta

@@ -18,7 +18,7 @@ RemoteWork::RemoteWork(Links links)
       setup_(links_.store, [this] { restart(); }),
       dialog_(new DistanceWindow(setup_, &links_.window))
 {
-    if (auto *menu = links_.window.findChild<QMenu *>(QStringLiteral("mnu_Configuration"))) {
+    if (QMenu *menu = links_.menu) {
         QAction *open = menu->addAction(QCoreApplication::translate("Remote", "Station a &distance"));
         open->setObjectName(QStringLiteral("Mnu_Distance"));
         connect(open, &QAction::triggered, dialog_, &DistanceWindow::ouvrir);

@@ -10,6 +10,7 @@
 
 class QLabel;
 class QMainWindow;
+class QMenu;
 
 namespace orvanta {
 
@@ -27,6 +28,7 @@ class RemoteWork : public QObject {
 public:
     struct Links {
         QMainWindow &window;
+        QMenu *menu; // "Configuration", where the remote station's entries go
         SettingsStore &store;
         RemoteStation &station;
         std::optional<RemoteListen> oneRun; // --remote: on for this run, at this address

@@ -2,6 +2,7 @@
 
 #include "config/config_station.h"
 #include "platform/settings_store.h"
+#include "transponder/transponder_entries.h"
 #include "transponder/transponder_tuning.h"
 
 #include <QAction>
@@ -17,14 +18,14 @@ const QString kSection = QStringLiteral("Transpondeurs");
 const QString kUplinkVfo = QStringLiteral("VFO Montee");
 const QString kIgnoreDial = QStringLiteral("Ignorer le cadran");
 
-// The menu entries of the uplink's VFO, by the name the settings keep.
+// The menu entries of the uplink's VFO, and the VFO each chooses.
 constexpr struct {
-    const char *object;
+    QAction *TransponderEntries::*entry;
     UplinkVfo vfo;
-} kVfoEntries[] = {{"Mnu_VFO_Montee_VFOB", UplinkVfo::VfoB},
-                   {"Mnu_VFO_Montee_VFOA", UplinkVfo::VfoA},
-                   {"Mnu_VFO_Montee_Sub", UplinkVfo::Sub},
-                   {"Mnu_VFO_Montee_Main", UplinkVfo::Main}};
+} kVfoEntries[] = {{&TransponderEntries::uplinkVfoB, UplinkVfo::VfoB},
+                   {&TransponderEntries::uplinkVfoA, UplinkVfo::VfoA},
+                   {&TransponderEntries::uplinkSub, UplinkVfo::Sub},
+                   {&TransponderEntries::uplinkMain, UplinkVfo::Main}};
 
 } // namespace
 
@@ -71,7 +72,8 @@ void HamlibSatelliteRadio::stop()
     rig_.stopSatellite();
 }
 
-HamlibSatelliteWork::HamlibSatelliteWork(QObject &window, SettingsStore &store, HamlibReceiver &rig)
+HamlibSatelliteWork::HamlibSatelliteWork(QObject &window, const TransponderEntries &entries, SettingsStore &store,
+                                         HamlibReceiver &rig)
     : store_(store), rig_(rig), dial_(SatelliteLink::kFt847StepHz),
       radio_(rig, [&store] { return uplinkVfoSetting(store); }, dial_), link_(radio_), receiver_(rig, link_),
       ignoreDial_(ignoresDial(store))
@@ -79,7 +81,7 @@ HamlibSatelliteWork::HamlibSatelliteWork(QObject &window, SettingsStore &store, 
     auto *vfos = new QActionGroup(&window);
     const UplinkVfo chosen = uplinkVfoSetting(store);
     for (const auto &entry : kVfoEntries) {
-        auto *action = window.findChild<QAction *>(QLatin1String(entry.object));
+        QAction *action = entries.*entry.entry;
         if (!action)
             continue;
         vfos->addAction(action);
@@ -89,7 +91,7 @@ HamlibSatelliteWork::HamlibSatelliteWork(QObject &window, SettingsStore &store, 
             store_.save(kApplication, kSection, kUplinkVfo, uplinkVfoName(vfo));
         });
     }
-    if (auto *action = window.findChild<QAction *>(QStringLiteral("Mnu_Transpondeurs_Ignorer_Cadran"))) {
+    if (QAction *action = entries.ignoreDial) {
         action->setChecked(ignoreDial_);
         QObject::connect(action, &QAction::toggled, &window, [this](bool ignore) {
             ignoreDial_ = ignore;

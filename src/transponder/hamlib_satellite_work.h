@@ -12,6 +12,8 @@ class QObject;
 
 namespace orvanta {
 
+struct TransponderEntries;
+
 class SettingsStore;
 
 // The transponder settings of the Hamlib radio, section "Transpondeurs":
@@ -55,8 +57,8 @@ private:
 class HamlibSatelliteWork {
 public:
     static constexpr qint64 kReadMarginMs = 100;
-    // window: where the menu entries are found.
-    HamlibSatelliteWork(QObject &window, SettingsStore &store, HamlibReceiver &rig);
+    // window: owns what connects the entries.
+    HamlibSatelliteWork(QObject &window, const TransponderEntries &entries, SettingsStore &store, HamlibReceiver &rig);
 
     // What the tick registers as the Hamlib radio.
     Receiver &receiver() { return receiver_; }

@@ -85,8 +85,8 @@ TranspondeurWindow::TranspondeurWindow(TransponderTuning &tuning, RangeRate rang
         {QT_TR_NOOP("Doppler descente"), "Doppler_Descente"},
         {QT_TR_NOOP("Doppler montée"), "Doppler_Montee"},
     };
-    for (const auto &[caption, name] : rows)
-        values->addRow(tr(caption), valueLabel(name));
+    for (std::size_t i = 0; i < std::size(rows); ++i)
+        values->addRow(tr(rows[i].first), values_[i] = valueLabel(rows[i].second));
 
     slider_ = new QSlider(Qt::Horizontal);
     slider_->setObjectName(QStringLiteral("Transpondeur_Curseur"));
@@ -96,7 +96,7 @@ TranspondeurWindow::TranspondeurWindow(TransponderTuning &tuning, RangeRate rang
     typedDownlink_->setFocusPolicy(Qt::ClickFocus);
 
     auto *steps = new QHBoxLayout;
-    auto *stepGroup = new QButtonGroup(this);
+    auto *stepGroup = steps_ = new QButtonGroup(this);
     for (const int step : TransponderTuning::kSteps) {
         auto *button = new QRadioButton(step < 1000 ? QStringLiteral("%1 Hz").arg(step) : QStringLiteral("1 kHz"));
         button->setObjectName(QStringLiteral("Pas_%1").arg(step));
@@ -319,20 +319,28 @@ void TranspondeurWindow::refresh()
     tuning_.setRangeRate(rangeRate_ ? rangeRate_() : std::nullopt);
     const Transponder *t = tuning_.transponder();
     const std::optional<TwoLinks> links = tuning_.links();
-    const auto set = [this](const char *name, const QString &text) {
-        findChild<QLabel *>(QLatin1String(name))->setText(text);
-    };
     const QString none = QStringLiteral("-");
     const bool uplink = t && t->hasUplink();
-    set("Descente_Satellite", t ? megahertz(double(tuning_.downlink())) : none);
-    set("Montee_Satellite", uplink ? megahertz(double(uplinkForDownlink(*t, tuning_.downlink()))) : none);
-    set("Descente_Radio", links ? megahertz(links->downlinkAtRadio) : none);
-    set("Montee_Radio", !(links && uplink)        ? none
-                        : tuning_.uplinkRefused() ? tr("non envoyée")
-                                                  : megahertz(links->uplinkAtRadio));
-    set("Doppler_Descente", links ? shift(links->downlinkDoppler()) : none);
-    set("Doppler_Montee", links && uplink ? shift(links->uplinkDoppler()) : none);
+    // In the order of the rows.
+    const QString texts[] = {
+        t ? megahertz(double(tuning_.downlink())) : none,
+        uplink ? megahertz(double(uplinkForDownlink(*t, tuning_.downlink()))) : none,
+        links ? megahertz(links->downlinkAtRadio) : none,
+        !(links && uplink)        ? none
+        : tuning_.uplinkRefused() ? tr("non envoyée")
+                                  : megahertz(links->uplinkAtRadio),
+        links ? shift(links->downlinkDoppler()) : none,
+        links && uplink ? shift(links->uplinkDoppler()) : none,
+    };
+    for (std::size_t i = 0; i < values_.size(); ++i)
+        values_[i]->setText(texts[i]);
     showRadio();
+}
+
+void TranspondeurWindow::chooseStep(int stepHz)
+{
+    if (QAbstractButton *button = steps_->button(stepHz))
+        button->click();
 }
 
 void TranspondeurWindow::keyPressEvent(QKeyEvent *event)

@@ -5,9 +5,11 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <array>
 #include <functional>
 #include <optional>
 
+class QButtonGroup;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -40,6 +42,8 @@ public:
     void refresh();
     // Moves the downlink by whole steps, as the wheel and the arrow keys do.
     void tuneBy(int steps);
+    // Clicks the step's button, as the operator would; a step not offered changes nothing.
+    void chooseStep(int stepHz);
     const TransponderTuning &tuning() const { return tuning_; }
     // Where the radio's dial is (Hz), for "Caler sur la balise"; empty when
     // no radio working the transponder has read it.
@@ -68,6 +72,9 @@ private:
     QTimer saveTimer_; // the last frequency is saved once the operator pauses
     QLabel *satellite_;
     QLabel *problems_;
+    // The two links at the satellite and at the radio, and their Doppler shifts.
+    std::array<QLabel *, 6> values_{};
+    QButtonGroup *steps_;
     QComboBox *choice_;
     QSlider *slider_;
     QSpinBox *downlinkOffset_;

@@ -26,8 +26,8 @@ TransponderWork::TransponderWork(Links links, Receiver &ar5000Radio, Ft847Receiv
       ft847Satellite_(ft847, [this] { return links_.clock.nowUtc().toMSecsSinceEpoch(); }),
       ft847Link_(ft847Satellite_),
       ft847Receiver_(ft847Radio, ft847Link_),
-      hamlib_(links_.window, links_.store, hamlib),
-      twoRadios_(links_.window, links_.store, links_.messages),
+      hamlib_(links_.window, links_.entries, links_.store, hamlib),
+      twoRadios_(links_.window, links_.entries.uplinkRadio, links_.store, links_.messages),
       ar5000Gate_(twoRadios_.gate(ar5000Radio)),
       ft847Gate_(twoRadios_.gate(ft847Receiver_)),
       hamlibGate_(twoRadios_.gate(hamlib_.receiver())),
@@ -45,9 +45,9 @@ TransponderWork::TransponderWork(Links links, Receiver &ar5000Radio, Ft847Receiv
     correction_->setInterval(correctionPeriodMs(links_.store));
     QObject::connect(correction_, &QTimer::timeout, &links_.window, [this] { correct(); });
     correction_->start();
-    if (auto *action = links_.window.findChild<QAction *>(QStringLiteral("Mnu_Transpondeurs_Panneau")))
+    if (QAction *action = links_.entries.panel)
         QObject::connect(action, &QAction::triggered, &links_.window, [this] { panel_->ouvrir(); });
-    if (auto *action = links_.window.findChild<QAction *>(QStringLiteral("Mnu_Transpondeurs_Import")))
+    if (QAction *action = links_.entries.import)
         QObject::connect(action, &QAction::triggered, &links_.window, [this] { importSatnogs(); });
 }
 

@@ -3,6 +3,7 @@
 #include "transponder/dial_watch.h"
 #include "transponder/hamlib_satellite_work.h"
 #include "transponder/satellite_link.h"
+#include "transponder/transponder_entries.h"
 #include "transponder/transponder_tuning.h"
 #include "transponder/two_radio_work.h"
 
@@ -31,7 +32,8 @@ class Satellites;
 class TransponderWork {
 public:
     struct Links {
-        QWidget &window; // holds the menus; parent of the panel and the timer
+        QWidget &window; // parent of the panel and the timer
+        TransponderEntries entries;
         SettingsStore &store;
         MessageBoxes &messages;
         const UtcClock &clock;

@@ -13,7 +13,6 @@ namespace {
 
 const QString kSection = QStringLiteral("Transpondeurs");
 const QString kTwoRadios = QStringLiteral("Deux Radios");
-const char *const kEntry = "Mnu_Transpondeurs_Radio_Montee";
 
 } // namespace
 
@@ -60,14 +59,16 @@ void TwoRadioSatellite::stop()
     uplink_.stopSatellite();
 }
 
-TwoRadioWork::TwoRadioWork(QWidget &window, SettingsStore &store, MessageBoxes &messages, HamlibTiming testTiming)
-    : window_(window), store_(store), testTiming_(testTiming), uplink_(messages, {}, nullptr, HamlibKind::Uplink),
+TwoRadioWork::TwoRadioWork(QWidget &window, QAction *entry, SettingsStore &store, MessageBoxes &messages,
+                           HamlibTiming testTiming)
+    : window_(window), entry_(entry), store_(store), testTiming_(testTiming),
+      uplink_(messages, {}, nullptr, HamlibKind::Uplink),
       radio_(uplink_), link_(radio_)
 {
     choose(store_.get(kApplication, kSection, kTwoRadios) == QLatin1String("1") &&
            loadHamlibDevice(store_, HamlibKind::Uplink).model > 0);
-    if (auto *entry = window_.findChild<QAction *>(QLatin1String(kEntry)))
-        QObject::connect(entry, &QAction::triggered, &window_, [this] { setUp(); });
+    if (entry_)
+        QObject::connect(entry_, &QAction::triggered, &window_, [this] { setUp(); });
 }
 
 Receiver &TwoRadioWork::gate(Receiver &radio)
@@ -102,8 +103,8 @@ void TwoRadioWork::choose(bool chosen)
     if (!chosen_)
         link_.release();
     uplink_.setDevice(chosen_ ? loadHamlibDevice(store_, HamlibKind::Uplink) : HamlibDevice{});
-    if (auto *entry = window_.findChild<QAction *>(QLatin1String(kEntry)))
-        entry->setChecked(chosen_);
+    if (entry_)
+        entry_->setChecked(chosen_);
 }
 
 void TwoRadioWork::cycle(Receiver *registered, const Transponder *transponder, const LinksAhead &ahead,

@@ -8,6 +8,7 @@
 #include <list>
 #include <optional>
 
+class QAction;
 class QWidget;
 
 namespace orvanta {
@@ -45,7 +46,9 @@ private:
 // radio while the two radios work.
 class TwoRadioWork {
 public:
-    TwoRadioWork(QWidget &window, SettingsStore &store, MessageBoxes &messages, HamlibTiming testTiming = {});
+    // entry: "Radio de montée (Hamlib)...", which sets the uplink radio up.
+    TwoRadioWork(QWidget &window, QAction *entry, SettingsStore &store, MessageBoxes &messages,
+                 HamlibTiming testTiming = {});
 
     // What the tick registers for a receiver.
     Receiver &gate(Receiver &radio);
@@ -66,6 +69,7 @@ private:
     void choose(bool chosen);
 
     QWidget &window_;
+    QAction *entry_;
     SettingsStore &store_;
     HamlibTiming testTiming_;
     HamlibReceiver uplink_;

@@ -215,7 +215,7 @@ struct AlarmStation {
     {
         saveAlarmSettings(store, settings);
         work = std::make_unique<AlarmWork>(
-            AlarmWork::Links{window, store, messages, clock, sound, folder.path(),
+            AlarmWork::Links{window, window.menus().configuration, window.alarmBanner(), store, messages, clock, sound, folder.path(),
                              [this](const QString &text) { told << text; }, {}},
             std::move(bus));
         work->setParent(nullptr);

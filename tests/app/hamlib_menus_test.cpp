@@ -18,7 +18,7 @@ class HamlibMenusTest : public ::testing::Test {
 protected:
     HamlibMenusTest()
     {
-        buildMainMenus(*window.menuBar());
+        built = buildMainMenus(*window.menuBar());
         config.Recepteur = QStringLiteral("AR5000");
         config.Interface_Rotor = QStringLiteral("GS232");
         store.save(kApplication, kSetupSection, QStringLiteral("Hamlib Modele Rotor"), QStringLiteral("603"));
@@ -32,6 +32,7 @@ protected:
     QString stored(const char *key) { return store.get(kApplication, kSetupSection, QLatin1String(key), QString()); }
 
     QMainWindow window;
+    MainMenus built;
     ConfigStation config;
     test::MemorySettingsStore store;
     test::RecordingMessageBoxes messages;
@@ -42,7 +43,7 @@ protected:
 
 TEST_F(HamlibMenusTest, OkDrivesTheHamlibRadioMovesTheMarkAndStoresItsSettings)
 {
-    HamlibMenus menus(window, config, store, receiver, rotor, [this] { ++titles; });
+    HamlibMenus menus(window, built.devices, config, store, receiver, rotor, [this] { ++titles; });
     EXPECT_EQ(rotor.device(), (HamlibDevice{603, QStringLiteral("/dev/ttyUSB1"), 9600})) << "stored settings applied";
     EXPECT_EQ(rotor.caption(), QStringLiteral("Hamlib Yaesu GS-232B"));
 
@@ -70,7 +71,7 @@ TEST_F(HamlibMenusTest, OkDrivesTheHamlibRadioMovesTheMarkAndStoresItsSettings)
 
 TEST_F(HamlibMenusTest, CancelLeavesTheRotorAsItWas)
 {
-    HamlibMenus menus(window, config, store, receiver, rotor, [this] { ++titles; });
+    HamlibMenus menus(window, built.devices, config, store, receiver, rotor, [this] { ++titles; });
     HamlibDevice offered;
     menus.setAsk([&](HamlibSetup &setup) -> std::optional<HamlibDevice> {
         offered = setup.device();

@@ -4,6 +4,7 @@
 #include "platform/window_style.h"
 #include "transponder/hamlib_satellite_work.h"
 #include "transponder/satellite_link.h"
+#include "transponder/transponder_entries.h"
 #include "transponder/transponder_tuning.h"
 #include "transponder/transponder_window.h"
 #include "transponder/two_link_doppler.h"
@@ -398,9 +399,10 @@ TEST(HamlibTransponder, TheDialTurnedMovesTheUplinkTheOtherWayAndNothingLoops)
     tuning.setRangeRate(-3.0);
     QWidget window;
     auto *ignore = new QAction(&window);
-    ignore->setObjectName(QStringLiteral("Mnu_Transpondeurs_Ignorer_Cadran"));
     ignore->setCheckable(true);
-    HamlibSatelliteWork work(window, store, rig);
+    TransponderEntries entries;
+    entries.ignoreDial = ignore;
+    HamlibSatelliteWork work(window, entries, store, rig);
     const LinksAhead ahead = [&tuning](double) { return tuning.links(); };
     // Cycles until done() (at most 40): the radio's thread takes its time.
     const auto cycles = [&](int count, const std::function<bool()> &done = {}) {
@@ -459,7 +461,7 @@ TEST(HamlibTransponder, ASlowRadioNeverHoldsTheCyclesAndTheNewestFrequenciesWin)
     tuning.choose(0);
     tuning.setDownlink(435850000);
     QWidget window;
-    HamlibSatelliteWork work(window, store, rig);
+    HamlibSatelliteWork work(window, {}, store, rig);
 
     qint64 longestUs = 0;
     constexpr int kCycles = 30;

@@ -31,7 +31,7 @@ class DeviceMenusTest : public ::testing::Test {
 protected:
     DeviceMenusTest()
     {
-        buildMainMenus(*window.menuBar());
+        const MainMenus built = buildMainMenus(*window.menuBar());
         config.Recepteur = "AR5000";
         config.Interface_Rotor = "Fodtrack";
         config.Vitesse_Com1 = 19200;
@@ -45,7 +45,7 @@ protected:
         openers.frequencesSat = [this] { opened << "Frequences_Sat"; };
         openers.calibration = [this] { opened << "Calibration"; };
         openers.peripheriques = [this] { opened << "Peripheriques"; };
-        menus = new DeviceMenus(window, config, receiver, rotor, view, openers);
+        menus = new DeviceMenus(window, built.devices, config, receiver, rotor, view, openers);
     }
 
     QAction *entry(const QString &name) { return window.findChild<QAction *>(name); }
@@ -175,10 +175,10 @@ TEST(DeviceMenusOnALine, ASpeedChosenOnAnOpenLineAppliesAtOnce)
     ASSERT_EQ(pty.baud(), 19200);
     test::RecordingSerialLine rotor;
     QMainWindow window;
-    buildMainMenus(*window.menuBar());
+    const MainMenus built = buildMainMenus(*window.menuBar());
     ConfigStation config;
     NoConfigView view;
-    DeviceMenus menus(window, config, receiver, rotor, view, {});
+    DeviceMenus menus(window, built.devices, config, receiver, rotor, view, {});
 
     window.findChild<QAction *>("Mnu_Com1_V9600")->trigger();
     EXPECT_EQ(pty.baud(), 9600);

@@ -53,7 +53,8 @@ struct JournalHarness {
     test::MemorySettingsStore settings;
     test::RecordingMessageBoxes messages;
     QMainWindow main;
-    JournalWork work{{main, settings, messages, station, stationFolder(dir), dir.filePath("journal.sqlite")}};
+    // Built before "Aide": its menu goes last.
+    JournalWork work{{main, nullptr, settings, messages, station, stationFolder(dir), dir.filePath("journal.sqlite")}};
 
     JournalHarness()
     {
