@@ -1,10 +1,10 @@
 #include "app/orvanta_main.h"
 
 #include "app/station.h"
-#include "app/station_folder.h"
 #include "app/station_options.h"
 #include "config/configuration.h"
 #include "config/device_setup.h"
+#include "data/station_folder.h"
 #include "platform/desktop_help_viewer.h"
 #include "platform/ini_settings_store.h"
 #include "platform/interface_language.h"

@@ -1,4 +1,4 @@
-#include "app/hamlib_menus.h"
+#include "tracking/hamlib_menus.h"
 #include "app/main_menus.h"
 #include "receiver/hamlib_rig.h"
 #include "receiver/hamlib_setup.h"

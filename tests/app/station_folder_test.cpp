@@ -1,4 +1,4 @@
-#include "app/station_folder.h"
+#include "data/station_folder.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "app/rotor_menus.h"
+#include "tracking/rotor_menus.h"
 
 #include "config/config_station.h"
 #include "config/rotor_pointing_window.h"

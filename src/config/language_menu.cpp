@@ -1,4 +1,4 @@
-#include "app/language_menu.h"
+#include "config/language_menu.h"
 
 #include "config/config_station.h"
 #include "platform/interface_language.h"

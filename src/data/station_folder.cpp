@@ -1,4 +1,4 @@
-#include "app/station_folder.h"
+#include "data/station_folder.h"
 
 #include "data/element_file_list.h"
 #include "orbit/omm_readers.h"

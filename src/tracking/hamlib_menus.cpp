@@ -1,4 +1,4 @@
-#include "app/hamlib_menus.h"
+#include "tracking/hamlib_menus.h"
 
 #include "platform/settings_store.h"
 #include "receiver/hamlib_rig.h"
