@@ -7,7 +7,6 @@
 #include "platform/settings_store.h"
 
 #include <QCoreApplication>
-#include <QMenu>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -54,16 +53,12 @@ Station::Station(StationPlatform platform)
     QObject::connect(sky_.view(), &SkyView::satelliteClicked, &window_,
                      [this](long number) { tracking_.chooseToFollow(number); });
     connectWindow();
-    remoteStation_ = std::make_unique<StationRemote>(StationRemote::Links{
-        window_, tracking_.cycle(), tracking_.pointing(), [this] { return tracking_.manualPointing().has_value(); },
-        transponders_.panel(), *sky_.view(), [this] { return devices_.rotor(); },
+    remote_ = std::make_unique<StationRemote>(StationRemote::Links{
+        window_, platform_.store, platform_.remoteListen, tracking_.cycle(), tracking_.pointing(),
+        [this] { return tracking_.manualPointing().has_value(); }, transponders_.panel(), *sky_.view(),
+        [this] { return devices_.rotor(); },
         [this] { return std::pair<double, double>{config_.Park_Azimut, config_.Park_Site}; },
-        [this] { return devices_.drivesHamlibRotor() ? devices_.hamlibRotor.reading() : std::nullopt; },
-        [this] {
-            const auto reading = devices_.hamlibReceiver.reading();
-            return devices_.drivesHamlibReceiver() && reading ? std::optional(reading->hertz) : std::nullopt;
-        }});
-    remote_ = new RemoteWork({window_, window_.menus().configuration, platform_.store, *remoteStation_, platform_.remoteListen});
+        [this] { return devices_.hamlibRotorReading(); }, [this] { return devices_.hamlibRadioHertz(); }});
 }
 
 Station::~Station() = default;
@@ -107,8 +102,7 @@ void Station::ticked(const TickOutcome &outcome)
     transponders_.followed(outcome.tracked, outcome.trackedCatalogNumber());
     tracking_.refreshReadings();
     alarms_->predicted(tracking_.cycle().board(), component_.get());
-    remoteStation_->ticked(outcome);
-    remote_->ticked();
+    remote_->ticked(outcome);
 }
 
 void Station::start()
@@ -134,7 +128,7 @@ void Station::start()
     window_.timer2().start();
     window_.timer1().start();
     tracking_.tick();
-    remote_->start(); // after the first tick: the first page shows the passes
+    remote_->work().start(); // after the first tick: the first page shows the passes
 
     elements_.checkAge();
     elements_.startAutomaticUpdate();
@@ -175,10 +169,10 @@ void Station::elementsReplaced()
 
 void Station::shutdown()
 {
-    if (closing_ || ended_)
+    if (phase_ != Phase::Running)
         return;
-    closing_ = true;
-    remote_->server().stop(); // nobody acts from afar while the station ends
+    phase_ = Phase::Closing;
+    remote_->work().server().stop(); // nobody acts from afar while the station ends
     tracking_.closing();
     // A tick between the park and the release would point the antenna again.
     window_.timer1().stop();
@@ -190,7 +184,7 @@ void Station::shutdown()
     window_.timer2().stop();
     devices_.closeLines();
     component_.reset();
-    ended_ = true;
+    phase_ = Phase::Ended;
     tracking_.stop();
     elements_.stop();
     notices_.stop();

@@ -2,18 +2,16 @@
 
 #include "alarms/alarm_work.h"
 #include "app/main_window.h"
-#include "app/station_log.h"
+#include "app/station_journal.h"
 #include "app/station_menus.h"
 #include "app/station_platform.h"
 #include "app/station_remote.h"
 #include "config/config_station.h"
 #include "data/element_work.h"
-#include "logbook/journal_work.h"
 #include "map/map_link.h"
 #include "orbit/satellites.h"
 #include "passes/pass_work.h"
 #include "platform/station_notices.h"
-#include "remote/remote_settings.h"
 #include "remote/remote_work.h"
 #include "sky/station_sky.h"
 #include "tracking/station_drivers.h"
@@ -40,13 +38,13 @@ public:
     void start();
     // Saves, offers the park, releases the receiver and the lines, ends.
     void shutdown();
-    bool ended() const { return ended_; }
+    bool ended() const { return phase_ == Phase::Ended; }
 
     MainWindow &window() { return window_; }
     TrackingCycle &tracking() { return tracking_.cycle(); }
     ConfigStation &config() { return config_; }
     orbit::Satellites *component() { return component_.get(); }
-    RemoteWork &remote() { return *remote_; }
+    RemoteWork &remote() { return remote_->work(); }
     const QStringList &Liste_Fichiers() const { return elements_.files(); }
 
     // Creates the orbital component from the station folder and the
@@ -77,12 +75,10 @@ private:
     StationMenus menus_;
     PassWork passes_;
     AlarmWork *alarms_; // the window's
-    std::unique_ptr<StationRemote> remoteStation_;
-    RemoteWork *remote_ = nullptr; // the window's
-    StationLog logFacts_{platform_.clock, transponders_.tuning(), config_, [this] { return component_.get(); }};
-    JournalWork journal_{{window_, window_.menus().help, platform_.store, platform_.messages, logFacts_, platform_.stationFolder, {}}};
-    bool closing_ = false;
-    bool ended_ = false;
+    std::unique_ptr<StationRemote> remote_;
+    StationJournal journal_{window_, window_.menus().help, platform_, transponders_.tuning(), config_,
+                            [this] { return component_.get(); }};
+    enum class Phase { Running, Closing, Ended } phase_ = Phase::Running;
 };
 
 } // namespace orvanta

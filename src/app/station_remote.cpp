@@ -1,6 +1,7 @@
 #include "app/station_remote.h"
 
 #include "app/main_window.h"
+#include "remote/remote_work.h"
 #include "sky/sky_view.h"
 #include "tracking/tracking_cycle.h"
 #include "transponder/transponder_window.h"
@@ -47,6 +48,12 @@ std::optional<RemoteSkyPoint> remotePoint(const std::optional<SkyPoint> &point)
 
 } // namespace
 
+StationRemote::StationRemote(Links links)
+    : links_(std::move(links)),
+      work_(new RemoteWork({links_.window, links_.window.menus().configuration, links_.store, *this, links_.oneRun}))
+{
+}
+
 void StationRemote::ticked(const TickOutcome &outcome)
 {
     last_ = {};
@@ -82,6 +89,7 @@ void StationRemote::ticked(const TickOutcome &outcome)
     last_.sky.rotor = remotePoint(scene.rotor);
     last_.sky.info = scene.infoLine;
     last_.sky.minElevationDeg = scene.minElevationDeg;
+    work_->ticked();
 }
 
 RemoteSnapshot StationRemote::snapshot() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "remote/remote_settings.h"
 #include "remote/remote_station.h"
 #include "rotor/hamlib_rotator.h"
 
@@ -12,7 +13,9 @@ namespace orvanta {
 
 class MainWindow;
 class ManualPointing;
+class RemoteWork;
 class Rotor;
+class SettingsStore;
 class SkyView;
 class TrackingCycle;
 class TranspondeurWindow;
@@ -20,11 +23,14 @@ struct TickOutcome;
 
 // The station as the remote sees it: what each tick found, and the remote's
 // requests carried out through the window's own controls and the methods
-// its clicks call, so the station's rules hold whoever clicks.
+// its clicks call, so the station's rules hold whoever clicks. It builds the
+// remote station's server and dialog (`RemoteWork`) over itself.
 class StationRemote final : public RemoteStation {
 public:
     struct Links {
         MainWindow &window;
+        SettingsStore &store;
+        std::optional<RemoteListen> oneRun; // --remote
         const TrackingCycle &tracking;
         ManualPointing &pointing;
         std::function<bool()> manualPointingOpen; // its window holds the rotor
@@ -36,8 +42,10 @@ public:
         std::function<std::optional<double>()> radioReadingHz;
     };
 
-    explicit StationRemote(Links links) : links_(std::move(links)) {}
+    explicit StationRemote(Links links);
 
+    RemoteWork &work() { return *work_; }
+    // What the tick found, then told to the sessions.
     void ticked(const TickOutcome &outcome);
 
     RemoteSnapshot snapshot() const override;
@@ -50,6 +58,7 @@ public:
 
 private:
     Links links_;
+    RemoteWork *work_; // the window's
     RemoteSnapshot last_; // what the last tick found
 };
 

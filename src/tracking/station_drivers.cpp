@@ -54,6 +54,17 @@ std::optional<RotorRange> StationDrivers::rotorRange() const
     return chosen ? std::optional(chosen->range()) : std::nullopt;
 }
 
+std::optional<RotatorReading> StationDrivers::hamlibRotorReading() const
+{
+    return drivesHamlibRotor() ? hamlibRotor.reading() : std::nullopt;
+}
+
+std::optional<double> StationDrivers::hamlibRadioHertz() const
+{
+    const auto reading = hamlibReceiver.reading();
+    return drivesHamlibReceiver() && reading ? std::optional(reading->hertz) : std::nullopt;
+}
+
 void StationDrivers::openLines()
 {
     if (receiverUsesLine(config_.Recepteur))

@@ -53,6 +53,9 @@ public:
     std::optional<RotorRange> rotorRange() const;
     bool drivesHamlibRotor() const { return rotor() == &hamlibRotor; }
     bool drivesHamlibReceiver() const { return hamlibRegistered_ && receiver() == hamlibRegistered_; }
+    // The Hamlib rotor's and radio's last readings, while they are the chosen ones.
+    std::optional<RotatorReading> hamlibRotorReading() const;
+    std::optional<double> hamlibRadioHertz() const;
 
     // Opens the lines the chosen devices are reached through.
     void openLines();

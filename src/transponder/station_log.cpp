@@ -1,10 +1,10 @@
-#include "app/station_log.h"
+#include "transponder/station_log.h"
 
-#include "transponder/transponder_tuning.h"
 #include "config/config_station.h"
 #include "logbook/contact.h"
 #include "orbit/locator.h"
 #include "platform/utc_clock.h"
+#include "transponder/transponder_tuning.h"
 
 #include <cmath>
 
