@@ -98,7 +98,7 @@ void BM_JournalWindowOpening(benchmark::State &state)
     QTemporaryDir folder;
     for (auto _ : state) {
         QMainWindow main;
-        JournalWork work({main, settings, boxes, station, folder.path(), path});
+        JournalWork work({main, nullptr, settings, boxes, station, folder.path(), path});
         work.open();
         QApplication::processEvents();
     }

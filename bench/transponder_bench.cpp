@@ -8,6 +8,7 @@
 #include "platform/settings_store.h"
 #include "transponder/dial_watch.h"
 #include "transponder/hamlib_satellite_work.h"
+#include "transponder/transponder_entries.h"
 #include "transponder/satellite_link.h"
 #include "transponder/transponder_tuning.h"
 
@@ -94,7 +95,7 @@ void BM_HamlibTwoLinkCorrectionCycle(benchmark::State &state)
     HamlibReceiver rig(boxes);
     rig.setDevice({2, QStringLiteral("127.0.0.1:9"), 0});
     QObject window;
-    HamlibSatelliteWork work(window, fo29.store, rig);
+    HamlibSatelliteWork work(window, {}, fo29.store, rig);
     QDateTime instant = QDateTime::fromString(QStringLiteral("2026-06-27T10:00:00Z"), Qt::ISODate);
     const LinksAhead ahead = [&](double seconds) {
         return tuning.linksAt(rangeRateAt(fo29.component.get(), tuning.satelliteName(),
