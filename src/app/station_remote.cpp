@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 #include "remote/remote_work.h"
 #include "sky/sky_view.h"
+#include "tracking/station_clock.h"
 #include "tracking/tracking_cycle.h"
 #include "transponder/transponder_window.h"
 #include "platform/text_numbers.h"
@@ -18,17 +19,9 @@ namespace orvanta {
 
 namespace {
 
-constexpr double kUnixEpochJulian = 2440587.5;
-
-QDateTime utcFromJulian(const orbit::JulianDate &instant)
-{
-    const double seconds = ((instant.day - kUnixEpochJulian) + instant.fraction) * 86400.0;
-    return QDateTime::fromSecsSinceEpoch(std::llround(seconds), Qt::UTC);
-}
-
 RemotePass remotePass(const orbit::PredictedPass &pass, bool inProgress)
 {
-    return {pass.catalogNumber, QString::fromStdString(pass.name), utcFromJulian(pass.aos), utcFromJulian(pass.los),
+    return {pass.catalogNumber, QString::fromStdString(pass.name), utcToTheSecond(pass.aos), utcToTheSecond(pass.los),
             pass.maxElevationDeg, inProgress};
 }
 

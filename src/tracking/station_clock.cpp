@@ -3,6 +3,8 @@
 #include "platform/text_numbers.h"
 #include "platform/utc_clock.h"
 
+#include <cmath>
+
 namespace orvanta {
 
 StationClock::StationClock(const UtcClock &clock, Show show) : clock_(clock), show_(std::move(show)) {}
@@ -41,6 +43,13 @@ orbit::JulianDate julianToTheSecond(const QDateTime &instant)
     const QTime time = instant.time();
     return orbit::julianFromCalendar(
         {date.year(), date.month(), date.day(), time.hour(), time.minute(), double(time.second())});
+}
+
+QDateTime utcToTheSecond(const orbit::JulianDate &instant)
+{
+    constexpr double kUnixEpochJulian = 2440587.5;
+    const double seconds = ((instant.day - kUnixEpochJulian) + instant.fraction) * 86400.0;
+    return QDateTime::fromSecsSinceEpoch(std::llround(seconds), Qt::UTC);
 }
 
 QString timeText(const orbit::JulianDate &instant)

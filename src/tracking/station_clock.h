@@ -43,6 +43,8 @@ private:
 // origin, and the Julian date of its whole second.
 std::int64_t secondsSinceOleOrigin(const QDateTime &instant);
 orbit::JulianDate julianToTheSecond(const QDateTime &instant);
+// An orbit instant as a UTC date and time, to the nearest second.
+QDateTime utcToTheSecond(const orbit::JulianDate &instant);
 
 // "07:05:03": an instant's UTC time of day, to the whole second.
 QString timeText(const orbit::JulianDate &instant);
