@@ -159,7 +159,7 @@ MainWindow::MainWindow(QWidget *parent)
 
     auto *velmo = new QGroupBox(QStringLiteral("Velmo"), central);
     auto *velmoLayout = new QHBoxLayout(velmo);
-    auto *titre = new QLabel(tr("Poursuite satellites "), velmo);
+    auto *titre = title_ = new QLabel(tr("Poursuite satellites "), velmo);
     titre->setObjectName(QStringLiteral("Titre"));
     titre->setWordWrap(true);
     velmoLayout->addWidget(titre);
@@ -350,21 +350,14 @@ int MainWindow::chosenBank() const
     return bank_->checkedId();
 }
 
-void MainWindow::setControlText(const QString &control, const QString &text)
+void MainWindow::showTitle(const QString &title)
 {
-    if (auto *edit = findChild<QLineEdit *>(control))
-        edit->setText(text);
-    else if (auto *shown = findChild<QLabel *>(control))
-        shown->setText(text);
+    title_->setText(title);
 }
 
-QString MainWindow::controlText(const QString &control) const
+void MainWindow::showDeviceMarks(const DeviceMarks &marks)
 {
-    if (const auto *edit = findChild<QLineEdit *>(control))
-        return edit->text();
-    if (const auto *shown = findChild<QLabel *>(control))
-        return shown->text();
-    return {};
+    markDevices(menus_.devices, marks);
 }
 
 void MainWindow::showRotorReading(const std::optional<RotorAim> &position)
@@ -379,18 +372,6 @@ void MainWindow::showRadioReading(std::optional<double> hertz)
 {
     radioReading_->setText(hertz ? tr("Radio : %1 MHz").arg(formatFixed(*hertz / 1e6, 5)) : QString());
     radioReading_->setVisible(hertz.has_value());
-}
-
-void MainWindow::setOptionChecked(const QString &control, bool checked)
-{
-    if (auto *button = findChild<QAbstractButton *>(control))
-        button->setChecked(checked);
-}
-
-void MainWindow::setMenuChecked(const QString &entry, bool checked)
-{
-    if (auto *action = findChild<QAction *>(entry))
-        action->setChecked(checked);
 }
 
 void MainWindow::showFollowed(const QString &satellite)

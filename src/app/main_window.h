@@ -23,20 +23,17 @@ class QTimer;
 namespace orvanta {
 
 // The station's main window. It only shows and forwards: the station's logic
-// (tick, banks, start-up and shutdown) lives in classes that tests drive, and
-// the controls carry the names the rest of the program uses (`Sat_Select`,
-// `Freq_Sel`, `Titre`...), so the configuration and the tests reach them by
-// object name.
+// (tick, banks, start-up and shutdown) lives in classes that tests drive. The
+// controls carry the names the tests and scripts use (`Sat_Select`,
+// `Freq_Sel`, `Titre`...); the program reaches them through the methods here.
 class MainWindow final : public QMainWindow, public ConfigView, public TrackingDisplay {
     Q_OBJECT
 public:
     explicit MainWindow(QWidget *parent = nullptr);
 
-    void setControlText(const QString &control, const QString &text) override;
-    void setOptionChecked(const QString &control, bool checked) override;
-    void setMenuChecked(const QString &entry, bool checked) override;
+    void showTitle(const QString &title) override;
+    void showDeviceMarks(const DeviceMarks &marks) override;
 
-    QString controlText(const QString &control) const;
     // "Rotor : 123° / 45°" and "Radio : 145.80215 MHz", each hidden without a reading.
     void showRotorReading(const std::optional<RotorAim> &position) override;
     void showRadioReading(std::optional<double> hertz) override;
@@ -113,6 +110,7 @@ private:
     QButtonGroup *tracking_;
     QButtonGroup *progRx_;
     QLabel *alarmBanner_;
+    QLabel *title_;
     QTimer *timer1_;
     QTimer *timer2_;
     void applySatelliteFilter();

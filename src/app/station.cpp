@@ -178,7 +178,7 @@ void Station::shutdown()
     window_.timer1().stop();
     alarms_->stop();
     Sauve_Config(config_, platform_.store);
-    window_.setControlText(QStringLiteral("Titre"), QCoreApplication::translate("Station", "Parkage"));
+    window_.showTitle(QCoreApplication::translate("Station", "Parkage"));
     devices_.offerPark();
     devices_.endRemoteControl();
     window_.timer2().stop();

@@ -70,7 +70,7 @@ StationMenus::StationMenus(Links links)
     const MainMenus &menus = window.menus();
     new HamlibMenus(window, menus.devices, links_.config, links_.platform.store, links_.devices.hamlibReceiver,
                     links_.devices.hamlibRotor, [this] {
-                        links_.window.setControlText(QStringLiteral("Titre"), titleCaption(links_.config));
+                        links_.window.showTitle(titleCaption(links_.config));
                         links_.tracking.refreshReadings();
                     });
     new DeviceMenus(window, menus.devices, links_.config, links_.platform.receiverLine, links_.platform.rotorLine, window,

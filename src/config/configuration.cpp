@@ -1,6 +1,7 @@
 #include "config/configuration.h"
 
 #include "config/config_view.h"
+#include "config/device_kinds.h"
 #include "platform/message_boxes.h"
 #include "platform/serial_line.h"
 #include "platform/settings_store.h"
@@ -37,14 +38,14 @@ struct NumberReader {
 
 constexpr std::array<int, 5> kSpeeds{1200, 2400, 4800, 9600, 19200};
 
-void showLineSpeed(float speed, SerialLine &line, ConfigView &view, const QString &menuPrefix)
+// Sets the line to a speed its menu offers; that speed, or 0 for any other.
+int applyLineSpeed(float speed, SerialLine &line)
 {
     const QString settings = lineSettingsForSpeed(speed);
     if (settings.isEmpty())
-        return;
+        return 0;
     line.setSettings(settings);
-    for (int s : kSpeeds)
-        view.setMenuChecked(menuPrefix + QString::number(s), static_cast<float>(s) == speed);
+    return static_cast<int>(speed);
 }
 
 // The menu entry standing for a `Recepteur` value, or none.
@@ -82,66 +83,47 @@ void Charge_Config(ConfigStation &c, ConfigContext &context)
     ConfigView &view = context.view;
     NumberReader numbers{context.store, {}};
     auto setup = [&](const QString &key, float defaultValue) { return numbers.read(kSetupSection, key, defaultValue); };
-    // A value that a dialog field or calibration label shows as soon as it is read.
-    auto setupShown = [&](float &value, const QString &key, float defaultValue, const QString &control) {
-        value = setup(key, defaultValue);
-        view.setControlText(control, shortestText(value));
-    };
 
-    setupShown(c.Long_Obs, QStringLiteral("Longitude Observateur"), 2, QStringLiteral("Long_Observateur"));
-    setupShown(c.Lat_Obs, QStringLiteral("Latitude Observateur"), 48, QStringLiteral("Lat_Observateur"));
-    setupShown(c.Alt_Obs, QStringLiteral("Altitude Observateur"), 100, QStringLiteral("Alt_Observateur"));
-    setupShown(c.Elev_Min, QStringLiteral("Minimum Elevation"), 0.1f, QStringLiteral("Elev_Observateur"));
+    c.Long_Obs = setup(QStringLiteral("Longitude Observateur"), 2);
+    c.Lat_Obs = setup(QStringLiteral("Latitude Observateur"), 48);
+    c.Alt_Obs = setup(QStringLiteral("Altitude Observateur"), 100);
+    c.Elev_Min = setup(QStringLiteral("Minimum Elevation"), 0.1f);
 
-    setupShown(c.Repetition, QStringLiteral("Repetition Mesure"), 5, QStringLiteral("Repetition_mesure"));
-    setupShown(c.Passage_Min, QStringLiteral("Passage Minimum"), 100, QStringLiteral("Passage_Minimum"));
-    setupShown(c.Park_Azimut, QStringLiteral("Park Azimut 0"), 270, QStringLiteral("Parcazimut"));
-    setupShown(c.Park_Site, QStringLiteral("Park Site 0"), 0, QStringLiteral("Parcsite"));
+    c.Repetition = setup(QStringLiteral("Repetition Mesure"), 5);
+    c.Passage_Min = setup(QStringLiteral("Passage Minimum"), 100);
+    c.Park_Azimut = setup(QStringLiteral("Park Azimut 0"), 270);
+    c.Park_Site = setup(QStringLiteral("Park Site 0"), 0);
 
     c.Azimut_Seul = setup(QStringLiteral("Azimut_Seul"), 0);
-    view.setOptionChecked(QStringLiteral("Aziseuloui"), c.Azimut_Seul == 1);
-    view.setOptionChecked(QStringLiteral("Aziseulnon"), c.Azimut_Seul != 1);
 
-    setupShown(c.Cal_Azimut_0, QStringLiteral("Cal Azimut 0"), 0, QStringLiteral("Val_Azim_0"));
-    setupShown(c.Cal_Azimut_360, QStringLiteral("Cal Azimut 360"), 250, QStringLiteral("Val_Azim_360"));
-    setupShown(c.Cal_Site_0, QStringLiteral("Cal Site 0"), 0, QStringLiteral("Val_Site_0"));
-    setupShown(c.Cal_Site_90, QStringLiteral("Cal Site 90"), 250, QStringLiteral("Val_Site_90"));
+    c.Cal_Azimut_0 = setup(QStringLiteral("Cal Azimut 0"), 0);
+    c.Cal_Azimut_360 = setup(QStringLiteral("Cal Azimut 360"), 250);
+    c.Cal_Site_0 = setup(QStringLiteral("Cal Site 0"), 0);
+    c.Cal_Site_90 = setup(QStringLiteral("Cal Site 90"), 250);
 
     const QString bankKey = QStringLiteral("Nombre de satellites");
     c.Nb_Sat_Banque1 = numbers.read(QStringLiteral("Banque1"), bankKey, 0);
     c.Nb_Sat_Banque2 = numbers.read(QStringLiteral("Banque2"), bankKey, 0);
     c.Nb_Sat_Banque3 = numbers.read(QStringLiteral("Banque3"), bankKey, 0);
 
+    DeviceMarks marks;
     c.Recepteur = context.store.get(kApplication, kSetupSection, QStringLiteral("Recepteur"), QStringLiteral("AR5000"));
-    if (receiverEntry(c.Recepteur))
-        for (const ReceiverEntry &entry : kReceiverEntries)
-            view.setMenuChecked(QLatin1String(entry.menu), c.Recepteur == QLatin1String(entry.recepteur));
-
+    marks.receiver = receiverKindOf(c.Recepteur);
     c.Interface_Rotor = context.store.get(kApplication, kSetupSection, QStringLiteral("Interface Rotor"),
                                           QStringLiteral("Fodtrack"));
-    const bool knownRotor = c.Interface_Rotor == QLatin1String("Fodtrack") || c.Interface_Rotor == QLatin1String("GS232")
-                            || c.Interface_Rotor == QLatin1String("Hamlib");
-    if (knownRotor) {
-        view.setMenuChecked(QStringLiteral("Mnu_Fodtrack"), c.Interface_Rotor == QLatin1String("Fodtrack"));
-        view.setMenuChecked(QStringLiteral("Mnu_GS232"), c.Interface_Rotor == QLatin1String("GS232"));
-        view.setMenuChecked(QStringLiteral("Mnu_Hamlib_Rotor"), c.Interface_Rotor == QLatin1String("Hamlib"));
-    }
+    marks.rotor = rotorKindOf(c.Interface_Rotor);
 
     c.Vitesse_Com1 = setup(QStringLiteral("Vitesse Transmission Com1"), 19200);
-    showLineSpeed(c.Vitesse_Com1, context.receiverLine, view, QStringLiteral("Mnu_Com1_V"));
+    marks.receiverSpeed = applyLineSpeed(c.Vitesse_Com1, context.receiverLine);
     c.Vitesse_Com2 = setup(QStringLiteral("Vitesse Transmission Com2"), 4800);
-    showLineSpeed(c.Vitesse_Com2, context.rotorLine, view, QStringLiteral("Mnu_Com2_V"));
+    marks.rotorSpeed = applyLineSpeed(c.Vitesse_Com2, context.rotorLine);
 
     c.Adresse_LPT = setup(QStringLiteral("Adresse Port LPT"), 888);
-    if (c.Adresse_LPT == 888) {
-        view.setMenuChecked(QStringLiteral("Mnu_LPT_378"), true);
-        view.setMenuChecked(QStringLiteral("Mnu_LPT_278"), false);
-    } else if (c.Adresse_LPT == 632) {
-        view.setMenuChecked(QStringLiteral("Mnu_LPT_378"), false);
-        view.setMenuChecked(QStringLiteral("Mnu_LPT_278"), true);
-    }
+    if (c.Adresse_LPT == 888 || c.Adresse_LPT == 632)
+        marks.parallelAddress = static_cast<int>(c.Adresse_LPT);
 
-    view.setControlText(QStringLiteral("Titre"), titleCaption(c));
+    view.showDeviceMarks(marks);
+    view.showTitle(titleCaption(c));
 
     if (!numbers.problems.isEmpty() && context.messages)
         context.messages->information(

@@ -36,15 +36,13 @@ struct ConfigContext {
 // The main window's title: "Poursuite satellite avec interface <rotor> et RX <receiver>".
 QString titleCaption(const ConfigStation &config);
 
-// The receiver entries of the Selection menu and the `Recepteur` value each
-// stands for; exactly one is checked when the value is one of them.
+// The `Recepteur` values the receiver entries of the Selection menu stand for.
 struct ReceiverEntry {
-    const char *menu;
     const char *recepteur;
     bool onReceiverLine; // driven through the receiver serial line (a Hamlib radio has its own)
 };
 inline constexpr std::array<ReceiverEntry, 3> kReceiverEntries{
-    {{"Mnu_AR5000", "AR5000", true}, {"Mnu_FT847", "FT847", true}, {"Mnu_Hamlib_Recepteur", "Hamlib", false}}};
+    {{"AR5000", true}, {"FT847", true}, {"Hamlib", false}}};
 
 // Whether the receiver the configuration names is driven through the
 // receiver serial line, which is then opened for it.

@@ -7,6 +7,11 @@ class QMenu;
 
 namespace orvanta {
 
+struct DeviceMarks;
+
+// The speeds the line menus offer, in their order.
+inline constexpr std::array<int, 5> kLineSpeeds{1200, 2400, 4800, 9600, 19200};
+
 // The main window's entries that choose the devices and open their dialogs,
 // handed to the handlers that drive them. An entry left null is not offered.
 struct DeviceEntries {
@@ -28,5 +33,8 @@ struct DeviceEntries {
     QAction *calibration = nullptr;
     QAction *peripheriques = nullptr;
 };
+
+// Moves the entries' check marks to the choices the configuration read.
+void markDevices(const DeviceEntries &entries, const DeviceMarks &marks);
 
 } // namespace orvanta

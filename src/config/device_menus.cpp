@@ -123,7 +123,7 @@ void DeviceMenus::chooseGs232()
 
 void DeviceMenus::showTitle()
 {
-    view_.setControlText(QStringLiteral("Titre"), titleCaption(config_));
+    view_.showTitle(titleCaption(config_));
 }
 
 } // namespace orvanta

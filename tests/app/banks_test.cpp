@@ -88,7 +88,7 @@ TEST(Banks, ABankClickTreatsTheNextSatelliteAsNew)
     h.click("Prog_RX_2");
     h.click("Prog_RX_1");
     ASSERT_FALSE(h.station->tracking().state().Nouveau_Sat || h.station->tracking().state().Sat_Suivi);
-    h.window().setControlText("Sat_Sel", "X");
+    h.window().findChild<QLineEdit *>("Sat_Sel")->setText("X");
     h.click("Bank_3");
     EXPECT_TRUE(h.station->tracking().state().Nouveau_Sat);
     EXPECT_TRUE(h.station->tracking().state().Sat_Suivi);

@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTemporaryDir>
@@ -106,7 +107,15 @@ struct StationHarness {
             found->click();
     }
 
-    QString text(const QString &control) const { return station->window().controlText(control); }
+    // The text of a box or a label of the main window.
+    QString text(const QString &control) const
+    {
+        if (const auto *edit = station->window().findChild<QLineEdit *>(control))
+            return edit->text();
+        if (const auto *shown = station->window().findChild<QLabel *>(control))
+            return shown->text();
+        return {};
+    }
 
     QStringList lines(const QString &list) const
     {

@@ -2,8 +2,6 @@
 #include "config/configuration.h"
 #include "support/fakes.h"
 
-#include <QMap>
-
 #include <gtest/gtest.h>
 
 namespace orvanta {
@@ -11,12 +9,10 @@ namespace {
 
 class RecordingConfigView final : public ConfigView {
 public:
-    QMap<QString, QString> texts;
-    QMap<QString, bool> options;
-    QMap<QString, bool> menus;
-    void setControlText(const QString &c, const QString &t) override { texts[c] = t; }
-    void setOptionChecked(const QString &c, bool on) override { options[c] = on; }
-    void setMenuChecked(const QString &e, bool on) override { menus[e] = on; }
+    QString title;
+    DeviceMarks marks;
+    void showTitle(const QString &text) override { title = text; }
+    void showDeviceMarks(const DeviceMarks &shown) override { marks = shown; }
 };
 
 class ConfigurationTest : public ::testing::Test {
@@ -66,23 +62,14 @@ TEST_F(ConfigurationTest, AnEmptyStoreGivesTheDefaults)
     EXPECT_EQ(config.Vitesse_Com2, 4800.0f);
     EXPECT_EQ(config.Adresse_LPT, 888.0f);
 
-    EXPECT_EQ(view.texts["Titre"], "Poursuite satellite avec interface Fodtrack et RX AR5000");
+    EXPECT_EQ(view.title, "Poursuite satellite avec interface Fodtrack et RX AR5000");
     EXPECT_EQ(receiverLine.settings, "19200,n,8,1");
     EXPECT_EQ(rotorLine.settings, "4800,n,8,1");
-    EXPECT_EQ(view.texts["Long_Observateur"], "2");
-    EXPECT_EQ(view.texts["Elev_Observateur"], "0.1");
-    EXPECT_EQ(view.texts["Parcazimut"], "270");
-    EXPECT_EQ(view.texts["Val_Azim_360"], "250");
-    EXPECT_TRUE(view.options["Aziseulnon"]);
-    EXPECT_FALSE(view.options["Aziseuloui"]);
-    EXPECT_TRUE(view.menus["Mnu_Com1_V19200"]);
-    EXPECT_FALSE(view.menus["Mnu_Com1_V9600"]);
-    EXPECT_TRUE(view.menus["Mnu_Com2_V4800"]);
-    EXPECT_TRUE(view.menus["Mnu_LPT_378"]);
-    EXPECT_FALSE(view.menus["Mnu_LPT_278"]);
-    EXPECT_TRUE(view.menus["Mnu_AR5000"]);
-    EXPECT_TRUE(view.menus["Mnu_Fodtrack"]);
-    EXPECT_FALSE(view.menus["Mnu_GS232"]);
+    EXPECT_EQ(view.marks.receiverSpeed, 19200);
+    EXPECT_EQ(view.marks.rotorSpeed, 4800);
+    EXPECT_EQ(view.marks.parallelAddress, 888);
+    EXPECT_EQ(view.marks.receiver, ReceiverKind::Ar5000);
+    EXPECT_EQ(view.marks.rotor, RotorKind::Fodtrack);
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_TRUE(store.section("Orvanta", "Setup").empty()); // loading writes nothing
 }
@@ -123,11 +110,10 @@ TEST_F(ConfigurationTest, OnlyOneSelectsTheAzimuthOnlyRotor)
 {
     stored("Azimut_Seul", "0.5");
     load();
-    EXPECT_TRUE(view.options["Aziseulnon"]);
+    EXPECT_NE(config.Azimut_Seul, 1.0f);
     stored("Azimut_Seul", "1");
     load();
-    EXPECT_TRUE(view.options["Aziseuloui"]);
-    EXPECT_FALSE(view.options["Aziseulnon"]);
+    EXPECT_EQ(config.Azimut_Seul, 1.0f);
 }
 
 TEST_F(ConfigurationTest, DeviceChoicesOutsideTheMenusLeaveTheDesignedState)
@@ -137,17 +123,13 @@ TEST_F(ConfigurationTest, DeviceChoicesOutsideTheMenusLeaveTheDesignedState)
     stored("Vitesse Transmission Com1", "38400");
     stored("Adresse Port LPT", "956");
     load();
-    EXPECT_EQ(view.texts["Titre"], "Poursuite satellite avec interface GS232 et RX FT847");
-    EXPECT_FALSE(view.menus["Mnu_AR5000"]); // the marks follow the stored receiver
-    EXPECT_TRUE(view.menus["Mnu_FT847"]);
-    EXPECT_FALSE(view.menus["Mnu_Hamlib_Recepteur"]);
-    EXPECT_FALSE(view.menus["Mnu_Fodtrack"]);
-    EXPECT_TRUE(view.menus["Mnu_GS232"]);
-    EXPECT_FALSE(view.menus.contains("Mnu_Calibration"));
+    EXPECT_EQ(view.title, "Poursuite satellite avec interface GS232 et RX FT847");
+    EXPECT_EQ(view.marks.receiver, ReceiverKind::Ft847); // the marks follow the stored receiver
+    EXPECT_EQ(view.marks.rotor, RotorKind::Gs232);
     EXPECT_EQ(config.Vitesse_Com1, 38400.0f);
     EXPECT_EQ(receiverLine.settings, "9600,n,8,1");
-    EXPECT_FALSE(view.menus.contains("Mnu_Com1_V19200"));
-    EXPECT_FALSE(view.menus.contains("Mnu_LPT_378"));
+    EXPECT_EQ(view.marks.receiverSpeed, 0); // no entry: the marks stay
+    EXPECT_EQ(view.marks.parallelAddress, 0);
     EXPECT_EQ(config.Adresse_LPT, 956.0f);
 
     Sauve_Config(config, store);
@@ -163,12 +145,9 @@ TEST_F(ConfigurationTest, MenuSpeedsAndPortAddressFollowTheStore)
     load();
     EXPECT_EQ(receiverLine.settings, "9600,n,8,1");
     EXPECT_EQ(rotorLine.settings, "1200,n,8,1");
-    EXPECT_TRUE(view.menus["Mnu_Com1_V9600"]);
-    EXPECT_FALSE(view.menus["Mnu_Com1_V19200"]);
-    EXPECT_TRUE(view.menus["Mnu_Com2_V1200"]);
-    EXPECT_FALSE(view.menus["Mnu_Com2_V4800"]);
-    EXPECT_TRUE(view.menus["Mnu_LPT_278"]);
-    EXPECT_FALSE(view.menus["Mnu_LPT_378"]);
+    EXPECT_EQ(view.marks.receiverSpeed, 9600);
+    EXPECT_EQ(view.marks.rotorSpeed, 1200);
+    EXPECT_EQ(view.marks.parallelAddress, 632);
 }
 
 TEST_F(ConfigurationTest, AStoredNumberThatIsNotANumberGivesTheDefaultAndSaysSo)

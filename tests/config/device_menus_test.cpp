@@ -12,17 +12,14 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
-
 namespace orvanta {
 namespace {
 
 class TitleView final : public ConfigView {
 public:
-    std::map<QString, QString> texts;
-    void setControlText(const QString &control, const QString &text) override { texts[control] = text; }
-    void setOptionChecked(const QString &, bool) override {}
-    void setMenuChecked(const QString &, bool) override {}
+    QString title;
+    void showTitle(const QString &text) override { title = text; }
+    void showDeviceMarks(const DeviceMarks &) override {}
 };
 
 // The main window's menu bar with the configuration handlers, as the
@@ -122,7 +119,7 @@ TEST_F(DeviceMenusTest, RotorInterfaceOpensAndClosesTheRotorLineAndTheCalibratio
     EXPECT_FALSE(entry("Mnu_Calibration")->isEnabled());
     EXPECT_EQ(checked({"Mnu_Fodtrack", "Mnu_GS232"}), QStringList{"Mnu_GS232"});
     EXPECT_EQ(config.Interface_Rotor, "GS232");
-    EXPECT_EQ(view.texts["Titre"], "Poursuite satellite avec interface GS232 et RX AR5000");
+    EXPECT_EQ(view.title, "Poursuite satellite avec interface GS232 et RX AR5000");
 
     choose("Mnu_GS232");
     EXPECT_TRUE(rotor.open);
@@ -133,7 +130,7 @@ TEST_F(DeviceMenusTest, RotorInterfaceOpensAndClosesTheRotorLineAndTheCalibratio
     EXPECT_TRUE(entry("Mnu_Calibration")->isEnabled());
     EXPECT_EQ(checked({"Mnu_Fodtrack", "Mnu_GS232"}), QStringList{"Mnu_Fodtrack"});
     EXPECT_EQ(config.Interface_Rotor, "Fodtrack");
-    EXPECT_EQ(view.texts["Titre"], "Poursuite satellite avec interface Fodtrack et RX AR5000");
+    EXPECT_EQ(view.title, "Poursuite satellite avec interface Fodtrack et RX AR5000");
     EXPECT_FALSE(receiver.open); // the receiver line is not the menu's business
 }
 
@@ -148,12 +145,12 @@ TEST_F(DeviceMenusTest, TheReceiverEntriesSwitchBetweenTheAr5000AndTheFt847)
     EXPECT_EQ(config.Recepteur, "FT847");
     EXPECT_EQ(checked(receivers), QStringList{"Mnu_FT847"});
     EXPECT_EQ(entry("Mnu_FT847")->text(), "FT 847");
-    EXPECT_EQ(view.texts["Titre"], "Poursuite satellite avec interface Fodtrack et RX FT847");
+    EXPECT_EQ(view.title, "Poursuite satellite avec interface Fodtrack et RX FT847");
 
     choose("Mnu_AR5000");
     EXPECT_EQ(config.Recepteur, "AR5000");
     EXPECT_EQ(checked(receivers), QStringList{"Mnu_AR5000"});
-    EXPECT_EQ(view.texts["Titre"], "Poursuite satellite avec interface Fodtrack et RX AR5000");
+    EXPECT_EQ(view.title, "Poursuite satellite avec interface Fodtrack et RX AR5000");
 }
 
 TEST_F(DeviceMenusTest, DialogEntriesOpenTheirWindows)
