@@ -1,11 +1,13 @@
-// The near-earth model on vectors, compiled once per instruction set by
-// Highway and picked when the program runs. It follows sgp4_propagate.cpp
-// stage by stage, with the same operations in the same order; only the sine
-// and cosine differ (Highway's, within 3 units in the last place). Where the
-// scalar code branches, every lane takes its own branch through masks.
+// The model on vectors, compiled once per instruction set by Highway and
+// picked when the program runs. It follows sgp4_propagate.cpp and
+// deep_space.cpp stage by stage, with the same operations in the same order;
+// only the sine and cosine differ (Highway's, within 3 units in the last
+// place). Where the scalar code branches, every lane takes its own branch
+// through masks.
 
 #include "orbit/batch_lanes.h"
 
+#include "orbit/deep_space.h"
 #include "orbit/sgp4_constants.h"
 
 #include <cmath>
@@ -103,17 +105,38 @@ HWY_INLINE SinCosV sinCosOfSum(D d, V sum, const SinCosV &base, V delta, M wante
 }
 
 // The constant terms of the lanes at one offset.
+template <typename Lanes>
 struct Terms {
-    const NearEarthLanes &lanes;
+    const Lanes &lanes;
     std::size_t offset;
-    HWY_INLINE V operator()(D d, NearEarthLanes::Column c) const { return hn::LoadU(d, lanes.column(c) + offset); }
+    HWY_INLINE V operator()(D d, typename Lanes::Column c) const { return hn::LoadU(d, lanes.column(c) + offset); }
 };
 
-HWY_INLINE void propagateVector(D d, const Terms &c, V t, std::size_t at, LaneStates &out)
+// The mean elements once the secular terms and drag are applied and the
+// angles brought into one turn, with the terms of their inclination: what
+// the periodics start from.
+struct MeanElements {
+    V semiMajorAxis, meanMotion, eccentricity, inclination, raan, argPerigee, meanAnomaly;
+    V cosI, sinI, aycof, xlcof, con41, x1mth2, x7thm1;
+};
+
+// Lanes whose time the model refuses.
+HWY_INLINE M timeRefused(D d, V t)
+{
+    return hn::Not(hn::Le(hn::Abs(t), hn::Set(d, kMaxMinutesFromEpoch)));
+}
+
+// Lanes whose mean eccentricity after drag is outside the model's range, or near its edge.
+HWY_INLINE M eccentricityRefused(D d, V e)
+{
+    return hn::Not(hn::And(hn::Lt(e, hn::Set(d, 1.0 - kLimitMargin)),
+                           hn::Ge(e, hn::Set(d, kMeanEccentricityFloor + kLimitMargin))));
+}
+
+HWY_INLINE MeanElements nearEarthMean(D d, const Terms<NearEarthLanes> &c, V t, M &unsure)
 {
     using C = NearEarthLanes;
     const V one = hn::Set(d, 1.0);
-    M unsure = hn::Not(hn::Le(hn::Abs(t), hn::Set(d, kMaxMinutesFromEpoch)));
 
     // Secular gravity and drag.
     const V meanAnomalyGravity = c(d, C::MeanAnomaly) + c(d, C::MeanAnomalyRate) * t;
@@ -153,21 +176,35 @@ HWY_INLINE void propagateVector(D d, const Terms &c, V t, std::size_t at, LaneSt
     const V semiMajorAxis = c(d, C::SemiMajorAxis) * axisFactor * axisFactor;
     const V meanMotion = hn::Set(d, model::kXke) / (semiMajorAxis * hn::Sqrt(semiMajorAxis));
     V e = c(d, C::Eccentricity) - eccentricityFactor;
-    unsure = hn::Or(unsure, hn::Not(hn::And(hn::Lt(e, hn::Set(d, 1.0 - kLimitMargin)),
-                                            hn::Ge(e, hn::Set(d, kMeanEccentricityFloor + kLimitMargin)))));
+    unsure = hn::Or(unsure, eccentricityRefused(d, e));
     e = hn::IfThenElse(hn::Lt(e, hn::Set(d, kMinEccentricity)), hn::Set(d, kMinEccentricity), e);
     meanAnomaly = meanAnomaly + meanMotion0 * longitudeFactor;
     const V meanLongitude = fmodTwoPi(d, meanAnomaly + argPerigee + raan);
     raan = fmodTwoPi(d, raan);
     argPerigee = fmodTwoPi(d, argPerigee);
     meanAnomaly = fmodTwoPi(d, meanLongitude - argPerigee - raan);
+    return {semiMajorAxis, meanMotion, e, c(d, C::Inclination), raan, argPerigee, meanAnomaly,
+            c(d, C::CosInclination), c(d, C::SinInclination), c(d, C::Aycof), c(d, C::Xlcof), c(d, C::Con41),
+            c(d, C::X1mth2), c(d, C::X7thm1)};
+}
+
+// The periodics, Kepler's equation and the state, for whichever model gave the mean elements.
+HWY_INLINE void periodicsAndState(D d, const MeanElements &m, M unsure, std::size_t at, LaneStates &out)
+{
+    const V one = hn::Set(d, 1.0);
+    const V semiMajorAxis = m.semiMajorAxis;
+    const V meanMotion = m.meanMotion;
+    const V e = m.eccentricity;
+    const V raan = m.raan;
+    const V argPerigee = m.argPerigee;
+    const V meanAnomaly = m.meanAnomaly;
 
     // Long-period periodics.
     const V inverseSemiLatus = one / (semiMajorAxis * (one - e * e));
     const SinCosV perigeeTrig = sinCos(d, argPerigee);
     const V axn = e * perigeeTrig.cos;
-    const V ayn = e * perigeeTrig.sin + inverseSemiLatus * c(d, C::Aycof);
-    const V longitude = meanAnomaly + argPerigee + raan + inverseSemiLatus * c(d, C::Xlcof) * axn;
+    const V ayn = e * perigeeTrig.sin + inverseSemiLatus * m.aycof;
+    const V longitude = meanAnomaly + argPerigee + raan + inverseSemiLatus * m.xlcof * axn;
 
     // Kepler's equation, each lane iterating until its own correction is small.
     const V u = fmodTwoPi(d, longitude - raan);
@@ -214,18 +251,18 @@ HWY_INLINE void propagateVector(D d, const Terms &c, V t, std::size_t at, LaneSt
     const V temp1 = hn::Set(d, 0.5 * model::kJ2) * inverseP;
     const V temp2 = temp1 * inverseP;
 
-    const V cosI = c(d, C::CosInclination);
-    const V sinI = c(d, C::SinInclination);
-    const V x1mth2 = c(d, C::X1mth2);
-    const V con41 = c(d, C::Con41);
-    const V deltaU = hn::Set(d, -0.25) * temp2 * c(d, C::X7thm1) * sin2u;
+    const V cosI = m.cosI;
+    const V sinI = m.sinI;
+    const V x1mth2 = m.x1mth2;
+    const V con41 = m.con41;
+    const V deltaU = hn::Set(d, -0.25) * temp2 * m.x7thm1 * sin2u;
     const V deltaI = hn::Set(d, 1.5) * temp2 * cosI * sinI * cos2u;
     // A large deltaU takes an arc tangent the vectors do not have: the scalar engine does those lanes.
     unsure = hn::Or(unsure, hn::Gt(hn::Abs(deltaU), hn::Set(d, kSmallAngle)));
     const V norm = hn::Sqrt(sinU * sinU + cosU * cosU);
     const SinCosV argLatitude = rotateBySmallAngle(d, {sinU / norm, cosU / norm}, deltaU);
     const SinCosV inclination =
-        sinCosOfSum(d, c(d, C::Inclination) + deltaI, {sinI, cosI}, deltaI, hn::FirstN(d, hn::Lanes(d)));
+        sinCosOfSum(d, m.inclination + deltaI, {sinI, cosI}, deltaI, hn::FirstN(d, hn::Lanes(d)));
     const V radius = r * (one - hn::Set(d, 1.5) * temp2 * beta * con41) + hn::Set(d, 0.5) * temp1 * x1mth2 * cos2u;
     const V node = raan + hn::Set(d, 1.5) * temp2 * cosI * sin2u;
     const V motionFactor = meanMotion * temp1 / hn::Set(d, model::kXke);
@@ -266,14 +303,203 @@ HWY_INLINE void propagateVector(D d, const Terms &c, V t, std::size_t at, LaneSt
         out.recompute[at + i] = lanes[i] != 0.0;
 }
 
+// The sun's and the moon's long-period terms of one body.
+struct BodyTerms {
+    V eccentricity, inclination, meanAnomaly, argPerigeePlusNode, raan;
+};
+
+HWY_INLINE BodyTerms bodyPeriodics(D d, const Terms<DeepSpaceLanes> &c, DeepSpaceLanes::Column first,
+                                   double bodyMeanMotion, double bodyEccentricity, V t)
+{
+    const auto at = [&](int k) { return c(d, DeepSpaceLanes::Column(int(first) + k)); };
+    const V meanAnomaly = at(12) + hn::Set(d, bodyMeanMotion) * t;
+    const V trueAnomaly = meanAnomaly + hn::Set(d, 2.0 * bodyEccentricity) * sinCos(d, meanAnomaly).sin;
+    const SinCosV f = sinCos(d, trueAnomaly);
+    const V f2 = hn::Set(d, 0.5) * f.sin * f.sin - hn::Set(d, 0.25);
+    const V f3 = hn::Set(d, -0.5) * f.sin * f.cos;
+    return {at(0) * f2 + at(1) * f3, at(2) * f2 + at(3) * f3, at(4) * f2 + at(5) * f3 + at(6) * f.sin,
+            at(7) * f2 + at(8) * f3 + at(9) * f.sin, at(10) * f2 + at(11) * f3};
+}
+
+// The resonant lanes' mean longitude, mean motion and semi-major axis (the
+// integration steps and the cube root, lane by lane in the scalar code).
+struct ResonantLanes {
+    V longitude, meanMotion, semiMajorAxis;
+};
+
+HWY_INLINE ResonantLanes integrateResonantLanes(D d, const DeepSpaceLanes &lanes, std::size_t offset, V t)
+{
+    constexpr std::size_t kMax = hn::MaxLanes(D());
+    HWY_ALIGN double times[kMax], longitude[kMax], meanMotion[kMax], semiMajorAxis[kMax];
+    hn::Store(t, d, times);
+    for (std::size_t i = 0; i < hn::Lanes(d); ++i) {
+        const model::ResonanceTerms *resonance = lanes.resonance[offset + i];
+        longitude[i] = 0.0;
+        meanMotion[i] = semiMajorAxis[i] = 1.0;
+        if (!resonance || !(std::fabs(times[i]) <= kMaxMinutesFromEpoch))
+            continue;
+        model::integrateResonance(*resonance, times[i], longitude[i], meanMotion[i]);
+        const double ratio = model::kXke / meanMotion[i];
+        semiMajorAxis[i] = std::cbrt(ratio * ratio);
+    }
+    return {hn::Load(d, longitude), hn::Load(d, meanMotion), hn::Load(d, semiMajorAxis)};
+}
+
+// The node of the low inclinations, atan2 lane by lane.
+HWY_INLINE V nodeFromPole(D d, V alpha, V beta)
+{
+    constexpr std::size_t kMax = hn::MaxLanes(D());
+    HWY_ALIGN double a[kMax], b[kMax];
+    hn::Store(alpha, d, a);
+    hn::Store(beta, d, b);
+    for (std::size_t i = 0; i < hn::Lanes(d); ++i)
+        a[i] = std::atan2(a[i], b[i]);
+    return hn::Load(d, a);
+}
+
+HWY_INLINE MeanElements deepSpaceMean(D d, const Terms<DeepSpaceLanes> &c, V t, M &unsure)
+{
+    using C = DeepSpaceLanes;
+    const V one = hn::Set(d, 1.0);
+    const V two = hn::Set(d, 2.0);
+    const V margin = hn::Set(d, kLimitMargin);
+
+    // Secular gravity and the leading drag terms.
+    const V t2 = t * t;
+    V meanAnomaly = c(d, C::MeanAnomaly) + c(d, C::MeanAnomalyRate) * t;
+    V argPerigee = c(d, C::ArgPerigee) + c(d, C::ArgPerigeeRate) * t;
+    V raan = c(d, C::Raan) + c(d, C::RaanRate) * t + c(d, C::RaanDragFactor) * t2;
+    const V axisFactor = one - c(d, C::C1) * t;
+    const V eccentricityFactor = c(d, C::Bstar) * c(d, C::C4) * t;
+    const V longitudeFactor = c(d, C::T2) * t2;
+
+    // The sun's and moon's secular rates, then the resonance.
+    V e = c(d, C::Eccentricity) + c(d, C::BodyEccentricityRate) * t;
+    V inclination = c(d, C::Inclination) + c(d, C::BodyInclinationRate) * t;
+    argPerigee = argPerigee + c(d, C::BodyArgPerigeeRate) * t;
+    raan = raan + c(d, C::BodyRaanRate) * t;
+    meanAnomaly = meanAnomaly + c(d, C::BodyMeanAnomalyRate) * t;
+    V meanMotion = c(d, C::MeanMotion);
+    V semiMajorAxis = c(d, C::SemiMajorAxis);
+    const M resonant = hn::Ne(c(d, C::Resonance), hn::Zero(d));
+    if (!hn::AllFalse(d, resonant)) {
+        const ResonantLanes r = integrateResonantLanes(d, c.lanes, c.offset, t);
+        const V theta = fmodTwoPi(d, c(d, C::SiderealAngle) + t * hn::Set(d, model::kEarthRotationRadPerMin));
+        const V halfDay = r.longitude - two * raan + two * theta;
+        const V oneDay = r.longitude - raan - argPerigee + theta;
+        const M isHalfDay = hn::Ne(c(d, C::HalfDay), hn::Zero(d));
+        meanAnomaly = hn::IfThenElse(resonant, hn::IfThenElse(isHalfDay, halfDay, oneDay), meanAnomaly);
+        meanMotion = hn::IfThenElse(resonant, r.meanMotion, meanMotion);
+        semiMajorAxis = hn::IfThenElse(resonant, r.semiMajorAxis, semiMajorAxis);
+    }
+    unsure = hn::Or(unsure, hn::Not(hn::Gt(meanMotion, margin)));
+
+    // Drag applied, angles brought into one turn.
+    semiMajorAxis = semiMajorAxis * axisFactor * axisFactor;
+    meanMotion = hn::Set(d, model::kXke) / (semiMajorAxis * hn::Sqrt(semiMajorAxis));
+    e = e - eccentricityFactor;
+    unsure = hn::Or(unsure, eccentricityRefused(d, e));
+    e = hn::IfThenElse(hn::Lt(e, hn::Set(d, kMinEccentricity)), hn::Set(d, kMinEccentricity), e);
+    meanAnomaly = meanAnomaly + c(d, C::MeanMotion) * longitudeFactor;
+    const V meanLongitude = fmodTwoPi(d, meanAnomaly + argPerigee + raan);
+    raan = fmodTwoPi(d, raan);
+    argPerigee = fmodTwoPi(d, argPerigee);
+    meanAnomaly = fmodTwoPi(d, meanLongitude - argPerigee - raan);
+
+    // The sun's and moon's long-period periodics.
+    const BodyTerms sun = bodyPeriodics(d, c, C::SunE2, model::kSunMeanMotion, model::kSunEccentricity, t);
+    const BodyTerms moon = bodyPeriodics(d, c, C::MoonE2, model::kMoonMeanMotion, model::kMoonEccentricity, t);
+    const V de = sun.eccentricity + moon.eccentricity;
+    const V di = sun.inclination + moon.inclination;
+    const V dm = sun.meanAnomaly + moon.meanAnomaly;
+    const V dgh = sun.argPerigeePlusNode + moon.argPerigeePlusNode;
+    const V dh = sun.raan + moon.raan;
+    inclination = inclination + di;
+    e = e + de;
+    SinCosV incl = sinCos(d, inclination);
+
+    // Low inclinations perturb the node through the orbit's pole (Lyddane),
+    // the others directly; lanes at the switch go to the scalar engine.
+    const V lyddaneBelow = hn::Set(d, model::kLyddaneInclination);
+    const M lyddane = hn::Lt(inclination, lyddaneBelow);
+    unsure = hn::Or(unsure, hn::Lt(hn::Abs(inclination - lyddaneBelow), margin));
+    const V nodeShift = dh / incl.sin;
+    V newArgPerigee = argPerigee + (dgh - incl.cos * nodeShift);
+    V newRaan = raan + nodeShift;
+    if (!hn::AllFalse(d, lyddane)) {
+        const SinCosV node = sinCos(d, raan);
+        const V alpha = incl.sin * node.sin + (dh * node.cos + di * incl.cos * node.sin);
+        const V beta = incl.sin * node.cos + (hn::Neg(dh) * node.sin + di * incl.cos * node.cos);
+        const V longitude = meanAnomaly + argPerigee + incl.cos * raan + (dm + dgh - di * raan * incl.sin);
+        V pole = nodeFromPole(d, alpha, beta);
+        const V gap = hn::Abs(raan - pole);
+        const V pi = hn::Set(d, model::kPi);
+        const V turn = hn::Set(d, model::kTwoPi);
+        pole = hn::IfThenElse(hn::Gt(gap, pi), pole + hn::IfThenElse(hn::Lt(pole, raan), turn, hn::Neg(turn)), pole);
+        unsure = hn::Or(unsure, hn::And(lyddane, hn::Lt(hn::Abs(gap - pi), margin)));
+        newRaan = hn::IfThenElse(lyddane, pole, newRaan);
+        newArgPerigee = hn::IfThenElse(lyddane, longitude - (meanAnomaly + dm) - incl.cos * pole, newArgPerigee);
+    }
+    raan = newRaan;
+    argPerigee = newArgPerigee;
+    meanAnomaly = meanAnomaly + dm;
+
+    // Pushed through the equator: the same orbit with a positive inclination.
+    const M negative = hn::Lt(inclination, hn::Zero(d));
+    unsure = hn::Or(unsure, hn::Lt(hn::Abs(inclination), margin));
+    inclination = hn::IfThenElse(negative, hn::Neg(inclination), inclination);
+    incl.sin = hn::IfThenElse(negative, hn::Neg(incl.sin), incl.sin);
+    raan = hn::IfThenElse(negative, raan + hn::Set(d, model::kPi), raan);
+    argPerigee = hn::IfThenElse(negative, argPerigee - hn::Set(d, model::kPi), argPerigee);
+    unsure = hn::Or(unsure, hn::Not(hn::And(hn::Ge(e, margin), hn::Le(e, one - margin))));
+
+    // The terms of the perturbed inclination.
+    const V cosI = incl.cos;
+    const V sinI = incl.sin;
+    const V cosSquared = cosI * cosI;
+    const V onePlusCos = one + cosI;
+    const V polarGuard = hn::Set(d, 1.5e-12);
+    const V guarded = hn::IfThenElse(hn::Gt(hn::Abs(cosI + one), polarGuard), onePlusCos, polarGuard);
+    return {semiMajorAxis,
+            meanMotion,
+            e,
+            inclination,
+            raan,
+            argPerigee,
+            meanAnomaly,
+            cosI,
+            sinI,
+            hn::Set(d, -0.5 * model::kJ3OverJ2) * sinI,
+            hn::Set(d, -0.25 * model::kJ3OverJ2) * sinI * (hn::Set(d, 3.0) + hn::Set(d, 5.0) * cosI) / guarded,
+            hn::Set(d, 3.0) * cosSquared - one,
+            one - cosSquared,
+            hn::Set(d, 7.0) * cosSquared - one};
+}
+
 } // namespace
 
 void PropagateLanes(const NearEarthLanes &terms, const double *minutes, std::size_t count, bool sameSatellite,
                     LaneStates &out)
 {
     const D d;
-    for (std::size_t i = 0; i < count; i += hn::Lanes(d))
-        propagateVector(d, Terms{terms, sameSatellite ? 0 : i}, hn::LoadU(d, minutes + i), i, out);
+    for (std::size_t i = 0; i < count; i += hn::Lanes(d)) {
+        const V t = hn::LoadU(d, minutes + i);
+        M unsure = timeRefused(d, t);
+        const MeanElements mean = nearEarthMean(d, Terms<NearEarthLanes>{terms, sameSatellite ? 0 : i}, t, unsure);
+        periodicsAndState(d, mean, unsure, i, out);
+    }
+}
+
+void PropagateDeepSpaceLanes(const DeepSpaceLanes &terms, const double *minutes, std::size_t count,
+                             bool sameSatellite, LaneStates &out)
+{
+    const D d;
+    for (std::size_t i = 0; i < count; i += hn::Lanes(d)) {
+        const V t = hn::LoadU(d, minutes + i);
+        M unsure = timeRefused(d, t);
+        const MeanElements mean = deepSpaceMean(d, Terms<DeepSpaceLanes>{terms, sameSatellite ? 0 : i}, t, unsure);
+        periodicsAndState(d, mean, unsure, i, out);
+    }
 }
 
 const char *TargetName()
@@ -288,6 +514,7 @@ HWY_AFTER_NAMESPACE();
 namespace orvanta::orbit {
 
 HWY_EXPORT(PropagateLanes);
+HWY_EXPORT(PropagateDeepSpaceLanes);
 HWY_EXPORT(TargetName);
 
 void propagateNearEarthLanes(const NearEarthLanes &terms, std::span<const double> minutes, bool sameSatellite,
@@ -295,6 +522,13 @@ void propagateNearEarthLanes(const NearEarthLanes &terms, std::span<const double
 {
     out.resize(minutes.size());
     HWY_DYNAMIC_DISPATCH(PropagateLanes)(terms, minutes.data(), minutes.size(), sameSatellite, out);
+}
+
+void propagateDeepSpaceLanes(const DeepSpaceLanes &terms, std::span<const double> minutes, bool sameSatellite,
+                             LaneStates &out)
+{
+    out.resize(minutes.size());
+    HWY_DYNAMIC_DISPATCH(PropagateDeepSpaceLanes)(terms, minutes.data(), minutes.size(), sameSatellite, out);
 }
 
 const char *vectorTargetName()

@@ -7,8 +7,8 @@
 #include <span>
 #include <vector>
 
-// The near-earth model as the vector code reads it: each constant term of
-// the satellites in a column of its own, one entry per lane.
+// The model as the vector code reads it: each constant term of the
+// satellites in a column of its own, one entry per lane.
 namespace orvanta::orbit {
 
 struct NearEarthLanes {
@@ -33,6 +33,35 @@ struct NearEarthLanes {
     const double *column(Column c) const { return terms.data() + std::size_t(c) * lanes; }
 };
 
+// The deep-space model's terms. Drag there keeps only its leading terms.
+struct DeepSpaceLanes {
+    static constexpr std::size_t kPadding = NearEarthLanes::kPadding;
+
+    enum Column {
+        MeanMotion, SemiMajorAxis, Eccentricity, Inclination, Raan, ArgPerigee, MeanAnomaly, Bstar,
+        MeanAnomalyRate, ArgPerigeeRate, RaanRate, RaanDragFactor, C1, C4, T2,
+        // The sun and moon's secular rates.
+        BodyEccentricityRate, BodyInclinationRate, BodyMeanAnomalyRate, BodyArgPerigeeRate, BodyRaanRate,
+        SiderealAngle,
+        Resonance, // 0: none, else the resonance's lane-by-lane integration applies
+        HalfDay,   // 1 for the 12-hour resonance
+        // The sun's periodics, then the moon's, in the order of ThirdBodyPeriodics.
+        SunE2, SunE3, SunI2, SunI3, SunL2, SunL3, SunL4, SunGh2, SunGh3, SunGh4, SunH2, SunH3, SunM0,
+        MoonE2, MoonE3, MoonI2, MoonI3, MoonL2, MoonL3, MoonL4, MoonGh2, MoonGh3, MoonGh4, MoonH2, MoonH3, MoonM0,
+        ColumnCount
+    };
+
+    // Deep-space satellites only, initialised without error.
+    explicit DeepSpaceLanes(std::span<const Sgp4Propagator *const> satellites = {});
+
+    std::size_t lanes = 0;
+    std::vector<double> terms;
+    // Each lane's resonance (null without one), integrated by the scalar code.
+    std::vector<const model::ResonanceTerms *> resonance;
+
+    const double *column(Column c) const { return terms.data() + std::size_t(c) * lanes; }
+};
+
 // The states of a run of lanes, in columns, and whether each lane must be
 // computed again by Sgp4Propagator.
 struct LaneStates {
@@ -45,6 +74,10 @@ struct LaneStates {
 // minutes.size(), a multiple of kPadding, with sameSatellite: every lane
 // then takes the terms of lane 0).
 void propagateNearEarthLanes(const NearEarthLanes &terms, std::span<const double> minutes, bool sameSatellite,
+                             LaneStates &out);
+
+// The same for deep-space lanes.
+void propagateDeepSpaceLanes(const DeepSpaceLanes &terms, std::span<const double> minutes, bool sameSatellite,
                              LaneStates &out);
 
 // The instruction set the vector code runs on.

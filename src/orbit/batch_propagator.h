@@ -39,10 +39,18 @@ public:
     static const char *vectorTarget();
 
 private:
+    template <typename Lanes, typename Kernel>
+    void propagateGroup(const std::vector<std::size_t> &group, const Lanes &lanes, Kernel kernel,
+                        std::span<const double> minutesSinceEpoch, std::span<TemeState> states,
+                        std::span<PropagationError> errors) const;
+
     std::vector<const Sgp4Propagator *> satellites_;
-    std::vector<std::size_t> nearEarth_; // the satellites on vectors, in lane order
-    std::vector<std::size_t> scalar_;    // the others (deep space, refused at initialisation)
-    NearEarthLanes lanes_;
+    // The satellites on vectors, in lane order, and those refused at initialisation.
+    std::vector<std::size_t> nearEarth_;
+    std::vector<std::size_t> deepSpace_;
+    std::vector<std::size_t> scalar_;
+    NearEarthLanes nearEarthLanes_;
+    DeepSpaceLanes deepSpaceLanes_;
 };
 
 } // namespace orvanta::orbit

@@ -10,14 +10,7 @@
 namespace orvanta::orbit::model {
 namespace {
 
-constexpr double kSunEccentricity = 0.01675;
-constexpr double kSunMeanMotion = 1.19459e-5;    // rad/min
-constexpr double kMoonEccentricity = 0.05490;
-constexpr double kMoonMeanMotion = 1.5835218e-4; // rad/min
 
-// Below this inclination (rad) the periodics are applied to the node and
-// perigee through the Lyddane form, which stays finite as sin i goes to zero.
-constexpr double kLyddaneInclination = 0.2;
 
 // Phases of the resonance terms, rad.
 constexpr double kFasx2 = 0.13130908;
@@ -98,24 +91,6 @@ double stepsBefore(double minutes, double stepMinutes)
     return steps;
 }
 
-// The resonant mean longitude and mean motion at minutes since epoch: whole
-// steps from the tables (continued past them when needed), then a Taylor
-// step to the requested time.
-void integrateResonance(const ResonanceTerms &r, double minutes, double &longitude, double &meanMotion)
-{
-    const double stepMinutes = minutes > 0.0 ? kIntegrationStep : -kIntegrationStep;
-    const std::vector<ResonanceStep> &table = minutes > 0.0 ? r.ahead : r.behind;
-    const double steps = stepsBefore(minutes, stepMinutes);
-    const double lastTabulated = double(table.size() - 1);
-    ResonanceStep step = table[std::size_t(std::min(steps, lastTabulated))];
-    for (double taken = lastTabulated; taken < steps; taken += 1.0)
-        step = nextStep(r, step, stepMinutes * taken, stepMinutes);
-
-    const double rest = minutes - stepMinutes * steps;
-    meanMotion = step.meanMotion + step.meanMotionRate * rest + step.meanMotionAcceleration * rest * rest * 0.5;
-    longitude = step.longitude + step.longitudeRate * rest + step.meanMotionRate * rest * rest * 0.5;
-}
-
 struct BodyPeriodics {
     double eccentricity, inclination, meanAnomaly, argPerigeePlusNode, raan;
 };
@@ -148,6 +123,21 @@ void tabulateResonance(ResonanceTerms &resonance)
         for (std::size_t i = 0; i < kTabulatedSteps; ++i)
             table->push_back(nextStep(resonance, table->back(), stepMinutes * double(i), stepMinutes));
     }
+}
+
+void integrateResonance(const ResonanceTerms &r, double minutes, double &longitude, double &meanMotion)
+{
+    const double stepMinutes = minutes > 0.0 ? kIntegrationStep : -kIntegrationStep;
+    const std::vector<ResonanceStep> &table = minutes > 0.0 ? r.ahead : r.behind;
+    const double steps = stepsBefore(minutes, stepMinutes);
+    const double lastTabulated = double(table.size() - 1);
+    ResonanceStep step = table[std::size_t(std::min(steps, lastTabulated))];
+    for (double taken = lastTabulated; taken < steps; taken += 1.0)
+        step = nextStep(r, step, stepMinutes * taken, stepMinutes);
+
+    const double rest = minutes - stepMinutes * steps;
+    meanMotion = step.meanMotion + step.meanMotionRate * rest + step.meanMotionAcceleration * rest * rest * 0.5;
+    longitude = step.longitude + step.longitudeRate * rest + step.meanMotionRate * rest * rest * 0.5;
 }
 
 void applyDeepSpaceSecular(const DeepSpaceTerms &terms, double minutes, MeanState &state)

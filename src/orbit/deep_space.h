@@ -10,6 +10,16 @@
 // 24-hour orbits with the earth's tesseral harmonics.
 namespace orvanta::orbit::model {
 
+// The sun's and moon's mean orbits as the lunar-solar terms take them.
+inline constexpr double kSunEccentricity = 0.01675;
+inline constexpr double kSunMeanMotion = 1.19459e-5; // rad/min
+inline constexpr double kMoonEccentricity = 0.05490;
+inline constexpr double kMoonMeanMotion = 1.5835218e-4; // rad/min
+
+// Below this inclination (rad) the periodics are applied to the node and
+// perigee through the Lyddane form, which stays finite as sin i goes to zero.
+inline constexpr double kLyddaneInclination = 0.2;
+
 // The mean elements that the secular stage evolves and the deep-space stages adjust.
 struct MeanState {
     double meanMotion = 0;    // rad/min
@@ -81,6 +91,11 @@ DeepSpaceTerms initDeepSpace(const EpochElements &epoch, const SecularRates &sec
 
 // Fills the tables of integrator steps of a resonant orbit.
 void tabulateResonance(ResonanceTerms &resonance);
+
+// The resonant mean longitude (rad) and mean motion (rad/min) at minutes
+// since epoch: whole steps from the tables (continued past them when
+// needed), then a Taylor step to the requested time.
+void integrateResonance(const ResonanceTerms &resonance, double minutes, double &longitude, double &meanMotion);
 
 // Adds the lunar-solar secular change and the resonance effects to the mean
 // elements at minutes since epoch.

@@ -8,8 +8,6 @@ namespace orvanta::orbit::model {
 namespace {
 
 // The sun: fixed direction terms of its apparent orbit referred to the equator.
-constexpr double kSunEccentricity = 0.01675;
-constexpr double kSunMeanMotion = 1.19459e-5;      // rad/min
 constexpr double kSunPerturbation = 2.9864797e-6;  // c1ss
 constexpr double kSunCosG = 0.1945905;             // cos and sin of its argument of perigee
 constexpr double kSunSinG = -0.98088458;
@@ -17,8 +15,6 @@ constexpr double kCosObliquity = 0.91744867;
 constexpr double kSinObliquity = 0.39785416;
 
 // The moon.
-constexpr double kMoonEccentricity = 0.05490;
-constexpr double kMoonMeanMotion = 1.5835218e-4;   // rad/min
 constexpr double kMoonPerturbation = 4.7968065e-7; // c1l
 
 // Days from 1950 January 0.0 back to the origin of the lunar-solar ephemeris.

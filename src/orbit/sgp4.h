@@ -48,6 +48,7 @@ public:
     const model::SecularRates &secularRates() const { return secular_; }
     const model::DragTerms &dragTerms() const { return drag_; }
     const model::InclinationTerms &inclinationTerms() const { return inclination_; }
+    const model::DeepSpaceTerms &deepSpaceTerms() const { return deep_; }
 
 private:
     // The propagation itself, also run at epoch during initialisation.

@@ -1,5 +1,6 @@
 #include "orbit/batch_propagator.h"
 #include "orbit/element_files.h"
+#include "orbit/deep_space.h"
 #include "orbit/sgp4_angles.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +10,7 @@
 #include <fstream>
 #include <limits>
 #include <random>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -104,6 +106,51 @@ TEST(BatchPropagator, EveryLaneAgreesWithTheScalarEngineInBothModes)
         batch.propagate(minutes, states, errors);
         for (std::size_t s = 0; s < runs.size(); ++s)
             expectSameAsScalar(satellites[s], minutes[s], states[s], errors[s]);
+    }
+}
+
+// The deep-space sets of the verification file, each kind of branch among
+// them (no resonance, 24-hour and 12-hour resonances, low inclinations),
+// months either side of epoch and on the integrator's steps: far past its
+// tables, which the lanes then continue one by one.
+TEST(BatchPropagator, DeepSpaceLanesOfEveryKindAgreeMonthsFromEpoch)
+{
+    std::vector<Sgp4Propagator> satellites;
+    for (const SetRun &run : verificationAndCatalogueRuns()) {
+        const Sgp4Propagator satellite(run.elements);
+        if (satellite.isDeepSpace() && satellite.initError() == PropagationError::None)
+            satellites.push_back(satellite);
+    }
+    std::set<std::pair<model::ResonanceKind, bool>> kinds;
+    for (const Sgp4Propagator &satellite : satellites)
+        kinds.insert({satellite.deepSpaceTerms().resonance.kind,
+                      satellite.epochTerms().inclination < model::kLyddaneInclination});
+    using enum model::ResonanceKind;
+    ASSERT_EQ(kinds, (std::set<std::pair<model::ResonanceKind, bool>>{
+                         {None, false}, {None, true}, {OneDay, true}, {HalfDay, false}}));
+
+    std::vector<const Sgp4Propagator *> all;
+    for (const Sgp4Propagator &satellite : satellites)
+        all.push_back(&satellite);
+    const BatchPropagator batch(all);
+    std::mt19937_64 random(20413);
+    std::uniform_real_distribution<double> days(-120.0, 120.0);
+    std::vector<double> minutes(all.size());
+    std::vector<TemeState> states(all.size());
+    std::vector<PropagationError> errors(all.size());
+    for (int round = 0; round < 200; ++round) {
+        for (std::size_t s = 0; s < all.size(); ++s)
+            minutes[s] = round % 4 == 0 ? 720.0 * (round - 100) + (s % 3 - 1.0) * 1e-9 : days(random) * 1440.0;
+        batch.propagate(minutes, states, errors);
+        for (std::size_t s = 0; s < all.size(); ++s)
+            expectSameAsScalar(satellites[s], minutes[s], states[s], errors[s]);
+    }
+    for (const Sgp4Propagator &satellite : satellites) {
+        for (double &m : minutes)
+            m = days(random) * 1440.0;
+        BatchPropagator::propagateTimes(satellite, minutes, states, errors);
+        for (std::size_t i = 0; i < minutes.size(); ++i)
+            expectSameAsScalar(satellite, minutes[i], states[i], errors[i]);
     }
 }
 
