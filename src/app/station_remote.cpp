@@ -8,6 +8,7 @@
 #include "rotor/manual_pointing.h"
 #include "rotor/rotor.h"
 
+#include <QCoreApplication>
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
@@ -107,9 +108,9 @@ RemoteSnapshot StationRemote::snapshot() const
 QString StationRemote::windowHolds() const
 {
     if (QApplication::activeModalWidget())
-        return QStringLiteral("Une fenêtre de dialogue est ouverte à la station : elle a la main.");
+        return QCoreApplication::translate("Remote", "Une fenêtre de dialogue est ouverte à la station : elle a la main.");
     if (links_.manualPointingOpen())
-        return QStringLiteral("La fenêtre de poursuite manuelle est ouverte à la station : elle a la main.");
+        return QCoreApplication::translate("Remote", "La fenêtre de poursuite manuelle est ouverte à la station : elle a la main.");
     return {};
 }
 
@@ -135,7 +136,7 @@ QString StationRemote::setSwitches(std::optional<bool> rotor, std::optional<bool
 QString StationRemote::point(double azimuthDeg, double elevationDeg)
 {
     if (!links_.rotor())
-        return QStringLiteral("Aucun rotor n'est choisi à la station.");
+        return QCoreApplication::translate("Remote", "Aucun rotor n'est choisi à la station.");
     // The tick would take the rotor back at once.
     click("Tracking_1");
     links_.pointing.azimutChanged(formatFixed(azimuthDeg, 1));
@@ -147,7 +148,7 @@ QString StationRemote::park()
 {
     Rotor *rotor = links_.rotor();
     if (!rotor)
-        return QStringLiteral("Aucun rotor n'est choisi à la station.");
+        return QCoreApplication::translate("Remote", "Aucun rotor n'est choisi à la station.");
     click("Tracking_1");
     const auto [azimuth, elevation] = links_.parkPosition();
     rotor->park(azimuth, elevation);
@@ -157,7 +158,7 @@ QString StationRemote::park()
 QString StationRemote::tune(std::optional<int> stepHz, std::optional<int> steps)
 {
     if (!links_.panel.tuning().transponder())
-        return QStringLiteral("Aucun transpondeur n'est choisi pour le satellite suivi.");
+        return QCoreApplication::translate("Remote", "Aucun transpondeur n'est choisi pour le satellite suivi.");
     if (stepHz)
         if (auto *button = links_.panel.findChild<QAbstractButton *>(QStringLiteral("Pas_%1").arg(*stepHz)))
             button->click();

@@ -76,7 +76,7 @@ QString horizonText(const orbit::ScheduledPass &pass)
     if (!pass.horizonChecked)
         return QStringLiteral("-");
     if (!pass.inSight)
-        return QStringLiteral("caché");
+        return QCoreApplication::translate("orvanta::PlanningWindow", "caché");
     return utcText(pass.inSight->clears).mid(6) + QStringLiteral(" à ") + utcText(pass.inSight->sets).mid(6);
 }
 

@@ -149,7 +149,7 @@ private:
         if (badReadingSaid_)
             return;
         badReadingSaid_ = true;
-        note_ = QStringLiteral("Le rotor Hamlib a donné la position azimut %1, elevation %2, hors de ses limites : "
+        note_ = QCoreApplication::translate("HamlibRotator", "Le rotor Hamlib a donné la position azimut %1, elevation %2, hors de ses limites : "
                                "la lecture est ignorée.")
                     .arg(shortestText(azimuth), shortestText(elevation));
     }

@@ -129,7 +129,7 @@ TEST(InterfaceLanguage, EveryTextOfTheSourcesHasItsEnglishTranslation)
     QProcess lupdate;
     lupdate.start(QStringLiteral(ORVANTA_LUPDATE),
                   {QStringLiteral("-extensions"), QStringLiteral("cpp,h"), QStringLiteral("-tr-function-alias"),
-                   QStringLiteral("translate+=cliText"), QStringLiteral("-no-obsolete"), QStringLiteral("-locations"),
+                   QStringLiteral("translate+=cliText,translate+=orbitText,QT_TRANSLATE_NOOP+=orbitTextLater"), QStringLiteral("-no-obsolete"), QStringLiteral("-locations"),
                    QStringLiteral("none"), QStringLiteral("-silent"), QStringLiteral(ORVANTA_SOURCE_DIR "/src"),
                    QStringLiteral("-ts"), fresh});
     ASSERT_TRUE(lupdate.waitForFinished(120000));

@@ -1,8 +1,8 @@
-#include "orbit/cli/cli_text.h"
+#include "orbit/engine_text.h"
 
 #include <vector>
 
-namespace orvanta::orbit::cli
+namespace orvanta::orbit
 {
 
 namespace
@@ -21,7 +21,7 @@ void setTextTranslator(TextTranslator translator)
     translatorInForce() = std::move(translator);
 }
 
-std::string cliText(const char *context, const char *text)
+std::string orbitText(const char *context, const char *text)
 {
     const TextTranslator &translator = translatorInForce();
     return translator ? translator(context, text) : std::string(text);
@@ -45,4 +45,4 @@ std::string fillIn(const std::string &text, std::initializer_list<std::string> v
     return out;
 }
 
-} // namespace orvanta::orbit::cli
+} // namespace orvanta::orbit
