@@ -709,6 +709,10 @@ Amateur satellite tracking: passes, antennas and receiver corrected for Doppler 
         <source>%1 non enregistré : %2</source>
         <translation>%1 not saved: %2</translation>
     </message>
+    <message>
+        <source>Enregistrer</source>
+        <translation>Save</translation>
+    </message>
 </context>
 <context>
     <name>Journal</name>
@@ -2759,6 +2763,14 @@ The FodTrack interface will receive no command.</translation>
     <message>
         <source>Pas encore de mesure : le rotor doit dire où il est (GS-232 avec lecture de la position, ou Hamlib) pendant un passage.</source>
         <translation>No measurement yet: the rotator must report where it is (GS-232 with position reading, or Hamlib) during a pass.</translation>
+    </message>
+    <message>
+        <source>Rotor</source>
+        <translation>Rotator</translation>
+    </message>
+    <message>
+        <source>Enregistrer</source>
+        <translation>Save</translation>
     </message>
 </context>
 <context>

@@ -19,7 +19,7 @@ RotorPointingWindow::RotorPointingWindow(Links links, QWidget *parent)
 {
     setObjectName(QStringLiteral("Pointage_Rotor"));
     setWindowTitle(QCoreApplication::translate("RotorPointing", "Pointage du rotor"));
-    auto *frame = new QGroupBox(QStringLiteral("Rotor"), this);
+    auto *frame = new QGroupBox(QCoreApplication::translate("RotorPointing", "Rotor"), this);
     auto *grid = new QGridLayout(frame);
     const QString perSecond = QCoreApplication::translate("RotorPointing", "Degrés / s");
     azimuthSpeed_ = addEntryRow(*grid, 0, QCoreApplication::translate("RotorPointing", "Vitesse en azimut"), QStringLiteral("Vitesse_Azimut"),
@@ -39,7 +39,7 @@ RotorPointingWindow::RotorPointingWindow(Links links, QWidget *parent)
     refusal_->setObjectName(QStringLiteral("Refus_Pointage"));
     refusal_->setWordWrap(true);
     refusal_->setStyleSheet(QStringLiteral("color: #b00000"));
-    auto *save = new QPushButton(QStringLiteral("Enregistrer"), this);
+    auto *save = new QPushButton(QCoreApplication::translate("RotorPointing", "Enregistrer"), this);
     save->setObjectName(QStringLiteral("Enregistrer_Pointage"));
 
     auto *layout = new QVBoxLayout(this);

@@ -29,7 +29,7 @@ HorizonWindow::HorizonWindow(QString stationFolder, QWidget *parent)
     problems_ = new QLabel(this);
     problems_->setObjectName(QStringLiteral("Problemes_Horizon"));
     problems_->setWordWrap(true);
-    auto *save = new QPushButton(QStringLiteral("Enregistrer"), this);
+    auto *save = new QPushButton(QCoreApplication::translate("Horizon", "Enregistrer"), this);
     save->setObjectName(QStringLiteral("Enregistrer_Horizon"));
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(help);

@@ -1,8 +1,10 @@
 #include "platform/interface_language.h"
 #include "station_harness.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -11,6 +13,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTabWidget>
 #include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
@@ -69,8 +72,20 @@ QStringList shownTexts()
                 texts << line->placeholderText();
             else if (auto *menu = qobject_cast<QMenu *>(widget))
                 texts << menu->title();
+            else if (auto *choice = qobject_cast<QComboBox *>(widget))
+                for (int i = 0; i < choice->count(); ++i)
+                    texts << choice->itemText(i);
+            else if (auto *tabs = qobject_cast<QTabWidget *>(widget))
+                for (int i = 0; i < tabs->count(); ++i)
+                    texts << tabs->tabText(i);
+            else if (auto *view = qobject_cast<QAbstractItemView *>(widget); view && view->model())
+                for (int column = 0; column < view->model()->columnCount(); ++column)
+                    texts << view->model()->headerData(column, Qt::Horizontal).toString();
         }
         for (const QAction *action : top->findChildren<QAction *>()) {
+            // Each language is named in its own: "Français" stays.
+            if (action->objectName().startsWith(QLatin1String("Mnu_Langue_")))
+                continue;
             const auto *owner = qobject_cast<const QWidget *>(action->parent());
             if (!owner || qobject_cast<const QMenu *>(owner) || owner->window()->isVisible())
                 texts << action->text() << action->toolTip();
@@ -107,11 +122,12 @@ TEST(EnglishInterface, TheWindowsShowNoFrenchTextThatHasItsTranslation)
     h.start();
     for (const char *entry : {"Mnu_Observateur", "Mnu_Parametres", "Mnu_Alarmes", "Mnu_Carte", "Mnu_Frequence_Sat",
                               "Mnu_Planning", "Mnu_Transpondeurs_Panneau", "Mnu_Pointage_Rotor", "Mnu_Journal_Contacts",
-                              "Mnu_Distance", "Mnu_AR5000", "Mnu_Peripheriques", "Mnu_Element_Mise_A_Jour"})
+                              "Mnu_Distance", "Mnu_Peripheriques", "Mnu_Element_Mise_A_Jour"})
         if (auto *action = h.window().findChild<QAction *>(QLatin1String(entry)))
             action->trigger();
-    if (auto *horizon = h.window().findChild<QPushButton *>(QStringLiteral("Bouton_Horizon")))
-        horizon->click();
+    for (const char *button : {"Bouton_Horizon", "RX"})
+        if (auto *shown = h.window().findChild<QPushButton *>(QLatin1String(button)))
+            shown->click();
     h.tick();
     auto *coming = h.window().findChild<QListWidget *>(QStringLiteral("Detail_Pass"));
     ASSERT_TRUE(coming && coming->count() > 0);

@@ -1,6 +1,7 @@
 #include "fake_station.h"
 #include "loopback_client.h"
 
+#include "platform/interface_language.h"
 #include "remote/remote_passwords.h"
 #include "remote/remote_server.h"
 
@@ -358,7 +359,7 @@ TEST_F(RemoteServerTest, SlowClientsAndTooManyConnectionsAreCut)
 TEST_F(RemoteServerTest, ThePageIsServedWholeFromTheResourcesUnderAStrictPolicy)
 {
     qint64 total = 0;
-    for (const QByteArray path : {"/", "/app.js", "/sky.js", "/style.css"}) {
+    for (const QByteArray path : {"/", "/app.js", "/sky.js", "/style.css", "/texts.js"}) {
         const HttpAnswer answer = exchange(port, httpRequest("GET", path));
         EXPECT_EQ(answer.status, 200) << path.constData();
         EXPECT_TRUE(answer.headers["content-security-policy"].contains("script-src 'self'"));
@@ -367,6 +368,21 @@ TEST_F(RemoteServerTest, ThePageIsServedWholeFromTheResourcesUnderAStrictPolicy)
         total += answer.body.size();
     }
     EXPECT_LT(total, 200 * 1024);
+}
+
+// The page is written in French; its texts come in the station's language.
+TEST_F(RemoteServerTest, ThePageTextsFollowTheStationsLanguage)
+{
+    const HttpAnswer french = exchange(port, httpRequest("GET", "/texts.js"));
+    EXPECT_EQ(french.status, 200);
+    EXPECT_TRUE(french.body.contains(R"("langue":"fr","textes":{})")) << french.body.constData();
+    const InterfaceTranslations english(InterfaceLanguage::English);
+    const HttpAnswer inEnglish = exchange(port, httpRequest("GET", "/texts.js"));
+    EXPECT_TRUE(inEnglish.body.contains(R"("langue":"en")")) << inEnglish.body.constData();
+    EXPECT_TRUE(inEnglish.body.contains(R"("Se deconnecter":"Log out")")) << inEnglish.body.constData();
+    // A refusal from the API speaks English too.
+    EXPECT_EQ(exchange(port, httpRequest("POST", "/")).json().value("error").toString(),
+              "Method not allowed: GET expected.");
 }
 
 TEST(RemoteServerStart, RefusesWithoutPasswordAndOffLoopbackWithoutTls)
