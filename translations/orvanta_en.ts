@@ -1126,6 +1126,14 @@ Amateur satellite tracking: passes, antennas and receiver corrected for Doppler 
         <source>fin du dernier export non gardée dans %1 : %2</source>
         <translation>end of the last export not kept in %1: %2</translation>
     </message>
+    <message>
+        <source>erreur SQLite</source>
+        <translation>SQLite error</translation>
+    </message>
+    <message>
+        <source>journal %1 illisible : %2</source>
+        <translation>log %1 unreadable: %2</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>
@@ -2394,6 +2402,10 @@ The FodTrack interface will receive no command.</translation>
         <source>Trop de messages refusés.</source>
         <translation>Too many refused messages.</translation>
     </message>
+    <message>
+        <source>WebSocket attendu.</source>
+        <translation>WebSocket expected.</translation>
+    </message>
 </context>
 <context>
     <name>RemotePage</name>
@@ -2565,6 +2577,18 @@ The FodTrack interface will receive no command.</translation>
         <source>fr</source>
         <comment>language code</comment>
         <translation>en</translation>
+    </message>
+    <message>
+        <source>--:--:-- TU</source>
+        <translation>--:--:-- UTC</translation>
+    </message>
+    <message>
+        <source>Rotor</source>
+        <translation>Rotator</translation>
+    </message>
+    <message>
+        <source>N°</source>
+        <translation>No.</translation>
     </message>
 </context>
 <context>

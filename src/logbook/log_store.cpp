@@ -112,7 +112,7 @@ QString insertStatement()
 // one of the usual faults of a file.
 QString sqlFault(const QSqlError &error)
 {
-    const QString text = error.text().isEmpty() ? QStringLiteral("erreur SQLite") : error.text();
+    const QString text = error.text().isEmpty() ? QCoreApplication::translate("Journal", "erreur SQLite") : error.text();
     switch (error.nativeErrorCode().toInt() & 0xff) {
     case SQLITE_READONLY:
         return QCoreApplication::translate("Journal", "journal en lecture seule (fichier ou dossier protégé en écriture) — ") + text;
@@ -458,7 +458,7 @@ bool LogStore::eachContact(const ContactSelection &selection, const std::functio
 {
     const auto failed = [&](const QString &why) {
         if (error)
-            *error = QStringLiteral("journal %1 illisible : %2").arg(path_, why);
+            *error = QCoreApplication::translate("Journal", "journal %1 illisible : %2").arg(path_, why);
         return false;
     };
     if (!open_)

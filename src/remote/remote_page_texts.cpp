@@ -12,6 +12,7 @@ namespace {
 // page writes it.
 const char *const kPageTexts[] = {
     QT_TRANSLATE_NOOP("RemotePage", "Orvanta - station a distance"),
+    QT_TRANSLATE_NOOP("RemotePage", "--:--:-- TU"),
     QT_TRANSLATE_NOOP("RemotePage", "hors ligne"),
     QT_TRANSLATE_NOOP("RemotePage", "en direct"),
     QT_TRANSLATE_NOOP("RemotePage", "Se deconnecter"),
@@ -26,6 +27,8 @@ const char *const kPageTexts[] = {
     QT_TRANSLATE_NOOP("RemotePage", "Satellite attendu"),
     QT_TRANSLATE_NOOP("RemotePage", "Azimut AOS"),
     QT_TRANSLATE_NOOP("RemotePage", "Appareils"),
+    QT_TRANSLATE_NOOP("RemotePage", "Rotor"),
+    QT_TRANSLATE_NOOP("RemotePage", "N°"),
     QT_TRANSLATE_NOOP("RemotePage", "Ciel"),
     QT_TRANSLATE_NOOP("RemotePage", "Vue du ciel du passage"),
     QT_TRANSLATE_NOOP("RemotePage", "Commandes"),

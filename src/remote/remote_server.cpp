@@ -365,7 +365,7 @@ void RemoteServer::answer(const QHttpServerRequest &request, QHttpServerResponde
         return;
     }
     if (path == QLatin1String("/api/live")) {
-        refuse(responder, liveRefusal(request).value_or(Refusal{400, QStringLiteral("WebSocket attendu.")}));
+        refuse(responder, liveRefusal(request).value_or(Refusal{400, QCoreApplication::translate("Remote", "WebSocket attendu.")}));
         return;
     }
     const bool post = method == QHttpServerRequest::Method::Post;
@@ -548,7 +548,7 @@ void RemoteServer::loginChecked(QPointer<QTcpSocket> socket, std::shared_ptr<QHt
 std::optional<Refusal> RemoteServer::liveRefusal(const QHttpServerRequest &request)
 {
     if (request.value("upgrade").compare("websocket", Qt::CaseInsensitive) != 0)
-        return Refusal{400, QStringLiteral("WebSocket attendu.")};
+        return Refusal{400, QCoreApplication::translate("Remote", "WebSocket attendu.")};
     if (!hostAllowed(request.value("host")))
         return Refusal{400, QCoreApplication::translate("Remote", "Nom d'hôte refusé : ouvrez la station par son adresse.")};
     const QByteArray origin = request.value("origin");

@@ -1,3 +1,7 @@
+#include "app/engine_language.h"
+#include "app/station_options.h"
+#include "orbit/element_files.h"
+#include "orbit/engine_text.h"
 #include "platform/interface_language.h"
 #include "station_harness.h"
 
@@ -149,6 +153,31 @@ TEST(EnglishInterface, TheWindowsShowNoFrenchTextThatHasItsTranslation)
     EXPECT_TRUE(left.isEmpty()) << qPrintable(left.join(QLatin1String(" | ")));
     EXPECT_EQ(h.window().findChild<QMenu *>(QStringLiteral("Mnu_Aide"))->title(), "&Help");
     EXPECT_TRUE(h.text("Titre").startsWith("Satellite tracking with")) << qPrintable(h.text("Titre"));
+}
+
+// The orbit engine, written without Qt, and the options of orvanta speak the
+// language in force once the program has put in its translators, and French
+// again without them.
+TEST(EnglishInterface, TheOrbitEngineAndTheOptionsSpeakTheLanguageInForce)
+{
+    const auto reasons = [] {
+        orbit::ElementCatalogue catalogue;
+        orbit::readElementText("ISS\n1 25544U 98067A   26178.50000000  .00016717  00000-0  10270-3 0  9005\n",
+                               "test.txt", catalogue);
+        QString error;
+        parseStationOptions({QStringLiteral("orvanta"), QStringLiteral("--bogus")}, &error);
+        std::string all;
+        for (const auto &problem : catalogue.problems)
+            all += orbit::problemPlace(problem) + ": " + problem.reason + " | ";
+        return all + error.toStdString();
+    };
+    translateEngineTexts();
+    {
+        const InterfaceTranslations english(InterfaceLanguage::English);
+        EXPECT_EQ(reasons(), "line 2: line 1 without line 2 | unknown option: --bogus");
+    }
+    EXPECT_EQ(reasons(), "ligne 2: ligne 1 sans ligne 2 | option inconnue : --bogus");
+    orbit::setTextTranslator({});
 }
 
 } // namespace
