@@ -389,7 +389,7 @@ TEST_F(RemoteServerTest, ThePageTextsFollowTheStationsLanguage)
     ASSERT_TRUE(page.open(QIODevice::ReadOnly));
     const QString html = QString::fromUtf8(page.readAll());
     static const QRegularExpression shown(QStringLiteral(">([^<]*[A-Za-z][^<]*)<|aria-label=\"([^\"]+)\""));
-    const QStringList alike = {"Orvanta", "Satellite", "Doppler", "Radio", "10 Hz", "100 Hz", "1 kHz"};
+    const QStringList alike = {"Orvanta", "Satellite", "Elevation", "Doppler", "Radio", "10 Hz", "100 Hz", "1 kHz"};
     for (const auto &match : shown.globalMatch(html.mid(html.indexOf(QLatin1String("<title>"))))) {
         const QString text = (match.captured(1) + match.captured(2)).trimmed();
         EXPECT_TRUE(table.contains(text) || alike.contains(text)) << qPrintable(text);
