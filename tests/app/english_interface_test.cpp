@@ -126,7 +126,7 @@ TEST(EnglishInterface, TheWindowsShowNoFrenchTextThatHasItsTranslation)
     h.start();
     for (const char *entry : {"Mnu_Observateur", "Mnu_Parametres", "Mnu_Alarmes", "Mnu_Carte", "Mnu_Frequence_Sat",
                               "Mnu_Planning", "Mnu_Transpondeurs_Panneau", "Mnu_Pointage_Rotor", "Mnu_Journal_Contacts",
-                              "Mnu_Distance", "Mnu_Peripheriques", "Mnu_Element_Mise_A_Jour"})
+                              "Mnu_Distance", "Mnu_Peripheriques", "Mnu_Element_Mise_A_Jour", "Mnu_Calibration"})
         if (auto *action = h.window().findChild<QAction *>(QLatin1String(entry)))
             action->trigger();
     for (const char *button : {"Bouton_Horizon", "RX"})
