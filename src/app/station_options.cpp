@@ -71,7 +71,9 @@ std::optional<StationOptions> parseStationOptions(const QStringList &arguments, 
         } else if (argument == QLatin1String("--start-time")) {
             options.startTime = parseStartTime(value);
             if (!options.startTime.isValid()) {
-                *error = QCoreApplication::translate("StationOptions", "--start-time attend un instant UTC AAAA-MM-JJTHH:MM:SSZ, pas %1").arg(value);
+                *error = QCoreApplication::translate("StationOptions",
+                                                     "--start-time attend un instant UTC AAAA-MM-JJTHH:MM:SSZ, pas %1")
+                             .arg(value);
                 return std::nullopt;
             }
         }
@@ -79,7 +81,8 @@ std::optional<StationOptions> parseStationOptions(const QStringList &arguments, 
             options.settingsFile = QFileInfo(value).absoluteFilePath();
     }
     if (!options.stationFolder.isEmpty() && !QFileInfo(options.stationFolder).isDir()) {
-        *error = QCoreApplication::translate("StationOptions", "le dossier de la station %1 n'existe pas").arg(options.stationFolder);
+        *error = QCoreApplication::translate("StationOptions", "le dossier de la station %1 n'existe pas")
+                     .arg(options.stationFolder);
         return std::nullopt;
     }
     return options;

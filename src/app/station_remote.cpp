@@ -108,9 +108,11 @@ RemoteSnapshot StationRemote::snapshot() const
 QString StationRemote::windowHolds() const
 {
     if (QApplication::activeModalWidget())
-        return QCoreApplication::translate("Remote", "Une fenêtre de dialogue est ouverte à la station : elle a la main.");
+        return QCoreApplication::translate("Remote",
+                                           "Une fenêtre de dialogue est ouverte à la station : elle a la main.");
     if (links_.manualPointingOpen())
-        return QCoreApplication::translate("Remote", "La fenêtre de poursuite manuelle est ouverte à la station : elle a la main.");
+        return QCoreApplication::translate(
+            "Remote", "La fenêtre de poursuite manuelle est ouverte à la station : elle a la main.");
     return {};
 }
 

@@ -22,18 +22,21 @@ RotorPointingWindow::RotorPointingWindow(Links links, QWidget *parent)
     auto *frame = new QGroupBox(QCoreApplication::translate("RotorPointing", "Rotor"), this);
     auto *grid = new QGridLayout(frame);
     const QString perSecond = QCoreApplication::translate("RotorPointing", "Degrés / s");
-    azimuthSpeed_ = addEntryRow(*grid, 0, QCoreApplication::translate("RotorPointing", "Vitesse en azimut"), QStringLiteral("Vitesse_Azimut"),
-                                perSecond, frame, Qt::AlignCenter);
-    elevationSpeed_ = addEntryRow(*grid, 1, QCoreApplication::translate("RotorPointing", "Vitesse en site"), QStringLiteral("Vitesse_Site"),
-                                  perSecond, frame, Qt::AlignCenter);
-    allowedError_ = addEntryRow(*grid, 2, QCoreApplication::translate("RotorPointing", "Écart de suivi"), QStringLiteral("Ecart_Suivi"),
-                                QCoreApplication::translate("RotorPointing", "Degrés"), frame, Qt::AlignCenter);
-    parkAfter_ = addEntryRow(*grid, 3, QCoreApplication::translate("RotorPointing", "Parquer si le passage suivant est à plus de"),
-                             QStringLiteral("Parcage_Minutes"), QStringLiteral("Minutes"), frame, Qt::AlignCenter);
+    azimuthSpeed_ = addEntryRow(*grid, 0, QCoreApplication::translate("RotorPointing", "Vitesse en azimut"),
+                                QStringLiteral("Vitesse_Azimut"), perSecond, frame, Qt::AlignCenter);
+    elevationSpeed_ = addEntryRow(*grid, 1, QCoreApplication::translate("RotorPointing", "Vitesse en site"),
+                                  QStringLiteral("Vitesse_Site"), perSecond, frame, Qt::AlignCenter);
+    allowedError_ = addEntryRow(*grid, 2, QCoreApplication::translate("RotorPointing", "Écart de suivi"),
+                                QStringLiteral("Ecart_Suivi"), QCoreApplication::translate("RotorPointing", "Degrés"),
+                                frame, Qt::AlignCenter);
+    parkAfter_ = addEntryRow(
+        *grid, 3, QCoreApplication::translate("RotorPointing", "Parquer si le passage suivant est à plus de"),
+        QStringLiteral("Parcage_Minutes"), QStringLiteral("Minutes"), frame, Qt::AlignCenter);
 
     measured_ = new QLabel(this);
     measured_->setObjectName(QStringLiteral("Vitesses_Mesurees"));
-    takeMeasured_ = new QPushButton(QCoreApplication::translate("RotorPointing", "Prendre les vitesses mesurées"), this);
+    takeMeasured_ =
+        new QPushButton(QCoreApplication::translate("RotorPointing", "Prendre les vitesses mesurées"), this);
     takeMeasured_->setObjectName(QStringLiteral("Prendre_Mesure"));
     refusal_ = new QLabel(this);
     refusal_->setObjectName(QStringLiteral("Refus_Pointage"));
@@ -61,11 +64,13 @@ void RotorPointingWindow::ouvrir()
     parkAfter_->setText(texts.parkAfterMinutes);
     refusal_->clear();
     const std::optional<RotorSpeeds> measured = links_.measured();
-    measured_->setText(measured ? QCoreApplication::translate("RotorPointing", "Mesurées pendant les passages : %1 °/s en azimut, %2 °/s en site")
-                                      .arg(formatFixed(measured->azimuthDegPerS, 1),
-                                           formatFixed(measured->elevationDegPerS, 1))
-                                : QCoreApplication::translate("RotorPointing", "Pas encore de mesure : le rotor doit dire où il est (GS-232 avec "
-                                                 "lecture de la position, ou Hamlib) pendant un passage."));
+    measured_->setText(
+        measured ? QCoreApplication::translate("RotorPointing",
+                                               "Mesurées pendant les passages : %1 °/s en azimut, %2 °/s en site")
+                       .arg(formatFixed(measured->azimuthDegPerS, 1), formatFixed(measured->elevationDegPerS, 1))
+                 : QCoreApplication::translate("RotorPointing",
+                                               "Pas encore de mesure : le rotor doit dire où il est (GS-232 avec "
+                                               "lecture de la position, ou Hamlib) pendant un passage."));
     takeMeasured_->setEnabled(measured.has_value());
     centreOnScreen(*this);
     show();

@@ -36,7 +36,9 @@ AutoElementUpdate::AutoElementUpdate(Links links, DownloadLimits limits)
     }
     connect(&downloader_, &ElementDownloader::fileStarted, this, [this](int job) {
         if (links_.status)
-            links_.status(QCoreApplication::translate("ElementUpdate", "Mise à jour automatique des éléments : fichier %1").arg(job + 1));
+            links_.status(
+                QCoreApplication::translate("ElementUpdate", "Mise à jour automatique des éléments : fichier %1")
+                    .arg(job + 1));
     });
     connect(&downloader_, &ElementDownloader::finished, this, &AutoElementUpdate::finished);
     auto *timer = new QTimer(this);
@@ -77,11 +79,13 @@ void AutoElementUpdate::finished()
     for (const ElementFileResult &r : results)
         kept += r.replaced() ? 0 : 1;
     if (links_.status)
-        links_.status(kept == 0 ? QCoreApplication::translate("ElementUpdate", "Éléments mis à jour automatiquement à %1 UTC")
-                                      .arg(links_.now().toString(QStringLiteral("HH:mm")))
-                                : QCoreApplication::translate("ElementUpdate", "Mise à jour automatique : %1 fichier(s) non remplacé(s), les anciens "
+        links_.status(kept == 0
+                          ? QCoreApplication::translate("ElementUpdate", "Éléments mis à jour automatiquement à %1 UTC")
+                                .arg(links_.now().toString(QStringLiteral("HH:mm")))
+                          : QCoreApplication::translate(
+                                "ElementUpdate", "Mise à jour automatique : %1 fichier(s) non remplacé(s), les anciens "
                                                  "sont gardés")
-                                      .arg(kept));
+                                .arg(kept));
     const QStringList replaced = replacedFiles(results);
     if (!replaced.isEmpty() && links_.replaced)
         links_.replaced(replaced);

@@ -31,7 +31,8 @@ HorizonFile parseHorizon(const QString &text)
         const std::optional<double> azimuth = parseNumber(fields.value(0));
         const std::optional<double> elevation = parseNumber(fields.value(1));
         if (fields.size() != 2 || !azimuth || !elevation) {
-            refuse(QCoreApplication::translate("Horizon", "« %1 » n'est pas deux nombres, l'azimut et le site minimum").arg(line.trimmed()));
+            refuse(QCoreApplication::translate("Horizon", "« %1 » n'est pas deux nombres, l'azimut et le site minimum")
+                       .arg(line.trimmed()));
             continue;
         }
         if (*azimuth < 0 || *azimuth > 360) {

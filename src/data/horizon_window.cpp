@@ -18,11 +18,12 @@ HorizonWindow::HorizonWindow(QString stationFolder, QWidget *parent)
 {
     setObjectName(QStringLiteral("Horizon"));
     setWindowTitle(QCoreApplication::translate("Horizon", "Horizon de la station"));
-    auto *help = new QLabel(QCoreApplication::translate("Horizon", "Un point par ligne : azimut et site minimum en degrés, séparés par des "
-                                           "blancs, une tabulation ou un point-virgule ; « # » commence un "
-                                           "commentaire. Entre deux points le site minimum varie linéairement ; "
-                                           "une seule ligne vaut pour tous les azimuts."),
-                            this);
+    auto *help = new QLabel(
+        QCoreApplication::translate("Horizon", "Un point par ligne : azimut et site minimum en degrés, séparés par des "
+                                               "blancs, une tabulation ou un point-virgule ; « # » commence un "
+                                               "commentaire. Entre deux points le site minimum varie linéairement ; "
+                                               "une seule ligne vaut pour tous les azimuts."),
+        this);
     help->setWordWrap(true);
     text_ = new QPlainTextEdit(this);
     text_->setObjectName(QStringLiteral("Texte_Horizon"));
@@ -64,7 +65,8 @@ void HorizonWindow::save()
         lines.removeLast();
     QString error;
     if (!writeStationFile(stationFilePath(folder_, horizonFileName), lines, &error)) {
-        problems_->setText(QCoreApplication::translate("Horizon", "%1 non enregistré : %2").arg(horizonFileName, error));
+        problems_->setText(
+            QCoreApplication::translate("Horizon", "%1 non enregistré : %2").arg(horizonFileName, error));
         return;
     }
     emit saved();

@@ -241,7 +241,8 @@ ContactReading contactFromRecord(const AdifRecord &record)
     if (date.size() != 8 || !allDigits(date))
         return {std::nullopt, QStringLiteral("QSO_DATE « %1 » illisible (AAAAMMJJ)").arg(date)};
     if ((time.size() != 4 && time.size() != 6) || !allDigits(time))
-        return {std::nullopt, QCoreApplication::translate("Journal", "TIME_ON « %1 » illisible (HHMM ou HHMMSS)").arg(time)};
+        return {std::nullopt,
+                QCoreApplication::translate("Journal", "TIME_ON « %1 » illisible (HHMM ou HHMMSS)").arg(time)};
     const QDate day(digitsValue(date, 0, 4), digitsValue(date, 4, 2), digitsValue(date, 6, 2));
     const QTime clock(digitsValue(time, 0, 2), digitsValue(time, 2, 2), time.size() == 6 ? digitsValue(time, 4, 2) : 0);
     if (!day.isValid() || !clock.isValid())
@@ -256,7 +257,8 @@ ContactReading contactFromRecord(const AdifRecord &record)
         } else if (n == QLatin1String("FREQ") || n == QLatin1String("FREQ_RX")) {
             const auto hertz = hertzFromMegahertz(v);
             if (!hertz)
-                return {std::nullopt, QCoreApplication::translate("Journal", "%1 « %2 » n'est pas une fréquence en MHz").arg(n, v)};
+                return {std::nullopt,
+                        QCoreApplication::translate("Journal", "%1 « %2 » n'est pas une fréquence en MHz").arg(n, v)};
             (n == QLatin1String("FREQ") ? c.uplinkHz : c.downlinkHz) = *hertz;
         } else if (n == QLatin1String("APP_ORVANTA_NORAD")) {
             c.catalogNumber = allDigits(v) && v.size() < 10 ? v.toLong() : 0;

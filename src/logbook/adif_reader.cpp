@@ -60,7 +60,8 @@ public:
                 break;
         }
         if (!record_.fields.empty() || damaged_)
-            problem(recordStart_, QCoreApplication::translate("Journal", "enregistrement incomplet à la fin du fichier (pas de <EOR>)"));
+            problem(recordStart_, QCoreApplication::translate(
+                                      "Journal", "enregistrement incomplet à la fin du fichier (pas de <EOR>)"));
         return std::move(file_);
     }
 
@@ -94,7 +95,9 @@ private:
         // The length, then an optional type indicator.
         const qint64 close = bytes_.indexOf('>', p);
         if (close < 0)
-            return fatal(start, QCoreApplication::translate("Journal", "balise « %1 » sans « > »").arg(QString::fromLatin1(name)));
+            return fatal(
+                start,
+                QCoreApplication::translate("Journal", "balise « %1 » sans « > »").arg(QString::fromLatin1(name)));
         const QByteArray spec = bytes_.mid(p + 1, close - p - 1);
         const qint64 colon = spec.indexOf(':');
         const QByteArray digits = (colon < 0 ? spec : spec.left(colon)).trimmed();
@@ -109,9 +112,10 @@ private:
         }
         const qint64 valueStart = close + 1;
         if (valueStart + length > bytes_.size())
-            return fatal(start, QCoreApplication::translate("Journal", "le champ %1 annonce %2 octets au-delà de la fin du fichier")
-                                     .arg(QString::fromLatin1(name))
-                                     .arg(valueStart + length - bytes_.size()));
+            return fatal(start, QCoreApplication::translate(
+                                    "Journal", "le champ %1 annonce %2 octets au-delà de la fin du fichier")
+                                    .arg(QString::fromLatin1(name))
+                                    .arg(valueStart + length - bytes_.size()));
         qint64 taken = length;
         // A length counted in characters (as some loggers do) ends inside a
         // character, or short of the next tag: count again in characters.
@@ -124,7 +128,8 @@ private:
         for (qint64 k = 0; k < raw.size(); ++k) {
             const auto c = static_cast<unsigned char>(raw[k]);
             if (c < 0x20 && c != '\t' && c != '\r' && c != '\n') {
-                damage(valueStart + k, QCoreApplication::translate("Journal", "caractère de contrôle dans le champ %1 (fichier binaire ?)")
+                damage(valueStart + k, QCoreApplication::translate(
+                                           "Journal", "caractère de contrôle dans le champ %1 (fichier binaire ?)")
                                            .arg(QString::fromLatin1(name)));
                 break;
             }

@@ -112,10 +112,13 @@ QString insertStatement()
 // one of the usual faults of a file.
 QString sqlFault(const QSqlError &error)
 {
-    const QString text = error.text().isEmpty() ? QCoreApplication::translate("Journal", "erreur SQLite") : error.text();
+    const QString text =
+        error.text().isEmpty() ? QCoreApplication::translate("Journal", "erreur SQLite") : error.text();
     switch (error.nativeErrorCode().toInt() & 0xff) {
     case SQLITE_READONLY:
-        return QCoreApplication::translate("Journal", "journal en lecture seule (fichier ou dossier protégé en écriture) — ") + text;
+        return QCoreApplication::translate("Journal",
+                                           "journal en lecture seule (fichier ou dossier protégé en écriture) — ") +
+               text;
     case SQLITE_FULL:
         return QStringLiteral("disque plein — ") + text;
     case SQLITE_IOERR:
@@ -202,27 +205,33 @@ bool LogStore::openFile()
         }
         QSqlDatabase::removeDatabase(probe);
         if (!readable)
-            return fail(QCoreApplication::translate("Journal", "%1 n'est pas un journal lisible (fichier SQLite attendu)").arg(path_));
+            return fail(
+                QCoreApplication::translate("Journal", "%1 n'est pas un journal lisible (fichier SQLite attendu)")
+                    .arg(path_));
         if (version > kSchemaVersion)
-            return fail(QCoreApplication::translate("Journal", "Le journal %1 a été écrit par une version plus récente d'Orvanta (schéma %2, "
+            return fail(QCoreApplication::translate(
+                            "Journal", "Le journal %1 a été écrit par une version plus récente d'Orvanta (schéma %2, "
                                        "celle-ci connaît le schéma %3) : il n'est ni ouvert ni modifié. Mettez "
                                        "Orvanta à jour pour l'utiliser.")
                             .arg(path_)
                             .arg(version)
                             .arg(kSchemaVersion));
     } else if (!QDir().mkpath(QFileInfo(path_).absolutePath())) {
-        return fail(QCoreApplication::translate("Journal", "dossier %1 impossible à créer").arg(QFileInfo(path_).absolutePath()));
+        return fail(QCoreApplication::translate("Journal", "dossier %1 impossible à créer")
+                        .arg(QFileInfo(path_).absolutePath()));
     }
 
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
     db.setDatabaseName(path_);
     if (!db.open())
-        return fail(QCoreApplication::translate("Journal", "journal %1 impossible à ouvrir : %2").arg(path_, db.lastError().text()));
+        return fail(QCoreApplication::translate("Journal", "journal %1 impossible à ouvrir : %2")
+                        .arg(path_, db.lastError().text()));
     QSqlQuery q(db);
     q.exec(QStringLiteral("PRAGMA busy_timeout = 5000"));
     if (!q.exec(QStringLiteral("PRAGMA journal_mode = WAL")) || !q.next() ||
         q.value(0).toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) != 0)
-        return fail(QCoreApplication::translate("Journal", "journal %1 : mode WAL refusé (%2)").arg(path_, sqlFault(q)));
+        return fail(
+            QCoreApplication::translate("Journal", "journal %1 : mode WAL refusé (%2)").arg(path_, sqlFault(q)));
     // Each commit reaches the disk before the contact is said to be logged.
     q.exec(QStringLiteral("PRAGMA synchronous = FULL"));
     return migrate(version);
@@ -253,7 +262,8 @@ bool LogStore::migrate(int from)
          "CREATE INDEX contacts_square ON contacts (square, sat_name)"},
     };
     if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
-        return fail(QCoreApplication::translate("Journal", "journal %1 impossible à préparer : %2").arg(path_, sqlFault(q)));
+        return fail(
+            QCoreApplication::translate("Journal", "journal %1 impossible à préparer : %2").arg(path_, sqlFault(q)));
     for (int version = from; version < kSchemaVersion; ++version) {
         for (const char *statement : steps[std::size_t(version)])
             if (!q.exec(QString::fromLatin1(statement))) {
@@ -282,7 +292,8 @@ std::optional<qint64> LogStore::add(const Contact &contact, QString *error)
     bindContact(q, contact);
     if (!q.exec()) {
         if (error)
-            *error = QCoreApplication::translate("Journal", "contact non enregistré dans %1 : %2").arg(path_, sqlFault(q));
+            *error =
+                QCoreApplication::translate("Journal", "contact non enregistré dans %1 : %2").arg(path_, sqlFault(q));
         return std::nullopt;
     }
     return q.lastInsertId().toLongLong();
@@ -296,7 +307,8 @@ std::optional<int> LogStore::addNew(const std::vector<Contact> &contacts, int *d
     QSqlDatabase db = database();
     if (!db.transaction()) {
         if (error)
-            *error = QCoreApplication::translate("Journal", "import annulé, rien n'est ajouté à %1 : %2").arg(path_, sqlFault(db.lastError()));
+            *error = QCoreApplication::translate("Journal", "import annulé, rien n'est ajouté à %1 : %2")
+                         .arg(path_, sqlFault(db.lastError()));
         return std::nullopt;
     }
     int added = 0;
@@ -310,7 +322,8 @@ std::optional<int> LogStore::addNew(const std::vector<Contact> &contacts, int *d
         bindContact(q, contact);
         if (!q.exec()) {
             if (error)
-                *error = QCoreApplication::translate("Journal", "import annulé, rien n'est ajouté à %1 : %2").arg(path_, sqlFault(q));
+                *error = QCoreApplication::translate("Journal", "import annulé, rien n'est ajouté à %1 : %2")
+                             .arg(path_, sqlFault(q));
             db.rollback();
             return std::nullopt;
         }
@@ -318,7 +331,8 @@ std::optional<int> LogStore::addNew(const std::vector<Contact> &contacts, int *d
     }
     if (!db.commit()) {
         if (error)
-            *error = QCoreApplication::translate("Journal", "import annulé, rien n'est ajouté à %1 : %2").arg(path_, sqlFault(db.lastError()));
+            *error = QCoreApplication::translate("Journal", "import annulé, rien n'est ajouté à %1 : %2")
+                         .arg(path_, sqlFault(db.lastError()));
         db.rollback();
         return std::nullopt;
     }
@@ -335,7 +349,8 @@ bool LogStore::update(const Contact &contact, QString *error)
     q.addBindValue(contact.id);
     if (!q.exec()) {
         if (error)
-            *error = QCoreApplication::translate("Journal", "modification non enregistrée dans %1 : %2").arg(path_, sqlFault(q));
+            *error = QCoreApplication::translate("Journal", "modification non enregistrée dans %1 : %2")
+                         .arg(path_, sqlFault(q));
         return false;
     }
     return true;
@@ -521,7 +536,8 @@ bool LogStore::setLastExportedId(qint64 id, QString *error)
     q.addBindValue(QString::number(id));
     if (!q.exec()) {
         if (error)
-            *error = QCoreApplication::translate("Journal", "fin du dernier export non gardée dans %1 : %2").arg(path_, sqlFault(q));
+            *error = QCoreApplication::translate("Journal", "fin du dernier export non gardée dans %1 : %2")
+                         .arg(path_, sqlFault(q));
         return false;
     }
     return true;

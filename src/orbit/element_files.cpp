@@ -169,12 +169,14 @@ void readLines(const std::vector<std::string> &lines, const std::string &file, C
             std::string reason;
             const auto set = parseElementSet(named ? lines[nameIndex] : std::string(), line, lines[next], &reason);
             if (set && refusedByTheModel(*set, reason))
-                builder.problem(file, firstLine, fillIn(orbitText("OrbitElements", "« %1 » : %2"), {set->name, reason}));
+                builder.problem(file, firstLine,
+                                fillIn(orbitText("OrbitElements", "« %1 » : %2"), {set->name, reason}));
             else if (set)
                 builder.add(*set);
             else if (named)
-                builder.problem(file, firstLine,
-                                fillIn(orbitText("OrbitElements", "« %1 » : %2"), {cleanSatelliteName(lines[nameIndex]), reason}));
+                builder.problem(
+                    file, firstLine,
+                    fillIn(orbitText("OrbitElements", "« %1 » : %2"), {cleanSatelliteName(lines[nameIndex]), reason}));
             else
                 builder.problem(file, firstLine, reason);
             nameIndex = lines.size();
@@ -220,7 +222,9 @@ void readText(const std::string &text, const std::string &label, CatalogueBuilde
         return;
     case ElementFormat::OtherDocument:
         if (!quietUnlessOmm)
-            builder.problem(label, 0, orbitText("OrbitElements", "document JSON ou XML qui ne nomme aucun champ OMM : pas des éléments"));
+            builder.problem(
+                label, 0,
+                orbitText("OrbitElements", "document JSON ou XML qui ne nomme aucun champ OMM : pas des éléments"));
         return;
     case ElementFormat::TwoLine:
         if (!quietUnlessOmm)
@@ -242,7 +246,8 @@ void readFile(const fs::path &path, CatalogueBuilder &builder, bool inFolder)
     }
     if (size > kMaxElementFileBytes) {
         builder.problem(label, 0,
-                        fillIn(orbitText("OrbitElements", "fichier de %1, trop grand pour un fichier d'éléments (%2 au plus) : non lu"),
+                        fillIn(orbitText("OrbitElements",
+                                         "fichier de %1, trop grand pour un fichier d'éléments (%2 au plus) : non lu"),
                                {sizeText(size), sizeText(kMaxElementFileBytes)}));
         return;
     }

@@ -127,13 +127,15 @@ public:
     {
         const std::string digit(1, number);
         if (line.size() != kLineLength)
-            return fail(fillIn(orbitText("OrbitElements", "ligne %1 : %2 colonnes au lieu de 69"), {digit, std::to_string(line.size())}));
+            return fail(fillIn(orbitText("OrbitElements", "ligne %1 : %2 colonnes au lieu de 69"),
+                               {digit, std::to_string(line.size())}));
         if (line[0] != number || line[1] != ' ')
             return fail(fillIn(orbitText("OrbitElements", "ligne %1 : elle ne commence pas par « %1 »"), {digit}));
         if (checksums_ == ChecksumPolicy::Ignore)
             return true;
         if (!isDigit(line[68]))
-            return fail(fillIn(orbitText("OrbitElements", "ligne %1 : somme de contrôle absente (colonne 69)"), {digit}));
+            return fail(
+                fillIn(orbitText("OrbitElements", "ligne %1 : somme de contrôle absente (colonne 69)"), {digit}));
         const int expected = checksumOf(line);
         if (line[68] - '0' != expected)
             return fail(fillIn(orbitText("OrbitElements", "ligne %1 : somme de contrôle fausse (%2 lu, %3 calculé)"),
@@ -166,14 +168,16 @@ public:
         if (!decimal(line, '2', first, last, what, value))
             return false;
         if (value < 0.0 || value > maxDeg)
-            return fail(fillIn(orbitText("OrbitElements", "%1 (hors de 0 à %2)"), {fieldProblem('2', first, last, what), std::to_string(int(maxDeg))}));
+            return fail(fillIn(orbitText("OrbitElements", "%1 (hors de 0 à %2)"),
+                               {fieldProblem('2', first, last, what), std::to_string(int(maxDeg))}));
         return true;
     }
 
     static std::string fieldProblem(char number, std::size_t first, std::size_t last, const char *what)
     {
-        return fillIn(orbitText("OrbitElements", "ligne %1, colonnes %2-%3 : %4 illisible"),
-                      {std::string(1, number), std::to_string(first), std::to_string(last), orbitText("OrbitElements", what)});
+        return fillIn(
+            orbitText("OrbitElements", "ligne %1, colonnes %2-%3 : %4 illisible"),
+            {std::string(1, number), std::to_string(first), std::to_string(last), orbitText("OrbitElements", what)});
     }
 
 private:
@@ -274,15 +278,18 @@ std::optional<ElementSet> parseElementSet(const std::string &name, const std::st
         return refuse(SetReader::fieldProblem('1', 3, 7, orbitTextLater("OrbitElements", "numéro de catalogue")));
     set.catalogId = *catalogId;
 
-    const bool fieldsRead = readEpoch(reader, line1, set.epoch) &&
-                            reader.decimal(line1, '1', 34, 43, orbitTextLater("OrbitElements", "dérivée du mouvement moyen"), set.meanMotionDot) &&
-                            reader.impliedDecimal(line1, 45, 52, orbitTextLater("OrbitElements", "dérivée seconde du mouvement moyen"), set.meanMotionDdot) &&
-                            reader.impliedDecimal(line1, 54, 61, orbitTextLater("OrbitElements", "coefficient de freinage"), set.bstar) &&
-                            reader.angle(line2, 9, 16, orbitTextLater("OrbitElements", "inclinaison"), 180.0, set.inclinationDeg) &&
-                            reader.angle(line2, 18, 25, orbitTextLater("OrbitElements", "ascension droite du nœud"), 360.0, set.raanDeg) &&
-                            reader.angle(line2, 35, 42, orbitTextLater("OrbitElements", "argument du périgée"), 360.0, set.argPerigeeDeg) &&
-                            reader.angle(line2, 44, 51, orbitTextLater("OrbitElements", "anomalie moyenne"), 360.0, set.meanAnomalyDeg) &&
-                            reader.decimal(line2, '2', 53, 63, orbitTextLater("OrbitElements", "mouvement moyen"), set.meanMotionRevPerDay);
+    const bool fieldsRead =
+        readEpoch(reader, line1, set.epoch) &&
+        reader.decimal(line1, '1', 34, 43, orbitTextLater("OrbitElements", "dérivée du mouvement moyen"),
+                       set.meanMotionDot) &&
+        reader.impliedDecimal(line1, 45, 52, orbitTextLater("OrbitElements", "dérivée seconde du mouvement moyen"),
+                              set.meanMotionDdot) &&
+        reader.impliedDecimal(line1, 54, 61, orbitTextLater("OrbitElements", "coefficient de freinage"), set.bstar) &&
+        reader.angle(line2, 9, 16, orbitTextLater("OrbitElements", "inclinaison"), 180.0, set.inclinationDeg) &&
+        reader.angle(line2, 18, 25, orbitTextLater("OrbitElements", "ascension droite du nœud"), 360.0, set.raanDeg) &&
+        reader.angle(line2, 35, 42, orbitTextLater("OrbitElements", "argument du périgée"), 360.0, set.argPerigeeDeg) &&
+        reader.angle(line2, 44, 51, orbitTextLater("OrbitElements", "anomalie moyenne"), 360.0, set.meanAnomalyDeg) &&
+        reader.decimal(line2, '2', 53, 63, orbitTextLater("OrbitElements", "mouvement moyen"), set.meanMotionRevPerDay);
     if (!fieldsRead)
         return std::nullopt;
 

@@ -2,11 +2,9 @@
 
 #include <vector>
 
-namespace orvanta::orbit
-{
+namespace orvanta::orbit {
 
-namespace
-{
+namespace {
 
 TextTranslator &translatorInForce()
 {

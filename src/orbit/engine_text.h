@@ -8,8 +8,7 @@
 // operator through the windows and the command-line programs. The program
 // that holds the texts of another language puts in the translator that finds
 // them, once at start-up; without one, the French texts stay as they are.
-namespace orvanta::orbit
-{
+namespace orvanta::orbit {
 
 // Context and French text in, the text to show out.
 using TextTranslator = std::function<std::string(const char *context, const char *text)>;

@@ -124,8 +124,8 @@ void readOmmCsv(std::string_view text, ElementSink &sink)
         name = trimmedName(name);
     for (std::string_view required : kRequiredOmmFields) {
         if (std::find(header.begin(), header.end(), required) == header.end()) {
-            sink.problem({lines.number(), 0},
-                         fillIn(orbitText("OrbitElements", "en-tête CSV sans %1 : fichier ignoré"), {std::string(required)}));
+            sink.problem({lines.number(), 0}, fillIn(orbitText("OrbitElements", "en-tête CSV sans %1 : fichier ignoré"),
+                                                     {std::string(required)}));
             return;
         }
     }

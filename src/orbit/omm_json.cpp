@@ -95,11 +95,13 @@ public:
     bool parse_error(std::size_t position, const std::string &, const nlohmann::detail::exception &) override
     {
         if (recordDepth_ != 0)
-            sink_.problem({0, rank_}, fillIn(orbitText("OrbitElements", "objet inachevé : JSON tronqué ou illisible à l'octet %1"),
-                                             {std::to_string(position)}));
+            sink_.problem({0, rank_},
+                          fillIn(orbitText("OrbitElements", "objet inachevé : JSON tronqué ou illisible à l'octet %1"),
+                                 {std::to_string(position)}));
         else
-            sink_.problem({0, 0}, fillIn(orbitText("OrbitElements", "JSON tronqué ou illisible à l'octet %1, après %2 objet(s)"),
-                                         {std::to_string(position), std::to_string(rank_)}));
+            sink_.problem(
+                {0, 0}, fillIn(orbitText("OrbitElements", "JSON tronqué ou illisible à l'octet %1, après %2 objet(s)"),
+                               {std::to_string(position), std::to_string(rank_)}));
         return false;
     }
 

@@ -41,7 +41,8 @@ public:
             return 0.0;
         double number = value->number;
         if (!value->isNumber && !readDecimal(trimmed(value->text), number)) {
-            fail(key, fillIn(orbitText("OrbitElements", "illisible (« %1 »)"), {std::string(trimmed(value->text).substr(0, 40))}));
+            fail(key, fillIn(orbitText("OrbitElements", "illisible (« %1 »)"),
+                             {std::string(trimmed(value->text).substr(0, 40))}));
             return 0.0;
         }
         if (!std::isfinite(number)) {
@@ -86,7 +87,8 @@ public:
             }
         }
         if (number < low || number > high) {
-            fail(key, fillIn(orbitText("OrbitElements", "%1 hors limites (%2 à %3)"), {shown(*value), std::to_string(low), std::to_string(high)}));
+            fail(key, fillIn(orbitText("OrbitElements", "%1 hors limites (%2 à %3)"),
+                             {shown(*value), std::to_string(low), std::to_string(high)}));
             return 0;
         }
         return number;

@@ -71,7 +71,8 @@ bool Satellites::acceptObserverValue(ObserverField field, double value, double l
         observerRefusals_[field].clear();
         return true;
     }
-    const std::string shown = std::isfinite(value) ? plainText(value) + unit : orbitText("OrbitPrediction", "non numérique");
+    const std::string shown =
+        std::isfinite(value) ? plainText(value) + unit : orbitText("OrbitPrediction", "non numérique");
     observerRefusals_[field] = fillIn(orbitText("OrbitPrediction", "%1 %2 hors limites (%3 à %4)"),
                                       {kFieldNames[field], shown, plainText(low), plainText(high) + unit});
     return false;
@@ -292,14 +293,15 @@ std::string Satellites::refusal(const std::string &name, const JulianDate &start
     const double farthest = std::max(daysFromEpoch(propagator, start),
                                      daysFromEpoch(propagator, start.plusMinutes(periodDays * JulianDate::kMinutesPerDay)));
     if (!(farthest <= kRefusedYearsFromEpoch * kDaysPerYear))
-        return fillIn(orbitText("OrbitPrediction", "instant à %1 ans des éléments (époque %2), plus de %3 ans : prédiction refusée"),
+        return fillIn(orbitText("OrbitPrediction",
+                                "instant à %1 ans des éléments (époque %2), plus de %3 ans : prédiction refusée"),
                       {std::isfinite(farthest) ? fixedText(farthest / kDaysPerYear, 1) : std::string("?"),
                        instantText(propagator.elements().epoch), shortestText(kRefusedYearsFromEpoch)});
     const double minutes = start.minutesSince(propagator.elements().epoch);
     if (const auto end = minutes > 0.0 ? held->end.within(propagator, minutes) : std::nullopt)
-        return fillIn(orbitText("OrbitPrediction", "orbite terminée le %1 : %2"),
-                      {instantText(propagator.elements().epoch.plusMinutes(end->firstFailed)),
-                       propagationErrorText(end->error)});
+        return fillIn(
+            orbitText("OrbitPrediction", "orbite terminée le %1 : %2"),
+            {instantText(propagator.elements().epoch.plusMinutes(end->firstFailed)), propagationErrorText(end->error)});
     TemeState state;
     const PropagationError error = propagator.propagate(minutes, state);
     if (error != PropagationError::None)

@@ -145,13 +145,15 @@ std::string scheduleIcs(const std::vector<ScheduledPass> &schedule, const std::s
         addLine(out, "SUMMARY:" + icsText(fillIn(orbitText("OrbitSchedule", "%1 - site max %2°"),
                                                  {pass.name, fixedText(pass.maxElevationDeg, 0)})));
         const std::string light = pass.visibleToTheEye() ? orbitText("OrbitSchedule", ", visible à l'oeil")
-                                  : pass.sunlit         ? orbitText("OrbitSchedule", ", éclairé")
-                                                        : orbitText("OrbitSchedule", ", dans l'ombre");
-        addLine(out, "DESCRIPTION:" +
-                         icsText(fillIn(orbitText("OrbitSchedule", "Acquisition azimut %1°, perte azimut %2°, site maximal %3°, durée %4 s"),
-                                        {fixedText(pass.aosAzimuthDeg, 0), fixedText(pass.losAzimuthDeg, 0),
-                                         fixedText(pass.maxElevationDeg, 1), fixedText(pass.durationSeconds, 0)}) +
-                                 light + horizonText(pass)));
+                                  : pass.sunlit          ? orbitText("OrbitSchedule", ", éclairé")
+                                                         : orbitText("OrbitSchedule", ", dans l'ombre");
+        addLine(out,
+                "DESCRIPTION:" +
+                    icsText(fillIn(orbitText("OrbitSchedule",
+                                             "Acquisition azimut %1°, perte azimut %2°, site maximal %3°, durée %4 s"),
+                                   {fixedText(pass.aosAzimuthDeg, 0), fixedText(pass.losAzimuthDeg, 0),
+                                    fixedText(pass.maxElevationDeg, 1), fixedText(pass.durationSeconds, 0)}) +
+                            light + horizonText(pass)));
         addLine(out, "TRANSP:TRANSPARENT");
         addLine(out, "END:VEVENT");
     }

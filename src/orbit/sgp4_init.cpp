@@ -217,12 +217,18 @@ Sgp4Propagator::Sgp4Propagator(const ElementSet &elements) : elements_(elements)
 std::string propagationErrorText(PropagationError error)
 {
     switch (error) {
-    case PropagationError::MeanEccentricity: return orbitText("OrbitPrediction", "excentricité hors limites");
-    case PropagationError::MeanMotion: return orbitText("OrbitPrediction", "mouvement moyen nul ou négatif");
-    case PropagationError::PerturbedEccentricity: return orbitText("OrbitPrediction", "excentricité perturbée hors limites");
-    case PropagationError::SemiLatusRectum: return orbitText("OrbitPrediction", "paramètre de l'orbite négatif");
-    case PropagationError::Decayed: return orbitText("OrbitPrediction", "satellite retombé (sous la surface de la Terre)");
-    case PropagationError::InvalidTime: return orbitText("OrbitPrediction", "instant trop éloigné de l'époque des éléments");
+    case PropagationError::MeanEccentricity:
+        return orbitText("OrbitPrediction", "excentricité hors limites");
+    case PropagationError::MeanMotion:
+        return orbitText("OrbitPrediction", "mouvement moyen nul ou négatif");
+    case PropagationError::PerturbedEccentricity:
+        return orbitText("OrbitPrediction", "excentricité perturbée hors limites");
+    case PropagationError::SemiLatusRectum:
+        return orbitText("OrbitPrediction", "paramètre de l'orbite négatif");
+    case PropagationError::Decayed:
+        return orbitText("OrbitPrediction", "satellite retombé (sous la surface de la Terre)");
+    case PropagationError::InvalidTime:
+        return orbitText("OrbitPrediction", "instant trop éloigné de l'époque des éléments");
     case PropagationError::None: break;
     }
     return orbitText("OrbitPrediction", "pas d'erreur");

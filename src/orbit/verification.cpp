@@ -23,7 +23,8 @@ namespace {
 constexpr std::size_t kElementColumns = 69;
 constexpr double kZeroStart = 1.0e-8;       // a start closer to epoch than this is the epoch line itself
 constexpr double kMaxStepsPerSet = 1.0e6;   // refuses runs that would print without end
-const char *const kRunExpected = orbitTextLater("OrbitVerification", "début, fin et pas (minutes) attendus après la colonne 69");
+const char *const kRunExpected =
+    orbitTextLater("OrbitVerification", "début, fin et pas (minutes) attendus après la colonne 69");
 
 struct VerificationCase {
     ElementSet elements;
@@ -100,7 +101,8 @@ std::optional<std::string> readRun(const std::string &tail, VerificationCase &ru
     // time would never reach the stop.
     const double largest = std::max(std::fabs(run.start), std::fabs(run.stop));
     if (largest + run.step == largest)
-        return fillIn(orbitText("OrbitVerification", "pas de %1 min trop petit pour avancer à %2 min"), {shortest(run.step), shortest(largest)});
+        return fillIn(orbitText("OrbitVerification", "pas de %1 min trop petit pour avancer à %2 min"),
+                      {shortest(run.step), shortest(largest)});
     return std::nullopt;
 }
 
@@ -115,7 +117,9 @@ std::vector<VerificationCase> readCases(const std::string &text, const std::stri
             continue;
         const int lineNumber = int(i) + 1;
         if (line1.rfind("1 ", 0) != 0 || i + 1 == lines.size() || lines[i + 1].rfind("2 ", 0) != 0) {
-            err << fillIn(orbitText("OrbitVerification", "%1, ligne %2 : pas un jeu de deux lignes"), {file, std::to_string(lineNumber)}) << '\n';
+            err << fillIn(orbitText("OrbitVerification", "%1, ligne %2 : pas un jeu de deux lignes"),
+                          {file, std::to_string(lineNumber)})
+                << '\n';
             continue;
         }
         const std::string &line2 = lines[++i];
@@ -123,13 +127,18 @@ std::vector<VerificationCase> readCases(const std::string &text, const std::stri
         std::string reason;
         const auto set = parseElementSet("", line1, line2.substr(0, kElementColumns), &reason, ChecksumPolicy::Ignore);
         if (!set) {
-            err << fillIn(orbitText("OrbitVerification", "%1, ligne %2 : %3"), {file, std::to_string(lineNumber), reason}) << '\n';
+            err << fillIn(orbitText("OrbitVerification", "%1, ligne %2 : %3"),
+                          {file, std::to_string(lineNumber), reason})
+                << '\n';
             continue;
         }
-        const auto runFault =
-            line2.size() <= kElementColumns ? std::optional<std::string>(orbitText("OrbitVerification", kRunExpected)) : readRun(line2.substr(kElementColumns), run);
+        const auto runFault = line2.size() <= kElementColumns
+                                  ? std::optional<std::string>(orbitText("OrbitVerification", kRunExpected))
+                                  : readRun(line2.substr(kElementColumns), run);
         if (runFault) {
-            err << fillIn(orbitText("OrbitVerification", "%1, ligne %2 : %3"), {file, std::to_string(lineNumber + 1), *runFault}) << '\n';
+            err << fillIn(orbitText("OrbitVerification", "%1, ligne %2 : %3"),
+                          {file, std::to_string(lineNumber + 1), *runFault})
+                << '\n';
             continue;
         }
         run.elements = *set;
@@ -188,7 +197,9 @@ int runVerification(const std::string &verificationFile, std::ostream &out, std:
 {
     std::error_code error;
     if (std::filesystem::is_directory(verificationFile, error)) {
-        err << fillIn(orbitText("OrbitVerification", "%1 : dossier ; un fichier de vérification est attendu"), {verificationFile}) << '\n';
+        err << fillIn(orbitText("OrbitVerification", "%1 : dossier ; un fichier de vérification est attendu"),
+                      {verificationFile})
+            << '\n';
         return 1;
     }
     std::ifstream in(verificationFile, std::ios::binary);

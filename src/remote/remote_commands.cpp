@@ -21,9 +21,12 @@ std::variant<QJsonObject, Refusal> readObject(const QByteArray &body, const QStr
     const QJsonObject object = document.object();
     for (auto it = object.begin(); it != object.end(); ++it)
         if (!known.contains(it.key()))
-            return Refusal{400, known.isEmpty() ? QCoreApplication::translate("Remote", "Champ inconnu : %1 (aucun champ attendu).").arg(it.key())
-                                                : QStringLiteral("Champ inconnu : %1 (attendus : %2).")
-                                                      .arg(it.key(), known.join(QStringLiteral(", ")))};
+            return Refusal{
+                400,
+                known.isEmpty()
+                    ? QCoreApplication::translate("Remote", "Champ inconnu : %1 (aucun champ attendu).").arg(it.key())
+                    : QStringLiteral("Champ inconnu : %1 (attendus : %2).")
+                          .arg(it.key(), known.join(QStringLiteral(", ")))};
     return object;
 }
 
@@ -44,7 +47,8 @@ std::variant<LoginCommand, Refusal> readLogin(const QByteArray &body)
         return wrongType(QStringLiteral("password"), QCoreApplication::translate("Remote", "un texte"));
     QByteArray bytes = password.toString().toUtf8();
     if (bytes.size() > kMaxPasswordBytes)
-        return Refusal{400, QCoreApplication::translate("Remote", "Mot de passe trop long (%1 octets au plus).").arg(kMaxPasswordBytes)};
+        return Refusal{400, QCoreApplication::translate("Remote", "Mot de passe trop long (%1 octets au plus).")
+                                .arg(kMaxPasswordBytes)};
     return LoginCommand{std::move(bytes)};
 }
 
@@ -55,7 +59,8 @@ std::variant<SwitchesCommand, Refusal> readSwitches(const QByteArray &body)
         return *refusal;
     const QJsonObject &object = std::get<QJsonObject>(read);
     if (object.isEmpty())
-        return Refusal{400, QCoreApplication::translate("Remote", "Aucun interrupteur : rotor, doppler ou receiver est attendu.")};
+        return Refusal{
+            400, QCoreApplication::translate("Remote", "Aucun interrupteur : rotor, doppler ou receiver est attendu.")};
     SwitchesCommand command;
     for (auto [field, target] : {std::pair{QStringLiteral("rotor"), &command.rotor},
                                  std::pair{QStringLiteral("doppler"), &command.doppler},
@@ -83,7 +88,9 @@ std::variant<PointingCommand, Refusal> readPointing(const QByteArray &body)
             return wrongType(field, QCoreApplication::translate("Remote", "un nombre de degrés"));
         const double degrees = value.toDouble();
         if (!std::isfinite(degrees) || degrees < 0 || degrees > limit)
-            return Refusal{400, QCoreApplication::translate("Remote", "Le champ %1 doit être entre 0 et %2 degrés.").arg(field).arg(limit)};
+            return Refusal{400, QCoreApplication::translate("Remote", "Le champ %1 doit être entre 0 et %2 degrés.")
+                                    .arg(field)
+                                    .arg(limit)};
         *target = degrees;
     }
     return command;
@@ -109,7 +116,8 @@ std::variant<TuningCommand, Refusal> readTuning(const QByteArray &body)
         const QJsonValue value = object.value(QStringLiteral("steps"));
         const double steps = value.toDouble();
         if (!value.isDouble() || steps != std::floor(steps) || std::abs(steps) > kMaxTuningSteps)
-            return Refusal{400, QCoreApplication::translate("Remote", "Le champ steps doit être un nombre entier de pas entre -%1 et %1.")
+            return Refusal{400, QCoreApplication::translate(
+                                    "Remote", "Le champ steps doit être un nombre entier de pas entre -%1 et %1.")
                                     .arg(kMaxTuningSteps)};
         command.steps = int(steps);
     }

@@ -139,9 +139,11 @@ QString RemoteServer::start(const RemoteSettings &settings, const RemoteLimits &
             key = QSslKey(&keyFile, QSsl::Rsa, QSsl::Pem);
         }
         if (chain.isEmpty() || chain.front().isNull())
-            return QCoreApplication::translate("Remote", "Le fichier %1 ne contient pas de certificat PEM.").arg(settings.certificateFile);
+            return QCoreApplication::translate("Remote", "Le fichier %1 ne contient pas de certificat PEM.")
+                .arg(settings.certificateFile);
         if (key.isNull())
-            return QCoreApplication::translate("Remote", "Le fichier %1 ne contient pas de clé privée PEM (RSA ou EC) sans mot de passe.")
+            return QCoreApplication::translate(
+                       "Remote", "Le fichier %1 ne contient pas de clé privée PEM (RSA ou EC) sans mot de passe.")
                 .arg(settings.keyFile);
         for (const QString &name : chain.front().subjectAlternativeNames().values(QSsl::DnsEntry))
             certificateNames_.insert(name.toLower());
@@ -210,11 +212,13 @@ void RemoteServer::publish()
     bool ended = false;
     for (const LiveClient &client : std::vector<LiveClient>(clients_)) {
         if (!sessions_.useKey(client.sessionKey, now)) {
-            dropClient(client.socket, kSessionEnded, QCoreApplication::translate("Remote", "Session terminée : connectez-vous à nouveau."));
+            dropClient(client.socket, kSessionEnded,
+                       QCoreApplication::translate("Remote", "Session terminée : connectez-vous à nouveau."));
             ended = true;
         } else if (client.socket->bytesToWrite() > kSlowClientBytes) {
-            dropClient(client.socket, QWebSocketProtocol::CloseCodePolicyViolated,
-                       QCoreApplication::translate("Remote", "Client trop lent : il ne lit pas ce qui lui est envoyé."));
+            dropClient(
+                client.socket, QWebSocketProtocol::CloseCodePolicyViolated,
+                QCoreApplication::translate("Remote", "Client trop lent : il ne lit pas ce qui lui est envoyé."));
         } else {
             client.socket->sendTextMessage(message);
         }
@@ -227,7 +231,8 @@ void RemoteServer::cutAllSessions()
 {
     sessions_.closeAll();
     for (const LiveClient &client : std::vector<LiveClient>(clients_))
-        dropClient(client.socket, kSessionEnded, QCoreApplication::translate("Remote", "Sessions coupées depuis la station."));
+        dropClient(client.socket, kSessionEnded,
+                   QCoreApplication::translate("Remote", "Sessions coupées depuis la station."));
     emit sessionsChanged();
 }
 
@@ -347,7 +352,8 @@ void RemoteServer::answer(const QHttpServerRequest &request, QHttpServerResponde
     const QString path = request.url().path(QUrl::FullyEncoded);
     const auto method = request.method();
     if (!hostAllowed(request.value("host"))) {
-        refuse(responder, {400, QCoreApplication::translate("Remote", "Nom d'hôte refusé : ouvrez la station par son adresse.")});
+        refuse(responder,
+               {400, QCoreApplication::translate("Remote", "Nom d'hôte refusé : ouvrez la station par son adresse.")});
         return;
     }
     for (const PageFile &file : kPage) {
@@ -365,7 +371,8 @@ void RemoteServer::answer(const QHttpServerRequest &request, QHttpServerResponde
         return;
     }
     if (path == QLatin1String("/api/live")) {
-        refuse(responder, liveRefusal(request).value_or(Refusal{400, QCoreApplication::translate("Remote", "WebSocket attendu.")}));
+        refuse(responder, liveRefusal(request).value_or(
+                              Refusal{400, QCoreApplication::translate("Remote", "WebSocket attendu.")}));
         return;
     }
     const bool post = method == QHttpServerRequest::Method::Post;
@@ -379,8 +386,9 @@ void RemoteServer::answer(const QHttpServerRequest &request, QHttpServerResponde
     if (path == QLatin1String("/api/state") || path == QLatin1String("/api/logout") || kCommands.contains(path)) {
         const bool wantsGet = path == QLatin1String("/api/state");
         if (wantsGet ? method != QHttpServerRequest::Method::Get : !post) {
-            refuse(responder, {405, wantsGet ? QCoreApplication::translate("Remote", "Méthode non permise : GET attendu.")
-                                             : QCoreApplication::translate("Remote", "Méthode non permise : POST attendu.")});
+            refuse(responder,
+                   {405, wantsGet ? QCoreApplication::translate("Remote", "Méthode non permise : GET attendu.")
+                                  : QCoreApplication::translate("Remote", "Méthode non permise : POST attendu.")});
             return;
         }
         command(path, request, responder);
@@ -411,7 +419,8 @@ void RemoteServer::command(const QString &path, const QHttpServerRequest &reques
     }
     const QByteArray body = request.body();
     if (!body.trimmed().isEmpty() && !request.value("content-type").toLower().startsWith("application/json")) {
-        refuse(responder, {415, QCoreApplication::translate("Remote", "Corps refusé : Content-Type application/json attendu.")});
+        refuse(responder,
+               {415, QCoreApplication::translate("Remote", "Corps refusé : Content-Type application/json attendu.")});
         return;
     }
     if (path == QLatin1String("/api/logout")) {
@@ -427,7 +436,9 @@ void RemoteServer::command(const QString &path, const QHttpServerRequest &reques
         return;
     }
     if (who.session->role != RemoteRole::Operator) {
-        refuse(responder, {403, QCoreApplication::translate("Remote", "Réservé à l'opérateur : ce mot de passe permet seulement de regarder.")});
+        refuse(responder,
+               {403, QCoreApplication::translate(
+                         "Remote", "Réservé à l'opérateur : ce mot de passe permet seulement de regarder.")});
         return;
     }
     const auto done = [&](const QString &refusal) {
@@ -470,7 +481,8 @@ void RemoteServer::login(const QHttpServerRequest &request, QHttpServerResponder
         return;
     }
     if (!request.value("content-type").toLower().startsWith("application/json")) {
-        refuse(responder, {415, QCoreApplication::translate("Remote", "Corps refusé : Content-Type application/json attendu.")});
+        refuse(responder,
+               {415, QCoreApplication::translate("Remote", "Corps refusé : Content-Type application/json attendu.")});
         return;
     }
     const std::int64_t wait = throttle_.waitMs(address, nowMs());
@@ -478,7 +490,8 @@ void RemoteServer::login(const QHttpServerRequest &request, QHttpServerResponder
         const QByteArray seconds = QByteArray::number(std::max<std::int64_t>(1, (wait + 999) / 1000));
         sendJson(responder, 429,
                  {{QStringLiteral("error"),
-                   QCoreApplication::translate("Remote", "Trop d'essais depuis cette adresse : réessayez dans %1 s.").arg(seconds)}},
+                   QCoreApplication::translate("Remote", "Trop d'essais depuis cette adresse : réessayez dans %1 s.")
+                       .arg(seconds)}},
                  {{"Retry-After", seconds}});
         return;
     }
@@ -488,7 +501,9 @@ void RemoteServer::login(const QHttpServerRequest &request, QHttpServerResponder
         return;
     }
     if (checks_.activeThreadCount() >= checks_.maxThreadCount()) {
-        sendJson(responder, 503, {{QStringLiteral("error"), QCoreApplication::translate("Remote", "Serveur occupé : réessayez dans un instant.")}},
+        sendJson(responder, 503,
+                 {{QStringLiteral("error"),
+                   QCoreApplication::translate("Remote", "Serveur occupé : réessayez dans un instant.")}},
                  {{"Retry-After", "1"}});
         return;
     }
@@ -515,7 +530,8 @@ void RemoteServer::login(const QHttpServerRequest &request, QHttpServerResponder
                     if (socket)
                         sendJson(*waiting, 503,
                                  {{QStringLiteral("error"),
-                                   QCoreApplication::translate("Remote", "Les mots de passe viennent de changer : réessayez.")}});
+                                   QCoreApplication::translate("Remote",
+                                                               "Les mots de passe viennent de changer : réessayez.")}});
                     return;
                 }
                 loginChecked(socket, waiting, address, role);
@@ -550,10 +566,12 @@ std::optional<Refusal> RemoteServer::liveRefusal(const QHttpServerRequest &reque
     if (request.value("upgrade").compare("websocket", Qt::CaseInsensitive) != 0)
         return Refusal{400, QCoreApplication::translate("Remote", "WebSocket attendu.")};
     if (!hostAllowed(request.value("host")))
-        return Refusal{400, QCoreApplication::translate("Remote", "Nom d'hôte refusé : ouvrez la station par son adresse.")};
+        return Refusal{400,
+                       QCoreApplication::translate("Remote", "Nom d'hôte refusé : ouvrez la station par son adresse.")};
     const QByteArray origin = request.value("origin");
     if (!origin.isEmpty() && !sameOrigin(origin, request.value("host")))
-        return Refusal{403, QCoreApplication::translate("Remote", "Origine refusée : seule la page de la station peut s'abonner.")};
+        return Refusal{403, QCoreApplication::translate(
+                                "Remote", "Origine refusée : seule la page de la station peut s'abonner.")};
     const Caller who = caller(request.value("authorization"), request.value("cookie"));
     if (!who.session)
         return Refusal{401, QCoreApplication::translate("Remote", "Session absente ou expirée : connectez-vous.")};
@@ -573,7 +591,8 @@ void RemoteServer::liveConnected()
         const Caller who = caller(request.rawHeader("Authorization"), request.rawHeader("Cookie"));
         const QByteArray host = request.rawHeader("Host");
         if (!who.session || (!socket->origin().isEmpty() && !sameOrigin(socket->origin().toLatin1(), host))) {
-            socket->close(QWebSocketProtocol::CloseCodePolicyViolated, QCoreApplication::translate("Remote", "Session ou origine refusée."));
+            socket->close(QWebSocketProtocol::CloseCodePolicyViolated,
+                          QCoreApplication::translate("Remote", "Session ou origine refusée."));
             socket->deleteLater();
             continue;
         }
@@ -605,10 +624,11 @@ void RemoteServer::liveMessage(QWebSocket *socket, const QString &text)
         socket->sendTextMessage(QStringLiteral("{\"type\":\"pong\"}"));
         return;
     }
-    const QString reason = error.error != QJsonParseError::NoError || !document.isObject()
-                               ? QCoreApplication::translate("Remote", "Message illisible : un objet JSON est attendu.")
-                               : QCoreApplication::translate("Remote", "Message inconnu : seul {\"type\": \"ping\"} est attendu ; "
-                                                "les commandes passent par l'API.");
+    const QString reason =
+        error.error != QJsonParseError::NoError || !document.isObject()
+            ? QCoreApplication::translate("Remote", "Message illisible : un objet JSON est attendu.")
+            : QCoreApplication::translate("Remote", "Message inconnu : seul {\"type\": \"ping\"} est attendu ; "
+                                                    "les commandes passent par l'API.");
     socket->sendTextMessage(QString::fromUtf8(
         QJsonDocument(QJsonObject{{QStringLiteral("type"), QStringLiteral("error")},
                                   {QStringLiteral("status"), 400},
@@ -617,7 +637,8 @@ void RemoteServer::liveMessage(QWebSocket *socket, const QString &text)
     const auto client = std::find_if(clients_.begin(), clients_.end(),
                                      [socket](const LiveClient &c) { return c.socket == socket; });
     if (client != clients_.end() && ++client->refused > kMaxLiveRefusals)
-        dropClient(socket, QWebSocketProtocol::CloseCodePolicyViolated, QCoreApplication::translate("Remote", "Trop de messages refusés."));
+        dropClient(socket, QWebSocketProtocol::CloseCodePolicyViolated,
+                   QCoreApplication::translate("Remote", "Trop de messages refusés."));
 }
 
 } // namespace orvanta

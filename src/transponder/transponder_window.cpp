@@ -120,8 +120,9 @@ TranspondeurWindow::TranspondeurWindow(TransponderTuning &tuning, RangeRate rang
     beacon_ = new QPushButton(QCoreApplication::translate("Transponders", "Caler sur la balise"));
     beacon_->setObjectName(QStringLiteral("Caler_Balise"));
     beacon_->setFocusPolicy(Qt::ClickFocus);
-    beacon_->setToolTip(QCoreApplication::translate("Transponders", "La radio accordée à l'oreille sur la balise : le décalage de descente "
-                                       "devient l'écart entre la balise et la radio"));
+    beacon_->setToolTip(QCoreApplication::translate(
+        "Transponders", "La radio accordée à l'oreille sur la balise : le décalage de descente "
+                        "devient l'écart entre la balise et la radio"));
     offsets->addRow(QString(), beacon_);
     radio_ = new QLabel;
     radio_->setObjectName(QStringLiteral("Transpondeur_Etat_Radio"));
@@ -305,7 +306,8 @@ void TranspondeurWindow::showRadio()
     if (state.uplinkVfo.isEmpty() && !state.uplinkRefused) {
         radio_->setText(QCoreApplication::translate("Transponders", "Radio : non pilotée"));
     } else {
-        parts << (state.satelliteMode ? QCoreApplication::translate("Transponders", "mode satellite") : QCoreApplication::translate("Transponders", "sans mode satellite"));
+        parts << (state.satelliteMode ? QCoreApplication::translate("Transponders", "mode satellite")
+                                      : QCoreApplication::translate("Transponders", "sans mode satellite"));
         parts << (state.split ? QStringLiteral("split") : QCoreApplication::translate("Transponders", "sans split"));
         parts << (state.uplinkRefused ? QCoreApplication::translate("Transponders", "montée refusée, non envoyée")
                                       : QCoreApplication::translate("Transponders", "montée sur ") + state.uplinkVfo);

@@ -156,8 +156,10 @@ void TransponderWork::ft847Read(std::optional<qint64> hertz)
     if (!hertz) {
         if (!ft847Silent_)
             links_.messages.information(
-                QCoreApplication::translate("Transponders", "Le FT847 ne répond pas à la lecture de sa fréquence SAT RX : le cadran est ignoré, "
-                               "les corrections continuent."),
+                QCoreApplication::translate(
+                    "Transponders",
+                    "Le FT847 ne répond pas à la lecture de sa fréquence SAT RX : le cadran est ignoré, "
+                    "les corrections continuent."),
                 QStringLiteral("Orvanta"), MessageBoxes::Icon::Warning);
         ft847Silent_ = true;
         ft847Satellite_.setReadsDial(false);

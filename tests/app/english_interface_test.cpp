@@ -139,8 +139,8 @@ TEST(EnglishInterface, TheWindowsShowNoFrenchTextThatHasItsTranslation)
     h.settle();
     auto *details = h.window().findChild<QWidget *>(QStringLiteral("Details_Passage"));
     ASSERT_TRUE(details && details->isVisible());
-    for (const char *window : {"Observateur", "Alarmes", "Planning_Passages", "Transpondeur", "Pointage_Rotor", "Horizon",
-                               "Journal", "AR5000", "Station_Distance"}) {
+    for (const char *window : {"Observateur", "Alarmes", "Planning_Passages", "Transpondeur", "Pointage_Rotor",
+                               "Horizon", "Journal", "AR5000", "Station_Distance"}) {
         auto *shown = h.window().findChild<QWidget *>(QLatin1String(window));
         EXPECT_TRUE(shown && shown->isVisible()) << window;
     }

@@ -129,9 +129,9 @@ TEST(InterfaceLanguage, EveryTextOfTheSourcesHasItsEnglishTranslation)
     QProcess lupdate;
     lupdate.start(QStringLiteral(ORVANTA_LUPDATE),
                   {QStringLiteral("-extensions"), QStringLiteral("cpp,h"), QStringLiteral("-tr-function-alias"),
-                   QStringLiteral("translate+=cliText,translate+=orbitText,QT_TRANSLATE_NOOP+=orbitTextLater"), QStringLiteral("-no-obsolete"), QStringLiteral("-locations"),
-                   QStringLiteral("none"), QStringLiteral("-silent"), QStringLiteral(ORVANTA_SOURCE_DIR "/src"),
-                   QStringLiteral("-ts"), fresh});
+                   QStringLiteral("translate+=cliText,translate+=orbitText,QT_TRANSLATE_NOOP+=orbitTextLater"),
+                   QStringLiteral("-no-obsolete"), QStringLiteral("-locations"), QStringLiteral("none"),
+                   QStringLiteral("-silent"), QStringLiteral(ORVANTA_SOURCE_DIR "/src"), QStringLiteral("-ts"), fresh});
     ASSERT_TRUE(lupdate.waitForFinished(120000));
     ASSERT_EQ(lupdate.exitCode(), 0) << lupdate.readAllStandardError().constData();
 

@@ -382,8 +382,9 @@ TEST_F(RemoteServerTest, ThePageTextsFollowTheStationsLanguage)
     const HttpAnswer inEnglish = exchange(port, httpRequest("GET", "/texts.js"));
     EXPECT_TRUE(inEnglish.body.contains(R"("langue":"en")")) << inEnglish.body.constData();
     // Every text of the page has its English, but those English writes alike.
-    const QJsonObject table =
-        QJsonDocument::fromJson(inEnglish.body.mid(inEnglish.body.indexOf('{')).chopped(2)).object()["textes"].toObject();
+    const QJsonObject table = QJsonDocument::fromJson(inEnglish.body.mid(inEnglish.body.indexOf('{')).chopped(2))
+                                  .object()["textes"]
+                                  .toObject();
     EXPECT_EQ(table["Se deconnecter"].toString(), "Log out");
     QFile page(QStringLiteral(":/remote/index.html"));
     ASSERT_TRUE(page.open(QIODevice::ReadOnly));
