@@ -1567,6 +1567,10 @@ kept as it was or a source unusable, 2: bad arguments.
         <source>%1 : locator attendu (JN18eu), pas « %2 »</source>
         <translation>%1: locator expected (JN18eu), not &quot;%2&quot;</translation>
     </message>
+    <message>
+        <source>%1 : éléments à plus de %2 jours de l&apos;instant demandé, prédiction peu sûre</source>
+        <translation>%1: elements more than %2 days from the requested instant, prediction unreliable</translation>
+    </message>
 </context>
 <context>
     <name>OrbitElements</name>
@@ -1957,6 +1961,10 @@ kept as it was or a source unusable, 2: bad arguments.
     <message>
         <source>%1 : fichier illisible</source>
         <translation>%1: unreadable file</translation>
+    </message>
+    <message>
+        <source># erreur %1 à %2 min : %3</source>
+        <translation># error %1 at %2 min: %3</translation>
     </message>
 </context>
 <context>
@@ -4175,6 +4183,10 @@ Update the element files (menu Elements).</translation>
     <message>
         <source>caché</source>
         <translation>hidden</translation>
+    </message>
+    <message>
+        <source>%1 à %2</source>
+        <translation>%1 to %2</translation>
     </message>
 </context>
 <context>

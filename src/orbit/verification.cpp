@@ -58,7 +58,8 @@ std::string stateLine(double minutes, const TemeState &s)
 
 std::string errorLine(double minutes, PropagationError error)
 {
-    return "# erreur " + std::to_string(int(error)) + " à " + fixed(minutes, 0, 8) + " min : " + propagationErrorText(error);
+    return fillIn(orbitText("OrbitVerification", "# erreur %1 à %2 min : %3"),
+                  {std::to_string(int(error)), fixed(minutes, 0, 8), propagationErrorText(error)});
 }
 
 std::string catalogueWithoutZeros(const std::string &catalogNumber)

@@ -77,7 +77,8 @@ QString horizonText(const orbit::ScheduledPass &pass)
         return QStringLiteral("-");
     if (!pass.inSight)
         return QCoreApplication::translate("orvanta::PlanningWindow", "caché");
-    return utcText(pass.inSight->clears).mid(6) + QStringLiteral(" à ") + utcText(pass.inSight->sets).mid(6);
+    return QCoreApplication::translate("orvanta::PlanningWindow", "%1 à %2")
+        .arg(utcText(pass.inSight->clears).mid(6), utcText(pass.inSight->sets).mid(6));
 }
 
 QString elementsText(const orbit::ScheduledPass &pass)
