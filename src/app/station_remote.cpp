@@ -8,9 +8,9 @@
 #include "rotor/manual_pointing.h"
 #include "rotor/rotor.h"
 
-#include <QCoreApplication>
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QLabel>
 
 #include <cmath>
