@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="fr">
 <context>
+    <name>AR5000</name>
+    <message>
+        <source>Antenne</source>
+        <translation>Antenna</translation>
+    </message>
+    <message>
+        <source>CAG</source>
+        <translation>AGC</translation>
+    </message>
+    <message>
+        <source>Pas</source>
+        <translation>Step</translation>
+    </message>
+</context>
+<context>
     <name>Acquisition</name>
     <message>
         <source>Specifiez le temps entre 2 mesures</source>
@@ -388,6 +403,22 @@
         <source>dossier de station introuvable : %1</source>
         <translation>station folder not found: %1</translation>
     </message>
+    <message>
+        <source>Mise a jour automatique</source>
+        <translation>Automatic update</translation>
+    </message>
+    <message>
+        <source>Mise à jour automatique des éléments : fichier %1</source>
+        <translation>Automatic element update: file %1</translation>
+    </message>
+    <message>
+        <source>Éléments mis à jour automatiquement à %1 UTC</source>
+        <translation>Elements updated automatically at %1 UTC</translation>
+    </message>
+    <message>
+        <source>Mise à jour automatique : %1 fichier(s) non remplacé(s), les anciens sont gardés</source>
+        <translation>Automatic update: %1 file(s) not replaced, the old ones are kept</translation>
+    </message>
 </context>
 <context>
     <name>Frequencies</name>
@@ -504,6 +535,10 @@ The old file is kept as it was.</translation>
         <source>Commande GS232 non envoyee : </source>
         <translation>GS232 command not sent: </translation>
     </message>
+    <message>
+        <source>Le GS-232 a répondu « %1 » au lieu de sa position : la réponse est ignorée.</source>
+        <translation>The GS-232 answered &quot;%1&quot; instead of its position: the answer is ignored.</translation>
+    </message>
 </context>
 <context>
     <name>Hamlib</name>
@@ -559,6 +594,10 @@ Orvanta will call it again by itself.</translation>
     <message>
         <source>Position Hamlib non envoyee : la position est incorrecte</source>
         <translation>Hamlib position not sent: the position is not valid</translation>
+    </message>
+    <message>
+        <source>Le rotor Hamlib a donné la position azimut %1, elevation %2, hors de ses limites : la lecture est ignorée.</source>
+        <translation>The Hamlib rotator gave the position azimuth %1, elevation %2, outside its limits: the reading is ignored.</translation>
     </message>
 </context>
 <context>
@@ -642,6 +681,37 @@ Orvanta will call it again by itself.</translation>
 Poursuite des satellites amateurs : passages, antennes et recepteur corrige de l&apos;effet Doppler.</source>
         <translation>Orvanta %1<byte value="xd"/>
 Amateur satellite tracking: passes, antennas and receiver corrected for Doppler shift.</translation>
+    </message>
+</context>
+<context>
+    <name>Horizon</name>
+    <message>
+        <source>« %1 » n&apos;est pas deux nombres, l&apos;azimut et le site minimum</source>
+        <translation>&quot;%1&quot; is not two numbers, the azimuth and the minimum elevation</translation>
+    </message>
+    <message>
+        <source>l&apos;azimut %1 est hors de 0 à 360°</source>
+        <translation>the azimuth %1 is outside 0 to 360°</translation>
+    </message>
+    <message>
+        <source>le site %1 est hors de 0 à 90°</source>
+        <translation>the elevation %1 is outside 0 to 90°</translation>
+    </message>
+    <message>
+        <source>Horizon de la station</source>
+        <translation>Station horizon</translation>
+    </message>
+    <message>
+        <source>Un point par ligne : azimut et site minimum en degrés, séparés par des blancs, une tabulation ou un point-virgule ; « # » commence un commentaire. Entre deux points le site minimum varie linéairement ; une seule ligne vaut pour tous les azimuts.</source>
+        <translation>One point per line: azimuth and minimum elevation in degrees, separated by spaces, a tab or a semicolon; &quot;#&quot; starts a comment. Between two points the minimum elevation varies linearly; a single line applies to every azimuth.</translation>
+    </message>
+    <message>
+        <source>%1 non enregistré : %2</source>
+        <translation>%1 not saved: %2</translation>
+    </message>
+    <message>
+        <source>Enregistrer</source>
+        <translation>Save</translation>
     </message>
 </context>
 <context>
@@ -951,6 +1021,118 @@ Amateur satellite tracking: passes, antennas and receiver corrected for Doppler 
     <message>
         <source>numéro de catalogue manquant</source>
         <translation>catalogue number missing</translation>
+    </message>
+    <message>
+        <source>pas de CALL</source>
+        <translation>no CALL</translation>
+    </message>
+    <message>
+        <source>TIME_ON « %1 » illisible (HHMM ou HHMMSS)</source>
+        <translation>TIME_ON &quot;%1&quot; unreadable (HHMM or HHMMSS)</translation>
+    </message>
+    <message>
+        <source>date %1 ou heure %2 impossible</source>
+        <translation>impossible date %1 or time %2</translation>
+    </message>
+    <message>
+        <source>%1 « %2 » n&apos;est pas une fréquence en MHz</source>
+        <translation>%1 &quot;%2&quot; is not a frequency in MHz</translation>
+    </message>
+    <message>
+        <source>enregistrement incomplet à la fin du fichier (pas de &lt;EOR&gt;)</source>
+        <translation>incomplete record at the end of the file (no &lt;EOR&gt;)</translation>
+    </message>
+    <message>
+        <source>balise coupée par la fin du fichier</source>
+        <translation>tag cut off by the end of the file</translation>
+    </message>
+    <message>
+        <source>balise « %1 » sans « &gt; »</source>
+        <translation>tag &quot;%1&quot; without &quot;&gt;&quot;</translation>
+    </message>
+    <message>
+        <source>longueur « %1 » du champ %2 illisible</source>
+        <translation>length &quot;%1&quot; of field %2 unreadable</translation>
+    </message>
+    <message>
+        <source>le champ %1 annonce %2 octets au-delà de la fin du fichier</source>
+        <translation>field %1 announces %2 bytes beyond the end of the file</translation>
+    </message>
+    <message>
+        <source>caractère de contrôle dans le champ %1 (fichier binaire ?)</source>
+        <translation>control character in field %1 (binary file?)</translation>
+    </message>
+    <message>
+        <source>journal en lecture seule (fichier ou dossier protégé en écriture) — </source>
+        <translation>log is read-only (file or folder write-protected) — </translation>
+    </message>
+    <message>
+        <source>écriture refusée par le disque — </source>
+        <translation>write refused by the disk — </translation>
+    </message>
+    <message>
+        <source>journal occupé par un autre programme — </source>
+        <translation>log busy in another program — </translation>
+    </message>
+    <message>
+        <source>le pilote SQLite de Qt manque (paquet libqt6sql6-sqlite)</source>
+        <translation>Qt&apos;s SQLite driver is missing (package libqt6sql6-sqlite)</translation>
+    </message>
+    <message>
+        <source>%1 n&apos;est pas un journal lisible (fichier SQLite attendu)</source>
+        <translation>%1 is not a readable log (SQLite file expected)</translation>
+    </message>
+    <message>
+        <source>Le journal %1 a été écrit par une version plus récente d&apos;Orvanta (schéma %2, celle-ci connaît le schéma %3) : il n&apos;est ni ouvert ni modifié. Mettez Orvanta à jour pour l&apos;utiliser.</source>
+        <translation>The log %1 was written by a newer version of Orvanta (schema %2, this one knows schema %3): it is neither opened nor changed. Update Orvanta to use it.</translation>
+    </message>
+    <message>
+        <source>dossier %1 impossible à créer</source>
+        <translation>folder %1 cannot be created</translation>
+    </message>
+    <message>
+        <source>journal %1 impossible à ouvrir : %2</source>
+        <translation>log %1 cannot be opened: %2</translation>
+    </message>
+    <message>
+        <source>journal %1 : mode WAL refusé (%2)</source>
+        <translation>log %1: WAL mode refused (%2)</translation>
+    </message>
+    <message>
+        <source>journal %1 impossible à préparer : %2</source>
+        <translation>log %1 cannot be prepared: %2</translation>
+    </message>
+    <message>
+        <source>journal %1 : passage au schéma %2 impossible : %3</source>
+        <translation>log %1: upgrade to schema %2 impossible: %3</translation>
+    </message>
+    <message>
+        <source>contact non enregistré dans %1 : %2</source>
+        <translation>contact not saved in %1: %2</translation>
+    </message>
+    <message>
+        <source>import annulé, rien n&apos;est ajouté à %1 : %2</source>
+        <translation>import cancelled, nothing is added to %1: %2</translation>
+    </message>
+    <message>
+        <source>modification non enregistrée dans %1 : %2</source>
+        <translation>change not saved in %1: %2</translation>
+    </message>
+    <message>
+        <source>contact non supprimé de %1 : %2</source>
+        <translation>contact not deleted from %1: %2</translation>
+    </message>
+    <message>
+        <source>fin du dernier export non gardée dans %1 : %2</source>
+        <translation>end of the last export not kept in %1: %2</translation>
+    </message>
+    <message>
+        <source>erreur SQLite</source>
+        <translation>SQLite error</translation>
+    </message>
+    <message>
+        <source>journal %1 illisible : %2</source>
+        <translation>log %1 unreadable: %2</translation>
     </message>
 </context>
 <context>
@@ -1385,6 +1567,245 @@ kept as it was or a source unusable, 2: bad arguments.
         <source>%1 : locator attendu (JN18eu), pas « %2 »</source>
         <translation>%1: locator expected (JN18eu), not &quot;%2&quot;</translation>
     </message>
+    <message>
+        <source>%1 : éléments à plus de %2 jours de l&apos;instant demandé, prédiction peu sûre</source>
+        <translation>%1: elements more than %2 days from the requested instant, prediction unreliable</translation>
+    </message>
+</context>
+<context>
+    <name>OrbitElements</name>
+    <message>
+        <source>%1 Mo</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 ko</source>
+        <translation>%1 kB</translation>
+    </message>
+    <message>
+        <source>orbite refusée par le modèle : %1</source>
+        <translation>orbit refused by the model: %1</translation>
+    </message>
+    <message>
+        <source>« %1 » : %2</source>
+        <translation>&quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>ligne isolée, sans jeu d&apos;éléments</source>
+        <translation>stray line, not part of an element set</translation>
+    </message>
+    <message>
+        <source>lignes %1 à %2 : pas un jeu d&apos;éléments</source>
+        <translation>lines %1 to %2: not an element set</translation>
+    </message>
+    <message>
+        <source>ligne 1 sans ligne 2</source>
+        <translation>line 1 without line 2</translation>
+    </message>
+    <message>
+        <source>ligne 2 sans ligne 1</source>
+        <translation>line 2 without line 1</translation>
+    </message>
+    <message>
+        <source>pas un fichier texte</source>
+        <translation>not a text file</translation>
+    </message>
+    <message>
+        <source>document JSON ou XML qui ne nomme aucun champ OMM : pas des éléments</source>
+        <translation>JSON or XML document naming no OMM field: not elements</translation>
+    </message>
+    <message>
+        <source>fichier illisible</source>
+        <translation>unreadable file</translation>
+    </message>
+    <message>
+        <source>fichier de %1, trop grand pour un fichier d&apos;éléments (%2 au plus) : non lu</source>
+        <translation>file of %1, too large for an element file (%2 at most): not read</translation>
+    </message>
+    <message>
+        <source>ligne %1</source>
+        <translation>line %1</translation>
+    </message>
+    <message>
+        <source>objet %1</source>
+        <translation>object %1</translation>
+    </message>
+    <message>
+        <source>dossier illisible</source>
+        <translation>unreadable folder</translation>
+    </message>
+    <message>
+        <source>fichier ou dossier introuvable</source>
+        <translation>file or folder not found</translation>
+    </message>
+    <message>
+        <source>ligne %1 : %2 colonnes au lieu de 69</source>
+        <translation>line %1: %2 columns instead of 69</translation>
+    </message>
+    <message>
+        <source>ligne %1 : elle ne commence pas par « %1 »</source>
+        <translation>line %1: it does not start with &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>ligne %1 : somme de contrôle absente (colonne 69)</source>
+        <translation>line %1: checksum missing (column 69)</translation>
+    </message>
+    <message>
+        <source>ligne %1 : somme de contrôle fausse (%2 lu, %3 calculé)</source>
+        <translation>line %1: wrong checksum (%2 read, %3 computed)</translation>
+    </message>
+    <message>
+        <source>%1 (hors de 0 à %2)</source>
+        <translation>%1 (outside 0 to %2)</translation>
+    </message>
+    <message>
+        <source>ligne %1, colonnes %2-%3 : %4 illisible</source>
+        <translation>line %1, columns %2-%3: %4 unreadable</translation>
+    </message>
+    <message>
+        <source>année de l&apos;époque</source>
+        <translation>epoch year</translation>
+    </message>
+    <message>
+        <source>jour de l&apos;époque</source>
+        <translation>epoch day</translation>
+    </message>
+    <message>
+        <source>ligne 1 : numéro de catalogue absent</source>
+        <translation>line 1: catalogue number missing</translation>
+    </message>
+    <message>
+        <source>numéros de catalogue différents sur les lignes 1 et 2</source>
+        <translation>different catalogue numbers on lines 1 and 2</translation>
+    </message>
+    <message>
+        <source>numéro de catalogue</source>
+        <translation>catalogue number</translation>
+    </message>
+    <message>
+        <source>dérivée du mouvement moyen</source>
+        <translation>first derivative of mean motion</translation>
+    </message>
+    <message>
+        <source>dérivée seconde du mouvement moyen</source>
+        <translation>second derivative of mean motion</translation>
+    </message>
+    <message>
+        <source>coefficient de freinage</source>
+        <translation>drag term (B*)</translation>
+    </message>
+    <message>
+        <source>inclinaison</source>
+        <translation>inclination</translation>
+    </message>
+    <message>
+        <source>ascension droite du nœud</source>
+        <translation>right ascension of the ascending node</translation>
+    </message>
+    <message>
+        <source>argument du périgée</source>
+        <translation>argument of perigee</translation>
+    </message>
+    <message>
+        <source>anomalie moyenne</source>
+        <translation>mean anomaly</translation>
+    </message>
+    <message>
+        <source>mouvement moyen</source>
+        <translation>mean motion</translation>
+    </message>
+    <message>
+        <source>excentricité</source>
+        <translation>eccentricity</translation>
+    </message>
+    <message>
+        <source>ligne 2 : mouvement moyen nul ou négatif</source>
+        <translation>line 2: mean motion zero or negative</translation>
+    </message>
+    <message>
+        <source>numéro de révolution</source>
+        <translation>revolution number</translation>
+    </message>
+    <message>
+        <source>en-tête CSV illisible</source>
+        <translation>unreadable CSV header</translation>
+    </message>
+    <message>
+        <source>en-tête CSV sans %1 : fichier ignoré</source>
+        <translation>CSV header without %1: file ignored</translation>
+    </message>
+    <message>
+        <source>guillemets non refermés</source>
+        <translation>unclosed quotes</translation>
+    </message>
+    <message>
+        <source>%1 champs au lieu de %2</source>
+        <translation>%1 fields instead of %2</translation>
+    </message>
+    <message>
+        <source>objet inachevé : JSON tronqué ou illisible à l&apos;octet %1</source>
+        <translation>unfinished object: JSON truncated or unreadable at byte %1</translation>
+    </message>
+    <message>
+        <source>JSON tronqué ou illisible à l&apos;octet %1, après %2 objet(s)</source>
+        <translation>JSON truncated or unreadable at byte %1, after %2 object(s)</translation>
+    </message>
+    <message>
+        <source>aucun objet OMM dans le JSON</source>
+        <translation>no OMM object in the JSON</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>illisible (« %1 »)</source>
+        <translation>unreadable (&quot;%1&quot;)</translation>
+    </message>
+    <message>
+        <source>non fini</source>
+        <translation>not finite</translation>
+    </message>
+    <message>
+        <source>%1 hors limites</source>
+        <translation>%1 out of range</translation>
+    </message>
+    <message>
+        <source>%1 n&apos;est pas un nombre entier</source>
+        <translation>%1 is not a whole number</translation>
+    </message>
+    <message>
+        <source>%1 hors limites (%2 à %3)</source>
+        <translation>%1 out of range (%2 to %3)</translation>
+    </message>
+    <message>
+        <source>illisible</source>
+        <translation>unreadable</translation>
+    </message>
+    <message>
+        <source>absent</source>
+        <translation>missing</translation>
+    </message>
+    <message>
+        <source>autre que 0 : seuls les éléments SGP4 sont lus</source>
+        <translation>other than 0: only SGP4 elements are read</translation>
+    </message>
+    <message>
+        <source>nul</source>
+        <translation>zero</translation>
+    </message>
+    <message>
+        <source>document XML sans &lt;omm&gt; ni &lt;ndm&gt; : pas des éléments OMM</source>
+        <translation>XML document without &lt;omm&gt; or &lt;ndm&gt;: not OMM elements</translation>
+    </message>
+    <message>
+        <source>XML illisible à l&apos;octet %1 (%2)</source>
+        <translation>XML unreadable at byte %1 (%2)</translation>
+    </message>
+    <message>
+        <source>XML tronqué ou illisible à l&apos;octet %1 (%2), après %3 objet(s)</source>
+        <translation>XML truncated or unreadable at byte %1 (%2), after %3 object(s)</translation>
+    </message>
 </context>
 <context>
     <name>OrbitOptions</name>
@@ -1419,6 +1840,131 @@ kept as it was or a source unusable, 2: bad arguments.
     <message>
         <source>%1 : nombre entier attendu, pas « %2 »</source>
         <translation>%1: whole number expected, not &quot;%2&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>OrbitPrediction</name>
+    <message>
+        <source>non numérique</source>
+        <translation>not a number</translation>
+    </message>
+    <message>
+        <source>%1 %2 hors limites (%3 à %4)</source>
+        <translation>%1 %2 out of range (%3 to %4)</translation>
+    </message>
+    <message>
+        <source>satellite absent des éléments</source>
+        <translation>satellite not in the elements</translation>
+    </message>
+    <message>
+        <source>station refusée :</source>
+        <translation>station refused:</translation>
+    </message>
+    <message>
+        <source>instant à %1 ans des éléments (époque %2), plus de %3 ans : prédiction refusée</source>
+        <translation>time %1 years from the elements (epoch %2), more than %3 years: prediction refused</translation>
+    </message>
+    <message>
+        <source>orbite terminée le %1 : %2</source>
+        <translation>orbit ended on %1: %2</translation>
+    </message>
+    <message>
+        <source>orbite impossible à calculer : %1</source>
+        <translation>orbit cannot be computed: %1</translation>
+    </message>
+    <message>
+        <source>excentricité hors limites</source>
+        <translation>eccentricity out of range</translation>
+    </message>
+    <message>
+        <source>mouvement moyen nul ou négatif</source>
+        <translation>mean motion zero or negative</translation>
+    </message>
+    <message>
+        <source>excentricité perturbée hors limites</source>
+        <translation>perturbed eccentricity out of range</translation>
+    </message>
+    <message>
+        <source>paramètre de l&apos;orbite négatif</source>
+        <translation>negative semi-latus rectum</translation>
+    </message>
+    <message>
+        <source>satellite retombé (sous la surface de la Terre)</source>
+        <translation>satellite decayed (below the Earth&apos;s surface)</translation>
+    </message>
+    <message>
+        <source>instant trop éloigné de l&apos;époque des éléments</source>
+        <translation>time too far from the epoch of the elements</translation>
+    </message>
+    <message>
+        <source>pas d&apos;erreur</source>
+        <translation>no error</translation>
+    </message>
+</context>
+<context>
+    <name>OrbitSchedule</name>
+    <message>
+        <source>, caché par l&apos;horizon de la station</source>
+        <translation>, hidden by the station horizon</translation>
+    </message>
+    <message>
+        <source>, au-dessus de l&apos;horizon de la station de %1 à %2 UTC</source>
+        <translation>, above the station horizon from %1 to %2 UTC</translation>
+    </message>
+    <message>
+        <source>%1 - site max %2°</source>
+        <translation>%1 - max elevation %2°</translation>
+    </message>
+    <message>
+        <source>, visible à l&apos;oeil</source>
+        <translation>, visible to the naked eye</translation>
+    </message>
+    <message>
+        <source>, éclairé</source>
+        <translation>, sunlit</translation>
+    </message>
+    <message>
+        <source>, dans l&apos;ombre</source>
+        <translation>, in eclipse</translation>
+    </message>
+    <message>
+        <source>Acquisition azimut %1°, perte azimut %2°, site maximal %3°, durée %4 s</source>
+        <translation>AOS azimuth %1°, LOS azimuth %2°, maximum elevation %3°, duration %4 s</translation>
+    </message>
+</context>
+<context>
+    <name>OrbitVerification</name>
+    <message>
+        <source>début, fin et pas (minutes) attendus après la colonne 69</source>
+        <translation>start, stop and step (minutes) expected after column 69</translation>
+    </message>
+    <message>
+        <source>plus de %1 pas de %2 min de %3 à %4</source>
+        <translation>more than %1 steps of %2 min from %3 to %4</translation>
+    </message>
+    <message>
+        <source>pas de %1 min trop petit pour avancer à %2 min</source>
+        <translation>step of %1 min too small to move on at %2 min</translation>
+    </message>
+    <message>
+        <source>%1, ligne %2 : pas un jeu de deux lignes</source>
+        <translation>%1, line %2: not a two-line set</translation>
+    </message>
+    <message>
+        <source>%1, ligne %2 : %3</source>
+        <translation>%1, line %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 : dossier ; un fichier de vérification est attendu</source>
+        <translation>%1: folder; a verification file is expected</translation>
+    </message>
+    <message>
+        <source>%1 : fichier illisible</source>
+        <translation>%1: unreadable file</translation>
+    </message>
+    <message>
+        <source># erreur %1 à %2 min : %3</source>
+        <translation># error %1 at %2 min: %3</translation>
     </message>
 </context>
 <context>
@@ -1629,6 +2175,10 @@ The FodTrack interface will receive no command.</translation>
         <source>La radio Hamlib refuse la fréquence de montée %1 MHz : %2.</source>
         <translation>The Hamlib radio refuses the uplink frequency %1 MHz: %2.</translation>
     </message>
+    <message>
+        <source>La radio Hamlib ne dit pas sa fréquence (%1) : le cadran est ignoré.</source>
+        <translation>The Hamlib radio does not report its frequency (%1): the dial is ignored.</translation>
+    </message>
 </context>
 <context>
     <name>Remote</name>
@@ -1655,6 +2205,456 @@ The FodTrack interface will receive no command.</translation>
     <message>
         <source>Station a distance : %1</source>
         <translation>Remote station: %1</translation>
+    </message>
+    <message>
+        <source>Une fenêtre de dialogue est ouverte à la station : elle a la main.</source>
+        <translation>A dialog window is open at the station: it has control.</translation>
+    </message>
+    <message>
+        <source>La fenêtre de poursuite manuelle est ouverte à la station : elle a la main.</source>
+        <translation>The manual tracking window is open at the station: it has control.</translation>
+    </message>
+    <message>
+        <source>Aucun rotor n&apos;est choisi à la station.</source>
+        <translation>No rotator is chosen at the station.</translation>
+    </message>
+    <message>
+        <source>Aucun transpondeur n&apos;est choisi pour le satellite suivi.</source>
+        <translation>No transponder is chosen for the tracked satellite.</translation>
+    </message>
+    <message>
+        <source>Requête trop grande : %1 Kio au plus, en-têtes compris.</source>
+        <translation>Request too large: %1 KiB at most, headers included.</translation>
+    </message>
+    <message>
+        <source>Requête malformée : ligne de requête HTTP/1.1 attendue.</source>
+        <translation>Malformed request: HTTP/1.1 request line expected.</translation>
+    </message>
+    <message>
+        <source>Trop d&apos;en-têtes : %1 au plus.</source>
+        <translation>Too many headers: %1 at most.</translation>
+    </message>
+    <message>
+        <source>En-tête malformé (ligne %1) : « Nom: valeur » attendu, en caractères imprimables.</source>
+        <translation>Malformed header (line %1): &quot;Name: value&quot; expected, in printable characters.</translation>
+    </message>
+    <message>
+        <source>Content-Length doit être un nombre d&apos;octets, donné une fois.</source>
+        <translation>Content-Length must be a number of bytes, given once.</translation>
+    </message>
+    <message>
+        <source>Corps en morceaux (Transfer-Encoding) refusé : donnez Content-Length.</source>
+        <translation>Chunked body (Transfer-Encoding) refused: give Content-Length.</translation>
+    </message>
+    <message>
+        <source>Ligne de requête trop longue : %1 octets au plus.</source>
+        <translation>Request line too long: %1 bytes at most.</translation>
+    </message>
+    <message>
+        <source>Requête HTTP illisible.</source>
+        <translation>Unreadable HTTP request.</translation>
+    </message>
+    <message>
+        <source>Requête trop lente : elle doit arriver en %1 s.</source>
+        <translation>Request too slow: it must arrive within %1 s.</translation>
+    </message>
+    <message>
+        <source>Trop de connexions : réessayez plus tard.</source>
+        <translation>Too many connections: try again later.</translation>
+    </message>
+    <message>
+        <source>Corps illisible : un objet JSON est attendu.</source>
+        <translation>Unreadable body: a JSON object is expected.</translation>
+    </message>
+    <message>
+        <source>Champ inconnu : %1 (aucun champ attendu).</source>
+        <translation>Unknown field: %1 (no field expected).</translation>
+    </message>
+    <message>
+        <source>Le champ %1 doit être %2.</source>
+        <translation>The field %1 must be %2.</translation>
+    </message>
+    <message>
+        <source>un texte</source>
+        <translation>a string</translation>
+    </message>
+    <message>
+        <source>Mot de passe trop long (%1 octets au plus).</source>
+        <translation>Password too long (%1 bytes at most).</translation>
+    </message>
+    <message>
+        <source>Aucun interrupteur : rotor, doppler ou receiver est attendu.</source>
+        <translation>No switch: rotor, doppler or receiver is expected.</translation>
+    </message>
+    <message>
+        <source>true ou false</source>
+        <translation>true or false</translation>
+    </message>
+    <message>
+        <source>un nombre de degrés</source>
+        <translation>a number of degrees</translation>
+    </message>
+    <message>
+        <source>Le champ %1 doit être entre 0 et %2 degrés.</source>
+        <translation>The field %1 must be between 0 and %2 degrees.</translation>
+    </message>
+    <message>
+        <source>Rien à accorder : step_hz ou steps est attendu.</source>
+        <translation>Nothing to tune: step_hz or steps is expected.</translation>
+    </message>
+    <message>
+        <source>Le pas step_hz doit être 10, 100 ou 1000 Hz.</source>
+        <translation>The step step_hz must be 10, 100 or 1000 Hz.</translation>
+    </message>
+    <message>
+        <source>Le champ steps doit être un nombre entier de pas entre -%1 et %1.</source>
+        <translation>The field steps must be a whole number of steps between -%1 and %1.</translation>
+    </message>
+    <message>
+        <source>Le certificat ou la clé ne peut pas être lu.</source>
+        <translation>The certificate or the key cannot be read.</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 ne contient pas de certificat PEM.</source>
+        <translation>The file %1 holds no PEM certificate.</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 ne contient pas de clé privée PEM (RSA ou EC) sans mot de passe.</source>
+        <translation>The file %1 holds no PEM private key (RSA or EC) without a passphrase.</translation>
+    </message>
+    <message>
+        <source>Le serveur ne peut pas écouter sur %1:%2 : %3</source>
+        <translation>The server cannot listen on %1:%2: %3</translation>
+    </message>
+    <message>
+        <source>Session terminée : connectez-vous à nouveau.</source>
+        <translation>Session ended: log in again.</translation>
+    </message>
+    <message>
+        <source>Client trop lent : il ne lit pas ce qui lui est envoyé.</source>
+        <translation>Client too slow: it does not read what it is sent.</translation>
+    </message>
+    <message>
+        <source>Sessions coupées depuis la station.</source>
+        <translation>Sessions cut from the station.</translation>
+    </message>
+    <message>
+        <source>Nom d&apos;hôte refusé : ouvrez la station par son adresse.</source>
+        <translation>Host name refused: open the station by its address.</translation>
+    </message>
+    <message>
+        <source>Méthode non permise : GET attendu.</source>
+        <translation>Method not allowed: GET expected.</translation>
+    </message>
+    <message>
+        <source>Méthode non permise : POST attendu.</source>
+        <translation>Method not allowed: POST expected.</translation>
+    </message>
+    <message>
+        <source>Session absente ou expirée : connectez-vous.</source>
+        <translation>Session missing or expired: log in.</translation>
+    </message>
+    <message>
+        <source>Requête d&apos;un autre site refusée.</source>
+        <translation>Request from another site refused.</translation>
+    </message>
+    <message>
+        <source>Corps refusé : Content-Type application/json attendu.</source>
+        <translation>Body refused: Content-Type application/json expected.</translation>
+    </message>
+    <message>
+        <source>Session terminée.</source>
+        <translation>Session ended.</translation>
+    </message>
+    <message>
+        <source>Réservé à l&apos;opérateur : ce mot de passe permet seulement de regarder.</source>
+        <translation>Operator only: this password only allows watching.</translation>
+    </message>
+    <message>
+        <source>Trop d&apos;essais depuis cette adresse : réessayez dans %1 s.</source>
+        <translation>Too many attempts from this address: try again in %1 s.</translation>
+    </message>
+    <message>
+        <source>Serveur occupé : réessayez dans un instant.</source>
+        <translation>Server busy: try again in a moment.</translation>
+    </message>
+    <message>
+        <source>Les mots de passe viennent de changer : réessayez.</source>
+        <translation>The passwords have just changed: try again.</translation>
+    </message>
+    <message>
+        <source>Mot de passe refusé.</source>
+        <translation>Password refused.</translation>
+    </message>
+    <message>
+        <source>Origine refusée : seule la page de la station peut s&apos;abonner.</source>
+        <translation>Origin refused: only the station page may subscribe.</translation>
+    </message>
+    <message>
+        <source>Origine absente : un navigateur doit la donner.</source>
+        <translation>Origin missing: a browser must give it.</translation>
+    </message>
+    <message>
+        <source>Session ou origine refusée.</source>
+        <translation>Session or origin refused.</translation>
+    </message>
+    <message>
+        <source>Message illisible : un objet JSON est attendu.</source>
+        <translation>Unreadable message: a JSON object is expected.</translation>
+    </message>
+    <message>
+        <source>Message inconnu : seul {&quot;type&quot;: &quot;ping&quot;} est attendu ; les commandes passent par l&apos;API.</source>
+        <translation>Unknown message: only {&quot;type&quot;: &quot;ping&quot;} is expected; commands go through the API.</translation>
+    </message>
+    <message>
+        <source>Trop de messages refusés.</source>
+        <translation>Too many refused messages.</translation>
+    </message>
+    <message>
+        <source>WebSocket attendu.</source>
+        <translation>WebSocket expected.</translation>
+    </message>
+</context>
+<context>
+    <name>RemotePage</name>
+    <message>
+        <source>Orvanta - station a distance</source>
+        <translation>Orvanta - remote station</translation>
+    </message>
+    <message>
+        <source>hors ligne</source>
+        <translation>offline</translation>
+    </message>
+    <message>
+        <source>en direct</source>
+        <translation>live</translation>
+    </message>
+    <message>
+        <source>Se deconnecter</source>
+        <translation>Log out</translation>
+    </message>
+    <message>
+        <source>Connexion</source>
+        <translation>Log in</translation>
+    </message>
+    <message>
+        <source>Mot de passe</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Entrer</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Satellite suivi</source>
+        <translation>Tracked satellite</translation>
+    </message>
+    <message>
+        <source>Azimut</source>
+        <translation>Azimuth</translation>
+    </message>
+    <message>
+        <source>Elevation</source>
+        <translation>Elevation</translation>
+    </message>
+    <message>
+        <source>Vitesse radiale</source>
+        <translation>Range rate</translation>
+    </message>
+    <message>
+        <source>Frequence</source>
+        <translation>Frequency</translation>
+    </message>
+    <message>
+        <source>Satellite attendu</source>
+        <translation>Next satellite</translation>
+    </message>
+    <message>
+        <source>Azimut AOS</source>
+        <translation>AOS azimuth</translation>
+    </message>
+    <message>
+        <source>Appareils</source>
+        <translation>Devices</translation>
+    </message>
+    <message>
+        <source>Ciel</source>
+        <translation>Sky</translation>
+    </message>
+    <message>
+        <source>Vue du ciel du passage</source>
+        <translation>Sky view of the pass</translation>
+    </message>
+    <message>
+        <source>Commandes</source>
+        <translation>Commands</translation>
+    </message>
+    <message>
+        <source>Poursuite Antenne</source>
+        <translation>Antenna Tracking</translation>
+    </message>
+    <message>
+        <source>Avec</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>Sans</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>Correction Doppler</source>
+        <translation>Doppler Correction</translation>
+    </message>
+    <message>
+        <source>Programmation Recepteur</source>
+        <translation>Receiver Control</translation>
+    </message>
+    <message>
+        <source>Pointer</source>
+        <translation>Point</translation>
+    </message>
+    <message>
+        <source>Parquer</source>
+        <translation>Park</translation>
+    </message>
+    <message>
+        <source>Transpondeur</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Pas d&apos;accord</source>
+        <translation>Tuning step</translation>
+    </message>
+    <message>
+        <source>Tout arreter</source>
+        <translation>Stop everything</translation>
+    </message>
+    <message>
+        <source>Passages</source>
+        <translation>Passes</translation>
+    </message>
+    <message>
+        <source>AOS (TU)</source>
+        <translation>AOS (UTC)</translation>
+    </message>
+    <message>
+        <source>LOS (TU)</source>
+        <translation>LOS (UTC)</translation>
+    </message>
+    <message>
+        <source>El. max</source>
+        <translation>Max el.</translation>
+    </message>
+    <message>
+        <source>TU</source>
+        <translation>UTC</translation>
+    </message>
+    <message>
+        <source>aucun</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Session terminee.</source>
+        <translation>Session ended.</translation>
+    </message>
+    <message>
+        <source>operateur</source>
+        <translation>operator</translation>
+    </message>
+    <message>
+        <source>observateur</source>
+        <translation>observer</translation>
+    </message>
+    <message>
+        <source>Fait.</source>
+        <translation>Done.</translation>
+    </message>
+    <message>
+        <source>Refus %1</source>
+        <translation>Refused %1</translation>
+    </message>
+    <message>
+        <source>La station ne repond pas.</source>
+        <translation>The station does not answer.</translation>
+    </message>
+    <message>
+        <source>O</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>fr</source>
+        <comment>language code</comment>
+        <translation>en</translation>
+    </message>
+    <message>
+        <source>--:--:-- TU</source>
+        <translation>--:--:-- UTC</translation>
+    </message>
+    <message>
+        <source>Rotor</source>
+        <translation>Rotator</translation>
+    </message>
+    <message>
+        <source>N°</source>
+        <translation>No.</translation>
+    </message>
+</context>
+<context>
+    <name>RemotePassword</name>
+    <message>
+        <source>--set-remote-password attend operator ou viewer, pas %1</source>
+        <translation>--set-remote-password expects operator or viewer, not %1</translation>
+    </message>
+    <message>
+        <source>mot de passe trop long</source>
+        <translation>password too long</translation>
+    </message>
+    <message>
+        <source>Mot de passe %1 retiré de %2</source>
+        <translation>Password %1 removed from %2</translation>
+    </message>
+    <message>
+        <source>Mot de passe %1 enregistré dans %2</source>
+        <translation>Password %1 saved in %2</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteSettings</name>
+    <message>
+        <source>opérateur</source>
+        <translation>operator</translation>
+    </message>
+    <message>
+        <source>observateur</source>
+        <translation>observer</translation>
+    </message>
+    <message>
+        <source>L&apos;adresse %1 n&apos;est pas une adresse IP.</source>
+        <translation>The address %1 is not an IP address.</translation>
+    </message>
+    <message>
+        <source>Le port %1 n&apos;est pas entre 1 et 65535.</source>
+        <translation>The port %1 is not between 1 and 65535.</translation>
+    </message>
+    <message>
+        <source>Aucun mot de passe n&apos;est défini : personne ne pourrait entrer. Définissez-en un dans Configuration &gt; Station a distance.</source>
+        <translation>No password is set: nobody could get in. Set one in Configuration &gt; Remote station.</translation>
+    </message>
+    <message>
+        <source>Sur l&apos;adresse %1, le serveur exige TLS : choisissez un certificat et sa clé (PEM).</source>
+        <translation>On the address %1 the server requires TLS: choose a certificate and its key (PEM).</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 ne peut pas être lu.</source>
+        <translation>The file %1 cannot be read.</translation>
+    </message>
+    <message>
+        <source>--remote attend [ADRESSE:]PORT, et %1 n&apos;est pas une adresse IP</source>
+        <translation>--remote expects [ADDRESS:]PORT, and %1 is not an IP address</translation>
+    </message>
+    <message>
+        <source>--remote attend [ADRESSE:]PORT avec un port entre 1 et 65535, pas %1</source>
+        <translation>--remote expects [ADDRESS:]PORT with a port between 1 and 65535, not %1</translation>
     </message>
 </context>
 <context>
@@ -1736,6 +2736,73 @@ The FodTrack interface will receive no command.</translation>
     <message>
         <source>Pointage du rotor...</source>
         <translation>Rotator Pointing...</translation>
+    </message>
+</context>
+<context>
+    <name>RotorPointing</name>
+    <message>
+        <source>La vitesse en azimut « %1 » n&apos;est pas un nombre de degrés par seconde plus grand que 0 et au plus 360.</source>
+        <translation>The azimuth speed &quot;%1&quot; is not a number of degrees per second greater than 0 and at most 360.</translation>
+    </message>
+    <message>
+        <source>La vitesse en site « %1 » n&apos;est pas un nombre de degrés par seconde plus grand que 0 et au plus 360.</source>
+        <translation>The elevation speed &quot;%1&quot; is not a number of degrees per second greater than 0 and at most 360.</translation>
+    </message>
+    <message>
+        <source>L&apos;écart de suivi « %1 » n&apos;est pas un nombre de degrés de plus de 0 et au plus 180.</source>
+        <translation>The tracking error &quot;%1&quot; is not a number of degrees greater than 0 and at most 180.</translation>
+    </message>
+    <message>
+        <source>Le délai de parcage « %1 » n&apos;est pas un nombre de minutes de 0 à 1440.</source>
+        <translation>The park delay &quot;%1&quot; is not a number of minutes from 0 to 1440.</translation>
+    </message>
+    <message>
+        <source>Pointage du rotor</source>
+        <translation>Rotator pointing</translation>
+    </message>
+    <message>
+        <source>Degrés / s</source>
+        <translation>Degrees / s</translation>
+    </message>
+    <message>
+        <source>Vitesse en azimut</source>
+        <translation>Azimuth speed</translation>
+    </message>
+    <message>
+        <source>Vitesse en site</source>
+        <translation>Elevation speed</translation>
+    </message>
+    <message>
+        <source>Écart de suivi</source>
+        <translation>Tracking error</translation>
+    </message>
+    <message>
+        <source>Degrés</source>
+        <translation>Degrees</translation>
+    </message>
+    <message>
+        <source>Parquer si le passage suivant est à plus de</source>
+        <translation>Park when the next pass is more than</translation>
+    </message>
+    <message>
+        <source>Prendre les vitesses mesurées</source>
+        <translation>Use the measured speeds</translation>
+    </message>
+    <message>
+        <source>Mesurées pendant les passages : %1 °/s en azimut, %2 °/s en site</source>
+        <translation>Measured during passes: %1 °/s in azimuth, %2 °/s in elevation</translation>
+    </message>
+    <message>
+        <source>Pas encore de mesure : le rotor doit dire où il est (GS-232 avec lecture de la position, ou Hamlib) pendant un passage.</source>
+        <translation>No measurement yet: the rotator must report where it is (GS-232 with position reading, or Hamlib) during a pass.</translation>
+    </message>
+    <message>
+        <source>Rotor</source>
+        <translation>Rotator</translation>
+    </message>
+    <message>
+        <source>Enregistrer</source>
+        <translation>Save</translation>
     </message>
 </context>
 <context>
@@ -1913,6 +2980,10 @@ The default values are used; the old file will be kept as %3 before the next sav
         <source>Éléments %1 j, AOS à %2 s près</source>
         <translation>Elements %1 d, AOS within %2 s</translation>
     </message>
+    <message>
+        <source> : cliquez pour suivre ce satellite</source>
+        <translation>: click to track this satellite</translation>
+    </message>
 </context>
 <context>
     <name>Station</name>
@@ -1969,6 +3040,47 @@ The default values are used; the old file will be kept as %3 before the next sav
     <message>
         <source>Premier démarrage : votre dossier de station %1 a été créé avec la station de démonstration. Vos fichiers d&apos;éléments, Elements.cfg et Frequences.cfg se trouvent désormais dans ce dossier.</source>
         <translation>First start: your station folder %1 was created with the demonstration station. Your element files, Elements.cfg and Frequences.cfg are now in this folder.</translation>
+    </message>
+</context>
+<context>
+    <name>StationOptions</name>
+    <message>
+        <source>usage: orvanta [--station DOSSIER] [--settings FICHIER] [--start-time AAAA-MM-JJTHH:MM:SSZ]
+              [--remote [ADRESSE:]PORT]
+       orvanta [--settings FICHIER] --set-remote-password operator|viewer &lt; mot-de-passe
+       orvanta --help | --version
+  --station DOSSIER     dossier de la station (fichiers d&apos;elements, Elements.cfg, Frequences.cfg)
+  --settings FICHIER    fichier de reglages de l&apos;utilisateur
+  --start-time INSTANT  repetition : l&apos;horloge part de cet instant UTC
+  --remote [ADRESSE:]PORT  station a distance pour cette seule fois (127.0.0.1 par defaut)
+  --set-remote-password ROLE  lit le mot de passe sur l&apos;entree standard, garde son hachage
+</source>
+        <translation>usage: orvanta [--station FOLDER] [--settings FILE] [--start-time YYYY-MM-DDTHH:MM:SSZ]
+              [--remote [ADDRESS:]PORT]
+       orvanta [--settings FILE] --set-remote-password operator|viewer &lt; password
+       orvanta --help | --version
+  --station FOLDER      station folder (element files, Elements.cfg, Frequences.cfg)
+  --settings FILE       the user&apos;s settings file
+  --start-time INSTANT  rehearsal: the clock starts from this UTC instant
+  --remote [ADDRESS:]PORT  remote station for this run only (127.0.0.1 by default)
+  --set-remote-password ROLE  reads the password on standard input, keeps its hash
+</translation>
+    </message>
+    <message>
+        <source>%1 attend une valeur</source>
+        <translation>%1 expects a value</translation>
+    </message>
+    <message>
+        <source>option inconnue : %1</source>
+        <translation>unknown option: %1</translation>
+    </message>
+    <message>
+        <source>--start-time attend un instant UTC AAAA-MM-JJTHH:MM:SSZ, pas %1</source>
+        <translation>--start-time expects a UTC instant YYYY-MM-DDTHH:MM:SSZ, not %1</translation>
+    </message>
+    <message>
+        <source>le dossier de la station %1 n&apos;existe pas</source>
+        <translation>the station folder %1 does not exist</translation>
     </message>
 </context>
 <context>
@@ -2044,6 +3156,18 @@ Update the element files (menu Elements).</translation>
     <message>
         <source>Ce satellite n&apos;est pas en cours de passage : seul un satellite visible de la sélection peut être suivi.</source>
         <translation>This satellite is not passing now: only a satellite of the selection in view can be followed.</translation>
+    </message>
+    <message>
+        <source>%1 : éléments de %2 jours, son AOS peut arriver %3 s avant ou après l&apos;heure prévue (estimation). Mettez à jour les éléments.</source>
+        <translation>%1: elements %2 days old, its AOS may come %3 s before or after the predicted time (estimate). Update the elements.</translation>
+    </message>
+    <message>
+        <source>Le rotor ne suit pas : il est à %1 et devrait être à %2.</source>
+        <translation>The rotator is not following: it is at %1 and should be at %2.</translation>
+    </message>
+    <message>
+        <source>Ce passage est termine.</source>
+        <translation>This pass is over.</translation>
     </message>
 </context>
 <context>
@@ -2166,6 +3290,70 @@ Update the element files (menu Elements).</translation>
 ... et %1 autres</source>
         <translation>
 ... and %1 more</translation>
+    </message>
+    <message>
+        <source>aucun transpondeur</source>
+        <translation>no transponder</translation>
+    </message>
+    <message>
+        <source>pas un nombre</source>
+        <translation>not a number</translation>
+    </message>
+    <message>
+        <source>hors de la bande %1 - %2 MHz</source>
+        <translation>outside the band %1 - %2 MHz</translation>
+    </message>
+    <message>
+        <source>Descente au satellite (MHz)</source>
+        <translation>Downlink at the satellite (MHz)</translation>
+    </message>
+    <message>
+        <source>Caler sur la balise</source>
+        <translation>Align on the beacon</translation>
+    </message>
+    <message>
+        <source>La radio accordée à l&apos;oreille sur la balise : le décalage de descente devient l&apos;écart entre la balise et la radio</source>
+        <translation>With the radio tuned by ear on the beacon: the downlink offset becomes the gap between the beacon and the radio</translation>
+    </message>
+    <message>
+        <source>Refusée : </source>
+        <translation>Refused: </translation>
+    </message>
+    <message>
+        <source>Radio : non pilotée</source>
+        <translation>Radio: not controlled</translation>
+    </message>
+    <message>
+        <source>mode satellite</source>
+        <translation>satellite mode</translation>
+    </message>
+    <message>
+        <source>sans mode satellite</source>
+        <translation>no satellite mode</translation>
+    </message>
+    <message>
+        <source>sans split</source>
+        <translation>no split</translation>
+    </message>
+    <message>
+        <source>montée refusée, non envoyée</source>
+        <translation>uplink refused, not sent</translation>
+    </message>
+    <message>
+        <source>montée sur </source>
+        <translation>uplink on </translation>
+    </message>
+    <message>
+        <source>Radio : </source>
+        <translation>Radio: </translation>
+    </message>
+    <message>
+        <source>radio de montée</source>
+        <translation>uplink radio</translation>
+    </message>
+    <message>
+        <source>Le FT847 ne répond pas à la lecture de sa fréquence SAT RX : le cadran est ignoré, les corrections continuent.</source>
+        <translation>The FT847 does not answer the reading of its SAT RX frequency: the dial is ignored, the corrections go on.</translation>
     </message>
 </context>
 <context>
@@ -2705,6 +3893,14 @@ Update the element files (menu Elements).</translation>
         <source>Radio : %1 MHz</source>
         <translation>Radio: %1 MHz</translation>
     </message>
+    <message>
+        <source>Rotor : -888° / -888°</source>
+        <translation>Rotator: -888° / -888°</translation>
+    </message>
+    <message>
+        <source>Radio : 88888.88888 MHz</source>
+        <translation>Radio: 88888.88888 MHz</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::ObservateurWindow</name>
@@ -2759,6 +3955,10 @@ Update the element files (menu Elements).</translation>
     <message>
         <source>Un locator tape (JN18eu) remplace la longitude et la latitude</source>
         <translation>A locator typed in (JN18eu) replaces the longitude and latitude</translation>
+    </message>
+    <message>
+        <source>Arbres et bâtiments : le site minimum pour chaque azimut (Horizon.cfg)</source>
+        <translation>Trees and buildings: the minimum elevation for each azimuth (Horizon.cfg)</translation>
     </message>
 </context>
 <context>
@@ -2979,6 +4179,14 @@ Update the element files (menu Elements).</translation>
     <message>
         <source>Éléments</source>
         <translation>Elements</translation>
+    </message>
+    <message>
+        <source>caché</source>
+        <translation>hidden</translation>
+    </message>
+    <message>
+        <source>%1 à %2</source>
+        <translation>%1 to %2</translation>
     </message>
 </context>
 <context>

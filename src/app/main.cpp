@@ -1,9 +1,11 @@
 #include "app/orvanta_main.h"
 #include "app/station_options.h"
 #include "app/version.h"
+#include "platform/interface_language.h"
 #include "remote/remote_setup.h"
 
 #include <QApplication>
+#include <QProcessEnvironment>
 
 #include <cstdio>
 #include <cstring>
@@ -19,14 +21,25 @@ int main(int argc, char **argv)
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     QString error;
-    const auto options = orvanta::parseStationOptions(arguments, &error);
-    if (options && options->help) {
-        std::fputs(qPrintable(orvanta::stationUsage()), stdout);
-        return 0;
-    }
-    // For a station set up over ssh: no display either.
-    if (options && !options->remotePasswordRole.isEmpty())
+    auto options = orvanta::parseStationOptions(arguments, &error);
+    // The usage, a wrong option and a password set over ssh need no display
+    // either. Their messages follow the desktop's language, as the
+    // command-line programs' do: the settings are not read yet.
+    if (!options || options->help || !options->remotePasswordRole.isEmpty()) {
+        const QCoreApplication core(argc, argv);
+        const orvanta::InterfaceTranslations translations(
+            orvanta::chooseInterfaceLanguage({}, QProcessEnvironment::systemEnvironment()).language);
+        options = orvanta::parseStationOptions(arguments, &error);
+        if (!options) {
+            std::fprintf(stderr, "orvanta: %s\n%s", qPrintable(error), qPrintable(orvanta::stationUsage()));
+            return 2;
+        }
+        if (options->help) {
+            std::fputs(qPrintable(orvanta::stationUsage()), stdout);
+            return 0;
+        }
         return orvanta::setRemotePasswordFromInput(options->settingsFile, options->remotePasswordRole);
+    }
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Orvanta"));
     return orvanta::runOrvanta(app, app.arguments());

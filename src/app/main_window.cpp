@@ -192,9 +192,9 @@ MainWindow::MainWindow(QWidget *parent)
     visLayout->addWidget(label(tr("Site"), visibles), 3, 4);
     visLayout->addWidget(siteSel_ = readOnlyBox(QStringLiteral("Site_Sel"), {}, visibles, 60), 3, 5);
     visLayout->addWidget(label(tr("Degrés"), visibles), 3, 6);
-    rotorReading_ = readbackLabel(QStringLiteral("Lecture_Rotor"), QStringLiteral("Rotor : -888° / -888°"), visibles);
+    rotorReading_ = readbackLabel(QStringLiteral("Lecture_Rotor"), tr("Rotor : -888° / -888°"), visibles);
     visLayout->addWidget(rotorReading_, 4, 0, 1, 4);
-    radioReading_ = readbackLabel(QStringLiteral("Lecture_Radio"), QStringLiteral("Radio : 88888.88888 MHz"), visibles);
+    radioReading_ = readbackLabel(QStringLiteral("Lecture_Radio"), tr("Radio : 88888.88888 MHz"), visibles);
     visLayout->addWidget(radioReading_, 4, 4, 1, 4);
     // The operator's choice of the followed satellite, and the way back.
     followChoice_ = new QWidget(visibles);

@@ -1,5 +1,6 @@
 #include "app/orvanta_main.h"
 
+#include "app/engine_language.h"
 #include "app/station.h"
 #include "app/station_options.h"
 #include "config/configuration.h"
@@ -48,6 +49,7 @@ int runOrvanta(QApplication &app, const QStringList &arguments, const MainHooks 
     const InterfaceTranslations translations(language.language);
     if (!translations.problem().isEmpty())
         std::fprintf(stderr, "orvanta: %s\n", qPrintable(translations.problem()));
+    translateEngineTexts();
     const StationFolderChoice folder = chooseStationFolder(options->stationFolder, QDir::currentPath(),
                                                            QApplication::applicationDirPath(),
                                                            QProcessEnvironment::systemEnvironment());

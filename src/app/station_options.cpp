@@ -2,6 +2,7 @@
 
 #include "platform/ini_settings_store.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -27,15 +28,17 @@ QDateTime parseStartTime(const QString &text)
 
 QString stationUsage()
 {
-    return QStringLiteral("usage: orvanta [--station DOSSIER] [--settings FICHIER] [--start-time AAAA-MM-JJTHH:MM:SSZ]\n"
-                          "              [--remote [ADRESSE:]PORT]\n"
-                          "       orvanta [--settings FICHIER] --set-remote-password operator|viewer < mot-de-passe\n"
-                          "       orvanta --help | --version\n"
-                          "  --station DOSSIER     dossier de la station (fichiers d'elements, Elements.cfg, Frequences.cfg)\n"
-                          "  --settings FICHIER    fichier de reglages de l'utilisateur\n"
-                          "  --start-time INSTANT  repetition : l'horloge part de cet instant UTC\n"
-                          "  --remote [ADRESSE:]PORT  station a distance pour cette seule fois (127.0.0.1 par defaut)\n"
-                          "  --set-remote-password ROLE  lit le mot de passe sur l'entree standard, garde son hachage\n");
+    return QCoreApplication::translate(
+        "StationOptions",
+        "usage: orvanta [--station DOSSIER] [--settings FICHIER] [--start-time AAAA-MM-JJTHH:MM:SSZ]\n"
+        "              [--remote [ADRESSE:]PORT]\n"
+        "       orvanta [--settings FICHIER] --set-remote-password operator|viewer < mot-de-passe\n"
+        "       orvanta --help | --version\n"
+        "  --station DOSSIER     dossier de la station (fichiers d'elements, Elements.cfg, Frequences.cfg)\n"
+        "  --settings FICHIER    fichier de reglages de l'utilisateur\n"
+        "  --start-time INSTANT  repetition : l'horloge part de cet instant UTC\n"
+        "  --remote [ADRESSE:]PORT  station a distance pour cette seule fois (127.0.0.1 par defaut)\n"
+        "  --set-remote-password ROLE  lit le mot de passe sur l'entree standard, garde son hachage\n");
 }
 
 std::optional<StationOptions> parseStationOptions(const QStringList &arguments, QString *error)
@@ -52,8 +55,8 @@ std::optional<StationOptions> parseStationOptions(const QStringList &arguments, 
                                 || argument == QLatin1String("--start-time") || argument == QLatin1String("--remote")
                                 || argument == QLatin1String("--set-remote-password");
         if (!takesValue || i + 1 >= arguments.size()) {
-            *error = takesValue ? QStringLiteral("%1 attend une valeur").arg(argument)
-                                : QStringLiteral("option inconnue : %1").arg(argument);
+            *error = takesValue ? QCoreApplication::translate("StationOptions", "%1 attend une valeur").arg(argument)
+                                : QCoreApplication::translate("StationOptions", "option inconnue : %1").arg(argument);
             return std::nullopt;
         }
         const QString value = arguments[++i];
@@ -68,7 +71,9 @@ std::optional<StationOptions> parseStationOptions(const QStringList &arguments, 
         } else if (argument == QLatin1String("--start-time")) {
             options.startTime = parseStartTime(value);
             if (!options.startTime.isValid()) {
-                *error = QStringLiteral("--start-time attend un instant UTC AAAA-MM-JJTHH:MM:SSZ, pas %1").arg(value);
+                *error = QCoreApplication::translate("StationOptions",
+                                                     "--start-time attend un instant UTC AAAA-MM-JJTHH:MM:SSZ, pas %1")
+                             .arg(value);
                 return std::nullopt;
             }
         }
@@ -76,7 +81,8 @@ std::optional<StationOptions> parseStationOptions(const QStringList &arguments, 
             options.settingsFile = QFileInfo(value).absoluteFilePath();
     }
     if (!options.stationFolder.isEmpty() && !QFileInfo(options.stationFolder).isDir()) {
-        *error = QStringLiteral("le dossier de la station %1 n'existe pas").arg(options.stationFolder);
+        *error = QCoreApplication::translate("StationOptions", "le dossier de la station %1 n'existe pas")
+                     .arg(options.stationFolder);
         return std::nullopt;
     }
     return options;

@@ -11,6 +11,7 @@
 #include "rotor/rotor.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QLabel>
 
 #include <cmath>
@@ -107,9 +108,11 @@ RemoteSnapshot StationRemote::snapshot() const
 QString StationRemote::windowHolds() const
 {
     if (QApplication::activeModalWidget())
-        return QStringLiteral("Une fenêtre de dialogue est ouverte à la station : elle a la main.");
+        return QCoreApplication::translate("Remote",
+                                           "Une fenêtre de dialogue est ouverte à la station : elle a la main.");
     if (links_.manualPointingOpen())
-        return QStringLiteral("La fenêtre de poursuite manuelle est ouverte à la station : elle a la main.");
+        return QCoreApplication::translate(
+            "Remote", "La fenêtre de poursuite manuelle est ouverte à la station : elle a la main.");
     return {};
 }
 
@@ -129,7 +132,7 @@ QString StationRemote::setSwitches(std::optional<bool> rotor, std::optional<bool
 QString StationRemote::point(double azimuthDeg, double elevationDeg)
 {
     if (!links_.rotor())
-        return QStringLiteral("Aucun rotor n'est choisi à la station.");
+        return QCoreApplication::translate("Remote", "Aucun rotor n'est choisi à la station.");
     // The tick would take the rotor back at once.
     links_.window.clickSwitch(MainWindow::Switch::RotorTracking, false);
     links_.pointing.azimutChanged(formatFixed(azimuthDeg, 1));
@@ -141,7 +144,7 @@ QString StationRemote::park()
 {
     Rotor *rotor = links_.rotor();
     if (!rotor)
-        return QStringLiteral("Aucun rotor n'est choisi à la station.");
+        return QCoreApplication::translate("Remote", "Aucun rotor n'est choisi à la station.");
     links_.window.clickSwitch(MainWindow::Switch::RotorTracking, false);
     const auto [azimuth, elevation] = links_.parkPosition();
     rotor->park(azimuth, elevation);
@@ -151,7 +154,7 @@ QString StationRemote::park()
 QString StationRemote::tune(std::optional<int> stepHz, std::optional<int> steps)
 {
     if (!links_.panel.tuning().transponder())
-        return QStringLiteral("Aucun transpondeur n'est choisi pour le satellite suivi.");
+        return QCoreApplication::translate("Remote", "Aucun transpondeur n'est choisi pour le satellite suivi.");
     if (stepHz)
         links_.panel.chooseStep(*stepHz);
     if (steps && *steps != 0)

@@ -2,6 +2,7 @@
 
 #include "platform/window_style.h"
 
+#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -48,7 +49,8 @@ ObservateurWindow::ObservateurWindow(ObserverSettings &settings, QWidget *parent
 
     auto *horizon = new QPushButton(QStringLiteral("Horizon..."), this);
     horizon->setObjectName(QStringLiteral("Bouton_Horizon"));
-    horizon->setToolTip(QStringLiteral("Arbres et bâtiments : le site minimum pour chaque azimut (Horizon.cfg)"));
+    horizon->setToolTip(QCoreApplication::translate(
+        "orvanta::ObservateurWindow", "Arbres et bâtiments : le site minimum pour chaque azimut (Horizon.cfg)"));
     connect(horizon, &QPushButton::clicked, this, &ObservateurWindow::horizonRequested);
 
     auto *layout = new QVBoxLayout(this);

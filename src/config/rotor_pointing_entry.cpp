@@ -2,6 +2,8 @@
 
 #include "platform/text_numbers.h"
 
+#include <QCoreApplication>
+
 #include <optional>
 
 namespace orvanta {
@@ -25,22 +27,27 @@ RotorPointingEntry readRotorPointing(RotorSettings settings, const QString &inte
     const auto refused = [&settings](const QString &why) { return RotorPointingEntry{settings, why}; };
     const auto azimuth = within(texts.azimuthSpeed, 0, RotorSettings::kFastestDegPerS);
     if (!azimuth)
-        return refused(QStringLiteral("La vitesse en azimut « %1 » n'est pas un nombre de degrés par seconde plus "
-                                      "grand que 0 et au plus 360.")
-                           .arg(texts.azimuthSpeed));
+        return refused(
+            QCoreApplication::translate("RotorPointing",
+                                        "La vitesse en azimut « %1 » n'est pas un nombre de degrés par seconde plus "
+                                        "grand que 0 et au plus 360.")
+                .arg(texts.azimuthSpeed));
     const auto elevation = within(texts.elevationSpeed, 0, RotorSettings::kFastestDegPerS);
     if (!elevation)
-        return refused(QStringLiteral("La vitesse en site « %1 » n'est pas un nombre de degrés par seconde plus "
-                                      "grand que 0 et au plus 360.")
+        return refused(QCoreApplication::translate(
+                           "RotorPointing", "La vitesse en site « %1 » n'est pas un nombre de degrés par seconde plus "
+                                            "grand que 0 et au plus 360.")
                            .arg(texts.elevationSpeed));
     const auto error = within(texts.allowedError, 0, 180);
     if (!error)
         return refused(
-            QStringLiteral("L'écart de suivi « %1 » n'est pas un nombre de degrés de plus de 0 et au plus 180.")
+            QCoreApplication::translate(
+                "RotorPointing", "L'écart de suivi « %1 » n'est pas un nombre de degrés de plus de 0 et au plus 180.")
                 .arg(texts.allowedError));
     const auto minutes = within(texts.parkAfterMinutes, -1, RotorSettings::kLongestParkThresholdMinutes);
     if (!minutes || *minutes < 0)
-        return refused(QStringLiteral("Le délai de parcage « %1 » n'est pas un nombre de minutes de 0 à 1440.")
+        return refused(QCoreApplication::translate(
+                           "RotorPointing", "Le délai de parcage « %1 » n'est pas un nombre de minutes de 0 à 1440.")
                            .arg(texts.parkAfterMinutes));
     settings.speeds.insert(interfaceRotor, {*azimuth, *elevation});
     settings.allowedErrorDeg = *error;

@@ -4,6 +4,7 @@
 #include "platform/text_numbers.h"
 #include "platform/window_style.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -17,28 +18,31 @@ RotorPointingWindow::RotorPointingWindow(Links links, QWidget *parent)
     : QWidget(parent, Qt::Window), links_(std::move(links))
 {
     setObjectName(QStringLiteral("Pointage_Rotor"));
-    setWindowTitle(QStringLiteral("Pointage du rotor"));
-    auto *frame = new QGroupBox(QStringLiteral("Rotor"), this);
+    setWindowTitle(QCoreApplication::translate("RotorPointing", "Pointage du rotor"));
+    auto *frame = new QGroupBox(QCoreApplication::translate("RotorPointing", "Rotor"), this);
     auto *grid = new QGridLayout(frame);
-    const QString perSecond = QStringLiteral("Degrés / s");
-    azimuthSpeed_ = addEntryRow(*grid, 0, QStringLiteral("Vitesse en azimut"), QStringLiteral("Vitesse_Azimut"),
-                                perSecond, frame, Qt::AlignCenter);
-    elevationSpeed_ = addEntryRow(*grid, 1, QStringLiteral("Vitesse en site"), QStringLiteral("Vitesse_Site"),
-                                  perSecond, frame, Qt::AlignCenter);
-    allowedError_ = addEntryRow(*grid, 2, QStringLiteral("Écart de suivi"), QStringLiteral("Ecart_Suivi"),
-                                QStringLiteral("Degrés"), frame, Qt::AlignCenter);
-    parkAfter_ = addEntryRow(*grid, 3, QStringLiteral("Parquer si le passage suivant est à plus de"),
-                             QStringLiteral("Parcage_Minutes"), QStringLiteral("Minutes"), frame, Qt::AlignCenter);
+    const QString perSecond = QCoreApplication::translate("RotorPointing", "Degrés / s");
+    azimuthSpeed_ = addEntryRow(*grid, 0, QCoreApplication::translate("RotorPointing", "Vitesse en azimut"),
+                                QStringLiteral("Vitesse_Azimut"), perSecond, frame, Qt::AlignCenter);
+    elevationSpeed_ = addEntryRow(*grid, 1, QCoreApplication::translate("RotorPointing", "Vitesse en site"),
+                                  QStringLiteral("Vitesse_Site"), perSecond, frame, Qt::AlignCenter);
+    allowedError_ = addEntryRow(*grid, 2, QCoreApplication::translate("RotorPointing", "Écart de suivi"),
+                                QStringLiteral("Ecart_Suivi"), QCoreApplication::translate("RotorPointing", "Degrés"),
+                                frame, Qt::AlignCenter);
+    parkAfter_ = addEntryRow(
+        *grid, 3, QCoreApplication::translate("RotorPointing", "Parquer si le passage suivant est à plus de"),
+        QStringLiteral("Parcage_Minutes"), QStringLiteral("Minutes"), frame, Qt::AlignCenter);
 
     measured_ = new QLabel(this);
     measured_->setObjectName(QStringLiteral("Vitesses_Mesurees"));
-    takeMeasured_ = new QPushButton(QStringLiteral("Prendre les vitesses mesurées"), this);
+    takeMeasured_ =
+        new QPushButton(QCoreApplication::translate("RotorPointing", "Prendre les vitesses mesurées"), this);
     takeMeasured_->setObjectName(QStringLiteral("Prendre_Mesure"));
     refusal_ = new QLabel(this);
     refusal_->setObjectName(QStringLiteral("Refus_Pointage"));
     refusal_->setWordWrap(true);
     refusal_->setStyleSheet(QStringLiteral("color: #b00000"));
-    auto *save = new QPushButton(QStringLiteral("Enregistrer"), this);
+    auto *save = new QPushButton(QCoreApplication::translate("RotorPointing", "Enregistrer"), this);
     save->setObjectName(QStringLiteral("Enregistrer_Pointage"));
 
     auto *layout = new QVBoxLayout(this);
@@ -60,11 +64,13 @@ void RotorPointingWindow::ouvrir()
     parkAfter_->setText(texts.parkAfterMinutes);
     refusal_->clear();
     const std::optional<RotorSpeeds> measured = links_.measured();
-    measured_->setText(measured ? QStringLiteral("Mesurées pendant les passages : %1 °/s en azimut, %2 °/s en site")
-                                      .arg(formatFixed(measured->azimuthDegPerS, 1),
-                                           formatFixed(measured->elevationDegPerS, 1))
-                                : QStringLiteral("Pas encore de mesure : le rotor doit dire où il est (GS-232 avec "
-                                                 "lecture de la position, ou Hamlib) pendant un passage."));
+    measured_->setText(
+        measured ? QCoreApplication::translate("RotorPointing",
+                                               "Mesurées pendant les passages : %1 °/s en azimut, %2 °/s en site")
+                       .arg(formatFixed(measured->azimuthDegPerS, 1), formatFixed(measured->elevationDegPerS, 1))
+                 : QCoreApplication::translate("RotorPointing",
+                                               "Pas encore de mesure : le rotor doit dire où il est (GS-232 avec "
+                                               "lecture de la position, ou Hamlib) pendant un passage."));
     takeMeasured_->setEnabled(measured.has_value());
     centreOnScreen(*this);
     show();

@@ -4,6 +4,7 @@
 #include "platform/settings_store.h"
 #include "platform/text_numbers.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QMenu>
 #include <QTimer>
@@ -27,7 +28,7 @@ AutoElementUpdate::AutoElementUpdate(Links links, DownloadLimits limits)
       on_(parseNumber(links_.store.get(kApplication, kSection, kOn)) == 1.0)
 {
     if (links_.menu) {
-        entry_ = links_.menu->addAction(QStringLiteral("Mise a jour automatique"));
+        entry_ = links_.menu->addAction(QCoreApplication::translate("ElementUpdate", "Mise a jour automatique"));
         entry_->setObjectName(QStringLiteral("Mnu_Mise_A_Jour_Auto"));
         entry_->setCheckable(true);
         entry_->setChecked(on_);
@@ -35,7 +36,9 @@ AutoElementUpdate::AutoElementUpdate(Links links, DownloadLimits limits)
     }
     connect(&downloader_, &ElementDownloader::fileStarted, this, [this](int job) {
         if (links_.status)
-            links_.status(QStringLiteral("Mise à jour automatique des éléments : fichier %1").arg(job + 1));
+            links_.status(
+                QCoreApplication::translate("ElementUpdate", "Mise à jour automatique des éléments : fichier %1")
+                    .arg(job + 1));
     });
     connect(&downloader_, &ElementDownloader::finished, this, &AutoElementUpdate::finished);
     auto *timer = new QTimer(this);
@@ -76,11 +79,13 @@ void AutoElementUpdate::finished()
     for (const ElementFileResult &r : results)
         kept += r.replaced() ? 0 : 1;
     if (links_.status)
-        links_.status(kept == 0 ? QStringLiteral("Éléments mis à jour automatiquement à %1 UTC")
-                                      .arg(links_.now().toString(QStringLiteral("HH:mm")))
-                                : QStringLiteral("Mise à jour automatique : %1 fichier(s) non remplacé(s), les anciens "
+        links_.status(kept == 0
+                          ? QCoreApplication::translate("ElementUpdate", "Éléments mis à jour automatiquement à %1 UTC")
+                                .arg(links_.now().toString(QStringLiteral("HH:mm")))
+                          : QCoreApplication::translate(
+                                "ElementUpdate", "Mise à jour automatique : %1 fichier(s) non remplacé(s), les anciens "
                                                  "sont gardés")
-                                      .arg(kept));
+                                .arg(kept));
     const QStringList replaced = replacedFiles(results);
     if (!replaced.isEmpty() && links_.replaced)
         links_.replaced(replaced);

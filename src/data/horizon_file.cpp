@@ -4,6 +4,7 @@
 #include "data/station_file.h"
 #include "platform/text_numbers.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <vector>
@@ -30,15 +31,16 @@ HorizonFile parseHorizon(const QString &text)
         const std::optional<double> azimuth = parseNumber(fields.value(0));
         const std::optional<double> elevation = parseNumber(fields.value(1));
         if (fields.size() != 2 || !azimuth || !elevation) {
-            refuse(QStringLiteral("« %1 » n'est pas deux nombres, l'azimut et le site minimum").arg(line.trimmed()));
+            refuse(QCoreApplication::translate("Horizon", "« %1 » n'est pas deux nombres, l'azimut et le site minimum")
+                       .arg(line.trimmed()));
             continue;
         }
         if (*azimuth < 0 || *azimuth > 360) {
-            refuse(QStringLiteral("l'azimut %1 est hors de 0 à 360°").arg(fields[0]));
+            refuse(QCoreApplication::translate("Horizon", "l'azimut %1 est hors de 0 à 360°").arg(fields[0]));
             continue;
         }
         if (*elevation < 0 || *elevation > 90) {
-            refuse(QStringLiteral("le site %1 est hors de 0 à 90°").arg(fields[1]));
+            refuse(QCoreApplication::translate("Horizon", "le site %1 est hors de 0 à 90°").arg(fields[1]));
             continue;
         }
         points.push_back({*azimuth, *elevation});

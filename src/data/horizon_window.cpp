@@ -4,6 +4,7 @@
 #include "data/station_file.h"
 #include "platform/window_style.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -16,19 +17,20 @@ HorizonWindow::HorizonWindow(QString stationFolder, QWidget *parent)
     : QWidget(parent, Qt::Window), folder_(std::move(stationFolder))
 {
     setObjectName(QStringLiteral("Horizon"));
-    setWindowTitle(QStringLiteral("Horizon de la station"));
-    auto *help = new QLabel(QStringLiteral("Un point par ligne : azimut et site minimum en degrés, séparés par des "
-                                           "blancs, une tabulation ou un point-virgule ; « # » commence un "
-                                           "commentaire. Entre deux points le site minimum varie linéairement ; "
-                                           "une seule ligne vaut pour tous les azimuts."),
-                            this);
+    setWindowTitle(QCoreApplication::translate("Horizon", "Horizon de la station"));
+    auto *help = new QLabel(
+        QCoreApplication::translate("Horizon", "Un point par ligne : azimut et site minimum en degrés, séparés par des "
+                                               "blancs, une tabulation ou un point-virgule ; « # » commence un "
+                                               "commentaire. Entre deux points le site minimum varie linéairement ; "
+                                               "une seule ligne vaut pour tous les azimuts."),
+        this);
     help->setWordWrap(true);
     text_ = new QPlainTextEdit(this);
     text_->setObjectName(QStringLiteral("Texte_Horizon"));
     problems_ = new QLabel(this);
     problems_->setObjectName(QStringLiteral("Problemes_Horizon"));
     problems_->setWordWrap(true);
-    auto *save = new QPushButton(QStringLiteral("Enregistrer"), this);
+    auto *save = new QPushButton(QCoreApplication::translate("Horizon", "Enregistrer"), this);
     save->setObjectName(QStringLiteral("Enregistrer_Horizon"));
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(help);
@@ -63,7 +65,8 @@ void HorizonWindow::save()
         lines.removeLast();
     QString error;
     if (!writeStationFile(stationFilePath(folder_, horizonFileName), lines, &error)) {
-        problems_->setText(QStringLiteral("%1 non enregistré : %2").arg(horizonFileName, error));
+        problems_->setText(
+            QCoreApplication::translate("Horizon", "%1 non enregistré : %2").arg(horizonFileName, error));
         return;
     }
     emit saved();

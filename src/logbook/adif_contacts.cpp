@@ -3,6 +3,8 @@
 #include "orvanta_version.h"
 #include "platform/text_numbers.h"
 
+#include <QCoreApplication>
+
 #include <charconv>
 #include <chrono>
 #include <cmath>
@@ -235,15 +237,16 @@ ContactReading contactFromRecord(const AdifRecord &record)
     const QString date = record.value(QStringLiteral("QSO_DATE")).trimmed();
     const QString time = record.value(QStringLiteral("TIME_ON")).trimmed();
     if (c.call.isEmpty())
-        return {std::nullopt, QStringLiteral("pas de CALL")};
+        return {std::nullopt, QCoreApplication::translate("Journal", "pas de CALL")};
     if (date.size() != 8 || !allDigits(date))
         return {std::nullopt, QStringLiteral("QSO_DATE « %1 » illisible (AAAAMMJJ)").arg(date)};
     if ((time.size() != 4 && time.size() != 6) || !allDigits(time))
-        return {std::nullopt, QStringLiteral("TIME_ON « %1 » illisible (HHMM ou HHMMSS)").arg(time)};
+        return {std::nullopt,
+                QCoreApplication::translate("Journal", "TIME_ON « %1 » illisible (HHMM ou HHMMSS)").arg(time)};
     const QDate day(digitsValue(date, 0, 4), digitsValue(date, 4, 2), digitsValue(date, 6, 2));
     const QTime clock(digitsValue(time, 0, 2), digitsValue(time, 2, 2), time.size() == 6 ? digitsValue(time, 4, 2) : 0);
     if (!day.isValid() || !clock.isValid())
-        return {std::nullopt, QStringLiteral("date %1 ou heure %2 impossible").arg(date, time)};
+        return {std::nullopt, QCoreApplication::translate("Journal", "date %1 ou heure %2 impossible").arg(date, time)};
     c.instant = QDateTime(day, clock, Qt::UTC);
 
     for (const AdifField &field : record.fields) {
@@ -254,7 +257,8 @@ ContactReading contactFromRecord(const AdifRecord &record)
         } else if (n == QLatin1String("FREQ") || n == QLatin1String("FREQ_RX")) {
             const auto hertz = hertzFromMegahertz(v);
             if (!hertz)
-                return {std::nullopt, QStringLiteral("%1 « %2 » n'est pas une fréquence en MHz").arg(n, v)};
+                return {std::nullopt,
+                        QCoreApplication::translate("Journal", "%1 « %2 » n'est pas une fréquence en MHz").arg(n, v)};
             (n == QLatin1String("FREQ") ? c.uplinkHz : c.downlinkHz) = *hertz;
         } else if (n == QLatin1String("APP_ORVANTA_NORAD")) {
             c.catalogNumber = allDigits(v) && v.size() < 10 ? v.toLong() : 0;

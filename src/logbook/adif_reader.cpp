@@ -1,5 +1,6 @@
 #include "logbook/adif_reader.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 
 #include <charconv>
@@ -59,7 +60,8 @@ public:
                 break;
         }
         if (!record_.fields.empty() || damaged_)
-            problem(recordStart_, QStringLiteral("enregistrement incomplet à la fin du fichier (pas de <EOR>)"));
+            problem(recordStart_, QCoreApplication::translate(
+                                      "Journal", "enregistrement incomplet à la fin du fichier (pas de <EOR>)"));
         return std::move(file_);
     }
 
@@ -73,7 +75,7 @@ private:
             ++p;
         const QByteArray name = bytes_.mid(start + 1, p - start - 1).toUpper();
         if (p >= bytes_.size())
-            return fatal(start, QStringLiteral("balise coupée par la fin du fichier"));
+            return fatal(start, QCoreApplication::translate("Journal", "balise coupée par la fin du fichier"));
         if (name.isEmpty()) {
             at_ = start + 1; // a lone '<' in free text
             return true;
@@ -93,7 +95,9 @@ private:
         // The length, then an optional type indicator.
         const qint64 close = bytes_.indexOf('>', p);
         if (close < 0)
-            return fatal(start, QStringLiteral("balise « %1 » sans « > »").arg(QString::fromLatin1(name)));
+            return fatal(
+                start,
+                QCoreApplication::translate("Journal", "balise « %1 » sans « > »").arg(QString::fromLatin1(name)));
         const QByteArray spec = bytes_.mid(p + 1, close - p - 1);
         const qint64 colon = spec.indexOf(':');
         const QByteArray digits = (colon < 0 ? spec : spec.left(colon)).trimmed();
@@ -101,16 +105,17 @@ private:
         const auto [end, error] = std::from_chars(digits.constData(), digits.constData() + digits.size(), length);
         if (digits.isEmpty() || error != std::errc() || end != digits.constData() + digits.size() || length < 0 ||
             length > kLongestValue) {
-            damage(start, QStringLiteral("longueur « %1 » du champ %2 illisible")
+            damage(start, QCoreApplication::translate("Journal", "longueur « %1 » du champ %2 illisible")
                               .arg(QString::fromLatin1(digits), QString::fromLatin1(name)));
             at_ = close + 1;
             return true;
         }
         const qint64 valueStart = close + 1;
         if (valueStart + length > bytes_.size())
-            return fatal(start, QStringLiteral("le champ %1 annonce %2 octets au-delà de la fin du fichier")
-                                     .arg(QString::fromLatin1(name))
-                                     .arg(valueStart + length - bytes_.size()));
+            return fatal(start, QCoreApplication::translate(
+                                    "Journal", "le champ %1 annonce %2 octets au-delà de la fin du fichier")
+                                    .arg(QString::fromLatin1(name))
+                                    .arg(valueStart + length - bytes_.size()));
         qint64 taken = length;
         // A length counted in characters (as some loggers do) ends inside a
         // character, or short of the next tag: count again in characters.
@@ -123,7 +128,8 @@ private:
         for (qint64 k = 0; k < raw.size(); ++k) {
             const auto c = static_cast<unsigned char>(raw[k]);
             if (c < 0x20 && c != '\t' && c != '\r' && c != '\n') {
-                damage(valueStart + k, QStringLiteral("caractère de contrôle dans le champ %1 (fichier binaire ?)")
+                damage(valueStart + k, QCoreApplication::translate(
+                                           "Journal", "caractère de contrôle dans le champ %1 (fichier binaire ?)")
                                            .arg(QString::fromLatin1(name)));
                 break;
             }

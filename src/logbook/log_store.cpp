@@ -3,6 +3,7 @@
 #include "logbook/adif_contacts.h"
 #include "logbook/adif_reader.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSqlDatabase>
@@ -111,17 +112,20 @@ QString insertStatement()
 // one of the usual faults of a file.
 QString sqlFault(const QSqlError &error)
 {
-    const QString text = error.text().isEmpty() ? QStringLiteral("erreur SQLite") : error.text();
+    const QString text =
+        error.text().isEmpty() ? QCoreApplication::translate("Journal", "erreur SQLite") : error.text();
     switch (error.nativeErrorCode().toInt() & 0xff) {
     case SQLITE_READONLY:
-        return QStringLiteral("journal en lecture seule (fichier ou dossier protégé en écriture) — ") + text;
+        return QCoreApplication::translate("Journal",
+                                           "journal en lecture seule (fichier ou dossier protégé en écriture) — ") +
+               text;
     case SQLITE_FULL:
         return QStringLiteral("disque plein — ") + text;
     case SQLITE_IOERR:
-        return QStringLiteral("écriture refusée par le disque — ") + text;
+        return QCoreApplication::translate("Journal", "écriture refusée par le disque — ") + text;
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
-        return QStringLiteral("journal occupé par un autre programme — ") + text;
+        return QCoreApplication::translate("Journal", "journal occupé par un autre programme — ") + text;
     default:
         return text;
     }
@@ -176,7 +180,7 @@ bool LogStore::fail(const QString &why)
 bool LogStore::openFile()
 {
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE")))
-        return fail(QStringLiteral("le pilote SQLite de Qt manque (paquet libqt6sql6-sqlite)"));
+        return fail(QCoreApplication::translate("Journal", "le pilote SQLite de Qt manque (paquet libqt6sql6-sqlite)"));
     // An existing file is read first, read only: a newer schema is refused
     // before anything could write to it.
     int version = 0;
@@ -201,27 +205,33 @@ bool LogStore::openFile()
         }
         QSqlDatabase::removeDatabase(probe);
         if (!readable)
-            return fail(QStringLiteral("%1 n'est pas un journal lisible (fichier SQLite attendu)").arg(path_));
+            return fail(
+                QCoreApplication::translate("Journal", "%1 n'est pas un journal lisible (fichier SQLite attendu)")
+                    .arg(path_));
         if (version > kSchemaVersion)
-            return fail(QStringLiteral("Le journal %1 a été écrit par une version plus récente d'Orvanta (schéma %2, "
+            return fail(QCoreApplication::translate(
+                            "Journal", "Le journal %1 a été écrit par une version plus récente d'Orvanta (schéma %2, "
                                        "celle-ci connaît le schéma %3) : il n'est ni ouvert ni modifié. Mettez "
                                        "Orvanta à jour pour l'utiliser.")
                             .arg(path_)
                             .arg(version)
                             .arg(kSchemaVersion));
     } else if (!QDir().mkpath(QFileInfo(path_).absolutePath())) {
-        return fail(QStringLiteral("dossier %1 impossible à créer").arg(QFileInfo(path_).absolutePath()));
+        return fail(QCoreApplication::translate("Journal", "dossier %1 impossible à créer")
+                        .arg(QFileInfo(path_).absolutePath()));
     }
 
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
     db.setDatabaseName(path_);
     if (!db.open())
-        return fail(QStringLiteral("journal %1 impossible à ouvrir : %2").arg(path_, db.lastError().text()));
+        return fail(QCoreApplication::translate("Journal", "journal %1 impossible à ouvrir : %2")
+                        .arg(path_, db.lastError().text()));
     QSqlQuery q(db);
     q.exec(QStringLiteral("PRAGMA busy_timeout = 5000"));
     if (!q.exec(QStringLiteral("PRAGMA journal_mode = WAL")) || !q.next() ||
         q.value(0).toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) != 0)
-        return fail(QStringLiteral("journal %1 : mode WAL refusé (%2)").arg(path_, sqlFault(q)));
+        return fail(
+            QCoreApplication::translate("Journal", "journal %1 : mode WAL refusé (%2)").arg(path_, sqlFault(q)));
     // Each commit reaches the disk before the contact is said to be logged.
     q.exec(QStringLiteral("PRAGMA synchronous = FULL"));
     return migrate(version);
@@ -252,13 +262,14 @@ bool LogStore::migrate(int from)
          "CREATE INDEX contacts_square ON contacts (square, sat_name)"},
     };
     if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
-        return fail(QStringLiteral("journal %1 impossible à préparer : %2").arg(path_, sqlFault(q)));
+        return fail(
+            QCoreApplication::translate("Journal", "journal %1 impossible à préparer : %2").arg(path_, sqlFault(q)));
     for (int version = from; version < kSchemaVersion; ++version) {
         for (const char *statement : steps[std::size_t(version)])
             if (!q.exec(QString::fromLatin1(statement))) {
                 const QString why = sqlFault(q);
                 q.exec(QStringLiteral("ROLLBACK"));
-                return fail(QStringLiteral("journal %1 : passage au schéma %2 impossible : %3")
+                return fail(QCoreApplication::translate("Journal", "journal %1 : passage au schéma %2 impossible : %3")
                                 .arg(path_)
                                 .arg(version + 1)
                                 .arg(why));
@@ -267,7 +278,7 @@ bool LogStore::migrate(int from)
     if (!q.exec(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion)) || !q.exec(QStringLiteral("COMMIT"))) {
         const QString why = sqlFault(q);
         q.exec(QStringLiteral("ROLLBACK"));
-        return fail(QStringLiteral("journal %1 impossible à préparer : %2").arg(path_, why));
+        return fail(QCoreApplication::translate("Journal", "journal %1 impossible à préparer : %2").arg(path_, why));
     }
     return true;
 }
@@ -281,7 +292,8 @@ std::optional<qint64> LogStore::add(const Contact &contact, QString *error)
     bindContact(q, contact);
     if (!q.exec()) {
         if (error)
-            *error = QStringLiteral("contact non enregistré dans %1 : %2").arg(path_, sqlFault(q));
+            *error =
+                QCoreApplication::translate("Journal", "contact non enregistré dans %1 : %2").arg(path_, sqlFault(q));
         return std::nullopt;
     }
     return q.lastInsertId().toLongLong();
@@ -295,7 +307,8 @@ std::optional<int> LogStore::addNew(const std::vector<Contact> &contacts, int *d
     QSqlDatabase db = database();
     if (!db.transaction()) {
         if (error)
-            *error = QStringLiteral("import annulé, rien n'est ajouté à %1 : %2").arg(path_, sqlFault(db.lastError()));
+            *error = QCoreApplication::translate("Journal", "import annulé, rien n'est ajouté à %1 : %2")
+                         .arg(path_, sqlFault(db.lastError()));
         return std::nullopt;
     }
     int added = 0;
@@ -309,7 +322,8 @@ std::optional<int> LogStore::addNew(const std::vector<Contact> &contacts, int *d
         bindContact(q, contact);
         if (!q.exec()) {
             if (error)
-                *error = QStringLiteral("import annulé, rien n'est ajouté à %1 : %2").arg(path_, sqlFault(q));
+                *error = QCoreApplication::translate("Journal", "import annulé, rien n'est ajouté à %1 : %2")
+                             .arg(path_, sqlFault(q));
             db.rollback();
             return std::nullopt;
         }
@@ -317,7 +331,8 @@ std::optional<int> LogStore::addNew(const std::vector<Contact> &contacts, int *d
     }
     if (!db.commit()) {
         if (error)
-            *error = QStringLiteral("import annulé, rien n'est ajouté à %1 : %2").arg(path_, sqlFault(db.lastError()));
+            *error = QCoreApplication::translate("Journal", "import annulé, rien n'est ajouté à %1 : %2")
+                         .arg(path_, sqlFault(db.lastError()));
         db.rollback();
         return std::nullopt;
     }
@@ -334,7 +349,8 @@ bool LogStore::update(const Contact &contact, QString *error)
     q.addBindValue(contact.id);
     if (!q.exec()) {
         if (error)
-            *error = QStringLiteral("modification non enregistrée dans %1 : %2").arg(path_, sqlFault(q));
+            *error = QCoreApplication::translate("Journal", "modification non enregistrée dans %1 : %2")
+                         .arg(path_, sqlFault(q));
         return false;
     }
     return true;
@@ -349,7 +365,7 @@ bool LogStore::remove(qint64 id, QString *error)
     q.addBindValue(id);
     if (!q.exec()) {
         if (error)
-            *error = QStringLiteral("contact non supprimé de %1 : %2").arg(path_, sqlFault(q));
+            *error = QCoreApplication::translate("Journal", "contact non supprimé de %1 : %2").arg(path_, sqlFault(q));
         return false;
     }
     return true;
@@ -457,7 +473,7 @@ bool LogStore::eachContact(const ContactSelection &selection, const std::functio
 {
     const auto failed = [&](const QString &why) {
         if (error)
-            *error = QStringLiteral("journal %1 illisible : %2").arg(path_, why);
+            *error = QCoreApplication::translate("Journal", "journal %1 illisible : %2").arg(path_, why);
         return false;
     };
     if (!open_)
@@ -520,7 +536,8 @@ bool LogStore::setLastExportedId(qint64 id, QString *error)
     q.addBindValue(QString::number(id));
     if (!q.exec()) {
         if (error)
-            *error = QStringLiteral("fin du dernier export non gardée dans %1 : %2").arg(path_, sqlFault(q));
+            *error = QCoreApplication::translate("Journal", "fin du dernier export non gardée dans %1 : %2")
+                         .arg(path_, sqlFault(q));
         return false;
     }
     return true;

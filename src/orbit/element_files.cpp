@@ -1,5 +1,6 @@
 #include "orbit/element_files.h"
 
+#include "orbit/engine_text.h"
 #include "orbit/omm_readers.h"
 #include "orbit/sgp4.h"
 #include "orbit/text_lines.h"
@@ -43,8 +44,8 @@ bool isElementExtension(const std::string &extension)
 std::string sizeText(std::uintmax_t bytes)
 {
     if (bytes >= 1024u * 1024u)
-        return std::to_string(bytes / (1024u * 1024u)) + " Mo";
-    return std::to_string(bytes / 1024u) + " ko";
+        return fillIn(orbitText("OrbitElements", "%1 Mo"), {std::to_string(bytes / (1024u * 1024u))});
+    return fillIn(orbitText("OrbitElements", "%1 ko"), {std::to_string(bytes / 1024u)});
 }
 
 // A set that reads well may still describe no orbit the model can start
@@ -55,7 +56,7 @@ bool refusedByTheModel(const ElementSet &set, std::string &reason)
     const PropagationError error = Sgp4Propagator(set).initError();
     if (error == PropagationError::None)
         return false;
-    reason = std::string("orbite refusée par le modèle : ") + propagationErrorText(error);
+    reason = fillIn(orbitText("OrbitElements", "orbite refusée par le modèle : %1"), {propagationErrorText(error)});
     return true;
 }
 
@@ -100,7 +101,7 @@ public:
     {
         std::string reason;
         if (refusedByTheModel(set, reason))
-            problem(place, "« " + set.name + " » : " + reason);
+            problem(place, fillIn(orbitText("OrbitElements", "« %1 » : %2"), {set.name, reason}));
         else
             builder_.add(std::move(set));
     }
@@ -130,11 +131,11 @@ public:
         if (first_ == 0)
             return;
         if (first_ == last_)
-            builder.problem(file, first_, "ligne isolée, sans jeu d'éléments");
+            builder.problem(file, first_, orbitText("OrbitElements", "ligne isolée, sans jeu d'éléments"));
         else
             builder.problem(file, first_,
-                            "lignes " + std::to_string(first_) + " à " + std::to_string(last_) +
-                                " : pas un jeu d'éléments");
+                            fillIn(orbitText("OrbitElements", "lignes %1 à %2 : pas un jeu d'éléments"),
+                                   {std::to_string(first_), std::to_string(last_)}));
         first_ = last_ = 0;
     }
 
@@ -160,7 +161,7 @@ void readLines(const std::vector<std::string> &lines, const std::string &file, C
                 ++next;
             if (next == lines.size() || !startsLine(lines[next], '2')) {
                 stray.report(builder, file);
-                builder.problem(file, lineNumber, "ligne 1 sans ligne 2");
+                builder.problem(file, lineNumber, orbitText("OrbitElements", "ligne 1 sans ligne 2"));
                 nameIndex = lines.size();
                 continue;
             }
@@ -168,11 +169,14 @@ void readLines(const std::vector<std::string> &lines, const std::string &file, C
             std::string reason;
             const auto set = parseElementSet(named ? lines[nameIndex] : std::string(), line, lines[next], &reason);
             if (set && refusedByTheModel(*set, reason))
-                builder.problem(file, firstLine, "« " + set->name + " » : " + reason);
+                builder.problem(file, firstLine,
+                                fillIn(orbitText("OrbitElements", "« %1 » : %2"), {set->name, reason}));
             else if (set)
                 builder.add(*set);
             else if (named)
-                builder.problem(file, firstLine, "« " + cleanSatelliteName(lines[nameIndex]) + " » : " + reason);
+                builder.problem(
+                    file, firstLine,
+                    fillIn(orbitText("OrbitElements", "« %1 » : %2"), {cleanSatelliteName(lines[nameIndex]), reason}));
             else
                 builder.problem(file, firstLine, reason);
             nameIndex = lines.size();
@@ -183,7 +187,7 @@ void readLines(const std::vector<std::string> &lines, const std::string &file, C
             if (nameIndex < lines.size())
                 stray.note(int(nameIndex) + 1);
             stray.report(builder, file);
-            builder.problem(file, lineNumber, "ligne 2 sans ligne 1");
+            builder.problem(file, lineNumber, orbitText("OrbitElements", "ligne 2 sans ligne 1"));
             nameIndex = lines.size();
             continue;
         }
@@ -202,7 +206,7 @@ void readText(const std::string &text, const std::string &label, CatalogueBuilde
 {
     if (text.find('\0') != std::string::npos) {
         if (!quietUnlessOmm)
-            builder.problem(label, 0, "pas un fichier texte");
+            builder.problem(label, 0, orbitText("OrbitElements", "pas un fichier texte"));
         return;
     }
     FileSink sink(builder, label);
@@ -218,7 +222,9 @@ void readText(const std::string &text, const std::string &label, CatalogueBuilde
         return;
     case ElementFormat::OtherDocument:
         if (!quietUnlessOmm)
-            builder.problem(label, 0, "document JSON ou XML qui ne nomme aucun champ OMM : pas des éléments");
+            builder.problem(
+                label, 0,
+                orbitText("OrbitElements", "document JSON ou XML qui ne nomme aucun champ OMM : pas des éléments"));
         return;
     case ElementFormat::TwoLine:
         if (!quietUnlessOmm)
@@ -235,17 +241,19 @@ void readFile(const fs::path &path, CatalogueBuilder &builder, bool inFolder)
     std::error_code error;
     const std::uintmax_t size = fs::file_size(path, error);
     if (error) {
-        builder.problem(label, 0, "fichier illisible");
+        builder.problem(label, 0, orbitText("OrbitElements", "fichier illisible"));
         return;
     }
     if (size > kMaxElementFileBytes) {
-        builder.problem(label, 0, "fichier de " + sizeText(size) + ", trop grand pour un fichier d'éléments (" +
-                                      sizeText(kMaxElementFileBytes) + " au plus) : non lu");
+        builder.problem(label, 0,
+                        fillIn(orbitText("OrbitElements",
+                                         "fichier de %1, trop grand pour un fichier d'éléments (%2 au plus) : non lu"),
+                               {sizeText(size), sizeText(kMaxElementFileBytes)}));
         return;
     }
     std::ifstream in(path, std::ios::binary);
     if (!in) {
-        builder.problem(label, 0, "fichier illisible");
+        builder.problem(label, 0, orbitText("OrbitElements", "fichier illisible"));
         return;
     }
     std::string text(std::size_t(size), '\0');
@@ -272,9 +280,9 @@ void distinguishSharedNames(ElementCatalogue &catalogue)
 std::string problemPlace(const ElementFileProblem &problem)
 {
     if (problem.line > 0)
-        return "ligne " + std::to_string(problem.line);
+        return fillIn(orbitText("OrbitElements", "ligne %1"), {std::to_string(problem.line)});
     if (problem.record > 0)
-        return "objet " + std::to_string(problem.record);
+        return fillIn(orbitText("OrbitElements", "objet %1"), {std::to_string(problem.record)});
     return std::string();
 }
 
@@ -298,14 +306,14 @@ ElementCatalogue readElementFiles(const std::string &fileOrFolder)
                 files.push_back(it->path());
         }
         if (error)
-            builder.problem(fileOrFolder, 0, "dossier illisible");
+            builder.problem(fileOrFolder, 0, orbitText("OrbitElements", "dossier illisible"));
         std::sort(files.begin(), files.end());
         for (const fs::path &file : files)
             readFile(file, builder, true);
     } else if (fs::is_regular_file(path, error)) {
         readFile(path, builder, false);
     } else {
-        builder.problem(fileOrFolder, 0, "fichier ou dossier introuvable");
+        builder.problem(fileOrFolder, 0, orbitText("OrbitElements", "fichier ou dossier introuvable"));
     }
     distinguishSharedNames(catalogue);
     return catalogue;

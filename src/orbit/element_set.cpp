@@ -1,5 +1,7 @@
 #include "orbit/element_set.h"
 
+#include "orbit/engine_text.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstddef>
@@ -123,18 +125,21 @@ public:
 
     bool checkLine(const std::string &line, char number)
     {
-        const std::string label = std::string("ligne ") + number;
+        const std::string digit(1, number);
         if (line.size() != kLineLength)
-            return fail(label + " : " + std::to_string(line.size()) + " colonnes au lieu de 69");
+            return fail(fillIn(orbitText("OrbitElements", "ligne %1 : %2 colonnes au lieu de 69"),
+                               {digit, std::to_string(line.size())}));
         if (line[0] != number || line[1] != ' ')
-            return fail(label + " : elle ne commence pas par « " + number + " »");
+            return fail(fillIn(orbitText("OrbitElements", "ligne %1 : elle ne commence pas par « %1 »"), {digit}));
         if (checksums_ == ChecksumPolicy::Ignore)
             return true;
         if (!isDigit(line[68]))
-            return fail(label + " : somme de contrôle absente (colonne 69)");
+            return fail(
+                fillIn(orbitText("OrbitElements", "ligne %1 : somme de contrôle absente (colonne 69)"), {digit}));
         const int expected = checksumOf(line);
         if (line[68] - '0' != expected)
-            return fail(label + " : somme de contrôle fausse (" + line[68] + " lu, " + std::to_string(expected) + " calculé)");
+            return fail(fillIn(orbitText("OrbitElements", "ligne %1 : somme de contrôle fausse (%2 lu, %3 calculé)"),
+                               {digit, std::string(1, line[68]), std::to_string(expected)}));
         return true;
     }
 
@@ -163,14 +168,16 @@ public:
         if (!decimal(line, '2', first, last, what, value))
             return false;
         if (value < 0.0 || value > maxDeg)
-            return fail(fieldProblem('2', first, last, what) + " (hors de 0 à " + std::to_string(int(maxDeg)) + ")");
+            return fail(fillIn(orbitText("OrbitElements", "%1 (hors de 0 à %2)"),
+                               {fieldProblem('2', first, last, what), std::to_string(int(maxDeg))}));
         return true;
     }
 
     static std::string fieldProblem(char number, std::size_t first, std::size_t last, const char *what)
     {
-        return std::string("ligne ") + number + ", colonnes " + std::to_string(first) + "-" + std::to_string(last) +
-               " : " + what + " illisible";
+        return fillIn(
+            orbitText("OrbitElements", "ligne %1, colonnes %2-%3 : %4 illisible"),
+            {std::string(1, number), std::to_string(first), std::to_string(last), orbitText("OrbitElements", what)});
     }
 
 private:
@@ -183,7 +190,7 @@ bool readEpoch(SetReader &reader, const std::string &line1, JulianDate &epoch)
     const std::string yearText = columns(line1, 19, 20);
     const std::string dayText = trimmed(columns(line1, 21, 32));
     if (!isDigit(yearText[0]) || !isDigit(yearText[1]))
-        return reader.fail(SetReader::fieldProblem('1', 19, 20, "année de l'époque"));
+        return reader.fail(SetReader::fieldProblem('1', 19, 20, orbitTextLater("OrbitElements", "année de l'époque")));
     const std::size_t point = dayText.find('.');
     const std::string wholeText = dayText.substr(0, point);
     std::string fractionText = "0";
@@ -192,7 +199,7 @@ bool readEpoch(SetReader &reader, const std::string &line1, JulianDate &epoch)
     const auto whole = readWhole(wholeText);
     const auto fraction = readDecimal(fractionText);
     if (wholeText.empty() || !whole || !fraction || *whole < 1 || *whole > 366)
-        return reader.fail(SetReader::fieldProblem('1', 21, 32, "jour de l'époque"));
+        return reader.fail(SetReader::fieldProblem('1', 21, 32, orbitTextLater("OrbitElements", "jour de l'époque")));
     const int twoDigitYear = (yearText[0] - '0') * 10 + (yearText[1] - '0');
     const int year = twoDigitYear < 57 ? 2000 + twoDigitYear : 1900 + twoDigitYear;
     epoch.day = julianDateOfYearStart(year) + double(*whole);
@@ -263,23 +270,26 @@ std::optional<ElementSet> parseElementSet(const std::string &name, const std::st
     ElementSet set;
     set.catalogNumber = columns(line1, 3, 7);
     if (trimmed(set.catalogNumber).empty())
-        return refuse("ligne 1 : numéro de catalogue absent");
+        return refuse(orbitText("OrbitElements", "ligne 1 : numéro de catalogue absent"));
     if (columns(line2, 3, 7) != set.catalogNumber)
-        return refuse("numéros de catalogue différents sur les lignes 1 et 2");
+        return refuse(orbitText("OrbitElements", "numéros de catalogue différents sur les lignes 1 et 2"));
     const auto catalogId = readCatalogNumber(set.catalogNumber);
     if (!catalogId)
-        return refuse(SetReader::fieldProblem('1', 3, 7, "numéro de catalogue"));
+        return refuse(SetReader::fieldProblem('1', 3, 7, orbitTextLater("OrbitElements", "numéro de catalogue")));
     set.catalogId = *catalogId;
 
-    const bool fieldsRead = readEpoch(reader, line1, set.epoch) &&
-                            reader.decimal(line1, '1', 34, 43, "dérivée du mouvement moyen", set.meanMotionDot) &&
-                            reader.impliedDecimal(line1, 45, 52, "dérivée seconde du mouvement moyen", set.meanMotionDdot) &&
-                            reader.impliedDecimal(line1, 54, 61, "coefficient de freinage", set.bstar) &&
-                            reader.angle(line2, 9, 16, "inclinaison", 180.0, set.inclinationDeg) &&
-                            reader.angle(line2, 18, 25, "ascension droite du nœud", 360.0, set.raanDeg) &&
-                            reader.angle(line2, 35, 42, "argument du périgée", 360.0, set.argPerigeeDeg) &&
-                            reader.angle(line2, 44, 51, "anomalie moyenne", 360.0, set.meanAnomalyDeg) &&
-                            reader.decimal(line2, '2', 53, 63, "mouvement moyen", set.meanMotionRevPerDay);
+    const bool fieldsRead =
+        readEpoch(reader, line1, set.epoch) &&
+        reader.decimal(line1, '1', 34, 43, orbitTextLater("OrbitElements", "dérivée du mouvement moyen"),
+                       set.meanMotionDot) &&
+        reader.impliedDecimal(line1, 45, 52, orbitTextLater("OrbitElements", "dérivée seconde du mouvement moyen"),
+                              set.meanMotionDdot) &&
+        reader.impliedDecimal(line1, 54, 61, orbitTextLater("OrbitElements", "coefficient de freinage"), set.bstar) &&
+        reader.angle(line2, 9, 16, orbitTextLater("OrbitElements", "inclinaison"), 180.0, set.inclinationDeg) &&
+        reader.angle(line2, 18, 25, orbitTextLater("OrbitElements", "ascension droite du nœud"), 360.0, set.raanDeg) &&
+        reader.angle(line2, 35, 42, orbitTextLater("OrbitElements", "argument du périgée"), 360.0, set.argPerigeeDeg) &&
+        reader.angle(line2, 44, 51, orbitTextLater("OrbitElements", "anomalie moyenne"), 360.0, set.meanAnomalyDeg) &&
+        reader.decimal(line2, '2', 53, 63, orbitTextLater("OrbitElements", "mouvement moyen"), set.meanMotionRevPerDay);
     if (!fieldsRead)
         return std::nullopt;
 
@@ -289,14 +299,14 @@ std::optional<ElementSet> parseElementSet(const std::string &name, const std::st
     for (char c : eccentricityText)
         eccentricityDigits = eccentricityDigits && isDigit(c);
     if (!eccentricityDigits)
-        return refuse(SetReader::fieldProblem('2', 27, 33, "excentricité"));
+        return refuse(SetReader::fieldProblem('2', 27, 33, orbitTextLater("OrbitElements", "excentricité")));
     set.eccentricity = *readDecimal("0." + eccentricityText);
     if (set.meanMotionRevPerDay <= 0.0)
-        return refuse("ligne 2 : mouvement moyen nul ou négatif");
+        return refuse(orbitText("OrbitElements", "ligne 2 : mouvement moyen nul ou négatif"));
 
     const auto revolutions = readWhole(columns(line2, 64, 68));
     if (!revolutions)
-        return refuse(SetReader::fieldProblem('2', 64, 68, "numéro de révolution"));
+        return refuse(SetReader::fieldProblem('2', 64, 68, orbitTextLater("OrbitElements", "numéro de révolution")));
     set.revolutionNumber = *revolutions;
 
     set.name = cleanSatelliteName(name);

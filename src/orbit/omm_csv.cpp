@@ -1,5 +1,6 @@
 #include "orbit/omm_readers.h"
 #include "orbit/omm_record.h"
+#include "orbit/engine_text.h"
 #include "orbit/text_lines.h"
 
 #include <algorithm>
@@ -116,14 +117,15 @@ void readOmmCsv(std::string_view text, ElementSink &sink)
     std::vector<std::string_view> header;
     std::vector<std::string> headerStorage;
     if (lines.number() == 0 || !splitFields(line, header, headerStorage)) {
-        sink.problem({lines.number(), 0}, "en-tête CSV illisible");
+        sink.problem({lines.number(), 0}, orbitText("OrbitElements", "en-tête CSV illisible"));
         return;
     }
     for (std::string_view &name : header)
         name = trimmedName(name);
     for (std::string_view required : kRequiredOmmFields) {
         if (std::find(header.begin(), header.end(), required) == header.end()) {
-            sink.problem({lines.number(), 0}, "en-tête CSV sans " + std::string(required) + " : fichier ignoré");
+            sink.problem({lines.number(), 0}, fillIn(orbitText("OrbitElements", "en-tête CSV sans %1 : fichier ignoré"),
+                                                     {std::string(required)}));
             return;
         }
     }
@@ -134,12 +136,12 @@ void readOmmCsv(std::string_view text, ElementSink &sink)
             continue;
         const RecordPlace place{lines.number(), 0};
         if (!splitFields(line, record.fields, storage)) {
-            sink.problem(place, "guillemets non refermés");
+            sink.problem(place, orbitText("OrbitElements", "guillemets non refermés"));
             continue;
         }
         if (record.fields.size() != header.size()) {
-            sink.problem(place, std::to_string(record.fields.size()) + " champs au lieu de " +
-                                    std::to_string(header.size()));
+            sink.problem(place, fillIn(orbitText("OrbitElements", "%1 champs au lieu de %2"),
+                                       {std::to_string(record.fields.size()), std::to_string(header.size())}));
             continue;
         }
         readOmmRecord(record, place, sink);

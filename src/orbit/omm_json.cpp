@@ -1,5 +1,6 @@
 #include "orbit/omm_readers.h"
 #include "orbit/omm_record.h"
+#include "orbit/engine_text.h"
 
 #include <nlohmann/json.hpp>
 
@@ -94,10 +95,13 @@ public:
     bool parse_error(std::size_t position, const std::string &, const nlohmann::detail::exception &) override
     {
         if (recordDepth_ != 0)
-            sink_.problem({0, rank_}, "objet inachevé : JSON tronqué ou illisible à l'octet " + std::to_string(position));
+            sink_.problem({0, rank_},
+                          fillIn(orbitText("OrbitElements", "objet inachevé : JSON tronqué ou illisible à l'octet %1"),
+                                 {std::to_string(position)}));
         else
-            sink_.problem({0, 0}, "JSON tronqué ou illisible à l'octet " + std::to_string(position) + ", après " +
-                                      std::to_string(rank_) + " objet(s)");
+            sink_.problem(
+                {0, 0}, fillIn(orbitText("OrbitElements", "JSON tronqué ou illisible à l'octet %1, après %2 objet(s)"),
+                               {std::to_string(position), std::to_string(rank_)}));
         return false;
     }
 
@@ -148,7 +152,7 @@ void readOmmJson(std::string_view text, ElementSink &sink)
     Reader reader(sink);
     const bool read = Json::sax_parse(text.begin(), text.end(), &reader, nlohmann::detail::input_format_t::json, false);
     if (read && !reader.sawObjects())
-        sink.problem({0, 0}, "aucun objet OMM dans le JSON");
+        sink.problem({0, 0}, orbitText("OrbitElements", "aucun objet OMM dans le JSON"));
 }
 
 } // namespace orvanta::orbit

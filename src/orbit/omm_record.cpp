@@ -1,5 +1,6 @@
 #include "orbit/omm_record.h"
 
+#include "orbit/engine_text.h"
 #include "orbit/utc_time.h"
 
 #include <charconv>
@@ -29,7 +30,7 @@ public:
     void fail(std::string_view key, const std::string &why)
     {
         if (reason_.empty())
-            reason_ = std::string(key) + " " + why;
+            reason_ = fillIn(orbitText("OrbitElements", "%1 %2"), {std::string(key), why});
     }
 
     // A decimal within [low, high]; an absent optional field reads as zero.
@@ -40,15 +41,16 @@ public:
             return 0.0;
         double number = value->number;
         if (!value->isNumber && !readDecimal(trimmed(value->text), number)) {
-            fail(key, "illisible (« " + std::string(trimmed(value->text).substr(0, 40)) + " »)");
+            fail(key, fillIn(orbitText("OrbitElements", "illisible (« %1 »)"),
+                             {std::string(trimmed(value->text).substr(0, 40))}));
             return 0.0;
         }
         if (!std::isfinite(number)) {
-            fail(key, "non fini");
+            fail(key, orbitText("OrbitElements", "non fini"));
             return 0.0;
         }
         if (number < low || number > high) {
-            fail(key, shown(*value) + " hors limites");
+            fail(key, fillIn(orbitText("OrbitElements", "%1 hors limites"), {shown(*value)}));
             return 0.0;
         }
         return number;
@@ -63,11 +65,11 @@ public:
         long number = 0;
         if (value->isNumber) {
             if (!std::isfinite(value->number) || std::trunc(value->number) != value->number) {
-                fail(key, shown(*value) + " n'est pas un nombre entier");
+                fail(key, fillIn(orbitText("OrbitElements", "%1 n'est pas un nombre entier"), {shown(*value)}));
                 return 0;
             }
             if (std::fabs(value->number) > 1e15) {
-                fail(key, shown(*value) + " hors limites");
+                fail(key, fillIn(orbitText("OrbitElements", "%1 hors limites"), {shown(*value)}));
                 return 0;
             }
             number = long(value->number);
@@ -76,16 +78,17 @@ public:
             const char *begin = text.data() + (text.front() == '+' ? 1 : 0);
             const auto [end, error] = std::from_chars(begin, text.data() + text.size(), number);
             if (error == std::errc::result_out_of_range) {
-                fail(key, shown(*value) + " hors limites");
+                fail(key, fillIn(orbitText("OrbitElements", "%1 hors limites"), {shown(*value)}));
                 return 0;
             }
             if (error != std::errc() || end != text.data() + text.size()) {
-                fail(key, "illisible (« " + std::string(text.substr(0, 40)) + " »)");
+                fail(key, fillIn(orbitText("OrbitElements", "illisible (« %1 »)"), {std::string(text.substr(0, 40))}));
                 return 0;
             }
         }
         if (number < low || number > high) {
-            fail(key, shown(*value) + " hors limites (" + std::to_string(low) + " à " + std::to_string(high) + ")");
+            fail(key, fillIn(orbitText("OrbitElements", "%1 hors limites (%2 à %3)"),
+                             {shown(*value), std::to_string(low), std::to_string(high)}));
             return 0;
         }
         return number;
@@ -102,13 +105,13 @@ public:
     {
         const auto value = record_.field("EPOCH");
         if (!value || value->isNumber || trimmed(value->text).empty()) {
-            fail("EPOCH", value ? "illisible" : "absent");
+            fail("EPOCH", value ? orbitText("OrbitElements", "illisible") : orbitText("OrbitElements", "absent"));
             return {};
         }
         const std::string_view text = trimmed(value->text);
         CalendarInstant at;
         if (!readIsoInstant(text, at)) {
-            fail("EPOCH", "illisible (« " + std::string(text.substr(0, 40)) + " »)");
+            fail("EPOCH", fillIn(orbitText("OrbitElements", "illisible (« %1 »)"), {std::string(text.substr(0, 40))}));
             return {};
         }
         return julianFromCalendar(at);
@@ -222,12 +225,12 @@ std::optional<ElementSet> elementSetFromOmm(const OmmRecord &record, std::string
     read.whole("ELEMENT_SET_NO", false, 0, kLargestCatalogNumber);
     // Other theories (SGP4-XP is type 4) would be predicted wrongly by SGP4.
     if (read.whole("EPHEMERIS_TYPE", false, 0, 9) != 0)
-        read.fail("EPHEMERIS_TYPE", "autre que 0 : seuls les éléments SGP4 sont lus");
+        read.fail("EPHEMERIS_TYPE", orbitText("OrbitElements", "autre que 0 : seuls les éléments SGP4 sont lus"));
     if (!read.failed() && set.meanMotionRevPerDay <= 0.0)
-        read.fail("MEAN_MOTION", "nul");
+        read.fail("MEAN_MOTION", orbitText("OrbitElements", "nul"));
     if (read.failed()) {
         const std::string who = !name.empty() ? name : set.catalogId > 0 ? catalogNumberText(set.catalogId) : "";
-        reason = (who.empty() ? std::string() : "« " + who + " » : ") + read.reason();
+        reason = who.empty() ? read.reason() : fillIn(orbitText("OrbitElements", "« %1 » : %2"), {who, read.reason()});
         return std::nullopt;
     }
     set.catalogNumber = catalogNumberText(set.catalogId);

@@ -1,5 +1,6 @@
 #include "orbit/omm_readers.h"
 #include "orbit/omm_record.h"
+#include "orbit/engine_text.h"
 
 #include <pugixml.hpp>
 
@@ -72,9 +73,10 @@ void readOmmXml(std::string_view text, ElementSink &sink)
         }
     }
     if (messages.empty()) {
-        sink.problem({0, 0}, parsed ? "document XML sans <omm> ni <ndm> : pas des éléments OMM"
-                                    : std::string("XML illisible à l'octet ") + std::to_string(parsed.offset) + " (" +
-                                          parsed.description() + ")");
+        sink.problem({0, 0}, parsed
+                                 ? orbitText("OrbitElements", "document XML sans <omm> ni <ndm> : pas des éléments OMM")
+                                 : fillIn(orbitText("OrbitElements", "XML illisible à l'octet %1 (%2)"),
+                                          {std::to_string(parsed.offset), parsed.description()}));
         return;
     }
     XmlRecord record;
@@ -84,8 +86,9 @@ void readOmmXml(std::string_view text, ElementSink &sink)
         readOmmRecord(record, {0, ++rank}, sink);
     }
     if (!parsed)
-        sink.problem({0, 0}, "XML tronqué ou illisible à l'octet " + std::to_string(parsed.offset) + " (" +
-                                 parsed.description() + "), après " + std::to_string(rank) + " objet(s)");
+        sink.problem({0, 0},
+                     fillIn(orbitText("OrbitElements", "XML tronqué ou illisible à l'octet %1 (%2), après %3 objet(s)"),
+                            {std::to_string(parsed.offset), parsed.description(), std::to_string(rank)}));
 }
 
 } // namespace orvanta::orbit

@@ -1,5 +1,6 @@
 #include "orbit/satellites.h"
 
+#include "orbit/engine_text.h"
 #include "orbit/pass_entry.h"
 #include "orbit/pass_list.h"
 #include "orbit/text_format.h"
@@ -70,9 +71,10 @@ bool Satellites::acceptObserverValue(ObserverField field, double value, double l
         observerRefusals_[field].clear();
         return true;
     }
-    const std::string shown = std::isfinite(value) ? plainText(value) + unit : std::string("non numérique");
-    observerRefusals_[field] = std::string(kFieldNames[field]) + " " + shown + " hors limites (" + plainText(low) +
-                               " à " + plainText(high) + unit + ")";
+    const std::string shown =
+        std::isfinite(value) ? plainText(value) + unit : orbitText("OrbitPrediction", "non numérique");
+    observerRefusals_[field] = fillIn(orbitText("OrbitPrediction", "%1 %2 hors limites (%3 à %4)"),
+                                      {kFieldNames[field], shown, plainText(low), plainText(high) + unit});
     return false;
 }
 
@@ -279,9 +281,9 @@ std::string Satellites::refusal(const std::string &name, const JulianDate &start
 {
     const Held *held = find(name);
     if (!held)
-        return "satellite absent des éléments";
+        return orbitText("OrbitPrediction", "satellite absent des éléments");
     if (!observerValid()) {
-        std::string text = "station refusée :";
+        std::string text = orbitText("OrbitPrediction", "station refusée :");
         for (const std::string &refusal : observerRefusals())
             text += " " + refusal + ";";
         text.pop_back();
@@ -291,17 +293,19 @@ std::string Satellites::refusal(const std::string &name, const JulianDate &start
     const double farthest = std::max(daysFromEpoch(propagator, start),
                                      daysFromEpoch(propagator, start.plusMinutes(periodDays * JulianDate::kMinutesPerDay)));
     if (!(farthest <= kRefusedYearsFromEpoch * kDaysPerYear))
-        return "instant à " + (std::isfinite(farthest) ? fixedText(farthest / kDaysPerYear, 1) : std::string("?")) +
-               " ans des éléments (époque " + instantText(propagator.elements().epoch) + "), plus de " +
-               shortestText(kRefusedYearsFromEpoch) + " ans : prédiction refusée";
+        return fillIn(orbitText("OrbitPrediction",
+                                "instant à %1 ans des éléments (époque %2), plus de %3 ans : prédiction refusée"),
+                      {std::isfinite(farthest) ? fixedText(farthest / kDaysPerYear, 1) : std::string("?"),
+                       instantText(propagator.elements().epoch), shortestText(kRefusedYearsFromEpoch)});
     const double minutes = start.minutesSince(propagator.elements().epoch);
     if (const auto end = minutes > 0.0 ? held->end.within(propagator, minutes) : std::nullopt)
-        return "orbite terminée le " + instantText(propagator.elements().epoch.plusMinutes(end->firstFailed)) + " : " +
-               propagationErrorText(end->error);
+        return fillIn(
+            orbitText("OrbitPrediction", "orbite terminée le %1 : %2"),
+            {instantText(propagator.elements().epoch.plusMinutes(end->firstFailed)), propagationErrorText(end->error)});
     TemeState state;
     const PropagationError error = propagator.propagate(minutes, state);
     if (error != PropagationError::None)
-        return std::string("orbite impossible à calculer : ") + propagationErrorText(error);
+        return fillIn(orbitText("OrbitPrediction", "orbite impossible à calculer : %1"), {propagationErrorText(error)});
     return std::string();
 }
 

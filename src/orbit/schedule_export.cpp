@@ -1,5 +1,6 @@
 #include "orbit/schedule_export.h"
 
+#include "orbit/engine_text.h"
 #include "orbit/locator.h"
 #include "orbit/text_format.h"
 #include "orbit/utc_time.h"
@@ -91,9 +92,9 @@ std::string horizonText(const ScheduledPass &pass)
     if (!pass.horizonChecked)
         return {};
     if (!pass.inSight)
-        return ", caché par l'horizon de la station";
-    return ", au-dessus de l'horizon de la station de " + clockTime(pass.inSight->clears) + " à " +
-           clockTime(pass.inSight->sets) + " UTC";
+        return orbitText("OrbitSchedule", ", caché par l'horizon de la station");
+    return fillIn(orbitText("OrbitSchedule", ", au-dessus de l'horizon de la station de %1 à %2 UTC"),
+                  {clockTime(pass.inSight->clears), clockTime(pass.inSight->sets)});
 }
 
 std::string csvField(const std::string &text)
@@ -141,15 +142,18 @@ std::string scheduleIcs(const std::vector<ScheduledPass> &schedule, const std::s
         addLine(out, "DTSTAMP:" + icsTime(written));
         addLine(out, "DTSTART:" + icsTime(pass.aos));
         addLine(out, "DTEND:" + icsTime(pass.los));
-        addLine(out, "SUMMARY:" + icsText(pass.name + " - site max " + fixedText(pass.maxElevationDeg, 0) + "°"));
-        addLine(out, "DESCRIPTION:" + icsText("Acquisition azimut " + fixedText(pass.aosAzimuthDeg, 0) +
-                                             "°, perte azimut " + fixedText(pass.losAzimuthDeg, 0) +
-                                             "°, site maximal " + fixedText(pass.maxElevationDeg, 1) + "°, durée " +
-                                             fixedText(pass.durationSeconds, 0) + " s" +
-                                             (pass.visibleToTheEye() ? ", visible à l'oeil"
-                                              : pass.sunlit         ? ", éclairé"
-                                                                    : ", dans l'ombre") +
-                                             horizonText(pass)));
+        addLine(out, "SUMMARY:" + icsText(fillIn(orbitText("OrbitSchedule", "%1 - site max %2°"),
+                                                 {pass.name, fixedText(pass.maxElevationDeg, 0)})));
+        const std::string light = pass.visibleToTheEye() ? orbitText("OrbitSchedule", ", visible à l'oeil")
+                                  : pass.sunlit          ? orbitText("OrbitSchedule", ", éclairé")
+                                                         : orbitText("OrbitSchedule", ", dans l'ombre");
+        addLine(out,
+                "DESCRIPTION:" +
+                    icsText(fillIn(orbitText("OrbitSchedule",
+                                             "Acquisition azimut %1°, perte azimut %2°, site maximal %3°, durée %4 s"),
+                                   {fixedText(pass.aosAzimuthDeg, 0), fixedText(pass.losAzimuthDeg, 0),
+                                    fixedText(pass.maxElevationDeg, 1), fixedText(pass.durationSeconds, 0)}) +
+                            light + horizonText(pass)));
         addLine(out, "TRANSP:TRANSPARENT");
         addLine(out, "END:VEVENT");
     }

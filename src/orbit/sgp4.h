@@ -27,8 +27,8 @@ enum class PropagationError {
     InvalidTime = 7,           // time not finite, or more than about 190 years from epoch
 };
 
-// The error in French words, for the operator: "excentricité hors limites".
-const char *propagationErrorText(PropagationError error);
+// The error in the operator's words: "excentricité hors limites" in French.
+std::string propagationErrorText(PropagationError error);
 
 // SGP4 for near-earth orbits, with the deep-space terms (SDP4) for periods of
 // 225 minutes or more. All per-satellite constant work is done on construction.

@@ -1,5 +1,6 @@
 #include "orbit/sgp4.h"
 
+#include "orbit/engine_text.h"
 #include "orbit/sgp4_constants.h"
 
 #include <cmath>
@@ -213,18 +214,24 @@ Sgp4Propagator::Sgp4Propagator(const ElementSet &elements) : elements_(elements)
     initError_ = evaluate(0.0, atEpoch);
 }
 
-const char *propagationErrorText(PropagationError error)
+std::string propagationErrorText(PropagationError error)
 {
     switch (error) {
-    case PropagationError::MeanEccentricity: return "excentricité hors limites";
-    case PropagationError::MeanMotion: return "mouvement moyen nul ou négatif";
-    case PropagationError::PerturbedEccentricity: return "excentricité perturbée hors limites";
-    case PropagationError::SemiLatusRectum: return "paramètre de l'orbite négatif";
-    case PropagationError::Decayed: return "satellite retombé (sous la surface de la Terre)";
-    case PropagationError::InvalidTime: return "instant trop éloigné de l'époque des éléments";
+    case PropagationError::MeanEccentricity:
+        return orbitText("OrbitPrediction", "excentricité hors limites");
+    case PropagationError::MeanMotion:
+        return orbitText("OrbitPrediction", "mouvement moyen nul ou négatif");
+    case PropagationError::PerturbedEccentricity:
+        return orbitText("OrbitPrediction", "excentricité perturbée hors limites");
+    case PropagationError::SemiLatusRectum:
+        return orbitText("OrbitPrediction", "paramètre de l'orbite négatif");
+    case PropagationError::Decayed:
+        return orbitText("OrbitPrediction", "satellite retombé (sous la surface de la Terre)");
+    case PropagationError::InvalidTime:
+        return orbitText("OrbitPrediction", "instant trop éloigné de l'époque des éléments");
     case PropagationError::None: break;
     }
-    return "pas d'erreur";
+    return orbitText("OrbitPrediction", "pas d'erreur");
 }
 
 double Sgp4Propagator::periodMinutes() const

@@ -1,6 +1,7 @@
 #include "orbit/verification.h"
 
 #include "orbit/batch_propagator.h"
+#include "orbit/engine_text.h"
 #include "orbit/sgp4.h"
 #include "orbit/text_lines.h"
 
@@ -22,7 +23,8 @@ namespace {
 constexpr std::size_t kElementColumns = 69;
 constexpr double kZeroStart = 1.0e-8;       // a start closer to epoch than this is the epoch line itself
 constexpr double kMaxStepsPerSet = 1.0e6;   // refuses runs that would print without end
-const char *const kRunExpected = "début, fin et pas (minutes) attendus après la colonne 69";
+const char *const kRunExpected =
+    orbitTextLater("OrbitVerification", "début, fin et pas (minutes) attendus après la colonne 69");
 
 struct VerificationCase {
     ElementSet elements;
@@ -56,7 +58,8 @@ std::string stateLine(double minutes, const TemeState &s)
 
 std::string errorLine(double minutes, PropagationError error)
 {
-    return "# erreur " + std::to_string(int(error)) + " à " + fixed(minutes, 0, 8) + " min : " + propagationErrorText(error);
+    return fillIn(orbitText("OrbitVerification", "# erreur %1 à %2 min : %3"),
+                  {std::to_string(int(error)), fixed(minutes, 0, 8), propagationErrorText(error)});
 }
 
 std::string catalogueWithoutZeros(const std::string &catalogNumber)
@@ -91,15 +94,16 @@ std::optional<std::string> readRun(const std::string &tail, VerificationCase &ru
     run.stop = numbers[1];
     run.step = numbers[2];
     if (!(run.step > 0.0 && run.stop >= run.start))
-        return kRunExpected;
+        return orbitText("OrbitVerification", kRunExpected);
     if ((run.stop - run.start) / run.step > kMaxStepsPerSet)
-        return "plus de " + fixed(kMaxStepsPerSet, 0, 0) + " pas de " + shortest(run.step) + " min de " +
-               shortest(run.start) + " à " + shortest(run.stop);
+        return fillIn(orbitText("OrbitVerification", "plus de %1 pas de %2 min de %3 à %4"),
+                      {fixed(kMaxStepsPerSet, 0, 0), shortest(run.step), shortest(run.start), shortest(run.stop)});
     // The times are accumulated: a step lost in the rounding of the largest
     // time would never reach the stop.
     const double largest = std::max(std::fabs(run.start), std::fabs(run.stop));
     if (largest + run.step == largest)
-        return "pas de " + shortest(run.step) + " min trop petit pour avancer à " + shortest(largest) + " min";
+        return fillIn(orbitText("OrbitVerification", "pas de %1 min trop petit pour avancer à %2 min"),
+                      {shortest(run.step), shortest(largest)});
     return std::nullopt;
 }
 
@@ -114,7 +118,9 @@ std::vector<VerificationCase> readCases(const std::string &text, const std::stri
             continue;
         const int lineNumber = int(i) + 1;
         if (line1.rfind("1 ", 0) != 0 || i + 1 == lines.size() || lines[i + 1].rfind("2 ", 0) != 0) {
-            err << file << ", ligne " << lineNumber << " : pas un jeu de deux lignes\n";
+            err << fillIn(orbitText("OrbitVerification", "%1, ligne %2 : pas un jeu de deux lignes"),
+                          {file, std::to_string(lineNumber)})
+                << '\n';
             continue;
         }
         const std::string &line2 = lines[++i];
@@ -122,13 +128,18 @@ std::vector<VerificationCase> readCases(const std::string &text, const std::stri
         std::string reason;
         const auto set = parseElementSet("", line1, line2.substr(0, kElementColumns), &reason, ChecksumPolicy::Ignore);
         if (!set) {
-            err << file << ", ligne " << lineNumber << " : " << reason << '\n';
+            err << fillIn(orbitText("OrbitVerification", "%1, ligne %2 : %3"),
+                          {file, std::to_string(lineNumber), reason})
+                << '\n';
             continue;
         }
-        const auto runFault =
-            line2.size() <= kElementColumns ? std::optional<std::string>(kRunExpected) : readRun(line2.substr(kElementColumns), run);
+        const auto runFault = line2.size() <= kElementColumns
+                                  ? std::optional<std::string>(orbitText("OrbitVerification", kRunExpected))
+                                  : readRun(line2.substr(kElementColumns), run);
         if (runFault) {
-            err << file << ", ligne " << lineNumber + 1 << " : " << *runFault << '\n';
+            err << fillIn(orbitText("OrbitVerification", "%1, ligne %2 : %3"),
+                          {file, std::to_string(lineNumber + 1), *runFault})
+                << '\n';
             continue;
         }
         run.elements = *set;
@@ -187,12 +198,14 @@ int runVerification(const std::string &verificationFile, std::ostream &out, std:
 {
     std::error_code error;
     if (std::filesystem::is_directory(verificationFile, error)) {
-        err << verificationFile << " : dossier ; un fichier de vérification est attendu\n";
+        err << fillIn(orbitText("OrbitVerification", "%1 : dossier ; un fichier de vérification est attendu"),
+                      {verificationFile})
+            << '\n';
         return 1;
     }
     std::ifstream in(verificationFile, std::ios::binary);
     if (!in) {
-        err << verificationFile << " : fichier illisible\n";
+        err << fillIn(orbitText("OrbitVerification", "%1 : fichier illisible"), {verificationFile}) << '\n';
         return 1;
     }
     const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};

@@ -76,8 +76,9 @@ QString horizonText(const orbit::ScheduledPass &pass)
     if (!pass.horizonChecked)
         return QStringLiteral("-");
     if (!pass.inSight)
-        return QStringLiteral("caché");
-    return utcText(pass.inSight->clears).mid(6) + QStringLiteral(" à ") + utcText(pass.inSight->sets).mid(6);
+        return QCoreApplication::translate("orvanta::PlanningWindow", "caché");
+    return QCoreApplication::translate("orvanta::PlanningWindow", "%1 à %2")
+        .arg(utcText(pass.inSight->clears).mid(6), utcText(pass.inSight->sets).mid(6));
 }
 
 QString elementsText(const orbit::ScheduledPass &pass)

@@ -1,5 +1,7 @@
 #include "receiver/ar5000_groups.h"
 
+#include <QCoreApplication>
+
 namespace orvanta {
 
 const std::vector<Ar5000Group> &ar5000Groups()
@@ -15,19 +17,13 @@ const std::vector<Ar5000Group> &ar5000Groups()
           {"30 KHz", "BW4"},
           {"110 KHz", "BW5"},
           {"220 KHz", "BW6"}}},
-        {"Ant", "Antenne", {}, {{"Ant 1", "AN1"}, {"Ant 2", "AN2"}}},
-        {"AF_HPF",
-         "AF HPF",
-         {},
-         {{"0.05 KHz", "HP0"}, {"0.2 KHz", "HP1"}, {"0.3 KHz", "HP2"}, {"0.4 KHz", "HP3"}}},
+        {"Ant", QT_TRANSLATE_NOOP("AR5000", "Antenne"), {}, {{"Ant 1", "AN1"}, {"Ant 2", "AN2"}}},
+        {"AF_HPF", "AF HPF", {}, {{"0.05 KHz", "HP0"}, {"0.2 KHz", "HP1"}, {"0.3 KHz", "HP2"}, {"0.4 KHz", "HP3"}}},
         {"AF_LPF", "AF LPF", {}, {{"3  KHz", "LP0"}, {"4  KHz", "LP1"}, {"6  KHz", "LP2"}, {"12  KHz", "LP3"}}},
-        {"CAG", "CAG", {}, {{"Fast", "AC0"}, {"Slow", "AC2"}, {"Off", "ACF"}}},
-        {"Prea",
-         "AF Pre Acc",
-         {},
-         {{"25", "EN0"}, {"50", "EN1"}, {"75", "EN2"}, {"750", "EN3"}, {"THRU", "EN4"}}},
+        {"CAG", QT_TRANSLATE_NOOP("AR5000", "CAG"), {}, {{"Fast", "AC0"}, {"Slow", "AC2"}, {"Off", "ACF"}}},
+        {"Prea", "AF Pre Acc", {}, {{"25", "EN0"}, {"50", "EN1"}, {"75", "EN2"}, {"750", "EN3"}, {"THRU", "EN4"}}},
         {"Pas",
-         "Pas",
+         QT_TRANSLATE_NOOP("AR5000", "Pas"),
          "SJ1",
          {{"10 Hz", "ST10"},
           {"100 Hz", "ST100"},

@@ -16,7 +16,7 @@ struct Ar5000Option {
 
 struct Ar5000Group {
     QString name;      // control name of the group
-    QString caption;   // frame caption
+    QString caption;   // frame caption, French: translated where it is shown
     QByteArray before; // sent ahead of the option's command, when any
     std::vector<Ar5000Option> options; // option i (from 1) is options[i - 1]
 };

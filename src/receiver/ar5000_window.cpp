@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QGroupBox>
@@ -52,7 +53,7 @@ AR5000Window::AR5000Window(Ar5000Panel &panel, MessageBoxes &messages, QWidget *
 
 QWidget *AR5000Window::buildGroup(const Ar5000Group &group)
 {
-    auto *box = new QGroupBox(group.caption);
+    auto *box = new QGroupBox(QCoreApplication::translate("AR5000", group.caption.toUtf8().constData()));
     box->setObjectName(group.name);
     auto *layout = new QVBoxLayout(box);
     auto *buttons = new QButtonGroup(box);

@@ -146,7 +146,8 @@ QString RigSatellite::readDial(RIG *rig, const RigSatelliteWish &wanted, const R
     } else if (isHamlibRefusal(code)) {
         // Said once per start; the corrections go on without the dial.
         unreadable_ = dial_->unreadable = true;
-        refused(QStringLiteral("La radio Hamlib ne dit pas sa fréquence (%1) : le cadran est ignoré.")
+        refused(QCoreApplication::translate("Receiver",
+                                            "La radio Hamlib ne dit pas sa fréquence (%1) : le cadran est ignoré.")
                     .arg(hamlibErrorText(code)));
     } else {
         return hamlibErrorText(code);

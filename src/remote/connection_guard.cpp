@@ -1,5 +1,6 @@
 #include "remote/connection_guard.h"
 
+#include <QCoreApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
@@ -20,7 +21,8 @@ constexpr int kMaxRequestLine = 2048;
 
 QString tooLarge(qint64 maxRequestBytes)
 {
-    return QStringLiteral("Requête trop grande : %1 Kio au plus, en-têtes compris.").arg(maxRequestBytes / 1024);
+    return QCoreApplication::translate("Remote", "Requête trop grande : %1 Kio au plus, en-têtes compris.")
+        .arg(maxRequestBytes / 1024);
 }
 
 // Why a request's head (its lines up to the empty one) cannot be read as
@@ -37,10 +39,12 @@ std::optional<HeadFault> headFault(const QByteArray &head, qint64 maxRequestByte
     const QList<QByteArray> lines = head.split('\n');
     static const QRegularExpression requestLine(QStringLiteral("^[A-Z]{1,10} [!-~]+ HTTP/1\\.[01]\r$"));
     if (!requestLine.match(QString::fromLatin1(lines.front())).hasMatch())
-        return HeadFault{400, "Bad Request", QStringLiteral("Requête malformée : ligne de requête HTTP/1.1 attendue.")};
+        return HeadFault{
+            400, "Bad Request",
+            QCoreApplication::translate("Remote", "Requête malformée : ligne de requête HTTP/1.1 attendue.")};
     if (lines.size() > kMaxHeaders + 2)
         return HeadFault{431, "Request Header Fields Too Large",
-                         QStringLiteral("Trop d'en-têtes : %1 au plus.").arg(kMaxHeaders)};
+                         QCoreApplication::translate("Remote", "Trop d'en-têtes : %1 au plus.").arg(kMaxHeaders)};
     static const QRegularExpression headerLine(QStringLiteral("^[!#$%&'*+.^_`|~0-9A-Za-z-]+:[\t -~\x80-\xff]*\r$"));
     bool lengthSeen = false;
     for (qsizetype k = 1; k < lines.size(); ++k) {
@@ -49,8 +53,9 @@ std::optional<HeadFault> headFault(const QByteArray &head, qint64 maxRequestByte
             continue;
         if (!headerLine.match(QString::fromLatin1(line)).hasMatch())
             return HeadFault{400, "Bad Request",
-                             QStringLiteral("En-tête malformé (ligne %1) : « Nom: valeur » attendu, en caractères "
-                                            "imprimables.")
+                             QCoreApplication::translate(
+                                 "Remote", "En-tête malformé (ligne %1) : « Nom: valeur » attendu, en caractères "
+                                           "imprimables.")
                                  .arg(k + 1)};
         const QByteArray name = line.left(line.indexOf(':')).toLower();
         if (name == "content-length") {
@@ -59,7 +64,8 @@ std::optional<HeadFault> headFault(const QByteArray &head, qint64 maxRequestByte
                                 && std::all_of(length.begin(), length.end(), [](char c) { return c >= '0' && c <= '9'; });
             if (!digits || lengthSeen)
                 return HeadFault{400, "Bad Request",
-                                 QStringLiteral("Content-Length doit être un nombre d'octets, donné une fois.")};
+                                 QCoreApplication::translate(
+                                     "Remote", "Content-Length doit être un nombre d'octets, donné une fois.")};
             if (length.toLongLong() > maxRequestBytes)
                 return HeadFault{413, "Payload Too Large", tooLarge(maxRequestBytes)};
             lengthSeen = true;
@@ -67,7 +73,8 @@ std::optional<HeadFault> headFault(const QByteArray &head, qint64 maxRequestByte
             // Qt's reader does not take a body in pieces: it would read what
             // follows as another request.
             return HeadFault{411, "Length Required",
-                             QStringLiteral("Corps en morceaux (Transfer-Encoding) refusé : donnez Content-Length.")};
+                             QCoreApplication::translate(
+                                 "Remote", "Corps en morceaux (Transfer-Encoding) refusé : donnez Content-Length.")};
         }
     }
     return std::nullopt;
@@ -110,8 +117,9 @@ private:
                 head_.truncate(end + 2);
             const qsizetype firstLine = head_.indexOf('\n');
             if (firstLine > kMaxRequestLine || (firstLine < 0 && head_.size() > kMaxRequestLine)) {
-                refuse(414, "URI Too Long", QStringLiteral("Ligne de requête trop longue : %1 octets au plus.")
-                                                .arg(kMaxRequestLine));
+                refuse(414, "URI Too Long",
+                       QCoreApplication::translate("Remote", "Ligne de requête trop longue : %1 octets au plus.")
+                           .arg(kMaxRequestLine));
                 return;
             }
             // The request line is judged as soon as it is whole, the headers once all are.
@@ -138,7 +146,7 @@ private:
                 if (!socket_->isTransactionStarted())
                     timer_.start(limits_.idleTimeoutMs);
             } else if (socket_->isTransactionStarted())
-                refuse(400, "Bad Request", QStringLiteral("Requête HTTP illisible."));
+                refuse(400, "Bad Request", QCoreApplication::translate("Remote", "Requête HTTP illisible."));
             else
                 timer_.stop();
         });
@@ -150,7 +158,8 @@ private:
     {
         if (requestBytes_ > 0 && socket_->isTransactionStarted())
             refuse(408, "Request Timeout",
-                   QStringLiteral("Requête trop lente : elle doit arriver en %1 s.").arg(limits_.requestTimeoutMs / 1000.0));
+                   QCoreApplication::translate("Remote", "Requête trop lente : elle doit arriver en %1 s.")
+                       .arg(limits_.requestTimeoutMs / 1000.0));
         else
             socket_->abort();
     }
@@ -221,7 +230,7 @@ void ConnectionGuard::refuse(qintptr handle, const QSslConfiguration *tls, QObje
     QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
     // The answer, or the handshake before it, has the time a request has.
     QTimer::singleShot(limits_.requestTimeoutMs, socket, [socket] { socket->abort(); });
-    const QString reason = QStringLiteral("Trop de connexions : réessayez plus tard.");
+    const QString reason = QCoreApplication::translate("Remote", "Trop de connexions : réessayez plus tard.");
     auto *secure = qobject_cast<QSslSocket *>(socket);
     if (!secure) {
         refuseRaw(socket, 503, "Service Unavailable", reason);

@@ -1,5 +1,6 @@
 #include "remote/remote_commands.h"
 
+#include <QCoreApplication>
 #include <QJsonDocument>
 #include <QJsonParseError>
 #include <QJsonValue>
@@ -16,19 +17,22 @@ std::variant<QJsonObject, Refusal> readObject(const QByteArray &body, const QStr
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(body, &error);
     if (error.error != QJsonParseError::NoError || !document.isObject())
-        return Refusal{400, QStringLiteral("Corps illisible : un objet JSON est attendu.")};
+        return Refusal{400, QCoreApplication::translate("Remote", "Corps illisible : un objet JSON est attendu.")};
     const QJsonObject object = document.object();
     for (auto it = object.begin(); it != object.end(); ++it)
         if (!known.contains(it.key()))
-            return Refusal{400, known.isEmpty() ? QStringLiteral("Champ inconnu : %1 (aucun champ attendu).").arg(it.key())
-                                                : QStringLiteral("Champ inconnu : %1 (attendus : %2).")
-                                                      .arg(it.key(), known.join(QStringLiteral(", ")))};
+            return Refusal{
+                400,
+                known.isEmpty()
+                    ? QCoreApplication::translate("Remote", "Champ inconnu : %1 (aucun champ attendu).").arg(it.key())
+                    : QStringLiteral("Champ inconnu : %1 (attendus : %2).")
+                          .arg(it.key(), known.join(QStringLiteral(", ")))};
     return object;
 }
 
 Refusal wrongType(const QString &field, const QString &expected)
 {
-    return Refusal{400, QStringLiteral("Le champ %1 doit être %2.").arg(field, expected)};
+    return Refusal{400, QCoreApplication::translate("Remote", "Le champ %1 doit être %2.").arg(field, expected)};
 }
 
 } // namespace
@@ -40,10 +44,11 @@ std::variant<LoginCommand, Refusal> readLogin(const QByteArray &body)
         return *refusal;
     const QJsonValue password = std::get<QJsonObject>(read).value(QStringLiteral("password"));
     if (!password.isString())
-        return wrongType(QStringLiteral("password"), QStringLiteral("un texte"));
+        return wrongType(QStringLiteral("password"), QCoreApplication::translate("Remote", "un texte"));
     QByteArray bytes = password.toString().toUtf8();
     if (bytes.size() > kMaxPasswordBytes)
-        return Refusal{400, QStringLiteral("Mot de passe trop long (%1 octets au plus).").arg(kMaxPasswordBytes)};
+        return Refusal{400, QCoreApplication::translate("Remote", "Mot de passe trop long (%1 octets au plus).")
+                                .arg(kMaxPasswordBytes)};
     return LoginCommand{std::move(bytes)};
 }
 
@@ -54,7 +59,8 @@ std::variant<SwitchesCommand, Refusal> readSwitches(const QByteArray &body)
         return *refusal;
     const QJsonObject &object = std::get<QJsonObject>(read);
     if (object.isEmpty())
-        return Refusal{400, QStringLiteral("Aucun interrupteur : rotor, doppler ou receiver est attendu.")};
+        return Refusal{
+            400, QCoreApplication::translate("Remote", "Aucun interrupteur : rotor, doppler ou receiver est attendu.")};
     SwitchesCommand command;
     for (auto [field, target] : {std::pair{QStringLiteral("rotor"), &command.rotor},
                                  std::pair{QStringLiteral("doppler"), &command.doppler},
@@ -62,7 +68,7 @@ std::variant<SwitchesCommand, Refusal> readSwitches(const QByteArray &body)
         if (!object.contains(field))
             continue;
         if (!object.value(field).isBool())
-            return wrongType(field, QStringLiteral("true ou false"));
+            return wrongType(field, QCoreApplication::translate("Remote", "true ou false"));
         *target = object.value(field).toBool();
     }
     return command;
@@ -79,10 +85,12 @@ std::variant<PointingCommand, Refusal> readPointing(const QByteArray &body)
                                         std::tuple{QStringLiteral("elevation"), &command.elevationDeg, 90.0}}) {
         const QJsonValue value = object.value(field);
         if (!value.isDouble())
-            return wrongType(field, QStringLiteral("un nombre de degrés"));
+            return wrongType(field, QCoreApplication::translate("Remote", "un nombre de degrés"));
         const double degrees = value.toDouble();
         if (!std::isfinite(degrees) || degrees < 0 || degrees > limit)
-            return Refusal{400, QStringLiteral("Le champ %1 doit être entre 0 et %2 degrés.").arg(field).arg(limit)};
+            return Refusal{400, QCoreApplication::translate("Remote", "Le champ %1 doit être entre 0 et %2 degrés.")
+                                    .arg(field)
+                                    .arg(limit)};
         *target = degrees;
     }
     return command;
@@ -95,20 +103,21 @@ std::variant<TuningCommand, Refusal> readTuning(const QByteArray &body)
         return *refusal;
     const QJsonObject &object = std::get<QJsonObject>(read);
     if (object.isEmpty())
-        return Refusal{400, QStringLiteral("Rien à accorder : step_hz ou steps est attendu.")};
+        return Refusal{400, QCoreApplication::translate("Remote", "Rien à accorder : step_hz ou steps est attendu.")};
     TuningCommand command;
     if (object.contains(QStringLiteral("step_hz"))) {
         const QJsonValue value = object.value(QStringLiteral("step_hz"));
         const double step = value.toDouble();
         if (!value.isDouble() || (step != 10 && step != 100 && step != 1000))
-            return Refusal{400, QStringLiteral("Le pas step_hz doit être 10, 100 ou 1000 Hz.")};
+            return Refusal{400, QCoreApplication::translate("Remote", "Le pas step_hz doit être 10, 100 ou 1000 Hz.")};
         command.stepHz = int(step);
     }
     if (object.contains(QStringLiteral("steps"))) {
         const QJsonValue value = object.value(QStringLiteral("steps"));
         const double steps = value.toDouble();
         if (!value.isDouble() || steps != std::floor(steps) || std::abs(steps) > kMaxTuningSteps)
-            return Refusal{400, QStringLiteral("Le champ steps doit être un nombre entier de pas entre -%1 et %1.")
+            return Refusal{400, QCoreApplication::translate(
+                                    "Remote", "Le champ steps doit être un nombre entier de pas entre -%1 et %1.")
                                     .arg(kMaxTuningSteps)};
         command.steps = int(steps);
     }

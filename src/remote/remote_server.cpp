@@ -1,9 +1,11 @@
 #include "remote/remote_server.h"
 
 #include "remote/remote_commands.h"
+#include "remote/remote_page_texts.h"
 #include "remote/remote_passwords.h"
 #include "remote/remote_station.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QHttpServerRouterRule>
 #include <QJsonArray>
@@ -39,7 +41,7 @@ const QByteArray kSecurityPolicy = "default-src 'none'; script-src 'self'; style
 // The page: a fixed list, so no path can name anything else.
 struct PageFile {
     const char *path;
-    const char *resource;
+    const char *resource; // none: the texts in the station's language
     const char *type;
 };
 constexpr PageFile kPage[] = {
@@ -47,6 +49,7 @@ constexpr PageFile kPage[] = {
     {"/app.js", ":/remote/app.js", "text/javascript; charset=utf-8"},
     {"/style.css", ":/remote/style.css", "text/css; charset=utf-8"},
     {"/sky.js", ":/remote/sky.js", "text/javascript; charset=utf-8"},
+    {"/texts.js", nullptr, "text/javascript; charset=utf-8"},
 };
 
 const QStringList kCommands = {QStringLiteral("/api/switches"), QStringLiteral("/api/pointing"),
@@ -128,7 +131,7 @@ QString RemoteServer::start(const RemoteSettings &settings, const RemoteLimits &
         QFile certificateFile(settings.certificateFile);
         QFile keyFile(settings.keyFile);
         if (!certificateFile.open(QIODevice::ReadOnly) || !keyFile.open(QIODevice::ReadOnly))
-            return QStringLiteral("Le certificat ou la clé ne peut pas être lu.");
+            return QCoreApplication::translate("Remote", "Le certificat ou la clé ne peut pas être lu.");
         const QList<QSslCertificate> chain = QSslCertificate::fromDevice(&certificateFile, QSsl::Pem);
         QSslKey key(&keyFile, QSsl::Ec, QSsl::Pem);
         if (key.isNull()) {
@@ -136,9 +139,11 @@ QString RemoteServer::start(const RemoteSettings &settings, const RemoteLimits &
             key = QSslKey(&keyFile, QSsl::Rsa, QSsl::Pem);
         }
         if (chain.isEmpty() || chain.front().isNull())
-            return QStringLiteral("Le fichier %1 ne contient pas de certificat PEM.").arg(settings.certificateFile);
+            return QCoreApplication::translate("Remote", "Le fichier %1 ne contient pas de certificat PEM.")
+                .arg(settings.certificateFile);
         if (key.isNull())
-            return QStringLiteral("Le fichier %1 ne contient pas de clé privée PEM (RSA ou EC) sans mot de passe.")
+            return QCoreApplication::translate(
+                       "Remote", "Le fichier %1 ne contient pas de clé privée PEM (RSA ou EC) sans mot de passe.")
                 .arg(settings.keyFile);
         for (const QString &name : chain.front().subjectAlternativeNames().values(QSsl::DnsEntry))
             certificateNames_.insert(name.toLower());
@@ -158,7 +163,7 @@ QString RemoteServer::start(const RemoteSettings &settings, const RemoteLimits &
     if (!listener->listen(QHostAddress(settings.address), quint16(settings.port))) {
         const QString why = listener->errorString();
         http_.reset();
-        return QStringLiteral("Le serveur ne peut pas écouter sur %1:%2 : %3")
+        return QCoreApplication::translate("Remote", "Le serveur ne peut pas écouter sur %1:%2 : %3")
             .arg(settings.address)
             .arg(settings.port)
             .arg(why);
@@ -207,11 +212,13 @@ void RemoteServer::publish()
     bool ended = false;
     for (const LiveClient &client : std::vector<LiveClient>(clients_)) {
         if (!sessions_.useKey(client.sessionKey, now)) {
-            dropClient(client.socket, kSessionEnded, QStringLiteral("Session terminée : connectez-vous à nouveau."));
+            dropClient(client.socket, kSessionEnded,
+                       QCoreApplication::translate("Remote", "Session terminée : connectez-vous à nouveau."));
             ended = true;
         } else if (client.socket->bytesToWrite() > kSlowClientBytes) {
-            dropClient(client.socket, QWebSocketProtocol::CloseCodePolicyViolated,
-                       QStringLiteral("Client trop lent : il ne lit pas ce qui lui est envoyé."));
+            dropClient(
+                client.socket, QWebSocketProtocol::CloseCodePolicyViolated,
+                QCoreApplication::translate("Remote", "Client trop lent : il ne lit pas ce qui lui est envoyé."));
         } else {
             client.socket->sendTextMessage(message);
         }
@@ -224,7 +231,8 @@ void RemoteServer::cutAllSessions()
 {
     sessions_.closeAll();
     for (const LiveClient &client : std::vector<LiveClient>(clients_))
-        dropClient(client.socket, kSessionEnded, QStringLiteral("Sessions coupées depuis la station."));
+        dropClient(client.socket, kSessionEnded,
+                   QCoreApplication::translate("Remote", "Sessions coupées depuis la station."));
     emit sessionsChanged();
 }
 
@@ -344,29 +352,33 @@ void RemoteServer::answer(const QHttpServerRequest &request, QHttpServerResponde
     const QString path = request.url().path(QUrl::FullyEncoded);
     const auto method = request.method();
     if (!hostAllowed(request.value("host"))) {
-        refuse(responder, {400, QStringLiteral("Nom d'hôte refusé : ouvrez la station par son adresse.")});
+        refuse(responder,
+               {400, QCoreApplication::translate("Remote", "Nom d'hôte refusé : ouvrez la station par son adresse.")});
         return;
     }
     for (const PageFile &file : kPage) {
         if (path != QLatin1String(file.path))
             continue;
         if (method != QHttpServerRequest::Method::Get) {
-            refuse(responder, {405, QStringLiteral("Méthode non permise : GET attendu.")});
+            refuse(responder, {405, QCoreApplication::translate("Remote", "Méthode non permise : GET attendu.")});
             return;
         }
-        QFile resource(QString::fromLatin1(file.resource));
-        resource.open(QIODevice::ReadOnly);
-        send(responder, 200, file.type, resource.readAll(), {{"Cache-Control", "no-cache"}});
+        QFile resource(QString::fromLatin1(file.resource ? file.resource : ""));
+        if (file.resource)
+            resource.open(QIODevice::ReadOnly);
+        send(responder, 200, file.type, file.resource ? resource.readAll() : remotePageTexts(),
+             {{"Cache-Control", "no-cache"}});
         return;
     }
     if (path == QLatin1String("/api/live")) {
-        refuse(responder, liveRefusal(request).value_or(Refusal{400, QStringLiteral("WebSocket attendu.")}));
+        refuse(responder, liveRefusal(request).value_or(
+                              Refusal{400, QCoreApplication::translate("Remote", "WebSocket attendu.")}));
         return;
     }
     const bool post = method == QHttpServerRequest::Method::Post;
     if (path == QLatin1String("/api/login")) {
         if (!post)
-            refuse(responder, {405, QStringLiteral("Méthode non permise : POST attendu.")});
+            refuse(responder, {405, QCoreApplication::translate("Remote", "Méthode non permise : POST attendu.")});
         else
             login(request, std::move(responder));
         return;
@@ -374,8 +386,9 @@ void RemoteServer::answer(const QHttpServerRequest &request, QHttpServerResponde
     if (path == QLatin1String("/api/state") || path == QLatin1String("/api/logout") || kCommands.contains(path)) {
         const bool wantsGet = path == QLatin1String("/api/state");
         if (wantsGet ? method != QHttpServerRequest::Method::Get : !post) {
-            refuse(responder, {405, wantsGet ? QStringLiteral("Méthode non permise : GET attendu.")
-                                             : QStringLiteral("Méthode non permise : POST attendu.")});
+            refuse(responder,
+                   {405, wantsGet ? QCoreApplication::translate("Remote", "Méthode non permise : GET attendu.")
+                                  : QCoreApplication::translate("Remote", "Méthode non permise : POST attendu.")});
             return;
         }
         command(path, request, responder);
@@ -388,7 +401,7 @@ void RemoteServer::command(const QString &path, const QHttpServerRequest &reques
 {
     const Caller who = caller(request.value("authorization"), request.value("cookie"));
     if (!who.session) {
-        refuse(responder, {401, QStringLiteral("Session absente ou expirée : connectez-vous.")});
+        refuse(responder, {401, QCoreApplication::translate("Remote", "Session absente ou expirée : connectez-vous.")});
         return;
     }
     if (path == QLatin1String("/api/state")) {
@@ -401,12 +414,13 @@ void RemoteServer::command(const QString &path, const QHttpServerRequest &reques
     // state-changing call by cookie must come from this page.
     const QByteArray origin = request.value("origin");
     if ((who.byCookie || !origin.isEmpty()) && !sameOrigin(origin, request.value("host"))) {
-        refuse(responder, {403, QStringLiteral("Requête d'un autre site refusée.")});
+        refuse(responder, {403, QCoreApplication::translate("Remote", "Requête d'un autre site refusée.")});
         return;
     }
     const QByteArray body = request.body();
     if (!body.trimmed().isEmpty() && !request.value("content-type").toLower().startsWith("application/json")) {
-        refuse(responder, {415, QStringLiteral("Corps refusé : Content-Type application/json attendu.")});
+        refuse(responder,
+               {415, QCoreApplication::translate("Remote", "Corps refusé : Content-Type application/json attendu.")});
         return;
     }
     if (path == QLatin1String("/api/logout")) {
@@ -415,14 +429,16 @@ void RemoteServer::command(const QString &path, const QHttpServerRequest &reques
             return;
         }
         sessions_.close(who.token);
-        closeClients(who.token, kSessionEnded, QStringLiteral("Session terminée."));
+        closeClients(who.token, kSessionEnded, QCoreApplication::translate("Remote", "Session terminée."));
         sendJson(responder, 200, {{QStringLiteral("ok"), true}},
                  {{"Set-Cookie", kCookieName + "=; Path=/; Max-Age=0; HttpOnly; SameSite=Strict"}});
         emit sessionsChanged();
         return;
     }
     if (who.session->role != RemoteRole::Operator) {
-        refuse(responder, {403, QStringLiteral("Réservé à l'opérateur : ce mot de passe permet seulement de regarder.")});
+        refuse(responder,
+               {403, QCoreApplication::translate(
+                         "Remote", "Réservé à l'opérateur : ce mot de passe permet seulement de regarder.")});
         return;
     }
     const auto done = [&](const QString &refusal) {
@@ -461,11 +477,12 @@ void RemoteServer::login(const QHttpServerRequest &request, QHttpServerResponder
     const QString address = request.remoteAddress().toString();
     const QByteArray origin = request.value("origin");
     if (!origin.isEmpty() && !sameOrigin(origin, request.value("host"))) {
-        refuse(responder, {403, QStringLiteral("Requête d'un autre site refusée.")});
+        refuse(responder, {403, QCoreApplication::translate("Remote", "Requête d'un autre site refusée.")});
         return;
     }
     if (!request.value("content-type").toLower().startsWith("application/json")) {
-        refuse(responder, {415, QStringLiteral("Corps refusé : Content-Type application/json attendu.")});
+        refuse(responder,
+               {415, QCoreApplication::translate("Remote", "Corps refusé : Content-Type application/json attendu.")});
         return;
     }
     const std::int64_t wait = throttle_.waitMs(address, nowMs());
@@ -473,7 +490,8 @@ void RemoteServer::login(const QHttpServerRequest &request, QHttpServerResponder
         const QByteArray seconds = QByteArray::number(std::max<std::int64_t>(1, (wait + 999) / 1000));
         sendJson(responder, 429,
                  {{QStringLiteral("error"),
-                   QStringLiteral("Trop d'essais depuis cette adresse : réessayez dans %1 s.").arg(seconds)}},
+                   QCoreApplication::translate("Remote", "Trop d'essais depuis cette adresse : réessayez dans %1 s.")
+                       .arg(seconds)}},
                  {{"Retry-After", seconds}});
         return;
     }
@@ -483,7 +501,9 @@ void RemoteServer::login(const QHttpServerRequest &request, QHttpServerResponder
         return;
     }
     if (checks_.activeThreadCount() >= checks_.maxThreadCount()) {
-        sendJson(responder, 503, {{QStringLiteral("error"), QStringLiteral("Serveur occupé : réessayez dans un instant.")}},
+        sendJson(responder, 503,
+                 {{QStringLiteral("error"),
+                   QCoreApplication::translate("Remote", "Serveur occupé : réessayez dans un instant.")}},
                  {{"Retry-After", "1"}});
         return;
     }
@@ -510,7 +530,8 @@ void RemoteServer::login(const QHttpServerRequest &request, QHttpServerResponder
                     if (socket)
                         sendJson(*waiting, 503,
                                  {{QStringLiteral("error"),
-                                   QStringLiteral("Les mots de passe viennent de changer : réessayez.")}});
+                                   QCoreApplication::translate("Remote",
+                                                               "Les mots de passe viennent de changer : réessayez.")}});
                     return;
                 }
                 loginChecked(socket, waiting, address, role);
@@ -529,7 +550,7 @@ void RemoteServer::loginChecked(QPointer<QTcpSocket> socket, std::shared_ptr<QHt
         if (throttle_.failed(address, nowMs()) >= 3 && toldRefused_.insert(address).second)
             emit loginsRefused(address);
         if (socket)
-            refuse(*responder, {401, QStringLiteral("Mot de passe refusé.")});
+            refuse(*responder, {401, QCoreApplication::translate("Remote", "Mot de passe refusé.")});
         return;
     }
     throttle_.succeeded(address);
@@ -543,17 +564,19 @@ void RemoteServer::loginChecked(QPointer<QTcpSocket> socket, std::shared_ptr<QHt
 std::optional<Refusal> RemoteServer::liveRefusal(const QHttpServerRequest &request)
 {
     if (request.value("upgrade").compare("websocket", Qt::CaseInsensitive) != 0)
-        return Refusal{400, QStringLiteral("WebSocket attendu.")};
+        return Refusal{400, QCoreApplication::translate("Remote", "WebSocket attendu.")};
     if (!hostAllowed(request.value("host")))
-        return Refusal{400, QStringLiteral("Nom d'hôte refusé : ouvrez la station par son adresse.")};
+        return Refusal{400,
+                       QCoreApplication::translate("Remote", "Nom d'hôte refusé : ouvrez la station par son adresse.")};
     const QByteArray origin = request.value("origin");
     if (!origin.isEmpty() && !sameOrigin(origin, request.value("host")))
-        return Refusal{403, QStringLiteral("Origine refusée : seule la page de la station peut s'abonner.")};
+        return Refusal{403, QCoreApplication::translate(
+                                "Remote", "Origine refusée : seule la page de la station peut s'abonner.")};
     const Caller who = caller(request.value("authorization"), request.value("cookie"));
     if (!who.session)
-        return Refusal{401, QStringLiteral("Session absente ou expirée : connectez-vous.")};
+        return Refusal{401, QCoreApplication::translate("Remote", "Session absente ou expirée : connectez-vous.")};
     if (who.byCookie && origin.isEmpty())
-        return Refusal{403, QStringLiteral("Origine absente : un navigateur doit la donner.")};
+        return Refusal{403, QCoreApplication::translate("Remote", "Origine absente : un navigateur doit la donner.")};
     return std::nullopt;
 }
 
@@ -568,7 +591,8 @@ void RemoteServer::liveConnected()
         const Caller who = caller(request.rawHeader("Authorization"), request.rawHeader("Cookie"));
         const QByteArray host = request.rawHeader("Host");
         if (!who.session || (!socket->origin().isEmpty() && !sameOrigin(socket->origin().toLatin1(), host))) {
-            socket->close(QWebSocketProtocol::CloseCodePolicyViolated, QStringLiteral("Session ou origine refusée."));
+            socket->close(QWebSocketProtocol::CloseCodePolicyViolated,
+                          QCoreApplication::translate("Remote", "Session ou origine refusée."));
             socket->deleteLater();
             continue;
         }
@@ -600,10 +624,11 @@ void RemoteServer::liveMessage(QWebSocket *socket, const QString &text)
         socket->sendTextMessage(QStringLiteral("{\"type\":\"pong\"}"));
         return;
     }
-    const QString reason = error.error != QJsonParseError::NoError || !document.isObject()
-                               ? QStringLiteral("Message illisible : un objet JSON est attendu.")
-                               : QStringLiteral("Message inconnu : seul {\"type\": \"ping\"} est attendu ; "
-                                                "les commandes passent par l'API.");
+    const QString reason =
+        error.error != QJsonParseError::NoError || !document.isObject()
+            ? QCoreApplication::translate("Remote", "Message illisible : un objet JSON est attendu.")
+            : QCoreApplication::translate("Remote", "Message inconnu : seul {\"type\": \"ping\"} est attendu ; "
+                                                    "les commandes passent par l'API.");
     socket->sendTextMessage(QString::fromUtf8(
         QJsonDocument(QJsonObject{{QStringLiteral("type"), QStringLiteral("error")},
                                   {QStringLiteral("status"), 400},
@@ -612,7 +637,8 @@ void RemoteServer::liveMessage(QWebSocket *socket, const QString &text)
     const auto client = std::find_if(clients_.begin(), clients_.end(),
                                      [socket](const LiveClient &c) { return c.socket == socket; });
     if (client != clients_.end() && ++client->refused > kMaxLiveRefusals)
-        dropClient(socket, QWebSocketProtocol::CloseCodePolicyViolated, QStringLiteral("Trop de messages refusés."));
+        dropClient(socket, QWebSocketProtocol::CloseCodePolicyViolated,
+                   QCoreApplication::translate("Remote", "Trop de messages refusés."));
 }
 
 } // namespace orvanta

@@ -2,6 +2,7 @@
 
 #include "platform/settings_store.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHostAddress>
 
@@ -44,7 +45,8 @@ QString roleName(RemoteRole role)
 
 QString roleCaption(RemoteRole role)
 {
-    return role == RemoteRole::Operator ? QStringLiteral("opérateur") : QStringLiteral("observateur");
+    return role == RemoteRole::Operator ? QCoreApplication::translate("RemoteSettings", "opérateur")
+                                        : QCoreApplication::translate("RemoteSettings", "observateur");
 }
 
 RemoteSettings loadRemoteSettings(const SettingsStore &store)
@@ -90,19 +92,24 @@ bool isLoopbackAddress(const QString &address)
 QString remoteStartRefusal(const RemoteSettings &settings)
 {
     if (QHostAddress(settings.address).isNull())
-        return QStringLiteral("L'adresse %1 n'est pas une adresse IP.").arg(settings.address);
+        return QCoreApplication::translate("RemoteSettings", "L'adresse %1 n'est pas une adresse IP.")
+            .arg(settings.address);
     if (settings.port < 0 || settings.port > 65535) // 0: any free port
-        return QStringLiteral("Le port %1 n'est pas entre 1 et 65535.").arg(settings.port);
+        return QCoreApplication::translate("RemoteSettings", "Le port %1 n'est pas entre 1 et 65535.")
+            .arg(settings.port);
     if (settings.operatorHash.isEmpty() && settings.viewerHash.isEmpty())
-        return QStringLiteral("Aucun mot de passe n'est défini : personne ne pourrait entrer. "
-                              "Définissez-en un dans Configuration > Station a distance.");
+        return QCoreApplication::translate("RemoteSettings",
+                                           "Aucun mot de passe n'est défini : personne ne pourrait entrer. "
+                                           "Définissez-en un dans Configuration > Station a distance.");
     if (!isLoopbackAddress(settings.address)) {
         if (settings.certificateFile.isEmpty() || settings.keyFile.isEmpty())
-            return QStringLiteral("Sur l'adresse %1, le serveur exige TLS : choisissez un certificat et sa clé (PEM).")
+            return QCoreApplication::translate(
+                       "RemoteSettings",
+                       "Sur l'adresse %1, le serveur exige TLS : choisissez un certificat et sa clé (PEM).")
                 .arg(settings.address);
         for (const QString &file : {settings.certificateFile, settings.keyFile})
             if (!QFileInfo(file).isReadable())
-                return QStringLiteral("Le fichier %1 ne peut pas être lu.").arg(file);
+                return QCoreApplication::translate("RemoteSettings", "Le fichier %1 ne peut pas être lu.").arg(file);
     }
     return {};
 }
@@ -118,13 +125,17 @@ std::optional<RemoteListen> parseRemoteListen(const QString &text, QString *erro
             listen.address = listen.address.mid(1, listen.address.size() - 2);
         portText = text.mid(colon + 1);
         if (QHostAddress(listen.address).isNull()) {
-            *error = QStringLiteral("--remote attend [ADRESSE:]PORT, et %1 n'est pas une adresse IP").arg(listen.address);
+            *error = QCoreApplication::translate("RemoteSettings",
+                                                 "--remote attend [ADRESSE:]PORT, et %1 n'est pas une adresse IP")
+                         .arg(listen.address);
             return std::nullopt;
         }
     }
     const auto port = wholeNumber(portText);
     if (!port || *port < 1 || *port > 65535) {
-        *error = QStringLiteral("--remote attend [ADRESSE:]PORT avec un port entre 1 et 65535, pas %1").arg(text);
+        *error = QCoreApplication::translate("RemoteSettings",
+                                             "--remote attend [ADRESSE:]PORT avec un port entre 1 et 65535, pas %1")
+                     .arg(text);
         return std::nullopt;
     }
     listen.port = *port;

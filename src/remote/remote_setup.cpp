@@ -109,7 +109,10 @@ public:
 int setRemotePasswordFromInput(const QString &settingsFile, const QString &role)
 {
     if (role != QLatin1String("operator") && role != QLatin1String("viewer")) {
-        std::fprintf(stderr, "orvanta: --set-remote-password attend operator ou viewer, pas %s\n", qPrintable(role));
+        std::fprintf(stderr, "orvanta: %s\n",
+                     qPrintable(QCoreApplication::translate("RemotePassword",
+                                                            "--set-remote-password attend operator ou viewer, pas %1")
+                                    .arg(role)));
         return 2;
     }
     // One line, at most a little more than any password needs.
@@ -120,7 +123,8 @@ int setRemotePasswordFromInput(const QString &settingsFile, const QString &role)
     if (!line.empty() && line.back() == '\r')
         line.pop_back();
     if (line.size() > 4096) {
-        std::fprintf(stderr, "orvanta: mot de passe trop long\n");
+        std::fprintf(stderr, "orvanta: %s\n",
+                     qPrintable(QCoreApplication::translate("RemotePassword", "mot de passe trop long")));
         return 2;
     }
     TerminalMessages messages;
@@ -133,8 +137,10 @@ int setRemotePasswordFromInput(const QString &settingsFile, const QString &role)
         std::fprintf(stderr, "orvanta: %s\n", qPrintable(error));
         return 1;
     }
-    std::printf(password.isEmpty() ? "Mot de passe %s retiré de %s\n" : "Mot de passe %s enregistré dans %s\n",
-                qPrintable(role), qPrintable(settingsFile));
+    const QString done = password.isEmpty()
+                             ? QCoreApplication::translate("RemotePassword", "Mot de passe %1 retiré de %2")
+                             : QCoreApplication::translate("RemotePassword", "Mot de passe %1 enregistré dans %2");
+    std::printf("%s\n", qPrintable(done.arg(role, settingsFile)));
     return 0;
 }
 

@@ -71,7 +71,8 @@ void Gs232::answered(const QByteArray &answer)
     if (badAnswerSaid_)
         return;
     badAnswerSaid_ = true;
-    const QString text = QStringLiteral("Le GS-232 a répondu « %1 » au lieu de sa position : la réponse est ignorée.")
+    const QString text = QCoreApplication::translate(
+                             "Gs232", "Le GS-232 a répondu « %1 » au lieu de sa position : la réponse est ignorée.")
                              .arg(QString::fromLatin1(answer.left(40)));
     messages_.information(text);
 }

@@ -149,9 +149,11 @@ private:
         if (badReadingSaid_)
             return;
         badReadingSaid_ = true;
-        note_ = QStringLiteral("Le rotor Hamlib a donné la position azimut %1, elevation %2, hors de ses limites : "
-                               "la lecture est ignorée.")
-                    .arg(shortestText(azimuth), shortestText(elevation));
+        note_ =
+            QCoreApplication::translate(
+                "HamlibRotator", "Le rotor Hamlib a donné la position azimut %1, elevation %2, hors de ses limites : "
+                                 "la lecture est ignorée.")
+                .arg(shortestText(azimuth), shortestText(elevation));
     }
 
     std::pair<double, double> withinLimits(double azimuth, double elevation)

@@ -78,7 +78,8 @@ SkyScene SkyFeed::scene(orbit::Satellites &satellites, const SkyTick &tick)
                 scene.infoLine += kSkyInfoSeparator + QCoreApplication::translate("Sky", "Éléments %1 j, AOS à %2 s près")
                                                           .arg(formatFixed(uncertainty->ageDays, 1),
                                                                formatFixed(uncertainty->seconds, 1));
-            scene.infoLine += kSkyInfoSeparator + QStringLiteral("LOS dans ") + countdownText(toLoss);
+            scene.infoLine +=
+                kSkyInfoSeparator + QCoreApplication::translate("Sky", "LOS dans ") + countdownText(toLoss);
         } else {
             // The tick stopped before the position (no frequency for the satellite).
             scene.infoLine = QString::fromStdString(tracked->name) + kSkyInfoSeparator

@@ -2,6 +2,7 @@
 
 #include "sky/sky_layout.h"
 
+#include <QCoreApplication>
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -183,9 +184,10 @@ std::vector<SkyTip> paintSky(QPainter &painter, int width, int height, const Sky
         painter.setPen(QPen(colour(sky_colours::kText), 1.0));
         painter.setBrush(colour(sky_colours::kOther));
         painter.drawEllipse(at, kOtherRadius, kOtherRadius);
-        tips.push_back({QRectF(at.x() - kOtherPickHalf, at.y() - kOtherPickHalf, 2 * kOtherPickHalf,
-                               2 * kOtherPickHalf),
-                        other.name + QStringLiteral(" : cliquez pour suivre ce satellite"), other.catalogNumber});
+        tips.push_back(
+            {QRectF(at.x() - kOtherPickHalf, at.y() - kOtherPickHalf, 2 * kOtherPickHalf, 2 * kOtherPickHalf),
+             other.name + QCoreApplication::translate("Sky", " : cliquez pour suivre ce satellite"),
+             other.catalogNumber});
     }
     if (scene.satelliteNow) {
         painter.setPen(Qt::NoPen);

@@ -107,8 +107,9 @@ void PredictionNotices::checkUncertainty(const orbit::Satellites *component, con
         if (!uncertainty || uncertainty->seconds <= orbit::kUncertaintyWorthSayingSeconds)
             continue;
         warnedUncertain_ << name;
-        notices_.later(QStringLiteral("%1 : éléments de %2 jours, son AOS peut arriver %3 s avant ou après l'heure "
-                                      "prévue (estimation). Mettez à jour les éléments.")
+        notices_.later(QCoreApplication::translate(
+                           "Tracking", "%1 : éléments de %2 jours, son AOS peut arriver %3 s avant ou après l'heure "
+                                       "prévue (estimation). Mettez à jour les éléments.")
                            .arg(name, formatFixed(uncertainty->ageDays, 1), formatFixed(uncertainty->seconds, 0)));
     }
 }

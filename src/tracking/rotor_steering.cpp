@@ -5,6 +5,8 @@
 #include "rotor/rotor.h"
 #include "rotor/rotor_lead.h"
 
+#include <QCoreApplication>
+
 #include <chrono>
 #include <cmath>
 
@@ -49,7 +51,7 @@ void RotorSteering::watch(Rotor &rotor, const Settings &settings)
     watch_.setSettings({settings.speeds, settings.allowedErrorDeg});
     meter_.observe(lastSentSteady_, *reading, *commandBefore_);
     if (const auto report = watch_.observe(lastSentSteady_, *reading, *commandBefore_); report && notify)
-        notify(QStringLiteral("Le rotor ne suit pas : il est à %1 et devrait être à %2.")
+        notify(QCoreApplication::translate("Tracking", "Le rotor ne suit pas : il est à %1 et devrait être à %2.")
                    .arg(angles(report->reading), angles(report->command)));
 }
 

@@ -11,6 +11,7 @@
 #include "tracking/station_drivers.h"
 #include "tracking/tick_rhythm.h"
 
+#include <QCoreApplication>
 #include <QTimer>
 
 #include <algorithm>
@@ -115,7 +116,7 @@ void TrackingWork::chooseToFollowLine(const QString &line)
     if (const auto pass = cycle_.passOnLine(line))
         chooseToFollow(pass->catalogNumber);
     else
-        links_.notices.later(QStringLiteral("Ce passage est termine."));
+        links_.notices.later(QCoreApplication::translate("Tracking", "Ce passage est termine."));
 }
 
 void TrackingWork::followAutomatically()

@@ -6,6 +6,8 @@
 #include "platform/settings_store.h"
 #include "platform/text_numbers.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -163,14 +165,14 @@ QString TransponderTuning::typeDownlink(const QString &megahertz)
 {
     const Transponder *t = transponder();
     if (!t)
-        return QStringLiteral("aucun transpondeur");
+        return QCoreApplication::translate("Transponders", "aucun transpondeur");
     // A French operator's comma is read as the point.
     const std::optional<double> value = parseNumber(QString(megahertz).replace(QLatin1Char(','), QLatin1Char('.')));
     if (!value || !std::isfinite(*value))
-        return QStringLiteral("pas un nombre");
+        return QCoreApplication::translate("Transponders", "pas un nombre");
     const qint64 hertz = std::llround(*value * 1e6);
     if (hertz < t->downlinkLow || hertz > t->downlinkHigh)
-        return QStringLiteral("hors de la bande %1 - %2 MHz")
+        return QCoreApplication::translate("Transponders", "hors de la bande %1 - %2 MHz")
             .arg(formatFixed(double(t->downlinkLow) / 1e6, 5), formatFixed(double(t->downlinkHigh) / 1e6, 5));
     downlink_ = hertz;
     return {};

@@ -3,6 +3,7 @@
 #include "platform/text_numbers.h"
 #include "platform/window_style.h"
 
+#include <QCoreApplication>
 #include <QAbstractSpinBox>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -92,7 +93,7 @@ TranspondeurWindow::TranspondeurWindow(TransponderTuning &tuning, RangeRate rang
     slider_->setObjectName(QStringLiteral("Transpondeur_Curseur"));
     typedDownlink_ = new QLineEdit;
     typedDownlink_->setObjectName(QStringLiteral("Transpondeur_Frequence"));
-    typedDownlink_->setPlaceholderText(QStringLiteral("Descente au satellite (MHz)"));
+    typedDownlink_->setPlaceholderText(QCoreApplication::translate("Transponders", "Descente au satellite (MHz)"));
     typedDownlink_->setFocusPolicy(Qt::ClickFocus);
 
     auto *steps = new QHBoxLayout;
@@ -116,11 +117,12 @@ TranspondeurWindow::TranspondeurWindow(TransponderTuning &tuning, RangeRate rang
     auto *offsets = new QFormLayout;
     offsets->addRow(tr("Décalage descente"), downlinkOffset_);
     offsets->addRow(tr("Décalage montée"), uplinkOffset_);
-    beacon_ = new QPushButton(QStringLiteral("Caler sur la balise"));
+    beacon_ = new QPushButton(QCoreApplication::translate("Transponders", "Caler sur la balise"));
     beacon_->setObjectName(QStringLiteral("Caler_Balise"));
     beacon_->setFocusPolicy(Qt::ClickFocus);
-    beacon_->setToolTip(QStringLiteral("La radio accordée à l'oreille sur la balise : le décalage de descente "
-                                       "devient l'écart entre la balise et la radio"));
+    beacon_->setToolTip(QCoreApplication::translate(
+        "Transponders", "La radio accordée à l'oreille sur la balise : le décalage de descente "
+                        "devient l'écart entre la balise et la radio"));
     offsets->addRow(QString(), beacon_);
     radio_ = new QLabel;
     radio_->setObjectName(QStringLiteral("Transpondeur_Etat_Radio"));
@@ -278,7 +280,7 @@ void TranspondeurWindow::typed()
     const QString refusal = tuning_.typeDownlink(typedDownlink_->text());
     if (!refusal.isEmpty()) {
         typedDownlink_->setStyleSheet(QStringLiteral("background: #ffd0d0"));
-        typedDownlink_->setToolTip(QStringLiteral("Refusée : ") + refusal);
+        typedDownlink_->setToolTip(QCoreApplication::translate("Transponders", "Refusée : ") + refusal);
         return;
     }
     typedDownlink_->clear();
@@ -302,13 +304,14 @@ void TranspondeurWindow::showRadio()
     const RadioState &state = tuning_.radioState();
     QStringList parts;
     if (state.uplinkVfo.isEmpty() && !state.uplinkRefused) {
-        radio_->setText(QStringLiteral("Radio : non pilotée"));
+        radio_->setText(QCoreApplication::translate("Transponders", "Radio : non pilotée"));
     } else {
-        parts << (state.satelliteMode ? QStringLiteral("mode satellite") : QStringLiteral("sans mode satellite"));
-        parts << (state.split ? QStringLiteral("split") : QStringLiteral("sans split"));
-        parts << (state.uplinkRefused ? QStringLiteral("montée refusée, non envoyée")
-                                      : QStringLiteral("montée sur ") + state.uplinkVfo);
-        radio_->setText(QStringLiteral("Radio : ") + parts.join(QStringLiteral(", ")));
+        parts << (state.satelliteMode ? QCoreApplication::translate("Transponders", "mode satellite")
+                                      : QCoreApplication::translate("Transponders", "sans mode satellite"));
+        parts << (state.split ? QStringLiteral("split") : QCoreApplication::translate("Transponders", "sans split"));
+        parts << (state.uplinkRefused ? QCoreApplication::translate("Transponders", "montée refusée, non envoyée")
+                                      : QCoreApplication::translate("Transponders", "montée sur ") + state.uplinkVfo);
+        radio_->setText(QCoreApplication::translate("Transponders", "Radio : ") + parts.join(QStringLiteral(", ")));
     }
     const bool calibrates = tuning_.beacon() && dial_ && dial_();
     beacon_->setEnabled(calibrates);

@@ -143,7 +143,7 @@ void TransponderWork::correct()
     } else if (hamlib && hamlib_.active()) {
         state = hamlib_.state();
     } else if (two && twoRadios_.active()) {
-        state.uplinkVfo = QStringLiteral("radio de montée");
+        state.uplinkVfo = QCoreApplication::translate("Transponders", "radio de montée");
     }
     state.uplinkRefused = tuning_.uplinkRefused();
     tuning_.setRadioState(state);
@@ -156,8 +156,10 @@ void TransponderWork::ft847Read(std::optional<qint64> hertz)
     if (!hertz) {
         if (!ft847Silent_)
             links_.messages.information(
-                QStringLiteral("Le FT847 ne répond pas à la lecture de sa fréquence SAT RX : le cadran est ignoré, "
-                               "les corrections continuent."),
+                QCoreApplication::translate(
+                    "Transponders",
+                    "Le FT847 ne répond pas à la lecture de sa fréquence SAT RX : le cadran est ignoré, "
+                    "les corrections continuent."),
                 QStringLiteral("Orvanta"), MessageBoxes::Icon::Warning);
         ft847Silent_ = true;
         ft847Satellite_.setReadsDial(false);

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Starts the real orvanta under Xvfb on the demo station during a pass, waits
 # for its main window, saves a screenshot and ends it through its own
-# shutdown (Ctrl+Q, then No to the park question). Usage:
-#   screenshot.sh BUILD_DIR SOURCE_DIR OUT.png
+# shutdown (Ctrl+Q, then No to the park question), in the demo's French or,
+# with "en", in English. Usage:
+#   screenshot.sh BUILD_DIR SOURCE_DIR OUT.png [fr|en]
 set -euo pipefail
-build=$1 source=$2 out=$3
+build=$1 source=$2 out=$3 language=${4:-fr}
 work=$(mktemp -d)
 xvfb_pid=""
 pid=""
@@ -44,7 +45,7 @@ done
 unset QT_QPA_PLATFORM
 export XDG_RUNTIME_DIR="$work"
 
-cp "$source/demo/Orvanta.ini" "$work/Orvanta.ini"
+sed "s/^Langue=.*/Langue=$language/" "$source/demo/Orvanta.ini" >"$work/Orvanta.ini"
 "$build/src/app/orvanta" --station "$source/demo" --settings "$work/Orvanta.ini" \
   --start-time 2026-06-27T07:05:00Z >"$work/log" 2>&1 &
 pid=$!
@@ -76,7 +77,7 @@ file "$out" | grep -q 'PNG image data' || fail "no screenshot"
 xdotool windowfocus --sync "$main" 2>/dev/null || true
 xdotool key ctrl+q
 for _ in $(seq 40); do
-  for box in $(xdotool search --onlyvisible --name '^Parkage$' 2>/dev/null || true); do
+  for box in $(xdotool search --onlyvisible --name '^(Parkage|Parking)$' 2>/dev/null || true); do
     xdotool windowfocus --sync "$box" 2>/dev/null || true
     xdotool key Escape 2>/dev/null || true
   done

@@ -1,6 +1,7 @@
 #include "platform/interface_language.h"
 
 #include <QCoreApplication>
+#include <QDirIterator>
 #include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -129,9 +130,9 @@ TEST(InterfaceLanguage, EveryTextOfTheSourcesHasItsEnglishTranslation)
     QProcess lupdate;
     lupdate.start(QStringLiteral(ORVANTA_LUPDATE),
                   {QStringLiteral("-extensions"), QStringLiteral("cpp,h"), QStringLiteral("-tr-function-alias"),
-                   QStringLiteral("translate+=cliText"), QStringLiteral("-no-obsolete"), QStringLiteral("-locations"),
-                   QStringLiteral("none"), QStringLiteral("-silent"), QStringLiteral(ORVANTA_SOURCE_DIR "/src"),
-                   QStringLiteral("-ts"), fresh});
+                   QStringLiteral("translate+=cliText,translate+=orbitText,QT_TRANSLATE_NOOP+=orbitTextLater"),
+                   QStringLiteral("-no-obsolete"), QStringLiteral("-locations"), QStringLiteral("none"),
+                   QStringLiteral("-silent"), QStringLiteral(ORVANTA_SOURCE_DIR "/src"), QStringLiteral("-ts"), fresh});
     ASSERT_TRUE(lupdate.waitForFinished(120000));
     ASSERT_EQ(lupdate.exitCode(), 0) << lupdate.readAllStandardError().constData();
 
@@ -142,6 +143,46 @@ TEST(InterfaceLanguage, EveryTextOfTheSourcesHasItsEnglishTranslation)
         EXPECT_TRUE(message.finished && !message.translation.isEmpty()) << "untranslated: " << qPrintable(where);
         EXPECT_EQ(placeholders(message.source), placeholders(message.translation)) << qPrintable(where);
     }
+}
+
+// A French text written in the sources with its accents, but handed to no
+// translation call (tr, QCoreApplication::translate, cliText, orbitText and
+// their markers), would reach an English operator in French. Continuation
+// lines of a text begun on the line above belong to that call.
+TEST(InterfaceLanguage, NoAccentedTextOfTheSourcesBypassesTheTranslation)
+{
+    static const QRegularExpression accent(QStringLiteral("[éèêàâçùûôîœÉÈÀÇ]"));
+    static const QRegularExpression literal(QStringLiteral(R"re("((?:[^"\\]|\\.)*)")re"));
+    static const QRegularExpression call(QStringLiteral(
+        R"re(\b(tr|translate|cliText|orbitText|orbitTextLater|QT_TRANSLATE_NOOP|QT_TR_NOOP)\s*\(\s*("[^"]*"\s*,\s*)?$)re"));
+    // Said in both languages on purpose, and a language named in its own.
+    const QStringList meant = {QStringLiteral("La langue choisie sera celle du prochain démarrage d'Orvanta.\\n"),
+                               QStringLiteral("Français")};
+    QStringList bypassing;
+    QDirIterator files(QStringLiteral(ORVANTA_SOURCE_DIR "/src"), {QStringLiteral("*.cpp"), QStringLiteral("*.h")},
+                       QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        QFile file(files.next());
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        int number = 0;
+        for (const QByteArray &bytes : file.readAll().split('\n')) {
+            ++number;
+            const QString line = QString::fromUtf8(bytes);
+            const QString start = line.trimmed();
+            if (start.startsWith(QLatin1String("//")) || start.startsWith(QLatin1Char('"')))
+                continue;
+            for (const auto &text : literal.globalMatch(line)) {
+                const QString before = line.left(text.capturedStart());
+                if (!accent.match(text.captured(1)).hasMatch() || meant.contains(text.captured(1))
+                    || (before.count(QLatin1Char('"')) % 2 == 0 && before.contains(QLatin1String("//")))
+                    || call.match(before).hasMatch())
+                    continue;
+                bypassing << QStringLiteral("%1:%2: %3").arg(file.fileName().section('/', -2), QString::number(number),
+                                                              text.captured(1));
+            }
+        }
+    }
+    EXPECT_TRUE(bypassing.isEmpty()) << qPrintable(bypassing.join('\n'));
 }
 
 } // namespace

@@ -1,12 +1,15 @@
 #include "fake_station.h"
 #include "loopback_client.h"
 
+#include "platform/interface_language.h"
 #include "remote/remote_passwords.h"
 #include "remote/remote_server.h"
 
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSslSocket>
 #include <QTemporaryDir>
@@ -358,7 +361,7 @@ TEST_F(RemoteServerTest, SlowClientsAndTooManyConnectionsAreCut)
 TEST_F(RemoteServerTest, ThePageIsServedWholeFromTheResourcesUnderAStrictPolicy)
 {
     qint64 total = 0;
-    for (const QByteArray path : {"/", "/app.js", "/sky.js", "/style.css"}) {
+    for (const QByteArray path : {"/", "/app.js", "/sky.js", "/style.css", "/texts.js"}) {
         const HttpAnswer answer = exchange(port, httpRequest("GET", path));
         EXPECT_EQ(answer.status, 200) << path.constData();
         EXPECT_TRUE(answer.headers["content-security-policy"].contains("script-src 'self'"));
@@ -367,6 +370,34 @@ TEST_F(RemoteServerTest, ThePageIsServedWholeFromTheResourcesUnderAStrictPolicy)
         total += answer.body.size();
     }
     EXPECT_LT(total, 200 * 1024);
+}
+
+// The page is written in French; its texts come in the station's language.
+TEST_F(RemoteServerTest, ThePageTextsFollowTheStationsLanguage)
+{
+    const HttpAnswer french = exchange(port, httpRequest("GET", "/texts.js"));
+    EXPECT_EQ(french.status, 200);
+    EXPECT_TRUE(french.body.contains(R"("langue":"fr","textes":{})")) << french.body.constData();
+    const InterfaceTranslations english(InterfaceLanguage::English);
+    const HttpAnswer inEnglish = exchange(port, httpRequest("GET", "/texts.js"));
+    EXPECT_TRUE(inEnglish.body.contains(R"("langue":"en")")) << inEnglish.body.constData();
+    // Every text of the page has its English, but those English writes alike.
+    const QJsonObject table = QJsonDocument::fromJson(inEnglish.body.mid(inEnglish.body.indexOf('{')).chopped(2))
+                                  .object()["textes"]
+                                  .toObject();
+    EXPECT_EQ(table["Se deconnecter"].toString(), "Log out");
+    QFile page(QStringLiteral(":/remote/index.html"));
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(page.readAll());
+    static const QRegularExpression shown(QStringLiteral(">([^<]*[A-Za-z][^<]*)<|aria-label=\"([^\"]+)\""));
+    const QStringList alike = {"Orvanta", "Satellite", "Elevation", "Doppler", "Radio", "10 Hz", "100 Hz", "1 kHz"};
+    for (const auto &match : shown.globalMatch(html.mid(html.indexOf(QLatin1String("<title>"))))) {
+        const QString text = (match.captured(1) + match.captured(2)).trimmed();
+        EXPECT_TRUE(table.contains(text) || alike.contains(text)) << qPrintable(text);
+    }
+    // A refusal from the API speaks English too.
+    EXPECT_EQ(exchange(port, httpRequest("POST", "/")).json().value("error").toString(),
+              "Method not allowed: GET expected.");
 }
 
 TEST(RemoteServerStart, RefusesWithoutPasswordAndOffLoopbackWithoutTls)

@@ -1,26 +1,22 @@
 #pragma once
 
-#include <functional>
-#include <initializer_list>
-#include <string>
+#include "orbit/engine_text.h"
 
-// The commands' messages and usage are written in French. A program that
-// holds the texts of another language puts in the translator that finds
-// them; without one, the French texts are printed as they are.
+// The commands' messages and usage are written in French and translated
+// through the engine's translator (orbit/engine_text.h), which the program
+// puts in when it speaks another language.
 namespace orvanta::orbit::cli
 {
 
-// Context and French text in, the text to print out.
-using TextTranslator = std::function<std::string(const char *context, const char *text)>;
-
-void setTextTranslator(TextTranslator translator);
+using orbit::fillIn;
+using orbit::setTextTranslator;
+using orbit::TextTranslator;
 
 // The text in the language in force. Qt's lupdate collects these calls as it
 // collects QCoreApplication::translate (-tr-function-alias translate+=cliText).
-std::string cliText(const char *context, const char *text);
-
-// The text with %1, %2... replaced by the values, in one pass (a value that
-// holds "%2" stays as it is).
-std::string fillIn(const std::string &text, std::initializer_list<std::string> values);
+inline std::string cliText(const char *context, const char *text)
+{
+    return orbitText(context, text);
+}
 
 } // namespace orvanta::orbit::cli

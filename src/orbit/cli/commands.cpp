@@ -90,8 +90,10 @@ void warnFarFromEpoch(const Satellites &satellites, const std::vector<std::strin
                       std::ostream &err)
 {
     for (const std::string &name : satellites.farFromEpoch(names, instant, kDoubtfulDaysFromEpoch))
-        err << "orvanta-orbit : " << name << " : éléments à plus de " << shortestText(kDoubtfulDaysFromEpoch)
-            << " jours de l'instant demandé, prédiction peu sûre\n";
+        err << "orvanta-orbit : "
+            << fillIn(cliText("OrbitCommand", "%1 : éléments à plus de %2 jours de l'instant demandé, prédiction peu sûre"),
+                      {name, shortestText(kDoubtfulDaysFromEpoch)})
+            << '\n';
 }
 
 int passesCommand(const std::vector<std::string> &arguments, std::ostream &out, std::ostream &err)

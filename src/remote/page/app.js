@@ -4,10 +4,23 @@
 // the same API scripts use.
 (() => {
   const $ = (id) => document.getElementById(id);
+  const page = window.ORVANTA_PAGE || { langue: 'fr', textes: {} };
+  const t = (francais) => page.textes[francais] || francais;
+  // The page is written in French: its texts are shown in the station's language.
+  document.documentElement.lang = page.langue;
+  document.title = t(document.title);
+  const parcours = document.createTreeWalker(document.body, NodeFilter.SHOW_TEXT);
+  for (let noeud = parcours.nextNode(); noeud; noeud = parcours.nextNode()) {
+    const texte = noeud.nodeValue.trim();
+    if (texte) noeud.nodeValue = noeud.nodeValue.replace(texte, t(texte));
+  }
+  for (const element of document.querySelectorAll('[aria-label]'))
+    element.setAttribute('aria-label', t(element.getAttribute('aria-label')));
   let socket = null;
   let attente = 1000; // before the next reconnection, doubled up to 15 s
   let connecte = false;
 
+  const refus = (statut) => t('Refus %1').replace('%1', statut);
   const heure = (iso) => (iso ? iso.slice(11, 19) : '-');
   const nombre = (valeur, decimales, unite) =>
     (valeur === null || valeur === undefined ? '-' : `${valeur.toFixed(decimales)} ${unite}`);
@@ -27,16 +40,16 @@
       if (cle in etat.sky) chemins[cle] = etat.sky[cle];
       else etat.sky[cle] = chemins[cle];
     }
-    $('heure').textContent = `${heure(etat.time)} TU`;
+    $('heure').textContent = `${heure(etat.time)} ${t('TU')}`;
     const s = etat.followed;
-    $('suivi-nom').textContent = s ? `${s.name} (${s.catalog_number})` : 'aucun';
+    $('suivi-nom').textContent = s ? `${s.name} (${s.catalog_number})` : t('aucun');
     $('suivi-az').textContent = s ? nombre(s.azimuth, 1, '°') : '-';
     $('suivi-el').textContent = s ? nombre(s.elevation, 1, '°') : '-';
     $('suivi-vr').textContent = s ? nombre(s.range_rate_km_s, 3, 'km/s') : '-';
     $('suivi-freq').textContent = s ? mhz(s.frequency_hz) : '-';
     $('suivi-dop').textContent = s && s.doppler_hz !== null ? nombre(s.doppler_hz / 1000, 3, 'kHz') : '-';
     const a = etat.awaited;
-    $('attendu-nom').textContent = a ? `${a.name} (${a.catalog_number})` : 'aucun';
+    $('attendu-nom').textContent = a ? `${a.name} (${a.catalog_number})` : t('aucun');
     $('attendu-az').textContent = a ? nombre(a.azimuth, 1, '°') : '-';
     const r = etat.devices.rotor;
     $('lecture-rotor').textContent = r ? `${r.azimuth.toFixed(0)}° / ${r.elevation.toFixed(0)}°` : '-';
@@ -72,7 +85,7 @@
     socket = new WebSocket(adresse.href);
     socket.onopen = () => {
       attente = 1000;
-      $('liaison').textContent = 'en direct';
+      $('liaison').textContent = t('en direct');
       $('liaison').className = 'allume';
     };
     socket.onmessage = (evenement) => {
@@ -81,12 +94,12 @@
     };
     socket.onclose = (evenement) => {
       socket = null;
-      $('liaison').textContent = 'hors ligne';
+      $('liaison').textContent = t('hors ligne');
       $('liaison').className = 'eteint';
       if (!connecte) return;
       if (evenement.code === 4401 || evenement.code === 1008) {
         connecte = false;
-        $('refus').textContent = evenement.reason || 'Session terminee.';
+        $('refus').textContent = evenement.reason || t('Session terminee.');
         montrer(true);
         return;
       }
@@ -97,7 +110,7 @@
 
   function entrer(role) {
     connecte = true;
-    $('role').textContent = role === 'operator' ? 'operateur' : 'observateur';
+    $('role').textContent = t(role === 'operator' ? 'operateur' : 'observateur');
     $('commandes').hidden = role !== 'operator';
     montrer(false);
     if (!socket) direct();
@@ -117,14 +130,14 @@
   async function commander(chemin, corps) {
     try {
       const r = await demander(chemin, corps);
-      $('reponse').textContent = r.ok ? 'Fait.' : (r.texte.error || `Refus ${r.statut}`);
+      $('reponse').textContent = r.ok ? t('Fait.') : (r.texte.error || refus(r.statut));
       $('reponse').className = r.ok ? '' : 'refus';
       if (r.statut === 401) {
         connecte = false;
         montrer(true);
       }
     } catch (e) {
-      $('reponse').textContent = 'La station ne repond pas.';
+      $('reponse').textContent = t('La station ne repond pas.');
       $('reponse').className = 'refus';
     }
   }
@@ -136,9 +149,9 @@
       const r = await demander('/api/login', { password: $('mot').value });
       $('mot').value = '';
       if (r.ok) entrer(r.texte.role);
-      else $('refus').textContent = r.texte.error || `Refus ${r.statut}`;
+      else $('refus').textContent = r.texte.error || refus(r.statut);
     } catch (e) {
-      $('refus').textContent = 'La station ne repond pas.';
+      $('refus').textContent = t('La station ne repond pas.');
     }
   });
   $('sortir').addEventListener('click', async () => {

@@ -5,6 +5,8 @@
 const Ciel = (() => {
   const NS = 'http://www.w3.org/2000/svg';
   const RAYON = 100;
+  // The cardinal points in the station's language (texts.js).
+  const texte = (francais) => ((window.ORVANTA_PAGE || {}).textes || {})[francais] || francais;
 
   function point(azimut, elevation) {
     const r = RAYON * (90 - Math.max(0, Math.min(90, elevation))) / 90;
@@ -42,7 +44,7 @@ const Ciel = (() => {
     element('line', { x1: 0, y1: -RAYON, x2: 0, y2: RAYON, stroke: '#4e5c76', 'stroke-width': 0.5 }, svg);
     for (const [lettre, x, y] of [['N', 0, -106], ['E', 110, 4], ['S', 0, 114], ['O', -110, 4]]) {
       const t = element('text', { x, y, fill: '#e1e6f0', 'font-size': 10, 'text-anchor': 'middle' }, svg);
-      t.textContent = lettre;
+      t.textContent = texte(lettre);
     }
     chemin(svg, ciel.awaited_path, '#f5a528');
     chemin(svg, ciel.tracked_path, '#46d264');

@@ -1,12 +1,10 @@
-#include "orbit/cli/cli_text.h"
+#include "orbit/engine_text.h"
 
 #include <vector>
 
-namespace orvanta::orbit::cli
-{
+namespace orvanta::orbit {
 
-namespace
-{
+namespace {
 
 TextTranslator &translatorInForce()
 {
@@ -21,7 +19,7 @@ void setTextTranslator(TextTranslator translator)
     translatorInForce() = std::move(translator);
 }
 
-std::string cliText(const char *context, const char *text)
+std::string orbitText(const char *context, const char *text)
 {
     const TextTranslator &translator = translatorInForce();
     return translator ? translator(context, text) : std::string(text);
@@ -45,4 +43,4 @@ std::string fillIn(const std::string &text, std::initializer_list<std::string> v
     return out;
 }
 
-} // namespace orvanta::orbit::cli
+} // namespace orvanta::orbit
