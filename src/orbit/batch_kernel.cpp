@@ -48,14 +48,22 @@ struct SinCosV {
     V sin, cos;
 };
 
-// fmod(angle, 2 pi) as fmodTwoPi gives it (exactly so where the processor
-// fuses the multiply-add).
+// fmod(angle, 2 pi), bit for bit as fmodTwoPi gives it.
 HWY_INLINE V fmodTwoPi(D d, V angle)
 {
     const V twoPi = hn::Set(d, model::kTwoPi);
     const M within = hn::Lt(hn::Abs(angle), twoPi);
     if (hn::AllTrue(d, within))
         return angle;
+#if !HWY_NATIVE_FMA
+    // Without a fused multiply-add the remainder would be rounded twice,
+    // 1e-13 rad off on angles of many turns: the lanes take the scalar one.
+    HWY_ALIGN double lanes[hn::MaxLanes(D())];
+    hn::Store(angle, d, lanes);
+    for (std::size_t i = 0; i < hn::Lanes(d); ++i)
+        lanes[i] = model::fmodTwoPi(lanes[i]);
+    return hn::Load(d, lanes);
+#endif
     V turns = hn::Trunc(angle / twoPi);
     V rest = hn::NegMulAdd(turns, twoPi, angle);
     const M tooMany = hn::Lt(rest * angle, hn::Zero(d));

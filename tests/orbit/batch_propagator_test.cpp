@@ -4,8 +4,10 @@
 #include "orbit/sgp4_angles.h"
 
 #include <gtest/gtest.h>
+#include <hwy/targets.h>
 
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <fstream>
 #include <limits>
@@ -74,39 +76,56 @@ void expectSameAsScalar(const Sgp4Propagator &scalar, double minutes, const Teme
             << scalar.elements().catalogNumber << " at " << minutes << " component " << k;
 }
 
+// Runs a check on every instruction set the vectors can take on this
+// processor (AVX-512, AVX2, SSE4, plain code), not only the widest.
+template <typename Check>
+void onEveryVectorTarget(Check check)
+{
+    for (const std::int64_t target : hwy::SupportedAndGeneratedTargets()) {
+        if (target == HWY_SSSE3) // not built: SSE4 covers those processors
+            continue;
+        hwy::SetSupportedTargetsForTest(target);
+        SCOPED_TRACE(BatchPropagator::vectorTarget());
+        check();
+    }
+    hwy::SetSupportedTargetsForTest(0);
+}
+
 TEST(BatchPropagator, EveryLaneAgreesWithTheScalarEngineInBothModes)
 {
-    const std::vector<SetRun> runs = verificationAndCatalogueRuns();
-    ASSERT_GT(runs.size(), 40u);
-    std::vector<Sgp4Propagator> satellites;
-    for (const SetRun &run : runs)
-        satellites.emplace_back(run.elements);
+    onEveryVectorTarget([&] {
+        const std::vector<SetRun> runs = verificationAndCatalogueRuns();
+        ASSERT_GT(runs.size(), 40u);
+        std::vector<Sgp4Propagator> satellites;
+        for (const SetRun &run : runs)
+            satellites.emplace_back(run.elements);
 
-    // Many instants of one satellite.
-    for (std::size_t s = 0; s < runs.size(); ++s) {
-        const std::vector<double> &minutes = runs[s].minutes;
-        std::vector<TemeState> states(minutes.size());
-        std::vector<PropagationError> errors(minutes.size());
-        BatchPropagator::propagateTimes(satellites[s], minutes, states, errors);
-        for (std::size_t i = 0; i < minutes.size(); ++i)
-            expectSameAsScalar(satellites[s], minutes[i], states[i], errors[i]);
-    }
+        // Many instants of one satellite.
+        for (std::size_t s = 0; s < runs.size(); ++s) {
+            const std::vector<double> &minutes = runs[s].minutes;
+            std::vector<TemeState> states(minutes.size());
+            std::vector<PropagationError> errors(minutes.size());
+            BatchPropagator::propagateTimes(satellites[s], minutes, states, errors);
+            for (std::size_t i = 0; i < minutes.size(); ++i)
+                expectSameAsScalar(satellites[s], minutes[i], states[i], errors[i]);
+        }
 
-    // Many satellites, each at its k-th instant (its last once it has no more).
-    std::vector<const Sgp4Propagator *> all;
-    for (const Sgp4Propagator &satellite : satellites)
-        all.push_back(&satellite);
-    const BatchPropagator batch(all);
-    std::vector<double> minutes(all.size());
-    std::vector<TemeState> states(all.size());
-    std::vector<PropagationError> errors(all.size());
-    for (std::size_t k = 0; k <= 1440; k += 7) {
-        for (std::size_t s = 0; s < runs.size(); ++s)
-            minutes[s] = runs[s].minutes[std::min(k, runs[s].minutes.size() - 1)];
-        batch.propagate(minutes, states, errors);
-        for (std::size_t s = 0; s < runs.size(); ++s)
-            expectSameAsScalar(satellites[s], minutes[s], states[s], errors[s]);
-    }
+        // Many satellites, each at its k-th instant (its last once it has no more).
+        std::vector<const Sgp4Propagator *> all;
+        for (const Sgp4Propagator &satellite : satellites)
+            all.push_back(&satellite);
+        const BatchPropagator batch(all);
+        std::vector<double> minutes(all.size());
+        std::vector<TemeState> states(all.size());
+        std::vector<PropagationError> errors(all.size());
+        for (std::size_t k = 0; k <= 1440; k += 7) {
+            for (std::size_t s = 0; s < runs.size(); ++s)
+                minutes[s] = runs[s].minutes[std::min(k, runs[s].minutes.size() - 1)];
+            batch.propagate(minutes, states, errors);
+            for (std::size_t s = 0; s < runs.size(); ++s)
+                expectSameAsScalar(satellites[s], minutes[s], states[s], errors[s]);
+        }
+    });
 }
 
 // The deep-space sets of the verification file, each kind of branch among
@@ -115,43 +134,45 @@ TEST(BatchPropagator, EveryLaneAgreesWithTheScalarEngineInBothModes)
 // tables, which the lanes then continue one by one.
 TEST(BatchPropagator, DeepSpaceLanesOfEveryKindAgreeMonthsFromEpoch)
 {
-    std::vector<Sgp4Propagator> satellites;
-    for (const SetRun &run : verificationAndCatalogueRuns()) {
-        const Sgp4Propagator satellite(run.elements);
-        if (satellite.isDeepSpace() && satellite.initError() == PropagationError::None)
-            satellites.push_back(satellite);
-    }
-    std::set<std::pair<model::ResonanceKind, bool>> kinds;
-    for (const Sgp4Propagator &satellite : satellites)
-        kinds.insert({satellite.deepSpaceTerms().resonance.kind,
-                      satellite.epochTerms().inclination < model::kLyddaneInclination});
-    using enum model::ResonanceKind;
-    ASSERT_EQ(kinds, (std::set<std::pair<model::ResonanceKind, bool>>{
-                         {None, false}, {None, true}, {OneDay, true}, {HalfDay, false}}));
+    onEveryVectorTarget([&] {
+        std::vector<Sgp4Propagator> satellites;
+        for (const SetRun &run : verificationAndCatalogueRuns()) {
+            const Sgp4Propagator satellite(run.elements);
+            if (satellite.isDeepSpace() && satellite.initError() == PropagationError::None)
+                satellites.push_back(satellite);
+        }
+        std::set<std::pair<model::ResonanceKind, bool>> kinds;
+        for (const Sgp4Propagator &satellite : satellites)
+            kinds.insert({satellite.deepSpaceTerms().resonance.kind,
+                          satellite.epochTerms().inclination < model::kLyddaneInclination});
+        using enum model::ResonanceKind;
+        ASSERT_EQ(kinds, (std::set<std::pair<model::ResonanceKind, bool>>{
+                             {None, false}, {None, true}, {OneDay, true}, {HalfDay, false}}));
 
-    std::vector<const Sgp4Propagator *> all;
-    for (const Sgp4Propagator &satellite : satellites)
-        all.push_back(&satellite);
-    const BatchPropagator batch(all);
-    std::mt19937_64 random(20413);
-    std::uniform_real_distribution<double> days(-120.0, 120.0);
-    std::vector<double> minutes(all.size());
-    std::vector<TemeState> states(all.size());
-    std::vector<PropagationError> errors(all.size());
-    for (int round = 0; round < 200; ++round) {
-        for (std::size_t s = 0; s < all.size(); ++s)
-            minutes[s] = round % 4 == 0 ? 720.0 * (round - 100) + (s % 3 - 1.0) * 1e-9 : days(random) * 1440.0;
-        batch.propagate(minutes, states, errors);
-        for (std::size_t s = 0; s < all.size(); ++s)
-            expectSameAsScalar(satellites[s], minutes[s], states[s], errors[s]);
-    }
-    for (const Sgp4Propagator &satellite : satellites) {
-        for (double &m : minutes)
-            m = days(random) * 1440.0;
-        BatchPropagator::propagateTimes(satellite, minutes, states, errors);
-        for (std::size_t i = 0; i < minutes.size(); ++i)
-            expectSameAsScalar(satellite, minutes[i], states[i], errors[i]);
-    }
+        std::vector<const Sgp4Propagator *> all;
+        for (const Sgp4Propagator &satellite : satellites)
+            all.push_back(&satellite);
+        const BatchPropagator batch(all);
+        std::mt19937_64 random(20413);
+        std::uniform_real_distribution<double> days(-120.0, 120.0);
+        std::vector<double> minutes(all.size());
+        std::vector<TemeState> states(all.size());
+        std::vector<PropagationError> errors(all.size());
+        for (int round = 0; round < 200; ++round) {
+            for (std::size_t s = 0; s < all.size(); ++s)
+                minutes[s] = round % 4 == 0 ? 720.0 * (round - 100) + (s % 3 - 1.0) * 1e-9 : days(random) * 1440.0;
+            batch.propagate(minutes, states, errors);
+            for (std::size_t s = 0; s < all.size(); ++s)
+                expectSameAsScalar(satellites[s], minutes[s], states[s], errors[s]);
+        }
+        for (const Sgp4Propagator &satellite : satellites) {
+            for (double &m : minutes)
+                m = days(random) * 1440.0;
+            BatchPropagator::propagateTimes(satellite, minutes, states, errors);
+            for (std::size_t i = 0; i < minutes.size(); ++i)
+                expectSameAsScalar(satellite, minutes[i], states[i], errors[i]);
+        }
+    });
 }
 
 // Sets that fail, next to good ones: each fails alone, with the scalar
