@@ -135,6 +135,7 @@ public:
         link_.release();
         radio_.endRemoteControl();
     }
+    double latencySeconds() const override { return radio_.latencySeconds(); }
 
 private:
     Receiver &radio_;

@@ -1,11 +1,13 @@
 #include "config/config_station.h"
 #include "hamlib/hamlib_device.h"
 #include "platform/window_style.h"
+#include "receiver/ft847_radio.h"
 #include "transponder/hamlib_satellite_work.h"
 #include "transponder/satellite_link.h"
 #include "transponder/transponder_tuning.h"
 #include "transponder/transponder_window.h"
 #include "transponder/two_link_doppler.h"
+#include "transponder/two_radio_work.h"
 #include "station_harness.h"
 #include "support/fakes.h"
 #include "support/ft847_far_end.h"
@@ -433,6 +435,56 @@ TEST(HamlibTransponder, TheDialTurnedMovesTheUplinkTheOtherWayAndNothingLoops)
     cycles(4);
     EXPECT_EQ(tuning.downlink(), after.downlinkAtSatellite);
     EXPECT_TRUE(ignoresDial(store));
+    EXPECT_TRUE(messages.shown.empty()) << messages.texts().join('\n').toStdString();
+}
+
+// Two radios: each link is aimed at when its own radio takes it: the
+// FT-847's main VFO frame after its four 0.1 s pauses, a Hamlib radio as its
+// readings measure it, here held 100 ms at each command by a slow line,
+// whether it transmits the uplink or is tuned as a receiver.
+TEST(TwoRadioSatellite, EachLinkIsAimedAtWhenItsRadioTakesIt)
+{
+    test::HamlibDaemon daemon(QStringLiteral("rigctld"), {QStringLiteral("-m"), QStringLiteral("1")});
+    ASSERT_TRUE(daemon.start());
+    const quint16 port = daemon.address().section(QLatin1Char(':'), 1).toUShort();
+    test::SlowRelay uplinkLine(port, std::chrono::milliseconds(100));
+    test::SlowRelay receiverLine(port, std::chrono::milliseconds(100));
+    test::RecordingMessageBoxes messages;
+    HamlibReceiver uplink(messages, {}, nullptr, HamlibKind::Uplink);
+    uplink.setDevice({2, uplinkLine.address(), 0});
+    HamlibReceiver receiver(messages);
+    receiver.setDevice({2, receiverLine.address(), 0});
+    test::RecordingSerialLine line;
+    test::RecordingWaiter waiter;
+    ReceiverLineQueue queue;
+    Ft847Receiver ft847(line, waiter, messages, queue);
+    Ft847Radio downlink(ft847);
+    TwoRadioSatellite radio(uplink);
+    radio.setDownlink(&downlink);
+    std::vector<double> landsIn; // downlink, uplink, at each move
+    const SatelliteRadio::LinkAt at = [&](SatelliteRadio::Link link, double lands, double) {
+        landsIn.push_back(lands);
+        return std::optional<qint64>(link == SatelliteRadio::Link::Downlink ? 435850000 : 145950000 + qint64(landsIn.size()) * 10);
+    };
+    EXPECT_EQ(uplink.latencySeconds(), 0) << "nothing measured yet";
+    ASSERT_TRUE(radio.start(kModeJa, 435850000, 145950000));
+    receiver.tune(145.8e6);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            radio.move(at, 0.5);
+            QTest::qWait(100);
+            return uplink.latencySeconds() > 0 && receiver.latencySeconds() > 0;
+        },
+        10000));
+    landsIn.clear();
+    radio.move(at, 0.5);
+    ASSERT_EQ(landsIn.size(), 2u);
+    EXPECT_DOUBLE_EQ(landsIn[0], 0.4);
+    for (const double seconds : {landsIn[1], receiver.latencySeconds()}) {
+        EXPECT_GE(seconds, 0.1) << "the slow line's 100 ms";
+        EXPECT_LE(seconds, CommandLatency::kLongestSeconds);
+    }
+    radio.stop();
     EXPECT_TRUE(messages.shown.empty()) << messages.texts().join('\n').toStdString();
 }
 
