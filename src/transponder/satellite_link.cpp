@@ -89,7 +89,7 @@ double correctionSeconds(double dopplerRate, double periodSeconds)
 {
     // Aimed at the middle of its hold, a frequency is then at most this far
     // off at either end.
-    constexpr double kDriftHz = 6;
+    constexpr double kDriftHz = 4;
     constexpr double kShortest = 0.1;
     if (!(dopplerRate > 0))
         return periodSeconds;
