@@ -10,7 +10,7 @@
 #include "transponder/two_radio_work.h"
 #include "station_harness.h"
 #include "support/fakes.h"
-#include "support/ft847_far_end.h"
+#include "support/rehearsed_pass.h"
 #include "support/hamlib_daemon.h"
 #include "support/slow_relay.h"
 
