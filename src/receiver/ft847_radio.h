@@ -14,6 +14,8 @@ public:
     void takeUp(const QString &mode) override { ft847_.Programme_FT847(mode); }
     void tune(double hertz) override { ft847_.Frequence_FT847(hertz / 1e6); }
     void endRemoteControl() override { ft847_.Fin_Controle(); }
+    // The frame lands with its fifth byte, after four pauses.
+    double latencySeconds() const override { return 4 * Ft847Receiver::kByteGap; }
 
 private:
     Ft847Receiver &ft847_;

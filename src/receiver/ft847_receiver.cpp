@@ -121,15 +121,13 @@ void Ft847Receiver::satelliteFrequencies(std::function<SatelliteTurn()> turn, Fr
             if (const std::optional<qint64> transmit = frequencyAt_(SatelliteVfo::Transmit, lands))
                 if (const auto block = ft847::setSatelliteFrequency(SatelliteVfo::Transmit, *transmit / 1e6))
                     write(*block, satelliteGap_);
-        if (turn.readAfter)
-            readSatelliteReceive();
     });
 }
 
 double Ft847Receiver::satelliteReadSeconds() const
 {
     constexpr double kAnswered = 0.02; // five bytes at 4800 baud and the poll that finds them
-    return satelliteFrameSeconds() + kAnswered;
+    return 4 * satelliteGap_ + kAnswered;
 }
 
 void Ft847Receiver::readSatelliteReceive()
@@ -137,7 +135,9 @@ void Ft847Receiver::readSatelliteReceive()
     if (!reader_)
         return;
     line_.Input(); // nothing stale is taken for the answer
-    write(ft847::readSatelliteReceive(), satelliteGap_);
+    const QByteArray read = ft847::readSatelliteReceive();
+    write(read.left(read.size() - 1), satelliteGap_);
+    line_.Output(read.right(1));
     QByteArray answer = line_.Input();
     for (double waited = 0; answer.size() < 5 && waited < kAnswerSeconds; waited += kAnswerPoll) {
         waiter_.Attente(kAnswerPoll);

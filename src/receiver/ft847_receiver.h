@@ -56,7 +56,6 @@ public:
     struct SatelliteTurn {
         bool readBefore = false; // the SAT RX read back first
         bool transmit = true;    // the SAT TX frame after SAT RX's
-        bool readAfter = false;
     };
     // Moves the SAT VFOs, SAT RX first, with the turn and the frequencies
     // worked out only once the line is free, so that they are right when
@@ -66,7 +65,8 @@ public:
     // radio did not answer.
     using ReceiveRead = std::function<void(std::optional<qint64> hertz)>;
     void setSatelliteReader(ReceiveRead reader) { reader_ = std::move(reader); }
-    // How long a read takes, its answer included.
+    // How long a read takes, its answer included: the radio's answer shows
+    // it took the read, so no pause follows the read's last byte.
     double satelliteReadSeconds() const;
     // Back to normal mode; the radio stays under CAT control.
     void endSatellite();

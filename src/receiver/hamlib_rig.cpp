@@ -24,6 +24,7 @@ struct RigWanted {
     long long takeUps = 0;
     QString mode;
     std::optional<double> hertz;
+    qint64 tunedAtMs = 0; // when the frequency was asked for (monotonicMs)
     RigSatelliteWish satellite;
 };
 
@@ -108,6 +109,7 @@ public:
             return error;
         }
         bool sent = false;
+        double latency = -1;
         if (wanted.takeUps != applied.takeUps) {
             if (const auto mode = radioModeOf(wanted.mode)) {
                 const rmode_t rmode = rigMode(*mode);
@@ -137,10 +139,14 @@ public:
             } else {
                 frequencyRefused_ = false;
                 sent = true;
+                // Timed only once: a take-up sends the same frequency again later.
+                if (wanted.tunedAtMs != applied.tunedAtMs)
+                    latency = double(monotonicMs() - wanted.tunedAtMs) / 1000;
             }
             applied.hertz = wanted.hertz;
+            applied.tunedAtMs = wanted.tunedAtMs;
         }
-        return sent ? readBack() : QString();
+        return sent ? readBack(latency) : QString();
     }
 
     QString takeNote() override { return std::exchange(note_, QString()); }
@@ -150,12 +156,14 @@ public:
 
 private:
     // The frequency the radio is on; a radio that cannot tell is not read.
-    QString readBack()
+    QString readBack(double latencySeconds)
     {
         freq_t frequency = 0;
         const int code = rig_get_freq(handle_.get(), RIG_VFO_CURR, &frequency);
-        if (code == RIG_OK)
+        if (code == RIG_OK) {
             readBack_ = RigReading{frequency};
+            readBack_->latencySeconds = latencySeconds;
+        }
         return isHamlibFailure(code) ? hamlibErrorText(code) : QString();
     }
 
@@ -190,7 +198,11 @@ HamlibReceiver::HamlibReceiver(MessageBoxes &messages, HamlibTiming timing, QObj
               return std::make_unique<RigSession>(device, timing);
           }))
 {
-    link_->readingChanged = [this] { emit readingChanged(); };
+    link_->readingChanged = [this] {
+        if (const std::optional<RigReading> read = link_->reading(); read && read->latencySeconds >= 0)
+            latency_.measured(read->latencySeconds);
+        emit readingChanged();
+    };
 }
 
 HamlibReceiver::~HamlibReceiver() = default;
@@ -238,7 +250,10 @@ void HamlibReceiver::tune(double hertz)
     }
     link_->refusals().sent();
     const double rounded = std::round(hertz);
-    link_->want([rounded](RigWanted &wanted) { wanted.hertz = rounded; });
+    link_->want([rounded](RigWanted &wanted) {
+        wanted.hertz = rounded;
+        wanted.tunedAtMs = monotonicMs();
+    });
 }
 
 void HamlibReceiver::endRemoteControl()

@@ -2,6 +2,7 @@
 
 #include "hamlib/hamlib_device.h"
 #include "platform/message_boxes.h"
+#include "receiver/command_latency.h"
 #include "receiver/hamlib_satellite.h"
 #include "receiver/receiver.h"
 
@@ -50,6 +51,9 @@ public:
     // Closes the radio (some backends hand it back to its panel on closing);
     // the next take-up or frequency opens it again.
     void endRemoteControl() override;
+    // From a frequency or a move of the links to its setting at the radio,
+    // as a running mean of the radio's readings.
+    double latencySeconds() const override { return latency_.seconds(); }
 
     // Working a transponder: split or satellite mode with both links (the
     // uplink on the wish's VFO), then the links moved, each cycle numbered
@@ -65,6 +69,7 @@ signals:
 
 private:
     std::unique_ptr<HamlibLink<RigWanted, RigReading>> link_;
+    CommandLatency latency_;
 };
 
 // Hamlib's radios, sorted by maker then model.

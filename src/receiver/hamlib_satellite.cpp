@@ -120,6 +120,8 @@ QString RigSatellite::apply(RIG *rig, const RigSatelliteWish &wanted, RigSatelli
         if (const QString error = sendTransmit(rig, wanted.transmitHz); !error.isEmpty())
             return error;
         applied.transmitHz = wanted.transmitHz;
+        if (uplinkOnly_ && wanted.movedAtMs > 0)
+            latency_ = double(monotonicMs() - wanted.movedAtMs) / 1000;
     }
     if (wanted.receiveHz != applied.receiveHz && !uplinkOnly_) {
         if (const QString error = sendReceive(rig, wanted.receiveHz); !error.isEmpty())

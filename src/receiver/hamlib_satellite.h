@@ -54,8 +54,9 @@ struct RigReading {
     qint64 sentHz = 0;
     bool uplinkRefused = false; // working a transponder whose uplink does not go out
     qint64 readAtMs = 0;        // monotonicMs of the read
-    // From the links' move to the downlink set at the radio, last measured;
-    // negative before any.
+    // From the links' move to the downlink set at the radio (the uplink for
+    // a radio that transmits it alone), or from a frequency asked for to its
+    // setting, last measured; negative before any.
     double latencySeconds = -1;
     // The radio turned the read of its frequency down: the dial cannot be followed.
     bool unreadable = false;

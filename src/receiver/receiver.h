@@ -18,6 +18,8 @@ public:
     // Hands the radio back to its front panel (programming switched off,
     // shutdown). Radios without such a command do nothing.
     virtual void endRemoteControl() = 0;
+    // How long a frequency takes from tune() to the radio, as far as known.
+    virtual double latencySeconds() const { return 0; }
 };
 
 } // namespace orvanta

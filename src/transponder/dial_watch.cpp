@@ -27,16 +27,6 @@ std::optional<double> DialWatch::turned(double readHz, qint64 readAtMs, qint64 m
     return readHz;
 }
 
-void CommandLatency::measured(double seconds)
-{
-    if (!std::isfinite(seconds) || seconds < 0)
-        return;
-    seconds = std::min(seconds, kLongestSeconds);
-    constexpr double kWeight = 0.25;
-    seconds_ = measured_ ? seconds_ + kWeight * (seconds - seconds_) : seconds;
-    measured_ = true;
-}
-
 qint64 downlinkFromDial(double dialHz, const TwoLinks &links)
 {
     const double sent = double(links.downlinkAtSatellite + links.offsets.downlink);

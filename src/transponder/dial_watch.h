@@ -1,5 +1,6 @@
 #pragma once
 
+#include "receiver/command_latency.h"
 #include "transponder/two_link_doppler.h"
 
 #include <QtGlobal>
@@ -34,20 +35,6 @@ private:
     };
     qint64 step_;
     std::deque<Sent> history_;
-};
-
-// The time the radio's commands take, as a running mean of the last
-// measures, kept within what a working radio may take.
-class CommandLatency {
-public:
-    static constexpr double kLongestSeconds = 1.0;
-
-    void measured(double seconds);
-    double seconds() const { return seconds_; }
-
-private:
-    double seconds_ = 0;
-    bool measured_ = false;
 };
 
 // The downlink at the satellite that lands on the dial's frequency with the

@@ -20,47 +20,36 @@ Ft847SatelliteRadio::~Ft847SatelliteRadio()
 bool Ft847SatelliteRadio::start(const Transponder &transponder, qint64 receiveHz, qint64 transmitHz)
 {
     uplinkTurn_ = true;
-    landedMs_ = 0;
-    heldAfter_[0] = heldAfter_[1] = std::nullopt;
     return ft847_.startSatellite(transponder.downlinkMode, transponder.uplinkMode, receiveHz, transmitHz, transponder.ctcss);
 }
 
 void Ft847SatelliteRadio::move(const LinkAt &at, double periodSeconds)
 {
     // Decided when the line is free: corrections asked for meanwhile replace
-    // each other, and the turns must alternate as they go out.
+    // each other, and the turns must alternate as they go out. The dial is
+    // read before every downlink, at any pacing: a downlink sent after
+    // another with no read between would undo a turn of the knob unseen.
     const auto turn = [this] {
-        using Turn = Ft847Receiver::SatelliteTurn;
-        const bool fast = ft847_.satelliteFrameSeconds() <= kFastFrameSeconds;
-        // At the fast pacing the dial is read before every downlink, which
-        // would otherwise undo a turn before it is seen; at the slow one,
-        // after every other downlink, or the downlink would wait too long.
-        turn_ = Turn{readsDial_ && fast, uplinkTurn_, readsDial_ && !fast && !uplinkTurn_};
+        turn_ = Ft847Receiver::SatelliteTurn{readsDial_, uplinkTurn_};
         uplinkTurn_ = !uplinkTurn_;
         return turn_;
     };
-    ft847_.satelliteFrequencies(turn, [this, at, periodSeconds](ft847::SatelliteVfo vfo, double landsIn) {
+    const qint64 nextCorrectionMs = nowMs_() + std::llround(periodSeconds * 1000);
+    ft847_.satelliteFrequencies(turn, [this, at, periodSeconds, nextCorrectionMs](ft847::SatelliteVfo vfo,
+                                                                                 double landsIn) {
         const double frame = ft847_.satelliteFrameSeconds();
         const double read = readsDial_ ? ft847_.satelliteReadSeconds() : 0;
-        const bool fast = frame <= kFastFrameSeconds;
         if (vfo == ft847::SatelliteVfo::Receive) {
-            // Until the next downlink lands: as last measured after the same
-            // kind of turn (the radio's answers take their time), else what
-            // follows it in this turn and what precedes it in the next.
-            const qint64 lands = nowMs_() + std::llround(landsIn * 1000);
-            const double since = double(lands - landedMs_) / 1000;
-            constexpr double kLongestHold = 2.0; // beyond, the corrections had paused
-            if (landedMs_ > 0 && since > 0 && since < kLongestHold)
-                heldAfter_[landedWithUplink_] = since;
-            landedMs_ = lands;
-            landedWithUplink_ = turn_.transmit;
-            const double hold = heldAfter_[turn_.transmit].value_or(
-                (turn_.transmit ? frame : 0) + (turn_.readAfter ? read : 0) + (fast ? read : 0) + frame);
-            return at(Link::Downlink, landsIn, hold);
+            // Held until the next downlink lands: the next turn starts once
+            // this one is over, or at the next correction when the line is
+            // free before it, and its downlink lands after its read and the
+            // frame's first four bytes.
+            const double turnOver = landsIn + frame / 5 + (turn_.transmit ? frame : 0);
+            const double nextTurn = std::max(turnOver, double(nextCorrectionMs - nowMs_()) / 1000);
+            return at(Link::Downlink, landsIn, nextTurn + read + 4 * frame / 5 - landsIn);
         }
         // The uplink goes at every other turn.
-        const double twoTurns = 3 * frame + (fast ? 2 : 1) * read;
-        return at(Link::Uplink, landsIn, std::max(twoTurns, 2 * periodSeconds));
+        return at(Link::Uplink, landsIn, std::max(3 * frame + 2 * read, 2 * periodSeconds));
     });
 }
 
@@ -83,7 +72,7 @@ std::optional<qint64> SatelliteLink::linkAt(Link link, double landsInSeconds, do
 {
     if (!active_ || !ahead_)
         return std::nullopt;
-    const std::optional<TwoLinks> links = ahead_(landsInSeconds + std::max(holdSeconds, period_) / 2);
+    const std::optional<TwoLinks> links = ahead_(landsInSeconds + holdSeconds / 2);
     if (!links)
         return std::nullopt;
     qint64 &sent = link == Link::Downlink ? sentReceive_ : sentTransmit_;
@@ -100,7 +89,7 @@ double correctionSeconds(double dopplerRate, double periodSeconds)
 {
     // Aimed at the middle of its hold, a frequency is then at most this far
     // off at either end.
-    constexpr double kDriftHz = 6;
+    constexpr double kDriftHz = 4;
     constexpr double kShortest = 0.1;
     if (!(dopplerRate > 0))
         return periodSeconds;
@@ -118,7 +107,6 @@ void SatelliteLink::cycle(const Transponder *transponder, const LinksAhead &ahea
     if (starting_)
         return; // a cycle dispatched by the take-up's own waits
     ahead_ = ahead;
-    period_ = periodSeconds;
     if (!active_ || !(*transponder == worked_)) {
         const std::optional<TwoLinks> links = ahead(radio_.latencySeconds() + periodSeconds / 2);
         const qint64 receive = onStep(links ? links->downlinkAtRadio : now->downlinkAtRadio);

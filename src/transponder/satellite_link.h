@@ -42,9 +42,6 @@ public:
 // other one.
 class Ft847SatelliteRadio final : public SatelliteRadio {
 public:
-    // Frames this short leave time for a read of the dial at each correction.
-    static constexpr double kFastFrameSeconds = 0.15;
-
     // nowMs: the station's clock, in ms.
     Ft847SatelliteRadio(Ft847Receiver &ft847, std::function<qint64()> nowMs);
     ~Ft847SatelliteRadio() override;
@@ -62,11 +59,6 @@ private:
     bool uplinkTurn_ = true;
     Ft847Receiver::SatelliteTurn turn_; // the one going out
     std::function<qint64()> nowMs_;
-    // When the last downlink landed (or would have), and in what kind of
-    // turn; how long the downlink was held after each kind, as measured.
-    qint64 landedMs_ = 0;
-    bool landedWithUplink_ = false;
-    std::optional<double> heldAfter_[2];
 };
 
 // One radio working a transponder: satellite mode on when a transponder with
@@ -85,8 +77,8 @@ public:
     // One correction cycle: the transponder worked and its links through
     // time, or nothing when the radio should be in normal mode. Each
     // frequency sent is the one for the middle of the time the radio will
-    // hold it: from when it lands to when the next one does, at least the
-    // period until the next cycle.
+    // hold it: from when it lands to when the next one does, as the radio
+    // reckons it.
     void cycle(const Transponder *transponder, const LinksAhead &ahead, double periodSeconds);
     // Normal mode again if satellite mode is on (release, shutdown).
     void release();
@@ -112,7 +104,6 @@ private:
     Transponder worked_;
     LinksAhead ahead_;
     std::function<void(qint64, double)> downlinkSent_;
-    double period_ = 0.5;
     qint64 sentReceive_ = 0;
     qint64 sentTransmit_ = 0;
 };
@@ -144,6 +135,7 @@ public:
         link_.release();
         radio_.endRemoteControl();
     }
+    double latencySeconds() const override { return radio_.latencySeconds(); }
 
 private:
     Receiver &radio_;

@@ -5,6 +5,7 @@
 #include "orbit/utc_time.h"
 #include "platform/settings_store.h"
 #include "platform/text_numbers.h"
+#include "receiver/ft847_receiver.h"
 
 #include <QCoreApplication>
 
@@ -52,10 +53,9 @@ int correctionPeriodMs(const SettingsStore &store)
 
 double ft847SatelliteByteGap(const SettingsStore &store)
 {
-    constexpr double kDefault = 0.02;
     const std::optional<double> seconds =
         parseNumber(store.get(kApplication, kSection, QStringLiteral("Pause Octets FT847")));
-    return seconds && *seconds >= 0.005 && *seconds <= 0.2 ? *seconds : kDefault;
+    return seconds && *seconds >= 0.005 && *seconds <= 0.2 ? *seconds : Ft847Receiver::kSatelliteByteGap;
 }
 
 TransponderTuning::TransponderTuning(SettingsStore &store, std::function<TransponderTable()> loadTable)

@@ -27,7 +27,7 @@ std::optional<double> rangeRateAt(const orbit::Satellites *component, const QStr
 int correctionPeriodMs(const SettingsStore &store);
 // The pause after each byte of the FT-847's satellite-mode frames: "Pause
 // Octets FT847" of the section "Transpondeurs", in seconds (0.005 to 0.2,
-// the CAT manual's longest; default 0.02), for a radio that needs more.
+// the CAT manual's longest; default 0.015), for a radio that needs more.
 double ft847SatelliteByteGap(const SettingsStore &store);
 
 // What the radio working the transponder is doing, as the panel shows it.

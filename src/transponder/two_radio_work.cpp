@@ -46,12 +46,16 @@ bool TwoRadioSatellite::start(const Transponder &transponder, qint64 receiveHz, 
 
 void TwoRadioSatellite::move(const LinkAt &at, double periodSeconds)
 {
-    const std::optional<qint64> receiveHz = at(Link::Downlink, 0, periodSeconds);
-    const std::optional<qint64> transmitHz = at(Link::Uplink, 0, periodSeconds);
+    // Each link aimed at when its radio takes it, as each radio's readings
+    // measure it; a cycle of the uplink radio brings one such reading.
+    const std::optional<qint64> receiveHz =
+        at(Link::Downlink, downlink_ ? downlink_->latencySeconds() : 0, periodSeconds);
+    const std::optional<qint64> transmitHz = at(Link::Uplink, uplink_.latencySeconds(), periodSeconds);
     if (receiveHz && downlink_)
         downlink_->tune(double(*receiveHz));
     if (transmitHz)
         uplink_.moveSatellite(std::nullopt, transmitHz);
+    uplink_.satelliteCycle(++cycle_, false);
 }
 
 void TwoRadioSatellite::stop()

@@ -33,10 +33,12 @@ public:
     bool start(const Transponder &transponder, qint64 receiveHz, qint64 transmitHz) override;
     void move(const LinkAt &at, double periodSeconds) override;
     void stop() override;
+    double latencySeconds() const override { return downlink_ ? downlink_->latencySeconds() : 0; }
 
 private:
     HamlibReceiver &uplink_;
     Receiver *downlink_ = nullptr;
+    long long cycle_ = 0;
 };
 
 // Working a transponder with two radios: the uplink radio's settings ("Radio

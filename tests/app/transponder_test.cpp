@@ -1,17 +1,18 @@
 #include "config/config_station.h"
 #include "hamlib/hamlib_device.h"
-#include "platform/qt_serial_line.h"
 #include "platform/window_style.h"
+#include "receiver/ft847_radio.h"
 #include "transponder/hamlib_satellite_work.h"
 #include "transponder/satellite_link.h"
 #include "transponder/transponder_entries.h"
 #include "transponder/transponder_tuning.h"
 #include "transponder/transponder_window.h"
 #include "transponder/two_link_doppler.h"
+#include "transponder/two_radio_work.h"
 #include "station_harness.h"
 #include "support/fakes.h"
+#include "support/rehearsed_pass.h"
 #include "support/hamlib_daemon.h"
-#include "support/pty.h"
 #include "support/slow_relay.h"
 
 #include <QAction>
@@ -20,7 +21,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -440,6 +440,56 @@ TEST(HamlibTransponder, TheDialTurnedMovesTheUplinkTheOtherWayAndNothingLoops)
     EXPECT_TRUE(messages.shown.empty()) << messages.texts().join('\n').toStdString();
 }
 
+// Two radios: each link is aimed at when its own radio takes it: the
+// FT-847's main VFO frame after its four 0.1 s pauses, a Hamlib radio as its
+// readings measure it, here held 100 ms at each command by a slow line,
+// whether it transmits the uplink or is tuned as a receiver.
+TEST(TwoRadioSatellite, EachLinkIsAimedAtWhenItsRadioTakesIt)
+{
+    test::HamlibDaemon daemon(QStringLiteral("rigctld"), {QStringLiteral("-m"), QStringLiteral("1")});
+    ASSERT_TRUE(daemon.start());
+    const quint16 port = daemon.address().section(QLatin1Char(':'), 1).toUShort();
+    test::SlowRelay uplinkLine(port, std::chrono::milliseconds(100));
+    test::SlowRelay receiverLine(port, std::chrono::milliseconds(100));
+    test::RecordingMessageBoxes messages;
+    HamlibReceiver uplink(messages, {}, nullptr, HamlibKind::Uplink);
+    uplink.setDevice({2, uplinkLine.address(), 0});
+    HamlibReceiver receiver(messages);
+    receiver.setDevice({2, receiverLine.address(), 0});
+    test::RecordingSerialLine line;
+    test::RecordingWaiter waiter;
+    ReceiverLineQueue queue;
+    Ft847Receiver ft847(line, waiter, messages, queue);
+    Ft847Radio downlink(ft847);
+    TwoRadioSatellite radio(uplink);
+    radio.setDownlink(&downlink);
+    std::vector<double> landsIn; // downlink, uplink, at each move
+    const SatelliteRadio::LinkAt at = [&](SatelliteRadio::Link link, double lands, double) {
+        landsIn.push_back(lands);
+        return std::optional<qint64>(link == SatelliteRadio::Link::Downlink ? 435850000 : 145950000 + qint64(landsIn.size()) * 10);
+    };
+    EXPECT_EQ(uplink.latencySeconds(), 0) << "nothing measured yet";
+    ASSERT_TRUE(radio.start(kModeJa, 435850000, 145950000));
+    receiver.tune(145.8e6);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            radio.move(at, 0.5);
+            QTest::qWait(100);
+            return uplink.latencySeconds() > 0 && receiver.latencySeconds() > 0;
+        },
+        10000));
+    landsIn.clear();
+    radio.move(at, 0.5);
+    ASSERT_EQ(landsIn.size(), 2u);
+    EXPECT_DOUBLE_EQ(landsIn[0], 0.4);
+    for (const double seconds : {landsIn[1], receiver.latencySeconds()}) {
+        EXPECT_GE(seconds, 0.1) << "the slow line's 100 ms";
+        EXPECT_LE(seconds, CommandLatency::kLongestSeconds);
+    }
+    radio.stop();
+    EXPECT_TRUE(messages.shown.empty()) << messages.texts().join('\n').toStdString();
+}
+
 // A radio at 100 ms per command cannot follow a cycle every 100 ms that
 // moves both links: the cycles never wait for it, and the radio gets the
 // newest frequencies, not a backlog.
@@ -549,48 +599,6 @@ TEST(TransponderStation, TheFt847WorksTheTransponderInSatelliteModeUntilTheEnd)
     EXPECT_TRUE(h.receiverLine.all().endsWith(QByteArray("\0\0\0\0\x8E\0\0\0\0\x80", 10)));
 }
 
-// The range rate (km/s) orvanta-orbit's look gives FO-29 at an instant, seen
-// from the demo's observer.
-double lookedRangeRate(const QString &elements, const QDateTime &instant)
-{
-    QProcess orbit;
-    orbit.start(QStringLiteral(ORVANTA_BINARY_DIR "/src/app/orvanta-orbit"),
-                {"look", "--elements", elements, "--lat", "48.85", "--lon", "2.35", "--alt", "35", "--time",
-                 instant.toString("yyyy-MM-ddTHH:mm:ss.zzzZ"), "--sat", "24278"});
-    orbit.waitForFinished();
-    const QStringList row = QString::fromUtf8(orbit.readAllStandardOutput()).split('\n').value(1).split(',');
-    EXPECT_EQ(row.size(), 7) << instant.toString(Qt::ISODateWithMs).toStdString();
-    return row.value(5).toDouble();
-}
-
-// What the FT-847 was told, block by block: the instructions in order and
-// the SAT VFOs' frequencies (BCD of tens of hertz, most significant first).
-struct Ft847Dial {
-    QByteArray pending;
-    QByteArray instructions;
-    qint64 receive = 0;
-    qint64 transmit = 0;
-    std::vector<qint64> tuned; // every frequency sent, main VFO or SAT VFO
-
-    void read(const QByteArray &bytes)
-    {
-        pending += bytes;
-        for (; pending.size() >= 5; pending.remove(0, 5)) {
-            const char instruction = pending.at(4);
-            instructions += instruction;
-            qint64 tens = 0;
-            for (int i = 0; i < 4; ++i)
-                tens = tens * 100 + ((quint8(pending.at(i)) >> 4) * 10) + (quint8(pending.at(i)) & 0x0F);
-            if (instruction == 0x11)
-                receive = tens * 10;
-            else if (instruction == 0x21)
-                transmit = tens * 10;
-            if (instruction == 0x01 || instruction == 0x11 || instruction == 0x21)
-                tuned.push_back(tens * 10);
-        }
-    }
-};
-
 // A line with an edge typed ten times too big (4359000000 for 435900000)
 // is refused: whatever is chosen, tuned and kept, no frame carries a
 // frequency worked out from it and no such frequency is saved.
@@ -622,7 +630,7 @@ TEST(TransponderStation, NothingIsTunedOrSavedFromARefusedLine)
     h.messages.answers = {false};
     h.window().close();
 
-    Ft847Dial dial;
+    test::Ft847FarEnd dial;
     dial.read(h.receiverLine.all());
     EXPECT_TRUE(dial.instructions.contains('\x11') && dial.instructions.contains('\x21'));
     for (const qint64 hertz : dial.tuned) // the repeater's links, and the tick's 145.8 MHz before the box was ticked
@@ -636,102 +644,6 @@ TEST(TransponderStation, NothingIsTunedOrSavedFromARefusedLine)
             EXPECT_EQ(entry.value.toLongLong() / 1000000, 437) << entry.key.toStdString() << "=" << entry.value.toStdString();
         }
     EXPECT_EQ(saved, 1);
-}
-
-// A pass of FO-29 (inverting "Mode JA" of the demo table) rehearsed with the
-// FT-847 on a pseudo-terminal and the clock stepped cycle by cycle: at every
-// instant (two corrections, the uplink going at every other one) both SAT
-// VFOs are within 30 Hz of the Doppler worked out here from the command
-// line's range rate (they are aimed a little ahead, at when they are held), tuning the downlink up moves the uplink
-// down, and normal mode comes back at the loss, before the CAT is let go.
-TEST(TransponderStation, AnFo29PassRehearsedOnTheFt847FollowsTheCommandLinesRangeRate)
-{
-    test::PtyPair pty;
-    test::StationHarness h;
-    ASSERT_TRUE(QFile::copy(QStringLiteral(ORVANTA_SOURCE_DIR "/demo/Transpondeurs.cfg"),
-                            h.folder.filePath("Transpondeurs.cfg")));
-    h.setup("Recepteur", "FT847");
-    h.setup("Latitude Observateur", "48.85");
-    h.setup("Longitude Observateur", "2.35");
-    h.setup("Altitude Observateur", "35");
-    h.setup("Minimum Elevation", "0");
-    h.bank(1, {"JAS-2 (FO-29)"});
-    QtSerialLine line(pty.slavePath(), QStringLiteral("19200,n,8,1"), h.messages);
-    h.at("2026-06-27T07:06:40Z"); // rise at 07:06:32, set at 07:21:36
-    h.station = std::make_unique<Station>(StationPlatform{h.store, h.messages, h.clock, h.waiter, line, h.rotorLine,
-                                                          h.port, h.sound, h.help, h.folder.path()});
-    h.station->start();
-    h.settle();
-    h.click("Prog_RX_2");
-    h.tick();
-
-    auto *choice = h.window().findChild<QComboBox *>("Transpondeur_Choix");
-    ASSERT_TRUE(choice);
-    choice->setCurrentIndex(choice->findText("Mode JA", Qt::MatchStartsWith));
-    ASSERT_GE(choice->currentIndex(), 0) << choice->currentText().toStdString();
-    h.window().findChild<QCheckBox *>("Transpondeur_Radio")->click();
-    auto *correction = h.window().findChild<QTimer *>("Transpondeur_Correction");
-    ASSERT_TRUE(correction);
-
-    const QString elements = h.folder.filePath("Amateur.txt");
-    Ft847Dial dial;
-    dial.read(pty.readAll(100));
-    constexpr double c = 299792.458;
-    qint64 downlink = 435850000; // the middle of the passband, and the uplink mirrored in it
-    const auto uplink = [&downlink] { return 146000000 - (downlink - 435800000); };
-    int cycles = 0;
-    const auto cycle = [&](const QDateTime &at) {
-        SCOPED_TRACE(at.toString(Qt::ISODateWithMs).toStdString());
-        h.clock.now = at;
-        QMetaObject::invokeMethod(correction, "timeout");
-        QMetaObject::invokeMethod(correction, "timeout");
-        dial.read(pty.readAll(20));
-        const double v = lookedRangeRate(elements, at);
-        EXPECT_NEAR(double(dial.receive), double(downlink) * std::sqrt((1 - v / c) / (1 + v / c)), 30.0);
-        EXPECT_NEAR(double(dial.transmit), double(uplink()) * std::sqrt((1 + v / c) / (1 - v / c)), 30.0);
-        ++cycles;
-    };
-
-    QDateTime at = QDateTime::fromString("2026-06-27T07:06:40Z", Qt::ISODate);
-    cycle(at);
-    // CAT on, satellite mode, both modes, no tone on the uplink, both frequencies.
-    ASSERT_EQ(dial.instructions.left(7).toHex(), "004e17272a1121");
-    EXPECT_GT(dial.receive, downlink) << "FO-29 rising, coming closer";
-    for (int i = 0; i < 10; ++i)
-        cycle(at = at.addMSecs(500));
-    const qint64 receiveBefore = dial.receive;
-    const qint64 transmitBefore = dial.transmit;
-
-    h.window().findChild<QRadioButton *>("Pas_1000")->click();
-    QTest::keyClick(h.window().findChild<QSlider *>("Transpondeur_Curseur"), Qt::Key_Right);
-    downlink += 1000;
-    cycle(at = at.addMSecs(500));
-    EXPECT_NEAR(double(dial.receive - receiveBefore), 1000, 100) << "the downlink up";
-    EXPECT_NEAR(double(dial.transmit - transmitBefore), -1000, 100) << "the uplink down";
-    for (int i = 0; i < 4; ++i)
-        cycle(at = at.addMSecs(500));
-
-    // Through the pass, the tick following it, to just before the set.
-    for (at = at.addSecs(60); at < QDateTime::fromString("2026-06-27T07:21:30Z", Qt::ISODate); at = at.addSecs(60)) {
-        h.tickAt(at.toString(Qt::ISODate));
-        cycle(at);
-    }
-    EXPECT_LT(dial.receive, downlink) << "FO-29 setting, going away";
-    EXPECT_GE(cycles, 30);
-    EXPECT_FALSE(dial.instructions.contains('\x8E'));
-
-    // Lost: normal mode at the next cycle, while the CAT is still on.
-    h.tickAt("2026-06-27T07:21:45Z");
-    QMetaObject::invokeMethod(correction, "timeout");
-    dial.read(pty.readAll(100));
-    EXPECT_TRUE(dial.instructions.endsWith('\x8E')) << dial.instructions.toHex().toStdString();
-    EXPECT_FALSE(dial.instructions.contains('\x80'));
-    h.messages.answers = {false};
-    h.window().close();
-    dial.read(pty.readAll(100));
-    EXPECT_TRUE(dial.instructions.endsWith('\x80')) << dial.instructions.toHex().toStdString();
-    EXPECT_EQ(dial.instructions.count('\x4E'), 1);
-    EXPECT_EQ(dial.instructions.count('\x8E'), 1);
 }
 
 // The same repeater through rigctld's dummy as the station's Hamlib radio:

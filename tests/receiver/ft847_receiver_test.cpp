@@ -168,18 +168,22 @@ TEST_F(Ft847Test, SatelliteModeSetsBothVfosAndEnds)
     ft847.endSatellite();
     expectSent(bytes({0x00, 0x00, 0x00, 0x00, 0x8E}), 0);
 
-    // The SAT RX read back, before the frames or after: the radio's five
-    // bytes, or nothing when it is silent.
+    // The SAT RX read back before the frames: the radio's five bytes, or
+    // nothing when it is silent and has been given 0.3 s after the read.
     std::vector<std::optional<qint64>> read;
     ft847.setSatelliteReader([&read](std::optional<qint64> hertz) { read.push_back(hertz); });
-    waiter.duringWait = [this] { pty.write(QByteArray("\x43\x58\x61\x76\x01", 5)); };
-    ft847.satelliteFrequencies([] { return Turn{true, false, false}; }, frequencies(std::nullopt, std::nullopt));
-    ft847.satelliteFrequencies([] { return Turn{false, false, true}; }, frequencies(std::nullopt, std::nullopt));
-    EXPECT_EQ(waiter.beforeEachWait.mid(0, 5), bytes({0, 0, 0, 0, 0x13}));
+    for (const bool answers : {true, false}) {
+        if (answers)
+            waiter.duringWait = [this] { pty.write(QByteArray("\x43\x58\x61\x76\x01", 5)); };
+        ft847.satelliteFrequencies([] { return Turn{true, false}; }, frequencies(std::nullopt, std::nullopt));
+        EXPECT_EQ(waiter.beforeEachWait.join() + pty.readAll(50), QByteArray("\0\0\0\0\x13", 5));
+        EXPECT_EQ(std::vector<double>(waiter.waits.begin(), waiter.waits.begin() + 4),
+                  std::vector<double>(4, Ft847Receiver::kSatelliteByteGap));
+        EXPECT_NEAR(std::accumulate(waiter.waits.begin() + 4, waiter.waits.end(), 0.0), answers ? 0 : 0.3, 0.02)
+            << "no pause after the read's last byte but the wait for the answer";
+        waiter.clear();
+    }
     EXPECT_EQ(read, (std::vector<std::optional<qint64>>{435861760, std::nullopt}));
-    EXPECT_NEAR(std::accumulate(waiter.waits.begin() + 10, waiter.waits.end(), 0.0), 0.3, 0.02)
-        << "the silent radio is given 0.3 s";
-    waiter.clear();
 
     // A data mode leaves the radio's mode as it is. An FM repeater's tone
     // turns the encoder on; a tone the radio lacks is said and not sent.
