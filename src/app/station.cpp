@@ -3,6 +3,7 @@
 #include "app/version.h"
 #include "config/configuration.h"
 #include "data/horizon_file.h"
+#include "data/satellite_status.h"
 #include "orbit/utc_time.h"
 #include "platform/settings_store.h"
 
@@ -49,6 +50,8 @@ Station::Station(StationPlatform platform)
     window_.setSkyView(sky_.view());
     tracking_.cycle().ticked = [this](const TickOutcome &outcome) { ticked(outcome); };
     tracking_.setRotorSettings([this] { return menus_.rotorSteering(); });
+    elements_.statusesReplaced = [this] { loadStatuses(); };
+    transponders_.statusesImported = [this] { loadStatuses(); };
     map_.chosen = [this](const QString &name) { passes_.openSatellite(name); };
     QObject::connect(sky_.view(), &SkyView::satelliteClicked, &window_,
                      [this](long number) { tracking_.chooseToFollow(number); });
@@ -118,6 +121,7 @@ void Station::start()
     tracking_.clock().Lire_Heure_UTC();
     devices_.fodtrack.recomputeScaleFactors();
     Init_Satellites();
+    loadStatuses();
     tracking_.loadBanks();
     menus_.configurationRead();
     tracking_.reportFrequencyFileLater();
@@ -153,6 +157,12 @@ void Station::loadHorizon(bool tellProblems)
     alarms_->setHorizon(horizon.mask);
     if (tellProblems && !horizon.problems.isEmpty())
         notices_.later(horizon.problems.join(u'\n'));
+}
+
+// Statuts_SatNOGS.cfg, read again after each import of the satellites list.
+void Station::loadStatuses()
+{
+    tracking_.setSatelliteStatuses(loadSatelliteStatuses(platform_.stationFolder));
 }
 
 void Station::Init_Satellites()

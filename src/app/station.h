@@ -55,6 +55,7 @@ public:
     // Reads the station's Horizon.cfg again: at start-up, saying what it holds
     // wrong; after the horizon window wrote it, which has said it already.
     void loadHorizon(bool tellProblems = true);
+    void loadStatuses();
     ElementWork &elements() { return elements_; }
 
 private:

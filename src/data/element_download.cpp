@@ -1,5 +1,6 @@
 #include "data/element_download.h"
 
+#include "data/satnogs_satellites.h"
 #include "data/transponder_download.h"
 #include "orbit/element_files.h"
 #include "orbit/omm_readers.h"
@@ -269,6 +270,8 @@ ElementFileResult ElementDownloader::judgeReply()
     const QByteArray body = reply_->readAll();
     if (job.content == ElementDownloadJob::Content::Transmitters)
         return installTransmittersDownload(job, body);
+    if (job.content == ElementDownloadJob::Content::Statuses)
+        return installSatellitesDownload(job, body);
     const ElementBodyCheck check =
         checkElementBody(body, reply_->header(QNetworkRequest::ContentTypeHeader).toString());
     if (check.outcome != Outcome::Replaced)

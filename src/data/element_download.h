@@ -28,7 +28,7 @@ struct DownloadLimits {
 // The SatNOGS DB transmitters list rides along with the element files: it is
 // checked by its own reader and written as the transponder import.
 struct ElementDownloadJob {
-    enum class Content { Elements, Transmitters };
+    enum class Content { Elements, Transmitters, Statuses };
     QString fileName;
     QString address;
     QString path;

@@ -2,6 +2,7 @@
 
 #include "data/element_file_list.h"
 #include "data/element_sources.h"
+#include "data/satnogs_satellites.h"
 #include "data/station_file.h"
 #include "data/transponder_download.h"
 #include "data/transponder_table.h"
@@ -45,6 +46,12 @@ ElementUpdatePlan planElementUpdate(const QString &folder)
             plan.jobs << ElementDownloadJob{source.fileName, source.address,
                                             stationFilePath(folder, satnogsTransponderFileName),
                                             ElementDownloadJob::Content::Transmitters};
+            continue;
+        }
+        if (source.fileName.compare(statusSourceName, Qt::CaseInsensitive) == 0) {
+            plan.jobs << ElementDownloadJob{source.fileName, source.address,
+                                            stationFilePath(folder, satnogsStatusFileName),
+                                            ElementDownloadJob::Content::Statuses};
             continue;
         }
         if (!listed.contains(source.fileName, Qt::CaseInsensitive)) {

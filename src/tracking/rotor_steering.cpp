@@ -74,6 +74,7 @@ RotorAim RotorSteering::follow(Rotor &rotor, orbit::Satellites &satellites, cons
     if (settings.lead && settings.speeds.valid())
         lead = PassPointing::Lead{estimatedNow(rotor, now, {azimuthDeg, elevationDeg}, settings), settings.speeds,
                                   settings.intervalSeconds};
+    guide_.setAzimuthSpeed(settings.speeds.azimuthDegPerS);
     const RotorAim command =
         guide_.follow(satellites, pass, nowOle, rotor.range(), azimuthDeg, elevationDeg, lead, fromNow);
     sent(rotor, command, now, settings);
@@ -101,6 +102,7 @@ std::optional<RotorAim> RotorSteering::between(Rotor &rotor, orbit::Satellites &
     }
     parked_ = false;
     watch(rotor, settings);
+    guide_.setAzimuthSpeed(settings.speeds.azimuthDegPerS);
     const std::optional<RotorAim> aim = guide_.waitFor(satellites, next, nowOle, rotor.range(), settings.waiting);
     if (aim)
         sent(rotor, *aim, now, settings);
