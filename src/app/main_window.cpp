@@ -87,6 +87,17 @@ void fillList(QListWidget &widget, const QStringList &lines)
     widget.addItems(lines);
 }
 
+// Whether the list shows exactly these lines.
+bool holds(const QListWidget &widget, const QStringList &lines)
+{
+    if (widget.count() != lines.size())
+        return false;
+    for (int row = 0; row < widget.count(); ++row)
+        if (widget.item(row)->text() != lines[row])
+            return false;
+    return true;
+}
+
 // Where the station has a horizon, a pass line says when the satellite clears
 // it and sets behind it, after the name padded to the longest usual one.
 QString inSightText(const orbit::PredictedPass &pass, const orbit::PassesInSight &inSight)
@@ -469,22 +480,35 @@ void MainWindow::showSatelliteLists(const QStringList &available, const QStringL
                                     const std::function<long(const QString &)> &catalogNumberOf,
                                     const std::function<SatelliteStatus(long)> &statusOf)
 {
+    // New elements usually bring the same names: the lists then keep their
+    // items (a catalogue of thousands takes tens of milliseconds to fill)
+    // and only what changed in them is written.
+    const bool refill = !holds(*listeSat_, available) || !holds(*satSelect_, selected);
+    if (refill) {
+        fillList(*listeSat_, available);
+        satelliteFilter_->refilled();
+        fillList(*satSelect_, selected);
+    }
     const QColor greyed = palette().color(QPalette::Disabled, QPalette::Text);
-    fillList(*listeSat_, available);
-    satelliteFilter_->refilled();
-    fillList(*satSelect_, selected);
     for (QListWidget *shown : {listeSat_, satSelect_}) {
         for (int row = 0; row < shown->count(); ++row) {
             QListWidgetItem *item = shown->item(row);
             const long number = catalogNumberOf(item->text());
-            item->setData(Qt::UserRole, qlonglong(number));
-            item->setToolTip(catalogNumberTip(number));
-            if (const SatelliteStatus status = statusOf(number); status != SatelliteStatus::Alive) {
-                item->setForeground(greyed);
-                item->setToolTip(tr("%1, %2 selon SatNOGS DB").arg(catalogNumberTip(number), satelliteStatusText(status)));
-            }
+            const SatelliteStatus status = statusOf(number);
+            const QString tip = status == SatelliteStatus::Alive
+                                    ? catalogNumberTip(number)
+                                    : tr("%1, %2 selon SatNOGS DB").arg(catalogNumberTip(number), satelliteStatusText(status));
+            if (item->data(Qt::UserRole).toLongLong() != number || !item->data(Qt::UserRole).isValid())
+                item->setData(Qt::UserRole, qlonglong(number));
+            if (item->toolTip() != tip)
+                item->setToolTip(tip);
+            const QBrush colour = status == SatelliteStatus::Alive ? QBrush() : QBrush(greyed);
+            if (item->foreground() != colour)
+                item->setForeground(colour);
         }
     }
+    if (!refill)
+        return;
     applySatelliteFilter();
     if (listeSat_->count() > 0)
         listeSat_->setCurrentRow(0);

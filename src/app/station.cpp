@@ -165,20 +165,41 @@ void Station::loadStatuses()
     tracking_.setSatelliteStatuses(loadSatelliteStatuses(platform_.stationFolder));
 }
 
+ComponentSource Station::componentSource() const
+{
+    return {platform_.stationFolder.toStdString(), config_.Lat_Obs, config_.Long_Obs, config_.Alt_Obs};
+}
+
 void Station::Init_Satellites()
+{
+    const ComponentSource source = componentSource();
+    useComponent(orbit::Init_Satellites(source.folder, source.latitudeDeg, source.longitudeDeg, source.heightMetres));
+}
+
+void Station::useComponent(std::unique_ptr<orbit::Satellites> built)
 {
     sky_.componentReplaced();
     map_.clear();
-    component_ = orbit::Init_Satellites(platform_.stationFolder.toStdString(), config_.Lat_Obs, config_.Long_Obs,
-                                        config_.Alt_Obs);
+    component_ = std::move(built);
     tracking_.componentBuilt(*component_);
 }
 
-// New elements: a new component, the lists rebuilt around the selection.
+// New elements: a new component built away from the window, then put in
+// place between two ticks and the lists rebuilt around the selection.
 void Station::elementsReplaced()
 {
+    componentBuild_.start(componentSource());
+}
+
+void Station::builtInBackground(std::unique_ptr<orbit::Satellites> built, const ComponentSource &source)
+{
+    if (ended_)
+        return;
     const QStringList before = tracking_.satelliteNames();
-    Init_Satellites();
+    if (source == componentSource())
+        useComponent(std::move(built));
+    else
+        Init_Satellites(); // the observer moved meanwhile
     tracking_.componentReplaced(before);
 }
 

@@ -16,6 +16,7 @@
 #include "remote/remote_settings.h"
 #include "remote/remote_work.h"
 #include "sky/station_sky.h"
+#include "tracking/component_build.h"
 #include "tracking/station_drivers.h"
 #include "tracking/tracking_work.h"
 #include "transponder/transponder_work.h"
@@ -62,6 +63,9 @@ private:
     void connectWindow();
     void ticked(const TickOutcome &outcome);
     void elementsReplaced();
+    void builtInBackground(std::unique_ptr<orbit::Satellites> built, const ComponentSource &source);
+    ComponentSource componentSource() const;
+    void useComponent(std::unique_ptr<orbit::Satellites> built);
 
     StationPlatform platform_;
     ConfigStation config_;
@@ -84,6 +88,10 @@ private:
     JournalWork journal_{{window_, platform_.store, platform_.messages, logFacts_, platform_.stationFolder, {}}};
     bool closing_ = false;
     bool ended_ = false;
+    // Last, so that its hand-over ends before anything it hands to.
+    ComponentBuild componentBuild_{[this](std::unique_ptr<orbit::Satellites> built, const ComponentSource &source) {
+        builtInBackground(std::move(built), source);
+    }};
 };
 
 } // namespace orvanta

@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QSet>
 
 #include <algorithm>
 
@@ -85,10 +86,15 @@ QStringList replacedFiles(const QList<ElementFileResult> &results)
 
 QString disappearedSatellitesMessage(const QStringList &before, const QStringList &after)
 {
+    // Sets, not lists: a catalogue of thousands would cost the square of its size.
+    const QSet<QString> kept(after.cbegin(), after.cend());
+    QSet<QString> seen;
     QStringList gone;
     for (const QString &name : before) {
-        if (!after.contains(name) && !gone.contains(name))
+        if (!kept.contains(name) && !seen.contains(name)) {
+            seen.insert(name);
             gone << name;
+        }
     }
     if (gone.isEmpty())
         return {};
