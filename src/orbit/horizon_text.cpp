@@ -7,16 +7,21 @@ namespace orvanta::orbit {
 
 namespace {
 
+bool blank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
+}
+
 bool separator(char c)
 {
-    return c == ' ' || c == '\t' || c == ';' || c == '\r' || c == '\v' || c == '\f';
+    return blank(c) || c == ';';
 }
 
 std::string_view trimmed(std::string_view text)
 {
-    while (!text.empty() && separator(text.front()) && text.front() != ';')
+    while (!text.empty() && blank(text.front()))
         text.remove_prefix(1);
-    while (!text.empty() && separator(text.back()) && text.back() != ';')
+    while (!text.empty() && blank(text.back()))
         text.remove_suffix(1);
     return text;
 }
