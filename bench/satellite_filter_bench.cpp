@@ -25,7 +25,9 @@ struct FilteredWindow {
         QStringList names;
         for (int i = 0; i < kCatalogueSize; ++i)
             names << QString::fromStdString(bench::syntheticName(i));
-        window.showSatelliteLists(names, {}, [](const QString &name) { return name.mid(6).toLong() + 10000; });
+        window.showSatelliteLists(
+            names, {}, [](const QString &name) { return name.mid(6).toLong() + 10000; },
+            [](long) { return SatelliteStatus::Alive; });
         window.show();
         filter = window.findChild<QLineEdit *>(QStringLiteral("Filtre_Sat"));
         QCoreApplication::processEvents();

@@ -3,6 +3,7 @@
 #include "app/main_menus.h"
 #include "platform/text_numbers.h"
 #include "tracking/satellite_filter.h"
+#include "tracking/station_clock.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -86,18 +87,55 @@ void fillList(QListWidget &widget, const QStringList &lines)
     widget.addItems(lines);
 }
 
+// Whether the list shows exactly these lines.
+bool holds(const QListWidget &widget, const QStringList &lines)
+{
+    if (widget.count() != lines.size())
+        return false;
+    for (int row = 0; row < widget.count(); ++row)
+        if (widget.item(row)->text() != lines[row])
+            return false;
+    return true;
+}
+
+// Where the station has a horizon, a pass line says when the satellite clears
+// it and sets behind it, after the name padded to the longest usual one.
+QString inSightText(const orbit::PredictedPass &pass, const orbit::PassesInSight &inSight)
+{
+    constexpr int kUsualNameLength = 24;
+    if (!inSight.known())
+        return {};
+    const std::optional<orbit::HorizonWindow> window = inSight.of(pass);
+    const QString text = window ? QCoreApplication::translate("orvanta::MainWindow", "horizon %1 à %2")
+                                      .arg(timeText(window->clears), timeText(window->sets))
+                                : QCoreApplication::translate("orvanta::MainWindow", "caché par l'horizon");
+    return QString(std::max(0, kUsualNameLength - int(pass.name.size())), QLatin1Char(' ')) +
+           QStringLiteral("   ") + text;
+}
+
 // The pass lists are filled at every tick: the line the operator stands on
-// stays current while its pass is listed.
-void fillList(QListWidget &widget, const std::vector<std::string> &lines)
+// stays current while its pass is listed. Each item keeps the board's line,
+// which names its pass whatever its text adds.
+void fillPasses(QListWidget &widget, const std::vector<orbit::BoardPass> &passes,
+                const orbit::PassesInSight &inSight)
 {
     const QListWidgetItem *current = widget.currentItem();
-    const QString kept = current && current->isSelected() ? current->text() : QString();
+    const QString kept = current && current->isSelected() ? current->data(Qt::UserRole).toString() : QString();
     widget.clear();
-    for (const std::string &line : lines) {
-        widget.addItem(QString::fromStdString(line));
-        if (!kept.isEmpty() && widget.item(widget.count() - 1)->text() == kept)
-            widget.setCurrentRow(widget.count() - 1);
+    for (const orbit::BoardPass &entry : passes) {
+        const QString line = QString::fromStdString(entry.line);
+        auto *item = new QListWidgetItem(line + inSightText(entry.pass, inSight), &widget);
+        item->setData(Qt::UserRole, line);
+        if (!kept.isEmpty() && line == kept)
+            widget.setCurrentItem(item);
     }
+}
+
+// The board's line of a pass list's item; a notice in its place names no pass.
+QString passLine(const QListWidgetItem &item)
+{
+    const QVariant line = item.data(Qt::UserRole);
+    return line.isValid() ? line.toString() : item.text();
 }
 
 } // namespace
@@ -304,7 +342,7 @@ MainWindow::MainWindow(QWidget *parent)
             [this](QListWidgetItem *item) { emit satSelectDoubleClicked(satSelect_->row(item)); });
     for (QListWidget *passes : {satVisibles_, detailPass_})
         connect(passes, &QListWidget::itemDoubleClicked, this,
-                [this](QListWidgetItem *item) { emit passLineDoubleClicked(item->text()); });
+                [this](QListWidgetItem *item) { emit passLineDoubleClicked(passLine(*item)); });
     // Each switch reads its "Avec" button, whichever of the two was clicked.
     connect(dopplerGroup, &QButtonGroup::idClicked, this,
             [this, dopplerGroup] { emit dopplerSwitched(dopplerGroup->checkedId() == 1); });
@@ -314,7 +352,7 @@ MainWindow::MainWindow(QWidget *parent)
             [this, progRxGroup] { emit progRxSwitched(progRxGroup->checkedId() == 2); });
     connect(follow, &QAction::triggered, this, [this] {
         if (const QListWidgetItem *item = satVisibles_->currentItem())
-            emit followLineRequested(item->text());
+            emit followLineRequested(passLine(*item));
     });
     connect(automatic, &QPushButton::clicked, this, &MainWindow::automaticFollowClicked);
     connect(pourMan, &QPushButton::clicked, this, &MainWindow::pourManClicked);
@@ -406,10 +444,10 @@ void MainWindow::showAwaited(const QString &satellite, std::optional<double> meg
     freqAtt_->setText(megahertz ? formatFixed(*megahertz, 3) : QString());
 }
 
-void MainWindow::showPasses(const orbit::PassBoard &board)
+void MainWindow::showPasses(const orbit::PassBoard &board, const orbit::PassesInSight &inSight)
 {
-    fillList(*satVisibles_, board.visibleLines());
-    fillList(*detailPass_, board.comingLines());
+    fillPasses(*satVisibles_, board.visible(), inSight);
+    fillPasses(*detailPass_, board.coming(), inSight);
 }
 
 void MainWindow::showFollowChoice(bool chosen)
@@ -430,19 +468,38 @@ void MainWindow::showPredictionNotice(const QString &text)
 }
 
 void MainWindow::showSatelliteLists(const QStringList &available, const QStringList &selected,
-                                    const std::function<long(const QString &)> &catalogNumberOf)
+                                    const std::function<long(const QString &)> &catalogNumberOf,
+                                    const std::function<SatelliteStatus(long)> &statusOf)
 {
-    fillList(*listeSat_, available);
-    satelliteFilter_->refilled();
-    fillList(*satSelect_, selected);
+    // New elements usually bring the same names: the lists then keep their
+    // items (a catalogue of thousands takes tens of milliseconds to fill)
+    // and only what changed in them is written.
+    const bool refill = !holds(*listeSat_, available) || !holds(*satSelect_, selected);
+    if (refill) {
+        fillList(*listeSat_, available);
+        satelliteFilter_->refilled();
+        fillList(*satSelect_, selected);
+    }
+    const QColor greyed = palette().color(QPalette::Disabled, QPalette::Text);
     for (QListWidget *shown : {listeSat_, satSelect_}) {
         for (int row = 0; row < shown->count(); ++row) {
             QListWidgetItem *item = shown->item(row);
             const long number = catalogNumberOf(item->text());
-            item->setData(Qt::UserRole, qlonglong(number));
-            item->setToolTip(catalogNumberTip(number));
+            const SatelliteStatus status = statusOf(number);
+            const QString tip = status == SatelliteStatus::Alive
+                                    ? catalogNumberTip(number)
+                                    : tr("%1, %2 selon SatNOGS DB").arg(catalogNumberTip(number), satelliteStatusText(status));
+            if (item->data(Qt::UserRole).toLongLong() != number || !item->data(Qt::UserRole).isValid())
+                item->setData(Qt::UserRole, qlonglong(number));
+            if (item->toolTip() != tip)
+                item->setToolTip(tip);
+            const QBrush colour = status == SatelliteStatus::Alive ? QBrush() : QBrush(greyed);
+            if (item->foreground() != colour)
+                item->setForeground(colour);
         }
     }
+    if (!refill)
+        return;
     applySatelliteFilter();
     if (listeSat_->count() > 0)
         listeSat_->setCurrentRow(0);

@@ -45,7 +45,7 @@ public:
     void showAwaited(const QString &satellite, std::optional<double> megahertz) override;
     // The two pass lists, in the board's order: by acquisition instant,
     // which text order would break across midnight.
-    void showPasses(const orbit::PassBoard &board) override;
+    void showPasses(const orbit::PassBoard &board, const orbit::PassesInSight &inSight) override;
     // "Suivi choisi" and the button back to the automatic choice, while the
     // operator's choice holds.
     void showFollowChoice(bool chosen) override;
@@ -57,7 +57,8 @@ public:
     // only the entries the filter box `Filtre_Sat` matches; the others are
     // hidden, so that a row is the same in the list and in the banks.
     void showSatelliteLists(const QStringList &available, const QStringList &selected,
-                            const std::function<long(const QString &)> &catalogNumberOf) override;
+                            const std::function<long(const QString &)> &catalogNumberOf,
+                            const std::function<SatelliteStatus(long)> &statusOf) override;
 
     const MainMenus &menus() const { return menus_; }
     // Where the alarms speak when no desktop notification service answers.

@@ -3,6 +3,7 @@
 #include "app/version.h"
 #include "config/configuration.h"
 #include "data/horizon_file.h"
+#include "data/satellite_status.h"
 #include "orbit/utc_time.h"
 #include "platform/settings_store.h"
 
@@ -49,6 +50,8 @@ Station::Station(StationPlatform platform)
     window_.setSkyView(sky_.view());
     tracking_.cycle().ticked = [this](const TickOutcome &outcome) { ticked(outcome); };
     tracking_.setRotorSettings([this] { return menus_.rotorSteering(); });
+    elements_.statusesReplaced = [this] { loadStatuses(); };
+    transponders_.statusesImported = [this] { loadStatuses(); };
     map_.chosen = [this](const QString &name) { passes_.openSatellite(name); };
     QObject::connect(sky_.view(), &SkyView::satelliteClicked, &window_,
                      [this](long number) { tracking_.chooseToFollow(number); });
@@ -113,6 +116,7 @@ void Station::start()
     tracking_.clock().Lire_Heure_UTC();
     devices_.fodtrack.recomputeScaleFactors();
     Init_Satellites();
+    loadStatuses();
     tracking_.loadBanks();
     menus_.configurationRead();
     tracking_.reportFrequencyFileLater();
@@ -150,20 +154,47 @@ void Station::loadHorizon(bool tellProblems)
         notices_.later(horizon.problems.join(u'\n'));
 }
 
+// Statuts_SatNOGS.cfg, read again after each import of the satellites list.
+void Station::loadStatuses()
+{
+    tracking_.setSatelliteStatuses(loadSatelliteStatuses(platform_.stationFolder));
+}
+
+ComponentSource Station::componentSource() const
+{
+    return {platform_.stationFolder.toStdString(), config_.Lat_Obs, config_.Long_Obs, config_.Alt_Obs};
+}
+
 void Station::Init_Satellites()
+{
+    const ComponentSource source = componentSource();
+    useComponent(orbit::Init_Satellites(source.folder, source.latitudeDeg, source.longitudeDeg, source.heightMetres));
+}
+
+void Station::useComponent(std::unique_ptr<orbit::Satellites> built)
 {
     sky_.componentReplaced();
     map_.clear();
-    component_ = orbit::Init_Satellites(platform_.stationFolder.toStdString(), config_.Lat_Obs, config_.Long_Obs,
-                                        config_.Alt_Obs);
+    component_ = std::move(built);
     tracking_.componentBuilt(*component_);
 }
 
-// New elements: a new component, the lists rebuilt around the selection.
+// New elements: a new component built away from the window, then put in
+// place between two ticks and the lists rebuilt around the selection.
 void Station::elementsReplaced()
 {
+    componentBuild_.start(componentSource());
+}
+
+void Station::builtInBackground(std::unique_ptr<orbit::Satellites> built, const ComponentSource &source)
+{
+    if (phase_ == Phase::Ended)
+        return;
     const QStringList before = tracking_.satelliteNames();
-    Init_Satellites();
+    if (source == componentSource())
+        useComponent(std::move(built));
+    else
+        Init_Satellites(); // the observer moved meanwhile
     tracking_.componentReplaced(before);
 }
 

@@ -14,6 +14,7 @@
 #include "platform/station_notices.h"
 #include "remote/remote_work.h"
 #include "sky/station_sky.h"
+#include "tracking/component_build.h"
 #include "tracking/station_drivers.h"
 #include "tracking/tracking_work.h"
 #include "transponder/transponder_work.h"
@@ -53,12 +54,16 @@ public:
     // Reads the station's Horizon.cfg again: at start-up, saying what it holds
     // wrong; after the horizon window wrote it, which has said it already.
     void loadHorizon(bool tellProblems = true);
+    void loadStatuses();
     ElementWork &elements() { return elements_; }
 
 private:
     void connectWindow();
     void ticked(const TickOutcome &outcome);
     void elementsReplaced();
+    void builtInBackground(std::unique_ptr<orbit::Satellites> built, const ComponentSource &source);
+    ComponentSource componentSource() const;
+    void useComponent(std::unique_ptr<orbit::Satellites> built);
 
     StationPlatform platform_;
     ConfigStation config_;
@@ -79,6 +84,10 @@ private:
     StationJournal journal_{window_, window_.menus().help, platform_, transponders_.tuning(), config_,
                             [this] { return component_.get(); }};
     enum class Phase { Running, Closing, Ended } phase_ = Phase::Running;
+    // Last, so that its hand-over ends before anything it hands to.
+    ComponentBuild componentBuild_{[this](std::unique_ptr<orbit::Satellites> built, const ComponentSource &source) {
+        builtInBackground(std::move(built), source);
+    }};
 };
 
 } // namespace orvanta

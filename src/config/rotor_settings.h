@@ -11,7 +11,10 @@ namespace orvanta {
 // How fast a rotor turns, degrees per second on each axis; both axes turn
 // at once. The defaults are those of the rotors GS-232 controllers usually
 // drive (G-5500: about 60 s for 360° in azimuth, 67 s for 180° in
-// elevation); Hamlib gives no speeds for its rotators.
+// elevation), which are also the rotors a FodTrack interface was made for.
+// Hamlib gives no speed in degrees for its rotators (only a speed level of
+// 1 to 100 for the manual moves), so a Hamlib rotor starts from the same
+// defaults until it is set, or measured from its readings.
 struct RotorSpeeds {
     double azimuthDegPerS = 6.0;
     double elevationDegPerS = 2.7;

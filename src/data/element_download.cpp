@@ -1,5 +1,6 @@
 #include "data/element_download.h"
 
+#include "data/satnogs_satellites.h"
 #include "data/transponder_download.h"
 #include "orbit/element_files.h"
 #include "orbit/omm_readers.h"
@@ -58,6 +59,30 @@ bool isWebScheme(const QUrl &url)
 {
     const QString scheme = url.scheme().toLower();
     return scheme == QStringLiteral("http") || scheme == QStringLiteral("https");
+}
+
+// The body checked and written over the job's file; run away from the window.
+ElementFileResult installBody(const ElementDownloadJob &job, const QByteArray &body, const QString &contentType)
+{
+    if (job.content == ElementDownloadJob::Content::Transmitters)
+        return installTransmittersDownload(job, body);
+    if (job.content == ElementDownloadJob::Content::Statuses)
+        return installSatellitesDownload(job, body);
+    const ElementBodyCheck check = checkElementBody(body, contentType);
+    if (check.outcome != Outcome::Replaced)
+        return {job.fileName, job.address, check.outcome, 0,
+                QCoreApplication::translate("ElementDownload", "%1 : %2").arg(job.address, check.problem)};
+    const int setCount = check.setCount;
+    // The new file is dated by its writing, at the end of the download, so the
+    // age check at start-up counts from the download.
+    QString error;
+    if (!writeFileAtomically(job.path, body, &error))
+        return writeFailedResult(job, error);
+    return {job.fileName, job.address, Outcome::Replaced, setCount,
+            (setCount == 1
+                 ? QCoreApplication::translate("ElementDownload", "mis à jour, 1 jeu d'éléments (%1)")
+                 : QCoreApplication::translate("ElementDownload", "mis à jour, %1 jeux d'éléments (%2)").arg(setCount))
+                .arg(job.address)};
 }
 
 } // namespace
@@ -124,6 +149,8 @@ ElementDownloader::ElementDownloader(DownloadLimits limits, QObject *parent)
 ElementDownloader::~ElementDownloader()
 {
     dropReply();
+    if (installer_.joinable())
+        installer_.join();
 }
 
 void ElementDownloader::start(const QList<ElementDownloadJob> &jobs)
@@ -141,6 +168,13 @@ void ElementDownloader::cancel()
     if (!running_)
         return;
     dropReply();
+    // A file being written is let finish: its result is the job's, not a cancel.
+    if (installer_.joinable()) {
+        installer_.join();
+        const std::shared_ptr<ElementFileResult> installed = std::move(installed_);
+        results_ << *installed;
+        emit fileFinished(int(results_.size() - 1), *installed);
+    }
     running_ = false;
     for (qsizetype job = results_.size(); job < jobs_.size(); ++job) {
         ElementFileResult result{jobs_[job].fileName, jobs_[job].address, Outcome::Cancelled, 0,
@@ -221,12 +255,35 @@ void ElementDownloader::replyFinished()
 {
     connectTimer_.stop();
     totalTimer_.stop();
-    ElementFileResult result = failure_ ? *failure_ : judgeReply();
+    const std::optional<ElementFileResult> result = failure_ ? failure_ : judgeReply();
+    const QByteArray body = result ? QByteArray() : reply_->readAll();
+    const QString contentType = reply_->header(QNetworkRequest::ContentTypeHeader).toString();
     dropReply();
-    finishJob(std::move(result));
+    if (result) {
+        finishJob(*result);
+        return;
+    }
+    // Checking a catalogue of thousands of sets takes tens of milliseconds:
+    // a thread of its own does it, and the result comes back by the event loop.
+    const ElementDownloadJob job = jobs_[results_.size()];
+    auto installed = std::make_shared<ElementFileResult>();
+    installed_ = installed;
+    installer_ = std::thread([this, job, body, contentType, installed] {
+        *installed = installBody(job, body, contentType);
+        QMetaObject::invokeMethod(this, [this, installed] { installFinished(installed); }, Qt::QueuedConnection);
+    });
 }
 
-ElementFileResult ElementDownloader::judgeReply()
+void ElementDownloader::installFinished(const std::shared_ptr<ElementFileResult> &installed)
+{
+    if (installed != installed_) // a cancel took it already
+        return;
+    installer_.join();
+    installed_.reset();
+    finishJob(*installed);
+}
+
+std::optional<ElementFileResult> ElementDownloader::judgeReply()
 {
     const ElementDownloadJob &job = jobs_[results_.size()];
     const auto failed = [&](Outcome outcome, const QString &why) {
@@ -266,29 +323,7 @@ ElementFileResult ElementDownloader::judgeReply()
     if (status != 200) // the connection ended before a status line
         return failed(Outcome::NetworkError,
                       QCoreApplication::translate("ElementDownload", "le serveur n'a pas répondu"));
-    const QByteArray body = reply_->readAll();
-    if (job.content == ElementDownloadJob::Content::Transmitters)
-        return installTransmittersDownload(job, body);
-    const ElementBodyCheck check =
-        checkElementBody(body, reply_->header(QNetworkRequest::ContentTypeHeader).toString());
-    if (check.outcome != Outcome::Replaced)
-        return failed(check.outcome, check.problem);
-    return replaceFile(body, check.setCount);
-}
-
-ElementFileResult ElementDownloader::replaceFile(const QByteArray &body, int setCount)
-{
-    const ElementDownloadJob &job = jobs_[results_.size()];
-    // The new file is dated by its writing, at the end of the download, so the
-    // age check at start-up counts from the download.
-    QString error;
-    if (!writeFileAtomically(job.path, body, &error))
-        return writeFailedResult(job, error);
-    return {job.fileName, job.address, Outcome::Replaced, setCount,
-            (setCount == 1
-                 ? QCoreApplication::translate("ElementDownload", "mis à jour, 1 jeu d'éléments (%1)")
-                 : QCoreApplication::translate("ElementDownload", "mis à jour, %1 jeux d'éléments (%2)").arg(setCount))
-                .arg(job.address)};
+    return std::nullopt;
 }
 
 void ElementDownloader::finishJob(ElementFileResult result)

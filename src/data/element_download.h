@@ -9,7 +9,9 @@
 #include <QString>
 #include <QTimer>
 
+#include <memory>
 #include <optional>
+#include <thread>
 
 class QNetworkAccessManager;
 class QNetworkReply;
@@ -28,7 +30,7 @@ struct DownloadLimits {
 // The SatNOGS DB transmitters list rides along with the element files: it is
 // checked by its own reader and written as the transponder import.
 struct ElementDownloadJob {
-    enum class Content { Elements, Transmitters };
+    enum class Content { Elements, Transmitters, Statuses };
     QString fileName;
     QString address;
     QString path;
@@ -74,8 +76,10 @@ ElementFileResult writeFailedResult(const ElementDownloadJob &job, const QString
 // Downloads element files one after the other (one request at a time is
 // what the public element services ask for). A file is replaced, atomically
 // and dated from the download, only when its new content is sound; on any
-// failure or cancel the old file stays byte for byte. Never waits: every
-// step runs from the event loop.
+// failure or cancel the old file stays byte for byte (a file already being
+// written when the cancel comes is let finish). Never waits: every step runs
+// from the event loop, and a body is checked and written on a thread of its
+// own.
 class ElementDownloader : public QObject {
     Q_OBJECT
 public:
@@ -106,8 +110,9 @@ private:
     void replyFinished();
     void fail(ElementFileResult::Outcome outcome, const QString &message);
     void finishJob(ElementFileResult result);
-    ElementFileResult judgeReply();
-    ElementFileResult replaceFile(const QByteArray &body, int setCount);
+    // The result of a failed reply, none when its body is to be installed.
+    std::optional<ElementFileResult> judgeReply();
+    void installFinished(const std::shared_ptr<ElementFileResult> &installed);
     void dropReply();
 
     DownloadLimits limits_;
@@ -123,6 +128,8 @@ private:
     std::optional<ElementFileResult> failure_;
     QTimer connectTimer_;
     QTimer totalTimer_;
+    std::thread installer_; // checks and writes the body of the job in hand
+    std::shared_ptr<ElementFileResult> installed_; // its result, read once it has ended
 };
 
 } // namespace orvanta

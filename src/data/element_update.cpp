@@ -2,12 +2,14 @@
 
 #include "data/element_file_list.h"
 #include "data/element_sources.h"
+#include "data/satnogs_satellites.h"
 #include "data/station_file.h"
 #include "data/transponder_download.h"
 #include "data/transponder_table.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QSet>
 
 #include <algorithm>
 
@@ -47,6 +49,12 @@ ElementUpdatePlan planElementUpdate(const QString &folder)
                                             ElementDownloadJob::Content::Transmitters};
             continue;
         }
+        if (source.fileName.compare(statusSourceName, Qt::CaseInsensitive) == 0) {
+            plan.jobs << ElementDownloadJob{source.fileName, source.address,
+                                            stationFilePath(folder, satnogsStatusFileName),
+                                            ElementDownloadJob::Content::Statuses};
+            continue;
+        }
         if (!listed.contains(source.fileName, Qt::CaseInsensitive)) {
             plan.problems << QCoreApplication::translate(
                                  "ElementUpdate", "%1 : %2 n'est pas nommé dans Elements.cfg, il n'est pas téléchargé")
@@ -78,10 +86,15 @@ QStringList replacedFiles(const QList<ElementFileResult> &results)
 
 QString disappearedSatellitesMessage(const QStringList &before, const QStringList &after)
 {
+    // Sets, not lists: a catalogue of thousands would cost the square of its size.
+    const QSet<QString> kept(after.cbegin(), after.cend());
+    QSet<QString> seen;
     QStringList gone;
     for (const QString &name : before) {
-        if (!after.contains(name) && !gone.contains(name))
+        if (!kept.contains(name) && !seen.contains(name)) {
+            seen.insert(name);
             gone << name;
+        }
     }
     if (gone.isEmpty())
         return {};

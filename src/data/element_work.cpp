@@ -5,6 +5,7 @@
 #include "data/element_file_list.h"
 #include "data/element_update.h"
 #include "data/element_update_window.h"
+#include "data/satellite_status.h"
 #include "data/transponder_download.h"
 #include "platform/message_boxes.h"
 #include "platform/utc_clock.h"
@@ -53,16 +54,19 @@ void ElementWork::openUpdate()
     update->start();
 }
 
-// The transponder list goes to the panel; new elements make a new component.
+// The transponder list goes to the panel, the satellites' statuses to the
+// lists; new elements make a new component.
 void ElementWork::replaced(QStringList files)
 {
     if (stopped_)
         return;
-    const auto transponderList = [](const QString &file) {
-        return file.compare(transponderSourceName, Qt::CaseInsensitive) == 0;
+    const auto named = [](const QString &name) {
+        return [name](const QString &file) { return file.compare(name, Qt::CaseInsensitive) == 0; };
     };
-    if (files.removeIf(transponderList) > 0)
+    if (files.removeIf(named(transponderSourceName)) > 0)
         links_.transpondersReplaced();
+    if (files.removeIf(named(statusSourceName)) > 0 && statusesReplaced)
+        statusesReplaced();
     if (!files.isEmpty())
         links_.elementsReplaced();
 }

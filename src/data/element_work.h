@@ -49,6 +49,8 @@ public:
     // The automatic update's first run, when it is on.
     void startAutomaticUpdate();
     AutoElementUpdate &automaticUpdate() { return *automatic_; }
+    // Called when an update brought new satellite statuses.
+    std::function<void()> statusesReplaced;
     // The station has ended: an update that finishes now changes nothing.
     void stop() { stopped_ = true; }
 

@@ -1,5 +1,6 @@
 #include "data/satnogs_import.h"
 
+#include "data/satnogs_satellites.h"
 #include "data/station_file.h"
 
 #include <QCoreApplication>
@@ -170,6 +171,23 @@ QString refused(const QString &path, const QString &why)
         .arg(QFileInfo(path).fileName(), why, satnogsTransponderFileName);
 }
 
+// The satellites list gives the statuses instead of the transmitters.
+SatnogsImport importStatuses(const QString &folder, const QString &path, const QByteArray &bytes)
+{
+    SatnogsImport result;
+    result.statuses = true;
+    const StatusReplacement replaced = replaceSatnogsStatusFile(stationFilePath(folder, satnogsStatusFileName), bytes);
+    if (replaced.outcome != StatusReplacement::Outcome::Replaced) {
+        result.message = QCoreApplication::translate("SatnogsImport",
+                                                     "Le fichier %1 n'a pas été importé : %2.\n%3 n'a pas été modifié.")
+                             .arg(QFileInfo(path).fileName(), replaced.problem, satnogsStatusFileName);
+        return result;
+    }
+    result.done = true;
+    result.message = statusReplacementSummary(replaced) + QLatin1Char('.');
+    return result;
+}
+
 } // namespace
 
 SatnogsTransmitters readSatnogsTransmitters(const QByteArray &bytes)
@@ -248,8 +266,11 @@ SatnogsImport importSatnogsFile(const QString &folder, const QString &path)
             QCoreApplication::translate("SatnogsImport", "il dépasse %1 Mo").arg(kMaxImportBytes / (1024 * 1024)));
         return result;
     }
+    const QByteArray bytes = file.readAll();
+    if (isSatnogsSatelliteList(bytes))
+        return importStatuses(folder, path, bytes);
     const SatnogsReplacement replaced =
-        replaceSatnogsFile(stationFilePath(folder, satnogsTransponderFileName), file.readAll());
+        replaceSatnogsFile(stationFilePath(folder, satnogsTransponderFileName), bytes);
     if (replaced.outcome != SatnogsReplacement::Outcome::Replaced) {
         result.message = refused(path, replaced.problem);
         return result;

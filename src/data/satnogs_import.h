@@ -39,9 +39,11 @@ SatnogsReplacement replaceSatnogsFile(const QString &path, const QByteArray &jso
 
 // Imports the file the operator picked into Transpondeurs_SatNOGS.cfg, which
 // is replaced atomically and only by a sound list; the text tells the
-// operator what was done, or why nothing was replaced.
+// operator what was done, or why nothing was replaced. The satellites list
+// of the DB goes to Statuts_SatNOGS.cfg the same way.
 struct SatnogsImport {
     bool done = false;
+    bool statuses = false; // the file was the satellites list
     QString message;
 };
 

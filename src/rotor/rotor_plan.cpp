@@ -15,9 +15,6 @@ constexpr double kDegree = std::numbers::pi / 180.0;
 // Further off the satellite than this, it is not followed any more: about
 // the half beam width of a small satellite Yagi.
 constexpr double kToleranceDeg = 10.0;
-// No setting gives the rotor's speed: a common rotor turns right round in
-// about a minute.
-constexpr double kTurnDegPerSecond = 6.0;
 constexpr std::array<int, 5> kTurns = {-2, -1, 0, 1, 2};
 constexpr double kNever = -std::numeric_limits<double>::infinity();
 
@@ -70,8 +67,9 @@ struct Way {
 
 class Ways {
 public:
-    Ways(const std::vector<TrackPoint> &track, const RotorRange &range, bool flipped)
-        : track_(track), flipped_(flipped), unwrapped_(unwrap(track, flipped ? 180.0 : 0.0))
+    Ways(const std::vector<TrackPoint> &track, const RotorRange &range, bool flipped, double turnDegPerSecond)
+        : track_(track), flipped_(flipped), turnDegPerSecond_(turnDegPerSecond),
+          unwrapped_(unwrap(track, flipped ? 180.0 : 0.0))
     {
         const std::size_t n = track.size();
         for (std::size_t k = 0; k < kTurns.size(); ++k) {
@@ -222,10 +220,10 @@ private:
         const Frame &to = frames_[after];
         const double from = frames_[before].command[cut - 1];
         const double travel = to.command[cut] - from;
-        const double turnSeconds = std::abs(travel) / kTurnDegPerSecond;
+        const double turnSeconds = std::abs(travel) / turnDegPerSecond_;
         const double start = track_[cut].seconds;
         const auto antennaAt = [&](double s) {
-            return s >= turnSeconds ? to.command[cut] : from + std::copysign(s * kTurnDegPerSecond, travel);
+            return s >= turnSeconds ? to.command[cut] : from + std::copysign(s * turnDegPerSecond_, travel);
         };
         for (double s = 0; s <= turnSeconds + 1.0; s += 1.0) {
             const auto [azimuth, elevation] = satelliteAt(start + s, kTurns[after]);
@@ -244,6 +242,7 @@ private:
 
     const std::vector<TrackPoint> &track_;
     bool flipped_;
+    double turnDegPerSecond_;
     std::vector<double> unwrapped_;
     std::array<Frame, kTurns.size()> frames_;
 };
@@ -259,16 +258,18 @@ RotorAim onTheSky(const RotorAim &aim)
     return {az == 0.0 && aim.azimuthDeg > 0 ? 360.0 : az, aim.elevationDeg};
 }
 
-RotorPlan RotorPlan::forTrack(const std::vector<TrackPoint> &track, const RotorRange &range)
+RotorPlan RotorPlan::forTrack(const std::vector<TrackPoint> &track, const RotorRange &range,
+                              double azimuthDegPerSecond)
 {
     RotorPlan plan;
     plan.range_ = range;
     if (track.empty())
         return plan;
-    const Ways straight(track, range, false);
+    const double speed = azimuthDegPerSecond > 0 ? azimuthDegPerSecond : kCommonRotorDegPerSecond;
+    const Ways straight(track, range, false, speed);
     std::optional<Ways> over;
     if (range.canFlip)
-        over.emplace(track, range, true);
+        over.emplace(track, range, true, speed);
 
     std::optional<Way> chosen = straight.whole();
     if (!chosen && over)

@@ -47,9 +47,15 @@ public:
         double highestElevationDeg = 0;
     };
 
+    // A common rotor turns right round in about a minute.
+    static constexpr double kCommonRotorDegPerSecond = 6.0;
+
     // The track in time order, from acquisition to loss. An empty track
-    // gives a plan that passes positions through unchanged.
-    static RotorPlan forTrack(const std::vector<TrackPoint> &track, const RotorRange &range);
+    // gives a plan that passes positions through unchanged. The rotor's
+    // azimuth speed weighs the turns: a slow rotor is off the satellite
+    // longer while it turns round.
+    static RotorPlan forTrack(const std::vector<TrackPoint> &track, const RotorRange &range,
+                              double azimuthDegPerSecond = kCommonRotorDegPerSecond);
 
     Kind kind() const { return kind_; }
     std::optional<Away> away() const { return away_; }

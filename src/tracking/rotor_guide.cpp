@@ -71,7 +71,8 @@ const RotorGuide::Held &RotorGuide::planFor(orbit::Satellites &satellites, const
         component_ = &satellites;
     }
     const auto same = [&](const Held &held) {
-        return held.catalogNumber == pass.catalogNumber && held.aos.minutesSince(pass.aos) == 0 && held.range == range;
+        return held.catalogNumber == pass.catalogNumber && held.aos.minutesSince(pass.aos) == 0 && held.range == range &&
+               held.azimuthSpeed == azimuthSpeed_;
     };
     if (fromSeconds > 0)
         std::erase_if(held_, same);
@@ -86,9 +87,9 @@ const RotorGuide::Held &RotorGuide::planFor(orbit::Satellites &satellites, const
                                    [fromSeconds](const TrackPoint &p) { return p.seconds > fromSeconds; });
     if (past != points.begin() && past != points.end())
         points.erase(points.begin(), std::prev(past));
-    RotorPlan plan = RotorPlan::forTrack(points, range);
-    held_.push_back(
-        {pass.catalogNumber, pass.aos, pass.los, range, PassPointing(std::move(plan), std::move(points), horizon_)});
+    RotorPlan plan = RotorPlan::forTrack(points, range, azimuthSpeed_);
+    held_.push_back({pass.catalogNumber, pass.aos, pass.los, range, azimuthSpeed_,
+                     PassPointing(std::move(plan), std::move(points), horizon_)});
     return held_.back();
 }
 

@@ -53,6 +53,10 @@ public:
     // Tracking was switched off: the next pass waits for its time again.
     void trackingStopped() { followed_ = false; }
 
+    // The rotor's azimuth speed, degrees a second, for the passes planned
+    // from now on: it weighs the turns of the plans.
+    void setAzimuthSpeed(double degreesPerSecond) { azimuthSpeed_ = degreesPerSecond; }
+
     // The station's horizon, for the passes planned from now on.
     void setHorizon(const orbit::HorizonMask &mask);
     const orbit::HorizonMask &horizon() const { return horizon_; }
@@ -63,6 +67,7 @@ private:
         orbit::JulianDate aos;
         orbit::JulianDate los;
         RotorRange range;
+        double azimuthSpeed = 0;
         PassPointing pointing;
     };
     const Held &planFor(orbit::Satellites &satellites, const orbit::PredictedPass &pass, const RotorRange &range,
@@ -72,6 +77,7 @@ private:
     std::vector<Held> held_;
     bool followed_ = false;
     orbit::HorizonMask horizon_;
+    double azimuthSpeed_ = RotorPlan::kCommonRotorDegPerSecond;
 };
 
 } // namespace orvanta

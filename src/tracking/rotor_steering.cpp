@@ -76,6 +76,7 @@ RotorAim RotorSteering::follow(Rotor &rotor, orbit::Satellites &satellites, cons
     if (settings.lead && settings.speeds.valid())
         lead = PassPointing::Lead{estimatedNow(rotor, now, {azimuthDeg, elevationDeg}, settings), settings.speeds,
                                   settings.intervalSeconds};
+    guide_.setAzimuthSpeed(settings.speeds.azimuthDegPerS);
     const RotorAim command =
         guide_.follow(satellites, pass, nowOle, rotor.range(), azimuthDeg, elevationDeg, lead, fromNow);
     sent(rotor, command, now, settings);
@@ -103,6 +104,7 @@ std::optional<RotorAim> RotorSteering::between(Rotor &rotor, orbit::Satellites &
     }
     parked_ = false;
     watch(rotor, settings);
+    guide_.setAzimuthSpeed(settings.speeds.azimuthDegPerS);
     const std::optional<RotorAim> aim = guide_.waitFor(satellites, next, nowOle, rotor.range(), settings.waiting);
     if (aim)
         sent(rotor, *aim, now, settings);

@@ -4,6 +4,8 @@
 #include "platform/settings_store.h"
 #include "platform/text_numbers.h"
 
+#include <QSet>
+
 #include <algorithm>
 #include <cmath>
 
@@ -22,6 +24,11 @@ int bankCount(double stored)
     return int(std::min<double>(std::floor(stored), kMostSatellitesInBank));
 }
 
+bool byName(const QString &a, const QString &b)
+{
+    return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+}
+
 } // namespace
 
 SatelliteBanks::SatelliteBanks(SettingsStore &store, ConfigStation &config) : store_(store), config_(config) {}
@@ -38,10 +45,7 @@ QString SatelliteBanks::satelliteKey(int index)
 
 void SatelliteBanks::insertSorted(QStringList &list, const QString &name)
 {
-    const auto place = std::upper_bound(list.begin(), list.end(), name, [](const QString &a, const QString &b) {
-        return QString::compare(a, b, Qt::CaseInsensitive) < 0;
-    });
-    list.insert(place, name);
+    list.insert(std::upper_bound(list.begin(), list.end(), name, byName), name);
 }
 
 float &SatelliteBanks::bankSize(int bank)
@@ -106,10 +110,14 @@ void SatelliteBanks::Enregistrer_Click(int bank)
 
 void SatelliteBanks::keepSelection(const QStringList &names)
 {
+    // One stable sort, in the order insertions would give: inserting each
+    // name of a catalogue of thousands would cost the square of its size.
+    const QSet<QString> selected(satSelect_.cbegin(), satSelect_.cend());
     listeSat_.clear();
     for (const QString &name : names)
-        if (!satSelect_.contains(name))
-            insertSorted(listeSat_, name);
+        if (!selected.contains(name))
+            listeSat_ << name;
+    std::stable_sort(listeSat_.begin(), listeSat_.end(), byName);
     notify();
 }
 

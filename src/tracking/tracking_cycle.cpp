@@ -87,6 +87,12 @@ void TrackingCycle::setManualPointing(bool open)
     state_.Pointage_Manuel = open;
 }
 
+void TrackingCycle::setHorizon(const orbit::HorizonMask &mask)
+{
+    rotor_.setHorizon(mask);
+    inSight_.setHorizon(mask);
+}
+
 void TrackingCycle::selectionChanged()
 {
     clearFollowed();
@@ -133,18 +139,22 @@ void TrackingCycle::endChoice()
     links_.display.showFollowChoice(false);
 }
 
-// The operator's choice while its pass is in progress, else the pass that began first.
-const orbit::PredictedPass &TrackingCycle::passToFollow()
+// The operator's choice while its pass is in progress, else the pass that
+// began first among the satellites followed unasked; null for none.
+const orbit::PredictedPass *TrackingCycle::passToFollow()
 {
     if (chosen_ != 0) {
         for (const orbit::BoardPass &entry : board_.visible())
             if (entry.pass.catalogNumber == chosen_)
-                return entry.pass;
+                return &entry.pass;
         // Its loss of signal: the satellite that began first takes the rotor from where it is.
         endChoice();
         replan_ = true;
     }
-    return board_.visible().front().pass;
+    for (const orbit::BoardPass &entry : board_.visible())
+        if (followsUnasked(entry.pass.catalogNumber))
+            return &entry.pass;
+    return nullptr;
 }
 
 void TrackingCycle::run(const std::vector<long> &selection)
@@ -165,18 +175,20 @@ void TrackingCycle::run(const std::vector<long> &selection)
             board_.add(component->passes(component->nameOf(number), start, 1, links_.config.Elev_Min,
                                          links_.config.Passage_Min),
                        nowSecond);
-        links_.display.showPasses(board_);
+        inSight_.update(*component, board_);
+        links_.display.showPasses(board_, inSight_);
     } else {
         links_.display.showPredictionNotice(blocked);
     }
 
-    if (board_.visible().empty() || !component) {
+    const orbit::PredictedPass *toFollow = component && !board_.visible().empty() ? passToFollow() : nullptr;
+    if (!toFollow) {
         nothingVisible();
         showAwaited(outcome);
         if (component)
             waitAtRise(*component, oleNow, outcome);
     } else {
-        const orbit::PredictedPass tracked = passToFollow();
+        const orbit::PredictedPass tracked = *toFollow;
         outcome.trackedPass = tracked;
         follow(tracked, oleNow, outcome);
     }
@@ -299,13 +311,15 @@ void TrackingCycle::waitAtRise(orbit::Satellites &component, double oleNow, Tick
         rotor_.heldByHand();
         return;
     }
-    if (board_.coming().empty() || !rotorSettings)
+    const auto next = std::find_if(board_.coming().begin(), board_.coming().end(), [this](const orbit::BoardPass &entry) {
+        return followsUnasked(entry.pass.catalogNumber);
+    });
+    if (next == board_.coming().end() || !rotorSettings)
         return;
     Rotor *rotor = links_.rotor();
     if (!rotor)
         return;
-    const std::optional<RotorAim> aim =
-        rotor_.between(*rotor, component, board_.coming().front().pass, oleNow, rotorSettings());
+    const std::optional<RotorAim> aim = rotor_.between(*rotor, component, next->pass, oleNow, rotorSettings());
     if (!aim)
         return;
     const RotorAim sky = onTheSky(*aim);

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "data/satellite_status.h"
 #include "orbit/pass_list.h"
+#include "orbit/passes_in_sight.h"
 #include "orbit/satellites.h"
 #include "tracking/rotor_steering.h"
 
@@ -53,8 +55,9 @@ public:
     virtual void showDopplerShift(std::optional<double> kilohertz) = 0;
     // The satellite awaited next and its frequency; an empty name for none.
     virtual void showAwaited(const QString &satellite, std::optional<double> megahertz) = 0;
-    // The passes in progress and to come, in the board's order.
-    virtual void showPasses(const orbit::PassBoard &board) = 0;
+    // The passes in progress and to come, in the board's order, with when
+    // they clear the station's horizon where it has one.
+    virtual void showPasses(const orbit::PassBoard &board, const orbit::PassesInSight &inSight) = 0;
     // Whether the followed satellite is the operator's choice rather than
     // the pass in progress that began first.
     virtual void showFollowChoice(bool chosen) = 0;
@@ -65,9 +68,11 @@ public:
     virtual void showRotorReading(const std::optional<RotorAim> &position) = 0;
     // The frequency the Hamlib radio says it is on, Hz; none hides it.
     virtual void showRadioReading(std::optional<double> hertz) = 0;
-    // The two satellite lists, each entry with its catalogue number.
+    // The two satellite lists, each entry with its catalogue number and what
+    // the SatNOGS DB says of it.
     virtual void showSatelliteLists(const QStringList &available, const QStringList &selected,
-                                    const std::function<long(const QString &)> &catalogNumberOf) = 0;
+                                    const std::function<long(const QString &)> &catalogNumberOf,
+                                    const std::function<SatelliteStatus(long)> &statusOf) = 0;
 };
 
 // A frequency lookup as the tick needs it.
@@ -156,7 +161,13 @@ public:
     // How the rotor is driven: the lead, the waiting at the next pass's rise
     // or the park between passes.
     std::function<RotorSteering::Settings()> rotorSettings;
+    // Whether a satellite is followed, and waited for by the rotor, without
+    // the operator choosing it: not one known to be dead or re-entered.
+    std::function<bool(long catalogNumber)> followedUnasked;
     RotorSteering &rotorSteering() { return rotor_; }
+    // The station's horizon: the rotor never goes below it, and the pass
+    // lists say when each pass clears it.
+    void setHorizon(const orbit::HorizonMask &mask);
 
     bool running() const { return running_; }
     int skippedTicks() const { return skipped_; }
@@ -167,7 +178,8 @@ public:
 
 private:
     void run(const std::vector<long> &selection);
-    const orbit::PredictedPass &passToFollow();
+    const orbit::PredictedPass *passToFollow();
+    bool followsUnasked(long catalogNumber) const { return !followedUnasked || followedUnasked(catalogNumber); }
     void endChoice();
     void follow(const orbit::PredictedPass &pass, double oleNow, TickOutcome &outcome);
     void nothingVisible();
@@ -179,6 +191,7 @@ private:
     Links links_;
     TrackingState state_;
     orbit::PassBoard board_;
+    orbit::PassesInSight inSight_;
     RotorSteering rotor_;
     long followed_ = 0;               // the catalogue number followed last
     long chosen_ = 0;                 // the operator's choice, 0 for none

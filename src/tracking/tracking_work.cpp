@@ -65,10 +65,12 @@ TrackingWork::TrackingWork(Links links)
     });
     banks_.changed = [this] {
         orbit::Satellites *component = links_.component();
-        links_.display.showSatelliteLists(banks_.ListeSat(), banks_.Sat_Select(), [component](const QString &name) {
-            return component ? component->catalogNumber(name.toStdString()) : 0L;
-        });
+        links_.display.showSatelliteLists(
+            banks_.ListeSat(), banks_.Sat_Select(),
+            [component](const QString &name) { return component ? component->catalogNumber(name.toStdString()) : 0L; },
+            [this](long number) { return statuses_.of(number); });
     };
+    cycle_.followedUnasked = [this](long number) { return statuses_.of(number) == SatelliteStatus::Alive; };
     QObject::connect(manualWindow_, &PoursuiteManWindow::pointageManuelChanged, &context_,
                      [this](bool manual) { cycle_.setManualPointing(manual); });
     cycle_.showManualPosition = [this](const QString &azimut, const QString &site) {
@@ -129,6 +131,13 @@ void TrackingWork::loadBanks()
 {
     banks_.Charge_ListeSat(satelliteNames());
     banks_.Charge_Banque(1);
+}
+
+void TrackingWork::setSatelliteStatuses(SatelliteStatuses statuses)
+{
+    statuses_ = std::move(statuses);
+    if (banks_.changed)
+        banks_.changed();
 }
 
 void TrackingWork::bankClicked(int bank)

@@ -113,12 +113,15 @@ public:
         cycle_.rotorSettings = std::move(settings);
     }
     // The station's horizon: the rotor never goes below it.
-    void setHorizon(const orbit::HorizonMask &mask) { cycle_.rotorSteering().setHorizon(mask); }
+    void setHorizon(const orbit::HorizonMask &mask) { cycle_.setHorizon(mask); }
     // The acquisition of the pass in progress, else of the next one, as the last tick predicted them.
     std::optional<QDateTime> nextAcquisition() const;
     // The receiver the station programs now ("Programmation Recepteur" on,
     // not closing); null when none.
     Receiver *programmedReceiver() const;
+    // What the SatNOGS DB says of the satellites: the lists show it, and the
+    // tick leaves the dead and the re-entered to the operator's choice.
+    void setSatelliteStatuses(SatelliteStatuses statuses);
     // The shutdown has begun: the receiver is no longer programmed.
     void closing() { closing_ = true; }
     // The station has ended: nothing more is reported.
@@ -139,6 +142,7 @@ private:
     PoursuiteManWindow *manualWindow_;
     TrackingCycle cycle_;
     DeviceReadback readback_;
+    SatelliteStatuses statuses_;
     QObject context_; // ends the posted reports before the links go
     QTimer *beat_;    // one shot to the next beat, after a tick off it
     bool closing_ = false;

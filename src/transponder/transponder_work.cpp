@@ -188,7 +188,9 @@ void TransponderWork::importSatnogs()
     if (path.isEmpty())
         return;
     const SatnogsImport import = importSatnogsFile(links_.folder, path);
-    if (import.done)
+    if (import.done && import.statuses && statusesImported)
+        statusesImported();
+    else if (import.done)
         panel_->tableChanged();
     links_.messages.information(import.message, QStringLiteral("Orvanta"),
                                 import.done ? MessageBoxes::Icon::Information : MessageBoxes::Icon::Warning);

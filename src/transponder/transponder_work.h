@@ -62,6 +62,9 @@ public:
     // The table's files changed on disk (the element update replaced the import).
     void tableChanged();
 
+    // Called when the operator imported the SatNOGS satellites list.
+    std::function<void()> statusesImported;
+
     // The links at an instant, seconds from now, for the satellite followed.
     std::optional<TwoLinks> linksAhead(double seconds) const;
 

@@ -252,6 +252,44 @@ TEST_F(TrackingTest, TheChosenSatelliteIsFollowedUntilItsLossThenTheEarliestPass
     EXPECT_EQ(h.station->tracking().chosen(), 0);
 }
 
+TEST_F(TrackingTest, ADeadSatelliteIsGreyedAndFollowedOnlyWhenChosen)
+{
+    h.writeFile("Frequences.cfg", "OSCAR 7 (AO-7)\r\n145.9775\r\nMode C\r\nJAS-2 (FO-29)\r\n435.85\r\nMode B\r\n");
+    h.writeFile("Statuts_SatNOGS.cfg", "7530;dead\r\n25544;re-entered\r\n");
+    h.bank(1, {"JAS-2 (FO-29)", "OSCAR 7 (AO-7)", "PCSAT (NO-44)"});
+    h.at("2026-06-27T07:08:00Z");
+    h.start();
+    switchAllOn();
+    h.tickAt("2026-06-27T07:08:00Z");
+    // AO-7 rose first and its pass is still listed, but FO-29 is followed.
+    ASSERT_EQ(h.lines("Sat_Visibles").size(), 2);
+    EXPECT_TRUE(h.lines("Sat_Visibles")[0].endsWith("OSCAR 7 (AO-7)"));
+    EXPECT_EQ(h.text("Sat_Sel"), "JAS-2 (FO-29)");
+    ASSERT_FALSE(h.rotorLine.writes.isEmpty());
+    EXPECT_EQ(h.rotorLine.writes.back(), gs232For(h.text("Azimut_Sel"), h.text("Site_Sel")).toLatin1());
+
+    const auto item = [&](const char *list, const QString &name) {
+        const QList<QListWidgetItem *> found =
+            h.window().findChild<QListWidget *>(list)->findItems(name, Qt::MatchExactly);
+        return found.isEmpty() ? nullptr : found.front();
+    };
+    const QListWidgetItem *iss = item("ListeSat", "ISS (ZARYA)");
+    const QListWidgetItem *hst = item("ListeSat", "HST");
+    const QListWidgetItem *ao7 = item("Sat_Select", "OSCAR 7 (AO-7)");
+    ASSERT_TRUE(iss && hst && ao7);
+    EXPECT_EQ(iss->toolTip(), "n° 25544, rentré dans l'atmosphère selon SatNOGS DB");
+    EXPECT_EQ(ao7->toolTip(), "n° 7530, hors service selon SatNOGS DB");
+    EXPECT_EQ(hst->toolTip(), "n° 20580");
+    EXPECT_NE(iss->foreground().color(), hst->foreground().color());
+
+    EXPECT_TRUE(h.station->tracking().chooseToFollow(7530).isEmpty());
+    h.tick();
+    EXPECT_EQ(h.text("Sat_Sel"), "OSCAR 7 (AO-7)");
+    h.station->tracking().followAutomatically();
+    h.tick();
+    EXPECT_EQ(h.text("Sat_Sel"), "JAS-2 (FO-29)");
+}
+
 // Two objects under one name are told apart by their numbers, from the
 // files as they are kept (banks and frequencies by the names shown).
 TEST_F(TrackingTest, SatellitesSharingANameAreFollowedEachWithItsOwnFrequency)

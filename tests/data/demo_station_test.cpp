@@ -47,7 +47,8 @@ TEST(DemoStation, TransponderTableIsSoundAndAboutItsSatellites)
 
 // Every file the demo station keeps current has a CelesTrak group in the
 // OMM CSV form as its source, which carries six-digit catalogue numbers too;
-// the transponder import comes from SatNOGS DB's transmitters list.
+// the transponder import comes from SatNOGS DB's transmitters list, the
+// satellites' statuses from its satellites list.
 TEST(DemoStation, EveryElementFileHasASource)
 {
     const ElementUpdatePlan plan = planElementUpdate(kDemo);
@@ -57,6 +58,11 @@ TEST(DemoStation, EveryElementFileHasASource)
         if (job.content == ElementDownloadJob::Content::Transmitters) {
             EXPECT_EQ(job.address, "https://db.satnogs.org/api/transmitters/?format=json");
             EXPECT_EQ(QFileInfo(job.path).fileName(), "Transpondeurs_SatNOGS.cfg");
+            continue;
+        }
+        if (job.content == ElementDownloadJob::Content::Statuses) {
+            EXPECT_EQ(job.address, "https://db.satnogs.org/api/satellites/?format=json");
+            EXPECT_EQ(QFileInfo(job.path).fileName(), "Statuts_SatNOGS.cfg");
             continue;
         }
         names << job.fileName;

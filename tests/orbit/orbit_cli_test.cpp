@@ -7,6 +7,8 @@
 #include "orbit/text_format.h"
 
 #include <charconv>
+#include <fstream>
+#include <sstream>
 #include <cmath>
 #include <map>
 #include <numbers>
@@ -42,6 +44,47 @@ TEST(OrbitCli, PassesAsCsvOrderedByAcquisition)
     }
     // Two days from midnight: the last pass starts on the second day.
     EXPECT_EQ(aos(rows.back()).substr(0, 10), "2026-06-28");
+}
+
+// A horizon of 20 degrees everywhere: each pass gains when it clears it and
+// sets behind it, inside its geometric acquisition and loss, and a pass that
+// never climbs above 20 degrees has none.
+TEST(OrbitCli, PassesWithTheStationsHorizon)
+{
+    const std::string path = testing::TempDir() + "orvanta_cli_horizon.cfg";
+    {
+        std::ofstream file(path, std::ios::binary);
+        file << "# trees all round\r\n0;20\r\n400 5\r\n";
+    }
+    const CommandRun result = run({"passes", "--elements", test::stationFolder(), "--lat", "48.85", "--lon", "2.35",
+                                   "--start", "2026-06-27T00:00:00Z", "--sat", "ISS (ZARYA)", "--horizon", path});
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_NE(result.err.find(path + ", ligne 3 : l'azimut 400 est hors de 0 à 360°"), std::string::npos) << result.err;
+    const std::vector<std::string> rows = lines(result.out);
+    ASSERT_GT(rows.size(), 3u);
+    EXPECT_TRUE(rows[0].ends_with(",visible,horizon_clears,horizon_sets")) << rows[0];
+    int hidden = 0;
+    for (std::size_t i = 1; i < rows.size(); ++i) {
+        std::vector<std::string> fields;
+        std::stringstream row(rows[i]);
+        for (std::string field; std::getline(row, field, ',');)
+            fields.push_back(field);
+        fields.resize(13);
+        const double highest = std::stod(fields[4]);
+        if (highest < 20) {
+            EXPECT_TRUE(fields[11].empty() && fields[12].empty()) << rows[i];
+            ++hidden;
+            continue;
+        }
+        EXPECT_LT(fields[2], fields[11]) << rows[i];
+        EXPECT_LT(fields[11], fields[12]) << rows[i];
+        EXPECT_LT(fields[12], fields[3]) << rows[i];
+    }
+    EXPECT_GT(hidden, 0);
+    EXPECT_EQ(run({"passes", "--elements", test::stationFolder(), "--lat", "48.85", "--lon", "2.35", "--start",
+                   "2026-06-27T00:00:00Z", "--horizon", path + ".absent"})
+                  .status,
+              2);
 }
 
 // A folder holding only OMM JSON of six-digit objects, two of them sharing a

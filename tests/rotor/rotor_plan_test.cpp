@@ -109,6 +109,13 @@ TEST(RotorPlan, TheUnavoidableLeaveKeepsTheAntennaClosestToTheSatellite)
     ASSERT_TRUE(middle.away() && middle.turnSeconds());
     EXPECT_NEAR(*middle.turnSeconds(), 440, 40);
     EXPECT_LT(test::worstPointingError(middle, track(300, 420, 80)), 25);
+    // A slower rotor is off the satellite longer while it turns round: the
+    // plan turns it earlier, and one slow enough rather waits at the end of
+    // its range.
+    const RotorPlan slower = RotorPlan::forTrack(track(300, 420, 80), RotorRange{}, 1.0);
+    ASSERT_TRUE(slower.turnSeconds());
+    EXPECT_LT(*slower.turnSeconds(), *middle.turnSeconds() - 60);
+    EXPECT_FALSE(RotorPlan::forTrack(track(300, 420, 80), RotorRange{}, 0.2).turnSeconds());
     // Whatever the plan, the pass never asks the rotor to leave its range.
     for (double t = 0; t <= 880; t += 10) {
         const double az = std::fmod(300 + t / 880 * 120, 360.0);

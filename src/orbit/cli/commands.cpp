@@ -7,6 +7,7 @@
 #include "orbit/cli/options.h"
 #include "orbit/batch_propagator.h"
 #include "orbit/element_files.h"
+#include "orbit/horizon_text.h"
 #include "orbit/orbit_end.h"
 #include "orbit/satellites.h"
 #include "orbit/schedule_export.h"
@@ -19,6 +20,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <fstream>
 #include <numbers>
 #include <ostream>
 #include <sstream>
@@ -96,10 +98,42 @@ void warnFarFromEpoch(const Satellites &satellites, const std::vector<std::strin
             << '\n';
 }
 
+// The station's horizon from --horizon FILE, written as Horizon.cfg: the
+// lines that cannot be used are said and left out, the others kept. None
+// when the file cannot be read.
+std::optional<HorizonMask> horizonOption(const Options &options, std::ostream &err, int *status)
+{
+    if (!options.has("--horizon"))
+        return HorizonMask();
+    const std::string path = options.text("--horizon");
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    if (!file) {
+        *status = badArguments(err, fillIn(cliText("OrbitCommand", "--horizon : %1 ne peut pas être lu"), {path}));
+        return std::nullopt;
+    }
+    HorizonText read = readHorizonText(text.str());
+    for (const HorizonLineProblem &problem : read.problems) {
+        const std::string why =
+            problem.kind == HorizonLineProblem::Kind::NotTwoNumbers
+                ? cliText("OrbitCommand", "« %1 » n'est pas deux nombres, l'azimut et le site minimum")
+            : problem.kind == HorizonLineProblem::Kind::AzimuthOutOfRange
+                ? cliText("OrbitCommand", "l'azimut %1 est hors de 0 à 360°")
+                : cliText("OrbitCommand", "le site %1 est hors de 0 à 90°");
+        err << "orvanta-orbit : "
+            << fillIn(cliText("OrbitCommand", "%1, ligne %2 : %3"),
+                      {path, std::to_string(problem.line), fillIn(why, {problem.text})})
+            << "\n";
+    }
+    return std::move(read.mask);
+}
+
 int passesCommand(const std::vector<std::string> &arguments, std::ostream &out, std::ostream &err)
 {
     Options options(arguments, {{"--elements", "--lat", "--lon", "--start"},
-                                {"--alt", "--days", "--min-elev", "--min-duration", "--format", "--threads"},
+                                {"--alt", "--days", "--min-elev", "--min-duration", "--format", "--threads",
+                                 "--horizon"},
                                 {"--sat"},
                                 {}});
     const auto station = options.ok() ? readStation(options) : std::nullopt;
@@ -117,6 +151,9 @@ int passesCommand(const std::vector<std::string> &arguments, std::ostream &out, 
     int status = 0;
     const auto start = instantOption(options, "--start", "YYYY-MM-DDTHH:MM:SSZ", err, &status);
     if (!start)
+        return status;
+    const auto horizon = horizonOption(options, err, &status);
+    if (!horizon)
         return status;
     const auto selection = selectSatellites(options, *station, err, &status);
     if (!selection)
@@ -166,7 +203,7 @@ int passesCommand(const std::vector<std::string> &arguments, std::ostream &out, 
     });
     std::vector<ScheduledPass> schedule;
     for (const PredictedPass &pass : all)
-        schedule.push_back(scheduledPass(satellites, pass));
+        schedule.push_back(scheduledPass(satellites, pass, *horizon));
     if (format == "ics")
         out << scheduleIcs(schedule, scheduleStation(station->latitude, station->longitude), nowUtc());
     else
@@ -386,7 +423,7 @@ std::string orbitUsage()
         "  orvanta-orbit passes --elements PATH --lat DEG --lon DEG [--alt M] --start YYYY-MM-DDTHH:MM:SSZ\n"
         "                       [--days N] [--min-elev DEG] [--min-duration S] [--sat NOM|NUMERO]... [--format "
         "csv|ics]\n"
-        "                       [--threads N]\n"
+        "                       [--threads N] [--horizon FICHIER]\n"
         "  orvanta-orbit look --elements PATH --lat DEG --lon DEG [--alt M] --time YYYY-MM-DDTHH:MM:SS.sssZ\n"
         "                     [--sat NOM|NUMERO]...\n"
         "  orvanta-orbit verify --elements FILE\n"
