@@ -20,7 +20,7 @@ constexpr int kFt817 = 1020;
 HamlibTiming quickTiming()
 {
     HamlibTiming timing;
-    timing.timeoutMs = 300;
+    timing.timeoutMs = 1000; // an answer slowed by a busy machine is no outage
     timing.retry = 0;
     timing.pace.firstRetry = std::chrono::milliseconds(100);
     timing.pace.longestRetry = std::chrono::milliseconds(400);
