@@ -1498,52 +1498,6 @@ Status 0: done, 1: log or file unusable, damaged record ignored,
         <translation>too many propagations: %1 satellites × %2 instants exceeds %3 for the whole command</translation>
     </message>
     <message>
-        <source>usage :
-  orvanta-orbit passes --elements PATH --lat DEG --lon DEG [--alt M] --start YYYY-MM-DDTHH:MM:SSZ
-                       [--days N] [--min-elev DEG] [--min-duration S] [--sat NOM|NUMERO]... [--format csv|ics]
-                       [--threads N]
-  orvanta-orbit look --elements PATH --lat DEG --lon DEG [--alt M] --time YYYY-MM-DDTHH:MM:SS.sssZ
-                     [--sat NOM|NUMERO]...
-  orvanta-orbit verify --elements FILE
-  orvanta-orbit propagate --elements PATH --start ISO --minutes M --step-s S [--summary] [--threads N]
-  orvanta-orbit track --elements PATH --sat NOM|NUMERO --start ISO --minutes M --step-s S
-  orvanta-orbit mutual --elements PATH (--lat DEG --lon DEG [--alt M] | --locator LOC)
-                       --locator2 LOC --start ISO [--days N] [--min-elev DEG] [--sat NOM|NUMERO]...
-  orvanta-orbit --version
-  orvanta-orbit --help
-  orvanta-orbit update --station DIR
-PATH : un fichier d&apos;éléments, deux lignes ou OMM (CSV, JSON, XML), reconnu à son contenu,
-       ou un dossier (ses fichiers &quot;*.txt&quot;, &quot;*.csv&quot;, &quot;*.json&quot;, &quot;*.xml&quot;).
---sat : le nom d&apos;un satellite ou son numéro de catalogue.
---threads : les fils de calcul qui se partagent les satellites (par défaut, un par cœur).
-update télécharge les fichiers d&apos;éléments qui ont une source dans DIR/Sources.cfg,
-une ligne par fichier ; statut 0 : tous mis à jour, 1 : au moins un fichier
-gardé tel quel ou une source inutilisable, 2 : arguments incorrects.
-</source>
-        <translation>usage:
-  orvanta-orbit passes --elements PATH --lat DEG --lon DEG [--alt M] --start YYYY-MM-DDTHH:MM:SSZ
-                       [--days N] [--min-elev DEG] [--min-duration S] [--sat NAME|NUMBER]... [--format csv|ics]
-                       [--threads N]
-  orvanta-orbit look --elements PATH --lat DEG --lon DEG [--alt M] --time YYYY-MM-DDTHH:MM:SS.sssZ
-                     [--sat NAME|NUMBER]...
-  orvanta-orbit verify --elements FILE
-  orvanta-orbit propagate --elements PATH --start ISO --minutes M --step-s S [--summary] [--threads N]
-  orvanta-orbit track --elements PATH --sat NAME|NUMBER --start ISO --minutes M --step-s S
-  orvanta-orbit mutual --elements PATH (--lat DEG --lon DEG [--alt M] | --locator LOC)
-                       --locator2 LOC --start ISO [--days N] [--min-elev DEG] [--sat NAME|NUMBER]...
-  orvanta-orbit --version
-  orvanta-orbit --help
-  orvanta-orbit update --station DIR
-PATH: an element file, two-line or OMM (CSV, JSON, XML), recognised by its content,
-      or a folder (its files &quot;*.txt&quot;, &quot;*.csv&quot;, &quot;*.json&quot;, &quot;*.xml&quot;).
---sat: a satellite&apos;s name or its catalogue number.
---threads: the computing threads that share the satellites (by default, one per core).
-update downloads the element files that have a source in DIR/Sources.cfg,
-one line per file; status 0: all updated, 1: at least one file
-kept as it was or a source unusable, 2: bad arguments.
-</translation>
-    </message>
-    <message>
         <source>commande absente</source>
         <translation>command missing</translation>
     </message>
@@ -1570,6 +1524,72 @@ kept as it was or a source unusable, 2: bad arguments.
     <message>
         <source>%1 : éléments à plus de %2 jours de l&apos;instant demandé, prédiction peu sûre</source>
         <translation>%1: elements more than %2 days from the requested instant, prediction unreliable</translation>
+    </message>
+    <message>
+        <source>--horizon : %1 ne peut pas être lu</source>
+        <translation>--horizon: %1 cannot be read</translation>
+    </message>
+    <message>
+        <source>« %1 » n&apos;est pas deux nombres, l&apos;azimut et le site minimum</source>
+        <translation>&quot;%1&quot; is not two numbers, the azimuth and the minimum elevation</translation>
+    </message>
+    <message>
+        <source>l&apos;azimut %1 est hors de 0 à 360°</source>
+        <translation>the azimuth %1 is outside 0 to 360°</translation>
+    </message>
+    <message>
+        <source>le site %1 est hors de 0 à 90°</source>
+        <translation>the elevation %1 is outside 0 to 90°</translation>
+    </message>
+    <message>
+        <source>%1, ligne %2 : %3</source>
+        <translation>%1, line %2: %3</translation>
+    </message>
+    <message>
+        <source>usage :
+  orvanta-orbit passes --elements PATH --lat DEG --lon DEG [--alt M] --start YYYY-MM-DDTHH:MM:SSZ
+                       [--days N] [--min-elev DEG] [--min-duration S] [--sat NOM|NUMERO]... [--format csv|ics]
+                       [--threads N] [--horizon FICHIER]
+  orvanta-orbit look --elements PATH --lat DEG --lon DEG [--alt M] --time YYYY-MM-DDTHH:MM:SS.sssZ
+                     [--sat NOM|NUMERO]...
+  orvanta-orbit verify --elements FILE
+  orvanta-orbit propagate --elements PATH --start ISO --minutes M --step-s S [--summary] [--threads N]
+  orvanta-orbit track --elements PATH --sat NOM|NUMERO --start ISO --minutes M --step-s S
+  orvanta-orbit mutual --elements PATH (--lat DEG --lon DEG [--alt M] | --locator LOC)
+                       --locator2 LOC --start ISO [--days N] [--min-elev DEG] [--sat NOM|NUMERO]...
+  orvanta-orbit --version
+  orvanta-orbit --help
+  orvanta-orbit update --station DIR
+PATH : un fichier d&apos;éléments, deux lignes ou OMM (CSV, JSON, XML), reconnu à son contenu,
+       ou un dossier (ses fichiers &quot;*.txt&quot;, &quot;*.csv&quot;, &quot;*.json&quot;, &quot;*.xml&quot;).
+--sat : le nom d&apos;un satellite ou son numéro de catalogue.
+--threads : les fils de calcul qui se partagent les satellites (par défaut, un par cœur).
+update télécharge les fichiers d&apos;éléments qui ont une source dans DIR/Sources.cfg,
+une ligne par fichier ; statut 0 : tous mis à jour, 1 : au moins un fichier
+gardé tel quel ou une source inutilisable, 2 : arguments incorrects.
+</source>
+        <translation>usage:
+  orvanta-orbit passes --elements PATH --lat DEG --lon DEG [--alt M] --start YYYY-MM-DDTHH:MM:SSZ
+                       [--days N] [--min-elev DEG] [--min-duration S] [--sat NAME|NUMBER]... [--format csv|ics]
+                       [--threads N] [--horizon FILE]
+  orvanta-orbit look --elements PATH --lat DEG --lon DEG [--alt M] --time YYYY-MM-DDTHH:MM:SS.sssZ
+                     [--sat NAME|NUMBER]...
+  orvanta-orbit verify --elements FILE
+  orvanta-orbit propagate --elements PATH --start ISO --minutes M --step-s S [--summary] [--threads N]
+  orvanta-orbit track --elements PATH --sat NAME|NUMBER --start ISO --minutes M --step-s S
+  orvanta-orbit mutual --elements PATH (--lat DEG --lon DEG [--alt M] | --locator LOC)
+                       --locator2 LOC --start ISO [--days N] [--min-elev DEG] [--sat NAME|NUMBER]...
+  orvanta-orbit --version
+  orvanta-orbit --help
+  orvanta-orbit update --station DIR
+PATH: an element file, two-line or OMM (CSV, JSON, XML), recognised by its content,
+      or a folder (its files &quot;*.txt&quot;, &quot;*.csv&quot;, &quot;*.json&quot;, &quot;*.xml&quot;).
+--sat: a satellite&apos;s name or its catalogue number.
+--threads: the computing threads that share the satellites (by default, one per core).
+update downloads the element files that have a source in DIR/Sources.cfg,
+one line per file; status 0: all updated, 1: at least one file
+kept as it was or a source unusable, 2: bad arguments.
+</translation>
     </message>
 </context>
 <context>
@@ -2806,6 +2826,17 @@ The FodTrack interface will receive no command.</translation>
     </message>
 </context>
 <context>
+    <name>SatelliteStatus</name>
+    <message>
+        <source>hors service</source>
+        <translation>out of service</translation>
+    </message>
+    <message>
+        <source>rentré dans l&apos;atmosphère</source>
+        <translation>re-entered</translation>
+    </message>
+</context>
+<context>
     <name>SatnogsImport</name>
     <message>
         <source>n° %1</source>
@@ -2908,6 +2939,45 @@ The table holds %5 entries, %6 of them from the import: those of %7 take precede
     <message>
         <source>Liste SatNOGS DB (*.json);;Tous les fichiers (*)</source>
         <translation>SatNOGS DB list (*.json);;All files (*)</translation>
+    </message>
+</context>
+<context>
+    <name>SatnogsSatellites</name>
+    <message>
+        <source>ce n&apos;est pas une liste de satellites SatNOGS DB (%1)</source>
+        <translation>this is not a SatNOGS DB satellites list (%1)</translation>
+    </message>
+    <message>
+        <source>ce n&apos;est pas un document JSON complet</source>
+        <translation>it is not a complete JSON document</translation>
+    </message>
+    <message>
+        <source>pas une liste, ou une liste vide</source>
+        <translation>not a list, or an empty list</translation>
+    </message>
+    <message>
+        <source>l&apos;élément %1 n&apos;est pas un satellite</source>
+        <translation>item %1 is not a satellite</translation>
+    </message>
+    <message>
+        <source>aucun de ses satellites n&apos;a de numéro de catalogue</source>
+        <translation>none of its satellites has a catalogue number</translation>
+    </message>
+    <message>
+        <source>%1 mis à jour, statut de %2 satellites dont %3 hors service et %4 rentrés dans l&apos;atmosphère (données SatNOGS DB, licence CC BY-SA 4.0)</source>
+        <translation>%1 updated, status of %2 satellites, %3 of them out of service and %4 re-entered (SatNOGS DB data, CC BY-SA 4.0 licence)</translation>
+    </message>
+    <message>
+        <source>%1 : %2, %3 n&apos;a pas été modifié</source>
+        <translation>%1: %2, %3 was not changed</translation>
+    </message>
+    <message>
+        <source>réponse vide</source>
+        <translation>empty reply</translation>
+    </message>
+    <message>
+        <source>page HTML reçue au lieu de la liste de satellites SatNOGS DB</source>
+        <translation>HTML page received instead of the SatNOGS DB satellites list</translation>
     </message>
 </context>
 <context>
@@ -3900,6 +3970,18 @@ Update the element files (menu Elements).</translation>
     <message>
         <source>Radio : 88888.88888 MHz</source>
         <translation>Radio: 88888.88888 MHz</translation>
+    </message>
+    <message>
+        <source>horizon %1 à %2</source>
+        <translation>horizon %1 to %2</translation>
+    </message>
+    <message>
+        <source>caché par l&apos;horizon</source>
+        <translation>hidden by the horizon</translation>
+    </message>
+    <message>
+        <source>%1, %2 selon SatNOGS DB</source>
+        <translation>%1, %2 according to SatNOGS DB</translation>
     </message>
 </context>
 <context>
