@@ -1,6 +1,10 @@
 #include "orbit/batch_propagator.h"
 #include "orbit/cli/commands.h"
 #include "orbit/element_files.h"
+#include "orbit/pass_schedule.h"
+#include "orbit/satellites.h"
+#include "orbit/schedule_export.h"
+#include "orbit/utc_time.h"
 #include "orbit/sgp4.h"
 #include "orbit/work_split.h"
 #include "synthetic_catalogue.h"
@@ -172,5 +176,29 @@ void cataloguePassesCommand(benchmark::State &state)
     state.counters["threads"] = double(state.range(0));
 }
 BENCHMARK(cataloguePassesCommand)->Arg(1)->Arg(int(orbit::availableCores()))->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// The parts of that command on one thread whatever the cores: reading and
+// initialising the catalogue, and writing the day's passes as CSV.
+void cataloguePassesReading(benchmark::State &state)
+{
+    const std::string path = bench::syntheticCatalogue(kCatalogueSize);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(orbit::Init_Satellites(path, 48.85, 2.35, 0));
+}
+BENCHMARK(cataloguePassesReading)->Unit(benchmark::kMillisecond);
+
+void cataloguePassesWriting(benchmark::State &state)
+{
+    const auto satellites = orbit::Init_Satellites(bench::syntheticCatalogue(kCatalogueSize), 48.85, 2.35, 0);
+    const std::vector<orbit::ScheduledPass> schedule = orbit::passSchedule(
+        *satellites, satellites->names(), orbit::julianFromCalendar({2026, 6, 27, 0, 0, 0}), 1, 0.1, 100);
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        bytes = orbit::scheduleCsv(schedule).size();
+        benchmark::DoNotOptimize(bytes);
+    }
+    state.counters["csv_bytes"] = double(bytes);
+}
+BENCHMARK(cataloguePassesWriting)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -34,6 +34,14 @@ constexpr int kMostPeakScanSteps = 64;
 // weeks; the ends of its passes are looked for up to this far away. One
 // whose pass lasts longer is, like a geostationary one, simply always up.
 constexpr double kLongestReachSeconds = 30.0 * 86400.0;
+// A crossing is placed in its cell directly only where the margin moves at
+// least this fast across the whole bracket (by the acceleration bound taken
+// this many times over), far beyond the rounding of the margin from one cell to the next.
+constexpr double kLeastCrossingRateKmS = 1e-4;
+constexpr double kMonotoneSafety = 2.0;
+// The estimate is off by a cell or two at most; further, the cells are halved.
+constexpr int kMostCellMoves = 4;
+constexpr int kNewtonSteps = 3;
 
 } // namespace
 
@@ -221,8 +229,67 @@ double PassFinder::refineTransition(double a, double b, bool atLo, Predicate pre
     return cell + width / 2.0;
 }
 
+bool PassFinder::crossingCellDirectly(const Bracket &bracket, double &crossing) const
+{
+    // Where the margin provably moves one way across the whole bracket, the
+    // samples on the cells' grid change side once only, and halving ends in
+    // the cell where they do: the cell around an estimate of the crossing is
+    // checked at its two ends and taken when they straddle the cone.
+    const Sample &a = bracket.earlier;
+    const Sample &b = bracket.later;
+    const double width = b.t - a.t;
+    const double sense = a.above ? -1.0 : 1.0;
+    const double bound = std::max(accelerationBoundAbove_, accelerationBoundBelow_);
+    const double leastRate = (sense * (a.marginRate + b.marginRate) - kMonotoneSafety * bound * width) / 2.0;
+    if (!orbitEnd_ || a.t < 0.0 || !(width > 0.0) || !(leastRate > kLeastCrossingRateKmS))
+        return false;
+
+    // The crossing of the cubic through both samples' margins and rates,
+    // from the straight line's by a few Newton steps.
+    const double h0 = a.margin, h1 = b.margin;
+    const double d0 = a.marginRate * width, d1 = b.marginRate * width;
+    double u = h0 / (h0 - h1);
+    for (int i = 0; i < kNewtonSteps && u >= 0.0 && u <= 1.0; ++i) {
+        const double u2 = u * u, u3 = u2 * u;
+        const double value = (2 * u3 - 3 * u2 + 1) * h0 + (u3 - 2 * u2 + u) * d0 + (-2 * u3 + 3 * u2) * h1 +
+                             (u3 - u2) * d1;
+        const double slope =
+            (6 * u2 - 6 * u) * (h0 - h1) + (3 * u2 - 4 * u + 1) * d0 + (3 * u2 - 2 * u) * d1;
+        if (slope == 0.0)
+            break;
+        u -= value / slope;
+    }
+    u = std::isfinite(u) ? std::clamp(u, 0.0, 1.0) : 0.5;
+    const double cell = kCrossingCellSeconds;
+    double start = std::floor((a.t + width * u) / cell) * cell;
+    for (int attempt = 0; attempt < kMostCellMoves; ++attempt) {
+        start = std::clamp(start, std::floor(a.t / cell) * cell, std::floor(b.t / cell) * cell);
+        bool before = a.above, after = b.above;
+        Sample s;
+        if (start > a.t) {
+            if (!sample(start, s))
+                return false;
+            before = s.above;
+        }
+        if (start + cell < b.t) {
+            if (!sample(start + cell, s))
+                return false;
+            after = s.above;
+        }
+        if (before == a.above && after != a.above) {
+            crossing = start + cell / 2.0;
+            return true;
+        }
+        start += before != a.above ? -cell : cell;
+    }
+    return false;
+}
+
 double PassFinder::refineCrossing(const Bracket &bracket) const
 {
+    double crossing = 0;
+    if (!plainHalving_ && crossingCellDirectly(bracket, crossing))
+        return crossing;
     return refineTransition(
         bracket.earlier.t, bracket.later.t, bracket.earlier.above,
         [this](double t) {

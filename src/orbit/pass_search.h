@@ -59,6 +59,10 @@ public:
     // geostationary one.
     PassSearchResult find(double fromSeconds, double toSeconds) const;
 
+    // Refine every crossing and highest point by plain halving, without the
+    // shortcuts that give the same cells sooner: to check those shortcuts.
+    void setPlainHalving(bool plain) { plainHalving_ = plain; }
+
 private:
     struct Sample;
     struct Bracket;
@@ -70,6 +74,7 @@ private:
     template <class Predicate>
     double refineTransition(double a, double b, bool atLo, Predicate predicate, double cellSeconds) const;
     double refineCrossing(const Bracket &bracket) const;
+    bool crossingCellDirectly(const Bracket &bracket, double &crossing) const;
     bool completePass(double aos, double los, FoundPass &pass) const;
     std::optional<OrbitEndPoint> endBy(double t) const;
 
@@ -82,6 +87,7 @@ private:
     double farReachSeconds_ = 0;        // how far to look for the ends of a pass that runs off the window
     bool geostationary_ = false;
     bool worthSearching_ = true;
+    bool plainHalving_ = false;
 };
 
 } // namespace orvanta::orbit

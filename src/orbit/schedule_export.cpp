@@ -6,8 +6,10 @@
 #include "orbit/utc_time.h"
 
 #include <algorithm>
+#include <charconv>
 #include <map>
 #include <cmath>
+#include <string_view>
 
 namespace orvanta::orbit {
 
@@ -33,13 +35,33 @@ std::string icsTime(const JulianDate &instant)
            digits(int(c.second), 2) + 'Z';
 }
 
-std::string isoMillisecond(const JulianDate &instant)
+// A whole number of at least width digits, zeros in front, at the end of out.
+void appendDigits(std::string &out, int value, int width)
+{
+    char buffer[16];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    out.append(std::size_t(std::max(0, width - int(result.ptr - buffer))), '0');
+    out.append(buffer, result.ptr);
+}
+
+void appendIsoMillisecond(std::string &out, const JulianDate &instant)
 {
     const CalendarInstant c = calendarFromMilliseconds(roundedToMilliseconds(instant));
     const long long milliseconds = std::llround(c.second * 1000.0);
-    return digits(c.year, 4) + '-' + digits(c.month, 2) + '-' + digits(c.day, 2) + 'T' + digits(c.hour, 2) + ':' +
-           digits(c.minute, 2) + ':' + digits(int(milliseconds / 1000), 2) + '.' + digits(int(milliseconds % 1000), 3) +
-           'Z';
+    appendDigits(out, c.year, 4);
+    out += '-';
+    appendDigits(out, c.month, 2);
+    out += '-';
+    appendDigits(out, c.day, 2);
+    out += 'T';
+    appendDigits(out, c.hour, 2);
+    out += ':';
+    appendDigits(out, c.minute, 2);
+    out += ':';
+    appendDigits(out, int(milliseconds / 1000), 2);
+    out += '.';
+    appendDigits(out, int(milliseconds % 1000), 3);
+    out += 'Z';
 }
 
 // A TEXT value: backslash, semicolon, comma and line ends escaped.
@@ -97,14 +119,16 @@ std::string horizonText(const ScheduledPass &pass)
                   {clockTime(pass.inSight->clears), clockTime(pass.inSight->sets)});
 }
 
-std::string csvField(const std::string &text)
+void appendCsvField(std::string &out, const std::string &text)
 {
-    if (text.find_first_of(",\"\r\n") == std::string::npos)
-        return text;
-    std::string out = "\"";
+    if (text.find_first_of(",\"\r\n") == std::string::npos) {
+        out += text;
+        return;
+    }
+    out += '"';
     for (const char c : text)
-        out += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return out + '"';
+        out += c == '"' ? std::string_view("\"\"") : std::string_view(&c, 1);
+    out += '"';
 }
 
 } // namespace
@@ -169,15 +193,36 @@ std::string scheduleCsv(const std::vector<ScheduledPass> &schedule)
     std::string out = "satellite,catalog_number,aos,los,max_elevation,max_elevation_time,aos_azimuth,los_azimuth,"
                       "duration_s,sunlit,visible";
     out += horizon ? ",horizon_clears,horizon_sets\n" : "\n";
+    // One buffer, every field appended in place: the catalogue's day is some 10 MB.
+    out.reserve(out.size() + schedule.size() * (horizon ? 170 : 120));
     for (const ScheduledPass &pass : schedule) {
-        out += csvField(pass.name) + ',' + csvField(pass.catalogNumber) + ',' + isoMillisecond(pass.aos) + ',' +
-               isoMillisecond(pass.los) + ',' + fixedText(pass.maxElevationDeg, 2) + ',' + isoMillisecond(pass.maxElevationTime) +
-               ',' + fixedText(pass.aosAzimuthDeg, 1) +
-               ',' + fixedText(pass.losAzimuthDeg, 1) + ',' + fixedText(pass.durationSeconds, 3) + ',' +
-               (pass.sunlit ? '1' : '0') + ',' + (pass.visibleToTheEye() ? '1' : '0');
-        if (horizon)
-            out += pass.inSight ? ',' + isoMillisecond(pass.inSight->clears) + ',' + isoMillisecond(pass.inSight->sets)
-                                : std::string(",,");
+        appendCsvField(out, pass.name);
+        out += ',';
+        appendCsvField(out, pass.catalogNumber);
+        out += ',';
+        appendIsoMillisecond(out, pass.aos);
+        out += ',';
+        appendIsoMillisecond(out, pass.los);
+        out += ',';
+        out += fixedText(pass.maxElevationDeg, 2);
+        out += ',';
+        appendIsoMillisecond(out, pass.maxElevationTime);
+        out += ',';
+        out += fixedText(pass.aosAzimuthDeg, 1);
+        out += ',';
+        out += fixedText(pass.losAzimuthDeg, 1);
+        out += ',';
+        out += fixedText(pass.durationSeconds, 3);
+        out += pass.sunlit ? ",1" : ",0";
+        out += pass.visibleToTheEye() ? ",1" : ",0";
+        if (horizon && pass.inSight) {
+            out += ',';
+            appendIsoMillisecond(out, pass.inSight->clears);
+            out += ',';
+            appendIsoMillisecond(out, pass.inSight->sets);
+        } else if (horizon) {
+            out += ",,";
+        }
         out += '\n';
     }
     return out;

@@ -1,3 +1,4 @@
+#include "orbit/orbit_end.h"
 #include "orbit/pass_search.h"
 #include "passes_test_support.h"
 
@@ -218,6 +219,57 @@ TEST(PassSearch, OrbitThatCannotBeComputedEndsTheSearch)
     const PassSearchResult afterwards = PassFinder(satellite, Observer(0.0, 0.0, 0), 0.0).find(9000, 86400);
     EXPECT_TRUE(afterwards.propagationFailed);
     EXPECT_TRUE(afterwards.passes.empty());
+}
+
+// The shortcuts of the refinement (a crossing placed in its cell from two
+// samples) end in the very cells plain halving ends in: over every demo set,
+// stations from the equator to the pole, grazing passes, an orbit that decays.
+TEST(PassSearch, ShortcutsGiveTheCellsOfPlainHalving)
+{
+    const auto same = [](const PassSearchResult &a, const PassSearchResult &b) {
+        ASSERT_EQ(a.passes.size(), b.passes.size());
+        EXPECT_EQ(a.propagationFailed, b.propagationFailed);
+        EXPECT_EQ(a.failedAt, b.failedAt);
+        for (std::size_t i = 0; i < a.passes.size(); ++i) {
+            const FoundPass &p = a.passes[i], &q = b.passes[i];
+            EXPECT_EQ(p.aos, q.aos) << i;
+            EXPECT_EQ(p.los, q.los) << i;
+            EXPECT_EQ(p.maxElevationTime, q.maxElevationTime) << i;
+            EXPECT_EQ(p.maxElevationDeg, q.maxElevationDeg) << i;
+            EXPECT_EQ(p.aosAzimuthDeg, q.aosAzimuthDeg) << i;
+            EXPECT_EQ(p.cutByOrbitEnd, q.cutByOrbitEnd) << i;
+        }
+    };
+    const auto compare = [&](const ElementSet &set, const Observer &observer, double minElevation, double from,
+                             double to) {
+        const Sgp4Propagator satellite(set);
+        OrbitEnd end, plainEnd;
+        PassFinder shortcuts(satellite, observer, minElevation, &end);
+        PassFinder plain(satellite, observer, minElevation, &plainEnd);
+        plain.setPlainHalving(true);
+        const PassSearchResult found = shortcuts.find(from, to);
+        same(found, plain.find(from, to));
+        return found;
+    };
+
+    const Case stations[] = {{"", 48.85, 2.35, 0.0},  {"", -33.9, 18.4, 5.0}, {"", 0.5, -78.0, 0.0},
+                             {"", 78.2, 15.6, 20.0}, {"", 45.8, 6.86, -2.0}};
+    std::size_t passes = 0;
+    for (const ElementSet &set : readElementFiles(test::stationFolder()).sets) {
+        SCOPED_TRACE(set.name);
+        const double from = secondsAt(set, test::utc(2026, 6, 27, 0, 0, 0));
+        for (const Case &c : stations) {
+            const Observer observer(c.latitude, c.longitude, 300);
+            const PassSearchResult found = compare(set, observer, c.minElevation, from, from + 2 * 86400);
+            passes += found.passes.size();
+            // Grazing passes, where the margin barely turns above the cone.
+            for (std::size_t i = 0; i < found.passes.size() && i < 3; ++i)
+                compare(set, observer, found.passes[i].maxElevationDeg - 0.0005, from, from + 2 * 86400);
+        }
+    }
+    EXPECT_GT(passes, 500u);
+    const ElementSet decaying = test::syntheticSet("DECAY TEST");
+    compare(decaying, Observer(0.0, 0.0, 0), 0.0, 0.0, 30 * 86400.0);
 }
 
 } // namespace

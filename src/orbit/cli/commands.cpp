@@ -162,11 +162,12 @@ int passesCommand(const std::vector<std::string> &arguments, std::ostream &out, 
     Satellites &satellites = *selection->satellites;
     const JulianDate stop = start->plusMinutes(*days * JulianDate::kMinutesPerDay);
     warnFarFromEpoch(satellites, selection->names, *start, err);
-    // Each satellite is searched whole by one thread; its passes and words
-    // are then taken in the order of the names, as one thread would give them.
+    // Each satellite is searched and its passes described whole by one
+    // thread; they and its words are then taken in the order of the names,
+    // as one thread would give them.
     struct Outcome {
         bool computed = false;
-        std::vector<PredictedPass> passes;
+        std::vector<ScheduledPass> passes;
         std::string messages;
     };
     std::vector<Outcome> outcomes(selection->names.size());
@@ -182,28 +183,27 @@ int passesCommand(const std::vector<std::string> &arguments, std::ostream &out, 
             return;
         }
         outcome.computed = true;
-        outcome.passes = satellites.passes(name, *start, *days, *minElevation, *minDuration);
+        const std::vector<PredictedPass> passes = satellites.passes(name, *start, *days, *minElevation, *minDuration);
         if (const auto end = satellites.orbitEnd(name, stop)) {
-            const bool cut = !outcome.passes.empty() && outcome.passes.back().cutByOrbitEnd;
+            const bool cut = !passes.empty() && passes.back().cutByOrbitEnd;
             outcome.messages = "orvanta-orbit : "
                                + fillIn(orbitEnded, {name, isoInstantText(*end), cut ? passCut : std::string()}) + "\n";
         }
+        for (const PredictedPass &pass : passes)
+            outcome.passes.push_back(scheduledPass(satellites, pass, *horizon));
     });
-    std::vector<PredictedPass> all;
+    std::vector<ScheduledPass> schedule;
     std::size_t computed = 0;
     for (Outcome &outcome : outcomes) {
         err << outcome.messages;
         computed += outcome.computed ? 1 : 0;
-        all.insert(all.end(), std::make_move_iterator(outcome.passes.begin()),
-                   std::make_move_iterator(outcome.passes.end()));
+        schedule.insert(schedule.end(), std::make_move_iterator(outcome.passes.begin()),
+                        std::make_move_iterator(outcome.passes.end()));
     }
-    std::stable_sort(all.begin(), all.end(), [](const PredictedPass &a, const PredictedPass &b) {
+    std::stable_sort(schedule.begin(), schedule.end(), [](const ScheduledPass &a, const ScheduledPass &b) {
         const double gap = a.aos.minutesSince(b.aos);
         return gap != 0 ? gap < 0 : a.name < b.name;
     });
-    std::vector<ScheduledPass> schedule;
-    for (const PredictedPass &pass : all)
-        schedule.push_back(scheduledPass(satellites, pass, *horizon));
     if (format == "ics")
         out << scheduleIcs(schedule, scheduleStation(station->latitude, station->longitude), nowUtc());
     else
