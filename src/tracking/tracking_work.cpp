@@ -170,7 +170,10 @@ FrequencyFound TrackingWork::lookUpFrequency(long catalogNumber)
     const QString name = QString::fromStdString(component->nameOf(catalogNumber));
     if (name.isEmpty())
         return found;
-    if (Cherche_Frequence(links_.folder, name, found.megahertz, found.mode) == FrequencyLookup::Damaged) {
+    QString mode;
+    const FrequencyLookup lookup = Cherche_Frequence(links_.folder, name, found.megahertz, mode);
+    found.mode = receiverModeOf(mode);
+    if (lookup == FrequencyLookup::Damaged) {
         found.fileDamaged = true;
         reportFrequencyFileLater();
     }
