@@ -3,7 +3,6 @@
 #include "app/version.h"
 #include "config/configuration.h"
 #include "data/horizon_file.h"
-#include "data/satellite_status.h"
 #include "orbit/utc_time.h"
 #include "platform/settings_store.h"
 
@@ -19,19 +18,20 @@ Station::Station(StationPlatform platform)
       devices_(DeviceLines{platform_.receiverLine, platform_.rotorLine, platform_.parallelPort, platform_.waiter,
                            notices_},
                config_),
-      tracking_(TrackingWork::Links{config_, devices_, window_, window_, window_.timer1(), platform_.store,
-                                    platform_.messages, platform_.clock, platform_.sound, notices_,
+      component_({config_, platform_.stationFolder, tracking_, [this] { sky_.componentReplaced(); map_.clear(); }}),
+      tracking_(TrackingWork::Links{config_, devices_, window_, window_, window_.timer1(), window_.timer2(),
+                                    platform_.store, platform_.messages, platform_.clock, platform_.sound, notices_,
                                     platform_.stationFolder, [this] { return component_.get(); }}),
       transponders_({window_, window_.menus().transponders, platform_.store, notices_, platform_.clock,
                      platform_.stationFolder, [this] { return component_.get(); },
                      [this] { return tracking_.programmedReceiver(); }},
                     devices_.ar5000Radio, devices_.ft847, devices_.ft847Radio, devices_.hamlibReceiver),
       map_(&window_),
-      elements_({window_, platform_.messages, platform_.clock, platform_.stationFolder, [this] { elementsReplaced(); },
-                 [this] { transponders_.tableChanged(); }, platform_.store,
-                 window_.menus().elements, [this] { return tracking_.nextAcquisition(); },
+      elements_({window_, platform_.messages, platform_.clock, platform_.stationFolder,
+                 [this] { componentBuild_.start(component_.source()); }, [this] { transponders_.tableChanged(); },
+                 platform_.store, window_.menus().elements, [this] { return tracking_.nextAcquisition(); },
                  [this](const QString &text) { window_.statusBar()->showMessage(text); }}),
-      menus_({window_, platform_, config_, devices_, tracking_, [this] { Init_Satellites(); },
+      menus_({window_, platform_, config_, devices_, tracking_, [this] { component_.build(); },
               [this] { elements_.openUpdate(); }, [this] { map_.open(component_.get()); },
               [this] { loadHorizon(false); }}),
       passes_({window_, window_.menus().help, platform_.messages, platform_.clock, config_, platform_.stationFolder, tracking_.cycle(),
@@ -45,16 +45,14 @@ Station::Station(StationPlatform platform)
                            [this] { return tracking_.selectedSatellites(); }},
           platform_.notificationBus ? *platform_.notificationBus : QDBusConnection::sessionBus()))
 {
-    devices_.registerDevices(transponders_.ar5000Receiver(), transponders_.ft847Receiver(),
-                             transponders_.hamlibReceiver());
+    devices_.registerDevices(transponders_.ar5000Receiver(), transponders_.ft847Receiver(), transponders_.hamlibReceiver());
     window_.setSkyView(sky_.view());
     tracking_.cycle().ticked = [this](const TickOutcome &outcome) { ticked(outcome); };
     tracking_.setRotorSettings([this] { return menus_.rotorSteering(); });
-    elements_.statusesReplaced = [this] { loadStatuses(); };
-    transponders_.statusesImported = [this] { loadStatuses(); };
+    elements_.statusesReplaced = [this] { tracking_.loadStatuses(); };
+    transponders_.statusesImported = [this] { tracking_.loadStatuses(); };
     map_.chosen = [this](const QString &name) { passes_.openSatellite(name); };
-    QObject::connect(sky_.view(), &SkyView::satelliteClicked, &window_,
-                     [this](long number) { tracking_.chooseToFollow(number); });
+    QObject::connect(sky_.view(), &SkyView::satelliteClicked, &window_, [this](long number) { tracking_.chooseToFollow(number); });
     connectWindow();
     remote_ = std::make_unique<StationRemote>(StationRemote::Links{
         window_, platform_.store, platform_.remoteListen, tracking_.cycle(), tracking_.pointing(),
@@ -70,29 +68,19 @@ void Station::connectWindow()
 {
     TrackingCycle &cycle = tracking_.cycle();
     SatelliteBanks &banks = tracking_.banks();
-    QObject::connect(&window_.timer2(), &QTimer::timeout, &window_, [this] { tracking_.clock().Lire_Heure_UTC(); });
-    QObject::connect(&window_.timer1(), &QTimer::timeout, &window_, [this] { tracking_.tick(); });
-    QObject::connect(&window_, &MainWindow::closeRequested, &window_, [this] { shutdown(); });
-    QObject::connect(&window_, &MainWindow::bankClicked, &window_, [this](int bank) { tracking_.bankClicked(bank); });
-    QObject::connect(&window_, &MainWindow::enregistrerClicked, &window_,
-                     [this, &banks] { banks.Enregistrer_Click(window_.chosenBank()); });
-    QObject::connect(&window_, &MainWindow::listeSatDoubleClicked, &window_,
-                     [this, &banks](int row) { menus_.proposeFrequency(banks.selectFromList(row)); });
-    QObject::connect(&window_, &MainWindow::satSelectDoubleClicked, &window_,
-                     [&banks](int row) { banks.unselect(row); });
-    QObject::connect(&window_, &MainWindow::trackingSwitched, &window_,
-                     [&cycle](bool on) { cycle.setRotorTracking(on); });
-    QObject::connect(&window_, &MainWindow::dopplerSwitched, &window_,
-                     [&cycle](bool on) { cycle.setDopplerCorrection(on); });
-    QObject::connect(&window_, &MainWindow::progRxSwitched, &window_,
-                     [&cycle](bool on) { cycle.setReceiverProgramming(on); });
-    QObject::connect(&window_, &MainWindow::passLineDoubleClicked, &window_,
-                     [this](const QString &line) { passes_.openLine(line); });
-    QObject::connect(&window_, &MainWindow::followLineRequested, &window_,
-                     [this](const QString &line) { tracking_.chooseToFollowLine(line); });
-    QObject::connect(&window_, &MainWindow::automaticFollowClicked, &window_,
-                     [this] { tracking_.followAutomatically(); });
-    QObject::connect(&window_, &MainWindow::pourManClicked, &window_, [this] { tracking_.openManualPointing(); });
+    const auto on = [this](auto signal, auto slot) { QObject::connect(&window_, signal, &window_, slot); };
+    on(&MainWindow::closeRequested, [this] { shutdown(); });
+    on(&MainWindow::bankClicked, [this](int bank) { tracking_.bankClicked(bank); });
+    on(&MainWindow::enregistrerClicked, [this, &banks] { banks.Enregistrer_Click(window_.chosenBank()); });
+    on(&MainWindow::listeSatDoubleClicked, [this, &banks](int row) { menus_.proposeFrequency(banks.selectFromList(row)); });
+    on(&MainWindow::satSelectDoubleClicked, [&banks](int row) { banks.unselect(row); });
+    on(&MainWindow::trackingSwitched, [&cycle](bool on) { cycle.setRotorTracking(on); });
+    on(&MainWindow::dopplerSwitched, [&cycle](bool on) { cycle.setDopplerCorrection(on); });
+    on(&MainWindow::progRxSwitched, [&cycle](bool on) { cycle.setReceiverProgramming(on); });
+    on(&MainWindow::passLineDoubleClicked, [this](const QString &line) { passes_.openLine(line); });
+    on(&MainWindow::followLineRequested, [this](const QString &line) { tracking_.chooseToFollowLine(line); });
+    on(&MainWindow::automaticFollowClicked, [this] { tracking_.followAutomatically(); });
+    on(&MainWindow::pourManClicked, [this] { tracking_.openManualPointing(); });
 }
 
 // What follows the tick: the sky view, the map, the transponders, the
@@ -115,8 +103,8 @@ void Station::start()
     Charge_Config(config_, context);
     tracking_.clock().Lire_Heure_UTC();
     devices_.fodtrack.recomputeScaleFactors();
-    Init_Satellites();
-    loadStatuses();
+    component_.build();
+    tracking_.loadStatuses();
     tracking_.loadBanks();
     menus_.configurationRead();
     tracking_.reportFrequencyFileLater();
@@ -140,8 +128,6 @@ void Station::start()
     devices_.parkParallelRotor();
 }
 
-// Horizon.cfg, read again whenever the operator changes it; what it holds
-// wrong is said and the rest kept.
 void Station::loadHorizon(bool tellProblems)
 {
     const HorizonFile horizon = readHorizon(platform_.stationFolder);
@@ -152,50 +138,6 @@ void Station::loadHorizon(bool tellProblems)
     alarms_->setHorizon(horizon.mask);
     if (tellProblems && !horizon.problems.isEmpty())
         notices_.later(horizon.problems.join(u'\n'));
-}
-
-// Statuts_SatNOGS.cfg, read again after each import of the satellites list.
-void Station::loadStatuses()
-{
-    tracking_.setSatelliteStatuses(loadSatelliteStatuses(platform_.stationFolder));
-}
-
-ComponentSource Station::componentSource() const
-{
-    return {platform_.stationFolder.toStdString(), config_.Lat_Obs, config_.Long_Obs, config_.Alt_Obs};
-}
-
-void Station::Init_Satellites()
-{
-    const ComponentSource source = componentSource();
-    useComponent(orbit::Init_Satellites(source.folder, source.latitudeDeg, source.longitudeDeg, source.heightMetres));
-}
-
-void Station::useComponent(std::unique_ptr<orbit::Satellites> built)
-{
-    sky_.componentReplaced();
-    map_.clear();
-    component_ = std::move(built);
-    tracking_.componentBuilt(*component_);
-}
-
-// New elements: a new component built away from the window, then put in
-// place between two ticks and the lists rebuilt around the selection.
-void Station::elementsReplaced()
-{
-    componentBuild_.start(componentSource());
-}
-
-void Station::builtInBackground(std::unique_ptr<orbit::Satellites> built, const ComponentSource &source)
-{
-    if (phase_ == Phase::Ended)
-        return;
-    const QStringList before = tracking_.satelliteNames();
-    if (source == componentSource())
-        useComponent(std::move(built));
-    else
-        Init_Satellites(); // the observer moved meanwhile
-    tracking_.componentReplaced(before);
 }
 
 void Station::shutdown()
@@ -214,7 +156,7 @@ void Station::shutdown()
     devices_.endRemoteControl();
     window_.timer2().stop();
     devices_.closeLines();
-    component_.reset();
+    component_.end();
     phase_ = Phase::Ended;
     tracking_.stop();
     elements_.stop();

@@ -15,11 +15,10 @@
 #include "remote/remote_work.h"
 #include "sky/station_sky.h"
 #include "tracking/component_build.h"
+#include "tracking/station_component.h"
 #include "tracking/station_drivers.h"
 #include "tracking/tracking_work.h"
 #include "transponder/transponder_work.h"
-
-#include <QStringList>
 
 #include <memory>
 
@@ -32,8 +31,6 @@ class Station {
 public:
     explicit Station(StationPlatform platform);
     ~Station();
-    Station(const Station &) = delete;
-    Station &operator=(const Station &) = delete;
 
     // Everything from the configuration to the first park; shows the window.
     void start();
@@ -48,22 +45,15 @@ public:
     RemoteWork &remote() { return remote_->work(); }
     const QStringList &Liste_Fichiers() const { return elements_.files(); }
 
-    // Creates the orbital component from the station folder and the
-    // observer, and sets the tracking period.
-    void Init_Satellites();
-    // Reads the station's Horizon.cfg again: at start-up, saying what it holds
-    // wrong; after the horizon window wrote it, which has said it already.
-    void loadHorizon(bool tellProblems = true);
-    void loadStatuses();
+    void Init_Satellites() { component_.build(); } // built again now, for the observer as set
     ElementWork &elements() { return elements_; }
 
 private:
     void connectWindow();
     void ticked(const TickOutcome &outcome);
-    void elementsReplaced();
-    void builtInBackground(std::unique_ptr<orbit::Satellites> built, const ComponentSource &source);
-    ComponentSource componentSource() const;
-    void useComponent(std::unique_ptr<orbit::Satellites> built);
+    // Reads Horizon.cfg again: at start-up, saying what it holds wrong and
+    // keeping the rest; after the horizon window wrote it, which said it.
+    void loadHorizon(bool tellProblems = true);
 
     StationPlatform platform_;
     ConfigStation config_;
@@ -71,7 +61,7 @@ private:
     StationNotices notices_;
     StationDrivers devices_; // before the window: the Hamlib worker threads outlive every caller
     MainWindow window_;
-    std::unique_ptr<orbit::Satellites> component_;
+    StationComponent component_; // before the features that point into it
     TrackingWork tracking_;
     StationSky sky_;
     TransponderWork transponders_;
@@ -85,9 +75,7 @@ private:
                             [this] { return component_.get(); }};
     enum class Phase { Running, Closing, Ended } phase_ = Phase::Running;
     // Last, so that its hand-over ends before anything it hands to.
-    ComponentBuild componentBuild_{[this](std::unique_ptr<orbit::Satellites> built, const ComponentSource &source) {
-        builtInBackground(std::move(built), source);
-    }};
+    ComponentBuild componentBuild_{[this](auto built, const auto &source) { component_.handOver(std::move(built), source); }};
 };
 
 } // namespace orvanta

@@ -16,7 +16,7 @@ constexpr double kSettle = 0.1; // between the fixed set-up commands
 const QString kBadNumber = QStringLiteral("valeur");
 
 struct ModeSetting {
-    const char *mode;
+    ReceiverMode mode;
     const char *demodulation;
     int demodulationOption;
     const char *antenna;
@@ -27,10 +27,10 @@ struct ModeSetting {
 };
 
 constexpr ModeSetting kModes[] = {
-    {"Mode A", "MD0", 2, "AN2", 2, "BW4", 4, false},
-    {"Mode B", "MD0", 2, "AN1", 1, "BW3", 3, false},
-    {"Mode C", "MD3", 4, "AN1", 1, "BW3", 3, false},
-    {"Mode D", "MD3", 4, "AN1", 1, "BW2", 2, true},
+    {ReceiverMode::A, "MD0", 2, "AN2", 2, "BW4", 4, false},
+    {ReceiverMode::B, "MD0", 2, "AN1", 1, "BW3", 3, false},
+    {ReceiverMode::C, "MD3", 4, "AN1", 1, "BW3", 3, false},
+    {ReceiverMode::D, "MD3", 4, "AN1", 1, "BW2", 2, true},
 };
 
 } // namespace
@@ -60,12 +60,12 @@ void Ar5000Receiver::setUp(const char *command, const char *group, int option)
     waiter_.Attente(kSettle);
 }
 
-void Ar5000Receiver::Programme_AR5000(const QString &mode)
+void Ar5000Receiver::Programme_AR5000(ReceiverMode mode)
 {
     queue_.run(ReceiverLineQueue::Ar5000SetUp, [this, mode] { setUpFor(mode); });
 }
 
-void Ar5000Receiver::setUpFor(const QString &mode)
+void Ar5000Receiver::setUpFor(ReceiverMode mode)
 {
     send("VA");
     setUp("AC2", "CAG", 2);
@@ -76,7 +76,7 @@ void Ar5000Receiver::setUpFor(const QString &mode)
     setUp("ST1.0", "Pas", 4);
 
     for (const ModeSetting &m : kModes) {
-        if (mode != QLatin1String(m.mode))
+        if (mode != m.mode)
             continue;
         send(m.demodulation);
         select("Mode", m.demodulationOption);

@@ -6,6 +6,7 @@
 #include "platform/waiter.h"
 #include "receiver/ar5000_selections.h"
 #include "receiver/receiver_line_queue.h"
+#include "receiver/receiver_mode.h"
 
 #include <QString>
 
@@ -24,7 +25,7 @@ public:
     // The fixed set-up, then demodulation, antenna and bandwidth for the
     // satellite's mode ("Mode A" to "Mode D"); any other mode gets only the
     // fixed set-up.
-    void Programme_AR5000(const QString &mode);
+    void Programme_AR5000(ReceiverMode mode);
     // Frequency in MHz, sent with four decimals. A negative or non-finite
     // frequency sends nothing and is reported.
     void Frequence_AR5000(double frequence);
@@ -33,7 +34,7 @@ public:
     void Fin_Controle();
 
 private:
-    void setUpFor(const QString &mode);
+    void setUpFor(ReceiverMode mode);
     void send(const char *command);
     void select(const char *group, int option);
     void setUp(const char *command, const char *group, int option);

@@ -87,14 +87,14 @@ QByteArray catOff()
     return block(0, 0, 0, 0, kCatOff);
 }
 
-std::optional<QByteArray> setMainMode(const QString &satelliteMode)
+std::optional<QByteArray> setMainMode(ReceiverMode satelliteMode)
 {
     char mode = 0;
-    if (satelliteMode == QLatin1String("Mode A"))
+    if (satelliteMode == ReceiverMode::A)
         mode = kAm;
-    else if (satelliteMode == QLatin1String("Mode B"))
+    else if (satelliteMode == ReceiverMode::B)
         mode = kFm;
-    else if (satelliteMode == QLatin1String("Mode C") || satelliteMode == QLatin1String("Mode D"))
+    else if (satelliteMode == ReceiverMode::C || satelliteMode == ReceiverMode::D)
         mode = kUsb;
     else
         return std::nullopt;

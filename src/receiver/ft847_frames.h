@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include "receiver/receiver_mode.h"
+
 #include <QString>
 
 #include <optional>
@@ -14,9 +16,9 @@ namespace ft847 {
 QByteArray catOn();
 // Hands the radio back to its front panel.
 QByteArray catOff();
-// Main VFO operating mode for a satellite mode letter: "Mode A" AM, "Mode B"
-// FM, "Mode C" and "Mode D" USB; nothing for any other mode.
-std::optional<QByteArray> setMainMode(const QString &satelliteMode);
+// Main VFO operating mode for a satellite mode: A AM, B FM, C and D USB;
+// nothing for an unknown mode.
+std::optional<QByteArray> setMainMode(ReceiverMode satelliteMode);
 // Main VFO frequency in MHz as packed BCD of tens of hertz, most significant
 // digits first (145.8 gives 14 58 00 00). Nothing when the frequency is
 // negative, not finite or does not fit eight digits (1000 MHz and above).

@@ -11,7 +11,7 @@ class Ft847Radio final : public Receiver {
 public:
     explicit Ft847Radio(Ft847Receiver &ft847) : ft847_(ft847) {}
 
-    void takeUp(const QString &mode) override { ft847_.Programme_FT847(mode); }
+    void takeUp(ReceiverMode mode) override { ft847_.Programme_FT847(mode); }
     void tune(double hertz) override { ft847_.Frequence_FT847(hertz / 1e6); }
     void endRemoteControl() override { ft847_.Fin_Controle(); }
     // The frame lands with its fifth byte, after four pauses.

@@ -29,7 +29,7 @@ Ft847Receiver::Ft847Receiver(SerialLine &line, Waiter &waiter, MessageBoxes &mes
 {
 }
 
-void Ft847Receiver::Programme_FT847(const QString &mode)
+void Ft847Receiver::Programme_FT847(ReceiverMode mode)
 {
     std::vector<QByteArray> blocks{ft847::catOn()};
     if (const auto setMode = ft847::setMainMode(mode))

@@ -6,6 +6,7 @@
 #include "platform/waiter.h"
 #include "receiver/ft847_frames.h"
 #include "receiver/receiver_line_queue.h"
+#include "receiver/receiver_mode.h"
 
 #include <QByteArray>
 #include <QString>
@@ -33,7 +34,7 @@ public:
 
     // CAT ON, then the main VFO mode for "Mode A" to "Mode D"; any other
     // mode gets CAT ON only.
-    void Programme_FT847(const QString &mode);
+    void Programme_FT847(ReceiverMode mode);
     // Main VFO frequency in MHz, to 10 Hz. A frequency the radio's eight
     // digits cannot hold sends nothing and is reported.
     void Frequence_FT847(double frequence);

@@ -22,7 +22,7 @@ namespace orvanta {
 // last frequency.
 struct RigWanted {
     long long takeUps = 0;
-    QString mode;
+    ReceiverMode mode = ReceiverMode::Unknown;
     std::optional<double> hertz;
     qint64 tunedAtMs = 0; // when the frequency was asked for (monotonicMs)
     RigSatelliteWish satellite;
@@ -227,11 +227,11 @@ std::optional<RigReading> HamlibReceiver::reading() const
     return link_->reading();
 }
 
-void HamlibReceiver::takeUp(const QString &mode)
+void HamlibReceiver::takeUp(ReceiverMode mode)
 {
     if (!link_->configured())
         return;
-    link_->want([&mode](RigWanted &wanted) {
+    link_->want([mode](RigWanted &wanted) {
         ++wanted.takeUps;
         wanted.mode = mode;
     });

@@ -44,7 +44,7 @@ public:
 
     // The radio's mode for the satellite mode (AM, FM or USB), and the next
     // frequency sent whatever the step.
-    void takeUp(const QString &mode) override;
+    void takeUp(ReceiverMode mode) override;
     // Sent when it differs by at least the radio's tuning step in its mode
     // from the one last sent.
     void tune(double hertz) override;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include "receiver/receiver_mode.h"
 
 namespace orvanta {
 
@@ -9,9 +9,8 @@ namespace orvanta {
 class Receiver {
 public:
     virtual ~Receiver() = default;
-    // Full set-up for a satellite newly taken up, in its mode ("Mode A" to
-    // "Mode D").
-    virtual void takeUp(const QString &mode) = 0;
+    // Full set-up for a satellite newly taken up, in its mode.
+    virtual void takeUp(ReceiverMode mode) = 0;
     // The downlink frequency in hertz (to the kHz, or to 100 Hz when
     // corrected for Doppler); each radio writes it in its own form.
     virtual void tune(double hertz) = 0;

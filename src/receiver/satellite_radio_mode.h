@@ -1,23 +1,28 @@
 #pragma once
 
-#include <QString>
+#include "receiver/receiver_mode.h"
 
 #include <optional>
 
 namespace orvanta {
 
 // The radio mode each satellite mode is received in, for every radio the
-// station tunes: "Mode A" AM, "Mode B" FM, "Mode C" and "Mode D" USB.
+// station tunes: mode A AM, mode B FM, modes C and D USB.
 enum class RadioMode { Am, Fm, Usb };
 
-inline std::optional<RadioMode> radioModeOf(const QString &satelliteMode)
+inline std::optional<RadioMode> radioModeOf(ReceiverMode mode)
 {
-    if (satelliteMode == QLatin1String("Mode A"))
+    switch (mode) {
+    case ReceiverMode::A:
         return RadioMode::Am;
-    if (satelliteMode == QLatin1String("Mode B"))
+    case ReceiverMode::B:
         return RadioMode::Fm;
-    if (satelliteMode == QLatin1String("Mode C") || satelliteMode == QLatin1String("Mode D"))
+    case ReceiverMode::C:
+    case ReceiverMode::D:
         return RadioMode::Usb;
+    case ReceiverMode::Unknown:
+        break;
+    }
     return std::nullopt;
 }
 

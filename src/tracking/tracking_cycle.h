@@ -4,6 +4,7 @@
 #include "orbit/pass_list.h"
 #include "orbit/passes_in_sight.h"
 #include "orbit/satellites.h"
+#include "receiver/receiver_mode.h"
 #include "tracking/rotor_steering.h"
 
 #include <QDateTime>
@@ -78,7 +79,7 @@ public:
 // A frequency lookup as the tick needs it.
 struct FrequencyFound {
     std::optional<double> megahertz;
-    QString mode;
+    ReceiverMode mode = ReceiverMode::Unknown;
     bool fileDamaged = false; // not found because the file is damaged before its record
 };
 

@@ -53,6 +53,8 @@ TrackingWork::TrackingWork(Links links)
           [this](std::optional<double> hertz) { links_.display.showRadioReading(hertz); }}),
       beat_(new QTimer(&context_))
 {
+    QObject::connect(&links_.timer, &QTimer::timeout, &context_, [this] { tick(); });
+    QObject::connect(&links_.clockTimer, &QTimer::timeout, &context_, [this] { clock_.Lire_Heure_UTC(); });
     beat_->setSingleShot(true);
     beat_->setTimerType(Qt::PreciseTimer);
     QObject::connect(beat_, &QTimer::timeout, &context_, [this] {
@@ -133,9 +135,9 @@ void TrackingWork::loadBanks()
     banks_.Charge_Banque(1);
 }
 
-void TrackingWork::setSatelliteStatuses(SatelliteStatuses statuses)
+void TrackingWork::loadStatuses()
 {
-    statuses_ = std::move(statuses);
+    statuses_ = loadSatelliteStatuses(links_.folder);
     if (banks_.changed)
         banks_.changed();
 }
@@ -170,7 +172,10 @@ FrequencyFound TrackingWork::lookUpFrequency(long catalogNumber)
     const QString name = QString::fromStdString(component->nameOf(catalogNumber));
     if (name.isEmpty())
         return found;
-    if (Cherche_Frequence(links_.folder, name, found.megahertz, found.mode) == FrequencyLookup::Damaged) {
+    QString mode;
+    const FrequencyLookup lookup = Cherche_Frequence(links_.folder, name, found.megahertz, mode);
+    found.mode = receiverModeOf(mode);
+    if (lookup == FrequencyLookup::Damaged) {
         found.fileDamaged = true;
         reportFrequencyFileLater();
     }

@@ -46,7 +46,8 @@ public:
         StationDrivers &devices;
         TrackingDisplay &display;
         QWidget &window;  // parent of the manual pointing window
-        QTimer &timer;    // the tracking timer
+        QTimer &timer;    // the tracking timer: each time out is a tick
+        QTimer &clockTimer; // each time out reads the UTC clock shown
         SettingsStore &store;
         MessageBoxes &messages;
         const UtcClock &clock;
@@ -119,9 +120,10 @@ public:
     // The receiver the station programs now ("Programmation Recepteur" on,
     // not closing); null when none.
     Receiver *programmedReceiver() const;
-    // What the SatNOGS DB says of the satellites: the lists show it, and the
-    // tick leaves the dead and the re-entered to the operator's choice.
-    void setSatelliteStatuses(SatelliteStatuses statuses);
+    // Reads again what the SatNOGS DB says of the satellites
+    // (Statuts_SatNOGS.cfg): the lists show it, and the tick leaves the dead
+    // and the re-entered to the operator's choice.
+    void loadStatuses();
     // The shutdown has begun: the receiver is no longer programmed.
     void closing() { closing_ = true; }
     // The station has ended: nothing more is reported.

@@ -120,7 +120,7 @@ class SatelliteLinkReceiver final : public Receiver {
 public:
     SatelliteLinkReceiver(Receiver &radio, SatelliteLink &link) : radio_(radio), link_(link) {}
 
-    void takeUp(const QString &mode) override
+    void takeUp(ReceiverMode mode) override
     {
         if (!link_.active())
             radio_.takeUp(mode);

@@ -16,15 +16,15 @@ const QString kTwoRadios = QStringLiteral("Deux Radios");
 
 } // namespace
 
-std::optional<QString> receiverModeFor(const QString &downlinkMode)
+std::optional<ReceiverMode> receiverModeFor(const QString &downlinkMode)
 {
     const QString mode = downlinkMode.trimmed().toUpper();
     if (mode == QLatin1String("FM"))
-        return QStringLiteral("Mode B");
+        return ReceiverMode::B;
     if (mode == QLatin1String("AM"))
-        return QStringLiteral("Mode A");
+        return ReceiverMode::A;
     if (mode == QLatin1String("USB"))
-        return QStringLiteral("Mode C");
+        return ReceiverMode::C;
     return std::nullopt;
 }
 

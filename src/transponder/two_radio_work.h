@@ -1,6 +1,7 @@
 #pragma once
 
 #include "receiver/hamlib_rig.h"
+#include "receiver/receiver_mode.h"
 #include "transponder/satellite_link.h"
 
 #include <QString>
@@ -19,7 +20,7 @@ class SettingsStore;
 // The receiver's mode ("Mode A" AM, "Mode B" FM, "Mode C" USB) for a
 // transponder's downlink mode; none for a mode the station's receivers are
 // not set to (LSB, CW, data): the receiver keeps its own.
-std::optional<QString> receiverModeFor(const QString &downlinkMode);
+std::optional<ReceiverMode> receiverModeFor(const QString &downlinkMode);
 
 // Two radios carrying a transponder's links: the station's receiver (any of
 // them, through what the tick uses) on the downlink, and a Hamlib radio on

@@ -333,7 +333,7 @@ public:
 class RecordingReceiver final : public Receiver {
 public:
     QStringList calls;
-    void takeUp(const QString &mode) override { calls << "takeUp " + mode; }
+    void takeUp(ReceiverMode mode) override { calls << "takeUp " + QString::number(int(mode)); }
     void tune(double hertz) override { calls << "tune " + QString::number(hertz / 1e6); }
     void endRemoteControl() override { calls << "end"; }
 };
@@ -350,7 +350,7 @@ TEST(SatelliteLink, StartsOnceSendsALinkOnlyWhenItMovedByTheStepAndEndsInNormalM
 
     link.cycle(&kModeJa, at(435850000, -7.0), 0.5);
     receiver.tune(145.8e6);
-    receiver.takeUp("Mode C");
+    receiver.takeUp(ReceiverMode::C);
     link.cycle(&kModeJa, at(435850000, -7.0), 0.5);        // nothing moved
     link.cycle(&kModeJa, at(435850000, -6.99999), 0.5);    // 0.15 Hz: under the step
     link.cycle(&kModeJa, at(435850000, -6.999), 0.5);      // 1.4 Hz and 0.5 Hz: still under

@@ -43,7 +43,7 @@ const QByteArrayList kFixedSetUp = {"VA\r\nAC2\r\n", "LP3\r\n", "HP4\r\n", "EN4\
 TEST_F(Ar5000ReceiverTest, ModeBOnAPanelAlreadyInThatState)
 {
     programmedPanel();
-    receiver.Programme_AR5000(QStringLiteral("Mode B"));
+    receiver.Programme_AR5000(ReceiverMode::B);
     EXPECT_EQ(waiter.beforeEachWait, kFixedSetUp);
     EXPECT_EQ(waiter.waits, std::vector<double>(5, 0.1));
     EXPECT_EQ(pty.readAll(), QByteArray("MD0\r\nAN1\r\nBW3\r\n"));
@@ -53,7 +53,7 @@ TEST_F(Ar5000ReceiverTest, ModeBOnAPanelAlreadyInThatState)
 
 TEST_F(Ar5000ReceiverTest, ModeBOnAFreshPanelAlsoSendsThePanelsCommands)
 {
-    receiver.Programme_AR5000(QStringLiteral("Mode B"));
+    receiver.Programme_AR5000(ReceiverMode::B);
     const QByteArrayList expected = {"VA\r\nAC2\r\nAC2\r\nEX\r\n", "LP3\r\nLP3\r\nEX\r\n", "HP4\r\nHP3\r\nEX\r\n",
                                      "EN4\r\nEN4\r\nEX\r\n", "ST1.0\r\nSJ1\r\nST1.0\r\nEX\r\n"};
     EXPECT_EQ(waiter.beforeEachWait, expected);
@@ -84,7 +84,7 @@ TEST_F(Ar5000ReceiverTest, ModeTableFromTheProgrammedState)
         if (QByteArray(c.mode) == "Mode D")
             panel.selectOption("Mode", 4);
         waiter.clear();
-        receiver.Programme_AR5000(QString::fromLatin1(c.mode));
+        receiver.Programme_AR5000(receiverModeOf(QString::fromLatin1(c.mode)));
         EXPECT_EQ(waiter.beforeEachWait, kFixedSetUp) << c.mode;
         EXPECT_EQ(pty.readAll(100), c.tail) << c.mode;
     }
@@ -99,7 +99,7 @@ TEST_F(Ar5000ReceiverTest, WhatIsAskedForDuringTheSetUpGoesOutAfterIt)
         receiver.Frequence_AR5000(435.8);
         receiver.Fin_Controle();
     };
-    receiver.Programme_AR5000(QStringLiteral("Other")); // the fixed set-up only
+    receiver.Programme_AR5000(ReceiverMode::Unknown); // the fixed set-up only
     EXPECT_EQ(waiter.beforeEachWait, kFixedSetUp);
     EXPECT_EQ(pty.readAll(), QByteArray("MD3\r\nEX\r\nRF435.8000\r\nEX\r\n"));
     EXPECT_EQ(panel.selectedOption("Mode"), 4);

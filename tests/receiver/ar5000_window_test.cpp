@@ -150,7 +150,7 @@ TEST_F(Ar5000WindowTest, SelectionsMadeByTheDriverShowWithoutBeingSentTwice)
 {
     test::RecordingWaiter waiter;
     Ar5000Receiver receiver{line, waiter, panel, messages, queue};
-    receiver.Programme_AR5000(QStringLiteral("Mode C"));
+    receiver.Programme_AR5000(ReceiverMode::C);
     pty.readAll();
     for (const char *name : {"CAG_2", "AF_LPF_4", "AF_HPF_4", "Prea_5", "Pas_4", "Mode_4", "Ant_1", "IF_BW_3"})
         EXPECT_TRUE(radio(name)->isChecked()) << name;

@@ -77,11 +77,11 @@ TEST_F(Ft847Test, ModesSetTheMainVfoAfterCatOn)
     const std::pair<const char *, int> modes[] = {
         {"Mode A", 0x04}, {"Mode B", 0x08}, {"Mode C", 0x01}, {"Mode D", 0x01}};
     for (const auto &[mode, modeByte] : modes) {
-        ft847.Programme_FT847(QString::fromLatin1(mode));
+        ft847.Programme_FT847(receiverModeOf(QString::fromLatin1(mode)));
         expectSent(kCatOn + bytes({modeByte, 0x00, 0x00, 0x00, 0x07}));
     }
     for (const QString &other : {QStringLiteral("mode a"), QString(), QStringLiteral("Mode E")}) {
-        ft847.Programme_FT847(other);
+        ft847.Programme_FT847(receiverModeOf(other));
         expectSent(kCatOn);
     }
     ft847.Fin_Controle(); // CAT OFF hands the knobs back
@@ -127,7 +127,7 @@ TEST_F(Ft847Test, EachKindOfRefusalIsShownOnceWhateverTheValue)
 TEST_F(Ft847Test, ABlockAskedForDuringAPauseWaitsForTheCurrentOnes)
 {
     waiter.duringWait = [this] { ft847.Frequence_FT847(145.8); };
-    ft847.Programme_FT847(QStringLiteral("Mode B"));
+    ft847.Programme_FT847(ReceiverMode::B);
     expectSent(kCatOn + bytes({0x08, 0x00, 0x00, 0x00, 0x07}) + bytes({0x14, 0x58, 0x00, 0x00, 0x01}));
 }
 

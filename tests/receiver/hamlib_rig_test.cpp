@@ -61,7 +61,7 @@ TEST_F(HamlibReceiverTest, FollowsAPassThroughRigctldAndComesBackAfterAnOutage)
     ASSERT_TRUE(daemon.start());
     receiver.setDevice({kNetRigctl, daemon.address(), 0});
 
-    timed([&] { receiver.takeUp(QStringLiteral("Mode B")); });
+    timed([&] { receiver.takeUp(ReceiverMode::B); });
     timed([&] { receiver.tune(145.8e6); });
     EXPECT_TRUE(daemonReads(QStringLiteral("m"), QStringLiteral("FM")));
     EXPECT_TRUE(daemonReads(QStringLiteral("f"), QStringLiteral("145800000")));
@@ -103,14 +103,14 @@ TEST_F(HamlibReceiverTest, TakeUpSetsTheModeOfTheSatelliteAndResendsTheFrequency
 {
     ASSERT_TRUE(daemon.start());
     receiver.setDevice({kNetRigctl, daemon.address(), 0});
-    receiver.takeUp(QStringLiteral("Mode C"));
+    receiver.takeUp(ReceiverMode::C);
     receiver.tune(435.9e6);
     EXPECT_TRUE(daemonReads(QStringLiteral("m"), QStringLiteral("USB")));
     EXPECT_TRUE(daemonReads(QStringLiteral("f"), QStringLiteral("435900000")));
 
     // Retuned by hand on the radio: the next take-up puts it back.
     daemon.ask(QStringLiteral("F 145000000"), 1);
-    receiver.takeUp(QStringLiteral("Mode A"));
+    receiver.takeUp(ReceiverMode::A);
     receiver.tune(435.9e6);
     EXPECT_TRUE(daemonReads(QStringLiteral("m"), QStringLiteral("AM")));
     EXPECT_TRUE(daemonReads(QStringLiteral("f"), QStringLiteral("435900000")));
@@ -129,7 +129,7 @@ TEST_F(HamlibReceiverTest, FrequencyThatIsNotAPositiveNumberIsRefusedOnce)
 TEST_F(HamlibReceiverTest, NoRadioChosenIsToldOnceAndOpensNothing)
 {
     receiver.tune(145.8e6);
-    receiver.takeUp(QStringLiteral("Mode B"));
+    receiver.takeUp(ReceiverMode::B);
     EXPECT_EQ(messages.shown.size(), 1u);
     EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("Recepteurs, Hamlib")));
 }
@@ -141,7 +141,7 @@ TEST_F(HamlibReceiverTest, SilentOrMissingRadioGivesOneMessageWithoutBlocking)
     for (const QString &port : {QStringLiteral("/dev/orvanta-absent"), nobodyReads.slavePath()}) {
         messages.shown.clear();
         receiver.setDevice({kFt817, port, 9600});
-        timed([&] { receiver.takeUp(QStringLiteral("Mode B")); });
+        timed([&] { receiver.takeUp(ReceiverMode::B); });
         timed([&] { receiver.tune(145.8e6); });
         EXPECT_TRUE(messagesReach(1, 8000)) << port.toStdString();
         for (int i = 0; i < 10; ++i) {
