@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/main_menus.h"
+#include "app/satellite_list_marks.h"
 #include "platform/text_numbers.h"
 #include "tracking/satellite_filter.h"
 #include "tracking/station_clock.h"
@@ -169,6 +170,7 @@ MainWindow::MainWindow(QWidget *parent)
     satelliteFilter_ = std::make_unique<ListRowFilter>(*listeSat_);
     satSelect_ = list(QStringLiteral("Sat_Select"), satellites, false);
     satSelect_->setToolTip(tr("Double cliquez sur le satellite pour le supprimer"));
+    marks_ = new SatelliteListMarks({listeSat_, satSelect_}, this);
     satLayout->addWidget(listeSat_, 2, 0);
     satLayout->addWidget(satSelect_, 1, 1, 2, 1);
     auto *banks = new QHBoxLayout;
@@ -480,24 +482,9 @@ void MainWindow::showSatelliteLists(const QStringList &available, const QStringL
         satelliteFilter_->refilled();
         fillList(*satSelect_, selected);
     }
-    const QColor greyed = palette().color(QPalette::Disabled, QPalette::Text);
-    for (QListWidget *shown : {listeSat_, satSelect_}) {
-        for (int row = 0; row < shown->count(); ++row) {
-            QListWidgetItem *item = shown->item(row);
-            const long number = catalogNumberOf(item->text());
-            const SatelliteStatus status = statusOf(number);
-            const QString tip = status == SatelliteStatus::Alive
-                                    ? catalogNumberTip(number)
-                                    : tr("%1, %2 selon SatNOGS DB").arg(catalogNumberTip(number), satelliteStatusText(status));
-            if (item->data(Qt::UserRole).toLongLong() != number || !item->data(Qt::UserRole).isValid())
-                item->setData(Qt::UserRole, qlonglong(number));
-            if (item->toolTip() != tip)
-                item->setToolTip(tip);
-            const QBrush colour = status == SatelliteStatus::Alive ? QBrush() : QBrush(greyed);
-            if (item->foreground() != colour)
-                item->setForeground(colour);
-        }
-    }
+    // Refilled lists are marked at once: the filter needs every number.
+    marks_->mark(catalogNumberOf, statusOf, palette().color(QPalette::Disabled, QPalette::Text), refill,
+                 refill ? std::function<void()>() : [this] { applySatelliteFilter(); });
     if (!refill)
         return;
     applySatelliteFilter();

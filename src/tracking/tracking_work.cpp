@@ -64,10 +64,14 @@ TrackingWork::TrackingWork(Links links)
         tick();
     });
     banks_.changed = [this] {
-        orbit::Satellites *component = links_.component();
+        // The lists may look the numbers up after this call, in a component
+        // built since.
         links_.display.showSatelliteLists(
             banks_.ListeSat(), banks_.Sat_Select(),
-            [component](const QString &name) { return component ? component->catalogNumber(name.toStdString()) : 0L; },
+            [this](const QString &name) {
+                const orbit::Satellites *component = stopped_ ? nullptr : links_.component();
+                return component ? component->catalogNumber(name.toStdString()) : 0L;
+            },
             [this](long number) { return statuses_.of(number); });
     };
     cycle_.followedUnasked = [this](long number) { return statuses_.of(number) == SatelliteStatus::Alive; };
