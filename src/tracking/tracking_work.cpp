@@ -152,6 +152,7 @@ void TrackingWork::bankClicked(int bank)
 
 void TrackingWork::componentBuilt(const orbit::Satellites &component)
 {
+    namesKnown_ = false;
     links_.timer.setInterval(int(TickRhythm(links_.config.Repetition).periodMs()));
     predictionNotices_.componentBuilt(component, links_.folder);
 }
@@ -191,12 +192,17 @@ void TrackingWork::reportFrequencyFileLater()
 
 QStringList TrackingWork::satelliteNames() const
 {
-    QStringList names;
-    if (const orbit::Satellites *component = links_.component()) {
+    const orbit::Satellites *component = links_.component();
+    if (!component)
+        return {};
+    if (!namesKnown_) {
+        names_.clear();
+        names_.reserve(qsizetype(component->satcount()));
         for (const std::string &name : component->names())
-            names << QString::fromStdString(name);
+            names_ << QString::fromStdString(name);
+        namesKnown_ = true;
     }
-    return names;
+    return names_;
 }
 
 std::vector<NamedSatellite> TrackingWork::selectedSatellites() const
