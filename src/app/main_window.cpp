@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSet>
 #include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -86,6 +87,23 @@ void fillList(QListWidget &widget, const QStringList &lines)
 {
     widget.clear();
     widget.addItems(lines);
+}
+
+// Makes the list show these lines, inserting and removing only the rows that
+// differ: the rows kept keep their marks, and the current row its item.
+void syncList(QListWidget &widget, const QStringList &lines)
+{
+    const QSet<QString> wanted(lines.cbegin(), lines.cend());
+    int row = 0;
+    for (const QString &line : lines) {
+        while (row < widget.count() && widget.item(row)->text() != line && !wanted.contains(widget.item(row)->text()))
+            delete widget.takeItem(row);
+        if (row == widget.count() || widget.item(row)->text() != line)
+            widget.insertItem(row, line);
+        ++row;
+    }
+    while (widget.count() > row)
+        delete widget.takeItem(widget.count() - 1);
 }
 
 // Whether the list shows exactly these lines.
@@ -478,17 +496,22 @@ void MainWindow::showSatelliteLists(const QStringList &available, const QStringL
     // and only what changed in them is written.
     const bool refill = !holds(*listeSat_, available) || !holds(*satSelect_, selected);
     if (refill) {
-        fillList(*listeSat_, available);
-        satelliteFilter_->refilled();
-        fillList(*satSelect_, selected);
+        // Rows the filter hides would move under it: the list is then filled anew.
+        if (listeSat_->count() == 0 || satelliteFilter_->hidesAny()) {
+            fillList(*listeSat_, available);
+            satelliteFilter_->refilled();
+        } else {
+            syncList(*listeSat_, available);
+        }
+        syncList(*satSelect_, selected);
     }
-    // Refilled lists are marked at once: the filter needs every number.
-    marks_->mark(catalogNumberOf, statusOf, palette().color(QPalette::Disabled, QPalette::Text), refill,
-                 refill ? std::function<void()>() : [this] { applySatelliteFilter(); });
+    // The filter matches the numbers too: it is applied again once they are all known.
+    marks_->mark(catalogNumberOf, statusOf, palette().color(QPalette::Disabled, QPalette::Text), false,
+                 [this] { applySatelliteFilter(); });
     if (!refill)
         return;
     applySatelliteFilter();
-    if (listeSat_->count() > 0)
+    if (listeSat_->count() > 0 && listeSat_->currentRow() < 0)
         listeSat_->setCurrentRow(0);
 }
 
