@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/main_menus.h"
+#include "app/satellite_list_marks.h"
 #include "platform/text_numbers.h"
 #include "tracking/satellite_filter.h"
 #include "tracking/station_clock.h"
@@ -21,6 +22,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSet>
 #include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -85,6 +87,23 @@ void fillList(QListWidget &widget, const QStringList &lines)
 {
     widget.clear();
     widget.addItems(lines);
+}
+
+// Makes the list show these lines, inserting and removing only the rows that
+// differ: the rows kept keep their marks, and the current row its item.
+void syncList(QListWidget &widget, const QStringList &lines)
+{
+    const QSet<QString> wanted(lines.cbegin(), lines.cend());
+    int row = 0;
+    for (const QString &line : lines) {
+        while (row < widget.count() && widget.item(row)->text() != line && !wanted.contains(widget.item(row)->text()))
+            delete widget.takeItem(row);
+        if (row == widget.count() || widget.item(row)->text() != line)
+            widget.insertItem(row, line);
+        ++row;
+    }
+    while (widget.count() > row)
+        delete widget.takeItem(widget.count() - 1);
 }
 
 // Whether the list shows exactly these lines.
@@ -169,6 +188,7 @@ MainWindow::MainWindow(QWidget *parent)
     satelliteFilter_ = std::make_unique<ListRowFilter>(*listeSat_);
     satSelect_ = list(QStringLiteral("Sat_Select"), satellites, false);
     satSelect_->setToolTip(tr("Double cliquez sur le satellite pour le supprimer"));
+    marks_ = new SatelliteListMarks({listeSat_, satSelect_}, this);
     satLayout->addWidget(listeSat_, 2, 0);
     satLayout->addWidget(satSelect_, 1, 1, 2, 1);
     auto *banks = new QHBoxLayout;
@@ -476,32 +496,22 @@ void MainWindow::showSatelliteLists(const QStringList &available, const QStringL
     // and only what changed in them is written.
     const bool refill = !holds(*listeSat_, available) || !holds(*satSelect_, selected);
     if (refill) {
-        fillList(*listeSat_, available);
-        satelliteFilter_->refilled();
-        fillList(*satSelect_, selected);
-    }
-    const QColor greyed = palette().color(QPalette::Disabled, QPalette::Text);
-    for (QListWidget *shown : {listeSat_, satSelect_}) {
-        for (int row = 0; row < shown->count(); ++row) {
-            QListWidgetItem *item = shown->item(row);
-            const long number = catalogNumberOf(item->text());
-            const SatelliteStatus status = statusOf(number);
-            const QString tip = status == SatelliteStatus::Alive
-                                    ? catalogNumberTip(number)
-                                    : tr("%1, %2 selon SatNOGS DB").arg(catalogNumberTip(number), satelliteStatusText(status));
-            if (item->data(Qt::UserRole).toLongLong() != number || !item->data(Qt::UserRole).isValid())
-                item->setData(Qt::UserRole, qlonglong(number));
-            if (item->toolTip() != tip)
-                item->setToolTip(tip);
-            const QBrush colour = status == SatelliteStatus::Alive ? QBrush() : QBrush(greyed);
-            if (item->foreground() != colour)
-                item->setForeground(colour);
+        // Rows the filter hides would move under it: the list is then filled anew.
+        if (listeSat_->count() == 0 || satelliteFilter_->hidesAny()) {
+            fillList(*listeSat_, available);
+            satelliteFilter_->refilled();
+        } else {
+            syncList(*listeSat_, available);
         }
+        syncList(*satSelect_, selected);
     }
+    // The filter matches the numbers too: it is applied again once they are all known.
+    marks_->mark(catalogNumberOf, statusOf, palette().color(QPalette::Disabled, QPalette::Text), false,
+                 [this] { applySatelliteFilter(); });
     if (!refill)
         return;
     applySatelliteFilter();
-    if (listeSat_->count() > 0)
+    if (listeSat_->count() > 0 && listeSat_->currentRow() < 0)
         listeSat_->setCurrentRow(0);
 }
 

@@ -22,6 +22,8 @@ class QTimer;
 
 namespace orvanta {
 
+class SatelliteListMarks;
+
 // The station's main window. It only shows and forwards: the station's logic
 // (tick, banks, start-up and shutdown) lives in classes that tests drive. The
 // controls carry the names the tests and scripts use (`Sat_Select`,
@@ -55,7 +57,9 @@ public:
     // The two satellite lists, each entry with its catalogue number as its
     // tooltip; ListeSat's first entry becomes its selection. ListeSat shows
     // only the entries the filter box `Filtre_Sat` matches; the others are
-    // hidden, so that a row is the same in the list and in the banks.
+    // hidden, so that a row is the same in the list and in the banks. Lists
+    // that keep their names get the tooltips of a large catalogue over the
+    // next turns of the event loop.
     void showSatelliteLists(const QStringList &available, const QStringList &selected,
                             const std::function<long(const QString &)> &catalogNumberOf,
                             const std::function<SatelliteStatus(long)> &statusOf) override;
@@ -119,6 +123,7 @@ private:
     QLineEdit *filtreSat_;
     QListWidget *listeSat_;
     std::unique_ptr<ListRowFilter> satelliteFilter_;
+    SatelliteListMarks *marks_;
     QListWidget *satSelect_;
     QListWidget *satVisibles_;
     QListWidget *detailPass_;

@@ -37,7 +37,8 @@ Station::Station(StationPlatform platform)
       passes_({window_, window_.menus().help, platform_.messages, platform_.clock, config_, platform_.stationFolder, tracking_.cycle(),
                 tracking_.banks(), [this] { return component_.get(); },
                 [this](long number) { return tracking_.lookUpFrequency(number).megahertz; },
-                [this] { return devices_.rotorRange(); }, [this] { return sky_.lastTickOle(); },
+                [this] { return devices_.rotorRange(); },
+                [this] { return menus_.rotorSteering().speeds.azimuthDegPerS; }, [this] { return sky_.lastTickOle(); },
                 [this](long number) { tracking_.chooseToFollow(number); }}),
       alarms_(new AlarmWork(
           AlarmWork::Links{window_, window_.menus().configuration, window_.alarmBanner(), platform_.store, platform_.messages, platform_.clock, platform_.sound,

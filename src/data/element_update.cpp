@@ -86,6 +86,8 @@ QStringList replacedFiles(const QList<ElementFileResult> &results)
 
 QString disappearedSatellitesMessage(const QStringList &before, const QStringList &after)
 {
+    if (before == after) // new elements for the same satellites, the usual case
+        return {};
     // Sets, not lists: a catalogue of thousands would cost the square of its size.
     const QSet<QString> kept(after.cbegin(), after.cend());
     QSet<QString> seen;

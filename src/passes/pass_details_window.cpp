@@ -147,11 +147,13 @@ void PassDetailsWindow::copyTable() const
 PassDetailsWindow *openPassDetails(orbit::Satellites &satellites, const orbit::PredictedPass &pass,
                                    double minElevationDeg, std::optional<double> downlinkMHz, QWidget *parent,
                                    std::function<orbit::Satellites *()> component, std::optional<RotorRange> rotorRange,
-                                   const orbit::HorizonMask &horizon, double tickPeriodSeconds)
+                                   const orbit::HorizonMask &horizon, double tickPeriodSeconds,
+                                   double rotorAzimuthDegPerSecond)
 {
     auto track = std::make_shared<const PassTrack>(computePassTrack(satellites, pass));
     const QString note =
-        rotorRange ? rotorNote(RotorPlan::forTrack(trackPoints(*track), *rotorRange), pass, TickRhythm(tickPeriodSeconds))
+        rotorRange ? rotorNote(RotorPlan::forTrack(trackPoints(*track), *rotorRange, rotorAzimuthDegPerSecond), pass,
+                               TickRhythm(tickPeriodSeconds))
                    : QString();
     QStringList precision{horizonNote(satellites, pass, horizon), elementAgeNote(satellites, pass)};
     precision.removeAll(QString());

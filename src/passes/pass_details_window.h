@@ -3,6 +3,7 @@
 #include "orbit/horizon_mask.h"
 #include "orbit/pass_track.h"
 #include "passes/pass_details.h"
+#include "rotor/rotor_plan.h"
 #include "rotor/rotor_range.h"
 
 #include <QWidget>
@@ -58,12 +59,13 @@ private:
 // satellite's frequency in the table, for the corrected frequencies. With
 // component, a second station can be given by its locator: the component
 // of that moment computes what it shares of the pass. With the rotor's
-// range, the pass is planned for it and the window says where the rotor
-// cannot follow.
+// range and azimuth speed, the pass is planned for it and the window says
+// where the rotor cannot follow.
 PassDetailsWindow *openPassDetails(orbit::Satellites &satellites, const orbit::PredictedPass &pass,
                                    double minElevationDeg, std::optional<double> downlinkMHz,
                                    QWidget *parent = nullptr, std::function<orbit::Satellites *()> component = {},
                                    std::optional<RotorRange> rotorRange = std::nullopt,
-                                   const orbit::HorizonMask &horizon = orbit::HorizonMask(), double tickPeriodSeconds = 5);
+                                   const orbit::HorizonMask &horizon = orbit::HorizonMask(), double tickPeriodSeconds = 5,
+                                   double rotorAzimuthDegPerSecond = RotorPlan::kCommonRotorDegPerSecond);
 
 } // namespace orvanta

@@ -62,7 +62,8 @@ void PassWork::open(const orbit::PredictedPass &pass)
 {
     PassDetailsWindow *window =
         openPassDetails(*links_.component(), pass, links_.config.Elev_Min, links_.downlinkMHz(pass.catalogNumber),
-                        &links_.window, links_.component, links_.rotorRange(), horizon_, links_.config.Repetition);
+                        &links_.window, links_.component, links_.rotorRange(), horizon_, links_.config.Repetition,
+                        links_.rotorAzimuthDegPerSecond());
     const orbit::JulianDate lastTick = orbit::julianFromOle(links_.lastTickOle());
     if (links_.follow && pass.aos.minutesSince(lastTick) < 0 && pass.los.minutesSince(lastTick) > 0)
         window->offerFollow([follow = links_.follow, number = pass.catalogNumber] { follow(number); });

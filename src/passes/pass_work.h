@@ -37,6 +37,7 @@ public:
         std::function<orbit::Satellites *()> component;
         std::function<std::optional<double>(long catalogNumber)> downlinkMHz;
         std::function<std::optional<RotorRange>()> rotorRange; // the chosen rotor's
+        std::function<double()> rotorAzimuthDegPerSecond;       // its turning speed as set
         std::function<double()> lastTickOle;                    // 0 before the first tick
         // "Suivre ce satellite" from the details of a pass in progress.
         std::function<void(long catalogNumber)> follow;

@@ -62,6 +62,7 @@ float &SatelliteBanks::bankSize(int bank)
 
 void SatelliteBanks::notify()
 {
+    keptFrom_.clear();
     if (changed)
         changed();
 }
@@ -110,6 +111,12 @@ void SatelliteBanks::Enregistrer_Click(int bank)
 
 void SatelliteBanks::keepSelection(const QStringList &names)
 {
+    // New elements usually bring the same names: ListeSat is then what it was.
+    if (!keptFrom_.isEmpty() && names == keptFrom_) {
+        notify();
+        keptFrom_ = names;
+        return;
+    }
     // One stable sort, in the order insertions would give: inserting each
     // name of a catalogue of thousands would cost the square of its size.
     const QSet<QString> selected(satSelect_.cbegin(), satSelect_.cend());
@@ -119,6 +126,7 @@ void SatelliteBanks::keepSelection(const QStringList &names)
             listeSat_ << name;
     std::stable_sort(listeSat_.begin(), listeSat_.end(), byName);
     notify();
+    keptFrom_ = names;
 }
 
 QString SatelliteBanks::selectFromList(int row)

@@ -55,6 +55,7 @@ private:
     ConfigStation &config_;
     QStringList listeSat_;
     QStringList satSelect_;
+    QStringList keptFrom_; // the names ListeSat was last rebuilt from, until the lists change
 };
 
 } // namespace orvanta

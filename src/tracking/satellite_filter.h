@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -29,6 +30,7 @@ public:
     // After the list is filled anew: every row is shown.
     void refilled() { hidden_.assign(std::size_t(0), false); }
     void apply(const std::function<bool(int row)> &keep);
+    bool hidesAny() const { return std::find(hidden_.begin(), hidden_.end(), true) != hidden_.end(); }
 
 private:
     QListWidget &list_;

@@ -70,7 +70,8 @@ public:
     // The frequency the Hamlib radio says it is on, Hz; none hides it.
     virtual void showRadioReading(std::optional<double> hertz) = 0;
     // The two satellite lists, each entry with its catalogue number and what
-    // the SatNOGS DB says of it.
+    // the SatNOGS DB says of it. The lookups may be called after the call
+    // returns, until the next one.
     virtual void showSatelliteLists(const QStringList &available, const QStringList &selected,
                                     const std::function<long(const QString &)> &catalogNumberOf,
                                     const std::function<SatelliteStatus(long)> &statusOf) = 0;

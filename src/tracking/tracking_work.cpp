@@ -66,10 +66,14 @@ TrackingWork::TrackingWork(Links links)
         tick();
     });
     banks_.changed = [this] {
-        orbit::Satellites *component = links_.component();
+        // The lists may look the numbers up after this call, in a component
+        // built since.
         links_.display.showSatelliteLists(
             banks_.ListeSat(), banks_.Sat_Select(),
-            [component](const QString &name) { return component ? component->catalogNumber(name.toStdString()) : 0L; },
+            [this](const QString &name) {
+                const orbit::Satellites *component = stopped_ ? nullptr : links_.component();
+                return component ? component->catalogNumber(name.toStdString()) : 0L;
+            },
             [this](long number) { return statuses_.of(number); });
     };
     cycle_.followedUnasked = [this](long number) { return statuses_.of(number) == SatelliteStatus::Alive; };
@@ -150,6 +154,7 @@ void TrackingWork::bankClicked(int bank)
 
 void TrackingWork::componentBuilt(const orbit::Satellites &component)
 {
+    namesKnown_ = false;
     links_.timer.setInterval(int(TickRhythm(links_.config.Repetition).periodMs()));
     predictionNotices_.componentBuilt(component, links_.folder);
 }
@@ -192,12 +197,17 @@ void TrackingWork::reportFrequencyFileLater()
 
 QStringList TrackingWork::satelliteNames() const
 {
-    QStringList names;
-    if (const orbit::Satellites *component = links_.component()) {
+    const orbit::Satellites *component = links_.component();
+    if (!component)
+        return {};
+    if (!namesKnown_) {
+        names_.clear();
+        names_.reserve(qsizetype(component->satcount()));
         for (const std::string &name : component->names())
-            names << QString::fromStdString(name);
+            names_ << QString::fromStdString(name);
+        namesKnown_ = true;
     }
-    return names;
+    return names_;
 }
 
 std::vector<NamedSatellite> TrackingWork::selectedSatellites() const

@@ -149,6 +149,9 @@ private:
     QTimer *beat_;    // one shot to the next beat, after a tick off it
     bool closing_ = false;
     bool stopped_ = false;
+    // The component's names, read again only after a new component is built.
+    mutable QStringList names_;
+    mutable bool namesKnown_ = false;
 };
 
 } // namespace orvanta

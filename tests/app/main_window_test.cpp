@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -56,6 +57,27 @@ TEST(MainWindow, ADopplerValueOfAnotherWidthMovesNoFrame)
         window.showDopplerShift(shift);
         EXPECT_EQ(frames(), before) << shift;
     }
+}
+
+// New elements bring one satellite and drop another: the rows kept keep their
+// items, so the operator's row stays on its satellite.
+TEST(MainWindow, SatellitesThatComeAndGoLeaveTheOperatorsRow)
+{
+    MainWindow window;
+    auto *list = window.findChild<QListWidget *>("ListeSat");
+    const auto numberOf = [](const QString &name) { return long(name.size()); };
+    const auto alive = [](long) { return SatelliteStatus::Alive; };
+    window.showSatelliteLists({"AO-7", "FO-29", "ISS", "SO-50"}, {"AO-27"}, numberOf, alive);
+    list->setCurrentRow(2);
+    QListWidgetItem *iss = list->item(2);
+
+    window.showSatelliteLists({"AO-7", "AO-91", "ISS", "SO-50"}, {"AO-27"}, numberOf, alive);
+    QStringList shown;
+    for (int row = 0; row < list->count(); ++row)
+        shown << list->item(row)->text();
+    EXPECT_EQ(shown, (QStringList{"AO-7", "AO-91", "ISS", "SO-50"}));
+    EXPECT_EQ(list->currentItem(), iss);
+    EXPECT_EQ(list->item(1)->toolTip(), "n° 5");
 }
 
 TEST(MainMenus, EachMenuBarEntryHasItsOwnMnemonicAndKeepsItsCaption)

@@ -303,5 +303,29 @@ TEST(PassDetailsWindow, TheTurnIsToldAtTheTickThatSendsIt)
     }
 }
 
+// RS-15 crosses north at 84 degrees: a rotor that turns at 6 degrees a second
+// goes round its range without leaving the satellite, one at 2 cannot.
+TEST(PassDetailsWindow, TheRotorNoteTakesTheRotorsOwnSpeed)
+{
+    auto satellites = test::demoSatellites();
+    const double nowOle = test::utcOle(2026, 6, 27, 10, 0, 0);
+    orbit::PassBoard lists;
+    lists.add(satellites->passes("RADIO ROSTO (RS15)", orbit::julianFromOle(nowOle), 1, kDemoMinElevation, 0),
+              orbit::wholeSecondsFromOle(nowOle));
+    ASSERT_FALSE(lists.coming().empty());
+    QWidget main;
+    const orbit::PredictedPass pass = lists.coming().front().pass;
+    const auto noteAt = [&](double degreesPerSecond) {
+        PassDetailsWindow *window = openPassDetails(*satellites, pass, kDemoMinElevation, std::nullopt, &main, {},
+                                                    RotorRange{}, {}, 5, degreesPerSecond);
+        const auto *note = window->findChild<QLabel *>("Details_Rotor");
+        const QString text = note ? note->text() : QString();
+        window->close();
+        return text;
+    };
+    EXPECT_TRUE(noteAt(6).contains("sans quitter le satellite")) << noteAt(6).toStdString();
+    EXPECT_TRUE(noteAt(2).contains("il quitte le satellite de")) << noteAt(2).toStdString();
+}
+
 } // namespace
 } // namespace orvanta
