@@ -76,7 +76,7 @@ BENCHMARK(paintSkyTwoTracks)->Unit(benchmark::kMicrosecond);
 void paintSkyGridOnly(benchmark::State &state)
 {
     bench::ensureApplication();
-    const SkyScene scene{{}, {}, {}, {}, {}, QStringLiteral("Aucun satellite visible"), kMinElevation};
+    const SkyScene scene{{}, {}, {}, {}, {}, QStringLiteral("Aucun satellite visible"), kMinElevation, {}, true, {}};
     QImage image(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
         QPainter painter(&image);

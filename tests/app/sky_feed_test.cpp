@@ -124,7 +124,7 @@ TEST(SkyFeed, NothingVisibleShowsTheTimeToTheNextAcquisition)
     // FO-29 rises at 07:06:18.
     EXPECT_EQ(scene.infoLine, "Aucun satellite visible  ·  AOS de JAS-2 (FO-29) dans 01:18");
 
-    EXPECT_EQ(feed.scene(*satellites, SkyTick{tick.nowOle, kDemoMinElevation, {}, {}, {}, {}, {}, {}}).infoLine,
+    EXPECT_EQ(feed.scene(*satellites, SkyTick{tick.nowOle, kDemoMinElevation, {}, {}, {}, {}, {}, {}, {}}).infoLine,
               "Aucun satellite visible");
 }
 

@@ -55,7 +55,7 @@ bool tinted(QRgb pixel, QRgb by)
 
 MapFeatured featured(orbit::GroundPoint at, double angleDeg, std::vector<orbit::GroundPoint> track = {})
 {
-    return {{QStringLiteral("ISS"), at}, angleDeg * kDeg, std::move(track), true};
+    return {{QStringLiteral("ISS"), at}, angleDeg * kDeg, std::move(track), true, {}};
 }
 
 TEST(WorldMap, StationAndSatellitesWhereTheirCoordinatesSay)
